@@ -1,0 +1,48 @@
+#include "doc/layer_walk.h"
+
+#include <array>
+
+namespace {
+constexpr int NUM_PASSES = 7;
+
+bool Touches(const CRect& a, const CRect& b) {
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+bool Culled(CPrimitive& p, const CLayerWalk& walk) {
+    if (!walk.bCull) return false;
+    const CRegion* rgn = p.GetRegion();
+    return !rgn->IsEmpty() && !Touches(rgn->GetRgnBox(), walk.visible);
+}
+} // namespace
+
+// Primitives are sorted once into (layer, pass) buckets in list order; a macro
+// instance goes into every layer, where it draws only that layer's components.
+void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
+    const bool bPrinting = dc.IsPrinting();
+    std::array<std::array<std::vector<CPrimitive*>, NUM_PASSES>, NUM_LAYERS> buckets;
+    for (const auto& up : list) {
+        CPrimitive* p = up.get();
+        const int pass = p->GetDrawPriority();
+        if (pass < 0 || pass >= NUM_PASSES) continue;
+        if (p->GetCapabilities() & CAP_MACRO) {
+            for (int L = 0; L < NUM_LAYERS; ++L) buckets[L][pass].push_back(p);
+        } else if (CLayerTable::IsValid(p->GetLayer())) {
+            buckets[p->GetLayer()][pass].push_back(p);
+        }
+    }
+    for (int L = 0; L < NUM_LAYERS; ++L) {
+        if (!walk.pLayers->IsShown(L, bPrinting)) continue;
+        for (int pass = 0; pass < NUM_PASSES; ++pass) {
+            for (CPrimitive* p : buckets[L][pass]) {
+                if (Culled(*p, walk)) continue;
+                const bool bMacro = (p->GetCapabilities() & CAP_MACRO) != 0;
+                const COLORREF c = (bPrinting || walk.bMonochrome)
+                                       ? 0
+                                       : walk.pLayers->GetColor(p->GetLayer());
+                p->Draw(dc, false, RGB(255, 255, 255), c, walk.crSelected, walk.nZoomPercent,
+                        bMacro ? L : -1, walk.bMonochrome);
+            }
+        }
+    }
+}

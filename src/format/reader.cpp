@@ -1,0 +1,125 @@
+#include "format/reader.h"
+
+#include "format/parsers.h"
+#include "format/scan.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+using Parser = std::unique_ptr<CPrimitive> (*)(std::string_view);
+
+// The keywords of the language and the class that owns each, in the order the
+// classes are tried.
+struct Command {
+    const char* keyword;
+    Parser parse;
+};
+const Command kCommands[] = {
+    {"LI", ParseLineCommand},      {"TX", ParseTextCommand},      {"TY", ParseTextCommand},
+    {"TE", ParseTextCommand},      {"SA", ParseConnectionCommand}, {"BE", ParseBezierCommand},
+    {"PV", ParsePolyCommand},      {"PP", ParsePolyCommand},      {"EV", ParseEllipseCommand},
+    {"EP", ParseEllipseCommand},   {"RV", ParseRectangleCommand}, {"RP", ParseRectangleCommand},
+    {"PL", ParsePCBLineCommand},   {"PA", ParsePCBPadCommand},
+};
+
+// Inside a header only spaces and tabs are skipped: the header ends with its line.
+std::size_t SkipBlanks(std::string_view s, std::size_t p) {
+    while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) ++p;
+    return p;
+}
+
+struct HeaderMatch {
+    int kind = TEXT_NONE;
+    std::size_t afterKeyword = 0; // position just after the keyword
+};
+
+// The first "[" followed (after blanks) by one of the three keywords.
+HeaderMatch FindHeader(std::string_view text) {
+    static const struct {
+        const char* word;
+        int kind;
+    } kKeywords[] = {{"TAVOLIN", TEXT_DRAWING}, {"MACROCAD", TEXT_MACRO}, {"TAVOLIB", TEXT_LIBRARY}};
+    if (text.size() < 2) return {};
+    for (std::size_t p = text.find('['); p != std::string_view::npos && p + 1 < text.size();
+         p = text.find('[', p + 1)) {
+        const std::size_t q = SkipBlanks(text, p + 1);
+        for (const auto& k : kKeywords)
+            if (text.compare(q, std::strlen(k.word), k.word) == 0)
+                return {k.kind, q + std::strlen(k.word)};
+    }
+    return {};
+}
+} // namespace
+
+std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line) {
+    const std::string k = KeywordOf(line);
+    for (const Command& c : kCommands)
+        if (k == c.keyword) return c.parse(line);
+    return nullptr;
+}
+
+bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError) {
+    list.clear();
+    if (pError) *pError = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = Trim(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (line.empty()) continue;
+        if (auto p = ParsePrimitiveLine(line))
+            list.push_back(std::move(p));
+        else if (pError)
+            *pError = 1;
+    }
+    return true;
+}
+
+int DetectTextKind(std::string_view text) { return FindHeader(text).kind; }
+
+bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
+                       std::vector<std::string>* library, std::string* nameOut, int* pError,
+                       int* pKind, std::vector<LibraryCategory>* categories) {
+    if (pError) *pError = 0;
+    const HeaderMatch h = FindHeader(text);
+    if (h.kind == TEXT_NONE) return false;
+    if (pKind) *pKind = h.kind;
+    const std::size_t start = SkipBlanks(text, h.afterKeyword);
+    const std::size_t close = text.find(']', start);
+    const std::size_t lf = text.find('\n', start);
+    if (close == std::string_view::npos || lf < close) return false;
+    if (nameOut) nameOut->assign(text.substr(start, close - start));
+    const std::string_view rest = text.substr(close + 1);
+    if (h.kind == TEXT_LIBRARY) {
+        if (library) SplitLibraryText(rest, *library, categories);
+    } else if (list) {
+        ParseDrawingLines(rest, *list, pError);
+    }
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    out.clear();
+    char buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+bool ReadTextFile(const std::string& path, CPrimitiveList* list,
+                  std::vector<std::string>* library, std::string* nameOut, int* pError,
+                  int* pKind, std::string* rawOut) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) return false;
+    if (rawOut) {
+        *rawOut = std::move(text);
+        return true;
+    }
+    return ParseHeaderedText(text, list, library, nameOut, pError, pKind, nullptr);
+}

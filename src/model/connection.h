@@ -1,0 +1,21 @@
+#pragma once
+#include "model/primitive.h"
+
+// The filled dot that marks an electrical junction, two units across.
+class CConnection final : public CPrimitive {
+public:
+    CConnection() = default;
+    CConnection(int x, int y, bool bInMacro);
+
+    const char* GetClassName() const override { return "CConnection"; }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override {
+        return std::make_unique<CConnection>();
+    }
+    std::unique_ptr<CPrimitive> Clone() const override;
+    void UpdateRegion(CSurface& dc) override;
+    int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
+             int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    int GetPointCount() const override { return 1; }
+    unsigned GetCapabilities() const override { return 0x21; }
+    bool GetTextLine(std::string& out, bool bExpand) const override;
+};

@@ -1,0 +1,29 @@
+#pragma once
+#include "model/filledshape.h"
+
+// The ellipse inscribed in the box of two opposite corners ("EV", "EP").
+class CEllipse final : public CFilledShape {
+public:
+    CEllipse() = default;
+    CEllipse(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype
+
+    static CEllipse& GetPrototype();
+
+    const char* GetClassName() const override { return "CEllipse"; }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override {
+        return std::make_unique<CEllipse>();
+    }
+    std::unique_ptr<CPrimitive> Clone() const override;
+    void UpdateRegion(CSurface& dc) override;
+    int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
+             int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    int GetPointCount() const override { return 2; }
+    unsigned GetCapabilities() const override { return 0x29; }
+    bool GetTextLine(std::string& out, bool bExpand) const override;
+
+protected:
+    CFilledShape& Prototype() const override { return GetPrototype(); }
+
+private:
+    void MakeOutlineRegion(CSurface& dc);
+};

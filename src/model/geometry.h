@@ -1,0 +1,57 @@
+#pragma once
+// Basic integer geometry of the drawing model: logical units, colours, zoom scaling.
+#include <cstdint>
+#include <limits>
+
+using COLORREF = std::uint32_t; // 0x00BBGGRR
+
+constexpr COLORREF RGB(int r, int g, int b) {
+    return COLORREF(r & 0xFF) | (COLORREF(g & 0xFF) << 8) | (COLORREF(b & 0xFF) << 16);
+}
+constexpr int GetRValue(COLORREF c) { return int(c & 0xFF); }
+constexpr int GetGValue(COLORREF c) { return int((c >> 8) & 0xFF); }
+constexpr int GetBValue(COLORREF c) { return int((c >> 16) & 0xFF); }
+
+struct CPoint {
+    std::int32_t x = -1;
+    std::int32_t y = -1;
+    constexpr CPoint() = default;
+    constexpr CPoint(std::int32_t ax, std::int32_t ay) : x(ax), y(ay) {}
+    constexpr bool operator==(const CPoint& o) const { return x == o.x && y == o.y; }
+    constexpr bool operator!=(const CPoint& o) const { return !(*this == o); }
+};
+
+struct CSize {
+    std::int32_t cx = 0;
+    std::int32_t cy = 0;
+};
+
+// A box given by two corners; `right` and `bottom` are exclusive where a region
+// or a fill is concerned, as on the screen.
+struct CRect {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const CRect& o) const {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+// The unset point: both coordinates -1. A point with one coordinate -1 is ordinary.
+constexpr CPoint POINT_UNSET{-1, -1};
+inline bool IsUnset(const CPoint& p) { return p.x == -1 && p.y == -1; }
+
+// Values that do not fit in 32 bits are pinned to the nearest representable one.
+inline std::int32_t ClampToInt32(std::int64_t v) {
+    if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    return std::int32_t(v);
+}
+
+// coordinate * zoom / 100, truncating toward zero, computed in 64 bits.
+inline std::int32_t ScaleZoom(std::int32_t v, int nZoomPercent) {
+    return ClampToInt32(std::int64_t(v) * nZoomPercent / 100);
+}
+
+inline CPoint ScalePoint(const CPoint& p, int nZoomPercent) {
+    return {ScaleZoom(p.x, nZoomPercent), ScaleZoom(p.y, nZoomPercent)};
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include "model/primitive.h"
+
+// A straight segment between two points: wires and outlines.
+class CLine final : public CPrimitive {
+public:
+    CLine() = default;
+    CLine(int x1, int y1, int x2, int y2, bool bInMacro);
+
+    const char* GetClassName() const override { return "CLine"; }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override { return std::make_unique<CLine>(); }
+    std::unique_ptr<CPrimitive> Clone() const override;
+    void UpdateRegion(CSurface& dc) override;
+    int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
+             int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    int GetPointCount() const override { return 2; }
+    unsigned GetCapabilities() const override { return 0xA9; }
+    bool GetTextLine(std::string& out, bool bExpand) const override;
+};

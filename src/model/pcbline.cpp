@@ -1,0 +1,82 @@
+#include "model/pcbline.h"
+
+#include "model/textline.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+CPCBLine::CPCBLine(int x1, int y1, int x2, int y2, bool bInMacro) {
+    CopyFrom(&GetPrototype());
+    m_nThickness = GetPrototype().m_nThickness;
+    m_points[0] = m_savedPoints[0] = {x1, y1};
+    m_points[1] = m_savedPoints[1] = {x2, y2};
+    m_bInMacro = bInMacro;
+}
+
+CPCBLine& CPCBLine::GetPrototype() {
+    static CPCBLine s_prototype;
+    static const bool s_bStarted = (s_prototype.m_nThickness = 4, true);
+    (void)s_bStarted;
+    return s_prototype;
+}
+
+std::unique_ptr<CPrimitive> CPCBLine::Clone() const {
+    auto p = std::make_unique<CPCBLine>();
+    p->CopyFrom(this);
+    p->m_nThickness = m_nThickness;
+    return p;
+}
+
+bool CPCBLine::IsComplete() const { return CPrimitive::IsComplete() && m_nThickness >= 1; }
+
+// At least 10 pixels wide, so that a thin track can still be picked.
+void CPCBLine::UpdateRegion(CSurface& dc) {
+    const CSize d = dc.LPtoDP(CSize{m_nThickness, m_nThickness});
+    const long long w = std::max({std::llabs(d.cx), std::llabs(d.cy), 10LL});
+    MakeLineRegion(dc, m_rgn, m_points[0].x, m_points[0].y, m_points[1].x, m_points[1].y,
+                   ClampToInt32(w));
+}
+
+int CPCBLine::Draw(CSurface& dc, bool bXor, COLORREF, COLORREF crColor, COLORREF crSelected,
+                   int nZoomPercent, int, bool) {
+    if (IsUnset(m_points[0]) || IsUnset(m_points[1])) return -1;
+    CRopScope rop(dc, bXor);
+    const CPen pen{PenColor(bXor, crColor, crSelected), ScaleZoom(m_nThickness, nZoomPercent),
+                   true, false};
+    CPenBrushScope scope(dc, pen, HollowBrush());
+    const CPoint a = ScalePoint(m_points[0], nZoomPercent);
+    const CPoint b = ScalePoint(m_points[1], nZoomPercent);
+    dc.MoveTo(a.x, a.y);
+    dc.LineTo(b.x, b.y);
+    dc.SetPixel(b.x, b.y, crColor);
+    return 0;
+}
+
+bool CPCBLine::GetTextLine(std::string& out, bool) const {
+    out = FormatCommand("PL", m_points, 2) + FormatInts({m_nThickness}) + LayerEnding();
+    return true;
+}
+
+bool CPCBLine::GetPropertyDescription(int nIndex, std::string& name,
+                                      std::string& choices) const {
+    if (nIndex != 0) return false;
+    name = "Thickness";
+    choices = "#INT 1 100";
+    return true;
+}
+
+bool CPCBLine::GetProperty(const char* name, std::string& value) const {
+    if (std::strcmp(name, "Thickness") != 0) return false;
+    value = std::to_string(m_nThickness);
+    return true;
+}
+
+bool CPCBLine::SetProperty(const char* name, const char* value) {
+    const int v = ParseDecimal(value);
+    if (std::strcmp(name, "Thickness") != 0 || v < 1 || v > 100) return false;
+    m_nThickness = v;
+    GetPrototype().CopyFrom(this);
+    GetPrototype().m_nThickness = v;
+    return true;
+}

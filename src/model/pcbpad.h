@@ -1,0 +1,41 @@
+#pragma once
+#include "model/primitive.h"
+
+enum PadStyle { PAD_ROUND = 0, PAD_SQUARE = 1, PAD_ROUNDED = 2 };
+
+// A pad with a drill hole: round, square or square with rounded corners ("PA").
+class CPCBPad final : public CPrimitive {
+public:
+    CPCBPad() = default;
+    CPCBPad(int x, int y, bool bInMacro); // starts from the prototype
+
+    static CPCBPad& GetPrototype();
+
+    int m_nSizeX = 9;
+    int m_nSizeY = 9;
+    int m_nHole = 3;
+    int m_nPadStyle = PAD_ROUND;
+
+    const char* GetClassName() const override { return "CPCBPad"; }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override {
+        return std::make_unique<CPCBPad>();
+    }
+    std::unique_ptr<CPrimitive> Clone() const override;
+    bool IsComplete() const override;
+    void Rotate(int cx, int cy, bool bCounterClockwise) override;
+    void UpdateRegion(CSurface& dc) override;
+    int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
+             int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    int GetPointCount() const override { return 1; }
+    unsigned GetCapabilities() const override { return 0x29; }
+    int GetDrawPriority() const override { return 5; }
+    bool GetTextLine(std::string& out, bool bExpand) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name,
+                                std::string& choices) const override;
+    bool GetProperty(const char* name, std::string& value) const override;
+    bool SetProperty(const char* name, const char* value) override;
+
+private:
+    void CopyPadFields(const CPCBPad& other);
+    bool SetPropertyValue(const char* name, const char* value);
+};

@@ -1,0 +1,130 @@
+#pragma once
+// The abstract base of every drawing object.
+#include "model/geometry.h"
+#include "model/region.h"
+#include "model/surface.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+enum PrimitiveCaps : unsigned {
+    CAP_ROTATE = 0x01,
+    CAP_TEXT = 0x04,
+    CAP_ZOOM_REGION = 0x08,
+    CAP_MACRO = 0x10,
+    CAP_MIRROR = 0x20,
+    CAP_LINE = 0x80,
+    CAP_TEXT_EDIT = 0x100,
+};
+
+enum HitResult { HIT_INSIDE = -1, HIT_MISS = -2 };
+
+constexpr int MAX_POINTS = 11;
+constexpr int LAYER_COUNT = 16;
+
+class CPrimitive {
+public:
+    CPrimitive();
+    virtual ~CPrimitive() = default;
+    CPrimitive(const CPrimitive&) = delete;
+    CPrimitive& operator=(const CPrimitive&) = delete;
+
+    // Class identity: the name of the concrete class and a new empty object of it.
+    virtual const char* GetClassName() const = 0;
+    virtual std::unique_ptr<CPrimitive> CreateEmpty() const = 0;
+
+    virtual void Move(int dx, int dy);
+    virtual void Rotate(int cx, int cy, bool bCounterClockwise);
+    virtual void Mirror(int x0);
+    virtual void UpdateRegion(CSurface& dc);
+    virtual std::unique_ptr<CPrimitive> Clone() const = 0;
+    virtual bool CopyFrom(const CPrimitive* other);
+    virtual int HitTest(int x, int y, CSurface& dc);
+    virtual bool IsComplete() const;
+    virtual void SaveState();
+    virtual void RestoreState();
+    virtual CPoint GetPoint(int i) const;
+    virtual void SetPoint(int i, int x, int y, bool bFinal = false);
+    virtual void SetSelected(bool b) { m_bSelected = b; }
+    virtual bool IsSelected() const { return m_bSelected; }
+    virtual CRegion* GetRegion() { return &m_rgn; }
+    virtual void SetInMacro(bool b) { m_bInMacro = b; }
+    virtual bool IsInMacro() const { return m_bInMacro; }
+    virtual int GetDrawPriority() const { return 3; }
+    virtual bool GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const;
+    virtual bool GetProperty(const char* name, std::string& value) const;
+    virtual bool SetProperty(const char* name, const char* value);
+    virtual int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor,
+                     COLORREF crSelected, int nZoomPercent, int nLayerFilter, bool bMonochrome);
+    virtual int GetPointCount() const { return 0; }
+    virtual unsigned GetCapabilities() const { return 0; }
+    virtual bool GetTextLine(std::string& out, bool bExpand) const;
+    virtual int SetLayer(int nLayer);
+    virtual int GetLayer() const { return m_nLayer; }
+
+    // The reader stores the layer exactly as read, with no range check.
+    void SetLayerUnchecked(int nLayer) { m_nLayer = nLayer; }
+
+    CPoint m_points[MAX_POINTS];
+    bool m_bSelected = false;
+    int m_nOrientation = 0;
+    CRegion m_rgn;
+    int m_bMirrored = 0;
+    int m_nLayer = 0;
+    bool m_bInMacro = false;
+    CPoint m_savedPoints[MAX_POINTS];
+    int m_nSavedOrientation = 0;
+    int m_bSavedMirrored = 0;
+
+protected:
+    // Colour of a figure: the selection colour unless drawn as a rubber band.
+    COLORREF PenColor(bool bXor, COLORREF crColor, COLORREF crSelected) const {
+        return (m_bSelected && !bXor) ? crSelected : crColor;
+    }
+    // " %d\r\n" with the layer when it is not 0, else "\r\n".
+    std::string LayerEnding() const;
+};
+
+using CPrimitiveList = std::vector<std::unique_ptr<CPrimitive>>;
+
+// A band about widthPixels device pixels across along the segment (x1, y1)-(x2, y2).
+void MakeLineRegion(CSurface& dc, CRegion& rgn, int x1, int y1, int x2, int y2, int widthPixels);
+
+// Every non-overlapping occurrence of `find` in `s`, from the left, replaced.
+void ReplaceAll(std::string& s, const std::string& find, const std::string& replacement);
+
+// The platform's decimal conversion: leading blanks, a sign, leading digits; 0
+// when there are none. Saturates instead of overflowing.
+int ParseDecimal(const char* s);
+
+// Sets the raster operation for a figure and puts the previous one back when done.
+class CRopScope {
+public:
+    CRopScope(CSurface& dc, bool bXor) : m_dc(dc), m_nOld(dc.SetROP2(bXor ? R2_NOTXORPEN : R2_COPYPEN)) {}
+    ~CRopScope() { m_dc.SetROP2(m_nOld); }
+
+private:
+    CSurface& m_dc;
+    int m_nOld;
+};
+
+// Selects a pen and a brush and restores the previous ones when done.
+class CPenBrushScope {
+public:
+    CPenBrushScope(CSurface& dc, const CPen& pen, const CBrush& brush)
+        : m_dc(dc), m_oldPen(dc.SelectPen(pen)), m_oldBrush(dc.SelectBrush(brush)) {}
+    ~CPenBrushScope() {
+        m_dc.SelectPen(m_oldPen);
+        m_dc.SelectBrush(m_oldBrush);
+    }
+
+private:
+    CSurface& m_dc;
+    CPen m_oldPen;
+    CBrush m_oldBrush;
+};
+
+inline CPen SolidPen(COLORREF c) { return CPen{c, 0, false, false}; }
+inline CBrush SolidBrush(COLORREF c) { return CBrush{false, c}; }
+inline CBrush HollowBrush() { return CBrush{}; }

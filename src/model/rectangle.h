@@ -1,0 +1,26 @@
+#pragma once
+#include "model/filledshape.h"
+
+// An axis-parallel rectangle given by two opposite corners ("RV", "RP").
+class CRectangle final : public CFilledShape {
+public:
+    CRectangle() = default;
+    CRectangle(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype
+
+    static CRectangle& GetPrototype();
+
+    const char* GetClassName() const override { return "CRectangle"; }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override {
+        return std::make_unique<CRectangle>();
+    }
+    std::unique_ptr<CPrimitive> Clone() const override;
+    void UpdateRegion(CSurface& dc) override;
+    int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
+             int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    int GetPointCount() const override { return 2; }
+    unsigned GetCapabilities() const override { return 0x29; }
+    bool GetTextLine(std::string& out, bool bExpand) const override;
+
+protected:
+    CFilledShape& Prototype() const override { return GetPrototype(); }
+};

@@ -1,0 +1,235 @@
+#include "model/text.h"
+
+#include "model/fontfaces.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+const char* const kStyleNames[4] = {"bBold", "bItalic", "bMirrored", "bUnderlined"};
+const std::uint32_t kStyleBits[4] = {STYLE_BOLD, STYLE_ITALIC, STYLE_MIRRORED, STYLE_UNDERLINED};
+
+// Degrees to radians with pi taken as 3.1416, as texts have always been laid out.
+constexpr double kDegToRad = 0.017453333333333335;
+
+std::int32_t Trunc(double v) {
+    if (!(v == v)) return 0;
+    if (v >= 2147483647.0) return INT32_MAX;
+    if (v <= -2147483648.0) return INT32_MIN;
+    return std::int32_t(v);
+}
+
+// The text as it can stand on one line: cut before its first control character.
+std::string OneLine(const std::string& s) {
+    std::size_t n = 0;
+    while (n < s.size() && static_cast<unsigned char>(s[n]) >= 32) ++n;
+    return s.substr(0, n);
+}
+} // namespace
+
+CExtendedText::CExtendedText(int x, int y, const std::string& text) {
+    Assign(GetPrototype());
+    m_points[0] = {x, y};
+    m_strText = text;
+    RebuildFont(100);
+}
+
+CExtendedText& CExtendedText::GetPrototype() {
+    static CExtendedText s_prototype;
+    static const bool s_bStarted = (s_prototype.m_strFont = "Courier New",
+                                    s_prototype.m_nHeight = 5, s_prototype.m_nWidth = 3, true);
+    (void)s_bStarted;
+    return s_prototype;
+}
+
+void CExtendedText::Assign(const CExtendedText& other) {
+    if (&other != this) {
+        CopyFrom(&other);
+        m_strText = other.m_strText;
+        m_strFont = other.m_strFont;
+        m_nHeight = other.m_nHeight;
+        m_nWidth = other.m_nWidth;
+        m_nStyle = other.m_nStyle;
+        m_nAngle = other.m_nAngle;
+    }
+    RebuildFont(100);
+}
+
+std::unique_ptr<CPrimitive> CExtendedText::Clone() const {
+    auto p = std::make_unique<CExtendedText>();
+    p->Assign(*this);
+    return p;
+}
+
+void CExtendedText::RebuildFont(int nZoom) {
+    m_font.face = m_strFont;
+    m_font.nHeight = ScaleZoom(m_nHeight, nZoom);
+    m_font.nWidth = ScaleZoom(m_nWidth, nZoom);
+    m_font.nEscapement = ClampToInt32(std::int64_t(m_nAngle) * 10);
+    m_font.nWeight = (m_nStyle & STYLE_BOLD) ? 700 : 400;
+    m_font.bItalic = (m_nStyle & STYLE_ITALIC) != 0;
+    m_font.bUnderline = (m_nStyle & STYLE_UNDERLINED) != 0;
+}
+
+void CExtendedText::GetTextBox(CPoint c[4], CSize size, int nZoom, bool bNoMirror) const {
+    const std::int64_t X = ScaleZoom(m_points[0].x, nZoom), Y = ScaleZoom(m_points[0].y, nZoom);
+    const double a = double(m_nAngle) * kDegToRad, sa = std::sin(a), ca = std::cos(a);
+    const std::int64_t w = size.cx, h = size.cy;
+    c[0] = {ClampToInt32(X), ClampToInt32(Y)};
+    c[1] = {ClampToInt32(X + Trunc(h * sa)), ClampToInt32(Y + Trunc(h * ca))};
+    c[2] = {ClampToInt32(c[1].x + std::int64_t(Trunc(w * ca))),
+            ClampToInt32(c[1].y - std::int64_t(Trunc(w * sa)))};
+    c[3] = {ClampToInt32(X + Trunc(w * ca)), ClampToInt32(Y - Trunc(w * sa))};
+    if (!bNoMirror && (m_nStyle & STYLE_MIRRORED))
+        for (int i = 1; i < 4; ++i) c[i].x = ClampToInt32(2 * X - c[i].x);
+}
+
+void CExtendedText::Rotate(int cx, int cy, bool bCounterClockwise) {
+    CPrimitive::Rotate(cx, cy, bCounterClockwise);
+    const bool bMirrored = (m_nStyle & STYLE_MIRRORED) != 0;
+    std::int64_t a = m_nAngle;
+    a += (bCounterClockwise != bMirrored) ? 90 : -90;
+    // Into 0..360; 360 itself stays.
+    if (a < 0) a = (a % 360 + 360) % 360;
+    if (a > 360) a = (a - 1) % 360 + 1;
+    m_nAngle = int(a);
+    RebuildFont(100);
+}
+
+void CExtendedText::Mirror(int x0) {
+    CPrimitive::Mirror(x0);
+    m_nStyle ^= STYLE_MIRRORED;
+}
+
+CSize CExtendedText::MeasureText(CSurface& dc) const {
+    const CFontSpec old = dc.SelectFont(m_font);
+    const CSize size = dc.GetTextExtent(m_strText);
+    dc.SelectFont(old);
+    return size;
+}
+
+void CExtendedText::UpdateRegion(CSurface& dc) {
+    CPoint c[4];
+    GetTextBox(c, MeasureText(dc), 100, false);
+    m_rgn.SetPolygon(c, 4, ALTERNATE);
+}
+
+int CExtendedText::Draw(CSurface& dc, bool bXor, COLORREF, COLORREF crColor, COLORREF crSelected,
+                        int nZoomPercent, int, bool) {
+    if (IsUnset(m_points[0])) return -1;
+    if (nZoomPercent != 100) RebuildFont(nZoomPercent);
+    if (bXor) {
+        CPoint c[4];
+        const CFontSpec old = dc.SelectFont(m_font);
+        GetTextBox(c, dc.GetTextExtent(m_strText), nZoomPercent, false);
+        dc.SelectFont(old);
+        CRopScope rop(dc, true);
+        const CPen oldPen = dc.SelectPen(SolidPen(crColor));
+        dc.Polygon(c, 4);
+        dc.SelectPen(oldPen);
+    } else {
+        DrawText(dc, PenColor(false, crColor, crSelected), nZoomPercent);
+    }
+    if (nZoomPercent != 100) RebuildFont(100);
+    return 0;
+}
+
+void CExtendedText::DrawText(CSurface& dc, COLORREF color, int nZoomPercent) {
+    const CFontSpec oldFont = dc.SelectFont(m_font);
+    const int oldBk = dc.SetBkMode(TRANSPARENT);
+    const COLORREF oldColor = dc.SetTextColor(color);
+    const CPoint at = ScalePoint(m_points[0], nZoomPercent);
+    if (m_nStyle & STYLE_MIRRORED)
+        dc.TextOutMirrored(at.x, at.y, m_strText);
+    else
+        dc.TextOut(at.x, at.y, m_strText);
+    dc.SetTextColor(oldColor);
+    dc.SetBkMode(oldBk);
+    dc.SelectFont(oldFont);
+}
+
+// The face is one word: blanks become "++", and the default face is written "*".
+// An empty face is written "*" too, or the text's first word would be read as it.
+bool CExtendedText::GetTextLine(std::string& out, bool) const {
+    std::string face = m_strFont;
+    ReplaceAll(face, " ", "++");
+    if (face == "Courier++New" || face.empty()) face = "*";
+    out = "TY " + std::to_string(m_points[0].x) + ' ' + std::to_string(m_points[0].y) + ' ' +
+          std::to_string(m_nHeight) + ' ' + std::to_string(m_nWidth) + ' ' +
+          std::to_string(m_nAngle) + ' ' + std::to_string(m_nStyle) + ' ' +
+          std::to_string(m_nLayer) + ' ' + OneLine(face) + ' ' + OneLine(m_strText) + "\r\n";
+    return true;
+}
+
+bool CExtendedText::GetPropertyDescription(int nIndex, std::string& name,
+                                           std::string& choices) const {
+    static const char* const names[9] = {"Text",          "FontFace", "FontHeight",
+                                         "FontWidth",     "RotationAngle", "bBold",
+                                         "bItalic",       "bMirrored", "bUnderlined"};
+    if (nIndex < 0 || nIndex > 8) return false;
+    name = names[nIndex];
+    if (nIndex == 0) {
+        choices = "#STRING";
+    } else if (nIndex == 1) {
+        choices = "(";
+        bool first = true;
+        for (std::string face : GetFixedPitchFaces()) {
+            ReplaceAll(face, " ", "++");
+            choices += (first ? "" : " ") + face;
+            first = false;
+        }
+        choices += ")";
+    } else if (nIndex <= 3) {
+        choices = "#INT 2 100";
+    } else if (nIndex == 4) {
+        choices = "#INT 0 359";
+    } else {
+        choices = "(Si No)";
+    }
+    return true;
+}
+
+bool CExtendedText::GetProperty(const char* name, std::string& value) const {
+    const std::string n = name;
+    if (n == "Text") value = m_strText;
+    else if (n == "FontFace") value = m_strFont;
+    else if (n == "FontHeight") value = std::to_string(m_nHeight);
+    else if (n == "FontWidth") value = std::to_string(m_nWidth);
+    else if (n == "RotationAngle") value = std::to_string(m_nAngle);
+    else {
+        for (int i = 0; i < 4; ++i)
+            if (n == kStyleNames[i]) {
+                value = (m_nStyle & kStyleBits[i]) ? "Si" : "No";
+                return true;
+            }
+        return false;
+    }
+    return true;
+}
+
+bool CExtendedText::SetProperty(const char* name, const char* value) {
+    if (!SetPropertyValue(name, value)) return false;
+    GetPrototype().Assign(*this);
+    RebuildFont(100);
+    return true;
+}
+
+bool CExtendedText::SetPropertyValue(const std::string& n, const char* value) {
+    const int v = ParseDecimal(value);
+    if (n == "Text") m_strText = value;
+    else if (n == "FontFace") m_strFont = value;
+    else if (n == "FontHeight" && v >= 2 && v <= 100) m_nHeight = v;
+    else if (n == "FontWidth" && v >= 2 && v <= 100) m_nWidth = v;
+    else if (n == "RotationAngle" && v >= 0 && v <= 359) m_nAngle = v;
+    else {
+        for (int i = 0; i < 4; ++i) {
+            if (n != kStyleNames[i]) continue;
+            if (std::strcmp(value, "Si") == 0) m_nStyle |= kStyleBits[i];
+            else if (std::strcmp(value, "No") == 0) m_nStyle &= ~kStyleBits[i];
+            else return false;
+            return true;
+        }
+        return false;
+    }
+    return true;
+}

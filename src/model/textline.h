@@ -1,0 +1,10 @@
+#pragma once
+// Helpers for writing command lines.
+#include "model/geometry.h"
+
+#include <string>
+
+// The keyword followed by " x y" for each of the n points.
+std::string FormatCommand(const char* keyword, const CPoint* points, int n);
+// " %d" for each value.
+std::string FormatInts(std::initializer_list<long long> values);

@@ -1,0 +1,96 @@
+// PCB tracks and pads.
+#include "../test_util.h"
+#include "model/pcbline.h"
+#include "model/pcbpad.h"
+#include "model/prototypes.h"
+#include "model/recording_surface.h"
+
+class Pcb : public ::testing::Test {
+protected:
+    void SetUp() override { ResetPrototypes(); }
+    void TearDown() override { ResetPrototypes(); }
+    CRecordingSurface dc;
+};
+
+TEST_F(Pcb, TrackCommandNeedsAThicknessOfAtLeastOne) {
+    EXPECT_EQ(Normalised("PL 10 10 50 10 3"), "PL 10 10 50 10 3\r\n");
+    EXPECT_EQ(Normalised("PL 10 10 50 10 3 2"), "PL 10 10 50 10 3 2\r\n");
+    EXPECT_EQ(Normalised("PL 10 10 50 10"), "PL 10 10 50 10 2\r\n"); // empty-object thickness
+    EXPECT_EQ(Normalised("PL 10 10 50 10 0"), "<rejected>");
+    EXPECT_EQ(Normalised("PL 10 10 50 10 -4"), "<rejected>");
+}
+
+TEST_F(Pcb, PadCommandNeedsAHoleSmallerThanThePad) {
+    EXPECT_EQ(Normalised("PA 100 100 18 18 4 0 1"), "PA 100 100 18 18 4 0 1\r\n");
+    EXPECT_EQ(Normalised("PA 100 100 18 18 18 0"), "<rejected>");
+    EXPECT_EQ(Normalised("PA 100 100 18 18 0 0"), "<rejected>");
+    EXPECT_EQ(Normalised("PA 100 100"), "PA 100 100 9 9 3 0\r\n");
+    EXPECT_EQ(Normalised("PA 100 100 18 18 4 7"), "PA 100 100 18 18 4 7\r\n"); // odd style kept
+}
+
+TEST_F(Pcb, PadRotationSwapsItsSizes) {
+    auto p = Read("PA 0 0 20 10 4 1");
+    p->Rotate(0, 0, false);
+    EXPECT_EQ(Written(*p), "PA 0 0 10 20 4 1\r\n");
+    p->Rotate(0, 0, true);
+    EXPECT_EQ(Written(*p), "PA 0 0 20 10 4 1\r\n");
+}
+
+TEST_F(Pcb, PropertiesCheckRangesWordsAndFeedThePrototype) {
+    auto t = Read("PL 0 0 10 0 3");
+    EXPECT_FALSE(t->SetProperty("Thickness", "0"));
+    EXPECT_FALSE(t->SetProperty("Thickness", "101"));
+    EXPECT_TRUE(t->SetProperty("Thickness", "7"));
+    EXPECT_EQ(CPCBLine(0, 0, -1, -1, false).m_nThickness, 7);
+
+    auto p = Read("PA 0 0 18 18 4 0");
+    EXPECT_FALSE(p->SetProperty("Style", "Rounded"));
+    EXPECT_TRUE(p->SetProperty("Style", "SquareRounded"));
+    EXPECT_TRUE(p->SetProperty("SizeX", "30"));
+    EXPECT_FALSE(p->SetProperty("IntDiam", "1"));
+    std::string v;
+    EXPECT_TRUE(p->GetProperty("Style", v));
+    EXPECT_EQ(v, "SquareRounded");
+    const CPCBPad next(5, 5, false);
+    EXPECT_EQ(next.m_nSizeX, 30);
+    EXPECT_EQ(next.m_nPadStyle, PAD_ROUNDED);
+}
+
+TEST_F(Pcb, PadSizesNeverLeaveTheHoleAsWideAsThePad) {
+    auto p = Read("PA 0 0 18 18 8 0");
+    EXPECT_FALSE(p->SetProperty("SizeX", "8")); // the pad would vanish when saved
+    EXPECT_FALSE(p->SetProperty("IntDiam", "18"));
+    EXPECT_TRUE(p->IsComplete());
+    EXPECT_EQ(Written(*p), "PA 0 0 18 18 8 0\r\n");
+}
+
+TEST_F(Pcb, PadDrawsItsBodyThenTheHoleInTheBackgroundColour) {
+    auto p = Read("PA 100 100 18 10 4 2 1");
+    p->Draw(dc, false, 0xFFFFFF, 0xC00000, 0x0000FF, 200, -1, false);
+    ASSERT_EQ(dc.m_calls.size(), 2u);
+    EXPECT_EQ(dc.m_calls[0], "roundrect 182,190 218,210 18x10 rop=13 pen=c00000/0 brush=c00000");
+    EXPECT_EQ(dc.m_calls[1], "ellipse 196,196 204,204 rop=13 pen=c00000/0 brush=ffffff");
+    EXPECT_EQ(dc.GetBrush().bHollow, true);
+}
+
+TEST_F(Pcb, TrackDrawsWithAScaledRoundPen) {
+    auto t = Read("PL 0 0 10 0 3");
+    t->Draw(dc, false, 0xFFFFFF, 0xC00000, 0x0000FF, 200, -1, false);
+    EXPECT_EQ(dc.m_calls[0], "line 0,0 20,0 rop=13 pen=c00000/6 brush=none");
+    EXPECT_EQ(dc.m_calls[1], "pixel 20,0 c00000");
+}
+
+TEST_F(Pcb, RegionsKeepAMinimumBandAndFollowThePadShape) {
+    auto t = Read("PL 0 0 100 0 40");
+    t->UpdateRegion(dc);
+    EXPECT_TRUE(t->GetRegion()->PtInRegion(50, 19));
+    EXPECT_FALSE(t->GetRegion()->PtInRegion(50, 21));
+    auto round = Read("PA 0 0 20 20 4 0");
+    round->UpdateRegion(dc);
+    EXPECT_TRUE(round->GetRegion()->PtInRegion(0, 10));
+    EXPECT_FALSE(round->GetRegion()->PtInRegion(-10, -10));
+    auto square = Read("PA 0 0 20 20 4 1");
+    square->UpdateRegion(dc);
+    EXPECT_TRUE(square->GetRegion()->PtInRegion(-11, -11));
+    EXPECT_EQ(square->GetDrawPriority(), 5);
+}

@@ -1,0 +1,160 @@
+// The shared behaviour of every primitive: points, state, transforms, hit tests.
+#include "model/connection.h"
+#include "model/line.h"
+#include "model/recording_surface.h"
+
+#include <gtest/gtest.h>
+
+TEST(Primitive, LineIsCompleteOnlyWhenBothPointsAreSet) {
+    CLine l;
+    EXPECT_FALSE(l.IsComplete());
+    l.SetPoint(0, 5, 5);
+    EXPECT_FALSE(l.IsComplete());
+    l.SetPoint(1, 10, 5);
+    EXPECT_TRUE(l.IsComplete());
+    // One coordinate -1 is an ordinary point.
+    l.SetPoint(1, -1, 7);
+    EXPECT_TRUE(l.IsComplete());
+}
+
+TEST(Primitive, OutOfRangePointIndexesAreHarmless) {
+    CLine l(1, 2, 3, 4, false);
+    l.SetPoint(2, 9, 9);
+    l.SetPoint(-1, 9, 9);
+    EXPECT_EQ(l.GetPoint(2), POINT_UNSET);
+    EXPECT_EQ(l.GetPoint(-1), POINT_UNSET);
+    EXPECT_EQ(l.GetPoint(1), (CPoint{3, 4}));
+}
+
+TEST(Primitive, QuarterTurnsFollowTheScreenSense) {
+    CConnection c(10, 0, false);
+    c.Rotate(0, 0, false);
+    EXPECT_EQ(c.GetPoint(0), (CPoint{0, 10})); // right of the centre moves below it
+    CConnection d(10, 0, false);
+    d.Rotate(0, 0, true);
+    EXPECT_EQ(d.GetPoint(0), (CPoint{0, -10}));
+    CLine l(3, 7, 12, -4, false);
+    for (int i = 0; i < 4; ++i) l.Rotate(5, 6, false);
+    EXPECT_EQ(l.GetPoint(0), (CPoint{3, 7}));
+    EXPECT_EQ(l.GetPoint(1), (CPoint{12, -4}));
+}
+
+TEST(Primitive, MirrorReflectsXAndTwiceRestores) {
+    CConnection c(2, 7, false);
+    c.Mirror(5);
+    EXPECT_EQ(c.GetPoint(0), (CPoint{8, 7}));
+    c.Mirror(5);
+    EXPECT_EQ(c.GetPoint(0), (CPoint{2, 7}));
+}
+
+TEST(Primitive, TransformsOfExtremeCoordinatesArePinned) {
+    CLine l(INT32_MAX, INT32_MIN, 0, 0, false);
+    l.Move(10, -10);
+    EXPECT_EQ(l.GetPoint(0), (CPoint{INT32_MAX, INT32_MIN}));
+    l.Mirror(INT32_MIN);
+    EXPECT_EQ(l.GetPoint(1).x, INT32_MIN);
+    l.Rotate(INT32_MAX, INT32_MAX, false);
+    EXPECT_EQ(l.GetPoint(0).x, INT32_MAX);
+}
+
+TEST(Primitive, SetLayerAcceptsOnlyZeroToFifteen) {
+    CLine l;
+    EXPECT_EQ(l.SetLayer(15), 0);
+    EXPECT_EQ(l.SetLayer(16), 15);
+    EXPECT_EQ(l.GetLayer(), 15);
+    EXPECT_EQ(l.SetLayer(-1), 15);
+    EXPECT_EQ(l.GetLayer(), 15);
+}
+
+TEST(Primitive, SaveMoveRestoreGivesBackPointsAndStateWords) {
+    CLine l(1, 2, 3, 4, false);
+    l.m_nOrientation = 2;
+    l.m_bMirrored = 1;
+    l.SaveState();
+    l.Move(3, 4);
+    l.m_nOrientation = 3;
+    l.m_bMirrored = 0;
+    EXPECT_EQ(l.GetPoint(0), (CPoint{4, 6}));
+    l.RestoreState();
+    EXPECT_EQ(l.GetPoint(0), (CPoint{1, 2}));
+    EXPECT_EQ(l.GetPoint(1), (CPoint{3, 4}));
+    EXPECT_EQ(l.m_nOrientation, 2);
+    EXPECT_EQ(l.m_bMirrored, 1);
+}
+
+TEST(Primitive, CloneCopiesEverythingButTheRegion) {
+    CRecordingSurface dc;
+    CLine l(0, 0, 100, 0, false);
+    l.SetLayer(4);
+    l.SetSelected(true);
+    l.UpdateRegion(dc);
+    auto c = l.Clone();
+    EXPECT_NE(c.get(), &l);
+    EXPECT_STREQ(c->GetClassName(), "CLine");
+    EXPECT_TRUE(c->IsSelected());
+    EXPECT_EQ(c->GetLayer(), 4);
+    EXPECT_EQ(c->GetPoint(1), (CPoint{100, 0}));
+    EXPECT_TRUE(c->GetRegion()->IsEmpty());
+    c->UpdateRegion(dc);
+    EXPECT_FALSE(c->GetRegion()->IsEmpty());
+}
+
+TEST(HitTest, PointsComeFirstLowerIndexWinsAndInMacroNeverHits) {
+    CRecordingSurface dc;
+    CLine l(0, 0, 3, 0, false);
+    l.UpdateRegion(dc);
+    EXPECT_EQ(l.HitTest(2, 1, dc), 0); // both ends within 4 pixels: the lower index
+    EXPECT_EQ(l.HitTest(6, 0, dc), 1);
+    CLine m(0, 0, 100, 0, false);
+    m.UpdateRegion(dc);
+    EXPECT_EQ(m.HitTest(50, 2, dc), HIT_INSIDE);
+    EXPECT_EQ(m.HitTest(50, 30, dc), HIT_MISS);
+    m.SetInMacro(true);
+    EXPECT_EQ(m.HitTest(0, 0, dc), HIT_MISS);
+}
+
+TEST(HitTest, PointsAreComparedInDevicePixels) {
+    CRecordingSurface dc;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(10, 10); // ten pixels per unit
+    CConnection c(10, 10, false);
+    c.UpdateRegion(dc);
+    EXPECT_EQ(c.HitTest(104, 96, dc), 0);
+    EXPECT_EQ(c.HitTest(94, 100, dc), HIT_INSIDE); // outside the point test, inside the dot
+    EXPECT_EQ(c.HitTest(125, 100, dc), HIT_MISS);
+}
+
+TEST(LineRegion, BandFollowsTheSegmentAndKeepsAMinimumWidth) {
+    CRecordingSurface dc;
+    CRegion r;
+    MakeLineRegion(dc, r, 0, 0, 100, 0, 10); // h = 5
+    EXPECT_TRUE(r.PtInRegion(50, 4));
+    EXPECT_TRUE(r.PtInRegion(50, -5));
+    EXPECT_FALSE(r.PtInRegion(50, 6));
+    // Rising segment: the parallelogram is offset the other way.
+    MakeLineRegion(dc, r, 0, 0, 100, 100, 10);
+    EXPECT_TRUE(r.PtInRegion(50, 50));
+    EXPECT_FALSE(r.PtInRegion(80, 20));
+    // At ten pixels per unit ten pixels are one unit: the band is still 2 units wide.
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(100, 100);
+    dc.SetViewportExt(1000, 1000);
+    MakeLineRegion(dc, r, 0, 0, 100, 0, 10);
+    EXPECT_TRUE(r.PtInRegion(50, 0));
+    EXPECT_TRUE(r.PtInRegion(50, -1));
+    EXPECT_FALSE(r.PtInRegion(50, 1));
+}
+
+TEST(Strings, ReplaceAllDoesNotOverlapAndParseDecimalTakesLeadingDigits) {
+    std::string s = "aaa";
+    ReplaceAll(s, "aa", "b");
+    EXPECT_EQ(s, "ba");
+    s = "Courier New Bold";
+    ReplaceAll(s, " ", "++");
+    EXPECT_EQ(s, "Courier++New++Bold");
+    EXPECT_EQ(ParseDecimal("12abc"), 12);
+    EXPECT_EQ(ParseDecimal("abc"), 0);
+    EXPECT_EQ(ParseDecimal("  -7"), -7);
+    EXPECT_EQ(ParseDecimal("99999999999999999999"), INT32_MAX);
+}

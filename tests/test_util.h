@@ -1,0 +1,21 @@
+#pragma once
+#include "format/reader.h"
+#include "model/primitive.h"
+
+#include <gtest/gtest.h>
+
+// The object a single command line reads as, or null.
+inline std::unique_ptr<CPrimitive> Read(const std::string& line) { return ParsePrimitiveLine(line); }
+
+// The command line an object writes.
+inline std::string Written(const CPrimitive& p) {
+    std::string s;
+    p.GetTextLine(s, false);
+    return s;
+}
+
+// The line a command reads and writes back as; "<rejected>" when it is not read.
+inline std::string Normalised(const std::string& line) {
+    auto p = Read(line);
+    return p ? Written(*p) : "<rejected>";
+}

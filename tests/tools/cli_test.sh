@@ -1,0 +1,56 @@
+#!/bin/sh
+# tavolin-cli, byte for byte: outputs, messages and exit statuses.
+# Usage: cli_test.sh PATH/TO/tavolin-cli TESTS/DATA
+CLI="$1"
+DATA="$2"
+T=$(mktemp -d)
+trap 'rm -rf "$T"' EXIT
+passed=0
+failed=0
+check() { # description, condition...
+    name="$1"
+    shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $name"; fi
+}
+crlf() { printf '%s\r\n' "$@"; }
+
+# Lines skipped: the text is still written, exit 1 and the reading message.
+"$CLI" normalize "$DATA/all_commands.tvd" -o "$T/out.tvd" 2>"$T/err"
+check "skipped lines exit 1" [ $? -eq 1 ]
+check "skipped lines output" cmp -s "$T/out.tvd" "$DATA/all_commands.normalized.tvd"
+crlf "Sono stati incontrati uno o piu' errori in lettura. I comandi sconosciuti sono stati ignorati." | tr -d '\r' >"$T/msg"
+check "reading message" cmp -s "$T/err" "$T/msg"
+
+# A clean file: exit 0, nothing on standard error, standard output when no -o.
+"$CLI" normalize "$DATA/all_commands.normalized.tvd" >"$T/stdout" 2>"$T/err"
+check "clean exit 0" [ $? -eq 0 ]
+check "clean output unchanged" cmp -s "$T/stdout" "$DATA/all_commands.normalized.tvd"
+check "clean is silent" [ ! -s "$T/err" ]
+
+# As a macro: the MACROCAD header, the same lines; a macro file reads too.
+"$CLI" normalize --as macro "$DATA/all_commands.normalized.tvd" -o "$T/m.tvm"
+check "macro header" [ "$(head -c 38 "$T/m.tvm")" = "[MACROCAD Prova di tutti i comandi  ]" ]
+"$CLI" normalize --split --program-dir "$T" "$T/m.tvm" -o "$T/back.tvd"
+check "macro reads as drawing" cmp -s "$T/back.tvd" "$DATA/all_commands.normalized.tvd"
+
+# No header, a library, a missing file: exit 2, the format message, nothing written.
+printf 'LI 1 2 3 4\r\n' >"$T/nohdr.tvd"
+printf '[TAVOLIB x]\r\n[1 a]\r\nLI 1 2 3 4\r\n' >"$T/lib.tvl"
+for f in "$T/nohdr.tvd" "$T/lib.tvl" "$T/missing.tvd"; do
+    "$CLI" normalize "$f" -o "$T/never.tvd" 2>"$T/err"
+    check "bad input exit 2: $f" [ $? -eq 2 ]
+    check "bad input message: $f" [ "$(cat "$T/err")" = "Formato del file non corretto." ]
+    check "bad input writes nothing: $f" [ ! -e "$T/never.tvd" ]
+done
+
+# An empty long title; layer 0 never written except in TY.
+printf '[TAVOLIN]\nSA 1 1 0\nTE 5 5 t\n' >"$T/empty.tvd"
+"$CLI" normalize "$T/empty.tvd" -o "$T/empty.out"
+crlf "[TAVOLIN ]" "SA 1 1" "TY 5 5 5 3 0 0 0 * t" >"$T/empty.want"
+check "empty title" cmp -s "$T/empty.out" "$T/empty.want"
+
+"$CLI" normalize --as sheet "$DATA/all_commands.tvd" 2>/dev/null
+check "bad option exit 2" [ $? -eq 2 ]
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
