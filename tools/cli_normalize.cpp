@@ -2,6 +2,7 @@
 // writes it back as a document is saved.
 #include "cli.h"
 
+#include "format/program_dir.h"
 #include "format/reader.h"
 #include "format/writer.h"
 
@@ -49,6 +50,7 @@ int RunNormalize(const std::vector<std::string>& args) {
                    stderr);
         return 2;
     }
+    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
     std::string text, title;
     CPrimitiveList list;
     int nError = 0, nKind = TEXT_NONE;

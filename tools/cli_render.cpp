@@ -2,6 +2,7 @@
 #include "cli.h"
 
 #include "doc/layer_walk.h"
+#include "format/program_dir.h"
 #include "format/reader.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
@@ -14,7 +15,7 @@
 
 namespace {
 struct RenderOptions {
-    std::string in, out;
+    std::string in, out, programDir;
     int nWidth = 1200, nHeight = 1200;
 };
 
@@ -23,7 +24,7 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "-o" && hasValue) o.out = args[++i];
-        else if (a == "--program-dir" && hasValue) ++i;
+        else if (a == "--program-dir" && hasValue) o.programDir = args[++i];
         else if (a == "--size" && hasValue) {
             if (std::sscanf(args[++i].c_str(), "%dx%d", &o.nWidth, &o.nHeight) != 2) return false;
         } else if (o.in.empty() && !a.empty() && a[0] != '-') o.in = a;
@@ -65,6 +66,7 @@ int RunRender(const std::vector<std::string>& args) {
     CQtFontFaces faces;
     SetFontFaceSource(&faces);
 
+    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
     std::string text;
     CPrimitiveList list;
     int nError = 0, nKind = 0;

@@ -1,6 +1,7 @@
 #include "format/reader.h"
 
 #include "format/parsers.h"
+#include "format/resolve.h"
 #include "format/scan.h"
 
 #include <cstdio>
@@ -20,7 +21,7 @@ const Command kCommands[] = {
     {"TE", ParseTextCommand},      {"SA", ParseConnectionCommand}, {"BE", ParseBezierCommand},
     {"PV", ParsePolyCommand},      {"PP", ParsePolyCommand},      {"EV", ParseEllipseCommand},
     {"EP", ParseEllipseCommand},   {"RV", ParseRectangleCommand}, {"RP", ParseRectangleCommand},
-    {"PL", ParsePCBLineCommand},   {"PA", ParsePCBPadCommand},
+    {"MC", ParseMacroCommand},     {"PL", ParsePCBLineCommand},   {"PA", ParsePCBPadCommand},
 };
 
 // Inside a header only spaces and tabs are skipped: the header ends with its line.

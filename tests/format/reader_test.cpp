@@ -16,7 +16,7 @@ TEST(ParseDrawingLines, SkipsBlankLinesFlagsRejectedOnesAndKeepsOrder) {
     ParseDrawingLines("LI 1 2 3 4\n  \t \nSA 5 6\n", list, &err);
     EXPECT_EQ(err, 0);
     EXPECT_EQ(Lines(list), "LI 1 2 3 4\r\nSA 5 6\r\n");
-    ParseDrawingLines("XX 1 2\nLI 1 2\nSA 1 1\nMC 10 10 0 0 080", list, &err);
+    ParseDrawingLines("XX 1 2\nLI 1 2\nSA 1 1\nMC 10 10 0 0 nolib.xyz", list, &err);
     EXPECT_EQ(err, 1);
     EXPECT_EQ(Lines(list), "SA 1 1\r\n"); // the old content is gone
 }

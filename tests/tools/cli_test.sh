@@ -29,7 +29,7 @@ check "clean is silent" [ ! -s "$T/err" ]
 
 # As a macro: the MACROCAD header, the same lines; a macro file reads too.
 "$CLI" normalize --as macro "$DATA/all_commands.normalized.tvd" -o "$T/m.tvm"
-check "macro header" [ "$(head -c 38 "$T/m.tvm")" = "[MACROCAD Prova di tutti i comandi  ]" ]
+check "macro header" [ "$(head -c 37 "$T/m.tvm")" = "[MACROCAD Prova di tutti i comandi  ]" ]
 "$CLI" normalize --split --program-dir "$T" "$T/m.tvm" -o "$T/back.tvd"
 check "macro reads as drawing" cmp -s "$T/back.tvd" "$DATA/all_commands.normalized.tvd"
 
@@ -51,6 +51,19 @@ check "empty title" cmp -s "$T/empty.out" "$T/empty.want"
 
 "$CLI" normalize --as sheet "$DATA/all_commands.tvd" 2>/dev/null
 check "bad option exit 2" [ $? -eq 2 ]
+
+# Macros: a user library resolves from --program-dir; --split expands it but
+# never a standard-library macro.
+mkdir -p "$T/prog/libs" "$T/prog/macros"
+printf '[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\nMC 100 100 0 0 080\r\n' >"$T/prog/libs/parts.tvl"
+printf '[TAVOLIN M]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 1 0 080\r\nMC 5 5 0 0 nolib.xyz\r\n' >"$T/macros.tvd"
+"$CLI" normalize --program-dir "$T/prog" "$T/macros.tvd" -o "$T/ref.tvd" 2>/dev/null
+check "unresolvable macro exit 1" [ $? -eq 1 ]
+crlf "[TAVOLIN M]" "MC 10 10 0 0 parts.R1" "MC 50 50 1 0 080" >"$T/ref.want"
+check "macros as references" cmp -s "$T/ref.tvd" "$T/ref.want"
+"$CLI" normalize --split --program-dir "$T/prog" "$T/macros.tvd" -o "$T/split.tvd" 2>/dev/null
+crlf "[TAVOLIN M]" "LI 10 10 20 10" "MC 10 10 0 0 080" "MC 50 50 1 0 080" >"$T/split.want"
+check "split macros" cmp -s "$T/split.tvd" "$T/split.want"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

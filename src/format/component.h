@@ -1,0 +1,11 @@
+#pragma once
+// One component text of a library: "[key title]" and its body lines.
+#include <string>
+
+class CMacro;
+
+// False when the text does not start (after blanks) with "[" or has no "]".
+// Otherwise stores key and title when asked and, with a macro, parses the body
+// into its components, answering the parse's result.
+bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
+                    std::string* titleOut, int* pError);

@@ -1,0 +1,52 @@
+#include "format/library_files.h"
+
+#include "format/component.h"
+#include "format/reader.h"
+
+#include <map>
+#include <sys/stat.h>
+
+const std::string* CLibraryIndex::Find(const std::string& key) const {
+    const auto it = firstByKey.find(key);
+    return it == firstByKey.end() ? nullptr : &components[std::size_t(it->second)];
+}
+
+std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text) {
+    auto index = std::make_shared<CLibraryIndex>();
+    int kind = TEXT_NONE;
+    if (!ParseHeaderedText(text, nullptr, &index->components, &index->name, nullptr, &kind,
+                           &index->categories) ||
+        kind != TEXT_LIBRARY)
+        return nullptr;
+    std::string key;
+    for (std::size_t i = 0; i < index->components.size(); ++i)
+        if (ParseComponent(index->components[i], nullptr, &key, nullptr, nullptr))
+            index->firstByKey.emplace(key, int(i)); // the first of equal keys wins
+    return index;
+}
+
+namespace {
+struct CachedFile {
+    long long mtime = 0, size = -1;
+    std::shared_ptr<const CLibraryIndex> index;
+};
+std::map<std::string, CachedFile> g_libraryFiles;
+} // namespace
+
+std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        g_libraryFiles.erase(path);
+        return nullptr;
+    }
+    const long long mtime = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    CachedFile& cached = g_libraryFiles[path];
+    if (cached.index && cached.mtime == mtime && cached.size == (long long)st.st_size)
+        return cached.index;
+    std::string text;
+    cached = CachedFile{mtime, (long long)st.st_size,
+                        ReadWholeFile(path, text) ? IndexLibraryText(text) : nullptr};
+    return cached.index;
+}
+
+void ForgetLibraryFiles() { g_libraryFiles.clear(); }

@@ -1,0 +1,27 @@
+#pragma once
+// A library text split into component texts, with its components found by key.
+// Library files are read once and read again only when they change on disk, so
+// that resolving many names from a large library stays linear.
+#include "format/library.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct CLibraryIndex {
+    std::string name; // the header name
+    std::vector<std::string> components;
+    std::vector<LibraryCategory> categories;
+    std::unordered_map<std::string, int> firstByKey;
+
+    // The first component with exactly this key, or null.
+    const std::string* Find(const std::string& key) const;
+};
+
+// Null when the text is not a library (no "TAVOLIB" header).
+std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text);
+
+// The library file at the path, or null when it cannot be read or is not a library.
+std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path);
+void ForgetLibraryFiles();

@@ -1,0 +1,26 @@
+#include "format/macro_cache.h"
+
+CMacroCache g_macroCache;
+
+const CMacro* CMacroCache::Find(const std::string& name) const {
+    const auto it = m_entries.find(name);
+    return it == m_entries.end() ? nullptr : it->second.get();
+}
+
+void CMacroCache::Store(const std::string& name, const CMacro& macro) {
+    if (m_entries.count(name)) return;
+    auto copy = std::make_unique<CMacro>();
+    copy->Assign(macro);
+    m_entries.emplace(name, std::move(copy));
+}
+
+// Standard-library entries are those whose macro is named "~key"; they are
+// stored under "~key" and under the key alone.
+void CMacroCache::DropUserEntries() {
+    for (auto it = m_entries.begin(); it != m_entries.end();) {
+        if (IsStandardMacroName(it->second->m_strName))
+            ++it;
+        else
+            it = m_entries.erase(it);
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The resolved macros of the whole run, by name. Each holds its components in
+// library coordinates with its origin unset. Entries are added, never replaced.
+#include "model/macro.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+class CMacroCache {
+public:
+    const CMacro* Find(const std::string& name) const;
+    bool Contains(const std::string& name) const { return Find(name) != nullptr; }
+    // Stores a copy under the name unless the name is already there.
+    void Store(const std::string& name, const CMacro& macro);
+    // Drops every entry that does not come from the standard library.
+    void DropUserEntries();
+    void Clear() { m_entries.clear(); }
+    std::size_t Size() const { return m_entries.size(); }
+
+private:
+    std::map<std::string, std::unique_ptr<CMacro>> m_entries;
+};
+
+extern CMacroCache g_macroCache;

@@ -1,0 +1,95 @@
+#include "format/macro_tree.h"
+
+#include "format/component.h"
+#include "format/library_files.h"
+#include "format/macro_cache.h"
+#include "format/program_dir.h"
+#include "format/reader.h"
+#include "format/resolve.h"
+#include "format/stdlib.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+CMacroTreeItem* CMacroTreeItem::Add(std::string text, int nImg, int nSelImg) {
+    auto item = std::make_unique<CMacroTreeItem>();
+    item->label = std::move(text);
+    item->nImage = nImg;
+    item->nSelectedImage = nSelImg;
+    children.push_back(std::move(item));
+    return children.back().get();
+}
+
+namespace {
+// Files of a folder with an extension, in the order the file system lists them.
+std::vector<fs::path> FilesWithExtension(const fs::path& dir, const char* ext) {
+    std::vector<fs::path> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().extension() == ext && it->is_regular_file(ec)) out.push_back(it->path());
+    return out;
+}
+
+void AddComponentLeaf(CMacroTreeItem& parent, const std::string& text, const std::string& prefix,
+                      const std::string& identity) {
+    std::string key, title;
+    if (!ParseComponent(text, nullptr, &key, &title, nullptr)) return;
+    CMacro temp;
+    ParseComponentGuarded(identity + key, text, temp, nullptr, nullptr, nullptr);
+    CMacroTreeItem* leaf = parent.Add(title, IMAGE_LEAF, IMAGE_LEAF);
+    leaf->bHasName = true;
+    leaf->macroName = prefix.empty() ? "~" + key : prefix + "." + key;
+    if (g_macroCache.Contains(leaf->macroName)) return;
+    temp.m_strName = leaf->macroName;
+    g_macroCache.Store(leaf->macroName, temp);
+    if (prefix.empty()) g_macroCache.Store(key, temp);
+}
+} // namespace
+
+void CMacroTree::RefreshMacroTree() {
+    ClearMacroTree();
+    m_root = std::make_unique<CMacroTreeItem>();
+    m_root->label = "Macro disponibili";
+    m_root->nImage = m_root->nSelectedImage = IMAGE_ROOT;
+    AddLibraryToTree(StandardLibraryText(), "");
+    for (const fs::path& file : FilesWithExtension(fs::path(g_strProgramDir) / "libs", ".tvl")) {
+        std::string text;
+        if (ReadTextFile(file.string(), nullptr, nullptr, nullptr, nullptr, nullptr, &text))
+            AddLibraryToTree(text, file.stem().string());
+    }
+    AddMacroFiles();
+}
+
+// A single macro file is listed under its long title when its header is "MACROCAD".
+void CMacroTree::AddMacroFiles() {
+    for (const fs::path& file : FilesWithExtension(fs::path(g_strProgramDir) / "macros", ".tvm")) {
+        std::string text, title;
+        int kind = TEXT_NONE;
+        if (!ReadWholeFile(file.string(), text) ||
+            !ParseHeaderedText(text, nullptr, nullptr, &title, nullptr, &kind, nullptr) ||
+            kind != TEXT_MACRO)
+            continue;
+        CMacroTreeItem* leaf = m_root->Add(title, IMAGE_LEAF, IMAGE_LEAF);
+        leaf->bHasName = true;
+        leaf->macroName = file.stem().string();
+    }
+}
+
+void CMacroTree::AddLibraryToTree(std::string_view text, const std::string& prefix) {
+    if (!m_root) return;
+    const auto index = IndexLibraryText(std::string(text));
+    if (!index) return;
+    CMacroTreeItem* library = m_root->Add(index->name, IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+    const auto& cats = index->categories;
+    for (std::size_t c = 0; c < cats.size(); ++c) {
+        if (cats[c].name == "hidden") continue;
+        CMacroTreeItem* parent =
+            cats[c].name.empty() ? library : library->Add(cats[c].name, IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+        const std::size_t last = c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst)
+                                                      : index->components.size();
+        for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i)
+            AddComponentLeaf(*parent, index->components[i], prefix,
+                             prefix.empty() ? "std:" : "lib:" + prefix + "\n");
+    }
+}

@@ -1,0 +1,37 @@
+#pragma once
+// What the tree of available macros holds: the root "Macro disponibili", one
+// item per library with its categories, and leaves that carry a macro name.
+// The macro bar shows it; this model knows nothing of widgets.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum MacroTreeImage { IMAGE_ROOT = 0, IMAGE_FOLDER = 1, IMAGE_FOLDER_OPEN = 2, IMAGE_LEAF = 3 };
+
+struct CMacroTreeItem {
+    std::string label;
+    int nImage = IMAGE_LEAF;
+    int nSelectedImage = IMAGE_LEAF;
+    bool bHasName = false;
+    std::string macroName; // a leaf's macro name
+    std::vector<std::unique_ptr<CMacroTreeItem>> children;
+
+    CMacroTreeItem* Add(std::string text, int nImg, int nSelImg);
+};
+
+class CMacroTree {
+public:
+    // Rebuilds the tree: the standard library, every library of `libs`, every
+    // single macro of `macros`. Fills the macro cache with the names it shows.
+    void RefreshMacroTree();
+    // Adds a library text's visible components; prefix "" is the standard library.
+    void AddLibraryToTree(std::string_view text, const std::string& prefix);
+    void ClearMacroTree() { m_root.reset(); }
+
+    const CMacroTreeItem* Root() const { return m_root.get(); }
+
+private:
+    void AddMacroFiles();
+    std::unique_ptr<CMacroTreeItem> m_root;
+};

@@ -1,0 +1,116 @@
+#include "format/resolve.h"
+
+#include "format/component.h"
+#include "format/macro_cache.h"
+#include "format/program_dir.h"
+#include "format/reader.h"
+#include "format/scan.h"
+#include "format/stdlib.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+// The components being parsed right now, outermost first.
+std::vector<std::string> g_resolving;
+
+class CResolvingScope {
+public:
+    explicit CResolvingScope(const std::string& identity) {
+        m_bOk = g_resolving.size() < std::size_t(MAX_MACRO_DEPTH) &&
+                std::find(g_resolving.begin(), g_resolving.end(), identity) == g_resolving.end();
+        if (m_bOk) g_resolving.push_back(identity);
+    }
+    ~CResolvingScope() {
+        if (m_bOk) g_resolving.pop_back();
+    }
+    bool Ok() const { return m_bOk; }
+
+private:
+    bool m_bOk;
+};
+
+bool StartsWithTilde(const std::string& s) { return !s.empty() && s[0] == '~'; }
+
+bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
+    const std::size_t dot = name.find('.');
+    const std::string library(Trim(std::string_view(name).substr(0, dot)));
+    const std::string key(Trim(std::string_view(name).substr(dot + 1)));
+    if (!IsSafeFileBase(library)) return false;
+    const auto index = LoadLibraryFile(LibraryFilePath(library));
+    const std::string* text = index ? index->Find(key) : nullptr;
+    if (!text || !ParseComponentGuarded("lib:" + library + "\n" + key, *text, macro, nullptr,
+                                        nullptr, pError))
+        return false;
+    macro.m_strName = name;
+    g_macroCache.Store(name, macro);
+    return true;
+}
+
+bool FromStandardLibrary(const std::string& name, const std::string& key, const std::string& base,
+                         CMacro& macro, int* pError) {
+    const std::string* text = StandardLibrary().Find(base);
+    if (!text || !ParseComponentGuarded("std:" + base, *text, macro, nullptr, nullptr, pError))
+        return false;
+    macro.m_strName = key;
+    g_macroCache.Store(name, macro);
+    g_macroCache.Store(key, macro);
+    return true;
+}
+
+bool FromMacroFile(const std::string& name, const std::string& key, const std::string& base,
+                   CMacro& macro, int* pError) {
+    if (!IsSafeFileBase(base)) return false;
+    CResolvingScope guard("file:" + base);
+    if (!guard.Ok() || !ReadTextFile(MacroFilePath(base), &macro.GetComponents(), nullptr, nullptr,
+                                     pError, nullptr, nullptr))
+        return false;
+    if (!g_macroCache.Contains(key)) {
+        macro.m_strName = name;
+        g_macroCache.Store(name, macro);
+    }
+    return true;
+}
+} // namespace
+
+bool ParseComponentGuarded(const std::string& identity, const std::string& text, CMacro& macro,
+                           std::string* keyOut, std::string* titleOut, int* pError) {
+    CResolvingScope guard(identity);
+    return guard.Ok() && ParseComponent(text, &macro, keyOut, titleOut, pError);
+}
+
+bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKeep) {
+    if (pError) *pError = 0;
+    const bool bTilde = StartsWithTilde(name);
+    if (pKeep) *pKeep = (bTilde && name.find('.') != std::string::npos) ? 1 : 0;
+    const std::string key = bTilde ? name : "~" + name;
+    const std::string base = bTilde ? name.substr(1) : name;
+    if (const CMacro* cached = g_macroCache.Find(name)) {
+        macro.Assign(*cached);
+        macro.m_strName = (bTilde || g_macroCache.Contains(key)) ? key : name;
+        return true;
+    }
+    if (name.find('.') != std::string::npos) return FromLibraryFile(name, macro, pError);
+    return FromStandardLibrary(name, key, base, macro, pError) ||
+           FromMacroFile(name, key, base, macro, pError);
+}
+
+std::unique_ptr<CPrimitive> ParseMacroCommand(std::string_view line) {
+    if (KeywordOf(line) != "MC") return nullptr;
+    const std::string_view rest = AfterKeyword(line);
+    CPoint origin = POINT_UNSET;
+    int nOrientation = 0, bMirrored = 0;
+    CFieldScanner sc(rest);
+    if (sc.Int(origin.x) && sc.Int(origin.y) && sc.Int(nOrientation)) sc.Int(bMirrored);
+    auto macro = std::make_unique<CMacro>();
+    int nKeep = 0;
+    if (!ResolveMacro(RestFromToken(rest, 4), *macro, nullptr, &nKeep)) return nullptr;
+    macro->m_points[0] = origin;
+    macro->m_nOrientation = nOrientation;
+    macro->m_bMirrored = bMirrored;
+    macro->SaveState();
+    if (!macro->IsComplete()) return nullptr;
+    if (nKeep) macro->m_strName = "~" + macro->m_strName;
+    macro->PlaceComponents();
+    return macro;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Finding the component behind a macro name, and the "MC" command.
+#include "model/macro.h"
+
+#include <string>
+#include <string_view>
+
+// Fills the macro's components from its name: from the cache; for a name with
+// "." from that library file in `libs`; else from the standard library, then
+// from the single macro file in `macros`. A component that uses itself, or a
+// nesting deeper than MAX_MACRO_DEPTH, does not resolve.
+bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKeep);
+
+// Parses a component's body into a macro while guarding against the component
+// using itself; `identity` names the component for that guard.
+bool ParseComponentGuarded(const std::string& identity, const std::string& text, CMacro& macro,
+                           std::string* keyOut, std::string* titleOut, int* pError);
+
+std::unique_ptr<CPrimitive> ParseMacroCommand(std::string_view line); // MC
+
+constexpr int MAX_MACRO_DEPTH = 64;

@@ -1,0 +1,157 @@
+#include "model/macro.h"
+
+#include "model/layers.h"
+#include "model/textline.h"
+
+#include <algorithm>
+#include <cstring>
+
+CMacro::CMacro(int x, int y) { m_points[0] = {x, y}; }
+
+std::unique_ptr<CPrimitive> CMacro::Clone() const {
+    auto p = std::make_unique<CMacro>();
+    p->Assign(*this);
+    return p;
+}
+
+void CMacro::Assign(const CMacro& other) {
+    if (&other == this) return;
+    CopyFrom(&other);
+    m_strName = other.m_strName;
+    m_components.clear();
+    m_components.reserve(other.m_components.size());
+    for (const auto& c : other.m_components) m_components.push_back(c->Clone());
+}
+
+void CMacro::Move(int dx, int dy) {
+    CPrimitive::Move(dx, dy);
+    for (auto& c : m_components) c->Move(dx, dy);
+}
+
+void CMacro::Rotate(int cx, int cy, bool bCounterClockwise) {
+    CPrimitive::Rotate(cx, cy, bCounterClockwise);
+    for (auto& c : m_components) c->Rotate(cx, cy, bCounterClockwise);
+    std::int64_t o = m_nOrientation;
+    o += (bCounterClockwise == (m_bMirrored != 0)) ? 1 : -1;
+    if (o < 0) o += 4;
+    else if (o > 3) o -= 4;
+    m_nOrientation = ClampToInt32(o);
+}
+
+void CMacro::Mirror(int x0) {
+    CPrimitive::Mirror(x0);
+    for (auto& c : m_components) c->Mirror(x0);
+    m_bMirrored = m_bMirrored ? 0 : 1;
+}
+
+// Dragging the origin drags the whole symbol.
+void CMacro::SetPoint(int i, int x, int y, bool bFinal) {
+    const CPoint o = m_points[0];
+    const int dx = ClampToInt32(std::int64_t(x) - o.x), dy = ClampToInt32(std::int64_t(y) - o.y);
+    for (auto& c : m_components) c->Move(dx, dy);
+    CPrimitive::SetPoint(i, x, y, bFinal);
+}
+
+void CMacro::SetSelected(bool b) {
+    for (auto& c : m_components) c->SetSelected(b);
+    CPrimitive::SetSelected(b);
+}
+
+void CMacro::SaveState() {
+    for (auto& c : m_components) c->SaveState();
+    CPrimitive::SaveState();
+}
+
+void CMacro::RestoreState() {
+    for (auto& c : m_components) c->RestoreState();
+    CPrimitive::RestoreState();
+}
+
+// Quarter turns repeat every four once a component has turned at least once, so
+// an orientation read from a file as a huge number is turned only a few times.
+void CMacro::PlaceComponents() {
+    const CPoint o = m_points[0];
+    const int dx = ClampToInt32(std::int64_t(o.x) - 100), dy = ClampToInt32(std::int64_t(o.y) - 100);
+    for (auto& c : m_components) c->Move(dx, dy);
+    const int nOrientation = m_nOrientation;
+    const int nTurns = nOrientation <= 8 ? nOrientation : (nOrientation - 1) % 4 + 5;
+    for (int i = 0; i < nTurns; ++i) Rotate(o.x, o.y, false);
+    m_nOrientation = nOrientation;
+    if (m_bMirrored) {
+        Mirror(o.x);
+        m_bMirrored = 1;
+    }
+}
+
+void CMacro::UpdateRegion(CSurface& dc) {
+    m_rgn.Clear();
+    CRegion all;
+    for (auto& c : m_components) {
+        c->UpdateRegion(dc);
+        all.Union(*c->GetRegion());
+    }
+    const CRect box = all.GetRgnBox();
+    if (!all.IsEmpty() && !box.IsEmpty()) m_rgn.SetRect({box.left, box.top}, {box.right, box.bottom});
+}
+
+int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF, COLORREF crSelected,
+                 int nZoomPercent, int nLayerFilter, bool bMonochrome) {
+    if (IsUnset(m_points[0])) return -1;
+    for (int L = 0; L < NUM_LAYERS; ++L) {
+        if (!g_layers.IsShown(L, dc.IsPrinting())) continue;
+        if (CLayerTable::IsValid(nLayerFilter) && nLayerFilter != L) continue;
+        DrawLayer(dc, L, bXor, crBack, crSelected, nZoomPercent, bMonochrome);
+    }
+    return 0;
+}
+
+// Every component in the colour of its own layer, pass by pass. Nested macros
+// are drawn once per layer and show only that layer's components; they stay
+// black when this one is drawn black.
+void CMacro::DrawLayer(CSurface& dc, int L, bool bXor, COLORREF crBack, COLORREF crSelected,
+                       int nZoomPercent, bool bMonochrome) {
+    const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : g_layers.GetColor(L);
+    for (int pass = 0; pass <= 6; ++pass) {
+        for (auto& c : m_components) {
+            const bool bMacro = (c->GetCapabilities() & CAP_MACRO) != 0;
+            if ((!bMacro && c->GetLayer() != L) || c->GetDrawPriority() != pass) continue;
+            c->Draw(dc, bXor, crBack, colour, crSelected, nZoomPercent, bMacro ? L : -1,
+                    bMonochrome);
+        }
+    }
+}
+
+// The name is written up to its first control character: a line break in a
+// name must not turn into a line of its own.
+bool CMacro::GetTextLine(std::string& out, bool bExpand) const {
+    if (!bExpand && !m_strName.empty()) {
+        std::string name = m_strName[0] == '~' ? m_strName.substr(1) : m_strName;
+        const auto cut = std::find_if(name.begin(), name.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) < 32; });
+        name.erase(cut, name.end());
+        out = FormatCommand("MC", m_points, 1) + FormatInts({m_nOrientation, m_bMirrored}) + ' ' +
+              name + "\r\n";
+        return true;
+    }
+    out.clear();
+    std::string line;
+    for (const auto& c : m_components) {
+        const bool bRef = (c->GetCapabilities() & CAP_MACRO) &&
+                          IsStandardMacroName(static_cast<const CMacro&>(*c).m_strName);
+        c->GetTextLine(line, bRef ? false : bExpand);
+        out += line;
+    }
+    return true;
+}
+
+bool CMacro::GetProperty(const char* name, std::string& value) const {
+    if (std::strcmp(name, "Text") != 0) return false;
+    value = m_strName;
+    return true;
+}
+
+bool CMacro::SetProperty(const char* name, const char* value) {
+    if (std::strcmp(name, "Text") != 0) return false;
+    m_strName = value;
+    return true;
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include "model/primitive.h"
+
+// A placed symbol: a library component's primitives, owned and kept in drawing
+// coordinates, placed at an origin with quarter turns (m_nOrientation) and an
+// optional mirror (m_bMirrored). Written as one "MC" line or as its components.
+class CMacro final : public CPrimitive {
+public:
+    CMacro() = default;
+    CMacro(int x, int y); // a macro group made from a selection
+
+    CPrimitiveList m_components;
+    std::string m_strName; // "~" and a key, "library.key", a macro file's name, or empty
+
+    CPrimitiveList& GetComponents() { return m_components; }
+    void Assign(const CMacro& other);
+    // Brings freshly resolved components from library coordinates, around
+    // (100, 100), to the origin, the orientation and the mirror.
+    void PlaceComponents();
+
+    const char* GetClassName() const override { return "CMacro"; }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override {
+        return std::make_unique<CMacro>();
+    }
+    std::unique_ptr<CPrimitive> Clone() const override;
+    void Move(int dx, int dy) override;
+    void Rotate(int cx, int cy, bool bCounterClockwise) override;
+    void Mirror(int x0) override;
+    void SetPoint(int i, int x, int y, bool bFinal = false) override;
+    void SetSelected(bool b) override;
+    void SaveState() override;
+    void RestoreState() override;
+    void UpdateRegion(CSurface& dc) override;
+    int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
+             int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    int GetPointCount() const override { return 1; }
+    unsigned GetCapabilities() const override { return 0x39; }
+    int GetDrawPriority() const override { return 4; }
+    bool GetTextLine(std::string& out, bool bExpand) const override;
+    bool GetProperty(const char* name, std::string& value) const override;
+    bool SetProperty(const char* name, const char* value) override;
+    int SetLayer(int) override { return 0; } // a macro stays on layer 0
+
+private:
+    void DrawLayer(CSurface& dc, int nLayer, bool bXor, COLORREF crBack, COLORREF crSelected,
+                   int nZoomPercent, bool bMonochrome);
+};
+
+// Whether a macro name names a standard-library component ("~" and a key).
+inline bool IsStandardMacroName(const std::string& name) { return !name.empty() && name[0] == '~'; }

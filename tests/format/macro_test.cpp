@@ -1,0 +1,175 @@
+// Macro instances: resolving names, placing, transforms, writing.
+#include "../test_util.h"
+#include "format/resolve.h"
+#include "format/writer.h"
+#include "model/macro.h"
+#include "model/recording_surface.h"
+#include "program_dir_fixture.h"
+
+namespace {
+CMacro& AsMacro(std::unique_ptr<CPrimitive>& p) { return static_cast<CMacro&>(*p); }
+
+std::string Components(const CMacro& m) {
+    std::string out;
+    m.GetTextLine(out, true);
+    return out;
+}
+} // namespace
+
+class Macro : public ProgramDirTest {};
+
+TEST_F(Macro, ResistorPlacedAtTheOriginWithTurnsAndMirror) {
+    auto m = Read("MC 200 300 0 0 080");
+    ASSERT_TRUE(m);
+    EXPECT_EQ(AsMacro(m).m_strName, "~080");
+    EXPECT_EQ(Written(*m), "MC 200 300 0 0 080\r\n");
+    EXPECT_EQ(Components(AsMacro(m)), "LI 200 300 202 300\r\nLI 208 300 210 300\r\nRV 202 298 208 302\r\n");
+    auto turned = Read("MC 200 300 1 0 080");
+    EXPECT_NE(Components(AsMacro(turned)).find("RV 202 302 198 308\r\n"), std::string::npos);
+    auto mirrored = Read("MC 200 300 0 1 080");
+    EXPECT_NE(Components(AsMacro(mirrored)).find("RV 198 298 192 302\r\n"), std::string::npos);
+}
+
+// For a library point (u, v) = (100 + du, 100 + dv) at origin (X, Y).
+TEST_F(Macro, PlacementTableHoldsForAllEightCombinations) {
+    WriteFile("libs/t.tvl", "[TAVOLIB T]\r\n[P point]\r\nSA 103 107\r\n");
+    const int X = 500, Y = 700, du = 3, dv = 7;
+    const CPoint want[4][2] = {{{X + du, Y + dv}, {X - du, Y + dv}},
+                               {{X - dv, Y + du}, {X + dv, Y + du}},
+                               {{X - du, Y - dv}, {X + du, Y - dv}},
+                               {{X + dv, Y - du}, {X - dv, Y - du}}};
+    for (int o = 0; o < 4; ++o)
+        for (int mir = 0; mir < 2; ++mir) {
+            auto m = Read("MC 500 700 " + std::to_string(o) + " " + std::to_string(mir) + " t.P");
+            ASSERT_TRUE(m);
+            const CPoint p = AsMacro(m).m_components.at(0)->GetPoint(0);
+            EXPECT_EQ(p, want[o][mir]) << "orientation " << o << " mirror " << mir;
+            EXPECT_EQ(Written(*m), "MC 500 700 " + std::to_string(o) + " " +
+                                       std::to_string(mir) + " t.P\r\n");
+        }
+}
+
+TEST_F(Macro, OddOrientationsPlaceModuloFourAndAreWrittenBackAsRead) {
+    auto five = Read("MC 200 300 5 0 080");
+    auto one = Read("MC 200 300 1 0 080");
+    EXPECT_EQ(Components(AsMacro(five)), Components(AsMacro(one)));
+    EXPECT_EQ(Written(*five), "MC 200 300 5 0 080\r\n");
+    auto huge = Read("MC 200 300 2147483645 0 080"); // 2147483645 = 1 mod 4, and no hang
+    EXPECT_EQ(Components(AsMacro(huge)), Components(AsMacro(one)));
+}
+
+TEST_F(Macro, SecondLineIsServedFromTheCache) {
+    auto a = Read("MC 0 0 0 0 080");
+    EXPECT_TRUE(g_macroCache.Contains("080"));
+    EXPECT_TRUE(g_macroCache.Contains("~080"));
+    auto b = Read("MC 0 0 0 0 080");
+    EXPECT_EQ(Components(AsMacro(a)), Components(AsMacro(b)));
+    EXPECT_EQ(AsMacro(b).m_strName, "~080");
+}
+
+TEST_F(Macro, RotationsAndMirrorKeepOrientationAndComponentsTogether) {
+    auto m = Read("MC 200 300 0 0 080");
+    const std::string start = Components(AsMacro(m));
+    for (int i = 0; i < 4; ++i) m->Rotate(200, 300, false);
+    EXPECT_EQ(Components(AsMacro(m)), start);
+    EXPECT_EQ(m->m_nOrientation, 0);
+    m->Mirror(200);
+    EXPECT_EQ(m->m_bMirrored, 1);
+    m->Rotate(200, 300, false); // mirrored: clockwise lowers the orientation
+    EXPECT_EQ(m->m_nOrientation, 3);
+    m->SetPoint(0, 210, 300);
+    EXPECT_EQ(Written(*m), "MC 210 300 3 1 080\r\n");
+    EXPECT_EQ(m->SetLayer(5), 0);
+    EXPECT_EQ(m->GetLayer(), 0);
+}
+
+TEST_F(Macro, UserLibrariesAndSingleMacroFilesResolve) {
+    WriteFile("libs/parts.tvl", "[TAVOLIB Parti]\r\n{Resistori}\r\n[R1 Resistor 1/4 W]\r\nLI 100 100 110 100 2\r\n");
+    WriteFile("macros/logo.tvm", "[MACROCAD Logo]\r\nRV 100 100 120 110\r\n");
+    auto lib = Read("MC 10 10 0 0 parts.R1");
+    ASSERT_TRUE(lib);
+    EXPECT_EQ(Components(AsMacro(lib)), "LI 10 10 20 10 2\r\n");
+    EXPECT_EQ(Written(*lib), "MC 10 10 0 0 parts.R1\r\n");
+    auto spaced = Read("MC 10 10 0 0  parts . R1"); // library and key are trimmed
+    ASSERT_TRUE(spaced);
+    EXPECT_EQ(Written(*spaced), "MC 10 10 0 0 parts . R1\r\n");
+    auto file = Read("MC 10 10 0 0 logo");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(Components(AsMacro(file)), "RV 10 10 30 20\r\n");
+    EXPECT_FALSE(Read("MC 10 10 0 0 nolib.xyz"));
+    EXPECT_FALSE(Read("MC 10 10 0 0 parts.R2"));
+    EXPECT_FALSE(Read("MC 10 10 0 0 nothing"));
+}
+
+TEST_F(Macro, NamesCannotReachOutsideTheirFolders) {
+    std::filesystem::create_directories(m_dir / "outside");
+    WriteFile("outside/evil.tvl", "[TAVOLIB E]\r\n[X x]\r\nLI 1 1 2 2\r\n");
+    WriteFile("outside/evil.tvm", "[MACROCAD E]\r\nLI 1 1 2 2\r\n");
+    WriteFile("libs/x.tvl", "[TAVOLIB E]\r\n[X x]\r\nLI 1 1 2 2\r\n");
+    EXPECT_TRUE(Read("MC 0 0 0 0 x.X"));
+    for (const char* name : {"../outside/evil.X", "..\\outside\\evil.X", "/tmp/evil.X",
+                             "C:evil.X", "../outside/evil", "sub/evil", ".X"})
+        EXPECT_FALSE(Read(std::string("MC 0 0 0 0 ") + name)) << name;
+}
+
+TEST_F(Macro, SelfAndMutualReferencesNeitherHangNorCrash) {
+    WriteFile("libs/loop.tvl", "[TAVOLIB L]\r\n[A a]\r\nLI 100 100 110 100\r\nMC 100 100 0 0 loop.A\r\n"
+                               "[B b]\r\nMC 100 100 0 0 loop.C\r\n[C c]\r\nMC 100 100 0 0 loop.B\r\nSA 100 100\r\n");
+    auto a = Read("MC 0 0 0 0 loop.A");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(Components(AsMacro(a)), "LI 0 0 10 0\r\n"); // the self-reference is dropped
+    CPrimitiveList list;
+    int err = 0;
+    ParseDrawingLines("MC 0 0 0 0 loop.B\nLI 1 2 3 4\n", list, &err);
+    EXPECT_EQ(list.size(), 2u);
+}
+
+TEST_F(Macro, DeepButFiniteNestingLoadsWithoutExhaustingTheStack) {
+    std::string lib = "[TAVOLIB Deep]\r\n";
+    for (int i = 0; i < 2000; ++i)
+        lib += "[C" + std::to_string(i) + " c]\r\nSA 100 100\r\nMC 100 100 0 0 deep.C" +
+               std::to_string(i + 1) + "\r\n";
+    lib += "[C2000 end]\r\nSA 100 100\r\n";
+    WriteFile("libs/deep.tvl", lib);
+    auto shallow = Read("MC 0 0 0 0 deep.C1990");
+    ASSERT_TRUE(shallow);
+    EXPECT_EQ(Components(AsMacro(shallow)).size(), 11 * std::string("SA 0 0\r\n").size());
+    auto deep = Read("MC 0 0 0 0 deep.C0"); // deeper than the limit: resolves as far as it may
+    ASSERT_TRUE(deep);
+}
+
+TEST_F(Macro, WritingRuleKeepsStandardMacrosAndSplitsOthersOnRequest) {
+    WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\nMC 100 100 0 0 080\r\n");
+    CPrimitiveList list;
+    ParseDrawingLines("MC 10 10 0 0 parts.R1\nMC 50 50 0 0 080\n", list, nullptr);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(FormatPrimitiveLines(list, false), "MC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
+    EXPECT_EQ(FormatPrimitiveLines(list, true),
+              "LI 10 10 20 10\r\nMC 10 10 0 0 080\r\nMC 50 50 0 0 080\r\n");
+    CMacro group(0, 0); // a group has no name: always its components
+    group.m_components.push_back(list[0]->Clone());
+    CPrimitiveList groups;
+    groups.push_back(group.Clone());
+    EXPECT_EQ(FormatPrimitiveLines(groups, false), "MC 10 10 0 0 parts.R1\r\n");
+    EXPECT_EQ(FormatPrimitiveLines(groups, true), "LI 10 10 20 10\r\nMC 10 10 0 0 080\r\n");
+}
+
+TEST_F(Macro, NameWithALineBreakIsWrittenOnOneLine) {
+    auto m = Read("MC 0 0 0 0 080");
+    m->SetProperty("Text", "~080\r\nLI 1 2 3 4");
+    EXPECT_EQ(Written(*m), "MC 0 0 0 0 080\r\n");
+}
+
+TEST_F(Macro, RegionIsTheBoxOfItsComponents) {
+    CRecordingSurface dc;
+    auto m = Read("MC 200 300 0 0 080");
+    m->UpdateRegion(dc);
+    const CRect box = m->GetRegion()->GetRgnBox();
+    EXPECT_LE(box.left, 195);
+    EXPECT_GE(box.right, 215);
+    EXPECT_TRUE(m->GetRegion()->PtInRegion(205, 300));
+    CMacro empty(5, 5);
+    empty.UpdateRegion(dc);
+    EXPECT_TRUE(empty.GetRegion()->IsEmpty());
+    EXPECT_EQ(empty.HitTest(5, 5, dc), 0);
+}
