@@ -13,7 +13,8 @@ void Usage() {
     std::fputs("Uso:\n"
                "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN "
                "[-o OUT]\n"
-               "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size WxH]\n",
+               "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size WxH]\n"
+               "  tavolin-cli library list|dump|sheet [--program-dir DIR] [FILE.tvl] [-o OUT.png]\n",
                stderr);
 }
 } // namespace
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (std::strcmp(argv[1], "normalize") == 0) return RunNormalize(args);
     if (std::strcmp(argv[1], "render") == 0) return RunRender(args);
+    if (std::strcmp(argv[1], "library") == 0) return RunLibrary(args);
     Usage();
     return 2;
 }

@@ -4,7 +4,6 @@
 #include "doc/layer_walk.h"
 #include "format/program_dir.h"
 #include "format/reader.h"
-#include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 
 #include <QGuiApplication>
@@ -57,14 +56,7 @@ int RunRender(const std::vector<std::string>& args) {
         std::fputs("Uso: tavolin-cli render IN -o OUT.png [--size LxA]\n", stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char arg0[] = "tavolin-cli";
-    char* argv[] = {arg0, nullptr};
-    QGuiApplication app(argc, argv);
-    CQtFontFaces faces;
-    SetFontFaceSource(&faces);
+    const auto app = StartGui();
 
     g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
     std::string text;

@@ -65,5 +65,18 @@ check "macros as references" cmp -s "$T/ref.tvd" "$T/ref.want"
 crlf "[TAVOLIN M]" "LI 10 10 20 10" "MC 10 10 0 0 080" "MC 50 50 1 0 080" >"$T/split.want"
 check "split macros" cmp -s "$T/split.tvd" "$T/split.want"
 
+# The standard library: 132 components in the listed order, dump and sheet.
+"$CLI" library list >"$T/list.txt"
+check "standard library list" cmp -s "$T/list.txt" "$DATA/stdlib_list.txt"
+"$CLI" library dump >"$T/std.tvl"
+check "dump is a library" [ "$(head -c 27 "$T/std.tvl")" = "[TAVOLIB Libreria standard]" ]
+"$CLI" library list "$T/std.tvl" >"$T/list2.txt"
+check "a library file lists as base.KEY" [ "$(sed -n 15p "$T/list2.txt")" = "$(printf 'Componenti discreti\t080\tResistore\tstd.080')" ]
+check "a library file lists every component" [ "$(wc -l <"$T/list2.txt")" -eq 132 ]
+"$CLI" library sheet -o "$T/sheet.png"
+check "sheet is a PNG" [ "$(head -c 4 "$T/sheet.png" | tail -c 3)" = "PNG" ]
+"$CLI" library list "$T/nohdr.tvd" 2>/dev/null
+check "not a library exit 2" [ $? -eq 2 ]
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,82 @@
+// tavolin-cli library: list, dump and draw the components of a library.
+#include "cli.h"
+
+#include "format/component.h"
+#include "format/library_files.h"
+#include "format/program_dir.h"
+#include "format/reader.h"
+#include "format/stdlib.h"
+
+#include <cstdio>
+
+namespace {
+struct LibraryOptions {
+    std::string action, file, out, programDir;
+};
+
+bool ParseOptions(const std::vector<std::string>& args, LibraryOptions& o) {
+    if (args.empty()) return false;
+    o.action = args[0];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "-o" && hasValue) o.out = args[++i];
+        else if (a == "--program-dir" && hasValue) o.programDir = args[++i];
+        else if (o.file.empty() && !a.empty() && a[0] != '-') o.file = a;
+        else return false;
+    }
+    return o.action == "list" || o.action == "dump" || (o.action == "sheet" && !o.out.empty());
+}
+
+// The file's base name, up to its last ".", as a macro name's prefix.
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+int List(const CLibraryIndex& lib, const std::string& prefix) {
+    const auto& cats = lib.categories;
+    for (std::size_t c = 0; c < cats.size(); ++c) {
+        const std::size_t last =
+            c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst) : lib.components.size();
+        for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i) {
+            std::string key, title;
+            if (!ParseComponent(lib.components[i], nullptr, &key, &title, nullptr)) continue;
+            const std::string name = prefix.empty() ? "~" + key : prefix + "." + key;
+            std::printf("%s\t%s\t%s\t%s\n", cats[c].name.c_str(), key.c_str(), title.c_str(),
+                        name.c_str());
+        }
+    }
+    return 0;
+}
+} // namespace
+
+int RunLibrary(const std::vector<std::string>& args) {
+    LibraryOptions o;
+    if (!ParseOptions(args, o)) {
+        std::fputs("Uso: tavolin-cli library list [--program-dir DIR] [FILE.tvl]\n"
+                   "     tavolin-cli library dump\n"
+                   "     tavolin-cli library sheet [FILE.tvl] -o OUT.png\n",
+                   stderr);
+        return 2;
+    }
+    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
+    if (o.action == "dump") {
+        const std::string_view text = StandardLibraryText();
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 2;
+    }
+    std::shared_ptr<const CLibraryIndex> lib;
+    if (!o.file.empty()) {
+        lib = LoadLibraryFile(o.file);
+        if (!lib) {
+            std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+            return 2;
+        }
+    }
+    const CLibraryIndex& index = lib ? *lib : StandardLibrary();
+    const std::string prefix = lib ? BaseName(o.file) : std::string();
+    if (o.action == "list") return List(index, prefix);
+    return DrawLibrarySheet(index, prefix, o.out);
+}
