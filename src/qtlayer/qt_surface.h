@@ -1,0 +1,113 @@
+#pragma once
+// A drawing surface on a QImage that renders like a classic device context:
+// aliased, pixel for pixel, with raster operations. One QPainter stays open on
+// the image for the surface's lifetime; it writes at once, so the pixels can be
+// read at any time.
+#include "model/surface.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLine>
+#include <QPainter>
+#include <QPen>
+#include <QPolygonF>
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+class QImage;
+
+class CQtSurface final : public CSurface {
+  public:
+    explicit CQtSurface(QImage& image);
+    ~CQtSurface() override;
+    CQtSurface(const CQtSurface&) = delete;
+    CQtSurface& operator=(const CQtSurface&) = delete;
+
+    void DrawLine(CPoint from, CPoint to) override;
+    void SetPixel(int x, int y, COLORREF c) override;
+    void Polygon(const CPoint* pts, int n) override;
+    void Ellipse(int l, int t, int r, int b) override;
+    void Rectangle(int l, int t, int r, int b) override;
+    void RoundRect(int l, int t, int r, int b, int w, int h) override;
+    void PolyBezier(const CPoint pts[4]) override;
+    void EllipseOutline(int l, int t, int r, int b) override;
+
+    CSize GetTextExtent(const std::string& text) override;
+    CTextMetrics GetTextMetrics() override;
+    void TextOut(int x, int y, const std::string& text) override;
+    void TextOutMirrored(int x, int y, const std::string& text) override;
+
+  private:
+    // Device pixels l <= x < r, t <= y < b, with elliptic corners ew x eh pixels
+    // in size: a rectangle with none, an ellipse when they are the box's size.
+    struct PixelBox {
+        std::int64_t l, t, r, b, ew, eh;
+    };
+    struct PenKey {
+        COLORREF color;
+        int nDevWidth;
+        bool bRound;
+        bool operator!=(const PenKey& o) const {
+            return color != o.color || nDevWidth != o.nDevWidth || bRound != o.bRound;
+        }
+    };
+    using FontKey = std::tuple<std::string, int, int, int, bool, bool>;
+    struct FontEntry {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    using Runs = std::vector<QLine>;
+
+    QPointF Device(int x, int y) const;
+    PixelBox DeviceBox(int l, int t, int r, int b, std::int64_t ew, std::int64_t eh) const;
+    QRectF NearBox() const;
+    bool IsNear(const QRectF& bounds) const;
+    int DevicePenWidth() const;
+    void ApplyRop();
+    const QPen& WidePen();
+    const QPen& RunPen(QPen& cache, COLORREF c);
+
+    void AddLine(CPoint a, CPoint b);
+    void AddRun(Runs& runs, bool bRow, std::int64_t at, std::int64_t from, std::int64_t to);
+    void AddSpan(Runs& runs, std::int64_t y, std::int64_t lo, std::int64_t hi, std::int64_t holeLo,
+                 std::int64_t holeHi);
+    void FlushRuns();
+    void DrawBox(const PixelBox& box, bool bFill, bool bStroke);
+    void DrawThinBox(const PixelBox& box, bool bFill, bool bStroke);
+    void DrawWideBox(const PixelBox& box, bool bFill);
+    void DrawWideLine(QPointF a, QPointF b);
+    void StrokeWidePolyline(const QPolygonF& line);
+    void FillPolygon(const QPolygonF& poly);
+
+    const FontEntry& CurrentFont();
+    FontEntry MakeFont(const FontKey& key);
+    QString ResolveFamily(const std::string& face);
+    QTransform TextTransform(int x, int y) const;
+    int DeviceCellHeight() const;
+    int DeviceCharWidth() const;
+    void DrawTextCell(QPainter& painter, const FontEntry& font, const QString& text) const;
+
+    QImage& m_image;
+    QPainter m_painter;
+    QRectF m_imageRect;
+
+    // Pixels of thin figures, gathered as horizontal and vertical runs and
+    // handed to Qt in one call per colour.
+    Runs m_strokeRuns, m_fillRuns;
+    std::vector<CPoint> m_points;
+
+    // The pens and brush last built, kept so that an unchanged selection costs
+    // nothing per figure.
+    PenKey m_penKey{0, -1, false};
+    QPen m_widePen, m_strokeRunPen, m_fillRunPen;
+    const QPen m_noPen{Qt::NoPen};
+    const QBrush m_noBrush{Qt::NoBrush};
+    CBrush m_brushKey;
+    QBrush m_qbrush;
+
+    std::map<FontKey, FontEntry> m_fonts;
+    std::map<std::string, QString> m_families;
+};
