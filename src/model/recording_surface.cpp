@@ -67,8 +67,8 @@ CSize CRecordingSurface::GetTextExtent(const std::string& text) {
 }
 
 CTextMetrics CRecordingSurface::GetTextMetrics() {
-    return {m_font.nHeight, m_font.nHeight * 4 / 5, m_font.nHeight - m_font.nHeight * 4 / 5,
-            m_font.nWidth};
+    const std::int64_t h = m_font.nHeight, ascent = h * 4 / 5;
+    return {m_font.nHeight, ClampToInt32(ascent), ClampToInt32(h - ascent), m_font.nWidth};
 }
 
 void CRecordingSurface::TextOut(int x, int y, const std::string& text) {

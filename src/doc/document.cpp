@@ -1,0 +1,163 @@
+#include "doc/document.h"
+
+#include "doc/safe_file.h"
+#include "doc/settings.h"
+#include "format/reader.h"
+#include "format/stdlib.h"
+#include "format/writer.h"
+#include "model/layers.h"
+#include "model/macro.h"
+
+#include <algorithm>
+#include <cctype>
+
+int DocKindFromExtension(const std::string& extension) {
+    std::string e = extension;
+    for (char& c : e) c = char(std::toupper(static_cast<unsigned char>(c)));
+    if (e == ".TVD") return DOC_DRAWING;
+    if (e == ".TVM") return DOC_MACRO;
+    if (e == ".TVL") return DOC_LIBRARY;
+    return DOC_NONE;
+}
+
+bool CSchemoDoc::Load(const std::string& text) {
+    DeleteContents();
+    int nError = 0, nKind = TEXT_NONE;
+    std::string title;
+    if (!ParseHeaderedText(text, &m_primitives, nullptr, &title, &nError, &nKind, nullptr) ||
+        (nKind != TEXT_DRAWING && nKind != TEXT_MACRO)) {
+        m_primitives.clear();
+        if (m_pUi) m_pUi->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
+        return false;
+    }
+    m_strTitle = title;
+    m_bLoadErrors = nError != 0;
+    if (nError && m_pUi) m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+    PushUndoSnapshot();
+    m_bModified = false;
+    return true;
+}
+
+bool CSchemoDoc::LoadFile(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        if (m_pUi)
+            m_pUi->ShowMessage("Impossibile aprire il file " + path + ".", CAPTION_ERROR, ICON_ERROR);
+        return false;
+    }
+    return Load(text);
+}
+
+// A macro file may not be named like a standard component: "080.tvm" and
+// "Resistore.tvm" are checked as "080" and "resistore".
+bool CSchemoDoc::Store(const std::string& fileTitle, std::string& text) {
+    if (m_nDocKind == DOC_MACRO) {
+        std::string name = fileTitle;
+        for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
+        const std::size_t dot = name.rfind('.');
+        if (dot != std::string::npos) name.erase(dot);
+        if (IsStandardLibraryName(name)) {
+            if (m_pUi) m_pUi->ShowMessage(MSG_STANDARD_NAME, CAPTION_ERROR, ICON_ERROR);
+            return false;
+        }
+    }
+    text = FormatHeader(m_nDocKind == DOC_MACRO ? "MACROCAD" : "TAVOLIN", m_strTitle) +
+           FormatPrimitiveLines(m_primitives, g_settings.bSplit != 0);
+    return true;
+}
+
+bool CSchemoDoc::Save(const std::string& path) {
+    if (!CheckNonStandardMacros()) return false;
+    const std::size_t slash = path.find_last_of('/');
+    std::string text;
+    if (!Store(slash == std::string::npos ? path : path.substr(slash + 1), text)) return false;
+    if (!WriteFileSafely(path, text)) {
+        if (m_pUi)
+            m_pUi->ShowMessage("Impossibile salvare il file " + path + ".", CAPTION_ERROR, ICON_ERROR);
+        return false;
+    }
+    m_bModified = false;
+    return true;
+}
+
+bool CSchemoDoc::CheckNonStandardMacros() {
+    if (g_settings.bSplit != 0 || !g_bWarnNonStandard || g_settings.bWarningYouSuck != 0)
+        return true;
+    const bool bAny = std::any_of(m_primitives.begin(), m_primitives.end(), [](const auto& p) {
+        std::string name;
+        return (p->GetCapabilities() & CAP_MACRO) && p->GetProperty("Text", name) &&
+               !name.empty() && !IsStandardMacroName(name);
+    });
+    if (!bAny) return true;
+    g_bWarnNonStandard = false;
+    const Answer a = m_pUi ? m_pUi->AskYesNoCancel(MSG_NON_STANDARD_MACROS, CAPTION_ATTENTION)
+                           : ANSWER_YES;
+    if (a == ANSWER_NO) g_settings.bSplit = 1;
+    return a != ANSWER_CANCEL;
+}
+
+void CSchemoDoc::ClearUndo(long nLimit) {
+    m_undo.Clear(nLimit < 0 ? CUndoHistory::DEFAULT_LIMIT : std::size_t(nLimit));
+}
+
+// Snapshots keep every macro as its "MC" line.
+void CSchemoDoc::PushUndoSnapshot() {
+    std::string snapshot;
+    std::string line;
+    for (const auto& p : m_primitives)
+        if (p->IsComplete() && p->GetTextLine(line, false)) snapshot += line;
+    m_undo.Push(std::move(snapshot));
+}
+
+bool CSchemoDoc::Undo() {
+    const std::string* s = m_undo.Undo();
+    return s && RestoreSnapshot(*s);
+}
+
+bool CSchemoDoc::Redo() {
+    const std::string* s = m_undo.Redo();
+    return s && RestoreSnapshot(*s);
+}
+
+bool CSchemoDoc::RestoreSnapshot(const std::string& snapshot) {
+    CPrimitiveList fresh;
+    ParseHeaderedText("[TAVOLIN]\r\n" + snapshot, &fresh, nullptr, nullptr, nullptr, nullptr,
+                      nullptr);
+    m_selection.clear();
+    while (!m_primitives.empty()) m_primitives.pop_back();
+    m_primitives = std::move(fresh);
+    return true;
+}
+
+bool CSchemoDoc::GetExtent(CRect& rect) const {
+    bool bAny = false;
+    CRect box;
+    for (const auto& p : m_primitives) {
+        const bool bShown = (p->GetCapabilities() & CAP_MACRO) || g_layers.IsShown(p->GetLayer(), false);
+        if (!bShown || p->GetRegion()->IsEmpty()) continue;
+        const CRect r = p->GetRegion()->GetRgnBox();
+        box = bAny ? CRect{std::min(box.left, r.left), std::min(box.top, r.top),
+                           std::max(box.right, r.right), std::max(box.bottom, r.bottom)}
+                   : r;
+        bAny = true;
+    }
+    if (bAny) rect = box;
+    return bAny;
+}
+
+void CSchemoDoc::UpdateRegions(CSurface& dc, CPrimitiveList& list) {
+    CWaitCursor wait(m_pUi);
+    for (auto& p : list) p->UpdateRegion(dc);
+}
+
+void CSchemoDoc::ClearSelection() {
+    for (CPrimitive* p : m_selection) p->SetSelected(false);
+    m_selection.clear();
+}
+
+void CSchemoDoc::DeleteContents() {
+    m_selection.clear();
+    while (!m_primitives.empty()) m_primitives.pop_back();
+    m_strTitle.clear();
+    ClearUndo();
+}

@@ -1,0 +1,146 @@
+#include "doc/export_bitmap.h"
+
+#include "doc/layer_walk.h"
+#include "doc/safe_file.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+// Bigger bitmaps are refused rather than attempted.
+constexpr std::int64_t MAX_SIDE = 200000;
+constexpr std::int64_t MAX_BYTES = std::int64_t(1) << 30;
+constexpr int BAND_ROWS = 256;
+
+void Put16(std::string& s, std::uint32_t v) {
+    s += char(v & 0xFF);
+    s += char((v >> 8) & 0xFF);
+}
+void Put32(std::string& s, std::uint32_t v) {
+    Put16(s, v & 0xFFFF);
+    Put16(s, v >> 16);
+}
+
+// The view's mapping for the export: the whole sheet on a v x v viewport.
+void SetExportMapping(CSurface& dc, std::int64_t v) {
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt(2500, 2500);
+    dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
+}
+} // namespace
+
+CBitmapGeometry ComputeBitmapGeometry(const CExportOptions& o, std::int64_t w, std::int64_t h) {
+    CBitmapGeometry g;
+    const std::int64_t k = o.nMicronsPerUnit;
+    if (o.nMode == EXPORT_RELATIVE) {
+        g.nViewport = 25 * std::int64_t(o.nZoom);
+        g.nWidth = w * o.nZoom / 100;
+        g.nHeight = h * o.nZoom / 100;
+    } else {
+        g.nViewport = std::int64_t(o.nDPI) * k * 2500 / 25600;
+        g.nWidth = w * o.nDPI * k / 25600;
+        g.nHeight = h * o.nDPI * k / 25600;
+        g.nPixelsPerMetre = std::int32_t(100 * o.nDPI * 0.39370078740157477);
+    }
+    g.nRowBytes = (g.nWidth + 15) / 16 * 2;
+    g.nPaddedRowBytes = (g.nRowBytes + 3) / 4 * 4;
+    return g;
+}
+
+std::string BmpHeader(const CBitmapGeometry& g) {
+    std::string s = "BM";
+    Put32(s, std::uint32_t(62 + g.nHeight * g.nPaddedRowBytes));
+    Put32(s, 0);
+    Put32(s, 62);
+    Put32(s, 40);
+    Put32(s, std::uint32_t(g.nWidth));
+    Put32(s, std::uint32_t(g.nHeight));
+    Put16(s, 1);
+    Put16(s, 1);
+    for (int i = 0; i < 2; ++i) Put32(s, 0); // no compression, no image size
+    Put32(s, std::uint32_t(g.nPixelsPerMetre));
+    Put32(s, std::uint32_t(g.nPixelsPerMetre));
+    for (int i = 0; i < 3; ++i) Put32(s, 0); // colours used, important; palette 0 black
+    Put32(s, 0x00FFFFFF);                     // palette 1 white
+    return s;
+}
+
+namespace {
+// The band's rows in logical units, one unit wider on every side.
+CRect BandVisible(CSurface& dc, int w, int rows) {
+    const CPoint a = dc.DPtoLP(CPoint{0, 0}), b = dc.DPtoLP(CPoint{w, rows});
+    return {ClampToInt32(std::int64_t(a.x) - 1), ClampToInt32(std::int64_t(a.y) - 1),
+            ClampToInt32(std::int64_t(b.x) + 1), ClampToInt32(std::int64_t(b.y) + 1)};
+}
+
+void DrawBand(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int64_t v, int y0, int w,
+              int rows) {
+    SetExportMapping(dc, v);
+    dc.SetWindowOrg(ext.left, ext.top);
+    dc.SetViewportOrg(0, -y0);
+    // The background: the sheet with a black outline, as the view paints it.
+    const CPen oldPen = dc.SelectPen(SolidPen(0));
+    const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
+    dc.Rectangle(-1, -1, 2500, 2500);
+    dc.SelectPen(oldPen);
+    dc.SelectBrush(oldBrush);
+    CLayerWalk walk;
+    walk.bMonochrome = true;
+    walk.bCull = true;
+    walk.visible = BandVisible(dc, w, rows);
+    DrawLayers(dc, doc.m_primitives, walk);
+}
+} // namespace
+
+ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                          const RasterBandFactory& makeBand) {
+    const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
+    {
+        auto probe = makeBand(1, 1);
+        if (!probe) return EXPORT_BITMAP_ERROR;
+        SetExportMapping(probe->Surface(), v);
+        doc.UpdateRegions(probe->Surface());
+    }
+    CRect ext;
+    if (!doc.GetExtent(ext)) return EXPORT_NO_EXTENT;
+    ext = {ClampToInt32(std::int64_t(ext.left) - 5), ClampToInt32(std::int64_t(ext.top) - 5),
+           ClampToInt32(std::int64_t(ext.right) + 5), ClampToInt32(std::int64_t(ext.bottom) + 5)};
+    const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
+                                                    std::int64_t(ext.bottom) - ext.top);
+    if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
+        g.nHeight * g.nPaddedRowBytes > MAX_BYTES)
+        return EXPORT_BITMAP_ERROR;
+    doc.ClearSelection();
+    for (auto& p : doc.m_primitives) p->SetSelected(false);
+    std::string file;
+    try {
+        file = BmpHeader(g);
+        file.resize(std::size_t(62 + g.nHeight * g.nPaddedRowBytes), '\0');
+    } catch (const std::bad_alloc&) {
+        return EXPORT_MEMORY_ERROR;
+    }
+    const int W = int(g.nWidth), H = int(g.nHeight);
+    for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
+        const int rows = std::min(BAND_ROWS, H - y0);
+        auto band = makeBand(W, rows);
+        if (!band) return EXPORT_BITMAP_ERROR;
+        DrawBand(doc, band->Surface(), ext, v, y0, W, rows);
+        for (int r = 0; r < rows; ++r) {
+            const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
+            band->ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));
+        }
+    }
+    return WriteFileSafely(path, file) ? EXPORT_OK : EXPORT_WRITE_ERROR;
+}
+
+std::string ExportMessage(ExportResult r) {
+    switch (r) {
+    case EXPORT_OK: return std::string();
+    case EXPORT_NO_EXTENT:
+        return "Il disegno non ha elementi sui layer visibili: non c'e' nulla da esportare.";
+    case EXPORT_BITMAP_ERROR: return "Errore di creazione del bitmap!";
+    case EXPORT_MEMORY_ERROR: return "Errore di allocazione di memoria!";
+    case EXPORT_WRITE_ERROR: return "Impossibile scrivere il file.";
+    }
+    return std::string();
+}

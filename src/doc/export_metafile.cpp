@@ -1,0 +1,31 @@
+#include "doc/export_metafile.h"
+
+#include "doc/emf_surface.h"
+#include "doc/export_bitmap.h"
+#include "doc/layer_walk.h"
+#include "doc/safe_file.h"
+
+std::string MetafileDescription(const std::string& title) {
+    std::string d = "Tavolin Metafile Writer";
+    d += '\0';
+    d += title;
+    d += '\0';
+    d += '\0';
+    return d;
+}
+
+std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
+                           CSurface& measure) {
+    doc.UpdateRegions(measure);
+    CRect extent;
+    if (!doc.GetExtent(extent)) return ExportMessage(EXPORT_NO_EXTENT);
+    doc.ClearSelection();
+    for (auto& p : doc.m_primitives) p->SetSelected(false);
+    CEmfSurface emf(measure);
+    CLayerWalk walk;
+    walk.nZoomPercent = 2000;
+    DrawLayers(emf, doc.m_primitives, walk);
+    if (!WriteFileSafely(path, emf.Finish(MetafileDescription(title))))
+        return "Impossibile creare il metafile!";
+    return std::string();
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Export of a drawing as an enhanced metafile in layer colours, drawn at zoom
+// argument 2000 in the metafile's own units.
+#include "doc/document.h"
+
+#include <string>
+
+// "Tavolin Metafile Writer", NUL, the document's title, NUL, NUL.
+std::string MetafileDescription(const std::string& title);
+
+// `measure` answers text measurements (identity mapping). Answers an empty
+// string on success or the message to show; the selection ends up empty.
+std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
+                           CSurface& measure);

@@ -1,0 +1,7 @@
+#pragma once
+// Writes a whole file safely: into a temporary file beside the target, flushed
+// to the disk, then renamed over the target. On any failure the target is left
+// exactly as it was and the temporary file is removed.
+#include <string>
+
+bool WriteFileSafely(const std::string& path, const std::string& data);

@@ -1,0 +1,4 @@
+#include "doc/settings.h"
+
+CSettings g_settings;
+bool g_bWarnNonStandard = true;

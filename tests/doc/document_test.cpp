@@ -1,0 +1,223 @@
+// Loading, storing, the unsplit-macro warning, undo and redo, extents.
+#include "../test_util.h"
+#include "../format/program_dir_fixture.h"
+#include "doc/document.h"
+#include "doc/settings.h"
+#include "fake_ui.h"
+#include "model/layers.h"
+#include "model/recording_surface.h"
+
+#include <fstream>
+#include <sstream>
+
+class Document : public ProgramDirTest {
+protected:
+    void SetUp() override {
+        ProgramDirTest::SetUp();
+        g_settings = CSettings();
+        g_bWarnNonStandard = true;
+        g_layers.SetDefaults();
+        WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\n");
+    }
+    void TearDown() override {
+        g_settings = CSettings();
+        g_bWarnNonStandard = true;
+        g_layers.SetDefaults();
+        ProgramDirTest::TearDown();
+    }
+    std::string ReadBack(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    std::string Path(const std::string& name) { return (m_dir / name).string(); }
+    CFakeUi ui;
+};
+
+TEST_F(Document, KindsComeFromTheTemplateExtension) {
+    EXPECT_EQ(DocKindFromExtension(".tvd"), DOC_DRAWING);
+    EXPECT_EQ(DocKindFromExtension(".TVM"), DOC_MACRO);
+    EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
+    EXPECT_EQ(DocKindFromExtension(".txt"), DOC_NONE);
+}
+
+TEST_F(Document, LoadingReportsBadHeadersAndSkippedLines) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    EXPECT_TRUE(doc.Load("[TAVOLIN]"));
+    EXPECT_TRUE(ui.m_messages.empty());
+    EXPECT_TRUE(doc.m_primitives.empty());
+    EXPECT_FALSE(doc.Load("[TAVOLIB Lib]\r\n[1 a]\r\nLI 1 2 3 4\r\n"));
+    EXPECT_FALSE(doc.Load("LI 1 2 3 4"));
+    ASSERT_EQ(ui.m_messages.size(), 2u);
+    EXPECT_EQ(ui.m_messages[0], "Errore: Formato del file non corretto.");
+    EXPECT_TRUE(doc.Load("[MACROCAD Titolo]\r\nLI 1 2 3 4\r\nXX\r\n"));
+    EXPECT_EQ(ui.m_messages.back(), "Attenzione: Sono stati incontrati uno o piu' errori in lettura. "
+                                    "I comandi sconosciuti sono stati ignorati.");
+    EXPECT_EQ(doc.m_strTitle, "Titolo");
+    EXPECT_EQ(doc.m_primitives.size(), 1u);
+    EXPECT_EQ(doc.History().Count(), 1u);
+}
+
+TEST_F(Document, StoringWritesTheHeaderOfTheTemplateAndTheMacroRule) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    ASSERT_TRUE(doc.Load("[MACROCAD]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
+    std::string text;
+    g_settings.bSplit = 1;
+    ASSERT_TRUE(doc.Store("x.tvd", text));
+    EXPECT_EQ(text, "[TAVOLIN ]\r\nLI 10 10 20 10\r\nMC 50 50 0 0 080\r\n");
+    g_settings.bSplit = 0;
+    ASSERT_TRUE(doc.Store("x.tvd", text));
+    EXPECT_EQ(text, "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
+    EXPECT_EQ(doc.m_primitives.size(), 2u); // splitting does not change the document
+}
+
+TEST_F(Document, AMacroMayNotTakeTheKeyOfAStandardComponent) {
+    const std::string path = Path("080.tvm");
+    WriteFile("080.tvm", "old contents");
+    CSchemoDoc doc(DOC_MACRO, &ui);
+    doc.Load("[MACROCAD m]\r\nLI 1 2 3 4\r\n");
+    doc.m_bModified = true;
+    EXPECT_FALSE(doc.Save(path));
+    EXPECT_EQ(ui.m_messages.back(), "Errore: Il nome specificato per la macro e' gia' utilizzato "
+                                    "per un componente della libreria standard.");
+    EXPECT_EQ(ReadBack(path), "old contents");
+    EXPECT_TRUE(doc.m_bModified);
+    std::string text;
+    EXPECT_FALSE(doc.Store("080.TVM", text));
+    // Names are compared with keys, lower-cased: "Resistore" is a title, not a key.
+    EXPECT_TRUE(doc.Store("Resistore.tvm", text));
+    EXPECT_TRUE(doc.Save(Path("mia.tvm")));
+    EXPECT_EQ(ReadBack(Path("mia.tvm")), "[MACROCAD m]\r\nLI 1 2 3 4\r\n");
+    EXPECT_FALSE(doc.m_bModified);
+    CSchemoDoc drawing(DOC_DRAWING, &ui);
+    EXPECT_TRUE(drawing.Store("080.tvd", text)); // only macros are checked
+}
+
+TEST_F(Document, AFailedSaveLeavesTheTargetAndTheModifiedFlagAndNoLitter) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN t]\r\nLI 1 2 3 4\r\n");
+    doc.m_bModified = true;
+    EXPECT_FALSE(doc.Save(Path("no/such/folder/x.tvd")));
+    EXPECT_TRUE(doc.m_bModified);
+    std::filesystem::create_directories(m_dir / "taken.tvd"); // the rename cannot replace it
+    WriteFile("taken.tvd/inside", "keep me");
+    EXPECT_FALSE(doc.Save(Path("taken.tvd")));
+    EXPECT_TRUE(doc.m_bModified);
+    EXPECT_EQ(ReadBack(Path("taken.tvd/inside")), "keep me");
+    for (const auto& e : std::filesystem::directory_iterator(m_dir))
+        EXPECT_EQ(e.path().filename().string().find("taken.tvd."), std::string::npos);
+    EXPECT_EQ(ui.m_messages.back().rfind("Errore: Impossibile salvare il file", 0), 0u);
+}
+
+TEST_F(Document, SavingReplacesAnExistingFileWhole) {
+    WriteFile("d.tvd", std::string(5000, 'x'));
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN]\r\nSA 1 1\r\n");
+    ASSERT_TRUE(doc.Save(Path("d.tvd")));
+    EXPECT_EQ(ReadBack(Path("d.tvd")), "[TAVOLIN ]\r\nSA 1 1\r\n");
+}
+
+TEST_F(Document, TheUnsplitWarningIsAskedOncePerRunAndCancelStopsTheSave) {
+    g_settings.bSplit = 0;
+    CSchemoDoc a(DOC_DRAWING, &ui), b(DOC_DRAWING, &ui);
+    a.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
+    b.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
+    ui.m_answer = ANSWER_CANCEL;
+    a.m_bModified = true;
+    EXPECT_FALSE(a.Save(Path("a.tvd")));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "a.tvd"));
+    EXPECT_TRUE(a.m_bModified);
+    EXPECT_TRUE(b.Save(Path("b.tvd"))); // not asked again, saved unsplit
+    EXPECT_EQ(ui.m_nQuestions, 1);
+    EXPECT_EQ(ReadBack(Path("b.tvd")), "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\n");
+}
+
+TEST_F(Document, AnsweringNoSplitsForTheRestOfTheRun) {
+    g_settings.bSplit = 0;
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 0 0 0 0 080\r\n");
+    ui.m_answer = ANSWER_NO;
+    ASSERT_TRUE(doc.Save(Path("n.tvd")));
+    EXPECT_EQ(g_settings.bSplit, 1);
+    EXPECT_EQ(ReadBack(Path("n.tvd")), "[TAVOLIN ]\r\nLI 10 10 20 10\r\nMC 0 0 0 0 080\r\n");
+}
+
+TEST_F(Document, NoWarningWithoutNonStandardMacrosOrWhenSwitchedOff) {
+    g_settings.bSplit = 0;
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN]\r\nMC 0 0 0 0 080\r\n");
+    EXPECT_TRUE(doc.CheckNonStandardMacros());
+    doc.Load("[TAVOLIN]\r\nMC 0 0 0 0 parts.R1\r\n");
+    g_settings.bWarningYouSuck = 1;
+    EXPECT_TRUE(doc.CheckNonStandardMacros());
+    EXPECT_EQ(ui.m_nQuestions, 0);
+}
+
+TEST_F(Document, UndoAndRedoWalkTheSnapshots) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN]\r\nSA 0 0\r\n");
+    EXPECT_FALSE(doc.CanUndo());
+    for (int i = 1; i <= 3; ++i) {
+        doc.m_primitives.push_back(Read("SA " + std::to_string(i) + " 0"));
+        doc.PushUndoSnapshot();
+    }
+    doc.m_selection.push_back(doc.m_primitives[0].get());
+    int undos = 0;
+    while (doc.CanUndo()) undos += doc.Undo();
+    EXPECT_EQ(undos, 3);
+    EXPECT_FALSE(doc.Undo());
+    EXPECT_TRUE(doc.m_selection.empty());
+    EXPECT_EQ(doc.m_primitives.size(), 1u);
+    int redos = 0;
+    while (doc.CanRedo()) redos += doc.Redo();
+    EXPECT_EQ(redos, 3);
+    EXPECT_EQ(doc.m_primitives.size(), 4u);
+    doc.Undo();
+    doc.Undo();
+    doc.m_primitives.push_back(Read("LI 0 0 5 5"));
+    doc.PushUndoSnapshot(); // a new change ends the redo chain
+    EXPECT_FALSE(doc.CanRedo());
+    EXPECT_TRUE(doc.CanUndo());
+}
+
+TEST_F(Document, SnapshotsKeepMacrosAsReferencesAndRespectTheCapacity) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
+    g_settings.bSplit = 1;
+    doc.m_primitives.push_back(Read("SA 1 1"));
+    doc.PushUndoSnapshot();
+    doc.Undo();
+    doc.Redo();
+    std::string text;
+    g_settings.bSplit = 0;
+    doc.Store("x.tvd", text);
+    EXPECT_EQ(text, "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\nSA 1 1\r\n");
+    // 100000-character drawings: at most two fit in 262144 characters.
+    std::string big;
+    while (big.size() < 100000) big += "LI 1000 1000 2000 2000\r\n";
+    doc.Load("[TAVOLIN]\r\n" + big);
+    for (int i = 0; i < 5; ++i) doc.PushUndoSnapshot();
+    EXPECT_EQ(doc.History().Count(), 2u);
+    doc.ClearUndo(10);
+    doc.PushUndoSnapshot(); // larger than the capacity: kept alone
+    doc.PushUndoSnapshot();
+    EXPECT_EQ(doc.History().Count(), 1u);
+}
+
+TEST_F(Document, ExtentCoversRegionsOnShownLayersOnly) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN]\r\nRP 10 10 20 20\r\nRP 100 100 200 200 2\r\nRP 0 0 5 5 99\r\n");
+    CRecordingSurface dc;
+    doc.UpdateRegions(dc);
+    CRect r{-7, -7, -7, -7};
+    ASSERT_TRUE(doc.GetExtent(r));
+    EXPECT_EQ(r, (CRect{10, 10, 200, 200}));
+    g_layers.m_bLayerShow[2] = 0;
+    ASSERT_TRUE(doc.GetExtent(r));
+    EXPECT_EQ(r, (CRect{10, 10, 20, 20}));
+    g_layers.m_bLayerShow[0] = 0;
+    r = {-7, -7, -7, -7};
+    EXPECT_FALSE(doc.GetExtent(r));
+    EXPECT_EQ(r, (CRect{-7, -7, -7, -7}));
+}
