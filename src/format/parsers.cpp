@@ -42,7 +42,7 @@ template <class T> std::unique_ptr<CPrimitive> ParsePoints(std::string_view line
 template <class T>
 std::unique_ptr<CPrimitive> ParseFilled(std::string_view line, const char* outline,
                                         const char* filled) {
-    const std::string k = KeywordOf(line);
+    const CKeyword k = KeywordOf(line);
     if (k != outline && k != filled) return nullptr;
     auto p = std::make_unique<T>();
     p->m_bFilled = k == filled ? 1 : 0;
@@ -75,7 +75,7 @@ std::unique_ptr<CPrimitive> ParseRectangleCommand(std::string_view line) {
 // Up to ten vertices and a layer. An odd count below 21 means the last number
 // was the layer; a line without a single vertex gives no polygon.
 std::unique_ptr<CPrimitive> ParsePolyCommand(std::string_view line) {
-    const std::string k = KeywordOf(line);
+    const CKeyword k = KeywordOf(line);
     if (k != "PV" && k != "PP") return nullptr;
     int v[2 * MAX_VERTICES + 1];
     CFieldScanner sc(AfterKeyword(line));
@@ -110,7 +110,7 @@ std::unique_ptr<CPrimitive> ParsePCBPadCommand(std::string_view line) {
 
 // "TY" is the full form, "TX" the same without layer, "TE" the anchor alone.
 std::unique_ptr<CPrimitive> ParseTextCommand(std::string_view line) {
-    const std::string k = KeywordOf(line);
+    const CKeyword k = KeywordOf(line);
     if (k != "TY" && k != "TX" && k != "TE") return nullptr;
     auto p = std::make_unique<CExtendedText>();
     const std::string_view rest = AfterKeyword(line);

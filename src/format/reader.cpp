@@ -54,7 +54,7 @@ HeaderMatch FindHeader(std::string_view text) {
 } // namespace
 
 std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line) {
-    const std::string k = KeywordOf(line);
+    const CKeyword k = KeywordOf(line);
     for (const Command& c : kCommands)
         if (k == c.keyword) return c.parse(line);
     return nullptr;

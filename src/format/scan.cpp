@@ -83,10 +83,11 @@ std::string_view AfterKeyword(std::string_view line) {
     return line.size() > 2 ? line.substr(2) : std::string_view();
 }
 
-std::string KeywordOf(std::string_view line) {
+CKeyword KeywordOf(std::string_view line) {
     line = TrimLeft(line);
-    std::string k(line.substr(0, 2));
-    for (char& c : k) c = char(std::toupper(static_cast<unsigned char>(c)));
+    CKeyword k;
+    for (std::size_t i = 0; i < 2 && i < line.size(); ++i)
+        k.c[i] = char(std::toupper(static_cast<unsigned char>(line[i])));
     return k;
 }
 

@@ -30,7 +30,13 @@ private:
 // keyword), or an empty view.
 std::string_view AfterKeyword(std::string_view line);
 // The first two characters of a line trimmed on the left, upper-cased.
-std::string KeywordOf(std::string_view line);
+struct CKeyword {
+    char c[2] = {0, 0};
+    // `k` is a keyword of two characters.
+    bool operator==(const char* k) const { return c[0] == k[0] && c[1] == k[1]; }
+    bool operator!=(const char* k) const { return !(*this == k); }
+};
+CKeyword KeywordOf(std::string_view line);
 
 // The rest of the line from its blank-separated token number n (0-based), cut
 // before its first character below 32. Blanks are bytes up to 32.
