@@ -1,5 +1,7 @@
 #pragma once
 // Sub-commands of tavolin-cli. Each answers the process exit status.
+#include "doc/document_ui.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,15 +9,18 @@
 int RunNormalize(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 int RunLibrary(const std::vector<std::string>& args);
+int RunExport(const std::vector<std::string>& args);
 
 struct CLibraryIndex;
 // A catalogue picture of a library's visible components; exit status.
 int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out);
 
+class CSchemoDoc;
+// Loads a document from a file ("-" is standard input); a file that cannot be
+// read is reported like a file without a valid header.
+bool LoadForTool(CSchemoDoc& doc, const std::string& path);
+
 // Starts the Qt layer for tools that draw (offscreen when there is no display).
 class QGuiApplication;
 std::unique_ptr<QGuiApplication> StartGui();
 
-// Messages the program shows, printed on standard error.
-extern const char* const MSG_BAD_FORMAT;
-extern const char* const MSG_READ_ERRORS;

@@ -4,9 +4,27 @@
 
 #include <QGuiApplication>
 
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Without a session (as in a terminal over ssh or in CI) Qt wants a private
+// runtime folder; one per user under /tmp keeps it quiet.
+void EnsureRuntimeDir() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const std::string dir = "/tmp/runtime-tavolin-" + std::to_string(::getuid());
+    struct stat st {};
+    if (::mkdir(dir.c_str(), 0700) != 0 &&
+        (::lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()))
+        return;
+    ::chmod(dir.c_str(), 0700);
+    qputenv("XDG_RUNTIME_DIR", dir.c_str());
+}
+
 std::unique_ptr<QGuiApplication> StartGui() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeDir();
     static int argc = 1;
     static char arg0[] = "tavolin-cli";
     static char* argv[] = {arg0, nullptr};

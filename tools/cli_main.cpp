@@ -1,12 +1,19 @@
 #include "cli.h"
 
+#include "doc/document.h"
+#include "format/reader.h"
+
 #include <cstdio>
 #include <cstring>
 
-const char* const MSG_BAD_FORMAT = "Formato del file non corretto.";
-const char* const MSG_READ_ERRORS =
-    "Sono stati incontrati uno o piu' errori in lettura. I comandi sconosciuti sono stati "
-    "ignorati.";
+bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
+        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+        return false;
+    }
+    return doc.Load(text);
+}
 
 namespace {
 void Usage() {
@@ -14,7 +21,9 @@ void Usage() {
                "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN "
                "[-o OUT]\n"
                "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size WxH]\n"
-               "  tavolin-cli library list|dump|sheet [--program-dir DIR] [FILE.tvl] [-o OUT.png]\n",
+               "  tavolin-cli library list|dump|sheet [--program-dir DIR] [FILE.tvl] [-o OUT.png]\n"
+               "  tavolin-cli export [--program-dir DIR] IN -o OUT [--relative --zoom N | "
+               "--absolute --dpi N] [--microns N] [--antialias]\n",
                stderr);
 }
 } // namespace
@@ -28,6 +37,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "normalize") == 0) return RunNormalize(args);
     if (std::strcmp(argv[1], "render") == 0) return RunRender(args);
     if (std::strcmp(argv[1], "library") == 0) return RunLibrary(args);
+    if (std::strcmp(argv[1], "export") == 0) return RunExport(args);
     Usage();
     return 2;
 }

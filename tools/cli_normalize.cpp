@@ -1,10 +1,11 @@
 // tavolin-cli normalize: reads a drawing or macro as a document is opened and
 // writes it back as a document is saved.
 #include "cli.h"
+#include "cli_ui.h"
 
+#include "doc/document.h"
+#include "doc/settings.h"
 #include "format/program_dir.h"
-#include "format/reader.h"
-#include "format/writer.h"
 
 #include <cstdio>
 
@@ -33,12 +34,12 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
     return !o.in.empty();
 }
 
-bool WriteOutput(const std::string& path, const std::string& text) {
-    std::FILE* f = path.empty() ? stdout : std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = (path.empty() ? std::fflush(f) == 0 : std::fclose(f) == 0) && ok;
-    return ok;
+// Standard output gets the text as the document stores it under the input's name.
+bool WriteToStdout(CSchemoDoc& doc, const std::string& in) {
+    std::string text;
+    const std::size_t slash = in.find_last_of('/');
+    if (!doc.Store(slash == std::string::npos ? in : in.substr(slash + 1), text)) return false;
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }
 } // namespace
 
@@ -51,24 +52,12 @@ int RunNormalize(const std::vector<std::string>& args) {
         return 2;
     }
     g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
-    std::string text, title;
-    CPrimitiveList list;
-    int nError = 0, nKind = TEXT_NONE;
-    if (!ReadWholeFile(o.in == "-" ? "/dev/stdin" : o.in, text) ||
-        !ParseHeaderedText(text, &list, nullptr, &title, &nError, &nKind, nullptr) ||
-        (nKind != TEXT_DRAWING && nKind != TEXT_MACRO)) {
-        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
-        return 2;
-    }
-    const std::string out = FormatHeader(o.bMacro ? "MACROCAD" : "TAVOLIN", title) +
-                            FormatPrimitiveLines(list, o.bSplit);
-    if (!WriteOutput(o.out, out)) {
-        std::fprintf(stderr, "Impossibile scrivere il file %s.\n", o.out.c_str());
-        return 2;
-    }
-    if (nError) {
-        std::fprintf(stderr, "%s\n", MSG_READ_ERRORS);
-        return 1;
-    }
-    return 0;
+    g_settings.bSplit = o.bSplit ? 1 : 0;
+    g_settings.bWarningYouSuck = 1; // nobody to ask
+    CCliUi ui;
+    CSchemoDoc doc(o.bMacro ? DOC_MACRO : DOC_DRAWING, &ui);
+    if (!LoadForTool(doc, o.in)) return 2;
+    const bool ok = o.out.empty() ? WriteToStdout(doc, o.in) : doc.Save(o.out);
+    if (!ok) return 2;
+    return doc.m_bLoadErrors ? 1 : 0;
 }

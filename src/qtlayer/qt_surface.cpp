@@ -2,11 +2,8 @@
 
 #include "qtlayer/qt_fontfaces.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QImage>
 #include <QPainterPath>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -20,10 +17,6 @@ namespace {
 constexpr double kFar = 16384;
 // How closely flattened curves follow the true ones, in device pixels.
 constexpr double kTolerance = 0.2;
-constexpr int kMaxCellHeight = 2048;
-constexpr int kDefaultPixelSize = 12;
-constexpr std::size_t kMaxFonts = 256;
-const char* const kDefaultFace = "Courier New";
 constexpr int kWinding = 2; // poly fill mode
 
 QColor ToQColor(COLORREF c) {
@@ -165,36 +158,6 @@ Span RowSpan(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, std
     else if (2 * fromBottom < eh)
         inset = EllipseInset(ew, eh, fromBottom);
     return Span{l + inset, r - 1 - inset};
-}
-
-int CellHeightAt(QFont font, int pixelSize) {
-    font.setPixelSize(pixelSize);
-    return QFontMetrics(font).height();
-}
-
-// The largest pixel size whose cell (ascent + descent) fits in `cell` pixels.
-int PixelSizeForCell(const QFont& font, int cell) {
-    QFont probe(font);
-    probe.setPixelSize(100);
-    const QFontMetricsF m(probe);
-    const double ratio = std::max(0.1, (m.ascent() + m.descent()) / 100);
-    int size = std::max(1, int(cell / ratio));
-    for (int i = 0; i < 16 && size > 1 && CellHeightAt(font, size) > cell; ++i)
-        --size;
-    for (int i = 0; i < 16 && CellHeightAt(font, size + 1) <= cell; ++i)
-        ++size;
-    return size;
-}
-
-int StretchForWidth(const QFont& font, int aveWidth) {
-    const double natural = QFontMetricsF(font).averageCharWidth();
-    if (natural <= 0) return 100;
-    return std::clamp(int(std::lround(100.0 * aveWidth / natural)), 1, 4000);
-}
-
-bool IsFamilyAvailable(const QString& family) {
-    return QFontDatabase::families().contains(family, Qt::CaseInsensitive) ||
-           QFontInfo(QFont(family)).exactMatch();
 }
 
 } // namespace
@@ -555,82 +518,12 @@ void CQtSurface::StrokeWidePolyline(const QPolygonF& line) {
     if (run.size() > 1) m_painter.drawPolyline(run);
 }
 
-// Negative heights ask for the character height, without internal leading.
-int CQtSurface::DeviceCellHeight() const {
-    if (m_font.nHeight == 0) return 0;
-    const auto h = int(std::clamp<std::int64_t>(std::llabs(LPtoDP(CSize{0, m_font.nHeight}).cy), 1,
-                                                kMaxCellHeight));
-    return m_font.nHeight < 0 ? -h : h;
-}
-
-int CQtSurface::DeviceCharWidth() const {
-    if (m_font.nWidth == 0) return 0;
-    return int(std::clamp<std::int64_t>(std::llabs(LPtoDP(CSize{m_font.nWidth, 0}).cx), 1,
-                                        kMaxCellHeight * 4));
-}
-
-const CQtSurface::FontEntry& CQtSurface::CurrentFont() {
-    const FontKey key{m_font.face,    DeviceCellHeight(), DeviceCharWidth(),
-                      m_font.nWeight, m_font.bItalic,     m_font.bUnderline};
-    auto it = m_fonts.find(key);
-    if (it == m_fonts.end()) {
-        if (m_fonts.size() >= kMaxFonts) m_fonts.clear();
-        it = m_fonts.emplace(key, MakeFont(key)).first;
-    }
-    return it->second;
-}
-
-CQtSurface::FontEntry CQtSurface::MakeFont(const FontKey& key) {
-    const auto& [face, nCell, nAveWidth, nWeight, bItalic, bUnderline] = key;
-    QFont font(ResolveFamily(face));
-    font.setStyleHint(QFont::TypeWriter, QFont::NoAntialias);
-    font.setWeight(QFont::Weight(std::clamp(nWeight <= 0 ? 400 : nWeight, 1, 1000)));
-    font.setItalic(bItalic);
-    font.setUnderline(bUnderline);
-    if (nCell == 0)
-        font.setPixelSize(kDefaultPixelSize);
-    else
-        font.setPixelSize(nCell < 0 ? -nCell : PixelSizeForCell(font, nCell));
-    if (nAveWidth > 0) font.setStretch(StretchForWidth(font, nAveWidth));
-    return FontEntry{font, QFontMetrics(font)};
-}
-
-// Faces the system lacks are replaced by the default fixed-pitch face, which
-// fontconfig may provide under another name.
-QString CQtSurface::ResolveFamily(const std::string& face) {
-    auto it = m_families.find(face);
-    if (it != m_families.end()) return it->second;
-    QString family = QString::fromLatin1(kDefaultFace);
-    if (!face.empty() && face != "*") {
-        const QString asked = DecodeCp1252(face);
-        if (IsFamilyAvailable(asked)) family = asked;
-    }
-    m_families.emplace(face, family);
-    return family;
-}
-
-// Device coordinates of the text cell: upper-left corner at the origin, turned
-// counter-clockwise on the screen by the escapement.
-QTransform CQtSurface::TextTransform(int x, int y) const {
-    const CPoint p = LPtoDP(CPoint{x, y});
-    QTransform t;
-    t.translate(p.x, p.y);
-    if (m_font.nEscapement % 3600 != 0) t.rotate(-m_font.nEscapement / 10.0);
-    return t;
-}
-
-void CQtSurface::DrawTextCell(QPainter& painter, const FontEntry& font, const QString& text) const {
-    if (m_nBkMode == OPAQUE) {
-        const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.metrics.height());
-        painter.fillRect(cell, ToQColor(m_crBk));
-    }
-    painter.setFont(font.font);
-    painter.setPen(ToQColor(m_crText));
-    painter.drawText(QPointF(0, font.metrics.ascent()), text);
+void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString& text) const {
+    DrawTextCell(painter, font, text, m_crText, m_nBkMode == OPAQUE ? &m_crBk : nullptr);
 }
 
 CSize CQtSurface::GetTextExtent(const std::string& text) {
-    const FontEntry& font = CurrentFont();
+    const CQtFont& font = CurrentFont();
     const int width = font.metrics.horizontalAdvance(DecodeCp1252(text));
     return DPtoLP(CSize{width, font.metrics.height()});
 }
@@ -657,14 +550,14 @@ QRectF InkBounds(const QTransform& xf, const QFontMetrics& m, const QString& tex
 // Text ignores the raster operation, as on a device context.
 void CQtSurface::TextOut(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
-    const FontEntry& font = CurrentFont();
+    const CQtFont& font = CurrentFont();
     const QString s = DecodeCp1252(text);
-    const QTransform xf = TextTransform(x, y);
+    const QTransform xf = TextTransform(*this, m_font, x, y);
     if (!Overlaps(InkBounds(xf, font.metrics, s), m_imageRect)) return;
     if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setTransform(xf);
-    DrawTextCell(m_painter, font, s);
+    DrawText(m_painter, font, s);
     m_painter.resetTransform();
 }
 
@@ -673,9 +566,9 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
 // in. Pixel column c of the text goes to column 2 * x - 1 - c.
 void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
-    const FontEntry& font = CurrentFont();
+    const CQtFont& font = CurrentFont();
     const QString s = DecodeCp1252(text);
-    const QTransform xf = TextTransform(x, y);
+    const QTransform xf = TextTransform(*this, m_font, x, y);
     const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
     const QRectF ink = InkBounds(xf, font.metrics, s);
     const QRectF reflected(QPointF(2.0 * axis - ink.right(), ink.top()), ink.size());
@@ -688,7 +581,7 @@ void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     {
         QPainter painter(&scratch);
         painter.setTransform(xf * QTransform::fromTranslate(-area.left(), -area.top()));
-        DrawTextCell(painter, font, s);
+        DrawText(painter, font, s);
     }
     if (m_painter.compositionMode() != QPainter::RasterOp_SourceAndDestination)
         m_painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);

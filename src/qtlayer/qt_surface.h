@@ -4,17 +4,14 @@
 // the image for the surface's lifetime; it writes at once, so the pixels can be
 // read at any time.
 #include "model/surface.h"
+#include "qtlayer/qt_fonts.h"
 
 #include <QBrush>
-#include <QFont>
-#include <QFontMetrics>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
 
-#include <map>
-#include <tuple>
 #include <vector>
 
 class QImage;
@@ -54,11 +51,6 @@ class CQtSurface final : public CSurface {
             return color != o.color || nDevWidth != o.nDevWidth || bRound != o.bRound;
         }
     };
-    using FontKey = std::tuple<std::string, int, int, int, bool, bool>;
-    struct FontEntry {
-        QFont font;
-        QFontMetrics metrics;
-    };
     using Runs = std::vector<QLine>;
 
     QPointF Device(int x, int y) const;
@@ -82,13 +74,8 @@ class CQtSurface final : public CSurface {
     void StrokeWidePolyline(const QPolygonF& line);
     void FillPolygon(const QPolygonF& poly);
 
-    const FontEntry& CurrentFont();
-    FontEntry MakeFont(const FontKey& key);
-    QString ResolveFamily(const std::string& face);
-    QTransform TextTransform(int x, int y) const;
-    int DeviceCellHeight() const;
-    int DeviceCharWidth() const;
-    void DrawTextCell(QPainter& painter, const FontEntry& font, const QString& text) const;
+    const CQtFont& CurrentFont() { return m_fonts.Get(m_font, *this); }
+    void DrawText(QPainter& painter, const CQtFont& font, const QString& text) const;
 
     QImage& m_image;
     QPainter m_painter;
@@ -108,6 +95,5 @@ class CQtSurface final : public CSurface {
     CBrush m_brushKey;
     QBrush m_qbrush;
 
-    std::map<FontKey, FontEntry> m_fonts;
-    std::map<std::string, QString> m_families;
+    CQtFonts m_fonts{false, false};
 };

@@ -78,5 +78,50 @@ check "sheet is a PNG" [ "$(head -c 4 "$T/sheet.png" | tail -c 3)" = "PNG" ]
 "$CLI" library list "$T/nohdr.tvd" 2>/dev/null
 check "not a library exit 2" [ $? -eq 2 ]
 
+# export: the format follows the extension; defaults are absolute, 600 DPI, 127 microns.
+magic() { head -c "$2" "$1" | od -An -c | tr -d ' \n'; }
+for ext in bmp emf png svg pdf; do
+    "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/x.$ext" 2>"$T/err"
+    check "export $ext exit 0" [ $? -eq 0 ]
+    check "export $ext silent" [ ! -s "$T/err" ]
+done
+check "bmp magic" [ "$(magic "$T/x.bmp" 2)" = "BM" ]
+check "emf magic" [ "$(od -An -tx1 -j40 -N4 "$T/x.emf" | tr -d ' ')" = "20454d46" ]
+check "png magic" [ "$(magic "$T/x.png" 4 | tail -c 3)" = "PNG" ]
+check "pdf magic" [ "$(magic "$T/x.pdf" 4)" = "%PDF" ]
+check "svg text" grep -q "<svg" "$T/x.svg"
+check "bmp pixels per metre" [ "$(od -An -tu4 -j38 -N4 "$T/x.bmp" | tr -d ' ')" = "23622" ]
+"$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/r.bmp" --relative --zoom 100
+check "relative mode has no resolution" [ "$(od -An -tu4 -j38 -N4 "$T/r.bmp" | tr -d ' ')" = "0" ]
+"$CLI" export "$DATA/all_commands.tvd" -o "$T/skipped.bmp" 2>"$T/err"
+check "export with skipped lines exit 1" [ $? -eq 1 ]
+check "export with skipped lines warns" cmp -s "$T/err" "$T/msg"
+check "export with skipped lines writes" [ -s "$T/skipped.bmp" ]
+for bad in "--zoom 0" "--zoom 2001" "--dpi 29" "--dpi 2401" "--microns 0" "--microns 1001" "--dpi x"; do
+    # shellcheck disable=SC2086
+    "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/bad.bmp" $bad 2>"$T/err"
+    check "out of range $bad exit 2" [ $? -eq 2 ]
+    check "out of range $bad names the range" grep -q "compreso tra" "$T/err"
+done
+check "out of range writes nothing" [ ! -e "$T/bad.bmp" ]
+printf 'keep' >"$T/keep.bmp"
+printf '[TAVOLIN]\r\n' >"$T/nothing.tvd"
+"$CLI" export "$T/nothing.tvd" -o "$T/keep.bmp" 2>"$T/err"
+check "nothing to export exit 2" [ $? -eq 2 ]
+check "nothing to export keeps the old file" [ "$(cat "$T/keep.bmp")" = "keep" ]
+check "nothing to export says so" [ -s "$T/err" ]
+"$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/x.gif" 2>/dev/null
+check "unknown format exit 2" [ $? -eq 2 ]
+
+# normalize saves through the document: a macro may not take a standard key,
+# and a refused save leaves the old file alone.
+printf 'old' >"$T/080.tvm"
+"$CLI" normalize --as macro "$DATA/all_commands.normalized.tvd" -o "$T/080.tvm" 2>"$T/err"
+check "standard key refused exit 2" [ $? -eq 2 ]
+check "standard key message" grep -q "libreria standard" "$T/err"
+check "standard key keeps the file" [ "$(cat "$T/080.tvm")" = "old" ]
+"$CLI" normalize --as macro "$DATA/all_commands.normalized.tvd" -o "$T/Resistore.tvm" 2>/dev/null
+check "a title is not a key" [ $? -eq 0 ]
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,153 @@
+#include "qtlayer/qt_fonts.h"
+
+#include "qtlayer/qt_fontfaces.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kMaxCellHeight = 2048;
+constexpr int kDefaultPixelSize = 12;
+constexpr std::size_t kMaxFonts = 256;
+const char* const kDefaultFace = "Courier New";
+
+QColor ToQColor(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+int CellHeightAt(QFont font, int pixelSize) {
+    font.setPixelSize(pixelSize);
+    return QFontMetrics(font).height();
+}
+
+// The largest pixel size whose cell (ascent + descent) fits in `cell` pixels.
+int PixelSizeForCell(const QFont& font, int cell) {
+    QFont probe(font);
+    probe.setPixelSize(100);
+    const QFontMetricsF m(probe);
+    const double ratio = std::max(0.1, (m.ascent() + m.descent()) / 100);
+    int size = std::max(1, int(cell / ratio));
+    for (int i = 0; i < 16 && size > 1 && CellHeightAt(font, size) > cell; ++i)
+        --size;
+    for (int i = 0; i < 16 && CellHeightAt(font, size + 1) <= cell; ++i)
+        ++size;
+    return size;
+}
+
+int StretchForWidth(const QFont& font, int aveWidth) {
+    const double natural = QFontMetricsF(font).averageCharWidth();
+    if (natural <= 0) return 100;
+    return std::clamp(int(std::lround(100.0 * aveWidth / natural)), 1, 4000);
+}
+
+// The same range of widths a stretch can reach, as a scale.
+double ScaleForWidth(const QFont& font, int aveWidth) {
+    const double natural = QFontMetricsF(font).averageCharWidth();
+    if (natural <= 0) return 1;
+    return std::clamp(aveWidth / natural, 0.01, 40.0);
+}
+
+bool IsFamilyAvailable(const QString& family) {
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive) ||
+           QFontInfo(QFont(family)).exactMatch();
+}
+
+// Negative heights ask for the character height, without internal leading.
+int DeviceCellHeight(const CFontSpec& asked, const CMapping& map) {
+    if (asked.nHeight == 0) return 0;
+    const auto h = int(std::clamp<std::int64_t>(std::llabs(map.LPtoDP(CSize{0, asked.nHeight}).cy),
+                                                1, kMaxCellHeight));
+    return asked.nHeight < 0 ? -h : h;
+}
+
+int DeviceCharWidth(const CFontSpec& asked, const CMapping& map) {
+    if (asked.nWidth == 0) return 0;
+    return int(std::clamp<std::int64_t>(std::llabs(map.LPtoDP(CSize{asked.nWidth, 0}).cx), 1,
+                                        kMaxCellHeight * 4));
+}
+
+} // namespace
+
+CQtFonts::CQtFonts(bool bAntialias, bool bVector) : m_bAntialias(bAntialias), m_bVector(bVector) {}
+
+const CQtFont& CQtFonts::Get(const CFontSpec& asked, const CMapping& map) {
+    const Key key{asked.face,
+                  DeviceCellHeight(asked, map),
+                  DeviceCharWidth(asked, map),
+                  asked.nWeight,
+                  asked.bItalic,
+                  asked.bUnderline};
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end()) {
+        if (m_fonts.size() >= kMaxFonts) m_fonts.clear();
+        it = m_fonts.emplace(key, Make(key)).first;
+    }
+    return it->second;
+}
+
+CQtFont CQtFonts::Make(const Key& key) {
+    const auto& [face, nCell, nAveWidth, nWeight, bItalic, bUnderline] = key;
+    QFont font(ResolveFamily(face));
+    font.setStyleHint(QFont::TypeWriter,
+                      m_bAntialias ? QFont::PreferAntialias : QFont::NoAntialias);
+    if (m_bVector) font.setHintingPreference(QFont::PreferNoHinting);
+    font.setWeight(QFont::Weight(std::clamp(nWeight <= 0 ? 400 : nWeight, 1, 1000)));
+    font.setItalic(bItalic);
+    font.setUnderline(bUnderline);
+    if (nCell == 0)
+        font.setPixelSize(kDefaultPixelSize);
+    else
+        font.setPixelSize(nCell < 0 ? -nCell : PixelSizeForCell(font, nCell));
+    double xScale = 1;
+    if (nAveWidth > 0 && m_bVector)
+        xScale = ScaleForWidth(font, nAveWidth);
+    else if (nAveWidth > 0)
+        font.setStretch(StretchForWidth(font, nAveWidth));
+    return CQtFont{font, QFontMetrics(font), QFontMetricsF(font), xScale, m_bVector};
+}
+
+// Faces the system lacks are replaced by the default fixed-pitch face, which
+// fontconfig may provide under another name.
+QString CQtFonts::ResolveFamily(const std::string& face) {
+    auto it = m_families.find(face);
+    if (it != m_families.end()) return it->second;
+    QString family = QString::fromLatin1(kDefaultFace);
+    if (!face.empty() && face != "*") {
+        const QString asked = DecodeCp1252(face);
+        if (IsFamilyAvailable(asked)) family = asked;
+    }
+    m_families.emplace(face, family);
+    return family;
+}
+
+QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int y) {
+    const CPoint p = map.LPtoDP(CPoint{x, y});
+    QTransform t;
+    t.translate(p.x, p.y);
+    if (asked.nEscapement % 3600 != 0) t.rotate(-asked.nEscapement / 10.0);
+    return t;
+}
+
+void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
+                  const COLORREF* background) {
+    if (background && font.bVector) {
+        const QRectF cell(0, 0, font.metricsF.horizontalAdvance(text), font.metricsF.height());
+        painter.fillRect(cell, ToQColor(*background));
+    } else if (background) {
+        const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.metrics.height());
+        painter.fillRect(cell, ToQColor(*background));
+    }
+    painter.setFont(font.font);
+    painter.setPen(ToQColor(color));
+    if (font.bVector)
+        painter.drawText(QPointF(0, font.metricsF.ascent()), text);
+    else
+        painter.drawText(QPointF(0, font.metrics.ascent()), text);
+}

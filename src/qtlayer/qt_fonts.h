@@ -1,0 +1,59 @@
+#pragma once
+// The fonts of the Qt surfaces. A CFontSpec, sized through the surface's
+// mapping, becomes a QFont and its metrics by the same rules on the screen,
+// in bitmaps and in vector files, so that text measures and sits alike.
+#include "model/surface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QString>
+#include <QTransform>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+class QPainter;
+
+struct CQtFont {
+    QFont font;
+    QFontMetrics metrics;
+    QFontMetricsF metricsF;
+    // The horizontal scale the text transform applies for the asked-for
+    // average width, where the font itself cannot carry a stretch.
+    double xScale = 1;
+    bool bVector = false; // measured in fractions of a device unit
+};
+
+class CQtFonts final {
+  public:
+    // Raster fonts are hinted and stretched to their width. Vector fonts are
+    // unhinted, as the viewers of SVG and PDF files measure them, and reach
+    // their width by xScale: an SVG file keeps no font stretch.
+    CQtFonts(bool bAntialias, bool bVector);
+
+    // The font of `asked` on a surface with mapping `map`; valid until the next call.
+    const CQtFont& Get(const CFontSpec& asked, const CMapping& map);
+    // The family drawn for a face: the default fixed-pitch face when the face
+    // is empty, "*" or unknown to the system.
+    QString ResolveFamily(const std::string& face);
+
+  private:
+    using Key = std::tuple<std::string, int, int, int, bool, bool>;
+    CQtFont Make(const Key& key);
+
+    bool m_bAntialias;
+    bool m_bVector;
+    std::map<Key, CQtFont> m_fonts;
+    std::map<std::string, QString> m_families;
+};
+
+// Device coordinates of the text cell: its upper-left corner at the origin,
+// turned counter-clockwise on the screen by the escapement.
+QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int y);
+
+// Paints `text` with its cell's upper-left corner at the painter's origin,
+// over the cell filled with *background unless that is null.
+void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
+                  const COLORREF* background);

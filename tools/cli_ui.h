@@ -1,0 +1,13 @@
+#pragma once
+// The document's messages on standard error; no questions are asked.
+#include "doc/document_ui.h"
+
+#include <cstdio>
+
+class CCliUi final : public IDocumentUi {
+public:
+    void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    Answer AskYesNoCancel(const std::string&, const std::string&) override { return ANSWER_YES; }
+};
