@@ -1,6 +1,6 @@
 #include "doc/export_bitmap.h"
 
-#include "doc/layer_walk.h"
+#include "doc/export_common.h"
 #include "doc/safe_file.h"
 
 #include <algorithm>
@@ -19,13 +19,6 @@ void Put16(std::string& s, std::uint32_t v) {
 void Put32(std::string& s, std::uint32_t v) {
     Put16(s, v & 0xFFFF);
     Put16(s, v >> 16);
-}
-
-// The view's mapping for the export: the whole sheet on a v x v viewport.
-void SetExportMapping(CSurface& dc, std::int64_t v) {
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
 }
 } // namespace
 
@@ -73,45 +66,23 @@ CRect BandVisible(CSurface& dc, int w, int rows) {
             ClampToInt32(std::int64_t(b.x) + 1), ClampToInt32(std::int64_t(b.y) + 1)};
 }
 
-void DrawBand(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int64_t v, int y0, int w,
-              int rows) {
-    SetExportMapping(dc, v);
-    dc.SetWindowOrg(ext.left, ext.top);
-    dc.SetViewportOrg(0, -y0);
-    // The background: the sheet with a black outline, as the view paints it.
-    const CPen oldPen = dc.SelectPen(SolidPen(0));
-    const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
-    dc.Rectangle(-1, -1, 2500, 2500);
-    dc.SelectPen(oldPen);
-    dc.SelectBrush(oldBrush);
-    CLayerWalk walk;
-    walk.bMonochrome = true;
-    walk.bCull = true;
-    walk.visible = BandVisible(dc, w, rows);
-    DrawLayers(dc, doc.m_primitives, walk);
-}
 } // namespace
 
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                           const RasterBandFactory& makeBand) {
     const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
+    CRect ext;
     {
         auto probe = makeBand(1, 1);
         if (!probe) return EXPORT_BITMAP_ERROR;
-        SetExportMapping(probe->Surface(), v);
-        doc.UpdateRegions(probe->Surface());
+        if (!ComputeExportExtent(doc, probe->Surface(), v, ext)) return EXPORT_NO_EXTENT;
     }
-    CRect ext;
-    if (!doc.GetExtent(ext)) return EXPORT_NO_EXTENT;
-    ext = {ClampToInt32(std::int64_t(ext.left) - 5), ClampToInt32(std::int64_t(ext.top) - 5),
-           ClampToInt32(std::int64_t(ext.right) + 5), ClampToInt32(std::int64_t(ext.bottom) + 5)};
     const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
                                                     std::int64_t(ext.bottom) - ext.top);
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nHeight * g.nPaddedRowBytes > MAX_BYTES)
         return EXPORT_BITMAP_ERROR;
-    doc.ClearSelection();
-    for (auto& p : doc.m_primitives) p->SetSelected(false);
+    DeselectAll(doc);
     std::string file;
     try {
         file = BmpHeader(g);
@@ -124,7 +95,11 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
         const int rows = std::min(BAND_ROWS, H - y0);
         auto band = makeBand(W, rows);
         if (!band) return EXPORT_BITMAP_ERROR;
-        DrawBand(doc, band->Surface(), ext, v, y0, W, rows);
+        SetExportMapping(band->Surface(), v);
+        band->Surface().SetWindowOrg(ext.left, ext.top);
+        band->Surface().SetViewportOrg(0, -y0);
+        const CRect visible = BandVisible(band->Surface(), W, rows);
+        DrawExportPicture(doc, band->Surface(), ext, v, y0, true, &visible);
         for (int r = 0; r < rows; ++r) {
             const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
             band->ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));

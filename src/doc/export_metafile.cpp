@@ -2,6 +2,7 @@
 
 #include "doc/emf_surface.h"
 #include "doc/export_bitmap.h"
+#include "doc/export_common.h"
 #include "doc/layer_walk.h"
 #include "doc/safe_file.h"
 
@@ -19,8 +20,7 @@ std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::
     doc.UpdateRegions(measure);
     CRect extent;
     if (!doc.GetExtent(extent)) return ExportMessage(EXPORT_NO_EXTENT);
-    doc.ClearSelection();
-    for (auto& p : doc.m_primitives) p->SetSelected(false);
+    DeselectAll(doc);
     CEmfSurface emf(measure);
     CLayerWalk walk;
     walk.nZoomPercent = 2000;

@@ -2,7 +2,7 @@
 // steps and sizes; SVG and PDF are at real scale on a fine device grid.
 #include "qtlayer/qt_export.h"
 
-#include "doc/layer_walk.h"
+#include "doc/export_common.h"
 #include "doc/safe_file.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
@@ -34,46 +34,6 @@ constexpr double HAIRLINE_MM = 0.1;
 const char* const MSG_TOO_LARGE = "Il disegno e' troppo grande per essere esportato.";
 const char* const MSG_CANNOT_DRAW = "Impossibile preparare il file da esportare.";
 
-// The view's mapping for the export: the whole sheet on a v x v viewport.
-void SetExportMapping(CSurface& dc, std::int64_t v) {
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
-}
-
-// The regions are rebuilt on `probe` at the export's scale, since text
-// measures differently at each; the extent is then grown by 5 units.
-bool ExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect& ext) {
-    SetExportMapping(probe, v);
-    doc.UpdateRegions(probe);
-    if (!doc.GetExtent(ext)) return false;
-    ext = {ClampToInt32(std::int64_t(ext.left) - 5), ClampToInt32(std::int64_t(ext.top) - 5),
-           ClampToInt32(std::int64_t(ext.right) + 5), ClampToInt32(std::int64_t(ext.bottom) + 5)};
-    return true;
-}
-
-void Deselect(CSchemoDoc& doc) {
-    doc.ClearSelection();
-    for (auto& p : doc.m_primitives)
-        p->SetSelected(false);
-}
-
-// The sheet as the view paints it, white with a black outline, then the
-// layers in their colours, the extent's corner at the device origin.
-void DrawDrawing(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int64_t v) {
-    SetExportMapping(dc, v);
-    dc.SetWindowOrg(ext.left, ext.top);
-    dc.SetViewportOrg(0, 0);
-    const CPen oldPen = dc.SelectPen(SolidPen(0));
-    const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
-    dc.Rectangle(-1, -1, 2500, 2500);
-    dc.SelectPen(oldPen);
-    dc.SelectBrush(oldBrush);
-    CLayerWalk walk;
-    walk.bMonochrome = false;
-    DrawLayers(dc, doc.m_primitives, walk);
-}
-
 std::string Store(const std::string& path, const QByteArray& bytes) {
     const std::string data(bytes.constData(), std::size_t(bytes.size()));
     return WriteFileSafely(path, data) ? std::string() : ExportMessage(EXPORT_WRITE_ERROR);
@@ -92,14 +52,14 @@ std::string PrepareVectorPage(CSchemoDoc& doc, const CExportOptions& o, CVectorP
     page.nViewport = std::llround(2500.0 * o.nMicronsPerUnit * VECTOR_DPI / 25400);
     QPainter idle;
     CQtVectorSurface probe(idle, true, 0);
-    if (!ExportExtent(doc, probe, page.nViewport, page.ext)) return ExportMessage(EXPORT_NO_EXTENT);
+    if (!ComputeExportExtent(doc, probe, page.nViewport, page.ext)) return ExportMessage(EXPORT_NO_EXTENT);
     const std::int64_t w = std::int64_t(page.ext.right) - page.ext.left;
     const std::int64_t h = std::int64_t(page.ext.bottom) - page.ext.top;
     page.mm = QSizeF(double(w) * o.nMicronsPerUnit / 1000, double(h) * o.nMicronsPerUnit / 1000);
     if (page.mm.width() > MAX_PAGE_MM || page.mm.height() > MAX_PAGE_MM) return MSG_TOO_LARGE;
     const CSize d = probe.LPtoDP(CSize{int(w), int(h)});
     page.device = QSize(std::max(1, d.cx), std::max(1, d.cy));
-    Deselect(doc);
+    DeselectAll(doc);
     return std::string();
 }
 
@@ -108,7 +68,7 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
     if (!painter.begin(&device)) return MSG_CANNOT_DRAW;
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * VECTOR_DPI / 25.4);
-        DrawDrawing(doc, dc, page.ext, page.nViewport);
+        DrawExportPicture(doc, dc, page.ext, page.nViewport, 0, false, nullptr);
     }
     return painter.end() ? std::string() : MSG_CANNOT_DRAW;
 }
@@ -122,24 +82,24 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     {
         QImage one(1, 1, QImage::Format_RGB32);
         CQtSurface probe(one);
-        if (!ExportExtent(doc, probe, v, ext)) return ExportMessage(EXPORT_NO_EXTENT);
+        if (!ComputeExportExtent(doc, probe, v, ext)) return ExportMessage(EXPORT_NO_EXTENT);
     }
     const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
                                                     std::int64_t(ext.bottom) - ext.top);
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nWidth * g.nHeight * 4 > MAX_IMAGE_BYTES)
         return ExportMessage(EXPORT_BITMAP_ERROR);
-    Deselect(doc);
+    DeselectAll(doc);
     QImage image(int(g.nWidth), int(g.nHeight), QImage::Format_RGB32);
     if (image.isNull()) return ExportMessage(EXPORT_MEMORY_ERROR);
     image.fill(Qt::white);
     if (bAntialias) {
         QPainter painter(&image);
         CQtVectorSurface dc(painter, true, 1);
-        DrawDrawing(doc, dc, ext, v);
+        DrawExportPicture(doc, dc, ext, v, 0, false, nullptr);
     } else {
         CQtSurface dc(image);
-        DrawDrawing(doc, dc, ext, v);
+        DrawExportPicture(doc, dc, ext, v, 0, false, nullptr);
     }
     if (g.nPixelsPerMetre > 0) {
         image.setDotsPerMeterX(g.nPixelsPerMetre);

@@ -1,0 +1,40 @@
+#include "doc/export_common.h"
+
+#include "doc/layer_walk.h"
+
+void SetExportMapping(CSurface& dc, std::int64_t v) {
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt(2500, 2500);
+    dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
+}
+
+bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect& ext) {
+    SetExportMapping(probe, v);
+    doc.UpdateRegions(probe);
+    if (!doc.GetExtent(ext)) return false;
+    ext = {ClampToInt32(std::int64_t(ext.left) - 5), ClampToInt32(std::int64_t(ext.top) - 5),
+           ClampToInt32(std::int64_t(ext.right) + 5), ClampToInt32(std::int64_t(ext.bottom) + 5)};
+    return true;
+}
+
+void DeselectAll(CSchemoDoc& doc) {
+    doc.ClearSelection();
+    for (auto& p : doc.m_primitives) p->SetSelected(false);
+}
+
+void DrawExportPicture(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int64_t v, int y0,
+                       bool bMonochrome, const CRect* cull) {
+    SetExportMapping(dc, v);
+    dc.SetWindowOrg(ext.left, ext.top);
+    dc.SetViewportOrg(0, -y0);
+    const CPen oldPen = dc.SelectPen(SolidPen(0));
+    const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
+    dc.Rectangle(-1, -1, 2500, 2500);
+    dc.SelectPen(oldPen);
+    dc.SelectBrush(oldBrush);
+    CLayerWalk walk;
+    walk.bMonochrome = bMonochrome;
+    walk.bCull = cull != nullptr;
+    if (cull) walk.visible = *cull;
+    DrawLayers(dc, doc.m_primitives, walk);
+}
