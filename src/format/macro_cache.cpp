@@ -4,21 +4,27 @@ CMacroCache g_macroCache;
 
 const CMacro* CMacroCache::Find(const std::string& name) const {
     const auto it = m_entries.find(name);
-    return it == m_entries.end() ? nullptr : it->second.get();
+    return it == m_entries.end() ? nullptr : it->second.macro.get();
+}
+
+std::size_t CMacroCache::PrimitiveCount(const std::string& name) const {
+    const auto it = m_entries.find(name);
+    return it == m_entries.end() ? 0 : it->second.nPrimitives;
 }
 
 void CMacroCache::Store(const std::string& name, const CMacro& macro) {
     if (m_entries.count(name)) return;
     auto copy = std::make_unique<CMacro>();
     copy->Assign(macro);
-    m_entries.emplace(name, std::move(copy));
+    const std::size_t n = CountPrimitives(*copy);
+    m_entries.emplace(name, Entry{std::move(copy), n});
 }
 
 // Standard-library entries are those whose macro is named "~key"; they are
 // stored under "~key" and under the key alone.
 void CMacroCache::DropUserEntries() {
     for (auto it = m_entries.begin(); it != m_entries.end();) {
-        if (IsStandardMacroName(it->second->m_strName))
+        if (IsStandardMacroName(it->second.macro->m_strName))
             ++it;
         else
             it = m_entries.erase(it);

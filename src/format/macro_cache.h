@@ -10,6 +10,8 @@
 class CMacroCache {
 public:
     const CMacro* Find(const std::string& name) const;
+    // The primitives of the entry, nested ones included; 0 when there is none.
+    std::size_t PrimitiveCount(const std::string& name) const;
     bool Contains(const std::string& name) const { return Find(name) != nullptr; }
     // Stores a copy under the name unless the name is already there.
     void Store(const std::string& name, const CMacro& macro);
@@ -19,7 +21,11 @@ public:
     std::size_t Size() const { return m_entries.size(); }
 
 private:
-    std::map<std::string, std::unique_ptr<CMacro>> m_entries;
+    struct Entry {
+        std::unique_ptr<CMacro> macro;
+        std::size_t nPrimitives = 0;
+    };
+    std::map<std::string, Entry> m_entries;
 };
 
 extern CMacroCache g_macroCache;

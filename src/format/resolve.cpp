@@ -11,14 +11,17 @@
 #include <vector>
 
 namespace {
-// The components being parsed right now, outermost first.
+// The components being parsed right now, outermost first, and the primitives
+// copied from the cache into them so far.
 std::vector<std::string> g_resolving;
+std::size_t g_nCopied = 0;
 
 class CResolvingScope {
 public:
     explicit CResolvingScope(const std::string& identity) {
         m_bOk = g_resolving.size() < std::size_t(MAX_MACRO_DEPTH) &&
                 std::find(g_resolving.begin(), g_resolving.end(), identity) == g_resolving.end();
+        if (m_bOk && g_resolving.empty()) g_nCopied = 0;
         if (m_bOk) g_resolving.push_back(identity);
     }
     ~CResolvingScope() {
@@ -32,6 +35,8 @@ private:
 
 bool StartsWithTilde(const std::string& s) { return !s.empty() && s[0] == '~'; }
 
+bool TooLarge(const CMacro& macro) { return CountPrimitives(macro) > MAX_MACRO_PRIMITIVES; }
+
 bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
     const std::size_t dot = name.find('.');
     const std::string library(Trim(std::string_view(name).substr(0, dot)));
@@ -39,8 +44,9 @@ bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
     if (!IsSafeFileBase(library)) return false;
     const auto index = LoadLibraryFile(LibraryFilePath(library));
     const std::string* text = index ? index->Find(key) : nullptr;
-    if (!text || !ParseComponentGuarded("lib:" + library + "\n" + key, *text, macro, nullptr,
-                                        nullptr, pError))
+    if (!text ||
+        !ParseComponentGuarded("lib:" + library + "\n" + key, *text, macro, nullptr, nullptr, pError) ||
+        TooLarge(macro))
         return false;
     macro.m_strName = name;
     g_macroCache.Store(name, macro);
@@ -50,7 +56,8 @@ bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
 bool FromStandardLibrary(const std::string& name, const std::string& key, const std::string& base,
                          CMacro& macro, int* pError) {
     const std::string* text = StandardLibrary().Find(base);
-    if (!text || !ParseComponentGuarded("std:" + base, *text, macro, nullptr, nullptr, pError))
+    if (!text || !ParseComponentGuarded("std:" + base, *text, macro, nullptr, nullptr, pError) ||
+        TooLarge(macro))
         return false;
     macro.m_strName = key;
     g_macroCache.Store(name, macro);
@@ -63,7 +70,8 @@ bool FromMacroFile(const std::string& name, const std::string& key, const std::s
     if (!IsSafeFileBase(base)) return false;
     CResolvingScope guard("file:" + base);
     if (!guard.Ok() || !ReadTextFile(MacroFilePath(base), &macro.GetComponents(), nullptr, nullptr,
-                                     pError, nullptr, nullptr))
+                                     pError, nullptr, nullptr) ||
+        TooLarge(macro))
         return false;
     if (!g_macroCache.Contains(key)) {
         macro.m_strName = name;
@@ -86,6 +94,9 @@ bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKee
     const std::string key = bTilde ? name : "~" + name;
     const std::string base = bTilde ? name.substr(1) : name;
     if (const CMacro* cached = g_macroCache.Find(name)) {
+        const std::size_t n = g_macroCache.PrimitiveCount(name);
+        if (n > MAX_MACRO_PRIMITIVES) return false;
+        if (!g_resolving.empty() && (g_nCopied += n) > MAX_MACRO_PRIMITIVES) return false;
         macro.Assign(*cached);
         macro.m_strName = (bTilde || g_macroCache.Contains(key)) ? key : name;
         return true;

@@ -7,8 +7,9 @@
 
 // Fills the macro's components from its name: from the cache; for a name with
 // "." from that library file in `libs`; else from the standard library, then
-// from the single macro file in `macros`. A component that uses itself, or a
-// nesting deeper than MAX_MACRO_DEPTH, does not resolve.
+// from the single macro file in `macros`. A component that uses itself, a
+// nesting deeper than MAX_MACRO_DEPTH or one larger than MAX_MACRO_PRIMITIVES
+// does not resolve.
 bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKeep);
 
 // Parses a component's body into a macro while guarding against the component
@@ -19,3 +20,6 @@ bool ParseComponentGuarded(const std::string& identity, const std::string& text,
 std::unique_ptr<CPrimitive> ParseMacroCommand(std::string_view line); // MC
 
 constexpr int MAX_MACRO_DEPTH = 64;
+// A symbol holding more primitives than this, nested ones included, does not
+// resolve: components that place each other several times grow exponentially.
+constexpr std::size_t MAX_MACRO_PRIMITIVES = 10000;

@@ -121,14 +121,12 @@ void CMacro::DrawLayer(CSurface& dc, int L, bool bXor, COLORREF crBack, COLORREF
     }
 }
 
-// The name is written up to its first control character: a line break in a
-// name must not turn into a line of its own.
+// The name is written as one line: a line break in a name must not turn into
+// a line of its own. Expanded, only complete components are written, as for a
+// drawing: a component turned onto the unset point could not be read back.
 bool CMacro::GetTextLine(std::string& out, bool bExpand) const {
     if (!bExpand && !m_strName.empty()) {
-        std::string name = m_strName[0] == '~' ? m_strName.substr(1) : m_strName;
-        const auto cut = std::find_if(name.begin(), name.end(),
-                                      [](char c) { return static_cast<unsigned char>(c) < 32; });
-        name.erase(cut, name.end());
+        const std::string name = OneLineText(m_strName[0] == '~' ? m_strName.substr(1) : m_strName);
         out = FormatCommand("MC", m_points, 1) + FormatInts({m_nOrientation, m_bMirrored}) + ' ' +
               name + "\r\n";
         return true;
@@ -136,6 +134,7 @@ bool CMacro::GetTextLine(std::string& out, bool bExpand) const {
     out.clear();
     std::string line;
     for (const auto& c : m_components) {
+        if (!c->IsComplete()) continue;
         const bool bRef = (c->GetCapabilities() & CAP_MACRO) &&
                           IsStandardMacroName(static_cast<const CMacro&>(*c).m_strName);
         c->GetTextLine(line, bRef ? false : bExpand);
@@ -154,4 +153,13 @@ bool CMacro::SetProperty(const char* name, const char* value) {
     if (std::strcmp(name, "Text") != 0) return false;
     m_strName = value;
     return true;
+}
+
+std::size_t CountPrimitives(const CMacro& macro) {
+    std::size_t n = 0;
+    for (const auto& c : macro.m_components) {
+        ++n;
+        if (c->GetCapabilities() & CAP_MACRO) n += CountPrimitives(static_cast<const CMacro&>(*c));
+    }
+    return n;
 }

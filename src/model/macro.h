@@ -46,5 +46,8 @@ private:
                    int nZoomPercent, bool bMonochrome);
 };
 
+// The primitives a macro holds, its nested macros' counted all the way down.
+std::size_t CountPrimitives(const CMacro& macro);
+
 // Whether a macro name names a standard-library component ("~" and a key).
 inline bool IsStandardMacroName(const std::string& name) { return !name.empty() && name[0] == '~'; }

@@ -1,6 +1,7 @@
 #include "model/text.h"
 
 #include "model/fontfaces.h"
+#include "model/textline.h"
 
 #include <cmath>
 #include <cstring>
@@ -19,12 +20,6 @@ std::int32_t Trunc(double v) {
     return std::int32_t(v);
 }
 
-// The text as it can stand on one line: cut before its first control character.
-std::string OneLine(const std::string& s) {
-    std::size_t n = 0;
-    while (n < s.size() && static_cast<unsigned char>(s[n]) >= 32) ++n;
-    return s.substr(0, n);
-}
 } // namespace
 
 CExtendedText::CExtendedText(int x, int y, const std::string& text) {
@@ -151,13 +146,13 @@ void CExtendedText::DrawText(CSurface& dc, COLORREF color, int nZoomPercent) {
 // The face is one word: blanks become "++", and the default face is written "*".
 // An empty face is written "*" too, or the text's first word would be read as it.
 bool CExtendedText::GetTextLine(std::string& out, bool) const {
-    std::string face = m_strFont;
+    std::string face = OneLineText(m_strFont);
     ReplaceAll(face, " ", "++");
     if (face == "Courier++New" || face.empty()) face = "*";
     out = "TY " + std::to_string(m_points[0].x) + ' ' + std::to_string(m_points[0].y) + ' ' +
           std::to_string(m_nHeight) + ' ' + std::to_string(m_nWidth) + ' ' +
           std::to_string(m_nAngle) + ' ' + std::to_string(m_nStyle) + ' ' +
-          std::to_string(m_nLayer) + ' ' + OneLine(face) + ' ' + OneLine(m_strText) + "\r\n";
+          std::to_string(m_nLayer) + ' ' + face + ' ' + OneLineText(m_strText) + "\r\n";
     return true;
 }
 

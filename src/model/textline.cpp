@@ -19,3 +19,10 @@ std::string FormatInts(std::initializer_list<long long> values) {
     }
     return s;
 }
+
+std::string OneLineText(const std::string& s) {
+    std::size_t n = 0;
+    while (n < s.size() && static_cast<unsigned char>(s[n]) >= 32) ++n;
+    while (n > 0 && s[n - 1] == ' ') --n;
+    return s.substr(0, n);
+}

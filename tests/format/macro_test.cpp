@@ -173,3 +173,33 @@ TEST_F(Macro, RegionIsTheBoxOfItsComponents) {
     EXPECT_TRUE(empty.GetRegion()->IsEmpty());
     EXPECT_EQ(empty.HitTest(5, 5, dc), 0);
 }
+
+// Found by the fuzzer: components that place the next one twice, level after
+// level, would hold 2^26 primitives.
+TEST_F(Macro, ExponentialNestingIsRefusedInsteadOfExhaustingMemory) {
+    std::string lib = "[TAVOLIB f]\n";
+    for (char c = 'a'; c < 'z'; ++c) {
+        const std::string next = std::string(1, char(c + 1));
+        lib += std::string("[") + c + " x]\nMC 0 0 0 0 f." + next + "\nMC 0 0 0 0 f." + next + "\n";
+    }
+    lib += "[z x]\nSA 1 1\n";
+    WriteFile("libs/f.tvl", lib);
+    auto small = Read("MC 0 0 0 0 f.r"); // 2^8 dots: an ordinary size
+    ASSERT_TRUE(small);
+    EXPECT_EQ(CountPrimitives(AsMacro(small)), 510u + 256u); // nested instances and dots
+    for (int i = 0; i < 2; ++i) { // and again, from whatever the cache holds
+        auto big = Read("MC 0 0 0 0 f.a"); // its deepest copies are refused and skipped
+        if (big) EXPECT_LE(CountPrimitives(AsMacro(big)), MAX_MACRO_PRIMITIVES * 2 + 2);
+    }
+}
+
+// Found by the fuzzer: a component placed onto (-1, -1) is incomplete and is
+// left out of the split text, as a drawing leaves out incomplete primitives.
+TEST_F(Macro, SplitComponentsOnTheUnsetPointAreLeftOut) {
+    WriteFile("libs/f.tvl", "[TAVOLIB f]\n[A a]\nLI 99 99 110 110\nSA 105 105\n");
+    CPrimitiveList list;
+    ParseDrawingLines("MC 0 0 0 0 f.A", list, nullptr);
+    ASSERT_EQ(list.size(), 1u);
+    const std::string once = FormatPrimitiveLines(list, true);
+    EXPECT_EQ(once, "SA 5 5\r\n");
+}
