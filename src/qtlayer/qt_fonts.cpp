@@ -131,7 +131,7 @@ QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int
     const CPoint p = map.LPtoDP(CPoint{x, y});
     QTransform t;
     t.translate(p.x, p.y);
-    if (asked.nEscapement % 3600 != 0) t.rotate(-asked.nEscapement / 10.0);
+    if (asked.nEscapement % 3600 != 0) t.rotate(-(asked.nEscapement / 10.0));
     return t;
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+// The benchmark bodies, one per figure; each takes the drawing size.
+#include <benchmark/benchmark.h>
+
+#include <cstddef>
+
+void BenchRead(benchmark::State& state, std::size_t n);
+void BenchStore(benchmark::State& state, std::size_t n);
+void BenchRegions(benchmark::State& state, std::size_t n);
+void BenchRender(benchmark::State& state, std::size_t n);
+void BenchHitTest(benchmark::State& state, std::size_t n);
+void BenchUndoSnapshot(benchmark::State& state, std::size_t n);
+void BenchExport(benchmark::State& state, std::size_t n);
+
+void BenchFloorParse(benchmark::State& state, std::size_t n);
+void BenchFloorPaint(benchmark::State& state, std::size_t n);

@@ -1,0 +1,105 @@
+#include "report.h"
+
+#include <fstream>
+#include <functional>
+#include <thread>
+
+namespace {
+// The worst growth of a figure over one doubling of N that still counts as linear.
+constexpr double kDoublingLimit = 2.2;
+
+struct CTarget {
+    std::string what;
+    std::function<std::optional<double>(Clock)> value;
+    double limit;
+    const char* unit;
+};
+
+std::string Verdict(std::optional<double> v, double limit) {
+    if (!v) return "not measured";
+    char buf[64];
+    if (*v <= limit)
+        std::snprintf(buf, sizeof buf, "met (%.0f %% of the limit)", 100 * *v / limit);
+    else
+        std::snprintf(buf, sizeof buf, "**NOT met** (%.2f× the limit)", *v / limit);
+    return buf;
+}
+
+void PrintTarget(std::FILE* out, const CTarget& t) {
+    const auto wall = t.value(CLOCK_WALL), cpu = t.value(CLOCK_CPU);
+    const std::string fmt = std::string("%.3g") + t.unit;
+    std::fprintf(out, "| %s | %s | %s | %g%s | %s | %s |\n", t.what.c_str(),
+                 Num(wall, fmt.c_str()).c_str(), Num(cpu, fmt.c_str()).c_str(), t.limit, t.unit,
+                 Verdict(wall, t.limit).c_str(), Verdict(cpu, t.limit).c_str());
+}
+
+// The worst growth over one doubling of N among all figures and steps.
+std::optional<double> WorstDoubling(const CFigures& f, const std::vector<std::size_t>& sizes,
+                                    const std::vector<COpLabel>& ops, Clock clock,
+                                    std::string* which) {
+    std::optional<double> worst;
+    for (const COpLabel& op : ops)
+        for (std::size_t i = 1; i < sizes.size(); ++i) {
+            const auto a = Ms(f, op.key, sizes[i - 1], clock), b = Ms(f, op.key, sizes[i], clock);
+            if (!a || !b || *a <= 0) continue;
+            const double d = DoublingFactor(*a, *b, sizes[i - 1], sizes[i]);
+            if (worst && d <= *worst) continue;
+            worst = d;
+            if (which)
+                *which = std::string(op.label) + ", " + Thousands(sizes[i - 1]) + "→" +
+                         Thousands(sizes[i]);
+        }
+    return worst;
+}
+
+std::string FirstLineWith(const char* path, const char* prefix) {
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind(prefix, 0) == 0) return line.substr(line.find(':') + 1);
+    return " ?";
+}
+} // namespace
+
+void PrintTargets(std::FILE* out, const CFigures& f, const std::vector<std::size_t>& sizes,
+                  const std::vector<COpLabel>& ops) {
+    std::string which;
+    WorstDoubling(f, sizes, ops, CLOCK_WALL, &which);
+    const auto ms = [&f](const char* op, std::size_t n) {
+        return [&f, op, n](Clock c) { return Ms(f, op, n, c); };
+    };
+    const auto ratio = [&f](const char* a, const char* b, std::size_t n) {
+        return [&f, a, b, n](Clock c) { return Ratio(f, a, b, n, c); };
+    };
+    const CTarget targets[] = {
+        {"read 100,000 / floor parse", ratio("read", "floor_parse", 100000), 2, "×"},
+        {"read 1,000,000: time", ms("read", 1000000), 1500, " ms"},
+        {"read 1,000,000: peak heap",
+         [&f](Clock) { return Counter(f, "read", 1000000, "peak_heap_MB"); }, 400, " MB"},
+        {"render 100,000 / floor paint", ratio("render", "floor_paint", 100000), 2, "×"},
+        {"render 100,000: time", ms("render", 100000), 50, " ms"},
+        {"hit test 100,000", ms("hit_test", 100000), 2, " ms"},
+        {"undo snapshot 100,000", ms("undo_snapshot", 100000), 30, " ms"},
+        {"worst growth per doubling of N (wall: " + which + ")",
+         [&](Clock c) { return WorstDoubling(f, sizes, ops, c, nullptr); }, kDoublingLimit, "×"},
+    };
+    std::fprintf(out,
+                 "\n### Targets\n\n| target | wall | CPU | limit | verdict, wall | verdict, CPU |\n"
+                 "|---|---:|---:|---:|---|---|\n");
+    for (const CTarget& t : targets)
+        PrintTarget(out, t);
+}
+
+void PrintMachine(std::FILE* out) {
+    std::fprintf(out, "\nMachine: %u cores (nproc),%s, memory%s; load average now: %s\n",
+                 std::thread::hardware_concurrency(),
+                 FirstLineWith("/proc/cpuinfo", "model name").c_str(),
+                 FirstLineWith("/proc/meminfo", "MemTotal").c_str(), LoadAverage().c_str());
+}
+
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string a, b, c;
+    in >> a >> b >> c;
+    return a + " " + b + " " + c;
+}
