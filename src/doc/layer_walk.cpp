@@ -1,5 +1,7 @@
 #include "doc/layer_walk.h"
 
+#include "model/macro.h"
+
 #include <array>
 
 namespace {
@@ -17,7 +19,8 @@ bool Culled(CPrimitive& p, const CLayerWalk& walk) {
 } // namespace
 
 // Primitives are sorted once into (layer, pass) buckets in list order; a macro
-// instance goes into every layer, where it draws only that layer's components.
+// instance goes into every layer it has components on, where it draws only
+// that layer's components.
 void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
     const bool bPrinting = dc.IsPrinting();
     std::array<std::array<std::vector<CPrimitive*>, NUM_PASSES>, NUM_LAYERS> buckets;
@@ -26,7 +29,9 @@ void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk
         const int pass = p->GetDrawPriority();
         if (pass < 0 || pass >= NUM_PASSES) continue;
         if (p->GetCapabilities() & CAP_MACRO) {
-            for (int L = 0; L < NUM_LAYERS; ++L) buckets[L][pass].push_back(p);
+            const unsigned mask = LayerMask(static_cast<const CMacro&>(*p));
+            for (int L = 0; L < NUM_LAYERS; ++L)
+                if (mask & (1u << L)) buckets[L][pass].push_back(p);
         } else if (CLayerTable::IsValid(p->GetLayer())) {
             buckets[p->GetLayer()][pass].push_back(p);
         }

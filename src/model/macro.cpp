@@ -163,3 +163,14 @@ std::size_t CountPrimitives(const CMacro& macro) {
     }
     return n;
 }
+
+unsigned LayerMask(const CMacro& macro) {
+    unsigned mask = 0;
+    for (const auto& c : macro.m_components) {
+        if (c->GetCapabilities() & CAP_MACRO)
+            mask |= LayerMask(static_cast<const CMacro&>(*c));
+        else if (CLayerTable::IsValid(c->GetLayer()))
+            mask |= 1u << c->GetLayer();
+    }
+    return mask;
+}

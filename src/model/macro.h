@@ -46,6 +46,9 @@ private:
                    int nZoomPercent, bool bMonochrome);
 };
 
+// Bit L is set when some component, nested ones included, lies on layer L (0..15).
+unsigned LayerMask(const CMacro& macro);
+
 // The primitives a macro holds, its nested macros' counted all the way down.
 std::size_t CountPrimitives(const CMacro& macro);
 

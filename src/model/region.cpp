@@ -12,18 +12,28 @@ bool InBox(const CRect& r, int x, int y) {
 }
 } // namespace
 
+void CRegion::Add(Shape shape) {
+    const CRect& b = shape.box;
+    if (!b.IsEmpty()) {
+        m_box = m_box.IsEmpty() ? b
+                                : CRect{std::min(m_box.left, b.left), std::min(m_box.top, b.top),
+                                        std::max(m_box.right, b.right), std::max(m_box.bottom, b.bottom)};
+    }
+    m_shapes.push_back(std::move(shape));
+}
+
 void CRegion::SetRect(const CPoint& a, const CPoint& b) {
-    m_shapes.clear();
-    m_shapes.push_back({KIND_RECT, Normalised(a, b), {}, ALTERNATE});
+    Clear();
+    Add({KIND_RECT, Normalised(a, b), {}, ALTERNATE});
 }
 
 void CRegion::SetEllipse(const CPoint& a, const CPoint& b) {
-    m_shapes.clear();
-    m_shapes.push_back({KIND_ELLIPSE, Normalised(a, b), {}, ALTERNATE});
+    Clear();
+    Add({KIND_ELLIPSE, Normalised(a, b), {}, ALTERNATE});
 }
 
 void CRegion::SetPolygon(const CPoint* pts, int n, PolyFillMode mode) {
-    m_shapes.clear();
+    Clear();
     if (n <= 0) return;
     Shape s{KIND_POLYGON, {}, std::vector<CPoint>(pts, pts + n), mode};
     s.box = {pts[0].x, pts[0].y, pts[0].x, pts[0].y};
@@ -33,35 +43,19 @@ void CRegion::SetPolygon(const CPoint* pts, int n, PolyFillMode mode) {
         s.box.right = std::max(s.box.right, p.x);
         s.box.bottom = std::max(s.box.bottom, p.y);
     }
-    m_shapes.push_back(std::move(s));
+    Add(std::move(s));
 }
 
 void CRegion::Union(const CRegion& other) {
-    m_shapes.insert(m_shapes.end(), other.m_shapes.begin(), other.m_shapes.end());
+    m_shapes.reserve(m_shapes.size() + other.m_shapes.size());
+    for (const Shape& s : other.m_shapes) Add(s);
 }
 
 bool CRegion::PtInRegion(int x, int y) const {
+    if (!InBox(m_box, x, y)) return false;
     for (const Shape& s : m_shapes)
         if (InShape(s, x, y)) return true;
     return false;
-}
-
-CRect CRegion::GetRgnBox() const {
-    CRect r;
-    bool first = true;
-    for (const Shape& s : m_shapes) {
-        if (s.box.IsEmpty()) continue;
-        if (first) {
-            r = s.box;
-            first = false;
-            continue;
-        }
-        r.left = std::min(r.left, s.box.left);
-        r.top = std::min(r.top, s.box.top);
-        r.right = std::max(r.right, s.box.right);
-        r.bottom = std::max(r.bottom, s.box.bottom);
-    }
-    return r;
 }
 
 bool CRegion::InShape(const Shape& s, int x, int y) {
