@@ -3,8 +3,11 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build build-asan run test test-fast clean
+.PHONY: all setup build build-asan run test test-fast clean fuzz fuzz-ci
 
 all: build
 
@@ -34,5 +37,22 @@ test: build build-asan
 test-fast: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer with ASan + UBSan (clang), in $(FUZZ_BUILD): every target for
+# FUZZ_SECONDS each (FUZZ_JOBS at a time); fuzz-ci gives each about a minute.
+# Both fail on any finding and keep it in $(FUZZ_BUILD)/fuzz-artifacts/.
+fuzz: setup
+	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) ./tests/fuzz/run.sh $(FUZZ_SECONDS)
+
+fuzz-ci: setup
+	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) ./tests/fuzz/run.sh 60
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# Benchmarks in a separate Release build; prints the tables of bench/RESULTS.md.
+BENCH_BUILD ?= build-bench
+.PHONY: bench
+bench: setup
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tavolin-bench tavolin-gen
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/tavolin-bench $(BENCH_ARGS)
