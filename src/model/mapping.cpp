@@ -1,10 +1,12 @@
 #include "model/mapping.h"
 
+#include <cmath>
 #include <cstdlib>
 
 int CMapping::SetMapMode(int nMode) {
     const int old = m_nMode;
     m_nMode = nMode;
+    Changed();
     if (nMode == MM_TEXT) {
         m_winExt = {1, 1};
         m_vpExt = {1, 1};
@@ -15,12 +17,14 @@ int CMapping::SetMapMode(int nMode) {
 CPoint CMapping::SetWindowOrg(int x, int y) {
     const CPoint old = m_winOrg;
     m_winOrg = {x, y};
+    Changed();
     return old;
 }
 
 CPoint CMapping::SetViewportOrg(int x, int y) {
     const CPoint old = m_vpOrg;
     m_vpOrg = {x, y};
+    Changed();
     return old;
 }
 
@@ -29,6 +33,7 @@ CSize CMapping::SetWindowExt(int cx, int cy) {
     const CSize old = m_winExt;
     if (m_nMode == MM_TEXT || cx == 0 || cy == 0) return old;
     m_winExt = {cx, cy};
+    Changed();
     AdjustIsotropic();
     return old;
 }
@@ -37,6 +42,7 @@ CSize CMapping::SetViewportExt(int cx, int cy) {
     const CSize old = m_vpExt;
     if (m_nMode == MM_TEXT || cx == 0 || cy == 0) return old;
     m_vpExt = {cx, cy};
+    Changed();
     AdjustIsotropic();
     return old;
 }
@@ -94,8 +100,24 @@ CPoint CMapping::LPtoDP(CPoint p) const {
 }
 
 CPoint CMapping::DPtoLP(CPoint p) const {
-    return {Pin(MapWide(std::int64_t(p.x) - m_vpOrg.x, m_winExt.cx, m_vpExt.cx) + m_winOrg.x),
-            Pin(MapWide(std::int64_t(p.y) - m_vpOrg.y, m_winExt.cy, m_vpExt.cy) + m_winOrg.y)};
+    if (m_memo.bPoint && m_memo.device == p) return m_memo.logical;
+    const CPoint l{Pin(MapWide(std::int64_t(p.x) - m_vpOrg.x, m_winExt.cx, m_vpExt.cx) + m_winOrg.x),
+                   Pin(MapWide(std::int64_t(p.y) - m_vpOrg.y, m_winExt.cy, m_vpExt.cy) + m_winOrg.y)};
+    m_memo.bPoint = true;
+    m_memo.device = p;
+    m_memo.logical = l;
+    return l;
+}
+
+// |device - image| < pixels implies |logical - point| < (pixels + 1/2) / scale,
+// and the logical side was rounded by at most 1/2: one unit more covers both.
+CSize CMapping::LogicalReach(int pixels) const {
+    if (m_memo.nReachPixels == pixels) return m_memo.reach;
+    const double rx = (pixels + 0.5) / std::fabs(ScaleX()) + 1.0;
+    const double ry = (pixels + 0.5) / std::fabs(ScaleY()) + 1.0;
+    m_memo.nReachPixels = pixels;
+    m_memo.reach = {rx >= 2e9 ? INT32_MAX : std::int32_t(rx) + 1, ry >= 2e9 ? INT32_MAX : std::int32_t(ry) + 1};
+    return m_memo.reach;
 }
 
 // Sizes are lengths: they scale by the absolute extents and keep their sign.

@@ -28,11 +28,26 @@ public:
     double ScaleX() const;
     double ScaleY() const;
 
+    // Logical units within which a point lies whenever its device image lies
+    // within `pixels` of a device point (rounding included), on each axis.
+    CSize LogicalReach(int pixels) const;
+
 private:
     void AdjustIsotropic();
+    void Changed() { m_memo = Memo(); }
     static std::int32_t Map(std::int64_t v, std::int64_t num, std::int64_t den);
 
     int m_nMode = MM_TEXT;
     CPoint m_winOrg{0, 0}, m_vpOrg{0, 0};
     CSize m_winExt{1, 1}, m_vpExt{1, 1};
+
+    // The last device point converted and the last reach asked for: a pick
+    // asks every primitive for the same ones.
+    struct Memo {
+        bool bPoint = false;
+        CPoint device, logical;
+        int nReachPixels = -1;
+        CSize reach;
+    };
+    mutable Memo m_memo;
 };

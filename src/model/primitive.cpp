@@ -50,14 +50,20 @@ bool CPrimitive::CopyFrom(const CPrimitive* other) {
     return true;
 }
 
+// A point far from the click in logical units cannot be near it on the device,
+// so only near points are converted.
 int CPrimitive::HitTest(int x, int y, CSurface& dc) {
     if (m_bInMacro) return HIT_MISS;
+    const CPoint lp = dc.DPtoLP(CPoint{x, y});
+    const CSize reach = dc.LogicalReach(5);
     for (int i = 0; i < std::min(GetPointCount(), MAX_POINTS); ++i) {
+        if (std::llabs(std::int64_t(lp.x) - m_points[i].x) > reach.cx ||
+            std::llabs(std::int64_t(lp.y) - m_points[i].y) > reach.cy)
+            continue;
         const CPoint p = dc.LPtoDP(m_points[i]);
         if (std::llabs(std::int64_t(x) - p.x) < 5 && std::llabs(std::int64_t(y) - p.y) < 5)
             return i;
     }
-    const CPoint lp = dc.DPtoLP(CPoint{x, y});
     if (!m_rgn.IsEmpty() && m_rgn.PtInRegion(lp.x, lp.y)) return HIT_INSIDE;
     return HIT_MISS;
 }

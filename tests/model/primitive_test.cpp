@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 TEST(Primitive, LineIsCompleteOnlyWhenBothPointsAreSet) {
     CLine l;
     EXPECT_FALSE(l.IsComplete());
@@ -157,4 +159,29 @@ TEST(Strings, ReplaceAllDoesNotOverlapAndParseDecimalTakesLeadingDigits) {
     EXPECT_EQ(ParseDecimal("abc"), 0);
     EXPECT_EQ(ParseDecimal("  -7"), -7);
     EXPECT_EQ(ParseDecimal("99999999999999999999"), INT32_MAX);
+}
+
+// The pick converts only the points near the click; it must answer exactly what
+// converting every point would, whatever the mapping.
+TEST(HitTest, NearPointShortcutAgreesWithConvertingEveryPoint) {
+    std::mt19937 rng(7);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 300; ++round) {
+        CRecordingSurface dc;
+        dc.SetMapMode(pick(0, 1) ? MM_ANISOTROPIC : MM_ISOTROPIC);
+        dc.SetWindowExt(pick(1, 5000) * (pick(0, 3) ? 1 : -1), pick(1, 5000));
+        dc.SetViewportExt(pick(1, 5000), pick(1, 5000) * (pick(0, 3) ? 1 : -1));
+        dc.SetWindowOrg(pick(-500, 500), pick(-500, 500));
+        dc.SetViewportOrg(pick(-500, 500), pick(-500, 500));
+        CLine l(pick(-3000, 3000), pick(-3000, 3000), pick(-3000, 3000), pick(-3000, 3000), false);
+        const CPoint d = dc.LPtoDP(l.GetPoint(pick(0, 1)));
+        const int x = d.x + pick(-7, 7), y = d.y + pick(-7, 7);
+        int want = HIT_MISS;
+        for (int i = 1; i >= 0; --i) {
+            const CPoint p = dc.LPtoDP(l.GetPoint(i));
+            if (std::llabs(std::int64_t(x) - p.x) < 5 && std::llabs(std::int64_t(y) - p.y) < 5)
+                want = i;
+        }
+        EXPECT_EQ(l.HitTest(x, y, dc), want) << "round " << round;
+    }
 }
