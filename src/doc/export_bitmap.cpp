@@ -91,10 +91,12 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
         return EXPORT_MEMORY_ERROR;
     }
     const int W = int(g.nWidth), H = int(g.nHeight);
+    // One band serves every stripe, so its fonts are loaded once.
+    auto band = makeBand(W, std::min(BAND_ROWS, H));
+    if (!band) return EXPORT_BITMAP_ERROR;
     for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
         const int rows = std::min(BAND_ROWS, H - y0);
-        auto band = makeBand(W, rows);
-        if (!band) return EXPORT_BITMAP_ERROR;
+        if (y0 > 0) band->Clear();
         SetExportMapping(band->Surface(), v);
         band->Surface().SetWindowOrg(ext.left, ext.top);
         band->Surface().SetViewportOrg(0, -y0);

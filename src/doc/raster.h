@@ -14,6 +14,8 @@ public:
     virtual CSurface& Surface() = 0;
     // Row y of the band as 1-bit pixels, most significant bit first, set = light.
     virtual void ReadMonoRow(int y, std::uint8_t* bits) const = 0;
+    // White again, for the next band; the surface and its fonts are kept.
+    virtual void Clear() = 0;
 };
 
 // Makes a white band of w x h pixels; null when it cannot be had.
