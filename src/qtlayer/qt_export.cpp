@@ -112,41 +112,48 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     return Store(path, bytes);
 }
 
-std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path) {
+namespace {
+// Prepares the page, lets `draw` make its writer on an in-memory buffer and
+// draw the picture, then stores the bytes safely.
+template <class Draw>
+std::string ExportVector(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                         Draw draw) {
     CVectorPage page;
     const std::string failure = PrepareVectorPage(doc, o, page);
     if (!failure.empty()) return failure;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return MSG_CANNOT_DRAW;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(page.device);
-    svg.setViewBox(QRect(QPoint(0, 0), page.device));
-    svg.setResolution(VECTOR_DPI);
-    svg.setTitle(QStringLiteral("Tavolin"));
-    svg.setDescription(DecodeCp1252(doc.m_strTitle));
-    const std::string drawn = DrawVector(doc, svg, page);
+    const std::string drawn = draw(buffer, page);
     return drawn.empty() ? Store(path, bytes) : drawn;
+}
+} // namespace
+
+std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path) {
+    return ExportVector(doc, o, path, [&doc](QBuffer& buffer, const CVectorPage& page) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(page.device);
+        svg.setViewBox(QRect(QPoint(0, 0), page.device));
+        svg.setResolution(VECTOR_DPI);
+        svg.setTitle(QStringLiteral("Tavolin"));
+        svg.setDescription(DecodeCp1252(doc.m_strTitle));
+        return DrawVector(doc, svg, page);
+    });
 }
 
 std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path) {
-    CVectorPage page;
-    const std::string failure = PrepareVectorPage(doc, o, page);
-    if (!failure.empty()) return failure;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return MSG_CANNOT_DRAW;
-    QPdfWriter pdf(&buffer);
-    pdf.setResolution(VECTOR_DPI);
-    pdf.setTitle(QStringLiteral("Tavolin"));
-    pdf.setCreator(QStringLiteral("Tavolin"));
-    // Page sizes are kept in whole points: round up, so that nothing is cut.
-    const QSizeF points(std::ceil(page.mm.width() * 72 / 25.4 - 1e-6),
-                        std::ceil(page.mm.height() * 72 / 25.4 - 1e-6));
-    const QPageSize size(points, QPageSize::Point, QString(), QPageSize::ExactMatch);
-    if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
-        return MSG_CANNOT_DRAW;
-    const std::string drawn = DrawVector(doc, pdf, page);
-    return drawn.empty() ? Store(path, bytes) : drawn;
+    return ExportVector(doc, o, path, [&doc](QBuffer& buffer, const CVectorPage& page) {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(VECTOR_DPI);
+        pdf.setTitle(QStringLiteral("Tavolin"));
+        pdf.setCreator(QStringLiteral("Tavolin"));
+        // Page sizes are kept in whole points: round up, so that nothing is cut.
+        const QSizeF points(std::ceil(page.mm.width() * 72 / 25.4 - 1e-6),
+                            std::ceil(page.mm.height() * 72 / 25.4 - 1e-6));
+        const QPageSize size(points, QPageSize::Point, QString(), QPageSize::ExactMatch);
+        if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
+            return std::string(MSG_CANNOT_DRAW);
+        return DrawVector(doc, pdf, page);
+    });
 }
