@@ -1,5 +1,8 @@
 // tavolin-cli render: a quick picture of a drawing, fitted into a PNG.
 #include "cli.h"
+#include "cli_ui.h"
+
+#include "doc/document.h"
 
 #include "doc/layer_walk.h"
 #include "format/program_dir.h"
@@ -33,21 +36,6 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
            o.nWidth <= 20000 && o.nHeight <= 20000;
 }
 
-// The box of every region, in logical units; the whole sheet when there is none.
-CRect Extent(CSurface& dc, CPrimitiveList& list) {
-    CRect box{0, 0, 0, 0};
-    bool any = false;
-    for (auto& p : list) {
-        p->UpdateRegion(dc);
-        if (p->GetRegion()->IsEmpty()) continue;
-        const CRect r = p->GetRegion()->GetRgnBox();
-        box = any ? CRect{std::min(box.left, r.left), std::min(box.top, r.top),
-                          std::max(box.right, r.right), std::max(box.bottom, r.bottom)}
-                  : r;
-        any = true;
-    }
-    return any ? box : CRect{0, 0, 2500, 2500};
-}
 } // namespace
 
 int RunRender(const std::vector<std::string>& args) {
@@ -59,33 +47,25 @@ int RunRender(const std::vector<std::string>& args) {
     const auto app = StartGui();
 
     g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
-    std::string text;
-    CPrimitiveList list;
-    int nError = 0, nKind = 0;
-    if (!ReadWholeFile(o.in, text) ||
-        !ParseHeaderedText(text, &list, nullptr, nullptr, &nError, &nKind, nullptr) ||
-        (nKind != TEXT_DRAWING && nKind != TEXT_MACRO)) {
-        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
-        return 2;
-    }
+    CCliUi ui;
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    if (!LoadForTool(doc, o.in)) return 2;
     QImage image(o.nWidth, o.nHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         CQtSurface dc(image);
-        const CRect box = Extent(dc, list);
+        doc.UpdateRegions(dc);
+        CRect box{0, 0, 2500, 2500}; // the whole sheet when nothing is on a shown layer
+        doc.GetExtent(box);
         dc.SetMapMode(MM_ISOTROPIC);
         dc.SetWindowOrg(box.left - 5, box.top - 5);
         dc.SetWindowExt(box.right - box.left + 10, box.bottom - box.top + 10);
         dc.SetViewportExt(o.nWidth, o.nHeight);
-        DrawLayers(dc, list, CLayerWalk());
+        DrawLayers(dc, doc.m_primitives, CLayerWalk());
     }
     if (!image.save(QString::fromLocal8Bit(o.out.c_str()), "PNG")) {
         std::fprintf(stderr, "Impossibile scrivere il file %s.\n", o.out.c_str());
         return 2;
     }
-    if (nError) {
-        std::fprintf(stderr, "%s\n", MSG_READ_ERRORS);
-        return 1;
-    }
-    return 0;
+    return doc.m_bLoadErrors ? 1 : 0;
 }

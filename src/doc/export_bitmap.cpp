@@ -94,14 +94,13 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     // One band serves every stripe, so its fonts are loaded once.
     auto band = makeBand(W, std::min(BAND_ROWS, H));
     if (!band) return EXPORT_BITMAP_ERROR;
+    const CLayerBuckets buckets(doc.m_primitives);
     for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
         const int rows = std::min(BAND_ROWS, H - y0);
         if (y0 > 0) band->Clear();
-        SetExportMapping(band->Surface(), v);
-        band->Surface().SetWindowOrg(ext.left, ext.top);
-        band->Surface().SetViewportOrg(0, -y0);
+        SetPictureMapping(band->Surface(), ext, v, y0);
         const CRect visible = BandVisible(band->Surface(), W, rows);
-        DrawExportPicture(doc, band->Surface(), ext, v, y0, true, &visible);
+        DrawExportPicture(buckets, band->Surface(), ext, v, y0, true, &visible);
         for (int r = 0; r < rows; ++r) {
             const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
             band->ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));

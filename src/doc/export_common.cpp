@@ -1,6 +1,5 @@
 #include "doc/export_common.h"
 
-#include "doc/layer_walk.h"
 
 void SetExportMapping(CSurface& dc, std::int64_t v) {
     dc.SetMapMode(MM_ISOTROPIC);
@@ -22,11 +21,15 @@ void DeselectAll(CSchemoDoc& doc) {
     for (auto& p : doc.m_primitives) p->SetSelected(false);
 }
 
-void DrawExportPicture(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int64_t v, int y0,
-                       bool bMonochrome, const CRect* cull) {
+void SetPictureMapping(CSurface& dc, const CRect& ext, std::int64_t v, int y0) {
     SetExportMapping(dc, v);
     dc.SetWindowOrg(ext.left, ext.top);
     dc.SetViewportOrg(0, -y0);
+}
+
+void DrawExportPicture(const CLayerBuckets& buckets, CSurface& dc, const CRect& ext,
+                       std::int64_t v, int y0, bool bMonochrome, const CRect* cull) {
+    SetPictureMapping(dc, ext, v, y0);
     const CPen oldPen = dc.SelectPen(SolidPen(0));
     const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
     dc.Rectangle(-1, -1, 2500, 2500);
@@ -36,5 +39,5 @@ void DrawExportPicture(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int
     walk.bMonochrome = bMonochrome;
     walk.bCull = cull != nullptr;
     if (cull) walk.visible = *cull;
-    DrawLayers(dc, doc.m_primitives, walk);
+    DrawLayers(dc, buckets, walk);
 }

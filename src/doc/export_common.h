@@ -2,6 +2,7 @@
 // The steps every picture export shares: the view's mapping at the export's
 // scale, the extent, deselecting, and painting the sheet and the layers.
 #include "doc/document.h"
+#include "doc/layer_walk.h"
 
 #include <cstdint>
 
@@ -16,8 +17,11 @@ bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect
 // Empties the selection and deselects every primitive.
 void DeselectAll(CSchemoDoc& doc);
 
+// The export's mapping with the extent's top-left corner at device (0, -y0).
+void SetPictureMapping(CSurface& dc, const CRect& ext, std::int64_t v, int y0);
+
 // The sheet as the view paints it (white, black outline), then the layer walk,
-// with the extent's top-left corner at device (0, -y0). Monochrome draws every
-// layer in black; `cull`, when given, skips what lies outside it.
-void DrawExportPicture(CSchemoDoc& doc, CSurface& dc, const CRect& ext, std::int64_t v, int y0,
-                       bool bMonochrome, const CRect* cull);
+// in the picture mapping. Monochrome draws every layer in black; `cull`, when
+// given, skips what lies outside it.
+void DrawExportPicture(const CLayerBuckets& buckets, CSurface& dc, const CRect& ext,
+                       std::int64_t v, int y0, bool bMonochrome, const CRect* cull);

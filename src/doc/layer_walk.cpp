@@ -2,11 +2,8 @@
 
 #include "model/macro.h"
 
-#include <array>
 
 namespace {
-constexpr int NUM_PASSES = 7;
-
 bool Touches(const CRect& a, const CRect& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
@@ -18,12 +15,7 @@ bool Culled(CPrimitive& p, const CLayerWalk& walk) {
 }
 } // namespace
 
-// Primitives are sorted once into (layer, pass) buckets in list order; a macro
-// instance goes into every layer it has components on, where it draws only
-// that layer's components.
-void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
-    const bool bPrinting = dc.IsPrinting();
-    std::array<std::array<std::vector<CPrimitive*>, NUM_PASSES>, NUM_LAYERS> buckets;
+CLayerBuckets::CLayerBuckets(const CPrimitiveList& list) {
     for (const auto& up : list) {
         CPrimitive* p = up.get();
         const int pass = p->GetDrawPriority();
@@ -31,15 +23,23 @@ void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk
         if (p->GetCapabilities() & CAP_MACRO) {
             const unsigned mask = LayerMask(static_cast<const CMacro&>(*p));
             for (int L = 0; L < NUM_LAYERS; ++L)
-                if (mask & (1u << L)) buckets[L][pass].push_back(p);
+                if (mask & (1u << L)) m_buckets[L][pass].push_back(p);
         } else if (CLayerTable::IsValid(p->GetLayer())) {
-            buckets[p->GetLayer()][pass].push_back(p);
+            m_buckets[p->GetLayer()][pass].push_back(p);
         }
     }
+}
+
+void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
+    DrawLayers(dc, CLayerBuckets(list), walk);
+}
+
+void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk) {
+    const bool bPrinting = dc.IsPrinting();
     for (int L = 0; L < NUM_LAYERS; ++L) {
         if (!walk.pLayers->IsShown(L, bPrinting)) continue;
         for (int pass = 0; pass < NUM_PASSES; ++pass) {
-            for (CPrimitive* p : buckets[L][pass]) {
+            for (CPrimitive* p : buckets.At(L, pass)) {
                 if (Culled(*p, walk)) continue;
                 const bool bMacro = (p->GetCapabilities() & CAP_MACRO) != 0;
                 const COLORREF c = (bPrinting || walk.bMonochrome)

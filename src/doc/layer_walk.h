@@ -4,6 +4,8 @@
 #include "model/layers.h"
 #include "model/primitive.h"
 
+#include <vector>
+
 struct CLayerWalk {
     const CLayerTable* pLayers = &g_layers;
     bool bMonochrome = false;      // every layer in black
@@ -13,4 +15,19 @@ struct CLayerWalk {
     CRect visible;                 // logical units, edges included
 };
 
+constexpr int NUM_PASSES = 7;
+
+// The list sorted into (layer, pass) buckets in list order; a macro instance
+// goes into every layer it has components on, where it draws only those.
+// Build it once to draw the same list several times (the export's bands).
+class CLayerBuckets {
+public:
+    explicit CLayerBuckets(const CPrimitiveList& list);
+    const std::vector<CPrimitive*>& At(int nLayer, int nPass) const { return m_buckets[nLayer][nPass]; }
+
+private:
+    std::vector<CPrimitive*> m_buckets[NUM_LAYERS][NUM_PASSES];
+};
+
+void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk);
 void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk);
