@@ -60,9 +60,9 @@ TEST(RoundTrip, RandomLinesAreStableAfterOneRewrite) {
 // Inputs the fuzzer found: a face of control characters only, and a text whose
 // last blank stands before a control character.
 TEST(RoundTrip, ControlCharactersAndBlanksBeforeThemAreStable) {
-    for (const std::string text : {std::string("TY2 5 4 3 0 0 0 \x04"), std::string("TE8 5 0 \0", 9),
-                                   std::string("TY 1 1 5 3 0 0 0 * a b \x01c"),
-                                   std::string("TY 1 1 5 3 0 0 0 \x02face ok")}) {
+    for (const std::string& text : {std::string("TY2 5 4 3 0 0 0 \x04"), std::string("TE8 5 0 \0", 9),
+                                   std::string("TY 1 1 5 3 0 0 0 * a b \x01" "c"),
+                                   std::string("TY 1 1 5 3 0 0 0 \x02" "face ok")}) {
         const std::string once = WriteRead(text);
         EXPECT_FALSE(once.empty());
         EXPECT_EQ(WriteRead(once), once) << once;
