@@ -19,7 +19,7 @@ void BenchFloorParse(benchmark::State& state, std::size_t n) {
 }
 
 void BenchFloorPaint(benchmark::State& state, std::size_t n) {
-    const CFloorList items = FloorExpand(LoadedDocument(n).m_primitives);
+    const CFloorList items = FloorExpand(LoadedDocument(n).Primitives());
     COpMemory m;
     for (auto _ : state) {
         ClearViewImage();

@@ -85,11 +85,11 @@ void SaveImages(const std::string& dir, std::size_t n) {
     {
         CQtSurface dc(ViewImage());
         SetViewMapping(dc);
-        DrawLayers(dc, doc.m_primitives, CLayerWalk());
+        DrawLayers(dc, doc.Primitives(), CLayerWalk());
     }
     ViewImage().save(QString::fromStdString(dir + "/ours_" + std::to_string(n) + ".png"));
     ClearViewImage();
-    FloorPaint(ViewImage(), FloorExpand(doc.m_primitives));
+    FloorPaint(ViewImage(), FloorExpand(doc.Primitives()));
     ViewImage().save(QString::fromStdString(dir + "/floor_" + std::to_string(n) + ".png"));
 }
 

@@ -21,7 +21,7 @@ void BenchRead(benchmark::State& state, std::size_t n) {
         const std::size_t before = AllocNow();
         bool ok = false;
         state.SetIterationTime(TimeOp(m, [&] { ok = doc->LoadFile(path); }));
-        if (!ok || doc->m_primitives.size() != n) {
+        if (!ok || doc->Primitives().size() != n) {
             state.SkipWithError("the drawing did not read whole");
             break;
         }
@@ -66,7 +66,7 @@ void BenchRender(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(ViewImage());
             SetViewMapping(dc);
-            DrawLayers(dc, doc.m_primitives, CLayerWalk());
+            DrawLayers(dc, doc.Primitives(), CLayerWalk());
         }));
     }
     ReportMemory(state, m);
@@ -75,7 +75,7 @@ void BenchRender(benchmark::State& state, std::size_t n) {
 namespace {
 // As the view picks: from the last primitive to the first, the first that answers.
 // Kept out of line so that profiles can single it out.
-__attribute__((noinline)) CPrimitive* Pick(CPrimitiveList& list, int x, int y, CSurface& dc,
+__attribute__((noinline)) CPrimitive* Pick(const CPrimitiveList& list, int x, int y, CSurface& dc,
                                            std::size_t& walked) {
     for (auto it = list.rbegin(); it != list.rend(); ++it) {
         ++walked;
@@ -97,7 +97,7 @@ void BenchHitTest(benchmark::State& state, std::size_t n) {
     for (auto _ : state) {
         walked = 0;
         state.SetIterationTime(
-            TimeOp(m, [&] { hit = Pick(doc.m_primitives, at.x, at.y, dc, walked); }));
+            TimeOp(m, [&] { hit = Pick(doc.Primitives(), at.x, at.y, dc, walked); }));
         benchmark::DoNotOptimize(hit);
     }
     if (hit || walked != n)

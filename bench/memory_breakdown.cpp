@@ -57,8 +57,8 @@ CGroupMemory Measure(const std::string& text) {
     const std::size_t before = AllocNow();
     auto doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
     doc->Load(text);
-    m.count = doc->m_primitives.size();
-    m.figures = CountFigures(doc->m_primitives);
+    m.count = doc->Primitives().size();
+    m.figures = CountFigures(doc->Primitives());
     const std::size_t loaded = AllocNow();
     doc->ClearUndo();
     m.snapshot = loaded - AllocNow();
@@ -68,7 +68,7 @@ CGroupMemory Measure(const std::string& text) {
         SetViewMapping(dc);
         doc->UpdateRegions(dc);
     }
-    m.regions = DropRegions(doc->m_primitives);
+    m.regions = DropRegions(doc->Primitives());
     return m;
 }
 } // namespace

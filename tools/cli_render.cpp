@@ -61,7 +61,7 @@ int RunRender(const std::vector<std::string>& args) {
         dc.SetWindowOrg(box.left - 5, box.top - 5);
         dc.SetWindowExt(box.right - box.left + 10, box.bottom - box.top + 10);
         dc.SetViewportExt(o.nWidth, o.nHeight);
-        DrawLayers(dc, doc.m_primitives, CLayerWalk());
+        DrawLayers(dc, doc.Primitives(), CLayerWalk());
     }
     if (!image.save(QString::fromLocal8Bit(o.out.c_str()), "PNG")) {
         std::fprintf(stderr, "Impossibile scrivere il file %s.\n", o.out.c_str());

@@ -1,5 +1,6 @@
 #include "doc/document.h"
 
+#include "doc/regions.h"
 #include "doc/safe_file.h"
 #include "doc/settings.h"
 #include "format/reader.h"
@@ -24,17 +25,18 @@ bool CSchemoDoc::Load(const std::string& text) {
     DeleteContents();
     int nError = 0, nKind = TEXT_NONE;
     std::string title;
-    if (!ParseHeaderedText(text, &m_primitives, nullptr, &title, &nError, &nKind, nullptr) ||
+    CPrimitiveList list;
+    if (!ParseHeaderedText(text, &list, nullptr, &title, &nError, &nKind, nullptr) ||
         (nKind != TEXT_DRAWING && nKind != TEXT_MACRO)) {
-        m_primitives.clear();
         if (m_pUi) m_pUi->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
         return false;
     }
+    ReplaceAll(std::move(list));
     m_strTitle = title;
     m_bLoadErrors = nError != 0;
     if (nError && m_pUi) m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
     PushUndoSnapshot();
-    m_bModified = false;
+    SetModified(false);
     return true;
 }
 
@@ -76,7 +78,7 @@ bool CSchemoDoc::Save(const std::string& path) {
             m_pUi->ShowMessage("Impossibile salvare il file " + path + ".", CAPTION_ERROR, ICON_ERROR);
         return false;
     }
-    m_bModified = false;
+    SetModified(false);
     return true;
 }
 
@@ -123,9 +125,7 @@ bool CSchemoDoc::RestoreSnapshot(const std::string& snapshot) {
     CPrimitiveList fresh;
     ParseHeaderedText("[TAVOLIN]\r\n" + snapshot, &fresh, nullptr, nullptr, nullptr, nullptr,
                       nullptr);
-    m_selection.clear();
-    while (!m_primitives.empty()) m_primitives.pop_back();
-    m_primitives = std::move(fresh);
+    ReplaceAll(std::move(fresh));
     return true;
 }
 
@@ -145,19 +145,14 @@ bool CSchemoDoc::GetExtent(CRect& rect) const {
     return bAny;
 }
 
-void CSchemoDoc::UpdateRegions(CSurface& dc, CPrimitiveList& list) {
+void CSchemoDoc::UpdateRegions(CSurface& dc, const CPrimitiveList& list) {
     CWaitCursor wait(m_pUi);
-    for (auto& p : list) p->UpdateRegion(dc);
-}
-
-void CSchemoDoc::ClearSelection() {
-    for (CPrimitive* p : m_selection) p->SetSelected(false);
-    m_selection.clear();
+    const std::uint32_t key = RegionKeyOf(dc);
+    for (auto& p : list) BuildRegion(*p, dc, key);
 }
 
 void CSchemoDoc::DeleteContents() {
-    m_selection.clear();
-    while (!m_primitives.empty()) m_primitives.pop_back();
+    ReplaceAll({});
     m_strTitle.clear();
     ClearUndo();
 }

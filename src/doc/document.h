@@ -1,10 +1,12 @@
 #pragma once
 // The document of a drawing (".tvd") or a single macro (".tvm"): its primitives,
 // the selection, the long title, the undo history, loading and storing.
+#include "doc/document_observer.h"
 #include "doc/document_ui.h"
 #include "doc/undo_history.h"
 #include "model/primitive.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,14 +18,43 @@ int DocKindFromExtension(const std::string& extension);
 class CSchemoDoc {
 public:
     CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {}
+    CSchemoDoc(const CSchemoDoc&) = delete;
+    CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
-    CPrimitiveList m_primitives;
-    std::vector<CPrimitive*> m_selection; // not owned
-    std::string m_strTitle;               // the long title
-    bool m_bModified = false;
+    std::string m_strTitle;     // the long title
     bool m_bLoadErrors = false; // the last load skipped lines it did not understand
 
     int GetDocKind() const { return m_nDocKind; }
+    const CPrimitiveList& Primitives() const { return m_primitives; }
+    const std::vector<CPrimitive*>& Selection() const { return m_selection; }
+    bool IsModified() const { return m_bModified; }
+
+    // Observers hear of every change below; they are not owned.
+    void AddObserver(IDocumentObserver* o);
+    void RemoveObserver(IDocumentObserver* o);
+
+    // The one way to change the drawing. Each call tells the observers what
+    // changed and where; none of them marks the document modified by itself.
+    CPrimitive* Append(std::unique_ptr<CPrimitive> p);
+    void Append(CPrimitiveList list);
+    // Deletes the primitives (and drops them from the selection).
+    void Remove(const std::vector<CPrimitive*>& prims);
+    // Takes the primitives out of the list, keeping them selected, for a drag
+    // that puts them back at the end of the list with PutBack (or deletes them).
+    CPrimitiveList TakeOut(const std::vector<CPrimitive*>& prims);
+    void PutBack(CPrimitiveList list) { Append(std::move(list)); }
+    // Replaces the whole list; the selection is emptied.
+    void ReplaceAll(CPrimitiveList list);
+    // Runs `edit` on the primitives (moves, turns, property changes) and tells
+    // the observers where they were and where they are now. Their regions are
+    // built again when next needed.
+    template <class F> void Edit(const std::vector<CPrimitive*>& prims, F&& edit);
+    // The primitives at these ascending list positions rotate by one: each
+    // takes the position of the one before it, the first the last position.
+    void RotateOrder(const std::vector<std::size_t>& positions);
+    void Select(CPrimitive* p, bool bSelected);
+    void ClearSelection();
+    void SetModified(bool bModified);
 
     // Reads a drawing or macro text; false (after the message) when it has no
     // valid header or is a library.
@@ -48,15 +79,27 @@ public:
     // The box of the regions of every primitive on a shown layer; false, with the
     // rectangle untouched, when there is none.
     bool GetExtent(CRect& rect) const;
-    void UpdateRegions(CSurface& dc, CPrimitiveList& list);
+    void UpdateRegions(CSurface& dc, const CPrimitiveList& list);
     void UpdateRegions(CSurface& dc) { UpdateRegions(dc, m_primitives); }
-    void ClearSelection();
     void DeleteContents();
 
 private:
     bool RestoreSnapshot(const std::string& snapshot);
+    void Notify(CDocChange& change);
+    void NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before);
 
+    CPrimitiveList m_primitives;
+    std::vector<CPrimitive*> m_selection; // not owned
+    bool m_bModified = false;
     int m_nDocKind;
     IDocumentUi* m_pUi;
     CUndoHistory m_undo;
+    std::vector<IDocumentObserver*> m_observers;
 };
+
+template <class F> void CSchemoDoc::Edit(const std::vector<CPrimitive*>& prims, F&& edit) {
+    CRect before{0, 0, -1, -1};
+    UnionBounds(prims, before);
+    edit();
+    NotifyGeometry(prims, before);
+}

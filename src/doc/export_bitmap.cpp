@@ -94,7 +94,7 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     // One band serves every stripe, so its fonts are loaded once.
     auto band = makeBand(W, std::min(BAND_ROWS, H));
     if (!band) return EXPORT_BITMAP_ERROR;
-    const CLayerBuckets buckets(doc.m_primitives);
+    const CLayerBuckets buckets(doc.Primitives());
     for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
         const int rows = std::min(BAND_ROWS, H - y0);
         if (y0 > 0) band->Clear();

@@ -18,7 +18,7 @@ bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect
 
 void DeselectAll(CSchemoDoc& doc) {
     doc.ClearSelection();
-    for (auto& p : doc.m_primitives) p->SetSelected(false);
+    for (auto& p : doc.Primitives()) p->SetSelected(false);
 }
 
 void SetPictureMapping(CSurface& dc, const CRect& ext, std::int64_t v, int y0) {

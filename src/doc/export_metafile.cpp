@@ -24,7 +24,7 @@ std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::
     CEmfSurface emf(measure);
     CLayerWalk walk;
     walk.nZoomPercent = 2000;
-    DrawLayers(emf, doc.m_primitives, walk);
+    DrawLayers(emf, doc.Primitives(), walk);
     if (!WriteFileSafely(path, emf.Finish(MetafileDescription(title))))
         return "Impossibile creare il metafile!";
     return std::string();

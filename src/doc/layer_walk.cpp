@@ -1,5 +1,6 @@
 #include "doc/layer_walk.h"
 
+#include "doc/spatial_index.h"
 #include "model/macro.h"
 
 
@@ -16,22 +17,34 @@ bool Culled(CPrimitive& p, const CLayerWalk& walk) {
 } // namespace
 
 CLayerBuckets::CLayerBuckets(const CPrimitiveList& list) {
-    for (const auto& up : list) {
-        CPrimitive* p = up.get();
-        const int pass = p->GetDrawPriority();
-        if (pass < 0 || pass >= NUM_PASSES) continue;
-        if (p->GetCapabilities() & CAP_MACRO) {
-            const unsigned mask = LayerMask(static_cast<const CMacro&>(*p));
-            for (int L = 0; L < NUM_LAYERS; ++L)
-                if (mask & (1u << L)) m_buckets[L][pass].push_back(p);
-        } else if (CLayerTable::IsValid(p->GetLayer())) {
-            m_buckets[p->GetLayer()][pass].push_back(p);
-        }
+    for (const auto& up : list) Add(up.get());
+}
+
+CLayerBuckets::CLayerBuckets(const std::vector<CPrimitive*>& prims) {
+    for (CPrimitive* p : prims) Add(p);
+}
+
+void CLayerBuckets::Add(CPrimitive* p) {
+    const int pass = p->GetDrawPriority();
+    if (pass < 0 || pass >= NUM_PASSES) return;
+    if (p->GetCapabilities() & CAP_MACRO) {
+        const unsigned mask = LayerMask(static_cast<const CMacro&>(*p));
+        for (int L = 0; L < NUM_LAYERS; ++L)
+            if (mask & (1u << L)) m_buckets[L][pass].push_back(p);
+    } else if (CLayerTable::IsValid(p->GetLayer())) {
+        m_buckets[p->GetLayer()][pass].push_back(p);
     }
 }
 
 void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
     DrawLayers(dc, CLayerBuckets(list), walk);
+}
+
+void DrawLayers(CSurface& dc, const CSpatialIndex& index, const CRect& visible,
+                const CLayerWalk& walk) {
+    std::vector<CPrimitive*> near;
+    index.Query(visible, UnitsPerPixel(dc), 0, near);
+    DrawLayers(dc, CLayerBuckets(near), walk);
 }
 
 void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk) {

@@ -15,6 +15,8 @@ struct CLayerWalk {
     CRect visible;                 // logical units, edges included
 };
 
+class CSpatialIndex;
+
 constexpr int NUM_PASSES = 7;
 
 // The list sorted into (layer, pass) buckets in list order; a macro instance
@@ -23,11 +25,17 @@ constexpr int NUM_PASSES = 7;
 class CLayerBuckets {
 public:
     explicit CLayerBuckets(const CPrimitiveList& list);
+    // Only these primitives, which must be in list order.
+    explicit CLayerBuckets(const std::vector<CPrimitive*>& prims);
     const std::vector<CPrimitive*>& At(int nLayer, int nPass) const { return m_buckets[nLayer][nPass]; }
 
 private:
+    void Add(CPrimitive* p);
     std::vector<CPrimitive*> m_buckets[NUM_LAYERS][NUM_PASSES];
 };
 
 void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk);
 void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk);
+// Only what the index finds near `visible` (logical units) at the surface's scale.
+void DrawLayers(CSurface& dc, const CSpatialIndex& index, const CRect& visible,
+                const CLayerWalk& walk);

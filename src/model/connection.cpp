@@ -42,3 +42,5 @@ bool CConnection::GetTextLine(std::string& out, bool) const {
     out = FormatCommand("SA", m_points, 1) + LayerEnding();
     return true;
 }
+
+CRect CConnection::GetBounds() const { return PointsBox(m_points, 1, 1); }

@@ -15,6 +15,7 @@ public:
     void UpdateRegion(CSurface& dc) override;
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    CRect GetBounds() const override;
     int GetPointCount() const override { return 1; }
     unsigned GetCapabilities() const override { return 0x21; }
     bool GetTextLine(std::string& out, bool bExpand) const override;

@@ -174,3 +174,15 @@ unsigned LayerMask(const CMacro& macro) {
     }
     return mask;
 }
+
+CRect CMacro::GetBounds() const {
+    CRect box{0, 0, -1, -1};
+    for (const auto& c : m_components) GrowRect(box, c->GetBounds());
+    return box;
+}
+
+int CMacro::GetBoundsSlack() const {
+    int slack = 1;
+    for (const auto& c : m_components) slack = std::max(slack, c->GetBoundsSlack());
+    return slack;
+}

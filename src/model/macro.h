@@ -33,6 +33,8 @@ public:
     void UpdateRegion(CSurface& dc) override;
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    CRect GetBounds() const override;
+    int GetBoundsSlack() const override;
     int GetPointCount() const override { return 1; }
     unsigned GetCapabilities() const override { return 0x39; }
     int GetDrawPriority() const override { return 4; }

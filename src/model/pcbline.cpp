@@ -80,3 +80,8 @@ bool CPCBLine::SetProperty(const char* name, const char* value) {
     GetPrototype().m_nThickness = v;
     return true;
 }
+
+// The pen is as wide as the track, with round ends.
+CRect CPCBLine::GetBounds() const {
+    return PointsBox(m_points, 2, int(std::min<std::int64_t>(std::llabs(std::int64_t(m_nThickness)) / 2 + 1, INT32_MAX)));
+}

@@ -2,6 +2,7 @@
 
 #include "model/textline.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -140,4 +141,11 @@ bool CPCBPad::SetPropertyValue(const char* name, const char* value) {
             return true;
         }
     return false;
+}
+
+CRect CPCBPad::GetBounds() const {
+    const std::int64_t hx = std::llabs(std::int64_t(m_nSizeX)) / 2 + 1;
+    const std::int64_t hy = std::llabs(std::int64_t(m_nSizeY)) / 2 + 1;
+    const std::int64_t x = m_points[0].x, y = m_points[0].y;
+    return {ClampToInt32(x - hx), ClampToInt32(y - hy), ClampToInt32(x + hx), ClampToInt32(y + hy)};
 }

@@ -63,6 +63,13 @@ public:
     virtual int SetLayer(int nLayer);
     virtual int GetLayer() const { return m_nLayer; }
 
+    // A box in logical units (edges included) that holds everything the
+    // primitive draws or can be hit on at any zoom, apart from a margin of
+    // GetBoundsSlack() device pixels for figures that keep a size on the screen
+    // (one-pixel pens, texts at their smallest). Empty when no point is set.
+    virtual CRect GetBounds() const;
+    virtual int GetBoundsSlack() const { return 1; }
+
     // The reader stores the layer exactly as read, with no range check.
     void SetLayerUnchecked(int nLayer) { m_nLayer = nLayer; }
 
@@ -73,6 +80,8 @@ public:
     int m_bMirrored = 0;
     int m_nLayer = 0;
     bool m_bInMacro = false;
+    // The mapping the region was built for (see the document's region keys); 0 for none.
+    std::uint32_t m_nRegionKey = 0;
     CPoint m_savedPoints[MAX_POINTS];
     int m_nSavedOrientation = 0;
     int m_bSavedMirrored = 0;
@@ -87,6 +96,13 @@ protected:
 };
 
 using CPrimitiveList = std::vector<std::unique_ptr<CPrimitive>>;
+
+// Bounds hold their edges; a box with right < left or bottom < top holds nothing.
+inline bool HasBounds(const CRect& r) { return r.left <= r.right && r.top <= r.bottom; }
+// The box of the first n points, widened by `margin` on every side.
+CRect PointsBox(const CPoint* pts, int n, int margin);
+// a grown to hold b; an empty b changes nothing.
+void GrowRect(CRect& a, const CRect& b);
 
 // A band about widthPixels device pixels across along the segment (x1, y1)-(x2, y2).
 void MakeLineRegion(CSurface& dc, CRegion& rgn, int x1, int y1, int x2, int y2, int widthPixels);

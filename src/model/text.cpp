@@ -3,7 +3,9 @@
 #include "model/fontfaces.h"
 #include "model/textline.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -227,4 +229,22 @@ bool CExtendedText::SetPropertyValue(const std::string& n, const char* value) {
         return false;
     }
     return true;
+}
+
+// Glyphs are at most twice the asked width or one cell height across, and a
+// cell at most twice the asked height; the box is turned as the text is.
+CRect CExtendedText::GetBounds() const {
+    const std::int64_t h = std::llabs(std::int64_t(m_nHeight)), w = std::llabs(std::int64_t(m_nWidth));
+    const std::int64_t advance = std::max(2 * w, h) + 1;
+    const auto len = std::int64_t(m_strText.size());
+    CPoint c[4];
+    GetTextBox(c, {ClampToInt32(advance * (len + 1)), ClampToInt32(2 * h + 1)}, 100, false);
+    return PointsBox(c, 4, 1);
+}
+
+// A cell never gets smaller than a pixel on the screen, and a text of height 0
+// takes the surface's default size, whatever the zoom.
+int CExtendedText::GetBoundsSlack() const {
+    const auto len = int(std::min<std::size_t>(m_strText.size(), 100000));
+    return (m_nHeight == 0 ? 40 : 3) * (len + 2);
 }

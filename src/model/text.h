@@ -42,6 +42,8 @@ public:
     void UpdateRegion(CSurface& dc) override;
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    CRect GetBounds() const override;
+    int GetBoundsSlack() const override;
     int GetPointCount() const override { return 1; }
     unsigned GetCapabilities() const override { return 0x12D; }
     bool GetTextLine(std::string& out, bool bExpand) const override;

@@ -68,7 +68,7 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
     if (!painter.begin(&device)) return MSG_CANNOT_DRAW;
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * VECTOR_DPI / 25.4);
-        DrawExportPicture(CLayerBuckets(doc.m_primitives), dc, page.ext, page.nViewport, 0, false, nullptr);
+        DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.ext, page.nViewport, 0, false, nullptr);
     }
     return painter.end() ? std::string() : MSG_CANNOT_DRAW;
 }
@@ -96,10 +96,10 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     if (bAntialias) {
         QPainter painter(&image);
         CQtVectorSurface dc(painter, true, 1);
-        DrawExportPicture(CLayerBuckets(doc.m_primitives), dc, ext, v, 0, false, nullptr);
+        DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, ext, v, 0, false, nullptr);
     } else {
         CQtSurface dc(image);
-        DrawExportPicture(CLayerBuckets(doc.m_primitives), dc, ext, v, 0, false, nullptr);
+        DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, ext, v, 0, false, nullptr);
     }
     if (g.nPixelsPerMetre > 0) {
         image.setDotsPerMeterX(g.nPixelsPerMetre);

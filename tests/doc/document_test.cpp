@@ -46,7 +46,7 @@ TEST_F(Document, LoadingReportsBadHeadersAndSkippedLines) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     EXPECT_TRUE(doc.Load("[TAVOLIN]"));
     EXPECT_TRUE(ui.m_messages.empty());
-    EXPECT_TRUE(doc.m_primitives.empty());
+    EXPECT_TRUE(doc.Primitives().empty());
     EXPECT_FALSE(doc.Load("[TAVOLIB Lib]\r\n[1 a]\r\nLI 1 2 3 4\r\n"));
     EXPECT_FALSE(doc.Load("LI 1 2 3 4"));
     ASSERT_EQ(ui.m_messages.size(), 2u);
@@ -55,7 +55,7 @@ TEST_F(Document, LoadingReportsBadHeadersAndSkippedLines) {
     EXPECT_EQ(ui.m_messages.back(), "Attenzione: Sono stati incontrati uno o piu' errori in lettura. "
                                     "I comandi sconosciuti sono stati ignorati.");
     EXPECT_EQ(doc.m_strTitle, "Titolo");
-    EXPECT_EQ(doc.m_primitives.size(), 1u);
+    EXPECT_EQ(doc.Primitives().size(), 1u);
     EXPECT_EQ(doc.History().Count(), 1u);
 }
 
@@ -69,7 +69,7 @@ TEST_F(Document, StoringWritesTheHeaderOfTheTemplateAndTheMacroRule) {
     g_settings.bSplit = 0;
     ASSERT_TRUE(doc.Store("x.tvd", text));
     EXPECT_EQ(text, "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
-    EXPECT_EQ(doc.m_primitives.size(), 2u); // splitting does not change the document
+    EXPECT_EQ(doc.Primitives().size(), 2u); // splitting does not change the document
 }
 
 TEST_F(Document, AMacroMayNotTakeTheKeyOfAStandardComponent) {
@@ -77,19 +77,19 @@ TEST_F(Document, AMacroMayNotTakeTheKeyOfAStandardComponent) {
     WriteFile("080.tvm", "old contents");
     CSchemoDoc doc(DOC_MACRO, &ui);
     doc.Load("[MACROCAD m]\r\nLI 1 2 3 4\r\n");
-    doc.m_bModified = true;
+    doc.SetModified(true);
     EXPECT_FALSE(doc.Save(path));
     EXPECT_EQ(ui.m_messages.back(), "Errore: Il nome specificato per la macro e' gia' utilizzato "
                                     "per un componente della libreria standard.");
     EXPECT_EQ(ReadBack(path), "old contents");
-    EXPECT_TRUE(doc.m_bModified);
+    EXPECT_TRUE(doc.IsModified());
     std::string text;
     EXPECT_FALSE(doc.Store("080.TVM", text));
     // Names are compared with keys, lower-cased: "Resistore" is a title, not a key.
     EXPECT_TRUE(doc.Store("Resistore.tvm", text));
     EXPECT_TRUE(doc.Save(Path("mia.tvm")));
     EXPECT_EQ(ReadBack(Path("mia.tvm")), "[MACROCAD m]\r\nLI 1 2 3 4\r\n");
-    EXPECT_FALSE(doc.m_bModified);
+    EXPECT_FALSE(doc.IsModified());
     CSchemoDoc drawing(DOC_DRAWING, &ui);
     EXPECT_TRUE(drawing.Store("080.tvd", text)); // only macros are checked
 }
@@ -97,13 +97,13 @@ TEST_F(Document, AMacroMayNotTakeTheKeyOfAStandardComponent) {
 TEST_F(Document, AFailedSaveLeavesTheTargetAndTheModifiedFlagAndNoLitter) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN t]\r\nLI 1 2 3 4\r\n");
-    doc.m_bModified = true;
+    doc.SetModified(true);
     EXPECT_FALSE(doc.Save(Path("no/such/folder/x.tvd")));
-    EXPECT_TRUE(doc.m_bModified);
+    EXPECT_TRUE(doc.IsModified());
     std::filesystem::create_directories(m_dir / "taken.tvd"); // the rename cannot replace it
     WriteFile("taken.tvd/inside", "keep me");
     EXPECT_FALSE(doc.Save(Path("taken.tvd")));
-    EXPECT_TRUE(doc.m_bModified);
+    EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(ReadBack(Path("taken.tvd/inside")), "keep me");
     for (const auto& e : std::filesystem::directory_iterator(m_dir))
         EXPECT_EQ(e.path().filename().string().find("taken.tvd."), std::string::npos);
@@ -124,10 +124,10 @@ TEST_F(Document, TheUnsplitWarningIsAskedOncePerRunAndCancelStopsTheSave) {
     a.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
     b.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
     ui.m_answer = ANSWER_CANCEL;
-    a.m_bModified = true;
+    a.SetModified(true);
     EXPECT_FALSE(a.Save(Path("a.tvd")));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "a.tvd"));
-    EXPECT_TRUE(a.m_bModified);
+    EXPECT_TRUE(a.IsModified());
     EXPECT_TRUE(b.Save(Path("b.tvd"))); // not asked again, saved unsplit
     EXPECT_EQ(ui.m_nQuestions, 1);
     EXPECT_EQ(ReadBack(Path("b.tvd")), "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\n");
@@ -159,23 +159,23 @@ TEST_F(Document, UndoAndRedoWalkTheSnapshots) {
     doc.Load("[TAVOLIN]\r\nSA 0 0\r\n");
     EXPECT_FALSE(doc.CanUndo());
     for (int i = 1; i <= 3; ++i) {
-        doc.m_primitives.push_back(Read("SA " + std::to_string(i) + " 0"));
+        doc.Append(Read("SA " + std::to_string(i) + " 0"));
         doc.PushUndoSnapshot();
     }
-    doc.m_selection.push_back(doc.m_primitives[0].get());
+    doc.Select(doc.Primitives()[0].get(), true);
     int undos = 0;
     while (doc.CanUndo()) undos += doc.Undo();
     EXPECT_EQ(undos, 3);
     EXPECT_FALSE(doc.Undo());
-    EXPECT_TRUE(doc.m_selection.empty());
-    EXPECT_EQ(doc.m_primitives.size(), 1u);
+    EXPECT_TRUE(doc.Selection().empty());
+    EXPECT_EQ(doc.Primitives().size(), 1u);
     int redos = 0;
     while (doc.CanRedo()) redos += doc.Redo();
     EXPECT_EQ(redos, 3);
-    EXPECT_EQ(doc.m_primitives.size(), 4u);
+    EXPECT_EQ(doc.Primitives().size(), 4u);
     doc.Undo();
     doc.Undo();
-    doc.m_primitives.push_back(Read("LI 0 0 5 5"));
+    doc.Append(Read("LI 0 0 5 5"));
     doc.PushUndoSnapshot(); // a new change ends the redo chain
     EXPECT_FALSE(doc.CanRedo());
     EXPECT_TRUE(doc.CanUndo());
@@ -185,7 +185,7 @@ TEST_F(Document, SnapshotsKeepMacrosAsReferencesAndRespectTheCapacity) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
     g_settings.bSplit = 1;
-    doc.m_primitives.push_back(Read("SA 1 1"));
+    doc.Append(Read("SA 1 1"));
     doc.PushUndoSnapshot();
     doc.Undo();
     doc.Redo();

@@ -130,11 +130,10 @@ TEST_F(BitmapExport, NothingOnAShownLayerIsRefusedAndTheSelectionEmptied) {
     EXPECT_EQ(ExportBitmap(doc, CExportOptions(), path + ".none", factory), EXPORT_NO_EXTENT);
     EXPECT_FALSE(ExportMessage(EXPORT_NO_EXTENT).empty());
     g_layers.m_bLayerShow[0] = 1;
-    doc.m_primitives[1]->SetSelected(true);
-    doc.m_selection.push_back(doc.m_primitives[1].get());
+    doc.Select(doc.Primitives()[1].get(), true);
     ASSERT_EQ(ExportBitmap(doc, CExportOptions(), path, factory), EXPORT_OK);
-    EXPECT_TRUE(doc.m_selection.empty());
-    EXPECT_FALSE(doc.m_primitives[1]->IsSelected());
+    EXPECT_TRUE(doc.Selection().empty());
+    EXPECT_FALSE(doc.Primitives()[1]->IsSelected());
     // The line's band reaches one unit past its ends; the hidden rectangle is not counted.
     EXPECT_EQ(U32(ReadFile(path), 18), std::uint32_t(62 * 600 * 127 / 25600));
 }

@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fuzz::PrivateProgramDir() + "/out.bmp";
     std::remove(path.c_str());
     const ExportResult r = ExportBitmap(doc, o, path, MakeQtRasterBand);
-    fuzz::Check(doc.m_selection.empty(), "the export leaves nothing selected");
+    fuzz::Check(doc.Selection().empty(), "the export leaves nothing selected");
     if (!plan.bExtent) {
         fuzz::Check(r == EXPORT_NO_EXTENT, "no extent, no bitmap");
         fuzz::Check(!Exists(path), "no file without a bitmap");

@@ -102,13 +102,12 @@ class ExportPictures : public ::testing::Test {
 } // namespace
 
 TEST_F(ExportPictures, BitmapAndPngsAgreeOnSizeAndPlaces) {
-    CPrimitive* selected = m_doc.m_primitives.front().get();
-    selected->SetSelected(true);
-    m_doc.m_selection.push_back(selected);
+    CPrimitive* selected = m_doc.Primitives().front().get();
+    m_doc.Select(selected, true);
     const QString bmpPath = Path("a.bmp"), pngPath = Path("a.png"), aaPath = Path("aa.png");
     const CExportOptions o = Options(EXPORT_RELATIVE, 400);
     ASSERT_EQ(ExportPng(m_doc, o, pngPath.toStdString(), false), "");
-    EXPECT_TRUE(m_doc.m_selection.empty());
+    EXPECT_TRUE(m_doc.Selection().empty());
     ASSERT_EQ(ExportBitmap(m_doc, o, bmpPath.toStdString(), MakeQtRasterBand), EXPORT_OK);
     ASSERT_EQ(ExportPng(m_doc, o, aaPath.toStdString(), true), "");
     const QImage bmp(bmpPath), png(pngPath), aa(aaPath);

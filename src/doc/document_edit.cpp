@@ -1,0 +1,157 @@
+// The document's one way to change its drawing, and the notifications.
+#include "doc/document.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+bool UnionBounds(const std::vector<CPrimitive*>& prims, CRect& rect) {
+    CRect box{0, 0, -1, -1};
+    for (const CPrimitive* p : prims) GrowRect(box, p->GetBounds());
+    if (!HasBounds(box)) return false;
+    rect = box;
+    return true;
+}
+
+namespace {
+std::vector<CPrimitive*> Pointers(const CPrimitiveList& list) {
+    std::vector<CPrimitive*> v;
+    v.reserve(list.size());
+    for (const auto& p : list) v.push_back(p.get());
+    return v;
+}
+} // namespace
+
+void CSchemoDoc::AddObserver(IDocumentObserver* o) {
+    if (std::find(m_observers.begin(), m_observers.end(), o) == m_observers.end())
+        m_observers.push_back(o);
+}
+
+void CSchemoDoc::RemoveObserver(IDocumentObserver* o) {
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), o), m_observers.end());
+}
+
+// Bounds are worked out only when somebody listens.
+void CSchemoDoc::Notify(CDocChange& change) {
+    if (m_observers.empty()) return;
+    const auto observers = m_observers; // an observer may leave while told
+    for (IDocumentObserver* o : observers) o->OnDocumentChanged(change);
+}
+
+CPrimitive* CSchemoDoc::Append(std::unique_ptr<CPrimitive> p) {
+    CPrimitiveList one;
+    one.push_back(std::move(p));
+    CPrimitive* raw = one.front().get();
+    Append(std::move(one));
+    return raw;
+}
+
+void CSchemoDoc::Append(CPrimitiveList list) {
+    if (list.empty()) return;
+    CDocChange change;
+    change.nKind = DOCCHANGE_ADDED;
+    change.prims = Pointers(list);
+    m_primitives.reserve(m_primitives.size() + list.size());
+    for (auto& p : list) m_primitives.push_back(std::move(p));
+    if (!m_observers.empty()) change.bAfter = UnionBounds(change.prims, change.rcAfter);
+    Notify(change);
+}
+
+void CSchemoDoc::Remove(const std::vector<CPrimitive*>& prims) {
+    CPrimitiveList gone = TakeOut(prims);
+    const std::unordered_set<const CPrimitive*> set(prims.begin(), prims.end());
+    m_selection.erase(std::remove_if(m_selection.begin(), m_selection.end(),
+                                     [&](CPrimitive* p) { return set.count(p) != 0; }),
+                      m_selection.end());
+}
+
+CPrimitiveList CSchemoDoc::TakeOut(const std::vector<CPrimitive*>& prims) {
+    const std::unordered_set<const CPrimitive*> set(prims.begin(), prims.end());
+    CDocChange change;
+    change.nKind = DOCCHANGE_REMOVING;
+    for (const auto& p : m_primitives)
+        if (set.count(p.get())) change.prims.push_back(p.get());
+    if (change.prims.empty()) return {};
+    if (!m_observers.empty()) change.bBefore = UnionBounds(change.prims, change.rcBefore);
+    Notify(change);
+    CPrimitiveList out;
+    auto keep = m_primitives.begin();
+    for (auto& p : m_primitives) {
+        if (set.count(p.get()))
+            out.push_back(std::move(p));
+        else
+            *keep++ = std::move(p);
+    }
+    m_primitives.erase(keep, m_primitives.end());
+    return out;
+}
+
+void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
+    CDocChange gone;
+    gone.nKind = DOCCHANGE_RESET;
+    if (!m_observers.empty()) gone.bBefore = UnionBounds(Pointers(m_primitives), gone.rcBefore);
+    m_selection.clear();
+    while (!m_primitives.empty()) m_primitives.pop_back(); // the last first
+    m_primitives = std::move(list);
+    if (m_observers.empty()) return;
+    gone.prims = Pointers(m_primitives);
+    gone.bAfter = UnionBounds(gone.prims, gone.rcAfter);
+    Notify(gone);
+}
+
+void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before) {
+    for (CPrimitive* p : prims) p->m_nRegionKey = 0;
+    CDocChange change;
+    change.nKind = DOCCHANGE_GEOMETRY;
+    change.prims = prims;
+    change.rcBefore = before;
+    change.bBefore = HasBounds(before);
+    change.bAfter = UnionBounds(prims, change.rcAfter);
+    Notify(change);
+}
+
+void CSchemoDoc::RotateOrder(const std::vector<std::size_t>& positions) {
+    if (positions.size() < 2) return;
+    for (std::size_t k : positions)
+        if (k >= m_primitives.size()) return;
+    auto first = std::move(m_primitives[positions.front()]);
+    for (std::size_t i = 1; i < positions.size(); ++i)
+        m_primitives[positions[i - 1]] = std::move(m_primitives[positions[i]]);
+    m_primitives[positions.back()] = std::move(first);
+    CDocChange change;
+    change.nKind = DOCCHANGE_REORDERED;
+    for (std::size_t k : positions) change.prims.push_back(m_primitives[k].get());
+    Notify(change);
+}
+
+void CSchemoDoc::Select(CPrimitive* p, bool bSelected) {
+    if (p->IsSelected() == bSelected) return;
+    p->SetSelected(bSelected);
+    if (bSelected)
+        m_selection.push_back(p);
+    else
+        m_selection.erase(std::remove(m_selection.begin(), m_selection.end(), p), m_selection.end());
+    CDocChange change;
+    change.nKind = DOCCHANGE_SELECTION;
+    change.prims = {p};
+    change.bAfter = UnionBounds(change.prims, change.rcAfter);
+    Notify(change);
+}
+
+void CSchemoDoc::ClearSelection() {
+    CDocChange change;
+    change.nKind = DOCCHANGE_SELECTION;
+    change.prims = m_selection;
+    for (CPrimitive* p : m_selection) p->SetSelected(false);
+    m_selection.clear();
+    if (change.prims.empty()) return;
+    change.bAfter = UnionBounds(change.prims, change.rcAfter);
+    Notify(change);
+}
+
+void CSchemoDoc::SetModified(bool bModified) {
+    if (m_bModified == bModified) return;
+    m_bModified = bModified;
+    CDocChange change;
+    change.nKind = DOCCHANGE_MODIFIED;
+    Notify(change);
+}

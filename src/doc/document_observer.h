@@ -1,0 +1,34 @@
+#pragma once
+// What a document tells the views and indexes that watch it: which primitives
+// changed, how, and the logical rectangles they covered before and after.
+#include "model/primitive.h"
+
+#include <vector>
+
+enum DocChangeKind {
+    DOCCHANGE_ADDED,      // appended at the end of the list
+    DOCCHANGE_REMOVING,   // about to leave the list; the pointers are still valid
+    DOCCHANGE_GEOMETRY,   // moved, turned, mirrored or edited in place
+    DOCCHANGE_REORDERED,  // changed places among their own list positions
+    DOCCHANGE_RESET,      // the whole list was replaced (load, undo, redo)
+    DOCCHANGE_SELECTION,  // selection flags changed; only their look changes
+    DOCCHANGE_MODIFIED,   // the modified flag changed
+};
+
+struct CDocChange {
+    DocChangeKind nKind = DOCCHANGE_RESET;
+    std::vector<CPrimitive*> prims; // in list order (REORDERED: the new order)
+    // Logical bounds, each valid only when its flag is set: before for what left
+    // or moved away, after for what arrived or moved there.
+    bool bBefore = false, bAfter = false;
+    CRect rcBefore, rcAfter;
+};
+
+class IDocumentObserver {
+public:
+    virtual ~IDocumentObserver() = default;
+    virtual void OnDocumentChanged(const CDocChange& change) = 0;
+};
+
+// The union of the primitives' bounds; false when there is none.
+bool UnionBounds(const std::vector<CPrimitive*>& prims, CRect& rect);

@@ -1,0 +1,23 @@
+#pragma once
+// What lies under a point of the view: the primitives on shown layers whose
+// hit test answers, in list order, found through the spatial index. Regions
+// are built on the way for whatever has none at this zoom.
+#include "doc/spatial_index.h"
+#include "model/layers.h"
+
+#include <vector>
+
+// Half the width, in device pixels, of the band a line can be picked in.
+constexpr int PICK_REACH_PIXELS = 10;
+
+struct CHit {
+    CPrimitive* p;
+    int nResult; // a point index, or HIT_INSIDE
+};
+
+void FindHits(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers,
+              CPoint device, std::vector<CHit>& hits);
+
+// The first primitive in list order under the point, or null.
+CPrimitive* PickFirst(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers,
+                      CPoint device);
