@@ -1,0 +1,119 @@
+// The spatial index finds exactly what walking the whole list finds: for
+// thousands of clicks at several zooms, on a random drawing of every kind
+// (texts in real fonts, symbols of the standard library, shapes off the sheet),
+// the first hit and the list of hits agree; and a drawing through the index
+// paints a small window as the whole-list walk does.
+#include "doc/document.h"
+#include "doc/layer_walk.h"
+#include "doc/picking.h"
+#include "qtlayer/qt_surface.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+std::string RandomLine(std::mt19937& rng) {
+    auto c = [&](int lo, int hi) { return std::to_string(std::uniform_int_distribution<int>(lo, hi)(rng)); };
+    auto xy = [&] { return c(-100, 2600) + " " + c(-100, 2600); };
+    const std::string p = xy();
+    switch (std::uniform_int_distribution<int>(0, 11)(rng)) {
+    case 0: case 1: return "LI " + p + " " + xy() + " " + c(0, 4);
+    case 2: return "SA " + p;
+    case 3: return "RV " + p + " " + c(0, 2500) + " " + c(0, 2500) + " " + c(0, 3);
+    case 4: return "EP " + p + " " + c(0, 2500) + " " + c(0, 2500);
+    case 5: return "PV " + p + " " + c(0, 2500) + " " + c(0, 2500) + " " + c(0, 2500) + " " + c(0, 2500);
+    case 6: return "BE " + p + " " + xy() + " " + xy() + " " + xy();
+    case 7: return "TY " + p + " " + c(0, 12) + " " + c(0, 8) + " " + c(0, 359) + " " + c(0, 15) +
+                   " " + c(0, 4) + " * R" + c(1, 999) + " testo";
+    case 8: return "PL " + p + " " + c(0, 2500) + " " + c(0, 2500) + " " + c(1, 30);
+    case 9: return "PA " + p + " " + c(2, 40) + " " + c(2, 40) + " " + c(0, 1) + " " + c(1, 5) + " 1";
+    case 10: {
+        static const char* keys[] = {"080", "100", "040", "230", "300", "500", "610"};
+        return "MC " + p + " " + c(0, 3) + " " + c(0, 1) + " ~" + keys[rng() % 7];
+    }
+    default: return "LI " + p + " " + c(1000, 1100) + " " + c(1000, 1100); // a crowded spot
+    }
+}
+
+void SetZoom(CSurface& dc, int nZoom, int ox, int oy) {
+    dc.SetMapMode(MM_ISOTROPIC);
+    dc.SetWindowExt(2500, 2500);
+    dc.SetViewportExt(25 * nZoom, 25 * nZoom);
+    dc.SetWindowOrg(ox, oy);
+}
+
+class PickIndex : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::mt19937 rng(4242);
+        std::string text = "[TAVOLIN]\r\n";
+        for (int i = 0; i < 1500; ++i) text += RandomLine(rng) + "\r\n";
+        ASSERT_TRUE(doc.Load(text));
+        layers.m_bLayerShow[3] = 0; // one hidden layer
+        index.Rebuild(doc.Primitives());
+    }
+    std::vector<CPrimitive*> WalkedHits(CSurface& dc, CPoint at) {
+        std::vector<CPrimitive*> v;
+        for (const auto& p : doc.Primitives())
+            if (layers.IsShown(p->GetLayer(), false) && p->HitTest(at.x, at.y, dc) != HIT_MISS)
+                v.push_back(p.get());
+        return v;
+    }
+    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CLayerTable layers;
+    CSpatialIndex index;
+    QImage image{800, 600, QImage::Format_RGB32};
+};
+} // namespace
+
+TEST_F(PickIndex, FindsTheSameHitsAsTheWholeListAtEveryZoom) {
+    std::mt19937 rng(7);
+    int nClicks = 0, nHits = 0;
+    for (int nZoom : {10, 37, 100, 400, 2000}) {
+        CQtSurface dc(image);
+        SetZoom(dc, nZoom, 0, 0);
+        doc.UpdateRegions(dc); // the walk needs every region; the index builds its own
+        for (int i = 0; i < 600; ++i, ++nClicks) {
+            // Half the clicks land on a point of some primitive, the rest anywhere.
+            CPoint at{int(rng() % 2700) - 100, int(rng() % 2700) - 100};
+            if (i % 2) at = doc.Primitives()[rng() % doc.Primitives().size()]->GetPoint(0);
+            SetZoom(dc, nZoom, at.x - 300 * 100 / nZoom, at.y - 200 * 100 / nZoom);
+            const CPoint device = dc.LPtoDP(CPoint{at.x + int(rng() % 7) - 3, at.y + int(rng() % 7) - 3});
+            const std::vector<CPrimitive*> walked = WalkedHits(dc, device);
+            std::vector<CHit> hits;
+            FindHits(index, dc, layers, device, hits);
+            std::vector<CPrimitive*> found;
+            for (const CHit& h : hits) found.push_back(h.p);
+            ASSERT_EQ(found, walked) << "zoom " << nZoom << " at " << at.x << "," << at.y;
+            nHits += !walked.empty();
+        }
+    }
+    EXPECT_EQ(nClicks, 3000);
+    EXPECT_GT(nHits, 1000); // the comparison is not only between empty lists
+}
+
+TEST_F(PickIndex, DrawingAWindowThroughTheIndexPaintsWhatTheWholeWalkPaints) {
+    for (int nZoom : {25, 400}) {
+        for (const CPoint org : {CPoint{0, 0}, CPoint{1200, 900}, CPoint{2300, 2300}}) {
+            QImage a(200, 200, QImage::Format_RGB32), b(200, 200, QImage::Format_RGB32);
+            a.fill(Qt::white);
+            b.fill(Qt::white);
+            CLayerWalk walk;
+            walk.pLayers = &layers;
+            {
+                CQtSurface dc(a);
+                SetZoom(dc, nZoom, org.x, org.y);
+                DrawLayers(dc, doc.Primitives(), walk);
+            }
+            {
+                CQtSurface dc(b);
+                SetZoom(dc, nZoom, org.x, org.y);
+                const CPoint far = dc.DPtoLP(CPoint{199, 199});
+                DrawLayers(dc, index, CRect{org.x, org.y, far.x, far.y}, walk);
+            }
+            EXPECT_TRUE(a == b) << "zoom " << nZoom << " at " << org.x << "," << org.y;
+        }
+    }
+}
