@@ -35,6 +35,9 @@ const std::vector<CBenchOp> kOps = {
     {{"render", "render sheet 1920×1080 (layer walk)"}, BenchRender, false},
     {{"floor_paint", "floor: QPainter paint"}, BenchFloorPaint, false},
     {{"hit_test", "hit test, whole list walked"}, BenchHitTest, true},
+    {{"pick", "pick through the index, per click (regions built on the way)"}, BenchPick, true},
+    {{"small_walk", "paint 200×200 pixels at 400 % through the index"}, BenchSmallWalk, true},
+    {{"zoom_step", "zoom ×1.3 from the fitted view, paint 1920×1080"}, BenchZoomStep, false},
     {{"undo_snapshot", "undo snapshot"}, BenchUndoSnapshot, true},
     {{"export_bmp", "BMP export (600 DPI, 127 µm)"}, BenchExport, false},
 };

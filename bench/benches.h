@@ -11,6 +11,9 @@ void BenchRender(benchmark::State& state, std::size_t n);
 void BenchHitTest(benchmark::State& state, std::size_t n);
 void BenchUndoSnapshot(benchmark::State& state, std::size_t n);
 void BenchExport(benchmark::State& state, std::size_t n);
+void BenchPick(benchmark::State& state, std::size_t n);
+void BenchSmallWalk(benchmark::State& state, std::size_t n);
+void BenchZoomStep(benchmark::State& state, std::size_t n);
 
 void BenchFloorParse(benchmark::State& state, std::size_t n);
 void BenchFloorPaint(benchmark::State& state, std::size_t n);

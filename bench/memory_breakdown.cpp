@@ -40,7 +40,7 @@ std::size_t CountFigures(const CPrimitiveList& list) {
 }
 
 // Empties every region, components' included, and answers the bytes freed.
-std::size_t DropRegions(CPrimitiveList& list) {
+std::size_t DropRegions(const CPrimitiveList& list) {
     std::size_t freed = 0;
     for (auto& p : list) {
         if (p->GetCapabilities() & CAP_MACRO)
