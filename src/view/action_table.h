@@ -1,0 +1,50 @@
+#pragma once
+// The one table of the editor's commands: caption with its mnemonic, keys,
+// status prompt, tool tip and icon. Menus, toolbars, accelerators and the
+// context menu are all built from it.
+#include "view/commands.h"
+
+#include <string>
+#include <vector>
+
+enum ActionFlags : unsigned {
+    ACT_CHECKABLE = 1,  // shows a check mark (bars, snap, PCB mode, tools)
+    ACT_TOOL = 2,       // one of the thirteen tools, an exclusive group
+    ACT_NO_HANDLER = 4, // always shown disabled
+};
+
+struct CActionSpec {
+    int nId;
+    const char* pszCaption; // with "&" before the mnemonic
+    const char* pszKeys;    // key sequences separated by ";", or ""
+    const char* pszPrompt;  // status-bar prompt
+    const char* pszTip;     // tool tip, or "" for the caption without "&"
+    const char* pszIcon;    // icon name in the resources, or ""
+    unsigned nFlags;
+};
+
+const std::vector<CActionSpec>& ActionTable();
+const CActionSpec* FindAction(int nId);
+
+// A menu: its caption and its items in order; 0 is a separator,
+// MENU_PASTE the "&Incolla" submenu, MENU_RECENT the recent files.
+constexpr int MENU_PASTE = -1;
+constexpr int MENU_RECENT = -2;
+// "Incolla come nuovo &documento": the paste-as-document command in the menu
+// shown while no document is open.
+constexpr int MENU_PASTE_NEW_DOCUMENT = -3;
+struct CMenuSpec {
+    const char* pszCaption;
+    std::vector<int> items;
+};
+
+enum MenuBarKind { MENUBAR_NONE = 128, MENUBAR_DRAWING = 163, MENUBAR_MACRO = 164, MENUBAR_LIBRARY = 165 };
+const std::vector<CMenuSpec>& MenuBar(int nKind);
+// The view's context menu.
+const CMenuSpec& ContextMenu();
+// The buttons of the two toolbars; 0 is a separator.
+const std::vector<int>& CommonToolbar();
+const std::vector<int>& PrimitivesToolbar();
+
+// The caption without its "&" (and "&&" kept as one "&").
+std::string PlainCaption(const char* pszCaption);
