@@ -6,7 +6,6 @@
 #include "doc/document.h"
 #include "doc/export_bitmap.h"
 #include "doc/settings.h"
-#include "format/program_dir.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 
@@ -106,7 +105,7 @@ int RunExport(const std::vector<std::string>& args) {
         std::fputs("Formato di uscita sconosciuto: usare .bmp, .emf, .png, .svg o .pdf.\n", stderr);
         return 2;
     }
-    g_strProgramDir = e.programDir.empty() ? ExecutableDir() : e.programDir;
+    UseProgramDir(e.programDir);
     g_settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
     const auto app = StartGui();
     CCliUi ui;

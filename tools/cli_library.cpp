@@ -3,7 +3,6 @@
 
 #include "format/component.h"
 #include "format/library_files.h"
-#include "format/program_dir.h"
 #include "format/reader.h"
 #include "format/stdlib.h"
 
@@ -62,7 +61,6 @@ int RunLibrary(const std::vector<std::string>& args) {
                    stderr);
         return 2;
     }
-    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
     if (o.action == "dump") {
         const std::string_view text = StandardLibraryText();
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 2;
@@ -78,5 +76,6 @@ int RunLibrary(const std::vector<std::string>& args) {
     const CLibraryIndex& index = lib ? *lib : StandardLibrary();
     const std::string prefix = lib ? BaseName(o.file) : std::string();
     if (o.action == "list") return List(index, prefix);
+    UseProgramDir(o.programDir); // the sheet draws its symbols by name
     return DrawLibrarySheet(index, prefix, o.out);
 }

@@ -1,10 +1,17 @@
 #include "cli.h"
 
 #include "doc/document.h"
+#include "format/macro_tree.h"
+#include "format/program_dir.h"
 #include "format/reader.h"
 
 #include <cstdio>
 #include <cstring>
+
+void UseProgramDir(const std::string& dir) {
+    g_strProgramDir = dir.empty() ? ExecutableDir() : dir;
+    FillMacroCache();
+}
 
 bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
     std::string text;

@@ -5,7 +5,6 @@
 
 #include "doc/document.h"
 #include "doc/settings.h"
-#include "format/program_dir.h"
 
 #include <cstdio>
 
@@ -51,7 +50,7 @@ int RunNormalize(const std::vector<std::string>& args) {
                    stderr);
         return 2;
     }
-    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
+    UseProgramDir(o.programDir);
     g_settings.bSplit = o.bSplit ? 1 : 0;
     g_settings.bWarningYouSuck = 1; // nobody to ask
     CCliUi ui;

@@ -5,7 +5,6 @@
 #include "doc/document.h"
 
 #include "doc/layer_walk.h"
-#include "format/program_dir.h"
 #include "format/reader.h"
 #include "qtlayer/qt_surface.h"
 
@@ -46,7 +45,7 @@ int RunRender(const std::vector<std::string>& args) {
     }
     const auto app = StartGui();
 
-    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
+    UseProgramDir(o.programDir);
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui);
     if (!LoadForTool(doc, o.in)) return 2;

@@ -65,6 +65,22 @@ check "macros as references" cmp -s "$T/ref.tvd" "$T/ref.want"
 crlf "[TAVOLIN M]" "LI 10 10 20 10" "MC 10 10 0 0 080" "MC 50 50 1 0 080" >"$T/split.want"
 check "split macros" cmp -s "$T/split.tvd" "$T/split.want"
 
+# A library whose file name has a dot: a.b.tvl gives the names a.b.KEY, alike
+# for every command that reads drawings.
+printf '[TAVOLIB AB]\r\n[K k]\r\nLI 100 100 110 100\r\n' >"$T/prog/libs/a.b.tvl"
+printf '[TAVOLIN D]\r\nMC 10 10 0 0 a.b.K\r\n' >"$T/dotted.tvd"
+"$CLI" normalize --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.out" 2>"$T/err"
+check "dotted library resolves" [ $? -eq 0 ]
+crlf "[TAVOLIN D]" "MC 10 10 0 0 a.b.K" >"$T/dotted.want"
+check "dotted library kept" cmp -s "$T/dotted.out" "$T/dotted.want"
+"$CLI" normalize --split --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.out" 2>"$T/err"
+crlf "[TAVOLIN D]" "LI 10 10 20 10" >"$T/dotted.want"
+check "dotted library splits" cmp -s "$T/dotted.out" "$T/dotted.want"
+"$CLI" export --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.svg" 2>"$T/err"
+check "dotted library exports" [ $? -eq 0 -a ! -s "$T/err" ]
+"$CLI" render --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.png" 2>"$T/err"
+check "dotted library renders" [ $? -eq 0 -a ! -s "$T/err" ]
+
 # The standard library: 132 components in the listed order, dump and sheet.
 "$CLI" library list >"$T/list.txt"
 check "standard library list" cmp -s "$T/list.txt" "$DATA/stdlib_list.txt"
