@@ -20,8 +20,8 @@ int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const 
 void UseProgramDir(const std::string& dir);
 
 class CSchemoDoc;
-// Loads a document from a file ("-" is standard input); a file that cannot be
-// read is reported like a file without a valid header.
+// Loads a document from a file ("-" is standard input), with the document's
+// messages.
 bool LoadForTool(CSchemoDoc& doc, const std::string& path);
 
 // Starts the Qt layer for tools that draw (offscreen when there is no display).

@@ -35,6 +35,18 @@ std::string BaseName(const std::string& path) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+// Null, after the message, when the file cannot be read or is not a library.
+std::shared_ptr<const CLibraryIndex> ReadLibraryArgument(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+        return nullptr;
+    }
+    auto index = IndexLibraryText(text);
+    if (!index) std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+    return index;
+}
+
 int List(const CLibraryIndex& lib, const std::string& prefix) {
     const auto& cats = lib.categories;
     for (std::size_t c = 0; c < cats.size(); ++c) {
@@ -66,13 +78,7 @@ int RunLibrary(const std::vector<std::string>& args) {
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 2;
     }
     std::shared_ptr<const CLibraryIndex> lib;
-    if (!o.file.empty()) {
-        lib = LoadLibraryFile(o.file);
-        if (!lib) {
-            std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
-            return 2;
-        }
-    }
+    if (!o.file.empty() && !(lib = ReadLibraryArgument(o.file))) return 2;
     const CLibraryIndex& index = lib ? *lib : StandardLibrary();
     const std::string prefix = lib ? BaseName(o.file) : std::string();
     if (o.action == "list") return List(index, prefix);

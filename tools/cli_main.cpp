@@ -3,7 +3,6 @@
 #include "doc/document.h"
 #include "format/macro_tree.h"
 #include "format/program_dir.h"
-#include "format/reader.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,12 +13,7 @@ void UseProgramDir(const std::string& dir) {
 }
 
 bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
-    std::string text;
-    if (!ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
-        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
-        return false;
-    }
-    return doc.Load(text);
+    return doc.LoadFile(path == "-" ? "/dev/stdin" : path);
 }
 
 namespace {

@@ -33,14 +33,28 @@ check "macro header" [ "$(head -c 37 "$T/m.tvm")" = "[MACROCAD Prova di tutti i 
 "$CLI" normalize --split --program-dir "$T" "$T/m.tvm" -o "$T/back.tvd"
 check "macro reads as drawing" cmp -s "$T/back.tvd" "$DATA/all_commands.normalized.tvd"
 
-# No header, a library, a missing file: exit 2, the format message, nothing written.
+# No header or a library: exit 2, the format message, nothing written. A file
+# that cannot be read is another message.
 printf 'LI 1 2 3 4\r\n' >"$T/nohdr.tvd"
 printf '[TAVOLIB x]\r\n[1 a]\r\nLI 1 2 3 4\r\n' >"$T/lib.tvl"
-for f in "$T/nohdr.tvd" "$T/lib.tvl" "$T/missing.tvd"; do
-    "$CLI" normalize "$f" -o "$T/never.tvd" 2>"$T/err"
-    check "bad input exit 2: $f" [ $? -eq 2 ]
-    check "bad input message: $f" [ "$(cat "$T/err")" = "Formato del file non corretto." ]
-    check "bad input writes nothing: $f" [ ! -e "$T/never.tvd" ]
+mkdir "$T/folder.tvd"
+cp "$T/nohdr.tvd" "$T/locked.tvd" && chmod 000 "$T/locked.tvd"
+unreadable="$T/missing.tvd $T/folder.tvd"
+[ "$(id -u)" -ne 0 ] && unreadable="$unreadable $T/locked.tvd" # root reads it anyway
+for f in "$T/nohdr.tvd" "$T/lib.tvl" $unreadable; do
+    want="Formato del file non corretto."
+    case "$f" in "$T/nohdr.tvd" | "$T/lib.tvl") ;; *) want="Impossibile aprire il file." ;; esac
+    for cmd in normalize:tvd export:svg render:png; do
+        "$CLI" "${cmd%:*}" "$f" -o "$T/never.${cmd#*:}" 2>"$T/err"
+        check "bad input exit 2: $cmd $f" [ $? -eq 2 ]
+        check "bad input message: $cmd $f" [ "$(cat "$T/err")" = "$want" ]
+        check "bad input writes nothing: $cmd $f" [ ! -e "$T/never.${cmd#*:}" ]
+    done
+done
+for f in "$T/missing.tvl" "$T/folder.tvd"; do
+    "$CLI" library list "$f" 2>"$T/err"
+    check "unreadable library exit 2: $f" [ $? -eq 2 ]
+    check "unreadable library message: $f" [ "$(cat "$T/err")" = "Impossibile aprire il file." ]
 done
 
 # An empty long title; layer 0 never written except in TY.
