@@ -1,5 +1,6 @@
 // tavolin-cli library: list, dump and draw the components of a library.
 #include "cli.h"
+#include "cli_args.h"
 
 #include "format/component.h"
 #include "format/library_files.h"
@@ -13,18 +14,21 @@ struct LibraryOptions {
     std::string action, file, out, programDir;
 };
 
+// list takes a library file, dump nothing; only the sheet draws, by name.
 bool ParseOptions(const std::vector<std::string>& args, LibraryOptions& o) {
     if (args.empty()) return false;
     o.action = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) o.out = args[++i];
-        else if (a == "--program-dir" && hasValue) o.programDir = args[++i];
-        else if (o.file.empty() && !a.empty() && a[0] != '-') o.file = a;
-        else return false;
+    const bool bList = o.action == "list", bSheet = o.action == "sheet";
+    if (!bList && !bSheet && o.action != "dump") return false;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    CArgWalker w(rest);
+    while (w.Next()) {
+        const bool bTaken = bSheet ? w.Value("-o", o.out) ||
+                                         w.Value("--program-dir", o.programDir) || w.Plain(o.file)
+                                   : bList && w.Plain(o.file);
+        if (!bTaken) w.Stray();
     }
-    return o.action == "list" || o.action == "dump" || (o.action == "sheet" && !o.out.empty());
+    return w.Ok() && (!bSheet || !o.out.empty());
 }
 
 // The file's base name, up to its last ".", as a macro name's prefix.
@@ -67,9 +71,9 @@ int List(const CLibraryIndex& lib, const std::string& prefix) {
 int RunLibrary(const std::vector<std::string>& args) {
     LibraryOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli library list [--program-dir DIR] [FILE.tvl]\n"
+        std::fputs("Uso: tavolin-cli library list [FILE.tvl]\n"
                    "     tavolin-cli library dump\n"
-                   "     tavolin-cli library sheet [FILE.tvl] -o OUT.png\n",
+                   "     tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n",
                    stderr);
         return 2;
     }

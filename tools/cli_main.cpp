@@ -22,7 +22,9 @@ void Usage() {
                "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN "
                "[-o OUT]\n"
                "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size WxH]\n"
-               "  tavolin-cli library list|dump|sheet [--program-dir DIR] [FILE.tvl] [-o OUT.png]\n"
+               "  tavolin-cli library list [FILE.tvl]\n"
+               "  tavolin-cli library dump\n"
+               "  tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n"
                "  tavolin-cli export [--program-dir DIR] IN -o OUT [--relative --zoom N | "
                "--absolute --dpi N] [--microns N] [--antialias]\n",
                stderr);

@@ -143,6 +143,54 @@ check "nothing to export says so" [ -s "$T/err" ]
 "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/x.gif" 2>/dev/null
 check "unknown format exit 2" [ $? -eq 2 ]
 
+# An option that would change nothing is refused, before anything is written.
+refused() { # expected message, output extension, options...
+    want="$1" ext="$2"
+    shift 2
+    "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/refused.$ext" "$@" 2>"$T/err"
+    check "refused $ext $* exit 2" [ $? -eq 2 ]
+    check "refused $ext $* message" [ "$(head -n 1 "$T/err")" = "$want" ]
+    check "refused $ext $* writes nothing" [ ! -e "$T/refused.$ext" ]
+}
+refused "L'opzione --zoom vale solo con --relative." bmp --zoom 100
+refused "L'opzione --zoom vale solo con --relative." png --absolute --zoom 100
+refused "L'opzione --dpi non vale con --relative." bmp --relative --dpi 300
+refused "L'opzione --microns non vale con --relative." png --microns 100 --relative
+refused "Le opzioni --relative e --absolute si escludono a vicenda." bmp --relative --absolute
+refused "L'opzione --antialias non vale per i file .bmp." bmp --antialias
+refused "L'opzione --dpi non vale per i file .svg." svg --dpi 300
+refused "L'opzione --relative non vale per i file .pdf." pdf --relative --zoom 100
+refused "L'opzione --absolute non vale per i file .svg." svg --absolute
+refused "L'opzione --microns non vale per i file .emf." emf --microns 100
+refused "L'opzione --antialias non vale per i file .emf." emf --antialias
+refused "L'opzione --dpi e' ripetuta." bmp --dpi 300 --dpi 600
+refused "L'opzione -o e' ripetuta." bmp -o "$T/other.bmp"
+refused "Argomento non previsto: $T/extra.tvd" bmp "$T/extra.tvd"
+refused "Manca il valore di --zoom." bmp --relative --zoom
+for ok in "png --absolute --dpi 300 --microns 100 --antialias" "pdf --microns 254" "svg --microns 1"; do
+    # shellcheck disable=SC2086
+    set -- $ok
+    ext="$1"
+    shift
+    "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/ok.$ext" "$@" 2>"$T/err"
+    check "accepted $ok" [ $? -eq 0 -a -s "$T/ok.$ext" -a ! -s "$T/err" ]
+done
+
+# Every command refuses what it does not take, with a message: exit 2.
+for bad in "library dump extra" "library dump -o $T/d.tvl" "library dump --program-dir $T" \
+    "library list -o $T/l.txt" "library list --program-dir $T" "library list a.tvl b.tvl" \
+    "library sheet -o $T/s.png extra.tvl more.tvl" "library frobnicate" \
+    "normalize $DATA/all_commands.tvd $DATA/all_commands.tvd" "normalize --split --split x.tvd" \
+    "normalize x.tvd --as" "normalize --as sheet x.tvd" "render x.tvd -o $T/r.png --size 10x10px" \
+    "render x.tvd -o $T/r.png --zoom 3" "render x.tvd y.tvd -o $T/r.png"; do
+    # shellcheck disable=SC2086
+    "$CLI" $bad >"$T/out" 2>"$T/err"
+    check "stray: $bad exit 2" [ $? -eq 2 ]
+    check "stray: $bad says so" [ -s "$T/err" -a ! -s "$T/out" ]
+done
+"$CLI" library dump extra 2>"$T/err"
+check "stray argument named" [ "$(head -n 1 "$T/err")" = "Argomento non previsto: extra" ]
+
 # normalize saves through the document: a macro may not take a standard key,
 # and a refused save leaves the old file alone.
 printf 'old' >"$T/080.tvm"
