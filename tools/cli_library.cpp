@@ -51,6 +51,13 @@ std::shared_ptr<const CLibraryIndex> ReadLibraryArgument(const std::string& path
     return index;
 }
 
+// A tab inside a field would add a column: it is written as a space.
+std::string Field(std::string s) {
+    for (char& c : s)
+        if (c == '\t') c = ' ';
+    return s;
+}
+
 int List(const CLibraryIndex& lib, const std::string& prefix) {
     const auto& cats = lib.categories;
     for (std::size_t c = 0; c < cats.size(); ++c) {
@@ -60,8 +67,8 @@ int List(const CLibraryIndex& lib, const std::string& prefix) {
             std::string key, title;
             if (!ParseComponent(lib.components[i], nullptr, &key, &title, nullptr)) continue;
             const std::string name = prefix.empty() ? "~" + key : prefix + "." + key;
-            std::printf("%s\t%s\t%s\t%s\n", cats[c].name.c_str(), key.c_str(), title.c_str(),
-                        name.c_str());
+            std::printf("%s\t%s\t%s\t%s\n", Field(cats[c].name).c_str(), Field(key).c_str(),
+                        Field(title).c_str(), Field(name).c_str());
         }
     }
     return 0;

@@ -105,6 +105,9 @@ check "a library file lists as base.KEY" [ "$(sed -n 15p "$T/list2.txt")" = "$(p
 check "a library file lists every component" [ "$(wc -l <"$T/list2.txt")" -eq 132 ]
 "$CLI" library sheet -o "$T/sheet.png"
 check "sheet is a PNG" [ "$(head -c 4 "$T/sheet.png" | tail -c 3)" = "PNG" ]
+printf '[TAVOLIB T]\r\n{Cat\tegoria}\r\n[K\tx Uno\tdue\t]\r\nSA 100 100\r\n' >"$T/tabs.tvl"
+"$CLI" library list "$T/tabs.tvl" >"$T/tabs.txt"
+check "tabs inside fields are spaces" [ "$(cat "$T/tabs.txt")" = "$(printf 'Cat egoria\tK x\tUno due \ttabs.K x')" ]
 "$CLI" library list "$T/nohdr.tvd" 2>/dev/null
 check "not a library exit 2" [ $? -eq 2 ]
 
