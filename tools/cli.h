@@ -15,9 +15,13 @@ struct CLibraryIndex;
 // A catalogue picture of a library's visible components; exit status.
 int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out);
 
+// Takes the program folder (the executable's when `dir` is empty) and fills
+// the macro cache from it as the program does at start.
+void UseProgramDir(const std::string& dir);
+
 class CSchemoDoc;
-// Loads a document from a file ("-" is standard input); a file that cannot be
-// read is reported like a file without a valid header.
+// Loads a document from a file ("-" is standard input), with the document's
+// messages.
 bool LoadForTool(CSchemoDoc& doc, const std::string& path);
 
 // Starts the Qt layer for tools that draw (offscreen when there is no display).

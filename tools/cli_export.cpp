@@ -1,12 +1,12 @@
 // tavolin-cli export: a drawing as BMP, EMF, PNG, SVG or PDF, picked by the
 // output's extension, with the export dialog's defaults.
 #include "cli.h"
+#include "cli_args.h"
 #include "cli_ui.h"
 
 #include "doc/document.h"
 #include "doc/export_bitmap.h"
 #include "doc/settings.h"
-#include "format/program_dir.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 
@@ -21,20 +21,8 @@ struct ExportArgs {
     std::string in, out, programDir;
     CExportOptions opts;
     bool bAntialias = false;
+    std::string numbers[3]; // as given, for kNumberFlags
 };
-
-// A number within a range, or a message naming the range.
-bool TakeNumber(const std::string& flag, const std::string& value, int lo, int hi, int& out) {
-    char* end = nullptr;
-    const long v = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || v < lo || v > hi) {
-        std::fprintf(stderr, "Il valore di %s deve essere un numero compreso tra %d e %d.\n",
-                     flag.c_str(), lo, hi);
-        return false;
-    }
-    out = int(v);
-    return true;
-}
 
 struct NumberFlag {
     const char* name;
@@ -45,30 +33,92 @@ const NumberFlag kNumberFlags[] = {{"--zoom", 1, 2000, &CExportOptions::nZoom},
                                    {"--dpi", 30, 2400, &CExportOptions::nDPI},
                                    {"--microns", 1, 1000, &CExportOptions::nMicronsPerUnit}};
 
-const NumberFlag* FindNumberFlag(const std::string& a) {
-    for (const NumberFlag& f : kNumberFlags)
-        if (a == f.name) return &f;
-    return nullptr;
+// A number within a range, or false after a message naming the range.
+bool TakeNumber(const NumberFlag& flag, const std::string& value, CExportOptions& o) {
+    char* end = nullptr;
+    const long v = std::strtol(value.c_str(), &end, 10);
+    if (value.empty() || *end != '\0' || v < flag.lo || v > flag.hi) {
+        std::fprintf(stderr, "Il valore di %s deve essere un numero compreso tra %d e %d.\n",
+                     flag.name, flag.lo, flag.hi);
+        return false;
+    }
+    o.*flag.field = int(v);
+    return true;
 }
 
-// False on a mistake; bReported tells whether it was already explained.
-bool ParseOptions(const std::vector<std::string>& args, ExportArgs& e, bool& bReported) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        const NumberFlag* number = FindNumberFlag(a);
-        if (number && hasValue) {
-            bReported = !TakeNumber(a, args[++i], number->lo, number->hi, e.opts.*number->field);
-            if (bReported) return false;
-        } else if (a == "--relative") e.opts.nMode = EXPORT_RELATIVE;
-        else if (a == "--absolute") e.opts.nMode = EXPORT_ABSOLUTE;
-        else if (a == "--antialias") e.bAntialias = true;
-        else if (a == "--program-dir" && hasValue) e.programDir = args[++i];
-        else if (a == "-o" && hasValue) e.out = args[++i];
-        else if (e.in.empty() && !a.empty() && a[0] != '-') e.in = a;
-        else return false;
+// The numbers are checked once the whole line is read.
+bool TakeNumberFlag(CArgWalker& w, std::string (&values)[3]) {
+    for (std::size_t i = 0; i < 3; ++i)
+        if (w.Value(kNumberFlags[i].name, values[i])) return true;
+    return false;
+}
+
+bool ParseOptions(ExportArgs& e, CArgWalker& w) {
+    while (w.Next()) {
+        if (w.Flag("--relative"))
+            e.opts.nMode = EXPORT_RELATIVE;
+        else if (w.Flag("--absolute"))
+            e.opts.nMode = EXPORT_ABSOLUTE;
+        else if (w.Flag("--antialias"))
+            e.bAntialias = true;
+        else if (!TakeNumberFlag(w, e.numbers) && !w.Value("--program-dir", e.programDir) &&
+                 !w.Value("-o", e.out) && !w.Plain(e.in))
+            w.Stray();
     }
-    return !e.in.empty() && !e.out.empty();
+    return w.Ok() && !e.in.empty() && !e.out.empty();
+}
+
+bool TakeNumbers(const CArgWalker& w, ExportArgs& e) {
+    for (std::size_t i = 0; i < 3; ++i)
+        if (w.Given(kNumberFlags[i].name) && !TakeNumber(kNumberFlags[i], e.numbers[i], e.opts))
+            return false;
+    return true;
+}
+
+// The pictures each option shapes, and the bitmap mode it belongs to.
+enum : unsigned { FMT_BMP = 1, FMT_PNG = 2, FMT_EMF = 4, FMT_SVG = 8, FMT_PDF = 16 };
+enum ModeRule { ANY_MODE, RELATIVE_ONLY, NOT_RELATIVE };
+struct OptionRule {
+    const char* name;
+    unsigned formats;
+    ModeRule mode;
+};
+const OptionRule kOptionRules[] = {
+    {"--relative", FMT_BMP | FMT_PNG, ANY_MODE},
+    {"--absolute", FMT_BMP | FMT_PNG, ANY_MODE},
+    {"--zoom", FMT_BMP | FMT_PNG, RELATIVE_ONLY},
+    {"--dpi", FMT_BMP | FMT_PNG, NOT_RELATIVE},
+    {"--microns", FMT_BMP | FMT_PNG | FMT_SVG | FMT_PDF, NOT_RELATIVE},
+    {"--antialias", FMT_PNG, ANY_MODE},
+};
+
+unsigned FormatBit(const std::string& ext) {
+    static const char* const kExtensions[] = {"bmp", "png", "emf", "svg", "pdf"};
+    for (unsigned i = 0; i < 5; ++i)
+        if (ext == kExtensions[i]) return 1u << i;
+    return 0;
+}
+
+// An option that would change nothing is refused rather than ignored.
+bool OptionsApply(const CArgWalker& w, const std::string& ext) {
+    if (w.Given("--relative") && w.Given("--absolute")) {
+        std::fputs("Le opzioni --relative e --absolute si escludono a vicenda.\n", stderr);
+        return false;
+    }
+    const bool bRelative = w.Given("--relative");
+    for (const OptionRule& r : kOptionRules) {
+        if (!w.Given(r.name)) continue;
+        const char* why =
+            !(r.formats & FormatBit(ext))           ? "L'opzione %s non vale per i file .%s.\n"
+            : r.mode == RELATIVE_ONLY && !bRelative ? "L'opzione %s vale solo con --relative.\n"
+            : r.mode == NOT_RELATIVE && bRelative   ? "L'opzione %s non vale con --relative.\n"
+                                                    : nullptr;
+        if (why) {
+            std::fprintf(stderr, why, r.name, ext.c_str());
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string Extension(const std::string& path) {
@@ -83,7 +133,8 @@ std::string Export(CSchemoDoc& doc, const ExportArgs& e, const std::string& ext)
     if (ext == "bmp") return ExportMessage(ExportBitmap(doc, e.opts, e.out, MakeQtRasterBand));
     if (ext == "emf") {
         const std::size_t slash = e.in.find_last_of('/');
-        return ExportQtMetafile(doc, e.opts, e.out, slash == std::string::npos ? e.in : e.in.substr(slash + 1));
+        return ExportQtMetafile(doc, e.opts, e.out,
+                                slash == std::string::npos ? e.in : e.in.substr(slash + 1));
     }
     if (ext == "png") return ExportPng(doc, e.opts, e.out, e.bAntialias);
     if (ext == "svg") return ExportSvg(doc, e.opts, e.out);
@@ -93,20 +144,21 @@ std::string Export(CSchemoDoc& doc, const ExportArgs& e, const std::string& ext)
 
 int RunExport(const std::vector<std::string>& args) {
     ExportArgs e;
-    bool bReported = false;
-    if (!ParseOptions(args, e, bReported)) {
-        if (bReported) return 2;
+    CArgWalker w(args);
+    if (!ParseOptions(e, w)) {
         std::fputs("Uso: tavolin-cli export [--program-dir DIR] IN -o OUT.bmp|.emf|.png|.svg|.pdf\n"
                    "       [--relative --zoom N | --absolute --dpi N] [--microns N] [--antialias]\n",
                    stderr);
         return 2;
     }
+    if (!TakeNumbers(w, e)) return 2;
     const std::string ext = Extension(e.out);
-    if (ext != "bmp" && ext != "emf" && ext != "png" && ext != "svg" && ext != "pdf") {
+    if (!FormatBit(ext)) {
         std::fputs("Formato di uscita sconosciuto: usare .bmp, .emf, .png, .svg o .pdf.\n", stderr);
         return 2;
     }
-    g_strProgramDir = e.programDir.empty() ? ExecutableDir() : e.programDir;
+    if (!OptionsApply(w, ext)) return 2;
+    UseProgramDir(e.programDir);
     g_settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
     const auto app = StartGui();
     CCliUi ui;

@@ -1,9 +1,9 @@
 // tavolin-cli library: list, dump and draw the components of a library.
 #include "cli.h"
+#include "cli_args.h"
 
 #include "format/component.h"
 #include "format/library_files.h"
-#include "format/program_dir.h"
 #include "format/reader.h"
 #include "format/stdlib.h"
 
@@ -14,18 +14,21 @@ struct LibraryOptions {
     std::string action, file, out, programDir;
 };
 
+// list takes a library file, dump nothing; only the sheet draws, by name.
 bool ParseOptions(const std::vector<std::string>& args, LibraryOptions& o) {
     if (args.empty()) return false;
     o.action = args[0];
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) o.out = args[++i];
-        else if (a == "--program-dir" && hasValue) o.programDir = args[++i];
-        else if (o.file.empty() && !a.empty() && a[0] != '-') o.file = a;
-        else return false;
+    const bool bList = o.action == "list", bSheet = o.action == "sheet";
+    if (!bList && !bSheet && o.action != "dump") return false;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    CArgWalker w(rest);
+    while (w.Next()) {
+        const bool bTaken = bSheet ? w.Value("-o", o.out) ||
+                                         w.Value("--program-dir", o.programDir) || w.Plain(o.file)
+                                   : bList && w.Plain(o.file);
+        if (!bTaken) w.Stray();
     }
-    return o.action == "list" || o.action == "dump" || (o.action == "sheet" && !o.out.empty());
+    return w.Ok() && (!bSheet || !o.out.empty());
 }
 
 // The file's base name, up to its last ".", as a macro name's prefix.
@@ -34,6 +37,25 @@ std::string BaseName(const std::string& path) {
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// Null, after the message, when the file cannot be read or is not a library.
+std::shared_ptr<const CLibraryIndex> ReadLibraryArgument(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+        return nullptr;
+    }
+    auto index = IndexLibraryText(text);
+    if (!index) std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+    return index;
+}
+
+// A tab inside a field would add a column: it is written as a space.
+std::string Field(std::string s) {
+    for (char& c : s)
+        if (c == '\t') c = ' ';
+    return s;
 }
 
 int List(const CLibraryIndex& lib, const std::string& prefix) {
@@ -45,8 +67,8 @@ int List(const CLibraryIndex& lib, const std::string& prefix) {
             std::string key, title;
             if (!ParseComponent(lib.components[i], nullptr, &key, &title, nullptr)) continue;
             const std::string name = prefix.empty() ? "~" + key : prefix + "." + key;
-            std::printf("%s\t%s\t%s\t%s\n", cats[c].name.c_str(), key.c_str(), title.c_str(),
-                        name.c_str());
+            std::printf("%s\t%s\t%s\t%s\n", Field(cats[c].name).c_str(), Field(key).c_str(),
+                        Field(title).c_str(), Field(name).c_str());
         }
     }
     return 0;
@@ -56,27 +78,21 @@ int List(const CLibraryIndex& lib, const std::string& prefix) {
 int RunLibrary(const std::vector<std::string>& args) {
     LibraryOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli library list [--program-dir DIR] [FILE.tvl]\n"
+        std::fputs("Uso: tavolin-cli library list [FILE.tvl]\n"
                    "     tavolin-cli library dump\n"
-                   "     tavolin-cli library sheet [FILE.tvl] -o OUT.png\n",
+                   "     tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n",
                    stderr);
         return 2;
     }
-    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
     if (o.action == "dump") {
         const std::string_view text = StandardLibraryText();
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 2;
     }
     std::shared_ptr<const CLibraryIndex> lib;
-    if (!o.file.empty()) {
-        lib = LoadLibraryFile(o.file);
-        if (!lib) {
-            std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
-            return 2;
-        }
-    }
+    if (!o.file.empty() && !(lib = ReadLibraryArgument(o.file))) return 2;
     const CLibraryIndex& index = lib ? *lib : StandardLibrary();
     const std::string prefix = lib ? BaseName(o.file) : std::string();
     if (o.action == "list") return List(index, prefix);
+    UseProgramDir(o.programDir); // the sheet draws its symbols by name
     return DrawLibrarySheet(index, prefix, o.out);
 }

@@ -1,18 +1,19 @@
 #include "cli.h"
 
 #include "doc/document.h"
-#include "format/reader.h"
+#include "format/macro_tree.h"
+#include "format/program_dir.h"
 
 #include <cstdio>
 #include <cstring>
 
+void UseProgramDir(const std::string& dir) {
+    g_strProgramDir = dir.empty() ? ExecutableDir() : dir;
+    FillMacroCache();
+}
+
 bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
-    std::string text;
-    if (!ReadWholeFile(path == "-" ? "/dev/stdin" : path, text)) {
-        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
-        return false;
-    }
-    return doc.Load(text);
+    return doc.LoadFile(path == "-" ? "/dev/stdin" : path);
 }
 
 namespace {
@@ -21,7 +22,9 @@ void Usage() {
                "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN "
                "[-o OUT]\n"
                "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size WxH]\n"
-               "  tavolin-cli library list|dump|sheet [--program-dir DIR] [FILE.tvl] [-o OUT.png]\n"
+               "  tavolin-cli library list [FILE.tvl]\n"
+               "  tavolin-cli library dump\n"
+               "  tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n"
                "  tavolin-cli export [--program-dir DIR] IN -o OUT [--relative --zoom N | "
                "--absolute --dpi N] [--microns N] [--antialias]\n",
                stderr);

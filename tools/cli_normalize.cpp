@@ -1,11 +1,11 @@
 // tavolin-cli normalize: reads a drawing or macro as a document is opened and
 // writes it back as a document is saved.
 #include "cli.h"
+#include "cli_args.h"
 #include "cli_ui.h"
 
 #include "doc/document.h"
 #include "doc/settings.h"
-#include "format/program_dir.h"
 
 #include <cstdio>
 
@@ -17,21 +17,21 @@ struct NormalizeOptions {
 };
 
 bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--split") o.bSplit = true;
-        else if (a == "--as" && hasValue) {
-            const std::string& v = args[++i];
-            if (v != "drawing" && v != "macro") return false;
-            o.bMacro = v == "macro";
-        } else if (a == "--program-dir" && hasValue) o.programDir = args[++i];
-        else if (a == "-o" && hasValue) o.out = args[++i];
-        else if (!a.empty() && a[0] == '-' && a != "-") return false;
-        else if (o.in.empty()) o.in = a;
-        else return false;
+    CArgWalker w(args);
+    std::string as = "drawing";
+    while (w.Next()) {
+        if (w.Flag("--split"))
+            o.bSplit = true;
+        else if (!w.Value("--as", as) && !w.Value("--program-dir", o.programDir) &&
+                 !w.Value("-o", o.out) && !w.Plain(o.in))
+            w.Stray();
     }
-    return !o.in.empty();
+    if (w.Ok() && as != "drawing" && as != "macro") {
+        std::fputs("Il valore di --as deve essere drawing o macro.\n", stderr);
+        return false;
+    }
+    o.bMacro = as == "macro";
+    return w.Ok() && !o.in.empty();
 }
 
 // Standard output gets the text as the document stores it under the input's name.
@@ -51,7 +51,7 @@ int RunNormalize(const std::vector<std::string>& args) {
                    stderr);
         return 2;
     }
-    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
+    UseProgramDir(o.programDir);
     g_settings.bSplit = o.bSplit ? 1 : 0;
     g_settings.bWarningYouSuck = 1; // nobody to ask
     CCliUi ui;

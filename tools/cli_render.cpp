@@ -1,11 +1,11 @@
 // tavolin-cli render: a quick picture of a drawing, fitted into a PNG.
 #include "cli.h"
+#include "cli_args.h"
 #include "cli_ui.h"
 
 #include "doc/document.h"
 
 #include "doc/layer_walk.h"
-#include "format/program_dir.h"
 #include "format/reader.h"
 #include "qtlayer/qt_surface.h"
 
@@ -21,19 +21,21 @@ struct RenderOptions {
     int nWidth = 1200, nHeight = 1200;
 };
 
+// "WxH" with nothing after it.
+bool TakeSize(const std::string& s, RenderOptions& o) {
+    char rest = 0;
+    return std::sscanf(s.c_str(), "%dx%d%c", &o.nWidth, &o.nHeight, &rest) == 2 && o.nWidth > 0 &&
+           o.nHeight > 0 && o.nWidth <= 20000 && o.nHeight <= 20000;
+}
+
 bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) o.out = args[++i];
-        else if (a == "--program-dir" && hasValue) o.programDir = args[++i];
-        else if (a == "--size" && hasValue) {
-            if (std::sscanf(args[++i].c_str(), "%dx%d", &o.nWidth, &o.nHeight) != 2) return false;
-        } else if (o.in.empty() && !a.empty() && a[0] != '-') o.in = a;
-        else return false;
-    }
-    return !o.in.empty() && !o.out.empty() && o.nWidth > 0 && o.nHeight > 0 &&
-           o.nWidth <= 20000 && o.nHeight <= 20000;
+    CArgWalker w(args);
+    std::string size;
+    while (w.Next())
+        if (!w.Value("-o", o.out) && !w.Value("--program-dir", o.programDir) &&
+            !w.Value("--size", size) && !w.Plain(o.in))
+            w.Stray();
+    return w.Ok() && !o.in.empty() && !o.out.empty() && (size.empty() || TakeSize(size, o));
 }
 
 } // namespace
@@ -41,12 +43,13 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
 int RunRender(const std::vector<std::string>& args) {
     RenderOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli render IN -o OUT.png [--size LxA]\n", stderr);
+        std::fputs("Uso: tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size LxA]\n",
+                   stderr);
         return 2;
     }
     const auto app = StartGui();
 
-    g_strProgramDir = o.programDir.empty() ? ExecutableDir() : o.programDir;
+    UseProgramDir(o.programDir);
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui);
     if (!LoadForTool(doc, o.in)) return 2;

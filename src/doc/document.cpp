@@ -43,8 +43,7 @@ bool CSchemoDoc::Load(const std::string& text) {
 bool CSchemoDoc::LoadFile(const std::string& path) {
     std::string text;
     if (!ReadWholeFile(path, text)) {
-        if (m_pUi)
-            m_pUi->ShowMessage("Impossibile aprire il file " + path + ".", CAPTION_ERROR, ICON_ERROR);
+        if (m_pUi) m_pUi->ShowMessage(MSG_CANNOT_OPEN, CAPTION_ERROR, ICON_ERROR);
         return false;
     }
     return Load(text);

@@ -33,6 +33,7 @@ private:
 extern const char* const CAPTION_ERROR;     // "Errore"
 extern const char* const CAPTION_ATTENTION; // "Attenzione"
 extern const char* const MSG_BAD_FORMAT;
+extern const char* const MSG_CANNOT_OPEN; // missing, a folder or unreadable
 extern const char* const MSG_READ_ERRORS;
 extern const char* const MSG_STANDARD_NAME;
 extern const char* const MSG_NON_STANDARD_MACROS;

@@ -231,13 +231,13 @@ CRect CEmfSurface::GetBounds() const {
     return PinRect(m_boundsL, m_boundsT, m_boundsR, m_boundsB);
 }
 
+// Every line moves to its start, even when the last one ended there: readers
+// other than Windows move the current position to a polygon's first corner.
 void CEmfSurface::DrawLine(CPoint from, CPoint to) {
     const CPoint a = LPtoDP(from), b = LPtoDP(to);
     PrepareFigure(false);
-    if (!m_bPosKnown || m_pos != a) Emit(CRecord(emf::kRecMoveToEx).Point(a).Bytes());
+    Emit(CRecord(emf::kRecMoveToEx).Point(a).Bytes());
     Emit(CRecord(emf::kRecLineTo).Point(b).Bytes());
-    m_bPosKnown = true;
-    m_pos = b;
     const std::int64_t reach = PenReach();
     AddBounds(std::int64_t(std::min(a.x, b.x)) - reach, std::int64_t(std::min(a.y, b.y)) - reach,
               std::int64_t(std::max(a.x, b.x)) + reach, std::int64_t(std::max(a.y, b.y)) + reach);

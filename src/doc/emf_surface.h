@@ -104,8 +104,6 @@ private:
     BrushKey m_brushKey;
     FontKey m_fontKey;
     Mode m_rop, m_fillMode, m_bkMode, m_textColor, m_bkColor, m_textAlign;
-    bool m_bPosKnown = false;
-    CPoint m_pos;
     bool m_bAnyDrawn = false;
     std::int64_t m_boundsL = 0, m_boundsT = 0, m_boundsR = 0, m_boundsB = 0;
 };

@@ -3,6 +3,7 @@
 const char* const CAPTION_ERROR = "Errore";
 const char* const CAPTION_ATTENTION = "Attenzione";
 const char* const MSG_BAD_FORMAT = "Formato del file non corretto.";
+const char* const MSG_CANNOT_OPEN = "Impossibile aprire il file.";
 const char* const MSG_READ_ERRORS =
     "Sono stati incontrati uno o piu' errori in lettura. I comandi sconosciuti sono stati "
     "ignorati.";

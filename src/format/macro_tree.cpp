@@ -93,3 +93,8 @@ void CMacroTree::AddLibraryToTree(std::string_view text, const std::string& pref
                              prefix.empty() ? "std:" : "lib:" + prefix + "\n");
     }
 }
+
+void FillMacroCache() {
+    CMacroTree tree;
+    tree.RefreshMacroTree();
+}

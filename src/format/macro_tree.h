@@ -35,3 +35,10 @@ private:
     void AddMacroFiles();
     std::unique_ptr<CMacroTreeItem> m_root;
 };
+
+// Fills the macro cache as the program does at start, by building the tree once:
+// every visible component of the standard library and of the libraries in
+// `libs`, under the name the tree gives it. Only this way is "K" of a.b.tvl
+// found as "a.b.K", since a name is otherwise split at its first dot. Every
+// way of reading drawings calls it first, so that they resolve names alike.
+void FillMacroCache();

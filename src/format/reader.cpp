@@ -24,9 +24,11 @@ const Command kCommands[] = {
     {"MC", ParseMacroCommand},     {"PL", ParsePCBLineCommand},   {"PA", ParsePCBPadCommand},
 };
 
-// Inside a header only spaces and tabs are skipped: the header ends with its line.
+// Blanks are the bytes up to 32, control characters included, but a header
+// ends with its line: the line feed is never skipped.
 std::size_t SkipBlanks(std::string_view s, std::size_t p) {
-    while (p < s.size() && (s[p] == ' ' || s[p] == '\t')) ++p;
+    while (p < s.size() && s[p] != '\n' && static_cast<unsigned char>(s[p]) <= 32)
+        ++p;
     return p;
 }
 

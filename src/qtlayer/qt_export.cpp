@@ -142,18 +142,51 @@ std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     });
 }
 
+namespace {
+// A length in points for a PDF: at most four decimals, no exponent.
+QByteArray PdfNumber(double v) {
+    QByteArray s = QByteArray::number(v, 'f', 4);
+    while (s.endsWith('0'))
+        s.chop(1);
+    if (s.endsWith('.')) s.chop(1);
+    return s;
+}
+
+// Qt writes a page in whole points only, so the page is made larger, rounded up,
+// with the picture in its top-left corner, and its media box is then cut to the
+// picture. PDF's y axis goes up: the box starts above the page's bottom. The box
+// is rewritten in place and padded with blanks, so that no offset in the file
+// moves. False, with the file untouched, when there is not exactly one box.
+bool CutMediaBox(QByteArray& pdf, const QSizeF& whole, const QSizeF& exact) {
+    const QByteArray key("/MediaBox [");
+    const qsizetype at = pdf.indexOf(key);
+    if (at < 0 || pdf.indexOf(key, at + 1) >= 0) return false;
+    const qsizetype from = at + key.size(), end = pdf.indexOf(']', from);
+    if (end < 0) return false;
+    const QByteArray box = "0 " + PdfNumber(whole.height() - exact.height()) + ' ' +
+                           PdfNumber(exact.width()) + ' ' + PdfNumber(whole.height());
+    if (box.size() > end - from) return false;
+    pdf.replace(from, end - from, box.leftJustified(end - from, ' '));
+    return true;
+}
+} // namespace
+
 std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path) {
     return ExportVector(doc, o, path, [&doc](QBuffer& buffer, const CVectorPage& page) {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(VECTOR_DPI);
-        pdf.setTitle(QStringLiteral("Tavolin"));
-        pdf.setCreator(QStringLiteral("Tavolin"));
-        // Page sizes are kept in whole points: round up, so that nothing is cut.
-        const QSizeF points(std::ceil(page.mm.width() * 72 / 25.4 - 1e-6),
-                            std::ceil(page.mm.height() * 72 / 25.4 - 1e-6));
-        const QPageSize size(points, QPageSize::Point, QString(), QPageSize::ExactMatch);
-        if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
-            return std::string(MSG_CANNOT_DRAW);
-        return DrawVector(doc, pdf, page);
+        const QSizeF exact = page.mm * 72 / 25.4;
+        const QSizeF whole(std::ceil(exact.width() - 1e-6), std::ceil(exact.height() - 1e-6));
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setResolution(VECTOR_DPI);
+            pdf.setTitle(QStringLiteral("Tavolin"));
+            pdf.setCreator(QStringLiteral("Tavolin"));
+            const QPageSize size(whole, QPageSize::Point, QString(), QPageSize::ExactMatch);
+            if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
+                return std::string(MSG_CANNOT_DRAW);
+            const std::string failure = DrawVector(doc, pdf, page);
+            if (!failure.empty()) return failure;
+        }
+        CutMediaBox(buffer.buffer(), whole, exact);
+        return std::string();
     });
 }

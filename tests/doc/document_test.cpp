@@ -59,6 +59,21 @@ TEST_F(Document, LoadingReportsBadHeadersAndSkippedLines) {
     EXPECT_EQ(doc.History().Count(), 1u);
 }
 
+TEST_F(Document, AFileThatCannotBeReadIsNotABadFormat) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    WriteFile("d.tvd", "[TAVOLIN]\r\nLI 1 2 3 4\r\n");
+    EXPECT_TRUE(doc.LoadFile(Path("d.tvd")));
+    EXPECT_TRUE(ui.m_messages.empty());
+    EXPECT_FALSE(doc.LoadFile(Path("missing.tvd")));
+    EXPECT_FALSE(doc.LoadFile(Path("libs"))); // a folder
+    ASSERT_EQ(ui.m_messages.size(), 2u);
+    EXPECT_EQ(ui.m_messages[0], "Errore: Impossibile aprire il file.");
+    EXPECT_EQ(ui.m_messages[1], "Errore: Impossibile aprire il file.");
+    WriteFile("nohdr.tvd", "LI 1 2 3 4\r\n");
+    EXPECT_FALSE(doc.LoadFile(Path("nohdr.tvd")));
+    EXPECT_EQ(ui.m_messages.back(), "Errore: Formato del file non corretto.");
+}
+
 TEST_F(Document, StoringWritesTheHeaderOfTheTemplateAndTheMacroRule) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     ASSERT_TRUE(doc.Load("[MACROCAD]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));

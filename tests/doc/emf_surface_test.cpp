@@ -1,5 +1,7 @@
 // The metafile surface, read back with a record walker of its own.
+#include "doc/document.h"
 #include "doc/emf_surface.h"
+#include "doc/export_metafile.h"
 #include "model/line.h"
 #include "model/pcbline.h"
 #include "model/pcbpad.h"
@@ -9,11 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -153,7 +159,7 @@ TEST(EmfObjects, CreatedOnceSelectedAndDeletedWhenReplaced) {
     ASSERT_EQ(deletes.size(), 1u);
     EXPECT_EQ(U32(f.emf, deletes[0] + 8), U32(f.emf, pens[0] + 8));
     EXPECT_GT(deletes[0], pens[1]); // the replaced pen goes after the new one is selected
-    EXPECT_EQ(Find(f.recs, MOVETOEX).size(), 2u); // the second line starts where the first ended
+    EXPECT_EQ(Find(f.recs, MOVETOEX).size(), 3u); // one per line, even where the last one ended
 }
 
 TEST(EmfObjects, StockObjectsRoundPensAndASmallHandleTable) {
@@ -388,4 +394,65 @@ TEST(EmfConverter, ConvertsToSvgWithTheColours) {
     EXPECT_NE(s.find("#00a0a0"), std::string::npos);
     EXPECT_NE(s.find("tavolin \xC3\xA8\xE2\x82\xAC"), std::string::npos); // UTF-8 of the text
     EXPECT_NE(s.find("matrix(-1"), std::string::npos);                    // the mirrored one
+}
+
+namespace {
+using Segment = std::array<long long, 4>;
+
+// The lines a metafile draws, each from the current position as Windows keeps
+// it: set by a move or a line's end, left alone by every other figure.
+std::vector<Segment> EmfLines(const std::string& emf) {
+    std::vector<Segment> lines;
+    long long x = 0, y = 0;
+    for (const Rec& r : Walk(emf)) {
+        const long long px = I32(emf, r.off + 8), py = I32(emf, r.off + 12);
+        if (r.type == LINETO) lines.push_back({x, y, px, py});
+        if (r.type == MOVETOEX || r.type == LINETO) x = px, y = py;
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// The two-point paths of the converter's SVG: the lines it drew.
+std::vector<Segment> SvgLines(const std::string& svg) {
+    static const std::regex kLine(R"(<path d="M ([-0-9.]+),([-0-9.]+) L ([-0-9.]+),([-0-9.]+) ")");
+    std::vector<Segment> lines;
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), kLine);
+         it != std::sregex_iterator(); ++it) {
+        Segment s;
+        for (int i = 0; i < 4; ++i)
+            s[std::size_t(i)] = std::llround(std::stod((*it)[i + 1].str()));
+        lines.push_back(s);
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
+}
+} // namespace
+
+// The example drawings through the converter: every wire where the metafile
+// puts it, none drawn from the corner of a symbol's rectangle.
+TEST(EmfConverter, ExampleDrawingsKeepEveryLineInPlace) {
+    if (std::system("command -v emf2svg-conv >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "emf2svg-conv is not installed";
+    std::vector<std::filesystem::path> examples;
+    for (const auto& e : std::filesystem::directory_iterator(EXAMPLES_DIR))
+        if (e.path().extension() == ".tvd") examples.push_back(e.path());
+    ASSERT_FALSE(examples.empty());
+    const std::string emfPath = testing::TempDir() + "tavolin_example.emf",
+                      svgPath = testing::TempDir() + "tavolin_example.svg";
+    for (const auto& example : examples) {
+        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        ASSERT_TRUE(doc.LoadFile(example.string())) << example;
+        ASSERT_FALSE(doc.m_bLoadErrors) << example;
+        CRecordingSurface measure;
+        ASSERT_EQ(ExportMetafile(doc, emfPath, "esempio", measure), "") << example;
+        ASSERT_EQ(std::system(("emf2svg-conv -i '" + emfPath + "' -o '" + svgPath + "'").c_str()),
+                  0);
+        std::stringstream emf, svg;
+        emf << std::ifstream(emfPath, std::ios::binary).rdbuf();
+        svg << std::ifstream(svgPath).rdbuf();
+        const std::vector<Segment> drawn = EmfLines(emf.str());
+        EXPECT_FALSE(drawn.empty()) << example;
+        EXPECT_EQ(SvgLines(svg.str()), drawn) << example;
+    }
 }

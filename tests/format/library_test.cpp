@@ -2,7 +2,9 @@
 #include "format/component.h"
 #include "format/library.h"
 #include "format/macro_tree.h"
+#include "format/reader.h"
 #include "format/stdlib.h"
+#include "format/writer.h"
 #include "model/macro.h"
 #include "program_dir_fixture.h"
 
@@ -125,4 +127,20 @@ TEST_F(MacroTree, UserLibrariesAndMacroFilesAreListed) {
     EXPECT_TRUE(g_macroCache.Contains("parts.R1"));
     tree.ClearMacroTree();
     EXPECT_EQ(tree.Root(), nullptr);
+}
+
+TEST_F(MacroTree, FillingTheCacheResolvesALibraryWhoseFileNameHasADot) {
+    WriteFile("libs/a.b.tvl", "[TAVOLIB AB]\r\n[K k]\r\nLI 100 100 110 100\r\n");
+    const char* const drawing = "MC 10 10 0 0 a.b.K\r\nMC 20 20 0 0 ~080\r\n";
+    CPrimitiveList list;
+    int err = 0;
+    ParseDrawingLines(drawing, list, &err);
+    EXPECT_EQ(err, 1); // split at the first dot: library "a", key "b.K"
+    FillMacroCache();
+    EXPECT_TRUE(g_macroCache.Contains("a.b.K"));
+    EXPECT_TRUE(g_macroCache.Contains("~080"));
+    ParseDrawingLines(drawing, list, &err);
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(FormatPrimitiveLines(list, false), "MC 10 10 0 0 a.b.K\r\nMC 20 20 0 0 080\r\n");
+    EXPECT_EQ(FormatPrimitiveLines(list, true), "LI 10 10 20 10\r\nMC 20 20 0 0 080\r\n");
 }

@@ -57,6 +57,31 @@ TEST(Header, NameKeepsTrailingBlanksAndThePrefixRuleApplies) {
     EXPECT_EQ(name, "");
 }
 
+TEST(Header, EveryControlByteIsABlankButTheLineFeedEndsTheHeader) {
+    std::string name;
+    int kind = 0;
+    CPrimitiveList list;
+    ASSERT_TRUE(ParseHeaderedText("[\vTAVOLIN t]", &list, nullptr, &name, nullptr, &kind, nullptr));
+    EXPECT_EQ(name, "t");
+    EXPECT_EQ(kind, TEXT_DRAWING);
+    ASSERT_TRUE(
+        ParseHeaderedText("[TAVOLIN\x1ft]", &list, nullptr, &name, nullptr, &kind, nullptr));
+    EXPECT_EQ(name, "t");
+    ASSERT_TRUE(ParseHeaderedText(std::string("[\0\x01\rMACROCAD\f\x7f]", 15), &list, nullptr,
+                                  &name, nullptr, &kind, nullptr));
+    EXPECT_EQ(name, "\x7f"); // DEL is above 32
+    EXPECT_EQ(kind, TEXT_MACRO);
+    // Bytes from 128 up are letters of the code page, not blanks.
+    ASSERT_TRUE(
+        ParseHeaderedText("[TAVOLIN\xA0t]", &list, nullptr, &name, nullptr, &kind, nullptr));
+    EXPECT_EQ(name, "\xA0t");
+    EXPECT_EQ(DetectTextKind("[\xA0TAVOLIN]"), TEXT_NONE);
+    EXPECT_EQ(DetectTextKind("[\x1f\tTAVOLIB]"), TEXT_LIBRARY);
+    EXPECT_FALSE(
+        ParseHeaderedText("[TAVOLIN \r\n]", &list, nullptr, &name, nullptr, &kind, nullptr));
+    EXPECT_EQ(DetectTextKind("[\nTAVOLIN]"), TEXT_NONE);
+}
+
 TEST(Header, MissingBracketOrALineFeedBeforeItFails) {
     CPrimitiveList list;
     int kind = 0;

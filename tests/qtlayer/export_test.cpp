@@ -91,8 +91,10 @@ class ExportPictures : public ::testing::Test {
     QSize ExtentUnits() {
         const QString path = Path("units.png");
         EXPECT_EQ(ExportPng(m_doc, Options(EXPORT_RELATIVE, 1200), path.toStdString(), false), "");
-        return QImage(path).size() / 12;
+        m_unitsPng = QImage(path);
+        return m_unitsPng.size() / 12;
     }
+    QImage m_unitsPng; // the last ExtentUnits picture
 
     CFakeUi m_ui;
     CSchemoDoc m_doc{DOC_DRAWING, &m_ui};
@@ -184,21 +186,26 @@ TEST_F(ExportPictures, PdfIsAtRealScaleWithSelectableText) {
         GTEST_SKIP() << "poppler-utils is not installed";
     const QSize units = ExtentUnits();
     const QString path = Path("d.pdf");
-    ASSERT_EQ(ExportPdf(m_doc, Options(EXPORT_ABSOLUTE, 100, 254), path.toStdString()), "");
+    // 250 microns a unit: the picture is most of a point less than a whole page.
+    ASSERT_EQ(ExportPdf(m_doc, Options(EXPORT_ABSOLUTE, 100, 250), path.toStdString()), "");
 
     const auto pts = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")
                          .match(RunTool(pdfinfo, {path}));
     ASSERT_TRUE(pts.hasMatch());
-    // Pages come in whole points, rounded up.
-    EXPECT_NEAR(pts.captured(1).toDouble() * 25.4 / 72, units.width() * 0.254 + 0.18, 0.18);
-    EXPECT_NEAR(pts.captured(2).toDouble() * 25.4 / 72, units.height() * 0.254 + 0.18, 0.18);
+    // The picture's true size, not whole points.
+    EXPECT_NEAR(pts.captured(1).toDouble() * 25.4 / 72, units.width() * 0.25, 0.02);
+    EXPECT_NEAR(pts.captured(2).toDouble() * 25.4 / 72, units.height() * 0.25, 0.02);
     EXPECT_TRUE(RunTool(pdftotext, {path, "-"}).contains("Tav"));
 
-    RunTool(pdftoppm, {"-png", "-r", "150", "-aaVector", "no", "-singlefile", path, path});
+    RunTool(pdftoppm, {"-png", "-r", "600", "-aaVector", "no", "-singlefile", path, path});
     const QImage page(path + ".png");
     ASSERT_FALSE(page.isNull());
     const CGrid at = FindGrid(page);
-    EXPECT_NEAR(at.scale, 0.254 * 150 / 25.4, 0.05);
+    const double scale = 0.25 * 600 / 25.4;
+    EXPECT_NEAR(at.scale, scale, 0.05);
+    // The page is cut at the bottom, not at the top: the line at y = 10 stands
+    // as far below the top edge as in the PNG.
+    EXPECT_NEAR(at.y0, FindGrid(m_unitsPng).y0 / 12 * scale, 1.5);
     EXPECT_TRUE(IsBlackish(page.pixel(at(50, 10))));
     EXPECT_TRUE(IsBluish(page.pixel(at(50, 30))));
     EXPECT_EQ(page.pixel(at(50, 20)), kWhite);

@@ -33,14 +33,28 @@ check "macro header" [ "$(head -c 37 "$T/m.tvm")" = "[MACROCAD Prova di tutti i 
 "$CLI" normalize --split --program-dir "$T" "$T/m.tvm" -o "$T/back.tvd"
 check "macro reads as drawing" cmp -s "$T/back.tvd" "$DATA/all_commands.normalized.tvd"
 
-# No header, a library, a missing file: exit 2, the format message, nothing written.
+# No header or a library: exit 2, the format message, nothing written. A file
+# that cannot be read is another message.
 printf 'LI 1 2 3 4\r\n' >"$T/nohdr.tvd"
 printf '[TAVOLIB x]\r\n[1 a]\r\nLI 1 2 3 4\r\n' >"$T/lib.tvl"
-for f in "$T/nohdr.tvd" "$T/lib.tvl" "$T/missing.tvd"; do
-    "$CLI" normalize "$f" -o "$T/never.tvd" 2>"$T/err"
-    check "bad input exit 2: $f" [ $? -eq 2 ]
-    check "bad input message: $f" [ "$(cat "$T/err")" = "Formato del file non corretto." ]
-    check "bad input writes nothing: $f" [ ! -e "$T/never.tvd" ]
+mkdir "$T/folder.tvd"
+cp "$T/nohdr.tvd" "$T/locked.tvd" && chmod 000 "$T/locked.tvd"
+unreadable="$T/missing.tvd $T/folder.tvd"
+[ "$(id -u)" -ne 0 ] && unreadable="$unreadable $T/locked.tvd" # root reads it anyway
+for f in "$T/nohdr.tvd" "$T/lib.tvl" $unreadable; do
+    want="Formato del file non corretto."
+    case "$f" in "$T/nohdr.tvd" | "$T/lib.tvl") ;; *) want="Impossibile aprire il file." ;; esac
+    for cmd in normalize:tvd export:svg render:png; do
+        "$CLI" "${cmd%:*}" "$f" -o "$T/never.${cmd#*:}" 2>"$T/err"
+        check "bad input exit 2: $cmd $f" [ $? -eq 2 ]
+        check "bad input message: $cmd $f" [ "$(cat "$T/err")" = "$want" ]
+        check "bad input writes nothing: $cmd $f" [ ! -e "$T/never.${cmd#*:}" ]
+    done
+done
+for f in "$T/missing.tvl" "$T/folder.tvd"; do
+    "$CLI" library list "$f" 2>"$T/err"
+    check "unreadable library exit 2: $f" [ $? -eq 2 ]
+    check "unreadable library message: $f" [ "$(cat "$T/err")" = "Impossibile aprire il file." ]
 done
 
 # An empty long title; layer 0 never written except in TY.
@@ -65,6 +79,22 @@ check "macros as references" cmp -s "$T/ref.tvd" "$T/ref.want"
 crlf "[TAVOLIN M]" "LI 10 10 20 10" "MC 10 10 0 0 080" "MC 50 50 1 0 080" >"$T/split.want"
 check "split macros" cmp -s "$T/split.tvd" "$T/split.want"
 
+# A library whose file name has a dot: a.b.tvl gives the names a.b.KEY, alike
+# for every command that reads drawings.
+printf '[TAVOLIB AB]\r\n[K k]\r\nLI 100 100 110 100\r\n' >"$T/prog/libs/a.b.tvl"
+printf '[TAVOLIN D]\r\nMC 10 10 0 0 a.b.K\r\n' >"$T/dotted.tvd"
+"$CLI" normalize --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.out" 2>"$T/err"
+check "dotted library resolves" [ $? -eq 0 ]
+crlf "[TAVOLIN D]" "MC 10 10 0 0 a.b.K" >"$T/dotted.want"
+check "dotted library kept" cmp -s "$T/dotted.out" "$T/dotted.want"
+"$CLI" normalize --split --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.out" 2>"$T/err"
+crlf "[TAVOLIN D]" "LI 10 10 20 10" >"$T/dotted.want"
+check "dotted library splits" cmp -s "$T/dotted.out" "$T/dotted.want"
+"$CLI" export --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.svg" 2>"$T/err"
+check "dotted library exports" [ $? -eq 0 -a ! -s "$T/err" ]
+"$CLI" render --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.png" 2>"$T/err"
+check "dotted library renders" [ $? -eq 0 -a ! -s "$T/err" ]
+
 # The standard library: 132 components in the listed order, dump and sheet.
 "$CLI" library list >"$T/list.txt"
 check "standard library list" cmp -s "$T/list.txt" "$DATA/stdlib_list.txt"
@@ -75,6 +105,9 @@ check "a library file lists as base.KEY" [ "$(sed -n 15p "$T/list2.txt")" = "$(p
 check "a library file lists every component" [ "$(wc -l <"$T/list2.txt")" -eq 132 ]
 "$CLI" library sheet -o "$T/sheet.png"
 check "sheet is a PNG" [ "$(head -c 4 "$T/sheet.png" | tail -c 3)" = "PNG" ]
+printf '[TAVOLIB T]\r\n{Cat\tegoria}\r\n[K\tx Uno\tdue\t]\r\nSA 100 100\r\n' >"$T/tabs.tvl"
+"$CLI" library list "$T/tabs.tvl" >"$T/tabs.txt"
+check "tabs inside fields are spaces" [ "$(cat "$T/tabs.txt")" = "$(printf 'Cat egoria\tK x\tUno due \ttabs.K x')" ]
 "$CLI" library list "$T/nohdr.tvd" 2>/dev/null
 check "not a library exit 2" [ $? -eq 2 ]
 
@@ -112,6 +145,54 @@ check "nothing to export keeps the old file" [ "$(cat "$T/keep.bmp")" = "keep" ]
 check "nothing to export says so" [ -s "$T/err" ]
 "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/x.gif" 2>/dev/null
 check "unknown format exit 2" [ $? -eq 2 ]
+
+# An option that would change nothing is refused, before anything is written.
+refused() { # expected message, output extension, options...
+    want="$1" ext="$2"
+    shift 2
+    "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/refused.$ext" "$@" 2>"$T/err"
+    check "refused $ext $* exit 2" [ $? -eq 2 ]
+    check "refused $ext $* message" [ "$(head -n 1 "$T/err")" = "$want" ]
+    check "refused $ext $* writes nothing" [ ! -e "$T/refused.$ext" ]
+}
+refused "L'opzione --zoom vale solo con --relative." bmp --zoom 100
+refused "L'opzione --zoom vale solo con --relative." png --absolute --zoom 100
+refused "L'opzione --dpi non vale con --relative." bmp --relative --dpi 300
+refused "L'opzione --microns non vale con --relative." png --microns 100 --relative
+refused "Le opzioni --relative e --absolute si escludono a vicenda." bmp --relative --absolute
+refused "L'opzione --antialias non vale per i file .bmp." bmp --antialias
+refused "L'opzione --dpi non vale per i file .svg." svg --dpi 300
+refused "L'opzione --relative non vale per i file .pdf." pdf --relative --zoom 100
+refused "L'opzione --absolute non vale per i file .svg." svg --absolute
+refused "L'opzione --microns non vale per i file .emf." emf --microns 100
+refused "L'opzione --antialias non vale per i file .emf." emf --antialias
+refused "L'opzione --dpi e' ripetuta." bmp --dpi 300 --dpi 600
+refused "L'opzione -o e' ripetuta." bmp -o "$T/other.bmp"
+refused "Argomento non previsto: $T/extra.tvd" bmp "$T/extra.tvd"
+refused "Manca il valore di --zoom." bmp --relative --zoom
+for ok in "png --absolute --dpi 300 --microns 100 --antialias" "pdf --microns 254" "svg --microns 1"; do
+    # shellcheck disable=SC2086
+    set -- $ok
+    ext="$1"
+    shift
+    "$CLI" export "$DATA/all_commands.normalized.tvd" -o "$T/ok.$ext" "$@" 2>"$T/err"
+    check "accepted $ok" [ $? -eq 0 -a -s "$T/ok.$ext" -a ! -s "$T/err" ]
+done
+
+# Every command refuses what it does not take, with a message: exit 2.
+for bad in "library dump extra" "library dump -o $T/d.tvl" "library dump --program-dir $T" \
+    "library list -o $T/l.txt" "library list --program-dir $T" "library list a.tvl b.tvl" \
+    "library sheet -o $T/s.png extra.tvl more.tvl" "library frobnicate" \
+    "normalize $DATA/all_commands.tvd $DATA/all_commands.tvd" "normalize --split --split x.tvd" \
+    "normalize x.tvd --as" "normalize --as sheet x.tvd" "render x.tvd -o $T/r.png --size 10x10px" \
+    "render x.tvd -o $T/r.png --zoom 3" "render x.tvd y.tvd -o $T/r.png"; do
+    # shellcheck disable=SC2086
+    "$CLI" $bad >"$T/out" 2>"$T/err"
+    check "stray: $bad exit 2" [ $? -eq 2 ]
+    check "stray: $bad says so" [ -s "$T/err" -a ! -s "$T/out" ]
+done
+"$CLI" library dump extra 2>"$T/err"
+check "stray argument named" [ "$(head -n 1 "$T/err")" = "Argomento non previsto: extra" ]
 
 # normalize saves through the document: a macro may not take a standard key,
 # and a refused save leaves the old file alone.
