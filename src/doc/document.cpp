@@ -21,32 +21,45 @@ int DocKindFromExtension(const std::string& extension) {
     return DOC_NONE;
 }
 
-bool CSchemoDoc::Load(const std::string& text) {
+CLoadedText ParseDocumentText(const std::string& text) {
+    CLoadedText r;
+    int nKind = TEXT_NONE;
+    r.bOk = ParseHeaderedText(text, &r.list, nullptr, &r.title, &r.nError, &nKind, nullptr) &&
+            (nKind == TEXT_DRAWING || nKind == TEXT_MACRO);
+    if (!r.bOk) r.list.clear();
+    return r;
+}
+
+CLoadedText ReadDocumentFile(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        CLoadedText r;
+        r.bUnreadable = true;
+        return r;
+    }
+    return ParseDocumentText(text);
+}
+
+bool CSchemoDoc::Load(const std::string& text) { return Adopt(ParseDocumentText(text)); }
+
+bool CSchemoDoc::LoadFile(const std::string& path) { return Adopt(ReadDocumentFile(path)); }
+
+bool CSchemoDoc::Adopt(CLoadedText loaded) {
     DeleteContents();
-    int nError = 0, nKind = TEXT_NONE;
-    std::string title;
-    CPrimitiveList list;
-    if (!ParseHeaderedText(text, &list, nullptr, &title, &nError, &nKind, nullptr) ||
-        (nKind != TEXT_DRAWING && nKind != TEXT_MACRO)) {
-        if (m_pUi) m_pUi->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
+    if (loaded.bUnreadable || !loaded.bOk) {
+        if (m_pUi)
+            m_pUi->ShowMessage(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, CAPTION_ERROR,
+                               ICON_ERROR);
         return false;
     }
-    ReplaceAll(std::move(list));
-    m_strTitle = title;
-    m_bLoadErrors = nError != 0;
-    if (nError && m_pUi) m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+    ReplaceAll(std::move(loaded.list));
+    m_strTitle = loaded.title;
+    m_bLoadErrors = loaded.nError != 0;
+    if (m_bLoadErrors && m_pUi)
+        m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
     PushUndoSnapshot();
     SetModified(false);
     return true;
-}
-
-bool CSchemoDoc::LoadFile(const std::string& path) {
-    std::string text;
-    if (!ReadWholeFile(path, text)) {
-        if (m_pUi) m_pUi->ShowMessage(MSG_CANNOT_OPEN, CAPTION_ERROR, ICON_ERROR);
-        return false;
-    }
-    return Load(text);
 }
 
 // A macro file may not be named like a standard component: "080.tvm" and

@@ -15,6 +15,18 @@ enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 1
 // The kind of document a template with this filter extension makes (".tvd" ...).
 int DocKindFromExtension(const std::string& extension);
 
+// A drawing or macro text read and parsed, not yet in a document. Reading and
+// parsing touch no document, so they may run away from the user interface.
+struct CLoadedText {
+    bool bUnreadable = false; // the file could not be read
+    bool bOk = false;         // a drawing or macro header was found
+    int nError = 0;           // lines were skipped
+    std::string title;
+    CPrimitiveList list;
+};
+CLoadedText ParseDocumentText(const std::string& text);
+CLoadedText ReadDocumentFile(const std::string& path);
+
 class CSchemoDoc {
 public:
     CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {}
@@ -60,6 +72,8 @@ public:
     // valid header or is a library.
     bool Load(const std::string& text);
     bool LoadFile(const std::string& path);
+    // Takes a text read elsewhere, with the messages and the first snapshot.
+    bool Adopt(CLoadedText loaded);
     // The text this document saves as under the file title (the file name);
     // false, after the message, when a macro would take a standard key.
     bool Store(const std::string& fileTitle, std::string& text);

@@ -1,0 +1,57 @@
+#include "view/command_line.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+bool ParseInt(const std::string& s, long lo, long hi, int& out) {
+    if (s.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(s.c_str(), &end, 10);
+    if (errno || *end || v < lo || v > hi) return false;
+    out = int(v);
+    return true;
+}
+
+bool ParseOrigin(const std::string& s, CCommandLine& out) {
+    const std::size_t comma = s.find(',');
+    return comma != std::string::npos &&
+           ParseInt(s.substr(0, comma), -1000000, 1000000, out.nOriginX) &&
+           ParseInt(s.substr(comma + 1), -1000000, 1000000, out.nOriginY);
+}
+} // namespace
+
+bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, std::string& error) {
+    bool bOptions = true;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (!bOptions || a.empty() || a[0] != '-' || a == "-") {
+            out.files.push_back(a);
+        } else if (a == "--") {
+            bOptions = false;
+        } else if (a == "--no-splash") {
+            out.bNoSplash = true;
+        } else if (a == "--trace") {
+            out.bTrace = true;
+        } else if (a == "--program-dir" && bHasValue) {
+            out.programDir = args[++i];
+        } else if (a == "--zoom" && bHasValue) {
+            if (!ParseInt(args[++i], 10, 2000, out.nZoom)) {
+                error = "--zoom vuole una percentuale da 10 a 2000: " + args[i];
+                return false;
+            }
+        } else if (a == "--origin" && bHasValue) {
+            if (!ParseOrigin(args[++i], out)) {
+                error = "--origin vuole due numeri interi X,Y: " + args[i];
+                return false;
+            }
+            out.bOrigin = true;
+        } else {
+            error = "opzione sconosciuta o senza valore: " + a;
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]
+#include <string>
+#include <vector>
+
+struct CCommandLine {
+    bool bNoSplash = false;
+    bool bTrace = false;
+    std::string programDir;
+    int nZoom = 0;          // percent; 0 when not given
+    bool bOrigin = false;
+    int nOriginX = 0, nOriginY = 0;
+    std::vector<std::string> files;
+};
+
+// False, with the reason in `error`, for an unknown option or a bad value.
+bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, std::string& error);
