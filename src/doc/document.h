@@ -37,6 +37,7 @@ public:
     bool m_bLoadErrors = false; // the last load skipped lines it did not understand
 
     int GetDocKind() const { return m_nDocKind; }
+    void SetUi(IDocumentUi* ui) { m_pUi = ui; }
     const CPrimitiveList& Primitives() const { return m_primitives; }
     const std::vector<CPrimitive*>& Selection() const { return m_selection; }
     bool IsModified() const { return m_bModified; }

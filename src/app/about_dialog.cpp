@@ -1,0 +1,26 @@
+#include "app/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QString VersionLine() { return QString::asprintf("Tavolin %d.%dpl%d %s", 0, 96, 4, "Beta"); }
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Informazioni su Tavolin");
+    auto* row = new QHBoxLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(":/icons/tavolin.svg").pixmap(48, 48));
+    row->addWidget(icon, 0, Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(new QLabel(VersionLine(), this));
+    texts->addWidget(new QLabel("Questo programma e' freeware.", this));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText("OK");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    texts->addWidget(buttons);
+    row->addLayout(texts);
+}

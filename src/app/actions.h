@@ -1,0 +1,37 @@
+#pragma once
+// The QActions of the command table, one per command, shared by the menus,
+// the toolbars, the keys and the view's context menu.
+#include <QObject>
+
+#include <functional>
+#include <map>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+struct CMenuSpec;
+
+class CActions final : public QObject {
+    Q_OBJECT
+public:
+    // `run` is called with the command number of every action triggered.
+    CActions(QObject* parent, std::function<void(int)> run);
+
+    QAction* Get(int nId) const;
+    QActionGroup* ToolGroup() const { return m_pTools; }
+    // Where the recent files go: an invisible action of the menu, before which
+    // the frame puts them each time the menu opens.
+    using RecentPlace = std::function<void(QMenu* menu, QAction* anchor)>;
+    // Fills the menu bar of a document kind (128 without a document).
+    void FillMenuBar(QMenuBar* bar, int nKind, const RecentPlace& recent) const;
+    QMenu* BuildMenu(const CMenuSpec& spec, QWidget* parent, const RecentPlace& recent) const;
+    void FillToolBar(QToolBar* bar, const std::vector<int>& ids) const;
+
+private:
+    QAction* Create(int nId, int nSpecId);
+    std::map<int, QAction*> m_actions;
+    QActionGroup* m_pTools;
+    std::function<void(int)> m_run;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// A document's window inside the main window: the document, its file, its
+// name, and the widget that shows it. Created visible and maximised.
+#include "app/qt_document_ui.h"
+#include "doc/document.h"
+
+#include <QMdiSubWindow>
+
+#include <memory>
+
+class CDrawingWidget;
+
+class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
+    Q_OBJECT
+public:
+    // The document comes loaded (or new and empty) with its name.
+    CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name,
+                   QWidget* parent);
+    ~CMyMDIChildWnd() override;
+
+    CSchemoDoc& Document() { return *m_pDoc; }
+    CDrawingWidget* View() { return m_pView; }
+    const QString& Path() const { return m_path; }
+    // The name shown in the title: the file's name, or "Documento1" and the like.
+    const QString& Name() const { return m_name; }
+    void SetPath(const QString& path);
+    IDocumentUi* Ui() { return &m_ui; }
+    void OnDocumentChanged(const CDocChange& change) override;
+
+signals:
+    void ModifiedChanged();
+    // Asked when the window closes with unsaved changes: true when it may close.
+    void SaveRequested(CMyMDIChildWnd* child, bool* pbSaved);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::unique_ptr<CSchemoDoc> m_pDoc;
+    QString m_path;
+    QString m_name;
+    CQtDocumentUi m_ui;
+    CDrawingWidget* m_pView;
+};

@@ -1,0 +1,41 @@
+#pragma once
+// A document's drawing shown in its window: fitted, or at a zoom and origin,
+// drawn through the layer walk into an image and repainted from it.
+#include "doc/document_observer.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class CSchemoDoc;
+
+class CDrawingWidget final : public QWidget, public IDocumentObserver {
+    Q_OBJECT
+public:
+    CDrawingWidget(CSchemoDoc& doc, QWidget* parent);
+    ~CDrawingWidget() override;
+
+    // The whole drawing in the window (an empty drawing at 400 % from the
+    // sheet's corner, an empty macro at 800 % around the macro origin).
+    void Fit();
+    void SetZoom(double dPercent, int nOriginX, int nOriginY);
+    void OnDocumentChanged(const CDocChange& change) override;
+    // Called once, after the first complete paint.
+    std::function<void()> m_onFirstPaint;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    void Render();
+
+    CSchemoDoc& m_doc;
+    QImage m_image;
+    bool m_bDirty = true;
+    bool m_bFitted = true;
+    bool m_bPainted = false;
+    double m_dZoom = 400; // percent: 100 is one unit a pixel
+    int m_nOriginX = 0, m_nOriginY = 0;
+};

@@ -1,0 +1,3 @@
+#include "app/schemo_app.h"
+
+int main(int argc, char** argv) { return RunTavolin(argc, argv); }

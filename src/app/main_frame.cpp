@@ -1,0 +1,162 @@
+#include "app/main_frame.h"
+
+#include "app/actions.h"
+#include "app/child_frame.h"
+#include "app/settings_store.h"
+#include "app/trace.h"
+#include "view/action_table.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+CMainFrame* g_pMainFrame = nullptr;
+
+namespace {
+const char* const kIdlePrompt = "Per informazioni, premere F1";
+}
+
+CMainFrame::CMainFrame()
+    : m_pActions(new CActions(this, [this](int nId) { OnCommand(nId); })), m_pMdi(new QMdiArea(this)) {
+    g_pMainFrame = this;
+    setWindowTitle("Tavolin");
+    setWindowIcon(QIcon(":/icons/tavolin.svg"));
+    setAcceptDrops(true);
+    setCentralWidget(m_pMdi);
+    m_pMdi->setViewMode(QMdiArea::SubWindowView);
+    m_recent = SettingsStore::LoadRecentFiles();
+    CreateBars();
+    m_tools.m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
+    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] { OnActiveChanged(); });
+    RestoreWindow();
+    OnActiveChanged();
+}
+
+CMainFrame::~CMainFrame() { g_pMainFrame = nullptr; }
+
+void CMainFrame::CreateBars() {
+    m_pToolBar = addToolBar("Funzioni comuni");
+    m_pToolBar->setObjectName("59392");
+    m_pActions->FillToolBar(m_pToolBar, CommonToolbar());
+    m_pPrimitivesBar = addToolBar("Primitive di disegno");
+    m_pPrimitivesBar->setObjectName("59402");
+    m_pPrimitivesBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
+    m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
+    m_pProgress = new QProgressBar(this);
+    m_pProgress->setMaximumWidth(200);
+    m_pProgress->setRange(0, 0);
+    m_pProgress->hide();
+    statusBar()->addPermanentWidget(m_pProgress);
+    statusBar()->showMessage(kIdlePrompt);
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& m) {
+        if (m.isEmpty()) statusBar()->showMessage(kIdlePrompt);
+    });
+    restoreState(SettingsStore::LoadBarState());
+}
+
+void CMainFrame::RestoreWindow() {
+    const QRect r = SettingsStore::LoadWindowRect();
+    resize(r.size());
+    move(r.topLeft());
+}
+
+// Whoever changes the tool (a button, a menu item, the view's Escape, the
+// macro tree), the checked button and menu item follow it.
+void CMainFrame::OnToolChanged(int nTool) {
+    if (QAction* a = m_pActions->Get(ToolCommand(nTool))) a->setChecked(true);
+    TraceLine(QString("TOOL %1").arg(nTool));
+}
+
+CMyMDIChildWnd* CMainFrame::ActiveChild() const {
+    return qobject_cast<CMyMDIChildWnd*>(m_pMdi->activeSubWindow());
+}
+
+void CMainFrame::OnActiveChanged() {
+    CMyMDIChildWnd* child = ActiveChild();
+    const int nKind = !child ? MENUBAR_NONE
+                      : child->Document().GetDocKind() == DOC_MACRO ? MENUBAR_MACRO
+                                                                    : MENUBAR_DRAWING;
+    if (nKind != m_nMenuKind) {
+        m_nMenuKind = nKind;
+        m_pActions->FillMenuBar(menuBar(), nKind, [this](QMenu* menu, QAction* anchor) {
+            connect(menu, &QMenu::aboutToShow, this, [this, menu, anchor] { FillRecent(menu, anchor); });
+        });
+        for (QAction* a : menuBar()->actions())
+            if (QMenu* m = a->menu()) connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
+    }
+    UpdateTitle();
+    UpdateCommands();
+}
+
+void CMainFrame::UpdateTitle() {
+    const CMyMDIChildWnd* child = ActiveChild();
+    const std::string name = child ? child->Name().toUtf8().toStdString() : std::string();
+    setWindowTitle(QString::fromUtf8(FrameTitle(name, child && const_cast<CMyMDIChildWnd*>(child)->Document().IsModified()).c_str()));
+}
+
+// Enabling follows the active document; commands that later issues handle stay off.
+void CMainFrame::UpdateCommands() {
+    CMyMDIChildWnd* child = ActiveChild();
+    const bool bDoc = child != nullptr;
+    for (int id : std::initializer_list<int>{ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
+                   ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, ID_FIT, ID_REFRESH_DOCUMENT})
+        m_pActions->Get(id)->setEnabled(bDoc);
+    m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
+    m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
+    for (int id : std::initializer_list<int>{ID_FILE_EXPORT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_CUT, ID_EDIT_COPY,
+                   ID_EDIT_PASTE, ID_PASTE_NEW_DOCUMENT, MENU_PASTE_NEW_DOCUMENT, ID_EDIT_CLEAR,
+                   ID_ROTATE, ID_MIRROR, ID_MAKE_MACRO, ID_SPLIT_MACRO, ID_EDIT_SELECT_ALL,
+                   ID_INVERT_SELECTION, ID_PROPERTIES, ID_STRETCH, ID_GRID, ID_LAYERS, ID_SNAP,
+                   ID_PCB_MODE, ID_MACRO_ORIGIN, ID_VIEW_MACRO_BAR, ID_REFRESH_MACROS,
+                   ID_TOOL_MACRO, ID_HELP_FINDER, ID_CONTEXT_HELP})
+        m_pActions->Get(id)->setEnabled(false);
+    m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
+    m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
+    m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());
+}
+
+void CMainFrame::SaveState() {
+    SettingsStore::SaveConfiguration();
+    if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
+    SettingsStore::SaveWindowRect(normalGeometry().isValid() ? normalGeometry() : geometry());
+    SettingsStore::SaveBarState(saveState());
+    SettingsStore::SaveRecentFiles(m_recent);
+}
+
+// The documents are asked about first; only a close that goes ahead stores
+// the settings.
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!CloseAllDocuments()) {
+        event->ignore();
+        return;
+    }
+    SaveState();
+    event->accept();
+}
+
+bool CMainFrame::CloseAllDocuments() {
+    for (QMdiSubWindow* w : m_pMdi->subWindowList()) {
+        m_pMdi->setActiveSubWindow(w);
+        if (!w->close()) return false;
+    }
+    return true;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) OpenFile(url.toLocalFile());
+    event->acceptProposedAction();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// The main window: the document windows, the menus, the two toolbars, the
+// status bar, the current tool, the recent files and the settings' life.
+#include "view/frame_state.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class CActions;
+class CMyMDIChildWnd;
+class CSchemoDoc;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QAction;
+class QToolBar;
+class QProgressBar;
+struct CLoadedText;
+
+class CMainFrame final : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    void OnCommand(int nId);
+    // Opens a file as its extension says; false (after the message) when it fails.
+    bool OpenFile(const QString& path);
+    CMyMDIChildWnd* NewDocument(int nDocKind);
+    CMyMDIChildWnd* ActiveChild() const;
+    CToolState& Tools() { return m_tools; }
+    // The steps of a close that goes ahead: settings, window, bars, recent files.
+    void SaveState();
+    // What --zoom and --origin ask of the files opened from the command line.
+    void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateBars();
+    void RestoreWindow();
+    void OnToolChanged(int nTool);
+    void OnActiveChanged();
+    void UpdateTitle();
+    void UpdateCommands();
+    void FillRecent(QMenu* menu, QAction* anchor);
+    void AddRecent(const QString& path);
+    CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name);
+    CLoadedText ReadWithProgress(const QString& path);
+    bool Save(CMyMDIChildWnd* child);
+    bool SaveAs(CMyMDIChildWnd* child);
+    void ChooseNew();
+    void ChooseOpen();
+    void ShowNotYet(const QString& what);
+    bool CloseAllDocuments();
+
+    CActions* m_pActions;
+    QMdiArea* m_pMdi;
+    QToolBar* m_pToolBar;
+    QToolBar* m_pPrimitivesBar;
+    QProgressBar* m_pProgress;
+    int m_nMenuKind = 0;
+    CToolState m_tools;
+    CUntitledNames m_untitled;
+    QStringList m_recent;
+    int m_nOpenZoom = 0;
+    bool m_bOpenOrigin = false;
+    int m_nOpenX = 0, m_nOpenY = 0;
+    bool m_bClosing = false;
+};
+
+extern CMainFrame* g_pMainFrame;

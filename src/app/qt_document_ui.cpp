@@ -1,0 +1,23 @@
+#include "app/qt_document_ui.h"
+
+#include "app/message_box.h"
+#include "app/text_codec.h"
+
+#include <QApplication>
+
+void CQtDocumentUi::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+    ShowMessageBox(m_pParent, icon == ICON_ERROR ? QMessageBox::Critical : QMessageBox::Information,
+                   FromBytes(caption), FromBytes(text));
+}
+
+Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string& caption) {
+    switch (ShowMessageBox(m_pParent, QMessageBox::Question, FromBytes(caption), FromBytes(text),
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return ANSWER_YES;
+    case QMessageBox::No: return ANSWER_NO;
+    default: return ANSWER_CANCEL;
+    }
+}
+
+void CQtDocumentUi::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void CQtDocumentUi::EndWaitCursor() { QApplication::restoreOverrideCursor(); }

@@ -1,0 +1,92 @@
+#include "app/schemo_app.h"
+
+#include "app/file_types.h"
+#include "app/main_frame.h"
+#include "app/settings_store.h"
+#include "app/splash.h"
+#include "app/trace.h"
+#include "format/macro_cache.h"
+#include "format/macro_tree.h"
+#include "format/program_dir.h"
+#include "model/prototypes.h"
+#include "model/fontfaces.h"
+#include "qtlayer/qt_fontfaces.h"
+#include "view/command_line.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QSessionManager>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+const char* const kUsage =
+    "uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]\n";
+
+CCommandLine ParseOrExit(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    CCommandLine cl;
+    std::string error;
+    if (!ParseCommandLine(args, cl, error)) {
+        std::fprintf(stderr, "tavolin: %s\n%s", error.c_str(), kUsage);
+        std::exit(2);
+    }
+    return cl;
+}
+
+void LoadTranslations(QApplication& app) {
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::Italian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qt);
+}
+
+void SetProgramDir(const CCommandLine& cl) {
+    const QString dir = cl.programDir.empty() ? QCoreApplication::applicationDirPath()
+                                              : QDir(QString::fromStdString(cl.programDir)).absolutePath();
+    g_strProgramDir = QFile::encodeName(dir).toStdString();
+    FillMacroCache();
+}
+
+// A log-off closes as the main window's close does: the documents are asked
+// about first, and only then are the settings stored.
+void HandleLogOff(QApplication& app, CMainFrame& frame) {
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame](QSessionManager& m) {
+        if (m.allowsInteraction() && !frame.close()) {
+            m.cancel();
+            return;
+        }
+        frame.SaveState();
+    });
+}
+} // namespace
+
+int RunTavolin(int argc, char** argv) {
+    Q_INIT_RESOURCE(tavolin);
+    ResetPrototypes();
+    const CCommandLine cl = ParseOrExit(argc, argv);
+    QApplication::setOrganizationName("Zanibo Corporation");
+    QApplication::setApplicationName("Tavolin");
+    QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(":/icons/tavolin.svg"));
+    static CQtFontFaces faces;
+    SetFontFaceSource(&faces);
+    EnableTrace(cl.bTrace);
+    LoadTranslations(app);
+    SetProgramDir(cl);
+    SettingsStore::LoadConfiguration();
+    CMainFrame frame;
+    if (!cl.bNoSplash) CSplashWnd::ShowOver(&frame);
+    if (SettingsStore::RegisterFileTypesWanted()) RegisterFileTypes(QCoreApplication::applicationFilePath());
+    frame.SetOpenZoom(cl.nZoom, cl.bOrigin, cl.nOriginX, cl.nOriginY);
+    for (const std::string& f : cl.files) frame.OpenFile(QFile::decodeName(f.c_str()));
+    frame.SetOpenZoom(0, false, 0, 0);
+    frame.show();
+    HandleLogOff(app, frame);
+    QTimer::singleShot(0, &frame, [] { TraceLine("READY"); });
+    const int result = app.exec();
+    g_macroCache.Clear();
+    return result;
+}

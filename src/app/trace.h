@@ -1,0 +1,14 @@
+#pragma once
+// With --trace the program writes one line to standard error for what a user
+// hears and reads (beeps, message boxes), for each change of the current tool,
+// when the main window is ready and when a document window is first painted,
+// so that scripts can follow it.
+#include <QString>
+
+void EnableTrace(bool bOn);
+bool IsTraceEnabled();
+void TraceLine(const QString& line);
+// "MSG caption|text", line breaks written as \n.
+void TraceMessage(const QString& caption, const QString& text);
+// The system beep, traced as "BEEP".
+void Beep();
