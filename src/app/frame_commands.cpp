@@ -9,8 +9,38 @@
 #include "view/commands.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QToolBar>
+
+namespace {
+// One under the other (horizontally) or side by side (vertically).
+void Tile(QMdiArea* mdi, bool bHorizontal) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : mdi->subWindowList())
+        if (!w->isMinimized()) windows << w;
+    if (windows.isEmpty()) return;
+    const QRect area = mdi->viewport()->rect();
+    const int n = int(windows.size());
+    for (int i = 0; i < n; ++i) {
+        windows[i]->showNormal();
+        if (bHorizontal)
+            windows[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+        else
+            windows[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+    }
+}
+
+// The minimised windows in a row along the bottom.
+void ArrangeIcons(QMdiArea* mdi) {
+    int x = 0;
+    for (QMdiSubWindow* w : mdi->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        w->move(x, mdi->viewport()->height() - w->height());
+        x += w->width();
+    }
+}
+} // namespace
 
 void CMainFrame::OnCommand(int nId) {
     const int nTool = CommandTool(nId);
@@ -39,9 +69,9 @@ void CMainFrame::OnCommand(int nId) {
     case ID_CONFIG: CConfigDlg(this).exec(); break;
     case ID_APP_ABOUT: CAboutDlg(this).exec(); break;
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
-    case ID_WINDOW_TILE_HORZ:
-    case ID_WINDOW_TILE_VERT:
-    case ID_WINDOW_ARRANGE: m_pMdi->tileSubWindows(); break;
+    case ID_WINDOW_TILE_HORZ: Tile(m_pMdi, true); break;
+    case ID_WINDOW_TILE_VERT: Tile(m_pMdi, false); break;
+    case ID_WINDOW_ARRANGE: ArrangeIcons(m_pMdi); break;
     default: Beep(); break;
     }
     UpdateCommands();

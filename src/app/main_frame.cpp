@@ -100,7 +100,17 @@ void CMainFrame::OnActiveChanged() {
 void CMainFrame::UpdateTitle() {
     const CMyMDIChildWnd* child = ActiveChild();
     const std::string name = child ? child->Name().toUtf8().toStdString() : std::string();
-    setWindowTitle(QString::fromUtf8(FrameTitle(name, child && const_cast<CMyMDIChildWnd*>(child)->Document().IsModified()).c_str()));
+    const bool bModified = child && const_cast<CMyMDIChildWnd*>(child)->Document().IsModified();
+    m_title = QString::fromUtf8(FrameTitle(name, bModified).c_str());
+    setWindowTitle(m_title);
+}
+
+// A maximised document window adds its own name to the main window's title;
+// the title stays "Tavolin - name".
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && !m_title.isEmpty() && windowTitle() != m_title)
+        setWindowTitle(m_title);
+    QMainWindow::changeEvent(event);
 }
 
 // Enabling follows the active document; commands that later issues handle stay off.

@@ -40,6 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateBars();
@@ -71,7 +72,8 @@ private:
     int m_nOpenZoom = 0;
     bool m_bOpenOrigin = false;
     int m_nOpenX = 0, m_nOpenY = 0;
-    bool m_bClosing = false;
+    QString m_title; // the document windows may not change it
+
 };
 
 extern CMainFrame* g_pMainFrame;
