@@ -7,7 +7,7 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build build-asan run test test-fast clean fuzz fuzz-ci
+.PHONY: all setup build build-asan run test test-fast clean fuzz fuzz-ci install
 
 all: build
 
@@ -45,6 +45,11 @@ fuzz: setup
 
 fuzz-ci: setup
 	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) ./tests/fuzz/run.sh 60
+
+# PREFIX=/usr/local by default; DESTDIR is honoured for packaging.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -43,8 +43,16 @@ void LoadTranslations(QApplication& app) {
         app.installTranslator(qt);
 }
 
+// The folder beside the program (the build tree), or the installed share folder.
+QString DefaultProgramDir() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    const QString shared = QDir(beside + "/../share/tavolin").absolutePath();
+    if (!QDir(beside + "/libs").exists() && QDir(shared).exists()) return shared;
+    return beside;
+}
+
 void SetProgramDir(const CCommandLine& cl) {
-    const QString dir = cl.programDir.empty() ? QCoreApplication::applicationDirPath()
+    const QString dir = cl.programDir.empty() ? DefaultProgramDir()
                                               : QDir(QString::fromStdString(cl.programDir)).absolutePath();
     g_strProgramDir = QFile::encodeName(dir).toStdString();
     FillMacroCache();
