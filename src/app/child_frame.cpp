@@ -16,7 +16,11 @@ CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& p
     m_pDoc->AddObserver(this);
 }
 
-CMyMDIChildWnd::~CMyMDIChildWnd() { m_pDoc->RemoveObserver(this); }
+// The view watches the document: it goes first.
+CMyMDIChildWnd::~CMyMDIChildWnd() {
+    m_pDoc->RemoveObserver(this);
+    delete m_pView;
+}
 
 void CMyMDIChildWnd::SetPath(const QString& path) {
     m_path = path;

@@ -43,6 +43,8 @@ CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QStr
     connect(child, &QObject::destroyed, this, [this] { OnActiveChanged(); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
     child->showMaximized();
+    m_pMdi->setActiveSubWindow(child);
+    OnActiveChanged(); // also while the frame is hidden, before it is first shown
     return child;
 }
 

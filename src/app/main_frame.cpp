@@ -20,12 +20,15 @@
 
 CMainFrame* g_pMainFrame = nullptr;
 
+// The icons live in a static library: its resources are linked in by hand.
+static void InitResources() { Q_INIT_RESOURCE(tavolin); }
+
 namespace {
 const char* const kIdlePrompt = "Per informazioni, premere F1";
 }
 
 CMainFrame::CMainFrame()
-    : m_pActions(new CActions(this, [this](int nId) { OnCommand(nId); })), m_pMdi(new QMdiArea(this)) {
+    : m_pActions((InitResources(), new CActions(this, [this](int nId) { OnCommand(nId); }))), m_pMdi(new QMdiArea(this)) {
     g_pMainFrame = this;
     setWindowTitle("Tavolin");
     setWindowIcon(QIcon(":/icons/tavolin.svg"));
@@ -40,7 +43,12 @@ CMainFrame::CMainFrame()
     OnActiveChanged();
 }
 
-CMainFrame::~CMainFrame() { g_pMainFrame = nullptr; }
+// The document windows go while the frame is still whole.
+CMainFrame::~CMainFrame() {
+    for (QMdiSubWindow* w : m_pMdi->subWindowList()) w->disconnect(this);
+    delete m_pMdi;
+    g_pMainFrame = nullptr;
+}
 
 void CMainFrame::CreateBars() {
     m_pToolBar = addToolBar("Funzioni comuni");
@@ -137,7 +145,7 @@ void CMainFrame::UpdateCommands() {
 void CMainFrame::SaveState() {
     SettingsStore::SaveConfiguration();
     if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
-    SettingsStore::SaveWindowRect(normalGeometry().isValid() ? normalGeometry() : geometry());
+    SettingsStore::SaveWindowRect(QRect(pos(), size())); // as RestoreWindow places it
     SettingsStore::SaveBarState(saveState());
     SettingsStore::SaveRecentFiles(m_recent);
 }

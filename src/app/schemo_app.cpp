@@ -72,7 +72,6 @@ void HandleLogOff(QApplication& app, CMainFrame& frame) {
 } // namespace
 
 int RunTavolin(int argc, char** argv) {
-    Q_INIT_RESOURCE(tavolin);
     ResetPrototypes();
     const CCommandLine cl = ParseOrExit(argc, argv);
     QApplication::setOrganizationName("Zanibo Corporation");

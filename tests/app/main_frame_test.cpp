@@ -1,0 +1,106 @@
+// The main window with the offscreen platform: the title, the tool buttons
+// following the tool whoever changes it, the settings dialog's refusal, and a
+// close that is cancelled writing nothing.
+#include "app/child_frame.h"
+#include "app/config_dialog.h"
+#include "app/main_frame.h"
+#include "doc/settings.h"
+#include "view/commands.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
+    void cleanup() {
+        QSettings().clear();
+        g_settings = CSettings();
+    }
+
+    void titleNamesTheActiveDocumentAndItsChanges() {
+        CMainFrame frame;
+        QCOMPARE(frame.windowTitle(), QString("Tavolin"));
+        CMyMDIChildWnd* child = frame.NewDocument(DOC_DRAWING);
+        QVERIFY(child);
+        QCOMPARE(frame.windowTitle(), QString("Tavolin - Documento1"));
+        child->Document().SetModified(true);
+        QCOMPARE(frame.windowTitle(), QString("Tavolin - Documento1*"));
+        frame.NewDocument(DOC_MACRO);
+        QCOMPARE(frame.windowTitle(), QString("Tavolin - Macro1"));
+        QTimer::singleShot(0, [] { CloseMessageBox(); });
+        QVERIFY(!frame.NewDocument(DOC_LIBRARY)); // not yet: a message says so
+    }
+
+    void theCheckedToolFollowsEveryChange() {
+        CMainFrame frame;
+        auto checked = [&frame] {
+            for (QAction* a : frame.findChildren<QAction*>())
+                if (a->isChecked() && a->actionGroup()) return a->text();
+            return QString();
+        };
+        frame.OnCommand(ID_TOOL_LINE);
+        QCOMPARE(checked(), QString("&Linea"));
+        frame.Tools().Escape(); // as the view's Escape does
+        QCOMPARE(frame.Tools().Current(), int(TOOL_SELECT));
+        QCOMPARE(checked(), QString("&Selezione"));
+        frame.Tools().ChooseMacroFromTree();
+        QCOMPARE(checked(), QString("&Macro"));
+    }
+
+    void aRefusedOkFollowedByCancelChangesNothing() {
+        QWidget parent;
+        CConfigDlg dlg(&parent);
+        dlg.findChild<QCheckBox*>()->setChecked(false); // "Splitta le macro non standard"
+        dlg.findChild<QLineEdit*>()->setText("0");
+        QTimer::singleShot(0, [] { CloseMessageBox(); });
+        dlg.accept(); // refused with the range message: nothing taken, not even the split box
+        QCOMPARE(g_settings.bSplit, 1);
+        QVERIFY(dlg.result() != QDialog::Accepted);
+        dlg.reject();
+        QCOMPARE(g_settings.bSplit, 1);
+        QCOMPARE(g_settings.nMicronsPerUnit, 127);
+    }
+
+    void aCancelledCloseWritesNoSettings() {
+        CMainFrame frame;
+        frame.show();
+        CMyMDIChildWnd* child = frame.NewDocument(DOC_DRAWING);
+        child->Document().SetModified(true);
+        QTimer::singleShot(0, [] { CloseMessageBox(QMessageBox::Cancel); });
+        QVERIFY(!frame.close());
+        QVERIFY(QSettings().allKeys().isEmpty());
+        child->Document().SetModified(false);
+        QVERIFY(frame.close());
+        QCOMPARE(QSettings().value("Configurazione/bSplit").toInt(), 1);
+        QCOMPARE(QSettings().value("Window State/right").toInt(), 800);
+        QVERIFY(!QSettings().contains("Layers/Name0"));
+    }
+
+private:
+    static void CloseMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                if (QAbstractButton* b = box->button(button))
+                    b->click();
+                else
+                    box->reject();
+                return;
+            }
+        QTimer::singleShot(10, [button] { CloseMessageBox(button); });
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
