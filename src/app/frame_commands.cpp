@@ -9,6 +9,8 @@
 #include "view/commands.h"
 
 #include <QMdiArea>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QToolBar>
@@ -54,6 +56,7 @@ void CMainFrame::OnCommand(int nId) {
     case ID_FILE_OPEN: ChooseOpen(); break;
     case ID_FILE_SAVE: if (child) Save(child); break;
     case ID_FILE_SAVE_AS: if (child) SaveAs(child); break;
+    case ID_FILE_PRINT_SETUP: PrinterSetup(); break;
     case ID_APP_EXIT: close(); break;
     case ID_EDIT_UNDO:
         if (child && child->Document().Undo()) UpdateCommands();
@@ -75,4 +78,9 @@ void CMainFrame::OnCommand(int nId) {
     default: Beep(); break;
     }
     UpdateCommands();
+}
+
+void CMainFrame::PrinterSetup() {
+    if (!m_pPrinter) m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPageSetupDialog(m_pPrinter.get(), this).exec();
 }

@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>

@@ -17,6 +17,7 @@ class QMenu;
 class QAction;
 class QToolBar;
 class QProgressBar;
+class QPrinter;
 struct CLoadedText;
 
 class CMainFrame final : public QMainWindow {
@@ -73,6 +74,8 @@ private:
     bool m_bOpenOrigin = false;
     int m_nOpenX = 0, m_nOpenY = 0;
     QString m_title; // the document windows may not change it
+    std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
+    void PrinterSetup();
 
 };
 
