@@ -105,6 +105,14 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;
     out.clear();
+    // A whole drawing can be tens of megabytes: room for exactly the file, not
+    // the doubling a growing string would take. Pipes have no size and grow.
+    const long start = std::ftell(f);
+    if (start >= 0 && std::fseek(f, 0, SEEK_END) == 0) {
+        const long end = std::ftell(f);
+        if (end > start) out.reserve(std::size_t(end - start));
+        std::fseek(f, start, SEEK_SET);
+    }
     char buf[65536];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);

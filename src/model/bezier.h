@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // One cubic Bezier curve: from point 0 to point 3, pulled by points 1 and 2.
-class CBezier final : public CPrimitive {
+class CBezier final : public CPointPrimitive<4> {
 public:
     CBezier() = default;
     CBezier(const CPoint pts[4], bool bInMacro);

@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // The filled dot that marks an electrical junction, two units across.
-class CConnection final : public CPrimitive {
+class CConnection final : public CPointPrimitive<1> {
 public:
     CConnection() = default;
     CConnection(int x, int y, bool bInMacro);

@@ -2,7 +2,7 @@
 #include "model/filledshape.h"
 
 // The ellipse inscribed in the box of two opposite corners ("EV", "EP").
-class CEllipse final : public CFilledShape {
+class CEllipse final : public CPointPrimitive<2, CFilledShape> {
 public:
     CEllipse() = default;
     CEllipse(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype

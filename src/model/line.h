@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // A straight segment between two points: wires and outlines.
-class CLine final : public CPrimitive {
+class CLine final : public CPointPrimitive<2> {
 public:
     CLine() = default;
     CLine(int x1, int y1, int x2, int y2, bool bInMacro);
@@ -17,3 +17,6 @@ public:
     unsigned GetCapabilities() const override { return 0xA9; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 };
+
+// Wires are most of a drawing; a million of them must stay near 100 MB.
+static_assert(sizeof(CLine) <= 112, "a line has grown");

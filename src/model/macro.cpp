@@ -83,15 +83,18 @@ void CMacro::PlaceComponents() {
     }
 }
 
+// A pick on a macro asks only its own region, the box of its components, so
+// each component's region is let go once it has been measured.
 void CMacro::UpdateRegion(CSurface& dc) {
     m_rgn.Clear();
-    CRegion all;
+    CRect box;
     for (auto& c : m_components) {
         c->UpdateRegion(dc);
-        all.Union(*c->GetRegion());
+        CRegion& rgn = *c->GetRegion();
+        box = BoxUnion(box, rgn.GetRgnBox());
+        rgn.Release();
     }
-    const CRect box = all.GetRgnBox();
-    if (!all.IsEmpty() && !box.IsEmpty()) m_rgn.SetRect({box.left, box.top}, {box.right, box.bottom});
+    if (!box.IsEmpty()) m_rgn.SetRect({box.left, box.top}, {box.right, box.bottom});
 }
 
 int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF, COLORREF crSelected,

@@ -4,7 +4,7 @@
 // A placed symbol: a library component's primitives, owned and kept in drawing
 // coordinates, placed at an origin with quarter turns (m_nOrientation) and an
 // optional mirror (m_bMirrored). Written as one "MC" line or as its components.
-class CMacro final : public CPrimitive {
+class CMacro final : public CPointPrimitive<1> {
 public:
     CMacro() = default;
     CMacro(int x, int y); // a macro group made from a selection

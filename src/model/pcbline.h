@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // A copper track: a straight segment of a given thickness ("PL").
-class CPCBLine final : public CPrimitive {
+class CPCBLine final : public CPointPrimitive<2> {
 public:
     CPCBLine() = default;
     CPCBLine(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype

@@ -4,7 +4,7 @@
 enum PadStyle { PAD_ROUND = 0, PAD_SQUARE = 1, PAD_ROUNDED = 2 };
 
 // A pad with a drill hole: round, square or square with rounded corners ("PA").
-class CPCBPad final : public CPrimitive {
+class CPCBPad final : public CPointPrimitive<1> {
 public:
     CPCBPad() = default;
     CPCBPad(int x, int y, bool bInMacro); // starts from the prototype

@@ -4,7 +4,7 @@
 constexpr int MAX_VERTICES = 10;
 
 // A closed polygon of up to ten vertices ("PV", "PP").
-class CPoly final : public CFilledShape {
+class CPoly final : public CPointPrimitive<MAX_VERTICES, CFilledShape> {
 public:
     CPoly() = default;
     // For the mouse tool: ten slots, the first three given, the fill from the prototype.

@@ -2,7 +2,7 @@
 #include "model/filledshape.h"
 
 // An axis-parallel rectangle given by two opposite corners ("RV", "RP").
-class CRectangle final : public CFilledShape {
+class CRectangle final : public CPointPrimitive<2, CFilledShape> {
 public:
     CRectangle() = default;
     CRectangle(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype

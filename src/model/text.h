@@ -12,7 +12,7 @@ enum TextStyle : std::uint32_t {
 
 // One line of text at an anchor (the upper-left corner before rotation), in a
 // named font with its own height, width, angle and style.
-class CExtendedText final : public CPrimitive {
+class CExtendedText final : public CPointPrimitive<1> {
 public:
     CExtendedText() = default;
     CExtendedText(int x, int y, const std::string& text); // starts from the prototype

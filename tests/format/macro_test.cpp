@@ -1,6 +1,7 @@
 // Macro instances: resolving names, placing, transforms, writing.
 #include "../test_util.h"
 #include "format/resolve.h"
+#include "format/stdlib.h"
 #include "format/writer.h"
 #include "model/macro.h"
 #include "model/recording_surface.h"
@@ -172,6 +173,40 @@ TEST_F(Macro, RegionIsTheBoxOfItsComponents) {
     empty.UpdateRegion(dc);
     EXPECT_TRUE(empty.GetRegion()->IsEmpty());
     EXPECT_EQ(empty.HitTest(5, 5, dc), 0);
+}
+
+// A macro keeps no region per component: its own box, the box of what its
+// components' regions would be, answers every pick, at any zoom.
+TEST_F(Macro, PickUsesTheBoxOfTheComponentRegionsWhichAreNotKept) {
+    CRecordingSurface dc;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(5, 5);
+    dc.SetViewportExt(3, 3);
+    for (const auto& [key, index] : StandardLibrary().firstByKey) {
+        for (int turn = 0; turn < 8; ++turn) {
+            auto m = Read("MC 300 400 " + std::to_string(turn % 4) + " " +
+                          std::to_string(turn / 4) + " " + key);
+            ASSERT_TRUE(m) << key;
+            CRect want;
+            for (const auto& c : AsMacro(m).m_components) {
+                auto copy = c->Clone();
+                copy->UpdateRegion(dc);
+                want = BoxUnion(want, copy->GetRegion()->GetRgnBox());
+            }
+            m->UpdateRegion(dc);
+            EXPECT_EQ(m->GetRegion()->GetRgnBox(), want) << key << " turn " << turn;
+            for (const auto& c : AsMacro(m).m_components)
+                EXPECT_TRUE(c->GetRegion()->IsEmpty()) << key;
+            const CPoint origin = dc.LPtoDP(CPoint{300, 400});
+            const CPoint centre = dc.LPtoDP(
+                CPoint{(want.left + want.right) / 2, (want.top + want.bottom) / 2});
+            const bool bNearOrigin =
+                std::abs(centre.x - origin.x) < 5 && std::abs(centre.y - origin.y) < 5;
+            EXPECT_EQ(m->HitTest(centre.x, centre.y, dc), bNearOrigin ? 0 : HIT_INSIDE) << key;
+            const CPoint outside = dc.LPtoDP(CPoint{want.right + 20, want.top});
+            EXPECT_EQ(m->HitTest(outside.x, outside.y, dc), HIT_MISS) << key;
+        }
+    }
 }
 
 // Found by the fuzzer: components that place the next one twice, level after
