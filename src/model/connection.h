@@ -16,6 +16,9 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x21; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 };
+
+static_assert(CConnection::CAPABILITIES == 0x21);

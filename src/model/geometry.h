@@ -36,6 +36,9 @@ struct CRect {
     }
 };
 
+// The drawing sheet: SHEET_SIZE x SHEET_SIZE logical units from (0, 0).
+constexpr int SHEET_SIZE = 2500;
+
 // The box of both; an empty box adds nothing.
 inline CRect BoxUnion(const CRect& a, const CRect& b) {
     if (b.IsEmpty()) return a;

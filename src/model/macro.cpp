@@ -1,10 +1,10 @@
 #include "model/macro.h"
 
 #include "model/layers.h"
+#include "model/property_table.h"
 #include "model/textline.h"
 
 #include <algorithm>
-#include <cstring>
 
 CMacro::CMacro(int x, int y) { m_points[0] = {x, y}; }
 
@@ -146,16 +146,24 @@ bool CMacro::GetTextLine(std::string& out, bool bExpand) const {
     return true;
 }
 
+namespace {
+// Its name is its "Text", read and set by name but not offered for editing.
+constexpr CPropertyRow<CMacro> kRows[] = {
+    Unlisted(TextProperty("Text", &CMacro::m_strName)),
+};
+constexpr CPropertyTable<CMacro> kProperties(kRows);
+} // namespace
+
+bool CMacro::GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const {
+    return kProperties.Describe(nIndex, name, choices);
+}
+
 bool CMacro::GetProperty(const char* name, std::string& value) const {
-    if (std::strcmp(name, "Text") != 0) return false;
-    value = m_strName;
-    return true;
+    return kProperties.Get(*this, name, value);
 }
 
 bool CMacro::SetProperty(const char* name, const char* value) {
-    if (std::strcmp(name, "Text") != 0) return false;
-    m_strName = value;
-    return true;
+    return kProperties.Set(*this, name, value);
 }
 
 std::size_t CountPrimitives(const CMacro& macro) {

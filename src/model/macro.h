@@ -34,9 +34,12 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x39; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MACRO | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     int GetDrawPriority() const override { return 4; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name,
+                                std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
     int SetLayer(int) override { return 0; } // a macro stays on layer 0
@@ -54,3 +57,5 @@ std::size_t CountPrimitives(const CMacro& macro);
 
 // Whether a macro name names a standard-library component ("~" and a key).
 inline bool IsStandardMacroName(const std::string& name) { return !name.empty() && name[0] == '~'; }
+
+static_assert(CMacro::CAPABILITIES == 0x39);

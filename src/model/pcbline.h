@@ -21,10 +21,13 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 2; }
-    unsigned GetCapabilities() const override { return 0xA9; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR | CAP_LINE;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
     bool GetPropertyDescription(int nIndex, std::string& name,
                                 std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
 };
+
+static_assert(CPCBLine::CAPABILITIES == 0xA9);

@@ -27,7 +27,8 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x29; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     int GetDrawPriority() const override { return 5; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
     bool GetPropertyDescription(int nIndex, std::string& name,
@@ -37,5 +38,6 @@ public:
 
 private:
     void CopyPadFields(const CPCBPad& other);
-    bool SetPropertyValue(const char* name, const char* value);
 };
+
+static_assert(CPCBPad::CAPABILITIES == 0x29);

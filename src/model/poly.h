@@ -23,7 +23,8 @@ public:
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     void SetPoint(int i, int x, int y, bool bFinal = false) override;
     int GetPointCount() const override;
-    unsigned GetCapabilities() const override { return 0x21; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
 protected:
@@ -32,3 +33,5 @@ protected:
 private:
     void DrawRubberBand(CSurface& dc);
 };
+
+static_assert(CPoly::CAPABILITIES == 0x21);

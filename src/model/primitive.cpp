@@ -20,7 +20,7 @@ void CPrimitive::Move(int dx, int dy) {
 
 // A clockwise quarter turn on the screen (y grows downward) unless counter-clockwise.
 void CPrimitive::Rotate(int cx, int cy, bool bCounterClockwise) {
-    if (!(GetCapabilities() & 0x03)) return;
+    if (!(GetCapabilities() & CAP_ROTATE_ANY)) return;
     CPoint* pts = GetPointSlots().pPoints;
     const int n = UsedPointCount();
     for (int i = 0; i < n; ++i) {
@@ -34,7 +34,7 @@ void CPrimitive::Rotate(int cx, int cy, bool bCounterClockwise) {
 }
 
 void CPrimitive::Mirror(int x0) {
-    if (!(GetCapabilities() & 0x60)) return;
+    if (!(GetCapabilities() & CAP_MIRROR_ANY)) return;
     CPoint* pts = GetPointSlots().pPoints;
     const int n = UsedPointCount();
     for (int i = 0; i < n; ++i)
@@ -67,7 +67,7 @@ bool CPrimitive::CopyFrom(const CPrimitive* other) {
 int CPrimitive::HitTest(int x, int y, CSurface& dc) {
     if (m_bInMacro) return HIT_MISS;
     const CPoint lp = dc.DPtoLP(CPoint{x, y});
-    const CSize reach = dc.LogicalReach(5);
+    const CSize reach = dc.LogicalReach(PICK_POINT_PIXELS);
     const CPoint* pts = GetPointSlots().pPoints;
     const int n = UsedPointCount();
     for (int i = 0; i < n; ++i) {
@@ -75,7 +75,8 @@ int CPrimitive::HitTest(int x, int y, CSurface& dc) {
             std::llabs(std::int64_t(lp.y) - pts[i].y) > reach.cy)
             continue;
         const CPoint p = dc.LPtoDP(pts[i]);
-        if (std::llabs(std::int64_t(x) - p.x) < 5 && std::llabs(std::int64_t(y) - p.y) < 5)
+        if (std::llabs(std::int64_t(x) - p.x) < PICK_POINT_PIXELS &&
+            std::llabs(std::int64_t(y) - p.y) < PICK_POINT_PIXELS)
             return i;
     }
     if (!m_rgn.IsEmpty() && m_rgn.PtInRegion(lp.x, lp.y)) return HIT_INSIDE;

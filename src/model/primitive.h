@@ -10,15 +10,25 @@
 
 enum PrimitiveCaps : unsigned {
     CAP_ROTATE = 0x01,
+    CAP_ROTATE_ALT = 0x02, // tested with CAP_ROTATE; no class sets it
     CAP_TEXT = 0x04,
     CAP_ZOOM_REGION = 0x08,
     CAP_MACRO = 0x10,
     CAP_MIRROR = 0x20,
+    CAP_MIRROR_ALT = 0x40, // tested with CAP_MIRROR; no class sets it
     CAP_LINE = 0x80,
     CAP_TEXT_EDIT = 0x100,
 };
+// Rotate and Mirror act when a class has either bit of their pair.
+constexpr unsigned CAP_ROTATE_ANY = CAP_ROTATE | CAP_ROTATE_ALT;
+constexpr unsigned CAP_MIRROR_ANY = CAP_MIRROR | CAP_MIRROR_ALT;
 
 enum HitResult { HIT_INSIDE = -1, HIT_MISS = -2 };
+
+// A click picks a point within this many device pixels on each axis, and a
+// thin figure through a band about this many pixels across.
+constexpr int PICK_POINT_PIXELS = 5;
+constexpr int PICK_BAND_PIXELS = 10;
 
 constexpr int LAYER_COUNT = 16;
 

@@ -18,9 +18,12 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 2; }
-    unsigned GetCapabilities() const override { return 0x29; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
 protected:
     CFilledShape& Prototype() const override { return GetPrototype(); }
 };
+
+static_assert(CRectangle::CAPABILITIES == 0x29);

@@ -43,7 +43,9 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x12D; }
+    static constexpr unsigned CAPABILITIES =
+        CAP_ROTATE | CAP_TEXT | CAP_ZOOM_REGION | CAP_MIRROR | CAP_TEXT_EDIT;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
     bool GetPropertyDescription(int nIndex, std::string& name,
                                 std::string& choices) const override;
@@ -51,7 +53,8 @@ public:
     bool SetProperty(const char* name, const char* value) override;
 
 private:
-    bool SetPropertyValue(const std::string& name, const char* value);
     CSize MeasureText(CSurface& dc) const;
     void DrawText(CSurface& dc, COLORREF color, int nZoomPercent);
 };
+
+static_assert(CExtendedText::CAPABILITIES == 0x12D);
