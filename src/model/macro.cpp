@@ -97,13 +97,21 @@ void CMacro::UpdateRegion(CSurface& dc) {
     if (!box.IsEmpty()) m_rgn.SetRect({box.left, box.top}, {box.right, box.bottom});
 }
 
-int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF, COLORREF crSelected,
+int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
                  int nZoomPercent, int nLayerFilter, bool bMonochrome) {
+    static const CLayerTable s_startLayers;
+    return DrawInLayers(dc, s_startLayers, bXor, crBack, crColor, crSelected, nZoomPercent,
+                        nLayerFilter, bMonochrome);
+}
+
+int CMacro::DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COLORREF crBack,
+                         COLORREF, COLORREF crSelected, int nZoomPercent, int nLayerFilter,
+                         bool bMonochrome) {
     if (IsUnset(m_points[0])) return -1;
     for (int L = 0; L < NUM_LAYERS; ++L) {
-        if (!g_layers.IsShown(L, dc.IsPrinting())) continue;
+        if (!layers.IsShown(L, dc.IsPrinting())) continue;
         if (CLayerTable::IsValid(nLayerFilter) && nLayerFilter != L) continue;
-        DrawLayer(dc, L, bXor, crBack, crSelected, nZoomPercent, bMonochrome);
+        DrawLayer(dc, layers, L, bXor, crBack, crSelected, nZoomPercent, bMonochrome);
     }
     return 0;
 }
@@ -111,15 +119,15 @@ int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF, COLORREF cr
 // Every component in the colour of its own layer, pass by pass. Nested macros
 // are drawn once per layer and show only that layer's components; they stay
 // black when this one is drawn black.
-void CMacro::DrawLayer(CSurface& dc, int L, bool bXor, COLORREF crBack, COLORREF crSelected,
-                       int nZoomPercent, bool bMonochrome) {
-    const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : g_layers.GetColor(L);
+void CMacro::DrawLayer(CSurface& dc, const CLayerTable& layers, int L, bool bXor,
+                       COLORREF crBack, COLORREF crSelected, int nZoomPercent, bool bMonochrome) {
+    const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : layers.GetColor(L);
     for (int pass = 0; pass <= 6; ++pass) {
         for (auto& c : m_components) {
             const bool bMacro = (c->GetCapabilities() & CAP_MACRO) != 0;
             if ((!bMacro && c->GetLayer() != L) || c->GetDrawPriority() != pass) continue;
-            c->Draw(dc, bXor, crBack, colour, crSelected, nZoomPercent, bMacro ? L : -1,
-                    bMonochrome);
+            c->DrawInLayers(dc, layers, bXor, crBack, colour, crSelected, nZoomPercent,
+                            bMacro ? L : -1, bMonochrome);
         }
     }
 }

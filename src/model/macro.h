@@ -31,8 +31,14 @@ public:
     void SaveState() override;
     void RestoreState() override;
     void UpdateRegion(CSurface& dc) override;
+    // Without a layer table: every layer shown, each in its start-up colour.
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
+    // The layers `layers` shows (or only nLayerFilter when it is 0..15), each
+    // component in its layer's colour there; crColor is not used.
+    int DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COLORREF crBack,
+                     COLORREF crColor, COLORREF crSelected, int nZoomPercent, int nLayerFilter,
+                     bool bMonochrome) override;
     int GetPointCount() const override { return 1; }
     static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MACRO | CAP_MIRROR;
     unsigned GetCapabilities() const override { return CAPABILITIES; }
@@ -45,8 +51,8 @@ public:
     int SetLayer(int) override { return 0; } // a macro stays on layer 0
 
 private:
-    void DrawLayer(CSurface& dc, int nLayer, bool bXor, COLORREF crBack, COLORREF crSelected,
-                   int nZoomPercent, bool bMonochrome);
+    void DrawLayer(CSurface& dc, const CLayerTable& layers, int nLayer, bool bXor,
+                   COLORREF crBack, COLORREF crSelected, int nZoomPercent, bool bMonochrome);
 };
 
 // Bit L is set when some component, nested ones included, lies on layer L (0..15).

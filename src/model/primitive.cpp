@@ -121,6 +121,12 @@ bool CPrimitive::SetProperty(const char*, const char*) { return false; }
 
 int CPrimitive::Draw(CSurface&, bool, COLORREF, COLORREF, COLORREF, int, int, bool) { return 0; }
 
+int CPrimitive::DrawInLayers(CSurface& dc, const CLayerTable&, bool bXor, COLORREF crBack,
+                             COLORREF crColor, COLORREF crSelected, int nZoomPercent,
+                             int nLayerFilter, bool bMonochrome) {
+    return Draw(dc, bXor, crBack, crColor, crSelected, nZoomPercent, nLayerFilter, bMonochrome);
+}
+
 bool CPrimitive::GetTextLine(std::string&, bool) const { return false; }
 
 int CPrimitive::SetLayer(int nLayer) {

@@ -32,6 +32,8 @@ constexpr int PICK_BAND_PIXELS = 10;
 
 constexpr int LAYER_COUNT = 16;
 
+struct CLayerTable;
+
 // Where a class keeps its points and their saved copies, nSlots of each.
 struct CPointSlots {
     CPoint* pPoints;
@@ -78,6 +80,11 @@ public:
     virtual bool SetProperty(const char* name, const char* value);
     virtual int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor,
                      COLORREF crSelected, int nZoomPercent, int nLayerFilter, bool bMonochrome);
+    // Drawing within a layer table: a macro takes from it the layers shown and
+    // its components' colours; every other class draws as Draw does.
+    virtual int DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COLORREF crBack,
+                             COLORREF crColor, COLORREF crSelected, int nZoomPercent,
+                             int nLayerFilter, bool bMonochrome);
     virtual int GetPointCount() const { return 0; }
     virtual unsigned GetCapabilities() const { return 0; }
     virtual bool GetTextLine(std::string& out, bool bExpand) const;

@@ -3,6 +3,8 @@
 #include "format/resolve.h"
 #include "format/stdlib.h"
 #include "format/writer.h"
+#include "model/layers.h"
+#include "model/line.h"
 #include "model/macro.h"
 #include "model/recording_surface.h"
 #include "program_dir_fixture.h"
@@ -237,4 +239,35 @@ TEST_F(Macro, SplitComponentsOnTheUnsetPointAreLeftOut) {
     ASSERT_EQ(list.size(), 1u);
     const std::string once = FormatPrimitiveLines(list, true);
     EXPECT_EQ(once, "SA 5 5\r\n");
+}
+
+// A macro draws in the layer table it is given: the layers that table shows,
+// each component in its colour there, nested macros included, rubber band too.
+TEST(MacroDraw, TakesLayersAndColoursFromTheTableItIsGiven) {
+    CMacro inner(0, 0);
+    inner.m_components.push_back(std::make_unique<CLine>(0, 0, 5, 0, false));
+    inner.m_components.back()->SetLayer(2);
+    CMacro outer(0, 0);
+    outer.m_components.push_back(std::make_unique<CLine>(0, 10, 5, 10, false));
+    outer.m_components.push_back(std::make_unique<CLine>(0, 20, 5, 20, false));
+    outer.m_components.back()->SetLayer(1);
+    outer.m_components.push_back(inner.Clone());
+    CLayerTable layers;
+    layers.m_crLayerColor[0] = RGB(1, 2, 3);
+    layers.m_crLayerColor[2] = RGB(4, 5, 6);
+    layers.m_bLayerShow[1] = 0;
+    CRecordingSurface dc;
+    EXPECT_EQ(outer.DrawInLayers(dc, layers, false, 0xFFFFFF, 0x999999, 0xFF, 100, -1, false), 0);
+    ASSERT_EQ(dc.m_calls.size(), 4u);
+    EXPECT_EQ(dc.m_calls[0], "line 0,10 5,10 rop=13 pen=030201/0 brush=none");
+    EXPECT_EQ(dc.m_calls[2], "line 0,0 5,0 rop=13 pen=060504/0 brush=none");
+    dc.m_calls.clear();
+    outer.DrawInLayers(dc, layers, true, 0xFFFFFF, 0x999999, 0xFF, 100, 2, false);
+    ASSERT_EQ(dc.m_calls.size(), 2u);
+    EXPECT_EQ(dc.m_calls[0], "line 0,0 5,0 rop=10 pen=060504/0 brush=none");
+    // Without a table: every layer shown, in its start-up colour.
+    dc.m_calls.clear();
+    outer.Draw(dc, false, 0xFFFFFF, 0x999999, 0xFF, 100, -1, false);
+    ASSERT_EQ(dc.m_calls.size(), 6u);
+    EXPECT_EQ(dc.m_calls[2], "line 0,20 5,20 rop=13 pen=c00000/0 brush=none");
 }
