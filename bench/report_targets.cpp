@@ -75,7 +75,7 @@ void PrintTargets(std::FILE* out, const CFigures& f, const std::vector<std::size
         {"read 100,000 / floor parse", ratio("read", "floor_parse", 100000), 2, "×"},
         {"read 1,000,000: time", ms("read", 1000000), 1500, " ms"},
         {"read 1,000,000: peak heap",
-         [&f](Clock) { return Counter(f, "read", 1000000, "peak_heap_MB"); }, 400, " MB"},
+         [&f](Clock) { return Counter(f, "read", 1000000, "peak_heap_MB"); }, 330, " MB"},
         {"render 100,000 / floor paint", ratio("render", "floor_paint", 100000), 2, "×"},
         {"render 100,000: time", ms("render", 100000), 50, " ms"},
         {"hit test 100,000", ms("hit_test", 100000), 2, " ms"},
