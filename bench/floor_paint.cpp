@@ -1,7 +1,7 @@
 #include "floor.h"
 
 #include "fixtures.h"
-#include "model/layers.h"
+#include "doc/settings.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -58,7 +58,7 @@ int RunRender(const std::vector<std::string>& args) {
     {
         CQtSurface dc(image);
         doc.UpdateRegions(dc);
-        CRect box{0, 0, 2500, 2500}; // the whole sheet when nothing is on a shown layer
+        CRect box{0, 0, SHEET_SIZE, SHEET_SIZE}; // the whole sheet when nothing is on a shown layer
         doc.GetExtent(box);
         dc.SetMapMode(MM_ISOTROPIC);
         dc.SetWindowOrg(box.left - 5, box.top - 5);

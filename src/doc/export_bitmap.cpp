@@ -30,7 +30,7 @@ CBitmapGeometry ComputeBitmapGeometry(const CExportOptions& o, std::int64_t w, s
         g.nWidth = w * o.nZoom / 100;
         g.nHeight = h * o.nZoom / 100;
     } else {
-        g.nViewport = std::int64_t(o.nDPI) * k * 2500 / 25600;
+        g.nViewport = std::int64_t(o.nDPI) * k * SHEET_SIZE / 25600;
         g.nWidth = w * o.nDPI * k / 25600;
         g.nHeight = h * o.nDPI * k / 25600;
         g.nPixelsPerMetre = std::int32_t(100 * o.nDPI * 0.39370078740157477);

@@ -3,7 +3,7 @@
 
 void SetExportMapping(CSurface& dc, std::int64_t v) {
     dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
+    dc.SetWindowExt(SHEET_SIZE, SHEET_SIZE);
     dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
 }
 
@@ -32,7 +32,7 @@ void DrawExportPicture(const CLayerBuckets& buckets, CSurface& dc, const CRect& 
     SetPictureMapping(dc, ext, v, y0);
     const CPen oldPen = dc.SelectPen(SolidPen(0));
     const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
-    dc.Rectangle(-1, -1, 2500, 2500);
+    dc.Rectangle(-1, -1, SHEET_SIZE, SHEET_SIZE);
     dc.SelectPen(oldPen);
     dc.SelectBrush(oldBrush);
     CLayerWalk walk;

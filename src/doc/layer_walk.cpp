@@ -58,8 +58,8 @@ void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& wa
                 const COLORREF c = (bPrinting || walk.bMonochrome)
                                        ? 0
                                        : walk.pLayers->GetColor(p->GetLayer());
-                p->Draw(dc, false, RGB(255, 255, 255), c, walk.crSelected, walk.nZoomPercent,
-                        bMacro ? L : -1, walk.bMonochrome);
+                p->DrawInLayers(dc, *walk.pLayers, false, RGB(255, 255, 255), c, walk.crSelected,
+                                walk.nZoomPercent, bMacro ? L : -1, walk.bMonochrome);
             }
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The one walk that paints a primitive list: layer 0 to 15, pass 0 to 6 within
 // a layer, list order within a pass. Screen, printing and export all use it.
-#include "model/layers.h"
+#include "doc/settings.h"
 #include "model/primitive.h"
 
 #include <vector>

@@ -7,7 +7,7 @@ void FindHits(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layer
     hits.clear();
     const CPoint at = dc.DPtoLP(device);
     static thread_local std::vector<CPrimitive*> near;
-    index.Query(CRect{at.x, at.y, at.x, at.y}, UnitsPerPixel(dc), PICK_REACH_PIXELS, near);
+    index.Query(CRect{at.x, at.y, at.x, at.y}, UnitsPerPixel(dc), PICK_BAND_PIXELS, near);
     const std::uint32_t key = RegionKeyOf(dc);
     for (CPrimitive* p : near) {
         if (!layers.IsShown(p->GetLayer(), false)) continue;

@@ -7,9 +7,6 @@
 
 #include <vector>
 
-// Half the width, in device pixels, of the band a line can be picked in.
-constexpr int PICK_REACH_PIXELS = 10;
-
 struct CHit {
     CPrimitive* p;
     int nResult; // a point index, or HIT_INSIDE

@@ -1,4 +1,5 @@
 #include "doc/settings.h"
 
 CSettings g_settings;
+CLayerTable g_layers;
 bool g_bWarnNonStandard = true;

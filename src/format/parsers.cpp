@@ -14,9 +14,9 @@
 namespace {
 // Reads n points in order; each coordinate is stored as soon as it is read, so a
 // line that stops half-way leaves an x without its y.
-bool ScanPoints(CFieldScanner& sc, CPrimitive& p, int n) {
+bool ScanPoints(CFieldScanner& sc, CPoint* points, int n) {
     for (int i = 0; i < n; ++i)
-        if (!sc.Int(p.m_points[i].x) || !sc.Int(p.m_points[i].y)) return false;
+        if (!sc.Int(points[i].x) || !sc.Int(points[i].y)) return false;
     return true;
 }
 
@@ -35,7 +35,7 @@ template <class T> std::unique_ptr<CPrimitive> Accept(std::unique_ptr<T> p) {
 template <class T> std::unique_ptr<CPrimitive> ParsePoints(std::string_view line, int n) {
     auto p = std::make_unique<T>();
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, *p, n)) ScanLayer(sc, *p);
+    if (ScanPoints(sc, p->m_points, n)) ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 
@@ -47,7 +47,7 @@ std::unique_ptr<CPrimitive> ParseFilled(std::string_view line, const char* outli
     auto p = std::make_unique<T>();
     p->m_bFilled = k == filled ? 1 : 0;
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, *p, 2)) ScanLayer(sc, *p);
+    if (ScanPoints(sc, p->m_points, 2)) ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 } // namespace
@@ -94,7 +94,7 @@ std::unique_ptr<CPrimitive> ParsePCBLineCommand(std::string_view line) {
     if (KeywordOf(line) != "PL") return nullptr;
     auto p = std::make_unique<CPCBLine>();
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, *p, 2) && sc.Int(p->m_nThickness)) ScanLayer(sc, *p);
+    if (ScanPoints(sc, p->m_points, 2) && sc.Int(p->m_nThickness)) ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 
@@ -102,7 +102,7 @@ std::unique_ptr<CPrimitive> ParsePCBPadCommand(std::string_view line) {
     if (KeywordOf(line) != "PA") return nullptr;
     auto p = std::make_unique<CPCBPad>();
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, *p, 1) && sc.Int(p->m_nSizeX) && sc.Int(p->m_nSizeY) &&
+    if (ScanPoints(sc, p->m_points, 1) && sc.Int(p->m_nSizeX) && sc.Int(p->m_nSizeY) &&
         sc.Int(p->m_nHole) && sc.Int(p->m_nPadStyle))
         ScanLayer(sc, *p);
     return Accept(std::move(p));
@@ -118,15 +118,15 @@ std::unique_ptr<CPrimitive> ParseTextCommand(std::string_view line) {
     int words = 2;
     std::string face;
     if (k == "TE") {
-        ScanPoints(sc, *p, 1);
+        ScanPoints(sc, p->m_points, 1);
         p->m_nHeight = 5;
         p->m_nWidth = 3;
         face = "*";
     } else {
         words = k == "TY" ? 8 : 7;
         int layer = 0;
-        const bool ok = ScanPoints(sc, *p, 1) && sc.Int(p->m_nHeight) && sc.Int(p->m_nWidth) &&
-                        sc.Int(p->m_nAngle) && sc.UInt(p->m_nStyle) &&
+        const bool ok = ScanPoints(sc, p->m_points, 1) && sc.Int(p->m_nHeight) &&
+                        sc.Int(p->m_nWidth) && sc.Int(p->m_nAngle) && sc.UInt(p->m_nStyle) &&
                         (k == "TX" || sc.Int(layer));
         p->SetLayerUnchecked(layer);
         if (ok) sc.Word(face);

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 using Parser = std::unique_ptr<CPrimitive> (*)(std::string_view);
@@ -107,6 +108,14 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) return false;
     out.clear();
+    // A whole drawing can be tens of megabytes: room for exactly the file, not
+    // the doubling a growing string would take. Pipes and folders have no
+    // size to trust and grow (a folder then fails to read).
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const auto size = std::filesystem::file_size(path, ec);
+        if (!ec && size < (std::uintmax_t(1) << 32)) out.reserve(std::size_t(size));
+    }
     char buf[65536];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);

@@ -25,7 +25,7 @@ void CBezier::UpdateRegion(CSurface& dc) {
         const CPoint s{ClampToInt32(std::int64_t(a * p[0].x + b * p[1].x + c * p[2].x + d * p[3].x)),
                        ClampToInt32(std::int64_t(a * p[0].y + b * p[1].y + c * p[2].y + d * p[3].y))};
         CRegion band;
-        MakeLineRegion(dc, band, prev.x, prev.y, s.x, s.y, 10);
+        MakeLineRegion(dc, band, prev.x, prev.y, s.x, s.y, PICK_BAND_PIXELS);
         m_rgn.Union(band);
         prev = s;
     }

@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // One cubic Bezier curve: from point 0 to point 3, pulled by points 1 and 2.
-class CBezier final : public CPrimitive {
+class CBezier final : public CPointPrimitive<4> {
 public:
     CBezier() = default;
     CBezier(const CPoint pts[4], bool bInMacro);
@@ -16,6 +16,9 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 4; }
-    unsigned GetCapabilities() const override { return 0x29; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 };
+
+static_assert(CBezier::CAPABILITIES == 0x29);

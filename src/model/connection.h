@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // The filled dot that marks an electrical junction, two units across.
-class CConnection final : public CPrimitive {
+class CConnection final : public CPointPrimitive<1> {
 public:
     CConnection() = default;
     CConnection(int x, int y, bool bInMacro);
@@ -17,6 +17,9 @@ public:
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     CRect GetBounds() const override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x21; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 };
+
+static_assert(CConnection::CAPABILITIES == 0x21);

@@ -25,7 +25,7 @@ std::unique_ptr<CPrimitive> CEllipse::Clone() const {
 
 void CEllipse::UpdateRegion(CSurface& dc) {
     const CPoint a = m_points[0], b = m_points[1];
-    if (std::llabs(std::int64_t(a.x) - b.x) < 10 || std::llabs(std::int64_t(a.y) - b.y) < 10)
+    if (IsThinShape(std::llabs(std::int64_t(a.x) - b.x), std::llabs(std::int64_t(a.y) - b.y)))
         m_rgn.SetRect(a, b);
     else if (m_bFilled)
         m_rgn.SetEllipse(a, b);
@@ -49,9 +49,9 @@ void CEllipse::MakeOutlineRegion(CSurface& dc) {
         const CPoint r{ClampToInt32(cx + dx), ClampToInt32(cy + y)};
         if (y != -b) {
             CRegion band;
-            MakeLineRegion(dc, band, prevL.x, prevL.y, l.x, l.y, 10);
+            MakeLineRegion(dc, band, prevL.x, prevL.y, l.x, l.y, PICK_BAND_PIXELS);
             m_rgn.Union(band);
-            MakeLineRegion(dc, band, prevR.x, prevR.y, r.x, r.y, 10);
+            MakeLineRegion(dc, band, prevR.x, prevR.y, r.x, r.y, PICK_BAND_PIXELS);
             m_rgn.Union(band);
         }
         prevL = l;

@@ -2,7 +2,7 @@
 #include "model/filledshape.h"
 
 // The ellipse inscribed in the box of two opposite corners ("EV", "EP").
-class CEllipse final : public CFilledShape {
+class CEllipse final : public CPointPrimitive<2, CFilledShape> {
 public:
     CEllipse() = default;
     CEllipse(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype
@@ -18,7 +18,8 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 2; }
-    unsigned GetCapabilities() const override { return 0x29; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
 protected:
@@ -27,3 +28,5 @@ protected:
 private:
     void MakeOutlineRegion(CSurface& dc);
 };
+
+static_assert(CEllipse::CAPABILITIES == 0x29);

@@ -1,29 +1,25 @@
 #include "model/filledshape.h"
 
-#include <cstring>
+#include "model/property_table.h"
+
+namespace {
+constexpr CPropertyRow<CFilledShape> kRows[] = {
+    YesNoProperty("Filled", &CFilledShape::m_bFilled),
+};
+constexpr CPropertyTable<CFilledShape> kProperties(kRows);
+} // namespace
 
 bool CFilledShape::GetPropertyDescription(int nIndex, std::string& name,
                                           std::string& choices) const {
-    if (nIndex != 0) return false;
-    name = "Filled";
-    choices = "(Si No)";
-    return true;
+    return kProperties.Describe(nIndex, name, choices);
 }
 
 bool CFilledShape::GetProperty(const char* name, std::string& value) const {
-    if (std::strcmp(name, "Filled") != 0) return false;
-    value = m_bFilled == 1 ? "Si" : "No";
-    return true;
+    return kProperties.Get(*this, name, value);
 }
 
 bool CFilledShape::SetProperty(const char* name, const char* value) {
-    if (std::strcmp(name, "Filled") != 0) return false;
-    if (std::strcmp(value, "Si") == 0)
-        m_bFilled = 1;
-    else if (std::strcmp(value, "No") == 0)
-        m_bFilled = 0;
-    else
-        return false;
+    if (!kProperties.Set(*this, name, value)) return false;
     Prototype().Assign(*this);
     return true;
 }

@@ -1,6 +1,12 @@
 #pragma once
 #include "model/primitive.h"
 
+// An ellipse or a polygon less than 10 units wide or high is picked anywhere
+// in its box.
+inline bool IsThinShape(std::int64_t width, std::int64_t height) {
+    return width < 10 || height < 10;
+}
+
 // What rectangles, ellipses and polygons share: the "Filled" flag, shown as a
 // property, and a class prototype that takes every shape whose flag is set.
 class CFilledShape : public CPrimitive {

@@ -36,6 +36,17 @@ struct CRect {
     }
 };
 
+// The drawing sheet: SHEET_SIZE x SHEET_SIZE logical units from (0, 0).
+constexpr int SHEET_SIZE = 2500;
+
+// The box of both; an empty box adds nothing.
+inline CRect BoxUnion(const CRect& a, const CRect& b) {
+    if (b.IsEmpty()) return a;
+    if (a.IsEmpty()) return b;
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 // The unset point: both coordinates -1. A point with one coordinate -1 is ordinary.
 constexpr CPoint POINT_UNSET{-1, -1};
 inline bool IsUnset(const CPoint& p) { return p.x == -1 && p.y == -1; }

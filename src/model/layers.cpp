@@ -1,7 +1,5 @@
 #include "model/layers.h"
 
-CLayerTable g_layers;
-
 void CLayerTable::SetDefaults() {
     static const char* const names[4] = {"Schema", "PCB lato rame", "PCB lato componenti",
                                          "Serigrafie"};

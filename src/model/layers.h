@@ -20,6 +20,3 @@ struct CLayerTable {
     int m_bLayerShow[NUM_LAYERS];
     int m_bLayerPrint[NUM_LAYERS];
 };
-
-// The program's layer table, read by drawing and export.
-extern CLayerTable g_layers;

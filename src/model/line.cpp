@@ -15,7 +15,8 @@ std::unique_ptr<CPrimitive> CLine::Clone() const {
 }
 
 void CLine::UpdateRegion(CSurface& dc) {
-    MakeLineRegion(dc, m_rgn, m_points[0].x, m_points[0].y, m_points[1].x, m_points[1].y, 10);
+    MakeLineRegion(dc, m_rgn, m_points[0].x, m_points[0].y, m_points[1].x, m_points[1].y,
+                   PICK_BAND_PIXELS);
 }
 
 int CLine::Draw(CSurface& dc, bool bXor, COLORREF, COLORREF crColor, COLORREF crSelected,

@@ -2,7 +2,7 @@
 #include "model/primitive.h"
 
 // A straight segment between two points: wires and outlines.
-class CLine final : public CPrimitive {
+class CLine final : public CPointPrimitive<2> {
 public:
     CLine() = default;
     CLine(int x1, int y1, int x2, int y2, bool bInMacro);
@@ -14,6 +14,12 @@ public:
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     int GetPointCount() const override { return 2; }
-    unsigned GetCapabilities() const override { return 0xA9; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR | CAP_LINE;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 };
+
+// Wires are most of a drawing; a million of them must stay near 100 MB.
+static_assert(sizeof(CLine) <= 112, "a line has grown");
+
+static_assert(CLine::CAPABILITIES == 0xA9);

@@ -1,10 +1,10 @@
 #include "model/macro.h"
 
 #include "model/layers.h"
+#include "model/property_table.h"
 #include "model/textline.h"
 
 #include <algorithm>
-#include <cstring>
 
 CMacro::CMacro(int x, int y) { m_points[0] = {x, y}; }
 
@@ -83,24 +83,35 @@ void CMacro::PlaceComponents() {
     }
 }
 
+// A pick on a macro asks only its own region, the box of its components, so
+// each component's region is let go once it has been measured.
 void CMacro::UpdateRegion(CSurface& dc) {
     m_rgn.Clear();
-    CRegion all;
+    CRect box;
     for (auto& c : m_components) {
         c->UpdateRegion(dc);
-        all.Union(*c->GetRegion());
+        CRegion& rgn = *c->GetRegion();
+        box = BoxUnion(box, rgn.GetRgnBox());
+        rgn.Release();
     }
-    const CRect box = all.GetRgnBox();
-    if (!all.IsEmpty() && !box.IsEmpty()) m_rgn.SetRect({box.left, box.top}, {box.right, box.bottom});
+    if (!box.IsEmpty()) m_rgn.SetRect({box.left, box.top}, {box.right, box.bottom});
 }
 
-int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF, COLORREF crSelected,
+int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,
                  int nZoomPercent, int nLayerFilter, bool bMonochrome) {
+    static const CLayerTable s_startLayers;
+    return DrawInLayers(dc, s_startLayers, bXor, crBack, crColor, crSelected, nZoomPercent,
+                        nLayerFilter, bMonochrome);
+}
+
+int CMacro::DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COLORREF crBack,
+                         COLORREF, COLORREF crSelected, int nZoomPercent, int nLayerFilter,
+                         bool bMonochrome) {
     if (IsUnset(m_points[0])) return -1;
     for (int L = 0; L < NUM_LAYERS; ++L) {
-        if (!g_layers.IsShown(L, dc.IsPrinting())) continue;
+        if (!layers.IsShown(L, dc.IsPrinting())) continue;
         if (CLayerTable::IsValid(nLayerFilter) && nLayerFilter != L) continue;
-        DrawLayer(dc, L, bXor, crBack, crSelected, nZoomPercent, bMonochrome);
+        DrawLayer(dc, layers, L, bXor, crBack, crSelected, nZoomPercent, bMonochrome);
     }
     return 0;
 }
@@ -108,15 +119,15 @@ int CMacro::Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF, COLORREF cr
 // Every component in the colour of its own layer, pass by pass. Nested macros
 // are drawn once per layer and show only that layer's components; they stay
 // black when this one is drawn black.
-void CMacro::DrawLayer(CSurface& dc, int L, bool bXor, COLORREF crBack, COLORREF crSelected,
-                       int nZoomPercent, bool bMonochrome) {
-    const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : g_layers.GetColor(L);
+void CMacro::DrawLayer(CSurface& dc, const CLayerTable& layers, int L, bool bXor,
+                       COLORREF crBack, COLORREF crSelected, int nZoomPercent, bool bMonochrome) {
+    const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : layers.GetColor(L);
     for (int pass = 0; pass <= 6; ++pass) {
         for (auto& c : m_components) {
             const bool bMacro = (c->GetCapabilities() & CAP_MACRO) != 0;
             if ((!bMacro && c->GetLayer() != L) || c->GetDrawPriority() != pass) continue;
-            c->Draw(dc, bXor, crBack, colour, crSelected, nZoomPercent, bMacro ? L : -1,
-                    bMonochrome);
+            c->DrawInLayers(dc, layers, bXor, crBack, colour, crSelected, nZoomPercent,
+                            bMacro ? L : -1, bMonochrome);
         }
     }
 }
@@ -143,16 +154,24 @@ bool CMacro::GetTextLine(std::string& out, bool bExpand) const {
     return true;
 }
 
+namespace {
+// Its name is its "Text", read and set by name but not offered for editing.
+constexpr CPropertyRow<CMacro> kRows[] = {
+    Unlisted(TextProperty("Text", &CMacro::m_strName)),
+};
+constexpr CPropertyTable<CMacro> kProperties(kRows);
+} // namespace
+
+bool CMacro::GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const {
+    return kProperties.Describe(nIndex, name, choices);
+}
+
 bool CMacro::GetProperty(const char* name, std::string& value) const {
-    if (std::strcmp(name, "Text") != 0) return false;
-    value = m_strName;
-    return true;
+    return kProperties.Get(*this, name, value);
 }
 
 bool CMacro::SetProperty(const char* name, const char* value) {
-    if (std::strcmp(name, "Text") != 0) return false;
-    m_strName = value;
-    return true;
+    return kProperties.Set(*this, name, value);
 }
 
 std::size_t CountPrimitives(const CMacro& macro) {

@@ -1,10 +1,11 @@
 #include "model/pcbline.h"
 
+#include "model/property_table.h"
+#include "model/prototypes.h"
 #include "model/textline.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 CPCBLine::CPCBLine(int x1, int y1, int x2, int y2, bool bInMacro) {
     CopyFrom(&GetPrototype());
@@ -16,7 +17,7 @@ CPCBLine::CPCBLine(int x1, int y1, int x2, int y2, bool bInMacro) {
 
 CPCBLine& CPCBLine::GetPrototype() {
     static CPCBLine s_prototype;
-    static const bool s_bStarted = (s_prototype.m_nThickness = 4, true);
+    static const bool s_bStarted = (StartPrototype(s_prototype), true);
     (void)s_bStarted;
     return s_prototype;
 }
@@ -33,7 +34,7 @@ bool CPCBLine::IsComplete() const { return CPrimitive::IsComplete() && m_nThickn
 // At least 10 pixels wide, so that a thin track can still be picked.
 void CPCBLine::UpdateRegion(CSurface& dc) {
     const CSize d = dc.LPtoDP(CSize{m_nThickness, m_nThickness});
-    const long long w = std::max({std::llabs(d.cx), std::llabs(d.cy), 10LL});
+    const long long w = std::max<long long>({std::llabs(d.cx), std::llabs(d.cy), PICK_BAND_PIXELS});
     MakeLineRegion(dc, m_rgn, m_points[0].x, m_points[0].y, m_points[1].x, m_points[1].y,
                    ClampToInt32(w));
 }
@@ -58,26 +59,25 @@ bool CPCBLine::GetTextLine(std::string& out, bool) const {
     return true;
 }
 
-bool CPCBLine::GetPropertyDescription(int nIndex, std::string& name,
-                                      std::string& choices) const {
-    if (nIndex != 0) return false;
-    name = "Thickness";
-    choices = "#INT 1 100";
-    return true;
+namespace {
+constexpr CPropertyRow<CPCBLine> kRows[] = {
+    IntProperty("Thickness", &CPCBLine::m_nThickness, 1, 100),
+};
+constexpr CPropertyTable<CPCBLine> kProperties(kRows);
+} // namespace
+
+bool CPCBLine::GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const {
+    return kProperties.Describe(nIndex, name, choices);
 }
 
 bool CPCBLine::GetProperty(const char* name, std::string& value) const {
-    if (std::strcmp(name, "Thickness") != 0) return false;
-    value = std::to_string(m_nThickness);
-    return true;
+    return kProperties.Get(*this, name, value);
 }
 
 bool CPCBLine::SetProperty(const char* name, const char* value) {
-    const int v = ParseDecimal(value);
-    if (std::strcmp(name, "Thickness") != 0 || v < 1 || v > 100) return false;
-    m_nThickness = v;
+    if (!kProperties.Set(*this, name, value)) return false;
     GetPrototype().CopyFrom(this);
-    GetPrototype().m_nThickness = v;
+    GetPrototype().m_nThickness = m_nThickness;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "model/pcbpad.h"
 
+#include "model/property_table.h"
+#include "model/prototypes.h"
 #include "model/textline.h"
 
 #include <cstdlib>
@@ -7,8 +9,17 @@
 #include <utility>
 
 namespace {
-const char* const kSizeNames[3] = {"SizeX", "SizeY", "IntDiam"};
-const char* const kStyleWords[3] = {"Round", "Square", "SquareRounded"};
+// A hole as wide as the pad would make the pad incomplete, and it would
+// silently vanish from the saved file.
+bool HoleFitsPad(const CPCBPad& p) { return p.m_nHole < p.m_nSizeX && p.m_nHole < p.m_nSizeY; }
+
+constexpr CPropertyRow<CPCBPad> kRows[] = {
+    IntProperty("SizeX", &CPCBPad::m_nSizeX, 2, 100, HoleFitsPad),
+    IntProperty("SizeY", &CPCBPad::m_nSizeY, 2, 100, HoleFitsPad),
+    IntProperty("IntDiam", &CPCBPad::m_nHole, 2, 100, HoleFitsPad),
+    WordProperty("Style", &CPCBPad::m_nPadStyle, "Round Square SquareRounded"),
+};
+constexpr CPropertyTable<CPCBPad> kProperties(kRows);
 } // namespace
 
 CPCBPad::CPCBPad(int x, int y, bool bInMacro) {
@@ -20,8 +31,7 @@ CPCBPad::CPCBPad(int x, int y, bool bInMacro) {
 
 CPCBPad& CPCBPad::GetPrototype() {
     static CPCBPad s_prototype;
-    static const bool s_bStarted = (s_prototype.m_nSizeX = s_prototype.m_nSizeY = 18,
-                                    s_prototype.m_nHole = 4, true);
+    static const bool s_bStarted = (StartPrototype(s_prototype), true);
     (void)s_bStarted;
     return s_prototype;
 }
@@ -90,57 +100,18 @@ bool CPCBPad::GetTextLine(std::string& out, bool) const {
 }
 
 bool CPCBPad::GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const {
-    if (nIndex < 0 || nIndex > 3) return false;
-    if (nIndex < 3) {
-        name = kSizeNames[nIndex];
-        choices = "#INT 2 100";
-    } else {
-        name = "Style";
-        choices = "(Round Square SquareRounded)";
-    }
-    return true;
+    return kProperties.Describe(nIndex, name, choices);
 }
 
 bool CPCBPad::GetProperty(const char* name, std::string& value) const {
-    const int* fields[3] = {&m_nSizeX, &m_nSizeY, &m_nHole};
-    for (int i = 0; i < 3; ++i)
-        if (std::strcmp(name, kSizeNames[i]) == 0) {
-            value = std::to_string(*fields[i]);
-            return true;
-        }
-    if (std::strcmp(name, "Style") != 0) return false;
-    value = kStyleWords[m_nPadStyle == 0 ? 0 : m_nPadStyle == 1 ? 1 : 2];
-    return true;
+    return kProperties.Get(*this, name, value);
 }
 
 bool CPCBPad::SetProperty(const char* name, const char* value) {
-    if (!SetPropertyValue(name, value)) return false;
+    if (!kProperties.Set(*this, name, value)) return false;
     GetPrototype().CopyFrom(this);
     GetPrototype().CopyPadFields(*this);
     return true;
-}
-
-bool CPCBPad::SetPropertyValue(const char* name, const char* value) {
-    int* fields[3] = {&m_nSizeX, &m_nSizeY, &m_nHole};
-    const int v = ParseDecimal(value);
-    for (int i = 0; i < 3; ++i) {
-        if (std::strcmp(name, kSizeNames[i]) != 0) continue;
-        if (v < 2 || v > 100) return false;
-        // A hole as wide as the pad would make the pad incomplete, and it would
-        // silently vanish from the saved file.
-        const int old = *fields[i];
-        *fields[i] = v;
-        if (m_nHole < m_nSizeX && m_nHole < m_nSizeY) return true;
-        *fields[i] = old;
-        return false;
-    }
-    if (std::strcmp(name, "Style") != 0) return false;
-    for (int i = 0; i < 3; ++i)
-        if (std::strcmp(value, kStyleWords[i]) == 0) {
-            m_nPadStyle = i;
-            return true;
-        }
-    return false;
 }
 
 CRect CPCBPad::GetBounds() const {

@@ -4,7 +4,7 @@
 enum PadStyle { PAD_ROUND = 0, PAD_SQUARE = 1, PAD_ROUNDED = 2 };
 
 // A pad with a drill hole: round, square or square with rounded corners ("PA").
-class CPCBPad final : public CPrimitive {
+class CPCBPad final : public CPointPrimitive<1> {
 public:
     CPCBPad() = default;
     CPCBPad(int x, int y, bool bInMacro); // starts from the prototype
@@ -28,7 +28,8 @@ public:
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     CRect GetBounds() const override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x29; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     int GetDrawPriority() const override { return 5; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
     bool GetPropertyDescription(int nIndex, std::string& name,
@@ -38,5 +39,6 @@ public:
 
 private:
     void CopyPadFields(const CPCBPad& other);
-    bool SetPropertyValue(const char* name, const char* value);
 };
+
+static_assert(CPCBPad::CAPABILITIES == 0x29);

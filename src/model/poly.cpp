@@ -42,14 +42,14 @@ void CPoly::SetPoint(int i, int x, int y, bool bFinal) {
 
 void CPoly::UpdateRegion(CSurface& dc) {
     const int n = GetPointCount();
-    std::int64_t minX = 2500, minY = 2500, maxX = -2500, maxY = -2500;
+    std::int64_t minX = SHEET_SIZE, minY = SHEET_SIZE, maxX = -SHEET_SIZE, maxY = -SHEET_SIZE;
     for (int i = 0; i < n; ++i) {
         minX = std::min<std::int64_t>(minX, m_points[i].x);
         maxX = std::max<std::int64_t>(maxX, m_points[i].x);
         minY = std::min<std::int64_t>(minY, m_points[i].y);
         maxY = std::max<std::int64_t>(maxY, m_points[i].y);
     }
-    if (maxX - minX < 10 || maxY - minY < 10) {
+    if (IsThinShape(maxX - minX, maxY - minY)) {
         m_rgn.SetRect({ClampToInt32(minX), ClampToInt32(minY)},
                       {ClampToInt32(maxX), ClampToInt32(maxY)});
     } else if (m_bFilled) {
@@ -60,7 +60,7 @@ void CPoly::UpdateRegion(CSurface& dc) {
             const CPoint& a = m_points[(i + n - 1) % n];
             const CPoint& b = m_points[i];
             CRegion band;
-            MakeLineRegion(dc, band, a.x, a.y, b.x, b.y, 10);
+            MakeLineRegion(dc, band, a.x, a.y, b.x, b.y, PICK_BAND_PIXELS);
             m_rgn.Union(band);
         }
     }

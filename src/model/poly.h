@@ -4,7 +4,7 @@
 constexpr int MAX_VERTICES = 10;
 
 // A closed polygon of up to ten vertices ("PV", "PP").
-class CPoly final : public CFilledShape {
+class CPoly final : public CPointPrimitive<MAX_VERTICES, CFilledShape> {
 public:
     CPoly() = default;
     // For the mouse tool: ten slots, the first three given, the fill from the prototype.
@@ -23,7 +23,8 @@ public:
              int nZoomPercent, int nLayerFilter, bool bMonochrome) override;
     void SetPoint(int i, int x, int y, bool bFinal = false) override;
     int GetPointCount() const override;
-    unsigned GetCapabilities() const override { return 0x21; }
+    static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_MIRROR;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
 protected:
@@ -32,3 +33,5 @@ protected:
 private:
     void DrawRubberBand(CSurface& dc);
 };
+
+static_assert(CPoly::CAPABILITIES == 0x21);

@@ -5,34 +5,40 @@
 #include <cstdio>
 #include <cstdlib>
 
-CPrimitive::CPrimitive() {
-    for (int i = 0; i < MAX_POINTS; ++i) m_points[i] = m_savedPoints[i] = POINT_UNSET;
+int CPrimitive::UsedPointCount() const {
+    return std::clamp(GetPointCount(), 0, GetPointSlots().nSlots);
 }
 
 void CPrimitive::Move(int dx, int dy) {
-    for (int i = 0; i < std::min(GetPointCount(), MAX_POINTS); ++i) {
-        m_points[i].x = ClampToInt32(std::int64_t(m_points[i].x) + dx);
-        m_points[i].y = ClampToInt32(std::int64_t(m_points[i].y) + dy);
+    CPoint* pts = GetPointSlots().pPoints;
+    const int n = UsedPointCount();
+    for (int i = 0; i < n; ++i) {
+        pts[i].x = ClampToInt32(std::int64_t(pts[i].x) + dx);
+        pts[i].y = ClampToInt32(std::int64_t(pts[i].y) + dy);
     }
 }
 
 // A clockwise quarter turn on the screen (y grows downward) unless counter-clockwise.
 void CPrimitive::Rotate(int cx, int cy, bool bCounterClockwise) {
-    if (!(GetCapabilities() & 0x03)) return;
-    for (int i = 0; i < std::min(GetPointCount(), MAX_POINTS); ++i) {
-        const std::int64_t x = m_points[i].x, y = m_points[i].y;
+    if (!(GetCapabilities() & CAP_ROTATE_ANY)) return;
+    CPoint* pts = GetPointSlots().pPoints;
+    const int n = UsedPointCount();
+    for (int i = 0; i < n; ++i) {
+        const std::int64_t x = pts[i].x, y = pts[i].y;
         if (bCounterClockwise) {
-            m_points[i] = {ClampToInt32(cx + (y - cy)), ClampToInt32(cy - (x - cx))};
+            pts[i] = {ClampToInt32(cx + (y - cy)), ClampToInt32(cy - (x - cx))};
         } else {
-            m_points[i] = {ClampToInt32(cx + (cy - y)), ClampToInt32(cy + (x - cx))};
+            pts[i] = {ClampToInt32(cx + (cy - y)), ClampToInt32(cy + (x - cx))};
         }
     }
 }
 
 void CPrimitive::Mirror(int x0) {
-    if (!(GetCapabilities() & 0x60)) return;
-    for (int i = 0; i < std::min(GetPointCount(), MAX_POINTS); ++i)
-        m_points[i].x = ClampToInt32(2 * std::int64_t(x0) - m_points[i].x);
+    if (!(GetCapabilities() & CAP_MIRROR_ANY)) return;
+    CPoint* pts = GetPointSlots().pPoints;
+    const int n = UsedPointCount();
+    for (int i = 0; i < n; ++i)
+        pts[i].x = ClampToInt32(2 * std::int64_t(x0) - pts[i].x);
 }
 
 void CPrimitive::UpdateRegion(CSurface&) {}
@@ -59,14 +65,20 @@ void GrowRect(CRect& a, const CRect& b) {
 }
 
 CRect CPrimitive::GetBounds() const {
-    const int n = std::min(GetPointCount(), MAX_POINTS);
+    const int n = UsedPointCount();
     if (n == 0) return CRect{0, 0, -1, -1};
-    return PointsBox(m_points, n, 0);
+    return PointsBox(GetPointSlots().pPoints, n, 0);
 }
 
+// Between classes only the slots both have are copied; the others are unset,
+// as slots a class never uses always were. The region and its key stay.
 bool CPrimitive::CopyFrom(const CPrimitive* other) {
-    std::copy(std::begin(other->m_points), std::end(other->m_points), m_points);
-    std::copy(std::begin(other->m_savedPoints), std::end(other->m_savedPoints), m_savedPoints);
+    const CPointSlots to = GetPointSlots();
+    const CConstPointSlots from = other->GetPointSlots();
+    for (int i = 0; i < to.nSlots; ++i) {
+        to.pPoints[i] = i < from.nSlots ? from.pPoints[i] : POINT_UNSET;
+        to.pSaved[i] = i < from.nSlots ? from.pSaved[i] : POINT_UNSET;
+    }
     m_bSelected = other->m_bSelected;
     m_nOrientation = other->m_nOrientation;
     m_bMirrored = other->m_bMirrored;
@@ -82,13 +94,16 @@ bool CPrimitive::CopyFrom(const CPrimitive* other) {
 int CPrimitive::HitTest(int x, int y, CSurface& dc) {
     if (m_bInMacro) return HIT_MISS;
     const CPoint lp = dc.DPtoLP(CPoint{x, y});
-    const CSize reach = dc.LogicalReach(5);
-    for (int i = 0; i < std::min(GetPointCount(), MAX_POINTS); ++i) {
-        if (std::llabs(std::int64_t(lp.x) - m_points[i].x) > reach.cx ||
-            std::llabs(std::int64_t(lp.y) - m_points[i].y) > reach.cy)
+    const CSize reach = dc.LogicalReach(PICK_POINT_PIXELS);
+    const CPoint* pts = GetPointSlots().pPoints;
+    const int n = UsedPointCount();
+    for (int i = 0; i < n; ++i) {
+        if (std::llabs(std::int64_t(lp.x) - pts[i].x) > reach.cx ||
+            std::llabs(std::int64_t(lp.y) - pts[i].y) > reach.cy)
             continue;
-        const CPoint p = dc.LPtoDP(m_points[i]);
-        if (std::llabs(std::int64_t(x) - p.x) < 5 && std::llabs(std::int64_t(y) - p.y) < 5)
+        const CPoint p = dc.LPtoDP(pts[i]);
+        if (std::llabs(std::int64_t(x) - p.x) < PICK_POINT_PIXELS &&
+            std::llabs(std::int64_t(y) - p.y) < PICK_POINT_PIXELS)
             return i;
     }
     if (!m_rgn.IsEmpty() && m_rgn.PtInRegion(lp.x, lp.y)) return HIT_INSIDE;
@@ -96,31 +111,35 @@ int CPrimitive::HitTest(int x, int y, CSurface& dc) {
 }
 
 bool CPrimitive::IsComplete() const {
-    for (int i = 0; i < std::min(GetPointCount(), MAX_POINTS); ++i)
-        if (IsUnset(m_points[i])) return false;
+    const CPoint* pts = GetPointSlots().pPoints;
+    const int n = UsedPointCount();
+    for (int i = 0; i < n; ++i)
+        if (IsUnset(pts[i])) return false;
     return true;
 }
 
 void CPrimitive::SaveState() {
-    std::copy(std::begin(m_points), std::end(m_points), m_savedPoints);
+    const CPointSlots s = GetPointSlots();
+    std::copy(s.pPoints, s.pPoints + s.nSlots, s.pSaved);
     m_nSavedOrientation = m_nOrientation;
     m_bSavedMirrored = m_bMirrored;
 }
 
 void CPrimitive::RestoreState() {
-    std::copy(std::begin(m_savedPoints), std::end(m_savedPoints), m_points);
+    const CPointSlots s = GetPointSlots();
+    std::copy(s.pSaved, s.pSaved + s.nSlots, s.pPoints);
     m_nOrientation = m_nSavedOrientation;
     m_bMirrored = m_bSavedMirrored;
 }
 
 CPoint CPrimitive::GetPoint(int i) const {
-    if (i < 0 || i >= std::min(GetPointCount(), MAX_POINTS)) return POINT_UNSET;
-    return m_points[i];
+    if (i < 0 || i >= UsedPointCount()) return POINT_UNSET;
+    return GetPointSlots().pPoints[i];
 }
 
 void CPrimitive::SetPoint(int i, int x, int y, bool) {
-    if (i < 0 || i >= std::min(GetPointCount(), MAX_POINTS)) return;
-    m_points[i] = {x, y};
+    if (i < 0 || i >= UsedPointCount()) return;
+    GetPointSlots().pPoints[i] = {x, y};
 }
 
 bool CPrimitive::GetPropertyDescription(int, std::string&, std::string&) const { return false; }
@@ -128,6 +147,12 @@ bool CPrimitive::GetProperty(const char*, std::string&) const { return false; }
 bool CPrimitive::SetProperty(const char*, const char*) { return false; }
 
 int CPrimitive::Draw(CSurface&, bool, COLORREF, COLORREF, COLORREF, int, int, bool) { return 0; }
+
+int CPrimitive::DrawInLayers(CSurface& dc, const CLayerTable&, bool bXor, COLORREF crBack,
+                             COLORREF crColor, COLORREF crSelected, int nZoomPercent,
+                             int nLayerFilter, bool bMonochrome) {
+    return Draw(dc, bXor, crBack, crColor, crSelected, nZoomPercent, nLayerFilter, bMonochrome);
+}
 
 bool CPrimitive::GetTextLine(std::string&, bool) const { return false; }
 

@@ -10,22 +10,45 @@
 
 enum PrimitiveCaps : unsigned {
     CAP_ROTATE = 0x01,
+    CAP_ROTATE_ALT = 0x02, // tested with CAP_ROTATE; no class sets it
     CAP_TEXT = 0x04,
     CAP_ZOOM_REGION = 0x08,
     CAP_MACRO = 0x10,
     CAP_MIRROR = 0x20,
+    CAP_MIRROR_ALT = 0x40, // tested with CAP_MIRROR; no class sets it
     CAP_LINE = 0x80,
     CAP_TEXT_EDIT = 0x100,
 };
+// Rotate and Mirror act when a class has either bit of their pair.
+constexpr unsigned CAP_ROTATE_ANY = CAP_ROTATE | CAP_ROTATE_ALT;
+constexpr unsigned CAP_MIRROR_ANY = CAP_MIRROR | CAP_MIRROR_ALT;
 
 enum HitResult { HIT_INSIDE = -1, HIT_MISS = -2 };
 
-constexpr int MAX_POINTS = 11;
+// A click picks a point within this many device pixels on each axis, and a
+// thin figure through a band about this many pixels across.
+constexpr int PICK_POINT_PIXELS = 5;
+constexpr int PICK_BAND_PIXELS = 10;
+
 constexpr int LAYER_COUNT = 16;
+
+struct CLayerTable;
+
+// Where a class keeps its points and their saved copies, nSlots of each.
+struct CPointSlots {
+    CPoint* pPoints;
+    CPoint* pSaved;
+    int nSlots;
+};
+struct CConstPointSlots {
+    const CPoint* pPoints;
+    const CPoint* pSaved;
+    int nSlots;
+};
 
 class CPrimitive {
 public:
-    CPrimitive();
+    CPrimitive() = default;
     virtual ~CPrimitive() = default;
     CPrimitive(const CPrimitive&) = delete;
     CPrimitive& operator=(const CPrimitive&) = delete;
@@ -57,6 +80,11 @@ public:
     virtual bool SetProperty(const char* name, const char* value);
     virtual int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor,
                      COLORREF crSelected, int nZoomPercent, int nLayerFilter, bool bMonochrome);
+    // Drawing within a layer table: a macro takes from it the layers shown and
+    // its components' colours; every other class draws as Draw does.
+    virtual int DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COLORREF crBack,
+                             COLORREF crColor, COLORREF crSelected, int nZoomPercent,
+                             int nLayerFilter, bool bMonochrome);
     virtual int GetPointCount() const { return 0; }
     virtual unsigned GetCapabilities() const { return 0; }
     virtual bool GetTextLine(std::string& out, bool bExpand) const;
@@ -73,26 +101,43 @@ public:
     // The reader stores the layer exactly as read, with no range check.
     void SetLayerUnchecked(int nLayer) { m_nLayer = nLayer; }
 
-    CPoint m_points[MAX_POINTS];
-    bool m_bSelected = false;
-    int m_nOrientation = 0;
+    // The points live in the concrete class (CPointPrimitive below), as many as
+    // it can use; the small fields are packed after the region.
     CRegion m_rgn;
-    int m_bMirrored = 0;
+    std::uint32_t m_nRegionKey = 0; // the mapping m_rgn was built for; 0 = none
     int m_nLayer = 0;
-    bool m_bInMacro = false;
-    // The mapping the region was built for (see the document's region keys); 0 for none.
-    std::uint32_t m_nRegionKey = 0;
-    CPoint m_savedPoints[MAX_POINTS];
+    int m_nOrientation = 0;
+    int m_bMirrored = 0;
     int m_nSavedOrientation = 0;
     int m_bSavedMirrored = 0;
+    bool m_bSelected = false;
+    bool m_bInMacro = false;
 
 protected:
+    virtual CPointSlots GetPointSlots() = 0;
+    virtual CConstPointSlots GetPointSlots() const = 0;
+    // The points the shared operations act on: GetPointCount, within the slots.
+    int UsedPointCount() const;
+
     // Colour of a figure: the selection colour unless drawn as a rubber band.
     COLORREF PenColor(bool bXor, COLORREF crColor, COLORREF crSelected) const {
         return (m_bSelected && !bXor) ? crSelected : crColor;
     }
     // " %d\r\n" with the layer when it is not 0, else "\r\n".
     std::string LayerEnding() const;
+};
+
+// A primitive holding N points and their N saved copies, all unset at first.
+// A class with a shared base of its own (the filled shapes) passes it as TBase.
+template <int N, class TBase = CPrimitive> class CPointPrimitive : public TBase {
+public:
+    static constexpr int POINT_SLOTS = N;
+    CPoint m_points[N];
+    CPoint m_savedPoints[N];
+
+protected:
+    CPointSlots GetPointSlots() override { return {m_points, m_savedPoints, N}; }
+    CConstPointSlots GetPointSlots() const override { return {m_points, m_savedPoints, N}; }
 };
 
 using CPrimitiveList = std::vector<std::unique_ptr<CPrimitive>>;

@@ -2,28 +2,38 @@
 
 #include "model/ellipse.h"
 #include "model/pcbline.h"
-#include "model/pcbpad.h"
 #include "model/poly.h"
 #include "model/rectangle.h"
 #include "model/text.h"
+
+void StartPrototype(CExtendedText& prototype) {
+    prototype.Assign(CExtendedText());
+    prototype.m_strFont = PROTOTYPE_START.szTextFace;
+    prototype.m_nHeight = PROTOTYPE_START.nTextHeight;
+    prototype.m_nWidth = PROTOTYPE_START.nTextWidth;
+    prototype.RebuildFont(100);
+}
+
+void StartPrototype(CPCBLine& prototype) {
+    const CPCBLine empty;
+    prototype.CopyFrom(&empty);
+    prototype.m_nThickness = PROTOTYPE_START.nTrackThickness;
+}
+
+void StartPrototype(CPCBPad& prototype) {
+    const CPCBPad empty;
+    prototype.CopyFrom(&empty);
+    prototype.m_nSizeX = PROTOTYPE_START.nPadSizeX;
+    prototype.m_nSizeY = PROTOTYPE_START.nPadSizeY;
+    prototype.m_nHole = PROTOTYPE_START.nPadHole;
+    prototype.m_nPadStyle = PROTOTYPE_START.nPadStyle;
+}
 
 void ResetPrototypes() {
     CRectangle::GetPrototype().Assign(CRectangle());
     CEllipse::GetPrototype().Assign(CEllipse());
     CPoly::GetPrototype().Assign(CPoly());
-    CExtendedText start;
-    start.m_strFont = "Courier New";
-    start.m_nHeight = 5;
-    start.m_nWidth = 3;
-    CExtendedText::GetPrototype().Assign(start);
-    CPCBLine& track = CPCBLine::GetPrototype();
-    const CPCBLine emptyTrack;
-    track.CopyFrom(&emptyTrack);
-    track.m_nThickness = 4;
-    CPCBPad& pad = CPCBPad::GetPrototype();
-    const CPCBPad emptyPad;
-    pad.CopyFrom(&emptyPad);
-    pad.m_nSizeX = pad.m_nSizeY = 18;
-    pad.m_nHole = 4;
-    pad.m_nPadStyle = PAD_ROUND;
+    StartPrototype(CExtendedText::GetPrototype());
+    StartPrototype(CPCBLine::GetPrototype());
+    StartPrototype(CPCBPad::GetPrototype());
 }

@@ -30,7 +30,8 @@ void CRectangle::UpdateRegion(CSurface& dc) {
     m_rgn.Clear();
     for (int i = 0; i < 4; ++i) {
         CRegion band;
-        MakeLineRegion(dc, band, edges[i].x, edges[i].y, edges[i + 1].x, edges[i + 1].y, 10);
+        MakeLineRegion(dc, band, edges[i].x, edges[i].y, edges[i + 1].x, edges[i + 1].y,
+                       PICK_BAND_PIXELS);
         m_rgn.Union(band);
     }
 }

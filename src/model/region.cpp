@@ -12,14 +12,43 @@ bool InBox(const CRect& r, int x, int y) {
 }
 } // namespace
 
+void CRegion::Swap(CRegion& other) noexcept {
+    std::swap(m_pShapes, other.m_pShapes);
+    std::swap(m_nShapes, other.m_nShapes);
+    std::swap(m_nRoom, other.m_nRoom);
+    std::swap(m_box, other.m_box);
+}
+
+void CRegion::Clear() {
+    for (std::uint32_t i = 0; i < m_nShapes; ++i) m_pShapes[i] = Shape();
+    m_nShapes = 0;
+    m_box = CRect();
+}
+
+void CRegion::Release() { *this = CRegion(); }
+
+void CRegion::Reserve(std::uint32_t n) {
+    if (n <= m_nRoom) return;
+    const std::uint32_t room = std::max(n, m_nRoom * 2);
+    std::unique_ptr<Shape[]> grown(new Shape[room]);
+    std::move(m_pShapes.get(), m_pShapes.get() + m_nShapes, grown.get());
+    m_pShapes = std::move(grown);
+    m_nRoom = room;
+}
+
+void CRegion::Copy(const CRegion& other) {
+    CRegion copy;
+    copy.Reserve(other.m_nShapes);
+    std::copy(other.m_pShapes.get(), other.m_pShapes.get() + other.m_nShapes, copy.m_pShapes.get());
+    copy.m_nShapes = other.m_nShapes;
+    copy.m_box = other.m_box;
+    Swap(copy);
+}
+
 void CRegion::Add(Shape shape) {
-    const CRect& b = shape.box;
-    if (!b.IsEmpty()) {
-        m_box = m_box.IsEmpty() ? b
-                                : CRect{std::min(m_box.left, b.left), std::min(m_box.top, b.top),
-                                        std::max(m_box.right, b.right), std::max(m_box.bottom, b.bottom)};
-    }
-    m_shapes.push_back(std::move(shape));
+    m_box = BoxUnion(m_box, shape.box);
+    Reserve(m_nShapes + 1);
+    m_pShapes[m_nShapes++] = std::move(shape);
 }
 
 void CRegion::SetRect(const CPoint& a, const CPoint& b) {
@@ -47,14 +76,15 @@ void CRegion::SetPolygon(const CPoint* pts, int n, PolyFillMode mode) {
 }
 
 void CRegion::Union(const CRegion& other) {
-    m_shapes.reserve(m_shapes.size() + other.m_shapes.size());
-    for (const Shape& s : other.m_shapes) Add(s);
+    const std::uint32_t n = other.m_nShapes;
+    Reserve(m_nShapes + n);
+    for (std::uint32_t i = 0; i < n; ++i) Add(other.m_pShapes[i]);
 }
 
 bool CRegion::PtInRegion(int x, int y) const {
     if (!InBox(m_box, x, y)) return false;
-    for (const Shape& s : m_shapes)
-        if (InShape(s, x, y)) return true;
+    for (std::uint32_t i = 0; i < m_nShapes; ++i)
+        if (InShape(m_pShapes[i], x, y)) return true;
     return false;
 }
 

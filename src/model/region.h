@@ -5,26 +5,38 @@
 // holds left <= x < right and top <= y < bottom, as on the screen.
 #include "model/geometry.h"
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 enum PolyFillMode { ALTERNATE = 1, WINDING = 2 };
 
+// Every primitive holds one, mostly empty or of one shape, so it is kept to a
+// pointer, a count and the box: 32 bytes.
 class CRegion {
 public:
-    bool IsEmpty() const { return m_shapes.empty(); } // no handle: nothing to hit
-    void Clear() {
-        m_shapes.clear();
-        m_box = CRect();
+    CRegion() = default;
+    CRegion(const CRegion& other) { Copy(other); }
+    CRegion(CRegion&& other) noexcept { Swap(other); }
+    CRegion& operator=(const CRegion& other) {
+        if (this != &other) Copy(other);
+        return *this;
     }
+    CRegion& operator=(CRegion&& other) noexcept {
+        CRegion old(std::move(*this));
+        Swap(other);
+        return *this;
+    }
+
+    bool IsEmpty() const { return m_nShapes == 0; } // no handle: nothing to hit
+    void Clear();   // keeps the room for the shapes, to be built again
+    void Release(); // gives the room back too
 
     void SetRect(const CPoint& a, const CPoint& b);
     void SetEllipse(const CPoint& a, const CPoint& b);
     void SetPolygon(const CPoint* pts, int n, PolyFillMode mode);
     void Union(const CRegion& other); // RGN_OR into this region
-    void Copy(const CRegion& other) {
-        m_shapes = other.m_shapes;
-        m_box = other.m_box;
-    }
+    void Copy(const CRegion& other);
 
     bool PtInRegion(int x, int y) const;
     // Bounding box of every shape; an empty rectangle when the region is empty.
@@ -43,8 +55,11 @@ private:
     static bool InPolygon(const Shape& s, int x, int y);
 
     void Add(Shape shape);
+    void Reserve(std::uint32_t n);
+    void Swap(CRegion& other) noexcept;
 
-    std::vector<Shape> m_shapes;
+    std::unique_ptr<Shape[]> m_pShapes;
+    std::uint32_t m_nShapes = 0;
+    std::uint32_t m_nRoom = 0;
     CRect m_box; // of every non-empty shape, kept here so a miss needs no shape
-
 };

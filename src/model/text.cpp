@@ -1,6 +1,7 @@
 #include "model/text.h"
 
-#include "model/fontfaces.h"
+#include "model/property_table.h"
+#include "model/prototypes.h"
 #include "model/textline.h"
 
 #include <algorithm>
@@ -9,8 +10,18 @@
 #include <cstring>
 
 namespace {
-const char* const kStyleNames[4] = {"bBold", "bItalic", "bMirrored", "bUnderlined"};
-const std::uint32_t kStyleBits[4] = {STYLE_BOLD, STYLE_ITALIC, STYLE_MIRRORED, STYLE_UNDERLINED};
+constexpr CPropertyRow<CExtendedText> kRows[] = {
+    TextProperty("Text", &CExtendedText::m_strText),
+    FaceProperty("FontFace", &CExtendedText::m_strFont),
+    IntProperty("FontHeight", &CExtendedText::m_nHeight, 2, 100),
+    IntProperty("FontWidth", &CExtendedText::m_nWidth, 2, 100),
+    IntProperty("RotationAngle", &CExtendedText::m_nAngle, 0, 359),
+    BitProperty("bBold", &CExtendedText::m_nStyle, STYLE_BOLD),
+    BitProperty("bItalic", &CExtendedText::m_nStyle, STYLE_ITALIC),
+    BitProperty("bMirrored", &CExtendedText::m_nStyle, STYLE_MIRRORED),
+    BitProperty("bUnderlined", &CExtendedText::m_nStyle, STYLE_UNDERLINED),
+};
+constexpr CPropertyTable<CExtendedText> kProperties(kRows);
 
 // Degrees to radians with pi taken as 3.1416, as texts have always been laid out.
 constexpr double kDegToRad = 0.017453333333333335;
@@ -33,8 +44,7 @@ CExtendedText::CExtendedText(int x, int y, const std::string& text) {
 
 CExtendedText& CExtendedText::GetPrototype() {
     static CExtendedText s_prototype;
-    static const bool s_bStarted = (s_prototype.m_strFont = "Courier New",
-                                    s_prototype.m_nHeight = 5, s_prototype.m_nWidth = 3, true);
+    static const bool s_bStarted = (StartPrototype(s_prototype), true);
     (void)s_bStarted;
     return s_prototype;
 }
@@ -160,74 +170,17 @@ bool CExtendedText::GetTextLine(std::string& out, bool) const {
 
 bool CExtendedText::GetPropertyDescription(int nIndex, std::string& name,
                                            std::string& choices) const {
-    static const char* const names[9] = {"Text",          "FontFace", "FontHeight",
-                                         "FontWidth",     "RotationAngle", "bBold",
-                                         "bItalic",       "bMirrored", "bUnderlined"};
-    if (nIndex < 0 || nIndex > 8) return false;
-    name = names[nIndex];
-    if (nIndex == 0) {
-        choices = "#STRING";
-    } else if (nIndex == 1) {
-        choices = "(";
-        bool first = true;
-        for (std::string face : GetFixedPitchFaces()) {
-            ReplaceAll(face, " ", "++");
-            choices += (first ? "" : " ") + face;
-            first = false;
-        }
-        choices += ")";
-    } else if (nIndex <= 3) {
-        choices = "#INT 2 100";
-    } else if (nIndex == 4) {
-        choices = "#INT 0 359";
-    } else {
-        choices = "(Si No)";
-    }
-    return true;
+    return kProperties.Describe(nIndex, name, choices);
 }
 
 bool CExtendedText::GetProperty(const char* name, std::string& value) const {
-    const std::string n = name;
-    if (n == "Text") value = m_strText;
-    else if (n == "FontFace") value = m_strFont;
-    else if (n == "FontHeight") value = std::to_string(m_nHeight);
-    else if (n == "FontWidth") value = std::to_string(m_nWidth);
-    else if (n == "RotationAngle") value = std::to_string(m_nAngle);
-    else {
-        for (int i = 0; i < 4; ++i)
-            if (n == kStyleNames[i]) {
-                value = (m_nStyle & kStyleBits[i]) ? "Si" : "No";
-                return true;
-            }
-        return false;
-    }
-    return true;
+    return kProperties.Get(*this, name, value);
 }
 
 bool CExtendedText::SetProperty(const char* name, const char* value) {
-    if (!SetPropertyValue(name, value)) return false;
+    if (!kProperties.Set(*this, name, value)) return false;
     GetPrototype().Assign(*this);
     RebuildFont(100);
-    return true;
-}
-
-bool CExtendedText::SetPropertyValue(const std::string& n, const char* value) {
-    const int v = ParseDecimal(value);
-    if (n == "Text") m_strText = value;
-    else if (n == "FontFace") m_strFont = value;
-    else if (n == "FontHeight" && v >= 2 && v <= 100) m_nHeight = v;
-    else if (n == "FontWidth" && v >= 2 && v <= 100) m_nWidth = v;
-    else if (n == "RotationAngle" && v >= 0 && v <= 359) m_nAngle = v;
-    else {
-        for (int i = 0; i < 4; ++i) {
-            if (n != kStyleNames[i]) continue;
-            if (std::strcmp(value, "Si") == 0) m_nStyle |= kStyleBits[i];
-            else if (std::strcmp(value, "No") == 0) m_nStyle &= ~kStyleBits[i];
-            else return false;
-            return true;
-        }
-        return false;
-    }
     return true;
 }
 

@@ -12,7 +12,7 @@ enum TextStyle : std::uint32_t {
 
 // One line of text at an anchor (the upper-left corner before rotation), in a
 // named font with its own height, width, angle and style.
-class CExtendedText final : public CPrimitive {
+class CExtendedText final : public CPointPrimitive<1> {
 public:
     CExtendedText() = default;
     CExtendedText(int x, int y, const std::string& text); // starts from the prototype
@@ -45,7 +45,9 @@ public:
     CRect GetBounds() const override;
     int GetBoundsSlack() const override;
     int GetPointCount() const override { return 1; }
-    unsigned GetCapabilities() const override { return 0x12D; }
+    static constexpr unsigned CAPABILITIES =
+        CAP_ROTATE | CAP_TEXT | CAP_ZOOM_REGION | CAP_MIRROR | CAP_TEXT_EDIT;
+    unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
     bool GetPropertyDescription(int nIndex, std::string& name,
                                 std::string& choices) const override;
@@ -53,7 +55,8 @@ public:
     bool SetProperty(const char* name, const char* value) override;
 
 private:
-    bool SetPropertyValue(const std::string& name, const char* value);
     CSize MeasureText(CSurface& dc) const;
     void DrawText(CSurface& dc, COLORREF color, int nZoomPercent);
 };
+
+static_assert(CExtendedText::CAPABILITIES == 0x12D);

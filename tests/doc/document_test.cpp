@@ -4,7 +4,6 @@
 #include "doc/document.h"
 #include "doc/settings.h"
 #include "fake_ui.h"
-#include "model/layers.h"
 #include "model/recording_surface.h"
 
 #include <fstream>

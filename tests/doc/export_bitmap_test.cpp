@@ -1,8 +1,8 @@
 // The bitmap's geometry, header and row layout (pixels are checked with the Qt layer).
 #include "../test_util.h"
 #include "doc/export_bitmap.h"
+#include "doc/settings.h"
 #include "fake_ui.h"
-#include "model/layers.h"
 #include "model/recording_surface.h"
 
 #include <fstream>

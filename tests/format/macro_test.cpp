@@ -1,7 +1,10 @@
 // Macro instances: resolving names, placing, transforms, writing.
 #include "../test_util.h"
 #include "format/resolve.h"
+#include "format/stdlib.h"
 #include "format/writer.h"
+#include "model/layers.h"
+#include "model/line.h"
 #include "model/macro.h"
 #include "model/recording_surface.h"
 #include "program_dir_fixture.h"
@@ -174,6 +177,40 @@ TEST_F(Macro, RegionIsTheBoxOfItsComponents) {
     EXPECT_EQ(empty.HitTest(5, 5, dc), 0);
 }
 
+// A macro keeps no region per component: its own box, the box of what its
+// components' regions would be, answers every pick, at any zoom.
+TEST_F(Macro, PickUsesTheBoxOfTheComponentRegionsWhichAreNotKept) {
+    CRecordingSurface dc;
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(5, 5);
+    dc.SetViewportExt(3, 3);
+    for (const auto& [key, index] : StandardLibrary().firstByKey) {
+        for (int turn = 0; turn < 8; ++turn) {
+            auto m = Read("MC 300 400 " + std::to_string(turn % 4) + " " +
+                          std::to_string(turn / 4) + " " + key);
+            ASSERT_TRUE(m) << key;
+            CRect want;
+            for (const auto& c : AsMacro(m).m_components) {
+                auto copy = c->Clone();
+                copy->UpdateRegion(dc);
+                want = BoxUnion(want, copy->GetRegion()->GetRgnBox());
+            }
+            m->UpdateRegion(dc);
+            EXPECT_EQ(m->GetRegion()->GetRgnBox(), want) << key << " turn " << turn;
+            for (const auto& c : AsMacro(m).m_components)
+                EXPECT_TRUE(c->GetRegion()->IsEmpty()) << key;
+            const CPoint origin = dc.LPtoDP(CPoint{300, 400});
+            const CPoint centre = dc.LPtoDP(
+                CPoint{(want.left + want.right) / 2, (want.top + want.bottom) / 2});
+            const bool bNearOrigin =
+                std::abs(centre.x - origin.x) < 5 && std::abs(centre.y - origin.y) < 5;
+            EXPECT_EQ(m->HitTest(centre.x, centre.y, dc), bNearOrigin ? 0 : HIT_INSIDE) << key;
+            const CPoint outside = dc.LPtoDP(CPoint{want.right + 20, want.top});
+            EXPECT_EQ(m->HitTest(outside.x, outside.y, dc), HIT_MISS) << key;
+        }
+    }
+}
+
 // Found by the fuzzer: components that place the next one twice, level after
 // level, would hold 2^26 primitives.
 TEST_F(Macro, ExponentialNestingIsRefusedInsteadOfExhaustingMemory) {
@@ -203,4 +240,35 @@ TEST_F(Macro, SplitComponentsOnTheUnsetPointAreLeftOut) {
     ASSERT_EQ(list.size(), 1u);
     const std::string once = FormatPrimitiveLines(list, true);
     EXPECT_EQ(once, "SA 5 5\r\n");
+}
+
+// A macro draws in the layer table it is given: the layers that table shows,
+// each component in its colour there, nested macros included, rubber band too.
+TEST(MacroDraw, TakesLayersAndColoursFromTheTableItIsGiven) {
+    CMacro inner(0, 0);
+    inner.m_components.push_back(std::make_unique<CLine>(0, 0, 5, 0, false));
+    inner.m_components.back()->SetLayer(2);
+    CMacro outer(0, 0);
+    outer.m_components.push_back(std::make_unique<CLine>(0, 10, 5, 10, false));
+    outer.m_components.push_back(std::make_unique<CLine>(0, 20, 5, 20, false));
+    outer.m_components.back()->SetLayer(1);
+    outer.m_components.push_back(inner.Clone());
+    CLayerTable layers;
+    layers.m_crLayerColor[0] = RGB(1, 2, 3);
+    layers.m_crLayerColor[2] = RGB(4, 5, 6);
+    layers.m_bLayerShow[1] = 0;
+    CRecordingSurface dc;
+    EXPECT_EQ(outer.DrawInLayers(dc, layers, false, 0xFFFFFF, 0x999999, 0xFF, 100, -1, false), 0);
+    ASSERT_EQ(dc.m_calls.size(), 4u);
+    EXPECT_EQ(dc.m_calls[0], "line 0,10 5,10 rop=13 pen=030201/0 brush=none");
+    EXPECT_EQ(dc.m_calls[2], "line 0,0 5,0 rop=13 pen=060504/0 brush=none");
+    dc.m_calls.clear();
+    outer.DrawInLayers(dc, layers, true, 0xFFFFFF, 0x999999, 0xFF, 100, 2, false);
+    ASSERT_EQ(dc.m_calls.size(), 2u);
+    EXPECT_EQ(dc.m_calls[0], "line 0,0 5,0 rop=10 pen=060504/0 brush=none");
+    // Without a table: every layer shown, in its start-up colour.
+    dc.m_calls.clear();
+    outer.Draw(dc, false, 0xFFFFFF, 0x999999, 0xFF, 100, -1, false);
+    ASSERT_EQ(dc.m_calls.size(), 6u);
+    EXPECT_EQ(dc.m_calls[2], "line 0,20 5,20 rop=13 pen=c00000/0 brush=none");
 }

@@ -1,6 +1,8 @@
 // The shared behaviour of every primitive: points, state, transforms, hit tests.
+#include "model/bezier.h"
 #include "model/connection.h"
 #include "model/line.h"
+#include "model/poly.h"
 #include "model/recording_surface.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +101,46 @@ TEST(Primitive, CloneCopiesEverythingButTheRegion) {
     EXPECT_TRUE(c->GetRegion()->IsEmpty());
     c->UpdateRegion(dc);
     EXPECT_FALSE(c->GetRegion()->IsEmpty());
+}
+
+// Each class holds only the points it can use; copying between classes takes
+// the slots both have and leaves the others unset, saved copies included.
+TEST(Primitive, CopyFromBetweenClassesOfDifferentPointCounts) {
+    const CPoint curve[4] = {{1, 2}, {3, 4}, {5, 6}, {7, 8}};
+    CBezier b(curve, false);
+    CLine l;
+    l.CopyFrom(&b);
+    EXPECT_EQ(l.GetPoint(1), (CPoint{3, 4}));
+    l.Move(10, 10);
+    l.RestoreState();
+    EXPECT_EQ(l.GetPoint(0), (CPoint{1, 2}));
+    CBezier wide(curve, false);
+    wide.CopyFrom(&l);
+    EXPECT_EQ(wide.GetPoint(1), (CPoint{3, 4}));
+    EXPECT_EQ(wide.GetPoint(2), POINT_UNSET);
+    EXPECT_FALSE(wide.IsComplete());
+    wide.Move(1, 1);
+    wide.RestoreState();
+    EXPECT_EQ(wide.GetPoint(3), POINT_UNSET);
+    CConnection dot;
+    CPoly poly(0, 0, 10, 0, 10, 10, false);
+    dot.CopyFrom(&poly);
+    EXPECT_EQ(dot.GetPoint(0), (CPoint{0, 0}));
+    poly.CopyFrom(&dot);
+    EXPECT_EQ(poly.GetPoint(1), POINT_UNSET);
+    EXPECT_EQ(poly.GetPoint(10), POINT_UNSET); // ten slots: the count is clamped to them
+    poly.m_nVertices = 50;
+    EXPECT_EQ(poly.GetPointCount(), MAX_VERTICES);
+}
+
+TEST(Primitive, RegionKeyIsNeitherCopiedNorCloned) {
+    CLine l(0, 0, 5, 5, false);
+    l.m_nRegionKey = 7;
+    EXPECT_EQ(l.Clone()->m_nRegionKey, 0u);
+    CLine other;
+    other.m_nRegionKey = 3;
+    other.CopyFrom(&l);
+    EXPECT_EQ(other.m_nRegionKey, 3u);
 }
 
 TEST(HitTest, PointsComeFirstLowerIndexWinsAndInMacroNeverHits) {

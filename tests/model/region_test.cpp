@@ -64,3 +64,33 @@ TEST(Region, EmptyRegionHitsNothing) {
     EXPECT_FALSE(r.PtInRegion(0, 0));
     EXPECT_TRUE(r.GetRgnBox().IsEmpty());
 }
+
+TEST(Region, CopiesMovesAndGrowthKeepEveryShape) {
+    CRegion a;
+    for (int i = 0; i < 40; ++i) { // grows its room several times
+        CRegion cell;
+        cell.SetRect({10 * i, 0}, {10 * i + 5, 5});
+        a.Union(cell);
+    }
+    CRegion copy(a);
+    CRegion moved(std::move(a));
+    EXPECT_TRUE(a.IsEmpty());
+    for (const CRegion* r : {&copy, &moved}) {
+        EXPECT_EQ(r->GetRgnBox(), (CRect{0, 0, 395, 5}));
+        for (int i = 0; i < 40; ++i) {
+            EXPECT_TRUE(r->PtInRegion(10 * i + 2, 2)) << i;
+            EXPECT_FALSE(r->PtInRegion(10 * i + 7, 2)) << i;
+        }
+    }
+    moved.Union(moved); // with itself: every shape twice, nothing else
+    EXPECT_TRUE(moved.PtInRegion(392, 4));
+    EXPECT_FALSE(moved.PtInRegion(397, 4));
+    moved.Clear();
+    EXPECT_TRUE(moved.IsEmpty());
+    EXPECT_TRUE(moved.GetRgnBox().IsEmpty());
+    moved.SetEllipse({0, 0}, {20, 10});
+    EXPECT_TRUE(moved.PtInRegion(10, 5));
+    moved.Release();
+    EXPECT_TRUE(moved.IsEmpty());
+    EXPECT_FALSE(moved.PtInRegion(10, 5));
+}

@@ -2,7 +2,7 @@
 // its SVG renderer, and poppler's tools for the PDF.
 #include "../doc/fake_ui.h"
 #include "doc/document.h"
-#include "model/layers.h"
+#include "doc/settings.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 

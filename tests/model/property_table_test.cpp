@@ -1,0 +1,128 @@
+// Every class's editable properties, as the property editor sees them: names
+// and descriptors in order, a value accepted and read back, values refused.
+#include "../test_util.h"
+#include "model/fontfaces.h"
+#include "model/prototypes.h"
+
+#include <vector>
+
+namespace {
+struct CExpectedProperty {
+    const char* szName;
+    const char* szDescriptor;
+    const char* szAccepted;
+    std::vector<const char*> refused;
+};
+
+struct CClassProperties {
+    const char* szLine;
+    std::vector<CExpectedProperty> rows;
+};
+
+class CTwoFaces : public IFontFaceSource {
+public:
+    std::vector<std::string> FixedPitchFaces() override {
+        return {"Courier New", "Lucida Sans Typewriter"};
+    }
+};
+
+const std::vector<CExpectedProperty> kFilled = {{"Filled", "(Si No)", "Si", {"si", "Yes", ""}}};
+
+const std::vector<CClassProperties> kClasses = {
+    {"LI 0 0 10 10", {}},
+    {"SA 5 5", {}},
+    {"BE 0 0 1 1 2 2 3 3", {}},
+    {"MC 200 300 0 0 080", {}},
+    {"RV 0 0 10 10", kFilled},
+    {"EP 0 0 10 10", kFilled},
+    {"PV 0 0 10 0 10 10", kFilled},
+    {"PL 0 0 10 0 3", {{"Thickness", "#INT 1 100", "100", {"0", "101", "x"}}}},
+    {"PA 100 100 18 18 4 0",
+     {{"SizeX", "#INT 2 100", "30", {"1", "101", "4"}}, // 4: no wider than the hole
+      {"SizeY", "#INT 2 100", "5", {"1", "101", "3"}},
+      {"IntDiam", "#INT 2 100", "3", {"1", "18", "101"}},
+      {"Style", "(Round Square SquareRounded)", "SquareRounded", {"Rounded", "square", "2"}}}},
+    {"TY 10 20 5 3 0 0 2 * Hello",
+     {{"Text", "#STRING", "Ciao mondo", {}},
+      {"FontFace", "(Courier++New Lucida++Sans++Typewriter)", "Arial", {}},
+      {"FontHeight", "#INT 2 100", "100", {"1", "101", "abc"}},
+      {"FontWidth", "#INT 2 100", "2", {"1", "101"}},
+      {"RotationAngle", "#INT 0 359", "359", {"360", "-1"}},
+      {"bBold", "(Si No)", "Si", {"si", "1"}},
+      {"bItalic", "(Si No)", "Si", {"SI"}},
+      {"bMirrored", "(Si No)", "Si", {"Yes"}},
+      {"bUnderlined", "(Si No)", "Si", {""}}}},
+};
+} // namespace
+
+class PropertyTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetPrototypes();
+        SetFontFaceSource(&m_faces);
+    }
+    void TearDown() override {
+        SetFontFaceSource(nullptr);
+        ResetPrototypes();
+    }
+    CTwoFaces m_faces;
+};
+
+TEST_F(PropertyTable, EveryClassDescribesItsPropertiesInOrder) {
+    for (const CClassProperties& c : kClasses) {
+        auto p = Read(c.szLine);
+        ASSERT_TRUE(p) << c.szLine;
+        std::string name, descriptor;
+        std::size_t i = 0;
+        for (; p->GetPropertyDescription(int(i), name, descriptor); ++i) {
+            ASSERT_LT(i, c.rows.size()) << c.szLine << ": more properties than expected";
+            EXPECT_EQ(name, c.rows[i].szName) << c.szLine;
+            EXPECT_EQ(descriptor, c.rows[i].szDescriptor) << c.szLine << " " << name;
+        }
+        EXPECT_EQ(i, c.rows.size()) << c.szLine;
+        EXPECT_FALSE(p->GetPropertyDescription(-1, name, descriptor)) << c.szLine;
+        EXPECT_FALSE(p->SetProperty("Nothing", "1")) << c.szLine;
+        EXPECT_FALSE(p->GetProperty("Nothing", name)) << c.szLine;
+    }
+}
+
+TEST_F(PropertyTable, ValuesInRangeAreAcceptedAndOthersChangeNothing) {
+    for (const CClassProperties& c : kClasses) {
+        for (const CExpectedProperty& row : c.rows) {
+            auto p = Read(c.szLine);
+            const std::string line = Written(*p);
+            std::string before, after;
+            ASSERT_TRUE(p->GetProperty(row.szName, before)) << c.szLine << " " << row.szName;
+            for (const char* bad : row.refused) {
+                EXPECT_FALSE(p->SetProperty(row.szName, bad)) << row.szName << " = " << bad;
+                EXPECT_TRUE(p->GetProperty(row.szName, after));
+                EXPECT_EQ(after, before) << row.szName << " = " << bad;
+                EXPECT_EQ(Written(*p), line) << row.szName << " = " << bad;
+            }
+            EXPECT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << row.szName;
+            EXPECT_TRUE(p->GetProperty(row.szName, after));
+            EXPECT_EQ(after, row.szAccepted) << row.szName;
+        }
+    }
+}
+
+// A macro offers nothing to edit, but its name is its "Text".
+TEST_F(PropertyTable, MacroAnswersItsNameAsAnUnlistedText) {
+    auto m = Read("MC 200 300 0 0 080");
+    ASSERT_TRUE(m);
+    std::string value;
+    EXPECT_TRUE(m->GetProperty("Text", value));
+    EXPECT_EQ(value, "~080");
+    EXPECT_TRUE(m->SetProperty("Text", "~090"));
+    EXPECT_EQ(Written(*m), "MC 200 300 0 0 090\r\n");
+}
+
+// Numbers outside a choice list read as its last word, as they are drawn.
+TEST_F(PropertyTable, PadStylesOutsideTheListReadAsTheLastWord) {
+    for (const char* style : {"2", "7", "-1"}) {
+        auto p = Read(std::string("PA 0 0 18 18 4 ") + style);
+        std::string value;
+        ASSERT_TRUE(p->GetProperty("Style", value));
+        EXPECT_EQ(value, "SquareRounded") << style;
+    }
+}
