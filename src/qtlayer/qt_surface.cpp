@@ -263,15 +263,41 @@ void CQtSurface::AddSpan(Runs& runs, std::int64_t y, std::int64_t lo, std::int64
     AddRun(runs, true, y, std::max(lo, holeHi + 1), hi);
 }
 
+// Runs are whole pixels already: on a 32-bit image they are written straight
+// into its rows (copy or NOTXOR, as Qt would paint them), which costs far less
+// than a QPainter call per figure. Other images go through the painter.
+bool CQtSurface::WriteRuns(const Runs& runs, COLORREF c) {
+    if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
+        return false;
+    const auto mode = m_painter.compositionMode();
+    const bool bXor = mode == QPainter::RasterOp_NotSourceXorDestination;
+    if (!bXor && mode != QPainter::CompositionMode_SourceOver) return false;
+    const QRgb src = ToQColor(c).rgba();
+    const qsizetype stride = m_image.bytesPerLine() / 4;
+    QRgb* bits = reinterpret_cast<QRgb*>(m_image.bits());
+    for (const QLine& r : runs) {
+        const bool bRow = r.y1() == r.y2();
+        const int n = bRow ? r.x2() - r.x1() : r.y2() - r.y1();
+        QRgb* p = bits + r.y1() * stride + r.x1();
+        const qsizetype step = bRow ? 1 : stride;
+        for (int i = 0; i < n; ++i, p += step) *p = bXor ? (~(src ^ *p) | 0xFF000000u) : src;
+    }
+    return true;
+}
+
 void CQtSurface::FlushRuns() {
     if (!m_fillRuns.empty()) {
-        m_painter.setPen(RunPen(m_fillRunPen, m_brush.color));
-        m_painter.drawLines(m_fillRuns.data(), int(m_fillRuns.size()));
+        if (!WriteRuns(m_fillRuns, m_brush.color)) {
+            m_painter.setPen(RunPen(m_fillRunPen, m_brush.color));
+            m_painter.drawLines(m_fillRuns.data(), int(m_fillRuns.size()));
+        }
         m_fillRuns.clear();
     }
     if (!m_strokeRuns.empty()) {
-        m_painter.setPen(RunPen(m_strokeRunPen, m_pen.color));
-        m_painter.drawLines(m_strokeRuns.data(), int(m_strokeRuns.size()));
+        if (!WriteRuns(m_strokeRuns, m_pen.color)) {
+            m_painter.setPen(RunPen(m_strokeRunPen, m_pen.color));
+            m_painter.drawLines(m_strokeRuns.data(), int(m_strokeRuns.size()));
+        }
         m_strokeRuns.clear();
     }
 }
@@ -545,6 +571,14 @@ QRectF InkBounds(const QTransform& xf, const QFontMetrics& m, const QString& tex
     const double h = m.height();
     return xf.mapRect(QRectF(-h, -h, m.horizontalAdvance(text) + 2 * h, 3 * h));
 }
+
+// The same box without shaping the text: no glyph is wider than twice the
+// font's widest, so a text far off the image is passed over cheaply.
+QRectF RoughInkBounds(const QTransform& xf, const QFontMetrics& m, const QString& text) {
+    const double h = m.height();
+    const double w = double(text.size()) * 2.0 * std::max(m.maxWidth(), m.averageCharWidth());
+    return xf.mapRect(QRectF(-h, -h, w + 2 * h, 3 * h));
+}
 } // namespace
 
 // Text ignores the raster operation, as on a device context.
@@ -553,7 +587,7 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
     const CQtFont& font = CurrentFont();
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
-    if (!Overlaps(InkBounds(xf, font.metrics, s), m_imageRect)) return;
+    if (!Overlaps(RoughInkBounds(xf, font.metrics, s), m_imageRect)) return;
     if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setTransform(xf);

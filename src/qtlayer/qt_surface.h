@@ -67,6 +67,7 @@ class CQtSurface final : public CSurface {
     void AddSpan(Runs& runs, std::int64_t y, std::int64_t lo, std::int64_t hi, std::int64_t holeLo,
                  std::int64_t holeHi);
     void FlushRuns();
+    bool WriteRuns(const Runs& runs, COLORREF c);
     void DrawBox(const PixelBox& box, bool bFill, bool bStroke);
     void DrawThinBox(const PixelBox& box, bool bFill, bool bStroke);
     void DrawWideBox(const PixelBox& box, bool bFill);
