@@ -46,7 +46,8 @@ CMainFrame::CMainFrame()
 
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
-    for (QMdiSubWindow* w : m_pMdi->subWindowList()) w->disconnect(this);
+    m_pMdi->disconnect(this);
+    for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>()) w->disconnect(this);
     delete m_pMdi;
     g_pMainFrame = nullptr;
 }
