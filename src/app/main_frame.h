@@ -9,6 +9,7 @@
 #include <memory>
 
 class CActions;
+class CLayerCombo;
 class CMyMDIChildWnd;
 class CSchemoDoc;
 class QMdiArea;
@@ -36,6 +37,8 @@ public:
     void SaveState();
     // What --zoom and --origin ask of the files opened from the command line.
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
+    // The layer new primitives go on: 0 at every launch, never stored.
+    int CurrentLayer() const { return m_nCurrentLayer; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +80,14 @@ private:
     std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
     void PrinterSetup();
 
+    // The layers (frame_layers.cpp).
+    void LoadLayerTable();
+    void CreateLayerCombo();
+    void OnLayerChosen(int nIndex);
+    void RunLayerDialog();
+    void AfterLayerChange();
+    CLayerCombo* m_pLayerCombo = nullptr;
+    int m_nCurrentLayer = 0;
 };
 
 extern CMainFrame* g_pMainFrame;
