@@ -15,6 +15,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 // One under the other (horizontally) or side by side (vertically).
 void Tile(QMdiArea* mdi, bool bHorizontal) {
@@ -30,6 +32,21 @@ void Tile(QMdiArea* mdi, bool bHorizontal) {
             windows[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
         else
             windows[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+    }
+}
+
+// Overlapping windows of three quarters of the area, each a title bar lower;
+// a maximised window is given back its normal frame first.
+void Cascade(QMdiArea* mdi) {
+    const QRect area = mdi->viewport()->rect();
+    const QSize size(area.width() * 3 / 4, area.height() * 3 / 4);
+    int offset = 0;
+    for (QMdiSubWindow* w : mdi->subWindowList()) {
+        if (w->isMinimized()) continue;
+        w->showNormal();
+        w->setGeometry(QRect(QPoint(offset, offset), size));
+        w->raise();
+        offset = (offset + 24) % std::max(24, area.height() / 4);
     }
 }
 
@@ -72,7 +89,7 @@ void CMainFrame::OnCommand(int nId) {
     case ID_CONFIG: CConfigDlg(this).exec(); break;
     case ID_APP_ABOUT: CAboutDlg(this).exec(); break;
     case ID_LAYERS: RunLayerDialog(); break;
-    case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
+    case ID_WINDOW_CASCADE: Cascade(m_pMdi); break;
     case ID_WINDOW_TILE_HORZ: Tile(m_pMdi, true); break;
     case ID_WINDOW_TILE_VERT: Tile(m_pMdi, false); break;
     case ID_WINDOW_ARRANGE: ArrangeIcons(m_pMdi); break;

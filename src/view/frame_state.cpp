@@ -3,7 +3,7 @@
 #include "doc/document.h"
 
 void CToolState::SetCurrent(int nTool) {
-    if (nTool < 0 || nTool >= TOOL_COUNT) return;
+    if (nTool < 0 || nTool >= TOOL_COUNT || nTool == m_nCurrentTool) return;
     m_nCurrentTool = nTool;
     if (m_onChanged) m_onChanged(nTool);
 }

@@ -16,7 +16,8 @@ public:
     void ChooseMacroFromTree();
     // The view's Escape: the selection tool now, then back to the last tool.
     void Escape();
-    // Told of every change of the current tool, whoever makes it.
+    // Told of every change of the current tool, whoever makes it (not when a
+    // tool is chosen again).
     std::function<void(int)> m_onChanged;
 
 private:
