@@ -2,6 +2,7 @@
 
 #include "doc/document.h"
 #include "doc/layer_walk.h"
+#include "doc/regions.h"
 #include "doc/settings.h"
 #include "qtlayer/qt_surface.h"
 
@@ -17,17 +18,38 @@ CDrawingWidget::CDrawingWidget(CSchemoDoc& doc, QWidget* parent) : QWidget(paren
 
 CDrawingWidget::~CDrawingWidget() { m_doc.RemoveObserver(this); }
 
+// The box of the drawing, kept until it changes so that a resize fits again
+// without walking it. Texts are measured (their bounds are generous); the
+// rest is taken from the bounds, which cost nothing to ask.
+bool CDrawingWidget::Extent(CRect& box) {
+    if (!m_bExtentKnown) {
+        m_extent = CRect{0, 0, -1, -1};
+        QImage probe(1, 1, QImage::Format_RGB32);
+        CQtSurface dc(probe);
+        dc.SetMapMode(MM_ISOTROPIC);
+        dc.SetWindowExt(2500, 2500);
+        dc.SetViewportExt(2500, 2500);
+        const std::uint32_t key = RegionKeyOf(dc);
+        for (const auto& p : m_doc.Primitives()) {
+            if (!(p->GetCapabilities() & CAP_TEXT)) {
+                GrowRect(m_extent, p->GetBounds());
+                continue;
+            }
+            EnsureRegion(*p, dc, key);
+            const CRect r = p->GetRegion()->GetRgnBox();
+            if (!r.IsEmpty()) GrowRect(m_extent, CRect{r.left, r.top, r.right - 1, r.bottom - 1});
+        }
+        m_bExtentKnown = true;
+    }
+    box = m_extent;
+    return HasBounds(box);
+}
+
 void CDrawingWidget::Fit() {
     m_bFitted = true;
     m_bDirty = true;
-    CRect box{0, 0, -1, -1};
-    QImage probe(1, 1, QImage::Format_RGB32);
-    CQtSurface dc(probe);
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    dc.SetViewportExt(2500, 2500);
-    m_doc.UpdateRegions(dc);
-    if (!m_doc.GetExtent(box)) {
+    CRect box;
+    if (!Extent(box)) {
         const bool bMacro = m_doc.GetDocKind() == DOC_MACRO;
         m_dZoom = bMacro ? 800 : 400;
         m_nOriginX = m_nOriginY = bMacro ? 90 : 0;
@@ -51,6 +73,7 @@ void CDrawingWidget::SetZoom(double dPercent, int nOriginX, int nOriginY) {
 
 void CDrawingWidget::OnDocumentChanged(const CDocChange& change) {
     if (change.nKind == DOCCHANGE_MODIFIED) return;
+    m_bExtentKnown = false;
     m_bDirty = true;
     update();
 }

@@ -30,12 +30,15 @@ protected:
 
 private:
     void Render();
+    bool Extent(CRect& box);
 
     CSchemoDoc& m_doc;
     QImage m_image;
     bool m_bDirty = true;
     bool m_bFitted = true;
     bool m_bPainted = false;
+    bool m_bExtentKnown = false;
+    CRect m_extent;
     double m_dZoom = 400; // percent: 100 is one unit a pixel
     int m_nOriginX = 0, m_nOriginY = 0;
 };
