@@ -16,6 +16,7 @@ set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/.." && pwd)
+. "$repo/tests/e2e/xvfb.sh"
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [RUNS]" >&2; exit 2; }
 build=$(cd "$1" 2>/dev/null && pwd) || { echo "$0: no folder $1" >&2; exit 2; }
 runs=${2:-5}
@@ -27,22 +28,13 @@ done
 root=$(mktemp -d "${TMPDIR:-/tmp}/tavolin-bench.XXXXXX")
 xvfb_pid=
 cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    stop_xvfb
     rm -rf "$root"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$root/display" >"$root/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    grep -q '^[0-9][0-9]*$' "$root/display" 2>/dev/null && break
-    sleep 0.05
-done
-grep -q '^[0-9][0-9]*$' "$root/display" || { echo "$0: Xvfb did not start" >&2; cat "$root/xvfb.log" >&2; exit 2; }
+start_xvfb "$root"
 
 drawing=$root/bench100k.tvd
 gen=
@@ -82,7 +74,7 @@ EOF
     "$build/tavolin-cli" normalize "$drawing" -o /dev/null || { echo "$0: the generated drawing has bad lines" >&2; exit 2; }
 fi
 
-DISPLAY=:$(head -1 "$root/display") python3 - "$build/tavolin" "$repo/tests/e2e/xclose.py" "$root" "$drawing" "$runs" "$made_by" <<'EOF'
+DISPLAY=$display python3 - "$build/tavolin" "$repo/tests/e2e/xclose.py" "$root" "$drawing" "$runs" "$made_by" <<'EOF'
 import os, selectors, statistics, subprocess, sys, time
 
 binary, xclose, root, drawing, runs, made_by = sys.argv[1:7]

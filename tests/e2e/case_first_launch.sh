@@ -11,15 +11,7 @@ expect_eq "main window place and size on a first launch" "20,20 780x580" "$TV_X,
 
 tv_quit
 expect_eq "settings after a first launch and Esci" \
-"Configurazione/bPrintMirror=1
-Configurazione/bRegisterFileTypes=1
-Configurazione/bSplit=1
-Configurazione/nMacrobarSize=1
-Toolbars/State=<bytes>
-Window State/bottom=600
-Window State/left=20
-Window State/right=800
-Window State/top=20" "$(tv_ini "$TV_CONF" blob)"
+"$TV_FIRST_RUN_SETTINGS" "$(tv_ini "$TV_CONF" blob)"
 
 state=$(tv_ini "$TV_CONF" | sed -n 's|^Toolbars/State=||p')
 case $state in

@@ -380,3 +380,15 @@ tv_ini() {
           if (blob != "" && sec == "Toolbars" && k == "State") v = "<bytes>"
           print sec "/" k "=" v }' "$1" | LC_ALL=C sort
 }
+
+# The settings a first run leaves behind when it ends (Esci or the window's
+# close button), the bar layout's bytes left out.
+TV_FIRST_RUN_SETTINGS="Configurazione/bPrintMirror=1
+Configurazione/bRegisterFileTypes=1
+Configurazione/bSplit=1
+Configurazione/nMacrobarSize=1
+Toolbars/State=<bytes>
+Window State/bottom=600
+Window State/left=20
+Window State/right=800
+Window State/top=20"

@@ -12,6 +12,7 @@
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xvfb.sh"
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [CASE...]" >&2; exit 2; }
 build=$(cd "$1" 2>/dev/null && pwd) || { echo "$0: no folder $1" >&2; exit 2; }
 shift
@@ -47,26 +48,13 @@ alive() {
 
 cleanup() {
     [ -n "$case_pid" ] && kill_session "$case_pid"
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-    fi
+    stop_xvfb
     rm -rf "$root"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# Xvfb picks a free display itself and writes its number once it accepts
-# clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$root/display" >"$root/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    grep -q '^[0-9][0-9]*$' "$root/display" 2>/dev/null && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.05
-done
-grep -q '^[0-9][0-9]*$' "$root/display" 2>/dev/null || { echo "$0: Xvfb did not start:" >&2; cat "$root/xvfb.log" >&2; exit 2; }
-display=:$(head -1 "$root/display")
+start_xvfb "$root"
 
 if [ $# -gt 0 ]; then
     cases=()
