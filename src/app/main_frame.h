@@ -9,6 +9,7 @@
 #include <memory>
 
 class CActions;
+class CMacroBar;
 class CMyMDIChildWnd;
 class CSchemoDoc;
 class QMdiArea;
@@ -32,6 +33,7 @@ public:
     CMyMDIChildWnd* NewDocument(int nDocKind);
     CMyMDIChildWnd* ActiveChild() const;
     CToolState& Tools() { return m_tools; }
+    CMacroBar* MacroBar() const { return m_pMacroBar; }
     // The steps of a close that goes ahead: settings, window, bars, recent files.
     void SaveState();
     // What --zoom and --origin ask of the files opened from the command line.
@@ -77,6 +79,12 @@ private:
     std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
     void PrinterSetup();
 
+    // The macro bar (frame_macros.cpp).
+    void CreateMacroBar();
+    void ApplyMacroBarWidth();
+    void OnMacroCommand(int nId);
+    void UpdateMacroCommands();
+    CMacroBar* m_pMacroBar = nullptr;
 };
 
 extern CMainFrame* g_pMainFrame;

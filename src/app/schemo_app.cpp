@@ -6,7 +6,6 @@
 #include "app/splash.h"
 #include "app/trace.h"
 #include "format/macro_cache.h"
-#include "format/macro_tree.h"
 #include "format/program_dir.h"
 #include "model/prototypes.h"
 #include "model/fontfaces.h"
@@ -43,10 +42,10 @@ void LoadTranslations(QApplication& app) {
         app.installTranslator(qt);
 }
 
+// The macro bar fills the cache from these folders when the frame is created.
 void SetLibraryFolders(const CCommandLine& cl) {
     EnsureUserDataFolder(UserDataFolder());
     g_libraryFolders = DefaultLibraryFolders(cl.programDir);
-    FillMacroCache();
 }
 
 // A log-off closes as the main window's close does: the documents are asked
