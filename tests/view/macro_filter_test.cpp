@@ -1,7 +1,5 @@
-// The macro bar's filter and widths.
+// The macro bar's filter.
 #include "view/macro_filter.h"
-
-#include "format/macro_cache.h"
 
 #include <gtest/gtest.h>
 
@@ -70,24 +68,4 @@ TEST(MacroFilter, CaseIsIgnoredInWindows1252) {
     EXPECT_EQ(FoldCase1252(0xDF), 0xDF);                               // ß neither
     EXPECT_EQ(FoldCase1252('@'), '@');
     EXPECT_EQ(FoldCase1252('['), '[');
-}
-
-TEST(MacroFilter, TheStandardLibraryFindsEveryResistorAmongItsSymbols) {
-    CMacroTree tree;
-    tree.RefreshMacroTree();
-    const CMacroFilter f = FilterMacroTree(*tree.Root(), "resist");
-    int nLeaves = 0;
-    for (const CMacroTreeItem* item : f.shown)
-        nLeaves += item->bHasName;
-    EXPECT_EQ(nLeaves, 5); // Resistore twice, Resistenza variabile twice, Fotoresistenza
-    EXPECT_EQ(f.pFirstLeaf->macroName, "~080");
-    g_macroCache.Clear();
-}
-
-TEST(MacroBarWidth, SmallMediumLargeInTheDialogsProportionAndMediumOtherwise) {
-    EXPECT_EQ(MacroBarWidth(0), 160);
-    EXPECT_EQ(MacroBarWidth(1), 205);
-    EXPECT_EQ(MacroBarWidth(2), 250);
-    EXPECT_EQ(MacroBarWidth(3), 205);
-    EXPECT_EQ(MacroBarWidth(-1), 205);
 }
