@@ -75,6 +75,7 @@ void CMainFrame::OnCommand(int nId) {
     case ID_VIEW_MACRO_BAR:
     case ID_REFRESH_MACROS: OnMacroCommand(nId); break;
     case ID_APP_ABOUT: CAboutDlg(this).exec(); break;
+    case ID_LAYERS: RunLayerDialog(); break;
     case ID_WINDOW_CASCADE: m_pMdi->cascadeSubWindows(); break;
     case ID_WINDOW_TILE_HORZ: Tile(m_pMdi, true); break;
     case ID_WINDOW_TILE_VERT: Tile(m_pMdi, false); break;

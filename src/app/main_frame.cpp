@@ -37,6 +37,7 @@ CMainFrame::CMainFrame()
     setCentralWidget(m_pMdi);
     m_pMdi->setViewMode(QMdiArea::SubWindowView);
     m_recent = SettingsStore::LoadRecentFiles();
+    LoadLayerTable();
     CreateBars();
     m_tools.m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
     connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] { OnActiveChanged(); });
@@ -46,7 +47,8 @@ CMainFrame::CMainFrame()
 
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
-    for (QMdiSubWindow* w : m_pMdi->subWindowList()) w->disconnect(this);
+    m_pMdi->disconnect(this);
+    for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>()) w->disconnect(this);
     delete m_pMdi;
     g_pMainFrame = nullptr;
 }
@@ -55,10 +57,12 @@ void CMainFrame::CreateBars() {
     m_pToolBar = addToolBar("Funzioni comuni");
     m_pToolBar->setObjectName("59392");
     m_pActions->FillToolBar(m_pToolBar, CommonToolbar());
+    addToolBarBreak(); // a row of its own: at the first window's width the combo box would not fit
     m_pPrimitivesBar = addToolBar("Primitive di disegno");
     m_pPrimitivesBar->setObjectName("59402");
     m_pPrimitivesBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
+    CreateLayerCombo();
     m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
     m_pProgress = new QProgressBar(this);
     m_pProgress->setMaximumWidth(200);
@@ -136,7 +140,7 @@ void CMainFrame::UpdateCommands() {
     for (int id : std::initializer_list<int>{ID_FILE_EXPORT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_CUT, ID_EDIT_COPY,
                    ID_EDIT_PASTE, ID_PASTE_NEW_DOCUMENT, MENU_PASTE_NEW_DOCUMENT, ID_EDIT_CLEAR,
                    ID_ROTATE, ID_MIRROR, ID_MAKE_MACRO, ID_SPLIT_MACRO, ID_EDIT_SELECT_ALL,
-                   ID_INVERT_SELECTION, ID_PROPERTIES, ID_STRETCH, ID_GRID, ID_LAYERS, ID_SNAP,
+                   ID_INVERT_SELECTION, ID_PROPERTIES, ID_STRETCH, ID_GRID, ID_SNAP,
                    ID_PCB_MODE, ID_MACRO_ORIGIN, ID_HELP_FINDER, ID_CONTEXT_HELP})
         m_pActions->Get(id)->setEnabled(false);
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());

@@ -10,6 +10,8 @@
 
 class CActions;
 class CMacroBar;
+
+class CLayerCombo;
 class CMyMDIChildWnd;
 class CSchemoDoc;
 class QMdiArea;
@@ -38,6 +40,8 @@ public:
     void SaveState();
     // What --zoom and --origin ask of the files opened from the command line.
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
+    // The layer new primitives go on: 0 at every launch, never stored.
+    int CurrentLayer() const { return m_nCurrentLayer; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +89,15 @@ private:
     void OnMacroCommand(int nId);
     void UpdateMacroCommands();
     CMacroBar* m_pMacroBar = nullptr;
+
+    // The layers (frame_layers.cpp).
+    void LoadLayerTable();
+    void CreateLayerCombo();
+    void OnLayerChosen(int nIndex);
+    void RunLayerDialog();
+    void AfterLayerChange();
+    CLayerCombo* m_pLayerCombo = nullptr;
+    int m_nCurrentLayer = 0;
 };
 
 extern CMainFrame* g_pMainFrame;

@@ -68,6 +68,8 @@ public:
     void Select(CPrimitive* p, bool bSelected);
     void ClearSelection();
     void SetModified(bool bModified);
+    // The layer table (colours, shown layers) changed: the views draw again.
+    void NotifyAppearance();
 
     // Reads a drawing or macro text; false (after the message) when it has no
     // valid header or is a library.

@@ -155,3 +155,9 @@ void CSchemoDoc::SetModified(bool bModified) {
     change.nKind = DOCCHANGE_MODIFIED;
     Notify(change);
 }
+
+void CSchemoDoc::NotifyAppearance() {
+    CDocChange change;
+    change.nKind = DOCCHANGE_APPEARANCE;
+    Notify(change);
+}

@@ -13,6 +13,7 @@ enum DocChangeKind {
     DOCCHANGE_RESET,      // the whole list was replaced (load, undo, redo)
     DOCCHANGE_SELECTION,  // selection flags changed; only their look changes
     DOCCHANGE_MODIFIED,   // the modified flag changed
+    DOCCHANGE_APPEARANCE, // the layer table changed: anything may look different, nothing moved
 };
 
 struct CDocChange {

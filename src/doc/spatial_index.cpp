@@ -57,6 +57,7 @@ void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
     }
     case DOCCHANGE_SELECTION:
     case DOCCHANGE_MODIFIED:
+    case DOCCHANGE_APPEARANCE:
         break;
     }
 }

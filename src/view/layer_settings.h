@@ -1,0 +1,32 @@
+#pragma once
+// The layer table between runs: section "Layers", keys "Name%d", "Color%d",
+// "Show%d" and "Print%d" for the layers 0 to 15. Read once over the defaults
+// when the main window is created; written only by the layer dialog's save
+// buttons, one column at a time.
+#include "model/layers.h"
+
+#include <string>
+
+// Where settings are kept between runs, by section and key, as the registry
+// keeps them: strings are bytes, numbers 32-bit integers.
+class IProfileStore {
+  public:
+    virtual ~IProfileStore() = default;
+    // "" when the key is absent.
+    virtual std::string GetString(const std::string& section, const std::string& key) = 0;
+    // nDefault when the key is absent or not a number.
+    virtual int GetInt(const std::string& section, const std::string& key, int nDefault) = 0;
+    virtual void WriteString(const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
+    virtual void WriteInt(const std::string& section, const std::string& key, int nValue) = 0;
+};
+
+extern const char* const LAYERS_SECTION; // "Layers"
+
+// An absent or empty name leaves the name as it is; a colour, show or print
+// value of -1 (absent, or all bits set) leaves the value as it is.
+void LoadLayers(CLayerTable& layers, IProfileStore& store);
+void SaveLayerNames(const CLayerTable& layers, IProfileStore& store);
+void SaveLayerColors(const CLayerTable& layers, IProfileStore& store);
+void SaveLayerShow(const CLayerTable& layers, IProfileStore& store);
+void SaveLayerPrint(const CLayerTable& layers, IProfileStore& store);
