@@ -2,6 +2,7 @@
 
 #include "app/actions.h"
 #include "app/child_frame.h"
+#include "app/macro_bar.h"
 #include "app/settings_store.h"
 #include "app/trace.h"
 #include "view/action_table.h"
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame()
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
     m_pMdi->disconnect(this);
+    m_pMacroBar->disconnect(this);
     for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>()) w->disconnect(this);
     delete m_pMdi;
     g_pMainFrame = nullptr;
