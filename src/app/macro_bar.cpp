@@ -87,18 +87,33 @@ CMacroBar::CMacroBar(QWidget* parent)
 
 CMacroBar::~CMacroBar() = default;
 
+// Read from the item's own copy of the name: it holds while the tree behind
+// the items is being replaced.
 std::optional<std::string> CMacroBar::GetSelectedMacro() const {
     const QList<QTreeWidgetItem*> selected = m_pView->selectedItems();
-    const CMacroTreeItem* model = selected.isEmpty() ? nullptr : ModelOf(selected.front());
-    if (!model || !model->bHasName) return std::nullopt;
-    return model->macroName;
+    const QVariant name = selected.isEmpty() ? QVariant() : selected.front()->data(0, kNameRole);
+    if (!name.isValid()) return std::nullopt;
+    return name.toByteArray().toStdString();
 }
 
+// The items point into the tree: they go before it is rebuilt, and the new
+// ones open the same branches and select the same leaf without telling anyone.
 void CMacroBar::RefreshMacroTree() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_pTree->RefreshMacroTree();
-    Fill();
+    const std::optional<std::string> selected = GetSelectedMacro();
+    {
+        const QSignalBlocker block(m_pView);
+        const CExpansion expansion(m_pView);
+        m_pView->clear();
+        m_pTree->RefreshMacroTree();
+        if (const CMacroTreeItem* root = m_pTree->Root()) AddItems(nullptr, *root);
+        expansion.Restore(m_pView);
+        if (QTreeWidgetItem* leaf = selected ? FindLeaf(*selected) : nullptr)
+            m_pView->setCurrentItem(leaf);
+        ApplyFilter();
+    }
     QApplication::restoreOverrideCursor();
+    emit selectionChanged();
 }
 
 void CMacroBar::ReloadLibraries() {
@@ -112,22 +127,6 @@ void CMacroBar::FocusFilter() {
     if (isFloating()) activateWindow();
     m_pFilter->setFocus(Qt::ShortcutFocusReason);
     m_pFilter->selectAll();
-}
-
-// Rebuilt from the tree without telling anyone of the selection it restores.
-void CMacroBar::Fill() {
-    const std::optional<std::string> selected = GetSelectedMacro();
-    {
-        const QSignalBlocker block(m_pView);
-        const CExpansion expansion(m_pView);
-        m_pView->clear();
-        if (const CMacroTreeItem* root = m_pTree->Root()) AddItems(nullptr, *root);
-        expansion.Restore(m_pView);
-        if (QTreeWidgetItem* leaf = selected ? FindLeaf(*selected) : nullptr)
-            m_pView->setCurrentItem(leaf);
-        ApplyFilter();
-    }
-    emit selectionChanged();
 }
 
 void CMacroBar::AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& model) {

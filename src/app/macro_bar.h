@@ -37,7 +37,6 @@ signals:
     void selectionChanged();
 
 private:
-    void Fill();
     void AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& item);
     QIcon IconFor(const CMacroTreeItem& item) const;
     void ApplyFilter();

@@ -91,6 +91,10 @@ private slots:
         QCOMPARE(frame.Tools().Current(), int(TOOL_SELECT));
         Click(frame, category->child(0)); // clicking the selected leaf again chooses it again
         QCOMPARE(frame.Tools().Current(), int(TOOL_MACRO));
+        frame.OnCommand(ID_REFRESH_MACROS); // a new tree: the same leaf stays selected and shown
+        QCOMPARE(Selected(frame), QString("~080"));
+        QVERIFY(macroTool->isEnabled());
+        QVERIFY(Tree(frame)->currentItem()->parent()->isExpanded());
     }
 
     void theFilterHidesWhatDoesNotMatchAndReturnPicksTheFirstMatch() {
