@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-    g_strProgramDir = ExecutableDir();
+    g_libraryFolders = {ExecutableDir()};
     if (sizes.empty() || !PrepareDrawings(sizes)) {
         std::fputs("Cannot generate the drawings.\n", stderr);
         RemoveDrawings();

@@ -8,7 +8,7 @@
 #include <cstring>
 
 void UseProgramDir(const std::string& dir) {
-    g_strProgramDir = dir.empty() ? ExecutableDir() : dir;
+    g_libraryFolders = DefaultLibraryFolders(dir);
     FillMacroCache();
 }
 

@@ -86,7 +86,11 @@ void CMainFrame::OnCommand(int nId) {
     case ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
     case ID_VIEW_PRIMITIVES_BAR: m_pPrimitivesBar->setVisible(!m_pPrimitivesBar->isVisible()); break;
-    case ID_CONFIG: CConfigDlg(this).exec(); break;
+    case ID_CONFIG:
+        if (CConfigDlg(this).exec() == QDialog::Accepted) OnMacroCommand(nId);
+        break;
+    case ID_VIEW_MACRO_BAR:
+    case ID_REFRESH_MACROS: OnMacroCommand(nId); break;
     case ID_APP_ABOUT: CAboutDlg(this).exec(); break;
     case ID_LAYERS: RunLayerDialog(); break;
     case ID_WINDOW_CASCADE: Cascade(m_pMdi); break;

@@ -2,6 +2,7 @@
 
 #include "app/actions.h"
 #include "app/child_frame.h"
+#include "app/macro_bar.h"
 #include "app/settings_store.h"
 #include "app/trace.h"
 #include "view/action_table.h"
@@ -48,6 +49,7 @@ CMainFrame::CMainFrame()
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
     m_pMdi->disconnect(this);
+    m_pMacroBar->disconnect(this);
     for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>()) w->disconnect(this);
     delete m_pMdi;
     g_pMainFrame = nullptr;
@@ -73,7 +75,9 @@ void CMainFrame::CreateBars() {
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& m) {
         if (m.isEmpty()) statusBar()->showMessage(kIdlePrompt);
     });
+    CreateMacroBar();
     restoreState(SettingsStore::LoadBarState());
+    ApplyMacroBarWidth();
 }
 
 void CMainFrame::RestoreWindow() {
@@ -139,12 +143,12 @@ void CMainFrame::UpdateCommands() {
                    ID_EDIT_PASTE, ID_PASTE_NEW_DOCUMENT, MENU_PASTE_NEW_DOCUMENT, ID_EDIT_CLEAR,
                    ID_ROTATE, ID_MIRROR, ID_MAKE_MACRO, ID_SPLIT_MACRO, ID_EDIT_SELECT_ALL,
                    ID_INVERT_SELECTION, ID_PROPERTIES, ID_STRETCH, ID_GRID, ID_SNAP,
-                   ID_PCB_MODE, ID_MACRO_ORIGIN, ID_VIEW_MACRO_BAR, ID_REFRESH_MACROS,
-                   ID_TOOL_MACRO, ID_HELP_FINDER, ID_CONTEXT_HELP})
+                   ID_PCB_MODE, ID_MACRO_ORIGIN, ID_HELP_FINDER, ID_CONTEXT_HELP})
         m_pActions->Get(id)->setEnabled(false);
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
     m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
     m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());
+    UpdateMacroCommands();
 }
 
 void CMainFrame::SaveState() {

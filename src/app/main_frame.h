@@ -9,6 +9,8 @@
 #include <memory>
 
 class CActions;
+class CMacroBar;
+
 class CLayerCombo;
 class CMyMDIChildWnd;
 class CSchemoDoc;
@@ -33,6 +35,7 @@ public:
     CMyMDIChildWnd* NewDocument(int nDocKind);
     CMyMDIChildWnd* ActiveChild() const;
     CToolState& Tools() { return m_tools; }
+    CMacroBar* MacroBar() const { return m_pMacroBar; }
     // The steps of a close that goes ahead: settings, window, bars, recent files.
     void SaveState();
     // What --zoom and --origin ask of the files opened from the command line.
@@ -79,6 +82,13 @@ private:
     QString m_title; // the document windows may not change it
     std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
     void PrinterSetup();
+
+    // The macro bar (frame_macros.cpp).
+    void CreateMacroBar();
+    void ApplyMacroBarWidth();
+    void OnMacroCommand(int nId);
+    void UpdateMacroCommands();
+    CMacroBar* m_pMacroBar = nullptr;
 
     // The layers (frame_layers.cpp).
     void LoadLayerTable();

@@ -6,7 +6,6 @@
 #include "app/splash.h"
 #include "app/trace.h"
 #include "format/macro_cache.h"
-#include "format/macro_tree.h"
 #include "format/program_dir.h"
 #include "model/prototypes.h"
 #include "model/fontfaces.h"
@@ -14,7 +13,7 @@
 #include "view/command_line.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTimer>
@@ -43,19 +42,10 @@ void LoadTranslations(QApplication& app) {
         app.installTranslator(qt);
 }
 
-// The folder beside the program (the build tree), or the installed share folder.
-QString DefaultProgramDir() {
-    const QString beside = QCoreApplication::applicationDirPath();
-    const QString shared = QDir(beside + "/../share/tavolin").absolutePath();
-    if (!QDir(beside + "/libs").exists() && QDir(shared).exists()) return shared;
-    return beside;
-}
-
-void SetProgramDir(const CCommandLine& cl) {
-    const QString dir = cl.programDir.empty() ? DefaultProgramDir()
-                                              : QDir(QString::fromStdString(cl.programDir)).absolutePath();
-    g_strProgramDir = QFile::encodeName(dir).toStdString();
-    FillMacroCache();
+// The macro bar fills the cache from these folders when the frame is created.
+void SetLibraryFolders(const CCommandLine& cl) {
+    EnsureUserDataFolder(UserDataFolder());
+    g_libraryFolders = DefaultLibraryFolders(cl.programDir);
 }
 
 // A log-off closes as the main window's close does: the documents are asked
@@ -82,7 +72,7 @@ int RunTavolin(int argc, char** argv) {
     SetFontFaceSource(&faces);
     EnableTrace(cl.bTrace);
     LoadTranslations(app);
-    SetProgramDir(cl);
+    SetLibraryFolders(cl);
     SettingsStore::LoadConfiguration();
     CMainFrame frame;
     if (!cl.bNoSplash) CSplashWnd::ShowOver(&frame);

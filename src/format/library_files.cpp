@@ -3,6 +3,7 @@
 #include "format/component.h"
 #include "format/reader.h"
 
+#include <filesystem>
 #include <map>
 #include <sys/stat.h>
 
@@ -45,8 +46,21 @@ std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path) {
         return cached.index;
     std::string text;
     cached = CachedFile{mtime, (long long)st.st_size,
-                        ReadWholeFile(path, text) ? IndexLibraryText(text) : nullptr};
+                        ReadSettledFile(path, text) ? IndexLibraryText(text) : nullptr};
     return cached.index;
 }
 
 void ForgetLibraryFiles() { g_libraryFiles.clear(); }
+
+bool ReadSettledFile(const std::string& path, std::string& out) {
+    constexpr int kAttempts = 5;
+    bool ok = false;
+    for (int i = 0; i < kAttempts; ++i) {
+        std::error_code ec1, ec2;
+        const auto before = std::filesystem::file_size(path, ec1);
+        ok = ReadWholeFile(path, out);
+        const auto after = std::filesystem::file_size(path, ec2);
+        if (!ok || ec1 || ec2 || (before == after && out.size() == after)) break;
+    }
+    return ok;
+}

@@ -25,3 +25,7 @@ std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text);
 // The library file at the path, or null when it cannot be read or is not a library.
 std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path);
 void ForgetLibraryFiles();
+
+// A file still being copied grows while it is read: it is read again (a few
+// times at most) until its size before and after the read agree with the text.
+bool ReadSettledFile(const std::string& path, std::string& out);

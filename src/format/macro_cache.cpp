@@ -20,11 +20,10 @@ void CMacroCache::Store(const std::string& name, const CMacro& macro) {
     m_entries.emplace(name, Entry{std::move(copy), n});
 }
 
-// Standard-library entries are those whose macro is named "~key"; they are
-// stored under "~key" and under the key alone.
 void CMacroCache::DropUserEntries() {
     for (auto it = m_entries.begin(); it != m_entries.end();) {
-        if (IsStandardMacroName(it->second.macro->m_strName))
+        const std::string& name = it->first;
+        if (IsStandardMacroName(name) || m_entries.count("~" + name))
             ++it;
         else
             it = m_entries.erase(it);

@@ -15,7 +15,9 @@ public:
     bool Contains(const std::string& name) const { return Find(name) != nullptr; }
     // Stores a copy under the name unless the name is already there.
     void Store(const std::string& name, const CMacro& macro);
-    // Drops every entry that does not come from the standard library.
+    // Drops the entries of user libraries and single macros: those whose name
+    // does not begin with "~" and has no "~" + name twin. A standard-library
+    // component is stored under "~key" and under the key, so it stays.
     void DropUserEntries();
     void Clear() { m_entries.clear(); }
     std::size_t Size() const { return m_entries.size(); }

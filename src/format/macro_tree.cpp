@@ -8,10 +8,6 @@
 #include "format/resolve.h"
 #include "format/stdlib.h"
 
-#include <filesystem>
-
-namespace fs = std::filesystem;
-
 CMacroTreeItem* CMacroTreeItem::Add(std::string text, int nImg, int nSelImg) {
     auto item = std::make_unique<CMacroTreeItem>();
     item->label = std::move(text);
@@ -22,15 +18,6 @@ CMacroTreeItem* CMacroTreeItem::Add(std::string text, int nImg, int nSelImg) {
 }
 
 namespace {
-// Files of a folder with an extension, in the order the file system lists them.
-std::vector<fs::path> FilesWithExtension(const fs::path& dir, const char* ext) {
-    std::vector<fs::path> out;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-        if (it->path().extension() == ext && it->is_regular_file(ec)) out.push_back(it->path());
-    return out;
-}
-
 void AddComponentLeaf(CMacroTreeItem& parent, const std::string& text, const std::string& prefix,
                       const std::string& identity) {
     std::string key, title;
@@ -40,6 +27,7 @@ void AddComponentLeaf(CMacroTreeItem& parent, const std::string& text, const std
     CMacroTreeItem* leaf = parent.Add(title, IMAGE_LEAF, IMAGE_LEAF);
     leaf->bHasName = true;
     leaf->macroName = prefix.empty() ? "~" + key : prefix + "." + key;
+    leaf->key = key;
     if (g_macroCache.Contains(leaf->macroName)) return;
     temp.m_strName = leaf->macroName;
     g_macroCache.Store(leaf->macroName, temp);
@@ -53,26 +41,26 @@ void CMacroTree::RefreshMacroTree() {
     m_root->label = "Macro disponibili";
     m_root->nImage = m_root->nSelectedImage = IMAGE_ROOT;
     AddLibraryToTree(StandardLibraryText(), "");
-    for (const fs::path& file : FilesWithExtension(fs::path(g_strProgramDir) / "libs", ".tvl")) {
+    for (const CFoundFile& file : FilesInFolders(LIBS_FOLDER, ".tvl")) {
         std::string text;
-        if (ReadTextFile(file.string(), nullptr, nullptr, nullptr, nullptr, nullptr, &text))
-            AddLibraryToTree(text, file.stem().string());
+        if (ReadSettledFile(file.path, text)) AddLibraryToTree(text, file.base);
     }
     AddMacroFiles();
 }
 
 // A single macro file is listed under its long title when its header is "MACROCAD".
 void CMacroTree::AddMacroFiles() {
-    for (const fs::path& file : FilesWithExtension(fs::path(g_strProgramDir) / "macros", ".tvm")) {
+    for (const CFoundFile& file : FilesInFolders(MACROS_FOLDER, ".tvm")) {
         std::string text, title;
         int kind = TEXT_NONE;
-        if (!ReadWholeFile(file.string(), text) ||
+        if (!ReadSettledFile(file.path, text) ||
             !ParseHeaderedText(text, nullptr, nullptr, &title, nullptr, &kind, nullptr) ||
             kind != TEXT_MACRO)
             continue;
         CMacroTreeItem* leaf = m_root->Add(title, IMAGE_LEAF, IMAGE_LEAF);
         leaf->bHasName = true;
-        leaf->macroName = file.stem().string();
+        leaf->macroName = file.base;
+        leaf->key = file.base;
     }
 }
 

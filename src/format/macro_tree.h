@@ -15,6 +15,7 @@ struct CMacroTreeItem {
     int nSelectedImage = IMAGE_LEAF;
     bool bHasName = false;
     std::string macroName; // a leaf's macro name
+    std::string key;       // a leaf's component key, or a single macro's file base name
     std::vector<std::unique_ptr<CMacroTreeItem>> children;
 
     CMacroTreeItem* Add(std::string text, int nImg, int nSelImg);
@@ -22,8 +23,9 @@ struct CMacroTreeItem {
 
 class CMacroTree {
 public:
-    // Rebuilds the tree: the standard library, every library of `libs`, every
-    // single macro of `macros`. Fills the macro cache with the names it shows.
+    // Rebuilds the tree: the standard library, the libraries of `libs` and the
+    // single macros of `macros` of every library folder, each name once (the
+    // first found). Fills the macro cache with the names it shows.
     void RefreshMacroTree();
     // Adds a library text's visible components; prefix "" is the standard library.
     void AddLibraryToTree(std::string_view text, const std::string& prefix);

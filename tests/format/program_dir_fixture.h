@@ -17,14 +17,14 @@ protected:
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir / "libs");
         std::filesystem::create_directories(m_dir / "macros");
-        g_strProgramDir = m_dir.string();
+        g_libraryFolders = {m_dir.string()};
         g_macroCache.Clear();
         ForgetLibraryFiles();
     }
     void TearDown() override {
         g_macroCache.Clear();
         ForgetLibraryFiles();
-        g_strProgramDir.clear();
+        g_libraryFolders.clear();
         std::filesystem::remove_all(m_dir);
     }
     void WriteFile(const std::string& relative, const std::string& text) {

@@ -44,7 +44,7 @@ inline void Check(bool ok, const char* what, std::string_view a = {}, std::strin
 }
 
 // A fresh program folder with empty libs/ and macros/, removed at exit; it
-// becomes g_strProgramDir so that nothing outside it is ever read. Memory
+// becomes the only library folder so that nothing outside it is ever read. Memory
 // backed when possible: some targets write files on every input.
 inline const std::string& PrivateProgramDir() {
     static const std::string dir = [] {
@@ -61,11 +61,11 @@ inline const std::string& PrivateProgramDir() {
         std::filesystem::create_directories(tmpl + "/macros");
         std::atexit([] {
             std::error_code ec;
-            std::filesystem::remove_all(g_strProgramDir, ec);
+            if (!g_libraryFolders.empty()) std::filesystem::remove_all(g_libraryFolders.front(), ec);
         });
         return tmpl;
     }();
-    g_strProgramDir = dir;
+    g_libraryFolders = {dir};
     return dir;
 }
 
