@@ -1,0 +1,164 @@
+#include "view/view_coords.h"
+
+#include "doc/document.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Truncation toward zero, pinned to 32 bits (NaN gives 0).
+std::int32_t Trunc(double v) {
+    if (!(v == v)) return 0;
+    if (v >= 2147483647.0) return INT32_MAX;
+    if (v <= -2147483648.0) return INT32_MIN;
+    return std::int32_t(v);
+}
+
+double SafeRatio(double dRatio) {
+    return dRatio > 0 && std::isfinite(dRatio) ? dRatio : 1.0;
+}
+} // namespace
+
+double CViewCoords::ClampScale(double dScale) {
+    if (!(dScale * 100 >= 10)) return MIN_SCALE;
+    if (dScale * 100 > 2000) return MAX_SCALE;
+    return dScale;
+}
+
+bool CViewCoords::SetScale(double dScale, bool bStretch, bool bForce) {
+    dScale = ClampScale(dScale);
+    const bool bChanged = dScale != m_dScale || bStretch != m_bStretch;
+    m_dScale = dScale;
+    m_bStretch = bStretch;
+    return bChanged || bForce;
+}
+
+void CViewCoords::PrepareMapping(CMapping& map, double dDevicePixelRatio) const {
+    const double r = SafeRatio(dDevicePixelRatio);
+    map.SetWindowOrg(0, 0);
+    if (m_bStretch) {
+        map.SetMapMode(MM_ANISOTROPIC);
+        map.SetWindowExt(SHEET_SIZE, SHEET_SIZE);
+        // A zero extent would be refused: a collapsed window still maps somewhere.
+        map.SetViewportExt(std::max(1, Trunc(m_szClient.cx * r)),
+                           std::max(1, Trunc(m_szClient.cy * r)));
+        map.SetViewportOrg(0, 0);
+        return;
+    }
+    map.SetMapMode(MM_ISOTROPIC);
+    map.SetWindowExt(SHEET_SIZE, SHEET_SIZE);
+    const std::int32_t t = std::max(1, Trunc(m_dScale * r * SHEET_SIZE));
+    map.SetViewportExt(t, t);
+    map.SetViewportOrg(Trunc(-double(m_ptScroll.x) * m_dScale * r),
+                       Trunc(-double(m_ptScroll.y) * m_dScale * r));
+}
+
+CPoint CViewCoords::LPtoDP(CPoint pt, double dDevicePixelRatio) const {
+    CMapping map;
+    PrepareMapping(map, dDevicePixelRatio);
+    return map.LPtoDP(pt);
+}
+
+CPoint CViewCoords::DPtoLP(CPoint pt, double dDevicePixelRatio) const {
+    CMapping map;
+    PrepareMapping(map, dDevicePixelRatio);
+    return map.DPtoLP(pt);
+}
+
+CRect CViewCoords::VisibleRect() const {
+    CMapping map;
+    PrepareMapping(map);
+    const CPoint a = map.DPtoLP(CPoint{0, 0});
+    const CPoint b = map.DPtoLP(CPoint{m_szClient.cx, m_szClient.cy});
+    return {a.x, a.y, b.x, b.y};
+}
+
+namespace {
+std::int32_t SnapAxis(std::int32_t v, int s) {
+    if (s <= 1) return v;
+    const std::int64_t r = v % s; // takes the sign of v
+    if (std::llabs(r) < s / 2) return std::int32_t(v - r);
+    return ClampToInt32(r > 0 ? std::int64_t(v) - r + s : std::int64_t(v) - s - r);
+}
+} // namespace
+
+CPoint CViewCoords::SnapPoint(CPoint pt) const {
+    if (!m_bSnap) return pt;
+    return {SnapAxis(pt.x, m_nSnapX), SnapAxis(pt.y, m_nSnapY)};
+}
+
+namespace {
+std::int32_t CenterAxis(std::int32_t v, int nClient, double dScale) {
+    const double w = std::min(double(nClient) / dScale, double(SHEET_SIZE));
+    const std::int32_t nLeft = Trunc(v - w * 0.5);
+    if (nLeft < 0) return 0;
+    if (nLeft > SHEET_SIZE - w) return Trunc(SHEET_SIZE - w);
+    return nLeft;
+}
+} // namespace
+
+CPoint CViewCoords::CenterOn(int x, int y, double dScale) const {
+    dScale = ClampScale(dScale);
+    return {CenterAxis(x, m_szClient.cx, dScale), CenterAxis(y, m_szClient.cy, dScale)};
+}
+
+// The scale is pinned before centring, so at 2000 % a click still centres
+// the clicked point instead of aiming at a zoom that is never reached.
+bool CViewCoords::ZoomTool(CPoint ptLogical, bool bIn) {
+    const double s = ClampScale(m_dScale * (bIn ? ZOOM_STEP : 1.0 / ZOOM_STEP));
+    const CPoint pt = CenterOn(ptLogical.x, ptLogical.y, s);
+    ScrollTo(pt.x, pt.y);
+    return SetScale(s, false);
+}
+
+bool CViewCoords::ZoomAbout(CPoint ptClient, double dScale) {
+    const double s = ClampScale(dScale);
+    double lx, ly; // the point under the pointer, unrounded
+    if (m_bStretch) {
+        lx = double(ptClient.x) * SHEET_SIZE / std::max(1, m_szClient.cx);
+        ly = double(ptClient.y) * SHEET_SIZE / std::max(1, m_szClient.cy);
+    } else {
+        lx = m_ptScroll.x + ptClient.x / m_dScale;
+        ly = m_ptScroll.y + ptClient.y / m_dScale;
+    }
+    ScrollTo(Trunc(std::round(lx - ptClient.x / s)), Trunc(std::round(ly - ptClient.y / s)));
+    return SetScale(s, false);
+}
+
+bool CViewCoords::ApplyZoomPercent(int nPercent) {
+    const bool bRegions = SetScale(nPercent / 100.0, false);
+    ScrollTo(0, 0);
+    return bRegions;
+}
+
+bool CViewCoords::ToggleStretch() {
+    const bool bRegions = SetScale(m_dScale, !m_bStretch);
+    ScrollTo(0, 0);
+    return bRegions;
+}
+
+bool CViewCoords::FitToWindow(CRect extent) {
+    if (extent.IsEmpty()) extent = {0, 0, SHEET_SIZE, SHEET_SIZE};
+    std::int64_t l = extent.left, t = extent.top, r = extent.right, b = extent.bottom;
+    const std::int64_t dx = (r - l) * 5 / 100, dy = (b - t) * 5 / 100;
+    l -= dx, r += dx, t -= dy, b += dy;
+    const double sx = double(m_szClient.cx) / double(r - l);
+    const double sy = double(m_szClient.cy) / double(b - t);
+    const bool bRegions = SetScale(std::min(sx, sy), false, true);
+    ScrollTo(ClampToInt32(l), ClampToInt32(t));
+    return bRegions;
+}
+
+bool CViewCoords::StartView(int nDocKind, bool bHasPrimitives, CRect extent) {
+    const bool bDrawing = nDocKind == DOC_DRAWING;
+    m_bPCBMode = false;
+    m_bSnap = bDrawing;
+    m_bHideMacroOrigin = bDrawing;
+    if (bHasPrimitives) return FitToWindow(extent);
+    const bool bRegions = SetScale(bDrawing ? 4.0 : 8.0, false);
+    if (bDrawing)
+        ScrollTo(0, 0);
+    else
+        GoToMacroOrigin();
+    return bRegions;
+}
