@@ -20,23 +20,23 @@ QList<QKeySequence> Keys(const char* pszKeys) {
 CActions::CActions(QObject* parent, std::function<void(int)> run)
     : QObject(parent), m_pTools(new QActionGroup(this)), m_run(std::move(run)) {
     m_pTools->setExclusive(true);
-    for (const CActionSpec& a : ActionTable()) Create(a.nId, a.nId);
+    for (const CActionDef& a : ActionTable()) Create(a.nId, a.nId);
     Create(MENU_PASTE_NEW_DOCUMENT, MENU_PASTE_NEW_DOCUMENT);
 }
 
-QAction* CActions::Create(int nId, int nSpecId) {
-    const CActionSpec* spec = FindAction(nSpecId);
-    auto* a = new QAction(QString::fromUtf8(spec->pszCaption), this);
-    a->setShortcuts(Keys(spec->pszKeys));
-    a->setStatusTip(QString::fromUtf8(spec->pszPrompt));
-    const QString tip = QString::fromUtf8(*spec->pszTip ? spec->pszTip : PlainCaption(spec->pszCaption).c_str());
+QAction* CActions::Create(int nId, int nDefId) {
+    const CActionDef* def = FindAction(nDefId);
+    auto* a = new QAction(QString::fromUtf8(def->pszCaption), this);
+    a->setShortcuts(Keys(def->pszKeys));
+    a->setStatusTip(QString::fromUtf8(def->pszPrompt));
+    const QString tip = QString::fromUtf8(*def->pszTip ? def->pszTip : PlainCaption(def->pszCaption).c_str());
     a->setToolTip(tip);
-    if (*spec->pszIcon) a->setIcon(QIcon(QString(":/icons/%1.svg").arg(spec->pszIcon)));
-    a->setCheckable((spec->nFlags & (ACT_CHECKABLE | ACT_TOOL)) != 0);
-    if (spec->nFlags & ACT_TOOL) m_pTools->addAction(a);
-    if (spec->nFlags & ACT_NO_HANDLER) a->setEnabled(false);
+    if (*def->pszIcon) a->setIcon(QIcon(QString(":/icons/%1.svg").arg(def->pszIcon)));
+    a->setCheckable((def->nFlags & (ACT_CHECKABLE | ACT_TOOL)) != 0);
+    if (def->nFlags & ACT_TOOL) m_pTools->addAction(a);
+    if (def->nFlags & ACT_NO_HANDLER) a->setEnabled(false);
     a->setShortcutContext(Qt::ApplicationShortcut);
-    const int nCommand = spec->nId;
+    const int nCommand = def->nId;
     connect(a, &QAction::triggered, this, [this, nCommand] { m_run(nCommand); });
     m_actions[nId] = a;
     return a;
@@ -47,9 +47,9 @@ QAction* CActions::Get(int nId) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-QMenu* CActions::BuildMenu(const CMenuSpec& spec, QWidget* parent, const RecentPlace& recent) const {
-    auto* menu = new QMenu(QString::fromUtf8(spec.pszCaption), parent);
-    for (int id : spec.items) {
+QMenu* CActions::BuildMenu(const CMenuDef& def, QWidget* parent, const RecentPlace& recent) const {
+    auto* menu = new QMenu(QString::fromUtf8(def.pszCaption), parent);
+    for (int id : def.items) {
         if (id == 0) {
             menu->addSeparator();
         } else if (id == MENU_RECENT) {
@@ -71,7 +71,7 @@ void CActions::FillMenuBar(QMenuBar* bar, int nKind, const RecentPlace& recent) 
     for (QAction* a : bar->actions())
         if (QMenu* m = a->menu()) m->deleteLater();
     bar->clear();
-    for (const CMenuSpec& spec : MenuBar(nKind)) bar->addMenu(BuildMenu(spec, bar, recent));
+    for (const CMenuDef& def : MenuBar(nKind)) bar->addMenu(BuildMenu(def, bar, recent));
 }
 
 void CActions::FillToolBar(QToolBar* bar, const std::vector<int>& ids) const {

@@ -11,7 +11,7 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QToolBar;
-struct CMenuSpec;
+struct CMenuDef;
 
 class CActions final : public QObject {
     Q_OBJECT
@@ -26,11 +26,11 @@ public:
     using RecentPlace = std::function<void(QMenu* menu, QAction* anchor)>;
     // Fills the menu bar of a document kind (128 without a document).
     void FillMenuBar(QMenuBar* bar, int nKind, const RecentPlace& recent) const;
-    QMenu* BuildMenu(const CMenuSpec& spec, QWidget* parent, const RecentPlace& recent) const;
+    QMenu* BuildMenu(const CMenuDef& def, QWidget* parent, const RecentPlace& recent) const;
     void FillToolBar(QToolBar* bar, const std::vector<int>& ids) const;
 
 private:
-    QAction* Create(int nId, int nSpecId);
+    QAction* Create(int nId, int nDefId);
     std::map<int, QAction*> m_actions;
     QActionGroup* m_pTools;
     std::function<void(int)> m_run;

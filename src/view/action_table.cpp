@@ -2,7 +2,7 @@
 
 namespace {
 // clang-format off
-const std::vector<CActionSpec> kActions = {
+const std::vector<CActionDef> kActions = {
     {ID_FILE_NEW, "&Nuovo", "Ctrl+N", "Crea un nuovo documento", "Nuovo", "doc-new", 0},
     {ID_FILE_OPEN, "&Apri...", "Ctrl+A;Ctrl+O", "Apre un documento esistente", "Apri", "doc-open", 0},
     {ID_FILE_SAVE, "&Salva", "Ctrl+S", "Salva il documento attivo", "Salva", "doc-save", 0},
@@ -72,41 +72,41 @@ const std::vector<CActionSpec> kActions = {
     {ID_TOOL_PCBPAD, "Pi&azzola", "", "Disegna una piazzola", "Piazzola", "tool-pcbpad", ACT_TOOL},
 };
 
-const CActionSpec kPasteNewDocument = {ID_PASTE_NEW_DOCUMENT, "Incolla come nuovo &documento", "",
+const CActionDef kPasteNewDocument = {ID_PASTE_NEW_DOCUMENT, "Incolla come nuovo &documento", "",
     "Apre il contenuto degli appunti come nuovo documento", "", "", 0};
 
 const std::vector<int> kTools = {ID_TOOL_SELECT, ID_TOOL_ZOOM, ID_TOOL_HAND, ID_TOOL_LINE, ID_TOOL_TEXT,
     ID_TOOL_CONNECTION, ID_TOOL_BEZIER, ID_TOOL_POLYGON, ID_TOOL_ELLIPSE, ID_TOOL_RECTANGLE,
     ID_TOOL_MACRO, ID_TOOL_PCBLINE, ID_TOOL_PCBPAD};
 
-const CMenuSpec kFile = {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
+const CMenuDef kFile = {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
     ID_FILE_EXPORT, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
     0, ID_APP_EXIT}};
-const CMenuSpec kEdit = {"&Modifica", {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
+const CMenuDef kEdit = {"&Modifica", {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
     ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ROTATE, ID_MIRROR, 0, ID_MAKE_MACRO, ID_SPLIT_MACRO, 0,
     ID_EDIT_SELECT_ALL, ID_INVERT_SELECTION, 0, ID_PROPERTIES}};
-const CMenuSpec kView = {"&Visualizza", {ID_STRETCH, ID_FIT, ID_GRID, 0, ID_VIEW_TOOLBAR,
+const CMenuDef kView = {"&Visualizza", {ID_STRETCH, ID_FIT, ID_GRID, 0, ID_VIEW_TOOLBAR,
     ID_VIEW_STATUS_BAR, ID_VIEW_PRIMITIVES_BAR, ID_VIEW_MACRO_BAR, 0, ID_REFRESH_MACROS,
     ID_REFRESH_DOCUMENT, ID_LAYERS, 0, ID_SNAP, ID_PCB_MODE, ID_MACRO_ORIGIN}};
-const CMenuSpec kTools_ = {"S&trumenti", kTools};
-const CMenuSpec kLibrary = {"&Libreria", {ID_LIB_ADD, ID_LIB_INSERT_AFTER, ID_LIB_INSERT_BEFORE,
+const CMenuDef kTools_ = {"S&trumenti", kTools};
+const CMenuDef kLibrary = {"&Libreria", {ID_LIB_ADD, ID_LIB_INSERT_AFTER, ID_LIB_INSERT_BEFORE,
     ID_LIB_REMOVE, 0, ID_LIB_NUMBER}};
-const CMenuSpec kOptions = {"&Opzioni", {ID_CONFIG, ID_USER_LIBRARIES}};
-const CMenuSpec kWindow = {"Fi&nestra", {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
+const CMenuDef kOptions = {"&Opzioni", {ID_CONFIG, ID_USER_LIBRARIES}};
+const CMenuDef kWindow = {"Fi&nestra", {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
     ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE}};
-const CMenuSpec kHelp = {"&?", {ID_HELP_FINDER, 0, ID_APP_ABOUT}};
+const CMenuDef kHelp = {"&?", {ID_HELP_FINDER, 0, ID_APP_ABOUT}};
 
-const std::vector<CMenuSpec> kNoDocument = {
+const std::vector<CMenuDef> kNoDocument = {
     {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, 0, ID_FILE_PRINT,
                ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT, 0, ID_APP_EXIT}},
     {"&Modifica", {MENU_PASTE_NEW_DOCUMENT}},
     {"&Visualizza", {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_PRIMITIVES_BAR,
                      ID_VIEW_MACRO_BAR, 0, ID_REFRESH_MACROS, ID_LAYERS}},
     kOptions, kHelp};
-const std::vector<CMenuSpec> kDrawing = {kFile, kEdit, kView, kTools_, kOptions, kWindow, kHelp};
-const std::vector<CMenuSpec> kLibraryBar = {kFile, kEdit, kView, kTools_, kLibrary, kOptions, kWindow, kHelp};
+const std::vector<CMenuDef> kDrawing = {kFile, kEdit, kView, kTools_, kOptions, kWindow, kHelp};
+const std::vector<CMenuDef> kLibraryBar = {kFile, kEdit, kView, kTools_, kLibrary, kOptions, kWindow, kHelp};
 
-const CMenuSpec kContext = {"Menu contestuale", {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
+const CMenuDef kContext = {"Menu contestuale", {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
     ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ROTATE, ID_MIRROR, 0, ID_MAKE_MACRO, ID_SPLIT_MACRO, 0,
     ID_EDIT_SELECT_ALL, ID_INVERT_SELECTION, 0, ID_PROPERTIES}};
 
@@ -120,16 +120,16 @@ const std::vector<int> kPrimitivesBar = {ID_TOOL_SELECT, ID_TOOL_ZOOM, ID_TOOL_H
 // clang-format on
 } // namespace
 
-const std::vector<CActionSpec>& ActionTable() { return kActions; }
+const std::vector<CActionDef>& ActionTable() { return kActions; }
 
-const CActionSpec* FindAction(int nId) {
+const CActionDef* FindAction(int nId) {
     if (nId == MENU_PASTE_NEW_DOCUMENT) return &kPasteNewDocument;
-    for (const CActionSpec& a : kActions)
+    for (const CActionDef& a : kActions)
         if (a.nId == nId) return &a;
     return nullptr;
 }
 
-const std::vector<CMenuSpec>& MenuBar(int nKind) {
+const std::vector<CMenuDef>& MenuBar(int nKind) {
     switch (nKind) {
     case MENUBAR_DRAWING:
     case MENUBAR_MACRO: return kDrawing;
@@ -138,7 +138,7 @@ const std::vector<CMenuSpec>& MenuBar(int nKind) {
     }
 }
 
-const CMenuSpec& ContextMenu() { return kContext; }
+const CMenuDef& ContextMenu() { return kContext; }
 const std::vector<int>& CommonToolbar() { return kCommonBar; }
 const std::vector<int>& PrimitivesToolbar() { return kPrimitivesBar; }
 

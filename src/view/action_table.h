@@ -13,7 +13,7 @@ enum ActionFlags : unsigned {
     ACT_NO_HANDLER = 4, // always shown disabled
 };
 
-struct CActionSpec {
+struct CActionDef {
     int nId;
     const char* pszCaption; // with "&" before the mnemonic
     const char* pszKeys;    // key sequences separated by ";", or ""
@@ -23,8 +23,8 @@ struct CActionSpec {
     unsigned nFlags;
 };
 
-const std::vector<CActionSpec>& ActionTable();
-const CActionSpec* FindAction(int nId);
+const std::vector<CActionDef>& ActionTable();
+const CActionDef* FindAction(int nId);
 
 // A menu: its caption and its items in order; 0 is a separator,
 // MENU_PASTE the "&Incolla" submenu, MENU_RECENT the recent files.
@@ -33,15 +33,15 @@ constexpr int MENU_RECENT = -2;
 // "Incolla come nuovo &documento": the paste-as-document command in the menu
 // shown while no document is open.
 constexpr int MENU_PASTE_NEW_DOCUMENT = -3;
-struct CMenuSpec {
+struct CMenuDef {
     const char* pszCaption;
     std::vector<int> items;
 };
 
 enum MenuBarKind { MENUBAR_NONE = 128, MENUBAR_DRAWING = 163, MENUBAR_MACRO = 164, MENUBAR_LIBRARY = 165 };
-const std::vector<CMenuSpec>& MenuBar(int nKind);
+const std::vector<CMenuDef>& MenuBar(int nKind);
 // The view's context menu.
-const CMenuSpec& ContextMenu();
+const CMenuDef& ContextMenu();
 // The buttons of the two toolbars; 0 is a separator.
 const std::vector<int>& CommonToolbar();
 const std::vector<int>& PrimitivesToolbar();

@@ -18,12 +18,12 @@ char Mnemonic(const char* caption) {
 TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
     for (int kind : {MENUBAR_NONE, MENUBAR_DRAWING, MENUBAR_LIBRARY}) {
         std::set<char> bar;
-        for (const CMenuSpec& menu : MenuBar(kind)) {
+        for (const CMenuDef& menu : MenuBar(kind)) {
             EXPECT_TRUE(bar.insert(Mnemonic(menu.pszCaption)).second) << menu.pszCaption;
             std::map<char, const char*> seen;
             for (int id : menu.items) {
                 if (id <= 0 && id != MENU_PASTE_NEW_DOCUMENT) continue;
-                const CActionSpec* a = FindAction(id);
+                const CActionDef* a = FindAction(id);
                 ASSERT_NE(a, nullptr) << id;
                 EXPECT_NE(*a->pszPrompt, '\0') << a->pszCaption;
                 const char m = Mnemonic(a->pszCaption);
@@ -36,7 +36,7 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
 }
 
 TEST(ActionTable, ToolsAreTheThirteenInValueOrderAndOpenAnswersBothKeys) {
-    const CMenuSpec& tools = MenuBar(MENUBAR_DRAWING)[3];
+    const CMenuDef& tools = MenuBar(MENUBAR_DRAWING)[3];
     ASSERT_EQ(tools.items.size(), std::size_t(TOOL_COUNT));
     for (int t = 0; t < TOOL_COUNT; ++t) {
         EXPECT_EQ(CommandTool(tools.items[t]), t);
