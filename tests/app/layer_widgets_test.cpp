@@ -1,6 +1,7 @@
 // The layers in the main window with the offscreen platform: the combo box's
 // items, colours and choices, and "Gestione Layer" cancelled, saved and
 // confirmed.
+#include "app_test_util.h"
 #include "app/child_frame.h"
 #include "app/layer_combo.h"
 #include "app/layer_dialog.h"
@@ -26,10 +27,7 @@
 class LayerWidgetsTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-    }
+    void initTestCase() { IsolateSettings(); }
     void cleanup() {
         QSettings().clear();
         g_layers = CLayerTable();

@@ -1,6 +1,7 @@
 // The macro bar in the main window with the offscreen platform: the tree from
 // a program folder, the tool a leaf chooses, the filter, the widths, and the
 // watcher that reads a library once it has been written whole.
+#include "app_test_util.h"
 #include "app/child_frame.h"
 #include "app/config_dialog.h"
 #include "app/library_watcher.h"
@@ -29,10 +30,7 @@
 class MacroBarTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-    }
+    void initTestCase() { IsolateSettings(); }
     void init() {
         m_pDir = std::make_unique<QTemporaryDir>();
         QDir(m_pDir->path()).mkpath("libs");
@@ -166,7 +164,7 @@ private slots:
         frame.show();
         CMyMDIChildWnd* child = frame.NewDocument(DOC_DRAWING);
         child->Document().SetModified(true);
-        QTimer::singleShot(0, [] { CloseMessageBox(QMessageBox::Cancel); });
+        QTimer::singleShot(0, [] { AnswerNextMessageBox(QMessageBox::Cancel); });
         QVERIFY(!frame.close());
         Write("libs/a.tvl", "[TAVOLIB A]\r\n[K2 due]\r\nSA 100 100\r\n", QIODevice::WriteOnly);
         QDir(m_pDir->path()).mkpath("late/libs");
@@ -222,14 +220,6 @@ private:
                 return;
             }
         QTimer::singleShot(10, [size] { AcceptConfig(size); });
-    }
-    static void CloseMessageBox(QMessageBox::StandardButton button) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                box->button(button)->click();
-                return;
-            }
-        QTimer::singleShot(10, [button] { CloseMessageBox(button); });
     }
 
     std::unique_ptr<QTemporaryDir> m_pDir;

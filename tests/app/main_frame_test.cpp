@@ -1,6 +1,7 @@
 // The main window with the offscreen platform: the title, the tool buttons
 // following the tool whoever changes it, the settings dialog's refusal, and a
 // close that is cancelled writing nothing.
+#include "app_test_util.h"
 #include "app/child_frame.h"
 #include "app/config_dialog.h"
 #include "app/main_frame.h"
@@ -20,10 +21,7 @@
 class MainFrameTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-    }
+    void initTestCase() { IsolateSettings(); }
     void cleanup() {
         QSettings().clear();
         g_settings = CSettings();
@@ -39,7 +37,7 @@ private slots:
         QCOMPARE(frame.windowTitle(), QString("Tavolin - Documento1*"));
         frame.NewDocument(DOC_MACRO);
         QCOMPARE(frame.windowTitle(), QString("Tavolin - Macro1"));
-        QTimer::singleShot(0, [] { CloseMessageBox(); });
+        QTimer::singleShot(0, [] { AnswerNextMessageBox(); });
         QVERIFY(!frame.NewDocument(DOC_LIBRARY)); // not yet: a message says so
     }
 
@@ -64,7 +62,7 @@ private slots:
         CConfigDlg dlg(&parent);
         dlg.findChild<QCheckBox*>()->setChecked(false); // "Splitta le macro non standard"
         dlg.findChild<QLineEdit*>()->setText("0");
-        QTimer::singleShot(0, [] { CloseMessageBox(); });
+        QTimer::singleShot(0, [] { AnswerNextMessageBox(); });
         dlg.accept(); // refused with the range message: nothing taken, not even the split box
         QCOMPARE(g_settings.bSplit, 1);
         QVERIFY(dlg.result() != QDialog::Accepted);
@@ -78,7 +76,7 @@ private slots:
         frame.show();
         CMyMDIChildWnd* child = frame.NewDocument(DOC_DRAWING);
         child->Document().SetModified(true);
-        QTimer::singleShot(0, [] { CloseMessageBox(QMessageBox::Cancel); });
+        QTimer::singleShot(0, [] { AnswerNextMessageBox(QMessageBox::Cancel); });
         QVERIFY(!frame.close());
         QVERIFY(QSettings().allKeys().isEmpty());
         child->Document().SetModified(false);
@@ -88,18 +86,6 @@ private slots:
         QVERIFY(!QSettings().contains("Layers/Name0"));
     }
 
-private:
-    static void CloseMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                if (QAbstractButton* b = box->button(button))
-                    b->click();
-                else
-                    box->reject();
-                return;
-            }
-        QTimer::singleShot(10, [button] { CloseMessageBox(button); });
-    }
 };
 
 QTEST_MAIN(MainFrameTest)

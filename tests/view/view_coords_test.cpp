@@ -1,4 +1,5 @@
 // A view's screen mapping, snapping and zoom commands.
+#include "view_test_util.h"
 #include "doc/document.h"
 #include "view/view_coords.h"
 #include "view/zoom_text.h"
@@ -6,16 +7,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-
-namespace {
-CViewCoords View(int cx, int cy, double dScale, CPoint ptScroll) {
-    CViewCoords v;
-    v.SetClientSize(cx, cy);
-    v.SetScale(dScale, false);
-    v.ScrollTo(ptScroll.x, ptScroll.y);
-    return v;
-}
-} // namespace
 
 TEST(ViewMapping, LogicalPointsLandWhereScaleScrollAndPixelRatioPutThem) {
     struct Case {

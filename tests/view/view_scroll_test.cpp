@@ -1,4 +1,5 @@
 // The scroll bars of a view: ranges, steps and the scroll actions.
+#include "view_test_util.h"
 #include "view/view_coords.h"
 
 #include <gtest/gtest.h>
@@ -7,13 +8,6 @@
 namespace {
 constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
 
-CViewCoords View(int cx, int cy, double dScale, CPoint ptScroll) {
-    CViewCoords v;
-    v.SetClientSize(cx, cy);
-    v.SetScale(dScale, false);
-    v.ScrollTo(ptScroll.x, ptScroll.y);
-    return v;
-}
 } // namespace
 
 TEST(ViewScrollDelta, ArrowsStepBySnapAndPagesByAScreenWithoutLeavingTheSheet) {
