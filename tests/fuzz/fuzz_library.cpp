@@ -79,7 +79,8 @@ void CheckComponent(const std::string& text, std::string& key, std::string& titl
 std::string_view AfterHeader(std::string_view text) {
     for (std::size_t p = text.find('['); p != std::string_view::npos; p = text.find('[', p + 1)) {
         std::size_t q = p + 1;
-        while (q < text.size() && (text[q] == ' ' || text[q] == '\t')) ++q;
+        // Every byte up to 32 is a blank there, but the line feed ends the line.
+        while (q < text.size() && text[q] != '\n' && static_cast<unsigned char>(text[q]) <= 32) ++q;
         for (const char* k : {"TAVOLIN", "MACROCAD", "TAVOLIB"}) {
             const std::string_view word(k);
             if (text.substr(q, word.size()) == word) {
