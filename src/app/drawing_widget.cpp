@@ -83,18 +83,22 @@ void CDrawingWidget::resizeEvent(QResizeEvent*) {
     m_bDirty = true;
 }
 
+// The surface works in the image's own pixels: the pixel ratio is given to the
+// image only once it is drawn, for painting it into the widget.
 void CDrawingWidget::Render() {
     const qreal dpr = devicePixelRatioF();
     m_image = QImage(size() * dpr, QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(dpr);
     m_image.fill(Qt::white);
-    CQtSurface dc(m_image);
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    const int v = int(2500 * m_dZoom / 100 * dpr);
-    dc.SetViewportExt(v, v);
-    dc.SetWindowOrg(m_nOriginX, m_nOriginY);
-    DrawLayers(dc, m_doc.Primitives(), CLayerWalk());
+    {
+        CQtSurface dc(m_image);
+        dc.SetMapMode(MM_ISOTROPIC);
+        dc.SetWindowExt(2500, 2500);
+        const int v = int(2500 * m_dZoom / 100 * dpr);
+        dc.SetViewportExt(v, v);
+        dc.SetWindowOrg(m_nOriginX, m_nOriginY);
+        DrawLayers(dc, m_doc.Primitives(), CLayerWalk());
+    }
+    m_image.setDevicePixelRatio(dpr);
     m_bDirty = false;
 }
 
