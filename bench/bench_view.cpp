@@ -6,6 +6,7 @@
 #include "doc/layer_walk.h"
 #include "doc/picking.h"
 #include "qtlayer/qt_surface.h"
+#include "view/view_coords.h"
 
 #include <memory>
 #include <random>
@@ -26,13 +27,13 @@ void DropRegionKeys(const CPrimitiveList& list) {
     for (const auto& p : list) p->m_nRegionKey = 0;
 }
 
-// The view at a zoom: 100 % is one unit a pixel; the window's top left at org.
+// The view at a zoom in percent, the window's top left at org, as the
+// editor's view maps it.
 void SetZoom(CMapping& dc, double dZoom, CPoint org) {
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    const int v = int(2500 * dZoom / 100);
-    dc.SetViewportExt(v, v);
-    dc.SetWindowOrg(org.x, org.y);
+    CViewCoords view;
+    view.SetScale(dZoom / 100, false);
+    view.ScrollTo(org.x, org.y);
+    view.PrepareMapping(dc);
 }
 
 constexpr int kClicks = 100;

@@ -9,6 +9,7 @@
 #include "doc/settings.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
+#include "view/bounded_int.h"
 
 #include <QGuiApplication>
 
@@ -35,14 +36,13 @@ const NumberFlag kNumberFlags[] = {{"--zoom", 1, 2000, &CExportOptions::nZoom},
 
 // A number within a range, or false after a message naming the range.
 bool TakeNumber(const NumberFlag& flag, const std::string& value, CExportOptions& o) {
-    char* end = nullptr;
-    const long v = std::strtol(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || v < flag.lo || v > flag.hi) {
+    int v = 0;
+    if (!ParseBoundedInt(value, flag.lo, flag.hi, v)) {
         std::fprintf(stderr, "Il valore di %s deve essere un numero compreso tra %d e %d.\n",
                      flag.name, flag.lo, flag.hi);
         return false;
     }
-    o.*flag.field = int(v);
+    o.*flag.field = v;
     return true;
 }
 

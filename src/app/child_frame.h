@@ -19,6 +19,7 @@ public:
     ~CMyMDIChildWnd() override;
 
     CSchemoDoc& Document() { return *m_pDoc; }
+    const CSchemoDoc& Document() const { return *m_pDoc; }
     CDrawingWidget* View() { return m_pView; }
     const QString& Path() const { return m_path; }
     // The name shown in the title: the file's name, or "Documento1" and the like.

@@ -5,11 +5,11 @@
 #include "doc/regions.h"
 #include "doc/settings.h"
 #include "qtlayer/qt_surface.h"
+#include "view/view_coords.h"
 
 #include <QPainter>
 #include <QResizeEvent>
 
-#include <algorithm>
 
 CDrawingWidget::CDrawingWidget(CSchemoDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -26,9 +26,7 @@ bool CDrawingWidget::Extent(CRect& box) {
         m_extent = CRect{0, 0, -1, -1};
         QImage probe(1, 1, QImage::Format_RGB32);
         CQtSurface dc(probe);
-        dc.SetMapMode(MM_ISOTROPIC);
-        dc.SetWindowExt(2500, 2500);
-        dc.SetViewportExt(2500, 2500);
+        CViewCoords().PrepareMapping(dc); // texts measured at 100 %
         const std::uint32_t key = RegionKeyOf(dc);
         for (const auto& p : m_doc.Primitives()) {
             if (!(p->GetCapabilities() & CAP_TEXT)) {
@@ -49,24 +47,16 @@ void CDrawingWidget::Fit() {
     m_bFitted = true;
     m_bDirty = true;
     CRect box;
-    if (!Extent(box)) {
-        const bool bMacro = m_doc.GetDocKind() == DOC_MACRO;
-        m_dZoom = bMacro ? 800 : 400;
-        m_nOriginX = m_nOriginY = bMacro ? 90 : 0;
-    } else {
-        const double w = std::max(1, box.right - box.left + 10), h = std::max(1, box.bottom - box.top + 10);
-        m_dZoom = std::clamp(std::min(width() / w, height() / h) * 100, 10.0, 2000.0);
-        m_nOriginX = box.left - 5;
-        m_nOriginY = box.top - 5;
-    }
+    const bool bContent = Extent(box);
+    m_view.SetClientSize(width(), height());
+    m_view.StartView(m_doc.GetDocKind(), bContent, box);
     update();
 }
 
 void CDrawingWidget::SetZoom(double dPercent, int nOriginX, int nOriginY) {
     m_bFitted = false;
-    m_dZoom = std::clamp(dPercent, 10.0, 2000.0);
-    m_nOriginX = nOriginX;
-    m_nOriginY = nOriginY;
+    m_view.SetScale(dPercent / 100, false);
+    m_view.ScrollTo(nOriginX, nOriginY);
     m_bDirty = true;
     update();
 }
@@ -91,11 +81,8 @@ void CDrawingWidget::Render() {
     m_image.fill(Qt::white);
     {
         CQtSurface dc(m_image);
-        dc.SetMapMode(MM_ISOTROPIC);
-        dc.SetWindowExt(2500, 2500);
-        const int v = int(2500 * m_dZoom / 100 * dpr);
-        dc.SetViewportExt(v, v);
-        dc.SetWindowOrg(m_nOriginX, m_nOriginY);
+        m_view.SetClientSize(width(), height());
+        m_view.PrepareMapping(dc, dpr);
         DrawLayers(dc, m_doc.Primitives(), CLayerWalk());
     }
     m_image.setDevicePixelRatio(dpr);

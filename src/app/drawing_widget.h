@@ -2,6 +2,7 @@
 // A document's drawing shown in its window: fitted, or at a zoom and origin,
 // drawn through the layer walk into an image and repainted from it.
 #include "doc/document_observer.h"
+#include "view/view_coords.h"
 
 #include <QImage>
 #include <QWidget>
@@ -39,6 +40,5 @@ private:
     bool m_bPainted = false;
     bool m_bExtentKnown = false;
     CRect m_extent;
-    double m_dZoom = 400; // percent: 100 is one unit a pixel
-    int m_nOriginX = 0, m_nOriginY = 0;
+    CViewCoords m_view;
 };

@@ -14,7 +14,7 @@ void CMainFrame::CreateMacroBar() {
     m_pMacroBar = new CMacroBar(this);
     addDockWidget(Qt::RightDockWidgetArea, m_pMacroBar);
     connect(m_pMacroBar, &CMacroBar::macroChosen, this, [this] {
-        if (m_tools.Current() != TOOL_MACRO) m_tools.ChooseMacroFromTree();
+        m_tools.ChooseMacroFromTree();
     });
     connect(m_pMacroBar, &CMacroBar::selectionChanged, this, [this] { UpdateCommands(); });
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);

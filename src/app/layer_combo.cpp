@@ -1,6 +1,6 @@
 #include "app/layer_combo.h"
 
-#include "app/text_codec.h"
+#include "qtlayer/qt_fontfaces.h"
 #include "view/layer_choice.h"
 
 #include <QPainter>
@@ -58,7 +58,7 @@ void CLayerCombo::Fill(const CLayerTable& layers, int nLayer) {
     clear();
     const std::vector<CLayerItem> items = LayerItems(layers);
     for (const CLayerItem& item : items) {
-        addItem(FromBytes(item.strName), item.nData);
+        addItem(DecodeCp1252(item.strName), item.nData);
         const QColor color(GetRValue(item.crColor), GetGValue(item.crColor),
                            GetBValue(item.crColor));
         setItemData(count() - 1, color, LAYER_COLOR_ROLE);

@@ -1,6 +1,6 @@
 #include "app/layer_dialog.h"
 
-#include "app/text_codec.h"
+#include "qtlayer/qt_fontfaces.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -127,7 +127,7 @@ void CLayerDlg::BuildSideButtons(QVBoxLayout* side) {
 void CLayerDlg::Collect() {
     CLayerTable& v = m_model.m_values;
     for (int i = 0; i < NUM_LAYERS; ++i) {
-        v.m_strLayerName[i] = ToBytes(m_pName[i]->text());
+        v.m_strLayerName[i] = EncodeCp1252Lossy(m_pName[i]->text());
         v.m_bLayerShow[i] = m_pShow[i]->isChecked();
         v.m_bLayerPrint[i] = m_pPrint[i]->isChecked();
     }
@@ -137,7 +137,7 @@ void CLayerDlg::Show() {
     const CLayerTable& v = m_model.m_values;
     for (int i = 0; i < NUM_LAYERS; ++i) {
         m_pSwatch[i]->SetColor(v.m_crLayerColor[i]);
-        m_pName[i]->setText(FromBytes(v.m_strLayerName[i]));
+        m_pName[i]->setText(DecodeCp1252(v.m_strLayerName[i]));
         m_pShow[i]->setChecked(v.m_bLayerShow[i] != 0);
         m_pPrint[i]->setChecked(v.m_bLayerPrint[i] != 0);
     }

@@ -1,6 +1,6 @@
 #include "app/macro_bar.h"
 
-#include "app/text_codec.h"
+#include "qtlayer/qt_fontfaces.h"
 #include "app/trace.h"
 #include "format/library_files.h"
 #include "format/macro_cache.h"
@@ -131,12 +131,12 @@ void CMacroBar::FocusFilter() {
 
 void CMacroBar::AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& model) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_pView);
-    item->setText(0, FromBytes(model.label));
+    item->setText(0, DecodeCp1252(model.label));
     item->setIcon(0, IconFor(model));
     item->setData(0, kModelRole, QVariant::fromValue(reinterpret_cast<quintptr>(&model)));
     if (model.bHasName) {
         item->setData(0, kNameRole, QByteArray::fromStdString(model.macroName));
-        item->setToolTip(0, FromBytes(model.macroName));
+        item->setToolTip(0, DecodeCp1252(model.macroName));
     }
     for (const auto& child : model.children)
         AddItems(item, *child);
@@ -157,7 +157,7 @@ QIcon CMacroBar::IconFor(const CMacroTreeItem& item) const {
 void CMacroBar::ApplyFilter() {
     const CMacroTreeItem* root = m_pTree->Root();
     if (!root) return;
-    const std::string needle = ToBytes(m_pFilter->text());
+    const std::string needle = EncodeCp1252Lossy(m_pFilter->text());
     const CMacroFilter filter = FilterMacroTree(*root, needle);
     for (QTreeWidgetItemIterator it(m_pView); *it; ++it) {
         (*it)->setHidden(!filter.shown.count(ModelOf(*it)));
@@ -177,7 +177,7 @@ void CMacroBar::ApplyFilter() {
 void CMacroBar::PickFirstMatch() {
     const CMacroTreeItem* root = m_pTree->Root();
     const CMacroFilter filter =
-        root ? FilterMacroTree(*root, ToBytes(m_pFilter->text())) : CMacroFilter();
+        root ? FilterMacroTree(*root, EncodeCp1252Lossy(m_pFilter->text())) : CMacroFilter();
     QTreeWidgetItem* item = nullptr;
     for (QTreeWidgetItemIterator it(m_pView); *it && !item; ++it)
         if (ModelOf(*it) == filter.pFirstLeaf) item = *it;

@@ -66,6 +66,14 @@ void CMainFrame::CreateBars() {
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
     CreateLayerCombo();
     m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
+    // Commands the window does not carry out yet stay off for the run.
+    for (int id : {int(ID_FILE_EXPORT), int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_EDIT_CUT),
+                   int(ID_EDIT_COPY), int(ID_EDIT_PASTE), int(ID_PASTE_NEW_DOCUMENT), MENU_PASTE_NEW_DOCUMENT,
+                   int(ID_EDIT_CLEAR), int(ID_ROTATE), int(ID_MIRROR), int(ID_MAKE_MACRO), int(ID_SPLIT_MACRO),
+                   int(ID_EDIT_SELECT_ALL), int(ID_INVERT_SELECTION), int(ID_PROPERTIES), int(ID_STRETCH),
+                   int(ID_GRID), int(ID_SNAP), int(ID_PCB_MODE), int(ID_MACRO_ORIGIN), int(ID_HELP_FINDER),
+                   int(ID_CONTEXT_HELP)})
+        m_pActions->Get(id)->setEnabled(false);
     m_pProgress = new QProgressBar(this);
     m_pProgress->setMaximumWidth(200);
     m_pProgress->setRange(0, 0);
@@ -117,7 +125,7 @@ void CMainFrame::OnActiveChanged() {
 void CMainFrame::UpdateTitle() {
     const CMyMDIChildWnd* child = ActiveChild();
     const std::string name = child ? child->Name().toUtf8().toStdString() : std::string();
-    const bool bModified = child && const_cast<CMyMDIChildWnd*>(child)->Document().IsModified();
+    const bool bModified = child && child->Document().IsModified();
     m_title = QString::fromUtf8(FrameTitle(name, bModified).c_str());
     setWindowTitle(m_title);
 }
@@ -130,7 +138,7 @@ void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-// Enabling follows the active document; commands that later issues handle stay off.
+// Enabling follows the active document.
 void CMainFrame::UpdateCommands() {
     CMyMDIChildWnd* child = ActiveChild();
     const bool bDoc = child != nullptr;
@@ -139,12 +147,6 @@ void CMainFrame::UpdateCommands() {
         m_pActions->Get(id)->setEnabled(bDoc);
     m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
-    for (int id : std::initializer_list<int>{ID_FILE_EXPORT, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_EDIT_CUT, ID_EDIT_COPY,
-                   ID_EDIT_PASTE, ID_PASTE_NEW_DOCUMENT, MENU_PASTE_NEW_DOCUMENT, ID_EDIT_CLEAR,
-                   ID_ROTATE, ID_MIRROR, ID_MAKE_MACRO, ID_SPLIT_MACRO, ID_EDIT_SELECT_ALL,
-                   ID_INVERT_SELECTION, ID_PROPERTIES, ID_STRETCH, ID_GRID, ID_SNAP,
-                   ID_PCB_MODE, ID_MACRO_ORIGIN, ID_HELP_FINDER, ID_CONTEXT_HELP})
-        m_pActions->Get(id)->setEnabled(false);
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
     m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
     m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());

@@ -1,6 +1,6 @@
 #include "app/profile_store.h"
 
-#include "app/text_codec.h"
+#include "qtlayer/qt_fontfaces.h"
 
 #include <QSettings>
 
@@ -12,7 +12,7 @@ QString Path(const std::string& section, const std::string& key) {
 
 std::string CQtProfileStore::GetString(const std::string& section, const std::string& key) {
     const QVariant v = QSettings().value(Path(section, key));
-    return v.isValid() ? ToBytes(v.toString()) : std::string();
+    return v.isValid() ? EncodeCp1252Lossy(v.toString()) : std::string();
 }
 
 int CQtProfileStore::GetInt(const std::string& section, const std::string& key, int nDefault) {
@@ -23,7 +23,7 @@ int CQtProfileStore::GetInt(const std::string& section, const std::string& key, 
 
 void CQtProfileStore::WriteString(const std::string& section, const std::string& key,
                                   const std::string& value) {
-    QSettings().setValue(Path(section, key), FromBytes(value));
+    QSettings().setValue(Path(section, key), DecodeCp1252(value));
 }
 
 void CQtProfileStore::WriteInt(const std::string& section, const std::string& key, int nValue) {

@@ -1,17 +1,17 @@
 #include "app/qt_document_ui.h"
 
 #include "app/message_box.h"
-#include "app/text_codec.h"
+#include "qtlayer/qt_fontfaces.h"
 
 #include <QApplication>
 
 void CQtDocumentUi::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
     ShowMessageBox(m_pParent, icon == ICON_ERROR ? QMessageBox::Critical : QMessageBox::Information,
-                   FromBytes(caption), FromBytes(text));
+                   DecodeCp1252(caption), DecodeCp1252(text));
 }
 
 Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string& caption) {
-    switch (ShowMessageBox(m_pParent, QMessageBox::Question, FromBytes(caption), FromBytes(text),
+    switch (ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption), DecodeCp1252(text),
                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return ANSWER_YES;
     case QMessageBox::No: return ANSWER_NO;

@@ -1,6 +1,8 @@
 #include "app/settings_store.h"
 
+#include "app/profile_store.h"
 #include "doc/settings.h"
+#include "view/app_settings.h"
 #include "view/window_rect.h"
 
 #include <QGuiApplication>
@@ -8,67 +10,39 @@
 #include <QSettings>
 
 namespace {
-const char* const kConfig = "Configurazione";
-const char* const kWindow = "Window State";
 const char* const kBars = "Toolbars";
 const char* const kRecent = "Recent File List";
 constexpr int kRecentCount = 6;
-
-int ReadInt(QSettings& s, const char* key, int nDefault) {
-    bool ok = false;
-    const int v = s.value(key, nDefault).toInt(&ok);
-    return ok ? v : nDefault;
-}
 } // namespace
 
 void SettingsStore::LoadConfiguration() {
-    QSettings s;
-    s.beginGroup(kConfig);
-    g_settings.bSplit = ReadInt(s, "bSplit", 1);
-    g_settings.nMacrobarSize = ReadInt(s, "nMacrobarSize", 1);
-    if (g_settings.nMacrobarSize < 0 || g_settings.nMacrobarSize > 2) g_settings.nMacrobarSize = 1;
-    g_settings.bRegisterFileTypes = ReadInt(s, "bRegisterFileTypes", 1);
-    g_settings.bPrintMirror = ReadInt(s, "bPrintMirror", 1);
-    g_settings.bWarningYouSuck = ReadInt(s, "bWarningYouSuck", 0);
-    g_settings.bRegionDebug = ReadInt(s, "bRegionDebug", 0);
-    g_settings.nMicronsPerUnit = 127;
+    CQtProfileStore store;
+    ::LoadConfiguration(g_settings, store);
 }
 
 void SettingsStore::SaveConfiguration() {
-    QSettings s;
-    s.beginGroup(kConfig);
-    s.setValue("bSplit", g_settings.bSplit);
-    s.setValue("nMacrobarSize", g_settings.nMacrobarSize);
-    s.setValue("bRegisterFileTypes", g_settings.bRegisterFileTypes);
-    s.setValue("bPrintMirror", g_settings.bPrintMirror);
+    CQtProfileStore store;
+    ::SaveConfiguration(g_settings, store);
 }
 
 bool SettingsStore::RegisterFileTypesWanted() {
-    QSettings s;
-    return ReadInt(s, "Configurazione/bRegisterFileTypes", 1) != 0;
+    return CQtProfileStore().GetInt("Configurazione", "bRegisterFileTypes", 1) != 0;
 }
 
 QRect SettingsStore::LoadWindowRect() {
-    QSettings s;
-    s.beginGroup(kWindow);
-    const CRect r{ReadInt(s, "left", 20), ReadInt(s, "top", 20), ReadInt(s, "right", 800),
-                  ReadInt(s, "bottom", 600)};
+    CQtProfileStore store;
     std::vector<CRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect a = screen->availableGeometry();
         screens.push_back({a.left(), a.top(), a.left() + a.width(), a.top() + a.height()});
     }
-    const CRect c = ClampWindowRect(r, screens);
+    const CRect c = ClampWindowRect(::LoadWindowRect(store), screens);
     return QRect(c.left, c.top, c.right - c.left, c.bottom - c.top);
 }
 
 void SettingsStore::SaveWindowRect(const QRect& r) {
-    QSettings s;
-    s.beginGroup(kWindow);
-    s.setValue("top", r.top());
-    s.setValue("bottom", r.top() + r.height());
-    s.setValue("left", r.left());
-    s.setValue("right", r.left() + r.width());
+    CQtProfileStore store;
+    ::SaveWindowRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, store);
 }
 
 QByteArray SettingsStore::LoadBarState() { return QSettings().value(QString(kBars) + "/State").toByteArray(); }

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 165 };
@@ -102,7 +103,9 @@ public:
 
 private:
     bool RestoreSnapshot(const std::string& snapshot);
-    void Notify(CDocChange& change);
+    using PrimitiveSet = std::unordered_set<const CPrimitive*>;
+    CPrimitiveList TakeOutSet(const PrimitiveSet& set);
+    void Notify(CDocChange& change, bool bBoundsAfter = false);
     void NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before);
 
     CPrimitiveList m_primitives;
@@ -116,7 +119,7 @@ private:
 
 template <class F> void CSchemoDoc::Edit(const std::vector<CPrimitive*>& prims, F&& edit) {
     CRect before{0, 0, -1, -1};
-    UnionBounds(prims, before);
+    if (!m_observers.empty()) UnionBounds(prims, before);
     edit();
     NotifyGeometry(prims, before);
 }

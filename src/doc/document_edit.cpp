@@ -30,9 +30,11 @@ void CSchemoDoc::RemoveObserver(IDocumentObserver* o) {
     m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), o), m_observers.end());
 }
 
-// Bounds are worked out only when somebody listens.
-void CSchemoDoc::Notify(CDocChange& change) {
+// Bounds are worked out only when somebody listens; the rectangle after the
+// change from the primitives told of, when asked.
+void CSchemoDoc::Notify(CDocChange& change, bool bBoundsAfter) {
     if (m_observers.empty()) return;
+    if (bBoundsAfter) change.bAfter = UnionBounds(change.prims, change.rcAfter);
     const auto observers = m_observers; // an observer may leave while told
     for (IDocumentObserver* o : observers) o->OnDocumentChanged(change);
 }
@@ -52,20 +54,22 @@ void CSchemoDoc::Append(CPrimitiveList list) {
     change.prims = Pointers(list);
     m_primitives.reserve(m_primitives.size() + list.size());
     for (auto& p : list) m_primitives.push_back(std::move(p));
-    if (!m_observers.empty()) change.bAfter = UnionBounds(change.prims, change.rcAfter);
-    Notify(change);
+    Notify(change, true);
 }
 
 void CSchemoDoc::Remove(const std::vector<CPrimitive*>& prims) {
-    CPrimitiveList gone = TakeOut(prims);
-    const std::unordered_set<const CPrimitive*> set(prims.begin(), prims.end());
+    const PrimitiveSet set(prims.begin(), prims.end());
+    TakeOutSet(set); // deleted here
     m_selection.erase(std::remove_if(m_selection.begin(), m_selection.end(),
                                      [&](CPrimitive* p) { return set.count(p) != 0; }),
                       m_selection.end());
 }
 
 CPrimitiveList CSchemoDoc::TakeOut(const std::vector<CPrimitive*>& prims) {
-    const std::unordered_set<const CPrimitive*> set(prims.begin(), prims.end());
+    return TakeOutSet(PrimitiveSet(prims.begin(), prims.end()));
+}
+
+CPrimitiveList CSchemoDoc::TakeOutSet(const PrimitiveSet& set) {
     CDocChange change;
     change.nKind = DOCCHANGE_REMOVING;
     for (const auto& p : m_primitives)
@@ -94,8 +98,7 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
     m_primitives = std::move(list);
     if (m_observers.empty()) return;
     gone.prims = Pointers(m_primitives);
-    gone.bAfter = UnionBounds(gone.prims, gone.rcAfter);
-    Notify(gone);
+    Notify(gone, true);
 }
 
 void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before) {
@@ -105,8 +108,7 @@ void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRe
     change.prims = prims;
     change.rcBefore = before;
     change.bBefore = HasBounds(before);
-    change.bAfter = UnionBounds(prims, change.rcAfter);
-    Notify(change);
+    Notify(change, true);
 }
 
 void CSchemoDoc::RotateOrder(const std::vector<std::size_t>& positions) {
@@ -133,8 +135,7 @@ void CSchemoDoc::Select(CPrimitive* p, bool bSelected) {
     CDocChange change;
     change.nKind = DOCCHANGE_SELECTION;
     change.prims = {p};
-    change.bAfter = UnionBounds(change.prims, change.rcAfter);
-    Notify(change);
+    Notify(change, true);
 }
 
 void CSchemoDoc::ClearSelection() {
@@ -144,8 +145,7 @@ void CSchemoDoc::ClearSelection() {
     for (CPrimitive* p : m_selection) p->SetSelected(false);
     m_selection.clear();
     if (change.prims.empty()) return;
-    change.bAfter = UnionBounds(change.prims, change.rcAfter);
-    Notify(change);
+    Notify(change, true);
 }
 
 void CSchemoDoc::SetModified(bool bModified) {

@@ -5,10 +5,6 @@
 
 
 namespace {
-bool Touches(const CRect& a, const CRect& b) {
-    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
-}
-
 bool Culled(CPrimitive& p, const CLayerWalk& walk) {
     if (!walk.bCull) return false;
     const CRegion* rgn = p.GetRegion();

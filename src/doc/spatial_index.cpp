@@ -11,10 +11,6 @@ std::int64_t UnitsFor(int nPixels, double dUnitsPerPixel) {
     return u >= 4e9 ? std::int64_t(4e9) : std::int64_t(u);
 }
 
-bool Overlaps(const CRect& a, std::int64_t grow, const CRect& b) {
-    return a.left - grow <= b.right && b.left <= a.right + grow && a.top - grow <= b.bottom &&
-           b.top <= a.bottom + grow;
-}
 } // namespace
 
 double UnitsPerPixel(const CMapping& map) {
@@ -157,9 +153,9 @@ void CSpatialIndex::Unplace(std::uint32_t slot) {
         for (int cx = l; cx <= r; ++cx) drop(Cell(cx, cy));
 }
 
-bool CSpatialIndex::Touches(const Entry& e, const CRect& rect, double dUnitsPerPixel,
+bool CSpatialIndex::Reaches(const Entry& e, const CRect& rect, double dUnitsPerPixel,
                             int nBand) const {
-    return HasBounds(e.box) && Overlaps(e.box, UnitsFor(e.nSlack + nBand, dUnitsPerPixel), rect);
+    return HasBounds(e.box) && Touches(e.box, rect, UnitsFor(e.nSlack + nBand, dUnitsPerPixel));
 }
 
 void CSpatialIndex::Query(const CRect& rect, double dUnitsPerPixel, int nBandPixels,
@@ -175,7 +171,7 @@ void CSpatialIndex::Query(const CRect& rect, double dUnitsPerPixel, int nBandPix
         if (m_seen[slot] == m_nQueryStamp) return;
         m_seen[slot] = m_nQueryStamp;
         const Entry& e = m_entries[slot];
-        if (Touches(e, rect, dUnitsPerPixel, nBandPixels)) m_found.push_back({e.nOrder, e.p});
+        if (Reaches(e, rect, dUnitsPerPixel, nBandPixels)) m_found.push_back({e.nOrder, e.p});
     };
     const std::int64_t grow = UnitsFor(m_nMaxSlack + nBandPixels, dUnitsPerPixel);
     const CRect wide{ClampToInt32(rect.left - grow), ClampToInt32(rect.top - grow),

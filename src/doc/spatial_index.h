@@ -54,7 +54,7 @@ private:
     void Place(std::uint32_t slot);
     void Unplace(std::uint32_t slot);
     bool CellRange(const CRect& box, int& l, int& t, int& r, int& b) const;
-    bool Touches(const Entry& e, const CRect& rect, double dUnitsPerPixel, int nBand) const;
+    bool Reaches(const Entry& e, const CRect& rect, double dUnitsPerPixel, int nBand) const;
     std::vector<std::uint32_t>& Cell(int cx, int cy) { return m_cells[std::size_t(cy) * GRID_CELLS + cx]; }
     const std::vector<std::uint32_t>& Cell(int cx, int cy) const {
         return m_cells[std::size_t(cy) * GRID_CELLS + cx];

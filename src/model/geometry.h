@@ -1,5 +1,6 @@
 #pragma once
 // Basic integer geometry of the drawing model: logical units, colours, zoom scaling.
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -65,4 +66,36 @@ inline std::int32_t ScaleZoom(std::int32_t v, int nZoomPercent) {
 
 inline CPoint ScalePoint(const CPoint& p, int nZoomPercent) {
     return {ScaleZoom(p.x, nZoomPercent), ScaleZoom(p.y, nZoomPercent)};
+}
+
+// Bounds hold their edges; a box with right < left or bottom < top holds nothing.
+inline bool HasBounds(const CRect& r) { return r.left <= r.right && r.top <= r.bottom; }
+
+// Whether two boxes, edges included, touch once the first is widened by `grow`.
+inline bool Touches(const CRect& a, const CRect& b, std::int64_t grow = 0) {
+    return a.left - grow <= b.right && b.left <= a.right + grow && a.top - grow <= b.bottom &&
+           b.top <= a.bottom + grow;
+}
+
+// The box of the first n points, widened by `margin` on every side.
+inline CRect PointsBox(const CPoint* pts, int n, int margin) {
+    if (n <= 0) return CRect();
+    std::int64_t l = pts[0].x, t = pts[0].y, r = l, b = t;
+    for (int i = 1; i < n; ++i) {
+        l = std::min<std::int64_t>(l, pts[i].x), r = std::max<std::int64_t>(r, pts[i].x);
+        t = std::min<std::int64_t>(t, pts[i].y), b = std::max<std::int64_t>(b, pts[i].y);
+    }
+    return {ClampToInt32(l - margin), ClampToInt32(t - margin), ClampToInt32(r + margin),
+            ClampToInt32(b + margin)};
+}
+
+// a grown to hold b; an empty b changes nothing.
+inline void GrowRect(CRect& a, const CRect& b) {
+    if (!HasBounds(b)) return;
+    if (!HasBounds(a)) {
+        a = b;
+        return;
+    }
+    a = {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+         std::max(a.bottom, b.bottom)};
 }

@@ -43,27 +43,6 @@ void CPrimitive::Mirror(int x0) {
 
 void CPrimitive::UpdateRegion(CSurface&) {}
 
-CRect PointsBox(const CPoint* pts, int n, int margin) {
-    if (n <= 0) return CRect();
-    std::int64_t l = pts[0].x, t = pts[0].y, r = l, b = t;
-    for (int i = 1; i < n; ++i) {
-        l = std::min<std::int64_t>(l, pts[i].x), r = std::max<std::int64_t>(r, pts[i].x);
-        t = std::min<std::int64_t>(t, pts[i].y), b = std::max<std::int64_t>(b, pts[i].y);
-    }
-    return {ClampToInt32(l - margin), ClampToInt32(t - margin), ClampToInt32(r + margin),
-            ClampToInt32(b + margin)};
-}
-
-void GrowRect(CRect& a, const CRect& b) {
-    if (!HasBounds(b)) return;
-    if (!HasBounds(a)) {
-        a = b;
-        return;
-    }
-    a = {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-         std::max(a.bottom, b.bottom)};
-}
-
 CRect CPrimitive::GetBounds() const {
     const int n = UsedPointCount();
     if (n == 0) return CRect{0, 0, -1, -1};

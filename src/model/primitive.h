@@ -142,12 +142,6 @@ protected:
 
 using CPrimitiveList = std::vector<std::unique_ptr<CPrimitive>>;
 
-// Bounds hold their edges; a box with right < left or bottom < top holds nothing.
-inline bool HasBounds(const CRect& r) { return r.left <= r.right && r.top <= r.bottom; }
-// The box of the first n points, widened by `margin` on every side.
-CRect PointsBox(const CPoint* pts, int n, int margin);
-// a grown to hold b; an empty b changes nothing.
-void GrowRect(CRect& a, const CRect& b);
 
 // A band about widthPixels device pixels across along the segment (x1, y1)-(x2, y2).
 void MakeLineRegion(CSurface& dc, CRegion& rgn, int x1, int y1, int x2, int y2, int widthPixels);

@@ -50,6 +50,17 @@ bool EncodeCp1252(const QString& text, std::string& out) {
     return true;
 }
 
+std::string EncodeCp1252Lossy(const QString& text) {
+    std::string out;
+    out.reserve(std::size_t(text.size()));
+    for (const QChar c : text) {
+        char b = '?';
+        EncodeChar(c.unicode(), b);
+        out += b;
+    }
+    return out;
+}
+
 std::vector<std::string> CQtFontFaces::FixedPitchFaces() {
     std::vector<std::string> faces;
     for (const QString& family : QFontDatabase::families()) {

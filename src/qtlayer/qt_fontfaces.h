@@ -19,3 +19,6 @@ class CQtFontFaces final : public IFontFaceSource {
 QString DecodeCp1252(const std::string& bytes);
 // False, leaving `out` unspecified, when a character has no Windows-1252 byte.
 bool EncodeCp1252(const QString& text, std::string& out);
+// What the user typed, as the bytes a document keeps: a character Windows-1252
+// cannot hold becomes "?".
+std::string EncodeCp1252Lossy(const QString& text);

@@ -1,24 +1,13 @@
 #include "view/command_line.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include "view/bounded_int.h"
 
 namespace {
-bool ParseInt(const std::string& s, long lo, long hi, int& out) {
-    if (s.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    const long v = std::strtol(s.c_str(), &end, 10);
-    if (errno || *end || v < lo || v > hi) return false;
-    out = int(v);
-    return true;
-}
-
 bool ParseOrigin(const std::string& s, CCommandLine& out) {
     const std::size_t comma = s.find(',');
     return comma != std::string::npos &&
-           ParseInt(s.substr(0, comma), -1000000, 1000000, out.nOriginX) &&
-           ParseInt(s.substr(comma + 1), -1000000, 1000000, out.nOriginY);
+           ParseBoundedInt(s.substr(0, comma), -1000000, 1000000, out.nOriginX) &&
+           ParseBoundedInt(s.substr(comma + 1), -1000000, 1000000, out.nOriginY);
 }
 } // namespace
 
@@ -38,7 +27,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, s
         } else if (a == "--program-dir" && bHasValue) {
             out.programDir = args[++i];
         } else if (a == "--zoom" && bHasValue) {
-            if (!ParseInt(args[++i], 10, 2000, out.nZoom)) {
+            if (!ParseBoundedInt(args[++i], 10, 2000, out.nZoom)) {
                 error = "--zoom vuole una percentuale da 10 a 2000: " + args[i];
                 return false;
             }

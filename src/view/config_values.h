@@ -17,6 +17,3 @@ struct CConfigValues {
     // nothing is applied.
     bool ApplyTo(CSettings& s) const;
 };
-
-// A whole decimal number in [lo, hi], blanks around it allowed.
-bool ParseBoundedInt(const std::string& text, int lo, int hi, int& value);

@@ -1,6 +1,7 @@
 // The library folders: their order, the first folder that has a name, what a
 // change of them drops from the cache, and what is watched in them.
 #include "format/library_files.h"
+#include "program_dir_fixture.h"
 #include "format/library_watch.h"
 #include "format/macro_cache.h"
 #include "format/macro_tree.h"
@@ -54,29 +55,20 @@ TEST(UserDataFolder, FollowsXdgDataHomeOrTheHomeFolder) {
     EXPECT_EQ(UserDataFolder(nullptr, nullptr), "");
 }
 
-class LibraryFolders : public ::testing::Test {
+// Three library folders inside the fixture's program folder.
+class LibraryFolders : public ProgramDirTest {
   protected:
     void SetUp() override {
-        m_base = fs::path(TestFolder("x")).parent_path();
-        fs::remove_all(m_base);
-        m_first = TestFolder("first");
-        m_second = TestFolder("second");
-        m_share = TestFolder("share");
+        ProgramDirTest::SetUp();
+        m_first = (m_dir / "first").string();
+        m_second = (m_dir / "second").string();
+        m_share = (m_dir / "share").string();
         g_libraryFolders = {m_first, m_second, m_share};
-        g_macroCache.Clear();
-        ForgetLibraryFiles();
-    }
-    void TearDown() override {
-        g_macroCache.Clear();
-        ForgetLibraryFiles();
-        g_libraryFolders.clear();
-        fs::remove_all(m_base);
     }
     static void Write(const std::string& path, const std::string& text) {
         fs::create_directories(fs::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << text;
     }
-    fs::path m_base;
     std::string m_first, m_second, m_share;
 };
 

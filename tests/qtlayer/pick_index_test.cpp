@@ -7,6 +7,7 @@
 #include "doc/layer_walk.h"
 #include "doc/picking.h"
 #include "qtlayer/qt_surface.h"
+#include "view/view_coords.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -38,10 +39,10 @@ std::string RandomLine(std::mt19937& rng) {
 }
 
 void SetZoom(CSurface& dc, int nZoom, int ox, int oy) {
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    dc.SetViewportExt(25 * nZoom, 25 * nZoom);
-    dc.SetWindowOrg(ox, oy);
+    CViewCoords view;
+    view.SetScale(nZoom / 100.0, false);
+    view.ScrollTo(ox, oy);
+    view.PrepareMapping(dc);
 }
 
 class PickIndex : public ::testing::Test {

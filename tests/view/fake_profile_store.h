@@ -1,5 +1,5 @@
 #pragma once
-#include "view/layer_settings.h"
+#include "view/profile_store.h"
 
 #include <map>
 #include <string>

@@ -1,5 +1,6 @@
 // The layer table read over its defaults and written one column at a time.
 #include "fake_profile_store.h"
+#include "view/app_settings.h"
 #include "view/layer_settings.h"
 
 #include <gtest/gtest.h>
@@ -43,4 +44,25 @@ TEST(LayerSettings, EachSaveWritesOnlyItsColumnAndReadsBack) {
     LoadLayers(read, store);
     EXPECT_EQ(read.m_crLayerColor[9], RGB(200, 100, 50));
     EXPECT_EQ(read.m_strLayerName[9], "Altro");
+}
+
+TEST(AppSettings, AFirstRunWritesTheFourKeysAndABadMacrobarSizeComesBackAsOne) {
+    CFakeProfileStore store;
+    store.m_ints = {{"Configurazione/nMacrobarSize", 7}, {"Configurazione/bSplit", 0}};
+    CSettings s;
+    s.nMicronsPerUnit = 500;
+    LoadConfiguration(s, store);
+    EXPECT_EQ(s.nMacrobarSize, 1);
+    EXPECT_EQ(s.bSplit, 0);
+    EXPECT_EQ(s.bPrintMirror, 1);
+    EXPECT_EQ(s.nMicronsPerUnit, 127); // never stored, back at every run
+    SaveConfiguration(s, store);
+    SaveWindowRect(LoadWindowRect(store), store);
+    EXPECT_EQ(store.m_writes, (std::vector<std::string>{
+                                  "Configurazione/bSplit", "Configurazione/nMacrobarSize",
+                                  "Configurazione/bRegisterFileTypes", "Configurazione/bPrintMirror",
+                                  "Window State/top", "Window State/bottom", "Window State/left",
+                                  "Window State/right"}));
+    EXPECT_EQ(store.m_ints["Configurazione/nMacrobarSize"], 1);
+    EXPECT_EQ(store.m_ints["Window State/right"], 800);
 }
