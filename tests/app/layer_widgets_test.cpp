@@ -84,44 +84,6 @@ class LayerWidgetsTest : public QObject {
         QVERIFY(!doc.IsModified());
     }
 
-    void cancelAfterChangesAndRestoresLeavesTableAndFileUntouched() {
-        QSettings().setValue("Layers/Name1", "Rame");
-        QSettings().sync();
-        const QByteArray file = FileBytes();
-        CMainFrame frame;
-        const CLayerTable before = g_layers;
-        QString restored;
-        RunDialog(frame, [&restored](CLayerDlg* dlg) {
-            dlg->findChild<QLineEdit*>("Name2")->setText("Altro");
-            dlg->findChild<QCheckBox*>("Show3")->setChecked(false);
-            for (const char* b :
-                 {"Ripristina nomi layer", "Ripristina colori layer", "Ripristina visualizzazione"})
-                Button(dlg, b)->click();
-            restored = dlg->findChild<QLineEdit*>("Name1")->text();
-            Button(dlg, "Annulla")->click();
-        });
-        QCOMPARE(restored, QString("PCB lato rame")); // shown in the dialog only
-        QCOMPARE(g_layers.m_strLayerName[1], std::string("Rame"));
-        QCOMPARE(g_layers.m_strLayerName[2], before.m_strLayerName[2]);
-        QCOMPARE(g_layers.m_bLayerShow[3], 1);
-        QCOMPARE(Combo(frame)->itemText(1), QString("Rame"));
-        QSettings().sync();
-        QCOMPARE(FileBytes(), file);
-    }
-
-    void aSaveButtonStoresTheNamesShownAndKeepsThemAfterCancel() {
-        CMainFrame frame;
-        RunDialog(frame, [](CLayerDlg* dlg) {
-            dlg->findChild<QLineEdit*>("Name5")->setText(QString::fromUtf8("Forature €"));
-            Button(dlg, "Salva nomi layer")->click();
-            Button(dlg, "Annulla")->click();
-        });
-        QCOMPARE(QSettings().value("Layers/Name5").toString(), QString::fromUtf8("Forature €"));
-        QVERIFY(!QSettings().contains("Layers/Color0"));
-        QCOMPARE(g_layers.m_strLayerName[5], std::string("Forature \x80"));
-        QCOMPARE(Combo(frame)->itemText(5), QString::fromUtf8("Forature €"));
-    }
-
     void okHidingLayerOneDeselectsItInEveryDocumentAndKeepsTheComboOnItsLayer() {
         CMainFrame frame;
         frame.show();

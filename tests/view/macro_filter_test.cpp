@@ -30,14 +30,6 @@ struct CSampleTree {
 };
 } // namespace
 
-TEST(MacroFilter, AnEmptyFilterShowsEverythingEvenEmptyCategories) {
-    CSampleTree t;
-    const CMacroFilter f = FilterMacroTree(t.root, "");
-    EXPECT_EQ(f.shown.size(), 9u);
-    EXPECT_TRUE(f.shown.count(t.empty));
-    EXPECT_EQ(f.pFirstLeaf, t.resistor);
-}
-
 TEST(MacroFilter, KeepsMatchingLeavesByTitleOrKeyAndTheBranchesAboveThem) {
     CSampleTree t;
     CMacroFilter f = FilterMacroTree(t.root, "sTOre"); // in the title, any case

@@ -72,14 +72,6 @@ TEST(ViewScrollBars, RangesHoldThePositionAndOnlyAPositionPastTheEndIsPulledBack
     }
 }
 
-TEST(ViewScrollBars, StretchModeHidesBothBars) {
-    CViewCoords v = View(400, 300, 1.0, {2400, 2400});
-    v.SetScale(1.0, true);
-    EXPECT_FALSE(v.UpdateScrollBar(false).bVisible);
-    EXPECT_FALSE(v.UpdateScrollBar(true).bVisible);
-    EXPECT_EQ(v.GetScrollPos(), (CPoint{2400, 2400}));
-}
-
 TEST(ViewScrollBars, PageDownNearTheEndStopsExactlyAtTheLastPage) {
     CViewCoords v = View(400, 300, 2.0, {100, 2250}); // 200 by 150 units visible
     EXPECT_EQ(v.OnScroll(true, SCROLL_PAGE_FORWARD, 0), -200);

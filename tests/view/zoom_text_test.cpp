@@ -26,14 +26,6 @@ TEST(ViewZoomBox, OnlyATextWithPercentAndALeadingTenToTwoThousandCounts) {
     }
 }
 
-TEST(ViewZoomBox, TheListRunsFromFiftyToAThousandPercent) {
-    const std::vector<std::string> expected{"50%",  "75%",  "100%", "150%", "200%",
-                                            "300%", "400%", "600%", "800%", "1000%"};
-    EXPECT_EQ(ZoomListTexts(), expected);
-    for (const std::string& s : ZoomListTexts())
-        EXPECT_TRUE(ParseChosenZoom(s).has_value()) << s;
-}
-
 TEST(ViewZoomBox, EveryAcceptedPercentReadsBackAsTyped) {
     for (int n = 10; n <= 2000; ++n)
         ASSERT_EQ(ZoomBoxText(n / 100.0), std::to_string(n) + "%");
