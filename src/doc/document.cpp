@@ -115,6 +115,11 @@ void CSchemoDoc::ClearUndo(long nLimit) {
 }
 
 // Snapshots keep every macro as its "MC" line.
+void CSchemoDoc::CommitChange() {
+    SetModified(true);
+    PushUndoSnapshot();
+}
+
 void CSchemoDoc::PushUndoSnapshot() {
     std::string snapshot;
     std::string line;

@@ -88,6 +88,8 @@ public:
 
     void ClearUndo(long nLimit = -1);
     void PushUndoSnapshot();
+    // An edit is finished: the document is modified and the history holds it.
+    void CommitChange();
     bool Undo();
     bool Redo();
     bool CanUndo() const { return m_undo.CanUndo(); }
