@@ -22,6 +22,8 @@ public:
     void Fit();
     void SetZoom(double dPercent, int nOriginX, int nOriginY);
     void OnDocumentChanged(const CDocChange& change) override;
+    // The view's zoom, scroll position, grid, snap and PCB mode.
+    const CViewCoords& Coords() const { return m_view; }
     // Called once, after the first complete paint.
     std::function<void()> m_onFirstPaint;
 
