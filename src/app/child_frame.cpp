@@ -1,25 +1,36 @@
 #include "app/child_frame.h"
 
-#include "app/drawing_widget.h"
+#include "app/document_bar.h"
+#include "app/schemo_view.h"
 #include "app/message_box.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QVBoxLayout>
 
 CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path,
-                               const QString& name, QWidget* parent)
-    : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_path(path), m_name(name), m_ui(this),
-      m_pView(new CDrawingWidget(*m_pDoc, this)) {
+                               const QString& name, QAction* origin, QWidget* parent)
+    : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_path(path), m_name(name), m_ui(this) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWidget(m_pView);
+    auto* box = new QWidget(this);
+    m_pView = new CSchemoView(*m_pDoc, box);
+    m_pBar = new CDocumentBar(*m_pDoc, *m_pView, origin, box);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_pBar);
+    layout->addWidget(m_pView, 1);
+    setWidget(box);
+    m_pView->m_onZoomChanged = [this](double s) { m_pBar->ShowZoom(s); };
+    setFocusProxy(m_pView);
     setWindowTitle(m_name);
     m_pDoc->AddObserver(this);
 }
 
-// The view watches the document: it goes first.
+// The view and the bar use the document: they go first.
 CMyMDIChildWnd::~CMyMDIChildWnd() {
     m_pDoc->RemoveObserver(this);
-    delete m_pView;
+    delete widget();
 }
 
 void CMyMDIChildWnd::SetPath(const QString& path) {

@@ -1,6 +1,6 @@
 #pragma once
 // A document's window inside the main window: the document, its file, its
-// name, and the widget that shows it. Created visible and maximised.
+// name, the view that shows it and the document bar above it. Created visible and maximised.
 #include "app/qt_document_ui.h"
 #include "doc/document.h"
 
@@ -8,19 +8,23 @@
 
 #include <memory>
 
-class CDrawingWidget;
+class CDocumentBar;
+class CSchemoView;
+class QAction;
 
 class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
     Q_OBJECT
 public:
     // The document comes loaded (or new and empty) with its name.
+    // `origin` is the action of the document bar's first button; may be null.
     CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name,
-                   QWidget* parent);
+                   QAction* origin, QWidget* parent);
     ~CMyMDIChildWnd() override;
 
     CSchemoDoc& Document() { return *m_pDoc; }
     const CSchemoDoc& Document() const { return *m_pDoc; }
-    CDrawingWidget* View() { return m_pView; }
+    CSchemoView* View() { return m_pView; }
+    CDocumentBar* Bar() { return m_pBar; }
     const QString& Path() const { return m_path; }
     // The name shown in the title: the file's name, or "Documento1" and the like.
     const QString& Name() const { return m_name; }
@@ -41,5 +45,6 @@ private:
     QString m_path;
     QString m_name;
     CQtDocumentUi m_ui;
-    CDrawingWidget* m_pView;
+    CSchemoView* m_pView;
+    CDocumentBar* m_pBar;
 };

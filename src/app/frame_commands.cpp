@@ -4,7 +4,7 @@
 #include "app/about_dialog.h"
 #include "app/child_frame.h"
 #include "app/config_dialog.h"
-#include "app/drawing_widget.h"
+#include "app/schemo_view.h"
 #include "app/trace.h"
 #include "view/commands.h"
 
@@ -82,7 +82,14 @@ void CMainFrame::OnCommand(int nId) {
         if (child && child->Document().Redo()) UpdateCommands();
         break;
     case ID_FIT:
-    case ID_REFRESH_DOCUMENT: if (child) child->View()->Fit(); break;
+    case ID_REFRESH_DOCUMENT:
+    case ID_STRETCH:
+    case ID_GRID:
+    case ID_SNAP:
+    case ID_PCB_MODE:
+    case ID_MACRO_ORIGIN:
+        if (child) child->View()->OnViewCommand(nId);
+        break;
     case ID_VIEW_TOOLBAR: m_pToolBar->setVisible(!m_pToolBar->isVisible()); break;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); break;
     case ID_VIEW_PRIMITIVES_BAR: m_pPrimitivesBar->setVisible(!m_pPrimitivesBar->isVisible()); break;

@@ -3,7 +3,9 @@
 #include "app/main_frame.h"
 
 #include "app/child_frame.h"
-#include "app/drawing_widget.h"
+#include "app/actions.h"
+#include "app/document_bar.h"
+#include "app/schemo_view.h"
 #include "app/message_box.h"
 #include "app/trace.h"
 #include "doc/document.h"
@@ -35,13 +37,14 @@ int KindOfPath(const QString& path) {
 
 CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
                                      const QString& name) {
-    auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_pMdi);
+    auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_pActions->Get(ID_MACRO_ORIGIN), m_pMdi);
     m_pMdi->addSubWindow(child);
     connect(child, &CMyMDIChildWnd::ModifiedChanged, this, [this] { UpdateTitle(); });
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
             [this](CMyMDIChildWnd* c, bool* pbSaved) { *pbSaved = Save(c); });
     connect(child, &QObject::destroyed, this, [this] { OnActiveChanged(); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
+    child->View()->m_onStatus = [this](const QString& text) { statusBar()->showMessage(text); };
     child->showMaximized();
     m_pMdi->setActiveSubWindow(child);
     OnActiveChanged(); // also while the frame is hidden, before it is first shown
@@ -62,7 +65,7 @@ CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
     CMyMDIChildWnd* child = AddChild(std::move(doc), QString(), name);
     child->Document().SetUi(child->Ui());
-    child->View()->Fit();
+    child->View()->StartView();
     return child;
 }
 
@@ -113,7 +116,7 @@ bool CMainFrame::OpenFile(const QString& path) {
     if (!doc->Adopt(ReadWithProgress(path))) return false;
     CMyMDIChildWnd* child = AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
     child->Document().SetUi(child->Ui());
-    child->View()->Fit();
+    child->View()->StartView();
     if (m_nOpenZoom > 0 || m_bOpenOrigin) child->View()->SetZoom(m_nOpenZoom > 0 ? m_nOpenZoom : 100, m_nOpenX, m_nOpenY);
     AddRecent(child->Path());
     return true;

@@ -3,6 +3,7 @@
 #include "app/actions.h"
 #include "app/child_frame.h"
 #include "app/macro_bar.h"
+#include "app/schemo_view.h"
 #include "app/settings_store.h"
 #include "app/trace.h"
 #include "view/action_table.h"
@@ -70,8 +71,7 @@ void CMainFrame::CreateBars() {
     for (int id : {int(ID_FILE_EXPORT), int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_EDIT_CUT),
                    int(ID_EDIT_COPY), int(ID_EDIT_PASTE), int(ID_PASTE_NEW_DOCUMENT), MENU_PASTE_NEW_DOCUMENT,
                    int(ID_EDIT_CLEAR), int(ID_ROTATE), int(ID_MIRROR), int(ID_MAKE_MACRO), int(ID_SPLIT_MACRO),
-                   int(ID_EDIT_SELECT_ALL), int(ID_INVERT_SELECTION), int(ID_PROPERTIES), int(ID_STRETCH),
-                   int(ID_GRID), int(ID_SNAP), int(ID_PCB_MODE), int(ID_MACRO_ORIGIN), int(ID_HELP_FINDER),
+                   int(ID_EDIT_SELECT_ALL), int(ID_INVERT_SELECTION), int(ID_PROPERTIES), int(ID_HELP_FINDER),
                    int(ID_CONTEXT_HELP)})
         m_pActions->Get(id)->setEnabled(false);
     m_pProgress = new QProgressBar(this);
@@ -143,8 +143,11 @@ void CMainFrame::UpdateCommands() {
     CMyMDIChildWnd* child = ActiveChild();
     const bool bDoc = child != nullptr;
     for (int id : std::initializer_list<int>{ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
-                   ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, ID_FIT, ID_REFRESH_DOCUMENT})
+                   ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, ID_FIT, ID_REFRESH_DOCUMENT, ID_STRETCH,
+                   ID_GRID, ID_SNAP, ID_PCB_MODE, ID_MACRO_ORIGIN})
         m_pActions->Get(id)->setEnabled(bDoc);
+    for (int id : {int(ID_STRETCH), int(ID_SNAP), int(ID_PCB_MODE)})
+        m_pActions->Get(id)->setChecked(bDoc && child->View()->IsChecked(id));
     m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());

@@ -1,0 +1,34 @@
+#pragma once
+// The bar at the top of a document's window: "Vai all'origine macro", the
+// zoom box and the document's long title ("TL").
+#include <QToolBar>
+
+class CSchemoDoc;
+class CSchemoView;
+class QComboBox;
+class QLineEdit;
+class CTitleValidator;
+
+class CDocumentBar final : public QToolBar {
+    Q_OBJECT
+public:
+    // `origin` is the action table's "Vai all'origine macro"; may be null.
+    CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, QWidget* parent);
+    // The box always shows the view's zoom.
+    void ShowZoom(double dScale);
+    // The title as the document holds it (a load): shown, the document not marked.
+    void ShowTitle();
+    QComboBox* ZoomBox() const { return m_pZoom; }
+    QLineEdit* TitleEdit() const { return m_pTitle; }
+
+private:
+    void ApplyTyped();
+    void ApplyChosen(int nIndex);
+
+    CSchemoDoc& m_doc;
+    CSchemoView& m_view;
+    QComboBox* m_pZoom;
+    QLineEdit* m_pTitle;
+    CTitleValidator* m_pValidator;
+    double m_dScale = 1.0;
+};

@@ -1,0 +1,330 @@
+#include "app/schemo_view.h"
+
+#include "app/grid_dialog.h"
+#include "doc/document.h"
+#include "doc/regions.h"
+#include "doc/settings.h"
+#include "qtlayer/qt_surface.h"
+#include "qtlayer/qt_view_render.h"
+#include "view/commands.h"
+#include "view/view_paint.h"
+#include "view/zoom_text.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+constexpr int kMaxDirtyRects = 16; // beyond that one bounding box is drawn
+
+QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+
+// Widget pixels covering a rectangle of device pixels.
+QRect ToWidget(const QRect& dev, double dpr) {
+    const int l = int(std::floor(dev.left() / dpr)), t = int(std::floor(dev.top() / dpr));
+    const int r = int(std::ceil((dev.right() + 1) / dpr)), b = int(std::ceil((dev.bottom() + 1) / dpr));
+    return QRect(l, t, r - l, b - t);
+}
+
+QRect ToDevice(const QRect& w, double dpr) {
+    const int l = int(std::floor(w.left() * dpr)), t = int(std::floor(w.top() * dpr));
+    const int r = int(std::ceil((w.right() + 1) * dpr)), b = int(std::ceil((w.bottom() + 1) * dpr));
+    return QRect(l, t, r - l, b - t);
+}
+
+int MaxSlack(const std::vector<CPrimitive*>& prims) {
+    int n = 0;
+    for (const CPrimitive* p : prims) n = std::max(n, p->GetBoundsSlack());
+    return n;
+}
+} // namespace
+
+CSchemoView::CSchemoView(CSchemoDoc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()) {
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (bool bVertical : {false, true}) {
+        QScrollBar* bar = bVertical ? verticalScrollBar() : horizontalScrollBar();
+        connect(bar, &QScrollBar::actionTriggered, this,
+                [this, bVertical](int a) { OnScrollAction(bVertical, a); });
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, bVertical](int v) { OnScrollValue(bVertical, v); });
+    }
+    m_doc.AddObserver(&m_index);
+    m_doc.AddObserver(this);
+}
+
+CSchemoView::~CSchemoView() {
+    m_doc.RemoveObserver(this);
+    m_doc.RemoveObserver(&m_index);
+}
+
+double CSchemoView::Ratio() const {
+    const double r = viewport()->devicePixelRatioF();
+    return r > 0 ? r : 1.0;
+}
+
+// The box of the drawing, kept until it changes so that a resize fits again
+// without walking it. Texts are measured (their bounds are generous); the
+// rest is taken from the bounds, which cost nothing to ask.
+bool CSchemoView::Extent(CRect& box) {
+    if (!m_bExtentKnown) {
+        m_extent = CRect{0, 0, -1, -1};
+        QImage probe(1, 1, QImage::Format_RGB32);
+        CQtSurface dc(probe);
+        CViewCoords().PrepareMapping(dc); // texts measured at 100 %
+        const std::uint32_t key = RegionKeyOf(dc);
+        for (const auto& p : m_doc.Primitives()) {
+            if (!g_layers.IsShown(p->GetLayer(), false) && !(p->GetCapabilities() & CAP_MACRO)) continue;
+            if (!(p->GetCapabilities() & CAP_TEXT)) {
+                GrowRect(m_extent, p->GetBounds());
+                continue;
+            }
+            EnsureRegion(*p, dc, key);
+            const CRect r = p->GetRegion()->GetRgnBox();
+            if (!r.IsEmpty()) GrowRect(m_extent, CRect{r.left, r.top, r.right - 1, r.bottom - 1});
+        }
+        m_bExtentKnown = true;
+    }
+    box = m_extent;
+    return HasBounds(box);
+}
+
+void CSchemoView::StartView() {
+    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    CRect box;
+    const bool bContent = Extent(box);
+    m_view.StartView(m_doc.GetDocKind(), bContent, box);
+    ZoomChanged();
+    m_bStartZoom = true;
+}
+
+void CSchemoView::FitToWindow() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    CRect box;
+    m_view.FitToWindow(Extent(box) ? box : CRect{});
+    ZoomChanged();
+    QApplication::restoreOverrideCursor();
+}
+
+void CSchemoView::SetZoom(double dPercent, int nOriginX, int nOriginY) {
+    m_view.SetScale(dPercent / 100, false);
+    m_view.ScrollTo(nOriginX, nOriginY);
+    ZoomChanged();
+}
+
+void CSchemoView::ApplyZoomPercent(int nPercent) {
+    m_view.ApplyZoomPercent(nPercent);
+    ZoomChanged();
+    setFocus();
+}
+
+void CSchemoView::ZoomChanged() {
+    m_bStartZoom = false;
+
+    InvalidateAll();
+    if (m_onZoomChanged) m_onZoomChanged(m_view.GetScale());
+}
+
+CPoint CSchemoView::DeviceOrigin() const {
+    CMapping map;
+    m_view.PrepareMapping(map, Ratio());
+    return map.GetViewportOrg();
+}
+
+void CSchemoView::Scrolled(CPoint ptOldOrigin) {
+    m_bStartZoom = false;
+    const CPoint now = DeviceOrigin();
+    const int dx = now.x - ptOldOrigin.x, dy = now.y - ptOldOrigin.y;
+    UpdateScrollBars();
+    if (dx == 0 && dy == 0) return;
+    const int w = m_scene.width(), h = m_scene.height();
+    if (m_scene.isNull() || std::abs(dx) >= w || std::abs(dy) >= h) {
+        InvalidateAll();
+        return;
+    }
+    ShiftImage(m_scene, dx, dy);
+    m_dirty.translate(dx, dy);
+    if (dx > 0) m_dirty += QRect(0, 0, dx, h);
+    if (dx < 0) m_dirty += QRect(w + dx, 0, -dx, h);
+    if (dy > 0) m_dirty += QRect(0, 0, w, dy);
+    if (dy < 0) m_dirty += QRect(0, h + dy, w, -dy);
+    viewport()->update();
+}
+
+void CSchemoView::UpdateScrollBars() {
+    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    for (bool bVertical : {false, true}) {
+        QScrollBar* bar = bVertical ? verticalScrollBar() : horizontalScrollBar();
+        const CScrollAxis a = m_view.UpdateScrollBar(bVertical);
+        const auto policy = a.bVisible ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+        if (bVertical) setVerticalScrollBarPolicy(policy);
+        else setHorizontalScrollBarPolicy(policy);
+        if (!a.bVisible) continue;
+        const QSignalBlocker block(bar);
+        bar->setRange(a.nMin, a.nMax);
+        bar->setPageStep(a.nPage);
+        bar->setSingleStep(a.nLine);
+        bar->setValue(a.nPos);
+    }
+}
+
+// Arrows and pages move by the view's own steps: the bar is told where to go.
+void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
+    QScrollBar* bar = bVertical ? verticalScrollBar() : horizontalScrollBar();
+    int nCode = SCROLL_OTHER;
+    switch (nAction) {
+    case QAbstractSlider::SliderSingleStepSub: nCode = SCROLL_LINE_BACK; break;
+    case QAbstractSlider::SliderSingleStepAdd: nCode = SCROLL_LINE_FORWARD; break;
+    case QAbstractSlider::SliderPageStepSub: nCode = SCROLL_PAGE_BACK; break;
+    case QAbstractSlider::SliderPageStepAdd: nCode = SCROLL_PAGE_FORWARD; break;
+    case QAbstractSlider::SliderMove: nCode = SCROLL_THUMB_TRACK; break;
+    default: return; // to the ends, by the bar's own arithmetic, through valueChanged
+    }
+    const CPoint old = DeviceOrigin();
+    m_view.OnScroll(bVertical, nCode, bar->sliderPosition());
+    const CPoint pos = m_view.GetScrollPos();
+    bar->setSliderPosition(bVertical ? pos.y : pos.x);
+    Scrolled(old);
+}
+
+void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
+    const CPoint pos = m_view.GetScrollPos();
+    if ((bVertical ? pos.y : pos.x) == nValue) return;
+    const CPoint old = DeviceOrigin();
+    m_view.ScrollTo(bVertical ? pos.x : nValue, bVertical ? nValue : pos.y);
+    Scrolled(old);
+}
+
+void CSchemoView::OnDocumentChanged(const CDocChange& change) {
+    switch (change.nKind) {
+    case DOCCHANGE_MODIFIED: return;
+    case DOCCHANGE_RESET:
+    case DOCCHANGE_APPEARANCE:
+        m_bExtentKnown = false;
+        InvalidateAll();
+        return;
+    default: break;
+    }
+    if (change.nKind != DOCCHANGE_SELECTION) m_bExtentKnown = false;
+    const int nSlack = MaxSlack(change.prims);
+    if (change.bBefore) InvalidateLogical(change.rcBefore, nSlack);
+    if (change.bAfter) InvalidateLogical(change.rcAfter, nSlack);
+    if (!change.bBefore && !change.bAfter && !change.prims.empty()) {
+        CRect box;
+        if (UnionBounds(change.prims, box)) InvalidateLogical(box, nSlack);
+    }
+}
+
+void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
+    const double dpr = Ratio();
+    const QRect dev = ToQRect(DeviceRectOf(m_view, dpr, rc, nSlackPixels));
+    const QRect clipped = dev.intersected(QRect(QPoint(0, 0), m_scene.size()));
+    if (clipped.isEmpty()) return;
+    m_dirty += clipped;
+    viewport()->update(ToWidget(clipped, dpr));
+}
+
+void CSchemoView::InvalidateAll() {
+    m_dirty = QRect(QPoint(0, 0), m_scene.size());
+    viewport()->update();
+}
+
+void CSchemoView::RenderDirty() {
+    if (m_dirty.isEmpty()) return;
+    const double dpr = Ratio();
+    if (m_dirty.rectCount() > kMaxDirtyRects)
+        PaintViewScene(m_scene, m_dirty.boundingRect(), m_view, dpr, m_index);
+    else
+        for (const QRect& r : m_dirty) PaintViewScene(m_scene, r, m_view, dpr, m_index);
+    m_dirty = QRegion();
+}
+
+void CSchemoView::paintEvent(QPaintEvent* event) {
+    const double dpr = Ratio();
+    const QSize dev = viewport()->size() * dpr;
+    if (m_scene.size() != dev) {
+        m_scene = QImage(dev, QImage::Format_RGB32);
+        m_frame = QImage(dev, QImage::Format_RGB32);
+        m_dirty = QRect(QPoint(0, 0), dev);
+        UpdateScrollBars();
+    }
+    RenderDirty();
+    const QRect rc = ToDevice(event->rect(), dpr).intersected(m_scene.rect());
+    {
+        QPainter copy(&m_frame);
+        copy.setCompositionMode(QPainter::CompositionMode_Source);
+        copy.drawImage(rc.topLeft(), m_scene, rc);
+    }
+    PaintViewMarks(m_frame, rc, m_view, dpr, m_doc.Selection());
+    m_frame.setDevicePixelRatio(dpr);
+    QPainter(viewport()).drawImage(event->rect(), m_frame, rc);
+    m_frame.setDevicePixelRatio(1);
+    if (!m_bPainted) {
+        m_bPainted = true;
+        if (m_onFirstPaint) m_onFirstPaint();
+    }
+}
+
+void CSchemoView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (m_bStartZoom) {
+        StartView();
+        return;
+    }
+    UpdateScrollBars();
+    InvalidateAll();
+}
+
+bool CSchemoView::IsChecked(int nId) const {
+    switch (nId) {
+    case ID_STRETCH: return m_view.m_bStretch;
+    case ID_SNAP: return m_view.m_bSnap;
+    case ID_PCB_MODE: return m_view.m_bPCBMode;
+    default: return false;
+    }
+}
+
+void CSchemoView::OnViewCommand(int nId) {
+    switch (nId) {
+    case ID_STRETCH:
+        m_view.ToggleStretch();
+        ZoomChanged();
+        break;
+    case ID_FIT: FitToWindow(); break;
+    case ID_GRID: RunGridDialog(); break;
+    case ID_SNAP: m_view.m_bSnap = !m_view.m_bSnap; break;
+    case ID_PCB_MODE: m_view.m_bPCBMode = !m_view.m_bPCBMode; break;
+    case ID_MACRO_ORIGIN: {
+        const CPoint old = DeviceOrigin();
+        m_view.GoToMacroOrigin();
+        Scrolled(old);
+        break;
+    }
+    case ID_REFRESH_DOCUMENT:
+        m_bExtentKnown = false;
+        UpdateScrollBars();
+        InvalidateAll();
+        break;
+    default: break;
+    }
+}
+
+void CSchemoView::RunGridDialog() {
+    CGridSnapValues v{m_view.m_nGridX, m_view.m_nGridY, m_view.m_nSnapX, m_view.m_nSnapY,
+                      m_view.m_bSnap, m_view.m_bShowGrid, m_view.m_bHideMacroOrigin};
+    if (!RunGridSnapDialog(this, v)) return;
+    m_view.m_nGridX = v.nGridX, m_view.m_nGridY = v.nGridY;
+    m_view.m_nSnapX = v.nSnapX, m_view.m_nSnapY = v.nSnapY;
+    m_view.m_bSnap = v.bSnap, m_view.m_bShowGrid = v.bShowGrid;
+    m_view.m_bHideMacroOrigin = v.bHideMacroOrigin;
+    UpdateScrollBars();
+    InvalidateAll();
+}

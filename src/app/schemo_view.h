@@ -1,0 +1,83 @@
+#pragma once
+// The window in which a document is shown and edited. It keeps the scene
+// (sheet, grid, layers) in an image in device pixels and repaints only what a
+// document change or a scroll uncovers; marks, the macro origin and whatever
+// a drag shows are painted over the image, never into it.
+#include "doc/document_observer.h"
+#include "doc/spatial_index.h"
+#include "view/view_coords.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QRegion>
+
+#include <functional>
+
+class CSchemoDoc;
+
+class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
+    Q_OBJECT
+public:
+    CSchemoView(CSchemoDoc& doc, QWidget* parent);
+    ~CSchemoView() override;
+
+    // The first zoom: an empty drawing at 400 % from the sheet's corner, an
+    // empty macro at 800 % about the macro origin, anything else fitted.
+    void StartView();
+    void FitToWindow();
+    void SetZoom(double dPercent, int nOriginX, int nOriginY);
+    // A zoom box value (10..2000 %): zoom, back to the sheet's corner.
+    void ApplyZoomPercent(int nPercent);
+    // The view's commands: stretch, fit, grid, snap, PCB mode, macro origin, refresh.
+    void OnViewCommand(int nId);
+    bool IsChecked(int nId) const;
+
+    const CViewCoords& Coords() const { return m_view; }
+    CSchemoDoc& Document() { return m_doc; }
+    const CSpatialIndex& Index() const { return m_index; }
+    void OnDocumentChanged(const CDocChange& change) override;
+
+    std::function<void()> m_onFirstPaint;       // once, after the first complete paint
+    std::function<void(double)> m_onZoomChanged; // the zoom box follows
+    std::function<void(const QString&)> m_onStatus;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int, int) override {}
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    double Ratio() const;
+    // After the zoom or stretch changed: regions go stale, the whole scene is drawn again.
+    void ZoomChanged();
+    // After the scroll position changed: the scene slides and only the strips are drawn.
+    void Scrolled(CPoint ptOldOrigin);
+    CPoint DeviceOrigin() const;
+    void UpdateScrollBars();
+    void OnScrollAction(bool bVertical, int nAction);
+    void OnScrollValue(bool bVertical, int nValue);
+    void InvalidateLogical(const CRect& rc, int nSlackPixels);
+    void InvalidateAll();
+    void RenderDirty();
+    void RunGridDialog();
+    bool Extent(CRect& box);
+    void ShowReadout(QPoint ptClient);
+
+    CSchemoDoc& m_doc;
+    CSpatialIndex m_index;
+    CViewCoords m_view;
+    QImage m_scene, m_frame;
+    QRegion m_dirty; // scene pixels to draw again
+    bool m_bPainted = false;
+    // Until the user zooms or scrolls, the first zoom follows the window's size.
+    bool m_bStartZoom = false;
+    bool m_bExtentKnown = false;
+    CRect m_extent;
+    bool m_bMiddlePan = false;
+    QPoint m_ptPanStart;
+    CPoint m_ptPanScroll;
+};

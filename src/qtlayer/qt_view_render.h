@@ -1,0 +1,27 @@
+#pragma once
+// A document view's picture in device pixels: the scene (white sheet, grid,
+// layers) and, over it, the marks of the selection and the macro origin. The
+// window keeps the scene in an image and repaints parts of it; the command
+// line draws a whole view with the same calls, so the two agree pixel for pixel.
+#include "view/view_coords.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <vector>
+
+class CSpatialIndex;
+class CPrimitive;
+
+// Paints the scene into `rc` of `image`, whose pixel (0, 0) is the view's
+// top-left corner; nothing outside `rc` changes.
+void PaintViewScene(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
+                    const CSpatialIndex& index);
+
+// The marks of the selected primitives, then the macro origin unless hidden,
+// clipped to `rc`.
+void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
+                    const std::vector<CPrimitive*>& selection);
+
+// Moves the image's pixels by (dx, dy); what is uncovered keeps old pixels.
+void ShiftImage(QImage& image, int dx, int dy);
