@@ -7,7 +7,10 @@
 
 #include "doc/layer_walk.h"
 #include "format/reader.h"
+#include "doc/spatial_index.h"
 #include "qtlayer/qt_surface.h"
+#include "qtlayer/qt_view_render.h"
+#include "view/view_coords.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -19,7 +22,15 @@ namespace {
 struct RenderOptions {
     std::string in, out, programDir;
     int nWidth = 1200, nHeight = 1200;
+    // With --view or --zoom: what a document view shows, grid and marks included.
+    bool bView = false, bGrid = false, bOrigin = false, bStretch = false;
+    int nX = 0, nY = 0, nZoom = 100, nGridX = 5, nGridY = 5;
 };
+
+bool TakePair(const std::string& s, int& a, int& b) {
+    char rest = 0;
+    return std::sscanf(s.c_str(), "%d,%d%c", &a, &b, &rest) == 2;
+}
 
 // "WxH" with nothing after it.
 bool TakeSize(const std::string& s, RenderOptions& o) {
@@ -30,12 +41,40 @@ bool TakeSize(const std::string& s, RenderOptions& o) {
 
 bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
     CArgWalker w(args);
-    std::string size;
+    std::string size, view, zoom, grid;
     while (w.Next())
         if (!w.Value("-o", o.out) && !w.Value("--program-dir", o.programDir) &&
-            !w.Value("--size", size) && !w.Plain(o.in))
+            !w.Value("--size", size) && !w.Value("--view", view) && !w.Value("--zoom", zoom) &&
+            !w.Value("--grid", grid) && !w.Flag("--origin-mark") && !w.Flag("--stretch") &&
+            !w.Plain(o.in))
             w.Stray();
-    return w.Ok() && !o.in.empty() && !o.out.empty() && (size.empty() || TakeSize(size, o));
+    o.bOrigin = w.Given("--origin-mark");
+    o.bStretch = w.Given("--stretch");
+    o.bView = !view.empty() || !zoom.empty() || o.bStretch;
+    o.bGrid = !grid.empty();
+    char rest = 0;
+    return w.Ok() && !o.in.empty() && !o.out.empty() && (size.empty() || TakeSize(size, o)) &&
+           (view.empty() || TakePair(view, o.nX, o.nY)) &&
+           (zoom.empty() || (std::sscanf(zoom.c_str(), "%d%c", &o.nZoom, &rest) == 1 &&
+                             o.nZoom >= 10 && o.nZoom <= 2000)) &&
+           (grid.empty() || (TakePair(grid, o.nGridX, o.nGridY) && o.nGridX >= 1 &&
+                             o.nGridX <= 40 && o.nGridY >= 1 && o.nGridY <= 40)) &&
+           (!o.bOrigin || o.bView);
+}
+
+// The picture a view with (x, y) at its top-left corner shows at the zoom.
+void RenderView(CSchemoDoc& doc, const RenderOptions& o, QImage& image) {
+    CViewCoords view;
+    view.SetClientSize(o.nWidth, o.nHeight);
+    view.SetScale(o.nZoom / 100.0, o.bStretch);
+    view.ScrollTo(o.nX, o.nY);
+    view.m_bShowGrid = o.bGrid;
+    view.m_nGridX = o.nGridX;
+    view.m_nGridY = o.nGridY;
+    view.m_bHideMacroOrigin = !o.bOrigin;
+    const CSpatialIndex index(doc.Primitives());
+    PaintViewScene(image, image.rect(), view, 1.0, index);
+    PaintViewMarks(image, image.rect(), view, 1.0, {});
 }
 
 } // namespace
@@ -43,7 +82,8 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
 int RunRender(const std::vector<std::string>& args) {
     RenderOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size LxA]\n",
+        std::fputs("Uso: tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size LxA]\n"
+                   "       [--view X,Y] [--zoom N] [--grid GX,GY] [--origin-mark] [--stretch]\n",
                    stderr);
         return 2;
     }
@@ -55,7 +95,8 @@ int RunRender(const std::vector<std::string>& args) {
     if (!LoadForTool(doc, o.in)) return 2;
     QImage image(o.nWidth, o.nHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
-    {
+    if (o.bView) RenderView(doc, o, image);
+    else {
         CQtSurface dc(image);
         doc.UpdateRegions(dc);
         CRect box{0, 0, SHEET_SIZE, SHEET_SIZE}; // the whole sheet when nothing is on a shown layer

@@ -5,8 +5,8 @@
 #include "app/child_frame.h"
 #include "app/actions.h"
 #include "app/document_bar.h"
-#include "app/schemo_view.h"
 #include "app/message_box.h"
+#include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/document.h"
 
@@ -22,6 +22,7 @@
 #include <QStatusBar>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -35,6 +36,27 @@ int KindOfPath(const QString& path) {
 }
 } // namespace
 
+namespace {
+// For scripts: where the canvas is on the screen and what it shows, written
+// each time either changes ("VIEW name x y w h zoom% scrollx scrolly stretch").
+void TraceViewState(CMyMDIChildWnd* child) {
+    auto last = std::make_shared<QString>();
+    child->View()->m_onPainted = [child, last] {
+        const CSchemoView* v = child->View();
+        const QPoint at = v->viewport()->mapToGlobal(QPoint(0, 0));
+        const CViewCoords& c = v->Coords();
+        const QString line = QString("VIEW %1 %2 %3 %4 %5 %6 %7 %8 %9")
+                                 .arg(child->Name()).arg(at.x()).arg(at.y())
+                                 .arg(v->viewport()->width()).arg(v->viewport()->height())
+                                 .arg(int(c.GetScale() * 100 + 0.5)).arg(c.GetScrollPos().x)
+                                 .arg(c.GetScrollPos().y).arg(c.m_bStretch ? 1 : 0);
+        if (line == *last) return;
+        *last = line;
+        TraceLine(line);
+    };
+}
+} // namespace
+
 CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
                                      const QString& name) {
     auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_pActions->Get(ID_MACRO_ORIGIN), m_pMdi);
@@ -45,6 +67,7 @@ CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QStr
     connect(child, &QObject::destroyed, this, [this] { OnActiveChanged(); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
     child->View()->m_onStatus = [this](const QString& text) { statusBar()->showMessage(text); };
+    if (IsTraceEnabled()) TraceViewState(child);
     child->showMaximized();
     m_pMdi->setActiveSubWindow(child);
     OnActiveChanged(); // also while the frame is hidden, before it is first shown

@@ -128,7 +128,7 @@ void CSchemoView::ApplyZoomPercent(int nPercent) {
 
 void CSchemoView::ZoomChanged() {
     m_bStartZoom = false;
-
+    UpdateScrollBars();
     InvalidateAll();
     if (m_onZoomChanged) m_onZoomChanged(m_view.GetScale());
 }
@@ -271,6 +271,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         m_bPainted = true;
         if (m_onFirstPaint) m_onFirstPaint();
     }
+    if (m_onPainted) m_onPainted();
 }
 
 void CSchemoView::resizeEvent(QResizeEvent* event) {

@@ -38,6 +38,7 @@ public:
     void OnDocumentChanged(const CDocChange& change) override;
 
     std::function<void()> m_onFirstPaint;       // once, after the first complete paint
+    std::function<void()> m_onPainted;          // after every paint
     std::function<void(double)> m_onZoomChanged; // the zoom box follows
     std::function<void(const QString&)> m_onStatus;
 

@@ -28,6 +28,9 @@ expect_tool() {
 # checked one. "Macro" (last) needs a macro chosen first and is left out.
 order=(0 1 2 3 4 6 7 8 9 5 11 12)
 names=(selection zoom hand line text Bezier polygon ellipse rectangle connection track pad)
+# The view's snap shows as a checked button on the upper bar: off, so that
+# the tool is the only checked button.
+tv_menu v s
 tv_park_pointer
 tv_screenshot "$TV_CASE_DIR/start.png" "$TV_MAIN"
 tv_canvas "$TV_CASE_DIR/start.png"

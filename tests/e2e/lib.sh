@@ -392,3 +392,45 @@ Window State/bottom=600
 Window State/left=20
 Window State/right=800
 Window State/top=20"
+
+# ---------------------------------------------------------------- document views
+
+# tv_view NAME: the last "VIEW" trace line of document NAME into TV_VX TV_VY
+# (the canvas's top-left on the screen), TV_VW TV_VH, TV_ZOOM (percent),
+# TV_SX TV_SY (the logical point at the top-left) and TV_STRETCH.
+tv_view() {
+    local line
+    line=$(grep -- "^VIEW $1 " "$TV_TRACE" | tail -1)
+    [ -n "$line" ] || tv_fail "no view of $1 in the trace"
+    read -r _ _ TV_VX TV_VY TV_VW TV_VH TV_ZOOM TV_SX TV_SY TV_STRETCH <<<"$line"
+}
+
+# tv_wait_view NAME "ZOOM SX SY STRETCH": waits until the view of NAME shows that.
+tv_wait_view() {
+    local end
+    end=$(tv_deadline)
+    while :; do
+        if grep -q -- "^VIEW $1 " "$TV_TRACE"; then
+            tv_view "$1"
+            [ "$TV_ZOOM $TV_SX $TV_SY $TV_STRETCH" = "$2" ] && return 0
+        fi
+        tv_past "$end" && tv_fail "the view of $1 shows '${TV_ZOOM:-?} ${TV_SX:-?} ${TV_SY:-?} ${TV_STRETCH:-?}', not '$2'"
+        sleep 0.05
+    done
+}
+
+# tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG, from a
+# screenshot (the pointer parked away from it).
+tv_canvas_shot() {
+    tv_view "$1"
+    tv_park_pointer
+    import -window root -crop "${TV_VW}x$TV_VH+$TV_VX+$TV_VY" +repage "$2" 2>/dev/null \
+        || tv_fail "screenshot of the canvas of $1 failed"
+}
+
+# tv_same_picture WHAT A B: the two pictures are equal pixel for pixel.
+tv_same_picture() {
+    local diff
+    diff=$(compare -metric AE "$2" "$3" null: 2>&1) || true
+    [ "$diff" = 0 ] || tv_fail "$1: $diff pixels differ ($2 vs $3)"
+}
