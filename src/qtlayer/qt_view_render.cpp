@@ -23,44 +23,68 @@ QImage SubImage(QImage& image, const QRect& rc) {
     return QImage(bits, rc.width(), rc.height(), image.bytesPerLine(), image.format());
 }
 
-void PaintGrid(QImage& image, const QRect& rc, const CViewCoords& view, double dpr) {
+constexpr int kTile = 256;
+
+void PaintGrid(QImage& target, QPoint at, const CViewCoords& view, double dpr);
+
+// One tile, its pixel (0, 0) at image pixel `at`: white, then the layers.
+void PaintTile(QImage& tile, QPoint at, const CViewCoords& view, double dpr,
+               const CSpatialIndex& index) {
+    tile.fill(Qt::white);
+    if (view.m_bShowGrid) PaintGrid(tile, at, view, dpr);
+    CQtSurface dc(tile);
+    view.PrepareMapping(dc, dpr);
+    const CPoint org = dc.GetViewportOrg();
+    dc.SetViewportOrg(org.x - at.x(), org.y - at.y());
+    const CPoint a = dc.DPtoLP(CPoint{0, 0});
+    const CPoint b = dc.DPtoLP(CPoint{kTile, kTile});
+    const CRect visible{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
+                        std::max(a.y, b.y) + 1};
+    DrawLayers(dc, index, visible, CLayerWalk());
+}
+
+// The grid dots of `target`, whose pixel (0, 0) is image pixel `at`.
+void PaintGrid(QImage& target, QPoint at, const CViewCoords& view, double dpr) {
     std::vector<int> cols, rows;
-    GridDevicePositions(view, dpr, CRect{rc.left(), rc.top(), rc.right() + 1, rc.bottom() + 1},
+    GridDevicePositions(view, dpr,
+                        CRect{at.x(), at.y(), at.x() + target.width(), at.y() + target.height()},
                         cols, rows);
     if (cols.empty() || rows.empty()) return;
     const int n = DotSize(dpr);
-    const QRect clip = rc;
-    if (n == 1) {
-        for (int y : rows) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x : cols) line[x] = qRgb(0, 0, 0);
-        }
-        return;
-    }
-    QPainter painter(&image);
-    painter.setClipRect(clip);
     for (int y : rows)
-        for (int x : cols) painter.fillRect(x, y, n, n, Qt::black);
+        for (int dy = 0; dy < n && y - at.y() + dy < target.height(); ++dy) {
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y - at.y() + dy));
+            for (int x : cols)
+                for (int dx = 0; dx < n && x - at.x() + dx < target.width(); ++dx)
+                    line[x - at.x() + dx] = qRgb(0, 0, 0);
+        }
 }
 } // namespace
 
+// The scene is drawn in tiles fixed to the sheet's device coordinates, each
+// whole into a tile of its own and then copied: the painter clips what
+// reaches beyond its device, and clipping moves the odd pixel of a wide
+// stroke, so a pixel must always be drawn with the same tile around it, be it
+// for the whole window, a change or the strip a scroll uncovers.
 void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, double dpr,
                     const CSpatialIndex& index) {
     const QRect rc = area.intersected(image.rect());
     if (rc.isEmpty()) return;
-    image.detach();
-    QImage part = SubImage(image, rc);
-    part.fill(Qt::white);
-    if (view.m_bShowGrid) PaintGrid(image, rc, view, dpr);
-    CQtSurface dc(part);
-    view.PrepareMapping(dc, dpr);
-    const CPoint org = dc.GetViewportOrg();
-    dc.SetViewportOrg(org.x - rc.left(), org.y - rc.top());
-    const CPoint a = dc.DPtoLP(CPoint{0, 0});
-    const CPoint b = dc.DPtoLP(CPoint{rc.width(), rc.height()});
-    const CRect visible{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
-                        std::max(a.y, b.y) + 1};
-    DrawLayers(dc, index, visible, CLayerWalk());
+    CMapping map;
+    view.PrepareMapping(map, dpr);
+    const CPoint org = map.GetViewportOrg();
+    // Tile (i, j) covers image pixels org + (i, j) * TILE, which keeps them still on the sheet.
+    const auto first = [](int v, int o) { return int(std::floor(double(v - o) / kTile)); };
+    QImage tile(kTile, kTile, QImage::Format_RGB32);
+    for (int j = first(rc.top(), org.y); j <= first(rc.bottom(), org.y); ++j)
+        for (int i = first(rc.left(), org.x); i <= first(rc.right(), org.x); ++i) {
+            const QRect at(org.x + i * kTile, org.y + j * kTile, kTile, kTile);
+            PaintTile(tile, at.topLeft(), view, dpr, index);
+            const QRect part = at.intersected(rc);
+            QPainter copy(&image);
+            copy.setCompositionMode(QPainter::CompositionMode_Source);
+            copy.drawImage(part.topLeft(), tile, part.translated(-at.topLeft()));
+        }
 }
 
 void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
