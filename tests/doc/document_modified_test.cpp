@@ -86,20 +86,3 @@ TEST_F(DocumentModified, UndoingTheFirstChangeOfANewDocumentEmptiesIt) {
     EXPECT_TRUE(doc.Selection().empty());
     EXPECT_FALSE(doc.IsModified());
 }
-
-TEST(UndoHistorySaved, TheSavedMarkIsLostWithItsSnapshot) {
-    CUndoHistory h;
-    EXPECT_FALSE(h.IsAtSaved());
-    h.Push("a");
-    h.MarkSaved();
-    h.Push("b");
-    EXPECT_FALSE(h.IsAtSaved());
-    h.Undo();
-    EXPECT_TRUE(h.IsAtSaved());
-    h.Push("a"); // the same text, but not the saved snapshot
-    h.Undo();
-    EXPECT_TRUE(h.IsAtSaved());
-    h.Clear();
-    h.Push("a");
-    EXPECT_FALSE(h.IsAtSaved());
-}

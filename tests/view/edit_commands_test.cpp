@@ -65,12 +65,6 @@ TEST_F(EditCommands, RotationTurnsAboutTheSnappedCentreOfTheSelectedPoints) {
     }
 }
 
-TEST_F(EditCommands, TheCentreOfNothingIsTheMiddleOfTheSheet) {
-    EXPECT_EQ(SelectionCentre({}), (CPoint{1250, 1250}));
-    auto dot = Read("SA 7 9");
-    EXPECT_EQ(SelectionCentre({dot.get()}), (CPoint{7, 9}));
-}
-
 TEST_F(EditCommands, RotateOrMirrorThatChangesNothingIsNoEdit) {
     // An empty selection (R or S pressed anyway), and a dot turned or mirrored
     // about its own centre.
@@ -214,15 +208,6 @@ TEST_F(EditCommands, SplittingAPlacedSymbolIsAnUndoableModification) {
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(Text(), "MC 200 300 0 0 080\r\nSA 5 5\r\n");
     EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(EditCommands, SplitAndMakeNeedTheirSelection) {
-    Load("SA 1 1\r\nSA 2 2\r\n");
-    EXPECT_FALSE(CmdMakeMacro(doc));
-    SelectAt({0});
-    EXPECT_FALSE(CmdSplitMacros(doc)); // no macro among the selection
-    EXPECT_EQ(Text(), "SA 1 1\r\nSA 2 2\r\n");
-    EXPECT_FALSE(Run(ID_EDIT_UNDO)); // not one of these commands
 }
 
 TEST(EditCommandEnabling, FollowsTheSelectionCountAndTheClipboard) {
