@@ -40,6 +40,10 @@ CLoadedText ReadDocumentFile(const std::string& path) {
     return ParseDocumentText(text);
 }
 
+CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {
+    StartHistory();
+}
+
 bool CSchemoDoc::Load(const std::string& text) { return Adopt(ParseDocumentText(text)); }
 
 bool CSchemoDoc::LoadFile(const std::string& path) { return Adopt(ReadDocumentFile(path)); }
@@ -57,8 +61,7 @@ bool CSchemoDoc::Adopt(CLoadedText loaded) {
     m_bLoadErrors = loaded.nError != 0;
     if (m_bLoadErrors && m_pUi)
         m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
-    PushUndoSnapshot();
-    SetModified(false);
+    StartHistory();
     return true;
 }
 
@@ -110,32 +113,54 @@ bool CSchemoDoc::CheckNonStandardMacros() {
     return a != ANSWER_CANCEL;
 }
 
+void CSchemoDoc::StartHistory() {
+    m_undo.Clear();
+    m_undo.Push(Snapshot());
+    m_undo.MarkSaved();
+    m_bChangedOutside = false;
+    UpdateModified();
+}
+
+// A modified document keeps its mark: the saved state has left the history.
 void CSchemoDoc::ClearUndo(long nLimit) {
+    const bool bWasModified = m_bModified;
     m_undo.Clear(nLimit < 0 ? CUndoHistory::DEFAULT_LIMIT : std::size_t(nLimit));
+    m_undo.Push(Snapshot());
+    if (bWasModified)
+        m_bChangedOutside = true;
+    else
+        m_undo.MarkSaved();
+    UpdateModified();
 }
 
 // Snapshots keep every macro as its "MC" line.
-void CSchemoDoc::CommitChange() {
-    SetModified(true);
-    PushUndoSnapshot();
-}
-
-void CSchemoDoc::PushUndoSnapshot() {
+std::string CSchemoDoc::Snapshot() const {
     std::string snapshot;
     std::string line;
     for (const auto& p : m_primitives)
         if (p->IsComplete() && p->GetTextLine(line, false)) snapshot += line;
-    m_undo.Push(std::move(snapshot));
+    return snapshot;
+}
+
+void CSchemoDoc::PushUndoSnapshot() {
+    m_undo.Push(Snapshot());
+    UpdateModified();
 }
 
 bool CSchemoDoc::Undo() {
     const std::string* s = m_undo.Undo();
-    return s && RestoreSnapshot(*s);
+    if (!s) return false;
+    RestoreSnapshot(*s);
+    UpdateModified();
+    return true;
 }
 
 bool CSchemoDoc::Redo() {
     const std::string* s = m_undo.Redo();
-    return s && RestoreSnapshot(*s);
+    if (!s) return false;
+    RestoreSnapshot(*s);
+    UpdateModified();
+    return true;
 }
 
 bool CSchemoDoc::RestoreSnapshot(const std::string& snapshot) {
@@ -171,5 +196,5 @@ void CSchemoDoc::UpdateRegions(CSurface& dc, const CPrimitiveList& list) {
 void CSchemoDoc::DeleteContents() {
     ReplaceAll({});
     m_strTitle.clear();
-    ClearUndo();
+    StartHistory();
 }

@@ -30,7 +30,9 @@ CLoadedText ReadDocumentFile(const std::string& path);
 
 class CSchemoDoc {
 public:
-    CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {}
+    // A new document is empty, unmodified, and its history already holds the
+    // empty drawing, so that the first change can be undone.
+    CSchemoDoc(int nDocKind, IDocumentUi* ui);
     CSchemoDoc(const CSchemoDoc&) = delete;
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
@@ -39,6 +41,7 @@ public:
 
     int GetDocKind() const { return m_nDocKind; }
     void SetUi(IDocumentUi* ui) { m_pUi = ui; }
+    IDocumentUi* GetUi() const { return m_pUi; }
     const CPrimitiveList& Primitives() const { return m_primitives; }
     const std::vector<CPrimitive*>& Selection() const { return m_selection; }
     bool IsModified() const { return m_bModified; }
@@ -68,6 +71,13 @@ public:
     void RotateOrder(const std::vector<std::size_t>& positions);
     void Select(CPrimitive* p, bool bSelected);
     void ClearSelection();
+    // The selection becomes exactly these primitives, in this order; one
+    // notification tells of those whose flag changed.
+    void SetSelection(const std::vector<CPrimitive*>& prims);
+    // The document is modified while its history stands elsewhere than where
+    // it was last saved, or after a change the history does not hold.
+    // true: such a change (the long title typed); it lasts until saved.
+    // false: the document counts as saved as it stands (Save does this).
     void SetModified(bool bModified);
     // The layer table (colours, shown layers) changed: the views draw again.
     void NotifyAppearance();
@@ -86,10 +96,13 @@ public:
     bool Save(const std::string& path);
     bool CheckNonStandardMacros();
 
+    // Starts the history anew with the drawing as it stands, within nLimit
+    // characters (-1: the default); the modified flag keeps its value.
     void ClearUndo(long nLimit = -1);
+    // Takes the drawing into the history; the document is then modified.
     void PushUndoSnapshot();
     // An edit is finished: the document is modified and the history holds it.
-    void CommitChange();
+    void CommitChange() { PushUndoSnapshot(); }
     bool Undo();
     bool Redo();
     bool CanUndo() const { return m_undo.CanUndo(); }
@@ -104,7 +117,11 @@ public:
     void DeleteContents();
 
 private:
+    std::string Snapshot() const;
     bool RestoreSnapshot(const std::string& snapshot);
+    // The history holds only the drawing as it stands, which counts as saved.
+    void StartHistory();
+    void UpdateModified();
     using PrimitiveSet = std::unordered_set<const CPrimitive*>;
     CPrimitiveList TakeOutSet(const PrimitiveSet& set);
     void Notify(CDocChange& change, bool bBoundsAfter = false);
@@ -112,7 +129,8 @@ private:
 
     CPrimitiveList m_primitives;
     std::vector<CPrimitive*> m_selection; // not owned
-    bool m_bModified = false;
+    bool m_bModified = false;       // as last told; see SetModified
+    bool m_bChangedOutside = false; // a change the history does not hold
     int m_nDocKind;
     IDocumentUi* m_pUi;
     CUndoHistory m_undo;

@@ -148,7 +148,32 @@ void CSchemoDoc::ClearSelection() {
     Notify(change, true);
 }
 
+void CSchemoDoc::SetSelection(const std::vector<CPrimitive*>& prims) {
+    const PrimitiveSet chosen(prims.begin(), prims.end());
+    CDocChange change;
+    change.nKind = DOCCHANGE_SELECTION;
+    for (CPrimitive* p : m_selection) {
+        if (chosen.count(p)) continue;
+        p->SetSelected(false);
+        change.prims.push_back(p);
+    }
+    for (CPrimitive* p : prims) {
+        if (p->IsSelected()) continue;
+        p->SetSelected(true);
+        change.prims.push_back(p);
+    }
+    m_selection = prims;
+    if (!change.prims.empty()) Notify(change, true);
+}
+
 void CSchemoDoc::SetModified(bool bModified) {
+    m_bChangedOutside = bModified;
+    if (!bModified) m_undo.MarkSaved();
+    UpdateModified();
+}
+
+void CSchemoDoc::UpdateModified() {
+    const bool bModified = m_bChangedOutside || !m_undo.IsAtSaved();
     if (m_bModified == bModified) return;
     m_bModified = bModified;
     CDocChange change;

@@ -29,8 +29,7 @@ bool MoveSelectionToLayer(CSchemoDoc& doc, int nLayer) {
             p->SetLayer(nLayer);
     });
     doc.ClearSelection();
-    doc.SetModified(true);
-    doc.PushUndoSnapshot();
+    doc.CommitChange();
     return true;
 }
 

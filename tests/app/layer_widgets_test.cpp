@@ -114,13 +114,14 @@ class LayerWidgetsTest : public QObject {
   private:
     static CLayerCombo* Combo(CMainFrame& frame) { return frame.findChild<CLayerCombo*>(); }
 
-    // A drawing with a line on layer 0 and a rectangle on layer 1; both selected when asked.
+    // A saved drawing with a line on layer 0 and a rectangle on layer 1; both selected when asked.
     static CMyMDIChildWnd& Drawing(CMainFrame& frame, bool bSelectAll) {
         CMyMDIChildWnd* child = frame.NewDocument(DOC_DRAWING);
         CSchemoDoc& doc = child->Document();
         CPrimitive* line = doc.Append(ParsePrimitiveLine("LI 10 10 20 10"));
         CPrimitive* rect = doc.Append(ParsePrimitiveLine("RV 30 30 40 40 1"));
         doc.PushUndoSnapshot();
+        doc.SetModified(false); // as a drawing just saved
         if (bSelectAll) {
             doc.Select(line, true);
             doc.Select(rect, true);

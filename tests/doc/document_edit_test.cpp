@@ -71,18 +71,25 @@ TEST_F(DocumentEdit, EditsTellBeforeAndAfterAndDropStaleRegions) {
 TEST_F(DocumentEdit, UndoRedoAndLoadReplaceTheListThroughTheObservers) {
     doc.Append(Read("SA 1 1"));
     doc.PushUndoSnapshot();
-    doc.Select(At(0), true);
-    ASSERT_TRUE(doc.Undo());
-    ASSERT_EQ(rec.Last().nKind, DOCCHANGE_RESET);
-    EXPECT_EQ(rec.Last().prims.size(), 3u);
-    EXPECT_EQ(rec.Last().prims[0], At(0));
-    EXPECT_TRUE(doc.Selection().empty());
-    ASSERT_TRUE(doc.Redo());
-    EXPECT_EQ(rec.Last().prims.size(), 4u);
-
-    doc.SetModified(true);
     EXPECT_EQ(rec.Last().nKind, DOCCHANGE_MODIFIED);
-    const std::size_t n = rec.changes.size();
+    doc.Select(At(0), true);
+    std::size_t n = rec.changes.size();
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_EQ(rec.changes.size(), n + 2);
+    const CDocChange& reset = rec.changes[n];
+    ASSERT_EQ(reset.nKind, DOCCHANGE_RESET);
+    EXPECT_EQ(reset.prims.size(), 3u);
+    EXPECT_EQ(reset.prims[0], At(0));
+    EXPECT_EQ(rec.Last().nKind, DOCCHANGE_MODIFIED); // back where it was loaded
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.Selection().empty());
+    n = rec.changes.size();
+    ASSERT_TRUE(doc.Redo());
+    ASSERT_EQ(rec.changes[n].nKind, DOCCHANGE_RESET);
+    EXPECT_EQ(rec.changes[n].prims.size(), 4u);
+    EXPECT_TRUE(doc.IsModified());
+
+    n = rec.changes.size();
     doc.SetModified(true); // no change, no news
     EXPECT_EQ(rec.changes.size(), n);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nSA 3 3\r\n"));
