@@ -135,6 +135,7 @@ TEST_F(PropertySheet, ChoicesAreMatchedExactlyAndLayersByNumber) {
         {"TY 0 0 5 3 0 0 1 Courier A\r\n", 1, 2},
         {"TY 0 0 5 3 0 0 3 Courier++New A\r\n", 2, 4},
         {"TY 0 0 5 3 0 0 0 courier++new A\r\n", -1, 1},
+        {"TY 0 0 5 3 0 0 0 Lucida A\r\n", -1, 1}, // begins an item, is none
         {"TY 0 0 5 3 0 0 0 * A\r\n", -1, 1},
         {"TY 0 0 5 3 0 0 20 Lucida++Console A\r\n", 3, -1}, // a layer no item has
     };
