@@ -54,16 +54,20 @@ CLayerCombo::CLayerCombo(QWidget* parent)
 }
 
 void CLayerCombo::Fill(const CLayerTable& layers, int nLayer) {
+    const std::vector<CLayerItem> items = LayerItems(layers);
+    FillItems(items, LayerItemIndex(items, nLayer));
+}
+
+void CLayerCombo::FillItems(const std::vector<CLayerItem>& items, int nIndex) {
     const QSignalBlocker quiet(this);
     clear();
-    const std::vector<CLayerItem> items = LayerItems(layers);
     for (const CLayerItem& item : items) {
         addItem(DecodeCp1252(item.strName), item.nData);
         const QColor color(GetRValue(item.crColor), GetGValue(item.crColor),
                            GetBValue(item.crColor));
         setItemData(count() - 1, color, LAYER_COLOR_ROLE);
     }
-    setCurrentIndex(LayerItemIndex(items, nLayer));
+    setCurrentIndex(nIndex);
 }
 
 // The frame and the arrow as the style draws them; the field as a list item,

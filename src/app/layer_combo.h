@@ -1,11 +1,15 @@
 #pragma once
-// The current-layer combo box of the primitives toolbar: each layer's name in
-// the layer's colour beside a square of that colour, in the list and in the
-// closed box alike.
+// A choice of layer: each layer's name in the layer's colour beside a square
+// of that colour, in the list and in the closed box alike. The primitives
+// toolbar chooses the current layer with it, the property editor a layer for
+// the selection.
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
+#include <vector>
+
 struct CLayerTable;
+struct CLayerItem;
 
 class CLayerCombo final : public QComboBox {
     Q_OBJECT
@@ -17,6 +21,8 @@ class CLayerCombo final : public QComboBox {
     explicit CLayerCombo(QWidget* parent);
     // The 16 layers in order, the item of nLayer selected, without a signal.
     void Fill(const CLayerTable& layers, int nLayer);
+    // These items, the one at nIndex selected (-1: none), without a signal.
+    void FillItems(const std::vector<CLayerItem>& items, int nIndex);
     int ItemHeight() const { return m_nItemHeight; }
 
   protected:
