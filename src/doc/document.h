@@ -31,6 +31,7 @@ CLoadedText ReadDocumentFile(const std::string& path);
 class CSchemoDoc {
 public:
     CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {}
+    virtual ~CSchemoDoc() = default;
     CSchemoDoc(const CSchemoDoc&) = delete;
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
@@ -74,17 +75,17 @@ public:
 
     // Reads a drawing or macro text; false (after the message) when it has no
     // valid header or is a library.
-    bool Load(const std::string& text);
-    bool LoadFile(const std::string& path);
+    virtual bool Load(const std::string& text);
+    virtual bool LoadFile(const std::string& path);
     // Takes a text read elsewhere, with the messages and the first snapshot.
     bool Adopt(CLoadedText loaded);
     // The text this document saves as under the file title (the file name);
     // false, after the message, when a macro would take a standard key.
-    bool Store(const std::string& fileTitle, std::string& text);
+    virtual bool Store(const std::string& fileTitle, std::string& text);
     // Save and Save As: the warning about unsplit macros, then a safe write.
     // A failed or refused save leaves the file as it was and the document modified.
     bool Save(const std::string& path);
-    bool CheckNonStandardMacros();
+    virtual bool CheckNonStandardMacros();
 
     void ClearUndo(long nLimit = -1);
     void PushUndoSnapshot();
@@ -101,7 +102,10 @@ public:
     bool GetExtent(CRect& rect) const;
     void UpdateRegions(CSurface& dc, const CPrimitiveList& list);
     void UpdateRegions(CSurface& dc) { UpdateRegions(dc, m_primitives); }
-    void DeleteContents();
+    virtual void DeleteContents();
+
+protected:
+    IDocumentUi* Ui() const { return m_pUi; }
 
 private:
     bool RestoreSnapshot(const std::string& snapshot);
