@@ -33,6 +33,7 @@ public:
     // A new document is empty, unmodified, and its history already holds the
     // empty drawing, so that the first change can be undone.
     CSchemoDoc(int nDocKind, IDocumentUi* ui);
+    virtual ~CSchemoDoc() = default;
     CSchemoDoc(const CSchemoDoc&) = delete;
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
@@ -84,17 +85,17 @@ public:
 
     // Reads a drawing or macro text; false (after the message) when it has no
     // valid header or is a library.
-    bool Load(const std::string& text);
-    bool LoadFile(const std::string& path);
+    virtual bool Load(const std::string& text);
+    virtual bool LoadFile(const std::string& path);
     // Takes a text read elsewhere, with the messages and the first snapshot.
     bool Adopt(CLoadedText loaded);
     // The text this document saves as under the file title (the file name);
     // false, after the message, when a macro would take a standard key.
-    bool Store(const std::string& fileTitle, std::string& text);
+    virtual bool Store(const std::string& fileTitle, std::string& text);
     // Save and Save As: the warning about unsplit macros, then a safe write.
     // A failed or refused save leaves the file as it was and the document modified.
     bool Save(const std::string& path);
-    bool CheckNonStandardMacros();
+    virtual bool CheckNonStandardMacros();
 
     // Starts the history anew with the drawing as it stands, within nLimit
     // characters (-1: the default); the modified flag keeps its value.
@@ -114,7 +115,7 @@ public:
     bool GetExtent(CRect& rect) const;
     void UpdateRegions(CSurface& dc, const CPrimitiveList& list);
     void UpdateRegions(CSurface& dc) { UpdateRegions(dc, m_primitives); }
-    void DeleteContents();
+    virtual void DeleteContents();
 
 private:
     std::string Snapshot() const;

@@ -12,6 +12,12 @@ public:
     virtual void ShowMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
     virtual Answer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
+    // "Sì" and "No", with "No" the default: ANSWER_YES or ANSWER_NO. Until a
+    // user interface asks, nothing is agreed to.
+    virtual Answer AskYesNo(const std::string& /*text*/, const std::string& /*caption*/) {
+        return ANSWER_NO;
+    }
+    virtual void Beep() {}
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}
 };
@@ -37,3 +43,14 @@ extern const char* const MSG_CANNOT_OPEN; // missing, a folder or unreadable
 extern const char* const MSG_READ_ERRORS;
 extern const char* const MSG_STANDARD_NAME;
 extern const char* const MSG_NON_STANDARD_MACROS;
+
+// The library document's.
+extern const char* const CAPTION_APPLICATION; // "Tavolin"
+extern const char* const MSG_TITLES_REQUIRED;
+extern const char* const MSG_BAD_SHORT_NAME;
+extern const char* const MSG_SHORT_NAME_USED;
+extern const char* const MSG_BAD_PREFIX;
+extern const char* const MSG_NUMBERS_TOO_LONG;
+extern const char* const MSG_NUMBERING_ERRORS;
+// "Rimuovere il componente <key>?", or without the key when it is empty.
+std::string RemoveComponentQuestion(const std::string& key);

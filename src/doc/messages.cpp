@@ -18,3 +18,25 @@ const char* const MSG_NON_STANDARD_MACROS =
     "salvare le macro nonstandard splittate (mantenendo comunque inalterate le macro di sistema), "
     "premi NO; per interrompere questo salvataggio premi Annulla.\r\n(questo messaggio di "
     "avvertimento sara' mostrato solo questa volta).";
+
+const char* const CAPTION_APPLICATION = "Tavolin";
+const char* const MSG_TITLES_REQUIRED =
+    "Sia il titolo breve che quello lungo devono essere specificati.";
+const char* const MSG_BAD_SHORT_NAME =
+    "Il nome breve del componente di libreria deve essere composto da soli caratteri "
+    "alfanumerici, e non deve essere piu' lungo di 8 caratteri.";
+const char* const MSG_SHORT_NAME_USED =
+    "Il nome breve del componente di libreria e' gia' utilizzato.";
+const char* const MSG_BAD_PREFIX =
+    "Il prefisso adottato e' invalido. I nomi brevi possono essere composti soltanto da "
+    "caretteri alfanumerici o dal sottotratto.";
+const char* const MSG_NUMBERS_TOO_LONG =
+    "Con le impostazioni attuali, uno o piu' titoli brevi occuperebbero piu' degli 8 caratteri "
+    "consentiti. Accorciare il prefisso e/o ridurre il numero di partenza e/o l'incremento.";
+const char* const MSG_NUMBERING_ERRORS =
+    "Sono stati incontrati uno o piu' errori in fase di numerazione. Alcuni componenti "
+    "potrebbero non essere stati numerati correttamente.";
+
+std::string RemoveComponentQuestion(const std::string& key) {
+    return key.empty() ? "Rimuovere il componente?" : "Rimuovere il componente " + key + "?";
+}

@@ -23,3 +23,14 @@ bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
     if (pError) *pError = 0;
     return true;
 }
+
+std::string ComponentHeaderLine(const std::string& text) {
+    std::string_view line(text);
+    line = line.substr(0, line.find('\n'));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return std::string(line);
+}
+
+bool ReadComponentHeader(const std::string& text, std::string* keyOut, std::string* titleOut) {
+    return ParseComponent(ComponentHeaderLine(text), nullptr, keyOut, titleOut, nullptr);
+}

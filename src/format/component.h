@@ -9,3 +9,11 @@ class CMacro;
 // into its components, answering the parse's result.
 bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
                     std::string* titleOut, int* pError);
+
+// The first line of a component text, without its line end.
+std::string ComponentHeaderLine(const std::string& text);
+
+// Key and title of a component whose first line is a whole header ("[", then
+// "]" on the same line); false for a broken header, even when a "]" follows
+// further down.
+bool ReadComponentHeader(const std::string& text, std::string* keyOut, std::string* titleOut);

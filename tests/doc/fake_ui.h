@@ -18,4 +18,12 @@ public:
         ++m_nQuestions;
         return m_answer;
     }
+    std::vector<std::string> m_yesNo; // "caption: text"
+    Answer m_yesNoAnswer = ANSWER_YES;
+    int m_nBeeps = 0;
+    Answer AskYesNo(const std::string& text, const std::string& caption) override {
+        m_yesNo.push_back(caption + ": " + text);
+        return m_yesNoAnswer;
+    }
+    void Beep() override { ++m_nBeeps; }
 };
