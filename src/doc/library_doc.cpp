@@ -100,7 +100,6 @@ void CSchemoLibDoc::ShowStoredFields() {
 // A component that cannot be read leaves an empty view, marked as not shown,
 // so that what was shown before is never stored into it.
 bool CSchemoLibDoc::LoadComponent(bool bFit, int* pError) {
-    ClearUndo();
     CMacro temp;
     std::string key, title;
     const std::string& text = m_componentTexts[m_nCurrent];
@@ -109,13 +108,14 @@ bool CSchemoLibDoc::LoadComponent(bool bFit, int* pError) {
     if (!m_bShown) {
         if (GetUi()) GetUi()->Beep();
         ReplaceAll({});
+        ClearUndo();
         ShowFields("", m_titles[m_nCurrent]);
         return false;
     }
     ReplaceAll(std::move(temp.m_components));
     ShowFields(key, title);
     if (bFit && m_onFitView) m_onFitView();
-    PushUndoSnapshot();
+    ClearUndo(); // each component has a history of its own, starting here
     return true;
 }
 
