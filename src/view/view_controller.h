@@ -1,0 +1,131 @@
+#pragma once
+// The editing state machine of one document view: what the mouse buttons, the
+// pointer's movement, four keys and the auto-scroll timer do with each tool.
+// Dragged primitives are out of the document while they follow the mouse; the
+// window paints them with DrawOverlay over its picture of the drawing.
+#include "view/drag_set.h"
+#include "view/view_coords.h"
+
+class CSchemoDoc;
+class CSpatialIndex;
+class IViewHost;
+
+// One mouse event: the pointer in client device-independent pixels and the
+// modifier keys held.
+struct CMouseInput {
+    CPoint ptClient{0, 0};
+    bool bCtrl = false;
+    bool bShift = false;
+    bool bAlt = false;
+};
+
+// Keys OnKeyDown knows besides the letters 'R' and 'S'.
+enum ViewKey { KEY_ESCAPE = 0x1B, KEY_DELETE = 0x7F };
+
+// The cursor a tool shows while nothing is dragged (the select tool's depends
+// on what lies under the pointer).
+int ToolCursor(int nTool);
+
+class CViewController {
+  public:
+    CViewController(CSchemoDoc& doc, CViewCoords& coords, const CSpatialIndex& index,
+                    IViewHost& host);
+    // A drag still running gives its primitives back to the document, which
+    // must outlive the controller.
+    ~CViewController();
+    CViewController(const CViewController&) = delete;
+    CViewController& operator=(const CViewController&) = delete;
+
+    void SetMicronsPerUnit(int n) { m_nMicronsPerUnit = n; }
+
+    void OnLButtonDown(const CMouseInput& in);
+    void OnMouseMove(const CMouseInput& in);
+    void OnLButtonUp(const CMouseInput& in);
+    void OnRButtonDown(const CMouseInput& in);
+    void OnRButtonUp(const CMouseInput& in);
+    void OnLButtonDblClk(const CMouseInput& in);
+    // KEY_ESCAPE, KEY_DELETE, 'R', 'S' (either case); false for any other key.
+    bool OnKeyDown(int nKey);
+    void OnTimer();
+
+    bool IsIdle() const { return m_nMode == MODE_IDLE; }
+    // Ends any drag leaving the document exactly as it was before it; what
+    // Escape does during a drag.
+    void CancelDrag();
+    // The pasted primitives hang on the mouse until a click places them.
+    void StartPaste(CPrimitiveList prims);
+
+    // The dragged primitives in the selection colour with their point marks,
+    // and the rubber band, over the window's picture; the surface gets the
+    // view's mapping at the given device pixel ratio.
+    void DrawOverlay(CSurface& dc, double dDevicePixelRatio = 1.0);
+
+  private:
+    enum Mode { MODE_IDLE, MODE_BAND, MODE_POINT, MODE_MOVE, MODE_PAN };
+
+    // view_controller.cpp: conversions, the start and end of drags
+    CSurface& Dc();
+    CPoint ToLogical(CPoint ptClient, bool bSnap = true) const;
+    void Begin(Mode nMode);
+    void End();
+    void RefreshOverlay();
+    void RightRelease(CPoint pt, bool bCancel);
+    void CheckState() const;
+
+    // view_pick.cpp: the select tool, the band and the context menu's pick
+    void PressSelect(const CMouseInput& in, CPoint pt);
+    void PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl);
+    void MoveBand(CPoint pt);
+    void EndBand(bool bSelect);
+    void PickForMenu(const CMouseInput& in);
+    void UpdateIdleCursor(CPoint ptClient);
+
+    // view_move.cpp: moving the selection and pasting
+    void StartMove();
+    void TakeOutForMove();
+    void MoveTo(CPoint pt);
+    void FinishMove(CPoint pt);
+    void TurnHeld(CPoint pt);
+    void MirrorHeld();
+
+    // view_points.cpp: point edits and new primitives
+    void StartPointEdit(int nPoint);
+    void StartNewPrimitive(CPoint pt);
+    std::unique_ptr<CPrimitive> CreateForTool(int nTool, CPoint pt);
+    void DragPointTo(CPoint pt);
+    void ReleasePoint(const CMouseInput& in, CPoint pt);
+    void FinishText();
+    void FinishPoint(const CMouseInput& in);
+
+    // view_overlay.cpp: what the overlay covers (DrawOverlay draws it)
+    CRect OverlayBounds() const;
+
+    // view_pan_zoom.cpp: pan, zoom and the auto-scroll
+    void PanTo(CPoint pt);
+    void Zoom(CPoint pt, bool bIn);
+    bool ArmAutoScroll(CPoint ptClient);
+    void StopAutoScroll();
+    bool ScrollTowardsEdges();
+
+    CSchemoDoc& m_doc;
+    CViewCoords& m_coords;
+    const CSpatialIndex& m_index;
+    IViewHost& m_host;
+    int m_nMicronsPerUnit = 127;
+
+    Mode m_nMode = MODE_IDLE;
+    CDragSet m_held;
+    CPoint m_ptAnchor{-1, -1};       // snapped point of the last left press
+    CPoint m_ptLast{-1, -1};         // last logical point a drag processed
+    CPoint m_ptLastDevice{0, 0};     // client point of the last press or move
+    CRect m_rcBand;                  // anchor to pointer, not normalised
+    int m_nDragPoint = -1;           // the point that follows the mouse
+    CPoint m_ptPointBefore;          // where an edited point was before the press
+    bool m_bNewPrimitive = false;    // the point drag creates a primitive
+    bool m_bFirstMove = false;       // a move whose selection is still in the drawing
+    CRect m_rcOverlay{0, 0, -1, -1}; // what the overlay covered last, edges included
+
+    bool m_bTimerOn = false;
+    int m_nTimerTicks = 0;
+    int m_nEdgeMask = 0; // 1 left, 2 top, 4 right, 8 bottom
+};

@@ -1,0 +1,77 @@
+// Moving the selection, turning and mirroring it on the way, and the paste
+// that hangs on the mouse until a click places it.
+#include "view/view_controller.h"
+
+#include "doc/document.h"
+#include "view/selection_ops.h"
+
+// The selection stays in the drawing until the pointer really moves, so a
+// plain click on it changes nothing.
+void CViewController::StartMove() {
+    Begin(MODE_MOVE);
+    m_bFirstMove = true;
+}
+
+void CViewController::TakeOutForMove() {
+    m_held.TakeOut(m_doc);
+    m_bFirstMove = false;
+}
+
+void CViewController::MoveTo(CPoint pt) {
+    if (m_bFirstMove) TakeOutForMove();
+    const int dx = pt.x - m_ptLast.x, dy = pt.y - m_ptLast.y;
+    for (const auto& p : m_held.List())
+        p->Move(dx, dy);
+    m_ptLast = pt;
+    RefreshOverlay();
+}
+
+// Released where it writes as before (in place, or turned back round): the
+// primitives keep their places in the list and nothing is committed. A paste
+// always counts.
+void CViewController::FinishMove(CPoint pt) {
+    if (pt != m_ptLast) MoveTo(pt);
+    const bool bChange = !m_held.IsEmpty() && m_held.Changed();
+    if (bChange)
+        m_held.PutBackAtEnd(m_doc);
+    else if (!m_held.IsEmpty())
+        m_held.PutBackInPlace(m_doc);
+    End();
+    if (bChange) m_doc.CommitChange();
+}
+
+void CViewController::TurnHeld(CPoint pt) {
+    if (m_bFirstMove) TakeOutForMove();
+    TurnPrimitives(m_held.Pointers(), pt.x, pt.y);
+    RefreshOverlay();
+}
+
+// About the vertical line through the pointer; a primitive being placed only
+// when it has a single point.
+void CViewController::MirrorHeld() {
+    if (m_nMode == MODE_POINT) {
+        const CPrimitive* p = m_held.Front();
+        if (!(p->GetCapabilities() & CAP_MIRROR_ANY) || p->GetPointCount() != 1) return;
+    } else if (m_nMode != MODE_MOVE) {
+        return;
+    }
+    if (m_bFirstMove) TakeOutForMove();
+    MirrorPrimitives(m_held.Pointers(), m_ptLast.x);
+    RefreshOverlay();
+}
+
+// The first move brings the first primitive's point 0 to the pointer.
+void CViewController::StartPaste(CPrimitiveList prims) {
+    CancelDrag();
+    m_doc.ClearSelection();
+    if (prims.empty()) return;
+    m_held.Hold(std::move(prims));
+    for (CPrimitive* p : m_held.Pointers()) {
+        p->SetSelected(false); // so that Select takes it into the selection
+        m_doc.Select(p, true);
+    }
+    Begin(MODE_MOVE);
+    m_ptLast = m_held.Front()->GetPoint(0);
+    RefreshOverlay();
+    CheckState();
+}

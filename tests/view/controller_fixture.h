@@ -1,0 +1,108 @@
+#pragma once
+// A drawing document with its spatial index, a view of 1000 x 800 pixels at
+// one pixel per unit from (0, 0) with snap 5, and the view's controller.
+#include "../doc/fake_ui.h"
+#include "../test_util.h"
+#include "fake_view_host.h"
+#include "view_test_util.h"
+
+#include "doc/document.h"
+#include "doc/settings.h"
+#include "doc/spatial_index.h"
+#include "format/writer.h"
+#include "model/prototypes.h"
+#include "view/view_controller.h"
+
+#include <gtest/gtest.h>
+
+enum Mods { NONE = 0, CTRL = 1, SHIFT = 2, ALT = 4 };
+
+class ControllerTest : public ::testing::Test {
+  public:
+    // One step of a script: 'p' press, 'm' move, 'r' release, 'c' click, 'C'
+    // Ctrl+click, 'u' right release, 'R' and 'S' keys, 'E' Escape.
+    struct CStep {
+        char op;
+        int x = 0, y = 0;
+    };
+
+    ControllerTest() {
+        ResetPrototypes();
+        g_layers.SetDefaults();
+        doc.AddObserver(&index);
+    }
+    ~ControllerTest() override { doc.RemoveObserver(&index); }
+
+    // The drawing's lines, loaded as the first undo step.
+    void Load(const std::string& lines) { ASSERT_TRUE(doc.Load("[TAVOLIN]\r\n" + lines)); }
+    std::string Text() const { return FormatPrimitiveLines(doc.Primitives(), false); }
+    std::size_t Undos() const { return doc.History().Count(); }
+    CPrimitive* At(std::size_t i) const { return doc.Primitives()[i].get(); }
+
+    static CMouseInput In(int x, int y, int mods = NONE) {
+        CMouseInput in;
+        in.ptClient = {x, y};
+        in.bCtrl = (mods & CTRL) != 0;
+        in.bShift = (mods & SHIFT) != 0;
+        in.bAlt = (mods & ALT) != 0;
+        return in;
+    }
+    void Press(int x, int y, int mods = NONE) { ctl.OnLButtonDown(In(x, y, mods)); }
+    void Move(int x, int y) { ctl.OnMouseMove(In(x, y)); }
+    void Release(int x, int y, int mods = NONE) { ctl.OnLButtonUp(In(x, y, mods)); }
+    void Click(int x, int y, int mods = NONE) {
+        Press(x, y, mods);
+        Release(x, y, mods);
+    }
+    void Drag(int x0, int y0, int x1, int y1, int mods = NONE) {
+        Press(x0, y0, mods);
+        Move(x1, y1);
+        Release(x1, y1, mods);
+    }
+    void Run(const std::vector<CStep>& steps) {
+        for (const CStep& s : steps) {
+            switch (s.op) {
+            case 'p':
+                Press(s.x, s.y);
+                break;
+            case 'm':
+                Move(s.x, s.y);
+                break;
+            case 'r':
+                Release(s.x, s.y);
+                break;
+            case 'c':
+                Click(s.x, s.y);
+                break;
+            case 'C':
+                Click(s.x, s.y, CTRL);
+                break;
+            case 'u':
+                ctl.OnRButtonUp(In(s.x, s.y));
+                break;
+            case 'R':
+                ctl.OnKeyDown('R');
+                break;
+            case 'S':
+                ctl.OnKeyDown('S');
+                break;
+            case 'E':
+                ctl.OnKeyDown(KEY_ESCAPE);
+                break;
+            default:
+                FAIL() << "unknown step " << s.op;
+            }
+        }
+    }
+    void RightClick(int x, int y) {
+        ctl.OnRButtonDown(In(x, y));
+        ctl.OnRButtonUp(In(x, y));
+    }
+
+    CFakeUi ui;
+    CSpatialIndex index;
+    CSchemoDoc doc{DOC_DRAWING, &ui};
+    CViewCoords coords = View(1000, 800, 1.0, {0, 0});
+    CFakeViewHost host;
+    CViewController ctl{doc, coords, index, host};
+};

@@ -1,0 +1,65 @@
+#pragma once
+#include "model/recording_surface.h"
+#include "view/frame_state.h"
+#include "view/view_host.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Records what the view's logic asks of its window; the tool state is the
+// frame's own, and the measuring surface measures texts with fixed metrics.
+class CFakeViewHost final : public IViewHost {
+  public:
+    CToolState m_tools;
+    int m_nLayer = 0;
+    std::string m_strMacro;
+    int m_nEscapes = 0;
+    bool m_bCaptured = false;
+    int m_nCursor = -1;
+    int m_nBeeps = 0;
+    std::string m_strStatus;
+    CRecordingSurface m_dc;
+    int m_nInvalidations = 0;
+    std::vector<bool> m_viewMoves; // whether the zoom changed, one per call
+    std::vector<int> m_timerStarts;
+    int m_nTimerStops = 0;
+    bool m_bTimerOn = false;
+    CPoint m_ptPointer{0, 0};
+    bool m_bDialogOk = true;
+    int m_nDialogs = 0;
+    std::function<void()> m_onDialog;
+    std::vector<CPoint> m_menus;
+    std::vector<int> m_commands;
+
+    int CurrentTool() const override { return m_tools.Current(); }
+    int CurrentLayer() const override { return m_nLayer; }
+    std::string SelectedMacro() const override { return m_strMacro; }
+    void EscapeTool() override {
+        ++m_nEscapes;
+        m_tools.Escape();
+    }
+    void SetCapture(bool b) override { m_bCaptured = b; }
+    void SetCursor(int n) override { m_nCursor = n; }
+    void Beep() override { ++m_nBeeps; }
+    void SetStatusText(const std::string& text) override { m_strStatus = text; }
+    CSurface& MeasureSurface() override { return m_dc; }
+    void InvalidateOverlay(const CRect&) override { ++m_nInvalidations; }
+    void ViewMoved(bool bZoomChanged) override { m_viewMoves.push_back(bZoomChanged); }
+    void StartTimer(int nMs) override {
+        m_timerStarts.push_back(nMs);
+        m_bTimerOn = true;
+    }
+    void StopTimer() override {
+        ++m_nTimerStops;
+        m_bTimerOn = false;
+    }
+    CPoint PointerPosition() const override { return m_ptPointer; }
+    bool RunPropertyDialog() override {
+        ++m_nDialogs;
+        if (m_onDialog) m_onDialog();
+        return m_bDialogOk;
+    }
+    void ShowContextMenu(CPoint pt) override { m_menus.push_back(pt); }
+    void RunCommand(int nId) override { m_commands.push_back(nId); }
+};
