@@ -42,6 +42,7 @@ void CMyMDIChildWnd::SetPath(const QString& path) {
 
 void CMyMDIChildWnd::OnDocumentChanged(const CDocChange& change) {
     if (change.nKind == DOCCHANGE_MODIFIED) emit ModifiedChanged();
+    if (change.nKind != DOCCHANGE_GEOMETRY && change.nKind != DOCCHANGE_APPEARANCE) emit EditStateChanged();
 }
 
 void CMyMDIChildWnd::closeEvent(QCloseEvent* event) {

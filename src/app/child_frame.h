@@ -34,6 +34,8 @@ public:
 
 signals:
     void ModifiedChanged();
+    // The selection or the history may have changed: the commands' enabling follows.
+    void EditStateChanged();
     // Asked when the window closes with unsaved changes: true when it may close.
     void SaveRequested(CMyMDIChildWnd* child, bool* pbSaved);
 

@@ -68,6 +68,13 @@ void CMainFrame::OnCommand(int nId) {
         return;
     }
     CMyMDIChildWnd* child = ActiveChild();
+    // A drag holds primitives out of the drawing: it ends, as Escape ends it,
+    // before a command can save, undo or delete without them.
+    if (child) child->View()->CancelDrag();
+    if (OnEditCommand(nId, child)) {
+        UpdateCommands();
+        return;
+    }
     switch (nId) {
     case ID_FILE_NEW: ChooseNew(); break;
     case ID_FILE_OPEN: ChooseOpen(); break;

@@ -62,6 +62,9 @@ CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QStr
     auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_pActions->Get(ID_MACRO_ORIGIN), m_pMdi);
     m_pMdi->addSubWindow(child);
     connect(child, &CMyMDIChildWnd::ModifiedChanged, this, [this] { UpdateTitle(); });
+    connect(child, &CMyMDIChildWnd::EditStateChanged, this, [this, child] {
+        if (child == ActiveChild()) UpdateCommands();
+    });
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
             [this](CMyMDIChildWnd* c, bool* pbSaved) { *pbSaved = Save(c); });
     connect(child, &QObject::destroyed, this, [this] { OnActiveChanged(); });

@@ -70,8 +70,7 @@ void CMainFrame::CreateBars() {
     // Commands the window does not carry out yet stay off for the run.
     for (int id : {int(ID_FILE_EXPORT), int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_EDIT_CUT),
                    int(ID_EDIT_COPY), int(ID_EDIT_PASTE), int(ID_PASTE_NEW_DOCUMENT), MENU_PASTE_NEW_DOCUMENT,
-                   int(ID_EDIT_CLEAR), int(ID_ROTATE), int(ID_MIRROR), int(ID_MAKE_MACRO), int(ID_SPLIT_MACRO),
-                   int(ID_EDIT_SELECT_ALL), int(ID_INVERT_SELECTION), int(ID_PROPERTIES), int(ID_HELP_FINDER),
+                   int(ID_HELP_FINDER),
                    int(ID_CONTEXT_HELP)})
         m_pActions->Get(id)->setEnabled(false);
     m_pProgress = new QProgressBar(this);
@@ -83,6 +82,7 @@ void CMainFrame::CreateBars() {
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& m) {
         if (m.isEmpty()) statusBar()->showMessage(kIdlePrompt);
     });
+    SetUpEditing();
     CreateMacroBar();
     restoreState(SettingsStore::LoadBarState());
     ApplyMacroBarWidth();
@@ -150,6 +150,7 @@ void CMainFrame::UpdateCommands() {
         m_pActions->Get(id)->setChecked(bDoc && child->View()->IsChecked(id));
     m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
+    UpdateEditCommands(child);
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
     m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
     m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());

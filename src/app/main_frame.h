@@ -42,6 +42,8 @@ public:
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
     // The layer new primitives go on: 0 at every launch, never stored.
     int CurrentLayer() const { return m_nCurrentLayer; }
+    // The view's context menu at a point of the screen.
+    void ShowContextMenu(const QPoint& ptGlobal);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,6 +84,12 @@ private:
     QString m_title; // the document windows may not change it
     std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
     void PrinterSetup();
+
+    // Editing (frame_edit.cpp).
+    void SetUpEditing();
+    void CancelDrags();
+    bool OnEditCommand(int nId, CMyMDIChildWnd* child);
+    void UpdateEditCommands(CMyMDIChildWnd* child);
 
     // The macro bar (frame_macros.cpp).
     void CreateMacroBar();

@@ -1,12 +1,14 @@
 #include "app/schemo_view.h"
 
 #include "app/grid_dialog.h"
+#include "app/view_host.h"
 #include "doc/document.h"
 #include "doc/regions.h"
 #include "doc/settings.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
 #include "view/commands.h"
+#include "view/view_controller.h"
 #include "view/view_paint.h"
 #include "view/zoom_text.h"
 
@@ -58,9 +60,13 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, QWidget* parent)
     }
     m_doc.AddObserver(&m_index);
     m_doc.AddObserver(this);
+    m_pHost = std::make_unique<CQtViewHost>(*this);
+    m_pCtl = std::make_unique<CViewController>(m_doc, m_view, m_index, *m_pHost);
+    m_pCtl->SetMicronsPerUnit(g_settings.nMicronsPerUnit);
 }
 
 CSchemoView::~CSchemoView() {
+    m_pCtl.reset(); // gives a dragged selection back to the document
     m_doc.RemoveObserver(this);
     m_doc.RemoveObserver(&m_index);
 }
@@ -133,17 +139,38 @@ void CSchemoView::ZoomChanged() {
     if (m_onZoomChanged) m_onZoomChanged(m_view.GetScale());
 }
 
+bool CSchemoView::IsIdle() const { return m_pCtl->IsIdle(); }
+
+void CSchemoView::CancelDrag() { m_pCtl->CancelDrag(); }
+
+void CSchemoView::OnTimer() { m_pCtl->OnTimer(); }
+
+void CSchemoView::FollowCoords(bool bZoomChanged) {
+    if (bZoomChanged) ZoomChanged();
+    else Scrolled();
+}
+
+void CSchemoView::InvalidateOverlay(const CRect& rcLogical) {
+    if (rcLogical.IsEmpty()) {
+        viewport()->update();
+        return;
+    }
+    const double dpr = Ratio();
+    viewport()->update(ToWidget(ToQRect(DeviceRectOf(m_view, dpr, rcLogical, 2)), dpr));
+}
+
 CPoint CSchemoView::DeviceOrigin() const {
     CMapping map;
     m_view.PrepareMapping(map, Ratio());
     return map.GetViewportOrg();
 }
 
-void CSchemoView::Scrolled(CPoint ptOldOrigin) {
+void CSchemoView::Scrolled() {
     m_bStartZoom = false;
-    const CPoint now = DeviceOrigin();
-    const int dx = now.x - ptOldOrigin.x, dy = now.y - ptOldOrigin.y;
     UpdateScrollBars();
+    const CPoint now = DeviceOrigin();
+    const int dx = now.x - m_ptSceneOrigin.x, dy = now.y - m_ptSceneOrigin.y;
+    m_ptSceneOrigin = now;
     if (dx == 0 && dy == 0) return;
     const int w = m_scene.width(), h = m_scene.height();
     if (m_scene.isNull() || std::abs(dx) >= w || std::abs(dy) >= h) {
@@ -188,19 +215,17 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
     case QAbstractSlider::SliderMove: nCode = SCROLL_THUMB_TRACK; break;
     default: return; // to the ends, by the bar's own arithmetic, through valueChanged
     }
-    const CPoint old = DeviceOrigin();
     m_view.OnScroll(bVertical, nCode, bar->sliderPosition());
     const CPoint pos = m_view.GetScrollPos();
     bar->setSliderPosition(bVertical ? pos.y : pos.x);
-    Scrolled(old);
+    Scrolled();
 }
 
 void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
     const CPoint pos = m_view.GetScrollPos();
     if ((bVertical ? pos.y : pos.x) == nValue) return;
-    const CPoint old = DeviceOrigin();
     m_view.ScrollTo(bVertical ? pos.x : nValue, bVertical ? nValue : pos.y);
-    Scrolled(old);
+    Scrolled();
 }
 
 void CSchemoView::OnDocumentChanged(const CDocChange& change) {
@@ -234,6 +259,7 @@ void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
 
 void CSchemoView::InvalidateAll() {
     m_dirty = QRect(QPoint(0, 0), m_scene.size());
+    m_ptSceneOrigin = DeviceOrigin();
     viewport()->update();
 }
 
@@ -264,6 +290,10 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         copy.drawImage(rc.topLeft(), m_scene, rc);
     }
     PaintViewMarks(m_frame, rc, m_view, dpr, m_doc.Selection());
+    if (!m_pCtl->IsIdle()) {
+        CQtSurface dc(m_frame);
+        m_pCtl->DrawOverlay(dc, dpr);
+    }
     m_frame.setDevicePixelRatio(dpr);
     QPainter(viewport()).drawImage(event->rect(), m_frame, rc);
     m_frame.setDevicePixelRatio(1);
@@ -304,9 +334,8 @@ void CSchemoView::OnViewCommand(int nId) {
     case ID_SNAP: m_view.m_bSnap = !m_view.m_bSnap; break;
     case ID_PCB_MODE: m_view.m_bPCBMode = !m_view.m_bPCBMode; break;
     case ID_MACRO_ORIGIN: {
-        const CPoint old = DeviceOrigin();
         m_view.GoToMacroOrigin();
-        Scrolled(old);
+        Scrolled();
         break;
     }
     case ID_REFRESH_DOCUMENT:

@@ -8,12 +8,16 @@
 #include "view/view_coords.h"
 
 #include <QAbstractScrollArea>
+#include <QCursor>
 #include <QImage>
 #include <QRegion>
 
 #include <functional>
+#include <memory>
 
+class CQtViewHost;
 class CSchemoDoc;
+class CViewController;
 
 class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     Q_OBJECT
@@ -33,6 +37,13 @@ public:
     bool IsChecked(int nId) const;
 
     const CViewCoords& Coords() const { return m_view; }
+    // Editing: a drag in progress is cancelled before any command runs.
+    bool IsIdle() const;
+    void CancelDrag();
+    // Called by the editing logic through its host.
+    void InvalidateOverlay(const CRect& rcLogical);
+    void FollowCoords(bool bZoomChanged);
+    void OnTimer();
     CSchemoDoc& Document() { return m_doc; }
     const CSpatialIndex& Index() const { return m_index; }
     void OnDocumentChanged(const CDocChange& change) override;
@@ -50,13 +61,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     double Ratio() const;
     // After the zoom or stretch changed: regions go stale, the whole scene is drawn again.
     void ZoomChanged();
     // After the scroll position changed: the scene slides and only the strips are drawn.
-    void Scrolled(CPoint ptOldOrigin);
+    void Scrolled();
     CPoint DeviceOrigin() const;
     void UpdateScrollBars();
     void OnScrollAction(bool bVertical, int nAction);
@@ -66,13 +79,14 @@ private:
     void RenderDirty();
     void RunGridDialog();
     bool Extent(CRect& box);
-    void ShowReadout(QPoint ptClient);
+    struct CMouseInput Input(const QMouseEvent* event) const;
 
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;
     CViewCoords m_view;
     QImage m_scene, m_frame;
     QRegion m_dirty; // scene pixels to draw again
+    CPoint m_ptSceneOrigin{0, 0}; // the device origin the scene was drawn with
     bool m_bPainted = false;
     // Until the user zooms or scrolls, the first zoom follows the window's size.
     bool m_bStartZoom = false;
@@ -81,4 +95,7 @@ private:
     bool m_bMiddlePan = false;
     QPoint m_ptPanStart;
     CPoint m_ptPanScroll;
+    QCursor m_cursorBeforePan;
+    std::unique_ptr<CQtViewHost> m_pHost;
+    std::unique_ptr<CViewController> m_pCtl;
 };

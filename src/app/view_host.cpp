@@ -1,0 +1,89 @@
+#include "app/view_host.h"
+
+#include "app/macro_bar.h"
+#include "app/main_frame.h"
+#include "app/property_dialog.h"
+#include "app/schemo_view.h"
+#include "app/trace.h"
+#include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_surface.h"
+#include "view/commands.h"
+#include "view/view_paint.h"
+
+#include <QCursor>
+#include <QIcon>
+
+namespace {
+QCursor CursorOf(int nCursor) {
+    switch (nCursor) {
+    case CURSOR_ZOOM: {
+        static const QCursor zoom(QIcon(":/icons/tool-zoom.svg").pixmap(24, 24), 9, 10);
+        return zoom;
+    }
+    case CURSOR_CROSS: return Qt::CrossCursor;
+    case CURSOR_POINT: return Qt::PointingHandCursor;
+    case CURSOR_MOVE: return Qt::SizeAllCursor;
+    case CURSOR_HAND_CLOSED: return Qt::ClosedHandCursor;
+    case CURSOR_HAND_OPEN: return Qt::OpenHandCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+} // namespace
+
+CQtViewHost::CQtViewHost(CSchemoView& view) : m_view(view) {
+    QObject::connect(&m_timer, &QTimer::timeout, &view, [&view] { view.OnTimer(); });
+}
+
+CQtViewHost::~CQtViewHost() = default;
+
+int CQtViewHost::CurrentTool() const { return g_pMainFrame ? g_pMainFrame->Tools().Current() : TOOL_SELECT; }
+
+int CQtViewHost::CurrentLayer() const { return g_pMainFrame ? g_pMainFrame->CurrentLayer() : 0; }
+
+std::string CQtViewHost::SelectedMacro() const {
+    if (!g_pMainFrame || !g_pMainFrame->MacroBar()) return {};
+    return g_pMainFrame->MacroBar()->GetSelectedMacro().value_or(std::string());
+}
+
+void CQtViewHost::EscapeTool() {
+    if (g_pMainFrame) g_pMainFrame->Tools().Escape();
+}
+
+void CQtViewHost::SetCursor(int nCursor) { m_view.viewport()->setCursor(CursorOf(nCursor)); }
+
+void CQtViewHost::Beep() { ::Beep(); }
+
+void CQtViewHost::SetStatusText(const std::string& text) {
+    if (m_view.m_onStatus) m_view.m_onStatus(QString::fromStdString(text));
+}
+
+// Hit tests and regions are at one unit per device-independent pixel ratio:
+// the pick tolerances are the same at every screen scale.
+CSurface& CQtViewHost::MeasureSurface() {
+    if (!m_pSurface) m_pSurface = std::make_unique<CQtSurface>(m_probe);
+    m_view.Coords().PrepareMapping(*m_pSurface);
+    return *m_pSurface;
+}
+
+void CQtViewHost::InvalidateOverlay(const CRect& rcLogical) { m_view.InvalidateOverlay(rcLogical); }
+
+void CQtViewHost::ViewMoved(bool bZoomChanged) { m_view.FollowCoords(bZoomChanged); }
+
+void CQtViewHost::StartTimer(int nMilliseconds) { m_timer.start(nMilliseconds); }
+
+void CQtViewHost::StopTimer() { m_timer.stop(); }
+
+CPoint CQtViewHost::PointerPosition() const {
+    const QPoint p = m_view.viewport()->mapFromGlobal(QCursor::pos());
+    return {p.x(), p.y()};
+}
+
+bool CQtViewHost::RunPropertyDialog() { return ::RunPropertyDialog(&m_view, m_view.Document()); }
+
+void CQtViewHost::ShowContextMenu(CPoint ptClient) {
+    if (g_pMainFrame) g_pMainFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)));
+}
+
+void CQtViewHost::RunCommand(int nId) {
+    if (g_pMainFrame) g_pMainFrame->OnCommand(nId);
+}
