@@ -67,7 +67,7 @@ void CMainFrame::CreateBars() {
     CreateLayerCombo();
     m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
     // Commands the window does not carry out yet stay off for the run.
-    for (int id : {int(ID_FILE_EXPORT), int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_EDIT_CUT),
+    for (int id : {int(ID_EDIT_CUT),
                    int(ID_EDIT_COPY), int(ID_EDIT_PASTE), int(ID_PASTE_NEW_DOCUMENT), MENU_PASTE_NEW_DOCUMENT,
                    int(ID_EDIT_CLEAR), int(ID_ROTATE), int(ID_MIRROR), int(ID_MAKE_MACRO), int(ID_SPLIT_MACRO),
                    int(ID_EDIT_SELECT_ALL), int(ID_INVERT_SELECTION), int(ID_PROPERTIES), int(ID_STRETCH),
@@ -144,6 +144,8 @@ void CMainFrame::UpdateCommands() {
     const bool bDoc = child != nullptr;
     for (int id : std::initializer_list<int>{ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
                    ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, ID_FIT, ID_REFRESH_DOCUMENT})
+        m_pActions->Get(id)->setEnabled(bDoc);
+    for (int id : {int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_FILE_EXPORT)})
         m_pActions->Get(id)->setEnabled(bDoc);
     m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
