@@ -145,17 +145,17 @@ std::string ExportVector(CSchemoDoc& doc, const CExportOptions& o, const std::st
 
 std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                       IDrawProgress* progress) {
-    return ExportVector(doc, o, path,
-                        [&doc, progress](QBuffer& buffer, const CVectorPage& page, bool& bStopped) {
-                            QSvgGenerator svg;
-                            svg.setOutputDevice(&buffer);
-                            svg.setSize(page.device);
-                            svg.setViewBox(QRect(QPoint(0, 0), page.device));
-                            svg.setResolution(VECTOR_DPI);
-                            svg.setTitle(QStringLiteral("Tavolin"));
-                            svg.setDescription(DecodeCp1252(doc.m_strTitle));
-                            return DrawVector(doc, svg, page, progress, bStopped);
-                        });
+    auto draw = [&doc, progress](QBuffer& buffer, const CVectorPage& page, bool& bStopped) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(page.device);
+        svg.setViewBox(QRect(QPoint(0, 0), page.device));
+        svg.setResolution(VECTOR_DPI);
+        svg.setTitle(QStringLiteral("Tavolin"));
+        svg.setDescription(DecodeCp1252(doc.m_strTitle));
+        return DrawVector(doc, svg, page, progress, bStopped);
+    };
+    return ExportVector(doc, o, path, draw);
 }
 
 namespace {
@@ -189,22 +189,22 @@ bool CutMediaBox(QByteArray& pdf, const QSizeF& whole, const QSizeF& exact) {
 
 std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                       IDrawProgress* progress) {
-    return ExportVector(
-        doc, o, path, [&doc, progress](QBuffer& buffer, const CVectorPage& page, bool& bStopped) {
-            const QSizeF exact = page.mm * 72 / 25.4;
-            const QSizeF whole(std::ceil(exact.width() - 1e-6), std::ceil(exact.height() - 1e-6));
-            {
-                QPdfWriter pdf(&buffer);
-                pdf.setResolution(VECTOR_DPI);
-                pdf.setTitle(QStringLiteral("Tavolin"));
-                pdf.setCreator(QStringLiteral("Tavolin"));
-                const QPageSize size(whole, QPageSize::Point, QString(), QPageSize::ExactMatch);
-                if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
-                    return std::string(MSG_CANNOT_DRAW);
-                const std::string failure = DrawVector(doc, pdf, page, progress, bStopped);
-                if (!failure.empty()) return failure;
-            }
-            CutMediaBox(buffer.buffer(), whole, exact);
-            return std::string();
-        });
+    auto draw = [&doc, progress](QBuffer& buffer, const CVectorPage& page, bool& bStopped) {
+        const QSizeF exact = page.mm * 72 / 25.4;
+        const QSizeF whole(std::ceil(exact.width() - 1e-6), std::ceil(exact.height() - 1e-6));
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setResolution(VECTOR_DPI);
+            pdf.setTitle(QStringLiteral("Tavolin"));
+            pdf.setCreator(QStringLiteral("Tavolin"));
+            const QPageSize size(whole, QPageSize::Point, QString(), QPageSize::ExactMatch);
+            if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
+                return std::string(MSG_CANNOT_DRAW);
+            const std::string failure = DrawVector(doc, pdf, page, progress, bStopped);
+            if (!failure.empty()) return failure;
+        }
+        CutMediaBox(buffer.buffer(), whole, exact);
+        return std::string();
+    };
+    return ExportVector(doc, o, path, draw);
 }
