@@ -81,6 +81,9 @@ void CMainFrame::OnCommand(int nId) {
     case ID_FILE_SAVE: if (child) Save(child); break;
     case ID_FILE_SAVE_AS: if (child) SaveAs(child); break;
     case ID_FILE_PRINT_SETUP: PrinterSetup(); break;
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
+    case ID_FILE_EXPORT: OnPrintCommand(nId); break;
     case ID_APP_EXIT: close(); break;
     case ID_EDIT_UNDO:
         if (child && child->Document().Undo()) UpdateCommands();

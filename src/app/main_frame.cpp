@@ -68,7 +68,7 @@ void CMainFrame::CreateBars() {
     CreateLayerCombo();
     m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
     // Commands the window does not carry out yet stay off for the run.
-    for (int id : {int(ID_FILE_EXPORT), int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_EDIT_CUT),
+    for (int id : {int(ID_EDIT_CUT),
                    int(ID_EDIT_COPY), int(ID_EDIT_PASTE), int(ID_PASTE_NEW_DOCUMENT), MENU_PASTE_NEW_DOCUMENT,
                    int(ID_HELP_FINDER),
                    int(ID_CONTEXT_HELP)})
@@ -148,6 +148,8 @@ void CMainFrame::UpdateCommands() {
         m_pActions->Get(id)->setEnabled(bDoc);
     for (int id : {int(ID_STRETCH), int(ID_SNAP), int(ID_PCB_MODE)})
         m_pActions->Get(id)->setChecked(bDoc && child->View()->IsChecked(id));
+    for (int id : {int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_FILE_EXPORT)})
+        m_pActions->Get(id)->setEnabled(bDoc);
     m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
     UpdateEditCommands(child);

@@ -84,6 +84,8 @@ private:
     QString m_title; // the document windows may not change it
     std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
     void PrinterSetup();
+    // Print, preview and picture export (frame_print.cpp).
+    void OnPrintCommand(int nId);
 
     // Editing (frame_edit.cpp).
     void SetUpEditing();

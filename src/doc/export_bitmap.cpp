@@ -69,7 +69,7 @@ CRect BandVisible(CSurface& dc, int w, int rows) {
 } // namespace
 
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                          const RasterBandFactory& makeBand) {
+                          const RasterBandFactory& makeBand, IDrawProgress* progress) {
     const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
     CRect ext;
     {
@@ -82,7 +82,6 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nHeight * g.nPaddedRowBytes > MAX_BYTES)
         return EXPORT_BITMAP_ERROR;
-    DeselectAll(doc);
     std::string file;
     try {
         file = BmpHeader(g);
@@ -95,23 +94,33 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     auto band = makeBand(W, std::min(BAND_ROWS, H));
     if (!band) return EXPORT_BITMAP_ERROR;
     const CLayerBuckets buckets(doc.Primitives());
+    const CSelectionHidden unselected(doc);
+    CLayerWalk walk;
+    walk.bMonochrome = true;
+    walk.bCull = true;
+    walk.pProgress = progress;
     for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
         const int rows = std::min(BAND_ROWS, H - y0);
         if (y0 > 0) band->Clear();
         SetPictureMapping(band->Surface(), ext, v, y0);
-        const CRect visible = BandVisible(band->Surface(), W, rows);
-        DrawExportPicture(buckets, band->Surface(), ext, v, y0, true, &visible);
+        walk.visible = BandVisible(band->Surface(), W, rows);
+        walk.dProgressFrom = double(y0) / H;
+        walk.dProgressTo = double(y0 + rows) / H;
+        if (!DrawExportPicture(buckets, band->Surface(), ext, v, y0, walk)) return EXPORT_STOPPED;
         for (int r = 0; r < rows; ++r) {
             const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
             band->ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));
         }
+        if (progress && !progress->Continue(walk.dProgressTo)) return EXPORT_STOPPED;
     }
     return WriteFileSafely(path, file) ? EXPORT_OK : EXPORT_WRITE_ERROR;
 }
 
 std::string ExportMessage(ExportResult r) {
     switch (r) {
-    case EXPORT_OK: return std::string();
+    case EXPORT_OK:
+    case EXPORT_STOPPED:
+        return std::string();
     case EXPORT_NO_EXTENT:
         return "Il disegno non ha elementi sui layer visibili: non c'e' nulla da esportare.";
     case EXPORT_BITMAP_ERROR: return "Errore di creazione del bitmap!";

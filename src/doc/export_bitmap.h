@@ -3,6 +3,7 @@
 // extent plus 5 units, at a zoom (relative mode) or at printer dots per inch
 // and microns per unit (absolute mode).
 #include "doc/document.h"
+#include "doc/layer_walk.h"
 #include "doc/raster.h"
 
 #include <cstdint>
@@ -32,15 +33,17 @@ std::string BmpHeader(const CBitmapGeometry& g);
 
 enum ExportResult {
     EXPORT_OK,
-    EXPORT_NO_EXTENT,     // nothing on a shown layer
-    EXPORT_BITMAP_ERROR,  // the bitmap cannot be made (too large)
+    EXPORT_NO_EXTENT,    // nothing on a shown layer
+    EXPORT_BITMAP_ERROR, // the bitmap cannot be made (too large)
     EXPORT_MEMORY_ERROR,
     EXPORT_WRITE_ERROR,
+    EXPORT_STOPPED, // the progress said stop; nothing was written
 };
 
-// Draws the document and writes the BMP file; the selection ends up empty.
+// Draws the document and writes the BMP file. The selection is drawn black
+// like the rest and stays as it was; the regions are rebuilt at the export's scale.
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                          const RasterBandFactory& makeBand);
+                          const RasterBandFactory& makeBand, IDrawProgress* progress = nullptr);
 
-// The message to show for a failed export, or empty.
+// The message to show for a failed export, or empty (also for a stopped one).
 std::string ExportMessage(ExportResult r);

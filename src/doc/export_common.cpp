@@ -16,9 +16,28 @@ bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect
     return true;
 }
 
-void DeselectAll(CSchemoDoc& doc) {
-    doc.ClearSelection();
-    for (auto& p : doc.Primitives()) p->SetSelected(false);
+CSelectionHidden::CSelectionHidden(const CSchemoDoc& doc) {
+    for (const auto& p : doc.Primitives()) {
+        if (!p->IsSelected()) continue;
+        m_hidden.push_back(p.get());
+        p->SetSelected(false);
+    }
+}
+
+CSelectionHidden::~CSelectionHidden() {
+    for (CPrimitive* p : m_hidden)
+        p->SetSelected(true);
+}
+
+std::unique_ptr<CSchemoDoc> CopyForPicture(const CSchemoDoc& doc) {
+    auto copy = std::make_unique<CSchemoDoc>(doc.GetDocKind(), nullptr);
+    copy->m_strTitle = doc.m_strTitle;
+    CPrimitiveList list;
+    list.reserve(doc.Primitives().size());
+    for (const auto& p : doc.Primitives())
+        list.push_back(p->Clone());
+    copy->Append(std::move(list));
+    return copy;
 }
 
 void SetPictureMapping(CSurface& dc, const CRect& ext, std::int64_t v, int y0) {
@@ -27,17 +46,13 @@ void SetPictureMapping(CSurface& dc, const CRect& ext, std::int64_t v, int y0) {
     dc.SetViewportOrg(0, -y0);
 }
 
-void DrawExportPicture(const CLayerBuckets& buckets, CSurface& dc, const CRect& ext,
-                       std::int64_t v, int y0, bool bMonochrome, const CRect* cull) {
+bool DrawExportPicture(const CLayerBuckets& buckets, CSurface& dc, const CRect& ext, std::int64_t v,
+                       int y0, const CLayerWalk& walk) {
     SetPictureMapping(dc, ext, v, y0);
     const CPen oldPen = dc.SelectPen(SolidPen(0));
     const CBrush oldBrush = dc.SelectBrush(SolidBrush(RGB(255, 255, 255)));
     dc.Rectangle(-1, -1, SHEET_SIZE, SHEET_SIZE);
     dc.SelectPen(oldPen);
     dc.SelectBrush(oldBrush);
-    CLayerWalk walk;
-    walk.bMonochrome = bMonochrome;
-    walk.bCull = cull != nullptr;
-    if (cull) walk.visible = *cull;
-    DrawLayers(dc, buckets, walk);
+    return DrawLayers(dc, buckets, walk);
 }

@@ -16,15 +16,16 @@ std::string MetafileDescription(const std::string& title) {
 }
 
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
-                           CSurface& measure) {
+                           CSurface& measure, IDrawProgress* progress) {
     doc.UpdateRegions(measure);
     CRect extent;
     if (!doc.GetExtent(extent)) return ExportMessage(EXPORT_NO_EXTENT);
-    DeselectAll(doc);
+    const CSelectionHidden unselected(doc);
     CEmfSurface emf(measure);
     CLayerWalk walk;
     walk.nZoomPercent = 2000;
-    DrawLayers(emf, doc.Primitives(), walk);
+    walk.pProgress = progress;
+    if (!DrawLayers(emf, doc.Primitives(), walk)) return std::string();
     if (!WriteFileSafely(path, emf.Finish(MetafileDescription(title))))
         return "Impossibile creare il metafile!";
     return std::string();

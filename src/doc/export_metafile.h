@@ -2,6 +2,7 @@
 // Export of a drawing as an enhanced metafile in layer colours, drawn at zoom
 // argument 2000 in the metafile's own units.
 #include "doc/document.h"
+#include "doc/layer_walk.h"
 
 #include <string>
 
@@ -9,6 +10,7 @@
 std::string MetafileDescription(const std::string& title);
 
 // `measure` answers text measurements (identity mapping). Answers an empty
-// string on success or the message to show; the selection ends up empty.
+// string on success or when the progress stopped it (nothing is written
+// then), else the message to show. The selection stays as it was.
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
-                           CSurface& measure);
+                           CSurface& measure, IDrawProgress* progress = nullptr);

@@ -5,6 +5,9 @@
 
 
 namespace {
+// The progress is asked once per this many primitives drawn.
+constexpr std::size_t PROGRESS_STRIDE = 256;
+
 bool Culled(CPrimitive& p, const CLayerWalk& walk) {
     if (!walk.bCull) return false;
     const CRegion* rgn = p.GetRegion();
@@ -32,23 +35,44 @@ void CLayerBuckets::Add(CPrimitive* p) {
     }
 }
 
-void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
-    DrawLayers(dc, CLayerBuckets(list), walk);
+bool DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk) {
+    return DrawLayers(dc, CLayerBuckets(list), walk);
 }
 
-void DrawLayers(CSurface& dc, const CSpatialIndex& index, const CRect& visible,
+bool DrawLayers(CSurface& dc, const CSpatialIndex& index, const CRect& visible,
                 const CLayerWalk& walk) {
     std::vector<CPrimitive*> near;
     index.Query(visible, UnitsPerPixel(dc), 0, near);
-    DrawLayers(dc, CLayerBuckets(near), walk);
+    return DrawLayers(dc, CLayerBuckets(near), walk);
 }
 
-void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk) {
+namespace {
+std::size_t CountDrawn(const CLayerBuckets& buckets, const CLayerWalk& walk, bool bPrinting) {
+    std::size_t n = 0;
+    for (int L = 0; L < NUM_LAYERS; ++L)
+        if (walk.pLayers->IsShown(L, bPrinting))
+            for (int pass = 0; pass < NUM_PASSES; ++pass)
+                n += buckets.At(L, pass).size();
+    return n;
+}
+
+bool Continue(const CLayerWalk& walk, std::size_t done, std::size_t total) {
+    const double share = double(done) / double(total);
+    return walk.pProgress->Continue(walk.dProgressFrom +
+                                    (walk.dProgressTo - walk.dProgressFrom) * share);
+}
+} // namespace
+
+bool DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk) {
     const bool bPrinting = dc.IsPrinting();
+    const std::size_t total = walk.pProgress ? CountDrawn(buckets, walk, bPrinting) : 0;
+    std::size_t done = 0;
     for (int L = 0; L < NUM_LAYERS; ++L) {
         if (!walk.pLayers->IsShown(L, bPrinting)) continue;
         for (int pass = 0; pass < NUM_PASSES; ++pass) {
             for (CPrimitive* p : buckets.At(L, pass)) {
+                if (walk.pProgress && ++done % PROGRESS_STRIDE == 0 && !Continue(walk, done, total))
+                    return false;
                 if (Culled(*p, walk)) continue;
                 const bool bMacro = (p->GetCapabilities() & CAP_MACRO) != 0;
                 const COLORREF c = (bPrinting || walk.bMonochrome)
@@ -59,4 +83,5 @@ void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& wa
             }
         }
     }
+    return true;
 }

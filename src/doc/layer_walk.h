@@ -6,6 +6,14 @@
 
 #include <vector>
 
+// Told now and then how far a long drawing has gone; answering false stops it.
+class IDrawProgress {
+  public:
+    virtual ~IDrawProgress() = default;
+    // dDone: the share of the whole picture drawn so far, 0 to 1.
+    virtual bool Continue(double dDone) = 0;
+};
+
 struct CLayerWalk {
     const CLayerTable* pLayers = &g_layers;
     bool bMonochrome = false;      // every layer in black
@@ -13,6 +21,8 @@ struct CLayerWalk {
     int nZoomPercent = 100;
     bool bCull = false;            // skip primitives whose region box misses `visible`
     CRect visible;                 // logical units, edges included
+    IDrawProgress* pProgress = nullptr;
+    double dProgressFrom = 0, dProgressTo = 1; // the share of the picture this walk draws
 };
 
 class CSpatialIndex;
@@ -34,8 +44,9 @@ private:
     std::vector<CPrimitive*> m_buckets[NUM_LAYERS][NUM_PASSES];
 };
 
-void DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk);
-void DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk);
+// Each answers false when the walk's progress stopped it.
+bool DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& walk);
+bool DrawLayers(CSurface& dc, const CPrimitiveList& list, const CLayerWalk& walk);
 // Only what the index finds near `visible` (logical units) at the surface's scale.
-void DrawLayers(CSurface& dc, const CSpatialIndex& index, const CRect& visible,
+bool DrawLayers(CSurface& dc, const CSpatialIndex& index, const CRect& visible,
                 const CLayerWalk& walk);

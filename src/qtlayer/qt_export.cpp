@@ -59,16 +59,21 @@ std::string PrepareVectorPage(CSchemoDoc& doc, const CExportOptions& o, CVectorP
     if (page.mm.width() > MAX_PAGE_MM || page.mm.height() > MAX_PAGE_MM) return MSG_TOO_LARGE;
     const CSize d = probe.LPtoDP(CSize{int(w), int(h)});
     page.device = QSize(std::max(1, d.cx), std::max(1, d.cy));
-    DeselectAll(doc);
     return std::string();
 }
 
-std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage& page) {
+// Draws the picture; bStopped tells that the progress stopped it.
+std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage& page,
+                       IDrawProgress* progress, bool& bStopped) {
     QPainter painter;
     if (!painter.begin(&device)) return MSG_CANNOT_DRAW;
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * VECTOR_DPI / 25.4);
-        DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.ext, page.nViewport, 0, false, nullptr);
+        const CSelectionHidden unselected(doc);
+        CLayerWalk walk;
+        walk.pProgress = progress;
+        bStopped = !DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.ext, page.nViewport,
+                                      0, walk);
     }
     return painter.end() ? std::string() : MSG_CANNOT_DRAW;
 }
@@ -76,7 +81,7 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
 } // namespace
 
 std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                      bool bAntialias) {
+                      bool bAntialias, IDrawProgress* progress) {
     const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
     CRect ext;
     {
@@ -89,18 +94,25 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nWidth * g.nHeight * 4 > MAX_IMAGE_BYTES)
         return ExportMessage(EXPORT_BITMAP_ERROR);
-    DeselectAll(doc);
     QImage image(int(g.nWidth), int(g.nHeight), QImage::Format_RGB32);
     if (image.isNull()) return ExportMessage(EXPORT_MEMORY_ERROR);
     image.fill(Qt::white);
-    if (bAntialias) {
-        QPainter painter(&image);
-        CQtVectorSurface dc(painter, true, 1);
-        DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, ext, v, 0, false, nullptr);
-    } else {
-        CQtSurface dc(image);
-        DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, ext, v, 0, false, nullptr);
+    bool bDrawn = false;
+    {
+        const CSelectionHidden unselected(doc);
+        CLayerWalk walk;
+        walk.pProgress = progress;
+        const CLayerBuckets buckets(doc.Primitives());
+        if (bAntialias) {
+            QPainter painter(&image);
+            CQtVectorSurface dc(painter, true, 1);
+            bDrawn = DrawExportPicture(buckets, dc, ext, v, 0, walk);
+        } else {
+            CQtSurface dc(image);
+            bDrawn = DrawExportPicture(buckets, dc, ext, v, 0, walk);
+        }
     }
+    if (!bDrawn) return std::string();
     if (g.nPixelsPerMetre > 0) {
         image.setDotsPerMeterX(g.nPixelsPerMetre);
         image.setDotsPerMeterY(g.nPixelsPerMetre);
@@ -124,13 +136,16 @@ std::string ExportVector(CSchemoDoc& doc, const CExportOptions& o, const std::st
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return MSG_CANNOT_DRAW;
-    const std::string drawn = draw(buffer, page);
+    bool bStopped = false;
+    const std::string drawn = draw(buffer, page, bStopped);
+    if (bStopped) return std::string();
     return drawn.empty() ? Store(path, bytes) : drawn;
 }
 } // namespace
 
-std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path) {
-    return ExportVector(doc, o, path, [&doc](QBuffer& buffer, const CVectorPage& page) {
+std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                      IDrawProgress* progress) {
+    auto draw = [&doc, progress](QBuffer& buffer, const CVectorPage& page, bool& bStopped) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(page.device);
@@ -138,8 +153,9 @@ std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::strin
         svg.setResolution(VECTOR_DPI);
         svg.setTitle(QStringLiteral("Tavolin"));
         svg.setDescription(DecodeCp1252(doc.m_strTitle));
-        return DrawVector(doc, svg, page);
-    });
+        return DrawVector(doc, svg, page, progress, bStopped);
+    };
+    return ExportVector(doc, o, path, draw);
 }
 
 namespace {
@@ -171,8 +187,9 @@ bool CutMediaBox(QByteArray& pdf, const QSizeF& whole, const QSizeF& exact) {
 }
 } // namespace
 
-std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path) {
-    return ExportVector(doc, o, path, [&doc](QBuffer& buffer, const CVectorPage& page) {
+std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                      IDrawProgress* progress) {
+    auto draw = [&doc, progress](QBuffer& buffer, const CVectorPage& page, bool& bStopped) {
         const QSizeF exact = page.mm * 72 / 25.4;
         const QSizeF whole(std::ceil(exact.width() - 1e-6), std::ceil(exact.height() - 1e-6));
         {
@@ -183,10 +200,11 @@ std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::strin
             const QPageSize size(whole, QPageSize::Point, QString(), QPageSize::ExactMatch);
             if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
                 return std::string(MSG_CANNOT_DRAW);
-            const std::string failure = DrawVector(doc, pdf, page);
+            const std::string failure = DrawVector(doc, pdf, page, progress, bStopped);
             if (!failure.empty()) return failure;
         }
         CutMediaBox(buffer.buffer(), whole, exact);
         return std::string();
-    });
+    };
+    return ExportVector(doc, o, path, draw);
 }

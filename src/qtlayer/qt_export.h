@@ -1,8 +1,9 @@
 #pragma once
 // Pictures of a drawing made with Qt: colour PNG, vector SVG and PDF, and the
 // enhanced metafile (recorded by the core, measured with Qt's fonts). Each
-// draws through the layer walk, empties the selection, and answers an empty
-// string on success or the message to show.
+// draws through the layer walk, the selection like the rest and left as it
+// was, and answers an empty string on success or the message to show. When
+// `progress` says stop, nothing is written and the answer is empty too.
 #include "doc/document.h"
 #include "doc/export_bitmap.h"
 
@@ -11,11 +12,13 @@
 // Same pixel size as the bitmap export for the options (zoom or DPI and
 // microns), in layer colours on white, aliased unless bAntialias.
 std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                      bool bAntialias);
+                      bool bAntialias, IDrawProgress* progress = nullptr);
 // Vector pictures at real scale: one unit measures o.nMicronsPerUnit micrometres.
-std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path);
-std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path);
+std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                      IDrawProgress* progress = nullptr);
+std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                      IDrawProgress* progress = nullptr);
 // The enhanced metafile in layer colours at zoom argument 2000; `title` goes
 // into its description.
 std::string ExportQtMetafile(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                             const std::string& title);
+                             const std::string& title, IDrawProgress* progress = nullptr);

@@ -6,8 +6,8 @@
 
 // Texts are measured with the same fonts the screen uses.
 std::string ExportQtMetafile(CSchemoDoc& doc, const CExportOptions&, const std::string& path,
-                             const std::string& title) {
+                             const std::string& title, IDrawProgress* progress) {
     QImage scratch(1, 1, QImage::Format_RGB32);
     CQtSurface measure(scratch);
-    return ExportMetafile(doc, path, title, measure);
+    return ExportMetafile(doc, path, title, measure, progress);
 }

@@ -8,7 +8,7 @@
 # folder, which is removed at the end. Prints one line per case; a failing case
 # also gets its reason, its log and the program's trace; its screenshot is kept
 # in $TV_E2E_ARTIFACTS (default: ${TMPDIR:-/tmp}/tavolin-e2e-failures).
-# Exits 1 when a case fails. Needs Xvfb, xdotool, xclip, ImageMagick, python3.
+# Exits 1 when a case fails. Needs Xvfb, xdotool, xclip, ImageMagick, poppler, python3.
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,7 +18,7 @@ build=$(cd "$1" 2>/dev/null && pwd) || { echo "$0: no folder $1" >&2; exit 2; }
 shift
 case_limit=${TV_E2E_CASE_LIMIT:-60}   # seconds; a case hitting it has hung
 
-for tool in Xvfb xdotool xclip import convert python3 setsid timeout; do
+for tool in Xvfb xdotool xclip import convert pdfinfo pdftoppm python3 setsid timeout; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 2; }
 done
 

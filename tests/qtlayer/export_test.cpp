@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -103,14 +104,16 @@ class ExportPictures : public ::testing::Test {
 
 } // namespace
 
+// The green rectangle is selected: it is drawn green, not red, and stays selected.
 TEST_F(ExportPictures, BitmapAndPngsAgreeOnSizeAndPlaces) {
-    CPrimitive* selected = m_doc.Primitives().front().get();
+    CPrimitive* selected = m_doc.Primitives()[2].get();
     m_doc.Select(selected, true);
     const QString bmpPath = Path("a.bmp"), pngPath = Path("a.png"), aaPath = Path("aa.png");
     const CExportOptions o = Options(EXPORT_RELATIVE, 400);
     ASSERT_EQ(ExportPng(m_doc, o, pngPath.toStdString(), false), "");
-    EXPECT_TRUE(m_doc.Selection().empty());
     ASSERT_EQ(ExportBitmap(m_doc, o, bmpPath.toStdString(), MakeQtRasterBand), EXPORT_OK);
+    EXPECT_EQ(m_doc.Selection(), std::vector<CPrimitive*>{selected});
+    EXPECT_TRUE(selected->IsSelected());
     ASSERT_EQ(ExportPng(m_doc, o, aaPath.toStdString(), true), "");
     const QImage bmp(bmpPath), png(pngPath), aa(aaPath);
     EXPECT_EQ(bmp.depth(), 1);
@@ -218,8 +221,8 @@ TEST_F(ExportPictures, RefusalsLeaveNoFileBehind) {
     const std::vector<std::pair<const char*, Exporter>> exporters = {
         {"png", [](auto& d, auto& o, auto& p) { return ExportPng(d, o, p, false); }},
         {"aa.png", [](auto& d, auto& o, auto& p) { return ExportPng(d, o, p, true); }},
-        {"svg", ExportSvg},
-        {"pdf", ExportPdf},
+        {"svg", [](auto& d, auto& o, auto& p) { return ExportSvg(d, o, p); }},
+        {"pdf", [](auto& d, auto& o, auto& p) { return ExportPdf(d, o, p); }},
     };
     for (const auto& [ext, exporter] : exporters) {
         const QString path = Path(std::string("refused.") + ext);
@@ -238,4 +241,51 @@ TEST_F(ExportPictures, RefusalsLeaveNoFileBehind) {
                   "Impossibile scrivere il file.")
             << ext;
     }
+}
+
+namespace {
+// Says stop the first time it is asked.
+struct CStopAtOnce final : IDrawProgress {
+    int nAsked = 0;
+    bool Continue(double) override {
+        ++nAsked;
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(ExportPictures, AStoppedExportLeavesTheOldFileAsItWas) {
+    std::string text = "[TAVOLIN]\r\n";
+    for (int i = 0; i < 600; ++i)
+        text += "LI 10 " + std::to_string(10 + i) + " 90 " + std::to_string(10 + i) + "\r\n";
+    ASSERT_TRUE(m_doc.Load(text));
+    using Exporter = std::function<std::string(CSchemoDoc&, const std::string&, IDrawProgress*)>;
+    const CExportOptions o;
+    const std::vector<std::pair<const char*, Exporter>> exporters = {
+        {"bmp",
+         [&o](auto& d, auto& p, auto* s) {
+             return ExportMessage(ExportBitmap(d, o, p, MakeQtRasterBand, s));
+         }},
+        {"png", [&o](auto& d, auto& p, auto* s) { return ExportPng(d, o, p, false, s); }},
+        {"aa.png", [&o](auto& d, auto& p, auto* s) { return ExportPng(d, o, p, true, s); }},
+        {"svg", [&o](auto& d, auto& p, auto* s) { return ExportSvg(d, o, p, s); }},
+        {"pdf", [&o](auto& d, auto& p, auto* s) { return ExportPdf(d, o, p, s); }},
+        {"emf", [&o](auto& d, auto& p, auto* s) { return ExportQtMetafile(d, o, p, "t", s); }},
+    };
+    for (const auto& [ext, exporter] : exporters) {
+        const QString path = Path(std::string("stopped.") + ext);
+        {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        CStopAtOnce stop;
+        EXPECT_EQ(exporter(m_doc, path.toStdString(), &stop), "") << ext;
+        EXPECT_EQ(stop.nAsked, 1) << ext;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("old")) << ext;
+    }
+    const QDir dir(QString::fromStdString(testing::TempDir()));
+    EXPECT_EQ(dir.entryList({"*stopped*"}, QDir::Files).size(), 6) << "no temporary file is left";
 }

@@ -1,0 +1,150 @@
+#include "app/print_view.h"
+
+#include "app/draw_progress.h"
+#include "app/message_box.h"
+#include "doc/export_common.h"
+#include "doc/settings.h"
+#include "qtlayer/qt_vector_surface.h"
+#include "view/print_job.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+// Pens one pixel wide on the screen print this wide.
+constexpr double HAIRLINE_MM = 0.1;
+
+CPrintPage PageOf(const QPrinter& printer) {
+    const QRect r = printer.pageLayout().paintRectPixels(printer.resolution());
+    return {r.width(), r.height(), printer.resolution(), printer.resolution()};
+}
+
+// Measured on a surface with no device: texts measure the same on every device.
+CPrintLayout LayOut(const QPrinter& printer, CSchemoDoc& copy, bool bPCBMode) {
+    QPainter idle;
+    CQtVectorSurface probe(idle, true, 0);
+    const CPrintOptions o{bPCBMode, g_settings.nMicronsPerUnit, g_settings.bPrintMirror != 0};
+    return PreparePrint(copy, probe, PageOf(printer), o);
+}
+
+enum PaintResult { PAINT_DONE, PAINT_STOPPED, PAINT_FAILED };
+
+PaintResult PaintPage(QPrinter& printer, const CSchemoDoc& copy, const CPrintLayout& layout,
+                      IDrawProgress* progress) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return PAINT_FAILED;
+    bool bDone = false;
+    {
+        CQtVectorSurface dc(painter, true, HAIRLINE_MM * printer.resolution() / 25.4);
+        bDone = DrawPrintPage(copy, dc, layout, progress);
+    }
+    if (!bDone) printer.abort();
+    painter.end();
+    return bDone ? PAINT_DONE : PAINT_STOPPED;
+}
+
+bool AskWhenTooLarge(QWidget* parent, const CPrintLayout& layout, bool bPCBMode) {
+    if (!bPCBMode || layout.bFits) return true;
+    return ShowMessageBox(parent, QMessageBox::Question, "Attenzione",
+                          "Il disegno non entra nella pagina a grandezza reale: quello che esce "
+                          "dall'area stampabile non sara' stampato.\nStampare comunque?",
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+// A PDF is written beside its name and put in its place once whole, so that a
+// stopped or failed print leaves an older file as it was. It keeps the
+// permissions of the file it replaces; a new one gets the usual ones.
+class CPdfInPlace {
+  public:
+    explicit CPdfInPlace(QPrinter& printer)
+        : m_printer(printer), m_target(printer.outputFileName()) {
+        if (m_target.isEmpty() || printer.outputFormat() != QPrinter::PdfFormat) return;
+        QTemporaryFile temp(QFileInfo(m_target).absoluteDir().filePath(".tavolin-XXXXXX.pdf"));
+        temp.setAutoRemove(false);
+        if (!temp.open()) return;
+        m_temp = temp.fileName();
+        struct stat st {};
+        m_mode =
+            ::stat(QFile::encodeName(m_target).constData(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+        printer.setOutputFileName(m_temp);
+    }
+    ~CPdfInPlace() {
+        if (m_temp.isEmpty()) return;
+        m_printer.setOutputFileName(m_target);
+        const QByteArray temp = QFile::encodeName(m_temp), target = QFile::encodeName(m_target);
+        if (!m_bKeep || ::chmod(temp.constData(), m_mode) != 0 ||
+            std::rename(temp.constData(), target.constData()) != 0)
+            QFile::remove(m_temp);
+    }
+    CPdfInPlace(const CPdfInPlace&) = delete;
+    CPdfInPlace& operator=(const CPdfInPlace&) = delete;
+    void Keep() { m_bKeep = true; }
+
+  private:
+    QPrinter& m_printer;
+    QString m_target, m_temp;
+    mode_t m_mode = 0644;
+    bool m_bKeep = false;
+};
+
+// With no printer installed the only choice is a PDF file: it is named after
+// the document, beside it.
+void NameThePdf(QPrinter& printer, const QString& path, const QString& name) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) return;
+    const QFileInfo file(path.isEmpty() ? QDir::current().filePath(name) : path);
+    printer.setOutputFileName(file.absoluteDir().filePath(file.completeBaseName() + ".pdf"));
+}
+} // namespace
+
+void PrintDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, bool bPCBMode,
+                  const QString& path, const QString& name) {
+    printer.setDocName(name);
+    NameThePdf(printer, path, name);
+    QPrintDialog dlg(&printer, parent);
+    dlg.setWindowTitle("Stampa");
+    dlg.setMinMax(1, 1);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dlg.exec() != QDialog::Accepted) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::unique_ptr<CSchemoDoc> copy = CopyForPicture(doc);
+    const CPrintLayout layout = LayOut(printer, *copy, bPCBMode);
+    QApplication::restoreOverrideCursor();
+    if (!AskWhenTooLarge(parent, layout, bPCBMode)) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PaintResult result = PAINT_FAILED;
+    {
+        CPdfInPlace pdf(printer);
+        CDrawProgress progress(parent, "Stampa di " + name + "...");
+        result = PaintPage(printer, *copy, layout, &progress);
+        if (result == PAINT_DONE) pdf.Keep();
+    }
+    QApplication::restoreOverrideCursor();
+    if (result == PAINT_FAILED)
+        ShowMessageBox(parent, QMessageBox::Critical, "Tavolin", "Impossibile avviare la stampa.");
+}
+
+void PreviewDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, bool bPCBMode) {
+    const std::unique_ptr<CSchemoDoc> copy = CopyForPicture(doc);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle("Anteprima di stampa");
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&copy, bPCBMode](QPrinter* p) {
+                         QApplication::setOverrideCursor(Qt::WaitCursor);
+                         PaintPage(*p, *copy, LayOut(*p, *copy, bPCBMode), nullptr);
+                         QApplication::restoreOverrideCursor();
+                     });
+    preview.exec();
+}
