@@ -4,7 +4,7 @@
 #include "app/main_frame.h"
 
 #include "app/child_frame.h"
-#include "app/drawing_widget.h"
+#include "app/schemo_view.h"
 #include "app/export_dialog.h"
 #include "app/print_view.h"
 #include "view/commands.h"
