@@ -38,6 +38,13 @@ const std::vector<CBenchOp> kOps = {
     {{"pick", "pick through the index, per click (regions built on the way)"}, BenchPick, true},
     {{"small_walk", "paint 200×200 pixels at 400 % through the index"}, BenchSmallWalk, true},
     {{"zoom_step", "zoom ×1.3 from the fitted view, paint 1920×1080"}, BenchZoomStep, false},
+    {{"view_zoom", "window: zoom step, tiled scene 1920×1080 with grid"}, BenchViewZoom, false},
+    {{"view_scroll", "window: scroll a tenth at 400 %, slide + strip"}, BenchViewScroll, true},
+    {{"view_change", "window: repaint 200×200 at 400 %, tiled"}, BenchViewChange, true},
+    {{"drag_1", "window: drag step, 1 selected, overlay composed"}, BenchDragStep1, true},
+    {{"drag_1000", "window: drag step, 1,000 selected, overlay composed"}, BenchDragStep1000, true},
+    {{"click_pick", "window: click that picks + repaint"}, BenchClickPick, true},
+    {{"select_rotate", "select all + rotate + undo snapshot"}, BenchSelectAllRotate, false},
     {{"undo_snapshot", "undo snapshot"}, BenchUndoSnapshot, true},
     {{"export_bmp", "BMP export (600 DPI, 127 µm)"}, BenchExport, false},
 };

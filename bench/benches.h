@@ -14,6 +14,13 @@ void BenchExport(benchmark::State& state, std::size_t n);
 void BenchPick(benchmark::State& state, std::size_t n);
 void BenchSmallWalk(benchmark::State& state, std::size_t n);
 void BenchZoomStep(benchmark::State& state, std::size_t n);
+void BenchViewZoom(benchmark::State& state, std::size_t n);
+void BenchViewScroll(benchmark::State& state, std::size_t n);
+void BenchViewChange(benchmark::State& state, std::size_t n);
+void BenchDragStep1(benchmark::State& state, std::size_t n);
+void BenchDragStep1000(benchmark::State& state, std::size_t n);
+void BenchClickPick(benchmark::State& state, std::size_t n);
+void BenchSelectAllRotate(benchmark::State& state, std::size_t n);
 
 void BenchFloorParse(benchmark::State& state, std::size_t n);
 void BenchFloorPaint(benchmark::State& state, std::size_t n);

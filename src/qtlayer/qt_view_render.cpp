@@ -23,49 +23,60 @@ QImage SubImage(QImage& image, const QRect& rc) {
     return QImage(bits, rc.width(), rc.height(), image.bytesPerLine(), image.format());
 }
 
-constexpr int kTile = 256;
+constexpr int kTile = 1024;
 
-void PaintGrid(QImage& target, QPoint at, const CViewCoords& view, double dpr);
+void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& view, double dpr);
 
-// One tile, its pixel (0, 0) at image pixel `at`: white, then the layers.
-void PaintTile(QImage& tile, QPoint at, const CViewCoords& view, double dpr,
+// The part `part` (tile pixels) of the tile whose pixel (0, 0) is image pixel
+// `at`: white, the grid, then what the index finds near the part. A primitive
+// is drawn whole into the tile, so its pixels do not depend on which part of
+// the tile was asked for.
+void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& view, double dpr,
                const CSpatialIndex& index) {
-    tile.fill(Qt::white);
-    if (view.m_bShowGrid) PaintGrid(tile, at, view, dpr);
+    {
+        QPainter fill(&tile);
+        fill.setCompositionMode(QPainter::CompositionMode_Source);
+        fill.fillRect(part, Qt::white);
+    }
+    if (view.m_bShowGrid) PaintGrid(tile, at, part, view, dpr);
     CQtSurface dc(tile);
     view.PrepareMapping(dc, dpr);
     const CPoint org = dc.GetViewportOrg();
     dc.SetViewportOrg(org.x - at.x(), org.y - at.y());
-    const CPoint a = dc.DPtoLP(CPoint{0, 0});
-    const CPoint b = dc.DPtoLP(CPoint{kTile, kTile});
+    const CPoint a = dc.DPtoLP(CPoint{part.left(), part.top()});
+    const CPoint b = dc.DPtoLP(CPoint{part.right() + 1, part.bottom() + 1});
     const CRect visible{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                         std::max(a.y, b.y) + 1};
     DrawLayers(dc, index, visible, CLayerWalk());
 }
 
-// The grid dots of `target`, whose pixel (0, 0) is image pixel `at`.
-void PaintGrid(QImage& target, QPoint at, const CViewCoords& view, double dpr) {
-    std::vector<int> cols, rows;
-    GridDevicePositions(view, dpr,
-                        CRect{at.x(), at.y(), at.x() + target.width(), at.y() + target.height()},
-                        cols, rows);
-    if (cols.empty() || rows.empty()) return;
+// The grid dots within `part` of `target`, whose pixel (0, 0) is image pixel `at`.
+void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& view, double dpr) {
     const int n = DotSize(dpr);
+    // A dot starting up to n - 1 pixels before the part still reaches into it.
+    const QRect from = part.adjusted(-(n - 1), -(n - 1), 0, 0).translated(at);
+    std::vector<int> cols, rows;
+    GridDevicePositions(view, dpr, CRect{from.left(), from.top(), from.right() + 1, from.bottom() + 1},
+                        cols, rows);
     for (int y : rows)
-        for (int dy = 0; dy < n && y - at.y() + dy < target.height(); ++dy) {
-            auto* line = reinterpret_cast<QRgb*>(target.scanLine(y - at.y() + dy));
+        for (int dy = 0; dy < n; ++dy) {
+            const int ty = y - at.y() + dy;
+            if (ty < part.top() || ty > part.bottom()) continue;
+            auto* line = reinterpret_cast<QRgb*>(target.scanLine(ty));
             for (int x : cols)
-                for (int dx = 0; dx < n && x - at.x() + dx < target.width(); ++dx)
-                    line[x - at.x() + dx] = qRgb(0, 0, 0);
+                for (int dx = 0; dx < n; ++dx) {
+                    const int tx = x - at.x() + dx;
+                    if (tx >= part.left() && tx <= part.right()) line[tx] = qRgb(0, 0, 0);
+                }
         }
 }
 } // namespace
 
-// The scene is drawn in tiles fixed to the sheet's device coordinates, each
-// whole into a tile of its own and then copied: the painter clips what
-// reaches beyond its device, and clipping moves the odd pixel of a wide
-// stroke, so a pixel must always be drawn with the same tile around it, be it
-// for the whole window, a change or the strip a scroll uncovers.
+// The scene is drawn in tiles fixed to the sheet's device coordinates, into a
+// tile-sized image and then copied: the painter clips what reaches beyond its
+// device, and clipping moves the odd pixel of a wide stroke, so a pixel must
+// always be drawn with the same device around it, be it for the whole window,
+// a change or the strip a scroll uncovers.
 void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, double dpr,
                     const CSpatialIndex& index) {
     const QRect rc = area.intersected(image.rect());
@@ -75,12 +86,12 @@ void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, d
     const CPoint org = map.GetViewportOrg();
     // Tile (i, j) covers image pixels org + (i, j) * TILE, which keeps them still on the sheet.
     const auto first = [](int v, int o) { return int(std::floor(double(v - o) / kTile)); };
-    QImage tile(kTile, kTile, QImage::Format_RGB32);
+    static thread_local QImage tile(kTile, kTile, QImage::Format_RGB32);
     for (int j = first(rc.top(), org.y); j <= first(rc.bottom(), org.y); ++j)
         for (int i = first(rc.left(), org.x); i <= first(rc.right(), org.x); ++i) {
             const QRect at(org.x + i * kTile, org.y + j * kTile, kTile, kTile);
-            PaintTile(tile, at.topLeft(), view, dpr, index);
             const QRect part = at.intersected(rc);
+            PaintTile(tile, at.topLeft(), part.translated(-at.topLeft()), view, dpr, index);
             QPainter copy(&image);
             copy.setCompositionMode(QPainter::CompositionMode_Source);
             copy.drawImage(part.topLeft(), tile, part.translated(-at.topLeft()));

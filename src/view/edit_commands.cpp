@@ -17,14 +17,26 @@ std::vector<std::string> Lines(const std::vector<CPrimitive*>& prims) {
 }
 
 // A turn about the centre of a single dot, or of primitives that cannot turn,
-// changes no line: nothing to save, nothing to undo.
-template <class F> bool TransformSelection(CSchemoDoc& doc, const CViewCoords& coords, F&& fn) {
+// changes no line: nothing to save, nothing to undo. A primitive that can
+// turn (or mirror) with a point off the centre (off its vertical) surely
+// changes; only the others are compared line by line, which a large
+// selection could not afford.
+template <class F, class M>
+bool TransformSelection(CSchemoDoc& doc, const CViewCoords& coords, unsigned nCaps, M&& moves, F&& fn) {
     const std::vector<CPrimitive*> sel = doc.Selection();
     if (sel.empty()) return false;
     const CPoint m = coords.SnapPoint(SelectionCentre(sel));
-    const std::vector<std::string> before = Lines(sel);
+    std::vector<CPrimitive*> unsure;
+    bool bSure = false;
+    for (CPrimitive* p : sel) {
+        if (!(p->GetCapabilities() & nCaps)) continue;
+        for (int i = 0; i < p->GetPointCount() && !bSure; ++i) bSure = moves(p->GetPoint(i), m);
+        if (bSure) break;
+        unsure.push_back(p);
+    }
+    const std::vector<std::string> before = bSure ? std::vector<std::string>() : Lines(unsure);
     doc.Edit(sel, [&] { fn(sel, m); });
-    if (Lines(sel) == before) return false;
+    if (!bSure && Lines(unsure) == before) return false;
     doc.CommitChange();
     return true;
 }
@@ -62,15 +74,15 @@ bool CmdDelete(CSchemoDoc& doc) {
 }
 
 bool CmdRotate(CSchemoDoc& doc, const CViewCoords& coords) {
-    return TransformSelection(doc, coords, [](const std::vector<CPrimitive*>& sel, CPoint m) {
-        TurnPrimitives(sel, m.x, m.y);
-    });
+    return TransformSelection(
+        doc, coords, CAP_ROTATE_ANY, [](CPoint pt, CPoint m) { return pt != m; },
+        [](const std::vector<CPrimitive*>& sel, CPoint m) { TurnPrimitives(sel, m.x, m.y); });
 }
 
 bool CmdMirror(CSchemoDoc& doc, const CViewCoords& coords) {
-    return TransformSelection(doc, coords, [](const std::vector<CPrimitive*>& sel, CPoint m) {
-        MirrorPrimitives(sel, m.x);
-    });
+    return TransformSelection(
+        doc, coords, CAP_MIRROR_ANY, [](CPoint pt, CPoint m) { return pt.x != m.x; },
+        [](const std::vector<CPrimitive*>& sel, CPoint m) { MirrorPrimitives(sel, m.x); });
 }
 
 bool CmdSelectAll(CSchemoDoc& doc, const CLayerTable& layers) {

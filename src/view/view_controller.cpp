@@ -159,7 +159,7 @@ void CViewController::RightRelease(CPoint pt, bool bCancel) {
         EndBand(false);
         break;
     case MODE_POINT: {
-        const CPrimitive* p = m_held.Front();
+        const CPrimitive* p = PointPrimitive();
         if (!bCancel && (p->GetCapabilities() & CAP_ROTATE_ANY) && p->GetPointCount() == 1)
             TurnHeld(pt);
         else
@@ -248,8 +248,8 @@ void CViewController::RefreshOverlay() {
 // construction; what depends on the mode is checked here.
 void CViewController::CheckState() const {
     assert(m_nMode == MODE_POINT || m_nMode == MODE_MOVE || m_held.IsEmpty());
-    assert(m_nMode != MODE_POINT || !m_held.IsEmpty());
+    assert(m_nMode != MODE_POINT || m_bFirstMove == m_held.IsEmpty());
     assert(m_nMode != MODE_MOVE || m_bFirstMove == m_held.IsEmpty());
     assert(!m_bNewPrimitive || m_nMode == MODE_POINT);
-    assert(!m_bFirstMove || m_nMode == MODE_MOVE);
+    assert(!m_bFirstMove || m_nMode == MODE_MOVE || m_nMode == MODE_POINT);
 }

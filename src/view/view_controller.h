@@ -93,6 +93,7 @@ class CViewController {
     void StartNewPrimitive(CPoint pt);
     std::unique_ptr<CPrimitive> CreateForTool(int nTool, CPoint pt);
     void DragPointTo(CPoint pt);
+    CPrimitive* PointPrimitive() const;
     void ReleasePoint(const CMouseInput& in, CPoint pt);
     void FinishText();
     void FinishPoint(const CMouseInput& in);
@@ -122,7 +123,8 @@ class CViewController {
     int m_nDragPoint = -1;           // the point that follows the mouse
     CPoint m_ptPointBefore;          // where an edited point was before the press
     bool m_bNewPrimitive = false;    // the point drag creates a primitive
-    bool m_bFirstMove = false;       // a move whose selection is still in the drawing
+    bool m_bFirstMove = false;       // a move or point edit whose primitives are still in the drawing
+    CPrimitive* m_pPointEdit = nullptr; // the primitive whose point is edited, until it is taken out
     CRect m_rcOverlay{0, 0, -1, -1}; // what the overlay covered last, edges included
 
     bool m_bTimerOn = false;

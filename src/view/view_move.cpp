@@ -50,7 +50,7 @@ void CViewController::TurnHeld(CPoint pt) {
 // when it has a single point.
 void CViewController::MirrorHeld() {
     if (m_nMode == MODE_POINT) {
-        const CPrimitive* p = m_held.Front();
+        const CPrimitive* p = PointPrimitive();
         if (!(p->GetCapabilities() & CAP_MIRROR_ANY) || p->GetPointCount() != 1) return;
     } else if (m_nMode != MODE_MOVE) {
         return;

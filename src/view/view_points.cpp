@@ -18,12 +18,18 @@
 #include "view/commands.h"
 #include "view/view_host.h"
 
+// The primitive leaves the drawing only when its point really moves: a click
+// on a point, the usual way to select a line, costs no reordering of the list.
 void CViewController::StartPointEdit(int nPoint) {
     Begin(MODE_POINT);
     m_nDragPoint = nPoint;
-    m_held.TakeOut(m_doc);
-    m_ptPointBefore = m_held.Front()->GetPoint(nPoint);
-    RefreshOverlay();
+    m_bFirstMove = true;
+    m_pPointEdit = m_doc.Selection().front();
+    m_ptPointBefore = m_pPointEdit->GetPoint(nPoint);
+}
+
+CPrimitive* CViewController::PointPrimitive() const {
+    return m_bFirstMove ? m_pPointEdit : m_held.Front();
 }
 
 // Point 0 at the press; the next point, or the only one, follows the mouse.
@@ -83,6 +89,7 @@ std::unique_ptr<CPrimitive> CViewController::CreateForTool(int nTool, CPoint pt)
 }
 
 void CViewController::DragPointTo(CPoint pt) {
+    if (m_bFirstMove) TakeOutForMove();
     m_held.Front()->SetPoint(m_nDragPoint, pt.x, pt.y, false);
     m_ptLast = pt;
     RefreshOverlay();
@@ -93,6 +100,13 @@ void CViewController::DragPointTo(CPoint pt) {
 // edited point released where it was pressed stays where it was, off the
 // snap grid or not: a click that selects a line by its end does not move it.
 void CViewController::ReleasePoint(const CMouseInput& in, CPoint pt) {
+    if (m_bFirstMove) {
+        if (pt == m_ptAnchor) {
+            End();
+            return;
+        }
+        TakeOutForMove();
+    }
     CPrimitive* p = m_held.Front();
     const int i = m_nDragPoint;
     // A press and release on one spot: the second point comes with a click.
