@@ -7,6 +7,7 @@
 #include "app/layer_combo.h"
 #include "app/layer_dialog.h"
 #include "app/profile_store.h"
+#include "app/trace.h"
 #include "doc/settings.h"
 #include "view/layer_choice.h"
 #include "view/layer_settings.h"
@@ -50,6 +51,12 @@ void CMainFrame::OnLayerChosen(int nIndex) {
     CMyMDIChildWnd* child = ActiveChild();
     const int nData = m_pLayerCombo->itemData(nIndex).toInt();
     if (ChooseLayer(nData, m_nCurrentLayer, child ? &child->Document() : nullptr)) UpdateCommands();
+    TraceLayer();
+}
+
+// For scripts: the layer new primitives go on and the name the box shows.
+void CMainFrame::TraceLayer() {
+    TraceLine(QString("LAYER %1 %2").arg(m_nCurrentLayer).arg(m_pLayerCombo->currentText()));
 }
 
 // A save button puts its columns in force even when the dialog is cancelled,
@@ -70,4 +77,5 @@ void CMainFrame::AfterLayerChange() {
     }
     m_pLayerCombo->Fill(g_layers, m_nCurrentLayer);
     UpdateCommands();
+    TraceLayer();
 }

@@ -106,6 +106,7 @@ private:
     void OnLayerChosen(int nIndex);
     void RunLayerDialog();
     void AfterLayerChange();
+    void TraceLayer();
     CLayerCombo* m_pLayerCombo = nullptr;
     int m_nCurrentLayer = 0;
 };
