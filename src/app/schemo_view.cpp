@@ -292,6 +292,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
     PaintViewMarks(m_frame, rc, m_view, dpr, m_doc.Selection());
     if (!m_pCtl->IsIdle()) {
         CQtSurface dc(m_frame);
+        dc.SetMinPenPixels(std::max(1, int(std::lround(dpr))));
         m_pCtl->DrawOverlay(dc, dpr);
     }
     m_frame.setDevicePixelRatio(dpr);

@@ -208,8 +208,9 @@ bool CQtSurface::IsNear(const QRectF& bounds) const {
 
 // 0 for a pen one device pixel wide, whatever its logical width.
 int CQtSurface::DevicePenWidth() const {
-    if (m_pen.nWidth <= 0) return 0;
-    const std::int64_t w = std::llabs(LPtoDP(CSize{m_pen.nWidth, m_pen.nWidth}).cx);
+    const std::int64_t w =
+        m_pen.nWidth <= 0 ? 0 : std::llabs(LPtoDP(CSize{m_pen.nWidth, m_pen.nWidth}).cx);
+    if (m_nMinPenPixels > 1 && w < m_nMinPenPixels) return m_nMinPenPixels;
     return w <= 1 ? 0 : int(std::min<std::int64_t>(w, 1 << 16));
 }
 

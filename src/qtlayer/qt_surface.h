@@ -37,6 +37,10 @@ class CQtSurface final : public CSurface {
     void TextOut(int x, int y, const std::string& text) override;
     void TextOutMirrored(int x, int y, const std::string& text) override;
 
+    // Pens thinner than this many device pixels are drawn this wide: a screen
+    // at a pixel ratio of 2 shows one-pixel lines two pixels wide.
+    void SetMinPenPixels(int n) { m_nMinPenPixels = n; }
+
   private:
     // Device pixels l <= x < r, t <= y < b, with elliptic corners ew x eh pixels
     // in size: a rectangle with none, an ellipse when they are the box's size.
@@ -75,6 +79,7 @@ class CQtSurface final : public CSurface {
     void StrokeWidePolyline(const QPolygonF& line);
     void FillPolygon(const QPolygonF& poly);
 
+    int m_nMinPenPixels = 1;
     const CQtFont& CurrentFont() { return m_fonts.Get(m_font, *this); }
     void DrawText(QPainter& painter, const CQtFont& font, const QString& text) const;
 

@@ -40,6 +40,7 @@ void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& vi
     }
     if (view.m_bShowGrid) PaintGrid(tile, at, part, view, dpr);
     CQtSurface dc(tile);
+    dc.SetMinPenPixels(DotSize(dpr));
     view.PrepareMapping(dc, dpr);
     const CPoint org = dc.GetViewportOrg();
     dc.SetViewportOrg(org.x - at.x(), org.y - at.y());
