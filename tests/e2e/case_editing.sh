@@ -138,6 +138,34 @@ xdotool mouseup 1
 sleep 0.2
 expect_file_eq "saved during a drag" "$TV_CASE_DIR/before-turns.tvd" "$TV_CASE_DIR/chain.tvd"
 
+# The height common to two texts set to 12 in "Proprieta'" (Alt+Enter; its
+# third row), then 150, which texts refuse: nothing changes.
+tool t
+click 80 90
+tv_wait_window "^Proprieta'$"
+tv_key "$TV_WIN" Return
+tv_wait_gone "$TV_WIN"
+tool s
+drag 35 83 115 99
+tv_key "$TV_MAIN" alt+Return
+tv_wait_window "^Proprieta'$"
+tv_key "$TV_WIN" Tab Tab ctrl+a
+xdotool type --delay 10 "12"
+xdotool key Return
+tv_wait_gone "$TV_WIN"
+tv_key "$TV_MAIN" ctrl+s
+tv_expect_title "Tavolin - chain.tvd"
+expect_eq "texts 12 units high" "TY 40 90 12 3 0 0 0 * Testo
+TY 80 90 12 3 0 0 0 * Testo" "$(body "$TV_CASE_DIR/chain.tvd" | grep '^TY')"
+tv_key "$TV_MAIN" alt+Return
+tv_wait_window "^Proprieta'$"
+tv_key "$TV_WIN" Tab Tab ctrl+a
+xdotool type --delay 10 "150"
+xdotool key Return
+tv_wait_gone "$TV_WIN"
+sleep 0.2
+expect_eq "title after a height of 150" "Tavolin - chain.tvd" "$(xdotool getwindowname "$TV_MAIN")"
+
 # Save, Undo: the drawing differs from the file, and closing asks.
 tool l
 click 5 5
