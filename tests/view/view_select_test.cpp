@@ -131,6 +131,19 @@ TEST_F(ControllerTest, APointEditMovesOnlyItsPointAndKeepsEveryVertex) {
     EXPECT_EQ(Text(), "LI 11 11 52 12\r\n");
     EXPECT_FALSE(doc.IsModified());
 
+    // A click on the end of the first of two lines leaves the list alone.
+    Load("LI 10 10 50 10\r\nLI 10 30 50 30\r\n");
+    struct CCount final : IDocumentObserver {
+        int n = 0;
+        void OnDocumentChanged(const CDocChange& c) override { n += c.nKind == DOCCHANGE_REMOVING; }
+    } removals;
+    doc.AddObserver(&removals);
+    Click(50, 10);
+    Click(50, 10);
+    doc.RemoveObserver(&removals);
+    EXPECT_EQ(removals.n, 0);
+    EXPECT_EQ(Text(), "LI 10 10 50 10\r\nLI 10 30 50 30\r\n");
+
     Load("PV 10 10 50 10 50 50 10 50\r\n");
     Click(30, 10);        // select
     Drag(10, 50, 50, 50); // the last vertex onto the one before it
