@@ -27,24 +27,11 @@ drag() { # X0 Y0 X1 Y1: press, move in steps, release
     sleep 0.05
 }
 tool() { tv_menu t "$1"; sleep 0.1; }
-saved_as() { # FILE: Ctrl+S on an untitled drawing, the name typed
-    tv_key "$TV_MAIN" ctrl+s
-    tv_wait_window '^Salva con nome$'
-    local d=$TV_WIN
-    tv_type "$d" "$1"
-    xdotool key Return
-    tv_wait_gone "$d"
-    tv_expect_title "Tavolin - $(basename "$1")"
-}
 body() { tail -n +2 "$1" | tr -d '\r'; } # the saved lines after the header
 
 tv_start
 tv_wait_ready
-tv_menu f n
-tv_wait_window '^Nuovo$'
-tv_key "$TV_WIN" Return
-tv_wait_gone "$TV_WIN"
-tv_wait_view Documento1 "400 0 0 0"
+tv_new_drawing Documento1
 
 # A chain: a click at A starts it, clicks at B and C place two lines, Escape
 # drops the third that follows the mouse.
@@ -53,7 +40,7 @@ click 20 20
 click 60 20
 click 60 50
 tv_key "$TV_MAIN" Escape
-saved_as "$TV_CASE_DIR/chain.tvd"
+tv_save_as "$TV_CASE_DIR/chain.tvd"
 chain="LI 20 20 60 20
 LI 60 20 60 50"
 expect_eq "the chain of lines" "$chain" "$(body "$TV_CASE_DIR/chain.tvd")"

@@ -5,11 +5,7 @@
 
 tv_start
 tv_wait_ready
-tv_menu f n
-tv_wait_window '^Nuovo$'
-tv_key "$TV_WIN" Return
-tv_wait_gone "$TV_WIN"
-tv_wait_view Documento1 "400 0 0 0"
+tv_new_drawing Documento1
 
 # The fourth layer in the box: Ctrl+L, then three steps down, each applied at once.
 tv_key "$TV_MAIN" ctrl+l Down Down Down
@@ -29,12 +25,7 @@ tv_menu t l
 xdotool mousemove --sync $((TV_VX + 40)) $((TV_VY + 40)) click 1
 sleep 0.5
 xdotool mousemove --sync $((TV_VX + 200)) $((TV_VY + 40)) click 1
-tv_key "$TV_MAIN" Escape ctrl+s
-tv_wait_window '^Salva con nome$'
-save=$TV_WIN
-tv_type "$save" "$TV_CASE_DIR/layer.tvd"
-xdotool key Return
-tv_wait_gone "$save"
-tv_expect_title "Tavolin - layer.tvd"
+tv_key "$TV_MAIN" Escape
+tv_save_as "$TV_CASE_DIR/layer.tvd"
 expect_eq "the line drawn on the renamed layer" "LI 10 10 50 10 3" "$(tail -n +2 "$TV_CASE_DIR/layer.tvd" | tr -d '\r')"
 tv_quit

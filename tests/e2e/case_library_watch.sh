@@ -8,11 +8,7 @@ prog=$TV_CASE_DIR/prog
 mkdir -p "$prog/libs" "$prog/macros"
 tv_start --program-dir "$prog"
 tv_wait_ready
-tv_menu f n
-tv_wait_window '^Nuovo$'
-tv_key "$TV_WIN" Return
-tv_wait_gone "$TV_WIN"
-tv_wait_view Documento1 "400 0 0 0"
+tv_new_drawing Documento1
 
 lib=$prog/libs/copiata.tvl
 printf '[TAVOLIB Copiata]\r\n{Prove}\r\n[P1 Primo pezzo]\r\nLI 90 100 110 100\r\n' >"$lib"
@@ -44,13 +40,7 @@ sleep 1.2
 find_leaf "Scritta dopo"
 [ -z "$(tv_trace_lines BEEP)" ] || tv_fail "a beep: the library written later was not read"
 xdotool mousemove --sync $((TV_VX + 160)) $((TV_VY + 80)) click 1
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_window '^Salva con nome$'
-save=$TV_WIN
-tv_type "$save" "$TV_CASE_DIR/placed.tvd"
-xdotool key Return
-tv_wait_gone "$save"
-tv_expect_title "Tavolin - placed.tvd"
+tv_save_as "$TV_CASE_DIR/placed.tvd"
 # Saved split into their primitives ("bSplit"): they are no standard symbols.
 expect_eq "the two components placed" "SA 20 20
 SA 40 20" "$(tail -n +2 "$TV_CASE_DIR/placed.tvd" | tr -d '\r')"

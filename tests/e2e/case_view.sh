@@ -13,12 +13,7 @@ render() { # OUT ARGS...: the tool's picture of the view, the canvas's size
 
 tv_start
 tv_wait_ready
-tv_menu f n
-tv_wait_window '^Nuovo$'
-tv_key "$TV_WIN" Return
-tv_wait_gone "$TV_WIN"
-tv_wait_painted Documento1
-tv_wait_view Documento1 "400 0 0 0"
+tv_new_drawing Documento1
 tv_canvas_shot Documento1 "$TV_CASE_DIR/new.png"
 printf '[TAVOLIN ]\r\n' >"$TV_CASE_DIR/empty.tvd"
 render "$TV_CASE_DIR/new-cli.png" "$TV_CASE_DIR/empty.tvd" --view 0,0 --zoom 400 --grid 5,5

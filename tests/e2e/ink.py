@@ -14,23 +14,17 @@
 import subprocess
 import sys
 
+from shot import pnm_fields
+
 DPI = 300
 
 
 def render(pdf):
     pgm = subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", "-singlefile", pdf],
                          check=True, capture_output=True).stdout
-    fields, pos = [], 0
-    while len(fields) < 4:
-        while pgm[pos:pos + 1].isspace():
-            pos += 1
-        end = pos
-        while not pgm[end:end + 1].isspace():
-            end += 1
-        fields.append(pgm[pos:end])
-        pos = end
+    fields, pos = pnm_fields(pgm)
     w, h = int(fields[1]), int(fields[2])
-    pixels = pgm[pos + 1:pos + 1 + w * h]
+    pixels = pgm[pos:pos + w * h]
     return w, h, [pixels[y * w:(y + 1) * w] for y in range(h)]
 
 

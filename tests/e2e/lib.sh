@@ -419,6 +419,28 @@ tv_wait_view() {
     done
 }
 
+# tv_new_drawing NAME: "&Nuovo" -> "Documento Tavolin"; waits for its view
+# (400 %, the sheet's corner at the canvas's corner).
+tv_new_drawing() {
+    tv_menu f n
+    tv_wait_window '^Nuovo$'
+    tv_key "$TV_WIN" Return
+    tv_wait_gone "$TV_WIN"
+    tv_wait_view "$1" "400 0 0 0"
+}
+
+# tv_save_as FILE: Ctrl+S on an untitled document, FILE typed as its name;
+# waits until the title shows it saved.
+tv_save_as() {
+    tv_key "$TV_MAIN" ctrl+s
+    tv_wait_window '^Salva con nome$'
+    local d=$TV_WIN
+    tv_type "$d" "$1"
+    xdotool key Return
+    tv_wait_gone "$d"
+    tv_expect_title "Tavolin - $(basename "$1")"
+}
+
 # tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG, from a
 # screenshot (the pointer parked away from it).
 tv_canvas_shot() {

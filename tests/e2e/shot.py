@@ -20,12 +20,8 @@ import subprocess
 import sys
 
 
-def load(path):
-    if path == "-":
-        ppm = sys.stdin.buffer.read()
-    else:
-        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
-    # P6 header: magic, width, height, maxval, then one whitespace byte.
+def pnm_fields(ppm):
+    """The header of a binary PNM (magic, width, height, maxval) and where its pixels start."""
     fields, pos = [], 0
     while len(fields) < 4:
         while ppm[pos:pos + 1].isspace():
@@ -38,10 +34,19 @@ def load(path):
             end += 1
         fields.append(ppm[pos:end])
         pos = end
+    return fields, pos + 1  # one whitespace byte ends the header
+
+
+def load(path):
+    if path == "-":
+        ppm = sys.stdin.buffer.read()
+    else:
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout
+    fields, pos = pnm_fields(ppm)
     width, height = int(fields[1]), int(fields[2])
     if fields[0] != b"P6" or fields[3] != b"255":
         sys.exit(f"shot.py: {path} is not an 8-bit picture")
-    return width, height, ppm[pos + 1:]
+    return width, height, ppm[pos:]
 
 
 def is_grey(r, g, b):
