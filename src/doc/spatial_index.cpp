@@ -41,6 +41,11 @@ void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
         for (CPrimitive* p : change.prims) Erase(p);
         break;
     case DOCCHANGE_GEOMETRY:
+        // A turn of everything places every entry again, faster than one by one.
+        if (change.prims.size() > Size() / 4) {
+            PlaceAllAgain();
+            break;
+        }
         for (CPrimitive* p : change.prims) Refresh(p);
         break;
     case DOCCHANGE_REORDERED:
@@ -88,6 +93,13 @@ void CSpatialIndex::Refresh(CPrimitive* p) {
     if (it == m_slotOf.end()) return;
     Unplace(it->second);
     Place(it->second);
+}
+
+void CSpatialIndex::PlaceAllAgain() {
+    for (auto& cell : m_cells) cell.clear();
+    m_overflow.clear();
+    for (std::uint32_t slot = 0; slot < m_entries.size(); ++slot)
+        if (m_entries[slot].p) Place(slot);
 }
 
 // The primitives keep the list positions they had among themselves, in the new order.

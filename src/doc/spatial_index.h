@@ -50,6 +50,7 @@ private:
     void Insert(CPrimitive* p, std::uint64_t nOrder);
     void Erase(CPrimitive* p);
     void Refresh(CPrimitive* p);
+    void PlaceAllAgain();
     void Reorder(const std::vector<CPrimitive*>& prims);
     void Place(std::uint32_t slot);
     void Unplace(std::uint32_t slot);

@@ -130,6 +130,9 @@ TEST_F(DocumentEdit, AnIndexFedByTheDocumentFollowsEveryChange) {
     EXPECT_TRUE(near({40, 40, 45, 45}).empty());
     CPrimitive* off = doc.Append(Read("LI -500 -500 -400 -400")); // off the sheet
     EXPECT_EQ(near({-450, -450, -450, -450}), std::vector<CPrimitive*>{off});
+    doc.Edit({off}, [&] { off->Move(0, 10); }); // one of four: placed again alone
+    EXPECT_EQ(near({-450, -400, -450, -400}), std::vector<CPrimitive*>{off});
+    EXPECT_TRUE(near({-500, -500, -500, -500}).empty());
     doc.RotateOrder({0, 3});
     EXPECT_EQ(near({-3000, -3000, 3000, 3000}),
               (std::vector<CPrimitive*>{At(0), At(1), At(2), At(3)}));
