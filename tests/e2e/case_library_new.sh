@@ -6,15 +6,8 @@
 . "$TV_E2E_DIR/lib.sh"
 
 lib=$TV_CASE_DIR/nuova.tvl
-# The fields of the document bar: FIELDS gives their middles on the screen.
-fields() {
-    local line
-    line=$(grep -- "^FIELDS $1 " "$TV_TRACE" | tail -1)
-    [ -n "$line" ] || tv_fail "no FIELDS of $1 in the trace"
-    read -r _ _ TBM_X TBM_Y TLM_X TLM_Y <<<"$line"
-}
 type_key() { # KEY: replaces the text of "TBM"
-    tv_click "$TBM_X" "$TBM_Y"
+    tv_click "$TV_TBM_X" "$TV_TBM_Y"
     tv_key "$TV_MAIN" End shift+Home
     xdotool type --delay 10 -- "$1"
 }
@@ -41,7 +34,7 @@ printf '[TAVOLIB Nuova libreria 1]\r\n[M01 Componente 1]\r\n' >"$TV_CASE_DIR/exp
 expect_file_eq "a new library saved at once" "$TV_CASE_DIR/expected.tvl" "$lib"
 
 # M01 becomes M02, so the next new component skips M02 for M03.
-fields Libreria1
+tv_fields Libreria1
 type_key M02
 tv_menu l a
 tv_expect_title "Tavolin - nuova.tvl*"
@@ -52,7 +45,7 @@ expect_eq "a component added after M02" "[TAVOLIB Nuova libreria 1]
 [M03 Componente 3]" "$(saved)"
 
 # Nine characters: refused when adding, and when saving; the file keeps M03.
-fields nuova.tvl
+tv_fields nuova.tvl
 type_key ABCDEFGHI
 tv_menu l a
 tv_wait_msg "Tavolin|Il nome breve del componente di libreria deve essere composto da soli caratteri alfanumerici, e non deve essere piu' lungo di 8 caratteri."
