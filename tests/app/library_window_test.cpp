@@ -91,6 +91,21 @@ class LibraryWindowTest : public QObject {
         QVERIFY(menus.contains("&Libreria"));
     }
 
+    void aLibraryWithoutComponentsShowsEmptyFieldsUntilOneIsAdded() {
+        CMainFrame frame;
+        CMyMDIChildWnd* child = Open(frame, "[TAVOLIB Vuota]\r\n");
+        QVERIFY(child);
+        QCOMPARE(Titles(child)->count(), 0);
+        QCOMPARE(Titles(child)->currentText(), QString());
+        QCOMPARE(Fields(child).KeyEdit()->text(), QString());
+        TypeTitle(child, "Niente"); // nothing shown: nothing to change
+        QVERIFY(!child->Document().IsModified());
+        frame.OnCommand(ID_LIB_ADD);
+        QCOMPARE(Titles(child)->count(), 1);
+        QCOMPARE(Fields(child).KeyEdit()->text(), QString("M01"));
+        QCOMPARE(Titles(child)->currentText(), QString("Componente 1"));
+    }
+
     // A list pick, an arrow key and the wheel on the closed box all store the
     // title typed into the shown component before showing the next one.
     void everyWayOfChoosingStoresTheShownComponentFirst() {

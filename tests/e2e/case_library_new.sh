@@ -2,7 +2,8 @@
 # component at 800 % about the macro origin and saved at once is exactly its
 # header and that component; a key taken by another one is skipped when a
 # component is added; a key of 9 characters is refused with its message, on
-# adding and on saving, and the file keeps the old key until it is mended.
+# adding and on saving, and the file keeps the old key until it is mended; a
+# "]" typed into the key is refused with a beep.
 . "$TV_E2E_DIR/lib.sh"
 
 lib=$TV_CASE_DIR/nuova.tvl
@@ -56,7 +57,8 @@ tv_dismiss '^Tavolin$'
 expect_eq "the file after the refusals" "[TAVOLIB Nuova libreria 1]
 [M02 Componente 1]
 [M03 Componente 3]" "$(saved)"
-type_key R9
+type_key 'R]9' # "]" would end the header: refused with a beep
+tv_wait_line BEEP
 tv_key "$TV_MAIN" ctrl+s
 end=$(tv_deadline)
 until grep -q '^\[R9 ' "$lib" || tv_past "$end"; do sleep 0.05; done
