@@ -3,6 +3,7 @@
 #include "app/document_bar.h"
 #include "app/schemo_view.h"
 #include "app/message_box.h"
+#include "doc/library_doc.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -25,11 +26,14 @@ CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& p
     setFocusProxy(m_pView);
     setWindowTitle(m_name);
     m_pDoc->AddObserver(this);
+    if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get()))
+        library->m_onFitView = [this] { m_pView->FitToWindow(); };
 }
 
 // The view and the bar use the document: they go first.
 CMyMDIChildWnd::~CMyMDIChildWnd() {
     m_pDoc->RemoveObserver(this);
+    if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get())) library->m_onFitView = nullptr;
     delete widget();
 }
 

@@ -1,35 +1,16 @@
 #include "app/document_bar.h"
 
+#include "app/field_validator.h"
+#include "app/library_bar.h"
 #include "app/schemo_view.h"
-#include "doc/document.h"
+#include "doc/library_doc.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "view/zoom_text.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
-
-namespace {
-bool IsRefused(QChar c) { return c == QChar(']') || c.unicode() < 0x20 || c.unicode() == 0x7F; }
-
-int CountRefused(const QString& s) {
-    int n = 0;
-    for (QChar c : s) n += IsRefused(c);
-    return n;
-}
-} // namespace
-
-// A title may not gain "]" or control characters, which would end the file's
-// header line early; a title read from a file keeps any it already has.
-class CTitleValidator final : public QValidator {
-public:
-    using QValidator::QValidator;
-    int m_nAllowed = 0;
-    State validate(QString& input, int&) const override {
-        return CountRefused(input) > m_nAllowed ? Invalid : Acceptable;
-    }
-};
+#include <QStyle>
 
 CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, QWidget* parent)
     : QToolBar(parent), m_doc(doc), m_view(view), m_pZoom(new QComboBox(this)),
@@ -48,9 +29,10 @@ CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, 
     addWidget(new QLabel(" TL ", this));
     m_pTitle->setObjectName("1011");
     m_pTitle->setToolTip("Titolo Lungo documento (TL)");
-    m_pValidator = new CTitleValidator(m_pTitle);
-    m_pTitle->setValidator(m_pValidator);
+    LimitHeaderField(m_pTitle, false);
     addWidget(m_pTitle);
+    if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc))
+        m_pLibrary = new CLibraryBarFields(*library, view, this);
     connect(m_pZoom->lineEdit(), &QLineEdit::returnPressed, this, [this] { ApplyTyped(); });
     connect(m_pZoom, qOverload<int>(&QComboBox::activated), this, [this](int i) { ApplyChosen(i); });
     connect(m_pTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -60,15 +42,22 @@ CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, 
     ShowTitle();
 }
 
+// The library's fields leave the document before the bar's widgets go, and
+// the zoom box, which may lose the focus as they go, no longer reaches the
+// view, which has gone already.
+CDocumentBar::~CDocumentBar() {
+    delete m_pLibrary;
+    m_pZoom->disconnect(this);
+    m_pZoom->lineEdit()->disconnect(this);
+}
+
 void CDocumentBar::ShowZoom(double dScale) {
     m_dScale = dScale;
     m_pZoom->setEditText(QString::fromStdString(ZoomBoxText(dScale)));
 }
 
 void CDocumentBar::ShowTitle() {
-    const QString title = DecodeCp1252(m_doc.m_strTitle);
-    m_pValidator->m_nAllowed = CountRefused(title);
-    m_pTitle->setText(title);
+    m_pTitle->setText(DecodeCp1252(m_doc.m_strTitle));
 }
 
 // Only a finished entry counts: Return, or a choice from the list.
@@ -82,4 +71,39 @@ void CDocumentBar::ApplyChosen(int nIndex) {
     const auto n = ParseChosenZoom(m_pZoom->itemText(nIndex).toStdString());
     if (n) m_view.ApplyZoomPercent(*n);
     else ShowZoom(m_dScale);
+}
+
+void CDocumentBar::resizeEvent(QResizeEvent* event) {
+    QToolBar::resizeEvent(event);
+    SizeFields();
+}
+
+// The title takes what the other items leave, less 30 pixels; a library's
+// "TL", "TBM" and "TLM" share it 40 : 20 : 40. When less than 41 pixels
+// remain, the fields keep their widths.
+void CDocumentBar::SizeFields() {
+    const int nAvailable = width() - FixedWidth() - 30;
+    if (nAvailable < 41) return;
+    if (!m_pLibrary) {
+        m_pTitle->setFixedWidth(nAvailable);
+        return;
+    }
+    const int nWide = int(nAvailable * 0.4), nNarrow = int(nAvailable * 0.2);
+    m_pTitle->setFixedWidth(nWide);
+    m_pLibrary->SetWidths(nNarrow, nWide);
+}
+
+// The items of fixed width with the spacing of every item and the bar's margins.
+int CDocumentBar::FixedWidth() const {
+    const int nSpacing = style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, this);
+    const int nMargin = style()->pixelMetric(QStyle::PM_ToolBarItemMargin, nullptr, this) +
+                        style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, this);
+    int n = 2 * nMargin;
+    for (QAction* a : actions()) {
+        const QWidget* w = widgetForAction(a);
+        if (!w || !a->isVisible()) continue;
+        n += nSpacing;
+        if (w != m_pTitle && !(m_pLibrary && m_pLibrary->IsSized(w))) n += w->sizeHint().width();
+    }
+    return n;
 }

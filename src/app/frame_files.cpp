@@ -5,6 +5,7 @@
 #include "app/child_frame.h"
 #include "app/actions.h"
 #include "app/document_bar.h"
+#include "app/library_bar.h"
 #include "app/message_box.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
@@ -38,7 +39,8 @@ int KindOfPath(const QString& path) {
 
 namespace {
 // For scripts: where the canvas is on the screen and what it shows, written
-// each time either changes ("VIEW name x y w h zoom% scrollx scrolly stretch").
+// each time either changes ("VIEW name x y w h zoom% scrollx scrolly stretch"),
+// and for a library where its fields are ("FIELDS name tbmx tbmy tlmx tlmy").
 void TraceViewState(CMyMDIChildWnd* child) {
     auto last = std::make_shared<QString>();
     child->View()->m_onPainted = [child, last] {
@@ -50,9 +52,12 @@ void TraceViewState(CMyMDIChildWnd* child) {
                                  .arg(v->viewport()->width()).arg(v->viewport()->height())
                                  .arg(int(c.GetScale() * 100 + 0.5)).arg(c.GetScrollPos().x)
                                  .arg(c.GetScrollPos().y).arg(c.m_bStretch ? 1 : 0);
-        if (line == *last) return;
-        *last = line;
+        const CLibraryBarFields* fields = child->Bar()->LibraryFields();
+        const QString places = fields ? "FIELDS " + child->Name() + " " + fields->ScreenPlaces() : QString();
+        if (line + places == *last) return;
+        *last = line + places;
         TraceLine(line);
+        if (fields) TraceLine(places);
     };
 }
 } // namespace
@@ -77,16 +82,8 @@ CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QStr
     return child;
 }
 
-void CMainFrame::ShowNotYet(const QString& what) {
-    ShowMessageBox(this, QMessageBox::Information, "Attenzione",
-                   what + ": l'editor delle librerie non e' ancora disponibile in questa versione.");
-}
-
 CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
-    if (nDocKind == DOC_LIBRARY) {
-        ShowNotYet("Nuova libreria");
-        return nullptr;
-    }
+    if (nDocKind == DOC_LIBRARY) return NewLibrary();
     auto doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr);
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
     CMyMDIChildWnd* child = AddChild(std::move(doc), QString(), name);
@@ -123,12 +120,19 @@ CLoadedText CMainFrame::ReadWithProgress(const QString& path) {
     return loaded;
 }
 
+CMyMDIChildWnd* CMainFrame::OpenDrawing(const QString& path, int nKind) {
+    auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr);
+    CQtDocumentUi ui(this);
+    doc->SetUi(&ui);
+    if (!doc->Adopt(ReadWithProgress(path))) return nullptr;
+    CMyMDIChildWnd* child = AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
+    child->Document().SetUi(child->Ui());
+    child->View()->StartView();
+    return child;
+}
+
 bool CMainFrame::OpenFile(const QString& path) {
     const int nKind = KindOfPath(path);
-    if (nKind == DOC_LIBRARY) {
-        ShowNotYet(QFileInfo(path).fileName());
-        return false;
-    }
     for (QMdiSubWindow* w : m_pMdi->subWindowList()) {
         auto* c = qobject_cast<CMyMDIChildWnd*>(w);
         if (c && !c->Path().isEmpty() && QFileInfo(c->Path()) == QFileInfo(path)) {
@@ -136,13 +140,8 @@ bool CMainFrame::OpenFile(const QString& path) {
             return true;
         }
     }
-    auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr);
-    CQtDocumentUi ui(this);
-    doc->SetUi(&ui);
-    if (!doc->Adopt(ReadWithProgress(path))) return false;
-    CMyMDIChildWnd* child = AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
-    child->Document().SetUi(child->Ui());
-    child->View()->StartView();
+    CMyMDIChildWnd* child = nKind == DOC_LIBRARY ? OpenLibrary(path) : OpenDrawing(path, nKind);
+    if (!child) return false;
     if (m_nOpenZoom > 0 || m_bOpenOrigin) child->View()->SetZoom(m_nOpenZoom > 0 ? m_nOpenZoom : 100, m_nOpenX, m_nOpenY);
     AddRecent(child->Path());
     return true;
@@ -166,11 +165,13 @@ bool CMainFrame::Save(CMyMDIChildWnd* child) {
 }
 
 bool CMainFrame::SaveAs(CMyMDIChildWnd* child) {
-    const bool bMacro = child->Document().GetDocKind() == DOC_MACRO;
-    const QString suffix = bMacro ? ".tvm" : ".tvd";
+    const int nKind = child->Document().GetDocKind();
+    const QString suffix = nKind == DOC_MACRO ? ".tvm" : nKind == DOC_LIBRARY ? ".tvl" : ".tvd";
+    const char* filter = nKind == DOC_MACRO     ? "Macro Tavolin (*.tvm)"
+                         : nKind == DOC_LIBRARY ? "Libreria Tavolin (*.tvl)"
+                                                : "Documento Tavolin (*.tvd)";
     QString start = child->Path().isEmpty() ? child->Name() + suffix : child->Path();
-    QString path = QFileDialog::getSaveFileName(this, "Salva con nome", start,
-                                                bMacro ? "Macro Tavolin (*.tvm)" : "Documento Tavolin (*.tvd)");
+    QString path = QFileDialog::getSaveFileName(this, "Salva con nome", start, filter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += suffix;
     QApplication::setOverrideCursor(Qt::WaitCursor);

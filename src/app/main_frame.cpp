@@ -107,9 +107,11 @@ CMyMDIChildWnd* CMainFrame::ActiveChild() const {
 
 void CMainFrame::OnActiveChanged() {
     CMyMDIChildWnd* child = ActiveChild();
-    const int nKind = !child ? MENUBAR_NONE
-                      : child->Document().GetDocKind() == DOC_MACRO ? MENUBAR_MACRO
-                                                                    : MENUBAR_DRAWING;
+    const int nDocKind = child ? child->Document().GetDocKind() : DOC_NONE;
+    const int nKind = !child                     ? MENUBAR_NONE
+                      : nDocKind == DOC_MACRO   ? MENUBAR_MACRO
+                      : nDocKind == DOC_LIBRARY ? MENUBAR_LIBRARY
+                                                : MENUBAR_DRAWING;
     if (nKind != m_nMenuKind) {
         m_nMenuKind = nKind;
         m_pActions->FillMenuBar(menuBar(), nKind, [this](QMenu* menu, QAction* anchor) {
@@ -153,6 +155,7 @@ void CMainFrame::UpdateCommands() {
     m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
     UpdateEditCommands(child);
+    UpdateLibraryCommands(child);
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
     m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
     m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());

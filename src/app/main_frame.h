@@ -62,11 +62,11 @@ private:
     void AddRecent(const QString& path);
     CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name);
     CLoadedText ReadWithProgress(const QString& path);
+    CMyMDIChildWnd* OpenDrawing(const QString& path, int nKind);
     bool Save(CMyMDIChildWnd* child);
     bool SaveAs(CMyMDIChildWnd* child);
     void ChooseNew();
     void ChooseOpen();
-    void ShowNotYet(const QString& what);
     bool CloseAllDocuments();
 
     CActions* m_pActions;
@@ -92,6 +92,13 @@ private:
     void CancelDrags();
     bool OnEditCommand(int nId, CMyMDIChildWnd* child);
     void UpdateEditCommands(CMyMDIChildWnd* child);
+
+    // Library documents and the "Libreria" menu (frame_library.cpp).
+    CMyMDIChildWnd* NewLibrary();
+    CMyMDIChildWnd* OpenLibrary(const QString& path);
+    bool OnLibraryCommand(int nId, CMyMDIChildWnd* child);
+    void UpdateLibraryCommands(CMyMDIChildWnd* child);
+    int m_nNewLibraryCounter = 1; // "Nuova libreria N"
 
     // The macro bar (frame_macros.cpp).
     void CreateMacroBar();

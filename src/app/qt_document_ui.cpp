@@ -1,6 +1,7 @@
 #include "app/qt_document_ui.h"
 
 #include "app/message_box.h"
+#include "app/trace.h"
 #include "qtlayer/qt_fontfaces.h"
 
 #include <QApplication>
@@ -18,6 +19,15 @@ Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string&
     default: return ANSWER_CANCEL;
     }
 }
+
+Answer CQtDocumentUi::AskYesNo(const std::string& text, const std::string& caption) {
+    return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption), DecodeCp1252(text),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes
+               ? ANSWER_YES
+               : ANSWER_NO;
+}
+
+void CQtDocumentUi::Beep() { ::Beep(); }
 
 void CQtDocumentUi::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 void CQtDocumentUi::EndWaitCursor() { QApplication::restoreOverrideCursor(); }

@@ -45,6 +45,7 @@ TV_RC=
 TV_CLIP=
 TV_X= TV_Y= TV_W= TV_H=
 TV_CHECKED= TV_CHECKED_X= TV_CHECKED_Y= TV_CHECKED_W= TV_CHECKED_H=
+TV_TBM_X= TV_TBM_Y= TV_TLM_X= TV_TLM_Y=
 
 # ---------------------------------------------------------------- waiting
 
@@ -321,6 +322,21 @@ tv_dismiss() {
     tv_wait_gone "$box"
 }
 
+# tv_save_over FILE: Ctrl+S on the main window, for the document saved as
+# FILE; waits until FILE has been written again (made older first, since
+# saving leaves no trace line and may write the same bytes).
+tv_save_over() {
+    local end
+    touch -d '1 minute ago' "$1"
+    touch -d '30 seconds ago' "$TV_CASE_DIR/.stamp"
+    tv_key "$TV_MAIN" ctrl+s
+    end=$(tv_deadline)
+    until [ "$1" -nt "$TV_CASE_DIR/.stamp" ]; do
+        tv_past "$end" && tv_fail "Ctrl+S did not write $1"
+        sleep 0.05
+    done
+}
+
 # tv_clipboard: sets TV_CLIP to the clipboard's text.
 tv_clipboard() { TV_CLIP=$(timeout 5 xclip -o -selection clipboard 2>/dev/null); }
 
@@ -439,6 +455,16 @@ tv_save_as() {
     xdotool key Return
     tv_wait_gone "$d"
     tv_expect_title "Tavolin - $(basename "$1")"
+}
+
+# tv_fields NAME: the last "FIELDS" trace line of library NAME into TV_TBM_X
+# TV_TBM_Y and TV_TLM_X TV_TLM_Y, the middles on the screen of "TBM" and of
+# the edit part of "TLM".
+tv_fields() {
+    local line
+    line=$(grep -- "^FIELDS $1 " "$TV_TRACE" | tail -1)
+    [ -n "$line" ] || tv_fail "no fields of $1 in the trace"
+    read -r _ _ TV_TBM_X TV_TBM_Y TV_TLM_X TV_TLM_Y <<<"$line"
 }
 
 # tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG, from a
