@@ -10,6 +10,7 @@
 
 class CActions;
 class CMacroBar;
+class CQtClipboard;
 
 class CLayerCombo;
 class CMyMDIChildWnd;
@@ -92,6 +93,13 @@ private:
     void CancelDrags();
     bool OnEditCommand(int nId, CMyMDIChildWnd* child);
     void UpdateEditCommands(CMyMDIChildWnd* child);
+
+    // The clipboard (frame_clipboard.cpp).
+    void SetUpClipboard();
+    bool OnClipboardCommand(int nId, CMyMDIChildWnd* child);
+    void PasteAsNewDocument();
+    void UpdateClipboardCommands(CMyMDIChildWnd* child);
+    CQtClipboard* m_pClipboard = nullptr;
 
     // The macro bar (frame_macros.cpp).
     void CreateMacroBar();

@@ -1,6 +1,7 @@
 #include "app/qt_document_ui.h"
 
 #include "app/message_box.h"
+#include "app/trace.h"
 #include "qtlayer/qt_fontfaces.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string&
     default: return ANSWER_CANCEL;
     }
 }
+
+void CQtDocumentUi::Beep() { ::Beep(); }
 
 void CQtDocumentUi::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 void CQtDocumentUi::EndWaitCursor() { QApplication::restoreOverrideCursor(); }

@@ -9,6 +9,7 @@ public:
     explicit CQtDocumentUi(QWidget* parent) : m_pParent(parent) {}
     void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
     Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+    void Beep() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
