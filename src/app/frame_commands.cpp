@@ -71,7 +71,7 @@ void CMainFrame::OnCommand(int nId) {
     // A drag holds primitives out of the drawing: it ends, as Escape ends it,
     // before a command can save, undo or delete without them.
     if (child) child->View()->CancelDrag();
-    if (OnEditCommand(nId, child) || OnLibraryCommand(nId, child)) {
+    if (OnEditCommand(nId, child) || OnLibraryCommand(nId, child) || OnClipboardCommand(nId, child)) {
         UpdateCommands();
         return;
     }

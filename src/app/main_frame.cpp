@@ -68,10 +68,7 @@ void CMainFrame::CreateBars() {
     CreateLayerCombo();
     m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
     // Commands the window does not carry out yet stay off for the run.
-    for (int id : {int(ID_EDIT_CUT),
-                   int(ID_EDIT_COPY), int(ID_EDIT_PASTE), int(ID_PASTE_NEW_DOCUMENT), MENU_PASTE_NEW_DOCUMENT,
-                   int(ID_HELP_FINDER),
-                   int(ID_CONTEXT_HELP)})
+    for (int id : {int(ID_HELP_FINDER), int(ID_CONTEXT_HELP)})
         m_pActions->Get(id)->setEnabled(false);
     m_pProgress = new QProgressBar(this);
     m_pProgress->setMaximumWidth(200);
@@ -83,6 +80,7 @@ void CMainFrame::CreateBars() {
         if (m.isEmpty()) statusBar()->showMessage(kIdlePrompt);
     });
     SetUpEditing();
+    SetUpClipboard();
     CreateMacroBar();
     restoreState(SettingsStore::LoadBarState());
     ApplyMacroBarWidth();
@@ -156,6 +154,7 @@ void CMainFrame::UpdateCommands() {
     m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
     UpdateEditCommands(child);
     UpdateLibraryCommands(child);
+    UpdateClipboardCommands(child);
     m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
     m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
     m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());

@@ -10,6 +10,7 @@
 
 class CActions;
 class CMacroBar;
+class CQtClipboard;
 
 class CLayerCombo;
 class CMyMDIChildWnd;
@@ -99,6 +100,12 @@ private:
     bool OnLibraryCommand(int nId, CMyMDIChildWnd* child);
     void UpdateLibraryCommands(CMyMDIChildWnd* child);
     int m_nNewLibraryCounter = 1; // "Nuova libreria N"
+    // The clipboard (frame_clipboard.cpp).
+    void SetUpClipboard();
+    bool OnClipboardCommand(int nId, CMyMDIChildWnd* child);
+    void PasteAsNewDocument();
+    void UpdateClipboardCommands(CMyMDIChildWnd* child);
+    CQtClipboard* m_pClipboard = nullptr;
 
     // The macro bar (frame_macros.cpp).
     void CreateMacroBar();

@@ -40,6 +40,9 @@ public:
     // Editing: a drag in progress is cancelled before any command runs.
     bool IsIdle() const;
     void CancelDrag();
+    // The pasted primitives hang on the mouse, at the pointer when it is over
+    // the drawing, until a click places them.
+    void StartPaste(CPrimitiveList prims);
     // Called by the editing logic through its host.
     void InvalidateOverlay(const CRect& rcLogical);
     void FollowCoords(bool bZoomChanged);

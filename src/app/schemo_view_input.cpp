@@ -94,3 +94,13 @@ CMouseInput CSchemoView::Input(const QMouseEvent* event) const {
     return CMouseInput{CPoint{p.x(), p.y()}, (mods & Qt::ControlModifier) != 0,
                        (mods & Qt::ShiftModifier) != 0, (mods & Qt::AltModifier) != 0};
 }
+
+// The pasted primitives come to the pointer at once when it is over the
+// drawing; otherwise with the pointer's first move there.
+void CSchemoView::StartPaste(CPrimitiveList prims) {
+    setFocus(Qt::OtherFocusReason);
+    m_pCtl->StartPaste(std::move(prims));
+    const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+    if (!m_pCtl->IsIdle() && viewport()->rect().contains(p))
+        m_pCtl->OnMouseMove(CMouseInput{CPoint{p.x(), p.y()}});
+}

@@ -50,10 +50,13 @@ bool EncodeCp1252(const QString& text, std::string& out) {
     return true;
 }
 
+// A character beyond the 16-bit range (two UTF-16 units) is one "?" too.
 std::string EncodeCp1252Lossy(const QString& text) {
     std::string out;
     out.reserve(std::size_t(text.size()));
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
         char b = '?';
         EncodeChar(c.unicode(), b);
         out += b;
