@@ -23,7 +23,7 @@ QImage SubImage(QImage& image, const QRect& rc) {
     return QImage(bits, rc.width(), rc.height(), image.bytesPerLine(), image.format());
 }
 
-constexpr int kTile = 1024;
+constexpr int kTile = 2048;
 
 void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& view, double dpr);
 
