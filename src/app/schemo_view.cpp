@@ -244,7 +244,8 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     if (change.bAfter) InvalidateLogical(change.rcAfter, nSlack);
     if (!change.bBefore && !change.bAfter && !change.prims.empty()) {
         CRect box;
-        if (UnionBounds(change.prims, box)) InvalidateLogical(box, nSlack);
+        if (change.prims.size() > MAX_BOUNDED_CHANGE) InvalidateAll();
+        else if (UnionBounds(change.prims, box)) InvalidateLogical(box, nSlack);
     }
 }
 

@@ -28,6 +28,10 @@ struct CLoadedText {
 CLoadedText ParseDocumentText(const std::string& text);
 CLoadedText ReadDocumentFile(const std::string& path);
 
+// A change of more primitives than this is told without its rectangles: the
+// views draw everything again, which they would nearly do anyway.
+constexpr std::size_t MAX_BOUNDED_CHANGE = 10000;
+
 class CSchemoDoc {
 public:
     // A new document is empty, unmodified, and its history already holds the
@@ -140,7 +144,7 @@ private:
 
 template <class F> void CSchemoDoc::Edit(const std::vector<CPrimitive*>& prims, F&& edit) {
     CRect before{0, 0, -1, -1};
-    if (!m_observers.empty()) UnionBounds(prims, before);
+    if (!m_observers.empty() && prims.size() <= MAX_BOUNDED_CHANGE) UnionBounds(prims, before);
     edit();
     NotifyGeometry(prims, before);
 }

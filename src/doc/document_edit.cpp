@@ -34,7 +34,8 @@ void CSchemoDoc::RemoveObserver(IDocumentObserver* o) {
 // change from the primitives told of, when asked.
 void CSchemoDoc::Notify(CDocChange& change, bool bBoundsAfter) {
     if (m_observers.empty()) return;
-    if (bBoundsAfter) change.bAfter = UnionBounds(change.prims, change.rcAfter);
+    if (bBoundsAfter && change.prims.size() <= MAX_BOUNDED_CHANGE)
+        change.bAfter = UnionBounds(change.prims, change.rcAfter);
     const auto observers = m_observers; // an observer may leave while told
     for (IDocumentObserver* o : observers) o->OnDocumentChanged(change);
 }
@@ -75,7 +76,8 @@ CPrimitiveList CSchemoDoc::TakeOutSet(const PrimitiveSet& set) {
     for (const auto& p : m_primitives)
         if (set.count(p.get())) change.prims.push_back(p.get());
     if (change.prims.empty()) return {};
-    if (!m_observers.empty()) change.bBefore = UnionBounds(change.prims, change.rcBefore);
+    if (!m_observers.empty() && change.prims.size() <= MAX_BOUNDED_CHANGE)
+        change.bBefore = UnionBounds(change.prims, change.rcBefore);
     Notify(change);
     CPrimitiveList out;
     auto keep = m_primitives.begin();
@@ -148,20 +150,17 @@ void CSchemoDoc::ClearSelection() {
     Notify(change, true);
 }
 
+// The flags tell who was chosen before and after, so no set is built: a
+// select all of a large drawing stays linear.
 void CSchemoDoc::SetSelection(const std::vector<CPrimitive*>& prims) {
-    const PrimitiveSet chosen(prims.begin(), prims.end());
     CDocChange change;
     change.nKind = DOCCHANGE_SELECTION;
-    for (CPrimitive* p : m_selection) {
-        if (chosen.count(p)) continue;
-        p->SetSelected(false);
-        change.prims.push_back(p);
-    }
-    for (CPrimitive* p : prims) {
-        if (p->IsSelected()) continue;
-        p->SetSelected(true);
-        change.prims.push_back(p);
-    }
+    for (CPrimitive* p : prims)
+        if (!p->IsSelected()) change.prims.push_back(p);
+    for (CPrimitive* p : m_selection) p->SetSelected(false);
+    for (CPrimitive* p : prims) p->SetSelected(true);
+    for (CPrimitive* p : m_selection)
+        if (!p->IsSelected()) change.prims.push_back(p);
     m_selection = prims;
     if (!change.prims.empty()) Notify(change, true);
 }

@@ -20,7 +20,8 @@ struct CDocChange {
     DocChangeKind nKind = DOCCHANGE_RESET;
     std::vector<CPrimitive*> prims; // in list order (REORDERED: the new order)
     // Logical bounds, each valid only when its flag is set: before for what left
-    // or moved away, after for what arrived or moved there.
+    // or moved away, after for what arrived or moved there. A change of very
+    // many primitives comes with neither: anything may have changed.
     bool bBefore = false, bAfter = false;
     CRect rcBefore, rcAfter;
 };
