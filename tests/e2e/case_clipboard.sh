@@ -4,36 +4,6 @@
 # came from, Escape after a paste, and a new document that no file stands for.
 . "$TV_E2E_DIR/lib.sh"
 
-at() { echo $((TV_VX + $1 * 4)) $((TV_VY + $2 * 4)); } # canvas pixel of a logical point
-# Presses come half a second apart, or two make a double-click.
-last_press=0
-press() {
-    local wait=$((last_press + 500000 - $(tv_now_us)))
-    [ "$wait" -gt 0 ] && sleep "$(printf '0.%06d' "$wait")"
-    xdotool mousedown 1
-    last_press=$(tv_now_us)
-}
-to() { tv_park_pointer; xdotool mousemove --sync $(at "$1" "$2"); }
-click() { to "$1" "$2"; press; xdotool mouseup 1; sleep 0.05; }
-drag() { # X0 Y0 X1 Y1
-    to "$1" "$2"
-    press
-    xdotool mousemove $(at $((($1 + $3) / 2)) $((($2 + $4) / 2))); sleep 0.05
-    xdotool mousemove $(at "$3" "$4"); sleep 0.05
-    xdotool mouseup 1
-    sleep 0.05
-}
-body() { tail -n +2 "$1" | tr -d '\r'; } # the saved lines after the header
-# clip_holds WHAT FILE [xclip args]: the clipboard comes to hold FILE's bytes.
-clip_holds() {
-    local end
-    end=$(tv_deadline)
-    while ! timeout 5 xclip -o "${@:3}" >"$TV_CASE_DIR/clip.out" 2>/dev/null ||
-        ! cmp -s "$2" "$TV_CASE_DIR/clip.out"; do
-        tv_past "$end" && expect_file_eq "$1" "$2" "$TV_CASE_DIR/clip.out"
-        sleep 0.05
-    done
-}
 
 printf '[TAVOLIN ]\r\nLI 20 20 60 20\r\nSA 80 20\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/a.tvd"
 tv_start --zoom 400 --origin 0,0 "$TV_CASE_DIR/a.tvd"
@@ -42,19 +12,19 @@ tv_wait_view a.tvd "400 0 0 0"
 
 # A band round the line and the dot, Ctrl+C: the header and their two lines,
 # as plain text, as our own type and in the X selection; nothing changed.
-drag 10 10 90 30
+tv_drag 10 10 90 30
 tv_key "$TV_MAIN" ctrl+c
 printf '[TAVOLIN]\r\nLI 20 20 60 20\r\nSA 80 20\r\n' >"$TV_CASE_DIR/copied"
-clip_holds "clipboard text" "$TV_CASE_DIR/copied" -selection clipboard
-clip_holds "clipboard, own type" "$TV_CASE_DIR/copied" -selection clipboard -t application/x-tavolin-drawing
-clip_holds "primary selection" "$TV_CASE_DIR/copied" -selection primary
+tv_clip_holds "clipboard text" "$TV_CASE_DIR/copied" -selection clipboard
+tv_clip_holds "clipboard, own type" "$TV_CASE_DIR/copied" -selection clipboard -t application/x-tavolin-drawing
+tv_clip_holds "primary selection" "$TV_CASE_DIR/copied" -selection primary
 expect_eq "title after a copy" "Tavolin - a.tvd" "$(xdotool getwindowname "$TV_MAIN")"
 
 # Ctrl+V with the pointer at (40, 60): the lines come there, and a click
 # places them at the end of the drawing.
-to 40 60
+tv_to 40 60
 tv_key "$TV_MAIN" ctrl+v
-press
+tv_press
 xdotool mouseup 1
 tv_expect_title "Tavolin - a.tvd*"
 tv_key "$TV_MAIN" ctrl+s
@@ -63,15 +33,15 @@ expect_eq "after a paste at (40, 60)" "LI 20 20 60 20
 SA 80 20
 RV 100 100 120 120
 LI 40 60 80 60
-SA 100 60" "$(body "$TV_CASE_DIR/a.tvd")"
+SA 100 60" "$(tv_body "$TV_CASE_DIR/a.tvd")"
 
 # Escape right after a paste: the drawing stays as it was.
 cp "$TV_CASE_DIR/a.tvd" "$TV_CASE_DIR/before-escape.tvd"
-to 30 90
+tv_to 30 90
 tv_key "$TV_MAIN" ctrl+v
 sleep 0.2
 tv_key "$TV_MAIN" Escape
-press
+tv_press
 xdotool mouseup 1
 sleep 0.3
 expect_eq "title after a paste and Escape" "Tavolin - a.tvd" "$(xdotool getwindowname "$TV_MAIN")"
@@ -81,13 +51,13 @@ expect_file_eq "saved after a paste and Escape" "$TV_CASE_DIR/before-escape.tvd"
 
 # The rectangle copied and pasted where it came from: one more rectangle,
 # and the document is modified.
-click 110 100
+tv_click_at 110 100
 tv_key "$TV_MAIN" ctrl+c
 printf '[TAVOLIN]\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/copied"
-clip_holds "clipboard after copying the rectangle" "$TV_CASE_DIR/copied" -selection clipboard
-to 100 100
+tv_clip_holds "clipboard after copying the rectangle" "$TV_CASE_DIR/copied" -selection clipboard
+tv_to 100 100
 tv_key "$TV_MAIN" ctrl+v
-press
+tv_press
 xdotool mouseup 1
 tv_expect_title "Tavolin - a.tvd*"
 tv_key "$TV_MAIN" ctrl+s
@@ -97,7 +67,7 @@ SA 80 20
 RV 100 100 120 120
 LI 40 60 80 60
 SA 100 60
-RV 100 100 120 120" "$(body "$TV_CASE_DIR/a.tvd")"
+RV 100 100 120 120" "$(tv_body "$TV_CASE_DIR/a.tvd")"
 
 # "Come nuovo documento": an untitled, modified drawing with the rectangle;
 # no file in the temporary folder; Ctrl+S asks for a name.

@@ -4,30 +4,9 @@
 # menu shown when no document is open, as a new drawing in Windows-1252.
 . "$TV_E2E_DIR/lib.sh"
 
-at() { echo $((TV_VX + $1 * 4)) $((TV_VY + $2 * 4)); } # canvas pixel of a logical point
-to() { tv_park_pointer; xdotool mousemove --sync $(at "$1" "$2"); }
-# clip_holds WHAT FILE [xclip args]: the clipboard comes to hold FILE's bytes.
-clip_holds() {
-    local end
-    end=$(tv_deadline)
-    while ! timeout 5 xclip -o "${@:3}" >"$TV_CASE_DIR/clip.out" 2>/dev/null ||
-        ! cmp -s "$2" "$TV_CASE_DIR/clip.out"; do
-        tv_past "$end" && expect_file_eq "$1" "$2" "$TV_CASE_DIR/clip.out"
-        sleep 0.05
-    done
-}
 # The helpers of lib.sh act on the program whose id, trace and main window
 # these globals name; each program keeps its own trace file.
 program() { read -r TV_PID TV_TRACE TV_MAIN <<<"$1"; }
-saved_as() { # FILE: Ctrl+S on an untitled document, the name typed
-    tv_key "$TV_MAIN" ctrl+s
-    tv_wait_window '^Salva con nome$'
-    local d=$TV_WIN
-    tv_type "$d" "$1"
-    xdotool key Return
-    tv_wait_gone "$d"
-    tv_expect_title "Tavolin - $(basename "$1")"
-}
 
 printf '[TAVOLIN ]\r\nTY 20 40 5 3 0 0 0 * Perch\xe8\r\n' >"$TV_CASE_DIR/b.tvd"
 printf '[TAVOLIN ]\r\n' >"$TV_CASE_DIR/c.tvd"
@@ -40,17 +19,17 @@ first="$TV_PID $TV_TRACE $TV_MAIN"
 tv_menu m t
 tv_key "$TV_MAIN" ctrl+c
 printf '[TAVOLIN]\r\nTY 20 40 5 3 0 0 0 * Perch\xe8\r\n' >"$TV_CASE_DIR/bytes"
-clip_holds "the copy as our own type" "$TV_CASE_DIR/bytes" -selection clipboard -t application/x-tavolin-drawing
+tv_clip_holds "the copy as our own type" "$TV_CASE_DIR/bytes" -selection clipboard -t application/x-tavolin-drawing
 printf '[TAVOLIN]\r\nTY 20 40 5 3 0 0 0 * Perch\xc3\xa8\r\n' >"$TV_CASE_DIR/utf8"
-clip_holds "the copy as UTF-8 text" "$TV_CASE_DIR/utf8" -selection clipboard -t 'text/plain;charset=utf-8'
-clip_holds "the copy as text" "$TV_CASE_DIR/utf8" -selection clipboard
+tv_clip_holds "the copy as UTF-8 text" "$TV_CASE_DIR/utf8" -selection clipboard -t 'text/plain;charset=utf-8'
+tv_clip_holds "the copy as text" "$TV_CASE_DIR/utf8" -selection clipboard
 
 # The second pastes it at (50, 70) and saves the byte 0xE8.
 tv_start --zoom 400 --origin 0,0 "$TV_CASE_DIR/c.tvd"
 tv_wait_ready
 tv_wait_view c.tvd "400 0 0 0"
 second="$TV_PID $TV_TRACE $TV_MAIN"
-to 50 70
+tv_to 50 70
 tv_key "$TV_MAIN" ctrl+v
 xdotool click 1
 tv_expect_title "Tavolin - c.tvd*"
@@ -70,7 +49,7 @@ tv_menu m d
 tv_wait_painted Documento1
 tv_expect_title "Tavolin - Documento1*"
 expect_eq "temporary folder after paste as new document" "$before" "$(ls -A "$TMPDIR")"
-saved_as "$TV_CASE_DIR/altro.tvd"
+tv_save_as "$TV_CASE_DIR/altro.tvd"
 printf '[TAVOLIN ]\r\nLI 1 2 3 4\r\nTY 10 10 5 3 0 0 0 * \xe8\x80?\r\n' >"$TV_CASE_DIR/expected-altro.tvd"
 expect_file_eq "the other program's text as a drawing" "$TV_CASE_DIR/expected-altro.tvd" "$TV_CASE_DIR/altro.tvd"
 expect_eq "message boxes" "" "$(tv_trace_lines MSG)"

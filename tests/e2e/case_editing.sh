@@ -5,29 +5,7 @@
 # four turns, Ctrl+S during a drag, and Save, Undo, close.
 . "$TV_E2E_DIR/lib.sh"
 
-at() { echo $((TV_VX + $1 * 4)) $((TV_VY + $2 * 4)); } # canvas pixel of a logical point
-# The pointer goes to a point with --sync only from elsewhere: a move to
-# where it already is never reports back.
-# Presses come half a second apart, or two make a double-click.
-last_press=0
-press() {
-    local wait=$((last_press + 500000 - $(tv_now_us)))
-    [ "$wait" -gt 0 ] && sleep "$(printf '0.%06d' "$wait")"
-    xdotool mousedown 1
-    last_press=$(tv_now_us)
-}
-to() { tv_park_pointer; xdotool mousemove --sync $(at "$1" "$2"); }
-click() { to "$1" "$2"; press; xdotool mouseup 1; sleep 0.05; }
-drag() { # X0 Y0 X1 Y1: press, move in steps, release
-    to "$1" "$2"
-    press
-    xdotool mousemove $(at $((($1 + $3) / 2)) $((($2 + $4) / 2))); sleep 0.05
-    xdotool mousemove $(at "$3" "$4"); sleep 0.05
-    xdotool mouseup 1
-    sleep 0.05
-}
 tool() { tv_menu t "$1"; sleep 0.1; }
-body() { tail -n +2 "$1" | tr -d '\r'; } # the saved lines after the header
 
 tv_start
 tv_wait_ready
@@ -36,46 +14,46 @@ tv_new_drawing Documento1
 # A chain: a click at A starts it, clicks at B and C place two lines, Escape
 # drops the third that follows the mouse.
 tool l
-click 20 20
-click 60 20
-click 60 50
+tv_click_at 20 20
+tv_click_at 60 20
+tv_click_at 60 50
 tv_key "$TV_MAIN" Escape
 tv_save_as "$TV_CASE_DIR/chain.tvd"
 chain="LI 20 20 60 20
 LI 60 20 60 50"
-expect_eq "the chain of lines" "$chain" "$(body "$TV_CASE_DIR/chain.tvd")"
+expect_eq "the chain of lines" "$chain" "$(tv_body "$TV_CASE_DIR/chain.tvd")"
 
 # A rectangle and an ellipse by drag, a triangle closed on its third vertex.
 tool r
-drag 70 10 100 30
+tv_drag 70 10 100 30
 tool e
-drag 105 10 130 30
+tv_drag 105 10 130 30
 tool p
-click 10 60
-click 30 60
-click 20 80
-click 20 80
+tv_click_at 10 60
+tv_click_at 30 60
+tv_click_at 20 80
+tv_click_at 20 80
 tv_key "$TV_MAIN" ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
 shapes="$chain
 RV 70 10 100 30
 EV 105 10 130 30
 PV 10 60 30 60 20 80"
-expect_eq "rectangle, ellipse and triangle" "$shapes" "$(body "$TV_CASE_DIR/chain.tvd")"
+expect_eq "rectangle, ellipse and triangle" "$shapes" "$(tv_body "$TV_CASE_DIR/chain.tvd")"
 
 # A text: its dialog cancelled leaves nothing, confirmed keeps it.
 tool t
-click 40 90
+tv_click_at 40 90
 tv_wait_window "^Proprieta'$"
 tv_key "$TV_WIN" Escape
 tv_wait_gone "$TV_WIN"
-click 40 90
+tv_click_at 40 90
 tv_wait_window "^Proprieta'$"
 tv_key "$TV_WIN" Return
 tv_wait_gone "$TV_WIN"
 tv_key "$TV_MAIN" ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
-with_text=$(body "$TV_CASE_DIR/chain.tvd")
+with_text=$(tv_body "$TV_CASE_DIR/chain.tvd")
 expect_eq "lines after two texts, one cancelled" 6 "$(wc -l <<<"$with_text")"
 case $(tail -1 <<<"$with_text") in
 "TY 40 90 "*" Testo") ;;
@@ -85,30 +63,30 @@ esac
 # Bands: left to right takes what lies inside (rectangle and ellipse), right
 # to left what it touches (the first line only); Delete shows what was taken.
 tool s
-drag 65 5 135 35
+tv_drag 65 5 135 35
 tv_key "$TV_MAIN" Delete ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
 expect_eq "after deleting a band dragged rightwards" "$chain
 PV 10 60 30 60 20 80
-$(tail -1 <<<"$with_text")" "$(body "$TV_CASE_DIR/chain.tvd")"
+$(tail -1 <<<"$with_text")" "$(tv_body "$TV_CASE_DIR/chain.tvd")"
 tv_key "$TV_MAIN" ctrl+z
-drag 50 25 25 15
+tv_drag 50 25 25 15
 tv_key "$TV_MAIN" Delete ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
-expect_eq "lines after deleting a band dragged leftwards" 5 "$(body "$TV_CASE_DIR/chain.tvd" | wc -l)"
-body "$TV_CASE_DIR/chain.tvd" | grep -qx "LI 20 20 60 20" && tv_fail "the line the leftward band touched is still there"
+expect_eq "lines after deleting a band dragged leftwards" 5 "$(tv_body "$TV_CASE_DIR/chain.tvd" | wc -l)"
+tv_body "$TV_CASE_DIR/chain.tvd" | grep -qx "LI 20 20 60 20" && tv_fail "the line the leftward band touched is still there"
 tv_key "$TV_MAIN" ctrl+z ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
 cp "$TV_CASE_DIR/chain.tvd" "$TV_CASE_DIR/before-turns.tvd"
 
 # A move released where it started is no change.
-click 40 20
-drag 40 20 40 20
+tv_click_at 40 20
+tv_drag 40 20 40 20
 sleep 0.2
 expect_eq "title after a move in place" "Tavolin - chain.tvd" "$(xdotool getwindowname "$TV_MAIN")"
 
 # R turns the selection; four turns give the same bytes back.
-click 70 20
+tv_click_at 70 20
 tv_key "$TV_MAIN" r
 tv_expect_title "Tavolin - chain.tvd*"
 tv_key "$TV_MAIN" r r r ctrl+s
@@ -116,10 +94,10 @@ tv_expect_title "Tavolin - chain.tvd"
 expect_file_eq "after four turns" "$TV_CASE_DIR/before-turns.tvd" "$TV_CASE_DIR/chain.tvd"
 
 # Ctrl+S while a line is dragged: the drag ends first, the line is saved where it was.
-to 40 20
-press
-xdotool mousemove $(at 40 30); sleep 0.05
-xdotool mousemove $(at 40 40); sleep 0.05
+tv_to 40 20
+tv_press
+xdotool mousemove $(tv_at 40 30); sleep 0.05
+xdotool mousemove $(tv_at 40 40); sleep 0.05
 xdotool key ctrl+s
 xdotool mouseup 1
 sleep 0.2
@@ -128,12 +106,12 @@ expect_file_eq "saved during a drag" "$TV_CASE_DIR/before-turns.tvd" "$TV_CASE_D
 # The height common to two texts set to 12 in "Proprieta'" (Alt+Enter; its
 # third row), then 150, which texts refuse: nothing changes.
 tool t
-click 80 90
+tv_click_at 80 90
 tv_wait_window "^Proprieta'$"
 tv_key "$TV_WIN" Return
 tv_wait_gone "$TV_WIN"
 tool s
-drag 35 83 115 99
+tv_drag 35 83 115 99
 tv_key "$TV_MAIN" alt+Return
 tv_wait_window "^Proprieta'$"
 tv_key "$TV_WIN" Tab Tab ctrl+a
@@ -143,7 +121,7 @@ tv_wait_gone "$TV_WIN"
 tv_key "$TV_MAIN" ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
 expect_eq "texts 12 units high" "TY 40 90 12 3 0 0 0 * Testo
-TY 80 90 12 3 0 0 0 * Testo" "$(body "$TV_CASE_DIR/chain.tvd" | grep '^TY')"
+TY 80 90 12 3 0 0 0 * Testo" "$(tv_body "$TV_CASE_DIR/chain.tvd" | grep '^TY')"
 tv_key "$TV_MAIN" alt+Return
 tv_wait_window "^Proprieta'$"
 tv_key "$TV_WIN" Tab Tab ctrl+a
@@ -155,8 +133,8 @@ expect_eq "title after a height of 150" "Tavolin - chain.tvd" "$(xdotool getwind
 
 # Save, Undo: the drawing differs from the file, and closing asks.
 tool l
-click 5 5
-click 5 40
+tv_click_at 5 5
+tv_click_at 5 40
 tv_key "$TV_MAIN" Escape ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
 tv_key "$TV_MAIN" ctrl+z

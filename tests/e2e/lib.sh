@@ -467,6 +467,44 @@ tv_fields() {
     read -r _ _ TV_TBM_X TV_TBM_Y TV_TLM_X TV_TLM_Y <<<"$line"
 }
 
+# ---------------------------------------------------------------- the canvas at 400 %
+# After tv_view (or tv_wait_view) of a view at 400 % from the sheet's corner:
+# one unit is four pixels.
+
+tv_at() { echo $((TV_VX + $1 * 4)) $((TV_VY + $2 * 4)); } # screen pixel of a logical point
+# The pointer goes to a point with --sync only from elsewhere: a move to where
+# it already is never reports back.
+tv_to() { tv_park_pointer; xdotool mousemove --sync $(tv_at "$1" "$2"); }
+# Presses come half a second apart, or two make a double-click.
+TV_LAST_PRESS=0
+tv_press() {
+    local wait=$((TV_LAST_PRESS + 500000 - $(tv_now_us)))
+    [ "$wait" -gt 0 ] && sleep "$(printf '0.%06d' "$wait")"
+    xdotool mousedown 1
+    TV_LAST_PRESS=$(tv_now_us)
+}
+tv_click_at() { tv_to "$1" "$2"; tv_press; xdotool mouseup 1; sleep 0.05; }
+tv_drag() { # X0 Y0 X1 Y1: press, move in two steps, release
+    tv_to "$1" "$2"
+    tv_press
+    xdotool mousemove $(tv_at $((($1 + $3) / 2)) $((($2 + $4) / 2))); sleep 0.05
+    xdotool mousemove $(tv_at "$3" "$4"); sleep 0.05
+    xdotool mouseup 1
+    sleep 0.05
+}
+tv_body() { tail -n +2 "$1" | tr -d '\r'; } # a saved file's lines after the header
+
+# tv_clip_holds WHAT FILE [xclip args]: the clipboard comes to hold FILE's bytes.
+tv_clip_holds() {
+    local end
+    end=$(tv_deadline)
+    while ! timeout 5 xclip -o "${@:3}" >"$TV_CASE_DIR/clip.out" 2>/dev/null ||
+        ! cmp -s "$2" "$TV_CASE_DIR/clip.out"; do
+        tv_past "$end" && expect_file_eq "$1" "$2" "$TV_CASE_DIR/clip.out"
+        sleep 0.05
+    done
+}
+
 # tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG, from a
 # screenshot (the pointer parked away from it).
 tv_canvas_shot() {
