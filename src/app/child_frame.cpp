@@ -50,6 +50,7 @@ void CMyMDIChildWnd::OnDocumentChanged(const CDocChange& change) {
 }
 
 void CMyMDIChildWnd::closeEvent(QCloseEvent* event) {
+    m_pView->CancelDrag(); // what is dragged goes back before the document is judged or saved
     if (m_pDoc->IsModified()) {
         const auto answer = ShowMessageBox(this, QMessageBox::Question, "Tavolin",
                                            QString("Salvare le modifiche a %1?").arg(m_name),

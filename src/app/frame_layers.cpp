@@ -7,6 +7,7 @@
 #include "app/layer_combo.h"
 #include "app/layer_dialog.h"
 #include "app/profile_store.h"
+#include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/settings.h"
 #include "view/layer_choice.h"
@@ -49,6 +50,7 @@ void CMainFrame::CreateLayerCombo() {
 // A click in the list or an arrow key on the closed box.
 void CMainFrame::OnLayerChosen(int nIndex) {
     CMyMDIChildWnd* child = ActiveChild();
+    if (child) child->View()->CancelDrag(); // the selection moves: it must be in the drawing
     const int nData = m_pLayerCombo->itemData(nIndex).toInt();
     if (ChooseLayer(nData, m_nCurrentLayer, child ? &child->Document() : nullptr)) UpdateCommands();
     TraceLayer();
