@@ -78,13 +78,7 @@ xdotool key d
 tv_wait_painted Documento1
 tv_expect_title "Tavolin - Documento1*"
 expect_eq "temporary folder after paste as new document" "$before" "$(ls -A "$TMPDIR")"
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_window '^Salva con nome$'
-save_dialog=$TV_WIN
-tv_type "$save_dialog" "$TV_CASE_DIR/nuovo.tvd"
-xdotool key Return
-tv_wait_gone "$save_dialog"
-tv_expect_title "Tavolin - nuovo.tvd"
+tv_save_as "$TV_CASE_DIR/nuovo.tvd"
 printf '[TAVOLIN ]\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/expected.tvd"
 expect_file_eq "the pasted document as saved" "$TV_CASE_DIR/expected.tvd" "$TV_CASE_DIR/nuovo.tvd"
 expect_eq "message boxes" "" "$(tv_trace_lines MSG)"

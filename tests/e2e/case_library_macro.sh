@@ -39,11 +39,7 @@ remember placer
 
 tv_start
 tv_wait_ready
-tv_menu f n
-tv_wait_window '^Nuovo$'
-tv_key "$TV_WIN" Down Down Return
-tv_wait_gone "$TV_WIN"
-tv_wait_view Libreria1 "800 90 90 0"
+tv_new_library Libreria1
 remember drawer
 
 # One unit is 8 pixels and (90, 90) the canvas's corner.
@@ -56,13 +52,7 @@ tv_fields Libreria1
 tv_click "$TV_TLM_X" "$TV_TLM_Y"
 tv_key "$TV_MAIN" End shift+Home
 xdotool type --delay 10 -- "Pezzo di prova"
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_window '^Salva con nome$'
-d=$TV_WIN
-tv_type "$d" "$lib"
-xdotool key Return
-tv_wait_gone "$d"
-tv_expect_title "Tavolin - mia.tvl"
+tv_save_as "$lib"
 expect_eq "the library drawn" "[TAVOLIB Nuova libreria 1]
 [M01 Pezzo di prova]
 LI 95 100 105 100" "$(tr -d '\r' <"$lib")"
@@ -78,13 +68,7 @@ tv_wait_line "TOOL 10"
 tv_view Documento1
 click_at $((TV_VX + 60 * 4)) $((TV_VY + 60 * 4))
 tv_expect_title "Tavolin - Documento1*"
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_window '^Salva con nome$'
-d=$TV_WIN
-tv_type "$d" "$TV_CASE_DIR/posto.tvd"
-xdotool key Return
-tv_wait_gone "$d"
-tv_expect_title "Tavolin - posto.tvd"
+tv_save_as "$TV_CASE_DIR/posto.tvd"
 body=$(tail -n +2 "$TV_CASE_DIR/posto.tvd" | tr -d '\r')
 case $body in
 "LI 55 60 65 60" | "MC 60 60 0 0 mia.M01") ;;

@@ -16,21 +16,11 @@ saved() { tr -d '\r' <"$lib"; }
 
 tv_start
 tv_wait_ready
-tv_menu f n
-tv_wait_window '^Nuovo$'
-tv_key "$TV_WIN" Down Down Return
-tv_wait_gone "$TV_WIN"
-tv_wait_painted Libreria1
+tv_new_library Libreria1
 tv_expect_title "Tavolin - Libreria1"
 tv_wait_view Libreria1 "800 90 90 0"
 
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_window '^Salva con nome$'
-d=$TV_WIN
-tv_type "$d" "$lib"
-xdotool key Return
-tv_wait_gone "$d"
-tv_expect_title "Tavolin - nuova.tvl"
+tv_save_as "$lib"
 printf '[TAVOLIB Nuova libreria 1]\r\n[M01 Componente 1]\r\n' >"$TV_CASE_DIR/expected.tvl"
 expect_file_eq "a new library saved at once" "$TV_CASE_DIR/expected.tvl" "$lib"
 

@@ -12,13 +12,7 @@ tv_wait_gone "$TV_WIN"
 tv_wait_painted Documento1
 tv_expect_title "Tavolin - Documento1"
 
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_window '^Salva con nome$'
-save_dialog=$TV_WIN
-tv_type "$save_dialog" "$TV_CASE_DIR/nuovo.tvd"
-xdotool key Return
-tv_wait_gone "$save_dialog"
-tv_expect_title "Tavolin - nuovo.tvd"
+tv_save_as "$TV_CASE_DIR/nuovo.tvd"
 [ -f "$TV_CASE_DIR/nuovo.tvd" ] || tv_fail "nothing saved as nuovo.tvd"
 "$TV_CLI" normalize "$TV_CASE_DIR/nuovo.tvd" -o "$TV_CASE_DIR/tidy.tvd" || tv_fail "the saved file does not read back"
 expect_file_eq "empty drawing as saved" "$TV_CASE_DIR/tidy.tvd" "$TV_CASE_DIR/nuovo.tvd"

@@ -445,6 +445,16 @@ tv_new_drawing() {
     tv_wait_view "$1" "400 0 0 0"
 }
 
+# tv_new_library NAME: "&Nuovo" -> the third kind, a library; waits for its
+# view (800 %, (90, 90) at the canvas's corner).
+tv_new_library() {
+    tv_menu f n
+    tv_wait_window '^Nuovo$'
+    tv_key "$TV_WIN" Down Down Return
+    tv_wait_gone "$TV_WIN"
+    tv_wait_view "$1" "800 90 90 0"
+}
+
 # tv_save_as FILE: Ctrl+S on an untitled document, FILE typed as its name;
 # waits until the title shows it saved.
 tv_save_as() {
