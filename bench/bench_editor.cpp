@@ -46,7 +46,7 @@ CViewCoords ViewAt(double dZoom, CPoint org, bool bGrid = true) {
 // remembered for the repaint, and nothing else costs.
 class CBenchHost final : public IViewHost {
 public:
-    explicit CBenchHost(const CViewCoords& v) : m_view(v), m_dc(m_probe) {}
+    CBenchHost() : m_dc(m_probe) {}
     int CurrentTool() const override { return TOOL_SELECT; }
     int CurrentLayer() const override { return 0; }
     std::string SelectedMacro() const override { return {}; }
@@ -55,10 +55,7 @@ public:
     void SetCursor(int) override {}
     void Beep() override {}
     void SetStatusText(const std::string&) override {}
-    CSurface& MeasureSurface() override {
-        m_view.PrepareMapping(m_dc);
-        return m_dc;
-    }
+    CSurface& MeasureSurface() override { return m_dc; }
     void InvalidateOverlay(const CRect& rc) override { GrowRect(m_rcOverlay, rc); }
     void ViewMoved(bool) override {}
     void StartTimer(int) override {}
@@ -70,7 +67,6 @@ public:
     CRect m_rcOverlay{0, 0, -1, -1};
 
 private:
-    const CViewCoords& m_view;
     QImage m_probe{1, 1, QImage::Format_RGB32};
     CQtSurface m_dc;
 };
@@ -118,7 +114,7 @@ void DragStep(benchmark::State& state, std::size_t n, std::size_t nSelected) {
     CViewCoords v = ViewAt(400, {1100, 1150});
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32), frame = scene;
     PaintViewScene(scene, scene.rect(), v, 1.0, index);
-    CBenchHost host(v);
+    CBenchHost host;
     CViewController ctl(doc, v, index, host);
     CPrimitive* first = SelectNear(doc, index, nSelected);
     if (!first) return state.SkipWithError("nothing to drag");
@@ -200,7 +196,7 @@ void BenchClickPick(benchmark::State& state, std::size_t n) {
     CViewCoords v = ViewAt(400, {1100, 1150});
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32);
     PaintViewScene(scene, scene.rect(), v, 1.0, index);
-    CBenchHost host(v);
+    CBenchHost host;
     CViewController ctl(doc, v, index, host);
     std::vector<CPrimitive*> near;
     index.Query(CRect{1150, 1200, 1300, 1300}, 0, 0, near);

@@ -49,7 +49,7 @@ void CMainFrame::PasteAsNewDocument() {
     CPastedDocument pasted;
     if (!ReadPastedDocument(*m_pClipboard, pasted)) return;
     CMyMDIChildWnd* child = NewDocument(pasted.nDocKind);
-    if (!child) return; // the window cannot show that kind yet, and said so
+    if (!child) return;
     if (!LoadPastedDocument(child->Document(), pasted.text)) {
         child->close();
         return;

@@ -47,13 +47,9 @@ bool CMainFrame::OnEditCommand(int nId, CMyMDIChildWnd* child) {
         }
         return true;
     }
-    if (!child) return false;
-    CSchemoView* view = child->View();
-    if (std::find(std::begin(kSelectionCommands), std::end(kSelectionCommands), nId) ==
-        std::end(kSelectionCommands))
+    if (!child || !RunEditCommand(nId, child->Document(), child->View()->Coords(), g_layers))
         return false;
-    view->setFocus();
-    RunEditCommand(nId, child->Document(), view->Coords(), g_layers);
+    child->View()->setFocus();
     return true;
 }
 

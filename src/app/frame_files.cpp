@@ -79,6 +79,8 @@ CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QStr
     child->showMaximized();
     m_pMdi->setActiveSubWindow(child);
     OnActiveChanged(); // also while the frame is hidden, before it is first shown
+    child->Document().SetUi(child->Ui());
+    child->View()->StartView();
     return child;
 }
 
@@ -86,10 +88,7 @@ CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
     if (nDocKind == DOC_LIBRARY) return NewLibrary();
     auto doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr);
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
-    CMyMDIChildWnd* child = AddChild(std::move(doc), QString(), name);
-    child->Document().SetUi(child->Ui());
-    child->View()->StartView();
-    return child;
+    return AddChild(std::move(doc), QString(), name);
 }
 
 // The file is read and parsed on a worker thread while the window stays
@@ -125,10 +124,7 @@ CMyMDIChildWnd* CMainFrame::OpenDrawing(const QString& path, int nKind) {
     CQtDocumentUi ui(this);
     doc->SetUi(&ui);
     if (!doc->Adopt(ReadWithProgress(path))) return nullptr;
-    CMyMDIChildWnd* child = AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
-    child->Document().SetUi(child->Ui());
-    child->View()->StartView();
-    return child;
+    return AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
 }
 
 bool CMainFrame::OpenFile(const QString& path) {

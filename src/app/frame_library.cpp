@@ -29,10 +29,7 @@ CMyMDIChildWnd* CMainFrame::NewLibrary() {
     auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
     doc->OnNewDocument(m_nNewLibraryCounter++);
     const QString name = QString::fromStdString(m_untitled.Next(DOC_LIBRARY));
-    CMyMDIChildWnd* child = AddChild(std::move(doc), QString(), name);
-    child->Document().SetUi(child->Ui());
-    child->View()->StartView();
-    return child;
+    return AddChild(std::move(doc), QString(), name);
 }
 
 CMyMDIChildWnd* CMainFrame::OpenLibrary(const QString& path) {
@@ -44,10 +41,7 @@ CMyMDIChildWnd* CMainFrame::OpenLibrary(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!ok) return nullptr;
     const QFileInfo info(path);
-    CMyMDIChildWnd* child = AddChild(std::move(doc), info.absoluteFilePath(), info.fileName());
-    child->Document().SetUi(child->Ui());
-    child->View()->StartView();
-    return child;
+    return AddChild(std::move(doc), info.absoluteFilePath(), info.fileName());
 }
 
 bool CMainFrame::OnLibraryCommand(int nId, CMyMDIChildWnd* child) {

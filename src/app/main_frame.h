@@ -61,6 +61,7 @@ private:
     void UpdateCommands();
     void FillRecent(QMenu* menu, QAction* anchor);
     void AddRecent(const QString& path);
+    // Shows the document in a new window, maximised and active, at its first zoom.
     CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name);
     CLoadedText ReadWithProgress(const QString& path);
     CMyMDIChildWnd* OpenDrawing(const QString& path, int nKind);

@@ -62,7 +62,6 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, QWidget* parent)
     m_doc.AddObserver(this);
     m_pHost = std::make_unique<CQtViewHost>(*this);
     m_pCtl = std::make_unique<CViewController>(m_doc, m_view, m_index, *m_pHost);
-    m_pCtl->SetMicronsPerUnit(g_settings.nMicronsPerUnit);
 }
 
 CSchemoView::~CSchemoView() {

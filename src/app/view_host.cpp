@@ -57,11 +57,8 @@ void CQtViewHost::SetStatusText(const std::string& text) {
     if (m_view.m_onStatus) m_view.m_onStatus(QString::fromStdString(text));
 }
 
-// Hit tests and regions are at one unit per device-independent pixel ratio:
-// the pick tolerances are the same at every screen scale.
 CSurface& CQtViewHost::MeasureSurface() {
     if (!m_pSurface) m_pSurface = std::make_unique<CQtSurface>(m_probe);
-    m_view.Coords().PrepareMapping(*m_pSurface);
     return *m_pSurface;
 }
 

@@ -20,7 +20,9 @@ public:
     int CurrentLayer() const override;
     std::string SelectedMacro() const override;
     void EscapeTool() override;
-    void SetCapture(bool bCapture) override { m_bCapture = bCapture; }
+    // Qt keeps the pointer's events while a button is held, and a two-click
+    // placement follows the pointer through mouse tracking: nothing to do.
+    void SetCapture(bool) override {}
     void SetCursor(int nCursor) override;
     void Beep() override;
     void SetStatusText(const std::string& text) override;
@@ -39,5 +41,4 @@ private:
     QTimer m_timer;
     QImage m_probe{1, 1, QImage::Format_RGB32};
     std::unique_ptr<CQtSurface> m_pSurface;
-    bool m_bCapture = false;
 };

@@ -3,6 +3,7 @@
 #include "view/view_controller.h"
 
 #include "doc/document.h"
+#include "doc/settings.h"
 #include "doc/spatial_index.h"
 #include "view/commands.h"
 #include "view/view_host.h"
@@ -88,7 +89,7 @@ void CViewController::OnMouseMove(const CMouseInput& in) {
     if (bScrolls && ArmAutoScroll(in.ptClient)) return;
     const CPoint pt = ToLogical(in.ptClient, m_nMode != MODE_PAN);
     if (!IsIdle() && pt == m_ptLast) return;
-    m_host.SetStatusText(FormatReadout(pt, m_nMicronsPerUnit));
+    m_host.SetStatusText(FormatReadout(pt, g_settings.nMicronsPerUnit));
     switch (m_nMode) {
     case MODE_PAN:
         PanTo(pt);

@@ -36,7 +36,6 @@ class CViewController {
     CViewController(const CViewController&) = delete;
     CViewController& operator=(const CViewController&) = delete;
 
-    void SetMicronsPerUnit(int n) { m_nMicronsPerUnit = n; }
 
     void OnLButtonDown(const CMouseInput& in);
     void OnMouseMove(const CMouseInput& in);
@@ -112,7 +111,6 @@ class CViewController {
     CViewCoords& m_coords;
     const CSpatialIndex& m_index;
     IViewHost& m_host;
-    int m_nMicronsPerUnit = 127;
 
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;

@@ -34,8 +34,8 @@ public:
     virtual void Beep() = 0;
     virtual void SetStatusText(const std::string& text) = 0;
 
-    // A surface with the view's screen mapping at one device-independent pixel
-    // per device pixel, for hit tests, regions and text measures.
+    // A surface for hit tests, regions and text measures; the editing logic
+    // gives it the view's mapping at one device-independent pixel per pixel.
     virtual CSurface& MeasureSurface() = 0;
     // The overlay (dragged primitives, rubber band) changed within this logical
     // rectangle; an empty rectangle means the whole window.

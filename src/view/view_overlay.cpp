@@ -5,17 +5,16 @@
 
 #include "doc/settings.h"
 #include "doc/spatial_index.h"
+#include "view/view_paint.h"
 
 #include <cmath>
 
 namespace {
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF SELECTED = RGB(255, 0, 0);
-constexpr COLORREF MARK_COLOR = 0xFF8080; // light blue
 constexpr COLORREF BAND_COLOR = 0;
-constexpr int MARK_HALF_PIXELS = 5; // marks are 10 x 10 pixels at every zoom
 // Beyond a primitive's own slack: the marks and a pixel of rounding.
-constexpr int OVERLAY_MARGIN_PIXELS = MARK_HALF_PIXELS + 3;
+constexpr int OVERLAY_MARGIN_PIXELS = MARK_HALF + 3;
 
 // A primitive still being created: only the points it has.
 CRect PlacedBounds(const CPrimitive& p) {
@@ -75,7 +74,7 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     m_coords.PrepareMapping(dc, dDevicePixelRatio);
     const double ratio = dDevicePixelRatio > 0 ? dDevicePixelRatio : 1.0;
     std::vector<CPoint> marks;
-    const int nHalf = int(std::lround(MARK_HALF_PIXELS * ratio));
+    const int nHalf = int(std::lround(MARK_HALF * ratio));
     for (const auto& p : m_held.List()) {
         const bool bBand = !p->IsComplete();
         p->DrawInLayers(dc, g_layers, bBand, WHITE,
