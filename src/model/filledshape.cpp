@@ -21,6 +21,7 @@ bool CFilledShape::GetProperty(const char* name, std::string& value) const {
 bool CFilledShape::SetProperty(const char* name, const char* value) {
     if (!kProperties.Set(*this, name, value)) return false;
     Prototype().Assign(*this);
+    Prototype().m_bSelected = false; // new shapes start unselected
     return true;
 }
 

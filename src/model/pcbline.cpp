@@ -78,6 +78,7 @@ bool CPCBLine::SetProperty(const char* name, const char* value) {
     if (!kProperties.Set(*this, name, value)) return false;
     GetPrototype().CopyFrom(this);
     GetPrototype().m_nThickness = m_nThickness;
+    GetPrototype().m_bSelected = false; // new tracks start unselected
     return true;
 }
 

@@ -111,6 +111,7 @@ bool CPCBPad::SetProperty(const char* name, const char* value) {
     if (!kProperties.Set(*this, name, value)) return false;
     GetPrototype().CopyFrom(this);
     GetPrototype().CopyPadFields(*this);
+    GetPrototype().m_bSelected = false; // new pads start unselected
     return true;
 }
 

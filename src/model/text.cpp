@@ -180,6 +180,7 @@ bool CExtendedText::GetProperty(const char* name, std::string& value) const {
 bool CExtendedText::SetProperty(const char* name, const char* value) {
     if (!kProperties.Set(*this, name, value)) return false;
     GetPrototype().Assign(*this);
+    GetPrototype().m_bSelected = false; // new texts start unselected
     RebuildFont(100);
     return true;
 }

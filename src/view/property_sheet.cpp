@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 const char* const PROPERTY_INDETERMINATE = "(indeterminato)";
 const char* const PROPERTY_LAYER_ROW = "Layer";
@@ -165,19 +166,45 @@ CPropertyApplyResult CPropertySheet::Apply(CSchemoDoc& doc) {
     std::vector<std::size_t> changed;
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         if (IsChanged(i)) changed.push_back(i);
-    if (changed.empty()) return result;
-    // Values every primitive refused, or gave the value it had, change nothing
-    // worth an undo step.
-    const std::vector<std::string> before = Lines(m_selection);
-    doc.Edit(m_selection, [&] { result.refused = Write(changed); });
-    if (Lines(m_selection) == before) return result;
-    result.bChanged = true;
+    if (!changed.empty()) {
+        // Values every primitive refused, or gave the value it had, change
+        // nothing worth an undo step.
+        const std::vector<std::string> before = Lines(m_selection);
+        doc.Edit(m_selection, [&] { result.refused = Write(changed, m_selection); });
+        result.bChanged = Lines(m_selection) != before;
+    }
+    FeedPrototypes();
+    if (!result.bChanged) return result;
     DeselectHiddenLayers(doc, m_layers);
     doc.CommitChange();
     return result;
 }
 
-std::vector<std::size_t> CPropertySheet::Write(const std::vector<std::size_t>& rows) {
+// OK hands every value it shows to the primitives, and a class that accepts
+// one takes the primitive as the default for new ones, even when nothing
+// changed. Copies take the values, so only the rows the user changed touch
+// the drawing.
+void CPropertySheet::FeedPrototypes() const {
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const CPropertySheetRow& row = m_rows[i];
+        const bool bShown = row.nKind == PROPROW_CHOICE
+                                ? row.nChoice > 0 && std::size_t(row.nChoice) < row.choices.size()
+                                : !row.strText.empty() && row.strText != PROPERTY_INDETERMINATE;
+        if (row.nKind != PROPROW_LAYER && bShown) rows.push_back(i);
+    }
+    if (rows.empty()) return;
+    std::vector<std::unique_ptr<CPrimitive>> copies;
+    std::vector<CPrimitive*> targets;
+    for (const CPrimitive* p : m_selection) {
+        copies.push_back(p->Clone());
+        targets.push_back(copies.back().get());
+    }
+    Write(rows, targets);
+}
+
+std::vector<std::size_t> CPropertySheet::Write(const std::vector<std::size_t>& rows,
+                                               const std::vector<CPrimitive*>& targets) const {
     struct CPending {
         std::size_t nRow;
         CPrimitive* p;
@@ -185,7 +212,7 @@ std::vector<std::size_t> CPropertySheet::Write(const std::vector<std::size_t>& r
     std::vector<CPending> pending;
     for (std::size_t r : rows) {
         const CPropertySheetRow& row = m_rows[r];
-        for (CPrimitive* p : m_selection) {
+        for (CPrimitive* p : targets) {
             if (row.nKind == PROPROW_LAYER)
                 p->SetLayer(row.layers[std::size_t(row.nChoice)].nData - 1);
             else

@@ -72,7 +72,9 @@ class CPropertySheet {
   private:
     void AddPropertyRows();
     void AddLayerRow();
-    std::vector<std::size_t> Write(const std::vector<std::size_t>& rows);
+    std::vector<std::size_t> Write(const std::vector<std::size_t>& rows,
+                                   const std::vector<CPrimitive*>& targets) const;
+    void FeedPrototypes() const;
 
     std::vector<CPrimitive*> m_selection;
     const CLayerTable& m_layers;

@@ -131,6 +131,19 @@ tv_wait_gone "$TV_WIN"
 sleep 0.2
 expect_eq "title after a height of 150" "Tavolin - chain.tvd" "$(xdotool getwindowname "$TV_MAIN")"
 
+# The height edited is the default of the next text, which is placed like the
+# others: the edit does not hand its selection on to new texts.
+tool t
+tv_click_at 120 90
+tv_wait_window "^Proprieta'$"
+tv_key "$TV_WIN" Return
+tv_wait_gone "$TV_WIN"
+tv_expect_title "Tavolin - chain.tvd*"
+tv_key "$TV_MAIN" ctrl+s
+tv_expect_title "Tavolin - chain.tvd"
+expect_eq "a text after the edit" "TY 120 90 12 3 0 0 0 * Testo" \
+    "$(tv_body "$TV_CASE_DIR/chain.tvd" | grep '^TY' | tail -1)"
+
 # Save, Undo: the drawing differs from the file, and closing asks.
 tool l
 tv_click_at 5 5

@@ -2,7 +2,15 @@
 // and descriptors in order, a value accepted and read back, values refused.
 #include "../test_util.h"
 #include "model/fontfaces.h"
+#include "model/ellipse.h"
+#include "model/pcbline.h"
+#include "model/poly.h"
 #include "model/prototypes.h"
+#include "model/rectangle.h"
+#include "model/text.h"
+
+#include <functional>
+#include <memory>
 
 #include <vector>
 
@@ -124,5 +132,33 @@ TEST_F(PropertyTable, PadStylesOutsideTheListReadAsTheLastWord) {
         std::string value;
         ASSERT_TRUE(p->GetProperty("Style", value));
         EXPECT_EQ(value, "SquareRounded") << style;
+    }
+}
+
+// A value accepted from a selected primitive becomes the default of new ones of
+// its class; the selection never does (a new text would start selected and
+// vanish on the next click).
+TEST_F(PropertyTable, NewPrimitivesTakeAcceptedValuesButNeverTheSelection) {
+    using Make = std::function<std::unique_ptr<CPrimitive>()>;
+    const int u = POINT_UNSET.x;
+    const std::vector<std::pair<std::size_t, Make>> kNew = {
+        {4, [&] { return std::make_unique<CRectangle>(1, 1, u, u, false); }},
+        {5, [&] { return std::make_unique<CEllipse>(1, 1, u, u, false); }},
+        {6, [&] { return std::make_unique<CPoly>(1, 1, u, u, u, u, false); }},
+        {7, [&] { return std::make_unique<CPCBLine>(1, 1, u, u, false); }},
+        {8, [&] { return std::make_unique<CPCBPad>(1, 1, false); }},
+        {9, [&] { return std::make_unique<CExtendedText>(1, 1, "Testo"); }},
+    };
+    for (const auto& [nClass, make] : kNew) {
+        const CClassProperties& c = kClasses[nClass];
+        const CExpectedProperty& row = c.rows.back();
+        auto p = Read(c.szLine);
+        p->SetSelected(true);
+        ASSERT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << c.szLine;
+        const auto fresh = make();
+        std::string value;
+        ASSERT_TRUE(fresh->GetProperty(row.szName, value));
+        EXPECT_EQ(value, row.szAccepted) << c.szLine;
+        EXPECT_FALSE(fresh->IsSelected()) << c.szLine;
     }
 }

@@ -5,6 +5,7 @@
 #include "doc/document.h"
 #include "model/fontfaces.h"
 #include "model/prototypes.h"
+#include "model/text.h"
 #include "view/property_sheet.h"
 
 namespace {
@@ -124,8 +125,8 @@ TEST_F(PropertySheet, ChoicesAreMatchedExactlyAndLayersByNumber) {
     }
 }
 
-TEST_F(PropertySheet, OkWithNothingChangedLeavesTheDocumentAlone) {
-    CPropertySheet sheet = Load("TY 0 0 5 3 0 0 2 * A\r\nTY 9 9 8 3 0 0 2 * B\r\n");
+TEST_F(PropertySheet, OkWithNothingChangedLeavesTheDocumentAloneButSetsTheDefaults) {
+    CPropertySheet sheet = Load("TY 0 0 5 7 0 0 2 * A\r\nTY 9 9 8 7 0 0 2 * B\r\n");
     CEditCounter edits;
     doc.AddObserver(&edits);
     sheet.SetText(0, "(indeterminato)"); // never passed on
@@ -138,6 +139,12 @@ TEST_F(PropertySheet, OkWithNothingChangedLeavesTheDocumentAlone) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());
     doc.RemoveObserver(&edits);
+    // The values shown become the defaults of new texts; the selection does not.
+    const CExtendedText fresh(0, 0, "Testo");
+    std::string width;
+    ASSERT_TRUE(fresh.GetProperty("FontWidth", width));
+    EXPECT_EQ(width, "7");
+    EXPECT_FALSE(fresh.IsSelected());
 }
 
 TEST_F(PropertySheet, AHeightInRangeGoesToBothTextsAndOneOutOfRangeToNeither) {
