@@ -21,6 +21,7 @@ CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, 
     addWidget(new QLabel(" Zoom ", this));
     m_pZoom->setEditable(true);
     m_pZoom->setInsertPolicy(QComboBox::NoInsert);
+    m_pZoom->setCompleter(nullptr); // a completed "15" would apply as "150%"
     m_pZoom->setObjectName("1012");
     m_pZoom->setToolTip("Seleziona il fattore di scala");
     for (const std::string& t : ZoomListTexts()) m_pZoom->addItem(QString::fromStdString(t));

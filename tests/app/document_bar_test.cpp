@@ -56,6 +56,11 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(view.Coords().GetScale(), 10.0);
         QCOMPARE(bar.ZoomBox()->currentText(), QString("1000%"));
+        // Only what was typed applies: "15" is not completed to "150%".
+        edit->selectAll();
+        QTest::keyClicks(edit, "15");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(view.Coords().GetScale(), 10.0);
     }
 };
 
