@@ -12,10 +12,6 @@
 
 #include <cmath>
 
-namespace {
-constexpr int kLinesPerNotch = 3;
-}
-
 void CSchemoView::wheelEvent(QWheelEvent* event) {
     const QPoint delta = event->angleDelta();
     const int nNotches = (std::abs(delta.y()) >= std::abs(delta.x()) ? delta.y() : delta.x()) / 120;
@@ -28,9 +24,7 @@ void CSchemoView::wheelEvent(QWheelEvent* event) {
     }
     if (m_view.m_bStretch) return;
     const bool bVertical = !(event->modifiers() & Qt::ShiftModifier) && delta.y() != 0;
-    const int nCode = nNotches > 0 ? SCROLL_LINE_BACK : SCROLL_LINE_FORWARD;
-    for (int i = 0; i < kLinesPerNotch * std::abs(nNotches); ++i) m_view.OnScroll(bVertical, nCode, 0);
-    Scrolled();
+    if (m_view.OnWheel(bVertical, nNotches)) Scrolled();
 }
 
 void CSchemoView::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include "view/view_coords.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 std::int64_t Page(const CRect& visible, bool bVertical) {
@@ -59,4 +60,22 @@ int CViewCoords::OnScroll(bool bVertical, int nCode, int nThumb) {
     const std::int32_t nOld = PixelOffset(nPos, m_dScale);
     nPos = ClampToInt32(std::int64_t(nPos) + ScrollDelta(nCode, nPos, nPage, nStep, nThumb));
     return ClampToInt32(std::int64_t(nOld) - PixelOffset(nPos, m_dScale));
+}
+
+// A notch moves about WHEEL_PIXELS at any zoom, and only the way the wheel
+// turned: it stops at 0 and at the sheet's end and never moves back from a
+// position beyond them (the arrows' rule would, after a fit).
+bool CViewCoords::OnWheel(bool bVertical, int nNotches) {
+    if (m_bStretch || nNotches == 0) return false;
+    const std::int64_t page = Page(VisibleRect(), bVertical);
+    std::int32_t& nPos = bVertical ? m_ptScroll.y : m_ptScroll.x;
+    const std::int64_t pos = nPos;
+    const std::int64_t step = std::max<std::int64_t>(1, std::llround(WHEEL_PIXELS / m_dScale));
+    const std::int64_t move = -step * nNotches;
+    std::int64_t target = pos;
+    if (move < 0 && pos > 0) target = std::max<std::int64_t>(0, pos + move);
+    if (move > 0 && pos + page < SHEET_SIZE) target = std::min(SHEET_SIZE - page, pos + move);
+    if (target == pos) return false;
+    nPos = ClampToInt32(target);
+    return true;
 }
