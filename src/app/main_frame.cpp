@@ -105,6 +105,12 @@ CMyMDIChildWnd* CMainFrame::ActiveChild() const {
 
 void CMainFrame::OnActiveChanged() {
     CMyMDIChildWnd* child = ActiveChild();
+    // Another document coming forward ends a drag or a pending paste, as any
+    // command does; a dialog taking the focus for a moment does not.
+    if (child && child != m_pLastActive) {
+        CancelDrags();
+        m_pLastActive = child;
+    }
     const int nDocKind = child ? child->Document().GetDocKind() : DOC_NONE;
     const int nKind = !child                     ? MENUBAR_NONE
                       : nDocKind == DOC_MACRO   ? MENUBAR_MACRO

@@ -4,6 +4,7 @@
 #include "view/frame_state.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -84,6 +85,7 @@ private:
     bool m_bOpenOrigin = false;
     int m_nOpenX = 0, m_nOpenY = 0;
     QString m_title; // the document windows may not change it
+    QPointer<CMyMDIChildWnd> m_pLastActive; // the document window last brought forward
     std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
     void PrinterSetup();
     // Print, preview and picture export (frame_print.cpp).

@@ -5,12 +5,15 @@
 #include "app/child_frame.h"
 #include "app/config_dialog.h"
 #include "app/main_frame.h"
+#include "app/schemo_view.h"
 #include "doc/settings.h"
+#include "format/reader.h"
 #include "view/commands.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -55,6 +58,20 @@ private slots:
         QCOMPARE(checked(), QString("&Selezione"));
         frame.Tools().ChooseMacroFromTree();
         QCOMPARE(checked(), QString("&Macro"));
+    }
+
+    void aPendingPasteEndsWhenAnotherDocumentComesForward() {
+        CMainFrame frame;
+        CMyMDIChildWnd* first = frame.NewDocument(DOC_DRAWING);
+        CMyMDIChildWnd* second = frame.NewDocument(DOC_DRAWING);
+        first->mdiArea()->setActiveSubWindow(first);
+        CPrimitiveList pasted;
+        pasted.push_back(ParsePrimitiveLine("LI 10 10 20 20"));
+        first->View()->StartPaste(std::move(pasted));
+        QVERIFY(!first->View()->IsIdle());
+        second->mdiArea()->setActiveSubWindow(second);
+        QVERIFY(first->View()->IsIdle());
+        QVERIFY(first->Document().Primitives().empty());
     }
 
     void aRefusedOkFollowedByCancelChangesNothing() {
