@@ -100,6 +100,7 @@ void CSchemoLibDoc::ShowStoredFields() {
 // A component that cannot be read leaves an empty view, marked as not shown,
 // so that what was shown before is never stored into it.
 bool CSchemoLibDoc::LoadComponent(bool bFit, int* pError) {
+    m_bTitleTyped = false;
     CMacro temp;
     std::string key, title;
     const std::string& text = m_componentTexts[m_nCurrent];
@@ -114,7 +115,7 @@ bool CSchemoLibDoc::LoadComponent(bool bFit, int* pError) {
     }
     ReplaceAll(std::move(temp.m_components));
     ShowFields(key, title);
-    if (bFit && m_onFitView) m_onFitView();
+    if (bFit && m_onFrameComponent) m_onFrameComponent();
     ClearUndo(); // each component has a history of its own, starting here
     return true;
 }

@@ -18,8 +18,8 @@ class CSchemoLibDoc final : public CSchemoDoc {
     // The bar's fields, filled at once; null goes back to the document's own.
     void AttachFields(ILibraryFields* fields);
     ILibraryFields& Fields() const { return *m_pFields; }
-    // Asked to fit the first view to the component just shown.
-    std::function<void()> m_onFitView;
+    // Asked to frame the first view on the component just shown.
+    std::function<void()> m_onFrameComponent;
 
     const std::vector<std::string>& ComponentTexts() const { return m_componentTexts; }
     const std::vector<std::string>& Categories() const { return m_categories; }
@@ -80,6 +80,7 @@ class CSchemoLibDoc final : public CSchemoDoc {
     int m_nCurrent = 0;
     int m_nNextNumber = 1; // for the keys and titles of new components
     bool m_bShown = false;
+    bool m_bTitleTyped = false; // a title was typed since the last choice from the list
     CLibraryFields m_ownFields;
     ILibraryFields* m_pFields = &m_ownFields;
 };

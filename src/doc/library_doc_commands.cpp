@@ -32,6 +32,7 @@ void CSchemoLibDoc::AddComponent(int index) {
     m_titles.insert(m_titles.begin() + index, title);
     m_nCurrent = index;
     m_bShown = true;
+    m_bTitleTyped = false;
     ReplaceAll({});
     ShowFields(key, title);
 }
@@ -74,13 +75,18 @@ bool CSchemoLibDoc::SwitchTo(int index) {
         m_pFields->SetCurrentIndex(m_nCurrent);
         return false;
     }
-    if (index == m_nCurrent && m_bShown) return true; // its undo history stays
+    // The first choice after a title was typed only stores it: the box, which
+    // showed the typed text, then shows its entry among the others.
+    const bool bTyped = m_bTitleTyped;
+    m_bTitleTyped = false;
+    if (bTyped || (index == m_nCurrent && m_bShown)) return true; // its undo history stays
     m_nCurrent = index;
     LoadComponent(true);
     return true;
 }
 
 void CSchemoLibDoc::OnTitleEdited() {
+    m_bTitleTyped = true;
     if (m_bShown) SetModified(true);
 }
 

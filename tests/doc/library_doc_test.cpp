@@ -29,7 +29,7 @@ std::vector<std::string> Keys(const CSchemoLibDoc& doc) {
 class LibraryDoc : public ::testing::Test {
   protected:
     void SetUp() override {
-        doc.m_onFitView = [this] { ++m_nFits; };
+        doc.m_onFrameComponent = [this] { ++m_nFits; };
     }
     void Type(const std::string& key, const std::string& title) {
         doc.Fields().SetKey(key);
