@@ -3,6 +3,7 @@
 #include "app/document_bar.h"
 #include "app/schemo_view.h"
 #include "app/message_box.h"
+#include "app/trace.h"
 #include "doc/library_doc.h"
 
 #include <QCloseEvent>
@@ -27,13 +28,16 @@ CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& p
     setWindowTitle(m_name);
     m_pDoc->AddObserver(this);
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get()))
-        library->m_onFitView = [this] { m_pView->FitToWindow(); };
+        library->m_onFrameComponent = [this, library] {
+            m_pView->FrameComponent();
+            TraceLine(QString("COMPONENT %1 %2").arg(m_name).arg(library->Current()));
+        };
 }
 
 // The view and the bar use the document: they go first.
 CMyMDIChildWnd::~CMyMDIChildWnd() {
     m_pDoc->RemoveObserver(this);
-    if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get())) library->m_onFitView = nullptr;
+    if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get())) library->m_onFrameComponent = nullptr;
     delete widget();
 }
 

@@ -110,6 +110,14 @@ void CSchemoView::StartView() {
     m_bStartZoom = true;
 }
 
+void CSchemoView::FrameComponent() {
+    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    CRect box;
+    const bool bContent = Extent(box);
+    m_view.FrameComponent(bContent, box);
+    ZoomChanged();
+}
+
 void CSchemoView::FitToWindow() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_view.SetClientSize(viewport()->width(), viewport()->height());

@@ -28,6 +28,8 @@ public:
     // The first zoom: an empty drawing at 400 % from the sheet's corner, an
     // empty macro at 800 % about the macro origin, anything else fitted.
     void StartView();
+    // Shows the library component just switched to (see CViewCoords).
+    void FrameComponent();
     void FitToWindow();
     void SetZoom(double dPercent, int nOriginX, int nOriginY);
     // A zoom box value (10..2000 %): zoom, back to the sheet's corner.

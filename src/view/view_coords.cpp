@@ -154,6 +154,7 @@ bool CViewCoords::StartView(int nDocKind, bool bHasPrimitives, CRect extent) {
     m_bPCBMode = false;
     m_bSnap = bDrawing;
     m_bHideMacroOrigin = bDrawing;
+    if (nDocKind == DOC_LIBRARY) return FrameComponent(bHasPrimitives, extent);
     if (bHasPrimitives) return FitToWindow(extent);
     const bool bRegions = SetScale(bDrawing ? 4.0 : 8.0, false);
     if (bDrawing)
@@ -161,4 +162,17 @@ bool CViewCoords::StartView(int nDocKind, bool bHasPrimitives, CRect extent) {
     else
         GoToMacroOrigin();
     return bRegions;
+}
+
+// A component is drawn about (100, 100): at 800 % from (90, 90) it shows at a
+// size to edit, its leads and origin in sight. Fitting would push a small one
+// against the corner at 2000 %; only one too large to show that way is fitted.
+bool CViewCoords::FrameComponent(bool bHasPrimitives, CRect extent) {
+    const bool bRegions = SetScale(8.0, false);
+    GoToMacroOrigin();
+    if (!bHasPrimitives) return bRegions;
+    const CRect v = VisibleRect();
+    const bool bInside = extent.left >= v.left && extent.top >= v.top &&
+                         extent.right <= v.right && extent.bottom <= v.bottom;
+    return bInside ? bRegions : FitToWindow(extent) || bRegions;
 }

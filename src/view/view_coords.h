@@ -29,6 +29,7 @@ enum ScrollCode {
 
 constexpr double ZOOM_STEP = 1.3;
 constexpr double MIN_SCALE = 0.1, MAX_SCALE = 20.0;
+constexpr double WHEEL_PIXELS = 50.0; // one wheel notch, at any zoom
 
 class CViewCoords {
   public:
@@ -72,6 +73,9 @@ class CViewCoords {
     // First zoom of a new view of a document of the given kind; the extent
     // is used only when the document has primitives.
     bool StartView(int nDocKind, bool bHasPrimitives, CRect extent);
+    // A library component: 800 % from (90, 90), fitted only when it does not
+    // lie wholly in the window that way.
+    bool FrameComponent(bool bHasPrimitives, CRect extent);
 
     // Scroll bars: clamps a position past the end of the sheet back to it.
     CScrollAxis UpdateScrollBar(bool bVertical);
@@ -79,6 +83,8 @@ class CViewCoords {
     static int ScrollDelta(int nCode, int nPos, int nPage, int nStep, int nThumb);
     // Applies a scroll-bar action; answers the pixels the contents move by.
     int OnScroll(bool bVertical, int nCode, int nThumb);
+    // Wheel notches, positive back (up or left); true when the view moved.
+    bool OnWheel(bool bVertical, int nNotches);
 
     bool m_bPCBMode = false;
     bool m_bStretch = false;

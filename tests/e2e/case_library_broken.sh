@@ -12,16 +12,10 @@ tv_wait_ready
 tv_wait_painted rotta.tvl
 tv_wait_line BEEP
 tv_fields rotta.tvl
-tv_view rotta.tvl
-empty="$TV_ZOOM $TV_SX $TV_SY"
 
 tv_click "$TV_TLM_X" "$TV_TLM_Y"
 tv_key "$TV_MAIN" Down
-end=$(tv_deadline)
-while tv_view rotta.tvl; [ "$TV_ZOOM $TV_SX $TV_SY" = "$empty" ]; do
-    tv_past "$end" && tv_fail "Down in TLM did not show the second component"
-    sleep 0.05
-done
+tv_wait_line "COMPONENT rotta.tvl 1"
 tv_key "$TV_MAIN" Up
 tv_wait_line BEEP 2
 tv_save_over "$lib"

@@ -153,24 +153,30 @@ TEST(ViewZoom, FittingShowsTheExtentWithAFivePercentMarginOnTheTighterAxis) {
 }
 
 TEST(ViewZoom, NewViewsStartByDocumentKind) {
+    const CRect kLarge{-200, -100, 300, 400}, kSmall{95, 92, 140, 110};
     struct Case {
         int nKind;
         bool bContent;
+        CRect extent;
         double dScale;
         CPoint ptScroll;
         bool bSnap;
     } cases[] = {
-        {DOC_DRAWING, false, 4.0, {0, 0}, true},
-        {DOC_MACRO, false, 8.0, {90, 90}, false},
-        {DOC_LIBRARY, false, 8.0, {90, 90}, false},
-        {DOC_DRAWING, true, 600.0 / 550, {-225, -125}, true},
+        {DOC_DRAWING, false, kLarge, 4.0, {0, 0}, true},
+        {DOC_MACRO, false, kLarge, 8.0, {90, 90}, false},
+        {DOC_LIBRARY, false, kLarge, 8.0, {90, 90}, false},
+        {DOC_DRAWING, true, kLarge, 600.0 / 550, {-225, -125}, true},
+        {DOC_MACRO, true, kLarge, 600.0 / 550, {-225, -125}, false},
+        // A library component shows at 800 % from (90, 90) unless it does not fit so.
+        {DOC_LIBRARY, true, kSmall, 8.0, {90, 90}, false},
+        {DOC_LIBRARY, true, kLarge, 600.0 / 550, {-225, -125}, false},
     };
     for (const Case& c : cases) {
         CViewCoords v = View(800, 600, 1.0, {3, 3});
         v.m_bPCBMode = true;
         v.m_bSnap = !c.bSnap;
         v.m_bHideMacroOrigin = !c.bSnap;
-        v.StartView(c.nKind, c.bContent, {-200, -100, 300, 400});
+        v.StartView(c.nKind, c.bContent, c.extent);
         EXPECT_DOUBLE_EQ(v.GetScale(), c.dScale) << c.nKind;
         EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.nKind;
         EXPECT_EQ(v.m_bSnap, c.bSnap);
