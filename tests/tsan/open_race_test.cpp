@@ -39,11 +39,12 @@ void WriteLibrary(const fs::path& dir, int nVersion) {
 
 std::string Drawing() {
     std::string text = "[TAVOLIN Gara]\r\n";
-    const char* kinds[] = {"gara.K", "gara.H", "singola", "~080"};
+    const char* kinds[] = {"gara.K", "gara.H", "singola", "~080",
+                           "~150"}; // 150: hidden, not cached
     for (int i = 0; i < kLines; ++i) {
-        const std::string kind = kinds[i % 4];
+        const std::string kind = kinds[i % 5];
         const std::string name = kind.back() == 'K' || kind.back() == 'H'
-                                     ? kind + std::to_string(i / 4 % kComponents)
+                                     ? kind + std::to_string(i / 5 % kComponents)
                                      : kind;
         text += "MC " + std::to_string(200 + i % 1000) + " 300 0 0 " + name + "\r\n";
     }
@@ -57,6 +58,7 @@ void Reload(const fs::path& dir, int nVersion) {
     CMacro macro;
     ResolveMacro("gara.H" + std::to_string(nVersion % kComponents), macro, nullptr, nullptr);
     ResolveMacro("singola", macro, nullptr, nullptr);
+    ResolveMacro("~151", macro, nullptr, nullptr);
     WriteLibrary(dir, nVersion);
 }
 } // namespace
