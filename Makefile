@@ -1,13 +1,14 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build build-asan run test test-fast clean fuzz fuzz-ci install
+.PHONY: all setup build build-asan run test test-fast test-tsan clean fuzz fuzz-ci install
 
 all: build
 
@@ -29,10 +30,18 @@ build-asan: setup $(ASAN_BUILD)/CMakeCache.txt
 run: build
 	./scripts/run.sh $(BUILD)
 
-# Every test, in the normal build and again under ASan + UBSan.
+# Every test, in the normal build and again under ASan + UBSan; the thread
+# test of the Qt-free layers under TSan.
 test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-tsan
+
+# Only the layers without Qt (Qt is not instrumented) and the one test.
+test-tsan:
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DTAVOLIN_TSAN=ON $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target open_race_test
+	cd $(TSAN_BUILD) && ctest --output-on-failure
 
 test-fast: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -52,7 +61,7 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
 
 # Benchmarks in a separate Release build; prints the tables of bench/RESULTS.md.
 BENCH_BUILD ?= build-bench

@@ -10,6 +10,7 @@
 #include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/document.h"
+#include "format/resolve_context.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -93,13 +94,16 @@ CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
 
 // The file is read and parsed on a worker thread while the window stays
 // painted; after half a second a progress bar says that work is going on.
+// The worker resolves its macros in private caches: the events handled
+// meanwhile may reload the libraries.
 CLoadedText CMainFrame::ReadWithProgress(const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     CLoadedText loaded;
     std::atomic<bool> bDone{false};
     const std::string file = QFile::encodeName(path).toStdString();
+    CPrivateResolve resolve;
     std::thread worker([&] {
-        loaded = ReadDocumentFile(file);
+        resolve.Run([&] { loaded = ReadDocumentFile(file); });
         bDone = true;
     });
     QElapsedTimer clock;
@@ -113,6 +117,7 @@ CLoadedText CMainFrame::ReadWithProgress(const QString& path) {
         if (!bDone) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     worker.join();
+    resolve.Merge();
     m_pProgress->hide();
     statusBar()->clearMessage();
     QApplication::restoreOverrideCursor();

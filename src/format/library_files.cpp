@@ -4,7 +4,6 @@
 #include "format/reader.h"
 
 #include <filesystem>
-#include <map>
 #include <sys/stat.h>
 
 const std::string* CLibraryIndex::Find(const std::string& key) const {
@@ -26,22 +25,16 @@ std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text) {
     return index;
 }
 
-namespace {
-struct CachedFile {
-    long long mtime = 0, size = -1;
-    std::shared_ptr<const CLibraryIndex> index;
-};
-std::map<std::string, CachedFile> g_libraryFiles;
-} // namespace
+CLibraryFileCache g_libraryFiles;
 
-std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path) {
+std::shared_ptr<const CLibraryIndex> CLibraryFileCache::Load(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) {
-        g_libraryFiles.erase(path);
+        m_files.erase(path);
         return nullptr;
     }
     const long long mtime = (long long)st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    CachedFile& cached = g_libraryFiles[path];
+    CachedFile& cached = m_files[path];
     if (cached.index && cached.mtime == mtime && cached.size == (long long)st.st_size)
         return cached.index;
     std::string text;
@@ -50,7 +43,14 @@ std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path) {
     return cached.index;
 }
 
-void ForgetLibraryFiles() { g_libraryFiles.clear(); }
+void CLibraryFileCache::Clear() {
+    m_files.clear();
+    ++m_nGeneration;
+}
+
+void CLibraryFileCache::MergeFrom(const CLibraryFileCache& other) {
+    m_files.insert(other.m_files.begin(), other.m_files.end());
+}
 
 bool ReadSettledFile(const std::string& path, std::string& out) {
     constexpr int kAttempts = 5;

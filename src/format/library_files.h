@@ -4,6 +4,7 @@
 // that resolving many names from a large library stays linear.
 #include "format/library.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -22,9 +23,32 @@ struct CLibraryIndex {
 // Null when the text is not a library (no "TAVOLIB" header).
 std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text);
 
-// The library file at the path, or null when it cannot be read or is not a library.
-std::shared_ptr<const CLibraryIndex> LoadLibraryFile(const std::string& path);
-void ForgetLibraryFiles();
+// The library files read so far, by path. Copies share the indexes, which
+// never change once made.
+class CLibraryFileCache {
+  public:
+    // The library file at the path, or null when it cannot be read or is not a library.
+    std::shared_ptr<const CLibraryIndex> Load(const std::string& path);
+    void Clear();
+    // Adds the files of `other` that this cache does not hold.
+    void MergeFrom(const CLibraryFileCache& other);
+    // Counts the calls of Clear: a copy taken before one is out of date.
+    unsigned Generation() const { return m_nGeneration; }
+
+  private:
+    struct CachedFile {
+        long long mtime = 0, size = -1;
+        std::shared_ptr<const CLibraryIndex> index;
+    };
+    std::map<std::string, CachedFile> m_files;
+    unsigned m_nGeneration = 0;
+};
+
+// The program's library files; resolving uses those of its resolve context.
+extern CLibraryFileCache g_libraryFiles;
+inline void ForgetLibraryFiles() {
+    g_libraryFiles.Clear();
+}
 
 // A file still being copied grows while it is read: it is read again (a few
 // times at most) until its size before and after the read agree with the text.

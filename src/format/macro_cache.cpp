@@ -20,7 +20,17 @@ void CMacroCache::Store(const std::string& name, const CMacro& macro) {
     m_entries.emplace(name, Entry{std::move(copy), n});
 }
 
+void CMacroCache::Clear() {
+    m_entries.clear();
+    ++m_nGeneration;
+}
+
+void CMacroCache::MergeFrom(const CMacroCache& other) {
+    m_entries.insert(other.m_entries.begin(), other.m_entries.end());
+}
+
 void CMacroCache::DropUserEntries() {
+    ++m_nGeneration;
     for (auto it = m_entries.begin(); it != m_entries.end();) {
         const std::string& name = it->first;
         if (IsStandardMacroName(name) || m_entries.count("~" + name))

@@ -1,6 +1,7 @@
 #pragma once
 // The resolved macros of the whole run, by name. Each holds its components in
-// library coordinates with its origin unset. Entries are added, never replaced.
+// library coordinates with its origin unset. Entries are added, never replaced,
+// and never changed: copies of a cache share them.
 #include "model/macro.h"
 
 #include <map>
@@ -19,15 +20,21 @@ public:
     // does not begin with "~" and has no "~" + name twin. A standard-library
     // component is stored under "~key" and under the key, so it stays.
     void DropUserEntries();
-    void Clear() { m_entries.clear(); }
+    void Clear();
     std::size_t Size() const { return m_entries.size(); }
+    // Adds the entries of `other` whose names this cache does not hold.
+    void MergeFrom(const CMacroCache& other);
+    // Counts the calls of DropUserEntries and Clear: a copy taken before one
+    // may hold entries that are out of date.
+    unsigned Generation() const { return m_nGeneration; }
 
 private:
     struct Entry {
-        std::unique_ptr<CMacro> macro;
+        std::shared_ptr<const CMacro> macro;
         std::size_t nPrimitives = 0;
     };
     std::map<std::string, Entry> m_entries;
+    unsigned m_nGeneration = 0;
 };
 
 extern CMacroCache g_macroCache;

@@ -1,7 +1,7 @@
 #include "format/resolve.h"
 
 #include "format/component.h"
-#include "format/macro_cache.h"
+#include "format/resolve_context.h"
 #include "format/program_dir.h"
 #include "format/reader.h"
 #include "format/scan.h"
@@ -11,25 +11,22 @@
 #include <vector>
 
 namespace {
-// The components being parsed right now, outermost first, and the primitives
-// copied from the cache into them so far.
-std::vector<std::string> g_resolving;
-std::size_t g_nCopied = 0;
-
 class CResolvingScope {
 public:
-    explicit CResolvingScope(const std::string& identity) {
-        m_bOk = g_resolving.size() < std::size_t(MAX_MACRO_DEPTH) &&
-                std::find(g_resolving.begin(), g_resolving.end(), identity) == g_resolving.end();
-        if (m_bOk && g_resolving.empty()) g_nCopied = 0;
-        if (m_bOk) g_resolving.push_back(identity);
+    explicit CResolvingScope(const std::string& identity) : m_context(CurrentResolveContext()) {
+        std::vector<std::string>& resolving = m_context.resolving;
+        m_bOk = resolving.size() < std::size_t(MAX_MACRO_DEPTH) &&
+                std::find(resolving.begin(), resolving.end(), identity) == resolving.end();
+        if (m_bOk && resolving.empty()) m_context.nCopied = 0;
+        if (m_bOk) resolving.push_back(identity);
     }
     ~CResolvingScope() {
-        if (m_bOk) g_resolving.pop_back();
+        if (m_bOk) m_context.resolving.pop_back();
     }
     bool Ok() const { return m_bOk; }
 
 private:
+    CResolveContext& m_context;
     bool m_bOk;
 };
 
@@ -42,14 +39,14 @@ bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
     const std::string library(Trim(std::string_view(name).substr(0, dot)));
     const std::string key(Trim(std::string_view(name).substr(dot + 1)));
     if (!IsSafeFileBase(library)) return false;
-    const auto index = LoadLibraryFile(LibraryFilePath(library));
+    const auto index = CurrentResolveContext().files.Load(LibraryFilePath(library));
     const std::string* text = index ? index->Find(key) : nullptr;
     if (!text ||
         !ParseComponentGuarded("lib:" + library + "\n" + key, *text, macro, nullptr, nullptr, pError) ||
         TooLarge(macro))
         return false;
     macro.m_strName = name;
-    g_macroCache.Store(name, macro);
+    CurrentResolveContext().cache.Store(name, macro);
     return true;
 }
 
@@ -60,8 +57,9 @@ bool FromStandardLibrary(const std::string& name, const std::string& key, const 
         TooLarge(macro))
         return false;
     macro.m_strName = key;
-    g_macroCache.Store(name, macro);
-    g_macroCache.Store(key, macro);
+    CMacroCache& cache = CurrentResolveContext().cache;
+    cache.Store(name, macro);
+    cache.Store(key, macro);
     return true;
 }
 
@@ -73,9 +71,10 @@ bool FromMacroFile(const std::string& name, const std::string& key, const std::s
                                      pError, nullptr, nullptr) ||
         TooLarge(macro))
         return false;
-    if (!g_macroCache.Contains(key)) {
+    CMacroCache& cache = CurrentResolveContext().cache;
+    if (!cache.Contains(key)) {
         macro.m_strName = name;
-        g_macroCache.Store(name, macro);
+        cache.Store(name, macro);
     }
     return true;
 }
@@ -93,12 +92,13 @@ bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKee
     if (pKeep) *pKeep = (bTilde && name.find('.') != std::string::npos) ? 1 : 0;
     const std::string key = bTilde ? name : "~" + name;
     const std::string base = bTilde ? name.substr(1) : name;
-    if (const CMacro* cached = g_macroCache.Find(name)) {
-        const std::size_t n = g_macroCache.PrimitiveCount(name);
+    CResolveContext& context = CurrentResolveContext();
+    if (const CMacro* cached = context.cache.Find(name)) {
+        const std::size_t n = context.cache.PrimitiveCount(name);
         if (n > MAX_MACRO_PRIMITIVES) return false;
-        if (!g_resolving.empty() && (g_nCopied += n) > MAX_MACRO_PRIMITIVES) return false;
+        if (!context.resolving.empty() && (context.nCopied += n) > MAX_MACRO_PRIMITIVES) return false;
         macro.Assign(*cached);
-        macro.m_strName = (bTilde || g_macroCache.Contains(key)) ? key : name;
+        macro.m_strName = (bTilde || context.cache.Contains(key)) ? key : name;
         return true;
     }
     if (name.find('.') != std::string::npos) return FromLibraryFile(name, macro, pError);

@@ -1,17 +1,24 @@
 // The main window with the offscreen platform: the title, the tool buttons
 // following the tool whoever changes it, the settings dialog's refusal, and a
-// close that is cancelled writing nothing.
+// close that is cancelled writing nothing, a reload of the libraries while a
+// drawing opens.
 #include "app_test_util.h"
 #include "app/child_frame.h"
 #include "app/config_dialog.h"
+#include "app/library_watcher.h"
 #include "app/main_frame.h"
 #include "app/schemo_view.h"
 #include "doc/settings.h"
+#include "format/library_files.h"
+#include "format/macro_cache.h"
+#include "format/program_dir.h"
 #include "format/reader.h"
+#include "format/resolve.h"
 #include "view/commands.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -20,6 +27,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <fstream>
+#include <sys/stat.h>
 
 class MainFrameTest : public QObject {
     Q_OBJECT
@@ -103,6 +113,46 @@ private slots:
         QVERIFY(!QSettings().contains("Layers/Name0"));
     }
 
+    // The drawing comes through a pipe that is written only once the open waits
+    // for it, and the libraries reload while it is parsed. It opens whole, and
+    // the macro file rewritten meanwhile is not put back into the cache as it was.
+    void aReloadWhileADrawingOpens() {
+        QTemporaryDir dir;
+        const std::string root = QFile::encodeName(dir.path()).toStdString();
+        QDir(dir.path()).mkpath("libs");
+        QDir(dir.path()).mkpath("macros");
+        auto write = [&root](const char* file, const std::string& text) {
+            std::ofstream(root + file, std::ios::binary) << text;
+        };
+        write("/libs/gara.tvl", "[TAVOLIB Gara]\r\n[K1 Parte]\r\nLI 90 100 110 100\r\n");
+        write("/macros/singola.tvm", "[MACROCAD Singola]\r\nSA 100 100\r\n");
+        g_libraryFolders = {root};
+        CMacro macro;
+        QVERIFY(ResolveMacro("singola", macro, nullptr, nullptr)); // cached before the open
+        QCOMPARE(mkfifo((root + "/grande.tvd").c_str(), 0600), 0);
+        constexpr std::size_t nLines = 20000;
+        CMainFrame frame;
+        QTimer::singleShot(0, &frame, [&] {
+            std::string text = "[TAVOLIN Grande]\r\n";
+            for (std::size_t i = 0; i < nLines; ++i)
+                text += i % 2 ? "MC 200 200 0 0 gara.K1\r\n" : "MC 300 300 0 0 singola\r\n";
+            write("/grande.tvd", text);
+            write("/libs/gara.tvl", "[TAVOLIB Gara]\r\n[K2 Nuova]\r\nSA 100 100\r\n");
+            write("/macros/singola.tvm", "[MACROCAD Singola]\r\nSA 100 100\r\nSA 90 90\r\n");
+            emit frame.findChild<CLibraryWatcher*>()->librariesChanged();
+        });
+        QVERIFY(frame.OpenFile(dir.path() + "/grande.tvd"));
+        std::size_t nResolved = 0;
+        for (const auto& p : frame.ActiveChild()->Document().Primitives())
+            if (auto* m = dynamic_cast<const CMacro*>(p.get()); m && !m->m_components.empty()) ++nResolved;
+        QCOMPARE(nResolved, nLines);
+        QVERIFY(ResolveMacro("singola", macro, nullptr, nullptr));
+        QCOMPARE(macro.m_components.size(), std::size_t(2));
+        QVERIFY(!ResolveMacro("gara.K1", macro, nullptr, nullptr));
+        g_libraryFolders.clear();
+        g_macroCache.Clear();
+        ForgetLibraryFiles();
+    }
 };
 
 QTEST_MAIN(MainFrameTest)
