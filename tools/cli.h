@@ -28,3 +28,7 @@ bool LoadForTool(CSchemoDoc& doc, const std::string& path);
 class QGuiApplication;
 std::unique_ptr<QGuiApplication> StartGui();
 
+// Writes the picture as a PNG file; false after saying why on standard error.
+class QImage;
+bool SavePngForTool(const QImage& image, const std::string& path);
+

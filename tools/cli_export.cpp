@@ -130,7 +130,11 @@ std::string Extension(const std::string& path) {
 }
 
 std::string Export(CSchemoDoc& doc, const ExportArgs& e, const std::string& ext) {
-    if (ext == "bmp") return ExportMessage(ExportBitmap(doc, e.opts, e.out, MakeQtRasterBand));
+    if (ext == "bmp") {
+        int nErrno = 0;
+        return ExportMessage(ExportBitmap(doc, e.opts, e.out, MakeQtRasterBand, nullptr, &nErrno),
+                             nErrno);
+    }
     if (ext == "emf") {
         const std::size_t slash = e.in.find_last_of('/');
         return ExportQtMetafile(doc, e.opts, e.out,

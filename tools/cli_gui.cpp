@@ -1,8 +1,14 @@
 #include "cli.h"
 
+#include "doc/safe_file.h"
+#include "doc/system_error.h"
 #include "qtlayer/qt_fontfaces.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QImage>
+
+#include <cstdio>
 
 #include <string>
 #include <sys/stat.h>
@@ -32,4 +38,16 @@ std::unique_ptr<QGuiApplication> StartGui() {
     static CQtFontFaces faces;
     SetFontFaceSource(&faces);
     return app;
+}
+
+bool SavePngForTool(const QImage& image, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    int nErrno = 0;
+    if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") &&
+        WriteFileSafely(path, std::string(bytes.constData(), std::size_t(bytes.size())), &nErrno))
+        return true;
+    const std::string failure = WithSystemCause("Impossibile scrivere il file " + path + ".", nErrno);
+    std::fprintf(stderr, "%s\n", failure.c_str());
+    return false;
 }

@@ -107,9 +107,6 @@ int RunRender(const std::vector<std::string>& args) {
         dc.SetViewportExt(o.nWidth, o.nHeight);
         DrawLayers(dc, doc.Primitives(), CLayerWalk());
     }
-    if (!image.save(QString::fromLocal8Bit(o.out.c_str()), "PNG")) {
-        std::fprintf(stderr, "Impossibile scrivere il file %s.\n", o.out.c_str());
-        return 2;
-    }
+    if (!SavePngForTool(image, o.out)) return 2;
     return doc.m_bLoadErrors ? 1 : 0;
 }

@@ -124,9 +124,6 @@ int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const 
         for (std::size_t i = 0; i < items.size(); ++i)
             DrawLabels(p, items[i], QRect(at[i], QSize(kCellW, kCellH)));
     }
-    if (!image.save(QString::fromLocal8Bit(out.c_str()), "PNG")) {
-        std::fprintf(stderr, "Impossibile scrivere il file %s.\n", out.c_str());
-        return 2;
-    }
+    if (!SavePngForTool(image, out)) return 2;
     return 0;
 }

@@ -83,43 +83,22 @@ void CSaveBitmapDlg::accept() {
 namespace {
 const char* const kAllFiles = "Tutti i file (*)";
 
-// The save dialog; an empty name when it is cancelled. The name has the
-// extension of its format, which the chosen file type gives when typed without.
+// The name to write; empty when the dialog is cancelled.
 QString ChooseFile(QWidget* parent, int nMode, const QString& folder, PictureFormat& format) {
-    const std::vector<CPictureType>& types = PictureTypes(nMode);
-    QStringList filters;
-    for (const CPictureType& t : types)
-        filters << t.pszFilter;
-    filters << kAllFiles;
-    QFileDialog dlg(parent, "Salva con nome", folder);
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilters(filters);
-    dlg.setDefaultSuffix(types[0].pszExtension);
-    QObject::connect(
-        &dlg, &QFileDialog::filterSelected, &dlg, [&dlg, &types, filters](const QString& f) {
-            const qsizetype i = filters.indexOf(f);
-            dlg.setDefaultSuffix(types[i >= 0 && i < qsizetype(types.size()) ? i : 0].pszExtension);
-        });
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return QString();
-    std::string name = QFile::encodeName(dlg.selectedFiles().first()).toStdString();
-    const std::string typed = name;
-    format = ChoosePictureFormat(nMode, int(filters.indexOf(dlg.selectedNameFilter())), name);
-    const QString path = QFile::decodeName(QByteArray::fromStdString(name));
-    // The dialog asked about the name it knew; one it did not complete is asked about here.
-    if (name != typed && QFileInfo::exists(path) &&
-        ShowMessageBox(parent, QMessageBox::Question, "Salva con nome",
-                       QString("%1 esiste gia'.\nSostituirlo?").arg(QFileInfo(path).fileName()),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
-        return QString();
-    return path;
+    CPictureFileDialog dlg(parent, nMode, folder);
+    if (dlg.exec() != QDialog::Accepted) return QString();
+    format = PictureFormat(dlg.m_nFormat);
+    return dlg.m_strPath;
 }
 
 std::string Export(CSchemoDoc& copy, PictureFormat format, const CExportOptions& o,
                    const std::string& path, const QString& name, IDrawProgress* progress) {
     switch (format) {
-    case PICTURE_BMP:
-        return ExportMessage(ExportBitmap(copy, o, path, MakeQtRasterBand, progress));
+    case PICTURE_BMP: {
+        int nErrno = 0;
+        return ExportMessage(ExportBitmap(copy, o, path, MakeQtRasterBand, progress, &nErrno),
+                             nErrno);
+    }
     case PICTURE_PNG:
         return ExportPng(copy, o, path, false, progress);
     case PICTURE_EMF:
@@ -132,6 +111,47 @@ std::string Export(CSchemoDoc& copy, PictureFormat format, const CExportOptions&
     return std::string();
 }
 } // namespace
+
+CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString& folder)
+    : QFileDialog(parent, "Salva con nome", folder), m_nMode(nMode) {
+    // Only the dialog drawn by Qt lets accept() keep it open after a refusal.
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    const std::vector<CPictureType>& types = PictureTypes(nMode);
+    QStringList filters;
+    for (const CPictureType& t : types)
+        filters << t.pszFilter;
+    filters << kAllFiles;
+    setNameFilters(filters);
+    setDefaultSuffix(types[0].pszExtension);
+    connect(this, &QFileDialog::filterSelected, this, [this, &types, filters](const QString& f) {
+        const qsizetype i = filters.indexOf(f);
+        setDefaultSuffix(types[i >= 0 && i < qsizetype(types.size()) ? i : 0].pszExtension);
+    });
+}
+
+void CPictureFileDialog::accept() {
+    const QStringList files = selectedFiles();
+    // A folder typed in the name box is opened by the dialog itself.
+    if (files.isEmpty() || QFileInfo(files.first()).isDir()) return QFileDialog::accept();
+    const std::string typed = QFile::encodeName(files.first()).toStdString();
+    const CPictureChoice c =
+        ChoosePictureFormat(m_nMode, int(nameFilters().indexOf(selectedNameFilter())), typed);
+    if (!c.refusal.empty()) {
+        ShowMessageBox(this, QMessageBox::Warning, "Attenzione", DecodeCp1252(c.refusal));
+        return;
+    }
+    m_strPath = QFile::decodeName(QByteArray::fromStdString(c.name));
+    m_nFormat = c.nFormat;
+    // The dialog asked about the name it knew; one it did not complete is asked about here.
+    if (c.name != typed && QFileInfo::exists(m_strPath) &&
+        ShowMessageBox(this, QMessageBox::Question, "Salva con nome",
+                       QString("%1 esiste gia'.\nSostituirlo?").arg(QFileInfo(m_strPath).fileName()),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QFileDialog::accept();
+}
 
 void SaveAsPicture(QWidget* parent, const CSchemoDoc& doc, const QString& path,
                    const QString& name) {

@@ -3,6 +3,7 @@
 // zoom, dots per inch, made afresh each time with its defaults), the save
 // dialog with the mode's file types, then the picture.
 #include <QDialog>
+#include <QFileDialog>
 
 class CSchemoDoc;
 class QLineEdit;
@@ -26,6 +27,22 @@ class CSaveBitmapDlg final : public QDialog {
     QRadioButton* m_pMode[3];
     QLineEdit* m_pZoom;
     QLineEdit* m_pDPI;
+};
+
+// The save dialog with the mode's file types. A name it cannot write in the
+// mode is refused with a message and the dialog stays open; once accepted,
+// m_strPath (with the format's extension) and m_nFormat are what to write.
+class CPictureFileDialog final : public QFileDialog {
+    Q_OBJECT
+  public:
+    CPictureFileDialog(QWidget* parent, int nMode, const QString& folder);
+    void accept() override;
+
+    QString m_strPath;
+    int m_nFormat = 0; // a PictureFormat
+
+  private:
+    int m_nMode;
 };
 
 // The whole command on the document, whose window is called `name` and whose

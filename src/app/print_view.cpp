@@ -4,6 +4,8 @@
 #include "app/message_box.h"
 #include "doc/export_common.h"
 #include "doc/settings.h"
+#include "doc/system_error.h"
+#include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_vector_surface.h"
 #include "view/print_job.h"
 
@@ -15,11 +17,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Pens one pixel wide on the screen print this wide.
@@ -64,16 +68,23 @@ bool AskWhenTooLarge(QWidget* parent, const CPrintLayout& layout, bool bPCBMode)
 
 // A PDF is written beside its name and put in its place once whole, so that a
 // stopped or failed print leaves an older file as it was. It keeps the
-// permissions of the file it replaces; a new one gets the usual ones.
+// permissions of the file it replaces; a new one gets the usual ones. Error()
+// is the system's reason when the file cannot be made or put in its place.
 class CPdfInPlace {
   public:
     explicit CPdfInPlace(QPrinter& printer)
         : m_printer(printer), m_target(printer.outputFileName()) {
         if (m_target.isEmpty() || printer.outputFormat() != QPrinter::PdfFormat) return;
-        QTemporaryFile temp(QFileInfo(m_target).absoluteDir().filePath(".tavolin-XXXXXX.pdf"));
-        temp.setAutoRemove(false);
-        if (!temp.open()) return;
-        m_temp = temp.fileName();
+        std::string temp =
+            QFile::encodeName(QFileInfo(m_target).absoluteDir().filePath(".tavolin-XXXXXX.pdf"))
+                .toStdString();
+        const int fd = ::mkstemps(temp.data(), 4);
+        if (fd < 0) {
+            m_nErrno = errno;
+            return;
+        }
+        ::close(fd);
+        m_temp = QFile::decodeName(QByteArray::fromStdString(temp));
         struct stat st {};
         m_mode =
             ::stat(QFile::encodeName(m_target).constData(), &st) == 0 ? (st.st_mode & 07777) : 0644;
@@ -82,20 +93,26 @@ class CPdfInPlace {
     ~CPdfInPlace() {
         if (m_temp.isEmpty()) return;
         m_printer.setOutputFileName(m_target);
-        const QByteArray temp = QFile::encodeName(m_temp), target = QFile::encodeName(m_target);
-        if (!m_bKeep || ::chmod(temp.constData(), m_mode) != 0 ||
-            std::rename(temp.constData(), target.constData()) != 0)
-            QFile::remove(m_temp);
+        if (!m_bKept) QFile::remove(m_temp);
     }
     CPdfInPlace(const CPdfInPlace&) = delete;
     CPdfInPlace& operator=(const CPdfInPlace&) = delete;
-    void Keep() { m_bKeep = true; }
+    int Error() const { return m_nErrno; }
+    bool Keep() {
+        if (m_temp.isEmpty()) return true;
+        const QByteArray temp = QFile::encodeName(m_temp), target = QFile::encodeName(m_target);
+        m_bKept = ::chmod(temp.constData(), m_mode) == 0 &&
+                  std::rename(temp.constData(), target.constData()) == 0;
+        if (!m_bKept) m_nErrno = errno;
+        return m_bKept;
+    }
 
   private:
     QPrinter& m_printer;
     QString m_target, m_temp;
     mode_t m_mode = 0644;
-    bool m_bKeep = false;
+    int m_nErrno = 0;
+    bool m_bKept = false;
 };
 
 // With no printer installed the only choice is a PDF file: it is named after
@@ -125,15 +142,20 @@ void PrintDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, boo
     if (!AskWhenTooLarge(parent, layout, bPCBMode)) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     PaintResult result = PAINT_FAILED;
+    int nErrno = 0;
     {
         CPdfInPlace pdf(printer);
-        CDrawProgress progress(parent, "Stampa di " + name + "...");
-        result = PaintPage(printer, *copy, layout, &progress);
-        if (result == PAINT_DONE) pdf.Keep();
+        if (pdf.Error() == 0) {
+            CDrawProgress progress(parent, "Stampa di " + name + "...");
+            result = PaintPage(printer, *copy, layout, &progress);
+            if (result == PAINT_DONE && !pdf.Keep()) result = PAINT_FAILED;
+        }
+        nErrno = pdf.Error();
     }
     QApplication::restoreOverrideCursor();
     if (result == PAINT_FAILED)
-        ShowMessageBox(parent, QMessageBox::Critical, "Tavolin", "Impossibile avviare la stampa.");
+        ShowMessageBox(parent, QMessageBox::Critical, "Tavolin",
+                       DecodeCp1252(WithSystemCause("Impossibile avviare la stampa.", nErrno)));
 }
 
 void PreviewDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, bool bPCBMode) {

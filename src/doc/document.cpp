@@ -2,6 +2,7 @@
 
 #include "doc/regions.h"
 #include "doc/safe_file.h"
+#include "doc/system_error.h"
 #include "doc/settings.h"
 #include "format/reader.h"
 #include "format/stdlib.h"
@@ -88,9 +89,11 @@ bool CSchemoDoc::Save(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     std::string text;
     if (!Store(slash == std::string::npos ? path : path.substr(slash + 1), text)) return false;
-    if (!WriteFileSafely(path, text)) {
+    int nErrno = 0;
+    if (!WriteFileSafely(path, text, &nErrno)) {
         if (m_pUi)
-            m_pUi->ShowMessage("Impossibile salvare il file " + path + ".", CAPTION_ERROR, ICON_ERROR);
+            m_pUi->ShowMessage(WithSystemCause("Impossibile salvare il file " + path + ".", nErrno),
+                               CAPTION_ERROR, ICON_ERROR);
         return false;
     }
     SetModified(false);

@@ -2,6 +2,7 @@
 
 #include "doc/export_common.h"
 #include "doc/safe_file.h"
+#include "doc/system_error.h"
 
 #include <algorithm>
 #include <new>
@@ -69,7 +70,7 @@ CRect BandVisible(CSurface& dc, int w, int rows) {
 } // namespace
 
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                          const RasterBandFactory& makeBand, IDrawProgress* progress) {
+                          const RasterBandFactory& makeBand, IDrawProgress* progress, int* pnErrno) {
     const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
     CRect ext;
     {
@@ -113,10 +114,10 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
         }
         if (progress && !progress->Continue(walk.dProgressTo)) return EXPORT_STOPPED;
     }
-    return WriteFileSafely(path, file) ? EXPORT_OK : EXPORT_WRITE_ERROR;
+    return WriteFileSafely(path, file, pnErrno) ? EXPORT_OK : EXPORT_WRITE_ERROR;
 }
 
-std::string ExportMessage(ExportResult r) {
+std::string ExportMessage(ExportResult r, int nErrno) {
     switch (r) {
     case EXPORT_OK:
     case EXPORT_STOPPED:
@@ -125,7 +126,7 @@ std::string ExportMessage(ExportResult r) {
         return "Il disegno non ha elementi sui layer visibili: non c'e' nulla da esportare.";
     case EXPORT_BITMAP_ERROR: return "Errore di creazione del bitmap!";
     case EXPORT_MEMORY_ERROR: return "Errore di allocazione di memoria!";
-    case EXPORT_WRITE_ERROR: return "Impossibile scrivere il file.";
+    case EXPORT_WRITE_ERROR: return WithSystemCause("Impossibile scrivere il file.", nErrno);
     }
     return std::string();
 }

@@ -43,7 +43,9 @@ enum ExportResult {
 // Draws the document and writes the BMP file. The selection is drawn black
 // like the rest and stays as it was; the regions are rebuilt at the export's scale.
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                          const RasterBandFactory& makeBand, IDrawProgress* progress = nullptr);
+                          const RasterBandFactory& makeBand, IDrawProgress* progress = nullptr,
+                          int* pnErrno = nullptr);
 
-// The message to show for a failed export, or empty (also for a stopped one).
-std::string ExportMessage(ExportResult r);
+// The message to show for a failed export, or empty (also for a stopped one);
+// a failed write tells the system's reason nErrno.
+std::string ExportMessage(ExportResult r, int nErrno = 0);

@@ -5,6 +5,7 @@
 #include "doc/export_common.h"
 #include "doc/layer_walk.h"
 #include "doc/safe_file.h"
+#include "doc/system_error.h"
 
 std::string MetafileDescription(const std::string& title) {
     std::string d = "Tavolin Metafile Writer";
@@ -26,7 +27,8 @@ std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::
     walk.nZoomPercent = 2000;
     walk.pProgress = progress;
     if (!DrawLayers(emf, doc.Primitives(), walk)) return std::string();
-    if (!WriteFileSafely(path, emf.Finish(MetafileDescription(title))))
-        return "Impossibile creare il metafile!";
+    int nErrno = 0;
+    if (!WriteFileSafely(path, emf.Finish(MetafileDescription(title)), &nErrno))
+        return WithSystemCause("Impossibile creare il metafile!", nErrno);
     return std::string();
 }

@@ -4,4 +4,5 @@
 // exactly as it was and the temporary file is removed.
 #include <string>
 
-bool WriteFileSafely(const std::string& path, const std::string& data);
+// On failure *pnErrno (when given) gets the system's reason.
+bool WriteFileSafely(const std::string& path, const std::string& data, int* pnErrno = nullptr);

@@ -36,7 +36,9 @@ const char* const MSG_CANNOT_DRAW = "Impossibile preparare il file da esportare.
 
 std::string Store(const std::string& path, const QByteArray& bytes) {
     const std::string data(bytes.constData(), std::size_t(bytes.size()));
-    return WriteFileSafely(path, data) ? std::string() : ExportMessage(EXPORT_WRITE_ERROR);
+    int nErrno = 0;
+    return WriteFileSafely(path, data, &nErrno) ? std::string()
+                                                : ExportMessage(EXPORT_WRITE_ERROR, nErrno);
 }
 
 // The extent and sizes of a vector picture.

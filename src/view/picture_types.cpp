@@ -32,18 +32,49 @@ const std::vector<CPictureType>& PictureTypes(int nMode) {
     return nMode == MODE_EMF ? kVectors : kRasters;
 }
 
-PictureFormat ChoosePictureFormat(int nMode, int nType, std::string& name) {
+namespace {
+// "usare .bmp o .png"
+std::string ExtensionList(const std::vector<CPictureType>& types) {
+    std::string list;
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (i > 0) list += i + 1 == types.size() ? " o " : ", ";
+        list += '.';
+        list += types[i].pszExtension;
+    }
+    return list;
+}
+
+std::string Refusal(int nMode, const std::string& ext) {
+    const bool bVector = nMode == MODE_EMF;
+    const std::vector<CPictureType>& other = bVector ? kRasters : kVectors;
+    for (const CPictureType& t : other)
+        if (ext == t.pszExtension)
+            return "Un file ." + ext + " non si puo' salvare in questa modalita': usare " +
+                   ExtensionList(PictureTypes(nMode)) + ", oppure scegliere la modalita' " +
+                   (bVector ? "relativa o assoluta." : "\"Enhanced Metafile\".");
+    return "Il formato ." + ext + " non e' supportato: usare " +
+           ExtensionList(PictureTypes(nMode)) + ".";
+}
+} // namespace
+
+CPictureChoice ChoosePictureFormat(int nMode, int nType, const std::string& name) {
     const std::vector<CPictureType>& types = PictureTypes(nMode);
+    CPictureChoice c;
+    c.name = name;
     const std::string ext = ExtensionOf(name);
     if (ext.empty()) {
         const CPictureType& t =
             nType >= 0 && std::size_t(nType) < types.size() ? types[nType] : types[0];
-        name += '.';
-        name += t.pszExtension;
-        return t.nFormat;
+        c.name += '.';
+        c.name += t.pszExtension;
+        c.nFormat = t.nFormat;
+        return c;
     }
     for (const CPictureType& t : types)
-        if (ext == t.pszExtension) return t.nFormat;
-    return nType >= 0 && std::size_t(nType) < types.size() ? types[nType].nFormat
-                                                           : types[0].nFormat;
+        if (ext == t.pszExtension) {
+            c.nFormat = t.nFormat;
+            return c;
+        }
+    c.refusal = Refusal(nMode, ext);
+    return c;
 }

@@ -17,8 +17,14 @@ struct CPictureType {
 // first. The save dialog adds "Tutti i file" after them.
 const std::vector<CPictureType>& PictureTypes(int nMode);
 
+struct CPictureChoice {
+    PictureFormat nFormat = PICTURE_BMP;
+    std::string name;    // with the format's extension added when it had none
+    std::string refusal; // not empty: nothing may be written, the message says why
+};
+
 // The format for `name` saved with the type at nType (past the list: "Tutti
-// i file"): the name's extension when it is one of the mode's, else the
-// type's, the mode's own for "Tutti i file". A name without an extension gets
-// the format's.
-PictureFormat ChoosePictureFormat(int nMode, int nType, std::string& name);
+// i file", which stands for the mode's own type). An extension chooses the
+// format when the mode writes it and is refused otherwise, so a file's content
+// never contradicts its name; a name without one gets the type's.
+CPictureChoice ChoosePictureFormat(int nMode, int nType, const std::string& name);

@@ -22,6 +22,15 @@ void Axis(const CMapping& map, bool bY, int lo, int hi, int step, int devLo, int
         last = d;
     }
 }
+
+// The step between the grid points drawn: every k-th point of the grid, the
+// smallest k that keeps them GRID_MIN_SPACING pixels apart. Multiples of the
+// wider step are still grid points, and every picture of the view picks the same.
+int DrawnGridStep(int step, double dUnitPixels) {
+    const double need = GRID_MIN_SPACING / (step * dUnitPixels);
+    if (!(need < SHEET_SIZE)) return SHEET_SIZE * step; // a collapsed window: the first point only
+    return step * std::max(1, int(std::ceil(need - 1e-9)));
+}
 } // namespace
 
 void GridDevicePositions(const CViewCoords& view, double dpr, const CRect& rcDevice,
@@ -31,8 +40,11 @@ void GridDevicePositions(const CViewCoords& view, double dpr, const CRect& rcDev
     const CPoint a = map.DPtoLP(CPoint{rcDevice.left, rcDevice.top});
     const CPoint b = map.DPtoLP(CPoint{rcDevice.right, rcDevice.bottom});
     // One unit more each way, as the visible area is, so no edge point is lost.
-    Axis(map, false, a.x - 1, b.x + 1, std::max(1, view.m_nGridX), rcDevice.left, rcDevice.right, cols);
-    Axis(map, true, a.y - 1, b.y + 1, std::max(1, view.m_nGridY), rcDevice.top, rcDevice.bottom, rows);
+    const double r = dpr > 0 && std::isfinite(dpr) ? dpr : 1.0;
+    const int sx = DrawnGridStep(std::max(1, view.m_nGridX), std::fabs(map.ScaleX()) / r);
+    const int sy = DrawnGridStep(std::max(1, view.m_nGridY), std::fabs(map.ScaleY()) / r);
+    Axis(map, false, a.x - 1, b.x + 1, sx, rcDevice.left, rcDevice.right, cols);
+    Axis(map, true, a.y - 1, b.y + 1, sy, rcDevice.top, rcDevice.bottom, rows);
 }
 
 void MarkBoxes(const CViewCoords& view, double dpr, const std::vector<CPrimitive*>& selection,

@@ -1,10 +1,13 @@
 // "Salva come bitmap/metafile" with the offscreen platform: its defaults, the
-// number each mode uses, and a number out of range refused.
+// number each mode uses, and a number out of range refused; the save dialog
+// refusing a name whose extension the mode cannot write.
 #include "app_test_util.h"
 #include "app/export_dialog.h"
+#include "view/picture_types.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ExportDialogTest : public QObject {
@@ -53,6 +56,22 @@ class ExportDialogTest : public QObject {
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.m_nMode, 0);
         QCOMPARE(dlg.m_nZoom, 2000);
+    }
+
+    void aNameTheModeCannotWriteKeepsTheSaveDialogOpen() {
+        QTemporaryDir dir;
+        CPictureFileDialog dlg(nullptr, 1, dir.path());
+        for (const char* bad : {"x.svg", "x.txt"}) {
+            dlg.selectFile(dir.filePath(bad));
+            AnswerNextMessageBox();
+            dlg.accept();
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        }
+        dlg.selectFile(dir.filePath("x.png"));
+        dlg.accept();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.m_nFormat, int(PICTURE_PNG));
+        QCOMPARE(dlg.m_strPath, dir.filePath("x.png"));
     }
 };
 

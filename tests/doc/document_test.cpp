@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 class Document : public ProgramDirTest {
 protected:
@@ -121,7 +122,30 @@ TEST_F(Document, AFailedSaveLeavesTheTargetAndTheModifiedFlagAndNoLitter) {
     EXPECT_EQ(ReadBack(Path("taken.tvd/inside")), "keep me");
     for (const auto& e : std::filesystem::directory_iterator(m_dir))
         EXPECT_EQ(e.path().filename().string().find("taken.tvd."), std::string::npos);
-    EXPECT_EQ(ui.m_messages.back().rfind("Errore: Impossibile salvare il file", 0), 0u);
+    EXPECT_EQ(ui.m_messages.back(),
+              "Errore: Impossibile salvare il file " + Path("taken.tvd") +
+                  ".\nEsiste gia' una cartella con questo nome");
+}
+
+// The message's second line says why, for each of the usual reasons.
+TEST_F(Document, AFailedSaveSaysWhy) {
+    WriteFile("file", "");
+    std::filesystem::create_directories(m_dir / "locked");
+    std::filesystem::permissions(m_dir / "locked", std::filesystem::perms::owner_read |
+                                                       std::filesystem::perms::owner_exec);
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {Path("no/such/folder/x.tvd"), "La cartella non esiste"},
+        {Path("file/x.tvd"), "La cartella non esiste"},
+        {Path(std::string(300, 'n') + ".tvd"), "Nome del file troppo lungo"},
+    };
+    if (::geteuid() != 0) cases.push_back({Path("locked/x.tvd"), "Permesso negato"}); // root writes anyway
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    doc.Load("[TAVOLIN t]\r\nLI 1 2 3 4\r\n");
+    for (const auto& [path, cause] : cases) {
+        EXPECT_FALSE(doc.Save(path));
+        EXPECT_EQ(ui.m_messages.back(), "Errore: Impossibile salvare il file " + path + ".\n" + cause);
+    }
+    std::filesystem::permissions(m_dir / "locked", std::filesystem::perms::owner_all);
 }
 
 TEST_F(Document, SavingReplacesAnExistingFileWhole) {

@@ -122,7 +122,7 @@ TEST_F(BitmapExport, NarrowRowsArePaddedWithZeros) {
     EXPECT_EQ(f.substr(62 + 2, 2), std::string(2, '\0'));
 }
 
-TEST_F(BitmapExport, NothingOnAShownLayerIsRefusedAndTheSelectionKept) {
+TEST_F(BitmapExport, NothingOnAShownLayerOrNoFolderIsRefusedAndTheSelectionKept) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nRP 0 0 10 10 3\r\nLI 0 0 50 50\r\n"));
     g_layers.m_bLayerShow[3] = 0;
@@ -136,6 +136,11 @@ TEST_F(BitmapExport, NothingOnAShownLayerIsRefusedAndTheSelectionKept) {
     EXPECT_TRUE(doc.Primitives()[1]->IsSelected());
     // The line's band reaches one unit past its ends; the hidden rectangle is not counted.
     EXPECT_EQ(U32(ReadFile(path), 18), std::uint32_t(62 * 600 * 127 / 25600));
+    int nErrno = 0;
+    EXPECT_EQ(ExportBitmap(doc, CExportOptions(), path + ".d/x.bmp", factory, nullptr, &nErrno),
+              EXPORT_WRITE_ERROR);
+    EXPECT_EQ(ExportMessage(EXPORT_WRITE_ERROR, nErrno),
+              "Impossibile scrivere il file.\nLa cartella non esiste");
 }
 
 TEST_F(BitmapExport, AHugeExtentIsRefusedNotAttempted) {

@@ -1,7 +1,8 @@
 # "Salva come bitmap/EMF...": with the dialog's defaults and "Immagini PNG"
 # chosen, a name typed without extension is saved as a PNG with ".png", the
 # same picture `tavolin-cli export` makes; in "Enhanced Metafile" mode a bare
-# name becomes a ".emf", not a ".bmp".
+# name becomes a ".emf", not a ".bmp". A name the mode cannot write (".svg"
+# in the default mode) is refused and the save dialog stays open.
 . "$TV_E2E_DIR/lib.sh"
 
 cp "$TV_EXAMPLES/esempio.tvd" "$TV_CASE_DIR/esempio.tvd"
@@ -47,8 +48,21 @@ export_as Down metafile ""
 wait_file "$TV_CASE_DIR/metafile.emf"
 expect_file_eq "EMF saved from the dialog" "$TV_CASE_DIR/expected.emf" "$TV_CASE_DIR/metafile.emf"
 
+tv_menu f b
+tv_wait_window '^Salva come bitmap/metafile$'
+tv_key "$TV_WIN" Return
+tv_wait_window '^Salva con nome$'
+save=$TV_WIN
+tv_type "$save" disegno.svg
+xdotool key Return
+tv_wait_msg "Attenzione|Un file .svg non si puo' salvare in questa modalita': usare .bmp o .png, oppure scegliere la modalita' \"Enhanced Metafile\"."
+tv_dismiss '^Attenzione$'
+tv_is_shown "$save" || tv_fail "the save dialog closed after the refusal"
+tv_key "$save" Escape
+tv_wait_gone "$save"
+
 ls "$TV_CASE_DIR" | grep -E '^(disegno|metafile)' >"$TV_CASE_DIR/made"
 expect_eq "files made" "disegno.png
 metafile.emf" "$(cat "$TV_CASE_DIR/made")"
-expect_eq "message boxes" "" "$(tv_trace_lines MSG)"
+expect_eq "message boxes" "1" "$(tv_trace_lines MSG | wc -l)"
 tv_quit

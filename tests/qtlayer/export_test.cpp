@@ -238,7 +238,7 @@ TEST_F(ExportPictures, RefusalsLeaveNoFileBehind) {
         EXPECT_FALSE(QFile::exists(path)) << ext;
         ASSERT_TRUE(m_doc.Load(kDrawing));
         EXPECT_EQ(exporter(m_doc, CExportOptions(), testing::TempDir() + "no/such/dir/x." + ext),
-                  "Impossibile scrivere il file.")
+                  "Impossibile scrivere il file.\nLa cartella non esiste")
             << ext;
     }
 }

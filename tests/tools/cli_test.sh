@@ -95,6 +95,13 @@ check "dotted library exports" [ $? -eq 0 -a ! -s "$T/err" ]
 "$CLI" render --program-dir "$T/prog" "$T/dotted.tvd" -o "$T/dotted.png" 2>"$T/err"
 check "dotted library renders" [ $? -eq 0 -a ! -s "$T/err" ]
 
+# At 20 % grid points 5 units apart would be one pixel apart: every 4th is
+# drawn, the picture of a 20-unit grid.
+for g in 5 20; do
+    "$CLI" render "$DATA/all_commands.normalized.tvd" -o "$T/grid$g.png" --zoom 20 --size 300x200 --grid $g,$g
+done
+check "grid thinned at 20 %" cmp -s "$T/grid5.png" "$T/grid20.png"
+
 # The standard library: 132 components in the listed order, dump and sheet.
 "$CLI" library list >"$T/list.txt"
 check "standard library list" cmp -s "$T/list.txt" "$DATA/stdlib_list.txt"
