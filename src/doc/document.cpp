@@ -115,7 +115,7 @@ bool CSchemoDoc::CheckNonStandardMacros() {
 
 void CSchemoDoc::StartHistory() {
     m_undo.Clear();
-    m_undo.Push(HistoryLines());
+    PushLines();
     m_undo.MarkSaved();
     m_bChangedOutside = false;
     UpdateModified();
@@ -125,7 +125,7 @@ void CSchemoDoc::StartHistory() {
 void CSchemoDoc::ClearUndo(long nLimit) {
     const bool bWasModified = m_bModified;
     m_undo.Clear(nLimit < 0 ? CUndoHistory::DEFAULT_LIMIT : std::size_t(nLimit));
-    m_undo.Push(HistoryLines());
+    PushLines();
     if (bWasModified)
         m_bChangedOutside = true;
     else
@@ -134,23 +134,19 @@ void CSchemoDoc::ClearUndo(long nLimit) {
 }
 
 // The history keeps every macro as its "MC" line.
-std::vector<const CHistoryLine*> CSchemoDoc::HistoryLines() {
-    std::vector<const CHistoryLine*> lines;
-    lines.reserve(m_primitives.size());
+void CSchemoDoc::PushLines() {
     std::string line;
     for (std::size_t i = 0; i < m_primitives.size(); ++i) {
-        if (!m_lines[i]) {
-            const CPrimitive& p = *m_primitives[i];
-            if (!p.IsComplete() || !p.GetTextLine(line, false)) continue;
-            m_lines[i] = std::make_shared<const std::string>(line);
-        }
-        lines.push_back(&m_lines[i]);
+        if (m_lines[i]) continue;
+        const CPrimitive& p = *m_primitives[i];
+        if (!p.IsComplete() || !p.GetTextLine(line, false)) line.clear();
+        m_lines[i] = CHistoryLine(line);
     }
-    return lines;
+    m_undo.Push(m_lines);
 }
 
 void CSchemoDoc::PushUndoSnapshot() {
-    m_undo.Push(HistoryLines());
+    PushLines();
     UpdateModified();
 }
 
@@ -173,10 +169,10 @@ bool CSchemoDoc::Redo() {
 void CSchemoDoc::RestoreSnapshot() {
     std::vector<CHistoryLine> lines = m_undo.CurrentLines();
     std::size_t nSize = 0;
-    for (const CHistoryLine& l : lines) nSize += l->size();
+    for (const CHistoryLine& l : lines) nSize += l.Text().size();
     std::string text = "[TAVOLIN]\r\n";
     text.reserve(text.size() + nSize);
-    for (const CHistoryLine& l : lines) text += *l;
+    for (const CHistoryLine& l : lines) text += l.Text();
     CPrimitiveList fresh;
     ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr);
     ReplaceAll(std::move(fresh));

@@ -123,9 +123,9 @@ public:
     virtual void DeleteContents();
 
 private:
-    // The lines of the drawing for the history; only primitives changed since
+    // Gives the history the drawing's lines; only primitives changed since
     // their line was made are written again.
-    std::vector<const CHistoryLine*> HistoryLines();
+    void PushLines();
     void RestoreSnapshot();
     void ForgetLines(const std::vector<CPrimitive*>& prims);
     // The history holds only the drawing as it stands, which counts as saved.
@@ -137,9 +137,9 @@ private:
     void NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before);
 
     CPrimitiveList m_primitives;
-    // Beside m_primitives: each one's line in the history, null when it has
-    // none or was changed since. Only this class changes the primitives, so it
-    // knows.
+    // Beside m_primitives: each one's line in the history, empty when it has
+    // none or was changed since (only this class changes the primitives, so it
+    // knows). An incomplete primitive has a line without text.
     std::vector<CHistoryLine> m_lines;
     std::vector<CPrimitive*> m_selection; // not owned
     bool m_bModified = false;       // as last told; see SetModified

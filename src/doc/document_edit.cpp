@@ -102,7 +102,7 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
     m_selection.clear();
     while (!m_primitives.empty()) m_primitives.pop_back(); // the last first
     m_primitives = std::move(list);
-    m_lines.assign(m_primitives.size(), nullptr);
+    m_lines.assign(m_primitives.size(), CHistoryLine());
     if (m_observers.empty()) return;
     gone.prims = Pointers(m_primitives);
     Notify(gone, true);
@@ -123,7 +123,7 @@ void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRe
 // nearly all to be written again anyway, and no set is built.
 void CSchemoDoc::ForgetLines(const std::vector<CPrimitive*>& prims) {
     if (prims.size() * 4 >= m_primitives.size()) {
-        m_lines.assign(m_primitives.size(), nullptr);
+        m_lines.assign(m_primitives.size(), CHistoryLine());
         return;
     }
     if (prims.size() == 1) {

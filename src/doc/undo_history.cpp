@@ -7,18 +7,14 @@ namespace {
 // A run ends after about one line in 64, chosen by the line's address: a line
 // keeps its address while it stays unchanged, so an unchanged stretch of the
 // drawing is cut the same way in every state.
-bool EndsRun(const std::string* line) {
+bool EndsRun(const void* line) {
     const std::uint64_t h =
         std::uint64_t(reinterpret_cast<std::uintptr_t>(line)) * 0x9E3779B97F4A7C15ull;
     return (h >> 58) == 0;
 }
 
-// What the heap holds for a shared line or run, bookkeeping included.
+// What the heap holds for a run, bookkeeping included.
 constexpr std::size_t SHARED_COUNT_BYTES = 16;
-constexpr std::size_t INLINE_TEXT = 15;
-std::size_t LineBytes(const std::string& s) {
-    return SHARED_COUNT_BYTES + sizeof(std::string) + (s.size() > INLINE_TEXT ? s.size() + 1 : 0);
-}
 std::size_t RunBytes(std::size_t nLines) {
     return SHARED_COUNT_BYTES + sizeof(std::vector<CHistoryLine>) + nLines * sizeof(CHistoryLine);
 }
@@ -37,24 +33,24 @@ void CUndoHistory::Clear(std::size_t nLimit) {
 
 // A run equal to one of the state before is shared; the others are new, and
 // so are the lines nobody but the document holds yet.
-void CUndoHistory::Push(const std::vector<const CHistoryLine*>& lines) {
+void CUndoHistory::Push(const std::vector<CHistoryLine>& lines) {
     while (m_entries.size() > m_nPos) {
         Release(m_entries.back());
         m_entries.pop_back();
     }
-    std::unordered_map<const std::string*, const CChunkPtr*> known; // by their first line
+    std::unordered_map<const void*, const CChunkPtr*> known; // by their first line
     if (m_nPos > 0)
         for (const CChunkPtr& c : m_entries[m_nPos - 1].chunks)
-            known.emplace(c->front().get(), &c);
+            known.emplace(c->front().Id(), &c);
     CEntry entry{{}, m_nNextId++};
     std::size_t b = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i + 1 < lines.size() && !EndsRun(lines[i]->get())) continue;
-        const auto it = known.find(lines[b]->get());
+        if (i + 1 < lines.size() && !EndsRun(lines[i].Id())) continue;
+        const auto it = known.find(lines[b].Id());
         const bool bSame =
             it != known.end() && (*it->second)->size() == i + 1 - b &&
             std::equal((*it->second)->begin(), (*it->second)->end(), lines.begin() + b,
-                       [](const CHistoryLine& a, const CHistoryLine* l) { return a == *l; });
+                       [](const CHistoryLine& a, const CHistoryLine& l) { return a == l; });
         entry.chunks.push_back(bSame ? *it->second : MakeChunk(lines, b, i + 1));
         b = i + 1;
     }
@@ -68,13 +64,13 @@ void CUndoHistory::Push(const std::vector<const CHistoryLine*>& lines) {
     m_nPos = m_entries.size();
 }
 
-CUndoHistory::CChunkPtr CUndoHistory::MakeChunk(const std::vector<const CHistoryLine*>& lines,
+CUndoHistory::CChunkPtr CUndoHistory::MakeChunk(const std::vector<CHistoryLine>& lines,
                                                 std::size_t b, std::size_t e) {
     auto chunk = std::make_shared<CChunk>();
     chunk->reserve(e - b);
     for (std::size_t i = b; i < e; ++i) {
-        if (lines[i]->use_count() == 1) m_nBytes += LineBytes(**lines[i]);
-        chunk->push_back(*lines[i]);
+        if (lines[i].Holders() == 1) m_nBytes += lines[i].Bytes();
+        chunk->push_back(lines[i]);
     }
     m_nBytes += RunBytes(chunk->size());
     return chunk;
@@ -87,7 +83,7 @@ void CUndoHistory::Release(CEntry& entry) {
     for (CChunkPtr& c : entry.chunks) {
         if (c.use_count() == 1) {
             for (const CHistoryLine& line : *c)
-                if (line.use_count() == 1) m_nBytes -= LineBytes(*line);
+                if (line.Holders() == 1) m_nBytes -= line.Bytes();
             m_nBytes -= RunBytes(c->size());
         }
         c.reset();

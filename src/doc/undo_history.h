@@ -7,12 +7,11 @@
 // keeps at least the last MIN_STEPS steps and drops older ones only while it
 // holds more than its limit in bytes. It also remembers which state was saved
 // last, so the document can tell whether it stands where it was saved.
+#include "doc/history_line.h"
+
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
-
-using CHistoryLine = std::shared_ptr<const std::string>;
 
 class CUndoHistory {
   public:
@@ -22,7 +21,7 @@ class CUndoHistory {
     // Empties the history; no state counts as saved any more.
     void Clear(std::size_t nLimit = DEFAULT_LIMIT);
     // Ends the redo chain and appends the state made of these lines, in order.
-    void Push(const std::vector<const CHistoryLine*>& lines);
+    void Push(const std::vector<CHistoryLine>& lines);
     bool CanUndo() const { return m_entries.size() >= 2 && m_nPos > 1; }
     bool CanRedo() const { return m_entries.size() >= 2 && m_nPos < m_entries.size(); }
     // Moves back or forward; false when impossible.
@@ -48,8 +47,7 @@ class CUndoHistory {
         std::vector<CChunkPtr> chunks;
         std::uint64_t nId; // unique for the life of the history, never reused
     };
-    CChunkPtr MakeChunk(const std::vector<const CHistoryLine*>& lines, std::size_t b,
-                        std::size_t e);
+    CChunkPtr MakeChunk(const std::vector<CHistoryLine>& lines, std::size_t b, std::size_t e);
     void Release(CEntry& entry);
 
     std::vector<CEntry> m_entries;
