@@ -49,8 +49,7 @@ void CUndoHistory::Push(const std::vector<CHistoryLine>& lines) {
         const auto it = known.find(lines[b].Id());
         const bool bSame =
             it != known.end() && (*it->second)->size() == i + 1 - b &&
-            std::equal((*it->second)->begin(), (*it->second)->end(), lines.begin() + b,
-                       [](const CHistoryLine& a, const CHistoryLine& l) { return a == l; });
+            std::equal((*it->second)->begin(), (*it->second)->end(), lines.begin() + b);
         entry.chunks.push_back(bSame ? *it->second : MakeChunk(lines, b, i + 1));
         b = i + 1;
     }
