@@ -21,6 +21,10 @@ void BenchDragStep1(benchmark::State& state, std::size_t n);
 void BenchDragStep1000(benchmark::State& state, std::size_t n);
 void BenchClickPick(benchmark::State& state, std::size_t n);
 void BenchSelectAllRotate(benchmark::State& state, std::size_t n);
+void BenchUndoStep(benchmark::State& state, std::size_t n);
+void BenchUndo100(benchmark::State& state, std::size_t n);
+void BenchUndo(benchmark::State& state, std::size_t n);
+void BenchRedo(benchmark::State& state, std::size_t n);
 
 void BenchFloorParse(benchmark::State& state, std::size_t n);
 void BenchFloorPaint(benchmark::State& state, std::size_t n);

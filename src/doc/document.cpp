@@ -118,7 +118,7 @@ bool CSchemoDoc::CheckNonStandardMacros() {
 
 void CSchemoDoc::StartHistory() {
     m_undo.Clear();
-    m_undo.Push(Snapshot());
+    PushLines();
     m_undo.MarkSaved();
     m_bChangedOutside = false;
     UpdateModified();
@@ -128,7 +128,7 @@ void CSchemoDoc::StartHistory() {
 void CSchemoDoc::ClearUndo(long nLimit) {
     const bool bWasModified = m_bModified;
     m_undo.Clear(nLimit < 0 ? CUndoHistory::DEFAULT_LIMIT : std::size_t(nLimit));
-    m_undo.Push(Snapshot());
+    PushLines();
     if (bWasModified)
         m_bChangedOutside = true;
     else
@@ -136,42 +136,50 @@ void CSchemoDoc::ClearUndo(long nLimit) {
     UpdateModified();
 }
 
-// Snapshots keep every macro as its "MC" line.
-std::string CSchemoDoc::Snapshot() const {
-    std::string snapshot;
+// The history keeps every macro as its "MC" line.
+void CSchemoDoc::PushLines() {
     std::string line;
-    for (const auto& p : m_primitives)
-        if (p->IsComplete() && p->GetTextLine(line, false)) snapshot += line;
-    return snapshot;
+    for (std::size_t i = 0; i < m_primitives.size(); ++i) {
+        if (m_lines[i]) continue;
+        const CPrimitive& p = *m_primitives[i];
+        if (!p.IsComplete() || !p.GetTextLine(line, false)) line.clear();
+        m_lines[i] = CHistoryLine(line);
+    }
+    m_undo.Push(m_lines);
 }
 
 void CSchemoDoc::PushUndoSnapshot() {
-    m_undo.Push(Snapshot());
+    PushLines();
     UpdateModified();
 }
 
 bool CSchemoDoc::Undo() {
-    const std::string* s = m_undo.Undo();
-    if (!s) return false;
-    RestoreSnapshot(*s);
+    if (!m_undo.Undo()) return false;
+    RestoreSnapshot();
     UpdateModified();
     return true;
 }
 
 bool CSchemoDoc::Redo() {
-    const std::string* s = m_undo.Redo();
-    if (!s) return false;
-    RestoreSnapshot(*s);
+    if (!m_undo.Redo()) return false;
+    RestoreSnapshot();
     UpdateModified();
     return true;
 }
 
-bool CSchemoDoc::RestoreSnapshot(const std::string& snapshot) {
+// The fresh primitives take the lines they were read from, so the next step
+// writes none of them again; unless a line did not read as one primitive.
+void CSchemoDoc::RestoreSnapshot() {
+    std::vector<CHistoryLine> lines = m_undo.CurrentLines();
+    std::size_t nSize = 0;
+    for (const CHistoryLine& l : lines) nSize += l.Text().size();
+    std::string text = "[TAVOLIN]\r\n";
+    text.reserve(text.size() + nSize);
+    for (const CHistoryLine& l : lines) text += l.Text();
     CPrimitiveList fresh;
-    ParseHeaderedText("[TAVOLIN]\r\n" + snapshot, &fresh, nullptr, nullptr, nullptr, nullptr,
-                      nullptr);
+    ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr);
     ReplaceAll(std::move(fresh));
-    return true;
+    if (m_lines.size() == lines.size()) m_lines = std::move(lines);
 }
 
 bool CSchemoDoc::GetExtent(CRect& rect) const {

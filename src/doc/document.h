@@ -101,8 +101,9 @@ public:
     bool Save(const std::string& path);
     virtual bool CheckNonStandardMacros();
 
-    // Starts the history anew with the drawing as it stands, within nLimit
-    // characters (-1: the default); the modified flag keeps its value.
+    // Starts the history anew with the drawing as it stands; beyond its last
+    // hundred steps it keeps no more than nLimit bytes (-1: the default). The
+    // modified flag keeps its value.
     void ClearUndo(long nLimit = -1);
     // Takes the drawing into the history; the document is then modified.
     void PushUndoSnapshot();
@@ -122,8 +123,11 @@ public:
     virtual void DeleteContents();
 
 private:
-    std::string Snapshot() const;
-    bool RestoreSnapshot(const std::string& snapshot);
+    // Gives the history the drawing's lines; only primitives changed since
+    // their line was made are written again.
+    void PushLines();
+    void RestoreSnapshot();
+    void ForgetLines(const std::vector<CPrimitive*>& prims);
     // The history holds only the drawing as it stands, which counts as saved.
     void StartHistory();
     void UpdateModified();
@@ -133,6 +137,10 @@ private:
     void NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before);
 
     CPrimitiveList m_primitives;
+    // Beside m_primitives: each one's line in the history, empty when it has
+    // none or was changed since (only this class changes the primitives, so it
+    // knows). An incomplete primitive has a line without text.
+    std::vector<CHistoryLine> m_lines;
     std::vector<CPrimitive*> m_selection; // not owned
     bool m_bModified = false;       // as last told; see SetModified
     bool m_bChangedOutside = false; // a change the history does not hold

@@ -55,6 +55,7 @@ void CSchemoDoc::Append(CPrimitiveList list) {
     change.prims = Pointers(list);
     m_primitives.reserve(m_primitives.size() + list.size());
     for (auto& p : list) m_primitives.push_back(std::move(p));
+    m_lines.resize(m_primitives.size()); // what comes in may have changed while out
     Notify(change, true);
 }
 
@@ -80,14 +81,17 @@ CPrimitiveList CSchemoDoc::TakeOutSet(const PrimitiveSet& set) {
         change.bBefore = UnionBounds(change.prims, change.rcBefore);
     Notify(change);
     CPrimitiveList out;
-    auto keep = m_primitives.begin();
-    for (auto& p : m_primitives) {
-        if (set.count(p.get()))
-            out.push_back(std::move(p));
-        else
-            *keep++ = std::move(p);
+    std::size_t nKept = 0;
+    for (std::size_t i = 0; i < m_primitives.size(); ++i) {
+        if (set.count(m_primitives[i].get())) {
+            out.push_back(std::move(m_primitives[i]));
+        } else {
+            m_lines[nKept] = std::move(m_lines[i]);
+            m_primitives[nKept++] = std::move(m_primitives[i]);
+        }
     }
-    m_primitives.erase(keep, m_primitives.end());
+    m_primitives.resize(nKept);
+    m_lines.resize(nKept);
     return out;
 }
 
@@ -98,6 +102,7 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
     m_selection.clear();
     while (!m_primitives.empty()) m_primitives.pop_back(); // the last first
     m_primitives = std::move(list);
+    m_lines.assign(m_primitives.size(), CHistoryLine());
     if (m_observers.empty()) return;
     gone.prims = Pointers(m_primitives);
     Notify(gone, true);
@@ -105,6 +110,7 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
 
 void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before) {
     for (CPrimitive* p : prims) p->m_nRegionKey = 0;
+    ForgetLines(prims);
     CDocChange change;
     change.nKind = DOCCHANGE_GEOMETRY;
     change.prims = prims;
@@ -113,14 +119,38 @@ void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRe
     Notify(change, true);
 }
 
+// A change of a large share of the drawing forgets every line: they are
+// nearly all to be written again anyway, and no set is built.
+void CSchemoDoc::ForgetLines(const std::vector<CPrimitive*>& prims) {
+    if (prims.size() * 4 >= m_primitives.size()) {
+        m_lines.assign(m_primitives.size(), CHistoryLine());
+        return;
+    }
+    if (prims.size() == 1) {
+        for (std::size_t i = 0; i < m_primitives.size(); ++i)
+            if (m_primitives[i].get() == prims.front()) {
+                m_lines[i].reset();
+                break;
+            }
+        return;
+    }
+    const PrimitiveSet set(prims.begin(), prims.end());
+    for (std::size_t i = 0; i < m_primitives.size(); ++i)
+        if (set.count(m_primitives[i].get())) m_lines[i].reset();
+}
+
 void CSchemoDoc::RotateOrder(const std::vector<std::size_t>& positions) {
     if (positions.size() < 2) return;
     for (std::size_t k : positions)
         if (k >= m_primitives.size()) return;
     auto first = std::move(m_primitives[positions.front()]);
-    for (std::size_t i = 1; i < positions.size(); ++i)
+    auto firstLine = std::move(m_lines[positions.front()]);
+    for (std::size_t i = 1; i < positions.size(); ++i) {
         m_primitives[positions[i - 1]] = std::move(m_primitives[positions[i]]);
+        m_lines[positions[i - 1]] = std::move(m_lines[positions[i]]);
+    }
     m_primitives[positions.back()] = std::move(first);
+    m_lines[positions.back()] = std::move(firstLine);
     CDocChange change;
     change.nKind = DOCCHANGE_REORDERED;
     for (std::size_t k : positions) change.prims.push_back(m_primitives[k].get());

@@ -11,7 +11,8 @@
 class DocumentModified : public ProgramDirTest {
   protected:
     // N new, O open, E edit, S save, U undo, R redo, T the long title typed,
-    // K a history that holds about two snapshots from here on.
+    // K a history that keeps only its last hundred steps from here on, H a
+    // hundred and one edits, A undo as far as it goes.
     void Step(char c) {
         switch (c) {
         case 'N':
@@ -38,7 +39,15 @@ class DocumentModified : public ProgramDirTest {
             doc->SetModified(true);
             break;
         case 'K':
-            doc->ClearUndo(30);
+            doc->ClearUndo(1);
+            break;
+        case 'H':
+            for (int i = 0; i <= 100; ++i)
+                Step('E');
+            break;
+        case 'A':
+            while (doc->Undo()) {
+            }
             break;
         default:
             FAIL() << "no step " << c;
@@ -61,7 +70,7 @@ TEST_F(DocumentModified, FollowsTheHistoryFromWhereItWasLastSaved) {
         {"OESUEUS", "0101110"},
         {"OETUR", "01111"}, // the title is not in the history
         {"OTS", "010"},
-        {"OKEEUU", "001111"}, // the saved snapshot fell off the history
+        {"OKHA", "0011"}, // the saved state fell off the history
         {"OU", "00"},
     };
     for (const Row& r : rows) {

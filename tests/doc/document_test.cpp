@@ -192,34 +192,7 @@ TEST_F(Document, NoWarningWithoutNonStandardMacrosOrWhenSwitchedOff) {
     EXPECT_EQ(ui.m_nQuestions, 0);
 }
 
-TEST_F(Document, UndoAndRedoWalkTheSnapshots) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
-    doc.Load("[TAVOLIN]\r\nSA 0 0\r\n");
-    EXPECT_FALSE(doc.CanUndo());
-    for (int i = 1; i <= 3; ++i) {
-        doc.Append(Read("SA " + std::to_string(i) + " 0"));
-        doc.PushUndoSnapshot();
-    }
-    doc.Select(doc.Primitives()[0].get(), true);
-    int undos = 0;
-    while (doc.CanUndo()) undos += doc.Undo();
-    EXPECT_EQ(undos, 3);
-    EXPECT_FALSE(doc.Undo());
-    EXPECT_TRUE(doc.Selection().empty());
-    EXPECT_EQ(doc.Primitives().size(), 1u);
-    int redos = 0;
-    while (doc.CanRedo()) redos += doc.Redo();
-    EXPECT_EQ(redos, 3);
-    EXPECT_EQ(doc.Primitives().size(), 4u);
-    doc.Undo();
-    doc.Undo();
-    doc.Append(Read("LI 0 0 5 5"));
-    doc.PushUndoSnapshot(); // a new change ends the redo chain
-    EXPECT_FALSE(doc.CanRedo());
-    EXPECT_TRUE(doc.CanUndo());
-}
-
-TEST_F(Document, SnapshotsKeepMacrosAsReferencesAndRespectTheCapacity) {
+TEST_F(Document, SnapshotsKeepMacrosAsReferences) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
     g_settings.bSplit = 1;
@@ -231,16 +204,6 @@ TEST_F(Document, SnapshotsKeepMacrosAsReferencesAndRespectTheCapacity) {
     g_settings.bSplit = 0;
     doc.Store("x.tvd", text);
     EXPECT_EQ(text, "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\nSA 1 1\r\n");
-    // 100000-character drawings: at most two fit in 262144 characters.
-    std::string big;
-    while (big.size() < 100000) big += "LI 1000 1000 2000 2000\r\n";
-    doc.Load("[TAVOLIN]\r\n" + big);
-    for (int i = 0; i < 5; ++i) doc.PushUndoSnapshot();
-    EXPECT_EQ(doc.History().Count(), 2u);
-    doc.ClearUndo(10);
-    doc.PushUndoSnapshot(); // larger than the capacity: kept alone
-    doc.PushUndoSnapshot();
-    EXPECT_EQ(doc.History().Count(), 1u);
 }
 
 TEST_F(Document, ExtentCoversRegionsOnShownLayersOnly) {
