@@ -18,7 +18,8 @@ void CMainFrame::TrackWindow(CMyMDIChildWnd* child) {
     child->setProperty(kWindowNumber, nWindow);
     m_windowOrder.Add(nWindow);
     // The window's own menu would make Ctrl+W and Ctrl+F4 ambiguous.
-    for (QAction* a : child->systemMenu()->actions()) a->setShortcuts({});
+    for (QAction* a : child->systemMenu()->actions())
+        a->setShortcuts({});
     connect(child, &QObject::destroyed, this, [this, nWindow] { m_windowOrder.Remove(nWindow); });
 }
 

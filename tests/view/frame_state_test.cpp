@@ -48,15 +48,18 @@ TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {
 TEST(WindowOrder, TheWalkFollowsTheOpeningOrderAndWrapsAround) {
     CWindowOrder order;
     EXPECT_EQ(order.Step(7, true), -1);
-    for (int w : {7, 3, 9}) order.Add(w);
+    for (int w : {7, 3, 9})
+        order.Add(w);
     order.Add(3); // already listed: stays in its place
     EXPECT_EQ(order.Windows(), (std::vector<int>{7, 3, 9}));
     const struct {
         int nActive;
         bool bForward;
         int nWant;
-    } steps[] = {{7, true, 3}, {3, true, 9}, {9, true, 7}, {7, false, 9}, {3, false, 7}, {0, true, 7}, {0, false, 9}};
-    for (const auto& s : steps) EXPECT_EQ(order.Step(s.nActive, s.bForward), s.nWant) << s.nActive;
+    } steps[] = {{7, true, 3},  {3, true, 9}, {9, true, 7}, {7, false, 9},
+                 {3, false, 7}, {0, true, 7}, {0, false, 9}};
+    for (const auto& s : steps)
+        EXPECT_EQ(order.Step(s.nActive, s.bForward), s.nWant) << s.nActive;
     order.Remove(3);
     EXPECT_EQ(order.Step(7, true), 9);
     EXPECT_EQ(WindowMenuCaption(0, "esempio.tvd"), "&1 esempio.tvd");
