@@ -8,7 +8,7 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build build-asan run test test-fast test-tsan clean fuzz fuzz-ci install
+.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install
 
 all: build
 
@@ -24,10 +24,14 @@ $(ASAN_BUILD)/CMakeCache.txt:
 build: setup $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Only what `run` and `install` use: the tests are built by `test` and `test-fast`.
+programs: setup $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target tavolin tavolin-cli
+
 build-asan: setup $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-run: build
+run: programs
 	./scripts/run.sh $(BUILD)
 
 # Every test, in the normal build and again under ASan + UBSan; the thread
@@ -57,7 +61,7 @@ fuzz-ci: setup
 
 # PREFIX=/usr/local by default; DESTDIR is honoured for packaging.
 PREFIX ?= /usr/local
-install: build
+install: programs
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:

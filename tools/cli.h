@@ -2,6 +2,7 @@
 // Sub-commands of tavolin-cli. Each answers the process exit status.
 #include "doc/document_ui.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,11 @@ int RunExport(const std::vector<std::string>& args);
 struct CLibraryIndex;
 // A catalogue picture of a library's visible components; exit status.
 int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out);
+
+// The usage of a command (all of them when `command` is null).
+bool IsCommand(const char* command);
+void PrintUsage(const char* command, std::FILE* out);
+void PrintVersion();
 
 // Takes the program folder (the executable's when `dir` is empty) and fills
 // the macro cache from it as the program does at start.

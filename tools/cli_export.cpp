@@ -150,9 +150,7 @@ int RunExport(const std::vector<std::string>& args) {
     ExportArgs e;
     CArgWalker w(args);
     if (!ParseOptions(e, w)) {
-        std::fputs("Uso: tavolin-cli export [--program-dir DIR] IN -o OUT.bmp|.emf|.png|.svg|.pdf\n"
-                   "       [--relative --zoom N | --absolute --dpi N] [--microns N] [--antialias]\n",
-                   stderr);
+        PrintUsage("export", stderr);
         return 2;
     }
     if (!TakeNumbers(w, e)) return 2;

@@ -78,10 +78,7 @@ int List(const CLibraryIndex& lib, const std::string& prefix) {
 int RunLibrary(const std::vector<std::string>& args) {
     LibraryOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli library list [FILE.tvl]\n"
-                   "     tavolin-cli library dump\n"
-                   "     tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n",
-                   stderr);
+        PrintUsage("library", stderr);
         return 2;
     }
     if (o.action == "dump") {

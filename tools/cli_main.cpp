@@ -16,31 +16,28 @@ bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
     return doc.LoadFile(path == "-" ? "/dev/stdin" : path);
 }
 
-namespace {
-void Usage() {
-    std::fputs("Uso:\n"
-               "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN "
-               "[-o OUT]\n"
-               "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size WxH]\n"
-               "  tavolin-cli library list [FILE.tvl]\n"
-               "  tavolin-cli library dump\n"
-               "  tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n"
-               "  tavolin-cli export [--program-dir DIR] IN -o OUT [--relative --zoom N | "
-               "--absolute --dpi N] [--microns N] [--antialias]\n",
-               stderr);
-}
-} // namespace
-
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        Usage();
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        PrintUsage(nullptr, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        PrintVersion();
+        return 0;
+    }
+    if (argc < 2 || !IsCommand(argv[1])) {
+        PrintUsage(nullptr, stderr);
         return 2;
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
+    // COMMAND --help, wherever it stands among the command's arguments.
+    for (const std::string& a : args)
+        if (a == "--help") {
+            PrintUsage(argv[1], stdout);
+            return 0;
+        }
     if (std::strcmp(argv[1], "normalize") == 0) return RunNormalize(args);
     if (std::strcmp(argv[1], "render") == 0) return RunRender(args);
     if (std::strcmp(argv[1], "library") == 0) return RunLibrary(args);
-    if (std::strcmp(argv[1], "export") == 0) return RunExport(args);
-    Usage();
-    return 2;
+    return RunExport(args);
 }

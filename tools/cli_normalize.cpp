@@ -46,9 +46,7 @@ bool WriteToStdout(CSchemoDoc& doc, const std::string& in) {
 int RunNormalize(const std::vector<std::string>& args) {
     NormalizeOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli normalize [--split] [--as drawing|macro] "
-                   "[--program-dir DIR] IN [-o OUT]\n",
-                   stderr);
+        PrintUsage("normalize", stderr);
         return 2;
     }
     UseProgramDir(o.programDir);

@@ -82,9 +82,7 @@ void RenderView(CSchemoDoc& doc, const RenderOptions& o, QImage& image) {
 int RunRender(const std::vector<std::string>& args) {
     RenderOptions o;
     if (!ParseOptions(args, o)) {
-        std::fputs("Uso: tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size LxA]\n"
-                   "       [--view X,Y] [--zoom N] [--grid GX,GY] [--origin-mark] [--stretch]\n",
-                   stderr);
+        PrintUsage("render", stderr);
         return 2;
     }
     const auto app = StartGui();

@@ -1,5 +1,7 @@
 #include "app/about_dialog.h"
 
+#include "view/version.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -7,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString VersionLine() { return QString::asprintf("Tavolin %d.%dpl%d %s", 0, 96, 4, "Beta"); }
+QString VersionLine() { return QString::fromLatin1(kVersionLine); }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Informazioni su Tavolin");

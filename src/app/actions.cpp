@@ -47,15 +47,15 @@ QAction* CActions::Get(int nId) const {
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-QMenu* CActions::BuildMenu(const CMenuDef& def, QWidget* parent, const RecentPlace& recent) const {
+QMenu* CActions::BuildMenu(const CMenuDef& def, QWidget* parent, const ListPlace& lists) const {
     auto* menu = new QMenu(QString::fromUtf8(def.pszCaption), parent);
     for (int id : def.items) {
         if (id == 0) {
             menu->addSeparator();
-        } else if (id == MENU_RECENT) {
+        } else if (id == MENU_RECENT || id == MENU_WINDOWS) {
             QAction* anchor = menu->addAction(QString());
             anchor->setVisible(false);
-            if (recent) recent(menu, anchor);
+            if (lists) lists(id, menu, anchor);
         } else if (id == MENU_PASTE) {
             QMenu* paste = menu->addMenu(QString::fromUtf8("&Incolla"));
             paste->addAction(Get(ID_EDIT_PASTE));
@@ -67,11 +67,11 @@ QMenu* CActions::BuildMenu(const CMenuDef& def, QWidget* parent, const RecentPla
     return menu;
 }
 
-void CActions::FillMenuBar(QMenuBar* bar, int nKind, const RecentPlace& recent) const {
+void CActions::FillMenuBar(QMenuBar* bar, int nKind, const ListPlace& lists) const {
     for (QAction* a : bar->actions())
         if (QMenu* m = a->menu()) m->deleteLater();
     bar->clear();
-    for (const CMenuDef& def : MenuBar(nKind)) bar->addMenu(BuildMenu(def, bar, recent));
+    for (const CMenuDef& def : MenuBar(nKind)) bar->addMenu(BuildMenu(def, bar, lists));
 }
 
 void CActions::FillToolBar(QToolBar* bar, const std::vector<int>& ids) const {

@@ -21,12 +21,13 @@ public:
 
     QAction* Get(int nId) const;
     QActionGroup* ToolGroup() const { return m_pTools; }
-    // Where the recent files go: an invisible action of the menu, before which
-    // the frame puts them each time the menu opens.
-    using RecentPlace = std::function<void(QMenu* menu, QAction* anchor)>;
+    // Where a list that changes goes (MENU_RECENT, MENU_WINDOWS): an invisible
+    // action of the menu, before which the frame puts the list each time the
+    // menu opens.
+    using ListPlace = std::function<void(int nList, QMenu* menu, QAction* anchor)>;
     // Fills the menu bar of a document kind (128 without a document).
-    void FillMenuBar(QMenuBar* bar, int nKind, const RecentPlace& recent) const;
-    QMenu* BuildMenu(const CMenuDef& def, QWidget* parent, const RecentPlace& recent) const;
+    void FillMenuBar(QMenuBar* bar, int nKind, const ListPlace& lists) const;
+    QMenu* BuildMenu(const CMenuDef& def, QWidget* parent, const ListPlace& lists) const;
     void FillToolBar(QToolBar* bar, const std::vector<int>& ids) const;
 
 private:

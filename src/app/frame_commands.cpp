@@ -80,6 +80,9 @@ void CMainFrame::OnCommand(int nId) {
     case ID_FILE_OPEN: ChooseOpen(); break;
     case ID_FILE_SAVE: if (child) Save(child); break;
     case ID_FILE_SAVE_AS: if (child) SaveAs(child); break;
+    case ID_FILE_CLOSE: if (child) child->close(); break;
+    case ID_WINDOW_NEXT:
+    case ID_WINDOW_PREV: StepWindow(nId == ID_WINDOW_NEXT); break;
     case ID_FILE_PRINT_SETUP: PrinterSetup(); break;
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_PREVIEW:

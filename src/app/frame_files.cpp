@@ -67,6 +67,7 @@ CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QStr
                                      const QString& name) {
     auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_pActions->Get(ID_MACRO_ORIGIN), m_pMdi);
     m_pMdi->addSubWindow(child);
+    TrackWindow(child);
     connect(child, &CMyMDIChildWnd::ModifiedChanged, this, [this] { UpdateTitle(); });
     connect(child, &CMyMDIChildWnd::EditStateChanged, this, [this, child] {
         if (child == ActiveChild()) UpdateCommands();

@@ -67,6 +67,8 @@ void CMainFrame::CreateBars() {
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
     CreateLayerCombo();
     m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
+    // Keys of no menu item, or of items of only some menus, answer in every one.
+    addActions({m_pActions->Get(ID_FILE_CLOSE), m_pActions->Get(ID_WINDOW_NEXT), m_pActions->Get(ID_WINDOW_PREV)});
     // Commands the window does not carry out yet stay off for the run.
     for (int id : {int(ID_HELP_FINDER), int(ID_CONTEXT_HELP)})
         m_pActions->Get(id)->setEnabled(false);
@@ -118,8 +120,10 @@ void CMainFrame::OnActiveChanged() {
                                                 : MENUBAR_DRAWING;
     if (nKind != m_nMenuKind) {
         m_nMenuKind = nKind;
-        m_pActions->FillMenuBar(menuBar(), nKind, [this](QMenu* menu, QAction* anchor) {
-            connect(menu, &QMenu::aboutToShow, this, [this, menu, anchor] { FillRecent(menu, anchor); });
+        m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {
+            connect(menu, &QMenu::aboutToShow, this, [this, nList, menu, anchor] {
+                nList == MENU_RECENT ? FillRecent(menu, anchor) : FillWindows(menu, anchor);
+            });
         });
         for (QAction* a : menuBar()->actions())
             if (QMenu* m = a->menu()) connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
@@ -148,7 +152,8 @@ void CMainFrame::changeEvent(QEvent* event) {
 void CMainFrame::UpdateCommands() {
     CMyMDIChildWnd* child = ActiveChild();
     const bool bDoc = child != nullptr;
-    for (int id : std::initializer_list<int>{ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
+    for (int id : std::initializer_list<int>{ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_WINDOW_NEXT,
+                   ID_WINDOW_PREV, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
                    ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, ID_FIT, ID_REFRESH_DOCUMENT, ID_STRETCH,
                    ID_GRID, ID_SNAP, ID_PCB_MODE, ID_MACRO_ORIGIN})
         m_pActions->Get(id)->setEnabled(bDoc);

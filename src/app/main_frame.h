@@ -61,6 +61,14 @@ private:
     void UpdateTitle();
     void UpdateCommands();
     void FillRecent(QMenu* menu, QAction* anchor);
+    // The document windows in their opening order (frame_windows.cpp).
+    void TrackWindow(CMyMDIChildWnd* child);
+    CMyMDIChildWnd* WindowChild(int nWindow) const;
+    void StepWindow(bool bForward);
+    void Activate(CMyMDIChildWnd* child);
+    void FillWindows(QMenu* menu, QAction* anchor);
+    CWindowOrder m_windowOrder;
+    int m_nWindowsOpened = 0;
     void AddRecent(const QString& path);
     // Shows the document in a new window, maximised and active, at its first zoom.
     CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name);

@@ -11,6 +11,7 @@
 #include "model/fontfaces.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "view/command_line.h"
+#include "view/version.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,16 +23,19 @@
 #include <cstdio>
 
 namespace {
-const char* const kUsage =
-    "uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]\n";
-
 CCommandLine ParseOrExit(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     CCommandLine cl;
     std::string error;
     if (!ParseCommandLine(args, cl, error)) {
-        std::fprintf(stderr, "tavolin: %s\n%s", error.c_str(), kUsage);
+        std::fprintf(stderr, "tavolin: %s\n%s", error.c_str(), kCommandLineUsage);
         std::exit(2);
+    }
+    // Before the application: they need no display.
+    if (cl.bHelp || cl.bVersion) {
+        std::fputs(cl.bHelp ? kCommandLineUsage : kVersionLine, stdout);
+        if (!cl.bHelp) std::fputc('\n', stdout);
+        std::exit(0);
     }
     return cl;
 }

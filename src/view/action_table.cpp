@@ -7,6 +7,7 @@ const std::vector<CActionDef> kActions = {
     {ID_FILE_OPEN, "&Apri...", "Ctrl+A;Ctrl+O", "Apre un documento esistente", "Apri", "doc-open", 0},
     {ID_FILE_SAVE, "&Salva", "Ctrl+S", "Salva il documento attivo", "Salva", "doc-save", 0},
     {ID_FILE_SAVE_AS, "Sa&lva con nome...", "", "Salva il documento attivo con un nuovo nome", "", "", 0},
+    {ID_FILE_CLOSE, "&Chiudi", "Ctrl+W;Ctrl+F4", "Chiude il documento attivo", "", "", 0},
     {ID_FILE_EXPORT, "Salva come &bitmap/EMF...", "",
      "Salva il documento attuale sotto forma di file BMP o EMF (Enhanced Metafile)", "", "export-picture", 0},
     {ID_FILE_PRINT, "Stam&pa...", "Ctrl+P", "Stampa il documento attivo", "Stampa", "print", 0},
@@ -21,8 +22,9 @@ const std::vector<CActionDef> kActions = {
     {ID_EDIT_CLEAR, "Ca&ncella", "Del", "Cancella la selezione", "Cancella", "edit-delete", 0},
     {ID_EDIT_UNDO, "&Undo", "Ctrl+Z;Alt+Backspace", "Annulla l'ultima modifica", "", "", 0},
     {ID_EDIT_REDO, "R&edo", "Ctrl+Y", "Ripristina l'ultima modifica annullata", "", "", 0},
-    {ID_ROTATE, "&Ruota selezione", "", "Ruota la selezione di un quarto di giro", "", "", 0},
-    {ID_MIRROR, "S&wappa selezione", "", "Specchia la selezione da destra a sinistra", "", "", 0},
+    // The keys after the tab are only shown: R and S act in the drawing alone.
+    {ID_ROTATE, "&Ruota selezione\tR", "", "Ruota la selezione di un quarto di giro", "", "", 0},
+    {ID_MIRROR, "S&wappa selezione\tS", "", "Specchia la selezione da destra a sinistra", "", "", 0},
     {ID_MAKE_MACRO, "Cre&a macro", "", "Raggruppa la selezione in una macro", "", "", 0},
     {ID_SPLIT_MACRO, "S&plit macro", "", "Scompone le macro selezionate nelle loro primitive", "", "", 0},
     {ID_EDIT_SELECT_ALL, "Seleziona &tutto", "", "Seleziona tutti gli oggetti dei layer visibili", "", "", 0},
@@ -54,6 +56,9 @@ const std::vector<CActionDef> kActions = {
     {ID_WINDOW_TILE_HORZ, "&Affianca orizzontalmente", "", "Dispone le finestre affiancate una sotto l'altra", "", "", 0},
     {ID_WINDOW_TILE_VERT, "Affianca &verticalmente", "", "Dispone le finestre affiancate una accanto all'altra", "", "", 0},
     {ID_WINDOW_ARRANGE, "&Disponi icone", "", "Dispone le icone delle finestre ridotte", "", "", 0},
+    {ID_WINDOW_NEXT, "Finestra &successiva", "Ctrl+Tab", "Attiva la finestra del documento aperto dopo", "", "", 0},
+    {ID_WINDOW_PREV, "Finestra &precedente", "Ctrl+Shift+Tab;Ctrl+Shift+Backtab",
+     "Attiva la finestra del documento aperto prima", "", "", 0},
     {ID_HELP_FINDER, "&Argomenti della Guida", "F1", "Mostra gli argomenti della guida", "", "", 0},
     {ID_CONTEXT_HELP, "&Guida rapida", "Shift+F1", "Mostra la guida sull'oggetto indicato col mouse", "Guida", "context-help", 0},
     {ID_APP_ABOUT, "Infor&mazioni su Tavolin...", "", "Mostra le informazioni sul programma", "Informazioni", "about", 0},
@@ -80,7 +85,7 @@ const std::vector<int> kTools = {ID_TOOL_SELECT, ID_TOOL_ZOOM, ID_TOOL_HAND, ID_
     ID_TOOL_MACRO, ID_TOOL_PCBLINE, ID_TOOL_PCBPAD};
 
 const CMenuDef kFile = {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-    ID_FILE_EXPORT, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
+    ID_FILE_CLOSE, ID_FILE_EXPORT, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
     0, ID_APP_EXIT}};
 const CMenuDef kEdit = {"&Modifica", {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
     ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ROTATE, ID_MIRROR, 0, ID_MAKE_MACRO, ID_SPLIT_MACRO, 0,
@@ -93,7 +98,7 @@ const CMenuDef kLibrary = {"&Libreria", {ID_LIB_ADD, ID_LIB_INSERT_AFTER, ID_LIB
     ID_LIB_REMOVE, 0, ID_LIB_NUMBER}};
 const CMenuDef kOptions = {"&Opzioni", {ID_CONFIG, ID_USER_LIBRARIES}};
 const CMenuDef kWindow = {"Fi&nestra", {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
-    ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE}};
+    ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, 0, MENU_WINDOWS}};
 const CMenuDef kHelp = {"&?", {ID_HELP_FINDER, 0, ID_APP_ABOUT}};
 
 const std::vector<CMenuDef> kNoDocument = {
@@ -144,7 +149,7 @@ const std::vector<int>& PrimitivesToolbar() { return kPrimitivesBar; }
 
 std::string PlainCaption(const char* pszCaption) {
     std::string s;
-    for (const char* p = pszCaption; *p; ++p) {
+    for (const char* p = pszCaption; *p && *p != '\t'; ++p) {
         if (*p == '&' && p[1] != '&') continue;
         if (*p == '&') ++p;
         s += *p;

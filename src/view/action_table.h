@@ -15,7 +15,7 @@ enum ActionFlags : unsigned {
 
 struct CActionDef {
     int nId;
-    const char* pszCaption; // with "&" before the mnemonic
+    const char* pszCaption; // with "&" before the mnemonic; a key only shown after a tab
     const char* pszKeys;    // key sequences separated by ";", or ""
     const char* pszPrompt;  // status-bar prompt
     const char* pszTip;     // tool tip, or "" for the caption without "&"
@@ -27,9 +27,11 @@ const std::vector<CActionDef>& ActionTable();
 const CActionDef* FindAction(int nId);
 
 // A menu: its caption and its items in order; 0 is a separator,
-// MENU_PASTE the "&Incolla" submenu, MENU_RECENT the recent files.
+// MENU_PASTE the "&Incolla" submenu, MENU_RECENT the recent files,
+// MENU_WINDOWS the open documents.
 constexpr int MENU_PASTE = -1;
 constexpr int MENU_RECENT = -2;
+constexpr int MENU_WINDOWS = -4;
 // "Incolla come nuovo &documento": the paste-as-document command in the menu
 // shown while no document is open.
 constexpr int MENU_PASTE_NEW_DOCUMENT = -3;
@@ -46,5 +48,6 @@ const CMenuDef& ContextMenu();
 const std::vector<int>& CommonToolbar();
 const std::vector<int>& PrimitivesToolbar();
 
-// The caption without its "&" (and "&&" kept as one "&").
+// The caption without its "&" (and "&&" kept as one "&") and without the
+// key shown after a tab.
 std::string PlainCaption(const char* pszCaption);

@@ -2,6 +2,18 @@
 
 #include "view/bounded_int.h"
 
+const char* const kCommandLineUsage =
+    "uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]\n"
+    "     tavolin --help | --version\n"
+    "Apre ogni FILE (.tvd, .tvm, .tvl) in una propria finestra.\n"
+    "  --no-splash        senza la finestra di presentazione\n"
+    "  --program-dir DIR  cerca le cartelle libs e macros anche in DIR\n"
+    "  --zoom N           scala dei file aperti, da 10 a 2000 %\n"
+    "  --origin X,Y       punto del foglio in alto a sinistra nei file aperti\n"
+    "  --trace            scrive su standard error cio' che l'utente vede e sente\n"
+    "  --help             mostra questo aiuto\n"
+    "  --version          mostra la versione\n";
+
 namespace {
 bool ParseOrigin(const std::string& s, CCommandLine& out) {
     const std::size_t comma = s.find(',');
@@ -24,6 +36,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, s
             out.bNoSplash = true;
         } else if (a == "--trace") {
             out.bTrace = true;
+        } else if (a == "--help") {
+            out.bHelp = true;
+        } else if (a == "--version") {
+            out.bVersion = true;
         } else if (a == "--program-dir" && bHasValue) {
             out.programDir = args[++i];
         } else if (a == "--zoom" && bHasValue) {

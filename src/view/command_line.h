@@ -1,11 +1,13 @@
 #pragma once
 // tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]
+//         | --help | --version
 #include <string>
 #include <vector>
 
 struct CCommandLine {
     bool bNoSplash = false;
     bool bTrace = false;
+    bool bHelp = false, bVersion = false; // answered before any window exists
     std::string programDir;
     int nZoom = 0;          // percent; 0 when not given
     bool bOrigin = false;
@@ -15,3 +17,6 @@ struct CCommandLine {
 
 // False, with the reason in `error`, for an unknown option or a bad value.
 bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, std::string& error);
+
+// The usage that --help writes and a refused command line is followed by.
+extern const char* const kCommandLineUsage;

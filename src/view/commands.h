@@ -23,6 +23,7 @@ enum Command {
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
+    ID_FILE_CLOSE = 57602,
     ID_FILE_EXPORT = 32860,
     ID_FILE_PRINT = 57607,
     ID_FILE_PRINT_PREVIEW = 57609,
@@ -67,6 +68,8 @@ enum Command {
     ID_WINDOW_TILE_HORZ = 57651,
     ID_WINDOW_TILE_VERT = 57652,
     ID_WINDOW_ARRANGE = 57649,
+    ID_WINDOW_NEXT = 32871, // the document windows in their opening order
+    ID_WINDOW_PREV = 32872,
     ID_HELP_FINDER = 57667,
     ID_CONTEXT_HELP = 57669,
     ID_APP_ABOUT = 57664,

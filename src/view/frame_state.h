@@ -1,10 +1,12 @@
 #pragma once
 // The editor's window-wide state that is not about widgets: the current and
-// last tool, the names of untitled documents and the main window's title.
+// last tool, the names of untitled documents, the order of the document
+// windows and the main window's title.
 #include "view/commands.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CToolState {
 public:
@@ -38,3 +40,23 @@ private:
 // "Tavolin - name" with "*" after a modified document's name; "Tavolin" alone
 // when no document is active.
 std::string FrameTitle(const std::string& docName, bool bModified);
+
+// The open document windows in the order they were opened: the list at the end
+// of "Fi&nestra" and the walk of Ctrl+Tab and Ctrl+Shift+Tab. A window is
+// known by a number its owner gives it.
+class CWindowOrder {
+public:
+    void Add(int nWindow);
+    void Remove(int nWindow);
+    const std::vector<int>& Windows() const { return m_windows; }
+    // The window after (or before) `nActive`, wrapping around; the first (or
+    // last) when `nActive` is not open; -1 when none is.
+    int Step(int nActive, bool bForward) const;
+
+private:
+    std::vector<int> m_windows;
+};
+
+// "&1 esempio.tvd": the menu item of the window at `nIndex` (from 0); an "&"
+// of the name stays a character.
+std::string WindowMenuCaption(std::size_t nIndex, const std::string& name);

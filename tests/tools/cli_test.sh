@@ -1,8 +1,9 @@
 #!/bin/sh
 # tavolin-cli, byte for byte: outputs, messages and exit statuses.
-# Usage: cli_test.sh PATH/TO/tavolin-cli TESTS/DATA
+# Usage: cli_test.sh PATH/TO/tavolin-cli TESTS/DATA PATH/TO/tavolin
 CLI="$1"
 DATA="$2"
+EDITOR="$3"
 T=$(mktemp -d)
 trap 'rm -rf "$T"' EXIT
 passed=0
@@ -200,6 +201,21 @@ for bad in "library dump extra" "library dump -o $T/d.tvl" "library dump --progr
 done
 "$CLI" library dump extra 2>"$T/err"
 check "stray argument named" [ "$(head -n 1 "$T/err")" = "Argomento non previsto: extra" ]
+
+# --help and --version: standard output, exit 0, no display needed; the
+# usage names every option of every command.
+for cmd in "$CLI --help" "$CLI render --help" "$CLI --version" "$EDITOR --help" "$EDITOR --version"; do
+    # shellcheck disable=SC2086
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $cmd >"$T/out" 2>"$T/err"
+    check "$cmd exit 0" [ $? -eq 0 -a -s "$T/out" -a ! -s "$T/err" ]
+done
+check "version" [ "$(cat "$T/out")" = "Tavolin 0.96pl4 Beta" ]
+"$CLI" --help >"$T/out"
+for opt in --split --as --view --zoom --grid --origin-mark --stretch --size dump sheet --relative --dpi --microns --antialias; do
+    check "usage names $opt" grep -q -- "$opt" "$T/out"
+done
+"$CLI" >/dev/null 2>&1
+check "no command exit 2" [ $? -eq 2 ]
 
 # normalize saves through the document: a macro may not take a standard key,
 # and a refused save leaves the old file alone.

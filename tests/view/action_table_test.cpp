@@ -46,5 +46,11 @@ TEST(ActionTable, ToolsAreTheThirteenInValueOrderAndOpenAnswersBothKeys) {
     EXPECT_STREQ(FindAction(ID_FILE_OPEN)->pszKeys, "Ctrl+A;Ctrl+O");
     EXPECT_EQ(PlainCaption("Tag&lia"), "Taglia");
     EXPECT_EQ(PlainCaption("A && B"), "A & B");
+    // R and S are named in the menus but stay the drawing's own keys.
+    EXPECT_STREQ(FindAction(ID_ROTATE)->pszCaption, "&Ruota selezione\tR");
+    EXPECT_STREQ(FindAction(ID_MIRROR)->pszCaption, "S&wappa selezione\tS");
+    EXPECT_STREQ(FindAction(ID_MIRROR)->pszKeys, "");
+    EXPECT_EQ(PlainCaption("&Ruota selezione\tR"), "Ruota selezione");
+    EXPECT_STREQ(FindAction(ID_FILE_CLOSE)->pszKeys, "Ctrl+W;Ctrl+F4");
     EXPECT_EQ(MenuBar(MENUBAR_LIBRARY).size(), MenuBar(MENUBAR_DRAWING).size() + 1);
 }

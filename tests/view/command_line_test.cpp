@@ -8,12 +8,13 @@ TEST(CommandLine, OptionsAndFilesInAnyOrder) {
     CCommandLine cl;
     std::string error;
     ASSERT_TRUE(ParseCommandLine({"a.tvd", "--zoom", "250", "--origin", "-5,90", "--trace",
-                                  "--no-splash", "--program-dir", "/p", "--", "--b.tvd"},
+                                  "--no-splash", "--program-dir", "/p", "--help", "--version", "--",
+                                  "--b.tvd"},
                                  cl, error));
     EXPECT_EQ(cl.files, (std::vector<std::string>{"a.tvd", "--b.tvd"}));
     EXPECT_EQ(cl.nZoom, 250);
     EXPECT_TRUE(cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90);
-    EXPECT_TRUE(cl.bTrace && cl.bNoSplash);
+    EXPECT_TRUE(cl.bTrace && cl.bNoSplash && cl.bHelp && cl.bVersion);
     EXPECT_EQ(cl.programDir, "/p");
 }
 

@@ -1,4 +1,4 @@
-// The frame's tools, untitled names, title, and the window rectangle brought
+// The frame's tools, untitled names, title, order of windows, and the window rectangle brought
 // back onto the screens.
 #include "doc/document.h"
 #include "view/frame_state.h"
@@ -43,4 +43,25 @@ TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {
     const std::vector<CRect> two = {{0, 0, 1280, 1024}, {1280, 0, 3200, 1080}};
     EXPECT_EQ(ClampWindowRect({2000, 50, 2600, 550}, two), (CRect{2000, 50, 2600, 550}));
     EXPECT_EQ(ClampWindowRect({3100, 50, 3700, 550}, two), (CRect{2600, 50, 3200, 550}));
+}
+
+TEST(WindowOrder, TheWalkFollowsTheOpeningOrderAndWrapsAround) {
+    CWindowOrder order;
+    EXPECT_EQ(order.Step(7, true), -1);
+    for (int w : {7, 3, 9})
+        order.Add(w);
+    order.Add(3); // already listed: stays in its place
+    EXPECT_EQ(order.Windows(), (std::vector<int>{7, 3, 9}));
+    const struct {
+        int nActive;
+        bool bForward;
+        int nWant;
+    } steps[] = {{7, true, 3},  {3, true, 9}, {9, true, 7}, {7, false, 9},
+                 {3, false, 7}, {0, true, 7}, {0, false, 9}};
+    for (const auto& s : steps)
+        EXPECT_EQ(order.Step(s.nActive, s.bForward), s.nWant) << s.nActive;
+    order.Remove(3);
+    EXPECT_EQ(order.Step(7, true), 9);
+    EXPECT_EQ(WindowMenuCaption(0, "esempio.tvd"), "&1 esempio.tvd");
+    EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
 }
