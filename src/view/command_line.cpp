@@ -3,7 +3,7 @@
 #include "view/bounded_int.h"
 
 const char* const kCommandLineUsage =
-    "uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]\n"
+    "Uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]\n"
     "     tavolin --help | --version\n"
     "Apre ogni FILE (.tvd, .tvm, .tvl) in una propria finestra.\n"
     "  --no-splash        senza la finestra di presentazione\n"
