@@ -61,8 +61,8 @@ TEST(ViewSnap, PointsRoundToTheSnapStepAwayFromZeroFromHalfAStep) {
     };
     for (const Case& c : cases) {
         CViewCoords v;
-        v.m_nSnapX = c.nStepX;
-        v.m_nSnapY = c.nStepY;
+        v.m_grid.nSnapX = c.nStepX;
+        v.m_grid.nSnapY = c.nStepY;
         EXPECT_EQ(v.SnapPoint(c.in), c.out) << c.in.x << "," << c.in.y;
     }
 }
@@ -174,13 +174,13 @@ TEST(ViewZoom, NewViewsStartByDocumentKind) {
     for (const Case& c : cases) {
         CViewCoords v = View(800, 600, 1.0, {3, 3});
         v.m_bPCBMode = true;
-        v.m_bSnap = !c.bSnap;
-        v.m_bHideMacroOrigin = !c.bSnap;
+        v.m_grid.bSnap = !c.bSnap;
+        v.m_grid.bHideMacroOrigin = !c.bSnap;
         v.StartView(c.nKind, c.bContent, c.extent);
         EXPECT_DOUBLE_EQ(v.GetScale(), c.dScale) << c.nKind;
         EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.nKind;
-        EXPECT_EQ(v.m_bSnap, c.bSnap);
-        EXPECT_EQ(v.m_bHideMacroOrigin, c.bSnap);
+        EXPECT_EQ(v.m_grid.bSnap, c.bSnap);
+        EXPECT_EQ(v.m_grid.bHideMacroOrigin, c.bSnap);
         EXPECT_FALSE(v.m_bPCBMode);
     }
 }

@@ -57,8 +57,8 @@ TEST(ViewScrollBars, RangesHoldThePositionAndOnlyAPositionPastTheEndIsPulledBack
     };
     for (const Case& c : cases) {
         CViewCoords v = View(400, 300, c.dScale, c.ptScroll);
-        v.m_nSnapX = 3;
-        v.m_nSnapY = 7;
+        v.m_grid.nSnapX = 3;
+        v.m_grid.nSnapY = 7;
         for (bool bVertical : {false, true}) {
             const CScrollAxis a = v.UpdateScrollBar(bVertical), e = bVertical ? c.v : c.h;
             EXPECT_TRUE(a.bVisible);
