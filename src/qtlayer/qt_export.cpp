@@ -78,6 +78,21 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
     return painter.end() ? std::string() : MSG_CANNOT_DRAW;
 }
 
+// False when the progress stopped it.
+bool DrawPng(const CSchemoDoc& doc, QImage& image, const CPicturePrep& prep, bool bAntialias,
+             IDrawProgress* progress) {
+    CLayerWalk walk;
+    walk.pProgress = progress;
+    const CLayerBuckets buckets(doc.Primitives());
+    if (bAntialias) {
+        QPainter painter(&image);
+        CQtVectorSurface dc(painter, true, 1);
+        return DrawExportPicture(buckets, dc, prep.Extent(), prep.Viewport(), 0, walk);
+    }
+    CQtSurface dc(image);
+    return DrawExportPicture(buckets, dc, prep.Extent(), prep.Viewport(), 0, walk);
+}
+
 } // namespace
 
 std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
@@ -88,29 +103,13 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     probe.reset();
     if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
     const CBitmapGeometry& g = prep.Geometry();
-    const CRect& ext = prep.Extent();
-    const std::int64_t v = prep.Viewport();
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nWidth * g.nHeight * 4 > MAX_IMAGE_BYTES)
         return ExportMessage(EXPORT_BITMAP_ERROR);
     QImage image(int(g.nWidth), int(g.nHeight), QImage::Format_RGB32);
     if (image.isNull()) return ExportMessage(EXPORT_MEMORY_ERROR);
     image.fill(Qt::white);
-    bool bDrawn = false;
-    {
-        CLayerWalk walk;
-        walk.pProgress = progress;
-        const CLayerBuckets buckets(doc.Primitives());
-        if (bAntialias) {
-            QPainter painter(&image);
-            CQtVectorSurface dc(painter, true, 1);
-            bDrawn = DrawExportPicture(buckets, dc, ext, v, 0, walk);
-        } else {
-            CQtSurface dc(image);
-            bDrawn = DrawExportPicture(buckets, dc, ext, v, 0, walk);
-        }
-    }
-    if (!bDrawn) return std::string();
+    if (!DrawPng(doc, image, prep, bAntialias, progress)) return std::string();
     if (g.nPixelsPerMetre > 0) {
         image.setDotsPerMeterX(g.nPixelsPerMetre);
         image.setDotsPerMeterY(g.nPixelsPerMetre);

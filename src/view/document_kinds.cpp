@@ -21,7 +21,8 @@ const CDocumentKind& DocumentKind(int nDocKind) {
 
 int DocKindFromExtension(const std::string& extension) {
     std::string e = extension;
-    for (char& c : e) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : e)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     for (const CDocumentKind& k : DOCUMENT_KINDS)
         if (e == k.ext) return k.nKind;
     return DOC_NONE;
@@ -33,6 +34,7 @@ std::string FileFilter(const CDocumentKind& k) {
 
 std::string OpenFileFilters() {
     std::string s;
-    for (const CDocumentKind& k : DOCUMENT_KINDS) s += FileFilter(k) + ";;";
+    for (const CDocumentKind& k : DOCUMENT_KINDS)
+        s += FileFilter(k) + ";;";
     return s + "Tutti i file (*)";
 }

@@ -77,8 +77,8 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     for (const auto& p : m_held.List()) {
         const bool bBand = !p->IsComplete();
         p->DrawInLayers(dc, g_layers, bBand, WHITE,
-                        bBand ? SELECTION_COLOR : g_layers.GetColor(p->GetLayer()), SELECTION_COLOR, 100, -1,
-                        false);
+                        bBand ? SELECTION_COLOR : g_layers.GetColor(p->GetLayer()), SELECTION_COLOR,
+                        100, -1, false);
         for (int i = 0; i < p->GetPointCount(); ++i) {
             const CPoint pt = p->GetPoint(i);
             if (IsUnset(pt)) continue;

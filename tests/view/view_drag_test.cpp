@@ -161,8 +161,10 @@ TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
         coords = View(400, 300, c.dScale, {0, c.nPos});
         host.m_viewMoves.clear();
         ctl.OnWheel(CWheelInput{{10, 10}, 0, 120 * c.nNotches, false, false});
-        EXPECT_EQ(host.m_viewMoves.size(), c.nAfter != c.nPos ? 1u : 0u) << c.dScale << " " << c.nPos;
-        EXPECT_EQ(coords.GetScrollPos().y, c.nAfter) << c.dScale << " " << c.nPos << " " << c.nNotches;
+        EXPECT_EQ(host.m_viewMoves.size(), c.nAfter != c.nPos ? 1u : 0u)
+            << c.dScale << " " << c.nPos;
+        EXPECT_EQ(coords.GetScrollPos().y, c.nAfter)
+            << c.dScale << " " << c.nPos << " " << c.nNotches;
     }
     coords = View(400, 300, 1.0, {100, 100});
     ctl.OnWheel(CWheelInput{{0, 0}, 0, -119, false, false});
