@@ -114,7 +114,8 @@ void CMainFrame::OnActiveChanged() {
         CancelDrags();
         m_pLastActive = child;
     }
-    const int nKind = child ? DocumentKind(child->Document().GetDocKind()).nMenuBar : MENUBAR_NONE;
+    const int nKind =
+        child ? DocumentKind(child->Document().GetDocKind()).nMenuBar : int(MENUBAR_NONE);
     if (nKind != m_nMenuKind) {
         m_nMenuKind = nKind;
         m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {

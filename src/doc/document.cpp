@@ -174,7 +174,9 @@ void CSchemoDoc::RestoreSnapshot() {
     if (m_lines.size() == lines.size()) m_lines = std::move(lines);
 }
 
-bool CSchemoDoc::GetExtent(CRect& rect) const { return DrawingExtent(m_primitives, g_layers, rect); }
+bool CSchemoDoc::GetExtent(CRect& rect) const {
+    return DrawingExtent(m_primitives, g_layers, rect);
+}
 
 void CSchemoDoc::UpdateRegions(CSurface& dc, const CPrimitiveList& list) {
     CWaitCursor wait(m_pUi);

@@ -27,7 +27,8 @@ CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v)
     m_bExtent = doc.GetExtent(m_ext);
     if (!m_bExtent) return;
     m_ext = {ClampToInt32(std::int64_t(m_ext.left) - 5), ClampToInt32(std::int64_t(m_ext.top) - 5),
-             ClampToInt32(std::int64_t(m_ext.right) + 5), ClampToInt32(std::int64_t(m_ext.bottom) + 5)};
+             ClampToInt32(std::int64_t(m_ext.right) + 5),
+             ClampToInt32(std::int64_t(m_ext.bottom) + 5)};
 }
 
 CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, const CExportOptions& o)

@@ -117,12 +117,21 @@ TEST_F(ControllerTest, EveryEndOfADragStopsTheAutoScroll) {
 }
 
 TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
-    host.m_tools.Choose(TOOL_HAND);
-    Drag(100, 100, 152, 121);
-    EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
-    EXPECT_EQ(host.m_nCursor, CURSOR_HAND_OPEN);
-    EXPECT_FALSE(host.m_bCaptured);
-
+    for (bool bMiddle : {false, true}) { // the middle button with any tool, the left one aside
+        coords = View(1000, 800, 1.0, {0, 0});
+        host.m_tools.Choose(bMiddle ? TOOL_LINE : TOOL_HAND);
+        if (bMiddle) {
+            EXPECT_TRUE(ctl.OnMButtonDown(In(100, 100)));
+            Click(150, 150);
+            Move(152, 121);
+            ctl.OnMButtonUp(In(152, 121));
+        } else {
+            Drag(100, 100, 152, 121);
+        }
+        EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
+        EXPECT_EQ(host.m_nCursor, bMiddle ? CURSOR_CROSS : CURSOR_HAND_OPEN);
+        EXPECT_FALSE(host.m_bCaptured || !doc.Primitives().empty());
+    }
     host.m_tools.Choose(TOOL_ZOOM);
     host.m_viewMoves.clear();
     Click(500, 400);
@@ -131,18 +140,6 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
     EXPECT_NEAR(coords.GetScale(), 1.0, 1e-12);
     EXPECT_EQ(host.m_viewMoves, (std::vector<bool>{true, true}));
     EXPECT_TRUE(host.m_menus.empty());
-
-    // the middle button pans the same way with any tool, the left one aside
-    host.m_tools.Choose(TOOL_LINE);
-    coords.ScrollTo(0, 0);
-    coords.SetScale(1.0, false);
-    EXPECT_TRUE(ctl.OnMButtonDown(In(100, 100)));
-    Click(150, 150);
-    Move(152, 121);
-    ctl.OnMButtonUp(In(152, 121));
-    EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
-    EXPECT_EQ(host.m_nCursor, CURSOR_CROSS);
-    EXPECT_TRUE(doc.Primitives().empty());
 }
 
 // A wheel notch moves about 50 pixels at any zoom, only the wheel's way, and
@@ -163,8 +160,7 @@ TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
         ctl.OnWheel(CWheelInput{{10, 10}, 0, 120 * c.nNotches, false, false});
         EXPECT_EQ(host.m_viewMoves.size(), c.nAfter != c.nPos ? 1u : 0u)
             << c.dScale << " " << c.nPos;
-        EXPECT_EQ(coords.GetScrollPos().y, c.nAfter)
-            << c.dScale << " " << c.nPos << " " << c.nNotches;
+        EXPECT_EQ(coords.GetScrollPos().y, c.nAfter) << c.dScale << " " << c.nPos;
     }
     coords = View(400, 300, 1.0, {100, 100});
     ctl.OnWheel(CWheelInput{{0, 0}, 0, -119, false, false});
@@ -172,7 +168,6 @@ TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
     EXPECT_EQ(coords.GetScrollPos(), (CPoint{150, 100}));
     ctl.OnWheel(CWheelInput{{0, 0}, 0, 240, true, false});
     EXPECT_DOUBLE_EQ(coords.GetScale(), 1.3 * 1.3);
-    EXPECT_EQ(host.m_viewMoves.back(), true);
 }
 
 TEST_F(ControllerTest, KeysWhenIdleRunTheCommands) {
