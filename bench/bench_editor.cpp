@@ -38,7 +38,7 @@ CViewCoords ViewAt(double dZoom, CPoint org, bool bGrid = true) {
     v.SetClientSize(kViewWidth, kViewHeight);
     v.SetScale(dZoom / 100, false);
     v.ScrollTo(org.x, org.y);
-    v.m_bShowGrid = bGrid;
+    v.m_grid.bShowGrid = bGrid;
     return v;
 }
 

@@ -68,10 +68,10 @@ void RenderView(CSchemoDoc& doc, const RenderOptions& o, QImage& image) {
     view.SetClientSize(o.nWidth, o.nHeight);
     view.SetScale(o.nZoom / 100.0, o.bStretch);
     view.ScrollTo(o.nX, o.nY);
-    view.m_bShowGrid = o.bGrid;
-    view.m_nGridX = o.nGridX;
-    view.m_nGridY = o.nGridY;
-    view.m_bHideMacroOrigin = !o.bOrigin;
+    view.m_grid.bShowGrid = o.bGrid;
+    view.m_grid.nGridX = o.nGridX;
+    view.m_grid.nGridY = o.nGridY;
+    view.m_grid.bHideMacroOrigin = !o.bOrigin;
     const CSpatialIndex index(doc.Primitives());
     PaintViewScene(image, image.rect(), view, 1.0, index);
     PaintViewMarks(image, image.rect(), view, 1.0, {});

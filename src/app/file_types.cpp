@@ -1,5 +1,7 @@
 #include "app/file_types.h"
 
+#include "view/document_kinds.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -39,10 +41,14 @@ int RegisterFileTypes(const QString& executable) {
     const bool bDesktop = Install(data + "/applications/tavolin.desktop", desktop);
     int n = int(bMime) + int(bDesktop);
     n += Install(icons + "apps/tavolin.svg", ReadResource(":/icons/tavolin.svg"));
-    for (const char* kind : {"document", "macro", "library"})
-        if (Install(icons + "mimetypes/application-x-tavolin-" + kind + ".svg",
-                    ReadResource(QString(":/icons/tavolin-%1.svg").arg(kind))))
+    for (const CDocumentKind& k : DOCUMENT_KINDS) {
+        // "application/x-tavolin-macro": icon "application-x-tavolin-macro", ours "tavolin-macro"
+        const QString mime = k.mimeType;
+        const QString ours = mime.mid(mime.indexOf("x-") + 2);
+        if (Install(icons + "mimetypes/" + QString(mime).replace('/', '-') + ".svg",
+                    ReadResource(":/icons/" + ours + ".svg")))
             bMime = true, ++n;
+    }
     if (bMime) RunQuietly("update-mime-database", {data + "/mime"});
     if (bDesktop) RunQuietly("update-desktop-database", {data + "/applications"});
     return n;

@@ -11,6 +11,7 @@
 #include "app/trace.h"
 #include "doc/document.h"
 #include "format/resolve_context.h"
+#include "view/document_kinds.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,13 +24,12 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
 
 namespace {
-const char* const kFilters =
-    "Documento Tavolin (*.tvd);;Macro Tavolin (*.tvm);;Libreria Tavolin (*.tvl);;Tutti i file (*)";
 constexpr int kRecentCount = 6;
 
 int KindOfPath(const QString& path) {
@@ -168,10 +168,9 @@ bool CMainFrame::Save(CMyMDIChildWnd* child) {
 
 bool CMainFrame::SaveAs(CMyMDIChildWnd* child) {
     const int nKind = child->Document().GetDocKind();
-    const QString suffix = nKind == DOC_MACRO ? ".tvm" : nKind == DOC_LIBRARY ? ".tvl" : ".tvd";
-    const char* filter = nKind == DOC_MACRO     ? "Macro Tavolin (*.tvm)"
-                         : nKind == DOC_LIBRARY ? "Libreria Tavolin (*.tvl)"
-                                                : "Documento Tavolin (*.tvd)";
+    const CDocumentKind& kind = DocumentKind(nKind);
+    const QString suffix = kind.ext;
+    const QString filter = QString::fromStdString(FileFilter(kind));
     QString start = child->Path().isEmpty() ? child->Name() + suffix : child->Path();
     QString path = QFileDialog::getSaveFileName(this, "Salva con nome", start, filter);
     if (path.isEmpty()) return false;
@@ -187,15 +186,17 @@ bool CMainFrame::SaveAs(CMyMDIChildWnd* child) {
 }
 
 void CMainFrame::ChooseNew() {
-    const QStringList kinds = {"Documento Tavolin", "Macro Tavolin", "Libreria Tavolin"};
+    QStringList kinds;
+    for (const CDocumentKind& k : DOCUMENT_KINDS) kinds << k.typeName;
     bool ok = false;
     const QString choice = QInputDialog::getItem(this, "Nuovo", "Nuovo", kinds, 0, false, &ok);
     if (!ok) return;
-    NewDocument(choice == kinds[0] ? DOC_DRAWING : choice == kinds[1] ? DOC_MACRO : DOC_LIBRARY);
+    NewDocument(DOCUMENT_KINDS[std::max(0, int(kinds.indexOf(choice)))].nKind);
 }
 
 void CMainFrame::ChooseOpen() {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, "Apri", QString(), kFilters);
+    const QStringList paths = QFileDialog::getOpenFileNames(this, "Apri", QString(),
+                                                            QString::fromStdString(OpenFileFilters()));
     for (const QString& p : paths) OpenFile(p);
 }
 

@@ -18,7 +18,7 @@ QSpinBox* Spin(int nMax, int nValue, const char* name) {
 }
 } // namespace
 
-bool RunGridSnapDialog(QWidget* parent, CGridSnapValues& v) {
+bool RunGridSnapDialog(QWidget* parent, CGridSnap& v) {
     QDialog dlg(parent);
     dlg.setWindowTitle("Griglia e Snap");
     auto* gridX = Spin(40, v.nGridX, "1002");

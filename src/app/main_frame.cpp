@@ -7,6 +7,7 @@
 #include "app/settings_store.h"
 #include "app/trace.h"
 #include "view/action_table.h"
+#include "view/document_kinds.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -113,11 +114,8 @@ void CMainFrame::OnActiveChanged() {
         CancelDrags();
         m_pLastActive = child;
     }
-    const int nDocKind = child ? child->Document().GetDocKind() : DOC_NONE;
-    const int nKind = !child                     ? MENUBAR_NONE
-                      : nDocKind == DOC_MACRO   ? MENUBAR_MACRO
-                      : nDocKind == DOC_LIBRARY ? MENUBAR_LIBRARY
-                                                : MENUBAR_DRAWING;
+    const int nKind =
+        child ? DocumentKind(child->Document().GetDocKind()).nMenuBar : int(MENUBAR_NONE);
     if (nKind != m_nMenuKind) {
         m_nMenuKind = nKind;
         m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {

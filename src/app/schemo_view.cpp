@@ -3,6 +3,7 @@
 #include "app/grid_dialog.h"
 #include "app/view_host.h"
 #include "doc/document.h"
+#include "doc/drawing_extent.h"
 #include "doc/regions.h"
 #include "doc/settings.h"
 #include "qtlayer/qt_surface.h"
@@ -75,26 +76,15 @@ double CSchemoView::Ratio() const {
     return r > 0 ? r : 1.0;
 }
 
-// The box of the drawing, kept until it changes so that a resize fits again
-// without walking it. Texts are measured (their bounds are generous); the
-// rest is taken from the bounds, which cost nothing to ask.
+// The drawing's extent, kept until it changes so that a resize fits again
+// without walking it; only texts are measured (their bounds are generous).
 bool CSchemoView::Extent(CRect& box) {
     if (!m_bExtentKnown) {
         m_extent = CRect{0, 0, -1, -1};
         QImage probe(1, 1, QImage::Format_RGB32);
         CQtSurface dc(probe);
         CViewCoords().PrepareMapping(dc); // texts measured at 100 %
-        const std::uint32_t key = RegionKeyOf(dc);
-        for (const auto& p : m_doc.Primitives()) {
-            if (!g_layers.IsShown(p->GetLayer(), false) && !(p->GetCapabilities() & CAP_MACRO)) continue;
-            if (!(p->GetCapabilities() & CAP_TEXT)) {
-                GrowRect(m_extent, p->GetBounds());
-                continue;
-            }
-            EnsureRegion(*p, dc, key);
-            const CRect r = p->GetRegion()->GetRgnBox();
-            if (!r.IsEmpty()) GrowRect(m_extent, CRect{r.left, r.top, r.right - 1, r.bottom - 1});
-        }
+        DrawingExtent(m_doc.Primitives(), g_layers, m_extent, &dc);
         m_bExtentKnown = true;
     }
     box = m_extent;
@@ -326,7 +316,7 @@ void CSchemoView::resizeEvent(QResizeEvent* event) {
 bool CSchemoView::IsChecked(int nId) const {
     switch (nId) {
     case ID_STRETCH: return m_view.m_bStretch;
-    case ID_SNAP: return m_view.m_bSnap;
+    case ID_SNAP: return m_view.m_grid.bSnap;
     case ID_PCB_MODE: return m_view.m_bPCBMode;
     default: return false;
     }
@@ -340,7 +330,7 @@ void CSchemoView::OnViewCommand(int nId) {
         break;
     case ID_FIT: FitToWindow(); break;
     case ID_GRID: RunGridDialog(); break;
-    case ID_SNAP: m_view.m_bSnap = !m_view.m_bSnap; break;
+    case ID_SNAP: m_view.m_grid.bSnap = !m_view.m_grid.bSnap; break;
     case ID_PCB_MODE: m_view.m_bPCBMode = !m_view.m_bPCBMode; break;
     case ID_MACRO_ORIGIN: {
         m_view.GoToMacroOrigin();
@@ -357,13 +347,9 @@ void CSchemoView::OnViewCommand(int nId) {
 }
 
 void CSchemoView::RunGridDialog() {
-    CGridSnapValues v{m_view.m_nGridX, m_view.m_nGridY, m_view.m_nSnapX, m_view.m_nSnapY,
-                      m_view.m_bSnap, m_view.m_bShowGrid, m_view.m_bHideMacroOrigin};
-    if (!RunGridSnapDialog(this, v)) return;
-    m_view.m_nGridX = v.nGridX, m_view.m_nGridY = v.nGridY;
-    m_view.m_nSnapX = v.nSnapX, m_view.m_nSnapY = v.nSnapY;
-    m_view.m_bSnap = v.bSnap, m_view.m_bShowGrid = v.bShowGrid;
-    m_view.m_bHideMacroOrigin = v.bHideMacroOrigin;
+    CGridSnap edited = m_view.m_grid;
+    if (!RunGridSnapDialog(this, edited)) return;
+    m_view.m_grid = edited;
     UpdateScrollBars();
     InvalidateAll();
 }

@@ -97,10 +97,6 @@ private:
     bool m_bStartZoom = false;
     bool m_bExtentKnown = false;
     CRect m_extent;
-    bool m_bMiddlePan = false;
-    QPoint m_ptPanStart;
-    CPoint m_ptPanScroll;
-    QCursor m_cursorBeforePan;
     std::unique_ptr<CQtViewHost> m_pHost;
     std::unique_ptr<CViewController> m_pCtl;
 };

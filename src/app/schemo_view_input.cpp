@@ -1,39 +1,29 @@
-// The view's wheel and middle-button handling, beyond the editing tools: the
-// wheel scrolls, Shift+wheel sideways, Ctrl+wheel zooms about the pointer and
-// a middle-button drag pans with any tool.
+// The view's mouse buttons, wheel and keys, handed to the editing logic in
+// its own terms.
 #include "app/schemo_view.h"
 
-#include "doc/settings.h"
 #include "view/view_controller.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-#include <cmath>
-
 void CSchemoView::wheelEvent(QWheelEvent* event) {
+    const QPoint p = event->position().toPoint();
     const QPoint delta = event->angleDelta();
-    const int nNotches = (std::abs(delta.y()) >= std::abs(delta.x()) ? delta.y() : delta.x()) / 120;
-    if (nNotches == 0) return;
-    if (event->modifiers() & Qt::ControlModifier) {
-        const QPoint p = event->position().toPoint();
-        m_view.ZoomAbout(CPoint{p.x(), p.y()}, m_view.GetScale() * std::pow(ZOOM_STEP, nNotches));
-        ZoomChanged();
-        return;
-    }
-    if (m_view.m_bStretch) return;
-    const bool bVertical = !(event->modifiers() & Qt::ShiftModifier) && delta.y() != 0;
-    if (m_view.OnWheel(bVertical, nNotches)) Scrolled();
+    const auto mods = event->modifiers();
+    CWheelInput in;
+    in.ptClient = CPoint{p.x(), p.y()};
+    in.nAngleX = delta.x();
+    in.nAngleY = delta.y();
+    in.bCtrl = (mods & Qt::ControlModifier) != 0;
+    in.bShift = (mods & Qt::ShiftModifier) != 0;
+    m_pCtl->OnWheel(in);
 }
 
 void CSchemoView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && !m_view.m_bStretch && m_pCtl->IsIdle()) {
-        m_bMiddlePan = true;
-        m_ptPanStart = event->position().toPoint();
-        m_ptPanScroll = m_view.GetScrollPos();
-        m_cursorBeforePan = viewport()->cursor();
-        viewport()->setCursor(Qt::ClosedHandCursor);
+    if (event->button() == Qt::MiddleButton) {
+        m_pCtl->OnMButtonDown(Input(event));
         return;
     }
     setFocus(Qt::MouseFocusReason);
@@ -59,25 +49,10 @@ void CSchemoView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-void CSchemoView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    if (m_bMiddlePan) {
-        const double s = m_view.GetScale();
-        const QPoint d = p - m_ptPanStart;
-        m_view.ScrollTo(m_ptPanScroll.x - int(std::lround(d.x() / s)),
-                        m_ptPanScroll.y - int(std::lround(d.y() / s)));
-        Scrolled();
-        return;
-    }
-    m_pCtl->OnMouseMove(Input(event));
-}
+void CSchemoView::mouseMoveEvent(QMouseEvent* event) { m_pCtl->OnMouseMove(Input(event)); }
 
 void CSchemoView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && m_bMiddlePan) {
-        m_bMiddlePan = false;
-        viewport()->setCursor(m_cursorBeforePan);
-        return;
-    }
+    if (event->button() == Qt::MiddleButton) m_pCtl->OnMButtonUp(Input(event));
     if (event->button() == Qt::LeftButton) m_pCtl->OnLButtonUp(Input(event));
     if (event->button() == Qt::RightButton) m_pCtl->OnRButtonUp(Input(event));
 }

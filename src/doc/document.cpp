@@ -1,5 +1,6 @@
 #include "doc/document.h"
 
+#include "doc/drawing_extent.h"
 #include "doc/regions.h"
 #include "doc/safe_file.h"
 #include "doc/system_error.h"
@@ -12,15 +13,6 @@
 
 #include <algorithm>
 #include <cctype>
-
-int DocKindFromExtension(const std::string& extension) {
-    std::string e = extension;
-    for (char& c : e) c = char(std::toupper(static_cast<unsigned char>(c)));
-    if (e == ".TVD") return DOC_DRAWING;
-    if (e == ".TVM") return DOC_MACRO;
-    if (e == ".TVL") return DOC_LIBRARY;
-    return DOC_NONE;
-}
 
 CLoadedText ParseDocumentText(const std::string& text) {
     CLoadedText r;
@@ -183,19 +175,7 @@ void CSchemoDoc::RestoreSnapshot() {
 }
 
 bool CSchemoDoc::GetExtent(CRect& rect) const {
-    bool bAny = false;
-    CRect box;
-    for (const auto& p : m_primitives) {
-        const bool bShown = (p->GetCapabilities() & CAP_MACRO) || g_layers.IsShown(p->GetLayer(), false);
-        if (!bShown || p->GetRegion()->IsEmpty()) continue;
-        const CRect r = p->GetRegion()->GetRgnBox();
-        box = bAny ? CRect{std::min(box.left, r.left), std::min(box.top, r.top),
-                           std::max(box.right, r.right), std::max(box.bottom, r.bottom)}
-                   : r;
-        bAny = true;
-    }
-    if (bAny) rect = box;
-    return bAny;
+    return DrawingExtent(m_primitives, g_layers, rect);
 }
 
 void CSchemoDoc::UpdateRegions(CSurface& dc, const CPrimitiveList& list) {

@@ -13,8 +13,6 @@
 
 enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 165 };
 
-// The kind of document a template with this filter extension makes (".tvd" ...).
-int DocKindFromExtension(const std::string& extension);
 
 // A drawing or macro text read and parsed, not yet in a document. Reading and
 // parsing touch no document, so they may run away from the user interface.

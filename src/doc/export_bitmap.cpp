@@ -71,15 +71,14 @@ CRect BandVisible(CSurface& dc, int w, int rows) {
 
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                           const RasterBandFactory& makeBand, IDrawProgress* progress, int* pnErrno) {
-    const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
-    CRect ext;
-    {
-        auto probe = makeBand(1, 1);
-        if (!probe) return EXPORT_BITMAP_ERROR;
-        if (!ComputeExportExtent(doc, probe->Surface(), v, ext)) return EXPORT_NO_EXTENT;
-    }
-    const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
-                                                    std::int64_t(ext.bottom) - ext.top);
+    auto probe = makeBand(1, 1);
+    if (!probe) return EXPORT_BITMAP_ERROR;
+    const CPicturePrep prep(doc, probe->Surface(), o);
+    probe.reset();
+    if (!prep.HasExtent()) return EXPORT_NO_EXTENT;
+    const CBitmapGeometry& g = prep.Geometry();
+    const CRect& ext = prep.Extent();
+    const std::int64_t v = prep.Viewport();
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nHeight * g.nPaddedRowBytes > MAX_BYTES)
         return EXPORT_BITMAP_ERROR;
@@ -95,7 +94,6 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     auto band = makeBand(W, std::min(BAND_ROWS, H));
     if (!band) return EXPORT_BITMAP_ERROR;
     const CLayerBuckets buckets(doc.Primitives());
-    const CSelectionHidden unselected(doc);
     CLayerWalk walk;
     walk.bMonochrome = true;
     walk.bCull = true;

@@ -7,15 +7,6 @@ void SetExportMapping(CSurface& dc, std::int64_t v) {
     dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
 }
 
-bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect& ext) {
-    SetExportMapping(probe, v);
-    doc.UpdateRegions(probe);
-    if (!doc.GetExtent(ext)) return false;
-    ext = {ClampToInt32(std::int64_t(ext.left) - 5), ClampToInt32(std::int64_t(ext.top) - 5),
-           ClampToInt32(std::int64_t(ext.right) + 5), ClampToInt32(std::int64_t(ext.bottom) + 5)};
-    return true;
-}
-
 CSelectionHidden::CSelectionHidden(const CSchemoDoc& doc) {
     for (const auto& p : doc.Primitives()) {
         if (!p->IsSelected()) continue;
@@ -27,6 +18,27 @@ CSelectionHidden::CSelectionHidden(const CSchemoDoc& doc) {
 CSelectionHidden::~CSelectionHidden() {
     for (CPrimitive* p : m_hidden)
         p->SetSelected(true);
+}
+
+CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v)
+    : m_unselected(doc), m_nViewport(v) {
+    SetExportMapping(probe, v);
+    doc.UpdateRegions(probe);
+    m_bExtent = doc.GetExtent(m_ext);
+    if (!m_bExtent) return;
+    m_ext = {ClampToInt32(std::int64_t(m_ext.left) - 5), ClampToInt32(std::int64_t(m_ext.top) - 5),
+             ClampToInt32(std::int64_t(m_ext.right) + 5),
+             ClampToInt32(std::int64_t(m_ext.bottom) + 5)};
+}
+
+CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, const CExportOptions& o)
+    : CPicturePrep(doc, probe, ComputeBitmapGeometry(o, 0, 0).nViewport) {
+    if (m_bExtent) m_geometry = ComputeBitmapGeometry(o, Width(), Height());
+}
+
+CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& measure) : m_unselected(doc) {
+    doc.UpdateRegions(measure);
+    m_bExtent = doc.GetExtent(m_ext);
 }
 
 std::unique_ptr<CSchemoDoc> CopyForPicture(const CSchemoDoc& doc) {

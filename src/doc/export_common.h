@@ -3,6 +3,7 @@
 // scale, the extent, the selection drawn like the rest, and painting the sheet
 // and the layers.
 #include "doc/document.h"
+#include "doc/export_bitmap.h"
 #include "doc/layer_walk.h"
 
 #include <cstdint>
@@ -11,11 +12,6 @@
 
 // Isotropic: the 2500-unit sheet on a v x v viewport.
 void SetExportMapping(CSurface& dc, std::int64_t v);
-
-// Rebuilds the regions on `probe` at that scale (text measures differently at
-// each) and answers the extent of the shown layers grown by 5 units; false
-// when nothing is on a shown layer.
-bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect& ext);
 
 // While it lives, the selected primitives draw as the others do: their marks
 // are taken off and put back afterwards; the selection itself is not touched.
@@ -28,6 +24,35 @@ class CSelectionHidden {
 
   private:
     std::vector<CPrimitive*> m_hidden;
+};
+
+// What every picture export works out once before its writer draws: the
+// regions rebuilt on a probe at the export's scale (text measures differently
+// at each), the extent of the shown layers grown by 5 units, and, for as long
+// as it lives, the selection drawn like the rest.
+class CPicturePrep {
+  public:
+    // At a viewport of v device units for the 2500-unit sheet.
+    CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v);
+    // At the bitmap's scale for the options, with its sizes for the extent.
+    CPicturePrep(CSchemoDoc& doc, CSurface& probe, const CExportOptions& o);
+    // The metafile's: the regions in `measure`'s own mapping, the extent as it is.
+    CPicturePrep(CSchemoDoc& doc, CSurface& measure);
+
+    // False when nothing is on a shown layer: there is nothing to export.
+    bool HasExtent() const { return m_bExtent; }
+    const CRect& Extent() const { return m_ext; }
+    std::int64_t Width() const { return std::int64_t(m_ext.right) - m_ext.left; }
+    std::int64_t Height() const { return std::int64_t(m_ext.bottom) - m_ext.top; }
+    std::int64_t Viewport() const { return m_nViewport; }
+    const CBitmapGeometry& Geometry() const { return m_geometry; }
+
+  private:
+    CSelectionHidden m_unselected;
+    std::int64_t m_nViewport = 0;
+    CRect m_ext;
+    bool m_bExtent = false;
+    CBitmapGeometry m_geometry;
 };
 
 // A copy of the drawing (title and primitives, selection marks included) to

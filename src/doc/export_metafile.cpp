@@ -18,10 +18,8 @@ std::string MetafileDescription(const std::string& title) {
 
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
                            CSurface& measure, IDrawProgress* progress) {
-    doc.UpdateRegions(measure);
-    CRect extent;
-    if (!doc.GetExtent(extent)) return ExportMessage(EXPORT_NO_EXTENT);
-    const CSelectionHidden unselected(doc);
+    const CPicturePrep prep(doc, measure);
+    if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
     CEmfSurface emf(measure);
     CLayerWalk walk;
     walk.nZoomPercent = 2000;

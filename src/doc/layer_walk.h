@@ -17,7 +17,7 @@ class IDrawProgress {
 struct CLayerWalk {
     const CLayerTable* pLayers = &g_layers;
     bool bMonochrome = false;      // every layer in black
-    COLORREF crSelected = RGB(255, 0, 0);
+    COLORREF crSelected = SELECTION_COLOR;
     int nZoomPercent = 100;
     bool bCull = false;            // skip primitives whose region box misses `visible`
     CRect visible;                 // logical units, edges included

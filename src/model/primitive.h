@@ -46,6 +46,9 @@ struct CConstPointSlots {
     int nSlots;
 };
 
+// What a selected primitive is drawn in, wherever selection shows.
+constexpr COLORREF SELECTION_COLOR = RGB(255, 0, 0);
+
 class CPrimitive {
 public:
     CPrimitive() = default;

@@ -18,6 +18,7 @@
 #include <QSvgGenerator>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -41,22 +42,20 @@ std::string Store(const std::string& path, const QByteArray& bytes) {
                                                 : ExportMessage(EXPORT_WRITE_ERROR, nErrno);
 }
 
-// The extent and sizes of a vector picture.
+// The sizes of a vector picture of the prepared extent.
 struct CVectorPage {
-    CRect ext;
-    std::int64_t nViewport = 0;
+    const CPicturePrep& prep;
     QSize device; // in device units of VECTOR_DPI
     QSizeF mm;
 };
 
 // One unit measures nMicronsPerUnit micrometres.
-std::string PrepareVectorPage(CSchemoDoc& doc, const CExportOptions& o, CVectorPage& page) {
-    page.nViewport = std::llround(2500.0 * o.nMicronsPerUnit * VECTOR_DPI / 25400);
-    QPainter idle;
-    CQtVectorSurface probe(idle, true, 0);
-    if (!ComputeExportExtent(doc, probe, page.nViewport, page.ext)) return ExportMessage(EXPORT_NO_EXTENT);
-    const std::int64_t w = std::int64_t(page.ext.right) - page.ext.left;
-    const std::int64_t h = std::int64_t(page.ext.bottom) - page.ext.top;
+std::int64_t VectorViewport(const CExportOptions& o) {
+    return std::llround(2500.0 * o.nMicronsPerUnit * VECTOR_DPI / 25400);
+}
+
+std::string SizeVectorPage(const CExportOptions& o, CSurface& probe, CVectorPage& page) {
+    const std::int64_t w = page.prep.Width(), h = page.prep.Height();
     page.mm = QSizeF(double(w) * o.nMicronsPerUnit / 1000, double(h) * o.nMicronsPerUnit / 1000);
     if (page.mm.width() > MAX_PAGE_MM || page.mm.height() > MAX_PAGE_MM) return MSG_TOO_LARGE;
     const CSize d = probe.LPtoDP(CSize{int(w), int(h)});
@@ -71,50 +70,46 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
     if (!painter.begin(&device)) return MSG_CANNOT_DRAW;
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * VECTOR_DPI / 25.4);
-        const CSelectionHidden unselected(doc);
         CLayerWalk walk;
         walk.pProgress = progress;
-        bStopped = !DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.ext, page.nViewport,
-                                      0, walk);
+        bStopped = !DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.prep.Extent(),
+                                      page.prep.Viewport(), 0, walk);
     }
     return painter.end() ? std::string() : MSG_CANNOT_DRAW;
+}
+
+// False when the progress stopped it.
+bool DrawPng(const CSchemoDoc& doc, QImage& image, const CPicturePrep& prep, bool bAntialias,
+             IDrawProgress* progress) {
+    CLayerWalk walk;
+    walk.pProgress = progress;
+    const CLayerBuckets buckets(doc.Primitives());
+    if (bAntialias) {
+        QPainter painter(&image);
+        CQtVectorSurface dc(painter, true, 1);
+        return DrawExportPicture(buckets, dc, prep.Extent(), prep.Viewport(), 0, walk);
+    }
+    CQtSurface dc(image);
+    return DrawExportPicture(buckets, dc, prep.Extent(), prep.Viewport(), 0, walk);
 }
 
 } // namespace
 
 std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                       bool bAntialias, IDrawProgress* progress) {
-    const std::int64_t v = ComputeBitmapGeometry(o, 0, 0).nViewport;
-    CRect ext;
-    {
-        QImage one(1, 1, QImage::Format_RGB32);
-        CQtSurface probe(one);
-        if (!ComputeExportExtent(doc, probe, v, ext)) return ExportMessage(EXPORT_NO_EXTENT);
-    }
-    const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
-                                                    std::int64_t(ext.bottom) - ext.top);
+    QImage one(1, 1, QImage::Format_RGB32);
+    auto probe = std::make_unique<CQtSurface>(one);
+    const CPicturePrep prep(doc, *probe, o);
+    probe.reset();
+    if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
+    const CBitmapGeometry& g = prep.Geometry();
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nWidth * g.nHeight * 4 > MAX_IMAGE_BYTES)
         return ExportMessage(EXPORT_BITMAP_ERROR);
     QImage image(int(g.nWidth), int(g.nHeight), QImage::Format_RGB32);
     if (image.isNull()) return ExportMessage(EXPORT_MEMORY_ERROR);
     image.fill(Qt::white);
-    bool bDrawn = false;
-    {
-        const CSelectionHidden unselected(doc);
-        CLayerWalk walk;
-        walk.pProgress = progress;
-        const CLayerBuckets buckets(doc.Primitives());
-        if (bAntialias) {
-            QPainter painter(&image);
-            CQtVectorSurface dc(painter, true, 1);
-            bDrawn = DrawExportPicture(buckets, dc, ext, v, 0, walk);
-        } else {
-            CQtSurface dc(image);
-            bDrawn = DrawExportPicture(buckets, dc, ext, v, 0, walk);
-        }
-    }
-    if (!bDrawn) return std::string();
+    if (!DrawPng(doc, image, prep, bAntialias, progress)) return std::string();
     if (g.nPixelsPerMetre > 0) {
         image.setDotsPerMeterX(g.nPixelsPerMetre);
         image.setDotsPerMeterY(g.nPixelsPerMetre);
@@ -132,8 +127,13 @@ namespace {
 template <class Draw>
 std::string ExportVector(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                          Draw draw) {
-    CVectorPage page;
-    const std::string failure = PrepareVectorPage(doc, o, page);
+    QPainter idle;
+    auto probe = std::make_unique<CQtVectorSurface>(idle, true, 0);
+    const CPicturePrep prep(doc, *probe, VectorViewport(o));
+    if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
+    CVectorPage page{prep, QSize(), QSizeF()};
+    const std::string failure = SizeVectorPage(o, *probe, page);
+    probe.reset();
     if (!failure.empty()) return failure;
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -38,7 +38,7 @@ void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& vi
         fill.setCompositionMode(QPainter::CompositionMode_Source);
         fill.fillRect(part, Qt::white);
     }
-    if (view.m_bShowGrid) PaintGrid(tile, at, part, view, dpr);
+    if (view.m_grid.bShowGrid) PaintGrid(tile, at, part, view, dpr);
     CQtSurface dc(tile);
     dc.SetMinPenPixels(DotSize(dpr));
     view.PrepareMapping(dc, dpr);
@@ -103,12 +103,12 @@ void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, dou
                     const std::vector<CPrimitive*>& selection) {
     std::vector<CRect> boxes;
     MarkBoxes(view, dpr, selection, g_layers, boxes);
-    if (boxes.empty() && view.m_bHideMacroOrigin) return;
+    if (boxes.empty() && view.m_grid.bHideMacroOrigin) return;
     QPainter painter(&image);
     painter.setClipRect(rc);
     for (const CRect& r : boxes)
         painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), Color(MARK_COLOR));
-    if (view.m_bHideMacroOrigin) return;
+    if (view.m_grid.bHideMacroOrigin) return;
     QImage part = SubImage(image, rc);
     CQtSurface dc(part);
     const CRect o = OriginBox(view, dpr);

@@ -23,11 +23,8 @@ void CToolState::Escape() {
 }
 
 std::string CUntitledNames::Next(int nDocKind) {
-    switch (nDocKind) {
-    case DOC_MACRO: return "Macro" + std::to_string(++m_nMacros);
-    case DOC_LIBRARY: return "Libreria" + std::to_string(++m_nLibraries);
-    default: return "Documento" + std::to_string(++m_nDrawings);
-    }
+    const CDocumentKind& k = DocumentKind(nDocKind);
+    return k.untitled + std::to_string(++m_nNumbers[&k - DOCUMENT_KINDS]);
 }
 
 std::string FrameTitle(const std::string& docName, bool bModified) {

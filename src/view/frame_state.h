@@ -3,6 +3,7 @@
 // last tool, the names of untitled documents, the order of the document
 // windows and the main window's title.
 #include "view/commands.h"
+#include "view/document_kinds.h"
 
 #include <functional>
 #include <string>
@@ -34,7 +35,7 @@ public:
     std::string Next(int nDocKind);
 
 private:
-    int m_nDrawings = 0, m_nMacros = 0, m_nLibraries = 0;
+    int m_nNumbers[NUM_DOCUMENT_KINDS] = {};
 };
 
 // "Tavolin - name" with "*" after a modified document's name; "Tavolin" alone

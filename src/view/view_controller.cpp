@@ -114,8 +114,7 @@ void CViewController::OnLButtonUp(const CMouseInput& in) {
     const CPoint pt = ToLogical(in.ptClient);
     switch (m_nMode) {
     case MODE_PAN:
-        End();
-        m_host.SetCursor(CURSOR_HAND_OPEN);
+        if (!m_bMiddlePan) EndPan(in.ptClient);
         break;
     case MODE_BAND:
         if (pt != m_ptLast) MoveBand(pt);
@@ -221,8 +220,7 @@ void CViewController::CancelDrag() {
         StopAutoScroll();
         break;
     case MODE_PAN:
-        End();
-        m_host.SetCursor(CURSOR_HAND_OPEN);
+        EndPan(m_ptLastDevice);
         break;
     case MODE_BAND:
         EndBand(false);

@@ -19,6 +19,15 @@ struct CMouseInput {
     bool bAlt = false;
 };
 
+// One turn of the wheel: its angle in eighths of a degree on each axis (120
+// a notch) and the modifier keys held.
+struct CWheelInput {
+    CPoint ptClient{0, 0};
+    int nAngleX = 0, nAngleY = 0;
+    bool bCtrl = false;
+    bool bShift = false;
+};
+
 // Keys OnKeyDown knows besides the letters 'R' and 'S'.
 enum ViewKey { KEY_ESCAPE = 0x1B, KEY_DELETE = 0x7F };
 
@@ -43,6 +52,13 @@ class CViewController {
     void OnRButtonDown(const CMouseInput& in);
     void OnRButtonUp(const CMouseInput& in);
     void OnLButtonDblClk(const CMouseInput& in);
+    // The middle button pans with any tool, as the hand does; false when the
+    // press is not taken (a drag runs, or the view is stretched).
+    bool OnMButtonDown(const CMouseInput& in);
+    void OnMButtonUp(const CMouseInput& in);
+    // Ctrl+wheel zooms about the pointer, Shift+wheel scrolls sideways, the
+    // wheel alone scrolls its way.
+    void OnWheel(const CWheelInput& in);
     // KEY_ESCAPE, KEY_DELETE, 'R', 'S' (either case); false for any other key.
     bool OnKeyDown(int nKey);
     void OnTimer();
@@ -102,6 +118,7 @@ class CViewController {
 
     // view_pan_zoom.cpp: pan, zoom and the auto-scroll
     void PanTo(CPoint pt);
+    void EndPan(CPoint ptClient);
     void Zoom(CPoint pt, bool bIn);
     bool ArmAutoScroll(CPoint ptClient);
     void StopAutoScroll();
@@ -128,4 +145,5 @@ class CViewController {
     bool m_bTimerOn = false;
     int m_nTimerTicks = 0;
     int m_nEdgeMask = 0; // 1 left, 2 top, 4 right, 8 bottom
+    bool m_bMiddlePan = false; // the pan is the middle button's, not the hand's
 };

@@ -83,8 +83,8 @@ std::int32_t SnapAxis(std::int32_t v, int s) {
 } // namespace
 
 CPoint CViewCoords::SnapPoint(CPoint pt) const {
-    if (!m_bSnap) return pt;
-    return {SnapAxis(pt.x, m_nSnapX), SnapAxis(pt.y, m_nSnapY)};
+    if (!m_grid.bSnap) return pt;
+    return {SnapAxis(pt.x, m_grid.nSnapX), SnapAxis(pt.y, m_grid.nSnapY)};
 }
 
 namespace {
@@ -152,8 +152,8 @@ bool CViewCoords::FitToWindow(CRect extent) {
 bool CViewCoords::StartView(int nDocKind, bool bHasPrimitives, CRect extent) {
     const bool bDrawing = nDocKind == DOC_DRAWING;
     m_bPCBMode = false;
-    m_bSnap = bDrawing;
-    m_bHideMacroOrigin = bDrawing;
+    m_grid.bSnap = bDrawing;
+    m_grid.bHideMacroOrigin = bDrawing;
     if (nDocKind == DOC_LIBRARY) return FrameComponent(bHasPrimitives, extent);
     if (bHasPrimitives) return FitToWindow(extent);
     const bool bRegions = SetScale(bDrawing ? 4.0 : 8.0, false);

@@ -27,6 +27,15 @@ enum ScrollCode {
     SCROLL_OTHER,
 };
 
+// A view's grid and snap, as the "Griglia e Snap" dialog edits them.
+struct CGridSnap {
+    int nGridX = 5, nGridY = 5; // 1..40
+    int nSnapX = 5, nSnapY = 5; // 1..20
+    bool bSnap = true;
+    bool bShowGrid = true;
+    bool bHideMacroOrigin = true;
+};
+
 constexpr double ZOOM_STEP = 1.3;
 constexpr double MIN_SCALE = 0.1, MAX_SCALE = 20.0;
 constexpr double WHEEL_PIXELS = 50.0; // one wheel notch, at any zoom
@@ -88,11 +97,7 @@ class CViewCoords {
 
     bool m_bPCBMode = false;
     bool m_bStretch = false;
-    int m_nGridX = 5, m_nGridY = 5; // 1..40
-    int m_nSnapX = 5, m_nSnapY = 5; // 1..20
-    bool m_bSnap = true;
-    bool m_bShowGrid = true;
-    bool m_bHideMacroOrigin = true;
+    CGridSnap m_grid;
 
   private:
     double m_dScale = 1.0;

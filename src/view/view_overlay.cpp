@@ -11,7 +11,6 @@
 
 namespace {
 constexpr COLORREF WHITE = RGB(255, 255, 255);
-constexpr COLORREF SELECTED = RGB(255, 0, 0);
 constexpr COLORREF BAND_COLOR = 0;
 // Beyond a primitive's own slack: the marks and a pixel of rounding.
 constexpr int OVERLAY_MARGIN_PIXELS = MARK_HALF + 3;
@@ -78,8 +77,8 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     for (const auto& p : m_held.List()) {
         const bool bBand = !p->IsComplete();
         p->DrawInLayers(dc, g_layers, bBand, WHITE,
-                        bBand ? SELECTED : g_layers.GetColor(p->GetLayer()), SELECTED, 100, -1,
-                        false);
+                        bBand ? SELECTION_COLOR : g_layers.GetColor(p->GetLayer()), SELECTION_COLOR,
+                        100, -1, false);
         for (int i = 0; i < p->GetPointCount(); ++i) {
             const CPoint pt = p->GetPoint(i);
             if (IsUnset(pt)) continue;

@@ -41,8 +41,8 @@ void GridDevicePositions(const CViewCoords& view, double dpr, const CRect& rcDev
     const CPoint b = map.DPtoLP(CPoint{rcDevice.right, rcDevice.bottom});
     // One unit more each way, as the visible area is, so no edge point is lost.
     const double r = dpr > 0 && std::isfinite(dpr) ? dpr : 1.0;
-    const int sx = DrawnGridStep(std::max(1, view.m_nGridX), std::fabs(map.ScaleX()) / r);
-    const int sy = DrawnGridStep(std::max(1, view.m_nGridY), std::fabs(map.ScaleY()) / r);
+    const int sx = DrawnGridStep(std::max(1, view.m_grid.nGridX), std::fabs(map.ScaleX()) / r);
+    const int sy = DrawnGridStep(std::max(1, view.m_grid.nGridY), std::fabs(map.ScaleY()) / r);
     Axis(map, false, a.x - 1, b.x + 1, sx, rcDevice.left, rcDevice.right, cols);
     Axis(map, true, a.y - 1, b.y + 1, sy, rcDevice.top, rcDevice.bottom, rows);
 }

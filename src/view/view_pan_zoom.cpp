@@ -4,6 +4,7 @@
 
 #include "view/view_host.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -26,6 +27,43 @@ void CViewController::PanTo(CPoint pt) {
     m_coords.ScrollTo(s.x - d.x, s.y - d.y);
     m_ptLast = CPoint{pt.x - d.x, pt.y - d.y};
     m_host.ViewMoved(false);
+}
+
+void CViewController::EndPan(CPoint ptClient) {
+    End();
+    if (!m_bMiddlePan) {
+        m_host.SetCursor(CURSOR_HAND_OPEN);
+        return;
+    }
+    m_bMiddlePan = false;
+    UpdateIdleCursor(ptClient);
+}
+
+bool CViewController::OnMButtonDown(const CMouseInput& in) {
+    if (!IsIdle() || m_coords.m_bStretch) return false;
+    m_ptLastDevice = in.ptClient;
+    m_ptLast = ToLogical(in.ptClient, false);
+    m_bMiddlePan = true;
+    Begin(MODE_PAN);
+    m_host.SetCursor(CURSOR_HAND_CLOSED);
+    return true;
+}
+
+void CViewController::OnMButtonUp(const CMouseInput& in) {
+    if (m_nMode == MODE_PAN && m_bMiddlePan) EndPan(in.ptClient);
+}
+
+void CViewController::OnWheel(const CWheelInput& in) {
+    const bool bAlongY = std::abs(in.nAngleY) >= std::abs(in.nAngleX);
+    const int nNotches = (bAlongY ? in.nAngleY : in.nAngleX) / 120;
+    if (nNotches == 0) return;
+    if (in.bCtrl) {
+        m_coords.ZoomAbout(in.ptClient, m_coords.GetScale() * std::pow(ZOOM_STEP, nNotches));
+        m_host.ViewMoved(true);
+        return;
+    }
+    const bool bVertical = !in.bShift && in.nAngleY != 0;
+    if (m_coords.OnWheel(bVertical, nNotches)) m_host.ViewMoved(false);
 }
 
 void CViewController::Zoom(CPoint pt, bool bIn) {

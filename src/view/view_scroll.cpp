@@ -26,7 +26,7 @@ CScrollAxis CViewCoords::UpdateScrollBar(bool bVertical) {
     if (page < SHEET_SIZE && nPos + page > SHEET_SIZE) nPos = std::int32_t(SHEET_SIZE - page);
     a.bVisible = true;
     a.nPage = ClampToInt32(page);
-    a.nLine = std::max(1, bVertical ? m_nSnapY : m_nSnapX);
+    a.nLine = std::max(1, bVertical ? m_grid.nSnapY : m_grid.nSnapX);
     a.nPos = nPos;
     a.nMin = std::min(0, nPos);
     a.nMax =
@@ -56,7 +56,7 @@ int CViewCoords::ScrollDelta(int nCode, int nPos, int nPage, int nStep, int nThu
 int CViewCoords::OnScroll(bool bVertical, int nCode, int nThumb) {
     const std::int32_t nPage = ClampToInt32(Page(VisibleRect(), bVertical));
     std::int32_t& nPos = bVertical ? m_ptScroll.y : m_ptScroll.x;
-    const int nStep = std::max(1, bVertical ? m_nSnapY : m_nSnapX);
+    const int nStep = std::max(1, bVertical ? m_grid.nSnapY : m_grid.nSnapX);
     const std::int32_t nOld = PixelOffset(nPos, m_dScale);
     nPos = ClampToInt32(std::int64_t(nPos) + ScrollDelta(nCode, nPos, nPage, nStep, nThumb));
     return ClampToInt32(std::int64_t(nOld) - PixelOffset(nPos, m_dScale));

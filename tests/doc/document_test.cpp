@@ -35,13 +35,6 @@ protected:
     CFakeUi ui;
 };
 
-TEST_F(Document, KindsComeFromTheTemplateExtension) {
-    EXPECT_EQ(DocKindFromExtension(".tvd"), DOC_DRAWING);
-    EXPECT_EQ(DocKindFromExtension(".TVM"), DOC_MACRO);
-    EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
-    EXPECT_EQ(DocKindFromExtension(".txt"), DOC_NONE);
-}
-
 TEST_F(Document, LoadingReportsBadHeadersAndSkippedLines) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     EXPECT_TRUE(doc.Load("[TAVOLIN]"));

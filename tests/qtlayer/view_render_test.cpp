@@ -21,7 +21,7 @@ protected:
         view.SetClientSize(173, 131);
         view.SetScale(std::get<0>(GetParam()) / 100.0, false);
         view.ScrollTo(300, 280);
-        view.m_nGridX = 3; // a grid step unlike the snap
+        view.m_grid.nGridX = 3; // a grid step unlike the snap
     }
     double Dpr() const { return std::get<1>(GetParam()); }
     QImage Whole() {
@@ -80,7 +80,7 @@ TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
     doc.Select(doc.Primitives()[0].get(), true);
     CViewCoords view;
     view.SetClientSize(200, 200);
-    view.m_bHideMacroOrigin = false;
+    view.m_grid.bHideMacroOrigin = false;
     for (double dpr : {1.0, 2.0}) {
         QImage img(QSize(200, 200) * dpr, QImage::Format_RGB32);
         img.fill(Qt::white);

@@ -56,7 +56,7 @@ TEST_F(EditCommands, RotationTurnsAboutTheSnappedCentreOfTheSelectedPoints) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.drawing);
         Load(r.drawing);
-        coords.m_bSnap = r.bSnap;
+        coords.m_grid.bSnap = r.bSnap;
         SelectEverything();
         EXPECT_TRUE(Run(ID_ROTATE));
         EXPECT_EQ(Text(), r.turned);

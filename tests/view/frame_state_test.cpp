@@ -33,6 +33,10 @@ TEST(FrameTitle, NamesTheActiveDocumentAndMarksItModified) {
     EXPECT_EQ(names.Next(DOC_MACRO), "Macro1");
     EXPECT_EQ(names.Next(DOC_DRAWING), "Documento2");
     EXPECT_EQ(names.Next(DOC_LIBRARY), "Libreria1");
+    EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
+    EXPECT_EQ(DocKindFromExtension(".txt"), DOC_NONE);
+    EXPECT_EQ(OpenFileFilters(), "Documento Tavolin (*.tvd);;Macro Tavolin (*.tvm);;"
+                                 "Libreria Tavolin (*.tvl);;Tutti i file (*)");
 }
 
 TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {

@@ -48,21 +48,15 @@ TEST(ViewSnap, PointsRoundToTheSnapStepAwayFromZeroFromHalfAStep) {
         int nStepX, nStepY;
         CPoint in, out;
     } cases[] = {
-        {5, 5, {11, -11}, {10, -10}},
-        {5, 5, {12, -12}, {15, -15}},
-        {5, 5, {14, -14}, {15, -15}},
-        {5, 5, {16, 0}, {15, 0}},
-        {4, 3, {5, 4}, {4, 6}},
-        {4, 3, {6, -2}, {8, -3}},
-        {1, 1, {7, -7}, {7, -7}},
-        {0, -5, {7, 8}, {7, 8}},
+        {5, 5, {11, -11}, {10, -10}}, {5, 5, {12, -12}, {15, -15}}, {5, 5, {14, -14}, {15, -15}},
+        {5, 5, {16, 0}, {15, 0}},     {4, 3, {5, 4}, {4, 6}},       {4, 3, {6, -2}, {8, -3}},
+        {1, 1, {7, -7}, {7, -7}},     {0, -5, {7, 8}, {7, 8}},
         {5, 5, {kMax, kMin}, {kMax, kMin}},
         {20, 20, {kMax - 7, kMin + 8}, {kMax - 7, kMin + 8}},
     };
     for (const Case& c : cases) {
         CViewCoords v;
-        v.m_nSnapX = c.nStepX;
-        v.m_nSnapY = c.nStepY;
+        v.m_grid = CGridSnap{5, 5, c.nStepX, c.nStepY};
         EXPECT_EQ(v.SnapPoint(c.in), c.out) << c.in.x << "," << c.in.y;
     }
 }
@@ -174,13 +168,13 @@ TEST(ViewZoom, NewViewsStartByDocumentKind) {
     for (const Case& c : cases) {
         CViewCoords v = View(800, 600, 1.0, {3, 3});
         v.m_bPCBMode = true;
-        v.m_bSnap = !c.bSnap;
-        v.m_bHideMacroOrigin = !c.bSnap;
+        v.m_grid.bSnap = !c.bSnap;
+        v.m_grid.bHideMacroOrigin = !c.bSnap;
         v.StartView(c.nKind, c.bContent, c.extent);
         EXPECT_DOUBLE_EQ(v.GetScale(), c.dScale) << c.nKind;
         EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.nKind;
-        EXPECT_EQ(v.m_bSnap, c.bSnap);
-        EXPECT_EQ(v.m_bHideMacroOrigin, c.bSnap);
+        EXPECT_EQ(v.m_grid.bSnap, c.bSnap);
+        EXPECT_EQ(v.m_grid.bHideMacroOrigin, c.bSnap);
         EXPECT_FALSE(v.m_bPCBMode);
     }
 }

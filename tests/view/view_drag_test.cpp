@@ -117,12 +117,21 @@ TEST_F(ControllerTest, EveryEndOfADragStopsTheAutoScroll) {
 }
 
 TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
-    host.m_tools.Choose(TOOL_HAND);
-    Drag(100, 100, 152, 121);
-    EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
-    EXPECT_EQ(host.m_nCursor, CURSOR_HAND_OPEN);
-    EXPECT_FALSE(host.m_bCaptured);
-
+    for (bool bMiddle : {false, true}) { // the middle button with any tool, the left one aside
+        coords = View(1000, 800, 1.0, {0, 0});
+        host.m_tools.Choose(bMiddle ? TOOL_LINE : TOOL_HAND);
+        if (bMiddle) {
+            EXPECT_TRUE(ctl.OnMButtonDown(In(100, 100)));
+            Click(150, 150);
+            Move(152, 121);
+            ctl.OnMButtonUp(In(152, 121));
+        } else {
+            Drag(100, 100, 152, 121);
+        }
+        EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
+        EXPECT_EQ(host.m_nCursor, bMiddle ? CURSOR_CROSS : CURSOR_HAND_OPEN);
+        EXPECT_FALSE(host.m_bCaptured || !doc.Primitives().empty());
+    }
     host.m_tools.Choose(TOOL_ZOOM);
     host.m_viewMoves.clear();
     Click(500, 400);
@@ -131,6 +140,34 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
     EXPECT_NEAR(coords.GetScale(), 1.0, 1e-12);
     EXPECT_EQ(host.m_viewMoves, (std::vector<bool>{true, true}));
     EXPECT_TRUE(host.m_menus.empty());
+}
+
+// A wheel notch moves about 50 pixels at any zoom, only the wheel's way, and
+// nothing where the sheet has no more to show that way; with Ctrl it zooms.
+TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
+    struct Case {
+        double dScale;
+        int nPos, nNotches, nAfter;
+    } cases[] = {
+        {1.0, 100, -1, 150},   {1.0, 100, 1, 50},     {1.0, 30, 1, 0},
+        {1.0, 2180, -1, 2200}, {1.0, 2200, -1, 2200}, {0.28, 500, -1, 679},
+        {20.0, 100, -2, 106},  {0.2, -50, -1, 200},   {0.2, -50, 1, -50}, // after a fit
+        {0.1, -250, -1, -250}, {0.1, -250, 1, -250}, // the view is taller than the sheet
+    };
+    for (const Case& c : cases) {
+        coords = View(400, 300, c.dScale, {0, c.nPos});
+        host.m_viewMoves.clear();
+        ctl.OnWheel(CWheelInput{{10, 10}, 0, 120 * c.nNotches, false, false});
+        EXPECT_EQ(host.m_viewMoves.size(), c.nAfter != c.nPos ? 1u : 0u)
+            << c.dScale << " " << c.nPos;
+        EXPECT_EQ(coords.GetScrollPos().y, c.nAfter) << c.dScale << " " << c.nPos;
+    }
+    coords = View(400, 300, 1.0, {100, 100});
+    ctl.OnWheel(CWheelInput{{0, 0}, 0, -119, false, false});
+    ctl.OnWheel(CWheelInput{{0, 0}, 0, -120, false, true});
+    EXPECT_EQ(coords.GetScrollPos(), (CPoint{150, 100}));
+    ctl.OnWheel(CWheelInput{{0, 0}, 0, 240, true, false});
+    EXPECT_DOUBLE_EQ(coords.GetScale(), 1.3 * 1.3);
 }
 
 TEST_F(ControllerTest, KeysWhenIdleRunTheCommands) {

@@ -25,8 +25,8 @@ TEST(ViewGrid, PointsCloserThanFourPixelsAreThinnedOnEachAxis) {
         CViewCoords v =
             View(c.bStretch ? 250 : 600, c.bStretch ? 2500 : 400, c.nZoom / 100.0, {0, 0});
         v.SetScale(c.nZoom / 100.0, c.bStretch);
-        v.m_nGridX = c.nGridX;
-        v.m_nGridY = c.nGridY;
+        v.m_grid.nGridX = c.nGridX;
+        v.m_grid.nGridY = c.nGridY;
         const CSize client = v.GetClientSize();
         std::vector<int> cols, rows;
         GridDevicePositions(v, c.dpr, {0, 0, int(client.cx * c.dpr), int(client.cy * c.dpr)}, cols,

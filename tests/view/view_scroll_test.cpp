@@ -57,8 +57,8 @@ TEST(ViewScrollBars, RangesHoldThePositionAndOnlyAPositionPastTheEndIsPulledBack
     };
     for (const Case& c : cases) {
         CViewCoords v = View(400, 300, c.dScale, c.ptScroll);
-        v.m_nSnapX = 3;
-        v.m_nSnapY = 7;
+        v.m_grid.nSnapX = 3;
+        v.m_grid.nSnapY = 7;
         for (bool bVertical : {false, true}) {
             const CScrollAxis a = v.UpdateScrollBar(bVertical), e = bVertical ? c.v : c.h;
             EXPECT_TRUE(a.bVisible);
@@ -80,23 +80,4 @@ TEST(ViewScrollBars, PageDownNearTheEndStopsExactlyAtTheLastPage) {
     EXPECT_EQ(v.GetScrollPos(), (CPoint{95, 2350}));
     EXPECT_EQ(v.OnScroll(false, SCROLL_THUMB_TRACK, -20), 230);
     EXPECT_EQ(v.GetScrollPos(), (CPoint{-20, 2350}));
-}
-
-// A wheel notch moves about 50 pixels at any zoom, only the wheel's way, and
-// nothing where the sheet has no more to show that way.
-TEST(ViewWheel, ANotchScrollsFiftyPixelsTheWheelsWayOrNothing) {
-    struct Case {
-        double dScale;
-        int nPos, nNotches, nAfter;
-    } cases[] = {
-        {1.0, 100, -1, 150},   {1.0, 100, 1, 50},     {1.0, 30, 1, 0},
-        {1.0, 2180, -1, 2200}, {1.0, 2200, -1, 2200}, {0.28, 500, -1, 679},
-        {20.0, 100, -2, 106},  {0.2, -50, -1, 200},   {0.2, -50, 1, -50}, // after a fit
-        {0.1, -250, -1, -250}, {0.1, -250, 1, -250}, // the view is taller than the sheet
-    };
-    for (const Case& c : cases) {
-        CViewCoords v = View(400, 300, c.dScale, {0, c.nPos});
-        EXPECT_EQ(v.OnWheel(true, c.nNotches), c.nAfter != c.nPos) << c.dScale << " " << c.nPos;
-        EXPECT_EQ(v.GetScrollPos().y, c.nAfter) << c.dScale << " " << c.nPos << " " << c.nNotches;
-    }
 }
