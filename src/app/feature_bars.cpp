@@ -9,8 +9,19 @@
 #include <QToolBar>
 
 namespace {
+const char* const kIdlePrompt = "Per informazioni, premere F1";
+
 void Toggle(QWidget* bar) { bar->setVisible(!bar->isVisible()); }
 } // namespace
+
+CBarsFeature::CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives, CMacrosFeature& macros)
+    : m_frame(frame), m_pCommon(common), m_pPrimitives(primitives), m_macros(macros) {
+    QStatusBar* status = frame.Window()->statusBar();
+    status->showMessage(kIdlePrompt);
+    QObject::connect(status, &QStatusBar::messageChanged, status, [status](const QString& m) {
+        if (m.isEmpty()) status->showMessage(kIdlePrompt);
+    });
+}
 
 void CBarsFeature::Run(int nId) {
     switch (nId) {

@@ -1,5 +1,6 @@
 #pragma once
-// The bars shown or hidden and the options: "Configurazione".
+// The bars shown or hidden, the status bar's idle prompt, and the options:
+// "Configurazione".
 #include "app/feature.h"
 
 class CMacrosFeature;
@@ -7,8 +8,7 @@ class QToolBar;
 
 class CBarsFeature final : public IFeature {
 public:
-    CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives, CMacrosFeature& macros)
-        : m_frame(frame), m_pCommon(common), m_pPrimitives(primitives), m_macros(macros) {}
+    CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives, CMacrosFeature& macros);
     void Run(int nId) override;
 
 private:

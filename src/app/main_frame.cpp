@@ -31,10 +31,6 @@
 // The icons live in a static library: its resources are linked in by hand.
 static void InitResources() { Q_INIT_RESOURCE(tavolin); }
 
-namespace {
-const char* const kIdlePrompt = "Per informazioni, premere F1";
-}
-
 CMainFrame::CMainFrame()
     : m_pActions((InitResources(), new CActions(this, [this](int nId) { OnCommand(nId); }))), m_pMdi(new QMdiArea(this)) {
     setWindowTitle("Tavolin");
@@ -70,10 +66,6 @@ void CMainFrame::CreateBars() {
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
     // Keys of no menu item, or of items of only some menus, answer in every one.
     addActions({m_pActions->Get(ID_FILE_CLOSE), m_pActions->Get(ID_WINDOW_NEXT), m_pActions->Get(ID_WINDOW_PREV)});
-    statusBar()->showMessage(kIdlePrompt);
-    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& m) {
-        if (m.isEmpty()) statusBar()->showMessage(kIdlePrompt);
-    });
     connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s != Qt::ApplicationActive) CancelDrags();
     });
