@@ -20,26 +20,22 @@ QList<QKeySequence> Keys(const char* pszKeys) {
 CActions::CActions(QObject* parent, std::function<void(int)> run)
     : QObject(parent), m_pTools(new QActionGroup(this)), m_run(std::move(run)) {
     m_pTools->setExclusive(true);
-    for (const CActionDef& a : ActionTable()) Create(a.nId, a.nId);
-    Create(MENU_PASTE_NEW_DOCUMENT, MENU_PASTE_NEW_DOCUMENT);
+    for (const CActionDef& a : ActionTable()) Create(&a);
 }
 
-QAction* CActions::Create(int nId, int nDefId) {
-    const CActionDef* def = FindAction(nDefId);
+void CActions::Create(const CActionDef* def) {
     auto* a = new QAction(QString::fromUtf8(def->pszCaption), this);
     a->setShortcuts(Keys(def->pszKeys));
     a->setStatusTip(QString::fromUtf8(def->pszPrompt));
     const QString tip = QString::fromUtf8(*def->pszTip ? def->pszTip : PlainCaption(def->pszCaption).c_str());
     a->setToolTip(tip);
     if (*def->pszIcon) a->setIcon(QIcon(QString(":/icons/%1.svg").arg(def->pszIcon)));
-    a->setCheckable((def->nFlags & (ACT_CHECKABLE | ACT_TOOL)) != 0);
-    if (def->nFlags & ACT_TOOL) m_pTools->addAction(a);
-    if (def->nFlags & ACT_NO_HANDLER) a->setEnabled(false);
+    a->setCheckable(def->pChecked != nullptr);
+    if (def->nFeature == FEATURE_TOOLS) m_pTools->addAction(a);
     a->setShortcutContext(Qt::ApplicationShortcut);
     const int nCommand = def->nId;
     connect(a, &QAction::triggered, this, [this, nCommand] { m_run(nCommand); });
-    m_actions[nId] = a;
-    return a;
+    m_actions[nCommand] = a;
 }
 
 QAction* CActions::Get(int nId) const {

@@ -11,6 +11,7 @@ class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QToolBar;
+struct CActionDef;
 struct CMenuDef;
 
 class CActions final : public QObject {
@@ -31,7 +32,7 @@ public:
     void FillToolBar(QToolBar* bar, const std::vector<int>& ids) const;
 
 private:
-    QAction* Create(int nId, int nDefId);
+    void Create(const CActionDef* def);
     std::map<int, QAction*> m_actions;
     QActionGroup* m_pTools;
     std::function<void(int)> m_run;

@@ -10,6 +10,7 @@
 
 class CDocumentBar;
 class CSchemoView;
+class IViewFrame;
 class QAction;
 
 class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
@@ -18,7 +19,7 @@ public:
     // The document comes loaded (or new and empty) with its name.
     // `origin` is the action of the document bar's first button; may be null.
     CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name,
-                   QAction* origin, QWidget* parent);
+                   QAction* origin, IViewFrame* frame, QWidget* parent);
     ~CMyMDIChildWnd() override;
 
     CSchemoDoc& Document() { return *m_pDoc; }

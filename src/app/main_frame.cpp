@@ -2,59 +2,58 @@
 
 #include "app/actions.h"
 #include "app/child_frame.h"
+#include "app/feature_bars.h"
+#include "app/feature_clipboard.h"
+#include "app/feature_edit.h"
+#include "app/feature_files.h"
+#include "app/feature_layers.h"
+#include "app/feature_library.h"
+#include "app/feature_macros.h"
+#include "app/feature_print.h"
+#include "app/feature_small.h"
+#include "app/feature_windows.h"
 #include "app/macro_bar.h"
 #include "app/schemo_view.h"
 #include "app/settings_store.h"
 #include "app/trace.h"
-#include "view/action_table.h"
 #include "view/document_kinds.h"
 
 #include <QAction>
-#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPrinter>
-#include <QProgressBar>
 #include <QStatusBar>
 #include <QToolBar>
-
-CMainFrame* g_pMainFrame = nullptr;
 
 // The icons live in a static library: its resources are linked in by hand.
 static void InitResources() { Q_INIT_RESOURCE(tavolin); }
 
-namespace {
-const char* const kIdlePrompt = "Per informazioni, premere F1";
-}
-
 CMainFrame::CMainFrame()
     : m_pActions((InitResources(), new CActions(this, [this](int nId) { OnCommand(nId); }))), m_pMdi(new QMdiArea(this)) {
-    g_pMainFrame = this;
     setWindowTitle("Tavolin");
     setWindowIcon(QIcon(":/icons/tavolin.svg"));
     setAcceptDrops(true);
     setCentralWidget(m_pMdi);
     m_pMdi->setViewMode(QMdiArea::SubWindowView);
-    m_recent = SettingsStore::LoadRecentFiles();
-    LoadLayerTable();
     CreateBars();
-    m_tools.m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
-    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] { OnActiveChanged(); });
+    CreateFeatures();
+    restoreState(SettingsStore::LoadBarState());
+    m_pMacros->ApplyWidth();
+    connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] { ActiveChanged(); });
     RestoreWindow();
-    OnActiveChanged();
+    ActiveChanged();
 }
 
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
     m_pMdi->disconnect(this);
-    m_pMacroBar->disconnect(this);
     for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>()) w->disconnect(this);
     delete m_pMdi;
-    g_pMainFrame = nullptr;
+    m_bBuilt = false;
 }
 
 void CMainFrame::CreateBars() {
@@ -66,27 +65,32 @@ void CMainFrame::CreateBars() {
     m_pPrimitivesBar->setObjectName("59402");
     m_pPrimitivesBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
-    CreateLayerCombo();
-    m_pActions->Get(ID_TOOL_SELECT)->setChecked(true);
     // Keys of no menu item, or of items of only some menus, answer in every one.
     addActions({m_pActions->Get(ID_FILE_CLOSE), m_pActions->Get(ID_WINDOW_NEXT), m_pActions->Get(ID_WINDOW_PREV)});
-    // Commands the window does not carry out yet stay off for the run.
-    for (int id : {int(ID_HELP_FINDER), int(ID_CONTEXT_HELP)})
-        m_pActions->Get(id)->setEnabled(false);
-    m_pProgress = new QProgressBar(this);
-    m_pProgress->setMaximumWidth(200);
-    m_pProgress->setRange(0, 0);
-    m_pProgress->hide();
-    statusBar()->addPermanentWidget(m_pProgress);
-    statusBar()->showMessage(kIdlePrompt);
-    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& m) {
-        if (m.isEmpty()) statusBar()->showMessage(kIdlePrompt);
+    connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s != Qt::ApplicationActive) CancelDrags();
     });
-    SetUpEditing();
-    SetUpClipboard();
-    CreateMacroBar();
-    restoreState(SettingsStore::LoadBarState());
-    ApplyMacroBarWidth();
+}
+
+void CMainFrame::CreateFeatures() {
+    IFrameServices& frame = *this;
+    m_pTools = std::make_unique<CToolsFeature>();
+    m_pFiles = std::make_unique<CFilesFeature>(frame);
+    m_pWindows = std::make_unique<CWindowsFeature>(frame);
+    m_pEdit = std::make_unique<CEditFeature>(frame);
+    m_pClipboard = std::make_unique<CClipboardFeature>(frame);
+    m_pLayers = std::make_unique<CLayersFeature>(frame, m_pPrimitivesBar);
+    m_pLibrary = std::make_unique<CLibraryFeature>(frame);
+    m_pMacros = std::make_unique<CMacrosFeature>(frame, m_pTools->Tools());
+    m_pBars = std::make_unique<CBarsFeature>(frame, m_pToolBar, m_pPrimitivesBar, *m_pMacros);
+    m_pPrint = std::make_unique<CPrintFeature>(frame);
+    m_pViewCommands = std::make_unique<CViewFeature>(frame);
+    m_pHelp = std::make_unique<CHelpFeature>(frame);
+    m_features = {nullptr, m_pFiles.get(), m_pEdit.get(), m_pClipboard.get(), m_pViewCommands.get(),
+                  m_pBars.get(), m_pMacros.get(), m_pLayers.get(), m_pLibrary.get(), m_pPrint.get(),
+                  m_pWindows.get(), m_pHelp.get(), m_pTools.get()};
+    m_pTools->Tools().m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
+    m_bBuilt = true;
 }
 
 void CMainFrame::RestoreWindow() {
@@ -95,18 +99,77 @@ void CMainFrame::RestoreWindow() {
     move(r.topLeft());
 }
 
+void CMainFrame::OnCommand(int nId) {
+    const CActionDef* def = FindAction(nId);
+    IFeature* feature = def ? m_features[std::size_t(def->nFeature)] : nullptr;
+    if (!feature) {
+        Beep();
+        return;
+    }
+    // A drag holds primitives out of the drawing: it ends, as Escape ends it,
+    // before a command can save, undo or delete without them.
+    CMyMDIChildWnd* child = ActiveChild();
+    if (child && def->nFeature != FEATURE_TOOLS) child->View()->CancelDrag();
+    feature->Run(nId);
+    UpdateCommands();
+}
+
 // Whoever changes the tool (a button, a menu item, the view's Escape, the
 // macro tree), the checked button and menu item follow it.
 void CMainFrame::OnToolChanged(int nTool) {
-    if (QAction* a = m_pActions->Get(ToolCommand(nTool))) a->setChecked(true);
+    UpdateCommands();
     TraceLine(QString("TOOL %1").arg(nTool));
+}
+
+// Enabling and checks follow the state, taken once for all the commands.
+void CMainFrame::UpdateCommands() {
+    if (!m_bBuilt) return;
+    const CCommandState s = CommandState();
+    for (const CActionDef& def : ActionTable()) {
+        QAction* a = m_pActions->Get(def.nId);
+        a->setEnabled(IsEnabled(def, s));
+        if (def.pChecked) a->setChecked(IsChecked(def, s));
+    }
+}
+
+CCommandState CMainFrame::CommandState() const {
+    CCommandState s;
+    if (CMyMDIChildWnd* child = ActiveChild()) {
+        const CSchemoDoc& doc = child->Document();
+        s.nDocKind = doc.GetDocKind();
+        s.nSelected = doc.Selection().size();
+        s.bCanUndo = doc.CanUndo();
+        s.bCanRedo = doc.CanRedo();
+        const CViewCoords& coords = child->View()->Coords();
+        s.bStretch = coords.m_bStretch;
+        s.bSnap = coords.m_grid.bSnap;
+        s.bPCBMode = coords.m_bPCBMode;
+    }
+    s.bClipboardText = m_pClipboard->HasText();
+    s.bMacroChosen = m_pMacros->Bar()->GetSelectedMacro().has_value();
+    s.nTool = m_pTools->Tools().Current();
+    s.bToolBar = m_pToolBar->isVisible();
+    s.bStatusBar = statusBar()->isVisible();
+    s.bPrimitivesBar = m_pPrimitivesBar->isVisible();
+    s.bMacroBar = m_pMacros->IsShown();
+    return s;
 }
 
 CMyMDIChildWnd* CMainFrame::ActiveChild() const {
     return qobject_cast<CMyMDIChildWnd*>(m_pMdi->activeSubWindow());
 }
 
-void CMainFrame::OnActiveChanged() {
+void CMainFrame::ChildAdded(CMyMDIChildWnd* child) {
+    m_pWindows->TrackWindow(child);
+    connect(child, &CMyMDIChildWnd::ModifiedChanged, this, [this] { UpdateTitle(); });
+    connect(child, &CMyMDIChildWnd::EditStateChanged, this, [this, child] {
+        if (child == ActiveChild()) UpdateCommands();
+    });
+    connect(child, &QObject::destroyed, this, [this] { ActiveChanged(); });
+    child->View()->m_onStatus = [this](const QString& text) { statusBar()->showMessage(text); };
+}
+
+void CMainFrame::ActiveChanged() {
     CMyMDIChildWnd* child = ActiveChild();
     // Another document coming forward ends a drag or a pending paste, as any
     // command does; a dialog taking the focus for a moment does not.
@@ -114,20 +177,29 @@ void CMainFrame::OnActiveChanged() {
         CancelDrags();
         m_pLastActive = child;
     }
-    const int nKind =
-        child ? DocumentKind(child->Document().GetDocKind()).nMenuBar : int(MENUBAR_NONE);
-    if (nKind != m_nMenuKind) {
-        m_nMenuKind = nKind;
-        m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {
-            connect(menu, &QMenu::aboutToShow, this, [this, nList, menu, anchor] {
-                nList == MENU_RECENT ? FillRecent(menu, anchor) : FillWindows(menu, anchor);
-            });
-        });
-        for (QAction* a : menuBar()->actions())
-            if (QMenu* m = a->menu()) connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
-    }
+    FillMenuBar();
     UpdateTitle();
     UpdateCommands();
+}
+
+void CMainFrame::FillMenuBar() {
+    const CMyMDIChildWnd* child = ActiveChild();
+    const int nKind =
+        child ? DocumentKind(child->Document().GetDocKind()).nMenuBar : int(MENUBAR_NONE);
+    if (nKind == m_nMenuKind) return;
+    m_nMenuKind = nKind;
+    m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {
+        connect(menu, &QMenu::aboutToShow, this, [this, nList, menu, anchor] {
+            nList == MENU_RECENT ? m_pFiles->FillRecent(menu, anchor) : m_pWindows->FillWindows(menu, anchor);
+        });
+    });
+    for (QAction* a : menuBar()->actions())
+        if (QMenu* m = a->menu()) connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
+}
+
+void CMainFrame::CancelDrags() {
+    for (QMdiSubWindow* w : m_pMdi->subWindowList())
+        if (auto* c = qobject_cast<CMyMDIChildWnd*>(w)) c->View()->CancelDrag();
 }
 
 void CMainFrame::UpdateTitle() {
@@ -146,36 +218,23 @@ void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
-// Enabling follows the active document.
-void CMainFrame::UpdateCommands() {
-    CMyMDIChildWnd* child = ActiveChild();
-    const bool bDoc = child != nullptr;
-    for (int id : std::initializer_list<int>{ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_CLOSE, ID_WINDOW_NEXT,
-                   ID_WINDOW_PREV, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
-                   ID_WINDOW_TILE_VERT, ID_WINDOW_ARRANGE, ID_FIT, ID_REFRESH_DOCUMENT, ID_STRETCH,
-                   ID_GRID, ID_SNAP, ID_PCB_MODE, ID_MACRO_ORIGIN})
-        m_pActions->Get(id)->setEnabled(bDoc);
-    for (int id : {int(ID_STRETCH), int(ID_SNAP), int(ID_PCB_MODE)})
-        m_pActions->Get(id)->setChecked(bDoc && child->View()->IsChecked(id));
-    for (int id : {int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), int(ID_FILE_EXPORT)})
-        m_pActions->Get(id)->setEnabled(bDoc);
-    m_pActions->Get(ID_EDIT_UNDO)->setEnabled(bDoc && child->Document().CanUndo());
-    m_pActions->Get(ID_EDIT_REDO)->setEnabled(bDoc && child->Document().CanRedo());
-    UpdateEditCommands(child);
-    UpdateLibraryCommands(child);
-    UpdateClipboardCommands(child);
-    m_pActions->Get(ID_VIEW_TOOLBAR)->setChecked(m_pToolBar->isVisible());
-    m_pActions->Get(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
-    m_pActions->Get(ID_VIEW_PRIMITIVES_BAR)->setChecked(m_pPrimitivesBar->isVisible());
-    UpdateMacroCommands();
-}
+bool CMainFrame::OpenFile(const QString& path) { return m_pFiles->OpenFile(path); }
+CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) { return m_pFiles->NewDocument(nDocKind); }
+void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) { m_pFiles->SetOpenZoom(nZoom, bOrigin, x, y); }
+CToolState& CMainFrame::Tools() { return m_pTools->Tools(); }
+CMacroBar* CMainFrame::MacroBar() const { return m_pMacros->Bar(); }
+int CMainFrame::CurrentLayer() const { return m_pLayers->CurrentLayer(); }
+int CMainFrame::CurrentTool() const { return m_pTools->Tools().Current(); }
+std::string CMainFrame::SelectedMacro() const { return m_pMacros->SelectedMacro(); }
+void CMainFrame::EscapeTool() { m_pTools->Tools().Escape(); }
+void CMainFrame::ShowContextMenu(const QPoint& ptGlobal) { m_pEdit->ShowContextMenu(ptGlobal); }
 
 void CMainFrame::SaveState() {
     SettingsStore::SaveConfiguration();
     if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
     SettingsStore::SaveWindowRect(QRect(pos(), size())); // as RestoreWindow places it
     SettingsStore::SaveBarState(saveState());
-    SettingsStore::SaveRecentFiles(m_recent);
+    SettingsStore::SaveRecentFiles(m_pFiles->Recent());
 }
 
 // The documents are asked about first; only a close that goes ahead stores

@@ -1,31 +1,34 @@
 #pragma once
-// The main window: the document windows, the menus, the two toolbars, the
-// status bar, the current tool, the recent files and the settings' life.
+// The main window: it holds the features, the bars and the area of the
+// document windows, routes each command to its feature through the command
+// table and keeps the commands' enabling and checks.
+#include "app/feature.h"
+#include "app/view_frame.h"
+#include "view/action_table.h"
 #include "view/frame_state.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QStringList>
 
+#include <array>
 #include <memory>
 
-class CActions;
+class CBarsFeature;
+class CClipboardFeature;
+class CEditFeature;
+class CFilesFeature;
+class CHelpFeature;
+class CLayersFeature;
+class CLibraryFeature;
 class CMacroBar;
-class CQtClipboard;
-
-class CLayerCombo;
-class CMyMDIChildWnd;
-class CSchemoDoc;
-class QMdiArea;
-class QMdiSubWindow;
-class QMenu;
-class QAction;
+class CMacrosFeature;
+class CPrintFeature;
+class CToolsFeature;
+class CViewFeature;
+class CWindowsFeature;
 class QToolBar;
-class QProgressBar;
-class QPrinter;
-struct CLoadedText;
 
-class CMainFrame final : public QMainWindow {
+class CMainFrame final : public QMainWindow, private IFrameServices, private IViewFrame {
     Q_OBJECT
 public:
     CMainFrame();
@@ -34,18 +37,15 @@ public:
     void OnCommand(int nId);
     // Opens a file as its extension says; false (after the message) when it fails.
     bool OpenFile(const QString& path);
-    CMyMDIChildWnd* NewDocument(int nDocKind);
-    CMyMDIChildWnd* ActiveChild() const;
-    CToolState& Tools() { return m_tools; }
-    CMacroBar* MacroBar() const { return m_pMacroBar; }
+    CMyMDIChildWnd* NewDocument(int nDocKind) override;
+    CMyMDIChildWnd* ActiveChild() const override;
+    CToolState& Tools();
+    CMacroBar* MacroBar() const;
+    int CurrentLayer() const override;
     // The steps of a close that goes ahead: settings, window, bars, recent files.
     void SaveState();
     // What --zoom and --origin ask of the files opened from the command line.
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
-    // The layer new primitives go on: 0 at every launch, never stored.
-    int CurrentLayer() const { return m_nCurrentLayer; }
-    // The view's context menu at a point of the screen.
-    void ShowContextMenu(const QPoint& ptGlobal);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,85 +55,51 @@ protected:
 
 private:
     void CreateBars();
+    void CreateFeatures();
     void RestoreWindow();
     void OnToolChanged(int nTool);
-    void OnActiveChanged();
-    void UpdateTitle();
-    void UpdateCommands();
-    void FillRecent(QMenu* menu, QAction* anchor);
-    // The document windows in their opening order (frame_windows.cpp).
-    void TrackWindow(CMyMDIChildWnd* child);
-    CMyMDIChildWnd* WindowChild(int nWindow) const;
-    void StepWindow(bool bForward);
-    void Activate(CMyMDIChildWnd* child);
-    void FillWindows(QMenu* menu, QAction* anchor);
-    CWindowOrder m_windowOrder;
-    int m_nWindowsOpened = 0;
-    void AddRecent(const QString& path);
-    // Shows the document in a new window, maximised and active, at its first zoom.
-    CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name);
-    CLoadedText ReadWithProgress(const QString& path);
-    CMyMDIChildWnd* OpenDrawing(const QString& path, int nKind);
-    bool Save(CMyMDIChildWnd* child);
-    bool SaveAs(CMyMDIChildWnd* child);
-    void ChooseNew();
-    void ChooseOpen();
+    void FillMenuBar();
+    void CancelDrags();
     bool CloseAllDocuments();
+    CCommandState CommandState() const;
+
+    // What the features ask of the frame.
+    QMainWindow* Window() override { return this; }
+    QMdiArea* Mdi() override { return m_pMdi; }
+    CActions& Actions() override { return *m_pActions; }
+    IViewFrame& ViewFrame() override { return *this; }
+    void ChildAdded(CMyMDIChildWnd* child) override;
+    void ActiveChanged() override;
+    void UpdateCommands() override;
+    void UpdateTitle() override;
+
+    // What the views ask of the frame.
+    int CurrentTool() const override;
+    std::string SelectedMacro() const override;
+    void EscapeTool() override;
+    void ShowContextMenu(const QPoint& ptGlobal) override;
+    void RunCommand(int nId) override { OnCommand(nId); }
 
     CActions* m_pActions;
     QMdiArea* m_pMdi;
-    QToolBar* m_pToolBar;
-    QToolBar* m_pPrimitivesBar;
-    QProgressBar* m_pProgress;
+    QToolBar* m_pToolBar = nullptr;
+    QToolBar* m_pPrimitivesBar = nullptr;
     int m_nMenuKind = 0;
-    CToolState m_tools;
-    CUntitledNames m_untitled;
-    QStringList m_recent;
-    int m_nOpenZoom = 0;
-    bool m_bOpenOrigin = false;
-    int m_nOpenX = 0, m_nOpenY = 0;
     QString m_title; // the document windows may not change it
     QPointer<CMyMDIChildWnd> m_pLastActive; // the document window last brought forward
-    std::unique_ptr<QPrinter> m_pPrinter; // chosen with "Imposta stampante...", kept for the run
-    void PrinterSetup();
-    // Print, preview and picture export (frame_print.cpp).
-    void OnPrintCommand(int nId);
 
-    // Editing (frame_edit.cpp).
-    void SetUpEditing();
-    void CancelDrags();
-    bool OnEditCommand(int nId, CMyMDIChildWnd* child);
-    void UpdateEditCommands(CMyMDIChildWnd* child);
-
-    // Library documents and the "Libreria" menu (frame_library.cpp).
-    CMyMDIChildWnd* NewLibrary();
-    CMyMDIChildWnd* OpenLibrary(const QString& path);
-    bool OnLibraryCommand(int nId, CMyMDIChildWnd* child);
-    void UpdateLibraryCommands(CMyMDIChildWnd* child);
-    int m_nNewLibraryCounter = 1; // "Nuova libreria N"
-    // The clipboard (frame_clipboard.cpp).
-    void SetUpClipboard();
-    bool OnClipboardCommand(int nId, CMyMDIChildWnd* child);
-    void PasteAsNewDocument();
-    void UpdateClipboardCommands(CMyMDIChildWnd* child);
-    CQtClipboard* m_pClipboard = nullptr;
-
-    // The macro bar (frame_macros.cpp).
-    void CreateMacroBar();
-    void ApplyMacroBarWidth();
-    void OnMacroCommand(int nId);
-    void UpdateMacroCommands();
-    CMacroBar* m_pMacroBar = nullptr;
-
-    // The layers (frame_layers.cpp).
-    void LoadLayerTable();
-    void CreateLayerCombo();
-    void OnLayerChosen(int nIndex);
-    void RunLayerDialog();
-    void AfterLayerChange();
-    void TraceLayer();
-    CLayerCombo* m_pLayerCombo = nullptr;
-    int m_nCurrentLayer = 0;
+    std::unique_ptr<CToolsFeature> m_pTools;
+    std::unique_ptr<CFilesFeature> m_pFiles;
+    std::unique_ptr<CWindowsFeature> m_pWindows;
+    std::unique_ptr<CEditFeature> m_pEdit;
+    std::unique_ptr<CClipboardFeature> m_pClipboard;
+    std::unique_ptr<CLayersFeature> m_pLayers;
+    std::unique_ptr<CMacrosFeature> m_pMacros;
+    std::unique_ptr<CBarsFeature> m_pBars;
+    std::unique_ptr<CPrintFeature> m_pPrint;
+    std::unique_ptr<CLibraryFeature> m_pLibrary;
+    std::unique_ptr<CViewFeature> m_pViewCommands;
+    std::unique_ptr<CHelpFeature> m_pHelp;
+    std::array<IFeature*, FEATURE_COUNT> m_features{}; // by the table's feature
+    bool m_bBuilt = false;
 };
-
-extern CMainFrame* g_pMainFrame;

@@ -45,7 +45,7 @@ int MaxSlack(const std::vector<CPrimitive*>& prims) {
 }
 } // namespace
 
-CSchemoView::CSchemoView(CSchemoDoc& doc, QWidget* parent)
+CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
@@ -61,7 +61,7 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, QWidget* parent)
     }
     m_doc.AddObserver(&m_index);
     m_doc.AddObserver(this);
-    m_pHost = std::make_unique<CQtViewHost>(*this);
+    m_pHost = std::make_unique<CQtViewHost>(*this, frame);
     m_pCtl = std::make_unique<CViewController>(m_doc, m_view, m_index, *m_pHost);
 }
 
@@ -311,15 +311,6 @@ void CSchemoView::resizeEvent(QResizeEvent* event) {
     }
     UpdateScrollBars();
     InvalidateAll();
-}
-
-bool CSchemoView::IsChecked(int nId) const {
-    switch (nId) {
-    case ID_STRETCH: return m_view.m_bStretch;
-    case ID_SNAP: return m_view.m_grid.bSnap;
-    case ID_PCB_MODE: return m_view.m_bPCBMode;
-    default: return false;
-    }
 }
 
 void CSchemoView::OnViewCommand(int nId) {

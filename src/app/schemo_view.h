@@ -18,11 +18,12 @@
 class CQtViewHost;
 class CSchemoDoc;
 class CViewController;
+class IViewFrame;
 
 class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     Q_OBJECT
 public:
-    CSchemoView(CSchemoDoc& doc, QWidget* parent);
+    CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent);
     ~CSchemoView() override;
 
     // The first zoom: an empty drawing at 400 % from the sheet's corner, an
@@ -36,7 +37,6 @@ public:
     void ApplyZoomPercent(int nPercent);
     // The view's commands: stretch, fit, grid, snap, PCB mode, macro origin, refresh.
     void OnViewCommand(int nId);
-    bool IsChecked(int nId) const;
 
     const CViewCoords& Coords() const { return m_view; }
     // Editing: a drag in progress is cancelled before any command runs.

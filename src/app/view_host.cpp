@@ -1,10 +1,9 @@
 #include "app/view_host.h"
 
-#include "app/macro_bar.h"
-#include "app/main_frame.h"
 #include "app/property_dialog.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
+#include "app/view_frame.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "view/commands.h"
@@ -30,23 +29,20 @@ QCursor CursorOf(int nCursor) {
 }
 } // namespace
 
-CQtViewHost::CQtViewHost(CSchemoView& view) : m_view(view) {
+CQtViewHost::CQtViewHost(CSchemoView& view, IViewFrame* frame) : m_view(view), m_pFrame(frame) {
     QObject::connect(&m_timer, &QTimer::timeout, &view, [&view] { view.OnTimer(); });
 }
 
 CQtViewHost::~CQtViewHost() = default;
 
-int CQtViewHost::CurrentTool() const { return g_pMainFrame ? g_pMainFrame->Tools().Current() : TOOL_SELECT; }
+int CQtViewHost::CurrentTool() const { return m_pFrame ? m_pFrame->CurrentTool() : TOOL_SELECT; }
 
-int CQtViewHost::CurrentLayer() const { return g_pMainFrame ? g_pMainFrame->CurrentLayer() : 0; }
+int CQtViewHost::CurrentLayer() const { return m_pFrame ? m_pFrame->CurrentLayer() : 0; }
 
-std::string CQtViewHost::SelectedMacro() const {
-    if (!g_pMainFrame || !g_pMainFrame->MacroBar()) return {};
-    return g_pMainFrame->MacroBar()->GetSelectedMacro().value_or(std::string());
-}
+std::string CQtViewHost::SelectedMacro() const { return m_pFrame ? m_pFrame->SelectedMacro() : std::string(); }
 
 void CQtViewHost::EscapeTool() {
-    if (g_pMainFrame) g_pMainFrame->Tools().Escape();
+    if (m_pFrame) m_pFrame->EscapeTool();
 }
 
 void CQtViewHost::SetCursor(int nCursor) { m_view.viewport()->setCursor(CursorOf(nCursor)); }
@@ -78,9 +74,9 @@ CPoint CQtViewHost::PointerPosition() const {
 bool CQtViewHost::RunPropertyDialog() { return ::RunPropertyDialog(&m_view, m_view.Document()); }
 
 void CQtViewHost::ShowContextMenu(CPoint ptClient) {
-    if (g_pMainFrame) g_pMainFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)));
+    if (m_pFrame) m_pFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)));
 }
 
 void CQtViewHost::RunCommand(int nId) {
-    if (g_pMainFrame) g_pMainFrame->OnCommand(nId);
+    if (m_pFrame) m_pFrame->RunCommand(nId);
 }

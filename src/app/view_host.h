@@ -10,10 +10,12 @@
 
 class CQtSurface;
 class CSchemoView;
+class IViewFrame;
 
 class CQtViewHost final : public IViewHost {
 public:
-    explicit CQtViewHost(CSchemoView& view);
+    // `frame` may be null: a view alone, with the selection tool.
+    CQtViewHost(CSchemoView& view, IViewFrame* frame);
     ~CQtViewHost() override;
 
     int CurrentTool() const override;
@@ -38,6 +40,7 @@ public:
 
 private:
     CSchemoView& m_view;
+    IViewFrame* m_pFrame;
     QTimer m_timer;
     QImage m_probe{1, 1, QImage::Format_RGB32};
     std::unique_ptr<CQtSurface> m_pSurface;

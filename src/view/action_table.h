@@ -1,17 +1,45 @@
 #pragma once
 // The one table of the editor's commands: caption with its mnemonic, keys,
-// status prompt, tool tip and icon. Menus, toolbars, accelerators and the
-// context menu are all built from it.
+// status prompt, tool tip, icon, the feature that runs it and when it is
+// enabled and checked. Menus, toolbars, accelerators and the context menu are
+// all built from it.
 #include "view/commands.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
-enum ActionFlags : unsigned {
-    ACT_CHECKABLE = 1,  // shows a check mark (bars, snap, PCB mode, tools)
-    ACT_TOOL = 2,       // one of the thirteen tools, an exclusive group
-    ACT_NO_HANDLER = 4, // always shown disabled
+// Who carries a command out: each feature of the main window runs its own.
+enum Feature {
+    FEATURE_NONE, // no handler: always disabled
+    FEATURE_FILES,
+    FEATURE_EDIT,
+    FEATURE_CLIPBOARD,
+    FEATURE_VIEW, // the active view's own commands
+    FEATURE_BARS, // the bars and the options
+    FEATURE_MACROS,
+    FEATURE_LAYERS,
+    FEATURE_LIBRARY,
+    FEATURE_PRINT,
+    FEATURE_WINDOWS,
+    FEATURE_HELP,
+    FEATURE_TOOLS, // the thirteen tools, an exclusive group
+    FEATURE_COUNT
 };
+
+// What the commands' enabling and checks depend on, taken at once. What is
+// about the document is zero or false while no document is active.
+struct CCommandState {
+    int nDocKind = 0; // DOC_NONE: no document
+    std::size_t nSelected = 0;
+    bool bCanUndo = false, bCanRedo = false;
+    bool bStretch = false, bSnap = false, bPCBMode = false;
+    bool bClipboardText = false;
+    bool bMacroChosen = false; // a macro is selected in the macro bar
+    int nTool = TOOL_SELECT;
+    bool bToolBar = false, bStatusBar = false, bPrimitivesBar = false, bMacroBar = false;
+};
+using CommandRule = bool (*)(const CCommandState& s, int nId);
 
 struct CActionDef {
     int nId;
@@ -20,7 +48,9 @@ struct CActionDef {
     const char* pszPrompt;  // status-bar prompt
     const char* pszTip;     // tool tip, or "" for the caption without "&"
     const char* pszIcon;    // icon name in the resources, or ""
-    unsigned nFlags;
+    int nFeature;
+    CommandRule pEnabled; // null: always enabled
+    CommandRule pChecked; // null: no check mark
 };
 
 const std::vector<CActionDef>& ActionTable();
@@ -47,6 +77,9 @@ const CMenuDef& ContextMenu();
 // The buttons of the two toolbars; 0 is a separator.
 const std::vector<int>& CommonToolbar();
 const std::vector<int>& PrimitivesToolbar();
+
+bool IsEnabled(const CActionDef& def, const CCommandState& s);
+bool IsChecked(const CActionDef& def, const CCommandState& s);
 
 // The caption without its "&" (and "&&" kept as one "&") and without the
 // key shown after a tab.

@@ -178,26 +178,3 @@ bool RunEditCommand(int nId, CSchemoDoc& doc, const CViewCoords& coords,
         return false;
     }
 }
-
-bool IsEditCommandEnabled(int nId, std::size_t nSelected, bool bClipboardHasText) {
-    switch (nId) {
-    case ID_EDIT_CLEAR:
-    case ID_EDIT_CUT:
-    case ID_EDIT_COPY:
-    case ID_ROTATE:
-    case ID_MIRROR:
-    case ID_SPLIT_MACRO:
-        return nSelected >= 1;
-    case ID_MAKE_MACRO:
-        return nSelected >= 2;
-    case ID_EDIT_PASTE:
-    case ID_PASTE_NEW_DOCUMENT:
-        return bClipboardHasText;
-    case ID_EDIT_SELECT_ALL:
-    case ID_INVERT_SELECTION:
-    case ID_REFRESH_DOCUMENT:
-        return true;
-    default:
-        return false;
-    }
-}

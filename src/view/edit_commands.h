@@ -1,6 +1,6 @@
 #pragma once
 // The edit commands on a view's selection: delete, rotate, mirror, select
-// all, invert, make a macro group, split macros, and when each is enabled.
+// all, invert, make a macro group, split macros.
 // They change the document only through its own calls, so every view and
 // index hears of what they do.
 #include "doc/document.h"
@@ -34,7 +34,3 @@ bool CmdSplitMacros(CSchemoDoc& doc);
 // Runs one of the commands above by its id; false for any other id.
 bool RunEditCommand(int nId, CSchemoDoc& doc, const CViewCoords& coords, const CLayerTable& layers);
 
-// Menu and toolbar state of delete, cut, copy, rotate, mirror, make and split
-// macro, paste, paste as new document, select all, invert and refresh; false
-// for any other id.
-bool IsEditCommandEnabled(int nId, std::size_t nSelected, bool bClipboardHasText);

@@ -17,7 +17,7 @@ class DocumentBarTest : public QObject {
 private slots:
     void TheTitleRefusesBracketsAndControlsAsTyped() {
         CSchemoDoc doc(DOC_DRAWING, nullptr);
-        CSchemoView view(doc, nullptr);
+        CSchemoView view(doc, nullptr, nullptr);
         CDocumentBar bar(doc, view, nullptr, nullptr);
         QTest::keyClicks(bar.TitleEdit(), "A] LI 0 0 9 9");
         QCOMPARE(doc.m_strTitle, std::string("A LI 0 0 9 9"));
@@ -29,7 +29,7 @@ private slots:
     void ATitleFromAFileKeepsItsBracketAndIsNotAChange() {
         CSchemoDoc doc(DOC_DRAWING, nullptr);
         doc.m_strTitle = "Prova ] vecchia";
-        CSchemoView view(doc, nullptr);
+        CSchemoView view(doc, nullptr, nullptr);
         CDocumentBar bar(doc, view, nullptr, nullptr);
         QCOMPARE(bar.TitleEdit()->text(), QString("Prova ] vecchia"));
         QVERIFY(!doc.IsModified());
@@ -40,7 +40,7 @@ private slots:
 
     void TheZoomBoxAppliesOnlyAFinishedEntryInRange() {
         CSchemoDoc doc(DOC_DRAWING, nullptr);
-        CSchemoView view(doc, nullptr);
+        CSchemoView view(doc, nullptr, nullptr);
         CDocumentBar bar(doc, view, nullptr, nullptr);
         view.m_onZoomChanged = [&bar](double s) { bar.ShowZoom(s); };
         view.resize(400, 300);

@@ -1,5 +1,5 @@
-// The main window with the offscreen platform: the title, the tool buttons
-// following the tool whoever changes it, the settings dialog's refusal, and a
+// The main window with the offscreen platform: the title, a pending paste
+// ended by another document, the settings dialog's refusal, and a
 // close that is cancelled writing nothing, a reload of the libraries while a
 // drawing opens.
 #include "app_test_util.h"
@@ -16,7 +16,6 @@
 #include "format/resolve.h"
 #include "view/commands.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -52,22 +51,6 @@ private slots:
         QCOMPARE(frame.windowTitle(), QString("Tavolin - Macro1"));
         QVERIFY(frame.NewDocument(DOC_LIBRARY));
         QCOMPARE(frame.windowTitle(), QString("Tavolin - Libreria1"));
-    }
-
-    void theCheckedToolFollowsEveryChange() {
-        CMainFrame frame;
-        auto checked = [&frame] {
-            for (QAction* a : frame.findChildren<QAction*>())
-                if (a->isChecked() && a->actionGroup()) return a->text();
-            return QString();
-        };
-        frame.OnCommand(ID_TOOL_LINE);
-        QCOMPARE(checked(), QString("&Linea"));
-        frame.Tools().Escape(); // as the view's Escape does
-        QCOMPARE(frame.Tools().Current(), int(TOOL_SELECT));
-        QCOMPARE(checked(), QString("&Selezione"));
-        frame.Tools().ChooseMacroFromTree();
-        QCOMPARE(checked(), QString("&Macro"));
     }
 
     void aPendingPasteEndsWhenAnotherDocumentComesForward() {

@@ -209,25 +209,3 @@ TEST_F(EditCommands, SplittingAPlacedSymbolIsAnUndoableModification) {
     EXPECT_EQ(Text(), "MC 200 300 0 0 080\r\nSA 5 5\r\n");
     EXPECT_FALSE(doc.IsModified());
 }
-
-TEST(EditCommandEnabling, FollowsTheSelectionCountAndTheClipboard) {
-    struct Row {
-        int nId;
-        std::size_t nSelected;
-        bool bClipboard;
-        bool bEnabled;
-    };
-    const Row rows[] = {
-        {ID_EDIT_CLEAR, 0, true, false},       {ID_EDIT_CLEAR, 1, false, true},
-        {ID_EDIT_CUT, 0, true, false},         {ID_EDIT_COPY, 3, false, true},
-        {ID_ROTATE, 0, false, false},          {ID_MIRROR, 1, false, true},
-        {ID_SPLIT_MACRO, 1, false, true},      {ID_MAKE_MACRO, 1, true, false},
-        {ID_MAKE_MACRO, 2, false, true},       {ID_EDIT_PASTE, 5, false, false},
-        {ID_EDIT_PASTE, 0, true, true},        {ID_PASTE_NEW_DOCUMENT, 0, true, true},
-        {ID_EDIT_SELECT_ALL, 0, false, true},  {ID_INVERT_SELECTION, 0, false, true},
-        {ID_REFRESH_DOCUMENT, 0, false, true}, {ID_EDIT_UNDO, 9, true, false},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(IsEditCommandEnabled(r.nId, r.nSelected, r.bClipboard), r.bEnabled)
-            << r.nId << " with " << r.nSelected << " selected";
-}

@@ -1,6 +1,6 @@
-// The main window's layers: the table read at start, the current-layer combo
-// box on the primitives toolbar and "Gestione Layer".
-#include "app/main_frame.h"
+// The layers: the table read at start, the current-layer combo box on the
+// primitives toolbar and "Gestione Layer".
+#include "app/feature_layers.h"
 
 #include "app/actions.h"
 #include "app/child_frame.h"
@@ -10,9 +10,11 @@
 #include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/settings.h"
+#include "view/commands.h"
 #include "view/layer_choice.h"
 #include "view/layer_settings.h"
 
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QShortcut>
 #include <QToolBar>
@@ -21,63 +23,64 @@ namespace {
 const char* const kLayerPrompt = "Imposta il layer su cui saranno inseriti i nuovi componenti";
 }
 
-void CMainFrame::LoadLayerTable() {
+CLayersFeature::CLayersFeature(IFrameServices& frame, QToolBar* primitives) : m_frame(frame) {
     g_layers = CLayerTable();
     CQtProfileStore store;
     LoadLayers(g_layers, store);
+    CreateLayerCombo(primitives);
+}
+
+// A save button puts its columns in force even when the dialog is cancelled,
+// so what follows OK follows such a save too.
+void CLayersFeature::Run(int) {
+    CQtProfileStore store;
+    CLayerDlg dlg(g_layers, store, m_frame.Window());
+    const bool bOk = dlg.exec() == QDialog::Accepted;
+    if (bOk || dlg.SavedAny()) AfterLayerChange();
 }
 
 // After the tool buttons, seven buttons wide.
-void CMainFrame::CreateLayerCombo() {
-    m_pLayerCombo = new CLayerCombo(m_pPrimitivesBar);
+void CLayersFeature::CreateLayerCombo(QToolBar* primitives) {
+    m_pLayerCombo = new CLayerCombo(primitives);
     m_pLayerCombo->setObjectName("116");
     m_pLayerCombo->setStatusTip(kLayerPrompt);
     m_pLayerCombo->setToolTip("Layer");
-    const QWidget* button = m_pPrimitivesBar->widgetForAction(m_pActions->Get(ID_TOOL_SELECT));
+    const QWidget* button = primitives->widgetForAction(m_frame.Actions().Get(ID_TOOL_SELECT));
     const int nButton =
-        button ? button->sizeHint().width() : m_pPrimitivesBar->iconSize().width() + 8;
+        button ? button->sizeHint().width() : primitives->iconSize().width() + 8;
     m_pLayerCombo->setFixedWidth(7 * nButton);
     m_pLayerCombo->Fill(g_layers, m_nCurrentLayer);
-    m_pPrimitivesBar->addSeparator();
-    m_pPrimitivesBar->addWidget(m_pLayerCombo);
+    primitives->addSeparator();
+    primitives->addWidget(m_pLayerCombo);
     connect(m_pLayerCombo, &QComboBox::activated, this,
             [this](int nIndex) { OnLayerChosen(nIndex); });
-    auto* key = new QShortcut(QKeySequence("Ctrl+L"), this);
+    auto* key = new QShortcut(QKeySequence("Ctrl+L"), m_frame.Window());
     connect(key, &QShortcut::activated, this,
             [this] { m_pLayerCombo->setFocus(Qt::ShortcutFocusReason); });
 }
 
 // A click in the list or an arrow key on the closed box.
-void CMainFrame::OnLayerChosen(int nIndex) {
-    CMyMDIChildWnd* child = ActiveChild();
+void CLayersFeature::OnLayerChosen(int nIndex) {
+    CMyMDIChildWnd* child = m_frame.ActiveChild();
     if (child) child->View()->CancelDrag(); // the selection moves: it must be in the drawing
     const int nData = m_pLayerCombo->itemData(nIndex).toInt();
-    if (ChooseLayer(nData, m_nCurrentLayer, child ? &child->Document() : nullptr)) UpdateCommands();
+    if (ChooseLayer(nData, m_nCurrentLayer, child ? &child->Document() : nullptr)) m_frame.UpdateCommands();
     TraceLayer();
 }
 
 // For scripts: the layer new primitives go on and the name the box shows.
-void CMainFrame::TraceLayer() {
+void CLayersFeature::TraceLayer() {
     TraceLine(QString("LAYER %1 %2").arg(m_nCurrentLayer).arg(m_pLayerCombo->currentText()));
 }
 
-// A save button puts its columns in force even when the dialog is cancelled,
-// so what follows OK follows such a save too.
-void CMainFrame::RunLayerDialog() {
-    CQtProfileStore store;
-    CLayerDlg dlg(g_layers, store, this);
-    const bool bOk = dlg.exec() == QDialog::Accepted;
-    if (bOk || dlg.SavedAny()) AfterLayerChange();
-}
-
-void CMainFrame::AfterLayerChange() {
-    for (QMdiSubWindow* w : m_pMdi->subWindowList()) {
+void CLayersFeature::AfterLayerChange() {
+    for (QMdiSubWindow* w : m_frame.Mdi()->subWindowList()) {
         auto* child = qobject_cast<CMyMDIChildWnd*>(w);
         if (!child) continue;
         DeselectHiddenLayers(child->Document(), g_layers);
         child->Document().NotifyAppearance();
     }
     m_pLayerCombo->Fill(g_layers, m_nCurrentLayer);
-    UpdateCommands();
+    m_frame.UpdateCommands();
     TraceLayer();
 }

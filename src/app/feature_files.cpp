@@ -1,33 +1,29 @@
-// The main window's file commands: new, open (with progress for long reads),
-// save, save as, the recent files.
-#include "app/main_frame.h"
+// The documents' files: new, open (with progress for long reads), save, save
+// as, close, exit and the recent files.
+#include "app/feature_files.h"
 
-#include "app/child_frame.h"
 #include "app/actions.h"
+#include "app/child_frame.h"
 #include "app/document_bar.h"
 #include "app/library_bar.h"
-#include "app/message_box.h"
+#include "app/read_progress.h"
 #include "app/schemo_view.h"
+#include "app/settings_store.h"
 #include "app/trace.h"
 #include "doc/document.h"
-#include "format/resolve_context.h"
+#include "doc/library_doc.h"
+#include "view/commands.h"
 #include "view/document_kinds.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
-
-#include <algorithm>
-#include <atomic>
-#include <memory>
-#include <thread>
 
 namespace {
 constexpr int kRecentCount = 6;
@@ -36,9 +32,7 @@ int KindOfPath(const QString& path) {
     const int nKind = DocKindFromExtension(("." + QFileInfo(path).suffix()).toStdString());
     return nKind == DOC_NONE ? DOC_DRAWING : nKind;
 }
-} // namespace
 
-namespace {
 // For scripts: where the canvas is on the screen and what it shows, written
 // each time either changes ("VIEW name x y w h zoom% scrollx scrolly stretch"),
 // and for a library where its fields are ("FIELDS name tbmx tbmy tlmx tlmy").
@@ -63,82 +57,83 @@ void TraceViewState(CMyMDIChildWnd* child) {
 }
 } // namespace
 
-CMyMDIChildWnd* CMainFrame::AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
-                                     const QString& name) {
-    auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_pActions->Get(ID_MACRO_ORIGIN), m_pMdi);
-    m_pMdi->addSubWindow(child);
-    TrackWindow(child);
-    connect(child, &CMyMDIChildWnd::ModifiedChanged, this, [this] { UpdateTitle(); });
-    connect(child, &CMyMDIChildWnd::EditStateChanged, this, [this, child] {
-        if (child == ActiveChild()) UpdateCommands();
-    });
+CFilesFeature::CFilesFeature(IFrameServices& frame)
+    : m_frame(frame), m_pProgress(new QProgressBar(frame.Window())), m_recent(SettingsStore::LoadRecentFiles()) {
+    m_pProgress->setMaximumWidth(200);
+    m_pProgress->setRange(0, 0);
+    m_pProgress->hide();
+    frame.Window()->statusBar()->addPermanentWidget(m_pProgress);
+}
+
+CFilesFeature::~CFilesFeature() = default;
+
+void CFilesFeature::Run(int nId) {
+    CMyMDIChildWnd* child = m_frame.ActiveChild();
+    switch (nId) {
+    case ID_FILE_NEW: ChooseNew(); break;
+    case ID_FILE_OPEN: ChooseOpen(); break;
+    case ID_FILE_SAVE: if (child) Save(child); break;
+    case ID_FILE_SAVE_AS: if (child) SaveAs(child); break;
+    case ID_FILE_CLOSE: if (child) child->close(); break;
+    case ID_APP_EXIT: m_frame.Window()->close(); break;
+    }
+}
+
+CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
+                                        const QString& name) {
+    QMdiArea* mdi = m_frame.Mdi();
+    auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_frame.Actions().Get(ID_MACRO_ORIGIN),
+                                     &m_frame.ViewFrame(), mdi);
+    mdi->addSubWindow(child);
+    m_frame.ChildAdded(child);
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
             [this](CMyMDIChildWnd* c, bool* pbSaved) { *pbSaved = Save(c); });
-    connect(child, &QObject::destroyed, this, [this] { OnActiveChanged(); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
-    child->View()->m_onStatus = [this](const QString& text) { statusBar()->showMessage(text); };
     if (IsTraceEnabled()) TraceViewState(child);
     child->showMaximized();
-    m_pMdi->setActiveSubWindow(child);
-    OnActiveChanged(); // also while the frame is hidden, before it is first shown
+    mdi->setActiveSubWindow(child);
+    m_frame.ActiveChanged(); // also while the frame is hidden, before it is first shown
     child->Document().SetUi(child->Ui());
     child->View()->StartView();
     return child;
 }
 
-CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
-    if (nDocKind == DOC_LIBRARY) return NewLibrary();
-    auto doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr);
+// "Libreria1" in the window, "Nuova libreria 1" as its title: both count the
+// new libraries of the run.
+CMyMDIChildWnd* CFilesFeature::NewDocument(int nDocKind) {
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
+    if (nDocKind != DOC_LIBRARY) return AddChild(std::make_unique<CSchemoDoc>(nDocKind, nullptr), QString(), name);
+    auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
+    doc->OnNewDocument(m_nNewLibraryCounter++);
     return AddChild(std::move(doc), QString(), name);
 }
 
-// The file is read and parsed on a worker thread while the window stays
-// painted; after half a second a progress bar says that work is going on.
-// The worker resolves its macros in private caches: the events handled
-// meanwhile may reload the libraries.
-CLoadedText CMainFrame::ReadWithProgress(const QString& path) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    CLoadedText loaded;
-    std::atomic<bool> bDone{false};
-    const std::string file = QFile::encodeName(path).toStdString();
-    CPrivateResolve resolve;
-    std::thread worker([&] {
-        resolve.Run([&] { loaded = ReadDocumentFile(file); });
-        bDone = true;
-    });
-    QElapsedTimer clock;
-    clock.start();
-    while (!bDone) {
-        if (clock.elapsed() > 500 && m_pProgress->isHidden()) {
-            statusBar()->showMessage("Apertura di " + QFileInfo(path).fileName() + "...");
-            m_pProgress->show();
-        }
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers, 20);
-        if (!bDone) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    worker.join();
-    resolve.Merge();
-    m_pProgress->hide();
-    statusBar()->clearMessage();
-    QApplication::restoreOverrideCursor();
-    return loaded;
-}
-
-CMyMDIChildWnd* CMainFrame::OpenDrawing(const QString& path, int nKind) {
+CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
     auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr);
-    CQtDocumentUi ui(this);
+    CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
-    if (!doc->Adopt(ReadWithProgress(path))) return nullptr;
+    if (!doc->Adopt(ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress))) return nullptr;
     return AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
 }
 
-bool CMainFrame::OpenFile(const QString& path) {
+CMyMDIChildWnd* CFilesFeature::OpenLibrary(const QString& path) {
+    auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
+    CQtDocumentUi ui(m_frame.Window());
+    doc->SetUi(&ui);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = doc->LoadFile(QFile::encodeName(path).toStdString());
+    QApplication::restoreOverrideCursor();
+    if (!ok) return nullptr;
+    const QFileInfo info(path);
+    return AddChild(std::move(doc), info.absoluteFilePath(), info.fileName());
+}
+
+bool CFilesFeature::OpenFile(const QString& path) {
     const int nKind = KindOfPath(path);
-    for (QMdiSubWindow* w : m_pMdi->subWindowList()) {
+    for (QMdiSubWindow* w : m_frame.Mdi()->subWindowList()) {
         auto* c = qobject_cast<CMyMDIChildWnd*>(w);
         if (c && !c->Path().isEmpty() && QFileInfo(c->Path()) == QFileInfo(path)) {
-            m_pMdi->setActiveSubWindow(w);
+            m_frame.Mdi()->setActiveSubWindow(w);
             return true;
         }
     }
@@ -149,64 +144,66 @@ bool CMainFrame::OpenFile(const QString& path) {
     return true;
 }
 
-void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
+void CFilesFeature::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
     m_nOpenZoom = nZoom;
     m_bOpenOrigin = bOrigin;
     m_nOpenX = x;
     m_nOpenY = y;
 }
 
-bool CMainFrame::Save(CMyMDIChildWnd* child) {
-    if (child->Path().isEmpty()) return SaveAs(child);
+bool CFilesFeature::Write(CMyMDIChildWnd* child, const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = child->Document().Save(QFile::encodeName(child->Path()).toStdString());
+    const bool ok = child->Document().Save(QFile::encodeName(path).toStdString());
     QApplication::restoreOverrideCursor();
-    if (ok) AddRecent(child->Path());
-    UpdateTitle();
     return ok;
 }
 
-bool CMainFrame::SaveAs(CMyMDIChildWnd* child) {
+bool CFilesFeature::Save(CMyMDIChildWnd* child) {
+    if (child->Path().isEmpty()) return SaveAs(child);
+    const bool ok = Write(child, child->Path());
+    if (ok) AddRecent(child->Path());
+    m_frame.UpdateTitle();
+    return ok;
+}
+
+bool CFilesFeature::SaveAs(CMyMDIChildWnd* child) {
     const int nKind = child->Document().GetDocKind();
     const CDocumentKind& kind = DocumentKind(nKind);
     const QString suffix = kind.ext;
     const QString filter = QString::fromStdString(FileFilter(kind));
     QString start = child->Path().isEmpty() ? child->Name() + suffix : child->Path();
-    QString path = QFileDialog::getSaveFileName(this, "Salva con nome", start, filter);
+    QString path = QFileDialog::getSaveFileName(m_frame.Window(), "Salva con nome", start, filter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += suffix;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = child->Document().Save(QFile::encodeName(path).toStdString());
-    QApplication::restoreOverrideCursor();
-    if (!ok) return false;
+    if (!Write(child, path)) return false;
     child->SetPath(QFileInfo(path).absoluteFilePath());
     AddRecent(child->Path());
-    UpdateTitle();
+    m_frame.UpdateTitle();
     return true;
 }
 
-void CMainFrame::ChooseNew() {
+void CFilesFeature::ChooseNew() {
     QStringList kinds;
     for (const CDocumentKind& k : DOCUMENT_KINDS) kinds << k.typeName;
     bool ok = false;
-    const QString choice = QInputDialog::getItem(this, "Nuovo", "Nuovo", kinds, 0, false, &ok);
+    const QString choice = QInputDialog::getItem(m_frame.Window(), "Nuovo", "Nuovo", kinds, 0, false, &ok);
     if (!ok) return;
     NewDocument(DOCUMENT_KINDS[std::max(0, int(kinds.indexOf(choice)))].nKind);
 }
 
-void CMainFrame::ChooseOpen() {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, "Apri", QString(),
+void CFilesFeature::ChooseOpen() {
+    const QStringList paths = QFileDialog::getOpenFileNames(m_frame.Window(), "Apri", QString(),
                                                             QString::fromStdString(OpenFileFilters()));
     for (const QString& p : paths) OpenFile(p);
 }
 
-void CMainFrame::AddRecent(const QString& path) {
+void CFilesFeature::AddRecent(const QString& path) {
     m_recent.removeAll(path);
     m_recent.prepend(path);
     while (m_recent.size() > kRecentCount) m_recent.removeLast();
 }
 
-void CMainFrame::FillRecent(QMenu* menu, QAction* anchor) {
+void CFilesFeature::FillRecent(QMenu* menu, QAction* anchor) {
     for (QAction* a : menu->actions())
         if (a->property("recent").toBool()) menu->removeAction(a), a->deleteLater();
     for (int i = 0; i < m_recent.size(); ++i) {

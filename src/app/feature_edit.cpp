@@ -1,0 +1,47 @@
+// Editing the active document: the edit commands on its view's selection,
+// the properties, undo and redo, and the view's context menu.
+#include "app/feature_edit.h"
+
+#include "app/actions.h"
+#include "app/child_frame.h"
+#include "app/property_dialog.h"
+#include "app/schemo_view.h"
+#include "doc/settings.h"
+#include "view/action_table.h"
+#include "view/commands.h"
+#include "view/edit_commands.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+
+CEditFeature::CEditFeature(IFrameServices& frame) : m_frame(frame) {
+    // Delete is a key of the document windows, not of the macro bar's filter.
+    QAction* del = frame.Actions().Get(ID_EDIT_CLEAR);
+    del->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    frame.Mdi()->addAction(del);
+}
+
+void CEditFeature::Run(int nId) {
+    CMyMDIChildWnd* child = m_frame.ActiveChild();
+    if (!child) return;
+    CSchemoDoc& doc = child->Document();
+    if (nId == ID_EDIT_UNDO) {
+        doc.Undo();
+    } else if (nId == ID_EDIT_REDO) {
+        doc.Redo();
+    } else if (nId == ID_PROPERTIES) {
+        child->View()->setFocus();
+        RunPropertyDialog(child->View(), doc);
+    } else if (RunEditCommand(nId, doc, child->View()->Coords(), g_layers)) {
+        child->View()->setFocus();
+    }
+}
+
+void CEditFeature::ShowContextMenu(const QPoint& ptGlobal) {
+    m_frame.UpdateCommands();
+    QMenu* menu = m_frame.Actions().BuildMenu(ContextMenu(), m_frame.Window(), {});
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(ptGlobal);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Editing the active document: the edit commands on its view's selection,
+// the properties, undo and redo, and the view's context menu.
+#include "app/feature.h"
+
+class QPoint;
+
+class CEditFeature final : public IFeature {
+public:
+    explicit CEditFeature(IFrameServices& frame);
+    void Run(int nId) override;
+    void ShowContextMenu(const QPoint& ptGlobal);
+
+private:
+    IFrameServices& m_frame;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The document windows: their opening order, the list of "Fi&nestra", the walk
+// of Ctrl+Tab and Ctrl+Shift+Tab, cascade, tile and the icons.
+#include "app/feature.h"
+#include "view/frame_state.h"
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+
+class CWindowsFeature final : public QObject, public IFeature {
+    Q_OBJECT
+public:
+    explicit CWindowsFeature(IFrameServices& frame) : m_frame(frame) {}
+    void Run(int nId) override;
+    void TrackWindow(CMyMDIChildWnd* child);
+    void FillWindows(QMenu* menu, QAction* anchor);
+
+private:
+    CMyMDIChildWnd* WindowChild(int nWindow) const;
+    void StepWindow(bool bForward);
+    void Activate(CMyMDIChildWnd* child);
+
+    IFrameServices& m_frame;
+    CWindowOrder m_windowOrder;
+    int m_nWindowsOpened = 0;
+};
