@@ -7,6 +7,7 @@
 #include "app/document_bar.h"
 #include "app/library_bar.h"
 #include "app/message_box.h"
+#include "app/program_context.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/document.h"
@@ -159,7 +160,8 @@ void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
 bool CMainFrame::Save(CMyMDIChildWnd* child) {
     if (child->Path().isEmpty()) return SaveAs(child);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = child->Document().Save(QFile::encodeName(child->Path()).toStdString());
+    const std::string path = QFile::encodeName(child->Path()).toStdString();
+    const bool ok = SaveWithSettings(child->Document(), path);
     QApplication::restoreOverrideCursor();
     if (ok) AddRecent(child->Path());
     UpdateTitle();
@@ -177,7 +179,7 @@ bool CMainFrame::SaveAs(CMyMDIChildWnd* child) {
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += suffix;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = child->Document().Save(QFile::encodeName(path).toStdString());
+    const bool ok = SaveWithSettings(child->Document(), QFile::encodeName(path).toStdString());
     QApplication::restoreOverrideCursor();
     if (!ok) return false;
     child->SetPath(QFileInfo(path).absoluteFilePath());

@@ -76,7 +76,7 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     {
         auto probe = makeBand(1, 1);
         if (!probe) return EXPORT_BITMAP_ERROR;
-        if (!ComputeExportExtent(doc, probe->Surface(), v, ext)) return EXPORT_NO_EXTENT;
+        if (!ComputeExportExtent(doc, probe->Surface(), v, o.layers, ext)) return EXPORT_NO_EXTENT;
     }
     const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
                                                     std::int64_t(ext.bottom) - ext.top);
@@ -96,7 +96,7 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     if (!band) return EXPORT_BITMAP_ERROR;
     const CLayerBuckets buckets(doc.Primitives());
     const CSelectionHidden unselected(doc);
-    CLayerWalk walk;
+    CLayerWalk walk(o.layers);
     walk.bMonochrome = true;
     walk.bCull = true;
     walk.pProgress = progress;

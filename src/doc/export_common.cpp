@@ -7,10 +7,11 @@ void SetExportMapping(CSurface& dc, std::int64_t v) {
     dc.SetViewportExt(ClampToInt32(v), ClampToInt32(v));
 }
 
-bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect& ext) {
+bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v,
+                         const CLayerTable& layers, CRect& ext) {
     SetExportMapping(probe, v);
     doc.UpdateRegions(probe);
-    if (!doc.GetExtent(ext)) return false;
+    if (!doc.GetExtent(layers, ext)) return false;
     ext = {ClampToInt32(std::int64_t(ext.left) - 5), ClampToInt32(std::int64_t(ext.top) - 5),
            ClampToInt32(std::int64_t(ext.right) + 5), ClampToInt32(std::int64_t(ext.bottom) + 5)};
     return true;

@@ -13,9 +13,10 @@
 void SetExportMapping(CSurface& dc, std::int64_t v);
 
 // Rebuilds the regions on `probe` at that scale (text measures differently at
-// each) and answers the extent of the shown layers grown by 5 units; false
-// when nothing is on a shown layer.
-bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v, CRect& ext);
+// each) and answers the extent of the layers shown in `layers` grown by 5
+// units; false when nothing is on a shown layer.
+bool ComputeExportExtent(CSchemoDoc& doc, CSurface& probe, std::int64_t v,
+                         const CLayerTable& layers, CRect& ext);
 
 // While it lives, the selected primitives draw as the others do: their marks
 // are taken off and put back afterwards; the selection itself is not touched.

@@ -17,13 +17,14 @@ std::string MetafileDescription(const std::string& title) {
 }
 
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
-                           CSurface& measure, IDrawProgress* progress) {
+                           CSurface& measure, const CLayerTable& layers,
+                           IDrawProgress* progress) {
     doc.UpdateRegions(measure);
     CRect extent;
-    if (!doc.GetExtent(extent)) return ExportMessage(EXPORT_NO_EXTENT);
+    if (!doc.GetExtent(layers, extent)) return ExportMessage(EXPORT_NO_EXTENT);
     const CSelectionHidden unselected(doc);
     CEmfSurface emf(measure);
-    CLayerWalk walk;
+    CLayerWalk walk(layers);
     walk.nZoomPercent = 2000;
     walk.pProgress = progress;
     if (!DrawLayers(emf, doc.Primitives(), walk)) return std::string();

@@ -47,14 +47,17 @@ struct CVectorPage {
     std::int64_t nViewport = 0;
     QSize device; // in device units of VECTOR_DPI
     QSizeF mm;
+    const CLayerTable* pLayers = nullptr; // the options' layers
 };
 
 // One unit measures nMicronsPerUnit micrometres.
 std::string PrepareVectorPage(CSchemoDoc& doc, const CExportOptions& o, CVectorPage& page) {
     page.nViewport = std::llround(2500.0 * o.nMicronsPerUnit * VECTOR_DPI / 25400);
+    page.pLayers = &o.layers;
     QPainter idle;
     CQtVectorSurface probe(idle, true, 0);
-    if (!ComputeExportExtent(doc, probe, page.nViewport, page.ext)) return ExportMessage(EXPORT_NO_EXTENT);
+    if (!ComputeExportExtent(doc, probe, page.nViewport, o.layers, page.ext))
+        return ExportMessage(EXPORT_NO_EXTENT);
     const std::int64_t w = std::int64_t(page.ext.right) - page.ext.left;
     const std::int64_t h = std::int64_t(page.ext.bottom) - page.ext.top;
     page.mm = QSizeF(double(w) * o.nMicronsPerUnit / 1000, double(h) * o.nMicronsPerUnit / 1000);
@@ -72,7 +75,7 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * VECTOR_DPI / 25.4);
         const CSelectionHidden unselected(doc);
-        CLayerWalk walk;
+        CLayerWalk walk(*page.pLayers);
         walk.pProgress = progress;
         bStopped = !DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.ext, page.nViewport,
                                       0, walk);
@@ -89,7 +92,8 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     {
         QImage one(1, 1, QImage::Format_RGB32);
         CQtSurface probe(one);
-        if (!ComputeExportExtent(doc, probe, v, ext)) return ExportMessage(EXPORT_NO_EXTENT);
+        if (!ComputeExportExtent(doc, probe, v, o.layers, ext))
+            return ExportMessage(EXPORT_NO_EXTENT);
     }
     const CBitmapGeometry g = ComputeBitmapGeometry(o, std::int64_t(ext.right) - ext.left,
                                                     std::int64_t(ext.bottom) - ext.top);
@@ -102,7 +106,7 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     bool bDrawn = false;
     {
         const CSelectionHidden unselected(doc);
-        CLayerWalk walk;
+        CLayerWalk walk(o.layers);
         walk.pProgress = progress;
         const CLayerBuckets buckets(doc.Primitives());
         if (bAntialias) {
