@@ -3,8 +3,9 @@
 #include "format/resolve.h"
 
 namespace {
+// The unsplit-macro warning is shown at most once per run, for all documents.
 bool g_bWarnNonStandard = true;
-}
+} // namespace
 
 CEditContext ProgramEditContext() {
     return {g_layers, g_settings, [](const std::string& name, CMacro& macro) {

@@ -4,6 +4,7 @@
 #include "doc/document.h"
 #include "view/edit_context.h"
 
+// What every view's editing logic is given.
 CEditContext ProgramEditContext();
 
 // Saves with the program's split settings; the unsplit-macro warning is shown

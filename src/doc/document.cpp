@@ -102,7 +102,7 @@ bool CSchemoDoc::Save(const std::string& path, CSaveOptions& options) {
 }
 
 bool CSchemoDoc::CheckNonStandardMacros(CSaveOptions& options) {
-    if (options.bSplit || options.bChoseSplit || !options.bWarn || options.bNeverWarn) return true;
+    if (options.bSplit || !options.bWarn || options.bNeverWarn) return true;
     const bool bAny = std::any_of(m_primitives.begin(), m_primitives.end(), [](const auto& p) {
         std::string name;
         return (p->GetCapabilities() & CAP_MACRO) && p->GetProperty("Text", name) &&
