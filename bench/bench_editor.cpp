@@ -115,7 +115,7 @@ void DragStep(benchmark::State& state, std::size_t n, std::size_t nSelected) {
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32), frame = scene;
     PaintViewScene(scene, scene.rect(), v, 1.0, index);
     CBenchHost host;
-    CViewController ctl(doc, v, index, host);
+    CViewController ctl(doc, v, index, host, {g_layers, g_settings, {}});
     CPrimitive* first = SelectNear(doc, index, nSelected);
     if (!first) return state.SkipWithError("nothing to drag");
     const CPoint at = On(v, first);
@@ -197,7 +197,7 @@ void BenchClickPick(benchmark::State& state, std::size_t n) {
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32);
     PaintViewScene(scene, scene.rect(), v, 1.0, index);
     CBenchHost host;
-    CViewController ctl(doc, v, index, host);
+    CViewController ctl(doc, v, index, host, {g_layers, g_settings, {}});
     std::vector<CPrimitive*> near;
     index.Query(CRect{1150, 1200, 1300, 1300}, 0, 0, near);
     std::vector<CPoint> clicks;

@@ -10,6 +10,7 @@
 #include "report.h"
 
 #include "doc/layer_walk.h"
+#include "doc/settings.h"
 #include "format/program_dir.h"
 #include "qtlayer/qt_surface.h"
 
@@ -99,7 +100,7 @@ void SaveImages(const std::string& dir, std::size_t n) {
     {
         CQtSurface dc(ViewImage());
         SetViewMapping(dc);
-        DrawLayers(dc, doc.Primitives(), CLayerWalk());
+        DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
     }
     ViewImage().save(QString::fromStdString(dir + "/ours_" + std::to_string(n) + ".png"));
     ClearViewImage();

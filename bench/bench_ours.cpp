@@ -4,6 +4,7 @@
 
 #include "doc/export_bitmap.h"
 #include "doc/layer_walk.h"
+#include "doc/settings.h"
 #include "format/macro_cache.h"
 #include "qtlayer/qt_raster.h"
 #include "qtlayer/qt_surface.h"
@@ -38,7 +39,7 @@ void BenchStore(benchmark::State& state, std::size_t n) {
     std::size_t size = 0;
     for (auto _ : state) {
         std::string text;
-        state.SetIterationTime(TimeOp(m, [&] { doc.Store("disegno.tvd", text); }));
+        state.SetIterationTime(TimeOp(m, [&] { doc.Store("disegno.tvd", true, text); }));
         size = text.size();
     }
     ReportMemory(state, m);
@@ -66,7 +67,7 @@ void BenchRender(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(ViewImage());
             SetViewMapping(dc);
-            DrawLayers(dc, doc.Primitives(), CLayerWalk());
+            DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
         }));
     }
     ReportMemory(state, m);

@@ -4,6 +4,7 @@
 #include "fixtures.h"
 
 #include "doc/layer_walk.h"
+#include "doc/settings.h"
 #include "doc/picking.h"
 #include "qtlayer/qt_surface.h"
 #include "view/view_coords.h"
@@ -75,7 +76,7 @@ void BenchSmallWalk(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(image);
             SetZoom(dc, 400, {600, 600});
-            DrawLayers(dc, index, CRect{600, 600, 650, 650}, CLayerWalk());
+            DrawLayers(dc, index, CRect{600, 600, 650, 650}, CLayerWalk(g_layers));
         }));
     }
     ReportMemory(state, m);
@@ -97,7 +98,7 @@ void BenchZoomStep(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(ViewImage());
             SetZoom(dc, dZoom, org);
-            DrawLayers(dc, index, CRect{org.x, org.y, org.x + w, org.y + h}, CLayerWalk());
+            DrawLayers(dc, index, CRect{org.x, org.y, org.x + w, org.y + h}, CLayerWalk(g_layers));
         }));
     }
     ReportMemory(state, m);

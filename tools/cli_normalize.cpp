@@ -5,7 +5,6 @@
 #include "cli_ui.h"
 
 #include "doc/document.h"
-#include "doc/settings.h"
 
 #include <cstdio>
 
@@ -35,10 +34,11 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
 }
 
 // Standard output gets the text as the document stores it under the input's name.
-bool WriteToStdout(CSchemoDoc& doc, const std::string& in) {
+bool WriteToStdout(CSchemoDoc& doc, const std::string& in, bool bSplit) {
     std::string text;
     const std::size_t slash = in.find_last_of('/');
-    if (!doc.Store(slash == std::string::npos ? in : in.substr(slash + 1), text)) return false;
+    if (!doc.Store(slash == std::string::npos ? in : in.substr(slash + 1), bSplit, text))
+        return false;
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }
 } // namespace
@@ -50,12 +50,13 @@ int RunNormalize(const std::vector<std::string>& args) {
         return 2;
     }
     UseProgramDir(o.programDir);
-    g_settings.bSplit = o.bSplit ? 1 : 0;
-    g_settings.bWarningYouSuck = 1; // nobody to ask
+    CSaveOptions save;
+    save.bSplit = o.bSplit;
+    save.bNeverWarn = true; // nobody to ask
     CCliUi ui;
     CSchemoDoc doc(o.bMacro ? DOC_MACRO : DOC_DRAWING, &ui);
     if (!LoadForTool(doc, o.in)) return 2;
-    const bool ok = o.out.empty() ? WriteToStdout(doc, o.in) : doc.Save(o.out);
+    const bool ok = o.out.empty() ? WriteToStdout(doc, o.in, o.bSplit) : doc.Save(o.out, save);
     if (!ok) return 2;
     return doc.m_bLoadErrors ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 #include "doc/document.h"
 
 #include "doc/layer_walk.h"
+#include "doc/settings.h"
 #include "format/reader.h"
 #include "doc/spatial_index.h"
 #include "qtlayer/qt_surface.h"
@@ -98,12 +99,12 @@ int RunRender(const std::vector<std::string>& args) {
         CQtSurface dc(image);
         doc.UpdateRegions(dc);
         CRect box{0, 0, SHEET_SIZE, SHEET_SIZE}; // the whole sheet when nothing is on a shown layer
-        doc.GetExtent(box);
+        doc.GetExtent(g_layers, box);
         dc.SetMapMode(MM_ISOTROPIC);
         dc.SetWindowOrg(box.left - 5, box.top - 5);
         dc.SetWindowExt(box.right - box.left + 10, box.bottom - box.top + 10);
         dc.SetViewportExt(o.nWidth, o.nHeight);
-        DrawLayers(dc, doc.Primitives(), CLayerWalk());
+        DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
     }
     if (!SavePngForTool(image, o.out)) return 2;
     return doc.m_bLoadErrors ? 1 : 0;

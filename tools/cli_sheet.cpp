@@ -3,6 +3,7 @@
 #include "cli.h"
 
 #include "doc/layer_walk.h"
+#include "doc/settings.h"
 #include "format/component.h"
 #include "format/library_files.h"
 #include "format/resolve.h"
@@ -83,7 +84,7 @@ void DrawSymbol(CQtSurface& dc, const std::string& name, const QRect& cell) {
     dc.SetViewportOrg(cell.center().x(), cell.top() + 8 + availH / 2);
     CPrimitiveList one;
     one.push_back(macro.Clone());
-    DrawLayers(dc, one, CLayerWalk());
+    DrawLayers(dc, one, CLayerWalk(g_layers));
     dc.SetPixel(100, 100, RGB(255, 0, 0)); // the reference point
 }
 

@@ -166,6 +166,7 @@ void SaveAsPicture(QWidget* parent, const CSchemoDoc& doc, const QString& path,
     o.nZoom = dlg.m_nZoom;
     o.nDPI = dlg.m_nDPI;
     o.nMicronsPerUnit = g_settings.nMicronsPerUnit;
+    o.layers = g_layers;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string failure;
     {

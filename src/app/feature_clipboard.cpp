@@ -6,6 +6,7 @@
 #include "app/qt_clipboard.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
+#include "doc/settings.h"
 #include "view/action_table.h"
 #include "view/clipboard.h"
 #include "view/commands.h"
@@ -29,9 +30,9 @@ void CClipboardFeature::Run(int nId) {
     if (!child) return;
     child->View()->setFocus();
     if (nId == ID_EDIT_COPY) {
-        CopySelection(child->Document(), *m_pClipboard);
+        CopySelection(child->Document(), *m_pClipboard, g_settings.bSplit != 0);
     } else if (nId == ID_EDIT_CUT) {
-        CutSelection(child->Document(), *m_pClipboard);
+        CutSelection(child->Document(), *m_pClipboard, g_settings.bSplit != 0);
     } else {
         CPrimitiveList pasted;
         const bool bRead = ReadClipboardLines(*m_pClipboard, pasted, nullptr);

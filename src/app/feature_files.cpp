@@ -6,6 +6,7 @@
 #include "app/child_frame.h"
 #include "app/document_bar.h"
 #include "app/library_bar.h"
+#include "app/program_context.h"
 #include "app/read_progress.h"
 #include "app/schemo_view.h"
 #include "app/settings_store.h"
@@ -153,7 +154,7 @@ void CFilesFeature::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
 
 bool CFilesFeature::Write(CMyMDIChildWnd* child, const QString& path) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = child->Document().Save(QFile::encodeName(path).toStdString());
+    const bool ok = SaveWithSettings(child->Document(), QFile::encodeName(path).toStdString());
     QApplication::restoreOverrideCursor();
     return ok;
 }

@@ -39,7 +39,7 @@ CPrintLayout LayOut(const QPrinter& printer, CSchemoDoc& copy, bool bPCBMode) {
     QPainter idle;
     CQtVectorSurface probe(idle, true, 0);
     const CPrintOptions o{bPCBMode, g_settings.nMicronsPerUnit, g_settings.bPrintMirror != 0};
-    return PreparePrint(copy, probe, PageOf(printer), o);
+    return PreparePrint(copy, probe, PageOf(printer), o, g_layers);
 }
 
 enum PaintResult { PAINT_DONE, PAINT_STOPPED, PAINT_FAILED };
@@ -51,7 +51,7 @@ PaintResult PaintPage(QPrinter& printer, const CSchemoDoc& copy, const CPrintLay
     bool bDone = false;
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * printer.resolution() / 25.4);
-        bDone = DrawPrintPage(copy, dc, layout, progress);
+        bDone = DrawPrintPage(copy, dc, layout, g_layers, progress);
     }
     if (!bDone) printer.abort();
     painter.end();

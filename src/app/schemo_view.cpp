@@ -1,6 +1,7 @@
 #include "app/schemo_view.h"
 
 #include "app/grid_dialog.h"
+#include "app/program_context.h"
 #include "app/view_host.h"
 #include "doc/document.h"
 #include "doc/drawing_extent.h"
@@ -62,7 +63,8 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
     m_doc.AddObserver(&m_index);
     m_doc.AddObserver(this);
     m_pHost = std::make_unique<CQtViewHost>(*this, frame);
-    m_pCtl = std::make_unique<CViewController>(m_doc, m_view, m_index, *m_pHost);
+    m_pCtl = std::make_unique<CViewController>(m_doc, m_view, m_index, *m_pHost,
+                                              ProgramEditContext());
 }
 
 CSchemoView::~CSchemoView() {

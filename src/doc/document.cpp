@@ -4,7 +4,6 @@
 #include "doc/regions.h"
 #include "doc/safe_file.h"
 #include "doc/system_error.h"
-#include "doc/settings.h"
 #include "format/reader.h"
 #include "format/stdlib.h"
 #include "format/writer.h"
@@ -60,7 +59,7 @@ bool CSchemoDoc::Adopt(CLoadedText loaded) {
 
 // A macro file may not be named like a standard component: "080.tvm" and
 // "Resistore.tvm" are checked as "080" and "resistore".
-bool CSchemoDoc::Store(const std::string& fileTitle, std::string& text) {
+bool CSchemoDoc::Store(const std::string& fileTitle, bool bSplit, std::string& text) {
     if (m_nDocKind == DOC_MACRO) {
         std::string name = fileTitle;
         for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
@@ -72,15 +71,17 @@ bool CSchemoDoc::Store(const std::string& fileTitle, std::string& text) {
         }
     }
     text = FormatHeader(m_nDocKind == DOC_MACRO ? "MACROCAD" : "TAVOLIN", m_strTitle) +
-           FormatPrimitiveLines(m_primitives, g_settings.bSplit != 0);
+           FormatPrimitiveLines(m_primitives, bSplit);
     return true;
 }
 
-bool CSchemoDoc::Save(const std::string& path) {
-    if (!CheckNonStandardMacros()) return false;
+bool CSchemoDoc::Save(const std::string& path, CSaveOptions& options) {
+    if (!CheckNonStandardMacros(options)) return false;
     const std::size_t slash = path.find_last_of('/');
     std::string text;
-    if (!Store(slash == std::string::npos ? path : path.substr(slash + 1), text)) return false;
+    if (!Store(slash == std::string::npos ? path : path.substr(slash + 1),
+               options.bSplit || options.bChoseSplit, text))
+        return false;
     int nErrno = 0;
     if (!WriteFileSafely(path, text, &nErrno)) {
         if (m_pUi)
@@ -92,19 +93,18 @@ bool CSchemoDoc::Save(const std::string& path) {
     return true;
 }
 
-bool CSchemoDoc::CheckNonStandardMacros() {
-    if (g_settings.bSplit != 0 || !g_bWarnNonStandard || g_settings.bWarningYouSuck != 0)
-        return true;
+bool CSchemoDoc::CheckNonStandardMacros(CSaveOptions& options) {
+    if (options.bSplit || !options.bWarn || options.bNeverWarn) return true;
     const bool bAny = std::any_of(m_primitives.begin(), m_primitives.end(), [](const auto& p) {
         std::string name;
         return (p->GetCapabilities() & CAP_MACRO) && p->GetProperty("Text", name) &&
                !name.empty() && !IsStandardMacroName(name);
     });
     if (!bAny) return true;
-    g_bWarnNonStandard = false;
+    options.bWarn = false;
     const Answer a = m_pUi ? m_pUi->AskYesNoCancel(MSG_NON_STANDARD_MACROS, CAPTION_ATTENTION)
                            : ANSWER_YES;
-    if (a == ANSWER_NO) g_settings.bSplit = 1;
+    if (a == ANSWER_NO) options.bChoseSplit = true;
     return a != ANSWER_CANCEL;
 }
 
@@ -174,8 +174,8 @@ void CSchemoDoc::RestoreSnapshot() {
     if (m_lines.size() == lines.size()) m_lines = std::move(lines);
 }
 
-bool CSchemoDoc::GetExtent(CRect& rect) const {
-    return DrawingExtent(m_primitives, g_layers, rect);
+bool CSchemoDoc::GetExtent(const CLayerTable& layers, CRect& rect) const {
+    return DrawingExtent(m_primitives, layers, rect);
 }
 
 void CSchemoDoc::UpdateRegions(CSurface& dc, const CPrimitiveList& list) {

@@ -4,6 +4,7 @@
 #include "doc/document_observer.h"
 #include "doc/document_ui.h"
 #include "doc/undo_history.h"
+#include "model/layers.h"
 #include "model/primitive.h"
 
 #include <memory>
@@ -25,6 +26,15 @@ struct CLoadedText {
 };
 CLoadedText ParseDocumentText(const std::string& text);
 CLoadedText ReadDocumentFile(const std::string& path);
+
+// What saving reads of the program's state, and what the user answered
+// meanwhile: the caller keeps the answers for the rest of the run.
+struct CSaveOptions {
+    bool bSplit = true;       // non-standard macros are written as their primitives
+    bool bNeverWarn = false;  // never ask before writing them unsplit
+    bool bWarn = true;        // not asked yet: asked once per run, cleared when asked
+    bool bChoseSplit = false; // answered to split, this save and from now on
+};
 
 // A change of more primitives than this is told without its rectangles: the
 // views draw everything again, which they would nearly do anyway.
@@ -91,13 +101,14 @@ public:
     virtual bool LoadFile(const std::string& path);
     // Takes a text read elsewhere, with the messages and the first snapshot.
     bool Adopt(CLoadedText loaded);
-    // The text this document saves as under the file title (the file name);
-    // false, after the message, when a macro would take a standard key.
-    virtual bool Store(const std::string& fileTitle, std::string& text);
+    // The text this document saves as under the file title (the file name),
+    // non-standard macros split or not; false, after the message, when a macro
+    // would take a standard key.
+    virtual bool Store(const std::string& fileTitle, bool bSplit, std::string& text);
     // Save and Save As: the warning about unsplit macros, then a safe write.
     // A failed or refused save leaves the file as it was and the document modified.
-    bool Save(const std::string& path);
-    virtual bool CheckNonStandardMacros();
+    bool Save(const std::string& path, CSaveOptions& options);
+    virtual bool CheckNonStandardMacros(CSaveOptions& options);
 
     // Starts the history anew with the drawing as it stands; beyond its last
     // hundred steps it keeps no more than nLimit bytes (-1: the default). The
@@ -113,9 +124,9 @@ public:
     bool CanRedo() const { return m_undo.CanRedo(); }
     const CUndoHistory& History() const { return m_undo; }
 
-    // The box of the regions of every primitive on a shown layer; false, with the
-    // rectangle untouched, when there is none.
-    bool GetExtent(CRect& rect) const;
+    // The box of the regions of every primitive on a layer shown in `layers`;
+    // false, with the rectangle untouched, when there is none.
+    bool GetExtent(const CLayerTable& layers, CRect& rect) const;
     void UpdateRegions(CSurface& dc, const CPrimitiveList& list);
     void UpdateRegions(CSurface& dc) { UpdateRegions(dc, m_primitives); }
     virtual void DeleteContents();

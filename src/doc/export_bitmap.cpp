@@ -94,7 +94,7 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     auto band = makeBand(W, std::min(BAND_ROWS, H));
     if (!band) return EXPORT_BITMAP_ERROR;
     const CLayerBuckets buckets(doc.Primitives());
-    CLayerWalk walk;
+    CLayerWalk walk(o.layers);
     walk.bMonochrome = true;
     walk.bCull = true;
     walk.pProgress = progress;

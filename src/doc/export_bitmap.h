@@ -16,6 +16,7 @@ struct CExportOptions {
     int nZoom = 400;         // percent, 1..2000
     int nDPI = 600;          // 30..2400
     int nMicronsPerUnit = 127; // 1..1000
+    CLayerTable layers;        // the layers drawn and measured, as shown on screen
 };
 
 // Sizes of the bitmap for a window extent of w x h logical units.

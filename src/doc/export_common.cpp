@@ -20,11 +20,12 @@ CSelectionHidden::~CSelectionHidden() {
         p->SetSelected(true);
 }
 
-CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v)
-    : m_unselected(doc), m_nViewport(v) {
+CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v,
+                           const CLayerTable& layers)
+    : m_unselected(doc), m_layers(layers), m_nViewport(v) {
     SetExportMapping(probe, v);
     doc.UpdateRegions(probe);
-    m_bExtent = doc.GetExtent(m_ext);
+    m_bExtent = doc.GetExtent(layers, m_ext);
     if (!m_bExtent) return;
     m_ext = {ClampToInt32(std::int64_t(m_ext.left) - 5), ClampToInt32(std::int64_t(m_ext.top) - 5),
              ClampToInt32(std::int64_t(m_ext.right) + 5),
@@ -32,13 +33,14 @@ CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v)
 }
 
 CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& probe, const CExportOptions& o)
-    : CPicturePrep(doc, probe, ComputeBitmapGeometry(o, 0, 0).nViewport) {
+    : CPicturePrep(doc, probe, ComputeBitmapGeometry(o, 0, 0).nViewport, o.layers) {
     if (m_bExtent) m_geometry = ComputeBitmapGeometry(o, Width(), Height());
 }
 
-CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& measure) : m_unselected(doc) {
+CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& measure, const CLayerTable& layers)
+    : m_unselected(doc), m_layers(layers) {
     doc.UpdateRegions(measure);
-    m_bExtent = doc.GetExtent(m_ext);
+    m_bExtent = doc.GetExtent(layers, m_ext);
 }
 
 std::unique_ptr<CSchemoDoc> CopyForPicture(const CSchemoDoc& doc) {

@@ -32,12 +32,13 @@ class CSelectionHidden {
 // as it lives, the selection drawn like the rest.
 class CPicturePrep {
   public:
-    // At a viewport of v device units for the 2500-unit sheet.
-    CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v);
+    // At a viewport of v device units for the 2500-unit sheet; the extent of
+    // the layers `layers` shows.
+    CPicturePrep(CSchemoDoc& doc, CSurface& probe, std::int64_t v, const CLayerTable& layers);
     // At the bitmap's scale for the options, with its sizes for the extent.
     CPicturePrep(CSchemoDoc& doc, CSurface& probe, const CExportOptions& o);
     // The metafile's: the regions in `measure`'s own mapping, the extent as it is.
-    CPicturePrep(CSchemoDoc& doc, CSurface& measure);
+    CPicturePrep(CSchemoDoc& doc, CSurface& measure, const CLayerTable& layers);
 
     // False when nothing is on a shown layer: there is nothing to export.
     bool HasExtent() const { return m_bExtent; }
@@ -46,9 +47,11 @@ class CPicturePrep {
     std::int64_t Height() const { return std::int64_t(m_ext.bottom) - m_ext.top; }
     std::int64_t Viewport() const { return m_nViewport; }
     const CBitmapGeometry& Geometry() const { return m_geometry; }
+    const CLayerTable& Layers() const { return m_layers; }
 
   private:
     CSelectionHidden m_unselected;
+    const CLayerTable& m_layers;
     std::int64_t m_nViewport = 0;
     CRect m_ext;
     bool m_bExtent = false;

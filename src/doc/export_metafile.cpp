@@ -17,11 +17,12 @@ std::string MetafileDescription(const std::string& title) {
 }
 
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
-                           CSurface& measure, IDrawProgress* progress) {
-    const CPicturePrep prep(doc, measure);
+                           CSurface& measure, const CLayerTable& layers,
+                           IDrawProgress* progress) {
+    const CPicturePrep prep(doc, measure, layers);
     if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
     CEmfSurface emf(measure);
-    CLayerWalk walk;
+    CLayerWalk walk(layers);
     walk.nZoomPercent = 2000;
     walk.pProgress = progress;
     if (!DrawLayers(emf, doc.Primitives(), walk)) return std::string();

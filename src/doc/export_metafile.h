@@ -9,8 +9,10 @@
 // "Tavolin Metafile Writer", NUL, the document's title, NUL, NUL.
 std::string MetafileDescription(const std::string& title);
 
-// `measure` answers text measurements (identity mapping). Answers an empty
-// string on success or when the progress stopped it (nothing is written
-// then), else the message to show. The selection stays as it was.
+// `measure` answers text measurements (identity mapping); `layers` are the
+// layers drawn. Answers an empty string on success or when the progress
+// stopped it (nothing is written then), else the message to show. The
+// selection stays as it was.
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
-                           CSurface& measure, IDrawProgress* progress = nullptr);
+                           CSurface& measure, const CLayerTable& layers,
+                           IDrawProgress* progress = nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 // The one walk that paints a primitive list: layer 0 to 15, pass 0 to 6 within
 // a layer, list order within a pass. Screen, printing and export all use it.
-#include "doc/settings.h"
+#include "model/layers.h"
 #include "model/primitive.h"
 
 #include <vector>
@@ -15,7 +15,8 @@ class IDrawProgress {
 };
 
 struct CLayerWalk {
-    const CLayerTable* pLayers = &g_layers;
+    explicit CLayerWalk(const CLayerTable& layers) : pLayers(&layers) {}
+    const CLayerTable* pLayers;
     bool bMonochrome = false;      // every layer in black
     COLORREF crSelected = SELECTION_COLOR;
     int nZoomPercent = 100;

@@ -63,7 +63,7 @@ bool CSchemoLibDoc::LoadFile(const std::string& path) {
 }
 
 // The history and the view stay as they are: saving changes nothing the user sees.
-bool CSchemoLibDoc::Store(const std::string& /*fileTitle*/, std::string& text) {
+bool CSchemoLibDoc::Store(const std::string& /*fileTitle*/, bool /*bSplit*/, std::string& text) {
     if (!StoreComponent()) return false;
     text = FormatLibraryText(m_strTitle, m_componentTexts, m_categories);
     return true;

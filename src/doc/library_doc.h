@@ -34,9 +34,9 @@ class CSchemoLibDoc final : public CSchemoDoc {
     bool Load(const std::string& text) override;
     bool LoadFile(const std::string& path) override;
     // The shown component is stored first; false when its titles are refused.
-    bool Store(const std::string& fileTitle, std::string& text) override;
+    bool Store(const std::string& fileTitle, bool bSplit, std::string& text) override;
     // Components are always written as they are: there is nothing to split.
-    bool CheckNonStandardMacros() override { return true; }
+    bool CheckNonStandardMacros(CSaveOptions&) override { return true; }
     void DeleteContents() override;
 
     enum Place { PLACE_END, PLACE_AFTER, PLACE_BEFORE };

@@ -2,4 +2,3 @@
 
 CSettings g_settings;
 CLayerTable g_layers;
-bool g_bWarnNonStandard = true;

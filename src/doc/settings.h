@@ -1,6 +1,6 @@
 #pragma once
-// The program's settings that the core reads. The application loads and stores
-// them; until then they hold their defaults.
+// The program's settings. The application loads and stores them, and gives the
+// core the values it reads; until loaded they hold their defaults.
 #include "model/layers.h"
 
 struct CSettings {
@@ -14,8 +14,6 @@ struct CSettings {
 };
 
 extern CSettings g_settings;
-// The program's layer table; the layer walk, the document and the export pass
-// it down to what they draw.
+// The program's layer table. Only the application reads it; it gives it to
+// the core, which is told the table it draws and picks with.
 extern CLayerTable g_layers;
-// The unsplit-macro warning is shown at most once per run, for all documents.
-extern bool g_bWarnNonStandard;

@@ -70,7 +70,7 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
     if (!painter.begin(&device)) return MSG_CANNOT_DRAW;
     {
         CQtVectorSurface dc(painter, true, HAIRLINE_MM * VECTOR_DPI / 25.4);
-        CLayerWalk walk;
+        CLayerWalk walk(page.prep.Layers());
         walk.pProgress = progress;
         bStopped = !DrawExportPicture(CLayerBuckets(doc.Primitives()), dc, page.prep.Extent(),
                                       page.prep.Viewport(), 0, walk);
@@ -81,7 +81,7 @@ std::string DrawVector(CSchemoDoc& doc, QPaintDevice& device, const CVectorPage&
 // False when the progress stopped it.
 bool DrawPng(const CSchemoDoc& doc, QImage& image, const CPicturePrep& prep, bool bAntialias,
              IDrawProgress* progress) {
-    CLayerWalk walk;
+    CLayerWalk walk(prep.Layers());
     walk.pProgress = progress;
     const CLayerBuckets buckets(doc.Primitives());
     if (bAntialias) {
@@ -129,7 +129,7 @@ std::string ExportVector(CSchemoDoc& doc, const CExportOptions& o, const std::st
                          Draw draw) {
     QPainter idle;
     auto probe = std::make_unique<CQtVectorSurface>(idle, true, 0);
-    const CPicturePrep prep(doc, *probe, VectorViewport(o));
+    const CPicturePrep prep(doc, *probe, VectorViewport(o), o.layers);
     if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
     CVectorPage page{prep, QSize(), QSizeF()};
     const std::string failure = SizeVectorPage(o, *probe, page);

@@ -48,7 +48,7 @@ void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& vi
     const CPoint b = dc.DPtoLP(CPoint{part.right() + 1, part.bottom() + 1});
     const CRect visible{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                         std::max(a.y, b.y) + 1};
-    DrawLayers(dc, index, visible, CLayerWalk());
+    DrawLayers(dc, index, visible, CLayerWalk(g_layers));
 }
 
 // The grid dots within `part` of `target`, whose pixel (0, 0) is image pixel `at`.

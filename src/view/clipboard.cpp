@@ -1,6 +1,5 @@
 #include "view/clipboard.h"
 
-#include "doc/settings.h"
 #include "format/reader.h"
 #include "format/writer.h"
 #include "view/edit_commands.h"
@@ -16,16 +15,16 @@ std::string ClipboardText(const std::vector<CPrimitive*>& prims, bool bSplit) {
     return text;
 }
 
-bool CopySelection(const CSchemoDoc& doc, IClipboard& clip) {
+bool CopySelection(const CSchemoDoc& doc, IClipboard& clip, bool bSplit) {
     if (doc.Selection().empty()) return false;
     CWaitCursor wait(doc.GetUi());
-    if (clip.SetText(ClipboardText(doc.Selection(), g_settings.bSplit != 0))) return true;
+    if (clip.SetText(ClipboardText(doc.Selection(), bSplit))) return true;
     if (doc.GetUi()) doc.GetUi()->Beep();
     return false;
 }
 
-bool CutSelection(CSchemoDoc& doc, IClipboard& clip) {
-    return CopySelection(doc, clip) && CmdDelete(doc);
+bool CutSelection(CSchemoDoc& doc, IClipboard& clip, bool bSplit) {
+    return CopySelection(doc, clip, bSplit) && CmdDelete(doc);
 }
 
 bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError) {

@@ -22,11 +22,12 @@ class IClipboard {
 // as a saved drawing writes them.
 std::string ClipboardText(const std::vector<CPrimitive*>& prims, bool bSplit);
 
-// The selection onto the clipboard; false, after a beep, when the clipboard
-// refused it. An empty selection copies nothing.
-bool CopySelection(const CSchemoDoc& doc, IClipboard& clip);
+// The selection onto the clipboard, macros split as the "bSplit" setting
+// says; false, after a beep, when the clipboard refused it. An empty
+// selection copies nothing.
+bool CopySelection(const CSchemoDoc& doc, IClipboard& clip, bool bSplit);
 // Copies, and deletes the selection only when the copy succeeded.
-bool CutSelection(CSchemoDoc& doc, IClipboard& clip);
+bool CutSelection(CSchemoDoc& doc, IClipboard& clip, bool bSplit);
 
 // The clipboard's command lines as primitives, replacing the list's content;
 // its header, like any line that is not a command, is skipped and sets *pError.

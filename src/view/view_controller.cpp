@@ -3,7 +3,6 @@
 #include "view/view_controller.h"
 
 #include "doc/document.h"
-#include "doc/settings.h"
 #include "doc/spatial_index.h"
 #include "view/commands.h"
 #include "view/view_host.h"
@@ -11,6 +10,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 int ToolCursor(int nTool) {
     switch (nTool) {
@@ -26,8 +26,8 @@ int ToolCursor(int nTool) {
 }
 
 CViewController::CViewController(CSchemoDoc& doc, CViewCoords& coords, const CSpatialIndex& index,
-                                 IViewHost& host)
-    : m_doc(doc), m_coords(coords), m_index(index), m_host(host) {}
+                                 IViewHost& host, CEditContext context)
+    : m_doc(doc), m_coords(coords), m_index(index), m_host(host), m_ctx(std::move(context)) {}
 
 // The window may be half gone by now: only the document is told.
 CViewController::~CViewController() {
@@ -89,7 +89,7 @@ void CViewController::OnMouseMove(const CMouseInput& in) {
     if (bScrolls && ArmAutoScroll(in.ptClient)) return;
     const CPoint pt = ToLogical(in.ptClient, m_nMode != MODE_PAN);
     if (!IsIdle() && pt == m_ptLast) return;
-    m_host.SetStatusText(FormatReadout(pt, g_settings.nMicronsPerUnit));
+    m_host.SetStatusText(FormatReadout(pt, m_ctx.settings.nMicronsPerUnit));
     switch (m_nMode) {
     case MODE_PAN:
         PanTo(pt);

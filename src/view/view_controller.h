@@ -4,6 +4,7 @@
 // Dragged primitives are out of the document while they follow the mouse; the
 // window paints them with DrawOverlay over its picture of the drawing.
 #include "view/drag_set.h"
+#include "view/edit_context.h"
 #include "view/view_coords.h"
 
 class CSchemoDoc;
@@ -38,7 +39,7 @@ int ToolCursor(int nTool);
 class CViewController {
   public:
     CViewController(CSchemoDoc& doc, CViewCoords& coords, const CSpatialIndex& index,
-                    IViewHost& host);
+                    IViewHost& host, CEditContext context);
     // A drag still running gives its primitives back to the document, which
     // must outlive the controller.
     ~CViewController();
@@ -128,6 +129,7 @@ class CViewController {
     CViewCoords& m_coords;
     const CSpatialIndex& m_index;
     IViewHost& m_host;
+    const CEditContext m_ctx;
 
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;

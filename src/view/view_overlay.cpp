@@ -3,7 +3,6 @@
 // rubber band as a dotted frame.
 #include "view/view_controller.h"
 
-#include "doc/settings.h"
 #include "doc/spatial_index.h"
 #include "view/view_paint.h"
 
@@ -76,9 +75,9 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     const int nHalf = int(std::lround(MARK_HALF * ratio));
     for (const auto& p : m_held.List()) {
         const bool bBand = !p->IsComplete();
-        p->DrawInLayers(dc, g_layers, bBand, WHITE,
-                        bBand ? SELECTION_COLOR : g_layers.GetColor(p->GetLayer()), SELECTION_COLOR,
-                        100, -1, false);
+        p->DrawInLayers(dc, m_ctx.layers, bBand, WHITE,
+                        bBand ? SELECTION_COLOR : m_ctx.layers.GetColor(p->GetLayer()),
+                        SELECTION_COLOR, 100, -1, false);
         for (int i = 0; i < p->GetPointCount(); ++i) {
             const CPoint pt = p->GetPoint(i);
             if (IsUnset(pt)) continue;

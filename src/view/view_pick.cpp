@@ -6,7 +6,6 @@
 #include "doc/document.h"
 #include "doc/picking.h"
 #include "doc/regions.h"
-#include "doc/settings.h"
 #include "view/commands.h"
 #include "view/view_host.h"
 
@@ -43,7 +42,7 @@ void CViewController::PressSelect(const CMouseInput& in, CPoint pt) {
     const bool bAlt = in.bAlt || (in.bCtrl && in.bShift);
     const bool bCtrl = in.bCtrl && !in.bShift;
     std::vector<CHit> hits;
-    FindHits(m_index, Dc(), g_layers, in.ptClient, hits);
+    FindHits(m_index, Dc(), m_ctx.layers, in.ptClient, hits);
     if (hits.empty()) {
         if (!bCtrl) m_doc.ClearSelection();
         Begin(MODE_BAND);
@@ -100,7 +99,7 @@ void CViewController::EndBand(bool bSelect) {
     m_index.Query(rect, UnitsPerPixel(dc), 0, near);
     bool bNoRegion = false;
     for (CPrimitive* p : near) {
-        if (!g_layers.IsShown(p->GetLayer(), false)) continue;
+        if (!m_ctx.layers.IsShown(p->GetLayer(), false)) continue;
         EnsureRegion(*p, dc, key);
         const CRegion& rgn = *p->GetRegion();
         if (rgn.IsEmpty()) {
@@ -118,7 +117,7 @@ void CViewController::EndBand(bool bSelect) {
 // selection for what it hits.
 void CViewController::PickForMenu(const CMouseInput& in) {
     std::vector<CHit> hits;
-    FindHits(m_index, Dc(), g_layers, in.ptClient, hits);
+    FindHits(m_index, Dc(), m_ctx.layers, in.ptClient, hits);
     CPrimitive* picked = hits.empty() ? nullptr : hits.front().p;
     for (const CHit& h : hits)
         if (h.p->IsSelected()) {
@@ -127,7 +126,7 @@ void CViewController::PickForMenu(const CMouseInput& in) {
         }
     bool bShownSelected = false;
     for (const CPrimitive* p : m_doc.Selection())
-        bShownSelected = bShownSelected || g_layers.IsShown(p->GetLayer(), false);
+        bShownSelected = bShownSelected || m_ctx.layers.IsShown(p->GetLayer(), false);
     if ((!picked || !picked->IsSelected()) && bShownSelected) m_doc.ClearSelection();
     if (picked && !picked->IsSelected()) m_doc.Select(picked, true);
     m_host.ShowContextMenu(in.ptClient);
@@ -144,7 +143,7 @@ void CViewController::UpdateIdleCursor(CPoint ptClient) {
     const auto& sel = m_doc.Selection();
     if (!sel.empty()) {
         std::vector<CHit> hits;
-        FindHits(m_index, Dc(), g_layers, ptClient, hits);
+        FindHits(m_index, Dc(), m_ctx.layers, ptClient, hits);
         for (const CHit& h : hits)
             if (h.p->IsSelected()) {
                 nCursor = (h.nResult >= 0 && sel.size() == 1) ? CURSOR_POINT : CURSOR_MOVE;

@@ -4,7 +4,6 @@
 #include "view/view_controller.h"
 
 #include "doc/document.h"
-#include "format/resolve.h"
 #include "model/bezier.h"
 #include "model/connection.h"
 #include "model/ellipse.h"
@@ -75,7 +74,7 @@ std::unique_ptr<CPrimitive> CViewController::CreateForTool(int nTool, CPoint pt)
     case TOOL_MACRO: {
         const std::string name = m_host.SelectedMacro();
         auto macro = std::make_unique<CMacro>();
-        if (name.empty() || !ResolveMacro(name, *macro, nullptr, nullptr)) {
+        if (name.empty() || !m_ctx.resolveMacro || !m_ctx.resolveMacro(name, *macro)) {
             m_host.Beep();
             return nullptr;
         }

@@ -44,7 +44,6 @@ class ClipboardTest : public QObject {
     }
     void cleanup() {
         QSettings().clear();
-        g_settings = CSettings();
         Clip()->clear();
     }
 

@@ -28,10 +28,7 @@ class LayerWidgetsTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { IsolateSettings(); }
-    void cleanup() {
-        QSettings().clear();
-        g_layers = CLayerTable();
-    }
+    void cleanup() { QSettings().clear(); }
 
     void theComboShowsEachStoredLayerInItsColour() {
         QSettings().setValue("Layers/Name0", "");

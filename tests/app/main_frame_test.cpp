@@ -2,11 +2,13 @@
 // ended by another document, the settings dialog's refusal, and a
 // close that is cancelled writing nothing, a reload of the libraries while a
 // drawing opens.
+#include "../doc/fake_ui.h"
 #include "app_test_util.h"
 #include "app/child_frame.h"
 #include "app/config_dialog.h"
 #include "app/library_watcher.h"
 #include "app/main_frame.h"
+#include "app/program_context.h"
 #include "app/schemo_view.h"
 #include "doc/settings.h"
 #include "format/library_files.h"
@@ -79,6 +81,21 @@ private slots:
         dlg.reject();
         QCOMPARE(g_settings.bSplit, 1);
         QCOMPARE(g_settings.nMicronsPerUnit, 127);
+    }
+
+    // The answer is the program's to keep: it splits from now on, and says so at close.
+    void answeringNoToTheUnsplitWarningSplitsFromNowOn() {
+        g_macroCache.Store("p.R1", CMacro());
+        CFakeUi ui;
+        ui.m_answer = ANSWER_NO;
+        CSchemoDoc doc(DOC_DRAWING, &ui);
+        QVERIFY(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 p.R1\r\n"));
+        g_settings.bSplit = 0;
+        QTemporaryDir dir;
+        QVERIFY(SaveWithSettings(doc, QFile::encodeName(dir.path() + "/d.tvd").toStdString()));
+        QCOMPARE(ui.m_nQuestions, 1);
+        QCOMPARE(g_settings.bSplit, 1);
+        g_macroCache.Clear();
     }
 
     void aCancelledCloseWritesNoSettings() {

@@ -4,7 +4,6 @@
 #include "app/int_spin_edit.h"
 #include "app/property_dialog.h"
 #include "doc/document.h"
-#include "doc/settings.h"
 #include "model/prototypes.h"
 
 #include <QApplication>
@@ -20,15 +19,13 @@ class PropertyDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void init() { ResetPrototypes(); }
-    void cleanup() {
-        ResetPrototypes();
-        g_layers = CLayerTable();
-    }
+    void cleanup() { ResetPrototypes(); }
 
     void theArrowsStopAtTheBoundsAndTypingIsLeftAsTyped() {
         CSchemoDoc doc(DOC_DRAWING, nullptr);
         Load(doc, "TY 0 0 99 3 0 0 0 * A\r\nTY 9 9 99 3 0 0 0 * B\r\n");
-        CPropertySheet sheet(doc.Selection(), g_layers);
+        const CLayerTable layers;
+        CPropertySheet sheet(doc.Selection(), layers);
         CPropertyDlg dlg(sheet, nullptr);
         QCOMPARE(dlg.windowTitle(), QString("Proprieta'"));
         QVERIFY(Button(&dlg, "OK") && Button(&dlg, "Annulla"));

@@ -27,7 +27,7 @@ class DocumentModified : public ProgramDirTest {
             doc->CommitChange();
             break;
         case 'S':
-            ASSERT_TRUE(doc->Save((m_dir / "d.tvd").string()));
+            ASSERT_TRUE(doc->Save((m_dir / "d.tvd").string(), save));
             break;
         case 'U':
             doc->Undo();
@@ -54,6 +54,7 @@ class DocumentModified : public ProgramDirTest {
         }
     }
     std::unique_ptr<CSchemoDoc> doc;
+    CSaveOptions save;
 };
 
 TEST_F(DocumentModified, FollowsTheHistoryFromWhereItWasLastSaved) {

@@ -2,7 +2,6 @@
 #include "../test_util.h"
 #include "../format/program_dir_fixture.h"
 #include "doc/document.h"
-#include "doc/settings.h"
 #include "fake_ui.h"
 #include "model/recording_surface.h"
 
@@ -14,16 +13,7 @@ class Document : public ProgramDirTest {
 protected:
     void SetUp() override {
         ProgramDirTest::SetUp();
-        g_settings = CSettings();
-        g_bWarnNonStandard = true;
-        g_layers.SetDefaults();
         WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\n");
-    }
-    void TearDown() override {
-        g_settings = CSettings();
-        g_bWarnNonStandard = true;
-        g_layers.SetDefaults();
-        ProgramDirTest::TearDown();
     }
     std::string ReadBack(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -33,6 +23,8 @@ protected:
     }
     std::string Path(const std::string& name) { return (m_dir / name).string(); }
     CFakeUi ui;
+    CSaveOptions save;
+    CLayerTable layers;
 };
 
 TEST_F(Document, LoadingReportsBadHeadersAndSkippedLines) {
@@ -71,11 +63,9 @@ TEST_F(Document, StoringWritesTheHeaderOfTheTemplateAndTheMacroRule) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     ASSERT_TRUE(doc.Load("[MACROCAD]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
     std::string text;
-    g_settings.bSplit = 1;
-    ASSERT_TRUE(doc.Store("x.tvd", text));
+    ASSERT_TRUE(doc.Store("x.tvd", true, text));
     EXPECT_EQ(text, "[TAVOLIN ]\r\nLI 10 10 20 10\r\nMC 50 50 0 0 080\r\n");
-    g_settings.bSplit = 0;
-    ASSERT_TRUE(doc.Store("x.tvd", text));
+    ASSERT_TRUE(doc.Store("x.tvd", false, text));
     EXPECT_EQ(text, "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
     EXPECT_EQ(doc.Primitives().size(), 2u); // splitting does not change the document
 }
@@ -86,31 +76,31 @@ TEST_F(Document, AMacroMayNotTakeTheKeyOfAStandardComponent) {
     CSchemoDoc doc(DOC_MACRO, &ui);
     doc.Load("[MACROCAD m]\r\nLI 1 2 3 4\r\n");
     doc.SetModified(true);
-    EXPECT_FALSE(doc.Save(path));
+    EXPECT_FALSE(doc.Save(path, save));
     EXPECT_EQ(ui.m_messages.back(), "Errore: Il nome specificato per la macro e' gia' utilizzato "
                                     "per un componente della libreria standard.");
     EXPECT_EQ(ReadBack(path), "old contents");
     EXPECT_TRUE(doc.IsModified());
     std::string text;
-    EXPECT_FALSE(doc.Store("080.TVM", text));
+    EXPECT_FALSE(doc.Store("080.TVM", true, text));
     // Names are compared with keys, lower-cased: "Resistore" is a title, not a key.
-    EXPECT_TRUE(doc.Store("Resistore.tvm", text));
-    EXPECT_TRUE(doc.Save(Path("mia.tvm")));
+    EXPECT_TRUE(doc.Store("Resistore.tvm", true, text));
+    EXPECT_TRUE(doc.Save(Path("mia.tvm"), save));
     EXPECT_EQ(ReadBack(Path("mia.tvm")), "[MACROCAD m]\r\nLI 1 2 3 4\r\n");
     EXPECT_FALSE(doc.IsModified());
     CSchemoDoc drawing(DOC_DRAWING, &ui);
-    EXPECT_TRUE(drawing.Store("080.tvd", text)); // only macros are checked
+    EXPECT_TRUE(drawing.Store("080.tvd", true, text)); // only macros are checked
 }
 
 TEST_F(Document, AFailedSaveLeavesTheTargetAndTheModifiedFlagAndNoLitter) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN t]\r\nLI 1 2 3 4\r\n");
     doc.SetModified(true);
-    EXPECT_FALSE(doc.Save(Path("no/such/folder/x.tvd")));
+    EXPECT_FALSE(doc.Save(Path("no/such/folder/x.tvd"), save));
     EXPECT_TRUE(doc.IsModified());
     std::filesystem::create_directories(m_dir / "taken.tvd"); // the rename cannot replace it
     WriteFile("taken.tvd/inside", "keep me");
-    EXPECT_FALSE(doc.Save(Path("taken.tvd")));
+    EXPECT_FALSE(doc.Save(Path("taken.tvd"), save));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(ReadBack(Path("taken.tvd/inside")), "keep me");
     for (const auto& e : std::filesystem::directory_iterator(m_dir))
@@ -135,7 +125,7 @@ TEST_F(Document, AFailedSaveSaysWhy) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN t]\r\nLI 1 2 3 4\r\n");
     for (const auto& [path, cause] : cases) {
-        EXPECT_FALSE(doc.Save(path));
+        EXPECT_FALSE(doc.Save(path, save));
         EXPECT_EQ(ui.m_messages.back(), "Errore: Impossibile salvare il file " + path + ".\n" + cause);
     }
     std::filesystem::permissions(m_dir / "locked", std::filesystem::perms::owner_all);
@@ -145,57 +135,56 @@ TEST_F(Document, SavingReplacesAnExistingFileWhole) {
     WriteFile("d.tvd", std::string(5000, 'x'));
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN]\r\nSA 1 1\r\n");
-    ASSERT_TRUE(doc.Save(Path("d.tvd")));
+    ASSERT_TRUE(doc.Save(Path("d.tvd"), save));
     EXPECT_EQ(ReadBack(Path("d.tvd")), "[TAVOLIN ]\r\nSA 1 1\r\n");
 }
 
 TEST_F(Document, TheUnsplitWarningIsAskedOncePerRunAndCancelStopsTheSave) {
-    g_settings.bSplit = 0;
+    save.bSplit = false;
     CSchemoDoc a(DOC_DRAWING, &ui), b(DOC_DRAWING, &ui);
     a.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
     b.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
     ui.m_answer = ANSWER_CANCEL;
     a.SetModified(true);
-    EXPECT_FALSE(a.Save(Path("a.tvd")));
+    EXPECT_FALSE(a.Save(Path("a.tvd"), save));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "a.tvd"));
     EXPECT_TRUE(a.IsModified());
-    EXPECT_TRUE(b.Save(Path("b.tvd"))); // not asked again, saved unsplit
+    EXPECT_TRUE(b.Save(Path("b.tvd"), save)); // not asked again, saved unsplit
     EXPECT_EQ(ui.m_nQuestions, 1);
+    EXPECT_FALSE(save.bWarn || save.bChoseSplit);
     EXPECT_EQ(ReadBack(Path("b.tvd")), "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\n");
 }
 
 TEST_F(Document, AnsweringNoSplitsForTheRestOfTheRun) {
-    g_settings.bSplit = 0;
+    save.bSplit = false;
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 0 0 0 0 080\r\n");
     ui.m_answer = ANSWER_NO;
-    ASSERT_TRUE(doc.Save(Path("n.tvd")));
-    EXPECT_EQ(g_settings.bSplit, 1);
+    ASSERT_TRUE(doc.Save(Path("n.tvd"), save));
+    EXPECT_TRUE(save.bChoseSplit); // the caller keeps it in the settings
     EXPECT_EQ(ReadBack(Path("n.tvd")), "[TAVOLIN ]\r\nLI 10 10 20 10\r\nMC 0 0 0 0 080\r\n");
 }
 
 TEST_F(Document, NoWarningWithoutNonStandardMacrosOrWhenSwitchedOff) {
-    g_settings.bSplit = 0;
+    save.bSplit = false;
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN]\r\nMC 0 0 0 0 080\r\n");
-    EXPECT_TRUE(doc.CheckNonStandardMacros());
+    EXPECT_TRUE(doc.CheckNonStandardMacros(save));
     doc.Load("[TAVOLIN]\r\nMC 0 0 0 0 parts.R1\r\n");
-    g_settings.bWarningYouSuck = 1;
-    EXPECT_TRUE(doc.CheckNonStandardMacros());
+    save.bNeverWarn = true;
+    EXPECT_TRUE(doc.CheckNonStandardMacros(save));
     EXPECT_EQ(ui.m_nQuestions, 0);
 }
 
 TEST_F(Document, SnapshotsKeepMacrosAsReferences) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\n");
-    g_settings.bSplit = 1;
     doc.Append(Read("SA 1 1"));
     doc.PushUndoSnapshot();
     doc.Undo();
     doc.Redo();
     std::string text;
-    g_settings.bSplit = 0;
-    doc.Store("x.tvd", text);
+    doc.Store("x.tvd", false, text);
     EXPECT_EQ(text, "[TAVOLIN ]\r\nMC 10 10 0 0 parts.R1\r\nSA 1 1\r\n");
 }
 
@@ -205,13 +194,13 @@ TEST_F(Document, ExtentCoversRegionsOnShownLayersOnly) {
     CRecordingSurface dc;
     doc.UpdateRegions(dc);
     CRect r{-7, -7, -7, -7};
-    ASSERT_TRUE(doc.GetExtent(r));
+    ASSERT_TRUE(doc.GetExtent(layers, r));
     EXPECT_EQ(r, (CRect{10, 10, 200, 200}));
-    g_layers.m_bLayerShow[2] = 0;
-    ASSERT_TRUE(doc.GetExtent(r));
+    layers.m_bLayerShow[2] = 0;
+    ASSERT_TRUE(doc.GetExtent(layers, r));
     EXPECT_EQ(r, (CRect{10, 10, 20, 20}));
-    g_layers.m_bLayerShow[0] = 0;
+    layers.m_bLayerShow[0] = 0;
     r = {-7, -7, -7, -7};
-    EXPECT_FALSE(doc.GetExtent(r));
+    EXPECT_FALSE(doc.GetExtent(layers, r));
     EXPECT_EQ(r, (CRect{-7, -7, -7, -7}));
 }

@@ -445,7 +445,7 @@ TEST(EmfConverter, ExampleDrawingsKeepEveryLineInPlace) {
         ASSERT_TRUE(doc.LoadFile(example.string())) << example;
         ASSERT_FALSE(doc.m_bLoadErrors) << example;
         CRecordingSurface measure;
-        ASSERT_EQ(ExportMetafile(doc, emfPath, "esempio", measure), "") << example;
+        ASSERT_EQ(ExportMetafile(doc, emfPath, "esempio", measure, CLayerTable()), "") << example;
         ASSERT_EQ(std::system(("emf2svg-conv -i '" + emfPath + "' -o '" + svgPath + "'").c_str()),
                   0);
         std::stringstream emf, svg;

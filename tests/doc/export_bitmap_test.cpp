@@ -1,7 +1,6 @@
 // The bitmap's geometry, header and row layout (pixels are checked with the Qt layer).
 #include "../test_util.h"
 #include "doc/export_bitmap.h"
-#include "doc/settings.h"
 #include "fake_ui.h"
 #include "model/recording_surface.h"
 
@@ -87,8 +86,6 @@ TEST(BitmapHeader, SixtyTwoBytesAsWindowsReadsThem) {
 
 class BitmapExport : public ::testing::Test {
 protected:
-    void SetUp() override { g_layers.SetDefaults(); }
-    void TearDown() override { g_layers.SetDefaults(); }
     CFakeUi ui;
     std::vector<CRecordingSurface*> bands;
     RasterBandFactory factory = [this](int w, int) { return std::make_unique<CNumberedBand>(w, &bands); };
@@ -125,19 +122,19 @@ TEST_F(BitmapExport, NarrowRowsArePaddedWithZeros) {
 TEST_F(BitmapExport, NothingOnAShownLayerOrNoFolderIsRefusedAndTheSelectionKept) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nRP 0 0 10 10 3\r\nLI 0 0 50 50\r\n"));
-    g_layers.m_bLayerShow[3] = 0;
-    g_layers.m_bLayerShow[0] = 0;
-    EXPECT_EQ(ExportBitmap(doc, CExportOptions(), path + ".none", factory), EXPORT_NO_EXTENT);
+    CExportOptions o;
+    o.layers.m_bLayerShow[3] = o.layers.m_bLayerShow[0] = 0;
+    EXPECT_EQ(ExportBitmap(doc, o, path + ".none", factory), EXPORT_NO_EXTENT);
     EXPECT_FALSE(ExportMessage(EXPORT_NO_EXTENT).empty());
-    g_layers.m_bLayerShow[0] = 1;
+    o.layers.m_bLayerShow[0] = 1;
     doc.Select(doc.Primitives()[1].get(), true);
-    ASSERT_EQ(ExportBitmap(doc, CExportOptions(), path, factory), EXPORT_OK);
+    ASSERT_EQ(ExportBitmap(doc, o, path, factory), EXPORT_OK);
     EXPECT_EQ(doc.Selection(), std::vector<CPrimitive*>{doc.Primitives()[1].get()});
     EXPECT_TRUE(doc.Primitives()[1]->IsSelected());
     // The line's band reaches one unit past its ends; the hidden rectangle is not counted.
     EXPECT_EQ(U32(ReadFile(path), 18), std::uint32_t(62 * 600 * 127 / 25600));
     int nErrno = 0;
-    EXPECT_EQ(ExportBitmap(doc, CExportOptions(), path + ".d/x.bmp", factory, nullptr, &nErrno),
+    EXPECT_EQ(ExportBitmap(doc, o, path + ".d/x.bmp", factory, nullptr, &nErrno),
               EXPORT_WRITE_ERROR);
     EXPECT_EQ(ExportMessage(EXPORT_WRITE_ERROR, nErrno),
               "Impossibile scrivere il file.\nLa cartella non esiste");

@@ -18,8 +18,7 @@ TEST(LayerWalk, PassesItsLayerTableDownToSymbols) {
     CLayerTable layers;
     layers.m_crLayerColor[0] = RGB(1, 2, 3);
     layers.m_bLayerShow[3] = 0;
-    CLayerWalk walk;
-    walk.pLayers = &layers;
+    const CLayerWalk walk(layers);
     CRecordingSurface dc;
     DrawLayers(dc, list, walk);
     ASSERT_EQ(dc.m_calls.size(), 2u); // the symbol's line on layer 0 and its end pixel

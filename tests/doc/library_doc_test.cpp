@@ -3,7 +3,6 @@
 #include "../format/program_dir_fixture.h"
 #include "../test_util.h"
 #include "doc/library_doc.h"
-#include "doc/settings.h"
 #include "fake_ui.h"
 
 #include <fstream>
@@ -14,7 +13,7 @@ const char* const TWO = "[TAVOLIB Due]\r\n[A1 Primo]\r\nLI 100 100 110 100\r\n[B
 
 std::string Saved(CSchemoLibDoc& doc) {
     std::string text;
-    EXPECT_TRUE(doc.Store("lib.tvl", text));
+    EXPECT_TRUE(doc.Store("lib.tvl", true, text));
     return text;
 }
 
@@ -128,7 +127,7 @@ TEST_F(LibraryDoc, RefusedTitlesKeepTheOldOnesAndTheUserOnTheComponent) {
                   "[A1 Primo]\r\nLI 100 100 110 100\r\nLI 100 100 100 120\r\n");
         EXPECT_FALSE(doc.NewComponent(CSchemoLibDoc::PLACE_END));
         std::string text;
-        EXPECT_FALSE(doc.Store("lib.tvl", text));
+        EXPECT_FALSE(doc.Store("lib.tvl", true, text));
         EXPECT_EQ(doc.ComponentTexts().size(), 2u);
     }
 }
@@ -321,10 +320,9 @@ TEST_F(LibraryDocFile, SavingAsksNothingAboutMacros) {
     const std::string path = (m_dir / "lib.tvl").string();
     ASSERT_TRUE(doc.Load("[TAVOLIB L]\r\n[A a]\r\nMC 100 100 0 0 altra.R1\r\n"));
     ASSERT_EQ(doc.Primitives().size(), 1u);
-    g_settings.bSplit = 0; // what makes a drawing ask
-    g_bWarnNonStandard = true;
-    EXPECT_TRUE(doc.Save(path));
-    g_settings = CSettings();
+    CSaveOptions save;
+    save.bSplit = false; // what makes a drawing ask
+    EXPECT_TRUE(doc.Save(path, save));
     EXPECT_EQ(ui.m_nQuestions, 0);
     EXPECT_FALSE(doc.IsModified());
     std::ifstream in(path, std::ios::binary);

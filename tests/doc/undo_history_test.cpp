@@ -9,7 +9,7 @@
 namespace {
 std::string Text(CSchemoDoc& doc) {
     std::string text;
-    doc.Store("d.tvd", text);
+    doc.Store("d.tvd", true, text);
     return text;
 }
 

@@ -46,7 +46,7 @@ Plan PlanExport(CSchemoDoc& doc, const CExportOptions& o) {
     dc.SetViewportExt(int(v), int(v));
     doc.UpdateRegions(dc);
     CRect ext;
-    plan.bExtent = doc.GetExtent(ext);
+    plan.bExtent = doc.GetExtent(o.layers, ext);
     if (plan.bExtent) {
         // The margin of 5 units, within 32 bits.
         const std::int64_t left = ClampToInt32(std::int64_t(ext.left) - 5),
@@ -83,11 +83,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The document writes what it read as a fixed point, like the bare writer.
     std::string stored, again;
-    fuzz::Check(doc.Store("f.tvd", stored), "a drawing can be stored");
+    fuzz::Check(doc.Store("f.tvd", true, stored), "a drawing can be stored");
     CSchemoDoc reloaded(DOC_DRAWING, nullptr);
     fuzz::Check(reloaded.Load(stored), "a stored drawing loads", stored);
     fuzz::Check(!reloaded.m_bLoadErrors, "a stored drawing loads without errors", stored);
-    fuzz::Check(reloaded.Store("f.tvd", again) && again == stored, "store(load(stored)) == stored",
+    fuzz::Check(reloaded.Store("f.tvd", true, again) && again == stored, "store(load(stored)) == stored",
                 stored, again);
 
     CExportOptions o;

@@ -2,7 +2,6 @@
 // its SVG renderer, and poppler's tools for the PDF.
 #include "../doc/fake_ui.h"
 #include "doc/document.h"
-#include "doc/settings.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 
@@ -63,12 +62,8 @@ QString RunTool(const QString& program, const QStringList& args) {
 
 class ExportPictures : public ::testing::Test {
   protected:
-    void SetUp() override {
-        g_layers.SetDefaults();
-        ASSERT_TRUE(m_doc.Load(kDrawing));
-    }
+    void SetUp() override { ASSERT_TRUE(m_doc.Load(kDrawing)); }
     void TearDown() override {
-        g_layers.SetDefaults();
         for (const QString& path : m_paths)
             QFile::remove(path);
     }
@@ -226,12 +221,11 @@ TEST_F(ExportPictures, RefusalsLeaveNoFileBehind) {
     };
     for (const auto& [ext, exporter] : exporters) {
         const QString path = Path(std::string("refused.") + ext);
-        g_layers.m_bLayerShow[0] = g_layers.m_bLayerShow[1] = 0;
+        CExportOptions hidden;
+        hidden.layers.m_bLayerShow[0] = hidden.layers.m_bLayerShow[1] = 0;
         ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 10 10 90 10\r\nPA 5 5 4 4 2 0 1\r\n"));
-        EXPECT_EQ(exporter(m_doc, CExportOptions(), path.toStdString()),
-                  ExportMessage(EXPORT_NO_EXTENT))
+        EXPECT_EQ(exporter(m_doc, hidden, path.toStdString()), ExportMessage(EXPORT_NO_EXTENT))
             << ext;
-        g_layers.SetDefaults();
         ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 0 0 9000 9000\r\n"));
         EXPECT_NE(exporter(m_doc, Options(EXPORT_RELATIVE, 2000, 1000), path.toStdString()), "")
             << ext;

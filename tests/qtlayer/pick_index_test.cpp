@@ -79,8 +79,7 @@ TEST_F(PickIndex, DrawingAWindowThroughTheIndexPaintsWhatTheWholeWalkPaints) {
             QImage a(200, 200, QImage::Format_RGB32), b(200, 200, QImage::Format_RGB32);
             a.fill(Qt::white);
             b.fill(Qt::white);
-            CLayerWalk walk;
-            walk.pLayers = &layers;
+            const CLayerWalk walk(layers);
             {
                 CQtSurface dc(a);
                 SetZoom(dc, nZoom, org.x, org.y);

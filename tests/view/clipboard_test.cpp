@@ -40,16 +40,11 @@ void SelectAt(CSchemoDoc& doc, const std::vector<std::size_t>& order) {
 
 class Clipboard : public ControllerTest {
   protected:
-    ~Clipboard() override { g_settings = CSettings(); }
     CFakeClipboard clip;
 };
 
 class ClipboardMacros : public ProgramDirTest {
   protected:
-    void TearDown() override {
-        g_settings = CSettings();
-        ProgramDirTest::TearDown();
-    }
     CFakeUi ui;
     CSchemoDoc doc{DOC_DRAWING, &ui};
     CFakeClipboard clip;
@@ -84,7 +79,7 @@ TEST_F(Clipboard, CopyPutsTheHeaderAndTheSelectedLinesInSelectionOrder) {
         SCOPED_TRACE(c.name);
         Load(c.drawing);
         SelectAt(doc, c.selected);
-        ASSERT_TRUE(CopySelection(doc, clip));
+        ASSERT_TRUE(CopySelection(doc, clip, true));
         EXPECT_EQ(clip.m_text, c.copied);
         EXPECT_EQ(Text(), c.drawing);
         EXPECT_EQ(doc.Selection().size(), c.selected.size());
@@ -97,15 +92,14 @@ TEST_F(ClipboardMacros, StandardSymbolsAreCopiedAsReferencesOthersAsBSplitSays) 
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
     SelectAt(doc, {0, 1});
     const struct {
-        int bSplit;
+        bool bSplit;
         const char* copied;
     } cases[] = {
-        {0, "[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"},
-        {1, "[TAVOLIN]\r\nLI 10 10 20 10\r\nMC 50 50 0 0 080\r\n"},
+        {false, "[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"},
+        {true, "[TAVOLIN]\r\nLI 10 10 20 10\r\nMC 50 50 0 0 080\r\n"},
     };
     for (const auto& c : cases) {
-        g_settings.bSplit = c.bSplit;
-        ASSERT_TRUE(CopySelection(doc, clip));
+        ASSERT_TRUE(CopySelection(doc, clip, c.bSplit));
         EXPECT_EQ(clip.m_text, c.copied) << "bSplit " << c.bSplit;
     }
 }
@@ -115,8 +109,8 @@ TEST_F(Clipboard, ACopyTheClipboardRefusesBeepsAndACutThenDeletesNothing) {
     clip.Hold("before");
     clip.m_bRefuse = true;
     SelectAt(doc, {1});
-    EXPECT_FALSE(CopySelection(doc, clip));
-    EXPECT_FALSE(CutSelection(doc, clip));
+    EXPECT_FALSE(CopySelection(doc, clip, true));
+    EXPECT_FALSE(CutSelection(doc, clip, true));
     EXPECT_EQ(ui.m_nBeeps, 2);
     EXPECT_EQ(clip.m_text, "before");
     EXPECT_EQ(Text(), "LI 10 10 40 10\r\nSA 40 10 3\r\n");
@@ -128,7 +122,7 @@ TEST_F(Clipboard, ACopyTheClipboardRefusesBeepsAndACutThenDeletesNothing) {
 TEST_F(Clipboard, ACutCopiesThenDeletesAsOneUndoStep) {
     Load("LI 10 10 40 10\r\nSA 40 10 3\r\nRV 1 1 5 5\r\n");
     SelectAt(doc, {2, 0});
-    ASSERT_TRUE(CutSelection(doc, clip));
+    ASSERT_TRUE(CutSelection(doc, clip, true));
     EXPECT_EQ(clip.m_text, "[TAVOLIN]\r\nRV 1 1 5 5\r\nLI 10 10 40 10\r\n");
     EXPECT_EQ(Text(), "SA 40 10 3\r\n");
     EXPECT_TRUE(doc.Selection().empty());
@@ -140,8 +134,8 @@ TEST_F(Clipboard, ACutCopiesThenDeletesAsOneUndoStep) {
 TEST_F(Clipboard, AnEmptySelectionCopiesAndCutsNothing) {
     Load("LI 10 10 40 10\r\n");
     clip.Hold("before");
-    EXPECT_FALSE(CopySelection(doc, clip));
-    EXPECT_FALSE(CutSelection(doc, clip));
+    EXPECT_FALSE(CopySelection(doc, clip, true));
+    EXPECT_FALSE(CutSelection(doc, clip, true));
     EXPECT_EQ(clip.m_text, "before");
     EXPECT_EQ(ui.m_nBeeps, 0);
     EXPECT_EQ(Text(), "LI 10 10 40 10\r\n");
@@ -181,7 +175,7 @@ TEST_F(Clipboard, WhatOneDrawingCopiesAnotherPastesAtThePointer) {
     CSchemoDoc source(DOC_DRAWING, nullptr);
     ASSERT_TRUE(source.Load("[TAVOLIN]\r\nLI 10 10 40 10 3\r\nSA 40 10\r\nRV 0 0 5 5\r\n"));
     SelectAt(source, {0, 1});
-    ASSERT_TRUE(CopySelection(source, clip));
+    ASSERT_TRUE(CopySelection(source, clip, true));
 
     Load("EV 500 500 520 520\r\n");
     CPrimitiveList pasted;

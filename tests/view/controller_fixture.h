@@ -7,8 +7,8 @@
 #include "view_test_util.h"
 
 #include "doc/document.h"
-#include "doc/settings.h"
 #include "doc/spatial_index.h"
+#include "format/resolve.h"
 #include "format/writer.h"
 #include "model/prototypes.h"
 #include "view/view_controller.h"
@@ -28,7 +28,6 @@ class ControllerTest : public ::testing::Test {
 
     ControllerTest() {
         ResetPrototypes();
-        g_layers.SetDefaults();
         doc.AddObserver(&index);
     }
     ~ControllerTest() override { doc.RemoveObserver(&index); }
@@ -104,5 +103,10 @@ class ControllerTest : public ::testing::Test {
     CSchemoDoc doc{DOC_DRAWING, &ui};
     CViewCoords coords = View(1000, 800, 1.0, {0, 0});
     CFakeViewHost host;
-    CViewController ctl{doc, coords, index, host};
+    CLayerTable layers;
+    CSettings settings;
+    CViewController ctl{doc, coords, index, host,
+                        {layers, settings, [](const std::string& name, CMacro& macro) {
+                             return ResolveMacro(name, macro, nullptr, nullptr);
+                         }}};
 };

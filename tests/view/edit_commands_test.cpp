@@ -29,7 +29,7 @@ class EditCommands : public ::testing::Test {
     }
     std::string Saved() {
         std::string text;
-        EXPECT_TRUE(doc.Store("x.tvd", text));
+        EXPECT_TRUE(doc.Store("x.tvd", true, text));
         return text;
     }
     bool Run(int nId) { return RunEditCommand(nId, doc, coords, layers); }

@@ -3,7 +3,6 @@
 #include "view/print_job.h"
 
 #include "../doc/fake_ui.h"
-#include "doc/settings.h"
 #include "model/recording_surface.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@ constexpr CPrintPage kA4{4800, 6850, 600, 600};
 
 class PrintJob : public ::testing::Test {
   protected:
-    void TearDown() override { g_layers.SetDefaults(); }
     static std::vector<std::string> Lines(const CRecordingSurface& dc) {
         std::vector<std::string> lines;
         for (const std::string& c : dc.m_calls)
@@ -25,6 +23,7 @@ class PrintJob : public ::testing::Test {
         return std::to_string(d.x) + "," + std::to_string(d.y);
     }
     CFakeUi m_ui;
+    CLayerTable m_layers;
 };
 } // namespace
 
@@ -32,15 +31,15 @@ TEST_F(PrintJob, ThePageIsSizedAndDrawnFromThePrintedLayers) {
     CSchemoDoc doc(DOC_DRAWING, &m_ui);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI 100 100 200 100\r\nLI 100 300 1900 300 2\r\n"
                          "LI 100 500 400 500 3\r\n"));
-    g_layers.m_bLayerPrint[2] = 0; // shown, not printed
-    g_layers.m_bLayerShow[3] = 0;  // printed, not shown
+    m_layers.m_bLayerPrint[2] = 0; // shown, not printed
+    m_layers.m_bLayerShow[3] = 0;  // printed, not shown
     CRecordingSurface probe, dc;
-    const CPrintLayout l = PreparePrint(doc, probe, kA4, CPrintOptions{true, 127, false});
+    const CPrintLayout l = PreparePrint(doc, probe, kA4, CPrintOptions{true, 127, false}, m_layers);
     EXPECT_GT(l.bounds.right, 400);
     EXPECT_LT(l.bounds.right, 410);
     EXPECT_GT(l.bounds.bottom, 500);
     EXPECT_TRUE(l.bFits); // the long line on layer 2 would not fit
-    ASSERT_TRUE(DrawPrintPage(doc, dc, l));
+    ASSERT_TRUE(DrawPrintPage(doc, dc, l, m_layers));
     const std::vector<std::string> lines = Lines(dc);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].substr(0, lines[0].find(" rop")),
@@ -63,8 +62,8 @@ TEST_F(PrintJob, ThePageDoesNotDependOnTheScreensZoom) {
         screen.SetViewportExt(250, 250);
         zoomed.UpdateRegions(screen);
         const CPrintOptions o{bPCB, 127, true};
-        const CPrintLayout a = PreparePrint(fresh, probe1, kA4, o);
-        const CPrintLayout b = PreparePrint(zoomed, probe2, kA4, o);
+        const CPrintLayout a = PreparePrint(fresh, probe1, kA4, o, m_layers);
+        const CPrintLayout b = PreparePrint(zoomed, probe2, kA4, o, m_layers);
         EXPECT_EQ(a.bounds, b.bounds) << bPCB;
         EXPECT_EQ(a.nMirrorX, b.nMirrorX) << bPCB;
         EXPECT_LT(a.bounds.left, 100);
@@ -82,7 +81,7 @@ TEST_F(PrintJob, AMirroredPageIsDrawnFromClonesInBlack) {
     for (bool bMirror : {true, false}) {
         l.bMirror = bMirror;
         CRecordingSurface dc;
-        ASSERT_TRUE(DrawPrintPage(doc, dc, l));
+        ASSERT_TRUE(DrawPrintPage(doc, dc, l, m_layers));
         EXPECT_TRUE(dc.IsPrinting());
         const std::vector<std::string> lines = Lines(dc);
         ASSERT_EQ(lines.size(), 1u);
