@@ -6,7 +6,7 @@
 #include "app/child_frame.h"
 #include "app/layer_combo.h"
 #include "app/layer_dialog.h"
-#include "app/profile_store.h"
+#include "app/qt_profile_store.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/settings.h"

@@ -2,7 +2,7 @@
 
 #include "app/grid_dialog.h"
 #include "app/program_context.h"
-#include "app/view_host.h"
+#include "app/qt_view_host.h"
 #include "doc/document.h"
 #include "doc/drawing_extent.h"
 #include "doc/regions.h"
@@ -63,7 +63,7 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
     m_doc.AddObserver(&m_index);
     m_doc.AddObserver(this);
     m_pHost = std::make_unique<CQtViewHost>(*this, frame);
-    m_pCtl = std::make_unique<CViewController>(m_doc, m_view, m_index, *m_pHost,
+    m_pCtl = std::make_unique<CViewController>(m_doc, m_coords, m_index, *m_pHost,
                                               ProgramEditContext());
 }
 
@@ -94,39 +94,39 @@ bool CSchemoView::Extent(CRect& box) {
 }
 
 void CSchemoView::StartView() {
-    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    m_coords.SetClientSize(viewport()->width(), viewport()->height());
     CRect box;
     const bool bContent = Extent(box);
-    m_view.StartView(m_doc.GetDocKind(), bContent, box);
+    m_coords.StartView(m_doc.GetDocKind(), bContent, box);
     ZoomChanged();
     m_bStartZoom = true;
 }
 
 void CSchemoView::FrameComponent() {
-    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    m_coords.SetClientSize(viewport()->width(), viewport()->height());
     CRect box;
     const bool bContent = Extent(box);
-    m_view.FrameComponent(bContent, box);
+    m_coords.FrameComponent(bContent, box);
     ZoomChanged();
 }
 
 void CSchemoView::FitToWindow() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    m_coords.SetClientSize(viewport()->width(), viewport()->height());
     CRect box;
-    m_view.FitToWindow(Extent(box) ? box : CRect{});
+    m_coords.FitToWindow(Extent(box) ? box : CRect{});
     ZoomChanged();
     QApplication::restoreOverrideCursor();
 }
 
 void CSchemoView::SetZoom(double dPercent, int nOriginX, int nOriginY) {
-    m_view.SetScale(dPercent / 100, false);
-    m_view.ScrollTo(nOriginX, nOriginY);
+    m_coords.SetScale(dPercent / 100, false);
+    m_coords.ScrollTo(nOriginX, nOriginY);
     ZoomChanged();
 }
 
 void CSchemoView::ApplyZoomPercent(int nPercent) {
-    m_view.ApplyZoomPercent(nPercent);
+    m_coords.ApplyZoomPercent(nPercent);
     ZoomChanged();
     setFocus();
 }
@@ -135,7 +135,7 @@ void CSchemoView::ZoomChanged() {
     m_bStartZoom = false;
     UpdateScrollBars();
     InvalidateAll();
-    if (m_onZoomChanged) m_onZoomChanged(m_view.GetScale());
+    if (m_onZoomChanged) m_onZoomChanged(m_coords.GetScale());
 }
 
 bool CSchemoView::IsIdle() const { return m_pCtl->IsIdle(); }
@@ -155,12 +155,12 @@ void CSchemoView::InvalidateOverlay(const CRect& rcLogical) {
         return;
     }
     const double dpr = Ratio();
-    viewport()->update(ToWidget(ToQRect(DeviceRectOf(m_view, dpr, rcLogical, 2)), dpr));
+    viewport()->update(ToWidget(ToQRect(DeviceRectOf(m_coords, dpr, rcLogical, 2)), dpr));
 }
 
 CPoint CSchemoView::DeviceOrigin() const {
     CMapping map;
-    m_view.PrepareMapping(map, Ratio());
+    m_coords.PrepareMapping(map, Ratio());
     return map.GetViewportOrg();
 }
 
@@ -186,10 +186,10 @@ void CSchemoView::Scrolled() {
 }
 
 void CSchemoView::UpdateScrollBars() {
-    m_view.SetClientSize(viewport()->width(), viewport()->height());
+    m_coords.SetClientSize(viewport()->width(), viewport()->height());
     for (bool bVertical : {false, true}) {
         QScrollBar* bar = bVertical ? verticalScrollBar() : horizontalScrollBar();
-        const CScrollAxis a = m_view.UpdateScrollBar(bVertical);
+        const CScrollAxis a = m_coords.UpdateScrollBar(bVertical);
         const auto policy = a.bVisible ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
         if (bVertical) setVerticalScrollBarPolicy(policy);
         else setHorizontalScrollBarPolicy(policy);
@@ -214,16 +214,16 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
     case QAbstractSlider::SliderMove: nCode = SCROLL_THUMB_TRACK; break;
     default: return; // to the ends, by the bar's own arithmetic, through valueChanged
     }
-    m_view.OnScroll(bVertical, nCode, bar->sliderPosition());
-    const CPoint pos = m_view.GetScrollPos();
+    m_coords.OnScroll(bVertical, nCode, bar->sliderPosition());
+    const CPoint pos = m_coords.GetScrollPos();
     bar->setSliderPosition(bVertical ? pos.y : pos.x);
     Scrolled();
 }
 
 void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
-    const CPoint pos = m_view.GetScrollPos();
+    const CPoint pos = m_coords.GetScrollPos();
     if ((bVertical ? pos.y : pos.x) == nValue) return;
-    m_view.ScrollTo(bVertical ? pos.x : nValue, bVertical ? nValue : pos.y);
+    m_coords.ScrollTo(bVertical ? pos.x : nValue, bVertical ? nValue : pos.y);
     Scrolled();
 }
 
@@ -250,7 +250,7 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
 
 void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
     const double dpr = Ratio();
-    const QRect dev = ToQRect(DeviceRectOf(m_view, dpr, rc, nSlackPixels));
+    const QRect dev = ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels));
     const QRect clipped = dev.intersected(QRect(QPoint(0, 0), m_scene.size()));
     if (clipped.isEmpty()) return;
     m_dirty += clipped;
@@ -267,9 +267,9 @@ void CSchemoView::RenderDirty() {
     if (m_dirty.isEmpty()) return;
     const double dpr = Ratio();
     if (m_dirty.rectCount() > kMaxDirtyRects)
-        PaintViewScene(m_scene, m_dirty.boundingRect(), m_view, dpr, m_index);
+        PaintViewScene(m_scene, m_dirty.boundingRect(), m_coords, dpr, m_index);
     else
-        for (const QRect& r : m_dirty) PaintViewScene(m_scene, r, m_view, dpr, m_index);
+        for (const QRect& r : m_dirty) PaintViewScene(m_scene, r, m_coords, dpr, m_index);
     m_dirty = QRegion();
 }
 
@@ -289,7 +289,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         copy.setCompositionMode(QPainter::CompositionMode_Source);
         copy.drawImage(rc.topLeft(), m_scene, rc);
     }
-    PaintViewMarks(m_frame, rc, m_view, dpr, m_doc.Selection());
+    PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection());
     if (!m_pCtl->IsIdle()) {
         CQtSurface dc(m_frame);
         dc.SetMinPenPixels(std::max(1, int(std::lround(dpr))));
@@ -318,15 +318,15 @@ void CSchemoView::resizeEvent(QResizeEvent* event) {
 void CSchemoView::OnViewCommand(int nId) {
     switch (nId) {
     case ID_STRETCH:
-        m_view.ToggleStretch();
+        m_coords.ToggleStretch();
         ZoomChanged();
         break;
     case ID_FIT: FitToWindow(); break;
     case ID_GRID: RunGridDialog(); break;
-    case ID_SNAP: m_view.m_grid.bSnap = !m_view.m_grid.bSnap; break;
-    case ID_PCB_MODE: m_view.m_bPCBMode = !m_view.m_bPCBMode; break;
+    case ID_SNAP: m_coords.m_grid.bSnap = !m_coords.m_grid.bSnap; break;
+    case ID_PCB_MODE: m_coords.m_bPCBMode = !m_coords.m_bPCBMode; break;
     case ID_MACRO_ORIGIN: {
-        m_view.GoToMacroOrigin();
+        m_coords.GoToMacroOrigin();
         Scrolled();
         break;
     }
@@ -340,9 +340,9 @@ void CSchemoView::OnViewCommand(int nId) {
 }
 
 void CSchemoView::RunGridDialog() {
-    CGridSnap edited = m_view.m_grid;
+    CGridSnap edited = m_coords.m_grid;
     if (!RunGridSnapDialog(this, edited)) return;
-    m_view.m_grid = edited;
+    m_coords.m_grid = edited;
     UpdateScrollBars();
     InvalidateAll();
 }

@@ -38,7 +38,7 @@ public:
     // The view's commands: stretch, fit, grid, snap, PCB mode, macro origin, refresh.
     void OnViewCommand(int nId);
 
-    const CViewCoords& Coords() const { return m_view; }
+    const CViewCoords& Coords() const { return m_coords; }
     // Editing: a drag in progress is cancelled before any command runs.
     bool IsIdle() const;
     void CancelDrag();
@@ -88,7 +88,7 @@ private:
 
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;
-    CViewCoords m_view;
+    CViewCoords m_coords;
     QImage m_scene, m_frame;
     QRegion m_dirty; // scene pixels to draw again
     CPoint m_ptSceneOrigin{0, 0}; // the device origin the scene was drawn with

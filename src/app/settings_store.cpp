@@ -1,6 +1,6 @@
 #include "app/settings_store.h"
 
-#include "app/profile_store.h"
+#include "app/qt_profile_store.h"
 #include "doc/settings.h"
 #include "view/app_settings.h"
 #include "view/window_rect.h"

@@ -1,4 +1,4 @@
-#include "app/view_host.h"
+#include "app/qt_view_host.h"
 
 #include "app/property_dialog.h"
 #include "app/schemo_view.h"

@@ -1,4 +1,4 @@
-#include "app/profile_store.h"
+#include "app/qt_profile_store.h"
 
 #include "qtlayer/qt_fontfaces.h"
 
