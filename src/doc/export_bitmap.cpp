@@ -67,6 +67,34 @@ CRect BandVisible(CSurface& dc, int w, int rows) {
             ClampToInt32(std::int64_t(b.x) + 1), ClampToInt32(std::int64_t(b.y) + 1)};
 }
 
+// Draws the picture band by band into the file's rows, the bottom row first
+// as a bitmap keeps them; false when the progress stopped it.
+bool DrawBands(const CPicturePrep& prep, const CPrimitiveList& prims, IRasterBand& band,
+               IDrawProgress* progress, std::string& file) {
+    const CBitmapGeometry& g = prep.Geometry();
+    const int W = int(g.nWidth), H = int(g.nHeight);
+    const CLayerBuckets buckets(prims);
+    CLayerWalk walk(prep.Layers());
+    walk.bMonochrome = true;
+    walk.bCull = true;
+    walk.pProgress = progress;
+    for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
+        const int rows = std::min(BAND_ROWS, H - y0);
+        if (y0 > 0) band.Clear();
+        SetPictureMapping(band.Surface(), prep.Extent(), prep.Viewport(), y0);
+        walk.visible = BandVisible(band.Surface(), W, rows);
+        walk.dProgressFrom = double(y0) / H;
+        walk.dProgressTo = double(y0 + rows) / H;
+        if (!DrawExportPicture(buckets, band.Surface(), prep.Extent(), prep.Viewport(), y0, walk))
+            return false;
+        for (int r = 0; r < rows; ++r) {
+            const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
+            band.ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));
+        }
+        if (progress && !progress->Continue(walk.dProgressTo)) return false;
+    }
+    return true;
+}
 } // namespace
 
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
@@ -77,8 +105,6 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     probe.reset();
     if (!prep.HasExtent()) return EXPORT_NO_EXTENT;
     const CBitmapGeometry& g = prep.Geometry();
-    const CRect& ext = prep.Extent();
-    const std::int64_t v = prep.Viewport();
     if (g.nWidth <= 0 || g.nHeight <= 0 || g.nWidth > MAX_SIDE || g.nHeight > MAX_SIDE ||
         g.nHeight * g.nPaddedRowBytes > MAX_BYTES)
         return EXPORT_BITMAP_ERROR;
@@ -89,29 +115,10 @@ ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::s
     } catch (const std::bad_alloc&) {
         return EXPORT_MEMORY_ERROR;
     }
-    const int W = int(g.nWidth), H = int(g.nHeight);
     // One band serves every stripe, so its fonts are loaded once.
-    auto band = makeBand(W, std::min(BAND_ROWS, H));
+    auto band = makeBand(int(g.nWidth), std::min(BAND_ROWS, int(g.nHeight)));
     if (!band) return EXPORT_BITMAP_ERROR;
-    const CLayerBuckets buckets(doc.Primitives());
-    CLayerWalk walk(o.layers);
-    walk.bMonochrome = true;
-    walk.bCull = true;
-    walk.pProgress = progress;
-    for (int y0 = 0; y0 < H; y0 += BAND_ROWS) {
-        const int rows = std::min(BAND_ROWS, H - y0);
-        if (y0 > 0) band->Clear();
-        SetPictureMapping(band->Surface(), ext, v, y0);
-        walk.visible = BandVisible(band->Surface(), W, rows);
-        walk.dProgressFrom = double(y0) / H;
-        walk.dProgressTo = double(y0 + rows) / H;
-        if (!DrawExportPicture(buckets, band->Surface(), ext, v, y0, walk)) return EXPORT_STOPPED;
-        for (int r = 0; r < rows; ++r) {
-            const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
-            band->ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));
-        }
-        if (progress && !progress->Continue(walk.dProgressTo)) return EXPORT_STOPPED;
-    }
+    if (!DrawBands(prep, doc.Primitives(), *band, progress, file)) return EXPORT_STOPPED;
     return WriteFileSafely(path, file, pnErrno) ? EXPORT_OK : EXPORT_WRITE_ERROR;
 }
 
