@@ -37,4 +37,3 @@ std::unique_ptr<QGuiApplication> StartGui();
 // Writes the picture as a PNG file; false after saying why on standard error.
 class QImage;
 bool SavePngForTool(const QImage& image, const std::string& path);
-

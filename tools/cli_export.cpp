@@ -125,7 +125,8 @@ std::string Extension(const std::string& path) {
     const std::size_t dot = path.rfind('.'), slash = path.rfind('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
     std::string e = path.substr(dot + 1);
-    for (char& c : e) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : e)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return e;
 }
 

@@ -39,7 +39,8 @@ bool WriteToStdout(CSchemoDoc& doc, const std::string& in, bool bSplit) {
     const std::size_t slash = in.find_last_of('/');
     if (!doc.Store(slash == std::string::npos ? in : in.substr(slash + 1), bSplit, text))
         return false;
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
 }
 } // namespace
 

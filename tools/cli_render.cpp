@@ -7,8 +7,8 @@
 
 #include "doc/layer_walk.h"
 #include "doc/settings.h"
-#include "format/reader.h"
 #include "doc/spatial_index.h"
+#include "format/reader.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
 #include "view/view_coords.h"
@@ -94,7 +94,8 @@ int RunRender(const std::vector<std::string>& args) {
     if (!LoadForTool(doc, o.in)) return 2;
     QImage image(o.nWidth, o.nHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
-    if (o.bView) RenderView(doc, o, image);
+    if (o.bView)
+        RenderView(doc, o, image);
     else {
         CQtSurface dc(image);
         doc.UpdateRegions(dc);

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 class CCliUi final : public IDocumentUi {
-public:
+  public:
     void ShowMessage(const std::string& text, const std::string&, MessageIcon) override {
         std::fprintf(stderr, "%s\n", text.c_str());
     }

@@ -9,7 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QString VersionLine() { return QString::fromLatin1(kVersionLine); }
+QString VersionLine() {
+    return QString::fromLatin1(kVersionLine);
+}
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Informazioni su Tavolin");

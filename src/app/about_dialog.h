@@ -4,7 +4,7 @@
 
 class CAboutDlg final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CAboutDlg(QWidget* parent);
 };
 

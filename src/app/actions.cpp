@@ -12,7 +12,8 @@
 namespace {
 QList<QKeySequence> Keys(const char* pszKeys) {
     QList<QKeySequence> keys;
-    for (const QString& k : QString(pszKeys).split(';', Qt::SkipEmptyParts)) keys << QKeySequence(k);
+    for (const QString& k : QString(pszKeys).split(';', Qt::SkipEmptyParts))
+        keys << QKeySequence(k);
     return keys;
 }
 } // namespace
@@ -20,14 +21,16 @@ QList<QKeySequence> Keys(const char* pszKeys) {
 CActions::CActions(QObject* parent, std::function<void(int)> run)
     : QObject(parent), m_pTools(new QActionGroup(this)), m_run(std::move(run)) {
     m_pTools->setExclusive(true);
-    for (const CActionDef& a : ActionTable()) Create(&a);
+    for (const CActionDef& a : ActionTable())
+        Create(&a);
 }
 
 void CActions::Create(const CActionDef* def) {
     auto* a = new QAction(QString::fromUtf8(def->pszCaption), this);
     a->setShortcuts(Keys(def->pszKeys));
     a->setStatusTip(QString::fromUtf8(def->pszPrompt));
-    const QString tip = QString::fromUtf8(*def->pszTip ? def->pszTip : PlainCaption(def->pszCaption).c_str());
+    const QString tip =
+        QString::fromUtf8(*def->pszTip ? def->pszTip : PlainCaption(def->pszCaption).c_str());
     a->setToolTip(tip);
     if (*def->pszIcon) a->setIcon(QIcon(QString(":/icons/%1.svg").arg(def->pszIcon)));
     a->setCheckable(def->pChecked != nullptr);
@@ -67,7 +70,8 @@ void CActions::FillMenuBar(QMenuBar* bar, int nKind, const ListPlace& lists) con
     for (QAction* a : bar->actions())
         if (QMenu* m = a->menu()) m->deleteLater();
     bar->clear();
-    for (const CMenuDef& def : MenuBar(nKind)) bar->addMenu(BuildMenu(def, bar, lists));
+    for (const CMenuDef& def : MenuBar(nKind))
+        bar->addMenu(BuildMenu(def, bar, lists));
 }
 
 void CActions::FillToolBar(QToolBar* bar, const std::vector<int>& ids) const {

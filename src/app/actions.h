@@ -16,7 +16,7 @@ struct CMenuDef;
 
 class CActions final : public QObject {
     Q_OBJECT
-public:
+  public:
     // `run` is called with the command number of every action triggered.
     CActions(QObject* parent, std::function<void(int)> run);
 
@@ -31,7 +31,7 @@ public:
     QMenu* BuildMenu(const CMenuDef& def, QWidget* parent, const ListPlace& lists) const;
     void FillToolBar(QToolBar* bar, const std::vector<int>& ids) const;
 
-private:
+  private:
     void Create(const CActionDef* def);
     std::map<int, QAction*> m_actions;
     QActionGroup* m_pTools;

@@ -1,8 +1,8 @@
 #include "app/child_frame.h"
 
 #include "app/document_bar.h"
-#include "app/schemo_view.h"
 #include "app/message_box.h"
+#include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/library_doc.h"
 
@@ -11,7 +11,8 @@
 #include <QVBoxLayout>
 
 CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path,
-                               const QString& name, QAction* origin, IViewFrame* frame, QWidget* parent)
+                               const QString& name, QAction* origin, IViewFrame* frame,
+                               QWidget* parent)
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_path(path), m_name(name), m_ui(this) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* box = new QWidget(this);
@@ -37,7 +38,8 @@ CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& p
 // The view and the bar use the document: they go first.
 CMyMDIChildWnd::~CMyMDIChildWnd() {
     m_pDoc->RemoveObserver(this);
-    if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get())) library->m_onFrameComponent = nullptr;
+    if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get()))
+        library->m_onFrameComponent = nullptr;
     delete widget();
 }
 
@@ -50,7 +52,8 @@ void CMyMDIChildWnd::SetPath(const QString& path) {
 
 void CMyMDIChildWnd::OnDocumentChanged(const CDocChange& change) {
     if (change.nKind == DOCCHANGE_MODIFIED) emit ModifiedChanged();
-    if (change.nKind != DOCCHANGE_GEOMETRY && change.nKind != DOCCHANGE_APPEARANCE) emit EditStateChanged();
+    if (change.nKind != DOCCHANGE_GEOMETRY && change.nKind != DOCCHANGE_APPEARANCE)
+        emit EditStateChanged();
 }
 
 void CMyMDIChildWnd::closeEvent(QCloseEvent* event) {

@@ -15,7 +15,7 @@ class QAction;
 
 class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
     Q_OBJECT
-public:
+  public:
     // The document comes loaded (or new and empty) with its name.
     // `origin` is the action of the document bar's first button; may be null.
     CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name,
@@ -33,17 +33,17 @@ public:
     IDocumentUi* Ui() { return &m_ui; }
     void OnDocumentChanged(const CDocChange& change) override;
 
-signals:
+  signals:
     void ModifiedChanged();
     // The selection or the history may have changed: the commands' enabling follows.
     void EditStateChanged();
     // Asked when the window closes with unsaved changes: true when it may close.
     void SaveRequested(CMyMDIChildWnd* child, bool* pbSaved);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<CSchemoDoc> m_pDoc;
     QString m_path;
     QString m_name;

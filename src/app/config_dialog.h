@@ -9,11 +9,11 @@ class QRadioButton;
 
 class CConfigDlg final : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CConfigDlg(QWidget* parent);
     void accept() override;
 
-private:
+  private:
     QCheckBox* m_pSplit;
     QRadioButton* m_pSize[3];
     QLineEdit* m_pMicrons;

@@ -24,7 +24,8 @@ CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, 
     m_pZoom->setCompleter(nullptr); // a completed "15" would apply as "150%"
     m_pZoom->setObjectName("1012");
     m_pZoom->setToolTip("Seleziona il fattore di scala");
-    for (const std::string& t : ZoomListTexts()) m_pZoom->addItem(QString::fromStdString(t));
+    for (const std::string& t : ZoomListTexts())
+        m_pZoom->addItem(QString::fromStdString(t));
     m_pZoom->setMinimumContentsLength(6);
     addWidget(m_pZoom);
     addWidget(new QLabel(" TL ", this));
@@ -35,7 +36,8 @@ CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, 
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc))
         m_pLibrary = new CLibraryBarFields(*library, view, this);
     connect(m_pZoom->lineEdit(), &QLineEdit::returnPressed, this, [this] { ApplyTyped(); });
-    connect(m_pZoom, qOverload<int>(&QComboBox::activated), this, [this](int i) { ApplyChosen(i); });
+    connect(m_pZoom, qOverload<int>(&QComboBox::activated), this,
+            [this](int i) { ApplyChosen(i); });
     connect(m_pTitle, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_doc.m_strTitle = EncodeCp1252Lossy(text);
         m_doc.SetModified(true);
@@ -64,14 +66,18 @@ void CDocumentBar::ShowTitle() {
 // Only a finished entry counts: Return, or a choice from the list.
 void CDocumentBar::ApplyTyped() {
     const auto n = ParseTypedZoom(m_pZoom->currentText().toStdString());
-    if (n) m_view.ApplyZoomPercent(*n);
-    else ShowZoom(m_dScale);
+    if (n)
+        m_view.ApplyZoomPercent(*n);
+    else
+        ShowZoom(m_dScale);
 }
 
 void CDocumentBar::ApplyChosen(int nIndex) {
     const auto n = ParseChosenZoom(m_pZoom->itemText(nIndex).toStdString());
-    if (n) m_view.ApplyZoomPercent(*n);
-    else ShowZoom(m_dScale);
+    if (n)
+        m_view.ApplyZoomPercent(*n);
+    else
+        ShowZoom(m_dScale);
 }
 
 void CDocumentBar::resizeEvent(QResizeEvent* event) {

@@ -14,7 +14,7 @@ class CLibraryBarFields;
 
 class CDocumentBar final : public QToolBar {
     Q_OBJECT
-public:
+  public:
     // `origin` is the action table's "Vai all'origine macro"; may be null.
     CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, QWidget* parent);
     ~CDocumentBar() override;
@@ -26,10 +26,10 @@ public:
     QLineEdit* TitleEdit() const { return m_pTitle; }
     CLibraryBarFields* LibraryFields() const { return m_pLibrary; } // null but for a library
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void ApplyTyped();
     void ApplyChosen(int nIndex);
     void SizeFields();

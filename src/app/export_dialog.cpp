@@ -146,9 +146,10 @@ void CPictureFileDialog::accept() {
     m_nFormat = c.nFormat;
     // The dialog asked about the name it knew; one it did not complete is asked about here.
     if (c.name != typed && QFileInfo::exists(m_strPath) &&
-        ShowMessageBox(this, QMessageBox::Question, "Salva con nome",
-                       QString("%1 esiste gia'.\nSostituirlo?").arg(QFileInfo(m_strPath).fileName()),
-                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        ShowMessageBox(
+            this, QMessageBox::Question, "Salva con nome",
+            QString("%1 esiste gia'.\nSostituirlo?").arg(QFileInfo(m_strPath).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QFileDialog::accept();
 }

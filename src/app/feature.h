@@ -13,14 +13,14 @@ class QMainWindow;
 class QMdiArea;
 
 class IFeature {
-public:
+  public:
     virtual ~IFeature() = default;
     // A command whose row in the table names this feature.
     virtual void Run(int nId) = 0;
 };
 
 class IFrameServices {
-public:
+  public:
     virtual ~IFrameServices() = default;
     // The parent of dialogs, with its status bar and docks.
     virtual QMainWindow* Window() = 0;

@@ -11,10 +11,13 @@
 namespace {
 const char* const kIdlePrompt = "Per informazioni, premere F1";
 
-void Toggle(QWidget* bar) { bar->setVisible(!bar->isVisible()); }
+void Toggle(QWidget* bar) {
+    bar->setVisible(!bar->isVisible());
+}
 } // namespace
 
-CBarsFeature::CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives, CMacrosFeature& macros)
+CBarsFeature::CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives,
+                           CMacrosFeature& macros)
     : m_frame(frame), m_pCommon(common), m_pPrimitives(primitives), m_macros(macros) {
     QStatusBar* status = frame.Window()->statusBar();
     status->showMessage(kIdlePrompt);
@@ -25,9 +28,15 @@ CBarsFeature::CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* pr
 
 void CBarsFeature::Run(int nId) {
     switch (nId) {
-    case ID_VIEW_TOOLBAR: Toggle(m_pCommon); break;
-    case ID_VIEW_STATUS_BAR: Toggle(m_frame.Window()->statusBar()); break;
-    case ID_VIEW_PRIMITIVES_BAR: Toggle(m_pPrimitives); break;
+    case ID_VIEW_TOOLBAR:
+        Toggle(m_pCommon);
+        break;
+    case ID_VIEW_STATUS_BAR:
+        Toggle(m_frame.Window()->statusBar());
+        break;
+    case ID_VIEW_PRIMITIVES_BAR:
+        Toggle(m_pPrimitives);
+        break;
     case ID_CONFIG:
         // The macro bar takes its new width now when shown, else when next shown.
         if (CConfigDlg(m_frame.Window()).exec() == QDialog::Accepted) m_macros.ApplyWidthIfShown();

@@ -7,11 +7,12 @@ class CMacrosFeature;
 class QToolBar;
 
 class CBarsFeature final : public IFeature {
-public:
-    CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives, CMacrosFeature& macros);
+  public:
+    CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* primitives,
+                 CMacrosFeature& macros);
     void Run(int nId) override;
 
-private:
+  private:
     IFrameServices& m_frame;
     QToolBar* m_pCommon;
     QToolBar* m_pPrimitives;

@@ -19,7 +19,9 @@ CClipboardFeature::CClipboardFeature(IFrameServices& frame)
                      [&frame] { frame.UpdateCommands(); });
 }
 
-bool CClipboardFeature::HasText() const { return m_pClipboard->HasText(); }
+bool CClipboardFeature::HasText() const {
+    return m_pClipboard->HasText();
+}
 
 void CClipboardFeature::Run(int nId) {
     if (nId == ID_PASTE_NEW_DOCUMENT || nId == MENU_PASTE_NEW_DOCUMENT) {

@@ -6,12 +6,12 @@
 class CQtClipboard;
 
 class CClipboardFeature final : public IFeature {
-public:
+  public:
     explicit CClipboardFeature(IFrameServices& frame);
     void Run(int nId) override;
     bool HasText() const;
 
-private:
+  private:
     void PasteAsNewDocument();
 
     IFrameServices& m_frame;

@@ -6,11 +6,11 @@
 class QPoint;
 
 class CEditFeature final : public IFeature {
-public:
+  public:
     explicit CEditFeature(IFrameServices& frame);
     void Run(int nId) override;
     void ShowContextMenu(const QPoint& ptGlobal);
 
-private:
+  private:
     IFrameServices& m_frame;
 };

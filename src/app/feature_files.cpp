@@ -44,12 +44,18 @@ void TraceViewState(CMyMDIChildWnd* child) {
         const QPoint at = v->viewport()->mapToGlobal(QPoint(0, 0));
         const CViewCoords& c = v->Coords();
         const QString line = QString("VIEW %1 %2 %3 %4 %5 %6 %7 %8 %9")
-                                 .arg(child->Name()).arg(at.x()).arg(at.y())
-                                 .arg(v->viewport()->width()).arg(v->viewport()->height())
-                                 .arg(int(c.GetScale() * 100 + 0.5)).arg(c.GetScrollPos().x)
-                                 .arg(c.GetScrollPos().y).arg(c.m_bStretch ? 1 : 0);
+                                 .arg(child->Name())
+                                 .arg(at.x())
+                                 .arg(at.y())
+                                 .arg(v->viewport()->width())
+                                 .arg(v->viewport()->height())
+                                 .arg(int(c.GetScale() * 100 + 0.5))
+                                 .arg(c.GetScrollPos().x)
+                                 .arg(c.GetScrollPos().y)
+                                 .arg(c.m_bStretch ? 1 : 0);
         const CLibraryBarFields* fields = child->Bar()->LibraryFields();
-        const QString places = fields ? "FIELDS " + child->Name() + " " + fields->ScreenPlaces() : QString();
+        const QString places =
+            fields ? "FIELDS " + child->Name() + " " + fields->ScreenPlaces() : QString();
         if (line + places == *last) return;
         *last = line + places;
         TraceLine(line);
@@ -59,7 +65,8 @@ void TraceViewState(CMyMDIChildWnd* child) {
 } // namespace
 
 CFilesFeature::CFilesFeature(IFrameServices& frame)
-    : m_frame(frame), m_pProgress(new QProgressBar(frame.Window())), m_recent(SettingsStore::LoadRecentFiles()) {
+    : m_frame(frame), m_pProgress(new QProgressBar(frame.Window())),
+      m_recent(SettingsStore::LoadRecentFiles()) {
     m_pProgress->setMaximumWidth(200);
     m_pProgress->setRange(0, 0);
     m_pProgress->hide();
@@ -71,20 +78,33 @@ CFilesFeature::~CFilesFeature() = default;
 void CFilesFeature::Run(int nId) {
     CMyMDIChildWnd* child = m_frame.ActiveChild();
     switch (nId) {
-    case ID_FILE_NEW: ChooseNew(); break;
-    case ID_FILE_OPEN: ChooseOpen(); break;
-    case ID_FILE_SAVE: if (child) Save(child); break;
-    case ID_FILE_SAVE_AS: if (child) SaveAs(child); break;
-    case ID_FILE_CLOSE: if (child) child->close(); break;
-    case ID_APP_EXIT: m_frame.Window()->close(); break;
+    case ID_FILE_NEW:
+        ChooseNew();
+        break;
+    case ID_FILE_OPEN:
+        ChooseOpen();
+        break;
+    case ID_FILE_SAVE:
+        if (child) Save(child);
+        break;
+    case ID_FILE_SAVE_AS:
+        if (child) SaveAs(child);
+        break;
+    case ID_FILE_CLOSE:
+        if (child) child->close();
+        break;
+    case ID_APP_EXIT:
+        m_frame.Window()->close();
+        break;
     }
 }
 
 CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
                                         const QString& name) {
     QMdiArea* mdi = m_frame.Mdi();
-    auto* child = new CMyMDIChildWnd(std::move(doc), path, name, m_frame.Actions().Get(ID_MACRO_ORIGIN),
-                                     &m_frame.ViewFrame(), mdi);
+    auto* child =
+        new CMyMDIChildWnd(std::move(doc), path, name, m_frame.Actions().Get(ID_MACRO_ORIGIN),
+                           &m_frame.ViewFrame(), mdi);
     mdi->addSubWindow(child);
     m_frame.ChildAdded(child);
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
@@ -103,7 +123,8 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
 // new libraries of the run.
 CMyMDIChildWnd* CFilesFeature::NewDocument(int nDocKind) {
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
-    if (nDocKind != DOC_LIBRARY) return AddChild(std::make_unique<CSchemoDoc>(nDocKind, nullptr), QString(), name);
+    if (nDocKind != DOC_LIBRARY)
+        return AddChild(std::make_unique<CSchemoDoc>(nDocKind, nullptr), QString(), name);
     auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
     doc->OnNewDocument(m_nNewLibraryCounter++);
     return AddChild(std::move(doc), QString(), name);
@@ -113,7 +134,8 @@ CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
     auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
-    if (!doc->Adopt(ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress))) return nullptr;
+    if (!doc->Adopt(ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress)))
+        return nullptr;
     return AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
 }
 
@@ -140,7 +162,8 @@ bool CFilesFeature::OpenFile(const QString& path) {
     }
     CMyMDIChildWnd* child = nKind == DOC_LIBRARY ? OpenLibrary(path) : OpenDrawing(path, nKind);
     if (!child) return false;
-    if (m_nOpenZoom > 0 || m_bOpenOrigin) child->View()->SetZoom(m_nOpenZoom > 0 ? m_nOpenZoom : 100, m_nOpenX, m_nOpenY);
+    if (m_nOpenZoom > 0 || m_bOpenOrigin)
+        child->View()->SetZoom(m_nOpenZoom > 0 ? m_nOpenZoom : 100, m_nOpenX, m_nOpenY);
     AddRecent(child->Path());
     return true;
 }
@@ -185,23 +208,27 @@ bool CFilesFeature::SaveAs(CMyMDIChildWnd* child) {
 
 void CFilesFeature::ChooseNew() {
     QStringList kinds;
-    for (const CDocumentKind& k : DOCUMENT_KINDS) kinds << k.typeName;
+    for (const CDocumentKind& k : DOCUMENT_KINDS)
+        kinds << k.typeName;
     bool ok = false;
-    const QString choice = QInputDialog::getItem(m_frame.Window(), "Nuovo", "Nuovo", kinds, 0, false, &ok);
+    const QString choice =
+        QInputDialog::getItem(m_frame.Window(), "Nuovo", "Nuovo", kinds, 0, false, &ok);
     if (!ok) return;
     NewDocument(DOCUMENT_KINDS[std::max(0, int(kinds.indexOf(choice)))].nKind);
 }
 
 void CFilesFeature::ChooseOpen() {
-    const QStringList paths = QFileDialog::getOpenFileNames(m_frame.Window(), "Apri", QString(),
-                                                            QString::fromStdString(OpenFileFilters()));
-    for (const QString& p : paths) OpenFile(p);
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        m_frame.Window(), "Apri", QString(), QString::fromStdString(OpenFileFilters()));
+    for (const QString& p : paths)
+        OpenFile(p);
 }
 
 void CFilesFeature::AddRecent(const QString& path) {
     m_recent.removeAll(path);
     m_recent.prepend(path);
-    while (m_recent.size() > kRecentCount) m_recent.removeLast();
+    while (m_recent.size() > kRecentCount)
+        m_recent.removeLast();
 }
 
 void CFilesFeature::FillRecent(QMenu* menu, QAction* anchor) {

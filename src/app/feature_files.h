@@ -13,7 +13,7 @@ class QProgressBar;
 
 class CFilesFeature final : public QObject, public IFeature {
     Q_OBJECT
-public:
+  public:
     explicit CFilesFeature(IFrameServices& frame);
     ~CFilesFeature() override;
 
@@ -28,9 +28,10 @@ public:
     void FillRecent(QMenu* menu, QAction* anchor);
     const QStringList& Recent() const { return m_recent; }
 
-private:
+  private:
     // Shows the document in a new window, maximised and active, at its first zoom.
-    CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name);
+    CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
+                             const QString& name);
     CMyMDIChildWnd* OpenDrawing(const QString& path, int nKind);
     CMyMDIChildWnd* OpenLibrary(const QString& path);
     bool SaveAs(CMyMDIChildWnd* child);

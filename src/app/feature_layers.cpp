@@ -46,8 +46,7 @@ void CLayersFeature::CreateLayerCombo(QToolBar* primitives) {
     m_pLayerCombo->setStatusTip(kLayerPrompt);
     m_pLayerCombo->setToolTip("Layer");
     const QWidget* button = primitives->widgetForAction(m_frame.Actions().Get(ID_TOOL_SELECT));
-    const int nButton =
-        button ? button->sizeHint().width() : primitives->iconSize().width() + 8;
+    const int nButton = button ? button->sizeHint().width() : primitives->iconSize().width() + 8;
     m_pLayerCombo->setFixedWidth(7 * nButton);
     m_pLayerCombo->Fill(g_layers, m_nCurrentLayer);
     primitives->addSeparator();
@@ -64,7 +63,8 @@ void CLayersFeature::OnLayerChosen(int nIndex) {
     CMyMDIChildWnd* child = m_frame.ActiveChild();
     if (child) child->View()->CancelDrag(); // the selection moves: it must be in the drawing
     const int nData = m_pLayerCombo->itemData(nIndex).toInt();
-    if (ChooseLayer(nData, m_nCurrentLayer, child ? &child->Document() : nullptr)) m_frame.UpdateCommands();
+    if (ChooseLayer(nData, m_nCurrentLayer, child ? &child->Document() : nullptr))
+        m_frame.UpdateCommands();
     TraceLayer();
 }
 

@@ -10,13 +10,13 @@ class QToolBar;
 
 class CLayersFeature final : public QObject, public IFeature {
     Q_OBJECT
-public:
+  public:
     CLayersFeature(IFrameServices& frame, QToolBar* primitives);
     void Run(int nId) override; // "Gestione Layer"
     // The layer new primitives go on: 0 at every launch, never stored.
     int CurrentLayer() const { return m_nCurrentLayer; }
 
-private:
+  private:
     void CreateLayerCombo(QToolBar* primitives);
     void OnLayerChosen(int nIndex);
     void AfterLayerChange();

@@ -3,10 +3,10 @@
 #include "app/feature.h"
 
 class CLibraryFeature final : public IFeature {
-public:
+  public:
     explicit CLibraryFeature(IFrameServices& frame) : m_frame(frame) {}
     void Run(int nId) override;
 
-private:
+  private:
     IFrameServices& m_frame;
 };

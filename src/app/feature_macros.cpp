@@ -35,7 +35,9 @@ void CMacrosFeature::Run(int nId) {
     ApplyWidthIfShown();
 }
 
-bool CMacrosFeature::IsShown() const { return !m_pMacroBar->isHidden(); }
+bool CMacrosFeature::IsShown() const {
+    return !m_pMacroBar->isHidden();
+}
 
 std::string CMacrosFeature::SelectedMacro() const {
     return m_pMacroBar->GetSelectedMacro().value_or(std::string());

@@ -12,7 +12,7 @@ class CToolState;
 
 class CMacrosFeature final : public QObject, public IFeature {
     Q_OBJECT
-public:
+  public:
     CMacrosFeature(IFrameServices& frame, CToolState& tools);
     void Run(int nId) override;
     CMacroBar* Bar() const { return m_pMacroBar; }
@@ -22,7 +22,7 @@ public:
     void ApplyWidth();
     void ApplyWidthIfShown();
 
-private:
+  private:
     IFrameServices& m_frame;
     CMacroBar* m_pMacroBar;
 };

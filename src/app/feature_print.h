@@ -6,12 +6,12 @@
 class QPrinter;
 
 class CPrintFeature final : public IFeature {
-public:
+  public:
     explicit CPrintFeature(IFrameServices& frame);
     ~CPrintFeature() override;
     void Run(int nId) override;
 
-private:
+  private:
     QPrinter& Printer();
 
     IFrameServices& m_frame;

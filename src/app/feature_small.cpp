@@ -10,4 +10,6 @@ void CViewFeature::Run(int nId) {
     if (CMyMDIChildWnd* child = m_frame.ActiveChild()) child->View()->OnViewCommand(nId);
 }
 
-void CHelpFeature::Run(int) { CAboutDlg(m_frame.Window()).exec(); }
+void CHelpFeature::Run(int) {
+    CAboutDlg(m_frame.Window()).exec();
+}

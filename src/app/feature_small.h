@@ -6,30 +6,30 @@
 
 // The thirteen tools: a tool command sets the current and the last tool.
 class CToolsFeature final : public IFeature {
-public:
+  public:
     void Run(int nId) override { m_tools.Choose(CommandTool(nId)); }
     CToolState& Tools() { return m_tools; }
 
-private:
+  private:
     CToolState m_tools;
 };
 
 // Stretch, fit, grid, snap, PCB mode, macro origin and refresh of the active view.
 class CViewFeature final : public IFeature {
-public:
+  public:
     explicit CViewFeature(IFrameServices& frame) : m_frame(frame) {}
     void Run(int nId) override;
 
-private:
+  private:
     IFrameServices& m_frame;
 };
 
 // "Informazioni su Tavolin..."; the guide is not carried out yet.
 class CHelpFeature final : public IFeature {
-public:
+  public:
     explicit CHelpFeature(IFrameServices& frame) : m_frame(frame) {}
     void Run(int nId) override;
 
-private:
+  private:
     IFrameServices& m_frame;
 };

@@ -61,11 +61,21 @@ void CWindowsFeature::Run(int nId) {
     QMdiArea* mdi = m_frame.Mdi();
     switch (nId) {
     case ID_WINDOW_NEXT:
-    case ID_WINDOW_PREV: StepWindow(nId == ID_WINDOW_NEXT); break;
-    case ID_WINDOW_CASCADE: Cascade(mdi); break;
-    case ID_WINDOW_TILE_HORZ: Tile(mdi, true); break;
-    case ID_WINDOW_TILE_VERT: Tile(mdi, false); break;
-    case ID_WINDOW_ARRANGE: ArrangeIcons(mdi); break;
+    case ID_WINDOW_PREV:
+        StepWindow(nId == ID_WINDOW_NEXT);
+        break;
+    case ID_WINDOW_CASCADE:
+        Cascade(mdi);
+        break;
+    case ID_WINDOW_TILE_HORZ:
+        Tile(mdi, true);
+        break;
+    case ID_WINDOW_TILE_VERT:
+        Tile(mdi, false);
+        break;
+    case ID_WINDOW_ARRANGE:
+        ArrangeIcons(mdi);
+        break;
     }
 }
 

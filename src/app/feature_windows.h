@@ -11,13 +11,13 @@ class QMenu;
 
 class CWindowsFeature final : public QObject, public IFeature {
     Q_OBJECT
-public:
+  public:
     explicit CWindowsFeature(IFrameServices& frame) : m_frame(frame) {}
     void Run(int nId) override;
     void TrackWindow(CMyMDIChildWnd* child);
     void FillWindows(QMenu* menu, QAction* anchor);
 
-private:
+  private:
     CMyMDIChildWnd* WindowChild(int nWindow) const;
     void StepWindow(bool bForward);
     void Activate(CMyMDIChildWnd* child);

@@ -37,7 +37,8 @@ int RegisterFileTypes(const QString& executable) {
     QByteArray desktop = ReadResource(":/desktop/tavolin.desktop");
     desktop.replace("Exec=tavolin %F", "Exec=\"" + executable.toUtf8() + "\" %F");
     const QString icons = data + "/icons/hicolor/scalable/";
-    bool bMime = Install(data + "/mime/packages/tavolin.xml", ReadResource(":/desktop/tavolin-mime.xml"));
+    bool bMime =
+        Install(data + "/mime/packages/tavolin.xml", ReadResource(":/desktop/tavolin-mime.xml"));
     const bool bDesktop = Install(data + "/applications/tavolin.desktop", desktop);
     int n = int(bMime) + int(bDesktop);
     n += Install(icons + "apps/tavolin.svg", ReadResource(":/icons/tavolin.svg"));

@@ -51,7 +51,7 @@ bool RunGridSnapDialog(QWidget* parent, CGridSnap& v) {
     grid->addWidget(hideOrigin, 1, 0, 1, 2);
     grid->addWidget(buttons, 2, 0, 1, 2);
     if (dlg.exec() != QDialog::Accepted) return false;
-    v = {gridX->value(), gridY->value(), snapX->value(), snapY->value(),
+    v = {gridX->value(),    gridY->value(),        snapX->value(),         snapY->value(),
          snap->isChecked(), showGrid->isChecked(), hideOrigin->isChecked()};
     return true;
 }

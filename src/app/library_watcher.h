@@ -11,16 +11,16 @@ class QFileSystemWatcher;
 
 class CLibraryWatcher final : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int QUIET_MS = 500;
     explicit CLibraryWatcher(QObject* parent, int nQuietMs = QUIET_MS);
     // Watches what the library folders hold now.
     void Resync();
 
-signals:
+  signals:
     void librariesChanged();
 
-private:
+  private:
     void OnChange(const QString& path);
 
     QFileSystemWatcher* m_pWatcher;

@@ -1,10 +1,10 @@
 #include "app/macro_bar.h"
 
-#include "qtlayer/qt_fontfaces.h"
 #include "app/trace.h"
 #include "format/library_files.h"
 #include "format/macro_cache.h"
 #include "format/macro_tree.h"
+#include "qtlayer/qt_fontfaces.h"
 #include "view/macro_filter.h"
 
 #include <QApplication>

@@ -17,7 +17,7 @@ class QTreeWidgetItem;
 
 class CMacroBar final : public QDockWidget {
     Q_OBJECT
-public:
+  public:
     explicit CMacroBar(QWidget* parent);
     ~CMacroBar() override;
 
@@ -31,12 +31,12 @@ public:
     void ReloadLibraries();
     void FocusFilter();
 
-signals:
+  signals:
     // A leaf was clicked or selected by the user.
     void macroChosen();
     void selectionChanged();
 
-private:
+  private:
     void AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& item);
     QIcon IconFor(const CMacroTreeItem& item) const;
     void ApplyFilter();

@@ -1,3 +1,5 @@
 #include "app/schemo_app.h"
 
-int main(int argc, char** argv) { return RunTavolin(argc, argv); }
+int main(int argc, char** argv) {
+    return RunTavolin(argc, argv);
+}

@@ -30,10 +30,13 @@
 #include <QToolBar>
 
 // The icons live in a static library: its resources are linked in by hand.
-static void InitResources() { Q_INIT_RESOURCE(tavolin); }
+static void InitResources() {
+    Q_INIT_RESOURCE(tavolin);
+}
 
 CMainFrame::CMainFrame()
-    : m_pActions((InitResources(), new CActions(this, [this](int nId) { OnCommand(nId); }))), m_pMdi(new QMdiArea(this)) {
+    : m_pActions((InitResources(), new CActions(this, [this](int nId) { OnCommand(nId); }))),
+      m_pMdi(new QMdiArea(this)) {
     setWindowTitle("Tavolin");
     setWindowIcon(QIcon(":/icons/tavolin.svg"));
     setAcceptDrops(true);
@@ -51,7 +54,8 @@ CMainFrame::CMainFrame()
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
     m_pMdi->disconnect(this);
-    for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>()) w->disconnect(this);
+    for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>())
+        w->disconnect(this);
     delete m_pMdi;
     m_bBuilt = false;
 }
@@ -66,7 +70,8 @@ void CMainFrame::CreateBars() {
     m_pPrimitivesBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
     // Keys of no menu item, or of items of only some menus, answer in every one.
-    addActions({m_pActions->Get(ID_FILE_CLOSE), m_pActions->Get(ID_WINDOW_NEXT), m_pActions->Get(ID_WINDOW_PREV)});
+    addActions({m_pActions->Get(ID_FILE_CLOSE), m_pActions->Get(ID_WINDOW_NEXT),
+                m_pActions->Get(ID_WINDOW_PREV)});
     connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s != Qt::ApplicationActive) CancelDrags();
     });
@@ -86,9 +91,19 @@ void CMainFrame::CreateFeatures() {
     m_pPrint = std::make_unique<CPrintFeature>(frame);
     m_pViewCommands = std::make_unique<CViewFeature>(frame);
     m_pHelp = std::make_unique<CHelpFeature>(frame);
-    m_features = {nullptr, m_pFiles.get(), m_pEdit.get(), m_pClipboard.get(), m_pViewCommands.get(),
-                  m_pBars.get(), m_pMacros.get(), m_pLayers.get(), m_pLibrary.get(), m_pPrint.get(),
-                  m_pWindows.get(), m_pHelp.get(), m_pTools.get()};
+    m_features = {nullptr,
+                  m_pFiles.get(),
+                  m_pEdit.get(),
+                  m_pClipboard.get(),
+                  m_pViewCommands.get(),
+                  m_pBars.get(),
+                  m_pMacros.get(),
+                  m_pLayers.get(),
+                  m_pLibrary.get(),
+                  m_pPrint.get(),
+                  m_pWindows.get(),
+                  m_pHelp.get(),
+                  m_pTools.get()};
     m_pTools->Tools().m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
     m_bBuilt = true;
 }
@@ -190,11 +205,13 @@ void CMainFrame::FillMenuBar() {
     m_nMenuKind = nKind;
     m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {
         connect(menu, &QMenu::aboutToShow, this, [this, nList, menu, anchor] {
-            nList == MENU_RECENT ? m_pFiles->FillRecent(menu, anchor) : m_pWindows->FillWindows(menu, anchor);
+            nList == MENU_RECENT ? m_pFiles->FillRecent(menu, anchor)
+                                 : m_pWindows->FillWindows(menu, anchor);
         });
     });
     for (QAction* a : menuBar()->actions())
-        if (QMenu* m = a->menu()) connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
+        if (QMenu* m = a->menu())
+            connect(m, &QMenu::aboutToShow, this, [this] { UpdateCommands(); });
 }
 
 void CMainFrame::CancelDrags() {
@@ -213,21 +230,42 @@ void CMainFrame::UpdateTitle() {
 // A maximised document window adds its own name to the main window's title;
 // the title stays "Tavolin - name".
 void CMainFrame::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowTitleChange && !m_title.isEmpty() && windowTitle() != m_title)
+    if (event->type() == QEvent::WindowTitleChange && !m_title.isEmpty() &&
+        windowTitle() != m_title)
         setWindowTitle(m_title);
     QMainWindow::changeEvent(event);
 }
 
-bool CMainFrame::OpenFile(const QString& path) { return m_pFiles->OpenFile(path); }
-CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) { return m_pFiles->NewDocument(nDocKind); }
-void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) { m_pFiles->SetOpenZoom(nZoom, bOrigin, x, y); }
-CToolState& CMainFrame::Tools() { return m_pTools->Tools(); }
-CMacroBar* CMainFrame::MacroBar() const { return m_pMacros->Bar(); }
-int CMainFrame::CurrentLayer() const { return m_pLayers->CurrentLayer(); }
-int CMainFrame::CurrentTool() const { return m_pTools->Tools().Current(); }
-std::string CMainFrame::SelectedMacro() const { return m_pMacros->SelectedMacro(); }
-void CMainFrame::EscapeTool() { m_pTools->Tools().Escape(); }
-void CMainFrame::ShowContextMenu(const QPoint& ptGlobal) { m_pEdit->ShowContextMenu(ptGlobal); }
+bool CMainFrame::OpenFile(const QString& path) {
+    return m_pFiles->OpenFile(path);
+}
+CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
+    return m_pFiles->NewDocument(nDocKind);
+}
+void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
+    m_pFiles->SetOpenZoom(nZoom, bOrigin, x, y);
+}
+CToolState& CMainFrame::Tools() {
+    return m_pTools->Tools();
+}
+CMacroBar* CMainFrame::MacroBar() const {
+    return m_pMacros->Bar();
+}
+int CMainFrame::CurrentLayer() const {
+    return m_pLayers->CurrentLayer();
+}
+int CMainFrame::CurrentTool() const {
+    return m_pTools->Tools().Current();
+}
+std::string CMainFrame::SelectedMacro() const {
+    return m_pMacros->SelectedMacro();
+}
+void CMainFrame::EscapeTool() {
+    m_pTools->Tools().Escape();
+}
+void CMainFrame::ShowContextMenu(const QPoint& ptGlobal) {
+    m_pEdit->ShowContextMenu(ptGlobal);
+}
 
 void CMainFrame::SaveState() {
     SettingsStore::SaveConfiguration();

@@ -30,7 +30,7 @@ class QToolBar;
 
 class CMainFrame final : public QMainWindow, private IFrameServices, private IViewFrame {
     Q_OBJECT
-public:
+  public:
     CMainFrame();
     ~CMainFrame() override;
 
@@ -47,13 +47,13 @@ public:
     // What --zoom and --origin ask of the files opened from the command line.
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void CreateBars();
     void CreateFeatures();
     void RestoreWindow();
@@ -85,7 +85,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QToolBar* m_pPrimitivesBar = nullptr;
     int m_nMenuKind = 0;
-    QString m_title; // the document windows may not change it
+    QString m_title;                        // the document windows may not change it
     QPointer<CMyMDIChildWnd> m_pLastActive; // the document window last brought forward
 
     std::unique_ptr<CToolsFeature> m_pTools;

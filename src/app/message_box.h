@@ -3,7 +3,7 @@
 // each one is traced.
 #include <QMessageBox>
 
-QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
-                                           const QString& caption, const QString& text,
-                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                           QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+QMessageBox::StandardButton
+ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);

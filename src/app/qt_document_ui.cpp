@@ -6,28 +6,40 @@
 
 #include <QApplication>
 
-void CQtDocumentUi::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
+void CQtDocumentUi::ShowMessage(const std::string& text, const std::string& caption,
+                                MessageIcon icon) {
     ShowMessageBox(m_pParent, icon == ICON_ERROR ? QMessageBox::Critical : QMessageBox::Information,
                    DecodeCp1252(caption), DecodeCp1252(text));
 }
 
 Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string& caption) {
-    switch (ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption), DecodeCp1252(text),
+    switch (ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
+                           DecodeCp1252(text),
                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes: return ANSWER_YES;
-    case QMessageBox::No: return ANSWER_NO;
-    default: return ANSWER_CANCEL;
+    case QMessageBox::Yes:
+        return ANSWER_YES;
+    case QMessageBox::No:
+        return ANSWER_NO;
+    default:
+        return ANSWER_CANCEL;
     }
 }
 
 Answer CQtDocumentUi::AskYesNo(const std::string& text, const std::string& caption) {
-    return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption), DecodeCp1252(text),
-                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes
+    return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
+                          DecodeCp1252(text), QMessageBox::Yes | QMessageBox::No,
+                          QMessageBox::No) == QMessageBox::Yes
                ? ANSWER_YES
                : ANSWER_NO;
 }
 
-void CQtDocumentUi::Beep() { ::Beep(); }
+void CQtDocumentUi::Beep() {
+    ::Beep();
+}
 
-void CQtDocumentUi::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-void CQtDocumentUi::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+void CQtDocumentUi::BeginWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+void CQtDocumentUi::EndWaitCursor() {
+    QApplication::restoreOverrideCursor();
+}

@@ -5,15 +5,16 @@
 class QWidget;
 
 class CQtDocumentUi final : public IDocumentUi {
-public:
+  public:
     explicit CQtDocumentUi(QWidget* parent) : m_pParent(parent) {}
-    void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+    void ShowMessage(const std::string& text, const std::string& caption,
+                     MessageIcon icon) override;
     Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
     Answer AskYesNo(const std::string& text, const std::string& caption) override;
     void Beep() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
-private:
+  private:
     QWidget* m_pParent;
 };

@@ -19,12 +19,18 @@ QCursor CursorOf(int nCursor) {
         static const QCursor zoom(QIcon(":/icons/tool-zoom.svg").pixmap(24, 24), 9, 10);
         return zoom;
     }
-    case CURSOR_CROSS: return Qt::CrossCursor;
-    case CURSOR_POINT: return Qt::PointingHandCursor;
-    case CURSOR_MOVE: return Qt::SizeAllCursor;
-    case CURSOR_HAND_CLOSED: return Qt::ClosedHandCursor;
-    case CURSOR_HAND_OPEN: return Qt::OpenHandCursor;
-    default: return Qt::ArrowCursor;
+    case CURSOR_CROSS:
+        return Qt::CrossCursor;
+    case CURSOR_POINT:
+        return Qt::PointingHandCursor;
+    case CURSOR_MOVE:
+        return Qt::SizeAllCursor;
+    case CURSOR_HAND_CLOSED:
+        return Qt::ClosedHandCursor;
+    case CURSOR_HAND_OPEN:
+        return Qt::OpenHandCursor;
+    default:
+        return Qt::ArrowCursor;
     }
 }
 } // namespace
@@ -35,19 +41,29 @@ CQtViewHost::CQtViewHost(CSchemoView& view, IViewFrame* frame) : m_view(view), m
 
 CQtViewHost::~CQtViewHost() = default;
 
-int CQtViewHost::CurrentTool() const { return m_pFrame ? m_pFrame->CurrentTool() : TOOL_SELECT; }
+int CQtViewHost::CurrentTool() const {
+    return m_pFrame ? m_pFrame->CurrentTool() : TOOL_SELECT;
+}
 
-int CQtViewHost::CurrentLayer() const { return m_pFrame ? m_pFrame->CurrentLayer() : 0; }
+int CQtViewHost::CurrentLayer() const {
+    return m_pFrame ? m_pFrame->CurrentLayer() : 0;
+}
 
-std::string CQtViewHost::SelectedMacro() const { return m_pFrame ? m_pFrame->SelectedMacro() : std::string(); }
+std::string CQtViewHost::SelectedMacro() const {
+    return m_pFrame ? m_pFrame->SelectedMacro() : std::string();
+}
 
 void CQtViewHost::EscapeTool() {
     if (m_pFrame) m_pFrame->EscapeTool();
 }
 
-void CQtViewHost::SetCursor(int nCursor) { m_view.viewport()->setCursor(CursorOf(nCursor)); }
+void CQtViewHost::SetCursor(int nCursor) {
+    m_view.viewport()->setCursor(CursorOf(nCursor));
+}
 
-void CQtViewHost::Beep() { ::Beep(); }
+void CQtViewHost::Beep() {
+    ::Beep();
+}
 
 void CQtViewHost::SetStatusText(const std::string& text) {
     if (m_view.m_onStatus) m_view.m_onStatus(QString::fromStdString(text));
@@ -58,23 +74,34 @@ CSurface& CQtViewHost::MeasureSurface() {
     return *m_pSurface;
 }
 
-void CQtViewHost::InvalidateOverlay(const CRect& rcLogical) { m_view.InvalidateOverlay(rcLogical); }
+void CQtViewHost::InvalidateOverlay(const CRect& rcLogical) {
+    m_view.InvalidateOverlay(rcLogical);
+}
 
-void CQtViewHost::ViewMoved(bool bZoomChanged) { m_view.FollowCoords(bZoomChanged); }
+void CQtViewHost::ViewMoved(bool bZoomChanged) {
+    m_view.FollowCoords(bZoomChanged);
+}
 
-void CQtViewHost::StartTimer(int nMilliseconds) { m_timer.start(nMilliseconds); }
+void CQtViewHost::StartTimer(int nMilliseconds) {
+    m_timer.start(nMilliseconds);
+}
 
-void CQtViewHost::StopTimer() { m_timer.stop(); }
+void CQtViewHost::StopTimer() {
+    m_timer.stop();
+}
 
 CPoint CQtViewHost::PointerPosition() const {
     const QPoint p = m_view.viewport()->mapFromGlobal(QCursor::pos());
     return {p.x(), p.y()};
 }
 
-bool CQtViewHost::RunPropertyDialog() { return ::RunPropertyDialog(&m_view, m_view.Document()); }
+bool CQtViewHost::RunPropertyDialog() {
+    return ::RunPropertyDialog(&m_view, m_view.Document());
+}
 
 void CQtViewHost::ShowContextMenu(CPoint ptClient) {
-    if (m_pFrame) m_pFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)));
+    if (m_pFrame)
+        m_pFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)));
 }
 
 void CQtViewHost::RunCommand(int nId) {

@@ -13,7 +13,7 @@ class CSchemoView;
 class IViewFrame;
 
 class CQtViewHost final : public IViewHost {
-public:
+  public:
     // `frame` may be null: a view alone, with the selection tool.
     CQtViewHost(CSchemoView& view, IViewFrame* frame);
     ~CQtViewHost() override;
@@ -38,7 +38,7 @@ public:
     void ShowContextMenu(CPoint ptClient) override;
     void RunCommand(int nId) override;
 
-private:
+  private:
     CSchemoView& m_view;
     IViewFrame* m_pFrame;
     QTimer m_timer;

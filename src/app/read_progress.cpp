@@ -32,7 +32,8 @@ CLoadedText ReadWithProgress(const QString& path, QStatusBar* status, QProgressB
             status->showMessage("Apertura di " + QFileInfo(path).fileName() + "...");
             progress->show();
         }
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers, 20);
+        QApplication::processEvents(
+            QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers, 20);
         if (!bDone) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     worker.join();

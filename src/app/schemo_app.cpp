@@ -7,8 +7,8 @@
 #include "app/trace.h"
 #include "format/macro_cache.h"
 #include "format/program_dir.h"
-#include "model/prototypes.h"
 #include "model/fontfaces.h"
+#include "model/prototypes.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "view/command_line.h"
 #include "view/version.h"
@@ -42,7 +42,8 @@ CCommandLine ParseOrExit(int argc, char** argv) {
 
 void LoadTranslations(QApplication& app) {
     auto* qt = new QTranslator(&app);
-    if (qt->load(QLocale(QLocale::Italian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(QLocale(QLocale::Italian), "qtbase", "_",
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qt);
 }
 
@@ -55,13 +56,14 @@ void SetLibraryFolders(const CCommandLine& cl) {
 // A log-off closes as the main window's close does: the documents are asked
 // about first, and only then are the settings stored.
 void HandleLogOff(QApplication& app, CMainFrame& frame) {
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame, [&frame](QSessionManager& m) {
-        if (m.allowsInteraction() && !frame.close()) {
-            m.cancel();
-            return;
-        }
-        frame.SaveState();
-    });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frame,
+                     [&frame](QSessionManager& m) {
+                         if (m.allowsInteraction() && !frame.close()) {
+                             m.cancel();
+                             return;
+                         }
+                         frame.SaveState();
+                     });
 }
 } // namespace
 
@@ -80,9 +82,11 @@ int RunTavolin(int argc, char** argv) {
     SettingsStore::LoadConfiguration();
     CMainFrame frame;
     if (!cl.bNoSplash) CSplashWnd::ShowOver(&frame);
-    if (SettingsStore::RegisterFileTypesWanted()) RegisterFileTypes(QCoreApplication::applicationFilePath());
+    if (SettingsStore::RegisterFileTypesWanted())
+        RegisterFileTypes(QCoreApplication::applicationFilePath());
     frame.SetOpenZoom(cl.nZoom, cl.bOrigin, cl.nOriginX, cl.nOriginY);
-    for (const std::string& f : cl.files) frame.OpenFile(QFile::decodeName(f.c_str()));
+    for (const std::string& f : cl.files)
+        frame.OpenFile(QFile::decodeName(f.c_str()));
     frame.SetOpenZoom(0, false, 0, 0);
     frame.show();
     HandleLogOff(app, frame);

@@ -24,12 +24,15 @@
 namespace {
 constexpr int kMaxDirtyRects = 16; // beyond that one bounding box is drawn
 
-QRect ToQRect(const CRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+QRect ToQRect(const CRect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 
 // Widget pixels covering a rectangle of device pixels.
 QRect ToWidget(const QRect& dev, double dpr) {
     const int l = int(std::floor(dev.left() / dpr)), t = int(std::floor(dev.top() / dpr));
-    const int r = int(std::ceil((dev.right() + 1) / dpr)), b = int(std::ceil((dev.bottom() + 1) / dpr));
+    const int r = int(std::ceil((dev.right() + 1) / dpr)),
+              b = int(std::ceil((dev.bottom() + 1) / dpr));
     return QRect(l, t, r - l, b - t);
 }
 
@@ -41,7 +44,8 @@ QRect ToDevice(const QRect& w, double dpr) {
 
 int MaxSlack(const std::vector<CPrimitive*>& prims) {
     int n = 0;
-    for (const CPrimitive* p : prims) n = std::max(n, p->GetBoundsSlack());
+    for (const CPrimitive* p : prims)
+        n = std::max(n, p->GetBoundsSlack());
     return n;
 }
 } // namespace
@@ -63,8 +67,8 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
     m_doc.AddObserver(&m_index);
     m_doc.AddObserver(this);
     m_pHost = std::make_unique<CQtViewHost>(*this, frame);
-    m_pCtl = std::make_unique<CViewController>(m_doc, m_coords, m_index, *m_pHost,
-                                              ProgramEditContext());
+    m_pCtl =
+        std::make_unique<CViewController>(m_doc, m_coords, m_index, *m_pHost, ProgramEditContext());
 }
 
 CSchemoView::~CSchemoView() {
@@ -138,15 +142,23 @@ void CSchemoView::ZoomChanged() {
     if (m_onZoomChanged) m_onZoomChanged(m_coords.GetScale());
 }
 
-bool CSchemoView::IsIdle() const { return m_pCtl->IsIdle(); }
+bool CSchemoView::IsIdle() const {
+    return m_pCtl->IsIdle();
+}
 
-void CSchemoView::CancelDrag() { m_pCtl->CancelDrag(); }
+void CSchemoView::CancelDrag() {
+    m_pCtl->CancelDrag();
+}
 
-void CSchemoView::OnTimer() { m_pCtl->OnTimer(); }
+void CSchemoView::OnTimer() {
+    m_pCtl->OnTimer();
+}
 
 void CSchemoView::FollowCoords(bool bZoomChanged) {
-    if (bZoomChanged) ZoomChanged();
-    else Scrolled();
+    if (bZoomChanged)
+        ZoomChanged();
+    else
+        Scrolled();
 }
 
 void CSchemoView::InvalidateOverlay(const CRect& rcLogical) {
@@ -191,8 +203,10 @@ void CSchemoView::UpdateScrollBars() {
         QScrollBar* bar = bVertical ? verticalScrollBar() : horizontalScrollBar();
         const CScrollAxis a = m_coords.UpdateScrollBar(bVertical);
         const auto policy = a.bVisible ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-        if (bVertical) setVerticalScrollBarPolicy(policy);
-        else setHorizontalScrollBarPolicy(policy);
+        if (bVertical)
+            setVerticalScrollBarPolicy(policy);
+        else
+            setHorizontalScrollBarPolicy(policy);
         if (!a.bVisible) continue;
         const QSignalBlocker block(bar);
         bar->setRange(a.nMin, a.nMax);
@@ -207,12 +221,23 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
     QScrollBar* bar = bVertical ? verticalScrollBar() : horizontalScrollBar();
     int nCode = SCROLL_OTHER;
     switch (nAction) {
-    case QAbstractSlider::SliderSingleStepSub: nCode = SCROLL_LINE_BACK; break;
-    case QAbstractSlider::SliderSingleStepAdd: nCode = SCROLL_LINE_FORWARD; break;
-    case QAbstractSlider::SliderPageStepSub: nCode = SCROLL_PAGE_BACK; break;
-    case QAbstractSlider::SliderPageStepAdd: nCode = SCROLL_PAGE_FORWARD; break;
-    case QAbstractSlider::SliderMove: nCode = SCROLL_THUMB_TRACK; break;
-    default: return; // to the ends, by the bar's own arithmetic, through valueChanged
+    case QAbstractSlider::SliderSingleStepSub:
+        nCode = SCROLL_LINE_BACK;
+        break;
+    case QAbstractSlider::SliderSingleStepAdd:
+        nCode = SCROLL_LINE_FORWARD;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        nCode = SCROLL_PAGE_BACK;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        nCode = SCROLL_PAGE_FORWARD;
+        break;
+    case QAbstractSlider::SliderMove:
+        nCode = SCROLL_THUMB_TRACK;
+        break;
+    default:
+        return; // to the ends, by the bar's own arithmetic, through valueChanged
     }
     m_coords.OnScroll(bVertical, nCode, bar->sliderPosition());
     const CPoint pos = m_coords.GetScrollPos();
@@ -229,13 +254,15 @@ void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
 
 void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     switch (change.nKind) {
-    case DOCCHANGE_MODIFIED: return;
+    case DOCCHANGE_MODIFIED:
+        return;
     case DOCCHANGE_RESET:
     case DOCCHANGE_APPEARANCE:
         m_bExtentKnown = false;
         InvalidateAll();
         return;
-    default: break;
+    default:
+        break;
     }
     if (change.nKind != DOCCHANGE_SELECTION) m_bExtentKnown = false;
     const int nSlack = MaxSlack(change.prims);
@@ -243,8 +270,10 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     if (change.bAfter) InvalidateLogical(change.rcAfter, nSlack);
     if (!change.bBefore && !change.bAfter && !change.prims.empty()) {
         CRect box;
-        if (change.prims.size() > MAX_BOUNDED_CHANGE) InvalidateAll();
-        else if (UnionBounds(change.prims, box)) InvalidateLogical(box, nSlack);
+        if (change.prims.size() > MAX_BOUNDED_CHANGE)
+            InvalidateAll();
+        else if (UnionBounds(change.prims, box))
+            InvalidateLogical(box, nSlack);
     }
 }
 
@@ -269,7 +298,8 @@ void CSchemoView::RenderDirty() {
     if (m_dirty.rectCount() > kMaxDirtyRects)
         PaintViewScene(m_scene, m_dirty.boundingRect(), m_coords, dpr, m_index);
     else
-        for (const QRect& r : m_dirty) PaintViewScene(m_scene, r, m_coords, dpr, m_index);
+        for (const QRect& r : m_dirty)
+            PaintViewScene(m_scene, r, m_coords, dpr, m_index);
     m_dirty = QRegion();
 }
 
@@ -321,10 +351,18 @@ void CSchemoView::OnViewCommand(int nId) {
         m_coords.ToggleStretch();
         ZoomChanged();
         break;
-    case ID_FIT: FitToWindow(); break;
-    case ID_GRID: RunGridDialog(); break;
-    case ID_SNAP: m_coords.m_grid.bSnap = !m_coords.m_grid.bSnap; break;
-    case ID_PCB_MODE: m_coords.m_bPCBMode = !m_coords.m_bPCBMode; break;
+    case ID_FIT:
+        FitToWindow();
+        break;
+    case ID_GRID:
+        RunGridDialog();
+        break;
+    case ID_SNAP:
+        m_coords.m_grid.bSnap = !m_coords.m_grid.bSnap;
+        break;
+    case ID_PCB_MODE:
+        m_coords.m_bPCBMode = !m_coords.m_bPCBMode;
+        break;
     case ID_MACRO_ORIGIN: {
         m_coords.GoToMacroOrigin();
         Scrolled();
@@ -335,7 +373,8 @@ void CSchemoView::OnViewCommand(int nId) {
         UpdateScrollBars();
         InvalidateAll();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -22,7 +22,7 @@ class IViewFrame;
 
 class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     Q_OBJECT
-public:
+  public:
     CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent);
     ~CSchemoView() override;
 
@@ -53,12 +53,12 @@ public:
     const CSpatialIndex& Index() const { return m_index; }
     void OnDocumentChanged(const CDocChange& change) override;
 
-    std::function<void()> m_onFirstPaint;       // once, after the first complete paint
-    std::function<void()> m_onPainted;          // after every paint
+    std::function<void()> m_onFirstPaint;        // once, after the first complete paint
+    std::function<void()> m_onPainted;           // after every paint
     std::function<void(double)> m_onZoomChanged; // the zoom box follows
     std::function<void(const QString&)> m_onStatus;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int, int) override {}
@@ -69,7 +69,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     double Ratio() const;
     // After the zoom or stretch changed: regions go stale, the whole scene is drawn again.
     void ZoomChanged();
@@ -90,7 +90,7 @@ private:
     CSpatialIndex m_index;
     CViewCoords m_coords;
     QImage m_scene, m_frame;
-    QRegion m_dirty; // scene pixels to draw again
+    QRegion m_dirty;              // scene pixels to draw again
     CPoint m_ptSceneOrigin{0, 0}; // the device origin the scene was drawn with
     bool m_bPainted = false;
     // Until the user zooms or scrolls, the first zoom follows the window's size.

@@ -38,18 +38,30 @@ void CSchemoView::mouseDoubleClickEvent(QMouseEvent* event) {
 void CSchemoView::keyPressEvent(QKeyEvent* event) {
     int nKey = 0;
     switch (event->key()) {
-    case Qt::Key_Escape: nKey = KEY_ESCAPE; break;
-    case Qt::Key_Delete: nKey = KEY_DELETE; break;
-    case Qt::Key_R: nKey = 'R'; break;
-    case Qt::Key_S: nKey = 'S'; break;
-    default: break;
+    case Qt::Key_Escape:
+        nKey = KEY_ESCAPE;
+        break;
+    case Qt::Key_Delete:
+        nKey = KEY_DELETE;
+        break;
+    case Qt::Key_R:
+        nKey = 'R';
+        break;
+    case Qt::Key_S:
+        nKey = 'S';
+        break;
+    default:
+        break;
     }
-    const bool bPlain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool bPlain =
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (nKey && bPlain && m_pCtl->OnKeyDown(nKey)) return;
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-void CSchemoView::mouseMoveEvent(QMouseEvent* event) { m_pCtl->OnMouseMove(Input(event)); }
+void CSchemoView::mouseMoveEvent(QMouseEvent* event) {
+    m_pCtl->OnMouseMove(Input(event));
+}
 
 void CSchemoView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) m_pCtl->OnMButtonUp(Input(event));

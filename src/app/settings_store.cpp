@@ -45,7 +45,9 @@ void SettingsStore::SaveWindowRect(const QRect& r) {
     ::SaveWindowRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}, store);
 }
 
-QByteArray SettingsStore::LoadBarState() { return QSettings().value(QString(kBars) + "/State").toByteArray(); }
+QByteArray SettingsStore::LoadBarState() {
+    return QSettings().value(QString(kBars) + "/State").toByteArray();
+}
 
 void SettingsStore::SaveBarState(const QByteArray& state) {
     QSettings().setValue(QString(kBars) + "/State", state);
@@ -66,5 +68,6 @@ void SettingsStore::SaveRecentFiles(const QStringList& files) {
     QSettings s;
     s.remove(kRecent);
     s.beginGroup(kRecent);
-    for (int i = 0; i < files.size() && i < kRecentCount; ++i) s.setValue(QString("File%1").arg(i + 1), files[i]);
+    for (int i = 0; i < files.size() && i < kRecentCount; ++i)
+        s.setValue(QString("File%1").arg(i + 1), files[i]);
 }

@@ -19,13 +19,16 @@ void CSplashWnd::ShowOver(QWidget* owner) {
     g_pSplash->repaint();
 }
 
-bool CSplashWnd::IsShown() { return g_pSplash != nullptr; }
+bool CSplashWnd::IsShown() {
+    return g_pSplash != nullptr;
+}
 
 CSplashWnd::CSplashWnd(QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
-    const QRect screen = (owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen())->geometry();
+    const QRect screen =
+        (owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen())->geometry();
     move(screen.center() - QPoint(kWidth / 2, kHeight / 2));
     setCursor(Qt::ArrowCursor);
     qApp->installEventFilter(this);

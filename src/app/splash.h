@@ -5,16 +5,16 @@
 
 class CSplashWnd final : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Shows the splash over `owner` unless one is already shown.
     static void ShowOver(QWidget* owner);
     static bool IsShown();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     explicit CSplashWnd(QWidget* owner);
     ~CSplashWnd() override;
     void HideSplash();

@@ -8,8 +8,12 @@ namespace {
 bool g_bTrace = false;
 }
 
-void EnableTrace(bool bOn) { g_bTrace = bOn; }
-bool IsTraceEnabled() { return g_bTrace; }
+void EnableTrace(bool bOn) {
+    g_bTrace = bOn;
+}
+bool IsTraceEnabled() {
+    return g_bTrace;
+}
 
 void TraceLine(const QString& line) {
     if (!g_bTrace) return;

@@ -6,7 +6,7 @@
 class QPoint;
 
 class IViewFrame {
-public:
+  public:
     virtual ~IViewFrame() = default;
     virtual int CurrentTool() const = 0;
     virtual int CurrentLayer() const = 0;

@@ -36,9 +36,13 @@ CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_
     StartHistory();
 }
 
-bool CSchemoDoc::Load(const std::string& text) { return Adopt(ParseDocumentText(text)); }
+bool CSchemoDoc::Load(const std::string& text) {
+    return Adopt(ParseDocumentText(text));
+}
 
-bool CSchemoDoc::LoadFile(const std::string& path) { return Adopt(ReadDocumentFile(path)); }
+bool CSchemoDoc::LoadFile(const std::string& path) {
+    return Adopt(ReadDocumentFile(path));
+}
 
 bool CSchemoDoc::Adopt(CLoadedText loaded) {
     DeleteContents();
@@ -62,7 +66,8 @@ bool CSchemoDoc::Adopt(CLoadedText loaded) {
 bool CSchemoDoc::Store(const std::string& fileTitle, bool bSplit, std::string& text) {
     if (m_nDocKind == DOC_MACRO) {
         std::string name = fileTitle;
-        for (char& c : name) c = char(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : name)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
         const std::size_t dot = name.rfind('.');
         if (dot != std::string::npos) name.erase(dot);
         if (IsStandardLibraryName(name)) {
@@ -102,8 +107,8 @@ bool CSchemoDoc::CheckNonStandardMacros(CSaveOptions& options) {
     });
     if (!bAny) return true;
     options.bWarn = false;
-    const Answer a = m_pUi ? m_pUi->AskYesNoCancel(MSG_NON_STANDARD_MACROS, CAPTION_ATTENTION)
-                           : ANSWER_YES;
+    const Answer a =
+        m_pUi ? m_pUi->AskYesNoCancel(MSG_NON_STANDARD_MACROS, CAPTION_ATTENTION) : ANSWER_YES;
     if (a == ANSWER_NO) options.bChoseSplit = true;
     return a != ANSWER_CANCEL;
 }
@@ -164,10 +169,12 @@ bool CSchemoDoc::Redo() {
 void CSchemoDoc::RestoreSnapshot() {
     std::vector<CHistoryLine> lines = m_undo.CurrentLines();
     std::size_t nSize = 0;
-    for (const CHistoryLine& l : lines) nSize += l.Text().size();
+    for (const CHistoryLine& l : lines)
+        nSize += l.Text().size();
     std::string text = "[TAVOLIN]\r\n";
     text.reserve(text.size() + nSize);
-    for (const CHistoryLine& l : lines) text += l.Text();
+    for (const CHistoryLine& l : lines)
+        text += l.Text();
     CPrimitiveList fresh;
     ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr);
     ReplaceAll(std::move(fresh));
@@ -181,7 +188,8 @@ bool CSchemoDoc::GetExtent(const CLayerTable& layers, CRect& rect) const {
 void CSchemoDoc::UpdateRegions(CSurface& dc, const CPrimitiveList& list) {
     CWaitCursor wait(m_pUi);
     const std::uint32_t key = RegionKeyOf(dc);
-    for (auto& p : list) BuildRegion(*p, dc, key);
+    for (auto& p : list)
+        BuildRegion(*p, dc, key);
 }
 
 void CSchemoDoc::DeleteContents() {

@@ -14,7 +14,6 @@
 
 enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 165 };
 
-
 // A drawing or macro text read and parsed, not yet in a document. Reading and
 // parsing touch no document, so they may run away from the user interface.
 struct CLoadedText {
@@ -41,7 +40,7 @@ struct CSaveOptions {
 constexpr std::size_t MAX_BOUNDED_CHANGE = 10000;
 
 class CSchemoDoc {
-public:
+  public:
     // A new document is empty, unmodified, and its history already holds the
     // empty drawing, so that the first change can be undone.
     CSchemoDoc(int nDocKind, IDocumentUi* ui);
@@ -131,7 +130,7 @@ public:
     void UpdateRegions(CSurface& dc) { UpdateRegions(dc, m_primitives); }
     virtual void DeleteContents();
 
-private:
+  private:
     // Gives the history the drawing's lines; only primitives changed since
     // their line was made are written again.
     void PushLines();
@@ -151,8 +150,8 @@ private:
     // knows). An incomplete primitive has a line without text.
     std::vector<CHistoryLine> m_lines;
     std::vector<CPrimitive*> m_selection; // not owned
-    bool m_bModified = false;       // as last told; see SetModified
-    bool m_bChangedOutside = false; // a change the history does not hold
+    bool m_bModified = false;             // as last told; see SetModified
+    bool m_bChangedOutside = false;       // a change the history does not hold
     int m_nDocKind;
     IDocumentUi* m_pUi;
     CUndoHistory m_undo;

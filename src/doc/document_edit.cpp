@@ -6,7 +6,8 @@
 
 bool UnionBounds(const std::vector<CPrimitive*>& prims, CRect& rect) {
     CRect box{0, 0, -1, -1};
-    for (const CPrimitive* p : prims) GrowRect(box, p->GetBounds());
+    for (const CPrimitive* p : prims)
+        GrowRect(box, p->GetBounds());
     if (!HasBounds(box)) return false;
     rect = box;
     return true;
@@ -16,7 +17,8 @@ namespace {
 std::vector<CPrimitive*> Pointers(const CPrimitiveList& list) {
     std::vector<CPrimitive*> v;
     v.reserve(list.size());
-    for (const auto& p : list) v.push_back(p.get());
+    for (const auto& p : list)
+        v.push_back(p.get());
     return v;
 }
 } // namespace
@@ -37,7 +39,8 @@ void CSchemoDoc::Notify(CDocChange& change, bool bBoundsAfter) {
     if (bBoundsAfter && change.prims.size() <= MAX_BOUNDED_CHANGE)
         change.bAfter = UnionBounds(change.prims, change.rcAfter);
     const auto observers = m_observers; // an observer may leave while told
-    for (IDocumentObserver* o : observers) o->OnDocumentChanged(change);
+    for (IDocumentObserver* o : observers)
+        o->OnDocumentChanged(change);
 }
 
 CPrimitive* CSchemoDoc::Append(std::unique_ptr<CPrimitive> p) {
@@ -54,7 +57,8 @@ void CSchemoDoc::Append(CPrimitiveList list) {
     change.nKind = DOCCHANGE_ADDED;
     change.prims = Pointers(list);
     m_primitives.reserve(m_primitives.size() + list.size());
-    for (auto& p : list) m_primitives.push_back(std::move(p));
+    for (auto& p : list)
+        m_primitives.push_back(std::move(p));
     m_lines.resize(m_primitives.size()); // what comes in may have changed while out
     Notify(change, true);
 }
@@ -100,7 +104,8 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
     gone.nKind = DOCCHANGE_RESET;
     if (!m_observers.empty()) gone.bBefore = UnionBounds(Pointers(m_primitives), gone.rcBefore);
     m_selection.clear();
-    while (!m_primitives.empty()) m_primitives.pop_back(); // the last first
+    while (!m_primitives.empty())
+        m_primitives.pop_back(); // the last first
     m_primitives = std::move(list);
     m_lines.assign(m_primitives.size(), CHistoryLine());
     if (m_observers.empty()) return;
@@ -109,7 +114,8 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
 }
 
 void CSchemoDoc::NotifyGeometry(const std::vector<CPrimitive*>& prims, const CRect& before) {
-    for (CPrimitive* p : prims) p->m_nRegionKey = 0;
+    for (CPrimitive* p : prims)
+        p->m_nRegionKey = 0;
     ForgetLines(prims);
     CDocChange change;
     change.nKind = DOCCHANGE_GEOMETRY;
@@ -153,7 +159,8 @@ void CSchemoDoc::RotateOrder(const std::vector<std::size_t>& positions) {
     m_lines[positions.back()] = std::move(firstLine);
     CDocChange change;
     change.nKind = DOCCHANGE_REORDERED;
-    for (std::size_t k : positions) change.prims.push_back(m_primitives[k].get());
+    for (std::size_t k : positions)
+        change.prims.push_back(m_primitives[k].get());
     Notify(change);
 }
 
@@ -163,7 +170,8 @@ void CSchemoDoc::Select(CPrimitive* p, bool bSelected) {
     if (bSelected)
         m_selection.push_back(p);
     else
-        m_selection.erase(std::remove(m_selection.begin(), m_selection.end(), p), m_selection.end());
+        m_selection.erase(std::remove(m_selection.begin(), m_selection.end(), p),
+                          m_selection.end());
     CDocChange change;
     change.nKind = DOCCHANGE_SELECTION;
     change.prims = {p};
@@ -174,7 +182,8 @@ void CSchemoDoc::ClearSelection() {
     CDocChange change;
     change.nKind = DOCCHANGE_SELECTION;
     change.prims = m_selection;
-    for (CPrimitive* p : m_selection) p->SetSelected(false);
+    for (CPrimitive* p : m_selection)
+        p->SetSelected(false);
     m_selection.clear();
     if (change.prims.empty()) return;
     Notify(change, true);
@@ -187,8 +196,10 @@ void CSchemoDoc::SetSelection(const std::vector<CPrimitive*>& prims) {
     change.nKind = DOCCHANGE_SELECTION;
     for (CPrimitive* p : prims)
         if (!p->IsSelected()) change.prims.push_back(p);
-    for (CPrimitive* p : m_selection) p->SetSelected(false);
-    for (CPrimitive* p : prims) p->SetSelected(true);
+    for (CPrimitive* p : m_selection)
+        p->SetSelected(false);
+    for (CPrimitive* p : prims)
+        p->SetSelected(true);
     for (CPrimitive* p : m_selection)
         if (!p->IsSelected()) change.prims.push_back(p);
     m_selection = prims;

@@ -27,7 +27,7 @@ struct CDocChange {
 };
 
 class IDocumentObserver {
-public:
+  public:
     virtual ~IDocumentObserver() = default;
     virtual void OnDocumentChanged(const CDocChange& change) = 0;
 };

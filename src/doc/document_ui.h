@@ -7,7 +7,7 @@ enum MessageIcon { ICON_ERROR, ICON_INFORMATION };
 enum Answer { ANSWER_YES, ANSWER_NO, ANSWER_CANCEL };
 
 class IDocumentUi {
-public:
+  public:
     virtual ~IDocumentUi() = default;
     virtual void ShowMessage(const std::string& text, const std::string& caption,
                              MessageIcon icon) = 0;
@@ -24,7 +24,7 @@ public:
 
 // Shows the wait cursor for the lifetime of the object.
 class CWaitCursor {
-public:
+  public:
     explicit CWaitCursor(IDocumentUi* ui) : m_pUi(ui) {
         if (m_pUi) m_pUi->BeginWaitCursor();
     }
@@ -32,7 +32,7 @@ public:
         if (m_pUi) m_pUi->EndWaitCursor();
     }
 
-private:
+  private:
     IDocumentUi* m_pUi;
 };
 

@@ -78,7 +78,7 @@ constexpr std::int32_t kDevicePixelsX = 1920, kDevicePixelsY = 1080;
 constexpr std::int32_t kDeviceMillimetresX = 508, kDeviceMillimetresY = 286;
 
 class CRecord {
-public:
+  public:
     explicit CRecord(std::uint32_t type);
     CRecord& U32(std::uint32_t v);
     CRecord& I32(std::int32_t v) { return U32(static_cast<std::uint32_t>(v)); }
@@ -94,7 +94,7 @@ public:
     // The record with its size filled in, padded to a multiple of four.
     std::string Bytes();
 
-private:
+  private:
     std::string m_data;
 };
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 class CEmfSurface final : public CSurface {
-public:
+  public:
     // `measure` answers the text questions; it must have an identity mapping
     // and outlive this surface.
     explicit CEmfSurface(CSurface& measure) : m_measure(measure) {}
@@ -35,7 +35,7 @@ public:
     // Inclusive device bounds of everything drawn; all zero when nothing was.
     CRect GetBounds() const;
 
-private:
+  private:
     struct PenKey {
         bool bNull = false, bGeometric = false;
         std::int32_t nWidth = 0;

@@ -51,11 +51,13 @@ std::string BmpHeader(const CBitmapGeometry& g) {
     Put32(s, std::uint32_t(g.nHeight));
     Put16(s, 1);
     Put16(s, 1);
-    for (int i = 0; i < 2; ++i) Put32(s, 0); // no compression, no image size
+    for (int i = 0; i < 2; ++i)
+        Put32(s, 0); // no compression, no image size
     Put32(s, std::uint32_t(g.nPixelsPerMetre));
     Put32(s, std::uint32_t(g.nPixelsPerMetre));
-    for (int i = 0; i < 3; ++i) Put32(s, 0); // colours used, important; palette 0 black
-    Put32(s, 0x00FFFFFF);                     // palette 1 white
+    for (int i = 0; i < 3; ++i)
+        Put32(s, 0);      // colours used, important; palette 0 black
+    Put32(s, 0x00FFFFFF); // palette 1 white
     return s;
 }
 
@@ -88,7 +90,8 @@ bool DrawBands(const CPicturePrep& prep, const CPrimitiveList& prims, IRasterBan
         if (!DrawExportPicture(buckets, band.Surface(), prep.Extent(), prep.Viewport(), y0, walk))
             return false;
         for (int r = 0; r < rows; ++r) {
-            const std::size_t at = std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
+            const std::size_t at =
+                std::size_t(62 + std::int64_t(H - 1 - (y0 + r)) * g.nPaddedRowBytes);
             band.ReadMonoRow(r, reinterpret_cast<std::uint8_t*>(&file[at]));
         }
         if (progress && !progress->Continue(walk.dProgressTo)) return false;
@@ -98,7 +101,8 @@ bool DrawBands(const CPicturePrep& prep, const CPrimitiveList& prims, IRasterBan
 } // namespace
 
 ExportResult ExportBitmap(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                          const RasterBandFactory& makeBand, IDrawProgress* progress, int* pnErrno) {
+                          const RasterBandFactory& makeBand, IDrawProgress* progress,
+                          int* pnErrno) {
     auto probe = makeBand(1, 1);
     if (!probe) return EXPORT_BITMAP_ERROR;
     const CPicturePrep prep(doc, probe->Surface(), o);
@@ -129,9 +133,12 @@ std::string ExportMessage(ExportResult r, int nErrno) {
         return std::string();
     case EXPORT_NO_EXTENT:
         return "Il disegno non ha elementi sui layer visibili: non c'e' nulla da esportare.";
-    case EXPORT_BITMAP_ERROR: return "Errore di creazione del bitmap!";
-    case EXPORT_MEMORY_ERROR: return "Errore di allocazione di memoria!";
-    case EXPORT_WRITE_ERROR: return WithSystemCause("Impossibile scrivere il file.", nErrno);
+    case EXPORT_BITMAP_ERROR:
+        return "Errore di creazione del bitmap!";
+    case EXPORT_MEMORY_ERROR:
+        return "Errore di allocazione di memoria!";
+    case EXPORT_WRITE_ERROR:
+        return WithSystemCause("Impossibile scrivere il file.", nErrno);
     }
     return std::string();
 }

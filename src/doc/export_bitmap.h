@@ -13,15 +13,15 @@ enum ExportMode { EXPORT_RELATIVE = 0, EXPORT_ABSOLUTE = 1, EXPORT_EMF = 2 };
 
 struct CExportOptions {
     int nMode = EXPORT_ABSOLUTE;
-    int nZoom = 400;         // percent, 1..2000
-    int nDPI = 600;          // 30..2400
+    int nZoom = 400;           // percent, 1..2000
+    int nDPI = 600;            // 30..2400
     int nMicronsPerUnit = 127; // 1..1000
     CLayerTable layers;        // the layers drawn and measured, as shown on screen
 };
 
 // Sizes of the bitmap for a window extent of w x h logical units.
 struct CBitmapGeometry {
-    std::int64_t nViewport = 0;       // device extent of the 2500-unit sheet
+    std::int64_t nViewport = 0;           // device extent of the 2500-unit sheet
     std::int64_t nWidth = 0, nHeight = 0; // pixels
     std::int32_t nPixelsPerMetre = 0;
     std::int64_t nRowBytes = 0;       // B: the width in bits rounded up to 16-bit words

@@ -1,6 +1,5 @@
 #include "doc/export_common.h"
 
-
 void SetExportMapping(CSurface& dc, std::int64_t v) {
     dc.SetMapMode(MM_ISOTROPIC);
     dc.SetWindowExt(SHEET_SIZE, SHEET_SIZE);

@@ -17,8 +17,7 @@ std::string MetafileDescription(const std::string& title) {
 }
 
 std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::string& title,
-                           CSurface& measure, const CLayerTable& layers,
-                           IDrawProgress* progress) {
+                           CSurface& measure, const CLayerTable& layers, IDrawProgress* progress) {
     const CPicturePrep prep(doc, measure, layers);
     if (!prep.HasExtent()) return ExportMessage(EXPORT_NO_EXTENT);
     CEmfSurface emf(measure);

@@ -3,7 +3,6 @@
 #include "doc/spatial_index.h"
 #include "model/macro.h"
 
-
 namespace {
 // The progress is asked once per this many primitives drawn.
 constexpr std::size_t PROGRESS_STRIDE = 256;
@@ -16,11 +15,13 @@ bool Culled(CPrimitive& p, const CLayerWalk& walk) {
 } // namespace
 
 CLayerBuckets::CLayerBuckets(const CPrimitiveList& list) {
-    for (const auto& up : list) Add(up.get());
+    for (const auto& up : list)
+        Add(up.get());
 }
 
 CLayerBuckets::CLayerBuckets(const std::vector<CPrimitive*>& prims) {
-    for (CPrimitive* p : prims) Add(p);
+    for (CPrimitive* p : prims)
+        Add(p);
 }
 
 void CLayerBuckets::Add(CPrimitive* p) {
@@ -75,9 +76,8 @@ bool DrawLayers(CSurface& dc, const CLayerBuckets& buckets, const CLayerWalk& wa
                     return false;
                 if (Culled(*p, walk)) continue;
                 const bool bMacro = (p->GetCapabilities() & CAP_MACRO) != 0;
-                const COLORREF c = (bPrinting || walk.bMonochrome)
-                                       ? 0
-                                       : walk.pLayers->GetColor(p->GetLayer());
+                const COLORREF c =
+                    (bPrinting || walk.bMonochrome) ? 0 : walk.pLayers->GetColor(p->GetLayer());
                 p->DrawInLayers(dc, *walk.pLayers, false, RGB(255, 255, 255), c, walk.crSelected,
                                 walk.nZoomPercent, bMacro ? L : -1, walk.bMonochrome);
             }

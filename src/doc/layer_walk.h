@@ -17,11 +17,11 @@ class IDrawProgress {
 struct CLayerWalk {
     explicit CLayerWalk(const CLayerTable& layers) : pLayers(&layers) {}
     const CLayerTable* pLayers;
-    bool bMonochrome = false;      // every layer in black
+    bool bMonochrome = false; // every layer in black
     COLORREF crSelected = SELECTION_COLOR;
     int nZoomPercent = 100;
-    bool bCull = false;            // skip primitives whose region box misses `visible`
-    CRect visible;                 // logical units, edges included
+    bool bCull = false; // skip primitives whose region box misses `visible`
+    CRect visible;      // logical units, edges included
     IDrawProgress* pProgress = nullptr;
     double dProgressFrom = 0, dProgressTo = 1; // the share of the picture this walk draws
 };
@@ -34,13 +34,15 @@ constexpr int NUM_PASSES = 7;
 // goes into every layer it has components on, where it draws only those.
 // Build it once to draw the same list several times (the export's bands).
 class CLayerBuckets {
-public:
+  public:
     explicit CLayerBuckets(const CPrimitiveList& list);
     // Only these primitives, which must be in list order.
     explicit CLayerBuckets(const std::vector<CPrimitive*>& prims);
-    const std::vector<CPrimitive*>& At(int nLayer, int nPass) const { return m_buckets[nLayer][nPass]; }
+    const std::vector<CPrimitive*>& At(int nLayer, int nPass) const {
+        return m_buckets[nLayer][nPass];
+    }
 
-private:
+  private:
     void Add(CPrimitive* p);
     std::vector<CPrimitive*> m_buckets[NUM_LAYERS][NUM_PASSES];
 };

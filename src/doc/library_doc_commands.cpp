@@ -51,7 +51,8 @@ bool CSchemoLibDoc::RemoveCurrentComponent() {
     if (!HasCurrent()) return false;
     std::string key;
     ReadComponentHeader(m_componentTexts[m_nCurrent], &key, nullptr);
-    if (GetUi() && GetUi()->AskYesNo(RemoveComponentQuestion(key), CAPTION_APPLICATION) != ANSWER_YES)
+    if (GetUi() &&
+        GetUi()->AskYesNo(RemoveComponentQuestion(key), CAPTION_APPLICATION) != ANSWER_YES)
         return false;
     RemoveComponent();
     SetModified(true);
@@ -107,7 +108,8 @@ bool CSchemoLibDoc::ApplyNumbering(const CNumbering& numbering) {
         if (GetUi()) GetUi()->ShowMessage(MSG_BAD_PREFIX, CAPTION_APPLICATION, ICON_INFORMATION);
         return false;
     case NUMBERING_TOO_LONG:
-        if (GetUi()) GetUi()->ShowMessage(MSG_NUMBERS_TOO_LONG, CAPTION_APPLICATION, ICON_INFORMATION);
+        if (GetUi())
+            GetUi()->ShowMessage(MSG_NUMBERS_TOO_LONG, CAPTION_APPLICATION, ICON_INFORMATION);
         return false;
     case NUMBERING_OK:
         break;

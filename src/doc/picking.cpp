@@ -2,8 +2,8 @@
 
 #include "doc/regions.h"
 
-void FindHits(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers,
-              CPoint device, std::vector<CHit>& hits) {
+void FindHits(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers, CPoint device,
+              std::vector<CHit>& hits) {
     hits.clear();
     const CPoint at = dc.DPtoLP(device);
     static thread_local std::vector<CPrimitive*> near;

@@ -12,8 +12,8 @@ struct CHit {
     int nResult; // a point index, or HIT_INSIDE
 };
 
-void FindHits(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers,
-              CPoint device, std::vector<CHit>& hits);
+void FindHits(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers, CPoint device,
+              std::vector<CHit>& hits);
 
 // The first primitive in list order under the point, or null.
 CPrimitive* PickFirst(const CSpatialIndex& index, CSurface& dc, const CLayerTable& layers,

@@ -8,7 +8,7 @@
 #include <memory>
 
 class IRasterBand {
-public:
+  public:
     virtual ~IRasterBand() = default;
     // The surface over the band; its mapping starts as the identity.
     virtual CSurface& Surface() = 0;

@@ -4,13 +4,13 @@
 #include "model/layers.h"
 
 struct CSettings {
-    int bSplit = 1;              // save and copy non-standard macros as their primitives
+    int bSplit = 1; // save and copy non-standard macros as their primitives
     int nMacrobarSize = 1;
     int bRegisterFileTypes = 1;
     int bPrintMirror = 1;
-    int bWarningYouSuck = 0;     // never warn about unsplit non-standard macros
+    int bWarningYouSuck = 0; // never warn about unsplit non-standard macros
     int bRegionDebug = 0;
-    int nMicronsPerUnit = 127;   // thousandths of a millimetre per unit; never stored
+    int nMicronsPerUnit = 127; // thousandths of a millimetre per unit; never stored
 };
 
 extern CSettings g_settings;

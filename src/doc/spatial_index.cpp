@@ -23,22 +23,26 @@ void CSpatialIndex::Rebuild(const CPrimitiveList& list) {
     m_entries.clear();
     m_free.clear();
     m_slotOf.clear();
-    for (auto& cell : m_cells) cell.clear();
+    for (auto& cell : m_cells)
+        cell.clear();
     m_overflow.clear();
     m_nNextOrder = 0;
     m_nMaxSlack = 0;
     m_entries.reserve(list.size());
     m_slotOf.reserve(list.size());
-    for (const auto& p : list) Insert(p.get(), m_nNextOrder++);
+    for (const auto& p : list)
+        Insert(p.get(), m_nNextOrder++);
 }
 
 void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
     switch (change.nKind) {
     case DOCCHANGE_ADDED:
-        for (CPrimitive* p : change.prims) Insert(p, m_nNextOrder++);
+        for (CPrimitive* p : change.prims)
+            Insert(p, m_nNextOrder++);
         break;
     case DOCCHANGE_REMOVING:
-        for (CPrimitive* p : change.prims) Erase(p);
+        for (CPrimitive* p : change.prims)
+            Erase(p);
         break;
     case DOCCHANGE_GEOMETRY:
         // A turn of everything places every entry again, faster than one by one.
@@ -46,14 +50,16 @@ void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
             PlaceAllAgain();
             break;
         }
-        for (CPrimitive* p : change.prims) Refresh(p);
+        for (CPrimitive* p : change.prims)
+            Refresh(p);
         break;
     case DOCCHANGE_REORDERED:
         Reorder(change.prims);
         break;
     case DOCCHANGE_RESET: {
         Rebuild({});
-        for (CPrimitive* p : change.prims) Insert(p, m_nNextOrder++);
+        for (CPrimitive* p : change.prims)
+            Insert(p, m_nNextOrder++);
         break;
     }
     case DOCCHANGE_SELECTION:
@@ -96,7 +102,8 @@ void CSpatialIndex::Refresh(CPrimitive* p) {
 }
 
 void CSpatialIndex::PlaceAllAgain() {
-    for (auto& cell : m_cells) cell.clear();
+    for (auto& cell : m_cells)
+        cell.clear();
     m_overflow.clear();
     for (std::uint32_t slot = 0; slot < m_entries.size(); ++slot)
         if (m_entries[slot].p) Place(slot);
@@ -113,7 +120,8 @@ void CSpatialIndex::Reorder(const std::vector<CPrimitive*>& prims) {
         orders.push_back(m_entries[it->second].nOrder);
     }
     std::sort(orders.begin(), orders.end());
-    for (std::size_t i = 0; i < slots.size(); ++i) m_entries[slots[i]].nOrder = orders[i];
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        m_entries[slots[i]].nOrder = orders[i];
 }
 
 bool CSpatialIndex::CellRange(const CRect& box, int& l, int& t, int& r, int& b) const {
@@ -145,7 +153,8 @@ void CSpatialIndex::Place(std::uint32_t slot) {
         return;
     }
     for (int cy = t; cy <= b; ++cy)
-        for (int cx = l; cx <= r; ++cx) Cell(cx, cy).push_back(slot);
+        for (int cx = l; cx <= r; ++cx)
+            Cell(cx, cy).push_back(slot);
 }
 
 void CSpatialIndex::Unplace(std::uint32_t slot) {
@@ -162,7 +171,8 @@ void CSpatialIndex::Unplace(std::uint32_t slot) {
         return;
     }
     for (int cy = t; cy <= b; ++cy)
-        for (int cx = l; cx <= r; ++cx) drop(Cell(cx, cy));
+        for (int cx = l; cx <= r; ++cx)
+            drop(Cell(cx, cy));
 }
 
 bool CSpatialIndex::Reaches(const Entry& e, const CRect& rect, double dUnitsPerPixel,
@@ -192,12 +202,15 @@ void CSpatialIndex::Query(const CRect& rect, double dUnitsPerPixel, int nBandPix
     if (CellRange(wide, l, t, r, b))
         for (int cy = t; cy <= b; ++cy)
             for (int cx = l; cx <= r; ++cx)
-                for (std::uint32_t slot : Cell(cx, cy)) take(slot);
-    for (std::uint32_t slot : m_overflow) take(slot);
+                for (std::uint32_t slot : Cell(cx, cy))
+                    take(slot);
+    for (std::uint32_t slot : m_overflow)
+        take(slot);
     std::sort(m_found.begin(), m_found.end(),
               [](const Found& a, const Found& b) { return a.nOrder < b.nOrder; });
     out.reserve(m_found.size());
-    for (const Found& f : m_found) out.push_back(f.p);
+    for (const Found& f : m_found)
+        out.push_back(f.p);
 }
 
 bool CSpatialIndex::GetBounds(CRect& rect) const {

@@ -14,9 +14,9 @@
 double UnitsPerPixel(const CMapping& map);
 
 class CSpatialIndex final : public IDocumentObserver {
-public:
-    static constexpr int CELL_SIZE = 25;   // logical units
-    static constexpr int GRID_CELLS = 100; // per axis: the sheet of 2500 units
+  public:
+    static constexpr int CELL_SIZE = 25;            // logical units
+    static constexpr int GRID_CELLS = 100;          // per axis: the sheet of 2500 units
     static constexpr int MAX_CELLS_PER_ENTRY = 256; // larger boxes go to the overflow
 
     CSpatialIndex() = default;
@@ -34,7 +34,7 @@ public:
     bool GetBounds(CRect& rect) const;
     std::size_t Size() const { return m_slotOf.size(); }
 
-private:
+  private:
     struct Entry {
         CPrimitive* p = nullptr; // null for a free slot
         std::uint64_t nOrder = 0;
@@ -56,7 +56,9 @@ private:
     void Unplace(std::uint32_t slot);
     bool CellRange(const CRect& box, int& l, int& t, int& r, int& b) const;
     bool Reaches(const Entry& e, const CRect& rect, double dUnitsPerPixel, int nBand) const;
-    std::vector<std::uint32_t>& Cell(int cx, int cy) { return m_cells[std::size_t(cy) * GRID_CELLS + cx]; }
+    std::vector<std::uint32_t>& Cell(int cx, int cy) {
+        return m_cells[std::size_t(cy) * GRID_CELLS + cx];
+    }
     const std::vector<std::uint32_t>& Cell(int cx, int cy) const {
         return m_cells[std::size_t(cy) * GRID_CELLS + cx];
     }

@@ -13,7 +13,9 @@ bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
     if (close == std::string_view::npos) return false;
     const std::string_view inner = afterBracket.substr(0, close);
     const std::size_t space = inner.find(' ');
-    if (keyOut) keyOut->assign(space == std::string_view::npos ? std::string_view() : inner.substr(0, space));
+    if (keyOut)
+        keyOut->assign(space == std::string_view::npos ? std::string_view()
+                                                       : inner.substr(0, space));
     if (titleOut)
         titleOut->assign(TrimLeft(space == std::string_view::npos ? inner : inner.substr(space)));
     const std::size_t end = text.find(']');

@@ -9,7 +9,7 @@
 #include <string>
 
 class CMacroCache {
-public:
+  public:
     const CMacro* Find(const std::string& name) const;
     // The primitives of the entry, nested ones included; 0 when there is none.
     std::size_t PrimitiveCount(const std::string& name) const;
@@ -28,7 +28,7 @@ public:
     // may hold entries that are out of date.
     unsigned Generation() const { return m_nGeneration; }
 
-private:
+  private:
     struct Entry {
         std::shared_ptr<const CMacro> macro;
         std::size_t nPrimitives = 0;

@@ -72,10 +72,11 @@ void CMacroTree::AddLibraryToTree(std::string_view text, const std::string& pref
     const auto& cats = index->categories;
     for (std::size_t c = 0; c < cats.size(); ++c) {
         if (cats[c].name == "hidden") continue;
-        CMacroTreeItem* parent =
-            cats[c].name.empty() ? library : library->Add(cats[c].name, IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
-        const std::size_t last = c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst)
-                                                      : index->components.size();
+        CMacroTreeItem* parent = cats[c].name.empty()
+                                     ? library
+                                     : library->Add(cats[c].name, IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+        const std::size_t last =
+            c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst) : index->components.size();
         for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i)
             AddComponentLeaf(*parent, index->components[i], prefix,
                              prefix.empty() ? "std:" : "lib:" + prefix + "\n");

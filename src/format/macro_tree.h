@@ -22,7 +22,7 @@ struct CMacroTreeItem {
 };
 
 class CMacroTree {
-public:
+  public:
     // Rebuilds the tree: the standard library, the libraries of `libs` and the
     // single macros of `macros` of every library folder, each name once (the
     // first found). Fills the macro cache with the names it shows.
@@ -33,7 +33,7 @@ public:
 
     const CMacroTreeItem* Root() const { return m_root.get(); }
 
-private:
+  private:
     void AddMacroFiles();
     std::unique_ptr<CMacroTreeItem> m_root;
 };

@@ -80,12 +80,14 @@ std::unique_ptr<CPrimitive> ParsePolyCommand(std::string_view line) {
     int v[2 * MAX_VERTICES + 1];
     CFieldScanner sc(AfterKeyword(line));
     int n = 0;
-    while (n < 2 * MAX_VERTICES + 1 && sc.Int(v[n])) ++n;
+    while (n < 2 * MAX_VERTICES + 1 && sc.Int(v[n]))
+        ++n;
     auto p = std::make_unique<CPoly>();
     p->m_bFilled = k == "PP" ? 1 : 0;
     p->m_nVertices = n / 2;
     if (p->m_nVertices == 0) return nullptr;
-    for (int i = 0; i < p->m_nVertices; ++i) p->m_points[i] = {v[2 * i], v[2 * i + 1]};
+    for (int i = 0; i < p->m_nVertices; ++i)
+        p->m_points[i] = {v[2 * i], v[2 * i + 1]};
     if (n % 2 == 1) p->SetLayerUnchecked(v[n - 1]);
     return Accept(std::move(p));
 }

@@ -18,11 +18,11 @@ struct Command {
     Parser parse;
 };
 const Command kCommands[] = {
-    {"LI", ParseLineCommand},      {"TX", ParseTextCommand},      {"TY", ParseTextCommand},
-    {"TE", ParseTextCommand},      {"SA", ParseConnectionCommand}, {"BE", ParseBezierCommand},
-    {"PV", ParsePolyCommand},      {"PP", ParsePolyCommand},      {"EV", ParseEllipseCommand},
-    {"EP", ParseEllipseCommand},   {"RV", ParseRectangleCommand}, {"RP", ParseRectangleCommand},
-    {"MC", ParseMacroCommand},     {"PL", ParsePCBLineCommand},   {"PA", ParsePCBPadCommand},
+    {"LI", ParseLineCommand},    {"TX", ParseTextCommand},       {"TY", ParseTextCommand},
+    {"TE", ParseTextCommand},    {"SA", ParseConnectionCommand}, {"BE", ParseBezierCommand},
+    {"PV", ParsePolyCommand},    {"PP", ParsePolyCommand},       {"EV", ParseEllipseCommand},
+    {"EP", ParseEllipseCommand}, {"RV", ParseRectangleCommand},  {"RP", ParseRectangleCommand},
+    {"MC", ParseMacroCommand},   {"PL", ParsePCBLineCommand},    {"PA", ParsePCBPadCommand},
 };
 
 // Blanks are the bytes up to 32, control characters included, but a header
@@ -43,7 +43,8 @@ HeaderMatch FindHeader(std::string_view text) {
     static const struct {
         const char* word;
         int kind;
-    } kKeywords[] = {{"TAVOLIN", TEXT_DRAWING}, {"MACROCAD", TEXT_MACRO}, {"TAVOLIB", TEXT_LIBRARY}};
+    } kKeywords[] = {
+        {"TAVOLIN", TEXT_DRAWING}, {"MACROCAD", TEXT_MACRO}, {"TAVOLIB", TEXT_LIBRARY}};
     if (text.size() < 2) return {};
     for (std::size_t p = text.find('['); p != std::string_view::npos && p + 1 < text.size();
          p = text.find('[', p + 1)) {
@@ -81,7 +82,9 @@ bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError)
     return true;
 }
 
-int DetectTextKind(std::string_view text) { return FindHeader(text).kind; }
+int DetectTextKind(std::string_view text) {
+    return FindHeader(text).kind;
+}
 
 bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
                        std::vector<std::string>* library, std::string* nameOut, int* pError,
@@ -118,15 +121,15 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     }
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        out.append(buf, n);
     const bool ok = !std::ferror(f);
     std::fclose(f);
     return ok;
 }
 
-bool ReadTextFile(const std::string& path, CPrimitiveList* list,
-                  std::vector<std::string>* library, std::string* nameOut, int* pError,
-                  int* pKind, std::string* rawOut) {
+bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std::string>* library,
+                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut) {
     std::string text;
     if (!ReadWholeFile(path, text)) return false;
     if (rawOut) {

@@ -28,9 +28,8 @@ bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
 
 // Reads a whole file. With rawOut the text is stored there unparsed; otherwise it
 // goes through ParseHeaderedText. False when the file cannot be read.
-bool ReadTextFile(const std::string& path, CPrimitiveList* list,
-                  std::vector<std::string>* library, std::string* nameOut, int* pError,
-                  int* pKind, std::string* rawOut);
+bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std::string>* library,
+                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut);
 
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& out);

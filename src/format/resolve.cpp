@@ -1,9 +1,9 @@
 #include "format/resolve.h"
 
 #include "format/component.h"
-#include "format/resolve_context.h"
 #include "format/program_dir.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "format/scan.h"
 #include "format/stdlib.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 class CResolvingScope {
-public:
+  public:
     explicit CResolvingScope(const std::string& identity) : m_context(CurrentResolveContext()) {
         std::vector<std::string>& resolving = m_context.resolving;
         m_bOk = resolving.size() < std::size_t(MAX_MACRO_DEPTH) &&
@@ -25,14 +25,18 @@ public:
     }
     bool Ok() const { return m_bOk; }
 
-private:
+  private:
     CResolveContext& m_context;
     bool m_bOk;
 };
 
-bool StartsWithTilde(const std::string& s) { return !s.empty() && s[0] == '~'; }
+bool StartsWithTilde(const std::string& s) {
+    return !s.empty() && s[0] == '~';
+}
 
-bool TooLarge(const CMacro& macro) { return CountPrimitives(macro) > MAX_MACRO_PRIMITIVES; }
+bool TooLarge(const CMacro& macro) {
+    return CountPrimitives(macro) > MAX_MACRO_PRIMITIVES;
+}
 
 bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
     const std::size_t dot = name.find('.');
@@ -42,7 +46,8 @@ bool FromLibraryFile(const std::string& name, CMacro& macro, int* pError) {
     const auto index = CurrentResolveContext().files.Load(LibraryFilePath(library));
     const std::string* text = index ? index->Find(key) : nullptr;
     if (!text ||
-        !ParseComponentGuarded("lib:" + library + "\n" + key, *text, macro, nullptr, nullptr, pError) ||
+        !ParseComponentGuarded("lib:" + library + "\n" + key, *text, macro, nullptr, nullptr,
+                               pError) ||
         TooLarge(macro))
         return false;
     macro.m_strName = name;
@@ -67,8 +72,9 @@ bool FromMacroFile(const std::string& name, const std::string& key, const std::s
                    CMacro& macro, int* pError) {
     if (!IsSafeFileBase(base)) return false;
     CResolvingScope guard("file:" + base);
-    if (!guard.Ok() || !ReadTextFile(MacroFilePath(base), &macro.GetComponents(), nullptr, nullptr,
-                                     pError, nullptr, nullptr) ||
+    if (!guard.Ok() ||
+        !ReadTextFile(MacroFilePath(base), &macro.GetComponents(), nullptr, nullptr, pError,
+                      nullptr, nullptr) ||
         TooLarge(macro))
         return false;
     CMacroCache& cache = CurrentResolveContext().cache;
@@ -96,7 +102,8 @@ bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKee
     if (const CMacro* cached = context.cache.Find(name)) {
         const std::size_t n = context.cache.PrimitiveCount(name);
         if (n > MAX_MACRO_PRIMITIVES) return false;
-        if (!context.resolving.empty() && (context.nCopied += n) > MAX_MACRO_PRIMITIVES) return false;
+        if (!context.resolving.empty() && (context.nCopied += n) > MAX_MACRO_PRIMITIVES)
+            return false;
         macro.Assign(*cached);
         macro.m_strName = (bTilde || context.cache.Contains(key)) ? key : name;
         return true;

@@ -3,14 +3,21 @@
 #include <cctype>
 
 namespace {
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 } // namespace
 
-bool IsTrimSpace(char c) { return IsCSpace(c); }
+bool IsTrimSpace(char c) {
+    return IsCSpace(c);
+}
 
 void CFieldScanner::SkipSpace() {
-    while (m_pos < m_s.size() && IsCSpace(m_s[m_pos])) ++m_pos;
+    while (m_pos < m_s.size() && IsCSpace(m_s[m_pos]))
+        ++m_pos;
 }
 
 bool CFieldScanner::Number(std::int64_t& out) {
@@ -53,7 +60,8 @@ bool CFieldScanner::Word(std::string& out) {
     if (m_bFailed) return false;
     SkipSpace();
     std::size_t p = m_pos;
-    while (p < m_s.size() && !IsCSpace(m_s[p]) && m_s[p] != '\0') ++p;
+    while (p < m_s.size() && !IsCSpace(m_s[p]) && m_s[p] != '\0')
+        ++p;
     if (p == m_pos) {
         m_bFailed = true;
         return false;
@@ -66,17 +74,21 @@ bool CFieldScanner::Word(std::string& out) {
 
 std::string_view TrimLeft(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && IsCSpace(s[i])) ++i;
+    while (i < s.size() && IsCSpace(s[i]))
+        ++i;
     return s.substr(i);
 }
 
 std::string_view TrimRight(std::string_view s) {
     std::size_t n = s.size();
-    while (n > 0 && IsCSpace(s[n - 1])) --n;
+    while (n > 0 && IsCSpace(s[n - 1]))
+        --n;
     return s.substr(0, n);
 }
 
-std::string_view Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
+std::string_view Trim(std::string_view s) {
+    return TrimRight(TrimLeft(s));
+}
 
 std::string_view AfterKeyword(std::string_view line) {
     line = TrimLeft(line);
@@ -93,12 +105,16 @@ CKeyword KeywordOf(std::string_view line) {
 
 std::string RestFromToken(std::string_view line, int n) {
     std::size_t p = 0;
-    while (p < line.size() && IsBlank(line[p])) ++p;
+    while (p < line.size() && IsBlank(line[p]))
+        ++p;
     for (int i = 0; i < n; ++i) {
-        while (p < line.size() && !IsBlank(line[p])) ++p;
-        while (p < line.size() && IsBlank(line[p])) ++p;
+        while (p < line.size() && !IsBlank(line[p]))
+            ++p;
+        while (p < line.size() && IsBlank(line[p]))
+            ++p;
     }
     std::size_t e = p;
-    while (e < line.size() && static_cast<unsigned char>(line[e]) >= 32) ++e;
+    while (e < line.size() && static_cast<unsigned char>(line[e]) >= 32)
+        ++e;
     return std::string(line.substr(p, e - p));
 }

@@ -8,15 +8,15 @@
 #include <string_view>
 
 class CFieldScanner {
-public:
+  public:
     explicit CFieldScanner(std::string_view s) : m_s(s) {}
 
-    bool Int(int& out);           // %d
+    bool Int(int& out);            // %d
     bool UInt(std::uint32_t& out); // %u: a minus sign wraps, as the conversion does
-    bool Word(std::string& out);  // %s: a run of non-white-space characters
+    bool Word(std::string& out);   // %s: a run of non-white-space characters
     int Count() const { return m_nCount; }
 
-private:
+  private:
     bool Number(std::int64_t& out);
     void SkipSpace();
 

@@ -5,7 +5,9 @@
 extern const char g_stdLibsText[];
 extern const std::size_t g_stdLibsTextSize;
 
-std::string_view StandardLibraryText() { return {g_stdLibsText, g_stdLibsTextSize}; }
+std::string_view StandardLibraryText() {
+    return {g_stdLibsText, g_stdLibsTextSize};
+}
 
 const CLibraryIndex& StandardLibrary() {
     static const std::shared_ptr<const CLibraryIndex> s_index = [] {
@@ -15,4 +17,6 @@ const CLibraryIndex& StandardLibrary() {
     return *s_index;
 }
 
-bool IsStandardLibraryName(const std::string& name) { return StandardLibrary().Find(name) != nullptr; }
+bool IsStandardLibraryName(const std::string& name) {
+    return StandardLibrary().Find(name) != nullptr;
+}

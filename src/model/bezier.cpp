@@ -3,7 +3,8 @@
 #include "model/textline.h"
 
 CBezier::CBezier(const CPoint pts[4], bool bInMacro) {
-    for (int i = 0; i < 4; ++i) m_points[i] = m_savedPoints[i] = pts[i];
+    for (int i = 0; i < 4; ++i)
+        m_points[i] = m_savedPoints[i] = pts[i];
     m_bInMacro = bInMacro;
 }
 
@@ -22,8 +23,9 @@ void CBezier::UpdateRegion(CSurface& dc) {
     for (double t = 0.2; t < 1.01; t += 0.2) {
         const double u = 1 - t;
         const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
-        const CPoint s{ClampToInt32(std::int64_t(a * p[0].x + b * p[1].x + c * p[2].x + d * p[3].x)),
-                       ClampToInt32(std::int64_t(a * p[0].y + b * p[1].y + c * p[2].y + d * p[3].y))};
+        const CPoint s{
+            ClampToInt32(std::int64_t(a * p[0].x + b * p[1].x + c * p[2].x + d * p[3].x)),
+            ClampToInt32(std::int64_t(a * p[0].y + b * p[1].y + c * p[2].y + d * p[3].y))};
         CRegion band;
         MakeLineRegion(dc, band, prev.x, prev.y, s.x, s.y, PICK_BAND_PIXELS);
         m_rgn.Union(band);
@@ -44,7 +46,8 @@ int CBezier::Draw(CSurface& dc, bool bXor, COLORREF, COLORREF crColor, COLORREF 
         return 0;
     }
     CPoint pts[4];
-    for (int i = 0; i < 4; ++i) pts[i] = ScalePoint(m_points[i], nZoomPercent);
+    for (int i = 0; i < 4; ++i)
+        pts[i] = ScalePoint(m_points[i], nZoomPercent);
     dc.PolyBezier(pts);
     return 0;
 }

@@ -3,14 +3,12 @@
 
 // One cubic Bezier curve: from point 0 to point 3, pulled by points 1 and 2.
 class CBezier final : public CPointPrimitive<4> {
-public:
+  public:
     CBezier() = default;
     CBezier(const CPoint pts[4], bool bInMacro);
 
     const char* GetClassName() const override { return "CBezier"; }
-    std::unique_ptr<CPrimitive> CreateEmpty() const override {
-        return std::make_unique<CBezier>();
-    }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override { return std::make_unique<CBezier>(); }
     std::unique_ptr<CPrimitive> Clone() const override;
     void UpdateRegion(CSurface& dc) override;
     int Draw(CSurface& dc, bool bXor, COLORREF crBack, COLORREF crColor, COLORREF crSelected,

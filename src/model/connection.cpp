@@ -43,4 +43,6 @@ bool CConnection::GetTextLine(std::string& out, bool) const {
     return true;
 }
 
-CRect CConnection::GetBounds() const { return PointsBox(m_points, 1, 1); }
+CRect CConnection::GetBounds() const {
+    return PointsBox(m_points, 1, 1);
+}

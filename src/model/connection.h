@@ -3,7 +3,7 @@
 
 // The filled dot that marks an electrical junction, two units across.
 class CConnection final : public CPointPrimitive<1> {
-public:
+  public:
     CConnection() = default;
     CConnection(int x, int y, bool bInMacro);
 

@@ -3,7 +3,7 @@
 
 // The ellipse inscribed in the box of two opposite corners ("EV", "EP").
 class CEllipse final : public CPointPrimitive<2, CFilledShape> {
-public:
+  public:
     CEllipse() = default;
     CEllipse(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype
 
@@ -22,10 +22,10 @@ public:
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
-protected:
+  protected:
     CFilledShape& Prototype() const override { return GetPrototype(); }
 
-private:
+  private:
     void MakeOutlineRegion(CSurface& dc);
 };
 

@@ -10,24 +10,24 @@ inline bool IsThinShape(std::int64_t width, std::int64_t height) {
 // What rectangles, ellipses and polygons share: the "Filled" flag, shown as a
 // property, and a class prototype that takes every shape whose flag is set.
 class CFilledShape : public CPrimitive {
-public:
+  public:
     int m_bFilled = 0;
 
-    bool GetPropertyDescription(int nIndex, std::string& name,
-                                std::string& choices) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
 
     // Base fields and the class's own fields, from another shape of the same class.
     virtual void Assign(const CFilledShape& other);
 
-protected:
+  protected:
     virtual CFilledShape& Prototype() const = 0;
     // The brush for a figure: hollow for rubber bands and outlines.
     CBrush FillBrush(bool bXor, COLORREF crColor, COLORREF crSelected) const;
     // Draws and takes the raster operation and pen for one figure.
     template <class F>
-    void WithPenAndBrush(CSurface& dc, bool bXor, COLORREF crColor, COLORREF crSelected, F f) const {
+    void WithPenAndBrush(CSurface& dc, bool bXor, COLORREF crColor, COLORREF crSelected,
+                         F f) const {
         CRopScope rop(dc, bXor);
         CPenBrushScope pb(dc, SolidPen(PenColor(bXor, crColor, crSelected)),
                           FillBrush(bXor, crColor, crSelected));

@@ -6,7 +6,7 @@
 #include <vector>
 
 class IFontFaceSource {
-public:
+  public:
     virtual ~IFontFaceSource() = default;
     virtual std::vector<std::string> FixedPitchFaces() = 0;
 };

@@ -9,9 +9,15 @@ using COLORREF = std::uint32_t; // 0x00BBGGRR
 constexpr COLORREF RGB(int r, int g, int b) {
     return COLORREF(r & 0xFF) | (COLORREF(g & 0xFF) << 8) | (COLORREF(b & 0xFF) << 16);
 }
-constexpr int GetRValue(COLORREF c) { return int(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return int((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return int((c >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF c) {
+    return int(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+    return int((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+    return int((c >> 16) & 0xFF);
+}
 
 struct CPoint {
     std::int32_t x = -1;
@@ -50,12 +56,16 @@ inline CRect BoxUnion(const CRect& a, const CRect& b) {
 
 // The unset point: both coordinates -1. A point with one coordinate -1 is ordinary.
 constexpr CPoint POINT_UNSET{-1, -1};
-inline bool IsUnset(const CPoint& p) { return p.x == -1 && p.y == -1; }
+inline bool IsUnset(const CPoint& p) {
+    return p.x == -1 && p.y == -1;
+}
 
 // Values that do not fit in 32 bits are pinned to the nearest representable one.
 inline std::int32_t ClampToInt32(std::int64_t v) {
-    if (v > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
-    if (v < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    if (v > std::numeric_limits<std::int32_t>::max())
+        return std::numeric_limits<std::int32_t>::max();
+    if (v < std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::min();
     return std::int32_t(v);
 }
 
@@ -69,7 +79,9 @@ inline CPoint ScalePoint(const CPoint& p, int nZoomPercent) {
 }
 
 // Bounds hold their edges; a box with right < left or bottom < top holds nothing.
-inline bool HasBounds(const CRect& r) { return r.left <= r.right && r.top <= r.bottom; }
+inline bool HasBounds(const CRect& r) {
+    return r.left <= r.right && r.top <= r.bottom;
+}
 
 // Whether two boxes, edges included, touch once the first is widened by `grow`.
 inline bool Touches(const CRect& a, const CRect& b, std::int64_t grow = 0) {

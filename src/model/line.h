@@ -3,7 +3,7 @@
 
 // A straight segment between two points: wires and outlines.
 class CLine final : public CPointPrimitive<2> {
-public:
+  public:
     CLine() = default;
     CLine(int x1, int y1, int x2, int y2, bool bInMacro);
 

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-CMacro::CMacro(int x, int y) { m_points[0] = {x, y}; }
+CMacro::CMacro(int x, int y) {
+    m_points[0] = {x, y};
+}
 
 std::unique_ptr<CPrimitive> CMacro::Clone() const {
     auto p = std::make_unique<CMacro>();
@@ -20,27 +22,33 @@ void CMacro::Assign(const CMacro& other) {
     m_strName = other.m_strName;
     m_components.clear();
     m_components.reserve(other.m_components.size());
-    for (const auto& c : other.m_components) m_components.push_back(c->Clone());
+    for (const auto& c : other.m_components)
+        m_components.push_back(c->Clone());
 }
 
 void CMacro::Move(int dx, int dy) {
     CPrimitive::Move(dx, dy);
-    for (auto& c : m_components) c->Move(dx, dy);
+    for (auto& c : m_components)
+        c->Move(dx, dy);
 }
 
 void CMacro::Rotate(int cx, int cy, bool bCounterClockwise) {
     CPrimitive::Rotate(cx, cy, bCounterClockwise);
-    for (auto& c : m_components) c->Rotate(cx, cy, bCounterClockwise);
+    for (auto& c : m_components)
+        c->Rotate(cx, cy, bCounterClockwise);
     std::int64_t o = m_nOrientation;
     o += (bCounterClockwise == (m_bMirrored != 0)) ? 1 : -1;
-    if (o < 0) o += 4;
-    else if (o > 3) o -= 4;
+    if (o < 0)
+        o += 4;
+    else if (o > 3)
+        o -= 4;
     m_nOrientation = ClampToInt32(o);
 }
 
 void CMacro::Mirror(int x0) {
     CPrimitive::Mirror(x0);
-    for (auto& c : m_components) c->Mirror(x0);
+    for (auto& c : m_components)
+        c->Mirror(x0);
     m_bMirrored = m_bMirrored ? 0 : 1;
 }
 
@@ -48,22 +56,26 @@ void CMacro::Mirror(int x0) {
 void CMacro::SetPoint(int i, int x, int y, bool bFinal) {
     const CPoint o = m_points[0];
     const int dx = ClampToInt32(std::int64_t(x) - o.x), dy = ClampToInt32(std::int64_t(y) - o.y);
-    for (auto& c : m_components) c->Move(dx, dy);
+    for (auto& c : m_components)
+        c->Move(dx, dy);
     CPrimitive::SetPoint(i, x, y, bFinal);
 }
 
 void CMacro::SetSelected(bool b) {
-    for (auto& c : m_components) c->SetSelected(b);
+    for (auto& c : m_components)
+        c->SetSelected(b);
     CPrimitive::SetSelected(b);
 }
 
 void CMacro::SaveState() {
-    for (auto& c : m_components) c->SaveState();
+    for (auto& c : m_components)
+        c->SaveState();
     CPrimitive::SaveState();
 }
 
 void CMacro::RestoreState() {
-    for (auto& c : m_components) c->RestoreState();
+    for (auto& c : m_components)
+        c->RestoreState();
     CPrimitive::RestoreState();
 }
 
@@ -71,11 +83,14 @@ void CMacro::RestoreState() {
 // an orientation read from a file as a huge number is turned only a few times.
 void CMacro::PlaceComponents() {
     const CPoint o = m_points[0];
-    const int dx = ClampToInt32(std::int64_t(o.x) - 100), dy = ClampToInt32(std::int64_t(o.y) - 100);
-    for (auto& c : m_components) c->Move(dx, dy);
+    const int dx = ClampToInt32(std::int64_t(o.x) - 100),
+              dy = ClampToInt32(std::int64_t(o.y) - 100);
+    for (auto& c : m_components)
+        c->Move(dx, dy);
     const int nOrientation = m_nOrientation;
     const int nTurns = nOrientation <= 8 ? nOrientation : (nOrientation - 1) % 4 + 5;
-    for (int i = 0; i < nTurns; ++i) Rotate(o.x, o.y, false);
+    for (int i = 0; i < nTurns; ++i)
+        Rotate(o.x, o.y, false);
     m_nOrientation = nOrientation;
     if (m_bMirrored) {
         Mirror(o.x);
@@ -119,8 +134,8 @@ int CMacro::DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COL
 // Every component in the colour of its own layer, pass by pass. Nested macros
 // are drawn once per layer and show only that layer's components; they stay
 // black when this one is drawn black.
-void CMacro::DrawLayer(CSurface& dc, const CLayerTable& layers, int L, bool bXor,
-                       COLORREF crBack, COLORREF crSelected, int nZoomPercent, bool bMonochrome) {
+void CMacro::DrawLayer(CSurface& dc, const CLayerTable& layers, int L, bool bXor, COLORREF crBack,
+                       COLORREF crSelected, int nZoomPercent, bool bMonochrome) {
     const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : layers.GetColor(L);
     for (int pass = 0; pass <= 6; ++pass) {
         for (auto& c : m_components) {
@@ -196,12 +211,14 @@ unsigned LayerMask(const CMacro& macro) {
 
 CRect CMacro::GetBounds() const {
     CRect box{0, 0, -1, -1};
-    for (const auto& c : m_components) GrowRect(box, c->GetBounds());
+    for (const auto& c : m_components)
+        GrowRect(box, c->GetBounds());
     return box;
 }
 
 int CMacro::GetBoundsSlack() const {
     int slack = 1;
-    for (const auto& c : m_components) slack = std::max(slack, c->GetBoundsSlack());
+    for (const auto& c : m_components)
+        slack = std::max(slack, c->GetBoundsSlack());
     return slack;
 }

@@ -5,7 +5,7 @@
 // coordinates, placed at an origin with quarter turns (m_nOrientation) and an
 // optional mirror (m_bMirrored). Written as one "MC" line or as its components.
 class CMacro final : public CPointPrimitive<1> {
-public:
+  public:
     CMacro() = default;
     CMacro(int x, int y); // a macro group made from a selection
 
@@ -19,9 +19,7 @@ public:
     void PlaceComponents();
 
     const char* GetClassName() const override { return "CMacro"; }
-    std::unique_ptr<CPrimitive> CreateEmpty() const override {
-        return std::make_unique<CMacro>();
-    }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override { return std::make_unique<CMacro>(); }
     std::unique_ptr<CPrimitive> Clone() const override;
     void Move(int dx, int dy) override;
     void Rotate(int cx, int cy, bool bCounterClockwise) override;
@@ -46,15 +44,14 @@ public:
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     int GetDrawPriority() const override { return 4; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
-    bool GetPropertyDescription(int nIndex, std::string& name,
-                                std::string& choices) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
     int SetLayer(int) override { return 0; } // a macro stays on layer 0
 
-private:
-    void DrawLayer(CSurface& dc, const CLayerTable& layers, int nLayer, bool bXor,
-                   COLORREF crBack, COLORREF crSelected, int nZoomPercent, bool bMonochrome);
+  private:
+    void DrawLayer(CSurface& dc, const CLayerTable& layers, int nLayer, bool bXor, COLORREF crBack,
+                   COLORREF crSelected, int nZoomPercent, bool bMonochrome);
 };
 
 // Bit L is set when some component, nested ones included, lies on layer L (0..15).
@@ -64,6 +61,8 @@ unsigned LayerMask(const CMacro& macro);
 std::size_t CountPrimitives(const CMacro& macro);
 
 // Whether a macro name names a standard-library component ("~" and a key).
-inline bool IsStandardMacroName(const std::string& name) { return !name.empty() && name[0] == '~'; }
+inline bool IsStandardMacroName(const std::string& name) {
+    return !name.empty() && name[0] == '~';
+}
 
 static_assert(CMacro::CAPABILITIES == 0x39);

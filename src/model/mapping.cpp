@@ -101,8 +101,9 @@ CPoint CMapping::LPtoDP(CPoint p) const {
 
 CPoint CMapping::DPtoLP(CPoint p) const {
     if (m_memo.bPoint && m_memo.device == p) return m_memo.logical;
-    const CPoint l{Pin(MapWide(std::int64_t(p.x) - m_vpOrg.x, m_winExt.cx, m_vpExt.cx) + m_winOrg.x),
-                   Pin(MapWide(std::int64_t(p.y) - m_vpOrg.y, m_winExt.cy, m_vpExt.cy) + m_winOrg.y)};
+    const CPoint l{
+        Pin(MapWide(std::int64_t(p.x) - m_vpOrg.x, m_winExt.cx, m_vpExt.cx) + m_winOrg.x),
+        Pin(MapWide(std::int64_t(p.y) - m_vpOrg.y, m_winExt.cy, m_vpExt.cy) + m_winOrg.y)};
     m_memo.bPoint = true;
     m_memo.device = p;
     m_memo.logical = l;
@@ -116,7 +117,8 @@ CSize CMapping::LogicalReach(int pixels) const {
     const double rx = (pixels + 0.5) / std::fabs(ScaleX()) + 1.0;
     const double ry = (pixels + 0.5) / std::fabs(ScaleY()) + 1.0;
     m_memo.nReachPixels = pixels;
-    m_memo.reach = {rx >= 2e9 ? INT32_MAX : std::int32_t(rx) + 1, ry >= 2e9 ? INT32_MAX : std::int32_t(ry) + 1};
+    m_memo.reach = {rx >= 2e9 ? INT32_MAX : std::int32_t(rx) + 1,
+                    ry >= 2e9 ? INT32_MAX : std::int32_t(ry) + 1};
     return m_memo.reach;
 }
 
@@ -131,5 +133,9 @@ CSize CMapping::DPtoLP(CSize s) const {
             Map(s.cy, std::llabs(m_winExt.cy), std::llabs(m_vpExt.cy))};
 }
 
-double CMapping::ScaleX() const { return double(m_vpExt.cx) / m_winExt.cx; }
-double CMapping::ScaleY() const { return double(m_vpExt.cy) / m_winExt.cy; }
+double CMapping::ScaleX() const {
+    return double(m_vpExt.cx) / m_winExt.cx;
+}
+double CMapping::ScaleY() const {
+    return double(m_vpExt.cy) / m_winExt.cy;
+}

@@ -7,7 +7,7 @@
 enum MapMode { MM_TEXT = 1, MM_ISOTROPIC = 7, MM_ANISOTROPIC = 8 };
 
 class CMapping {
-public:
+  public:
     int SetMapMode(int nMode);
     int GetMapMode() const { return m_nMode; }
     CPoint SetWindowOrg(int x, int y);
@@ -32,7 +32,7 @@ public:
     // within `pixels` of a device point (rounding included), on each axis.
     CSize LogicalReach(int pixels) const;
 
-private:
+  private:
     void AdjustIsotropic();
     void Changed() { m_memo = Memo(); }
     static std::int32_t Map(std::int64_t v, std::int64_t num, std::int64_t den);

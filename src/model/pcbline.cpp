@@ -29,7 +29,9 @@ std::unique_ptr<CPrimitive> CPCBLine::Clone() const {
     return p;
 }
 
-bool CPCBLine::IsComplete() const { return CPrimitive::IsComplete() && m_nThickness >= 1; }
+bool CPCBLine::IsComplete() const {
+    return CPrimitive::IsComplete() && m_nThickness >= 1;
+}
 
 // At least 10 pixels wide, so that a thin track can still be picked.
 void CPCBLine::UpdateRegion(CSurface& dc) {
@@ -43,8 +45,8 @@ int CPCBLine::Draw(CSurface& dc, bool bXor, COLORREF, COLORREF crColor, COLORREF
                    int nZoomPercent, int, bool) {
     if (IsUnset(m_points[0]) || IsUnset(m_points[1])) return -1;
     CRopScope rop(dc, bXor);
-    const CPen pen{PenColor(bXor, crColor, crSelected), ScaleZoom(m_nThickness, nZoomPercent),
-                   true, false};
+    const CPen pen{PenColor(bXor, crColor, crSelected), ScaleZoom(m_nThickness, nZoomPercent), true,
+                   false};
     CPenBrushScope scope(dc, pen, HollowBrush());
     const CPoint a = ScalePoint(m_points[0], nZoomPercent);
     const CPoint b = ScalePoint(m_points[1], nZoomPercent);
@@ -84,5 +86,7 @@ bool CPCBLine::SetProperty(const char* name, const char* value) {
 
 // The pen is as wide as the track, with round ends.
 CRect CPCBLine::GetBounds() const {
-    return PointsBox(m_points, 2, int(std::min<std::int64_t>(std::llabs(std::int64_t(m_nThickness)) / 2 + 1, INT32_MAX)));
+    return PointsBox(
+        m_points, 2,
+        int(std::min<std::int64_t>(std::llabs(std::int64_t(m_nThickness)) / 2 + 1, INT32_MAX)));
 }

@@ -3,7 +3,7 @@
 
 // A copper track: a straight segment of a given thickness ("PL").
 class CPCBLine final : public CPointPrimitive<2> {
-public:
+  public:
     CPCBLine() = default;
     CPCBLine(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype
 
@@ -25,8 +25,7 @@ public:
     static constexpr unsigned CAPABILITIES = CAP_ROTATE | CAP_ZOOM_REGION | CAP_MIRROR | CAP_LINE;
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
-    bool GetPropertyDescription(int nIndex, std::string& name,
-                                std::string& choices) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
 };

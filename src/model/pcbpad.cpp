@@ -11,7 +11,9 @@
 namespace {
 // A hole as wide as the pad would make the pad incomplete, and it would
 // silently vanish from the saved file.
-bool HoleFitsPad(const CPCBPad& p) { return p.m_nHole < p.m_nSizeX && p.m_nHole < p.m_nSizeY; }
+bool HoleFitsPad(const CPCBPad& p) {
+    return p.m_nHole < p.m_nSizeX && p.m_nHole < p.m_nSizeY;
+}
 
 constexpr CPropertyRow<CPCBPad> kRows[] = {
     IntProperty("SizeX", &CPCBPad::m_nSizeX, 2, 100, HoleFitsPad),

@@ -5,7 +5,7 @@ enum PadStyle { PAD_ROUND = 0, PAD_SQUARE = 1, PAD_ROUNDED = 2 };
 
 // A pad with a drill hole: round, square or square with rounded corners ("PA").
 class CPCBPad final : public CPointPrimitive<1> {
-public:
+  public:
     CPCBPad() = default;
     CPCBPad(int x, int y, bool bInMacro); // starts from the prototype
 
@@ -17,9 +17,7 @@ public:
     int m_nPadStyle = PAD_ROUND;
 
     const char* GetClassName() const override { return "CPCBPad"; }
-    std::unique_ptr<CPrimitive> CreateEmpty() const override {
-        return std::make_unique<CPCBPad>();
-    }
+    std::unique_ptr<CPrimitive> CreateEmpty() const override { return std::make_unique<CPCBPad>(); }
     std::unique_ptr<CPrimitive> Clone() const override;
     bool IsComplete() const override;
     void Rotate(int cx, int cy, bool bCounterClockwise) override;
@@ -32,12 +30,11 @@ public:
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     int GetDrawPriority() const override { return 5; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
-    bool GetPropertyDescription(int nIndex, std::string& name,
-                                std::string& choices) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
 
-private:
+  private:
     void CopyPadFields(const CPCBPad& other);
 };
 

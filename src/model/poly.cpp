@@ -18,7 +18,9 @@ CPoly& CPoly::GetPrototype() {
     return s_prototype;
 }
 
-int CPoly::GetPointCount() const { return std::clamp(m_nVertices, 0, MAX_VERTICES); }
+int CPoly::GetPointCount() const {
+    return std::clamp(m_nVertices, 0, MAX_VERTICES);
+}
 
 std::unique_ptr<CPrimitive> CPoly::Clone() const {
     auto p = std::make_unique<CPoly>();
@@ -76,7 +78,8 @@ int CPoly::Draw(CSurface& dc, bool bXor, COLORREF, COLORREF crColor, COLORREF cr
         }
         CPoint pts[MAX_VERTICES];
         const int n = GetPointCount();
-        for (int i = 0; i < n; ++i) pts[i] = ScalePoint(m_points[i], nZoomPercent);
+        for (int i = 0; i < n; ++i)
+            pts[i] = ScalePoint(m_points[i], nZoomPercent);
         dc.Polygon(pts, n);
     });
     return 0;
@@ -88,7 +91,8 @@ void CPoly::DrawRubberBand(CSurface& dc) {
     const int n = GetPointCount();
     dc.MoveTo(m_points[0].x, m_points[0].y);
     int k = 1;
-    for (; k < n && !IsUnset(m_points[k]); ++k) dc.LineTo(m_points[k].x, m_points[k].y);
+    for (; k < n && !IsUnset(m_points[k]); ++k)
+        dc.LineTo(m_points[k].x, m_points[k].y);
     if (k > 2) dc.LineTo(m_points[0].x, m_points[0].y);
     if (m_nVertices == MAX_VERTICES && k >= 4 && k < MAX_VERTICES &&
         m_points[k - 2] != m_points[k - 1]) {

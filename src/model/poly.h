@@ -5,7 +5,7 @@ constexpr int MAX_VERTICES = 10;
 
 // A closed polygon of up to ten vertices ("PV", "PP").
 class CPoly final : public CPointPrimitive<MAX_VERTICES, CFilledShape> {
-public:
+  public:
     CPoly() = default;
     // For the mouse tool: ten slots, the first three given, the fill from the prototype.
     CPoly(int x1, int y1, int x2, int y2, int x3, int y3, bool bInMacro);
@@ -27,10 +27,10 @@ public:
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
-protected:
+  protected:
     CFilledShape& Prototype() const override { return GetPrototype(); }
 
-private:
+  private:
     void DrawRubberBand(CSurface& dc);
 };
 

@@ -121,11 +121,19 @@ void CPrimitive::SetPoint(int i, int x, int y, bool) {
     GetPointSlots().pPoints[i] = {x, y};
 }
 
-bool CPrimitive::GetPropertyDescription(int, std::string&, std::string&) const { return false; }
-bool CPrimitive::GetProperty(const char*, std::string&) const { return false; }
-bool CPrimitive::SetProperty(const char*, const char*) { return false; }
+bool CPrimitive::GetPropertyDescription(int, std::string&, std::string&) const {
+    return false;
+}
+bool CPrimitive::GetProperty(const char*, std::string&) const {
+    return false;
+}
+bool CPrimitive::SetProperty(const char*, const char*) {
+    return false;
+}
 
-int CPrimitive::Draw(CSurface&, bool, COLORREF, COLORREF, COLORREF, int, int, bool) { return 0; }
+int CPrimitive::Draw(CSurface&, bool, COLORREF, COLORREF, COLORREF, int, int, bool) {
+    return 0;
+}
 
 int CPrimitive::DrawInLayers(CSurface& dc, const CLayerTable&, bool bXor, COLORREF crBack,
                              COLORREF crColor, COLORREF crSelected, int nZoomPercent,
@@ -133,7 +141,9 @@ int CPrimitive::DrawInLayers(CSurface& dc, const CLayerTable&, bool bXor, COLORR
     return Draw(dc, bXor, crBack, crColor, crSelected, nZoomPercent, nLayerFilter, bMonochrome);
 }
 
-bool CPrimitive::GetTextLine(std::string&, bool) const { return false; }
+bool CPrimitive::GetTextLine(std::string&, bool) const {
+    return false;
+}
 
 int CPrimitive::SetLayer(int nLayer) {
     const int old = m_nLayer;
@@ -150,7 +160,9 @@ void MakeLineRegion(CSurface& dc, CRegion& rgn, int x1, int y1, int x2, int y2, 
     const CSize s = dc.DPtoLP(CSize{widthPixels, widthPixels});
     const std::int64_t w = std::max<std::int64_t>({std::int64_t(s.cx), std::int64_t(s.cy), 2});
     const std::int64_t h = w / 2;
-    auto pt = [](std::int64_t x, std::int64_t y) { return CPoint{ClampToInt32(x), ClampToInt32(y)}; };
+    auto pt = [](std::int64_t x, std::int64_t y) {
+        return CPoint{ClampToInt32(x), ClampToInt32(y)};
+    };
     CPoint c[4];
     if ((x2 > x1 && y2 > y1) || (x2 < x1 && y2 < y1)) {
         c[0] = pt(x1 - h, y1 + h);
@@ -183,7 +195,8 @@ void ReplaceAll(std::string& s, const std::string& find, const std::string& repl
 
 int ParseDecimal(const char* s) {
     if (!s) return 0;
-    while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
+    while (*s == ' ' || (*s >= '\t' && *s <= '\r'))
+        ++s;
     bool neg = false;
     if (*s == '+' || *s == '-') neg = (*s++ == '-');
     std::int64_t v = 0;

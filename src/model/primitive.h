@@ -50,7 +50,7 @@ struct CConstPointSlots {
 constexpr COLORREF SELECTION_COLOR = RGB(255, 0, 0);
 
 class CPrimitive {
-public:
+  public:
     CPrimitive() = default;
     virtual ~CPrimitive() = default;
     CPrimitive(const CPrimitive&) = delete;
@@ -116,7 +116,7 @@ public:
     bool m_bSelected = false;
     bool m_bInMacro = false;
 
-protected:
+  protected:
     virtual CPointSlots GetPointSlots() = 0;
     virtual CConstPointSlots GetPointSlots() const = 0;
     // The points the shared operations act on: GetPointCount, within the slots.
@@ -133,18 +133,17 @@ protected:
 // A primitive holding N points and their N saved copies, all unset at first.
 // A class with a shared base of its own (the filled shapes) passes it as TBase.
 template <int N, class TBase = CPrimitive> class CPointPrimitive : public TBase {
-public:
+  public:
     static constexpr int POINT_SLOTS = N;
     CPoint m_points[N];
     CPoint m_savedPoints[N];
 
-protected:
+  protected:
     CPointSlots GetPointSlots() override { return {m_points, m_savedPoints, N}; }
     CConstPointSlots GetPointSlots() const override { return {m_points, m_savedPoints, N}; }
 };
 
 using CPrimitiveList = std::vector<std::unique_ptr<CPrimitive>>;
-
 
 // A band about widthPixels device pixels across along the segment (x1, y1)-(x2, y2).
 void MakeLineRegion(CSurface& dc, CRegion& rgn, int x1, int y1, int x2, int y2, int widthPixels);
@@ -158,18 +157,19 @@ int ParseDecimal(const char* s);
 
 // Sets the raster operation for a figure and puts the previous one back when done.
 class CRopScope {
-public:
-    CRopScope(CSurface& dc, bool bXor) : m_dc(dc), m_nOld(dc.SetROP2(bXor ? R2_NOTXORPEN : R2_COPYPEN)) {}
+  public:
+    CRopScope(CSurface& dc, bool bXor)
+        : m_dc(dc), m_nOld(dc.SetROP2(bXor ? R2_NOTXORPEN : R2_COPYPEN)) {}
     ~CRopScope() { m_dc.SetROP2(m_nOld); }
 
-private:
+  private:
     CSurface& m_dc;
     int m_nOld;
 };
 
 // Selects a pen and a brush and restores the previous ones when done.
 class CPenBrushScope {
-public:
+  public:
     CPenBrushScope(CSurface& dc, const CPen& pen, const CBrush& brush)
         : m_dc(dc), m_oldPen(dc.SelectPen(pen)), m_oldBrush(dc.SelectBrush(brush)) {}
     ~CPenBrushScope() {
@@ -177,12 +177,18 @@ public:
         m_dc.SelectBrush(m_oldBrush);
     }
 
-private:
+  private:
     CSurface& m_dc;
     CPen m_oldPen;
     CBrush m_oldBrush;
 };
 
-inline CPen SolidPen(COLORREF c) { return CPen{c, 0, false, false}; }
-inline CBrush SolidBrush(COLORREF c) { return CBrush{false, c}; }
-inline CBrush HollowBrush() { return CBrush{}; }
+inline CPen SolidPen(COLORREF c) {
+    return CPen{c, 0, false, false};
+}
+inline CBrush SolidBrush(COLORREF c) {
+    return CBrush{false, c};
+}
+inline CBrush HollowBrush() {
+    return CBrush{};
+}

@@ -35,22 +35,32 @@ std::string FaceChoices() {
 
 std::string DescribeProperty(const CPropertyForm& form) {
     switch (form.kind) {
-    case PROP_TEXT: return "#STRING";
-    case PROP_FACE: return FaceChoices();
-    case PROP_INT: return "#INT " + std::to_string(form.nMin) + " " + std::to_string(form.nMax);
+    case PROP_TEXT:
+        return "#STRING";
+    case PROP_FACE:
+        return FaceChoices();
+    case PROP_INT:
+        return "#INT " + std::to_string(form.nMin) + " " + std::to_string(form.nMax);
     case PROP_YES_NO:
-    case PROP_BIT: return "(Si No)";
-    case PROP_WORD: return std::string("(") + form.szWords + ")";
+    case PROP_BIT:
+        return "(Si No)";
+    case PROP_WORD:
+        return std::string("(") + form.szWords + ")";
     }
     return std::string();
 }
 
-const char* YesNoWord(bool b) { return b ? "Si" : "No"; }
+const char* YesNoWord(bool b) {
+    return b ? "Si" : "No";
+}
 
 bool ParseYesNo(const char* value, bool& b) {
-    if (std::strcmp(value, "Si") == 0) b = true;
-    else if (std::strcmp(value, "No") == 0) b = false;
-    else return false;
+    if (std::strcmp(value, "Si") == 0)
+        b = true;
+    else if (std::strcmp(value, "No") == 0)
+        b = false;
+    else
+        return false;
     return true;
 }
 

@@ -82,7 +82,7 @@ template <class T> constexpr CPropertyRow<T> Unlisted(CPropertyRow<T> r) {
 }
 
 template <class T> class CPropertyTable {
-public:
+  public:
     template <int N>
     constexpr CPropertyTable(const CPropertyRow<T> (&rows)[N]) : m_pRows(rows), m_nRows(N) {}
 
@@ -102,11 +102,21 @@ public:
         if (!r) return false;
         switch (r->kind) {
         case PROP_TEXT:
-        case PROP_FACE: value = obj.*(r->pText); break;
-        case PROP_INT: value = std::to_string(obj.*(r->pInt)); break;
-        case PROP_YES_NO: value = YesNoWord(obj.*(r->pInt) == 1); break;
-        case PROP_BIT: value = YesNoWord((obj.*(r->pBits) & r->nBit) != 0); break;
-        case PROP_WORD: value = PropertyWord(*r, obj.*(r->pInt)); break;
+        case PROP_FACE:
+            value = obj.*(r->pText);
+            break;
+        case PROP_INT:
+            value = std::to_string(obj.*(r->pInt));
+            break;
+        case PROP_YES_NO:
+            value = YesNoWord(obj.*(r->pInt) == 1);
+            break;
+        case PROP_BIT:
+            value = YesNoWord((obj.*(r->pBits) & r->nBit) != 0);
+            break;
+        case PROP_WORD:
+            value = PropertyWord(*r, obj.*(r->pInt));
+            break;
         }
         return true;
     }
@@ -118,8 +128,11 @@ public:
         bool b = false;
         switch (r->kind) {
         case PROP_TEXT:
-        case PROP_FACE: obj.*(r->pText) = value; return true;
-        case PROP_INT: return SetInt(*r, obj, value);
+        case PROP_FACE:
+            obj.*(r->pText) = value;
+            return true;
+        case PROP_INT:
+            return SetInt(*r, obj, value);
         case PROP_YES_NO:
             if (!ParseYesNo(value, b)) return false;
             obj.*(r->pInt) = b ? 1 : 0;
@@ -128,12 +141,13 @@ public:
             if (!ParseYesNo(value, b)) return false;
             obj.*(r->pBits) = b ? (obj.*(r->pBits) | r->nBit) : (obj.*(r->pBits) & ~r->nBit);
             return true;
-        case PROP_WORD: return SetWord(*r, obj, value);
+        case PROP_WORD:
+            return SetWord(*r, obj, value);
         }
         return false;
     }
 
-private:
+  private:
     const CPropertyRow<T>* Find(const char* name) const {
         for (int i = 0; i < m_nRows; ++i)
             if (std::string_view(m_pRows[i].szName) == name) return &m_pRows[i];

@@ -24,7 +24,9 @@ void CRecordingSurface::Record(const char* what, std::initializer_list<CPoint> p
     m_calls.push_back(s + tail);
 }
 
-void CRecordingSurface::DrawLine(CPoint from, CPoint to) { Record("line", {from, to}, State()); }
+void CRecordingSurface::DrawLine(CPoint from, CPoint to) {
+    Record("line", {from, to}, State());
+}
 
 void CRecordingSurface::SetPixel(int x, int y, COLORREF c) {
     char buf[16];

@@ -8,7 +8,7 @@
 #include <vector>
 
 class CRecordingSurface final : public CSurface {
-public:
+  public:
     std::vector<std::string> m_calls;
 
     void DrawLine(CPoint from, CPoint to) override;
@@ -24,7 +24,7 @@ public:
     void TextOut(int x, int y, const std::string& text) override;
     void TextOutMirrored(int x, int y, const std::string& text) override;
 
-private:
+  private:
     void Record(const char* what, std::initializer_list<CPoint> pts, const std::string& tail = "");
     std::string State() const;
 };

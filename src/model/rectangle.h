@@ -3,7 +3,7 @@
 
 // An axis-parallel rectangle given by two opposite corners ("RV", "RP").
 class CRectangle final : public CPointPrimitive<2, CFilledShape> {
-public:
+  public:
     CRectangle() = default;
     CRectangle(int x1, int y1, int x2, int y2, bool bInMacro); // starts from the prototype
 
@@ -22,7 +22,7 @@ public:
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
 
-protected:
+  protected:
     CFilledShape& Prototype() const override { return GetPrototype(); }
 };
 

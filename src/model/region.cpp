@@ -20,12 +20,15 @@ void CRegion::Swap(CRegion& other) noexcept {
 }
 
 void CRegion::Clear() {
-    for (std::uint32_t i = 0; i < m_nShapes; ++i) m_pShapes[i] = Shape();
+    for (std::uint32_t i = 0; i < m_nShapes; ++i)
+        m_pShapes[i] = Shape();
     m_nShapes = 0;
     m_box = CRect();
 }
 
-void CRegion::Release() { *this = CRegion(); }
+void CRegion::Release() {
+    *this = CRegion();
+}
 
 void CRegion::Reserve(std::uint32_t n) {
     if (n <= m_nRoom) return;
@@ -78,7 +81,8 @@ void CRegion::SetPolygon(const CPoint* pts, int n, PolyFillMode mode) {
 void CRegion::Union(const CRegion& other) {
     const std::uint32_t n = other.m_nShapes;
     Reserve(m_nShapes + n);
-    for (std::uint32_t i = 0; i < n; ++i) Add(other.m_pShapes[i]);
+    for (std::uint32_t i = 0; i < n; ++i)
+        Add(other.m_pShapes[i]);
 }
 
 bool CRegion::PtInRegion(int x, int y) const {
@@ -91,9 +95,12 @@ bool CRegion::PtInRegion(int x, int y) const {
 bool CRegion::InShape(const Shape& s, int x, int y) {
     if (!InBox(s.box, x, y)) return false;
     switch (s.kind) {
-    case KIND_RECT: return true;
-    case KIND_ELLIPSE: return InEllipse(s.box, x, y);
-    case KIND_POLYGON: return InPolygon(s, x, y);
+    case KIND_RECT:
+        return true;
+    case KIND_ELLIPSE:
+        return InEllipse(s.box, x, y);
+    case KIND_POLYGON:
+        return InPolygon(s, x, y);
     }
     return false;
 }

@@ -14,7 +14,7 @@ enum PolyFillMode { ALTERNATE = 1, WINDING = 2 };
 // Every primitive holds one, mostly empty or of one shape, so it is kept to a
 // pointer, a count and the box: 32 bytes.
 class CRegion {
-public:
+  public:
     CRegion() = default;
     CRegion(const CRegion& other) { Copy(other); }
     CRegion(CRegion&& other) noexcept { Swap(other); }
@@ -42,7 +42,7 @@ public:
     // Bounding box of every shape; an empty rectangle when the region is empty.
     CRect GetRgnBox() const { return m_box; }
 
-private:
+  private:
     enum Kind { KIND_RECT, KIND_ELLIPSE, KIND_POLYGON };
     struct Shape {
         Kind kind;

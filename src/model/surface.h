@@ -45,7 +45,7 @@ struct CTextMetrics {
 };
 
 class CSurface : public CMapping {
-public:
+  public:
     virtual ~CSurface() = default;
 
     int SetROP2(int nRop);
@@ -86,7 +86,7 @@ public:
     // the target by AND so that only the glyphs darken it.
     virtual void TextOutMirrored(int x, int y, const std::string& text) = 0;
 
-protected:
+  protected:
     int m_nRop = R2_COPYPEN;
     int m_nPolyFillMode = 1; // ALTERNATE
     int m_nBkMode = OPAQUE;

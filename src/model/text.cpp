@@ -88,7 +88,8 @@ void CExtendedText::GetTextBox(CPoint c[4], CSize size, int nZoom, bool bNoMirro
             ClampToInt32(c[1].y - std::int64_t(Trunc(w * sa)))};
     c[3] = {ClampToInt32(X + Trunc(w * ca)), ClampToInt32(Y - Trunc(w * sa))};
     if (!bNoMirror && (m_nStyle & STYLE_MIRRORED))
-        for (int i = 1; i < 4; ++i) c[i].x = ClampToInt32(2 * X - c[i].x);
+        for (int i = 1; i < 4; ++i)
+            c[i].x = ClampToInt32(2 * X - c[i].x);
 }
 
 void CExtendedText::Rotate(int cx, int cy, bool bCounterClockwise) {
@@ -188,7 +189,8 @@ bool CExtendedText::SetProperty(const char* name, const char* value) {
 // Glyphs are at most twice the asked width or one cell height across, and a
 // cell at most twice the asked height; the box is turned as the text is.
 CRect CExtendedText::GetBounds() const {
-    const std::int64_t h = std::llabs(std::int64_t(m_nHeight)), w = std::llabs(std::int64_t(m_nWidth));
+    const std::int64_t h = std::llabs(std::int64_t(m_nHeight)),
+                       w = std::llabs(std::int64_t(m_nWidth));
     const std::int64_t advance = std::max(2 * w, h) + 1;
     const auto len = std::int64_t(m_strText.size());
     CPoint c[4];

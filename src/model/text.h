@@ -13,7 +13,7 @@ enum TextStyle : std::uint32_t {
 // One line of text at an anchor (the upper-left corner before rotation), in a
 // named font with its own height, width, angle and style.
 class CExtendedText final : public CPointPrimitive<1> {
-public:
+  public:
     CExtendedText() = default;
     CExtendedText(int x, int y, const std::string& text); // starts from the prototype
 
@@ -49,12 +49,11 @@ public:
         CAP_ROTATE | CAP_TEXT | CAP_ZOOM_REGION | CAP_MIRROR | CAP_TEXT_EDIT;
     unsigned GetCapabilities() const override { return CAPABILITIES; }
     bool GetTextLine(std::string& out, bool bExpand) const override;
-    bool GetPropertyDescription(int nIndex, std::string& name,
-                                std::string& choices) const override;
+    bool GetPropertyDescription(int nIndex, std::string& name, std::string& choices) const override;
     bool GetProperty(const char* name, std::string& value) const override;
     bool SetProperty(const char* name, const char* value) override;
 
-private:
+  private:
     CSize MeasureText(CSurface& dc) const;
     void DrawText(CSurface& dc, COLORREF color, int nZoomPercent);
 };

@@ -29,13 +29,16 @@ std::string FormatCommand(const char* keyword, const CPoint* points, int n) {
 std::string FormatInts(std::initializer_list<long long> values) {
     char buf[24 * 8];
     char* at = buf;
-    for (long long v : values) at = PutInt(at, buf + sizeof buf, v);
+    for (long long v : values)
+        at = PutInt(at, buf + sizeof buf, v);
     return std::string(buf, std::size_t(at - buf));
 }
 
 std::string OneLineText(const std::string& s) {
     std::size_t n = 0;
-    while (n < s.size() && static_cast<unsigned char>(s[n]) >= 32) ++n;
-    while (n > 0 && s[n - 1] == ' ') --n;
+    while (n < s.size() && static_cast<unsigned char>(s[n]) >= 32)
+        ++n;
+    while (n > 0 && s[n - 1] == ' ')
+        --n;
     return s.substr(0, n);
 }

@@ -6,14 +6,14 @@
 #include <QImage>
 
 class CQtRasterBand final : public IRasterBand {
-public:
+  public:
     CQtRasterBand(int w, int h);
     CSurface& Surface() override { return *m_pSurface; }
     void ReadMonoRow(int y, std::uint8_t* bits) const override;
     void Clear() override { m_image.fill(Qt::white); }
     bool IsValid() const { return !m_image.isNull(); }
 
-private:
+  private:
     QImage m_image;
     std::unique_ptr<CQtSurface> m_pSurface;
 };

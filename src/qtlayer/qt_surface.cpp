@@ -281,7 +281,8 @@ bool CQtSurface::WriteRuns(const Runs& runs, COLORREF c) {
         const int n = bRow ? r.x2() - r.x1() : r.y2() - r.y1();
         QRgb* p = bits + r.y1() * stride + r.x1();
         const qsizetype step = bRow ? 1 : stride;
-        for (int i = 0; i < n; ++i, p += step) *p = bXor ? (~(src ^ *p) | 0xFF000000u) : src;
+        for (int i = 0; i < n; ++i, p += step)
+            *p = bXor ? (~(src ^ *p) | 0xFF000000u) : src;
     }
     return true;
 }

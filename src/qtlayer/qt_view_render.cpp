@@ -12,9 +12,13 @@
 #include <cstring>
 
 namespace {
-QColor Color(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QColor Color(COLORREF c) {
+    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
-int DotSize(double dpr) { return std::max(1, int(std::lround(dpr))); }
+int DotSize(double dpr) {
+    return std::max(1, int(std::lround(dpr)));
+}
 
 // A QImage sharing the pixels of `rc` within `image`.
 QImage SubImage(QImage& image, const QRect& rc) {
@@ -57,8 +61,8 @@ void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& 
     // A dot starting up to n - 1 pixels before the part still reaches into it.
     const QRect from = part.adjusted(-(n - 1), -(n - 1), 0, 0).translated(at);
     std::vector<int> cols, rows;
-    GridDevicePositions(view, dpr, CRect{from.left(), from.top(), from.right() + 1, from.bottom() + 1},
-                        cols, rows);
+    GridDevicePositions(
+        view, dpr, CRect{from.left(), from.top(), from.right() + 1, from.bottom() + 1}, cols, rows);
     for (int y : rows)
         for (int dy = 0; dy < n; ++dy) {
             const int ty = y - at.y() + dy;
@@ -107,7 +111,8 @@ void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, dou
     QPainter painter(&image);
     painter.setClipRect(rc);
     for (const CRect& r : boxes)
-        painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top), Color(MARK_COLOR));
+        painter.fillRect(QRect(r.left, r.top, r.right - r.left, r.bottom - r.top),
+                         Color(MARK_COLOR));
     if (view.m_grid.bHideMacroOrigin) return;
     QImage part = SubImage(image, rc);
     CQtSurface dc(part);

@@ -4,24 +4,60 @@
 
 namespace {
 // When the commands are enabled and checked.
-bool Doc(const CCommandState& s, int) { return s.nDocKind != DOC_NONE; }
-bool Library(const CCommandState& s, int) { return s.nDocKind == DOC_LIBRARY; }
-bool Selected(const CCommandState& s, int) { return s.nSelected >= 1; }
-bool SelectedTwo(const CCommandState& s, int) { return s.nSelected >= 2; }
-bool ClipboardText(const CCommandState& s, int) { return s.bClipboardText; }
-bool PasteHere(const CCommandState& s, int n) { return Doc(s, n) && s.bClipboardText; }
-bool CanUndo(const CCommandState& s, int) { return s.bCanUndo; }
-bool CanRedo(const CCommandState& s, int) { return s.bCanRedo; }
-bool MacroChosen(const CCommandState& s, int) { return s.bMacroChosen; }
-bool Never(const CCommandState&, int) { return false; }
-bool Stretch(const CCommandState& s, int) { return s.bStretch; }
-bool Snap(const CCommandState& s, int) { return s.bSnap; }
-bool PCBMode(const CCommandState& s, int) { return s.bPCBMode; }
-bool ToolBarShown(const CCommandState& s, int) { return s.bToolBar; }
-bool StatusBarShown(const CCommandState& s, int) { return s.bStatusBar; }
-bool PrimitivesBarShown(const CCommandState& s, int) { return s.bPrimitivesBar; }
-bool MacroBarShown(const CCommandState& s, int) { return s.bMacroBar; }
-bool ToolChosen(const CCommandState& s, int nId) { return CommandTool(nId) == s.nTool; }
+bool Doc(const CCommandState& s, int) {
+    return s.nDocKind != DOC_NONE;
+}
+bool Library(const CCommandState& s, int) {
+    return s.nDocKind == DOC_LIBRARY;
+}
+bool Selected(const CCommandState& s, int) {
+    return s.nSelected >= 1;
+}
+bool SelectedTwo(const CCommandState& s, int) {
+    return s.nSelected >= 2;
+}
+bool ClipboardText(const CCommandState& s, int) {
+    return s.bClipboardText;
+}
+bool PasteHere(const CCommandState& s, int n) {
+    return Doc(s, n) && s.bClipboardText;
+}
+bool CanUndo(const CCommandState& s, int) {
+    return s.bCanUndo;
+}
+bool CanRedo(const CCommandState& s, int) {
+    return s.bCanRedo;
+}
+bool MacroChosen(const CCommandState& s, int) {
+    return s.bMacroChosen;
+}
+bool Never(const CCommandState&, int) {
+    return false;
+}
+bool Stretch(const CCommandState& s, int) {
+    return s.bStretch;
+}
+bool Snap(const CCommandState& s, int) {
+    return s.bSnap;
+}
+bool PCBMode(const CCommandState& s, int) {
+    return s.bPCBMode;
+}
+bool ToolBarShown(const CCommandState& s, int) {
+    return s.bToolBar;
+}
+bool StatusBarShown(const CCommandState& s, int) {
+    return s.bStatusBar;
+}
+bool PrimitivesBarShown(const CCommandState& s, int) {
+    return s.bPrimitivesBar;
+}
+bool MacroBarShown(const CCommandState& s, int) {
+    return s.bMacroBar;
+}
+bool ToolChosen(const CCommandState& s, int nId) {
+    return CommandTool(nId) == s.nTool;
+}
 
 // clang-format off
 const std::vector<CActionDef> kActions = {
@@ -148,7 +184,9 @@ const std::vector<int> kPrimitivesBar = {ID_TOOL_SELECT, ID_TOOL_ZOOM, ID_TOOL_H
 // clang-format on
 } // namespace
 
-const std::vector<CActionDef>& ActionTable() { return kActions; }
+const std::vector<CActionDef>& ActionTable() {
+    return kActions;
+}
 
 const CActionDef* FindAction(int nId) {
     for (const CActionDef& a : kActions)
@@ -159,18 +197,31 @@ const CActionDef* FindAction(int nId) {
 const std::vector<CMenuDef>& MenuBar(int nKind) {
     switch (nKind) {
     case MENUBAR_DRAWING:
-    case MENUBAR_MACRO: return kDrawing;
-    case MENUBAR_LIBRARY: return kLibraryBar;
-    default: return kNoDocument;
+    case MENUBAR_MACRO:
+        return kDrawing;
+    case MENUBAR_LIBRARY:
+        return kLibraryBar;
+    default:
+        return kNoDocument;
     }
 }
 
-const CMenuDef& ContextMenu() { return kContext; }
-const std::vector<int>& CommonToolbar() { return kCommonBar; }
-const std::vector<int>& PrimitivesToolbar() { return kPrimitivesBar; }
+const CMenuDef& ContextMenu() {
+    return kContext;
+}
+const std::vector<int>& CommonToolbar() {
+    return kCommonBar;
+}
+const std::vector<int>& PrimitivesToolbar() {
+    return kPrimitivesBar;
+}
 
-bool IsEnabled(const CActionDef& def, const CCommandState& s) { return !def.pEnabled || def.pEnabled(s, def.nId); }
-bool IsChecked(const CActionDef& def, const CCommandState& s) { return def.pChecked && def.pChecked(s, def.nId); }
+bool IsEnabled(const CActionDef& def, const CCommandState& s) {
+    return !def.pEnabled || def.pEnabled(s, def.nId);
+}
+bool IsChecked(const CActionDef& def, const CCommandState& s) {
+    return def.pChecked && def.pChecked(s, def.nId);
+}
 
 std::string PlainCaption(const char* pszCaption) {
     std::string s;

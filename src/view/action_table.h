@@ -70,7 +70,12 @@ struct CMenuDef {
     std::vector<int> items;
 };
 
-enum MenuBarKind { MENUBAR_NONE = 128, MENUBAR_DRAWING = 163, MENUBAR_MACRO = 164, MENUBAR_LIBRARY = 165 };
+enum MenuBarKind {
+    MENUBAR_NONE = 128,
+    MENUBAR_DRAWING = 163,
+    MENUBAR_MACRO = 164,
+    MENUBAR_LIBRARY = 165
+};
 const std::vector<CMenuDef>& MenuBar(int nKind);
 // The view's context menu.
 const CMenuDef& ContextMenu();

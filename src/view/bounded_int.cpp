@@ -4,8 +4,10 @@
 
 bool ParseBoundedInt(const std::string& text, int lo, int hi, int& value) {
     std::size_t i = 0, n = text.size();
-    while (i < n && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
-    while (n > i && std::isspace(static_cast<unsigned char>(text[n - 1]))) --n;
+    while (i < n && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    while (n > i && std::isspace(static_cast<unsigned char>(text[n - 1])))
+        --n;
     bool bNegative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) bNegative = text[i++] == '-';
     if (i == n) return false;

@@ -9,7 +9,7 @@ struct CCommandLine {
     bool bTrace = false;
     bool bHelp = false, bVersion = false; // answered before any window exists
     std::string programDir;
-    int nZoom = 0;          // percent; 0 when not given
+    int nZoom = 0; // percent; 0 when not given
     bool bOrigin = false;
     int nOriginX = 0, nOriginY = 0;
     std::vector<std::string> files;

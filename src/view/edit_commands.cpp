@@ -22,7 +22,8 @@ std::vector<std::string> Lines(const std::vector<CPrimitive*>& prims) {
 // changes; only the others are compared line by line, which a large
 // selection could not afford.
 template <class F, class M>
-bool TransformSelection(CSchemoDoc& doc, const CViewCoords& coords, unsigned nCaps, M&& moves, F&& fn) {
+bool TransformSelection(CSchemoDoc& doc, const CViewCoords& coords, unsigned nCaps, M&& moves,
+                        F&& fn) {
     const std::vector<CPrimitive*> sel = doc.Selection();
     if (sel.empty()) return false;
     const CPoint m = coords.SnapPoint(SelectionCentre(sel));
@@ -30,7 +31,8 @@ bool TransformSelection(CSchemoDoc& doc, const CViewCoords& coords, unsigned nCa
     bool bSure = false;
     for (CPrimitive* p : sel) {
         if (!(p->GetCapabilities() & nCaps)) continue;
-        for (int i = 0; i < p->GetPointCount() && !bSure; ++i) bSure = moves(p->GetPoint(i), m);
+        for (int i = 0; i < p->GetPointCount() && !bSure; ++i)
+            bSure = moves(p->GetPoint(i), m);
         if (bSure) break;
         unsure.push_back(p);
     }

@@ -33,4 +33,3 @@ bool CmdSplitMacros(CSchemoDoc& doc);
 
 // Runs one of the commands above by its id; false for any other id.
 bool RunEditCommand(int nId, CSchemoDoc& doc, const CViewCoords& coords, const CLayerTable& layers);
-

@@ -16,7 +16,9 @@ void CToolState::Choose(int nTool) {
     SetCurrent(nTool);
 }
 
-void CToolState::ChooseMacroFromTree() { SetCurrent(TOOL_MACRO); }
+void CToolState::ChooseMacroFromTree() {
+    SetCurrent(TOOL_MACRO);
+}
 
 void CToolState::Escape() {
     SetCurrent(m_nCurrentTool == TOOL_SELECT ? m_nLastTool : TOOL_SELECT);
@@ -33,7 +35,8 @@ std::string FrameTitle(const std::string& docName, bool bModified) {
 }
 
 void CWindowOrder::Add(int nWindow) {
-    if (std::find(m_windows.begin(), m_windows.end(), nWindow) == m_windows.end()) m_windows.push_back(nWindow);
+    if (std::find(m_windows.begin(), m_windows.end(), nWindow) == m_windows.end())
+        m_windows.push_back(nWindow);
 }
 
 void CWindowOrder::Remove(int nWindow) {
@@ -50,6 +53,7 @@ int CWindowOrder::Step(int nActive, bool bForward) const {
 
 std::string WindowMenuCaption(std::size_t nIndex, const std::string& name) {
     std::string caption = "&" + std::to_string(nIndex + 1) + " ";
-    for (char c : name) caption += c == '&' ? std::string("&&") : std::string(1, c);
+    for (char c : name)
+        caption += c == '&' ? std::string("&&") : std::string(1, c);
     return caption;
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 class CToolState {
-public:
+  public:
     int Current() const { return m_nCurrentTool; }
     int Last() const { return m_nLastTool; }
     // A tool command: both the current and the last tool.
@@ -23,7 +23,7 @@ public:
     // tool is chosen again).
     std::function<void(int)> m_onChanged;
 
-private:
+  private:
     void SetCurrent(int nTool);
     int m_nCurrentTool = TOOL_SELECT;
     int m_nLastTool = TOOL_SELECT;
@@ -31,10 +31,10 @@ private:
 
 // "Documento1", "Macro1", "Libreria1": numbered per kind through the run.
 class CUntitledNames {
-public:
+  public:
     std::string Next(int nDocKind);
 
-private:
+  private:
     int m_nNumbers[NUM_DOCUMENT_KINDS] = {};
 };
 
@@ -46,7 +46,7 @@ std::string FrameTitle(const std::string& docName, bool bModified);
 // of "Fi&nestra" and the walk of Ctrl+Tab and Ctrl+Shift+Tab. A window is
 // known by a number its owner gives it.
 class CWindowOrder {
-public:
+  public:
     void Add(int nWindow);
     void Remove(int nWindow);
     const std::vector<int>& Windows() const { return m_windows; }
@@ -54,7 +54,7 @@ public:
     // last) when `nActive` is not open; -1 when none is.
     int Step(int nActive, bool bForward) const;
 
-private:
+  private:
     std::vector<int> m_windows;
 };
 

@@ -46,7 +46,6 @@ class CViewController {
     CViewController(const CViewController&) = delete;
     CViewController& operator=(const CViewController&) = delete;
 
-
     void OnLButtonDown(const CMouseInput& in);
     void OnMouseMove(const CMouseInput& in);
     void OnLButtonUp(const CMouseInput& in);
@@ -133,19 +132,20 @@ class CViewController {
 
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;
-    CPoint m_ptAnchor{-1, -1};       // snapped point of the last left press
-    CPoint m_ptLast{-1, -1};         // last logical point a drag processed
-    CPoint m_ptLastDevice{0, 0};     // client point of the last press or move
-    CRect m_rcBand;                  // anchor to pointer, not normalised
-    int m_nDragPoint = -1;           // the point that follows the mouse
-    CPoint m_ptPointBefore;          // where an edited point was before the press
-    bool m_bNewPrimitive = false;    // the point drag creates a primitive
-    bool m_bFirstMove = false;       // a move or point edit whose primitives are still in the drawing
-    CPrimitive* m_pPointEdit = nullptr; // the primitive whose point is edited, until it is taken out
+    CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
+    CPoint m_ptLast{-1, -1};      // last logical point a drag processed
+    CPoint m_ptLastDevice{0, 0};  // client point of the last press or move
+    CRect m_rcBand;               // anchor to pointer, not normalised
+    int m_nDragPoint = -1;        // the point that follows the mouse
+    CPoint m_ptPointBefore;       // where an edited point was before the press
+    bool m_bNewPrimitive = false; // the point drag creates a primitive
+    bool m_bFirstMove = false;    // a move or point edit whose primitives are still in the drawing
+    CPrimitive* m_pPointEdit =
+        nullptr;                     // the primitive whose point is edited, until it is taken out
     CRect m_rcOverlay{0, 0, -1, -1}; // what the overlay covered last, edges included
 
     bool m_bTimerOn = false;
     int m_nTimerTicks = 0;
-    int m_nEdgeMask = 0; // 1 left, 2 top, 4 right, 8 bottom
+    int m_nEdgeMask = 0;       // 1 left, 2 top, 4 right, 8 bottom
     bool m_bMiddlePan = false; // the pan is the middle button's, not the hand's
 };

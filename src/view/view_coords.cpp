@@ -172,7 +172,7 @@ bool CViewCoords::FrameComponent(bool bHasPrimitives, CRect extent) {
     GoToMacroOrigin();
     if (!bHasPrimitives) return bRegions;
     const CRect v = VisibleRect();
-    const bool bInside = extent.left >= v.left && extent.top >= v.top &&
-                         extent.right <= v.right && extent.bottom <= v.bottom;
+    const bool bInside = extent.left >= v.left && extent.top >= v.top && extent.right <= v.right &&
+                         extent.bottom <= v.bottom;
     return bInside ? bRegions : FitToWindow(extent) || bRegions;
 }

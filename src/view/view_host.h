@@ -9,16 +9,16 @@ class CSurface;
 
 enum ViewCursor {
     CURSOR_ARROW = 0,
-    CURSOR_ZOOM,         // magnifying glass
-    CURSOR_CROSS,        // drawing tools
-    CURSOR_POINT,        // over a point of the only selected primitive
-    CURSOR_MOVE,         // over a selected primitive's body
-    CURSOR_HAND_CLOSED,  // panning
-    CURSOR_HAND_OPEN,    // hand tool, not panning
+    CURSOR_ZOOM,        // magnifying glass
+    CURSOR_CROSS,       // drawing tools
+    CURSOR_POINT,       // over a point of the only selected primitive
+    CURSOR_MOVE,        // over a selected primitive's body
+    CURSOR_HAND_CLOSED, // panning
+    CURSOR_HAND_OPEN,   // hand tool, not panning
 };
 
 class IViewHost {
-public:
+  public:
     virtual ~IViewHost() = default;
 
     // The frame's state the view reads.

@@ -4,7 +4,9 @@
 #include <cmath>
 
 namespace {
-int Dip(double dpr, int n) { return std::max(n, int(std::lround(n * dpr))); }
+int Dip(double dpr, int n) {
+    return std::max(n, int(std::lround(n * dpr)));
+}
 
 // The device positions of the multiples of `step` from the logical range
 // [lo, hi), kept below the sheet's end, each counted once.
@@ -59,7 +61,8 @@ void MarkBoxes(const CViewCoords& view, double dpr, const std::vector<CPrimitive
         if (p->IsInMacro() || !p->IsSelected() || !layers.IsShown(p->GetLayer(), false)) continue;
         for (int i = 0; i < p->GetPointCount(); ++i) {
             const CPoint pt = p->GetPoint(i);
-            if (pt.x < vis.left || pt.x >= vis.right || pt.y < vis.top || pt.y >= vis.bottom) continue;
+            if (pt.x < vis.left || pt.x >= vis.right || pt.y < vis.top || pt.y >= vis.bottom)
+                continue;
             const CPoint d = map.LPtoDP(pt);
             boxes.push_back({d.x - h, d.y - h, d.x + h, d.y + h});
         }

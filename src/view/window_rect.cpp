@@ -19,8 +19,10 @@ CRect ClampWindowRect(const CRect& rect, const std::vector<CRect>& screens) {
         if (a > bestArea) bestArea = a, best = &s;
     }
     const CRect& s = *best;
-    const long long w = std::clamp<long long>((long long)rect.right - rect.left, 100, (long long)s.right - s.left);
-    const long long h = std::clamp<long long>((long long)rect.bottom - rect.top, 100, (long long)s.bottom - s.top);
+    const long long w =
+        std::clamp<long long>((long long)rect.right - rect.left, 100, (long long)s.right - s.left);
+    const long long h =
+        std::clamp<long long>((long long)rect.bottom - rect.top, 100, (long long)s.bottom - s.top);
     const long long x = std::clamp<long long>(rect.left, s.left, s.right - w);
     const long long y = std::clamp<long long>(rect.top, s.top, s.bottom - h);
     return {int(x), int(y), int(x + w), int(y + h)};
