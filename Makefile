@@ -8,7 +8,7 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install
+.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install format format-check
 
 all: build
 
@@ -74,3 +74,12 @@ bench: setup
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DTAVOLIN_BENCH=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target tavolin-bench tavolin-gen
 	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)/tavolin-bench $(BENCH_ARGS)
+
+# The sources as .clang-format wants them (Debian 12's clang-format 14).
+FORMATTED = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tools/*.cpp' 'tools/*.h')
+format: setup
+	clang-format -i $(FORMATTED)
+
+format-check: setup
+	@clang-format --dry-run --Werror $(FORMATTED) 2>/dev/null || \
+	    { echo "The formatting differs from .clang-format; fix it with: make format" >&2; exit 1; }

@@ -3,7 +3,7 @@
 # Idempotent and quiet when everything is already present.
 set -e
 PKGS="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-libbenchmark-dev fonts-liberation fontconfig xvfb xauth python3 clang libclang-rt-14-dev emf2svg \
+libbenchmark-dev clang-format fonts-liberation fontconfig xvfb xauth python3 clang libclang-rt-14-dev emf2svg \
 qt6-svg-dev poppler-utils librsvg2-bin xdotool xclip imagemagick x11-utils xdg-utils \
 qt6-translations-l10n shared-mime-info desktop-file-utils locales"
 missing=""
