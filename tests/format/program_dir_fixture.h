@@ -8,12 +8,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <unistd.h>
 
 class ProgramDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The process id too: two builds' tests may run at once.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         m_dir = std::filesystem::path(testing::TempDir()) /
-                ("tavolin_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("tavolin_" + std::string(test->test_suite_name()) + "_" + test->name() + "_" +
+                 std::to_string(::getpid()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir / "libs");
         std::filesystem::create_directories(m_dir / "macros");
