@@ -12,22 +12,6 @@ protected:
     CRecordingSurface dc;
 };
 
-TEST_F(Pcb, TrackCommandNeedsAThicknessOfAtLeastOne) {
-    EXPECT_EQ(Normalised("PL 10 10 50 10 3"), "PL 10 10 50 10 3\r\n");
-    EXPECT_EQ(Normalised("PL 10 10 50 10 3 2"), "PL 10 10 50 10 3 2\r\n");
-    EXPECT_EQ(Normalised("PL 10 10 50 10"), "PL 10 10 50 10 2\r\n"); // empty-object thickness
-    EXPECT_EQ(Normalised("PL 10 10 50 10 0"), "<rejected>");
-    EXPECT_EQ(Normalised("PL 10 10 50 10 -4"), "<rejected>");
-}
-
-TEST_F(Pcb, PadCommandNeedsAHoleSmallerThanThePad) {
-    EXPECT_EQ(Normalised("PA 100 100 18 18 4 0 1"), "PA 100 100 18 18 4 0 1\r\n");
-    EXPECT_EQ(Normalised("PA 100 100 18 18 18 0"), "<rejected>");
-    EXPECT_EQ(Normalised("PA 100 100 18 18 0 0"), "<rejected>");
-    EXPECT_EQ(Normalised("PA 100 100"), "PA 100 100 9 9 3 0\r\n");
-    EXPECT_EQ(Normalised("PA 100 100 18 18 4 7"), "PA 100 100 18 18 4 7\r\n"); // odd style kept
-}
-
 TEST_F(Pcb, PadRotationSwapsItsSizes) {
     auto p = Read("PA 0 0 20 10 4 1");
     p->Rotate(0, 0, false);
