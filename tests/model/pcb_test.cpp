@@ -20,34 +20,6 @@ TEST_F(Pcb, PadRotationSwapsItsSizes) {
     EXPECT_EQ(Written(*p), "PA 0 0 20 10 4 1\r\n");
 }
 
-TEST_F(Pcb, PropertiesCheckRangesWordsAndFeedThePrototype) {
-    auto t = Read("PL 0 0 10 0 3");
-    EXPECT_FALSE(t->SetProperty("Thickness", "0"));
-    EXPECT_FALSE(t->SetProperty("Thickness", "101"));
-    EXPECT_TRUE(t->SetProperty("Thickness", "7"));
-    EXPECT_EQ(CPCBLine(0, 0, -1, -1, false).m_nThickness, 7);
-
-    auto p = Read("PA 0 0 18 18 4 0");
-    EXPECT_FALSE(p->SetProperty("Style", "Rounded"));
-    EXPECT_TRUE(p->SetProperty("Style", "SquareRounded"));
-    EXPECT_TRUE(p->SetProperty("SizeX", "30"));
-    EXPECT_FALSE(p->SetProperty("IntDiam", "1"));
-    std::string v;
-    EXPECT_TRUE(p->GetProperty("Style", v));
-    EXPECT_EQ(v, "SquareRounded");
-    const CPCBPad next(5, 5, false);
-    EXPECT_EQ(next.m_nSizeX, 30);
-    EXPECT_EQ(next.m_nPadStyle, PAD_ROUNDED);
-}
-
-TEST_F(Pcb, PadSizesNeverLeaveTheHoleAsWideAsThePad) {
-    auto p = Read("PA 0 0 18 18 8 0");
-    EXPECT_FALSE(p->SetProperty("SizeX", "8")); // the pad would vanish when saved
-    EXPECT_FALSE(p->SetProperty("IntDiam", "18"));
-    EXPECT_TRUE(p->IsComplete());
-    EXPECT_EQ(Written(*p), "PA 0 0 18 18 8 0\r\n");
-}
-
 TEST_F(Pcb, PadDrawsItsBodyThenTheHoleInTheBackgroundColour) {
     auto p = Read("PA 100 100 18 10 4 2 1");
     p->Draw(dc, false, 0xFFFFFF, 0xC00000, 0x0000FF, 200, -1, false);

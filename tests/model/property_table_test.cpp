@@ -1,5 +1,5 @@
-// Every class's editable properties: a value accepted and read back, values
-// refused.
+// Every class's editable properties: values refused, a value accepted, read
+// back and written, and what new objects of the class take from it.
 #include "../test_util.h"
 #include "model/fontfaces.h"
 #include "model/ellipse.h"
@@ -19,6 +19,7 @@ struct CExpectedProperty {
     const char* szName;
     const char* szAccepted;
     std::vector<const char*> refused;
+    const char* szWritten; // the line once the value is accepted
 };
 
 struct CClassProperties {
@@ -33,28 +34,28 @@ public:
     }
 };
 
-const std::vector<CExpectedProperty> kFilled = {{"Filled", "Si", {"si", "Yes", ""}}};
+const std::vector<const char*> kNotSiOrNo = {"si", "Yes", ""};
 
 const std::vector<CClassProperties> kClasses = {
-    {"RV 0 0 10 10", kFilled},
-    {"EP 0 0 10 10", kFilled},
-    {"PV 0 0 10 0 10 10", kFilled},
-    {"PL 0 0 10 0 3", {{"Thickness", "100", {"0", "101", "x"}}}},
+    {"RV 0 0 10 10", {{"Filled", "Si", kNotSiOrNo, "RP 0 0 10 10"}}},
+    {"EV 0 0 10 10", {{"Filled", "Si", kNotSiOrNo, "EP 0 0 10 10"}}},
+    {"PV 0 0 10 0 10 10", {{"Filled", "Si", kNotSiOrNo, "PP 0 0 10 0 10 10"}}},
+    {"PL 0 0 10 0 3", {{"Thickness", "100", {"0", "101", "x"}, "PL 0 0 10 0 100"}}},
     {"PA 100 100 18 18 4 0",
-     {{"SizeX", "30", {"1", "101", "4"}}, // 4: no wider than the hole
-      {"SizeY", "5", {"1", "101", "3"}},
-      {"IntDiam", "3", {"1", "18", "101"}},
-      {"Style", "SquareRounded", {"Rounded", "square", "2"}}}},
+     {{"SizeX", "30", {"1", "101", "4"}, "PA 100 100 30 18 4 0"}, // 4: no wider than the hole
+      {"SizeY", "5", {"1", "101", "3"}, "PA 100 100 18 5 4 0"},
+      {"IntDiam", "3", {"1", "18", "101"}, "PA 100 100 18 18 3 0"},
+      {"Style", "SquareRounded", {"Rounded", "square", "2"}, "PA 100 100 18 18 4 2"}}},
     {"TY 10 20 5 3 0 0 2 * Hello",
-     {{"Text", "Ciao mondo", {}},
-      {"FontFace", "Arial", {}},
-      {"FontHeight", "100", {"1", "101", "abc"}},
-      {"FontWidth", "2", {"1", "101"}},
-      {"RotationAngle", "359", {"360", "-1"}},
-      {"bBold", "Si", {"si", "1"}},
-      {"bItalic", "Si", {"SI"}},
-      {"bMirrored", "Si", {"Yes"}},
-      {"bUnderlined", "Si", {""}}}},
+     {{"Text", "Ciao mondo", {}, "TY 10 20 5 3 0 0 2 * Ciao mondo"},
+      {"FontFace", "Arial", {}, "TY 10 20 5 3 0 0 2 Arial Hello"},
+      {"FontHeight", "100", {"1", "101", "abc"}, "TY 10 20 100 3 0 0 2 * Hello"},
+      {"FontWidth", "2", {"1", "101"}, "TY 10 20 5 2 0 0 2 * Hello"},
+      {"RotationAngle", "359", {"360", "-1"}, "TY 10 20 5 3 359 0 2 * Hello"},
+      {"bBold", "Si", {"si", "1"}, "TY 10 20 5 3 0 1 2 * Hello"},
+      {"bItalic", "Si", {"SI"}, "TY 10 20 5 3 0 2 2 * Hello"},
+      {"bMirrored", "Si", {"Yes"}, "TY 10 20 5 3 0 4 2 * Hello"},
+      {"bUnderlined", "Si", {""}, "TY 10 20 5 3 0 8 2 * Hello"}}},
 };
 } // namespace
 
@@ -87,6 +88,7 @@ TEST_F(PropertyTable, ValuesInRangeAreAcceptedAndOthersChangeNothing) {
             EXPECT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << row.szName;
             EXPECT_TRUE(p->GetProperty(row.szName, after));
             EXPECT_EQ(after, row.szAccepted) << row.szName;
+            EXPECT_EQ(Written(*p), std::string(row.szWritten) + "\r\n") << row.szName;
         }
     }
 }
@@ -128,14 +130,17 @@ TEST_F(PropertyTable, NewPrimitivesTakeAcceptedValuesButNeverTheSelection) {
     };
     for (const auto& [nClass, make] : kNew) {
         const CClassProperties& c = kClasses[nClass];
-        const CExpectedProperty& row = c.rows.back();
         auto p = Read(c.szLine);
         p->SetSelected(true);
-        ASSERT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << c.szLine;
+        for (const CExpectedProperty& row : c.rows)
+            ASSERT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << c.szLine;
         const auto fresh = make();
         std::string value;
-        ASSERT_TRUE(fresh->GetProperty(row.szName, value));
-        EXPECT_EQ(value, row.szAccepted) << c.szLine;
+        for (const CExpectedProperty& row : c.rows) {
+            if (row.szName == std::string("Text")) continue; // typed anew every time
+            ASSERT_TRUE(fresh->GetProperty(row.szName, value));
+            EXPECT_EQ(value, row.szAccepted) << c.szLine << " " << row.szName;
+        }
         EXPECT_FALSE(fresh->IsSelected()) << c.szLine;
     }
 }

@@ -30,28 +30,6 @@ TEST_F(Text, AWrittenLineAlwaysReadsBackTheSame) {
     EXPECT_EQ(Normalised(Written(t)), Written(t));
 }
 
-TEST_F(Text, PropertyRangesAndStyleWords) {
-    auto p = Read("TY 0 0 5 3 0 0 0 * t");
-    EXPECT_FALSE(p->SetProperty("FontHeight", "1"));
-    EXPECT_FALSE(p->SetProperty("FontHeight", "101"));
-    EXPECT_TRUE(p->SetProperty("FontHeight", "100"));
-    EXPECT_FALSE(p->SetProperty("RotationAngle", "360"));
-    EXPECT_TRUE(p->SetProperty("RotationAngle", "359"));
-    EXPECT_FALSE(p->SetProperty("bBold", "si"));
-    EXPECT_TRUE(p->SetProperty("bBold", "Si"));
-    EXPECT_FALSE(p->SetProperty("Colore", "1"));
-    std::string v;
-    EXPECT_TRUE(p->GetProperty("bBold", v));
-    EXPECT_EQ(v, "Si");
-    EXPECT_TRUE(p->GetProperty("FontFace", v));
-    EXPECT_EQ(v, "*");
-    EXPECT_EQ(Written(*p), "TY 0 0 100 3 359 1 0 * t\r\n");
-    // New texts take the last successfully edited one.
-    const CExtendedText next(1, 1, "n");
-    EXPECT_EQ(next.m_nHeight, 100);
-    EXPECT_EQ(next.m_nStyle, STYLE_BOLD);
-}
-
 TEST_F(Text, RotationAdjustsTheAngleMirroringFlipsTheSense) {
     auto p = Read("TY 10 0 5 3 0 0 0 * t");
     p->Rotate(0, 0, false);
