@@ -24,16 +24,17 @@ tv_key "$TV_MAIN" shift+Tab shift+Tab ctrl+a
 xdotool type --delay 20 "1000%"
 xdotool key Return
 tv_wait_view Documento1 "1000 0 0 0"
-tv_key "$TV_MAIN" shift+Tab shift+Tab ctrl+a
-xdotool type --delay 20 "3000%"
-xdotool key Return
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 "5%"
-xdotool key Return
-sleep 0.3
+tv_key "$TV_MAIN" shift+Tab shift+Tab
+for typed in 3000% 5%; do
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$typed"
+    tv_mark
+    xdotool key Return
+    tv_wait_new -p "ZOOM "
+    expect_eq "zoom box after typing $typed" "ZOOM 1000%" "$TV_LINE"
+done
 tv_view Documento1
-expect_eq "zoom after typing 3000% and 5%" "1000 0 0 0" "$TV_ZOOM $TV_SX $TV_SY $TV_STRETCH"
+expect_eq "view after typing 3000% and 5%" "1000 0 0 0" "$TV_ZOOM $TV_SX $TV_SY $TV_STRETCH"
 
 # Stretch: the whole sheet in the window, no scroll bars (a wider canvas).
 tv_view Documento1
@@ -54,6 +55,7 @@ tv_wait_view Documento1 "1000 0 0 0"
 
 # "Griglia e Snap": a changed value cancelled leaves the picture as it was.
 tv_canvas_shot Documento1 "$TV_CASE_DIR/before-grid.png"
+tv_mark
 tv_menu v g
 tv_wait_window '^Griglia e Snap$'
 grid_dialog=$TV_WIN
@@ -62,7 +64,7 @@ xdotool type --delay 20 "17"
 xdotool key Tab
 tv_key "$grid_dialog" Escape
 tv_wait_gone "$grid_dialog"
-sleep 0.3
+tv_wait_new "COMMAND $TV_ID_GRID"
 tv_canvas_shot Documento1 "$TV_CASE_DIR/after-grid.png"
 tv_same_picture "grid dialog cancelled" "$TV_CASE_DIR/before-grid.png" "$TV_CASE_DIR/after-grid.png"
 expect_eq "title after zooming" "Tavolin - Documento1" "$(xdotool getwindowname "$TV_MAIN")"
