@@ -41,12 +41,8 @@ tv_view Documento1
 narrow_w=$TV_VW
 tv_menu v b
 tv_wait_view Documento1 "1000 0 0 1"
-for _ in $(seq 40); do
-    tv_view Documento1
-    [ "$TV_VW" -gt "$narrow_w" ] && break
-    sleep 0.05
-done
-[ "$TV_VW" -gt "$narrow_w" ] || tv_fail "the scroll bars stay in stretch mode: canvas $narrow_w then $TV_VW wide"
+wider() { tv_view Documento1; [ "$TV_VW" -gt "$narrow_w" ]; }
+tv_until "the scroll bars stay in stretch mode: the canvas is not wider than $narrow_w" wider
 tv_canvas_shot Documento1 "$TV_CASE_DIR/stretch.png"
 render "$TV_CASE_DIR/stretch-cli.png" "$TV_CASE_DIR/empty.tvd" --stretch --grid 5,5
 tv_same_picture "stretched view" "$TV_CASE_DIR/stretch.png" "$TV_CASE_DIR/stretch-cli.png"
@@ -84,11 +80,8 @@ px=200 py=150
 x_before=$((TV_SX * 100 + px * 10000 / TV_ZOOM)) # hundredths of a unit under the pointer
 y_before=$((TV_SY * 100 + py * 10000 / TV_ZOOM))
 xdotool mousemove --sync $((TV_VX + px)) $((TV_VY + py)) keydown ctrl click 4 keyup ctrl
-for _ in $(seq 100); do
-    tv_view esempio.tvd
-    [ "$TV_ZOOM" != 250 ] && break
-    sleep 0.05
-done
+zoomed() { tv_view esempio.tvd; [ "$TV_ZOOM" != 250 ]; }
+tv_until "Ctrl+wheel did not zoom" zoomed
 [ "$TV_ZOOM" -gt 250 ] || tv_fail "Ctrl+wheel did not zoom in: $TV_ZOOM %"
 x_after=$((TV_SX * 100 + px * 10000 / TV_ZOOM))
 y_after=$((TV_SY * 100 + py * 10000 / TV_ZOOM))

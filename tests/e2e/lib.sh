@@ -172,6 +172,18 @@ tv_wait_new() {
     done
 }
 
+# tv_until WHAT COMMAND...: waits until COMMAND succeeds (for what the trace
+# tells in more than one line, e.g. a view's successive VIEW lines).
+tv_until() {
+    local what=$1 end
+    shift
+    end=$(tv_deadline)
+    until "$@"; do
+        tv_past "$end" && tv_fail "$what within ${TV_LIMIT}s"
+        sleep 0.05
+    done
+}
+
 # Commands whose "COMMAND id" lines the cases wait for.
 TV_ID_SAVE=57603 TV_ID_PASTE=57637 TV_ID_PROPERTIES=32779 TV_ID_GRID=32825
 
@@ -363,18 +375,15 @@ tv_dismiss() {
 }
 
 # tv_save_over FILE: Ctrl+S on the main window, for the document saved as
-# FILE; waits until FILE has been written again (made older first, since
-# saving leaves no trace line and may write the same bytes).
+# FILE; FILE must have been written again (made older first, since saving may
+# write the same bytes) by the time the command's line comes.
 tv_save_over() {
-    local end
     touch -d '1 minute ago' "$1"
     touch -d '30 seconds ago' "$TV_CASE_DIR/.stamp"
+    tv_mark
     tv_key "$TV_MAIN" ctrl+s
-    end=$(tv_deadline)
-    until [ "$1" -nt "$TV_CASE_DIR/.stamp" ]; do
-        tv_past "$end" && tv_fail "Ctrl+S did not write $1"
-        sleep 0.05
-    done
+    tv_wait_new "COMMAND $TV_ID_SAVE"
+    [ "$1" -nt "$TV_CASE_DIR/.stamp" ] || tv_fail "Ctrl+S did not write $1"
 }
 
 # tv_clipboard: sets TV_CLIP to the clipboard's text.
