@@ -3,6 +3,7 @@
 #include "app/field_validator.h"
 #include "app/library_bar.h"
 #include "app/schemo_view.h"
+#include "app/trace.h"
 #include "doc/library_doc.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "view/zoom_text.h"
@@ -70,6 +71,7 @@ void CDocumentBar::ApplyTyped() {
         m_view.ApplyZoomPercent(*n);
     else
         ShowZoom(m_dScale);
+    TraceLine("ZOOM " + m_pZoom->currentText());
 }
 
 void CDocumentBar::ApplyChosen(int nIndex) {

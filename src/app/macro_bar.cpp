@@ -114,6 +114,12 @@ void CMacroBar::RefreshMacroTree() {
     }
     QApplication::restoreOverrideCursor();
     emit selectionChanged();
+    if (IsTraceEnabled()) {
+        int nSymbols = 0;
+        for (QTreeWidgetItemIterator it(m_pView); *it; ++it)
+            nSymbols += (*it)->data(0, kNameRole).isValid();
+        TraceLine(QString("MACROS %1").arg(nSymbols));
+    }
 }
 
 void CMacroBar::ReloadLibraries() {

@@ -127,6 +127,7 @@ void CMainFrame::OnCommand(int nId) {
     if (child && def->nFeature != FEATURE_TOOLS) child->View()->CancelDrag();
     feature->Run(nId);
     UpdateCommands();
+    TraceLine(QString("COMMAND %1").arg(nId));
 }
 
 // Whoever changes the tool (a button, a menu item, the view's Escape, the

@@ -1,10 +1,12 @@
 // The view's mouse buttons, wheel and keys, handed to the editing logic in
 // its own terms.
 #include "app/schemo_view.h"
+#include "app/trace.h"
 
 #include "view/view_controller.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -55,18 +57,26 @@ void CSchemoView::keyPressEvent(QKeyEvent* event) {
     }
     const bool bPlain =
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (nKey && bPlain && m_pCtl->OnKeyDown(nKey)) return;
+    if (nKey && bPlain && m_pCtl->OnKeyDown(nKey)) {
+        TraceLine("KEY " + QKeySequence(event->key()).toString());
+        return;
+    }
     QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CSchemoView::mouseMoveEvent(QMouseEvent* event) {
     m_pCtl->OnMouseMove(Input(event));
+    if (IsTraceEnabled()) {
+        const QPoint p = event->position().toPoint();
+        TraceLine(QString("MOVE %1 %2").arg(p.x()).arg(p.y()));
+    }
 }
 
 void CSchemoView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) m_pCtl->OnMButtonUp(Input(event));
     if (event->button() == Qt::LeftButton) m_pCtl->OnLButtonUp(Input(event));
     if (event->button() == Qt::RightButton) m_pCtl->OnRButtonUp(Input(event));
+    TraceLine("RELEASE");
 }
 
 CMouseInput CSchemoView::Input(const QMouseEvent* event) const {

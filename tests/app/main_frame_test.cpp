@@ -1,5 +1,5 @@
-// The main window with the offscreen platform: the title, a pending paste
-// ended by another document, the settings dialog's refusal, and a
+// The main window with the offscreen platform: a pending paste ended by
+// another document, the settings dialog's refusal, and a
 // close that is cancelled writing nothing, a reload of the libraries while a
 // drawing opens.
 #include "../doc/fake_ui.h"
@@ -39,20 +39,6 @@ private slots:
     void cleanup() {
         QSettings().clear();
         g_settings = CSettings();
-    }
-
-    void titleNamesTheActiveDocumentAndItsChanges() {
-        CMainFrame frame;
-        QCOMPARE(frame.windowTitle(), QString("Tavolin"));
-        CMyMDIChildWnd* child = frame.NewDocument(DOC_DRAWING);
-        QVERIFY(child);
-        QCOMPARE(frame.windowTitle(), QString("Tavolin - Documento1"));
-        child->Document().SetModified(true);
-        QCOMPARE(frame.windowTitle(), QString("Tavolin - Documento1*"));
-        frame.NewDocument(DOC_MACRO);
-        QCOMPARE(frame.windowTitle(), QString("Tavolin - Macro1"));
-        QVERIFY(frame.NewDocument(DOC_LIBRARY));
-        QCOMPARE(frame.windowTitle(), QString("Tavolin - Libreria1"));
     }
 
     void aPendingPasteEndsWhenAnotherDocumentComesForward() {

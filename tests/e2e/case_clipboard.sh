@@ -4,7 +4,6 @@
 # came from, Escape after a paste, and a new document that no file stands for.
 . "$TV_E2E_DIR/lib.sh"
 
-
 printf '[TAVOLIN ]\r\nLI 20 20 60 20\r\nSA 80 20\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/a.tvd"
 tv_start --zoom 400 --origin 0,0 "$TV_CASE_DIR/a.tvd"
 tv_wait_ready
@@ -38,15 +37,19 @@ SA 100 60" "$(tv_body "$TV_CASE_DIR/a.tvd")"
 # Escape right after a paste: the drawing stays as it was.
 cp "$TV_CASE_DIR/a.tvd" "$TV_CASE_DIR/before-escape.tvd"
 tv_to 30 90
+tv_mark
 tv_key "$TV_MAIN" ctrl+v
-sleep 0.2
+tv_wait_new "COMMAND $TV_ID_PASTE"
+tv_mark
 tv_key "$TV_MAIN" Escape
+tv_wait_new "KEY Esc"
 tv_press
 xdotool mouseup 1
-sleep 0.3
+tv_wait_new RELEASE
 expect_eq "title after a paste and Escape" "Tavolin - a.tvd" "$(xdotool getwindowname "$TV_MAIN")"
+tv_mark
 tv_key "$TV_MAIN" ctrl+s
-sleep 0.3
+tv_wait_new "COMMAND $TV_ID_SAVE"
 expect_file_eq "saved after a paste and Escape" "$TV_CASE_DIR/before-escape.tvd" "$TV_CASE_DIR/a.tvd"
 
 # The rectangle copied and pasted where it came from: one more rectangle,
@@ -72,9 +75,7 @@ RV 100 100 120 120" "$(tv_body "$TV_CASE_DIR/a.tvd")"
 # "Come nuovo documento": an untitled, modified drawing with the rectangle;
 # no file in the temporary folder; Ctrl+S asks for a name.
 before=$(ls -A "$TMPDIR")
-tv_menu m i
-sleep 0.2
-xdotool key d
+tv_menu m i d
 tv_wait_painted Documento1
 tv_expect_title "Tavolin - Documento1*"
 expect_eq "temporary folder after paste as new document" "$before" "$(ls -A "$TMPDIR")"

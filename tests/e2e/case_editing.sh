@@ -5,7 +5,7 @@
 # four turns, Ctrl+S during a drag, and Save, Undo, close.
 . "$TV_E2E_DIR/lib.sh"
 
-tool() { tv_menu t "$1"; sleep 0.1; }
+tool() { tv_menu t "$1"; }
 
 tv_start
 tv_wait_ready
@@ -82,7 +82,6 @@ cp "$TV_CASE_DIR/chain.tvd" "$TV_CASE_DIR/before-turns.tvd"
 # A move released where it started is no change.
 tv_click_at 40 20
 tv_drag 40 20 40 20
-sleep 0.2
 expect_eq "title after a move in place" "Tavolin - chain.tvd" "$(xdotool getwindowname "$TV_MAIN")"
 
 # R turns the selection; four turns give the same bytes back.
@@ -96,11 +95,13 @@ expect_file_eq "after four turns" "$TV_CASE_DIR/before-turns.tvd" "$TV_CASE_DIR/
 # Ctrl+S while a line is dragged: the drag ends first, the line is saved where it was.
 tv_to 40 20
 tv_press
-xdotool mousemove $(tv_at 40 30); sleep 0.05
-xdotool mousemove $(tv_at 40 40); sleep 0.05
+tv_mark
+tv_move 40 30
+tv_move 40 40
 xdotool key ctrl+s
 xdotool mouseup 1
-sleep 0.2
+tv_wait_new "COMMAND $TV_ID_SAVE"
+tv_wait_new RELEASE
 expect_file_eq "saved during a drag" "$TV_CASE_DIR/before-turns.tvd" "$TV_CASE_DIR/chain.tvd"
 
 # The height common to two texts set to 12 in "Proprieta'" (Alt+Enter; its
@@ -122,13 +123,14 @@ tv_key "$TV_MAIN" ctrl+s
 tv_expect_title "Tavolin - chain.tvd"
 expect_eq "texts 12 units high" "TY 40 90 12 3 0 0 0 * Testo
 TY 80 90 12 3 0 0 0 * Testo" "$(tv_body "$TV_CASE_DIR/chain.tvd" | grep '^TY')"
+tv_mark
 tv_key "$TV_MAIN" alt+Return
 tv_wait_window "^Proprieta'$"
 tv_key "$TV_WIN" Tab Tab ctrl+a
 xdotool type --delay 10 "150"
 xdotool key Return
 tv_wait_gone "$TV_WIN"
-sleep 0.2
+tv_wait_new "COMMAND $TV_ID_PROPERTIES"
 expect_eq "title after a height of 150" "Tavolin - chain.tvd" "$(xdotool getwindowname "$TV_MAIN")"
 
 # The height edited is the default of the next text, which is placed like the

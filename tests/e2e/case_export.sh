@@ -12,6 +12,7 @@ cp "$TV_EXAMPLES/esempio.tvd" "$TV_CASE_DIR/esempio.tvd"
 # export_as KEYS NAME TYPE_KEYS: the command, KEYS in its dialog then OK, NAME
 # typed in the save dialog, TYPE_KEYS on its file type box, then Salva.
 export_as() {
+    tv_mark
     tv_menu f b
     tv_wait_window '^Salva come bitmap/metafile$'
     local dlg=$TV_WIN
@@ -24,15 +25,7 @@ export_as() {
     [ -n "$3" ] && xdotool key --delay 50 Tab $3
     xdotool key Return
     tv_wait_gone "$save"
-}
-
-wait_file() {
-    local end
-    end=$(tv_deadline)
-    until [ -s "$1" ]; do
-        tv_past "$end" && tv_fail "no $1"
-        sleep 0.05
-    done
+    tv_wait_new -p "COMMAND "
 }
 
 tv_start "$TV_CASE_DIR/esempio.tvd"
@@ -40,12 +33,10 @@ tv_wait_ready
 tv_wait_painted esempio.tvd
 
 export_as "" disegno Down
-wait_file "$TV_CASE_DIR/disegno.png"
 expect_file_eq "PNG saved from the dialog" "$TV_CASE_DIR/expected.png" "$TV_CASE_DIR/disegno.png"
 
 # Down in the mode group: from "assoluta" (checked) to "Enhanced Metafile".
 export_as Down metafile ""
-wait_file "$TV_CASE_DIR/metafile.emf"
 expect_file_eq "EMF saved from the dialog" "$TV_CASE_DIR/expected.emf" "$TV_CASE_DIR/metafile.emf"
 
 tv_menu f b

@@ -22,9 +22,8 @@ tv_wait_gone "$dlg"
 tv_wait_line "LAYER 3 PCB"
 
 tv_menu t l
-xdotool mousemove --sync $((TV_VX + 40)) $((TV_VY + 40)) click 1
-sleep 0.5
-xdotool mousemove --sync $((TV_VX + 200)) $((TV_VY + 40)) click 1
+tv_click_at 10 10
+tv_click_at 50 10
 tv_key "$TV_MAIN" Escape
 tv_save_as "$TV_CASE_DIR/layer.tvd"
 expect_eq "the line drawn on the renamed layer" "LI 10 10 50 10 3" "$(tail -n +2 "$TV_CASE_DIR/layer.tvd" | tr -d '\r')"

@@ -15,16 +15,11 @@ use() {
     xdotool windowraise "$TV_MAIN"
 }
 
-# Presses come half a second apart, or two make a double-click.
-last_press=0
 click_at() { # X Y on the screen
-    local wait=$((last_press + 500000 - $(tv_now_us)))
-    [ "$wait" -gt 0 ] && sleep "$(printf '0.%06d' "$wait")"
     tv_park_pointer
-    xdotool mousemove --sync "$1" "$2" mousedown 1
-    last_press=$(tv_now_us)
+    xdotool mousemove --sync "$1" "$2"
+    tv_press
     xdotool mouseup 1
-    sleep 0.05
 }
 
 # The second instance, with a drawing open, before the library exists.
@@ -35,6 +30,7 @@ tv_wait_window '^Nuovo$'
 tv_key "$TV_WIN" Return
 tv_wait_gone "$TV_WIN"
 tv_wait_view Documento1 "400 0 0 0"
+tv_macros
 remember placer
 
 tv_start
@@ -44,7 +40,6 @@ remember drawer
 
 # One unit is 8 pixels and (90, 90) the canvas's corner.
 tv_menu t l
-sleep 0.1
 click_at $((TV_VX + 5 * 8)) $((TV_VY + 10 * 8))
 click_at $((TV_VX + 15 * 8)) $((TV_VY + 10 * 8))
 tv_key "$TV_MAIN" Escape
@@ -58,7 +53,7 @@ expect_eq "the library drawn" "[TAVOLIB Nuova libreria 1]
 LI 95 100 105 100" "$(tr -d '\r' <"$lib")"
 
 use placer
-sleep 1.2 # the folders are quiet for half a second before the tree is read again
+tv_wait_line "MACROS $((TV_MACROS + 1))"
 tv_key "$TV_MAIN" ctrl+f
 xdotool key --delay 20 ctrl+a
 xdotool type --delay 10 -- "Pezzo di prova"

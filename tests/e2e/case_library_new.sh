@@ -49,9 +49,9 @@ expect_eq "the file after the refusals" "[TAVOLIB Nuova libreria 1]
 [M03 Componente 3]" "$(saved)"
 type_key 'R]9' # "]" would end the header: refused with a beep
 tv_wait_line BEEP
+tv_mark
 tv_key "$TV_MAIN" ctrl+s
-end=$(tv_deadline)
-until grep -q '^\[R9 ' "$lib" || tv_past "$end"; do sleep 0.05; done
+tv_wait_new "COMMAND $TV_ID_SAVE"
 expect_eq "the key mended and saved" "[TAVOLIB Nuova libreria 1]
 [M02 Componente 1]
 [R9 Componente 3]" "$(saved)"

@@ -9,12 +9,13 @@ mkdir -p "$prog/libs" "$prog/macros"
 tv_start --program-dir "$prog"
 tv_wait_ready
 tv_new_drawing Documento1
+tv_macros
 
 lib=$prog/libs/copiata.tvl
 printf '[TAVOLIB Copiata]\r\n{Prove}\r\n[P1 Primo pezzo]\r\nLI 90 100 110 100\r\n' >"$lib"
-sleep 0.2
+sleep 0.2 # half of the quiet time the watcher waits for
 printf '[P2 Seconda metà]\r\nSA 100 100\r\n' >>"$lib"
-sleep 1.2 # the folders are quiet for half a second before the tree is read again
+tv_wait_line "MACROS $((TV_MACROS + 2))"
 
 find_leaf() {
     tv_key "$TV_MAIN" ctrl+f
@@ -36,7 +37,7 @@ tv_wait_msg "Tavolin|Salvare le modifiche a Documento1?"
 tv_dismiss '^Tavolin$' Escape
 
 printf '[TAVOLIB Dopo]\r\n[D1 Scritta dopo]\r\nSA 100 100\r\n' >"$prog/libs/dopo.tvl"
-sleep 1.2
+tv_wait_line "MACROS $((TV_MACROS + 3))"
 find_leaf "Scritta dopo"
 [ -z "$(tv_trace_lines BEEP)" ] || tv_fail "a beep: the library written later was not read"
 xdotool mousemove --sync $((TV_VX + 160)) $((TV_VY + 80)) click 1

@@ -12,17 +12,14 @@ pdf=$TV_CASE_DIR/box.pdf
 
 print_to_pdf() {
     rm -f "$pdf"
+    tv_mark
     tv_key "$TV_MAIN" ctrl+p
     tv_wait_window '^Stampa$'
     local dlg=$TV_WIN
     tv_key "$dlg" Return
     tv_wait_gone "$dlg"
-    local end
-    end=$(tv_deadline)
-    until [ -s "$pdf" ]; do
-        tv_past "$end" && tv_fail "no $pdf after Stampa"
-        sleep 0.05
-    done
+    tv_wait_new -p "COMMAND "
+    [ -s "$pdf" ] || tv_fail "no $pdf after Stampa"
 }
 
 tv_start "$TV_CASE_DIR/box.tvd"

@@ -11,16 +11,14 @@ pdf=$TV_CASE_DIR/pcb.pdf
 # print_as NAME: Ctrl+P, Stampa, and the PDF kept as NAME.pdf.
 print_as() {
     rm -f "$pdf"
+    tv_mark
     tv_key "$TV_MAIN" ctrl+p
     tv_wait_window '^Stampa$'
-    local dlg=$TV_WIN end
+    local dlg=$TV_WIN
     tv_key "$dlg" Return
     tv_wait_gone "$dlg"
-    end=$(tv_deadline)
-    until [ -s "$pdf" ]; do
-        tv_past "$end" && tv_fail "no $pdf after Stampa"
-        sleep 0.05
-    done
+    tv_wait_new -p "COMMAND "
+    [ -s "$pdf" ] || tv_fail "no $pdf after Stampa"
     mv "$pdf" "$TV_CASE_DIR/$1.pdf"
 }
 

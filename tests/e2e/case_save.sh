@@ -11,11 +11,9 @@ save_and_compare() {
     tv_wait_ready
     tv_wait_painted "$name"
     tv_expect_title "Tavolin - $name"
+    tv_mark
     tv_key "$TV_MAIN" ctrl+s
-    # Saving leaves no trace line: wait for the bytes.
-    local end
-    end=$(tv_deadline)
-    until cmp -s "$TV_CASE_DIR/expected.tvd" "$file" || tv_past "$end"; do sleep 0.05; done
+    tv_wait_new "COMMAND $TV_ID_SAVE"
     expect_file_eq "$name saved with Ctrl+S" "$TV_CASE_DIR/expected.tvd" "$file"
     tv_expect_title "Tavolin - $name"
     expect_eq "message boxes" "" "$(tv_trace_lines MSG)"

@@ -24,28 +24,25 @@ tv_key "$TV_MAIN" shift+Tab shift+Tab ctrl+a
 xdotool type --delay 20 "1000%"
 xdotool key Return
 tv_wait_view Documento1 "1000 0 0 0"
-tv_key "$TV_MAIN" shift+Tab shift+Tab ctrl+a
-xdotool type --delay 20 "3000%"
-xdotool key Return
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 "5%"
-xdotool key Return
-sleep 0.3
+tv_key "$TV_MAIN" shift+Tab shift+Tab
+for typed in 3000% 5%; do
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$typed"
+    tv_mark
+    xdotool key Return
+    tv_wait_new -p "ZOOM "
+    expect_eq "zoom box after typing $typed" "ZOOM 1000%" "$TV_LINE"
+done
 tv_view Documento1
-expect_eq "zoom after typing 3000% and 5%" "1000 0 0 0" "$TV_ZOOM $TV_SX $TV_SY $TV_STRETCH"
+expect_eq "view after typing 3000% and 5%" "1000 0 0 0" "$TV_ZOOM $TV_SX $TV_SY $TV_STRETCH"
 
 # Stretch: the whole sheet in the window, no scroll bars (a wider canvas).
 tv_view Documento1
 narrow_w=$TV_VW
 tv_menu v b
 tv_wait_view Documento1 "1000 0 0 1"
-for _ in $(seq 40); do
-    tv_view Documento1
-    [ "$TV_VW" -gt "$narrow_w" ] && break
-    sleep 0.05
-done
-[ "$TV_VW" -gt "$narrow_w" ] || tv_fail "the scroll bars stay in stretch mode: canvas $narrow_w then $TV_VW wide"
+wider() { tv_view Documento1; [ "$TV_VW" -gt "$narrow_w" ]; }
+tv_until "the scroll bars stay in stretch mode: the canvas is not wider than $narrow_w" wider
 tv_canvas_shot Documento1 "$TV_CASE_DIR/stretch.png"
 render "$TV_CASE_DIR/stretch-cli.png" "$TV_CASE_DIR/empty.tvd" --stretch --grid 5,5
 tv_same_picture "stretched view" "$TV_CASE_DIR/stretch.png" "$TV_CASE_DIR/stretch-cli.png"
@@ -54,6 +51,7 @@ tv_wait_view Documento1 "1000 0 0 0"
 
 # "Griglia e Snap": a changed value cancelled leaves the picture as it was.
 tv_canvas_shot Documento1 "$TV_CASE_DIR/before-grid.png"
+tv_mark
 tv_menu v g
 tv_wait_window '^Griglia e Snap$'
 grid_dialog=$TV_WIN
@@ -62,7 +60,7 @@ xdotool type --delay 20 "17"
 xdotool key Tab
 tv_key "$grid_dialog" Escape
 tv_wait_gone "$grid_dialog"
-sleep 0.3
+tv_wait_new "COMMAND $TV_ID_GRID"
 tv_canvas_shot Documento1 "$TV_CASE_DIR/after-grid.png"
 tv_same_picture "grid dialog cancelled" "$TV_CASE_DIR/before-grid.png" "$TV_CASE_DIR/after-grid.png"
 expect_eq "title after zooming" "Tavolin - Documento1" "$(xdotool getwindowname "$TV_MAIN")"
@@ -82,11 +80,8 @@ px=200 py=150
 x_before=$((TV_SX * 100 + px * 10000 / TV_ZOOM)) # hundredths of a unit under the pointer
 y_before=$((TV_SY * 100 + py * 10000 / TV_ZOOM))
 xdotool mousemove --sync $((TV_VX + px)) $((TV_VY + py)) keydown ctrl click 4 keyup ctrl
-for _ in $(seq 100); do
-    tv_view esempio.tvd
-    [ "$TV_ZOOM" != 250 ] && break
-    sleep 0.05
-done
+zoomed() { tv_view esempio.tvd; [ "$TV_ZOOM" != 250 ]; }
+tv_until "Ctrl+wheel did not zoom" zoomed
 [ "$TV_ZOOM" -gt 250 ] || tv_fail "Ctrl+wheel did not zoom in: $TV_ZOOM %"
 x_after=$((TV_SX * 100 + px * 10000 / TV_ZOOM))
 y_after=$((TV_SY * 100 + py * 10000 / TV_ZOOM))

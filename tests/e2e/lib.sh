@@ -150,6 +150,49 @@ tv_wait_prefix() {
     done
 }
 
+# Input is handled in the order it is sent, so a check after some input waits
+# for the line written after the last of it was handled:
+#   tv_mark; tv_key "$TV_MAIN" ctrl+s; tv_wait_new "COMMAND $TV_ID_SAVE"; check
+TV_MARK=0
+TV_LINE=
+tv_mark() { TV_MARK=$(wc -l <"$TV_TRACE"); }
+
+# tv_wait_new [-p] LINE: waits for LINE among the trace lines written since
+# tv_mark (with -p, a line starting with LINE); sets TV_LINE to it.
+tv_wait_new() {
+    local whole=1 end
+    [ "$1" = -p ] && { whole=; shift; }
+    end=$(tv_deadline)
+    while TV_LINE=$(awk -v from="$TV_MARK" -v want="$1" -v whole="$whole" \
+        'NR > from && (whole ? $0 == want : index($0, want) == 1) { print; exit }' "$TV_TRACE")
+        [ -z "$TV_LINE" ]; do
+        tv_alive || { tv_reap; tv_fail "the program ended (status $TV_RC) before trace line '$1'"; }
+        tv_past "$end" && tv_fail "no trace line '$1' within ${TV_LIMIT}s of the input"
+        sleep 0.05
+    done
+}
+
+# tv_until WHAT COMMAND...: waits until COMMAND succeeds (for what the trace
+# tells in more than one line, e.g. a view's successive VIEW lines).
+tv_until() {
+    local what=$1 end
+    shift
+    end=$(tv_deadline)
+    until "$@"; do
+        tv_past "$end" && tv_fail "$what within ${TV_LIMIT}s"
+        sleep 0.05
+    done
+}
+
+# Commands whose "COMMAND id" lines the cases wait for.
+TV_ID_SAVE=57603 TV_ID_PASTE=57637 TV_ID_PROPERTIES=32779 TV_ID_GRID=32825
+
+# tv_macros: sets TV_MACROS to the number of symbols the macro tree last showed.
+tv_macros() {
+    TV_MACROS=$(grep '^MACROS ' "$TV_TRACE" | tail -1 | cut -d' ' -f2)
+    [ -n "$TV_MACROS" ] || tv_fail "no MACROS line in the trace"
+}
+
 tv_wait_ready() { tv_wait_line READY; tv_find_main; }
 tv_wait_painted() { tv_wait_line "PAINTED $1"; }
 tv_wait_msg() { tv_wait_line "MSG $1"; }
@@ -282,21 +325,30 @@ tv_type() {
     xdotool type --delay 10 -- "$2"
 }
 
-# tv_menu MENU ITEM: Alt+MENU on the main window, waits for the popup, then
-# ITEM (mnemonic letters, e.g. "f e" for "&File" -> "&Esci").
+# tv_menu MENU ITEM...: Alt+MENU on the main window, then each ITEM (mnemonic
+# letters, e.g. "f e" for "&File" -> "&Esci"; more for submenus) once its popup
+# is shown; returns when the popups are gone, so that a click that follows is
+# not taken by them.
 tv_menu() {
-    local before end
-    end=$(tv_deadline)
+    local before now new popups= item w end
     tv_park_pointer
     before=$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null | sort)
     tv_key "$TV_MAIN" "alt+$1"
-    # The popup is a window that was not there before (counting would be
-    # fooled by a tooltip going away at the same time).
-    while [ -z "$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null | sort | comm -13 <(echo "$before") -)" ]; do
-        tv_past "$end" && tv_fail "menu alt+$1 did not open"
-        sleep 0.02
+    shift
+    for item; do
+        end=$(tv_deadline)
+        # The popup is a window that was not there before (counting would be
+        # fooled by a tooltip going away at the same time).
+        while now=$(xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null | sort)
+            new=$(comm -13 <(echo "$before") <(echo "$now")); [ -z "$new" ]; do
+            tv_past "$end" && tv_fail "the menu before '$item' did not open"
+            sleep 0.02
+        done
+        popups="$popups $new"
+        before=$now
+        xdotool key "$item"
     done
-    xdotool key "$2"
+    for w in $popups; do tv_wait_gone "$w"; done
 }
 
 # tv_click X Y [stay]: a left click at screen coordinates. The pointer then
@@ -323,18 +375,15 @@ tv_dismiss() {
 }
 
 # tv_save_over FILE: Ctrl+S on the main window, for the document saved as
-# FILE; waits until FILE has been written again (made older first, since
-# saving leaves no trace line and may write the same bytes).
+# FILE; FILE must have been written again (made older first, since saving may
+# write the same bytes) by the time the command's line comes.
 tv_save_over() {
-    local end
     touch -d '1 minute ago' "$1"
     touch -d '30 seconds ago' "$TV_CASE_DIR/.stamp"
+    tv_mark
     tv_key "$TV_MAIN" ctrl+s
-    end=$(tv_deadline)
-    until [ "$1" -nt "$TV_CASE_DIR/.stamp" ]; do
-        tv_past "$end" && tv_fail "Ctrl+S did not write $1"
-        sleep 0.05
-    done
+    tv_wait_new "COMMAND $TV_ID_SAVE"
+    [ "$1" -nt "$TV_CASE_DIR/.stamp" ] || tv_fail "Ctrl+S did not write $1"
 }
 
 # tv_clipboard: sets TV_CLIP to the clipboard's text.
@@ -484,7 +533,7 @@ tv_fields() {
 tv_at() { echo $((TV_VX + $1 * 4)) $((TV_VY + $2 * 4)); } # screen pixel of a logical point
 # The pointer goes to a point with --sync only from elsewhere: a move to where
 # it already is never reports back.
-tv_to() { tv_park_pointer; xdotool mousemove --sync $(tv_at "$1" "$2"); }
+tv_to() { tv_park_pointer; xdotool mousemove --sync $(tv_at "$1" "$2"); TV_PT="$1 $2"; }
 # Presses come half a second apart, or two make a double-click.
 TV_LAST_PRESS=0
 tv_press() {
@@ -493,14 +542,24 @@ tv_press() {
     xdotool mousedown 1
     TV_LAST_PRESS=$(tv_now_us)
 }
-tv_click_at() { tv_to "$1" "$2"; tv_press; xdotool mouseup 1; sleep 0.05; }
-tv_drag() { # X0 Y0 X1 Y1: press, move in two steps, release
+tv_click_at() { tv_to "$1" "$2"; tv_press; xdotool mouseup 1; }
+# tv_move X Y: during a drag, the pointer to (X, Y); waits until the view has
+# handled it (one move at a time, or the X events would be merged).
+TV_PT=
+tv_move() {
+    [ "$1 $2" = "$TV_PT" ] && return 0 # no move, no event
+    TV_PT="$1 $2"
+    xdotool mousemove $(tv_at "$1" "$2")
+    tv_wait_new "MOVE $(($1 * 4)) $(($2 * 4))"
+}
+tv_drag() { # X0 Y0 X1 Y1: press, move in two steps, release; waits for the release
     tv_to "$1" "$2"
     tv_press
-    xdotool mousemove $(tv_at $((($1 + $3) / 2)) $((($2 + $4) / 2))); sleep 0.05
-    xdotool mousemove $(tv_at "$3" "$4"); sleep 0.05
+    tv_mark
+    tv_move $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    tv_move "$3" "$4"
     xdotool mouseup 1
-    sleep 0.05
+    tv_wait_new RELEASE
 }
 tv_body() { tail -n +2 "$1" | tr -d '\r'; } # a saved file's lines after the header
 

@@ -49,14 +49,11 @@ TEST(ParseComponent, KeyAndTitle) {
     EXPECT_EQ(err, 1);
 }
 
-TEST(StandardLibrary, Has132ComponentsInElevenCategoriesAndTheFixedResistor) {
+// Its components, categories and titles in order are the command-line tool's
+// golden list.
+TEST(StandardLibrary, TheFixedResistorAndWhichNamesAreStandard) {
     const CLibraryIndex& lib = StandardLibrary();
     EXPECT_EQ(lib.name, "Libreria standard");
-    EXPECT_EQ(lib.components.size(), 132u);
-    ASSERT_EQ(lib.categories.size(), 12u); // with the unnamed one in front
-    EXPECT_EQ(lib.categories[1].name, "Simbologia di base");
-    EXPECT_EQ(lib.categories[11].name, "hidden");
-    EXPECT_EQ(lib.categories[11].nFirst, 123);
     ASSERT_TRUE(lib.Find("080"));
     EXPECT_EQ(*lib.Find("080"), "[080 Resistore]\nLI 100 100 102 100\nLI 108 100 110 100\nRV 102 98 108 102\n");
     EXPECT_TRUE(IsStandardLibraryName("080"));
@@ -79,7 +76,7 @@ TEST(StandardLibrary, EveryComponentParsesCleanly) {
 
 class MacroTree : public ProgramDirTest {};
 
-TEST_F(MacroTree, StandardLibraryShowsTenCategoriesAndFillsTheCache) {
+TEST_F(MacroTree, StandardLibraryShowsTenCategoriesNotTheHiddenOne) {
     CMacroTree tree;
     tree.RefreshMacroTree();
     const CMacroTreeItem* root = tree.Root();
@@ -95,9 +92,6 @@ TEST_F(MacroTree, StandardLibraryShowsTenCategoriesAndFillsTheCache) {
     EXPECT_EQ(discrete.label, "Componenti discreti");
     EXPECT_EQ(discrete.children[0]->label, "Resistore");
     EXPECT_EQ(discrete.children[0]->macroName, "~080");
-    EXPECT_TRUE(g_macroCache.Contains("~080"));
-    EXPECT_TRUE(g_macroCache.Contains("080"));
-    EXPECT_FALSE(g_macroCache.Contains("~150")); // hidden: found by name when asked
 }
 
 TEST_F(MacroTree, UserLibrariesAndMacroFilesAreListed) {

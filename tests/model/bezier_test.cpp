@@ -2,14 +2,6 @@
 #include "model/bezier.h"
 #include "model/recording_surface.h"
 
-TEST(BezierCommand, ReadsAndWrites) {
-    EXPECT_EQ(Normalised("BE 100 100 101 98 104 98 105 100"), "BE 100 100 101 98 104 98 105 100\r\n");
-    EXPECT_EQ(Normalised("be 100 100 101 98 104 98 105 100 4"),
-              "BE 100 100 101 98 104 98 105 100 4\r\n");
-    EXPECT_EQ(Normalised("BE 100 100 101 98 104 98 105"), "BE 100 100 101 98 104 98 105 -1\r\n");
-    EXPECT_EQ(Normalised("BE 100 100 101 98 104 98"), "<rejected>");
-}
-
 TEST(BezierDraw, PlacingShowsTheControlPolygonUnscaled) {
     CRecordingSurface dc;
     const CPoint pts[4] = {{0, 0}, {10, 0}, POINT_UNSET, POINT_UNSET};

@@ -4,32 +4,6 @@
 #include "model/line.h"
 #include "model/recording_surface.h"
 
-TEST(LineCommand, ReadsAndWritesWithTheOptionalLayer) {
-    EXPECT_EQ(Normalised("LI 10 10 40 10"), "LI 10 10 40 10\r\n");
-    EXPECT_EQ(Normalised("LI 10 10 40 10 2"), "LI 10 10 40 10 2\r\n");
-    EXPECT_EQ(Normalised("li 1 2 3 4"), "LI 1 2 3 4\r\n");
-    EXPECT_EQ(Normalised("LI5 5 10 10"), "LI 5 5 10 10\r\n");
-    EXPECT_EQ(Normalised("LI 1 2 3 4 99"), "LI 1 2 3 4 99\r\n");
-    EXPECT_EQ(Normalised("LI 1 2 3 4 0"), "LI 1 2 3 4\r\n");
-    EXPECT_EQ(Normalised("LI 1 2 3 4 7 junk 9"), "LI 1 2 3 4 7\r\n");
-}
-
-TEST(LineCommand, MissingFieldsLeaveUnsetCoordinates) {
-    EXPECT_EQ(Normalised("LI 1 2 3"), "LI 1 2 3 -1\r\n"); // (3, -1) is an ordinary point
-    EXPECT_EQ(Normalised("LI 1 2"), "<rejected>");
-    EXPECT_EQ(Normalised("LI -1 -1 5 5"), "<rejected>");
-    EXPECT_EQ(Normalised("LI 1 2 x 4"), "<rejected>");
-}
-
-TEST(ConnectionCommand, ReadsAndWrites) {
-    EXPECT_EQ(Normalised("SA 40 10"), "SA 40 10\r\n");
-    EXPECT_EQ(Normalised("SA 40 10 0"), "SA 40 10\r\n");
-    EXPECT_EQ(Normalised("SA 40 10 3"), "SA 40 10 3\r\n");
-    // A lone x is an ordinary point with y = -1, as for every command.
-    EXPECT_EQ(Normalised("SA 40"), "SA 40 -1\r\n");
-    EXPECT_EQ(Normalised("SA"), "<rejected>");
-}
-
 TEST(LineDraw, DrawsTheSegmentThenSetsTheEndPixel) {
     CRecordingSurface dc;
     CLine l(10, 20, 30, 40, false);

@@ -12,56 +12,12 @@ protected:
     CRecordingSurface dc;
 };
 
-TEST_F(Pcb, TrackCommandNeedsAThicknessOfAtLeastOne) {
-    EXPECT_EQ(Normalised("PL 10 10 50 10 3"), "PL 10 10 50 10 3\r\n");
-    EXPECT_EQ(Normalised("PL 10 10 50 10 3 2"), "PL 10 10 50 10 3 2\r\n");
-    EXPECT_EQ(Normalised("PL 10 10 50 10"), "PL 10 10 50 10 2\r\n"); // empty-object thickness
-    EXPECT_EQ(Normalised("PL 10 10 50 10 0"), "<rejected>");
-    EXPECT_EQ(Normalised("PL 10 10 50 10 -4"), "<rejected>");
-}
-
-TEST_F(Pcb, PadCommandNeedsAHoleSmallerThanThePad) {
-    EXPECT_EQ(Normalised("PA 100 100 18 18 4 0 1"), "PA 100 100 18 18 4 0 1\r\n");
-    EXPECT_EQ(Normalised("PA 100 100 18 18 18 0"), "<rejected>");
-    EXPECT_EQ(Normalised("PA 100 100 18 18 0 0"), "<rejected>");
-    EXPECT_EQ(Normalised("PA 100 100"), "PA 100 100 9 9 3 0\r\n");
-    EXPECT_EQ(Normalised("PA 100 100 18 18 4 7"), "PA 100 100 18 18 4 7\r\n"); // odd style kept
-}
-
 TEST_F(Pcb, PadRotationSwapsItsSizes) {
     auto p = Read("PA 0 0 20 10 4 1");
     p->Rotate(0, 0, false);
     EXPECT_EQ(Written(*p), "PA 0 0 10 20 4 1\r\n");
     p->Rotate(0, 0, true);
     EXPECT_EQ(Written(*p), "PA 0 0 20 10 4 1\r\n");
-}
-
-TEST_F(Pcb, PropertiesCheckRangesWordsAndFeedThePrototype) {
-    auto t = Read("PL 0 0 10 0 3");
-    EXPECT_FALSE(t->SetProperty("Thickness", "0"));
-    EXPECT_FALSE(t->SetProperty("Thickness", "101"));
-    EXPECT_TRUE(t->SetProperty("Thickness", "7"));
-    EXPECT_EQ(CPCBLine(0, 0, -1, -1, false).m_nThickness, 7);
-
-    auto p = Read("PA 0 0 18 18 4 0");
-    EXPECT_FALSE(p->SetProperty("Style", "Rounded"));
-    EXPECT_TRUE(p->SetProperty("Style", "SquareRounded"));
-    EXPECT_TRUE(p->SetProperty("SizeX", "30"));
-    EXPECT_FALSE(p->SetProperty("IntDiam", "1"));
-    std::string v;
-    EXPECT_TRUE(p->GetProperty("Style", v));
-    EXPECT_EQ(v, "SquareRounded");
-    const CPCBPad next(5, 5, false);
-    EXPECT_EQ(next.m_nSizeX, 30);
-    EXPECT_EQ(next.m_nPadStyle, PAD_ROUNDED);
-}
-
-TEST_F(Pcb, PadSizesNeverLeaveTheHoleAsWideAsThePad) {
-    auto p = Read("PA 0 0 18 18 8 0");
-    EXPECT_FALSE(p->SetProperty("SizeX", "8")); // the pad would vanish when saved
-    EXPECT_FALSE(p->SetProperty("IntDiam", "18"));
-    EXPECT_TRUE(p->IsComplete());
-    EXPECT_EQ(Written(*p), "PA 0 0 18 18 8 0\r\n");
 }
 
 TEST_F(Pcb, PadDrawsItsBodyThenTheHoleInTheBackgroundColour) {

@@ -1,5 +1,5 @@
-// Every class's editable properties, as the property editor sees them: names
-// and descriptors in order, a value accepted and read back, values refused.
+// Every class's editable properties: values refused, a value accepted, read
+// back and written, and what new objects of the class take from it.
 #include "../test_util.h"
 #include "model/fontfaces.h"
 #include "model/ellipse.h"
@@ -17,9 +17,9 @@
 namespace {
 struct CExpectedProperty {
     const char* szName;
-    const char* szDescriptor;
     const char* szAccepted;
     std::vector<const char*> refused;
+    const char* szWritten; // the line once the value is accepted
 };
 
 struct CClassProperties {
@@ -34,32 +34,28 @@ public:
     }
 };
 
-const std::vector<CExpectedProperty> kFilled = {{"Filled", "(Si No)", "Si", {"si", "Yes", ""}}};
+const std::vector<const char*> kNotSiOrNo = {"si", "Yes", ""};
 
 const std::vector<CClassProperties> kClasses = {
-    {"LI 0 0 10 10", {}},
-    {"SA 5 5", {}},
-    {"BE 0 0 1 1 2 2 3 3", {}},
-    {"MC 200 300 0 0 080", {}},
-    {"RV 0 0 10 10", kFilled},
-    {"EP 0 0 10 10", kFilled},
-    {"PV 0 0 10 0 10 10", kFilled},
-    {"PL 0 0 10 0 3", {{"Thickness", "#INT 1 100", "100", {"0", "101", "x"}}}},
+    {"RV 0 0 10 10", {{"Filled", "Si", kNotSiOrNo, "RP 0 0 10 10"}}},
+    {"EV 0 0 10 10", {{"Filled", "Si", kNotSiOrNo, "EP 0 0 10 10"}}},
+    {"PV 0 0 10 0 10 10", {{"Filled", "Si", kNotSiOrNo, "PP 0 0 10 0 10 10"}}},
+    {"PL 0 0 10 0 3", {{"Thickness", "100", {"0", "101", "x"}, "PL 0 0 10 0 100"}}},
     {"PA 100 100 18 18 4 0",
-     {{"SizeX", "#INT 2 100", "30", {"1", "101", "4"}}, // 4: no wider than the hole
-      {"SizeY", "#INT 2 100", "5", {"1", "101", "3"}},
-      {"IntDiam", "#INT 2 100", "3", {"1", "18", "101"}},
-      {"Style", "(Round Square SquareRounded)", "SquareRounded", {"Rounded", "square", "2"}}}},
+     {{"SizeX", "30", {"1", "101", "4"}, "PA 100 100 30 18 4 0"}, // 4: no wider than the hole
+      {"SizeY", "5", {"1", "101", "3"}, "PA 100 100 18 5 4 0"},
+      {"IntDiam", "3", {"1", "18", "101"}, "PA 100 100 18 18 3 0"},
+      {"Style", "SquareRounded", {"Rounded", "square", "2"}, "PA 100 100 18 18 4 2"}}},
     {"TY 10 20 5 3 0 0 2 * Hello",
-     {{"Text", "#STRING", "Ciao mondo", {}},
-      {"FontFace", "(Courier++New Lucida++Sans++Typewriter)", "Arial", {}},
-      {"FontHeight", "#INT 2 100", "100", {"1", "101", "abc"}},
-      {"FontWidth", "#INT 2 100", "2", {"1", "101"}},
-      {"RotationAngle", "#INT 0 359", "359", {"360", "-1"}},
-      {"bBold", "(Si No)", "Si", {"si", "1"}},
-      {"bItalic", "(Si No)", "Si", {"SI"}},
-      {"bMirrored", "(Si No)", "Si", {"Yes"}},
-      {"bUnderlined", "(Si No)", "Si", {""}}}},
+     {{"Text", "Ciao mondo", {}, "TY 10 20 5 3 0 0 2 * Ciao mondo"},
+      {"FontFace", "Arial", {}, "TY 10 20 5 3 0 0 2 Arial Hello"},
+      {"FontHeight", "100", {"1", "101", "abc"}, "TY 10 20 100 3 0 0 2 * Hello"},
+      {"FontWidth", "2", {"1", "101"}, "TY 10 20 5 2 0 0 2 * Hello"},
+      {"RotationAngle", "359", {"360", "-1"}, "TY 10 20 5 3 359 0 2 * Hello"},
+      {"bBold", "Si", {"si", "1"}, "TY 10 20 5 3 0 1 2 * Hello"},
+      {"bItalic", "Si", {"SI"}, "TY 10 20 5 3 0 2 2 * Hello"},
+      {"bMirrored", "Si", {"Yes"}, "TY 10 20 5 3 0 4 2 * Hello"},
+      {"bUnderlined", "Si", {""}, "TY 10 20 5 3 0 8 2 * Hello"}}},
 };
 } // namespace
 
@@ -75,24 +71,6 @@ protected:
     }
     CTwoFaces m_faces;
 };
-
-TEST_F(PropertyTable, EveryClassDescribesItsPropertiesInOrder) {
-    for (const CClassProperties& c : kClasses) {
-        auto p = Read(c.szLine);
-        ASSERT_TRUE(p) << c.szLine;
-        std::string name, descriptor;
-        std::size_t i = 0;
-        for (; p->GetPropertyDescription(int(i), name, descriptor); ++i) {
-            ASSERT_LT(i, c.rows.size()) << c.szLine << ": more properties than expected";
-            EXPECT_EQ(name, c.rows[i].szName) << c.szLine;
-            EXPECT_EQ(descriptor, c.rows[i].szDescriptor) << c.szLine << " " << name;
-        }
-        EXPECT_EQ(i, c.rows.size()) << c.szLine;
-        EXPECT_FALSE(p->GetPropertyDescription(-1, name, descriptor)) << c.szLine;
-        EXPECT_FALSE(p->SetProperty("Nothing", "1")) << c.szLine;
-        EXPECT_FALSE(p->GetProperty("Nothing", name)) << c.szLine;
-    }
-}
 
 TEST_F(PropertyTable, ValuesInRangeAreAcceptedAndOthersChangeNothing) {
     for (const CClassProperties& c : kClasses) {
@@ -110,6 +88,7 @@ TEST_F(PropertyTable, ValuesInRangeAreAcceptedAndOthersChangeNothing) {
             EXPECT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << row.szName;
             EXPECT_TRUE(p->GetProperty(row.szName, after));
             EXPECT_EQ(after, row.szAccepted) << row.szName;
+            EXPECT_EQ(Written(*p), std::string(row.szWritten) + "\r\n") << row.szName;
         }
     }
 }
@@ -142,23 +121,26 @@ TEST_F(PropertyTable, NewPrimitivesTakeAcceptedValuesButNeverTheSelection) {
     using Make = std::function<std::unique_ptr<CPrimitive>()>;
     const int u = POINT_UNSET.x;
     const std::vector<std::pair<std::size_t, Make>> kNew = {
-        {4, [&] { return std::make_unique<CRectangle>(1, 1, u, u, false); }},
-        {5, [&] { return std::make_unique<CEllipse>(1, 1, u, u, false); }},
-        {6, [&] { return std::make_unique<CPoly>(1, 1, u, u, u, u, false); }},
-        {7, [&] { return std::make_unique<CPCBLine>(1, 1, u, u, false); }},
-        {8, [&] { return std::make_unique<CPCBPad>(1, 1, false); }},
-        {9, [&] { return std::make_unique<CExtendedText>(1, 1, "Testo"); }},
+        {0, [&] { return std::make_unique<CRectangle>(1, 1, u, u, false); }},
+        {1, [&] { return std::make_unique<CEllipse>(1, 1, u, u, false); }},
+        {2, [&] { return std::make_unique<CPoly>(1, 1, u, u, u, u, false); }},
+        {3, [&] { return std::make_unique<CPCBLine>(1, 1, u, u, false); }},
+        {4, [&] { return std::make_unique<CPCBPad>(1, 1, false); }},
+        {5, [&] { return std::make_unique<CExtendedText>(1, 1, "Testo"); }},
     };
     for (const auto& [nClass, make] : kNew) {
         const CClassProperties& c = kClasses[nClass];
-        const CExpectedProperty& row = c.rows.back();
         auto p = Read(c.szLine);
         p->SetSelected(true);
-        ASSERT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << c.szLine;
+        for (const CExpectedProperty& row : c.rows)
+            ASSERT_TRUE(p->SetProperty(row.szName, row.szAccepted)) << c.szLine;
         const auto fresh = make();
         std::string value;
-        ASSERT_TRUE(fresh->GetProperty(row.szName, value));
-        EXPECT_EQ(value, row.szAccepted) << c.szLine;
+        for (const CExpectedProperty& row : c.rows) {
+            if (row.szName == std::string("Text")) continue; // typed anew every time
+            ASSERT_TRUE(fresh->GetProperty(row.szName, value));
+            EXPECT_EQ(value, row.szAccepted) << c.szLine << " " << row.szName;
+        }
         EXPECT_FALSE(fresh->IsSelected()) << c.szLine;
     }
 }

@@ -15,40 +15,12 @@ protected:
     CRecordingSurface dc;
 };
 
-TEST_F(Text, TyReadsFaceWithBlanksAndWritesTheDefaultFaceAsStar) {
+TEST_F(Text, TyReadsTheFaceAndTextWithBlanks) {
     auto p = Read("TY 10 20 5 3 0 0 2 Courier++New Hello world");
     ASSERT_TRUE(p);
     EXPECT_EQ(AsText(p).m_strFont, "Courier New");
-    EXPECT_EQ(AsText(p).m_strText, "Hello world");
-    EXPECT_EQ(p->GetLayer(), 2);
-    EXPECT_EQ(Written(*p), "TY 10 20 5 3 0 0 2 * Hello world\r\n");
-    EXPECT_EQ(Normalised("TY 1 2 5 3 0 0 0 Lucida++Sans++Typewriter x"),
-              "TY 1 2 5 3 0 0 0 Lucida++Sans++Typewriter x\r\n");
-}
-
-TEST_F(Text, TeAndTxTakeTheirDefaultsAndAreWrittenAsTy) {
-    auto te = Read("TE 10 20 abc");
-    ASSERT_TRUE(te);
-    EXPECT_EQ(Written(*te), "TY 10 20 5 3 0 0 0 * abc\r\n");
-    EXPECT_EQ(Normalised("TX 10 20 8 6 90 1 Arial Title"), "TY 10 20 8 6 90 1 0 Arial Title\r\n");
-    EXPECT_EQ(Normalised("TE"), "<rejected>");
-    EXPECT_EQ(Normalised("TY x 10"), "<rejected>");
-}
-
-TEST_F(Text, TheTextKeepsInnerAndTrailingBlanksButStopsAtAControlCharacter) {
     auto blanks = Read("TY 0 0 5 3 0 0 0 * a  b  ");
     EXPECT_EQ(AsText(blanks).m_strText, "a  b  ");
-    auto tab = Read("TY 0 0 5 3 0 0 0 * left\tright");
-    EXPECT_EQ(AsText(tab).m_strText, "left");
-    auto bytes = Read("TY 0 0 5 3 0 0 0 * caff\xe8 \x80");
-    EXPECT_EQ(AsText(bytes).m_strText, "caff\xe8 \x80");
-}
-
-TEST_F(Text, LongFaceWordsAndOddStylesAreKept) {
-    const std::string face(5000, 'F');
-    EXPECT_EQ(Normalised("TY 0 0 5 3 0 0 0 " + face + " t"), "TY 0 0 5 3 0 0 0 " + face + " t\r\n");
-    EXPECT_EQ(Normalised("TY 0 0 5 3 0 -1 0 * t"), "TY 0 0 5 3 0 4294967295 0 * t\r\n");
-    EXPECT_EQ(Normalised("TY 0 0 5 3 0 0 -3 * t"), "TY 0 0 5 3 0 0 -3 * t\r\n");
 }
 
 TEST_F(Text, AWrittenLineAlwaysReadsBackTheSame) {
@@ -56,40 +28,6 @@ TEST_F(Text, AWrittenLineAlwaysReadsBackTheSame) {
     t.m_strFont = "";
     EXPECT_EQ(Written(t), "TY 5 5 5 3 0 0 0 * one\r\n");
     EXPECT_EQ(Normalised(Written(t)), Written(t));
-}
-
-TEST_F(Text, PropertyRangesAndStyleWords) {
-    auto p = Read("TY 0 0 5 3 0 0 0 * t");
-    EXPECT_FALSE(p->SetProperty("FontHeight", "1"));
-    EXPECT_FALSE(p->SetProperty("FontHeight", "101"));
-    EXPECT_TRUE(p->SetProperty("FontHeight", "100"));
-    EXPECT_FALSE(p->SetProperty("RotationAngle", "360"));
-    EXPECT_TRUE(p->SetProperty("RotationAngle", "359"));
-    EXPECT_FALSE(p->SetProperty("bBold", "si"));
-    EXPECT_TRUE(p->SetProperty("bBold", "Si"));
-    EXPECT_FALSE(p->SetProperty("Colore", "1"));
-    std::string v;
-    EXPECT_TRUE(p->GetProperty("bBold", v));
-    EXPECT_EQ(v, "Si");
-    EXPECT_TRUE(p->GetProperty("FontFace", v));
-    EXPECT_EQ(v, "*");
-    EXPECT_EQ(Written(*p), "TY 0 0 100 3 359 1 0 * t\r\n");
-    // New texts take the last successfully edited one.
-    const CExtendedText next(1, 1, "n");
-    EXPECT_EQ(next.m_nHeight, 100);
-    EXPECT_EQ(next.m_nStyle, STYLE_BOLD);
-}
-
-TEST_F(Text, PropertyDescriptions) {
-    CExtendedText t;
-    std::string name, choices;
-    ASSERT_TRUE(t.GetPropertyDescription(2, name, choices));
-    EXPECT_EQ(name + " " + choices, "FontHeight #INT 2 100");
-    ASSERT_TRUE(t.GetPropertyDescription(4, name, choices));
-    EXPECT_EQ(name + " " + choices, "RotationAngle #INT 0 359");
-    ASSERT_TRUE(t.GetPropertyDescription(8, name, choices));
-    EXPECT_EQ(name + " " + choices, "bUnderlined (Si No)");
-    EXPECT_FALSE(t.GetPropertyDescription(9, name, choices));
 }
 
 TEST_F(Text, RotationAdjustsTheAngleMirroringFlipsTheSense) {

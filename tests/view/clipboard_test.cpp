@@ -1,5 +1,5 @@
 // The clipboard: what a copy puts there, a cut that deletes only what was
-// copied, pasting into a view, and the clipboard's text as a new document.
+// copied, what a paste reads, and the clipboard's text as a new document.
 #include "../format/program_dir_fixture.h"
 #include "controller_fixture.h"
 
@@ -167,28 +167,6 @@ TEST_F(Clipboard, ReadingSkipsTheHeaderAsAnUnknownLine) {
     kept.push_back(Read("LI 1 1 2 2"));
     EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr));
     EXPECT_EQ(kept.size(), 1u);
-}
-
-// From one drawing to another: the pasted lines follow the pointer and join
-// the drawing, selected, only when the click places them.
-TEST_F(Clipboard, WhatOneDrawingCopiesAnotherPastesAtThePointer) {
-    CSchemoDoc source(DOC_DRAWING, nullptr);
-    ASSERT_TRUE(source.Load("[TAVOLIN]\r\nLI 10 10 40 10 3\r\nSA 40 10\r\nRV 0 0 5 5\r\n"));
-    SelectAt(source, {0, 1});
-    ASSERT_TRUE(CopySelection(source, clip, true));
-
-    Load("EV 500 500 520 520\r\n");
-    CPrimitiveList pasted;
-    ASSERT_TRUE(ReadClipboardLines(clip, pasted, nullptr));
-    ctl.StartPaste(std::move(pasted));
-    Move(200, 100);
-    EXPECT_EQ(Text(), "EV 500 500 520 520\r\n");
-    EXPECT_FALSE(doc.IsModified());
-    Release(200, 100);
-    EXPECT_EQ(Text(), "EV 500 500 520 520\r\nLI 200 100 230 100 3\r\nSA 230 100\r\n");
-    EXPECT_EQ(doc.Selection().size(), 2u);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(Undos(), 2u);
 }
 
 TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing) {

@@ -3,14 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(PictureTypes, EachModeOffersItsOwnFormatFirst) {
-    EXPECT_EQ(PictureTypes(0)[0].nFormat, PICTURE_BMP);
-    EXPECT_EQ(PictureTypes(1)[0].nFormat, PICTURE_BMP);
-    EXPECT_EQ(PictureTypes(2)[0].nFormat, PICTURE_EMF);
-    EXPECT_STREQ(PictureTypes(2)[0].pszFilter, "Enhanced Metafile (*.emf)");
-    EXPECT_STREQ(PictureTypes(1)[0].pszFilter, "Bitmap files (*.bmp)");
-}
-
 // A name's extension never contradicts what is written: one the mode cannot
 // write is refused.
 TEST(PictureTypes, TheNameOrTheTypeChoosesTheFormat) {
