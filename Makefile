@@ -51,13 +51,13 @@ test-fast: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer with ASan + UBSan (clang), in $(FUZZ_BUILD): every target for
-# FUZZ_SECONDS each (FUZZ_JOBS at a time); fuzz-ci gives each half a minute.
+# FUZZ_SECONDS each (FUZZ_JOBS at a time); fuzz-ci gives each 20 seconds.
 # Both fail on any finding and keep it in $(FUZZ_BUILD)/fuzz-artifacts/.
 fuzz: setup
 	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) ./tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 fuzz-ci: setup
-	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) ./tests/fuzz/run.sh 30
+	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_JOBS=$(FUZZ_JOBS) JOBS=$(JOBS) ./tests/fuzz/run.sh 20
 
 # PREFIX=/usr/local by default; DESTDIR is honoured for packaging.
 PREFIX ?= /usr/local
