@@ -106,9 +106,7 @@ def run_tests(build, tests):
 def targets_of(tests):
     out = set()
     for t in tests:
-        if t.startswith("e2e:"):
-            out.add("tavolin")
-        elif t == "cli_tests":
+        if t.startswith("e2e:") or t == "cli_tests":
             out |= {"tavolin", "tavolin-cli"}
         else:
             out.add(t)
@@ -176,8 +174,12 @@ def main():
             rows.append((m, fate, why))
             print("%-6s %-8s %4.0fs  %s" % (m["id"], fate, time.time() - t0, why), flush=True)
     except KeyboardInterrupt:
-        print("interrupted; the file is restored", file=sys.stderr)
+        print("interrupted; the file is restored, the build may hold a mutant", file=sys.stderr)
         return 130
+    # The programs built last with a mutant are built again from the originals.
+    built = sorted({t for m in mutants for t in targets_of(tests_of(m))})
+    if not build(build_dir, built)[0]:
+        print("could not build the originals again: " + " ".join(built), file=sys.stderr)
     print("\n| id | file | mutant | fate | by |\n|---|---|---|---|---|")
     for m, fate, why in rows:
         print("| %s | %s | %s | %s | %s |" % (m["id"], m["file"], m["desc"], fate, why))
