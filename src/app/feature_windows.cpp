@@ -8,11 +8,12 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 
 #include <algorithm>
 
 namespace {
-const char* const kWindowNumber = "window";
+const char* const kWindowItem = "windowItem"; // marks the list's own items
 
 // One under the other (horizontally) or side by side (vertically).
 void Tile(QMdiArea* mdi, bool bHorizontal) {
@@ -79,52 +80,42 @@ void CWindowsFeature::Run(int nId) {
     }
 }
 
+// The subwindows' own menus would make Ctrl+W and Ctrl+F4 ambiguous.
 void CWindowsFeature::TrackWindow(CMyMDIChildWnd* child) {
-    const int nWindow = ++m_nWindowsOpened;
-    child->setProperty(kWindowNumber, nWindow);
-    m_windowOrder.Add(nWindow);
-    // The window's own menu would make Ctrl+W and Ctrl+F4 ambiguous.
     for (QAction* a : child->systemMenu()->actions())
         a->setShortcuts({});
-    connect(child, &QObject::destroyed, this, [this, nWindow] { m_windowOrder.Remove(nWindow); });
-}
-
-CMyMDIChildWnd* CWindowsFeature::WindowChild(int nWindow) const {
-    for (QMdiSubWindow* w : m_frame.Mdi()->subWindowList())
-        if (w->property(kWindowNumber).toInt() == nWindow) return qobject_cast<CMyMDIChildWnd*>(w);
-    return nullptr;
 }
 
 // Under X the area may keep the window that has the focus active: the focus
 // goes along.
-void CWindowsFeature::Activate(CMyMDIChildWnd* child) {
-    m_frame.Mdi()->setActiveSubWindow(child);
-    child->setFocus();
+void CWindowsFeature::Activate(QMdiSubWindow* window) {
+    m_frame.Mdi()->setActiveSubWindow(window);
+    window->setFocus();
 }
 
 void CWindowsFeature::StepWindow(bool bForward) {
-    const CMyMDIChildWnd* active = m_frame.ActiveChild();
-    const int nActive = active ? active->property(kWindowNumber).toInt() : 0;
-    if (CMyMDIChildWnd* next = WindowChild(m_windowOrder.Step(nActive, bForward))) Activate(next);
+    const QList<QMdiSubWindow*> windows = m_frame.Mdi()->subWindowList(); // opening order
+    const int nActive = int(windows.indexOf(m_frame.Mdi()->activeSubWindow()));
+    const int nNext = WindowStep(nActive, int(windows.size()), bForward);
+    if (nNext >= 0) Activate(windows[nNext]);
 }
 
 void CWindowsFeature::FillWindows(QMenu* menu, QAction* anchor) {
     for (QAction* a : menu->actions())
-        if (a->property(kWindowNumber).isValid()) menu->removeAction(a), a->deleteLater();
-    const CMyMDIChildWnd* active = m_frame.ActiveChild();
-    const std::vector<int>& windows = m_windowOrder.Windows();
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        const CMyMDIChildWnd* child = WindowChild(windows[i]);
+        if (a->property(kWindowItem).isValid()) menu->removeAction(a), a->deleteLater();
+    const QList<QMdiSubWindow*> windows = m_frame.Mdi()->subWindowList();
+    for (int i = 0; i < int(windows.size()); ++i) {
+        const auto* child = qobject_cast<CMyMDIChildWnd*>(windows[i]);
         if (!child) continue;
-        const std::string caption = WindowMenuCaption(i, child->Name().toStdString());
+        const std::string caption = WindowMenuCaption(std::size_t(i), child->Name().toStdString());
         auto* a = new QAction(QString::fromStdString(caption), menu);
-        a->setProperty(kWindowNumber, windows[i]);
+        a->setProperty(kWindowItem, true);
         a->setStatusTip("Attiva questa finestra");
         a->setCheckable(true);
-        a->setChecked(child == active);
-        const int nWindow = windows[i];
-        connect(a, &QAction::triggered, this, [this, nWindow] {
-            if (CMyMDIChildWnd* c = WindowChild(nWindow)) Activate(c);
+        a->setChecked(windows[i] == m_frame.Mdi()->activeSubWindow());
+        QPointer<QMdiSubWindow> window = windows[i];
+        connect(a, &QAction::triggered, this, [this, window] {
+            if (window) Activate(window);
         });
         menu->insertAction(anchor, a);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The document windows: their opening order, the list of "Fi&nestra", the walk
+// The document windows in the area's own opening order: the list of "Fi&nestra", the walk
 // of Ctrl+Tab and Ctrl+Shift+Tab, cascade, tile and the icons.
 #include "app/feature.h"
 #include "view/frame_state.h"
@@ -7,6 +7,7 @@
 #include <QObject>
 
 class QAction;
+class QMdiSubWindow;
 class QMenu;
 
 class CWindowsFeature final : public QObject, public IFeature {
@@ -18,11 +19,8 @@ class CWindowsFeature final : public QObject, public IFeature {
     void FillWindows(QMenu* menu, QAction* anchor);
 
   private:
-    CMyMDIChildWnd* WindowChild(int nWindow) const;
     void StepWindow(bool bForward);
-    void Activate(CMyMDIChildWnd* child);
+    void Activate(QMdiSubWindow* window);
 
     IFrameServices& m_frame;
-    CWindowOrder m_windowOrder;
-    int m_nWindowsOpened = 0;
 };

@@ -91,19 +91,19 @@ void CMainFrame::CreateFeatures() {
     m_pPrint = std::make_unique<CPrintFeature>(frame);
     m_pViewCommands = std::make_unique<CViewFeature>(frame);
     m_pHelp = std::make_unique<CHelpFeature>(frame);
-    m_features = {nullptr,
-                  m_pFiles.get(),
-                  m_pEdit.get(),
-                  m_pClipboard.get(),
-                  m_pViewCommands.get(),
-                  m_pBars.get(),
-                  m_pMacros.get(),
-                  m_pLayers.get(),
-                  m_pLibrary.get(),
-                  m_pPrint.get(),
-                  m_pWindows.get(),
-                  m_pHelp.get(),
-                  m_pTools.get()};
+    // By the table's feature, whatever the order of the enumeration.
+    m_features[FEATURE_FILES] = m_pFiles.get();
+    m_features[FEATURE_EDIT] = m_pEdit.get();
+    m_features[FEATURE_CLIPBOARD] = m_pClipboard.get();
+    m_features[FEATURE_VIEW] = m_pViewCommands.get();
+    m_features[FEATURE_BARS] = m_pBars.get();
+    m_features[FEATURE_MACROS] = m_pMacros.get();
+    m_features[FEATURE_LAYERS] = m_pLayers.get();
+    m_features[FEATURE_LIBRARY] = m_pLibrary.get();
+    m_features[FEATURE_PRINT] = m_pPrint.get();
+    m_features[FEATURE_WINDOWS] = m_pWindows.get();
+    m_features[FEATURE_HELP] = m_pHelp.get();
+    m_features[FEATURE_TOOLS] = m_pTools.get();
     m_pTools->Tools().m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
     m_bBuilt = true;
 }

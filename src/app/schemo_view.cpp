@@ -97,29 +97,28 @@ bool CSchemoView::Extent(CRect& box) {
     return HasBounds(box);
 }
 
-void CSchemoView::StartView() {
+// The window's size and the drawing's extent go to one of the coordinates'
+// ways of framing the drawing; the zoom box and the picture follow.
+void CSchemoView::Frame(const std::function<void(bool bContent, CRect extent)>& frame) {
     m_coords.SetClientSize(viewport()->width(), viewport()->height());
     CRect box;
     const bool bContent = Extent(box);
-    m_coords.StartView(m_doc.GetDocKind(), bContent, box);
+    frame(bContent, box);
     ZoomChanged();
+}
+
+void CSchemoView::StartView() {
+    Frame([this](bool b, CRect r) { m_coords.StartView(m_doc.GetDocKind(), b, r); });
     m_bStartZoom = true;
 }
 
 void CSchemoView::FrameComponent() {
-    m_coords.SetClientSize(viewport()->width(), viewport()->height());
-    CRect box;
-    const bool bContent = Extent(box);
-    m_coords.FrameComponent(bContent, box);
-    ZoomChanged();
+    Frame([this](bool b, CRect r) { m_coords.FrameComponent(b, r); });
 }
 
 void CSchemoView::FitToWindow() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_coords.SetClientSize(viewport()->width(), viewport()->height());
-    CRect box;
-    m_coords.FitToWindow(Extent(box) ? box : CRect{});
-    ZoomChanged();
+    Frame([this](bool b, CRect r) { m_coords.FitToWindow(b ? r : CRect{}); });
     QApplication::restoreOverrideCursor();
 }
 

@@ -70,6 +70,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    void Frame(const std::function<void(bool bContent, CRect extent)>& frame);
     double Ratio() const;
     // After the zoom or stretch changed: regions go stale, the whole scene is drawn again.
     void ZoomChanged();

@@ -34,21 +34,10 @@ std::string FrameTitle(const std::string& docName, bool bModified) {
     return "Tavolin - " + docName + (bModified ? "*" : "");
 }
 
-void CWindowOrder::Add(int nWindow) {
-    if (std::find(m_windows.begin(), m_windows.end(), nWindow) == m_windows.end())
-        m_windows.push_back(nWindow);
-}
-
-void CWindowOrder::Remove(int nWindow) {
-    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), nWindow), m_windows.end());
-}
-
-int CWindowOrder::Step(int nActive, bool bForward) const {
-    if (m_windows.empty()) return -1;
-    const auto n = std::ptrdiff_t(m_windows.size());
-    const auto at = std::find(m_windows.begin(), m_windows.end(), nActive) - m_windows.begin();
-    if (at == n) return bForward ? m_windows.front() : m_windows.back();
-    return m_windows[std::size_t((at + (bForward ? 1 : n - 1)) % n)];
+int WindowStep(int nActive, int nCount, bool bForward) {
+    if (nCount <= 0) return -1;
+    if (nActive < 0 || nActive >= nCount) return bForward ? 0 : nCount - 1;
+    return (nActive + (bForward ? 1 : nCount - 1)) % nCount;
 }
 
 std::string WindowMenuCaption(std::size_t nIndex, const std::string& name) {

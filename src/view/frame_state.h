@@ -45,18 +45,10 @@ std::string FrameTitle(const std::string& docName, bool bModified);
 // The open document windows in the order they were opened: the list at the end
 // of "Fi&nestra" and the walk of Ctrl+Tab and Ctrl+Shift+Tab. A window is
 // known by a number its owner gives it.
-class CWindowOrder {
-  public:
-    void Add(int nWindow);
-    void Remove(int nWindow);
-    const std::vector<int>& Windows() const { return m_windows; }
-    // The window after (or before) `nActive`, wrapping around; the first (or
-    // last) when `nActive` is not open; -1 when none is.
-    int Step(int nActive, bool bForward) const;
-
-  private:
-    std::vector<int> m_windows;
-};
+// Of nCount windows in their opening order, the one after (or before) the
+// active one, wrapping around; the first (or last) when none is active (-1);
+// -1 when none is open.
+int WindowStep(int nActive, int nCount, bool bForward);
 
 // "&1 esempio.tvd": the menu item of the window at `nIndex` (from 0); an "&"
 // of the name stays a character.

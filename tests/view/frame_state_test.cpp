@@ -50,22 +50,14 @@ TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {
 }
 
 TEST(WindowOrder, TheWalkFollowsTheOpeningOrderAndWrapsAround) {
-    CWindowOrder order;
-    EXPECT_EQ(order.Step(7, true), -1);
-    for (int w : {7, 3, 9})
-        order.Add(w);
-    order.Add(3); // already listed: stays in its place
-    EXPECT_EQ(order.Windows(), (std::vector<int>{7, 3, 9}));
     const struct {
-        int nActive;
+        int nActive, nCount;
         bool bForward;
         int nWant;
-    } steps[] = {{7, true, 3},  {3, true, 9}, {9, true, 7}, {7, false, 9},
-                 {3, false, 7}, {0, true, 7}, {0, false, 9}};
+    } steps[] = {{0, 3, true, 1}, {1, 3, true, 2},   {2, 3, true, 0},  {0, 3, false, 2},
+                 {1, 3, false, 0}, {-1, 3, true, 0}, {-1, 3, false, 2}, {0, 0, true, -1}};
     for (const auto& s : steps)
-        EXPECT_EQ(order.Step(s.nActive, s.bForward), s.nWant) << s.nActive;
-    order.Remove(3);
-    EXPECT_EQ(order.Step(7, true), 9);
+        EXPECT_EQ(WindowStep(s.nActive, s.nCount, s.bForward), s.nWant) << s.nActive;
     EXPECT_EQ(WindowMenuCaption(0, "esempio.tvd"), "&1 esempio.tvd");
     EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
 }
