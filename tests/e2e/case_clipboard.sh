@@ -1,86 +1,50 @@
-# Copy, paste and paste as a new document in one program, on a drawing opened
-# at 400 % from the sheet's corner (one unit is four pixels, snap 5): what
-# the clipboard holds, a paste placed at the pointer, a paste placed where it
-# came from, Escape after a paste, and a new document that no file stands for.
+# The clipboard between programs: a text with "è" copied in one program is
+# offered as our own type (Windows-1252), as UTF-8 text and in the X
+# selection; pasted at the pointer in another it is saved as the byte 0xE8;
+# UTF-8 text from elsewhere pasted as a new document becomes a drawing.
 . "$TV_E2E_DIR/lib.sh"
 
-printf '[TAVOLIN ]\r\nLI 20 20 60 20\r\nSA 80 20\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/a.tvd"
-tv_start --zoom 400 --origin 0,0 "$TV_CASE_DIR/a.tvd"
+d=$TV_CASE_DIR
+printf '[TAVOLIN ]\r\nTY 20 40 5 3 0 0 0 * Perch\xe8\r\n' >"$d/b.tvd"
+printf '[TAVOLIN ]\r\n' >"$d/c.tvd"
+
+# The first program copies the text ("Seleziona tutto", Ctrl+C).
+tv_start "$d/b.tvd"
 tv_wait_ready
-tv_wait_view a.tvd "400 0 0 0"
-
-# A band round the line and the dot, Ctrl+C: the header and their two lines,
-# as plain text, as our own type and in the X selection; nothing changed.
-tv_drag 10 10 90 30
+tv_wait_line "PAINTED b.tvd"
+first=$TV_PID
+tv_menu m t
 tv_key "$TV_MAIN" ctrl+c
-printf '[TAVOLIN]\r\nLI 20 20 60 20\r\nSA 80 20\r\n' >"$TV_CASE_DIR/copied"
-tv_clip_holds "clipboard text" "$TV_CASE_DIR/copied" -selection clipboard
-tv_clip_holds "clipboard, own type" "$TV_CASE_DIR/copied" -selection clipboard -t application/x-tavolin-drawing
-tv_clip_holds "primary selection" "$TV_CASE_DIR/copied" -selection primary
-expect_eq "title after a copy" "Tavolin - a.tvd" "$(xdotool getwindowname "$TV_MAIN")"
+printf '[TAVOLIN]\r\nTY 20 40 5 3 0 0 0 * Perch\xe8\r\n' >"$d/bytes"
+printf '[TAVOLIN]\r\nTY 20 40 5 3 0 0 0 * Perch\xc3\xa8\r\n' >"$d/utf8"
+tv_clip_holds "the copy as our own type" "$d/bytes" -selection clipboard -t application/x-tavolin-drawing
+tv_clip_holds "the copy as UTF-8 text" "$d/utf8" -selection clipboard -t 'text/plain;charset=utf-8'
+tv_clip_holds "the copy as text" "$d/utf8" -selection clipboard
+tv_clip_holds "the copy in the X selection" "$d/utf8" -selection primary
 
-# Ctrl+V with the pointer at (40, 60): the lines come there, and a click
-# places them at the end of the drawing.
-tv_to 40 60
+# The second pastes it at (50, 70), a view at 400 % from the sheet's corner.
+tv_start --zoom 400 --origin 0,0 "$d/c.tvd"
+tv_wait_ready
+tv_wait_view c.tvd "400 0 0 0"
+tv_to 50 70
 tv_key "$TV_MAIN" ctrl+v
-tv_press
-xdotool mouseup 1
-tv_expect_title "Tavolin - a.tvd*"
+xdotool click 1
+tv_expect_title "Tavolin - c.tvd*"
 tv_key "$TV_MAIN" ctrl+s
-tv_expect_title "Tavolin - a.tvd"
-expect_eq "after a paste at (40, 60)" "LI 20 20 60 20
-SA 80 20
-RV 100 100 120 120
-LI 40 60 80 60
-SA 100 60" "$(tv_body "$TV_CASE_DIR/a.tvd")"
+tv_expect_title "Tavolin - c.tvd"
+printf '[TAVOLIN ]\r\nTY 50 70 5 3 0 0 0 * Perch\xe8\r\n' >"$d/expected-c.tvd"
+expect_file_eq "the text pasted from the other program" "$d/expected-c.tvd" "$d/c.tvd"
 
-# Escape right after a paste: the drawing stays as it was.
-cp "$TV_CASE_DIR/a.tvd" "$TV_CASE_DIR/before-escape.tvd"
-tv_to 30 90
-tv_mark
-tv_key "$TV_MAIN" ctrl+v
-tv_wait_new "COMMAND $TV_ID_PASTE"
-tv_mark
-tv_key "$TV_MAIN" Escape
-tv_wait_new "KEY Esc"
-tv_press
-xdotool mouseup 1
-tv_wait_new RELEASE
-expect_eq "title after a paste and Escape" "Tavolin - a.tvd" "$(xdotool getwindowname "$TV_MAIN")"
-tv_mark
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_new "COMMAND $TV_ID_SAVE"
-expect_file_eq "saved after a paste and Escape" "$TV_CASE_DIR/before-escape.tvd" "$TV_CASE_DIR/a.tvd"
-
-# The rectangle copied and pasted where it came from: one more rectangle,
-# and the document is modified.
-tv_click_at 110 100
-tv_key "$TV_MAIN" ctrl+c
-printf '[TAVOLIN]\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/copied"
-tv_clip_holds "clipboard after copying the rectangle" "$TV_CASE_DIR/copied" -selection clipboard
-tv_to 100 100
-tv_key "$TV_MAIN" ctrl+v
-tv_press
-xdotool mouseup 1
-tv_expect_title "Tavolin - a.tvd*"
-tv_key "$TV_MAIN" ctrl+s
-tv_expect_title "Tavolin - a.tvd"
-expect_eq "after a paste in place" "LI 20 20 60 20
-SA 80 20
-RV 100 100 120 120
-LI 40 60 80 60
-SA 100 60
-RV 100 100 120 120" "$(tv_body "$TV_CASE_DIR/a.tvd")"
-
-# "Come nuovo documento": an untitled, modified drawing with the rectangle;
-# no file in the temporary folder; Ctrl+S asks for a name.
-before=$(ls -A "$TMPDIR")
+# UTF-8 text from another program, pasted as a new document: "è" and "€"
+# become their bytes, a Greek letter "?", and the drawing header comes first.
+printf 'LI 1 2 3 4\r\nTY 10 10 5 3 0 0 0 * \xc3\xa8\xe2\x82\xac\xcf\x89\r\n' | xclip -i -selection clipboard
 tv_menu m i d
-tv_wait_painted Documento1
 tv_expect_title "Tavolin - Documento1*"
-expect_eq "temporary folder after paste as new document" "$before" "$(ls -A "$TMPDIR")"
-tv_save_as "$TV_CASE_DIR/nuovo.tvd"
-printf '[TAVOLIN ]\r\nRV 100 100 120 120\r\n' >"$TV_CASE_DIR/expected.tvd"
-expect_file_eq "the pasted document as saved" "$TV_CASE_DIR/expected.tvd" "$TV_CASE_DIR/nuovo.tvd"
+tv_save_as "$d/altro.tvd"
+printf '[TAVOLIN ]\r\nLI 1 2 3 4\r\nTY 10 10 5 3 0 0 0 * \xe8\x80?\r\n' >"$d/expected-altro.tvd"
+expect_file_eq "the other program's text as a drawing" "$d/expected-altro.tvd" "$d/altro.tvd"
 expect_eq "message boxes" "" "$(tv_trace_lines MSG)"
+tv_quit
+TV_PID=$first TV_TRACE=$d/trace.1
+tv_find_main
 tv_quit
