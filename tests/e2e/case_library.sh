@@ -40,9 +40,7 @@ tv_wait_view Libreria1 "800 90 90 0"
 tv_menu t l
 for x in 5 15; do
     tv_park_pointer
-    xdotool mousemove --sync $((TV_VX + x * 8)) $((TV_VY + 10 * 8))
-    tv_press
-    xdotool mouseup 1
+    xdotool mousemove --sync $((TV_VX + x * 8)) $((TV_VY + 10 * 8)) click 1
 done
 tv_key "$TV_MAIN" Escape
 read -r _ _ _ _ tlm_x tlm_y <<<"$(grep '^FIELDS Libreria1 ' "$TV_TRACE" | tail -1)"

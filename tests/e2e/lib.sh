@@ -293,15 +293,9 @@ tv_at() { echo $((TV_VX + $1 * 4)) $((TV_VY + $2 * 4)); }
 # The pointer goes to a point with --sync only from elsewhere: a move to where
 # it already is never reports back.
 tv_to() { tv_park_pointer; xdotool mousemove --sync $(tv_at "$1" "$2"); TV_PT="$1 $2"; }
-# Presses come half a second apart, or two make a double-click.
-TV_LAST_PRESS=0
-tv_press() {
-    local wait=$((TV_LAST_PRESS + 500000 - ${EPOCHREALTIME/./}))
-    [ "$wait" -gt 0 ] && sleep "$(printf '0.%06d' "$wait")"
-    xdotool mousedown 1
-    TV_LAST_PRESS=${EPOCHREALTIME/./}
-}
-tv_click_at() { tv_to "$1" "$2"; tv_press; xdotool mouseup 1; }
+# Two presses make a double-click only where the pointer did not move in
+# between, and it always moves here.
+tv_click_at() { tv_to "$1" "$2"; xdotool click 1; }
 # tv_move X Y: during a drag, the pointer to (X, Y); waits until the view has
 # handled it (one move at a time, or the X events would be merged).
 TV_PT=
@@ -313,7 +307,7 @@ tv_move() {
 }
 tv_drag() { # X0 Y0 X1 Y1: press, move in two steps, release; waits for the release
     tv_to "$1" "$2"
-    tv_press
+    xdotool mousedown 1
     tv_mark
     tv_move $((($1 + $3) / 2)) $((($2 + $4) / 2))
     tv_move "$3" "$4"

@@ -3,12 +3,12 @@
 #
 #   tests/e2e/run.sh BUILD_DIR [CASE...]     e.g. tests/e2e/run.sh build save
 #
-# Runs tests/e2e/case_*.sh (or only the named ones) one after the other on one
+# Runs tests/e2e/case_*.sh (or the named ones) one after the other on one
 # Xvfb, each with its own fresh XDG folders and TMPDIR under one temporary
-# folder, which is removed at the end. Prints one line per case; a failing case
-# also gets its reason, its log and the program's trace; its screenshot is kept
+# folder, removed at the end. Prints one line per case; a failing case also
+# gets its reason, its log and the program's traces; its screenshot is kept
 # in $TV_E2E_ARTIFACTS (default: ${TMPDIR:-/tmp}/tavolin-e2e-failures).
-# Exits 1 when a case fails. Needs Xvfb, xdotool, xclip, ImageMagick, poppler, python3.
+# Exits 1 when a case fails.
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,35 +16,28 @@ here=$(cd "$(dirname "$0")" && pwd)
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [CASE...]" >&2; exit 2; }
 build=$(cd "$1" 2>/dev/null && pwd) || { echo "$0: no folder $1" >&2; exit 2; }
 shift
-case_limit=${TV_E2E_CASE_LIMIT:-60}   # seconds; a case hitting it has hung
+case_limit=${TV_E2E_CASE_LIMIT:-60} # seconds; a case hitting it has hung
 
-for tool in Xvfb xdotool xclip import convert pdfinfo pdftoppm python3 setsid timeout; do
+for tool in Xvfb xdotool xclip import convert compare pdfinfo pdftoppm python3 setsid timeout; do
     command -v "$tool" >/dev/null || { echo "$0: $tool is not installed" >&2; exit 2; }
 done
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/tavolin-e2e.XXXXXX")
 artifacts=${TV_E2E_ARTIFACTS:-${TMPDIR:-/tmp}/tavolin-e2e-failures}
-xvfb_pid=
-case_pid=
+xvfb_pid= case_pid=
 
-# Ends every process of a case's session (the program, anything it started),
-# each by its id.
+# The processes of a session (a case, the programs it started).
+session() { ps -e -o pid=,sid= | awk -v s="$1" '$2 == s { print $1 }'; }
+# Ends them each by its id: TERM, a second to go, then KILL.
 kill_session() {
-    local sid=$1 pids p
-    for sig in TERM KILL; do
-        pids=$(ps -e -o pid=,sid= | awk -v s="$sid" '$2 == s { print $1 }')
-        [ -z "$pids" ] && return 0
-        for p in $pids; do kill -s "$sig" "$p" 2>/dev/null; done
-        sleep 0.2
-    done
+    local pids p
+    pids=$(session "$1")
+    for p in $pids; do kill -TERM "$p" 2>/dev/null; done
+    for _ in $(seq 10); do [ -z "$(session "$1")" ] && return 0; sleep 0.1; done
+    for p in $(session "$1"); do kill -KILL "$p" 2>/dev/null; done
 }
-
 # True while PID runs (a finished child stays a zombie until waited for).
-alive() {
-    local state rest
-    read -r _ _ state rest 2>/dev/null <"/proc/$1/stat" || return 1
-    [ "$state" != Z ]
-}
+alive() { local state; read -r _ _ state _ 2>/dev/null <"/proc/$1/stat" && [ "$state" != Z ]; }
 
 cleanup() {
     [ -n "$case_pid" ] && kill_session "$case_pid"
@@ -53,24 +46,21 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
-
 start_xvfb "$root"
 
+cases=("$here"/case_*.sh)
 if [ $# -gt 0 ]; then
     cases=()
     for name in "$@"; do
-        name=${name#case_}; name=${name%.sh}
+        name=${name#case_} name=${name%.sh}
         [ -f "$here/case_$name.sh" ] || { echo "$0: no case $name" >&2; exit 2; }
         cases+=("$here/case_$name.sh")
     done
-else
-    cases=("$here"/case_*.sh)
 fi
 
 passed=0 failed=0
 for case_file in "${cases[@]}"; do
-    name=$(basename "$case_file" .sh)
-    name=${name#case_}
+    name=$(basename "$case_file" .sh) name=${name#case_}
     dir=$root/$name
     rm -f "$artifacts/$name.png"
     mkdir -p "$dir/config" "$dir/data" "$dir/state" "$dir/runtime" "$dir/tmp"
@@ -88,47 +78,37 @@ for case_file in "${cases[@]}"; do
             setsid bash "$case_file"
     ) >"$dir/log" 2>&1 </dev/null &
     case_pid=$!
-    timed_out=
-    ticks=0
-    while alive "$case_pid"; do
-        ticks=$((ticks + 1))
-        if [ $ticks -gt $((case_limit * 10)) ]; then
-            timed_out=1
-            mkdir -p "$artifacts"
-            DISPLAY=$display import -window root "$artifacts/$name.png" 2>/dev/null
-            kill_session "$case_pid"
-            break
-        fi
-        sleep 0.1
-    done
+    reason=
+    for _ in $(seq $((case_limit * 10))); do alive "$case_pid" || break; sleep 0.1; done
+    if alive "$case_pid"; then
+        reason="hung for more than ${case_limit}s"
+        mkdir -p "$artifacts"
+        DISPLAY=$display import -window root "$artifacts/$name.png" 2>/dev/null
+    fi
+    kill_session "$case_pid"
     wait "$case_pid"
     rc=$?
-    kill_session "$case_pid"
     case_pid=
     ms=$((($(date +%s%N) - started) / 1000000))
     secs=$(printf '%d.%d s' $((ms / 1000)) $((ms % 1000 / 100)))
-    if [ $rc -eq 0 ] && [ -z "$timed_out" ]; then
+    if [ -z "$reason" ] && [ $rc -ne 0 ]; then
+        reason=$(head -1 "$dir/reason" 2>/dev/null)
+        reason=${reason:-exited with status $rc}
+    fi
+    if [ -z "$reason" ]; then
         passed=$((passed + 1))
         printf 'ok    %-24s %s\n' "$name" "$secs"
-    else
-        failed=$((failed + 1))
-        if [ -n "$timed_out" ]; then
-            reason="hung for more than ${case_limit}s"
-        elif [ -s "$dir/reason" ]; then
-            reason=$(head -1 "$dir/reason")
-        else
-            reason="exited with status $rc"
-        fi
-        printf 'FAIL  %-24s %s: %s\n' "$name" "$secs" "$reason"
-        sed 's/^/      | /' "$dir/log"
-        for trace in "$dir"/trace.*; do
-            [ -f "$trace" ] || continue
-            n=${trace##*.}
-            printf '      %s; trace:\n' "$(cat "$dir/cmd.$n" 2>/dev/null || echo "run $n")"
-            sed 's/^/      > /' "$trace"
-        done
-        [ -f "$artifacts/$name.png" ] && echo "      screenshot: $artifacts/$name.png"
+        continue
     fi
+    failed=$((failed + 1))
+    printf 'FAIL  %-24s %s: %s\n' "$name" "$secs" "$reason"
+    sed 's/^/      | /' "$dir/log"
+    for trace in "$dir"/trace.*; do
+        [ -f "$trace" ] || continue
+        printf '      %s; trace:\n' "$(cat "$dir/cmd.${trace##*.}")"
+        sed 's/^/      > /' "$trace"
+    done
+    [ -f "$artifacts/$name.png" ] && echo "      screenshot: $artifacts/$name.png"
 done
 
 echo "e2e: $passed passed, $failed failed"
