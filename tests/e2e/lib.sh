@@ -17,7 +17,7 @@
 # - Menu popups, tooltips and message boxes are top-level windows of the
 #   program and may also be named "Tavolin"; the main window is the largest.
 # - Failing helpers end the case through tv_fail, so they set globals (TV_WIN,
-#   TV_TITLE, ...) rather than print: an exit inside $(...) ends a subshell.
+#   TV_MAIN, ...) rather than print: an exit inside $(...) ends a subshell.
 
 set -u
 

@@ -42,7 +42,7 @@ N=all_commands.normalized.tvd
 while IFS='|' read -r rc msg args want; do
     [ -z "$rc" ] && continue
     args=${args//@D/$D} args=${args//@T/$T} args=${args//@O/$O} msg=${msg//@T/$T}
-    want=${want//@D/$D} want=${want//@T/$T} want=${want//@O/$O}
+    want=${want//@D/$D} want=${want//@T/$T}
     rm -rf "$O" && mkdir "$O"
     # shellcheck disable=SC2086
     "$CLI" $args >"$O/-" 2>"$T/err"
