@@ -1,29 +1,35 @@
 #pragma once
-// What the widget tests share: settings kept apart from the user's, and the
-// answer to a message box that a modal loop is about to show.
-#include <QAbstractButton>
+// What the widget tests share: one program runs every test class, with the
+// settings kept apart from the user's.
 #include <QApplication>
 #include <QMessageBox>
-#include <QSettings>
-#include <QStandardPaths>
+#include <QPushButton>
 #include <QTimer>
 
-// Settings go to a test folder, empty at the start.
-inline void IsolateSettings() {
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
+#include <functional>
+
+std::vector<std::function<QObject*()>>& TestClasses();
+#define APP_TEST_CLASS(Class)                                                                      \
+    [[maybe_unused]] static const bool g_b##Class =                                                \
+        (TestClasses().push_back([] { return new Class; }), true);
+
+// Lets `act` work in the next modal dialog of type T once it runs.
+template <class T> void WhenModal(std::function<void(T*)> act) {
+    if (auto* dlg = qobject_cast<T*>(QApplication::activeModalWidget())) {
+        act(dlg);
+        if (dlg->isVisible()) dlg->reject(); // a failed check must not hang the test
+        return;
+    }
+    QTimer::singleShot(10, [act] { WhenModal<T>(act); });
 }
 
-// Clicks `button` on the next message box shown (its reject when it has no
-// such button), polling until one appears.
+// Clicks `button` on the next message box (its reject when it has none).
 inline void AnswerNextMessageBox(QMessageBox::StandardButton button = QMessageBox::Ok) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-            if (QAbstractButton* b = box->button(button))
-                b->click();
-            else
-                box->reject();
-            return;
-        }
-    QTimer::singleShot(10, [button] { AnswerNextMessageBox(button); });
+    WhenModal<QMessageBox>([button](QMessageBox* box) {
+        if (QAbstractButton* b = box->button(button)) b->click();
+    });
 }
+
+QPushButton* Button(QWidget* dlg, const char* text);
+// The trace lines written while `act` runs.
+QStringList Traced(const std::function<void()>& act);
