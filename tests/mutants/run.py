@@ -32,9 +32,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DATA = os.path.join(ROOT, "tests", "mutants", "mutants.txt")
-WIDGET_TESTS = ["app_tests", "document_bar_tests", "macro_bar_tests", "layer_widgets_tests",
-                "property_dialog_tests", "export_dialog_tests", "library_window_tests",
-                "clipboard_tests"]
+WIDGET_TESTS = ["app_tests"]
 DEFAULTS = {"src/app": WIDGET_TESTS, "src/qtlayer": ["qt_tests"]}
 JOBS = os.environ.get("JOBS", "2")
 TIMEOUT = 600
