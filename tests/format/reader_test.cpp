@@ -1,6 +1,5 @@
-// Fields, headers, line splitting and the error flag.
+// Headers, line splitting and the error flag.
 #include "../test_util.h"
-#include "format/scan.h"
 #include "format/writer.h"
 #include "model/line.h"
 
@@ -12,40 +11,6 @@ std::string Lines(const CPrimitiveList& list) {
     return FormatPrimitiveLines(list, false);
 }
 } // namespace
-
-// Numbers as the decimal conversion reads them: no separator needed, a lone
-// sign fails, overflow saturates, and the reading stops at the first failure.
-TEST(FieldScanner, IntegersWordsAndTheRestOfALine) {
-    const std::pair<const char*, std::vector<int>> ints[] = {
-        {" 12 -3\t+4 7x 9", {12, -3, 4, 7}},
-        {"1-2", {1, -2}},
-        {"- 5", {}},
-        {"99999999999999999999999 -99999999999", {INT32_MAX, INT32_MIN}},
-    };
-    for (const auto& [text, want] : ints) {
-        CFieldScanner sc(text);
-        std::vector<int> got;
-        for (int v = 0; sc.Int(v);)
-            got.push_back(v);
-        EXPECT_EQ(got, want) << text;
-        EXPECT_EQ(sc.Count(), int(want.size())) << text;
-    }
-    std::uint32_t u = 0;
-    EXPECT_TRUE(CFieldScanner("-1").UInt(u));
-    EXPECT_EQ(u, 4294967295u);
-    std::string w;
-    CFieldScanner words("  Courier++New Hello");
-    EXPECT_TRUE(words.Word(w) && w == "Courier++New");
-    EXPECT_FALSE(CFieldScanner("   ").Word(w));
-    EXPECT_EQ(RestFromToken("  a b  c d e", 2), "c d e");
-    EXPECT_EQ(RestFromToken("a b", 5), "");
-    EXPECT_EQ(RestFromToken("a\tb text\there", 2), "text"); // control bytes end the rest
-    EXPECT_EQ(RestFromToken("a b name with blanks  ", 2), "name with blanks  ");
-    EXPECT_EQ(RestFromToken("a \x01 b", 1), "b"); // and are blanks between words
-    EXPECT_TRUE(KeywordOf("  li 1 2") == "LI");
-    EXPECT_TRUE(KeywordOf("L") != "LI");
-    EXPECT_EQ(AfterKeyword("  LI5 5"), "5 5");
-}
 
 TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) {
     const std::tuple<std::string, std::string, int> rows[] = {

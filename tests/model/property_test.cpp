@@ -125,23 +125,3 @@ TEST_F(Properties, PadStylesOutsideTheListReadAsTheLastWord) {
         EXPECT_EQ(value, "SquareRounded") << style;
     }
 }
-
-TEST(TextBox, TurnsWithTheAngleAndMirrorsAboutTheAnchor) {
-    CExtendedText t(100, 50, "abcd");
-    CPoint c[4];
-    t.GetTextBox(c, CSize{12, 5}, 100, false);
-    EXPECT_EQ(c[1], (CPoint{100, 55}));
-    EXPECT_EQ(c[2], (CPoint{112, 55}));
-    EXPECT_EQ(c[3], (CPoint{112, 50}));
-    t.m_nAngle = 90;
-    t.GetTextBox(c, CSize{12, 5}, 200, false);
-    EXPECT_EQ(c[0], (CPoint{200, 100}));
-    EXPECT_EQ(c[1], (CPoint{204, 100})); // 5 * sin(90 deg, pi = 3.1416) truncates to 4
-    EXPECT_EQ(c[3], (CPoint{200, 89}));  // 12 * sin truncates to 11
-    t.m_nAngle = 0;
-    t.m_nStyle = STYLE_MIRRORED;
-    t.GetTextBox(c, CSize{12, 5}, 100, false);
-    EXPECT_EQ(c[2], (CPoint{88, 55}));
-    t.GetTextBox(c, CSize{12, 5}, 100, true);
-    EXPECT_EQ(c[2], (CPoint{112, 55}));
-}
