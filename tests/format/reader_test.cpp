@@ -3,9 +3,6 @@
 #include "format/writer.h"
 #include "model/line.h"
 
-#include <cstdio>
-#include <fstream>
-
 namespace {
 std::string Lines(const CPrimitiveList& list) {
     return FormatPrimitiveLines(list, false);
@@ -86,22 +83,9 @@ TEST(Header, KindNameAndTheFirstMatchInTextOrder) {
     EXPECT_EQ(err, 0);
 }
 
-TEST(TextFile, ReadRawOrParsedAndWrittenWithCompleteLinesOnly) {
-    const std::string path = testing::TempDir() + "reader_test.tvd";
-    std::string big = "[TAVOLIN T]\r\n";
-    for (int i = 0; i < 500; ++i)
-        big += "LI 1 2 3 4\r\n"; // several read pieces
-    std::ofstream(path, std::ios::binary) << big;
-    std::string raw, name;
-    ASSERT_TRUE(ReadTextFile(path, nullptr, nullptr, nullptr, nullptr, nullptr, &raw));
-    EXPECT_EQ(raw, big);
+TEST(Writer, CompleteLinesOnly) {
     CPrimitiveList list;
-    ASSERT_TRUE(ReadTextFile(path, &list, nullptr, &name, nullptr, nullptr, nullptr));
-    EXPECT_EQ(FormatHeader("TAVOLIN", name) + Lines(list), big);
-    std::remove(path.c_str());
-    EXPECT_FALSE(ReadTextFile(path, &list, nullptr, nullptr, nullptr, nullptr, &raw));
-    CPrimitiveList two;
-    two.push_back(std::make_unique<CLine>(1, 2, 3, 4, false));
-    two.push_back(std::make_unique<CLine>(1, 1, -1, -1, false)); // still being drawn
-    EXPECT_EQ(FormatHeader("TAVOLIN", "") + Lines(two), "[TAVOLIN ]\r\nLI 1 2 3 4\r\n");
+    list.push_back(std::make_unique<CLine>(1, 2, 3, 4, false));
+    list.push_back(std::make_unique<CLine>(1, 1, -1, -1, false)); // still being drawn
+    EXPECT_EQ(FormatHeader("TAVOLIN", "") + Lines(list), "[TAVOLIN ]\r\nLI 1 2 3 4\r\n");
 }

@@ -2,9 +2,7 @@
 #include "../test_util.h"
 #include "format/writer.h"
 
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace {
 std::string WriteRead(const std::string& text) {
@@ -13,25 +11,25 @@ std::string WriteRead(const std::string& text) {
     return FormatPrimitiveLines(list, false);
 }
 
-std::string FileText(const char* name) {
-    std::stringstream ss;
-    ss << std::ifstream(std::string(TEST_DATA_DIR) + "/" + name, std::ios::binary).rdbuf();
-    return ss.str();
-}
 } // namespace
 
 // A drawing of every command, once read and written, is the normalised file;
 // that one reads and writes back byte for byte, with nothing refused.
 TEST(RoundTrip, TheGoldenDrawingReadsBackByteForByte) {
-    std::string text = FileText("all_commands.tvd"), name;
-    for (int expectedError : {1, 0}) {
+    const std::string dir = std::string(TEST_DATA_DIR) + "/";
+    std::string golden, name;
+    ASSERT_TRUE(ReadTextFile(dir + "all_commands.normalized.tvd", nullptr, nullptr, nullptr,
+                             nullptr, nullptr, &golden));
+    for (const auto& [file, refused] :
+         {std::pair{"all_commands.tvd", 1}, std::pair{"all_commands.normalized.tvd", 0}}) {
         CPrimitiveList list;
         int err = -1;
-        ASSERT_TRUE(ParseHeaderedText(text, &list, nullptr, &name, &err, nullptr, nullptr));
-        text = FormatHeader("TAVOLIN", name) + FormatPrimitiveLines(list, false);
-        EXPECT_EQ(text, FileText("all_commands.normalized.tvd"));
-        EXPECT_EQ(err, expectedError);
+        ASSERT_TRUE(ReadTextFile(dir + file, &list, nullptr, &name, &err, nullptr, nullptr));
+        EXPECT_EQ(FormatHeader("TAVOLIN", name) + FormatPrimitiveLines(list, false), golden);
+        EXPECT_EQ(err, refused) << file;
     }
+    EXPECT_FALSE(
+        ReadTextFile(dir + "none.tvd", nullptr, nullptr, nullptr, nullptr, nullptr, &name));
 }
 
 // Every keyword: a line read and written again, or rejected. Upper or lower
