@@ -130,6 +130,7 @@ TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
         dc.SetMapMode(MM_ANISOTROPIC);
         dc.SetViewportExt(r.pixelsPerUnit, r.pixelsPerUnit);
         auto p = Read(r.line);
+        ASSERT_TRUE(p) << r.line;
         p->UpdateRegion(dc);
         for (const CPoint& q : r.in)
             EXPECT_TRUE(p->GetRegion()->PtInRegion(q.x, q.y)) << r.line << " " << q.x << "," << q.y;

@@ -86,6 +86,7 @@ TEST_F(Properties, AcceptedValuesAreWrittenAndFeedThePrototypeRefusedOnesChangeN
     };
     for (const ClassRows& c : classes) {
         auto p = Read(c.line);
+        ASSERT_TRUE(p) << c.line;
         p->SetSelected(true);
         std::string before, after;
         EXPECT_FALSE(p->SetProperty("Nothing", "1")) << c.line;
