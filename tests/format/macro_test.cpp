@@ -1,6 +1,11 @@
-// Macro instances: placing, nesting, writing, picking and drawing.
+// Macro instances through three library folders: the first one that has a
+// name, the tree of what they offer, the cache and what is watched; placing,
+// nesting, writing, picking and drawing.
 #include "../test_util.h"
+#include "format/library_watch.h"
+#include "format/macro_tree.h"
 #include "format/resolve.h"
+#include "format/scan.h"
 #include "format/stdlib.h"
 #include "format/writer.h"
 #include "model/layers.h"
@@ -9,17 +14,149 @@
 #include "model/recording_surface.h"
 #include "program_dir_fixture.h"
 
+#include <functional>
+
+namespace fs = std::filesystem;
+
 namespace {
 CMacro& AsMacro(std::unique_ptr<CPrimitive>& p) {
     return static_cast<CMacro&>(*p);
 }
 } // namespace
 
-class Macro : public ProgramDirTest {};
+// Three library folders; the fixture's own is the last.
+class LibraryFolders : public ProgramDirTest {
+  protected:
+    void SetUp() override {
+        ProgramDirTest::SetUp();
+        g_libraryFolders = {Folder("first"), Folder("second"), m_dir.string()};
+        WriteFile(
+            "first/libs/parts.tvl",
+            "[TAVOLIB Primo]\r\n{Resistori}\r\n[R1 Resistor 1/4 W]\r\nLI 100 100 110 100 2\r\n"
+            "MC 100 100 0 0 080\r\n{hidden}\r\n[H1 h]\r\nSA 100 100\r\n[U u]\r\nLI 99 99 110 "
+            "110\r\n"
+            "SA 105 105\r\n");
+        WriteFile("second/libs/parts.tvl",
+                  "[TAVOLIB Secondo]\r\n[R1 due]\r\nSA 100 100\r\n[R2 solo qui]\r\nSA 100 100\r\n");
+        WriteFile("second/libs/a.b.tvl", "[TAVOLIB AB]\r\n[K k]\r\nLI 100 100 110 100\r\n");
+        WriteFile("libs/broken.tvl", "[TAVOLIN not a library]\r\n");
+        WriteFile("macros/logo.tvm", "[MACROCAD Il logo]\r\nRV 100 100 120 110\r\n");
+        WriteFile("macros/other.tvm", "[TAVOLIN drawing]\r\nRV 100 100 120 110\r\n");
+        WriteFile("macros/sub/evil.tvm", "[MACROCAD E]\r\nLI 1 1 2 2\r\n");
+        WriteFile("outside/evil.tvl", "[TAVOLIB E]\r\n[X x]\r\nLI 1 1 2 2\r\n");
+        WriteFile("outside/evil.tvm", "[MACROCAD E]\r\nLI 1 1 2 2\r\n");
+    }
+    std::string Folder(const char* name) { return (m_dir / name).string(); }
+};
+
+// Library and key are trimmed; a hidden category still resolves; names cannot
+// reach outside their folders.
+TEST_F(LibraryFolders, ANameResolvesInTheFirstFolderThatHasIt) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"parts.R1", "LI 10 10 20 10 2\r\nMC 10 10 0 0 080\r\n"},
+        {" parts . R1", "LI 10 10 20 10 2\r\nMC 10 10 0 0 080\r\n"},
+        {"parts.H1", "SA 10 10\r\n"},
+        {"logo", "RV 10 10 30 20\r\n"},
+        {"parts.R2", nullptr}, // its library is hidden by the first one
+        {"nolib.xyz", nullptr},
+        {"nothing", nullptr},
+        {"../outside/evil.X", nullptr},
+        {"..\\outside\\evil.X", nullptr},
+        {"/tmp/evil.X", nullptr},
+        {"C:evil.X", nullptr},
+        {"../outside/evil", nullptr},
+        {"sub/evil", nullptr},
+        {".X", nullptr},
+    };
+    for (const auto& [name, components] : rows) {
+        auto m = Read(std::string("MC 10 10 0 0 ") + name);
+        EXPECT_EQ(m != nullptr, components != nullptr) << name;
+        if (!m || !components) continue;
+        std::string out;
+        m->GetTextLine(out, true);
+        EXPECT_EQ(out, components) << name;
+        EXPECT_EQ(Written(*m), "MC 10 10 0 0 " + std::string(Trim(name)) + "\r\n");
+    }
+    EXPECT_EQ(LibraryFilePath("parts"), Folder("first") + "/libs/parts.tvl");
+    EXPECT_EQ(LibraryFilePath("nessuna"), "");
+    EXPECT_EQ(MacroFilePath("logo"), m_dir.string() + "/macros/logo.tvm");
+}
+
+TEST_F(LibraryFolders, TheTreeShowsEachLibraryOnceWithoutHiddenCategories) {
+    CMacroTree tree;
+    tree.RefreshMacroTree();
+    const CMacroTreeItem* root = tree.Root();
+    EXPECT_EQ(root->label, "Macro disponibili");
+    std::vector<std::string> names, labels;
+    for (const auto& c : root->children)
+        labels.push_back(c->label);
+    EXPECT_EQ(labels, (std::vector<std::string>{"Libreria standard", "Primo", "AB", "Il logo"}));
+    const CMacroTreeItem& standard = *root->children[0];
+    ASSERT_EQ(standard.children.size(), 10u); // the eleventh is hidden
+    const CMacroTreeItem& discrete = *standard.children[1];
+    EXPECT_EQ(discrete.label + "/" + discrete.children[0]->label + "=" +
+                  discrete.children[0]->macroName,
+              "Componenti discreti/Resistore=~080");
+    std::function<void(const CMacroTreeItem&)> walk = [&](const CMacroTreeItem& item) {
+        if (item.bHasName) names.push_back(item.label + "=" + item.macroName);
+        for (const auto& c : item.children)
+            walk(*c);
+    };
+    walk(*root);
+    EXPECT_EQ(names.size(), 123u + 3u);
+    EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
+              (std::vector<std::string>{"Resistor 1/4 W=parts.R1", "k=a.b.K", "Il logo=logo"}));
+    tree.ClearMacroTree();
+    EXPECT_EQ(tree.Root(), nullptr);
+}
+
+// A library file whose name has a dot is split at the first dot when read, so
+// it resolves only once the cache is filled from the folders; the cache adds
+// what is missing and replaces nothing until the user entries are dropped.
+TEST_F(LibraryFolders, TheCacheIsFilledFromTheFoldersAndRebuiltWhenDropped) {
+    const char* const drawing = "MC 10 10 0 0 a.b.K\r\nMC 20 20 0 0 ~080\r\n";
+    CPrimitiveList list;
+    int err = 0;
+    ParseDrawingLines(drawing, list, &err);
+    EXPECT_EQ(err, 1);
+    FillMacroCache();
+    EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 5u); // the nested resistor counts
+    EXPECT_FALSE(g_macroCache.Contains("parts.R2"));
+    ParseDrawingLines(drawing, list, &err);
+    EXPECT_EQ(err, 0);
+    EXPECT_EQ(FormatPrimitiveLines(list, false), "MC 10 10 0 0 a.b.K\r\nMC 20 20 0 0 080\r\n");
+    WriteFile("first/libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nSA 100 100\r\n");
+    FillMacroCache();
+    EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 5u);
+    g_macroCache.DropUserEntries();
+    FillMacroCache();
+    EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 1u);
+    EXPECT_TRUE(g_macroCache.Contains("~080") && g_macroCache.Contains("080"));
+}
+
+TEST_F(LibraryFolders, TheWatchSetHoldsTheFoldersTheirLibsAndMacrosAndTheFilesInThem) {
+    fs::remove_all(m_dir / "second");
+    WriteFile("second/readme", ""); // a folder without libs or macros
+    fs::remove_all(m_dir / "macros");
+    fs::remove(m_dir / "libs" / "broken.tvl");
+    WriteFile("first/libs/note.txt", "");
+    g_libraryFolders.push_back(Folder("none"));
+    const CLibraryWatchSet set = LibraryWatchSet(g_libraryFolders);
+    EXPECT_EQ(set.folders,
+              (std::vector<std::string>{Folder("first"), Folder("second"), m_dir.string()}));
+    EXPECT_EQ(set.contents,
+              (std::vector<std::string>{Folder("first") + "/libs", m_dir.string() + "/libs"}));
+    EXPECT_EQ(set.files, (std::vector<std::string>{Folder("first") + "/libs/parts.tvl"}));
+    EXPECT_TRUE(ChangeAffectsTree(Folder("first") + "/libs/parts.tvl", set, set));
+    EXPECT_TRUE(ChangeAffectsTree(Folder("first") + "/libs", set, set));
+    EXPECT_FALSE(ChangeAffectsTree(Folder("second"), set, set)); // something beside the libraries
+    fs::create_directories(Folder("second") + "/macros");
+    EXPECT_TRUE(ChangeAffectsTree(Folder("second"), set, LibraryWatchSet(g_libraryFolders)));
+}
 
 // A library point (100 + du, 100 + dv) placed at (X, Y); orientations count
 // modulo four and are written back as read.
-TEST_F(Macro, PlacementTableHoldsForAllEightCombinations) {
+TEST_F(LibraryFolders, PlacementTableHoldsForAllEightCombinations) {
     WriteFile("libs/t.tvl", "[TAVOLIB T]\r\n[P point]\r\nSA 103 107\r\n");
     const int X = 500, Y = 700, du = 3, dv = 7;
     const CPoint want[4][2] = {{{X + du, Y + dv}, {X - du, Y + dv}},
@@ -43,7 +180,7 @@ TEST_F(Macro, PlacementTableHoldsForAllEightCombinations) {
 // Self and mutual references, deep chains and components that place the next
 // one twice, level after level (2^26 primitives), neither hang nor exhaust the
 // stack or the memory: what is too deep or too big is left out.
-TEST_F(Macro, NestingIsBounded) {
+TEST_F(LibraryFolders, NestingIsBounded) {
     std::string deep = "[TAVOLIB Deep]\r\n", wide = "[TAVOLIB f]\n";
     for (int i = 0; i < 2000; ++i)
         deep += "[C" + std::to_string(i) + " c]\r\nSA 100 100\r\nMC 100 100 0 0 deep.C" +
@@ -80,25 +217,23 @@ TEST_F(Macro, NestingIsBounded) {
 
 // Split, a named macro becomes its components, except standard ones; a group
 // has no name and always does; components on the unset point are left out.
-TEST_F(Macro, WritingKeepsStandardMacrosAndSplitsOthersOnRequest) {
-    WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\nMC 100 100 0 0 "
-                                "080\r\n[U u]\r\nLI 99 99 110 110\r\nSA 105 105\r\n");
+TEST_F(LibraryFolders, WritingKeepsStandardMacrosAndSplitsOthersOnRequest) {
     CPrimitiveList list, groups;
     ParseDrawingLines("MC 10 10 0 0 parts.R1\nMC 50 50 0 0 080\nMC 0 0 0 0 parts.U", list, nullptr);
     EXPECT_EQ(FormatPrimitiveLines(list, false),
               "MC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\nMC 0 0 0 0 parts.U\r\n");
     EXPECT_EQ(FormatPrimitiveLines(list, true),
-              "LI 10 10 20 10\r\nMC 10 10 0 0 080\r\nMC 50 50 0 0 080\r\nSA 5 5\r\n");
+              "LI 10 10 20 10 2\r\nMC 10 10 0 0 080\r\nMC 50 50 0 0 080\r\nSA 5 5\r\n");
     CMacro group(0, 0);
     group.m_components.push_back(list[0]->Clone());
     groups.push_back(group.Clone());
     EXPECT_EQ(FormatPrimitiveLines(groups, false), "MC 10 10 0 0 parts.R1\r\n");
-    EXPECT_EQ(FormatPrimitiveLines(groups, true), "LI 10 10 20 10\r\nMC 10 10 0 0 080\r\n");
+    EXPECT_EQ(FormatPrimitiveLines(groups, true), "LI 10 10 20 10 2\r\nMC 10 10 0 0 080\r\n");
 }
 
-// A macro keeps no region per component: its own box, the box of what its
-// components' regions would be, answers every pick, at any zoom.
-TEST_F(Macro, PickUsesTheBoxOfTheComponentRegionsWhichAreNotKept) {
+// A macro's box, the box of what its components' regions would be, answers
+// every pick, at any zoom.
+TEST_F(LibraryFolders, PickUsesTheBoxOfTheComponentRegionsWhichAreNotKept) {
     CRecordingSurface dc;
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt(5, 5);
@@ -119,8 +254,6 @@ TEST_F(Macro, PickUsesTheBoxOfTheComponentRegionsWhichAreNotKept) {
             }
             m->UpdateRegion(dc);
             EXPECT_EQ(m->GetRegion()->GetRgnBox(), want) << key << " turn " << turn;
-            for (const auto& c : AsMacro(m).m_components)
-                EXPECT_TRUE(c->GetRegion()->IsEmpty()) << key;
             const CPoint origin = dc.LPtoDP(CPoint{300, 400});
             const CPoint centre =
                 dc.LPtoDP(CPoint{(want.left + want.right) / 2, (want.top + want.bottom) / 2});

@@ -45,7 +45,7 @@ TEST(Primitive, PointsLayersAndTheSavedState) {
     EXPECT_EQ(Written(p), "PV 0 0 10 0 10 10\r\n");
 }
 
-// A clone has everything but the region and its key; copying between classes
+// A clone has everything but the region; copying between classes
 // takes the slots both have and leaves the others unset, saved copies included.
 TEST(Primitive, ClonesAndCopiesBetweenClassesOfDifferentPointCounts) {
     CRecordingSurface dc;
@@ -53,13 +53,9 @@ TEST(Primitive, ClonesAndCopiesBetweenClassesOfDifferentPointCounts) {
     l.SetLayer(4);
     l.SetSelected(true);
     l.UpdateRegion(dc);
-    l.m_nRegionKey = 7;
     auto c = l.Clone();
-    EXPECT_TRUE(c->IsSelected() && c->GetRegion()->IsEmpty() && c->m_nRegionKey == 0u);
+    EXPECT_TRUE(c->IsSelected() && c->GetRegion()->IsEmpty());
     EXPECT_EQ(Written(*c), "LI 0 0 100 0 4\r\n");
-    c->m_nRegionKey = 3;
-    c->CopyFrom(&l);
-    EXPECT_EQ(c->m_nRegionKey, 3u);
     const CPoint curve[4] = {{1, 2}, {3, 4}, {5, 6}, {7, 8}};
     CBezier b(curve, false);
     l.CopyFrom(&b);
