@@ -16,8 +16,9 @@ std::string Expanded(const CPrimitive& p) {
 }
 } // namespace
 
-// The saved state holds the points, the orientation and the mirror flag.
-TEST(Primitive, PointsLayersAndTheSavedState) {
+// The saved state holds the points, the orientation and the mirror flag; a
+// polygon closes on a repeated click.
+TEST(Primitive, PointsLayersTheSavedStateAndClosingAPolygon) {
     CLine l;
     EXPECT_FALSE(l.IsComplete());
     l.SetPoint(0, 5, 5);
@@ -35,7 +36,7 @@ TEST(Primitive, PointsLayersAndTheSavedState) {
     l.m_bMirrored = 1;
     l.RestoreState();
     EXPECT_EQ(Written(l), "LI 5 5 -1 7 15\r\n");
-    EXPECT_EQ(l.m_nOrientation * 10 + l.m_bMirrored, 20);
+    EXPECT_EQ(std::make_pair(l.m_nOrientation, l.m_bMirrored), std::make_pair(2, 0));
     CPoly p(0, 0, -1, -1, -1, -1, false);
     p.SetPoint(1, 10, 0, true);
     p.SetPoint(2, 10, 10, true);
@@ -45,8 +46,8 @@ TEST(Primitive, PointsLayersAndTheSavedState) {
     EXPECT_EQ(Written(p), "PV 0 0 10 0 10 10\r\n");
 }
 
-// A clone has everything but the region; copying between classes
-// takes the slots both have and leaves the others unset, saved copies included.
+// A clone has everything but the region; copying between classes takes the
+// slots both have and leaves the others unset, saved copies included.
 TEST(Primitive, ClonesAndCopiesBetweenClassesOfDifferentPointCounts) {
     CRecordingSurface dc;
     CLine l(0, 0, 100, 0, false);
