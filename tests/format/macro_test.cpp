@@ -226,7 +226,7 @@ TEST_F(LibraryFolders, WritingKeepsStandardMacrosAndSplitsOthersOnRequest) {
 
 // A macro's box, the box of what its components' regions would be, answers
 // every pick, at any zoom.
-TEST_F(LibraryFolders, PickUsesTheBoxOfTheComponentRegionsWhichAreNotKept) {
+TEST_F(LibraryFolders, PickUsesTheBoxOfItsComponentRegions) {
     CRecordingSurface dc;
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt(5, 5);
