@@ -2,6 +2,7 @@
 #include "../test_util.h"
 #include "format/writer.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
