@@ -33,6 +33,7 @@ protected:
         std::filesystem::remove_all(m_dir);
     }
     void WriteFile(const std::string& relative, const std::string& text) {
+        std::filesystem::create_directories((m_dir / relative).parent_path());
         std::ofstream(m_dir / relative, std::ios::binary) << text;
     }
     std::filesystem::path m_dir;

@@ -2,46 +2,50 @@
 
 #include <gtest/gtest.h>
 
-TEST(Mapping, TextModeIsTheIdentityPlusOrigins) {
-    CMapping m;
-    m.SetViewportOrg(10, 20);
-    m.SetWindowExt(5, 5); // ignored in the text mode
-    EXPECT_EQ(m.LPtoDP(CPoint{1, 2}), (CPoint{11, 22}));
-    EXPECT_EQ(m.DPtoLP(CPoint{11, 22}), (CPoint{1, 2}));
-}
+namespace {
+struct MappingRow {
+    int mode;
+    CSize window, viewport;
+    CPoint origin; // of the viewport
+    CPoint logical, device;
+    bool inverse; // the device point maps back to the logical one
+};
 
-TEST(Mapping, AnisotropicScalesEachAxisAndRounds) {
+CMapping Make(const MappingRow& r) {
     CMapping m;
-    m.SetMapMode(MM_ANISOTROPIC);
-    m.SetWindowExt(100, 100);
-    m.SetViewportExt(250, 50);
-    EXPECT_EQ(m.LPtoDP(CPoint{10, 10}), (CPoint{25, 5}));
-    EXPECT_EQ(m.LPtoDP(CPoint{1, 1}), (CPoint{3, 1})); // 2.5 and 0.5 round away from zero
-    EXPECT_EQ(m.DPtoLP(CPoint{25, 5}), (CPoint{10, 10}));
-    EXPECT_EQ(m.DPtoLP(CSize{10, 10}).cx, 4);
-    EXPECT_EQ(m.DPtoLP(CSize{10, 10}).cy, 20);
+    m.SetMapMode(r.mode);
+    m.SetWindowExt(r.window.cx, r.window.cy);
+    m.SetViewportExt(r.viewport.cx, r.viewport.cy);
+    m.SetViewportOrg(r.origin.x, r.origin.y);
+    return m;
 }
+} // namespace
 
-TEST(Mapping, IsotropicShrinksTheLargerScaleKeepingItsSign) {
-    CMapping m;
-    m.SetMapMode(MM_ISOTROPIC);
-    m.SetWindowExt(2500, 2500);
-    m.SetViewportExt(500, -300);
-    EXPECT_EQ(m.GetViewportExt().cx, 300);
-    EXPECT_EQ(m.GetViewportExt().cy, -300);
-    EXPECT_EQ(m.LPtoDP(CPoint{2500, 2500}), (CPoint{300, -300}));
+// Halves round away from zero; the isotropic mode shrinks the larger scale,
+// keeping its sign; results are computed wide and pinned once at the end.
+TEST(Mapping, PointsMapBothWays) {
+    const int MAX = INT32_MAX, MIN = INT32_MIN;
+    const MappingRow rows[] = {
+        {MM_TEXT, {5, 5}, {9, 9}, {10, 20}, {1, 2}, {11, 22}, true}, // extents ignored
+        {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {10, 10}, {25, 5}, true},
+        {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {1, 1}, {3, 1}, false},
+        {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {-1, -1}, {-3, -1}, false},
+        {MM_ISOTROPIC, {2500, 2500}, {500, -300}, {0, 0}, {2500, 2500}, {300, -300}, true},
+        {MM_ISOTROPIC, {2500, 2500}, {-300, 500}, {0, 0}, {2500, 2500}, {-300, 300}, true},
+        {MM_ANISOTROPIC, {1, 1}, {1000, 1000}, {MAX, MIN}, {MAX, MAX}, {MAX, MAX}, false},
+    };
+    for (const MappingRow& r : rows) {
+        const CMapping m = Make(r);
+        EXPECT_EQ(m.LPtoDP(r.logical), r.device) << r.logical.x << "," << r.logical.y;
+        if (r.inverse) {
+            EXPECT_EQ(m.DPtoLP(r.device), r.logical) << r.device.x << "," << r.device.y;
+        }
+    }
     // Sizes are lengths: positive whatever the sign of the extents.
-    EXPECT_EQ(m.LPtoDP(CSize{25, 25}).cy, 3);
-}
-
-TEST(Mapping, HugeValuesArePinnedNotWrapped) {
-    CMapping m;
-    m.SetMapMode(MM_ANISOTROPIC);
-    m.SetWindowExt(1, 1);
-    m.SetViewportExt(1000, 1000);
-    m.SetViewportOrg(INT32_MAX, INT32_MIN);
-    const CPoint d = m.LPtoDP(CPoint{INT32_MAX, INT32_MAX});
-    EXPECT_EQ(d.x, INT32_MAX);
-    EXPECT_EQ(d.y, INT32_MAX); // computed wide, pinned once at the end
-    EXPECT_EQ(m.DPtoLP(CSize{INT32_MAX, INT32_MIN}).cx, 2147484);
+    auto pair = [](CSize s) { return std::make_pair(s.cx, s.cy); };
+    const CMapping iso = Make(rows[4]);
+    EXPECT_EQ(pair(iso.GetViewportExt()), std::make_pair(300, -300));
+    EXPECT_EQ(pair(iso.LPtoDP(CSize{25, 25})), std::make_pair(3, 3));
+    EXPECT_EQ(pair(Make(rows[1]).DPtoLP(CSize{10, 10})), std::make_pair(4, 20));
+    EXPECT_EQ(Make(rows[6]).DPtoLP(CSize{MAX, MIN}).cx, 2147484);
 }

@@ -1,215 +1,157 @@
 // The shared behaviour of every primitive: points, state, transforms, hit tests.
+#include "../test_util.h"
 #include "model/bezier.h"
 #include "model/connection.h"
 #include "model/line.h"
 #include "model/poly.h"
 #include "model/recording_surface.h"
 
-#include <gtest/gtest.h>
-
 #include <random>
 
-TEST(Primitive, LineIsCompleteOnlyWhenBothPointsAreSet) {
+namespace {
+std::string Expanded(const CPrimitive& p) {
+    std::string s;
+    p.GetTextLine(s, true);
+    return s;
+}
+} // namespace
+
+// The saved state holds the points, the orientation and the mirror flag; a
+// polygon closes on a repeated click.
+TEST(Primitive, PointsLayersTheSavedStateAndClosingAPolygon) {
     CLine l;
     EXPECT_FALSE(l.IsComplete());
     l.SetPoint(0, 5, 5);
-    EXPECT_FALSE(l.IsComplete());
-    l.SetPoint(1, 10, 5);
-    EXPECT_TRUE(l.IsComplete());
-    // One coordinate -1 is an ordinary point.
-    l.SetPoint(1, -1, 7);
-    EXPECT_TRUE(l.IsComplete());
-}
-
-TEST(Primitive, OutOfRangePointIndexesAreHarmless) {
-    CLine l(1, 2, 3, 4, false);
+    l.SetPoint(1, -1, 7); // one coordinate -1 is an ordinary point
     l.SetPoint(2, 9, 9);
     l.SetPoint(-1, 9, 9);
-    EXPECT_EQ(l.GetPoint(2), POINT_UNSET);
-    EXPECT_EQ(l.GetPoint(-1), POINT_UNSET);
-    EXPECT_EQ(l.GetPoint(1), (CPoint{3, 4}));
-}
-
-TEST(Primitive, QuarterTurnsFollowTheScreenSense) {
-    CConnection c(10, 0, false);
-    c.Rotate(0, 0, false);
-    EXPECT_EQ(c.GetPoint(0), (CPoint{0, 10})); // right of the centre moves below it
-    CConnection d(10, 0, false);
-    d.Rotate(0, 0, true);
-    EXPECT_EQ(d.GetPoint(0), (CPoint{0, -10}));
-    CLine l(3, 7, 12, -4, false);
-    for (int i = 0; i < 4; ++i) l.Rotate(5, 6, false);
-    EXPECT_EQ(l.GetPoint(0), (CPoint{3, 7}));
-    EXPECT_EQ(l.GetPoint(1), (CPoint{12, -4}));
-}
-
-TEST(Primitive, MirrorReflectsXAndTwiceRestores) {
-    CConnection c(2, 7, false);
-    c.Mirror(5);
-    EXPECT_EQ(c.GetPoint(0), (CPoint{8, 7}));
-    c.Mirror(5);
-    EXPECT_EQ(c.GetPoint(0), (CPoint{2, 7}));
-}
-
-TEST(Primitive, TransformsOfExtremeCoordinatesArePinned) {
-    CLine l(INT32_MAX, INT32_MIN, 0, 0, false);
-    l.Move(10, -10);
-    EXPECT_EQ(l.GetPoint(0), (CPoint{INT32_MAX, INT32_MIN}));
-    l.Mirror(INT32_MIN);
-    EXPECT_EQ(l.GetPoint(1).x, INT32_MIN);
-    l.Rotate(INT32_MAX, INT32_MAX, false);
-    EXPECT_EQ(l.GetPoint(0).x, INT32_MAX);
-}
-
-TEST(Primitive, SetLayerAcceptsOnlyZeroToFifteen) {
-    CLine l;
+    EXPECT_TRUE(l.IsComplete() && l.GetPoint(2) == POINT_UNSET && l.GetPoint(-1) == POINT_UNSET);
     EXPECT_EQ(l.SetLayer(15), 0);
     EXPECT_EQ(l.SetLayer(16), 15);
-    EXPECT_EQ(l.GetLayer(), 15);
     EXPECT_EQ(l.SetLayer(-1), 15);
-    EXPECT_EQ(l.GetLayer(), 15);
-}
-
-TEST(Primitive, SaveMoveRestoreGivesBackPointsAndStateWords) {
-    CLine l(1, 2, 3, 4, false);
     l.m_nOrientation = 2;
-    l.m_bMirrored = 1;
     l.SaveState();
     l.Move(3, 4);
     l.m_nOrientation = 3;
-    l.m_bMirrored = 0;
-    EXPECT_EQ(l.GetPoint(0), (CPoint{4, 6}));
+    l.m_bMirrored = 1;
     l.RestoreState();
-    EXPECT_EQ(l.GetPoint(0), (CPoint{1, 2}));
-    EXPECT_EQ(l.GetPoint(1), (CPoint{3, 4}));
-    EXPECT_EQ(l.m_nOrientation, 2);
-    EXPECT_EQ(l.m_bMirrored, 1);
+    EXPECT_EQ(Written(l), "LI 5 5 -1 7 15\r\n");
+    EXPECT_EQ(std::make_pair(l.m_nOrientation, l.m_bMirrored), std::make_pair(2, 0));
+    CPoly p(0, 0, -1, -1, -1, -1, false);
+    p.SetPoint(1, 10, 0, true);
+    p.SetPoint(2, 10, 10, true);
+    p.SetPoint(2, 10, 10, true); // third vertex clicked twice: still open
+    EXPECT_EQ(p.GetPointCount(), 10);
+    p.SetPoint(3, 10, 10, true); // a repeated click from the fourth vertex closes
+    EXPECT_EQ(Written(p), "PV 0 0 10 0 10 10\r\n");
 }
 
-TEST(Primitive, CloneCopiesEverythingButTheRegion) {
+// A clone has everything but the region; copying between classes takes the
+// slots both have and leaves the others unset, saved copies included.
+TEST(Primitive, ClonesAndCopiesBetweenClassesOfDifferentPointCounts) {
     CRecordingSurface dc;
     CLine l(0, 0, 100, 0, false);
     l.SetLayer(4);
     l.SetSelected(true);
     l.UpdateRegion(dc);
     auto c = l.Clone();
-    EXPECT_NE(c.get(), &l);
-    EXPECT_STREQ(c->GetClassName(), "CLine");
-    EXPECT_TRUE(c->IsSelected());
-    EXPECT_EQ(c->GetLayer(), 4);
-    EXPECT_EQ(c->GetPoint(1), (CPoint{100, 0}));
-    EXPECT_TRUE(c->GetRegion()->IsEmpty());
-    c->UpdateRegion(dc);
-    EXPECT_FALSE(c->GetRegion()->IsEmpty());
-}
-
-// Each class holds only the points it can use; copying between classes takes
-// the slots both have and leaves the others unset, saved copies included.
-TEST(Primitive, CopyFromBetweenClassesOfDifferentPointCounts) {
+    EXPECT_TRUE(c->IsSelected() && c->GetRegion()->IsEmpty());
+    EXPECT_EQ(Written(*c), "LI 0 0 100 0 4\r\n");
     const CPoint curve[4] = {{1, 2}, {3, 4}, {5, 6}, {7, 8}};
     CBezier b(curve, false);
-    CLine l;
     l.CopyFrom(&b);
-    EXPECT_EQ(l.GetPoint(1), (CPoint{3, 4}));
     l.Move(10, 10);
     l.RestoreState();
-    EXPECT_EQ(l.GetPoint(0), (CPoint{1, 2}));
-    CBezier wide(curve, false);
-    wide.CopyFrom(&l);
-    EXPECT_EQ(wide.GetPoint(1), (CPoint{3, 4}));
-    EXPECT_EQ(wide.GetPoint(2), POINT_UNSET);
-    EXPECT_FALSE(wide.IsComplete());
-    wide.Move(1, 1);
-    wide.RestoreState();
-    EXPECT_EQ(wide.GetPoint(3), POINT_UNSET);
-    CConnection dot;
+    EXPECT_EQ(Written(l), "LI 1 2 3 4\r\n");
+    b.CopyFrom(&l);
+    b.Move(1, 1);
+    b.RestoreState();
+    EXPECT_TRUE(b.GetPoint(3) == POINT_UNSET && !b.IsComplete());
     CPoly poly(0, 0, 10, 0, 10, 10, false);
-    dot.CopyFrom(&poly);
-    EXPECT_EQ(dot.GetPoint(0), (CPoint{0, 0}));
-    poly.CopyFrom(&dot);
-    EXPECT_EQ(poly.GetPoint(1), POINT_UNSET);
-    EXPECT_EQ(poly.GetPoint(10), POINT_UNSET); // ten slots: the count is clamped to them
-    poly.m_nVertices = 50;
+    poly.CopyFrom(&l);
+    EXPECT_TRUE(poly.GetPoint(2) == POINT_UNSET && poly.GetPoint(10) == POINT_UNSET);
+    poly.m_nVertices = 50; // ten slots: the count is clamped to them
     EXPECT_EQ(poly.GetPointCount(), MAX_VERTICES);
 }
 
-TEST(Primitive, RegionKeyIsNeitherCopiedNorCloned) {
-    CLine l(0, 0, 5, 5, false);
-    l.m_nRegionKey = 7;
-    EXPECT_EQ(l.Clone()->m_nRegionKey, 0u);
-    CLine other;
-    other.m_nRegionKey = 3;
-    other.CopyFrom(&l);
-    EXPECT_EQ(other.m_nRegionKey, 3u);
+namespace {
+struct TransformRow {
+    const char* line;
+    char op; // 'R' clockwise about (x, y), 'L' counter-clockwise, 'M' mirror about x, 'V' move
+    int x, y;
+    const char* after;
+    bool cycles; // four turns, two mirrors give back the line
+};
+} // namespace
+
+// On the screen y grows downwards: clockwise takes (x, y) about (cx, cy) to
+// (cx + cy - y, cy + x - cx).
+TEST(Transform, EveryKindTurnsMirrorsAndComesBack) {
+    const int MAX = INT32_MAX, MIN = INT32_MIN;
+    const TransformRow rows[] = {
+        {"LI 0 0 10 10", 'R', 10, 20, "LI 30 10 20 20", true},
+        {"LI 0 0 10 10 3", 'L', 10, 20, "LI -10 30 0 20 3", true},
+        {"LI 0 0 10 10", 'M', 10, 0, "LI 20 0 10 10", true},
+        {"SA 2 7", 'R', 10, 20, "SA 23 12", true},
+        {"BE 0 0 10 0 10 10 0 10", 'R', 10, 20, "BE 30 10 30 20 20 20 20 10", true},
+        {"RV 0 0 20 10", 'L', 10, 20, "RV -10 30 0 10", true},
+        {"EP 0 0 20 10", 'M', 10, 0, "EP 20 0 0 10", true},
+        {"PP 0 0 10 0 10 10", 'R', 10, 20, "PP 30 10 30 20 20 20", true},
+        {"PL 0 0 10 0 3", 'L', 10, 20, "PL -10 30 -10 20 3", true},
+        {"PA 0 0 20 10 4 1", 'R', 10, 20, "PA 30 10 10 20 4 1", true}, // the sizes swap
+        {"PA 0 0 20 10 4 1", 'M', 10, 0, "PA 20 0 20 10 4 1", true},
+        {"TY 10 0 5 3 0 0 0 * t", 'R', 10, 20, "TY 30 20 5 3 270 0 0 * t", true},
+        {"TY 0 0 5 3 270 0 0 * t", 'L', 10, 20, "TY -10 30 5 3 360 0 0 * t", true},
+        {"TY 0 0 5 3 0 0 0 * t", 'M', 10, 0, "TY 20 0 5 3 0 4 0 * t", true},
+        {"TY 0 0 5 3 270 4 0 * t", 'L', 10, 20, "TY -10 30 5 3 180 4 0 * t", true}, // mirrored
+        {"TY 0 0 5 3 2147483647 0 0 * t", 'L', 10, 20, "TY -10 30 5 3 217 0 0 * t", false},
+        {"TY 0 0 5 3 -2147483648 0 0 * t", 'R', 10, 20, "TY 30 10 5 3 142 0 0 * t", false},
+        {"MC 200 300 0 0 080", 'R', 10, 20, "MC -270 210 1 0 080", true},
+        {"MC 200 300 0 1 080", 'L', 10, 20, "MC 290 -170 1 1 080", true},
+        {"MC 200 300 3 0 080", 'M', 10, 0, "MC -180 300 3 1 080", true},
+        // Extreme coordinates are pinned, not wrapped.
+        {"LI 2147483647 -2147483648 0 0", 'V', 10, -10, "LI 2147483647 -2147483648 10 -10", false},
+        {"LI 2147483647 -2147483648 0 0", 'M', MIN, 0, "LI -2147483648 -2147483648 -2147483648 0",
+         false},
+        {"LI 2147483647 -2147483648 0 0", 'R', MAX, MAX, "LI 2147483647 2147483647 2147483647 0",
+         false},
+    };
+    auto apply = [](CPrimitive& p, const TransformRow& r) {
+        if (r.op == 'M')
+            p.Mirror(r.x);
+        else if (r.op == 'V')
+            p.Move(r.x, r.y);
+        else
+            p.Rotate(r.x, r.y, r.op == 'L');
+    };
+    for (const TransformRow& r : rows) {
+        auto p = Read(r.line);
+        ASSERT_TRUE(p) << r.line;
+        apply(*p, r);
+        EXPECT_EQ(Written(*p), std::string(r.after) + "\r\n") << r.line << " " << r.op;
+        // A macro's components follow its point, turn and mirror.
+        EXPECT_EQ(Expanded(*p), Expanded(*Read(r.after))) << r.line << " " << r.op;
+        if (!r.cycles) continue;
+        for (int i = r.op == 'M' ? 1 : 3; i > 0; --i)
+            apply(*p, r);
+        EXPECT_EQ(Written(*p), std::string(r.line) + "\r\n") << r.line << " " << r.op;
+    }
 }
 
-TEST(HitTest, PointsComeFirstLowerIndexWinsAndInMacroNeverHits) {
+// Points are compared in device pixels and come first, the lower index winning;
+// the pick converts only the points near the click and must answer exactly what
+// converting every point would, whatever the mapping.
+TEST(HitTest, PointsFirstThenTheRegionNeverInAMacro) {
     CRecordingSurface dc;
-    CLine l(0, 0, 3, 0, false);
-    l.UpdateRegion(dc);
-    EXPECT_EQ(l.HitTest(2, 1, dc), 0); // both ends within 4 pixels: the lower index
-    EXPECT_EQ(l.HitTest(6, 0, dc), 1);
     CLine m(0, 0, 100, 0, false);
     m.UpdateRegion(dc);
     EXPECT_EQ(m.HitTest(50, 2, dc), HIT_INSIDE);
     EXPECT_EQ(m.HitTest(50, 30, dc), HIT_MISS);
     m.SetInMacro(true);
     EXPECT_EQ(m.HitTest(0, 0, dc), HIT_MISS);
-}
-
-TEST(HitTest, PointsAreComparedInDevicePixels) {
-    CRecordingSurface dc;
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(10, 10); // ten pixels per unit
-    CConnection c(10, 10, false);
-    c.UpdateRegion(dc);
-    EXPECT_EQ(c.HitTest(104, 96, dc), 0);
-    EXPECT_EQ(c.HitTest(94, 100, dc), HIT_INSIDE); // outside the point test, inside the dot
-    EXPECT_EQ(c.HitTest(125, 100, dc), HIT_MISS);
-}
-
-TEST(LineRegion, BandFollowsTheSegmentAndKeepsAMinimumWidth) {
-    CRecordingSurface dc;
-    CRegion r;
-    MakeLineRegion(dc, r, 0, 0, 100, 0, 10); // h = 5
-    EXPECT_TRUE(r.PtInRegion(50, 4));
-    EXPECT_TRUE(r.PtInRegion(50, -5));
-    EXPECT_FALSE(r.PtInRegion(50, 6));
-    // Rising segment: the parallelogram is offset the other way.
-    MakeLineRegion(dc, r, 0, 0, 100, 100, 10);
-    EXPECT_TRUE(r.PtInRegion(50, 50));
-    EXPECT_FALSE(r.PtInRegion(80, 20));
-    // At ten pixels per unit ten pixels are one unit: the band is still 2 units wide.
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(100, 100);
-    dc.SetViewportExt(1000, 1000);
-    MakeLineRegion(dc, r, 0, 0, 100, 0, 10);
-    EXPECT_TRUE(r.PtInRegion(50, 0));
-    EXPECT_TRUE(r.PtInRegion(50, -1));
-    EXPECT_FALSE(r.PtInRegion(50, 1));
-}
-
-TEST(Strings, ReplaceAllDoesNotOverlapAndParseDecimalTakesLeadingDigits) {
-    std::string s = "aaa";
-    ReplaceAll(s, "aa", "b");
-    EXPECT_EQ(s, "ba");
-    s = "Courier New Bold";
-    ReplaceAll(s, " ", "++");
-    EXPECT_EQ(s, "Courier++New++Bold");
-    EXPECT_EQ(ParseDecimal("12abc"), 12);
-    EXPECT_EQ(ParseDecimal("abc"), 0);
-    EXPECT_EQ(ParseDecimal("  -7"), -7);
-    EXPECT_EQ(ParseDecimal("99999999999999999999"), INT32_MAX);
-}
-
-// The pick converts only the points near the click; it must answer exactly what
-// converting every point would, whatever the mapping.
-TEST(HitTest, NearPointShortcutAgreesWithConvertingEveryPoint) {
     std::mt19937 rng(7);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     for (int round = 0; round < 300; ++round) {
-        CRecordingSurface dc;
         dc.SetMapMode(pick(0, 1) ? MM_ANISOTROPIC : MM_ISOTROPIC);
         dc.SetWindowExt(pick(1, 5000) * (pick(0, 3) ? 1 : -1), pick(1, 5000));
         dc.SetViewportExt(pick(1, 5000), pick(1, 5000) * (pick(0, 3) ? 1 : -1));
@@ -226,4 +168,12 @@ TEST(HitTest, NearPointShortcutAgreesWithConvertingEveryPoint) {
         }
         EXPECT_EQ(l.HitTest(x, y, dc), want) << "round " << round;
     }
+    CConnection c(10, 10, false); // outside the point test, inside the dot
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(10, 10);
+    dc.SetWindowOrg(0, 0);
+    dc.SetViewportOrg(0, 0);
+    c.UpdateRegion(dc);
+    EXPECT_EQ(c.HitTest(94, 100, dc), HIT_INSIDE);
 }
