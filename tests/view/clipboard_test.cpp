@@ -41,25 +41,13 @@ class ClipboardMacros : public ProgramDirTest {};
 // A refused copy beeps and a cut then deletes nothing; a cut is one undo step.
 TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
     const char* const kThree = "LI 10 10 40 10\r\nSA 40 10 3\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\n";
-    const struct {
-        std::vector<std::size_t> selected;
-        bool bCut, bRefuse;
-        const char* copied; // on the clipboard afterwards
-        const char* left;   // in the drawing
-        int nBeeps;
-    } cases[] = {
-        {{0, 1}, false, false, "[TAVOLIN]\r\nLI 10 10 40 10\r\nSA 40 10 3\r\n", kThree, 0},
-        {{2, 0},
-         true,
-         false,
-         "[TAVOLIN]\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\nLI 10 10 40 10\r\n",
-         "SA 40 10 3\r\n",
-         0},
-        {{1}, false, true, "before", kThree, 1},
-        {{1}, true, true, "before", kThree, 1},
-        {{}, false, false, "before", kThree, 0},
-        {{}, true, false, "before", kThree, 0},
-    };
+    // clang-format off
+    const struct { std::vector<std::size_t> selected; bool bCut, bRefuse; const char* copied; const char* left; } cases[] = {
+        {{0, 1}, false, false, "[TAVOLIN]\r\nLI 10 10 40 10\r\nSA 40 10 3\r\n", kThree},
+        {{2, 0}, true, false, "[TAVOLIN]\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\nLI 10 10 40 10\r\n", "SA 40 10 3\r\n"},
+        {{1}, false, true, "before", kThree}, {{1}, true, true, "before", kThree},
+        {{}, false, false, "before", kThree}, {{}, true, false, "before", kThree}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.copied) + (c.bCut ? " cut" : " copy"));
         Load(kThree);
@@ -71,7 +59,7 @@ TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
         EXPECT_EQ(bDone, c.copied[0] == '[');
         EXPECT_EQ(clip.m_text, c.copied);
         EXPECT_EQ(Text(), c.left);
-        EXPECT_EQ(ui.m_nBeeps, c.nBeeps);
+        EXPECT_EQ(ui.m_nBeeps, c.bRefuse ? 1 : 0);
         const bool bCut = c.left != kThree;
         EXPECT_EQ(doc.Selection().size(), bCut ? 0 : c.selected.size());
         EXPECT_EQ(doc.IsModified(), bCut);
@@ -98,16 +86,11 @@ TEST_F(ClipboardMacros, StandardSymbolsAreCopiedAsReferencesOthersAsBSplitSays) 
 // The header is skipped as an unknown line; the first primitive follows the
 // pointer by its first point and every paste is an undo step of its own.
 TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
-    const struct {
-        const char* text;
-        const char* read;
-        int nError;
-    } cases[] = {
+    // clang-format off
+    const struct { const char* text; const char* read; int nError; } cases[] = {
         {"[TAVOLIN]\r\nLI 1 2 3 4\r\nSA 3 4 2\r\n", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 1},
-        {"LI 1 2 3 4\nSA 3 4 2", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 0},
-        {"hello", "", 1},
-        {"", "", 0},
-    };
+        {"LI 1 2 3 4\nSA 3 4 2", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 0}, {"hello", "", 1}, {"", "", 0}};
+    // clang-format on
     for (const auto& c : cases) {
         clip.m_text = c.text;
         clip.m_bHasText = true;
@@ -139,20 +122,14 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
 }
 
 TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing) {
-    const struct {
-        const char* text;
-        int nDocKind;
-        const char* loaded;
-    } cases[] = {
-        {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n", DOC_LIBRARY,
-         "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"},
+    // clang-format off
+    const struct { const char* text; int nDocKind; const char* loaded; } cases[] = {
+        {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"},
         {"[MACROCAD Rel\xe8]\r\nLI 1 2 3 4\r\n", DOC_MACRO, "[MACROCAD Rel\xe8]\r\nLI 1 2 3 4\r\n"},
-        {"copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n", DOC_DRAWING,
-         "copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n"},
+        {"copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n", DOC_DRAWING, "copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n"},
         {"LI 1 2 3 4\r\n", DOC_DRAWING, "[TAVOLIN]\r\nLI 1 2 3 4\r\n"},
-        {"[TAVOLA] niente", DOC_DRAWING, "[TAVOLIN]\r\n[TAVOLA] niente"},
-        {"", DOC_DRAWING, "[TAVOLIN]\r\n"},
-    };
+        {"[TAVOLA] niente", DOC_DRAWING, "[TAVOLIN]\r\n[TAVOLA] niente"}, {"", DOC_DRAWING, "[TAVOLIN]\r\n"}};
+    // clang-format on
     for (const auto& c : cases) {
         const CPastedDocument d = PastedDocumentOf(c.text);
         EXPECT_EQ(d.nDocKind, c.nDocKind) << c.text;

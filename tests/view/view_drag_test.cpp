@@ -60,15 +60,13 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
 // A wheel notch moves about 50 pixels at any zoom, only the wheel's way, and
 // nothing where the sheet has no more to show that way; with Ctrl it zooms.
 TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
-    const struct {
-        double dScale;
-        int nPos, nNotches, nAfter;
-    } cases[] = {
-        {1.0, 100, -1, 150},   {1.0, 100, 1, 50},     {1.0, 30, 1, 0},
-        {1.0, 2180, -1, 2200}, {1.0, 2200, -1, 2200}, {0.28, 500, -1, 679},
-        {20.0, 100, -2, 106},  {0.2, -50, -1, 200},   {0.2, -50, 1, -50}, // after a fit
-        {0.1, -250, -1, -250}, {0.1, -250, 1, -250}, // the view is taller than the sheet
-    };
+    // clang-format off
+    const struct { double dScale; int nPos, nNotches, nAfter; } cases[] = {
+        {1.0, 100, -1, 150},   {1.0, 100, 1, 50},     {1.0, 30, 1, 0},      {1.0, 2180, -1, 2200},
+        {1.0, 2200, -1, 2200}, {0.28, 500, -1, 679},  {20.0, 100, -2, 106},
+        {0.2, -50, -1, 200},   {0.2, -50, 1, -50},    // after a fit
+        {0.1, -250, -1, -250}, {0.1, -250, 1, -250}}; // the view is taller than the sheet
+    // clang-format on
     for (const auto& c : cases) {
         coords = View(400, 300, c.dScale, {0, c.nPos});
         host.m_viewMoves.clear();
@@ -86,14 +84,10 @@ TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
 }
 
 TEST_F(ControllerTest, KeysDoubleClicksAndTheRightButtonRunCommands) {
-    const std::pair<int, int> cases[] = {
-        {'R', ID_ROTATE}, {'r', ID_ROTATE}, {'S', ID_MIRROR}, {KEY_DELETE, ID_EDIT_CLEAR}};
-    for (const auto& [key, command] : cases) {
-        host.m_commands.clear();
+    for (int key : {int('R'), int('r'), int('S'), int(KEY_DELETE)})
         EXPECT_TRUE(ctl.OnKeyDown(key));
-        EXPECT_EQ(host.m_commands, std::vector<int>{command});
-    }
     EXPECT_FALSE(ctl.OnKeyDown('X'));
+    EXPECT_EQ(host.m_commands, (std::vector<int>{ID_ROTATE, ID_ROTATE, ID_MIRROR, ID_EDIT_CLEAR}));
     host.m_tools.Choose(TOOL_LINE);
     ctl.OnKeyDown(KEY_ESCAPE);
     EXPECT_EQ(host.m_tools.Current(), TOOL_SELECT);
