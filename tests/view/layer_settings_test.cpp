@@ -16,7 +16,7 @@ class CFakeProfileStore final : public IProfileStore {
   public:
     std::map<std::string, std::string> m_strings;
     std::map<std::string, int> m_ints;
-    std::vector<std::string> m_writes;
+    std::vector<std::string> m_writes; // "section/key" in order
 
     std::string GetString(const std::string& section, const std::string& key) override {
         const auto it = m_strings.find(section + "/" + key);
@@ -110,7 +110,7 @@ TEST(LayerDialogModel, SavesPutTheirColumnInForceRestoresOnlyFillTheDialog) {
     dlg.SetAllShow(false);
     dlg.m_values.m_bLayerPrint[3] = 0;
     dlg.SaveView(running, store);
-    EXPECT_EQ(store.m_writes[16], "Layers/Show0"); // show, then print
+    EXPECT_EQ(store.m_ints.at("Layers/Show7"), 0);
     EXPECT_EQ(store.m_ints.at("Layers/Print3"), 0);
     EXPECT_EQ(running.m_bLayerShow[7], 0);
 

@@ -24,7 +24,6 @@ struct CEditCounter final : IDocumentObserver {
     }
 };
 
-using Strings = std::vector<std::string>;
 using Rows = std::vector<std::size_t>;
 } // namespace
 
@@ -53,24 +52,21 @@ class PropertySheet : public ::testing::Test {
 };
 
 TEST_F(PropertySheet, OffersOnlyWhatEverySelectedPrimitiveDescribesThenTheLayer) {
-    const Strings kText = {"Text",  "FontFace", "FontHeight", "FontWidth",   "RotationAngle",
-                           "bBold", "bItalic",  "bMirrored",  "bUnderlined", "Layer"};
-    const struct {
-        const char* szLines;
-        Strings rows;
-    } kCases[] = {
-        {"RP 0 0 10 10\r\nEV 0 0 5 5\r\nPV 0 0 9 0 9 9\r\n", {"Filled", "Layer"}},
+    // clang-format off
+    const struct { const char* szLines; const char* rows; } kCases[] = {
+        {"RP 0 0 10 10\r\nEV 0 0 5 5\r\nPV 0 0 9 0 9 9\r\n", "Filled Layer "},
         // A macro answers to "Text" (its name) but does not offer it: renaming
         // it from here would lose its symbol.
-        {"TY 0 0 5 3 0 0 0 * A\r\nMC 200 300 0 0 080\r\n", {"Layer"}},
-        {"TY 0 0 5 3 0 0 0 * A\r\nTY 9 9 8 3 0 1 4 * B\r\n", kText},
-        {"PA 0 0 18 18 4 0\r\n", {"SizeX", "SizeY", "IntDiam", "Style", "Layer"}},
-    };
+        {"TY 0 0 5 3 0 0 0 * A\r\nMC 200 300 0 0 080\r\n", "Layer "},
+        {"TY 0 0 5 3 0 0 0 * A\r\nTY 9 9 8 3 0 1 4 * B\r\n",
+         "Text FontFace FontHeight FontWidth RotationAngle bBold bItalic bMirrored bUnderlined Layer "},
+        {"PA 0 0 18 18 4 0\r\n", "SizeX SizeY IntDiam Style Layer "}};
+    // clang-format on
     for (const auto& c : kCases) {
+        std::string names;
         const CPropertySheet sheet = Load(c.szLines);
-        Strings names;
         for (const CPropertySheetRow& row : sheet.Rows())
-            names.push_back(row.strName);
+            names += row.strName + " ";
         EXPECT_EQ(names, c.rows) << c.szLines;
     }
     doc.ClearSelection();
@@ -83,7 +79,7 @@ TEST_F(PropertySheet, ShowsAValueOnlyWhereAllAgree) {
     EXPECT_EQ(height.strShown, "");
     EXPECT_EQ(height.nStart, 5); // the arrows start from the first text's height
     EXPECT_EQ(sheet.Rows()[3].strShown, "3");
-    EXPECT_EQ(sheet.Rows()[5].choices, (Strings{"(indeterminato)", "No", "Si"}));
+    EXPECT_EQ(sheet.Rows()[5].choices, (std::vector<std::string>{"(indeterminato)", "No", "Si"}));
     EXPECT_EQ(sheet.Rows()[5].nShown, 2); // both bold
     EXPECT_EQ(sheet.Rows().back().nShown, 0);
 
@@ -93,17 +89,13 @@ TEST_F(PropertySheet, ShowsAValueOnlyWhereAllAgree) {
 // A choice is found by its whole text, a layer by its number: a face or a
 // layer name that begins another's must not show the other.
 TEST_F(PropertySheet, ChoicesAreMatchedExactlyAndLayersByNumber) {
-    const struct {
-        const char* szLine;
-        int nFace; // among "(indeterminato)", "Courier", "Courier New", "Lucida Console"
-        int nLayer;
-    } kCases[] = {
-        {"TY 0 0 5 3 0 0 1 Courier A\r\n", 1, 2},
-        {"TY 0 0 5 3 0 0 3 Courier++New A\r\n", 2, 4},
-        {"TY 0 0 5 3 0 0 0 courier++new A\r\n", -1, 1},
-        {"TY 0 0 5 3 0 0 0 Lucida A\r\n", -1, 1},
-        {"TY 0 0 5 3 0 0 20 Lucida++Console A\r\n", 3, -1}, // a layer no item has
-    };
+    // nFace among "(indeterminato)", "Courier", "Courier New", "Lucida Console"; -1: no item
+    // clang-format off
+    const struct { const char* szLine; int nFace, nLayer; } kCases[] = {
+        {"TY 0 0 5 3 0 0 1 Courier A\r\n", 1, 2}, {"TY 0 0 5 3 0 0 3 Courier++New A\r\n", 2, 4},
+        {"TY 0 0 5 3 0 0 0 courier++new A\r\n", -1, 1}, {"TY 0 0 5 3 0 0 0 Lucida A\r\n", -1, 1},
+        {"TY 0 0 5 3 0 0 20 Lucida++Console A\r\n", 3, -1}}; // a layer no item has
+    // clang-format on
     layers.m_strLayerName[3] = "PCB"; // begins "PCB lato rame", layer 1
     for (const auto& c : kCases) {
         const CPropertySheet sheet = Load(c.szLine);
@@ -117,6 +109,7 @@ TEST_F(PropertySheet, ChoicesAreMatchedExactlyAndLayersByNumber) {
 // Nothing changed, nothing is edited; a change is one undo step.
 TEST_F(PropertySheet, EditedRowsGoToThePrimitivesThatAcceptThemAsOneStep) {
     const char* const kTexts = "TY 0 0 5 7 0 0 2 * A\r\nTY 9 9 8 7 0 0 2 * B\r\n";
+    // clang-format off
     const struct {
         const char* before;
         std::vector<std::pair<std::size_t, std::string>> edits; // "#n": choose item n
@@ -126,25 +119,14 @@ TEST_F(PropertySheet, EditedRowsGoToThePrimitivesThatAcceptThemAsOneStep) {
     } cases[] = {
         {kTexts, {{2, "150"}}, {2}, nullptr, 2},
         {kTexts, {{2, "12"}}, {}, "TY 0 0 12 7 0 0 2 * A\r\nTY 9 9 12 7 0 0 2 * B\r\n", 2},
-        {"PA 0 0 18 18 4 0\r\nPA 9 9 18 18 9 0\r\n",
-         {{0, "9"}},
-         {0},
-         "PA 0 0 9 18 4 0\r\nPA 9 9 18 18 9 0\r\n",
-         2},
+        {"PA 0 0 18 18 4 0\r\nPA 9 9 18 18 9 0\r\n", {{0, "9"}}, {0}, "PA 0 0 9 18 4 0\r\nPA 9 9 18 18 9 0\r\n", 2},
         {"PA 0 0 18 18 4 0\r\n", {{0, "3"}, {2, "2"}, {3, "#2"}}, {}, "PA 0 0 3 18 2 1\r\n", 1},
         // The macro stays on layer 0; layer 5 is hidden.
-        {"LI 0 0 10 10 1\r\nRV 0 0 5 5 3\r\nMC 200 300 0 0 080\r\n",
-         {{0, "#6"}},
-         {},
-         "LI 0 0 10 10 5\r\nRV 0 0 5 5 5\r\nMC 200 300 0 0 080\r\n",
-         1},
+        {"LI 0 0 10 10 1\r\nRV 0 0 5 5 3\r\nMC 200 300 0 0 080\r\n", {{0, "#6"}}, {},
+         "LI 0 0 10 10 5\r\nRV 0 0 5 5 5\r\nMC 200 300 0 0 080\r\n", 1},
         // Never passed on: the indeterminate value, an empty box, what is shown.
-        {kTexts,
-         {{0, "(indeterminato)"}, {2, ""}, {1, "#0"}, {5, "#1"}, {9, "#3"}},
-         {},
-         nullptr,
-         2},
-    };
+        {kTexts, {{0, "(indeterminato)"}, {2, ""}, {1, "#0"}, {5, "#1"}, {9, "#3"}}, {}, nullptr, 2}};
+    // clang-format on
     layers.m_bLayerShow[5] = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.before);
