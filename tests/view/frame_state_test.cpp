@@ -20,13 +20,10 @@ TEST(CommandLine, OptionsAndFilesInAnyOrderAndBadOnesRefused) {
     EXPECT_TRUE(cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90);
     EXPECT_TRUE(cl.bTrace && cl.bNoSplash && cl.bHelp && cl.bVersion);
     EXPECT_EQ(cl.programDir, "/p");
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--zoom", "5"},
-                                                 {"--zoom", "abc"},
-                                                 {"--zoom"},
-                                                 {"--origin", "3"},
-                                                 {"--origin", "1,2,3"},
-                                                 {"--bogus"},
-                                                 {"--program-dir"}}) {
+    // clang-format off
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--zoom", "5"}, {"--zoom", "abc"},
+             {"--zoom"}, {"--origin", "3"}, {"--origin", "1,2,3"}, {"--bogus"}, {"--program-dir"}}) {
+        // clang-format on
         EXPECT_FALSE(ParseCommandLine(args, cl, error)) << args[0];
         EXPECT_FALSE(error.empty());
     }
@@ -90,12 +87,10 @@ TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {
 }
 
 TEST(WindowOrder, TheWalkFollowsTheOpeningOrderAndWrapsAround) {
-    const struct {
-        int nActive, nCount;
-        bool bForward;
-        int nWant;
-    } steps[] = {{1, 3, true, 2},  {2, 3, true, 0},   {0, 3, false, 2},
-                 {-1, 3, true, 0}, {-1, 3, false, 2}, {0, 0, true, -1}};
+    // clang-format off
+    const struct { int nActive, nCount; bool bForward; int nWant; } steps[] = {
+        {1, 3, true, 2}, {2, 3, true, 0}, {0, 3, false, 2}, {-1, 3, true, 0}, {-1, 3, false, 2}, {0, 0, true, -1}};
+    // clang-format on
     for (const auto& s : steps)
         EXPECT_EQ(WindowStep(s.nActive, s.nCount, s.bForward), s.nWant) << s.nActive;
     EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
