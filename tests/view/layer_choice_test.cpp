@@ -1,21 +1,10 @@
-// The current-layer combo box: its items found by layer number, a choice that
-// moves the selection as one undoable step, and hidden layers leaving the
-// selection.
+// The current-layer combo box: a choice that moves the selection as one
+// undoable step, and hidden layers leaving the selection. Its items are found
+// by layer number, as the property sheet's layer row (the same items) shows.
 #include "../test_util.h"
 #include "doc/document.h"
 #include "format/writer.h"
 #include "view/layer_choice.h"
-
-TEST(LayerItems, ALayerRenamedToAPrefixOfAnotherIsStillFoundByItsNumber) {
-    CLayerTable layers;
-    layers.m_strLayerName[3] = "PCB"; // begins "PCB lato rame", layer 1
-    const std::vector<CLayerItem> items = LayerItems(layers);
-    ASSERT_EQ(items.size(), 16u);
-    EXPECT_EQ(items[1].crColor, RGB(0, 0, 192));
-    EXPECT_EQ(LayerItemIndex(items, 3), 3);
-    EXPECT_EQ(items[15].nData, 16);
-    EXPECT_EQ(LayerItemIndex(items, 16), -1);
-}
 
 TEST(LayerChoice, AChoiceMovesTheSelectionAsOneStepOrOnlySetsTheCurrentLayer) {
     const std::string kText = "LI 10 10 20 10\r\nSA 50 50 1\r\nRV 100 100 120 130 3\r\n";
