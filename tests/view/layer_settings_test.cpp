@@ -38,7 +38,7 @@ class CFakeProfileStore final : public IProfileStore {
 };
 } // namespace
 
-TEST(LayerSettings, AbsentOrEmptyNamesAndMinusOneKeepTheDefaultsAndSavesReadBack) {
+TEST(LayerSettings, AbsentOrEmptyNamesAndMinusOneKeepTheDefaults) {
     CFakeProfileStore store;
     store.m_strings = {{"Layers/Name0", ""}, {"Layers/Name15", "\x80"}};
     store.m_ints = {{"Layers/Color1", -1}, {"Layers/Show4", -1}, {"Layers/Print7", 7}};
@@ -48,19 +48,6 @@ TEST(LayerSettings, AbsentOrEmptyNamesAndMinusOneKeepTheDefaultsAndSavesReadBack
     EXPECT_TRUE(layers.m_strLayerName[0] == "Schema" && layers.m_strLayerName[15] == "\x80");
     EXPECT_TRUE(layers.m_crLayerColor[1] == RGB(0, 0, 192) && layers.m_bLayerShow[4] == 1);
     EXPECT_EQ(layers.m_bLayerPrint[7], 7);
-
-    layers.m_crLayerColor[9] = RGB(200, 100, 50);
-    layers.m_bLayerShow[5] = 0;
-    layers.m_strLayerName[9] = "Fori";
-    CFakeProfileStore saved;
-    SaveLayerColors(layers, saved);
-    SaveLayerShow(layers, saved);
-    EXPECT_TRUE(saved.m_strings.empty()); // the names wait for their own save
-    CLayerTable read;
-    LoadLayers(read, saved);
-    EXPECT_EQ(read.m_crLayerColor[9], RGB(200, 100, 50));
-    EXPECT_EQ(read.m_bLayerShow[5], 0);
-    EXPECT_EQ(read.m_strLayerName[9], "Layer 10");
 }
 
 TEST(AppSettings, AFirstRunWritesTheFourKeysAndABadMacrobarSizeComesBackAsOne) {
