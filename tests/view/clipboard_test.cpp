@@ -42,7 +42,7 @@ class ClipboardMacros : public ProgramDirTest {};
 TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
     const char* const kThree = "LI 10 10 40 10\r\nSA 40 10 3\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\n";
     // clang-format off
-    const struct { std::vector<std::size_t> selected; bool bCut, bRefuse; const char* copied; const char* left; } cases[] = {
+    const struct { std::vector<std::size_t> selected; bool bCut, bRefuse; const char *copied, *left; } cases[] = {
         {{0, 1}, false, false, "[TAVOLIN]\r\nLI 10 10 40 10\r\nSA 40 10 3\r\n", kThree},
         {{2, 0}, true, false, "[TAVOLIN]\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\nLI 10 10 40 10\r\n", "SA 40 10 3\r\n"},
         {{1}, false, true, "before", kThree}, {{1}, true, true, "before", kThree},
@@ -124,7 +124,7 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
 TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing) {
     // clang-format off
     const struct { const char* text; int nDocKind; const char* loaded; } cases[] = {
-        {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"},
+        {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n"},
         {"[MACROCAD Rel\xe8]\r\nLI 1 2 3 4\r\n", DOC_MACRO, "[MACROCAD Rel\xe8]\r\nLI 1 2 3 4\r\n"},
         {"copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n", DOC_DRAWING, "copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n"},
         {"LI 1 2 3 4\r\n", DOC_DRAWING, "[TAVOLIN]\r\nLI 1 2 3 4\r\n"},

@@ -26,7 +26,8 @@ class EditCommands : public ::testing::Test {
 // selected points; one that changes nothing is no edit.
 TEST_F(EditCommands, RotateMirrorAndDeleteTakeOneStepOnlyForARealChange) {
     // clang-format off
-    const struct { const char* drawing; std::vector<std::size_t> selected; bool bSnap; int nId; const char* after; } rows[] = {
+    const struct { const char* drawing; std::vector<std::size_t> selected; bool bSnap; int nId; const char* after; }
+    rows[] = {
         // Points span (10, 10)-(31, 20): the centre is (20, 15).
         {"SA 10 10\r\nSA 31 20\r\n", {0, 1}, true, ID_ROTATE, "SA 25 5\r\nSA 15 26\r\n"},
         // (33, 22): the centre (21, 16) snaps to (20, 15).

@@ -129,10 +129,10 @@ TEST(ViewZoom, FittingAndNewViews) {
 TEST(ViewScroll, ArrowsStepBySnapAndPagesByAScreenWithoutLeavingTheSheet) {
     // clang-format off
     const struct { int nCode, nPos, nThumb, nDelta; } cases[] = {
-        {SCROLL_LINE_BACK, 100, 0, -5},        {SCROLL_LINE_BACK, 3, 0, -3},            {SCROLL_LINE_BACK, -10, 0, 10},
-        {SCROLL_LINE_FORWARD, 1998, 0, 2},     {SCROLL_LINE_FORWARD, 2100, 0, -100},    {SCROLL_PAGE_BACK, 300, 0, -300},
-        {SCROLL_PAGE_FORWARD, 1500, 0, 500},   {SCROLL_PAGE_FORWARD, 1600, 0, 400},     {SCROLL_THUMB_POSITION, 100, 700, 600},
-        {SCROLL_THUMB_TRACK, 100, -40, -140},  {SCROLL_OTHER, 100, 700, 0},             {SCROLL_LINE_BACK, kMin, 0, kMax},
+        {SCROLL_LINE_BACK, 100, 0, -5},   {SCROLL_LINE_BACK, 3, 0, -3},         {SCROLL_LINE_BACK, -10, 0, 10},
+        {SCROLL_LINE_FORWARD, 1998, 0, 2}, {SCROLL_LINE_FORWARD, 2100, 0, -100}, {SCROLL_PAGE_BACK, 300, 0, -300},
+        {SCROLL_PAGE_FORWARD, 1500, 0, 500}, {SCROLL_PAGE_FORWARD, 1600, 0, 400}, {SCROLL_OTHER, 100, 700, 0},
+        {SCROLL_THUMB_POSITION, 100, 700, 600}, {SCROLL_THUMB_TRACK, 100, -40, -140}, {SCROLL_LINE_BACK, kMin, 0, kMax},
         {SCROLL_THUMB_TRACK, kMin, kMax, kMax}, {SCROLL_PAGE_FORWARD, kMax, 0, 2000 - kMax}};
     // clang-format on
     for (const auto& c : cases)
