@@ -1,5 +1,5 @@
 // The clipboard: what a copy puts there, a cut that deletes only what was
-// copied, what a paste reads, and the clipboard's text as a new document.
+// copied, a paste at the pointer, and the clipboard's text as a new document.
 #include "../format/program_dir_fixture.h"
 #include "controller_fixture.h"
 
@@ -9,25 +9,18 @@
 namespace {
 class CFakeClipboard final : public IClipboard {
   public:
-    bool m_bHasText = false;
+    bool m_bHasText = false, m_bRefuse = false;
     std::string m_text;
-    bool m_bRefuse = false;
 
     bool HasText() const override { return m_bHasText; }
     bool GetText(std::string& text) override {
-        if (!m_bHasText) return false;
         text = m_text;
-        return true;
+        return m_bHasText;
     }
     bool SetText(const std::string& text) override {
         if (m_bRefuse) return false;
         m_text = text;
-        m_bHasText = true;
-        return true;
-    }
-    void Hold(const std::string& text) {
-        m_text = text;
-        m_bHasText = true;
+        return m_bHasText = true;
     }
 };
 
@@ -42,153 +35,104 @@ class Clipboard : public ControllerTest {
   protected:
     CFakeClipboard clip;
 };
-
-class ClipboardMacros : public ProgramDirTest {
-  protected:
-    CFakeUi ui;
-    CSchemoDoc doc{DOC_DRAWING, &ui};
-    CFakeClipboard clip;
-};
+class ClipboardMacros : public ProgramDirTest {};
 } // namespace
 
-TEST_F(Clipboard, CopyPutsTheHeaderAndTheSelectedLinesInSelectionOrder) {
-    const struct {
-        const char* name;
-        const char* drawing;
-        std::vector<std::size_t> selected;
-        const char* copied;
-    } cases[] = {
-        {"a line and a dot",
-         "LI 10 10 40 10\r\nSA 40 10 3\r\n",
-         {0, 1},
-         "[TAVOLIN]\r\nLI 10 10 40 10\r\nSA 40 10 3\r\n"},
-        {"picked the other way round",
-         "LI 10 10 40 10\r\nSA 40 10 3\r\n",
-         {1, 0},
-         "[TAVOLIN]\r\nSA 40 10 3\r\nLI 10 10 40 10\r\n"},
-        {"only what is selected",
-         "LI 10 10 40 10\r\nSA 40 10 3\r\nRV 1 1 5 5 2\r\n",
-         {2},
-         "[TAVOLIN]\r\nRV 1 1 5 5 2\r\n"},
-        {"accented bytes as they are",
-         "TY 10 10 5 3 0 0 0 * Perch\xe8\r\n",
-         {0},
-         "[TAVOLIN]\r\nTY 10 10 5 3 0 0 0 * Perch\xe8\r\n"},
-    };
+// A refused copy beeps and a cut then deletes nothing; a cut is one undo step.
+TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
+    const char* const kThree = "LI 10 10 40 10\r\nSA 40 10 3\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\n";
+    // clang-format off
+    const struct { std::vector<std::size_t> selected; bool bCut, bRefuse; const char *copied, *left; } cases[] = {
+        {{0, 1}, false, false, "[TAVOLIN]\r\nLI 10 10 40 10\r\nSA 40 10 3\r\n", kThree},
+        {{2, 0}, true, false, "[TAVOLIN]\r\nTY 1 1 5 3 0 0 0 * Perch\xe8\r\nLI 10 10 40 10\r\n", "SA 40 10 3\r\n"},
+        {{1}, false, true, "before", kThree}, {{1}, true, true, "before", kThree},
+        {{}, false, false, "before", kThree}, {{}, true, false, "before", kThree}};
+    // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        Load(c.drawing);
+        SCOPED_TRACE(std::string(c.copied) + (c.bCut ? " cut" : " copy"));
+        Load(kThree);
         SelectAt(doc, c.selected);
-        ASSERT_TRUE(CopySelection(doc, clip, true));
+        clip.m_text = "before";
+        clip.m_bRefuse = c.bRefuse;
+        ui.m_nBeeps = 0;
+        const bool bDone = c.bCut ? CutSelection(doc, clip, true) : CopySelection(doc, clip, true);
+        EXPECT_EQ(bDone, c.copied[0] == '[');
         EXPECT_EQ(clip.m_text, c.copied);
-        EXPECT_EQ(Text(), c.drawing);
-        EXPECT_EQ(doc.Selection().size(), c.selected.size());
-        EXPECT_FALSE(doc.IsModified());
+        EXPECT_EQ(Text(), c.left);
+        EXPECT_EQ(ui.m_nBeeps, c.bRefuse ? 1 : 0);
+        const bool bCut = c.left != kThree;
+        EXPECT_EQ(doc.Selection().size(), bCut ? 0 : c.selected.size());
+        EXPECT_EQ(doc.IsModified(), bCut);
+        EXPECT_EQ(Undos(), bCut ? 2u : 1u);
+        if (bCut) {
+            ASSERT_TRUE(doc.Undo());
+            EXPECT_EQ(Text(), kThree);
+        }
     }
 }
 
 TEST_F(ClipboardMacros, StandardSymbolsAreCopiedAsReferencesOthersAsBSplitSays) {
     WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\n");
+    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CFakeClipboard clip;
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
     SelectAt(doc, {0, 1});
-    const struct {
-        bool bSplit;
-        const char* copied;
-    } cases[] = {
-        {false, "[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"},
-        {true, "[TAVOLIN]\r\nLI 10 10 20 10\r\nMC 50 50 0 0 080\r\n"},
-    };
+    ASSERT_TRUE(CopySelection(doc, clip, false));
+    EXPECT_EQ(clip.m_text, "[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
+    ASSERT_TRUE(CopySelection(doc, clip, true));
+    EXPECT_EQ(clip.m_text, "[TAVOLIN]\r\nLI 10 10 20 10\r\nMC 50 50 0 0 080\r\n");
+}
+
+// The header is skipped as an unknown line; the first primitive follows the
+// pointer by its first point and every paste is an undo step of its own.
+TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
+    // clang-format off
+    const struct { const char* text; const char* read; int nError; } cases[] = {
+        {"[TAVOLIN]\r\nLI 1 2 3 4\r\nSA 3 4 2\r\n", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 1},
+        {"LI 1 2 3 4\nSA 3 4 2", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 0}, {"hello", "", 1}, {"", "", 0}};
+    // clang-format on
     for (const auto& c : cases) {
-        ASSERT_TRUE(CopySelection(doc, clip, c.bSplit));
-        EXPECT_EQ(clip.m_text, c.copied) << "bSplit " << c.bSplit;
-    }
-}
-
-TEST_F(Clipboard, ACopyTheClipboardRefusesBeepsAndACutThenDeletesNothing) {
-    Load("LI 10 10 40 10\r\nSA 40 10 3\r\n");
-    clip.Hold("before");
-    clip.m_bRefuse = true;
-    SelectAt(doc, {1});
-    EXPECT_FALSE(CopySelection(doc, clip, true));
-    EXPECT_FALSE(CutSelection(doc, clip, true));
-    EXPECT_EQ(ui.m_nBeeps, 2);
-    EXPECT_EQ(clip.m_text, "before");
-    EXPECT_EQ(Text(), "LI 10 10 40 10\r\nSA 40 10 3\r\n");
-    EXPECT_EQ(doc.Selection().size(), 1u);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(Undos(), 1u);
-}
-
-TEST_F(Clipboard, ACutCopiesThenDeletesAsOneUndoStep) {
-    Load("LI 10 10 40 10\r\nSA 40 10 3\r\nRV 1 1 5 5\r\n");
-    SelectAt(doc, {2, 0});
-    ASSERT_TRUE(CutSelection(doc, clip, true));
-    EXPECT_EQ(clip.m_text, "[TAVOLIN]\r\nRV 1 1 5 5\r\nLI 10 10 40 10\r\n");
-    EXPECT_EQ(Text(), "SA 40 10 3\r\n");
-    EXPECT_TRUE(doc.Selection().empty());
-    EXPECT_TRUE(doc.IsModified());
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(Text(), "LI 10 10 40 10\r\nSA 40 10 3\r\nRV 1 1 5 5\r\n");
-}
-
-TEST_F(Clipboard, AnEmptySelectionCopiesAndCutsNothing) {
-    Load("LI 10 10 40 10\r\n");
-    clip.Hold("before");
-    EXPECT_FALSE(CopySelection(doc, clip, true));
-    EXPECT_FALSE(CutSelection(doc, clip, true));
-    EXPECT_EQ(clip.m_text, "before");
-    EXPECT_EQ(ui.m_nBeeps, 0);
-    EXPECT_EQ(Text(), "LI 10 10 40 10\r\n");
-}
-
-TEST_F(Clipboard, ReadingSkipsTheHeaderAsAnUnknownLine) {
-    const struct {
-        const char* name;
-        const char* text;
-        const char* read;
-        int nError;
-    } cases[] = {
-        {"copied here", "[TAVOLIN]\r\nLI 1 2 3 4\r\nSA 3 4 2\r\n", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 1},
-        {"lines alone, LF", "LI 1 2 3 4\nSA 3 4 2", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 0},
-        {"no command at all", "hello", "", 1},
-        {"empty", "", "", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        clip.Hold(c.text);
+        clip.m_text = c.text;
+        clip.m_bHasText = true;
         CPrimitiveList list;
         int nError = -1;
         ASSERT_TRUE(ReadClipboardLines(clip, list, &nError));
-        EXPECT_EQ(FormatPrimitiveLines(list, false), c.read);
-        EXPECT_EQ(nError, c.nError);
+        EXPECT_EQ(FormatPrimitiveLines(list, false), c.read) << c.text;
+        EXPECT_EQ(nError, c.nError) << c.text;
     }
     clip.m_bHasText = false;
     CPrimitiveList kept;
     kept.push_back(Read("LI 1 1 2 2"));
     EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr));
     EXPECT_EQ(kept.size(), 1u);
+
+    Load("SA 400 400\r\n");
+    clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n";
+    clip.m_bHasText = true;
+    for (CPoint at : {CPoint{20, 10}, CPoint{100, 50}}) {
+        CPrimitiveList list;
+        ASSERT_TRUE(ReadClipboardLines(clip, list, nullptr));
+        ctl.StartPaste(std::move(list));
+        Move(at.x, at.y);
+        Release(at.x, at.y);
+    }
+    EXPECT_EQ(Text(), "SA 400 400\r\nLI 20 10 60 10\r\nSA 0 0\r\nLI 100 50 140 50\r\nSA 80 40\r\n");
+    EXPECT_EQ(doc.Selection(), (std::vector<CPrimitive*>{At(3), At(4)}));
+    EXPECT_EQ(Undos(), 3u);
 }
 
 TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing) {
-    const struct {
-        const char* text;
-        int nDocKind;
-        const char* loaded;
-    } cases[] = {
-        {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n", DOC_LIBRARY,
-         "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"},
+    // clang-format off
+    const struct { const char* text; int nDocKind; const char* loaded; } cases[] = {
+        {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n"},
         {"[MACROCAD Rel\xe8]\r\nLI 1 2 3 4\r\n", DOC_MACRO, "[MACROCAD Rel\xe8]\r\nLI 1 2 3 4\r\n"},
-        {"[TAVOLIN]\r\nLI 1 2 3 4\r\n", DOC_DRAWING, "[TAVOLIN]\r\nLI 1 2 3 4\r\n"},
-        {"copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n", DOC_DRAWING,
-         "copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n"},
+        {"copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n", DOC_DRAWING, "copiato da qui: [TAVOLIN]\r\nSA 1 2\r\n"},
         {"LI 1 2 3 4\r\n", DOC_DRAWING, "[TAVOLIN]\r\nLI 1 2 3 4\r\n"},
-        {"[TAVOLA] niente", DOC_DRAWING, "[TAVOLIN]\r\n[TAVOLA] niente"},
-        {"", DOC_DRAWING, "[TAVOLIN]\r\n"},
-    };
+        {"[TAVOLA] niente", DOC_DRAWING, "[TAVOLIN]\r\n[TAVOLA] niente"}, {"", DOC_DRAWING, "[TAVOLIN]\r\n"}};
+    // clang-format on
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
         const CPastedDocument d = PastedDocumentOf(c.text);
-        EXPECT_EQ(d.nDocKind, c.nDocKind);
+        EXPECT_EQ(d.nDocKind, c.nDocKind) << c.text;
         EXPECT_EQ(d.text, c.loaded);
     }
     CFakeClipboard clip;
@@ -198,7 +142,7 @@ TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing
 
 TEST(ClipboardDocument, APastedDocumentIsModifiedFromTheStartWithNothingToUndo) {
     CFakeUi ui;
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui), broken(DOC_DRAWING, &ui);
     ASSERT_TRUE(LoadPastedDocument(doc, "[TAVOLIN Titolo]\r\nLI 1 2 3 4\r\n"));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());
@@ -206,7 +150,6 @@ TEST(ClipboardDocument, APastedDocumentIsModifiedFromTheStartWithNothingToUndo) 
     EXPECT_EQ(doc.Primitives().size(), 1u);
     EXPECT_TRUE(ui.m_messages.empty());
 
-    CSchemoDoc broken(DOC_DRAWING, &ui);
     EXPECT_FALSE(LoadPastedDocument(broken, "[TAVOLIN\r\nLI 1 2 3 4]\r\n"));
     EXPECT_FALSE(broken.IsModified());
     EXPECT_EQ(ui.m_messages, std::vector<std::string>{"Errore: Formato del file non corretto."});

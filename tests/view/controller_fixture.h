@@ -20,7 +20,9 @@ enum Mods { NONE = 0, CTRL = 1, SHIFT = 2, ALT = 4 };
 class ControllerTest : public ::testing::Test {
   public:
     // One step of a script: 'p' press, 'm' move, 'r' release, 'c' click, 'C'
-    // Ctrl+click, 'u' right release, 'R' and 'S' keys, 'E' Escape.
+    // Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'q' Ctrl+press, 'u'
+    // right release, 'x' right press, 'R' and 'S' keys, 'E' Escape, 'D' Delete,
+    // 'K' the drag cancelled from outside.
     struct CStep {
         char op;
         int x = 0, y = 0;
@@ -37,6 +39,13 @@ class ControllerTest : public ::testing::Test {
     std::string Text() const { return FormatPrimitiveLines(doc.Primitives(), false); }
     std::size_t Undos() const { return doc.History().Count(); }
     CPrimitive* At(std::size_t i) const { return doc.Primitives()[i].get(); }
+    // The list positions of the selected primitives, as digits.
+    std::string Selected() const {
+        std::string s;
+        for (std::size_t i = 0; i < doc.Primitives().size(); ++i)
+            if (At(i)->IsSelected()) s += char('0' + i);
+        return s;
+    }
 
     static CMouseInput In(int x, int y, int mods = NONE) {
         CMouseInput in;
@@ -53,49 +62,23 @@ class ControllerTest : public ::testing::Test {
         Press(x, y, mods);
         Release(x, y, mods);
     }
-    void Drag(int x0, int y0, int x1, int y1, int mods = NONE) {
-        Press(x0, y0, mods);
-        Move(x1, y1);
-        Release(x1, y1, mods);
-    }
     void Run(const std::vector<CStep>& steps) {
         for (const CStep& s : steps) {
-            switch (s.op) {
-            case 'p':
-                Press(s.x, s.y);
-                break;
-            case 'm':
-                Move(s.x, s.y);
-                break;
-            case 'r':
-                Release(s.x, s.y);
-                break;
-            case 'c':
-                Click(s.x, s.y);
-                break;
-            case 'C':
-                Click(s.x, s.y, CTRL);
-                break;
-            case 'u':
-                ctl.OnRButtonUp(In(s.x, s.y));
-                break;
-            case 'R':
-                ctl.OnKeyDown('R');
-                break;
-            case 'S':
-                ctl.OnKeyDown('S');
-                break;
-            case 'E':
-                ctl.OnKeyDown(KEY_ESCAPE);
-                break;
-            default:
-                FAIL() << "unknown step " << s.op;
-            }
+            const int mods = s.op == 'C' || s.op == 'q' ? CTRL
+                             : s.op == 'A'              ? ALT
+                             : s.op == 'Z'              ? CTRL | SHIFT
+                                                        : NONE;
+            if (s.op == 'p' || s.op == 'q') Press(s.x, s.y, mods);
+            if (s.op == 'm') Move(s.x, s.y);
+            if (s.op == 'r') Release(s.x, s.y);
+            if (s.op == 'c' || s.op == 'C' || s.op == 'A' || s.op == 'Z') Click(s.x, s.y, mods);
+            if (s.op == 'x') ctl.OnRButtonDown(In(s.x, s.y));
+            if (s.op == 'u') ctl.OnRButtonUp(In(s.x, s.y));
+            if (s.op == 'R' || s.op == 'S') ctl.OnKeyDown(s.op);
+            if (s.op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
+            if (s.op == 'D') ctl.OnKeyDown(KEY_DELETE);
+            if (s.op == 'K') ctl.CancelDrag();
         }
-    }
-    void RightClick(int x, int y) {
-        ctl.OnRButtonDown(In(x, y));
-        ctl.OnRButtonUp(In(x, y));
     }
 
     CFakeUi ui;
@@ -105,8 +88,8 @@ class ControllerTest : public ::testing::Test {
     CFakeViewHost host;
     CLayerTable layers;
     CSettings settings;
-    CViewController ctl{doc, coords, index, host,
-                        {layers, settings, [](const std::string& name, CMacro& macro) {
-                             return ResolveMacro(name, macro, nullptr, nullptr);
-                         }}};
+    CViewController ctl{
+        doc, coords, index, host, {layers, settings, [](const std::string& name, CMacro& macro) {
+                                       return ResolveMacro(name, macro, nullptr, nullptr);
+                                   }}};
 };

@@ -12,25 +12,15 @@
 class CFakeViewHost final : public IViewHost {
   public:
     CToolState m_tools;
-    int m_nLayer = 0;
-    std::string m_strMacro;
-    int m_nEscapes = 0;
-    bool m_bCaptured = false;
-    int m_nCursor = -1;
-    int m_nBeeps = 0;
-    std::string m_strStatus;
+    int m_nLayer = 0, m_nEscapes = 0, m_nCursor = -1, m_nBeeps = 0, m_nDialogs = 0;
+    std::string m_strMacro, m_strStatus;
+    bool m_bCaptured = false, m_bTimerOn = false, m_bDialogOk = true;
     CRecordingSurface m_dc;
-    int m_nInvalidations = 0;
     std::vector<bool> m_viewMoves; // whether the zoom changed, one per call
-    std::vector<int> m_timerStarts;
-    int m_nTimerStops = 0;
-    bool m_bTimerOn = false;
+    std::vector<int> m_timerStarts, m_commands;
     CPoint m_ptPointer{0, 0};
-    bool m_bDialogOk = true;
-    int m_nDialogs = 0;
     std::function<void()> m_onDialog;
     std::vector<CPoint> m_menus;
-    std::vector<int> m_commands;
 
     int CurrentTool() const override { return m_tools.Current(); }
     int CurrentLayer() const override { return m_nLayer; }
@@ -44,16 +34,10 @@ class CFakeViewHost final : public IViewHost {
     void Beep() override { ++m_nBeeps; }
     void SetStatusText(const std::string& text) override { m_strStatus = text; }
     CSurface& MeasureSurface() override { return m_dc; }
-    void InvalidateOverlay(const CRect&) override { ++m_nInvalidations; }
+    void InvalidateOverlay(const CRect&) override {}
     void ViewMoved(bool bZoomChanged) override { m_viewMoves.push_back(bZoomChanged); }
-    void StartTimer(int nMs) override {
-        m_timerStarts.push_back(nMs);
-        m_bTimerOn = true;
-    }
-    void StopTimer() override {
-        ++m_nTimerStops;
-        m_bTimerOn = false;
-    }
+    void StartTimer(int nMs) override { m_timerStarts.push_back(nMs), m_bTimerOn = true; }
+    void StopTimer() override { m_bTimerOn = false; }
     CPoint PointerPosition() const override { return m_ptPointer; }
     bool RunPropertyDialog() override {
         ++m_nDialogs;

@@ -3,6 +3,7 @@
 // layers matched exactly, and one undo step only for a real change.
 #include "../test_util.h"
 #include "doc/document.h"
+#include "format/writer.h"
 #include "model/fontfaces.h"
 #include "model/prototypes.h"
 #include "model/text.h"
@@ -23,7 +24,6 @@ struct CEditCounter final : IDocumentObserver {
     }
 };
 
-using Strings = std::vector<std::string>;
 using Rows = std::vector<std::size_t>;
 } // namespace
 
@@ -44,12 +44,7 @@ class PropertySheet : public ::testing::Test {
             doc.Select(p.get(), true);
         return CPropertySheet(doc.Selection(), layers);
     }
-    std::string Text() {
-        std::string s;
-        for (const auto& p : doc.Primitives())
-            s += Written(*p);
-        return s;
-    }
+    std::string Text() const { return FormatPrimitiveLines(doc.Primitives(), false); }
 
     CFaces m_faces;
     CLayerTable layers;
@@ -57,27 +52,21 @@ class PropertySheet : public ::testing::Test {
 };
 
 TEST_F(PropertySheet, OffersOnlyWhatEverySelectedPrimitiveDescribesThenTheLayer) {
-    const Strings kText = {"Text",  "FontFace", "FontHeight", "FontWidth",   "RotationAngle",
-                           "bBold", "bItalic",  "bMirrored",  "bUnderlined", "Layer"};
-    const struct {
-        const char* szLines;
-        Strings rows;
-    } kCases[] = {
-        {"RP 0 0 10 10\r\nEV 0 0 5 5\r\nPV 0 0 9 0 9 9\r\n", {"Filled", "Layer"}},
-        {"RV 0 0 10 10\r\nPL 0 0 10 0 3\r\n", {"Layer"}},
-        {"MC 200 300 0 0 080\r\n", {"Layer"}},
+    // clang-format off
+    const struct { const char* szLines; const char* rows; } kCases[] = {
+        {"RP 0 0 10 10\r\nEV 0 0 5 5\r\nPV 0 0 9 0 9 9\r\n", "Filled Layer "},
         // A macro answers to "Text" (its name) but does not offer it: renaming
         // it from here would lose its symbol.
-        {"TY 0 0 5 3 0 0 0 * A\r\nMC 200 300 0 0 080\r\n", {"Layer"}},
-        {"TY 0 0 5 3 0 0 0 * A\r\nTY 9 9 8 3 0 1 4 * B\r\n", kText},
-        {"PA 0 0 18 18 4 0\r\n", {"SizeX", "SizeY", "IntDiam", "Style", "Layer"}},
-        {"LI 0 0 10 10\r\nSA 5 5\r\n", {"Layer"}},
-    };
+        {"TY 0 0 5 3 0 0 0 * A\r\nMC 200 300 0 0 080\r\n", "Layer "},
+        {"TY 0 0 5 3 0 0 0 * A\r\nTY 9 9 8 3 0 1 4 * B\r\n",
+         "Text FontFace FontHeight FontWidth RotationAngle bBold bItalic bMirrored bUnderlined Layer "},
+        {"PA 0 0 18 18 4 0\r\n", "SizeX SizeY IntDiam Style Layer "}};
+    // clang-format on
     for (const auto& c : kCases) {
+        std::string names;
         const CPropertySheet sheet = Load(c.szLines);
-        Strings names;
         for (const CPropertySheetRow& row : sheet.Rows())
-            names.push_back(row.strName);
+            names += row.strName + " ";
         EXPECT_EQ(names, c.rows) << c.szLines;
     }
     doc.ClearSelection();
@@ -90,12 +79,9 @@ TEST_F(PropertySheet, ShowsAValueOnlyWhereAllAgree) {
     EXPECT_EQ(height.strShown, "");
     EXPECT_EQ(height.nStart, 5); // the arrows start from the first text's height
     EXPECT_EQ(sheet.Rows()[3].strShown, "3");
-    EXPECT_EQ(sheet.Rows()[5].choices, (Strings{"(indeterminato)", "No", "Si"}));
+    EXPECT_EQ(sheet.Rows()[5].choices, (std::vector<std::string>{"(indeterminato)", "No", "Si"}));
     EXPECT_EQ(sheet.Rows()[5].nShown, 2); // both bold
-    const CPropertySheetRow& layer = sheet.Rows().back();
-    EXPECT_EQ(layer.nShown, 0);
-    EXPECT_EQ(layer.layers[0].strName, "(indeterminato)");
-    EXPECT_EQ(layer.layers.size(), 17u);
+    EXPECT_EQ(sheet.Rows().back().nShown, 0);
 
     EXPECT_EQ(Load("RP 0 0 10 10\r\nEV 0 0 5 5\r\n").Rows()[0].nShown, 0); // filled, not
 }
@@ -103,90 +89,74 @@ TEST_F(PropertySheet, ShowsAValueOnlyWhereAllAgree) {
 // A choice is found by its whole text, a layer by its number: a face or a
 // layer name that begins another's must not show the other.
 TEST_F(PropertySheet, ChoicesAreMatchedExactlyAndLayersByNumber) {
-    const struct {
-        const char* szLine;
-        int nFace; // among "(indeterminato)", "Courier", "Courier New", "Lucida Console"
-        int nLayer;
-    } kCases[] = {
-        {"TY 0 0 5 3 0 0 1 Courier A\r\n", 1, 2},
-        {"TY 0 0 5 3 0 0 3 Courier++New A\r\n", 2, 4},
-        {"TY 0 0 5 3 0 0 0 courier++new A\r\n", -1, 1},
-        {"TY 0 0 5 3 0 0 0 Lucida A\r\n", -1, 1},
-        {"TY 0 0 5 3 0 0 0 * A\r\n", -1, 1},
-        {"TY 0 0 5 3 0 0 20 Lucida++Console A\r\n", 3, -1}, // a layer no item has
-    };
+    // nFace among "(indeterminato)", "Courier", "Courier New", "Lucida Console"; -1: no item
+    // clang-format off
+    const struct { const char* szLine; int nFace, nLayer; } kCases[] = {
+        {"TY 0 0 5 3 0 0 1 Courier A\r\n", 1, 2}, {"TY 0 0 5 3 0 0 3 Courier++New A\r\n", 2, 4},
+        {"TY 0 0 5 3 0 0 0 courier++new A\r\n", -1, 1}, {"TY 0 0 5 3 0 0 0 Lucida A\r\n", -1, 1},
+        {"TY 0 0 5 3 0 0 20 Lucida++Console A\r\n", 3, -1}}; // a layer no item has
+    // clang-format on
     layers.m_strLayerName[3] = "PCB"; // begins "PCB lato rame", layer 1
     for (const auto& c : kCases) {
         const CPropertySheet sheet = Load(c.szLine);
-        EXPECT_EQ(sheet.Rows()[1].choices,
-                  (Strings{"(indeterminato)", "Courier", "Courier New", "Lucida Console"}));
         EXPECT_EQ(sheet.Rows()[1].nShown, c.nFace) << c.szLine;
         EXPECT_EQ(sheet.Rows().back().nShown, c.nLayer) << c.szLine;
     }
 }
 
-TEST_F(PropertySheet, OkWithNothingChangedLeavesTheDocumentAloneButSetsTheDefaults) {
-    CPropertySheet sheet = Load("TY 0 0 5 7 0 0 2 * A\r\nTY 9 9 8 7 0 0 2 * B\r\n");
-    CEditCounter edits;
-    doc.AddObserver(&edits);
-    sheet.SetText(0, "(indeterminato)"); // never passed on
-    sheet.SetText(2, "");                // an empty box neither
-    sheet.SetChoice(1, 0);
-    sheet.SetChoice(5, sheet.Rows()[5].nShown);
-    sheet.SetChoice(9, sheet.Rows()[9].nShown); // the same layer again
-    EXPECT_FALSE(sheet.Apply(doc).bChanged);
-    EXPECT_EQ(edits.nEdits, 0);
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(doc.CanUndo());
-    doc.RemoveObserver(&edits);
+// A value goes to the primitives that accept it; a row that another row makes
+// acceptable (a smaller hole for a smaller pad) is taken whatever the order.
+// Nothing changed, nothing is edited; a change is one undo step.
+TEST_F(PropertySheet, EditedRowsGoToThePrimitivesThatAcceptThemAsOneStep) {
+    const char* const kTexts = "TY 0 0 5 7 0 0 2 * A\r\nTY 9 9 8 7 0 0 2 * B\r\n";
+    // clang-format off
+    const struct {
+        const char* before;
+        std::vector<std::pair<std::size_t, std::string>> edits; // "#n": choose item n
+        Rows refused;
+        const char* after; // null: unchanged
+        std::size_t nSelected;
+    } cases[] = {
+        {kTexts, {{2, "150"}}, {2}, nullptr, 2},
+        {kTexts, {{2, "12"}}, {}, "TY 0 0 12 7 0 0 2 * A\r\nTY 9 9 12 7 0 0 2 * B\r\n", 2},
+        {"PA 0 0 18 18 4 0\r\nPA 9 9 18 18 9 0\r\n", {{0, "9"}}, {0}, "PA 0 0 9 18 4 0\r\nPA 9 9 18 18 9 0\r\n", 2},
+        {"PA 0 0 18 18 4 0\r\n", {{0, "3"}, {2, "2"}, {3, "#2"}}, {}, "PA 0 0 3 18 2 1\r\n", 1},
+        // The macro stays on layer 0; layer 5 is hidden.
+        {"LI 0 0 10 10 1\r\nRV 0 0 5 5 3\r\nMC 200 300 0 0 080\r\n", {{0, "#6"}}, {},
+         "LI 0 0 10 10 5\r\nRV 0 0 5 5 5\r\nMC 200 300 0 0 080\r\n", 1},
+        // Never passed on: the indeterminate value, an empty box, what is shown.
+        {kTexts, {{0, "(indeterminato)"}, {2, ""}, {1, "#0"}, {5, "#1"}, {9, "#3"}}, {}, nullptr, 2}};
+    // clang-format on
+    layers.m_bLayerShow[5] = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before);
+        CPropertySheet sheet = Load(c.before);
+        for (const auto& [row, value] : c.edits) {
+            if (value[0] == '#')
+                sheet.SetChoice(row, std::stoi(value.substr(1)));
+            else
+                sheet.SetText(row, value);
+        }
+        CEditCounter edits;
+        doc.AddObserver(&edits);
+        const CPropertyApplyResult result = sheet.Apply(doc);
+        doc.RemoveObserver(&edits);
+        EXPECT_EQ(result.refused, c.refused);
+        EXPECT_EQ(result.bChanged, c.after != nullptr);
+        EXPECT_EQ(edits.nEdits > 0, c.after || !c.refused.empty()); // a refusal is tried first
+        EXPECT_EQ(Text(), c.after ? c.after : c.before);
+        EXPECT_EQ(doc.Selection().size(), c.nSelected);
+        EXPECT_EQ(doc.IsModified(), c.after != nullptr);
+        EXPECT_EQ(doc.History().Count(), c.after ? 2u : 1u);
+        if (c.after) {
+            ASSERT_TRUE(doc.Undo());
+            EXPECT_EQ(Text(), c.before);
+        }
+    }
     // The values shown become the defaults of new texts; the selection does not.
     const CExtendedText fresh(0, 0, "Testo");
     std::string width;
     ASSERT_TRUE(fresh.GetProperty("FontWidth", width));
     EXPECT_EQ(width, "7");
     EXPECT_FALSE(fresh.IsSelected());
-}
-
-TEST_F(PropertySheet, AHeightInRangeGoesToBothTextsAndOneOutOfRangeToNeither) {
-    const std::string kBefore = "TY 0 0 5 3 0 0 0 * A\r\nTY 9 9 8 3 0 0 0 * B\r\n";
-    CPropertySheet sheet = Load(kBefore);
-    sheet.SetText(2, "150");
-    EXPECT_EQ(sheet.Apply(doc).refused, Rows{2});
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(doc.CanUndo());
-
-    sheet.SetText(2, "12");
-    EXPECT_TRUE(sheet.Apply(doc).bChanged);
-    EXPECT_EQ(Text(), "TY 0 0 12 3 0 0 0 * A\r\nTY 9 9 12 3 0 0 0 * B\r\n");
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.History().Count(), 2u);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(Text(), kBefore);
-}
-
-// A value goes to the primitives that accept it; a row that another row makes
-// acceptable (a smaller hole for a smaller pad) is taken whatever the order.
-TEST_F(PropertySheet, RefusalsAreEachPrimitivesOwnAndDependentRowsGoTogether) {
-    CPropertySheet sheet = Load("PA 0 0 18 18 4 0\r\nPA 9 9 18 18 9 0\r\n");
-    sheet.SetText(0, "9");
-    EXPECT_EQ(sheet.Apply(doc).refused, Rows{0});
-    EXPECT_EQ(Text(), "PA 0 0 9 18 4 0\r\nPA 9 9 18 18 9 0\r\n");
-
-    CPropertySheet one = Load("PA 0 0 18 18 4 0\r\n");
-    one.SetText(0, "3"); // SizeX: no wider than the hole until the hole shrinks
-    one.SetText(2, "2");
-    one.SetChoice(3, 2); // "Square"
-    EXPECT_TRUE(one.Apply(doc).refused.empty());
-    EXPECT_EQ(Text(), "PA 0 0 3 18 2 1\r\n");
-}
-
-TEST_F(PropertySheet, ALayerChosenMovesAllAndAHiddenOneLeavesTheSelection) {
-    CPropertySheet sheet = Load("LI 0 0 10 10 1\r\nRV 0 0 5 5 3\r\nMC 200 300 0 0 080\r\n");
-    layers.m_bLayerShow[5] = 0;
-    sheet.SetChoice(0, 6);
-    EXPECT_TRUE(sheet.Apply(doc).bChanged);
-    EXPECT_EQ(Text(), "LI 0 0 10 10 5\r\nRV 0 0 5 5 5\r\nMC 200 300 0 0 080\r\n");
-    // A macro stays on layer 0, still shown.
-    EXPECT_EQ(doc.Selection(), std::vector<CPrimitive*>{doc.Primitives()[2].get()});
-    EXPECT_EQ(doc.History().Count(), 2u);
 }

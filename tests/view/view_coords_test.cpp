@@ -1,99 +1,70 @@
-// A view's screen mapping, snapping and zoom commands.
-#include "view_test_util.h"
+// A view's screen mapping, snapping, zoom commands, scroll bars, grid dots,
+// the zoom box's texts and the coordinate read-out.
 #include "doc/document.h"
 #include "view/view_coords.h"
+#include "view/view_paint.h"
 #include "view/zoom_text.h"
+#include "view_test_util.h"
 
-#include <cmath>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <numeric>
 
+namespace {
+constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+}
+
+// At integer zooms a device point converts back to the same unit.
 TEST(ViewMapping, LogicalPointsLandWhereScaleScrollAndPixelRatioPutThem) {
-    struct Case {
-        double dScale;
-        CPoint ptScroll;
-        bool bStretch;
-        double dRatio;
-        CPoint ptLogical, ptDevice;
-    } cases[] = {
-        {1.0, {0, 0}, false, 1.0, {100, 200}, {100, 200}},
-        {4.0, {0, 0}, false, 1.0, {10, 20}, {40, 80}},
-        {8.0, {90, 90}, false, 1.0, {100, 100}, {80, 80}},
-        {8.0, {90, 90}, false, 2.0, {100, 100}, {160, 160}},
-        {0.5, {-100, 50}, false, 1.0, {0, 50}, {50, 0}},
-        {2.0, {10, 10}, true, 1.0, {2500, 2500}, {500, 250}},
-        {2.0, {10, 10}, true, 1.0, {1250, 1250}, {250, 125}},
-        {2.0, {10, 10}, true, 1.5, {1250, 1250}, {375, 188}},
-    };
-    for (const Case& c : cases) {
+    // clang-format off
+    const struct { double dScale; CPoint ptScroll; bool bStretch; double dRatio; CPoint ptLogical, ptDevice; } cases[] = {
+        {1.0, {0, 0}, false, 1.0, {100, 200}, {100, 200}},    {8.0, {90, 90}, false, 2.0, {100, 100}, {160, 160}},
+        {0.5, {-100, 50}, false, 1.0, {0, 50}, {50, 0}},      {2.0, {10, 10}, true, 1.0, {2500, 2500}, {500, 250}},
+        {2.0, {10, 10}, true, 1.5, {1250, 1250}, {375, 188}}, {20.0, {37, -12}, false, 2.0, {-5, 2499}, {-1680, 100440}}};
+    // clang-format on
+    for (const auto& c : cases) {
         CViewCoords v = View(500, 250, c.dScale, c.ptScroll);
         v.SetScale(c.dScale, c.bStretch);
         EXPECT_EQ(v.LPtoDP(c.ptLogical, c.dRatio), c.ptDevice) << c.dScale << " " << c.dRatio;
-    }
-}
-
-TEST(ViewMapping, DevicePointsAtIntegerZoomConvertBackExactly) {
-    for (double dScale : {1.0, 2.0, 4.0, 20.0}) {
-        const CViewCoords v = View(640, 480, dScale, {37, -12});
-        for (CPoint p : {CPoint{37, -12}, CPoint{100, 100}, CPoint{-5, 2499}}) {
-            EXPECT_EQ(v.DPtoLP(v.LPtoDP(p)), p);
-            EXPECT_EQ(v.DPtoLP(v.LPtoDP(p, 2.0), 2.0), p);
-        }
+        EXPECT_TRUE(c.bStretch || c.dScale < 1 || v.DPtoLP(c.ptDevice, c.dRatio) == c.ptLogical);
     }
 }
 
 TEST(ViewSnap, PointsRoundToTheSnapStepAwayFromZeroFromHalfAStep) {
-    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
-    struct Case {
-        int nStepX, nStepY;
-        CPoint in, out;
-    } cases[] = {
-        {5, 5, {11, -11}, {10, -10}}, {5, 5, {12, -12}, {15, -15}}, {5, 5, {14, -14}, {15, -15}},
-        {5, 5, {16, 0}, {15, 0}},     {4, 3, {5, 4}, {4, 6}},       {4, 3, {6, -2}, {8, -3}},
-        {1, 1, {7, -7}, {7, -7}},     {0, -5, {7, 8}, {7, 8}},
-        {5, 5, {kMax, kMin}, {kMax, kMin}},
-        {20, 20, {kMax - 7, kMin + 8}, {kMax - 7, kMin + 8}},
-    };
-    for (const Case& c : cases) {
+    // clang-format off
+    const struct { int nStepX, nStepY; CPoint in, out; } cases[] = {
+        {5, 5, {12, -12}, {15, -15}}, {5, 5, {11, -11}, {10, -10}}, {4, 3, {6, -2}, {8, -3}},
+        {4, 3, {5, 4}, {4, 6}},       {0, -5, {7, 8}, {7, 8}},      {5, 5, {kMax, kMin}, {kMax, kMin}},
+        {20, 20, {kMax - 7, kMin + 8}, {kMax - 7, kMin + 8}}};
+    // clang-format on
+    for (const auto& c : cases) {
         CViewCoords v;
         v.m_grid = CGridSnap{5, 5, c.nStepX, c.nStepY};
         EXPECT_EQ(v.SnapPoint(c.in), c.out) << c.in.x << "," << c.in.y;
     }
 }
 
-TEST(ViewZoom, TheZoomToolCentresTheClickedPointWithinTheSheet) {
-    struct Case {
-        CPoint pt;
-        bool bIn;
-        CPoint ptScroll;
-    } cases[] = {
-        {{1000, 1000}, true, {846, 884}},   // 400 / 1.3 by 300 / 1.3 units visible
-        {{10, 10}, true, {0, 0}},           // not before the sheet
-        {{2490, 2490}, true, {2192, 2269}}, // nor past its end
-        {{1000, 1000}, false, {740, 805}},
-    };
-    for (const Case& c : cases) {
+// The zoom tool centres the clicked point within the sheet (400 / 1.3 by
+// 300 / 1.3 units visible); zooming about the pointer keeps the unit under it.
+TEST(ViewZoom, TheZoomToolAndTheWheelZoomAboutTheirPoint) {
+    // clang-format off
+    const struct { CPoint pt; bool bIn; CPoint ptScroll; } clicks[] = {
+        {{1000, 1000}, true, {846, 884}}, {{10, 10}, true, {0, 0}}, {{2490, 2490}, true, {2192, 2269}},
+        {{1000, 1000}, false, {740, 805}}};
+    const struct { double dFrom, dTo; CPoint ptScroll, ptPointer; } wheels[] = {
+        {4.0, 4.0 / 1.3, {100, 50}, {399, 0}}, {0.1, 0.13, {-500, 0}, {13, 291}},
+        {2.0, 40.0, {300, 300}, {250, 80}}}; // pinned to 20
+    // clang-format on
+    for (const auto& c : clicks) {
         CViewCoords v = View(400, 300, 1.0, {0, 0});
         v.ZoomTool(c.pt, c.bIn);
         EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.pt.x << (c.bIn ? " in" : " out");
         EXPECT_DOUBLE_EQ(v.GetScale(), c.bIn ? 1.3 : 1 / 1.3);
     }
-}
-
-TEST(ViewZoom, AWiderWindowThanTheSheetCentresFromTheSheetsStart) {
-    EXPECT_EQ(View(4000, 4000, 1.0, {0, 0}).CenterOn(2000, 500, 1.0), (CPoint{0, 0}));
-}
-
-TEST(ViewZoom, ZoomingAboutThePointerKeepsTheUnitUnderIt) {
-    struct Case {
-        double dFrom, dTo;
-        CPoint ptScroll, ptPointer;
-    } cases[] = {
-        {1.0, 1.3, {0, 0}, {200, 100}},     {4.0, 4.0 / 1.3, {100, 50}, {399, 0}},
-        {0.1, 0.13, {-500, 0}, {13, 291}},  {20.0, 15.0, {1200, 1200}, {7, 7}},
-        {2.0, 40.0, {300, 300}, {250, 80}}, // pinned to 20
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : wheels) {
         CViewCoords v = View(400, 300, c.dFrom, c.ptScroll);
         const CPoint before = v.DPtoLP(c.ptPointer);
         v.ZoomAbout(c.ptPointer, c.dTo);
@@ -105,77 +76,165 @@ TEST(ViewZoom, ZoomingAboutThePointerKeepsTheUnitUnderIt) {
     }
 }
 
-TEST(ViewZoom, TheZoomBoxZoomsExactlyAndGoesBackToTheSheetOrigin) {
-    CViewCoords v = View(400, 300, 1.0, {500, 500});
+// The zoom box and stretching go back to the sheet's origin; stretching keeps the zoom.
+TEST(ViewZoom, TheZoomBoxAndStretchGoBackToTheSheetOrigin) {
+    CViewCoords v = View(400, 300, 3.0, {500, 500});
+    EXPECT_TRUE(v.ToggleStretch());
+    EXPECT_EQ(v.GetScrollPos(), (CPoint{0, 0}));
+    EXPECT_EQ(v.LPtoDP({2500, 2500}), (CPoint{400, 300}));
+    v.ScrollTo(500, 500);
+    v.ToggleStretch();
+    EXPECT_FALSE(v.m_bStretch);
+    EXPECT_EQ(v.LPtoDP({100, 0}), (CPoint{300, 0}));
     v.ApplyZoomPercent(1000);
     EXPECT_EQ(v.GetScale(), 10.0);
     EXPECT_EQ(v.GetScrollPos(), (CPoint{0, 0}));
 }
 
-TEST(ViewZoom, StretchTogglesKeepingTheZoomAndGoesBackToTheSheetOrigin) {
-    CViewCoords v = View(400, 300, 3.0, {500, 500});
-    EXPECT_TRUE(v.ToggleStretch());
-    EXPECT_TRUE(v.m_bStretch);
-    EXPECT_EQ(v.GetScrollPos(), (CPoint{0, 0}));
-    EXPECT_EQ(v.LPtoDP({2500, 2500}), (CPoint{400, 300}));
-    v.ToggleStretch();
-    EXPECT_FALSE(v.m_bStretch);
-    EXPECT_EQ(v.LPtoDP({100, 0}), (CPoint{300, 0}));
-}
-
-TEST(ViewZoom, FittingShowsTheExtentWithAFivePercentMarginOnTheTighterAxis) {
-    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
-    struct Case {
-        CRect extent;
-        double dScale;
-        CPoint ptScroll;
-    } cases[] = {
-        {{100, 100, 1100, 600}, 800.0 / 1100, {50, 75}},
-        {{-200, -100, 300, 400}, 600.0 / 550, {-225, -125}},
-        {{0, 0, 0, 0}, 600.0 / 2750, {-125, -125}}, // nothing shown: the sheet
-        {{100, 100, 110, 105}, 20.0, {100, 100}},
-        {{kMin, kMin, kMax, kMax}, 0.1, {kMin, kMin}},
-    };
-    for (const Case& c : cases) {
+// Fitting (DOC_NONE here) shows the extent with a 5 % margin on the tighter
+// axis, or the sheet when nothing is shown; a new view starts by its
+// document's kind, a library component at 800 % unless it does not fit so.
+TEST(ViewZoom, FittingAndNewViews) {
+    const CRect kLarge{-200, -100, 300, 400}, kSmall{95, 92, 140, 110};
+    // clang-format off
+    const struct { int nKind; bool bContent; CRect extent; double dScale; CPoint ptScroll; } cases[] = {
+        {DOC_NONE, true, {100, 100, 1100, 600}, 800.0 / 1100, {50, 75}},
+        {DOC_NONE, true, {0, 0, 0, 0}, 600.0 / 2750, {-125, -125}},
+        {DOC_NONE, true, {100, 100, 110, 105}, 20.0, {100, 100}},
+        {DOC_NONE, true, {kMin, kMin, kMax, kMax}, 0.1, {kMin, kMin}},
+        {DOC_DRAWING, false, kLarge, 4.0, {0, 0}},  {DOC_MACRO, false, kLarge, 8.0, {90, 90}},
+        {DOC_MACRO, true, kLarge, 600.0 / 550, {-225, -125}}, {DOC_LIBRARY, true, kSmall, 8.0, {90, 90}},
+        {DOC_LIBRARY, true, kLarge, 600.0 / 550, {-225, -125}}};
+    // clang-format on
+    for (const auto& c : cases) {
         CViewCoords v = View(800, 600, 5.0, {7, 7});
         v.SetScale(5.0, true);
-        EXPECT_TRUE(v.FitToWindow(c.extent));
-        EXPECT_DOUBLE_EQ(v.GetScale(), c.dScale) << c.extent.left;
-        EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.extent.left;
-        EXPECT_FALSE(v.m_bStretch);
-    }
-}
-
-TEST(ViewZoom, NewViewsStartByDocumentKind) {
-    const CRect kLarge{-200, -100, 300, 400}, kSmall{95, 92, 140, 110};
-    struct Case {
-        int nKind;
-        bool bContent;
-        CRect extent;
-        double dScale;
-        CPoint ptScroll;
-        bool bSnap;
-    } cases[] = {
-        {DOC_DRAWING, false, kLarge, 4.0, {0, 0}, true},
-        {DOC_MACRO, false, kLarge, 8.0, {90, 90}, false},
-        {DOC_LIBRARY, false, kLarge, 8.0, {90, 90}, false},
-        {DOC_DRAWING, true, kLarge, 600.0 / 550, {-225, -125}, true},
-        {DOC_MACRO, true, kLarge, 600.0 / 550, {-225, -125}, false},
-        // A library component shows at 800 % from (90, 90) unless it does not fit so.
-        {DOC_LIBRARY, true, kSmall, 8.0, {90, 90}, false},
-        {DOC_LIBRARY, true, kLarge, 600.0 / 550, {-225, -125}, false},
-    };
-    for (const Case& c : cases) {
-        CViewCoords v = View(800, 600, 1.0, {3, 3});
         v.m_bPCBMode = true;
-        v.m_grid.bSnap = !c.bSnap;
-        v.m_grid.bHideMacroOrigin = !c.bSnap;
-        v.StartView(c.nKind, c.bContent, c.extent);
-        EXPECT_DOUBLE_EQ(v.GetScale(), c.dScale) << c.nKind;
-        EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.nKind;
-        EXPECT_EQ(v.m_grid.bSnap, c.bSnap);
-        EXPECT_EQ(v.m_grid.bHideMacroOrigin, c.bSnap);
+        v.m_grid.bSnap = v.m_grid.bHideMacroOrigin = c.nKind != DOC_DRAWING;
+        if (c.nKind == DOC_NONE)
+            EXPECT_TRUE(v.FitToWindow(c.extent));
+        else
+            v.StartView(c.nKind, c.bContent, c.extent);
+        EXPECT_DOUBLE_EQ(v.GetScale(), c.dScale) << c.nKind << " " << c.extent.left;
+        EXPECT_EQ(v.GetScrollPos(), c.ptScroll) << c.nKind << " " << c.extent.left;
+        EXPECT_FALSE(v.m_bStretch);
+        if (c.nKind == DOC_NONE) continue;
+        EXPECT_EQ(v.m_grid.bSnap, c.nKind == DOC_DRAWING);
+        EXPECT_EQ(v.m_grid.bHideMacroOrigin, c.nKind == DOC_DRAWING);
         EXPECT_FALSE(v.m_bPCBMode);
     }
 }
 
+// Page 500, step 5: the last position is 2000.
+TEST(ViewScroll, ArrowsStepBySnapAndPagesByAScreenWithoutLeavingTheSheet) {
+    // clang-format off
+    const struct { int nCode, nPos, nThumb, nDelta; } cases[] = {
+        {SCROLL_LINE_BACK, 100, 0, -5},   {SCROLL_LINE_BACK, 3, 0, -3},         {SCROLL_LINE_BACK, -10, 0, 10},
+        {SCROLL_LINE_FORWARD, 1998, 0, 2}, {SCROLL_LINE_FORWARD, 2100, 0, -100}, {SCROLL_PAGE_BACK, 300, 0, -300},
+        {SCROLL_PAGE_FORWARD, 1500, 0, 500}, {SCROLL_PAGE_FORWARD, 1600, 0, 400}, {SCROLL_OTHER, 100, 700, 0},
+        {SCROLL_THUMB_POSITION, 100, 700, 600}, {SCROLL_THUMB_TRACK, 100, -40, -140}, {SCROLL_LINE_BACK, kMin, 0, kMax},
+        {SCROLL_THUMB_TRACK, kMin, kMax, kMax}, {SCROLL_PAGE_FORWARD, kMax, 0, 2000 - kMax}};
+    // clang-format on
+    for (const auto& c : cases)
+        EXPECT_EQ(CViewCoords::ScrollDelta(c.nCode, c.nPos, 500, 5, c.nThumb), c.nDelta)
+            << "code " << c.nCode << " at " << c.nPos;
+    CViewCoords v = View(400, 300, 2.0, {100, 2250}); // 200 by 150 units visible
+    EXPECT_EQ(v.OnScroll(true, SCROLL_PAGE_FORWARD, 0), -200);
+    EXPECT_EQ(v.OnScroll(false, SCROLL_THUMB_TRACK, -20), 240);
+    EXPECT_EQ(v.GetScrollPos(), (CPoint{-20, 2350}));
+}
+
+// A range holds the position; only a position past the end is pulled back.
+TEST(ViewScroll, TheBarsRangesHoldThePosition) {
+    // clang-format off
+    const struct { double dScale; CPoint ptScroll; CScrollAxis h, v; CPoint ptAfter; } cases[] = {
+        {1.0, {2300, 2400}, {true, 0, 2100, 400, 3, 2100}, {true, 0, 2200, 300, 7, 2200}, {2100, 2200}},
+        {1.0, {-50, -60}, {true, -50, 2100, 400, 3, -50}, {true, -60, 2200, 300, 7, -60}, {-50, -60}},
+        {0.1, {3000, 20}, {true, 0, 3000, 4000, 3, 3000}, {true, 0, 20, 3000, 7, 20}, {3000, 20}},
+        {2.0, {kMin, kMax}, {true, kMin, 2300, 200, 3, kMin}, {true, 0, 2350, 150, 7, 2350}, {kMin, 2350}}};
+    // clang-format on
+    for (const auto& c : cases) {
+        CViewCoords v = View(400, 300, c.dScale, c.ptScroll);
+        v.m_grid.nSnapX = 3;
+        v.m_grid.nSnapY = 7;
+        for (bool bVertical : {false, true}) {
+            const CScrollAxis a = v.UpdateScrollBar(bVertical), e = bVertical ? c.v : c.h;
+            EXPECT_EQ(std::vector<int>({a.bVisible, a.nMin, a.nMax, a.nPage, a.nLine, a.nPos}),
+                      std::vector<int>({e.bVisible, e.nMin, e.nMax, e.nPage, e.nLine, e.nPos}))
+                << c.ptScroll.x << " " << bVertical;
+        }
+        EXPECT_EQ(v.GetScrollPos(), c.ptAfter);
+    }
+}
+
+// Grid dots lie one per grid point while at least 4 pixels apart, else every
+// k-th point on that axis; counted from the sheet's origin, none beyond it.
+TEST(ViewGrid, PointsCloserThanFourPixelsAreThinnedOnEachAxis) {
+    // clang-format off
+    const struct { int nZoom, nGridX, nGridY; bool bStretch; double dpr; int colGap[2], rowGap[2]; } cases[] = {
+        {100, 5, 5, false, 1, {5, 5}, {5, 5}},   // far enough apart: every point
+        {20, 5, 5, false, 1, {4, 4}, {4, 4}},    // every 4th, not every pixel
+        {26, 5, 40, false, 1, {5, 6}, {10, 11}}, // y far enough apart, x not
+        {100, 1, 3, false, 2, {8, 8}, {12, 12}}, // pixels the user sees
+        {100, 5, 5, true, 1, {4, 4}, {5, 5}}};   // the sheet squeezed to 250 x 2500
+    // clang-format on
+    for (const auto& c : cases) {
+        CViewCoords v =
+            View(c.bStretch ? 250 : 600, c.bStretch ? 2500 : 400, c.nZoom / 100.0, {0, 0});
+        v.SetScale(c.nZoom / 100.0, c.bStretch);
+        v.m_grid.nGridX = c.nGridX;
+        v.m_grid.nGridY = c.nGridY;
+        const CSize client = v.GetClientSize();
+        std::vector<int> cols, rows;
+        GridDevicePositions(v, c.dpr, {0, 0, int(client.cx * c.dpr), int(client.cy * c.dpr)}, cols,
+                            rows);
+        const CPoint end = v.LPtoDP({SHEET_SIZE, SHEET_SIZE}, c.dpr);
+        for (const auto* axis : {&cols, &rows}) {
+            const int* want = axis == &cols ? c.colGap : c.rowGap;
+            ASSERT_GT(axis->size(), 2u) << c.nZoom;
+            EXPECT_EQ(axis->front(), 0) << c.nZoom;
+            EXPECT_LT(axis->back(), axis == &cols ? end.x : end.y) << c.nZoom;
+            std::vector<int> gaps(axis->size());
+            std::adjacent_difference(axis->begin(), axis->end(), gaps.begin());
+            const auto [lo, hi] = std::minmax_element(gaps.begin() + 1, gaps.end());
+            EXPECT_EQ(*lo, want[0]) << c.nZoom;
+            EXPECT_EQ(*hi, want[1]) << c.nZoom;
+        }
+    }
+}
+
+// Typed: a percent sign and a leading 10 to 2000 (0: ignored); chosen from
+// the list, no sign needed. Every accepted percent reads back as typed.
+TEST(ViewZoomBox, OnlyATextWithPercentAndALeadingTenToTwoThousandCounts) {
+    // clang-format off
+    const struct { const char* pszText; int nTyped, nChosen; } cases[] = {
+        {" 75 %", 75, 75}, {"10%", 10, 10}, {"2000%", 2000, 2000}, {"+200%", 200, 200}, {"1000%x", 1000, 1000},
+        {"9%", 0, 0}, {"2001%", 0, 0}, {"-50%", 0, 0}, {"150", 0, 150}, {"%150", 0, 0}, {"", 0, 0},
+        {"99999999999999999999%", 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseTypedZoom(c.pszText).value_or(0), c.nTyped) << c.pszText;
+        EXPECT_EQ(ParseChosenZoom(c.pszText).value_or(0), c.nChosen) << c.pszText;
+    }
+    for (int n = 10; n <= 2000; ++n)
+        ASSERT_EQ(ZoomBoxText(n / 100.0), std::to_string(n) + "%");
+    EXPECT_EQ(ZoomBoxText(0.129999), "12%");
+}
+
+// Units and millimetres with two decimals, a point even under a locale that
+// writes decimal commas.
+TEST(ViewReadout, ShowsUnitsAndMillimetresWithTwoDecimals) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    for (const char* psz : {"it_IT.UTF-8", "it_IT.utf8", "it_IT", "de_DE.UTF-8", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, psz)) break;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", 12.7);
+    const bool bComma = std::string(buf) == "12,70";
+    const std::string texts[] = {FormatReadout({100, 200}, 127), FormatReadout({-3, 0}, 127),
+                                 FormatReadout({kMin, kMax}, 1000)};
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(texts[0], "(100,200) (12.70 mm, 25.40 mm)");
+    EXPECT_EQ(texts[1], "(-3,0) (-0.38 mm, 0.00 mm)");
+    EXPECT_EQ(texts[2], "(-2147483648,2147483647) (-2147483648.00 mm, 2147483647.00 mm)");
+    if (!bComma) GTEST_SKIP() << "no locale with a decimal comma installed";
+}

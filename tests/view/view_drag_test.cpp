@@ -1,89 +1,11 @@
-// Ending drags: Escape and CancelDrag leave the drawing as it was, the paste
-// state, the auto-scroll timer, the hand and the magnifier, the keys, and
-// what the overlay draws.
+// What the controller asks of its window: the auto-scroll timer, the hand and
+// the magnifier, the wheel, commands from keys and the context menu, the text
+// dialog, and what the overlay draws.
 #include "controller_fixture.h"
 
 #include "view/commands.h"
 
-namespace {
-// A text first, so that a restored selection must find its old place.
-const char* const FOUR =
-    "TY 300 300 5 3 0 0 0 * Hello\r\nLI 10 10 50 10\r\nRV 100 100 140 130\r\nSA 400 400\r\n";
-
-struct CCancelCase {
-    const char* name;
-    int nTool;
-    bool bPaste;
-    std::vector<ControllerTest::CStep> steps;
-    std::size_t nSelected; // afterwards
-    const char* added;     // finished before the cancel
-};
-
-// clang-format off
-const CCancelCase CANCEL_CASES[] = {
-    {"band", TOOL_SELECT, false, {{'p', 500, 500}, {'m', 600, 600}}, 0, ""},
-    {"point edit", TOOL_SELECT, false, {{'c', 30, 10}, {'p', 50, 10}, {'m', 70, 30}}, 1, ""},
-    // a text's turns change more than its point
-    {"moved text turned and mirrored", TOOL_SELECT, false,
-     {{'c', 305, 302}, {'p', 305, 302}, {'m', 320, 320}, {'R'}, {'S'}, {'R'}}, 1, ""},
-    {"the first and the third moved", TOOL_SELECT, false,
-     {{'c', 30, 10}, {'C', 400, 400}, {'p', 30, 10}, {'m', 70, 70}}, 2, ""},
-    {"new lines", TOOL_LINE, false, {{'c', 10, 10}, {'c', 60, 60}, {'m', 80, 80}}, 0,
-     "LI 10 10 60 60\r\n"},
-    {"pan", TOOL_HAND, false, {{'p', 10, 10}, {'m', 50, 50}}, 0, ""},
-    {"paste", TOOL_SELECT, true, {{'m', 50, 50}}, 0, ""},
-};
-// clang-format on
-} // namespace
-
-TEST_F(ControllerTest, EscapeAndCancelDragLeaveTheDrawingAsItWas) {
-    for (bool bEscape : {true, false}) {
-        for (const CCancelCase& c : CANCEL_CASES) {
-            SCOPED_TRACE(std::string(c.name) + (bEscape ? " Escape" : " CancelDrag"));
-            Load(FOUR);
-            coords.ScrollTo(0, 0); // after the pan
-            host.m_tools.Choose(c.nTool);
-            if (c.bPaste) {
-                CPrimitiveList list;
-                list.push_back(Read("LI 1 1 2 2"));
-                ctl.StartPaste(std::move(list));
-            }
-            Run(c.steps);
-            const std::size_t nUndos = Undos();
-            ASSERT_FALSE(ctl.IsIdle());
-            if (bEscape)
-                ctl.OnKeyDown(KEY_ESCAPE);
-            else
-                ctl.CancelDrag();
-            EXPECT_EQ(Text(), FOUR + std::string(c.added));
-            EXPECT_EQ(doc.Selection().size(), c.nSelected);
-            for (const CPrimitive* p : doc.Selection())
-                EXPECT_TRUE(p->IsSelected());
-            EXPECT_EQ(Undos(), nUndos);
-            EXPECT_EQ(doc.IsModified(), *c.added != 0);
-            EXPECT_TRUE(ctl.IsIdle());
-            EXPECT_FALSE(host.m_bCaptured);
-            EXPECT_EQ(host.m_nEscapes, 0);
-        }
-    }
-}
-
-TEST_F(ControllerTest, APasteFollowsThePointerAndAlwaysCounts) {
-    Load("SA 400 400\r\n");
-    for (CPoint at : {CPoint{10, 10}, CPoint{100, 50}}) {
-        CPrimitiveList list;
-        list.push_back(Read("LI 10 10 50 10"));
-        ctl.StartPaste(std::move(list));
-        Move(at.x, at.y);
-        Release(at.x, at.y);
-    }
-    EXPECT_EQ(Text(), "SA 400 400\r\nLI 10 10 50 10\r\nLI 100 50 140 50\r\n");
-    EXPECT_EQ(Undos(), 3u);
-    ASSERT_EQ(doc.Selection().size(), 1u);
-    EXPECT_EQ(doc.Selection()[0], At(2));
-}
-
-TEST_F(ControllerTest, AutoScrollSpeedsUpAndMovesTheView) {
+TEST_F(ControllerTest, AutoScrollSpeedsUpMovesTheViewAndStopsWithTheDrag) {
     Press(500, 400);
     Move(995, 400); // near the right edge: the timer starts, the band waits
     EXPECT_EQ(host.m_timerStarts, std::vector<int>{500});
@@ -94,10 +16,8 @@ TEST_F(ControllerTest, AutoScrollSpeedsUpAndMovesTheView) {
     EXPECT_EQ(coords.GetScrollPos(), (CPoint{150, 0})); // one snap step a tick
     Move(500, 400);
     EXPECT_FALSE(host.m_bTimerOn);
-}
 
-TEST_F(ControllerTest, EveryEndOfADragStopsTheAutoScroll) {
-    const std::vector<CStep> endings[] = {{{'r', 995, 400}}, {{'u', 995, 400}}, {{'E'}}};
+    const std::vector<CStep> endings[] = {{{'r', 995, 400}}, {{'u', 995, 400}}, {{'E'}}, {{'K'}}};
     for (int nTool : {TOOL_SELECT, TOOL_RECTANGLE}) {
         for (const auto& end : endings) {
             Load("LI 10 10 50 10\r\n");
@@ -109,11 +29,6 @@ TEST_F(ControllerTest, EveryEndOfADragStopsTheAutoScroll) {
             EXPECT_TRUE(ctl.IsIdle());
         }
     }
-    Load("LI 10 10 50 10\r\n");
-    Run({{'c', 30, 10}, {'p', 30, 10}, {'m', 40, 20}, {'m', 995, 20}});
-    ASSERT_TRUE(host.m_bTimerOn);
-    ctl.CancelDrag();
-    EXPECT_FALSE(host.m_bTimerOn);
 }
 
 TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
@@ -126,7 +41,7 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
             Move(152, 121);
             ctl.OnMButtonUp(In(152, 121));
         } else {
-            Drag(100, 100, 152, 121);
+            Run({{'p', 100, 100}, {'m', 152, 121}, {'r', 152, 121}});
         }
         EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
         EXPECT_EQ(host.m_nCursor, bMiddle ? CURSOR_CROSS : CURSOR_HAND_OPEN);
@@ -145,16 +60,14 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
 // A wheel notch moves about 50 pixels at any zoom, only the wheel's way, and
 // nothing where the sheet has no more to show that way; with Ctrl it zooms.
 TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
-    struct Case {
-        double dScale;
-        int nPos, nNotches, nAfter;
-    } cases[] = {
-        {1.0, 100, -1, 150},   {1.0, 100, 1, 50},     {1.0, 30, 1, 0},
-        {1.0, 2180, -1, 2200}, {1.0, 2200, -1, 2200}, {0.28, 500, -1, 679},
-        {20.0, 100, -2, 106},  {0.2, -50, -1, 200},   {0.2, -50, 1, -50}, // after a fit
-        {0.1, -250, -1, -250}, {0.1, -250, 1, -250}, // the view is taller than the sheet
-    };
-    for (const Case& c : cases) {
+    // clang-format off
+    const struct { double dScale; int nPos, nNotches, nAfter; } cases[] = {
+        {1.0, 100, -1, 150},   {1.0, 100, 1, 50},     {1.0, 30, 1, 0},      {1.0, 2180, -1, 2200},
+        {1.0, 2200, -1, 2200}, {0.28, 500, -1, 679},  {20.0, 100, -2, 106},
+        {0.2, -50, -1, 200},   {0.2, -50, 1, -50},    // after a fit
+        {0.1, -250, -1, -250}, {0.1, -250, 1, -250}}; // the view is taller than the sheet
+    // clang-format on
+    for (const auto& c : cases) {
         coords = View(400, 300, c.dScale, {0, c.nPos});
         host.m_viewMoves.clear();
         ctl.OnWheel(CWheelInput{{10, 10}, 0, 120 * c.nNotches, false, false});
@@ -170,15 +83,11 @@ TEST_F(ControllerTest, TheWheelScrollsItsWayOrZoomsWithCtrl) {
     EXPECT_DOUBLE_EQ(coords.GetScale(), 1.3 * 1.3);
 }
 
-TEST_F(ControllerTest, KeysWhenIdleRunTheCommands) {
-    const std::pair<int, int> cases[] = {
-        {'R', ID_ROTATE}, {'r', ID_ROTATE}, {'S', ID_MIRROR}, {KEY_DELETE, ID_EDIT_CLEAR}};
-    for (const auto& [key, command] : cases) {
-        host.m_commands.clear();
+TEST_F(ControllerTest, KeysDoubleClicksAndTheRightButtonRunCommands) {
+    for (int key : {int('R'), int('r'), int('S'), int(KEY_DELETE)})
         EXPECT_TRUE(ctl.OnKeyDown(key));
-        EXPECT_EQ(host.m_commands, std::vector<int>{command});
-    }
     EXPECT_FALSE(ctl.OnKeyDown('X'));
+    EXPECT_EQ(host.m_commands, (std::vector<int>{ID_ROTATE, ID_ROTATE, ID_MIRROR, ID_EDIT_CLEAR}));
     host.m_tools.Choose(TOOL_LINE);
     ctl.OnKeyDown(KEY_ESCAPE);
     EXPECT_EQ(host.m_tools.Current(), TOOL_SELECT);
@@ -188,21 +97,54 @@ TEST_F(ControllerTest, KeysWhenIdleRunTheCommands) {
     ctl.OnLButtonDblClk(In(10, 10));
     host.m_tools.Choose(TOOL_LINE);
     ctl.OnLButtonDblClk(In(10, 10));
-    EXPECT_EQ(host.m_commands, std::vector<int>{ID_PROPERTIES});
+    Load("LI 10 10 50 10\r\n");
+    host.m_tools.Choose(TOOL_SELECT);
+    Run({{'c', 30, 10}, {'p', 30, 10}, {'m', 70, 70}, {'D'}}); // the drag ends first
+    EXPECT_EQ(host.m_commands, (std::vector<int>{ID_PROPERTIES, ID_EDIT_CLEAR}));
+    Run({{'x', 30, 10}, {'x', 500, 500}});
+    EXPECT_EQ(host.m_menus, (std::vector<CPoint>{{30, 10}, {500, 500}}));
 }
 
-TEST_F(ControllerTest, DeleteDuringADragCancelsItFirst) {
-    Load("LI 10 10 50 10\r\nSA 400 400\r\n");
-    Run({{'c', 30, 10}, {'p', 30, 10}, {'m', 70, 70}});
-    host.m_commands.clear();
-    ctl.OnKeyDown(KEY_DELETE);
-    EXPECT_TRUE(ctl.IsIdle());
-    EXPECT_EQ(Text(), "LI 10 10 50 10\r\nSA 400 400\r\n");
-    EXPECT_EQ(host.m_commands, std::vector<int>{ID_EDIT_CLEAR});
+TEST_F(ControllerTest, TheMacroToolWithoutAMacroBeepsAndTheTextToolAsksItsDialog) {
+    host.m_tools.Choose(TOOL_MACRO);
+    for (const char* name : {"", "nolib.xyz"}) {
+        host.m_strMacro = name;
+        Click(10, 10);
+    }
+    EXPECT_EQ(host.m_nBeeps, 2);
+    EXPECT_EQ(Text(), "");
+
+    // The dialog edits the selection, so the text is in the drawing meanwhile.
+    host.m_tools.Choose(TOOL_TEXT);
+    host.m_onDialog = [this] {
+        EXPECT_TRUE(ctl.IsIdle());
+        EXPECT_EQ(doc.Selection(), std::vector<CPrimitive*>{At(0)});
+    };
+    host.m_bDialogOk = false;
+    Click(20, 20);
+    EXPECT_EQ(host.m_nDialogs, 1);
+    EXPECT_EQ(Text(), "");
+    EXPECT_TRUE(doc.Selection().empty());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(Undos(), 1u);
+
+    host.m_bDialogOk = true;
+    host.m_nLayer = 3;
+    Click(20, 20);
+    EXPECT_EQ(Text(), "TY 20 20 5 3 0 0 3 * Testo\r\n");
+    EXPECT_EQ(Undos(), 2u);
+    // A dialog that changed something has ended the edit itself.
+    host.m_onDialog = [this] {
+        doc.Edit(doc.Selection(), [this] { doc.Selection()[0]->SetProperty("Text", "R1"); });
+        doc.CommitChange();
+    };
+    Click(40, 40);
+    EXPECT_EQ(Undos(), 3u);
+    EXPECT_EQ(Written(*At(1)), "TY 40 40 5 3 0 0 3 * R1\r\n");
 }
 
-// In red with light blue marks 10 pixels wide; the band as a dotted frame.
-TEST_F(ControllerTest, TheOverlayShowsTheDraggedPrimitivesAndTheBand) {
+// In red with light blue marks 10 pixels wide.
+TEST_F(ControllerTest, TheOverlayShowsTheDraggedPrimitives) {
     Load("LI 10 10 50 10\r\n");
     Run({{'c', 30, 10}, {'p', 30, 10}, {'m', 40, 20}});
     CRecordingSurface dc;
@@ -214,13 +156,4 @@ TEST_F(ControllerTest, TheOverlayShowsTheDraggedPrimitivesAndTheBand) {
         "rectangle 110,30 130,50 rop=13 pen=ff8080/0 brush=ff8080",
     };
     EXPECT_EQ(dc.m_calls, moved);
-    Release(40, 20);
-
-    Run({{'p', 500, 500}, {'m', 490, 506}});
-    CRecordingSurface band;
-    ctl.DrawOverlay(band);
-    // (500, 500) to (490, 505): every other pixel, 6 across the top and the
-    // bottom, 2 more down each side.
-    EXPECT_EQ(band.m_calls.size(), 16u);
-    EXPECT_EQ(band.m_calls.front(), "rectangle 490,500 491,501 rop=13 pen=000000/0 brush=000000");
 }
