@@ -1,24 +1,20 @@
-// The metafile surface, read back with a record walker of its own.
+// The metafile surface, read back with a record walker of its own and, for
+// whole drawings, with emf2svg-conv.
 #include "doc/document.h"
 #include "doc/emf_surface.h"
 #include "doc/export_metafile.h"
-#include "model/line.h"
-#include "model/pcbline.h"
-#include "model/pcbpad.h"
 #include "model/recording_surface.h"
-#include "model/text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -26,12 +22,10 @@
 namespace {
 // clang-format off
 enum : std::uint32_t {
-    HEADER = 1, POLYBEZIER = 2, POLYGON = 3, EOF_ = 14, SETPIXELV = 15, SETBKMODE = 18,
-    SETPOLYFILLMODE = 19, SETROP2 = 20, SETTEXTALIGN = 22, SETTEXTCOLOR = 24, MOVETOEX = 27,
-    SAVEDC = 33, RESTOREDC = 34, MODIFYWORLDTRANSFORM = 36, SELECTOBJECT = 37, CREATEPEN = 38,
-    CREATEBRUSH = 39, DELETEOBJECT = 40, ELLIPSE = 42, RECTANGLE = 43, ROUNDRECT = 44, ARC = 45,
-    LINETO = 54, CREATEFONT = 82, EXTTEXTOUTW = 84, POLYBEZIER16 = 85, POLYGON16 = 86,
-    EXTCREATEPEN = 95,
+    HEADER = 1, POLYGON = 3, EOF_ = 14, SETPIXELV = 15, SETBKMODE = 18, SETROP2 = 20,
+    SETTEXTCOLOR = 24, MOVETOEX = 27, SAVEDC = 33, RESTOREDC = 34, MODIFYWORLDTRANSFORM = 36,
+    SELECTOBJECT = 37, CREATEPEN = 38, CREATEBRUSH = 39, ELLIPSE = 42, ROUNDRECT = 44, ARC = 45,
+    LINETO = 54, CREATEFONT = 82, EXTTEXTOUTW = 84, POLYBEZIER16 = 85, EXTCREATEPEN = 95,
 };
 // clang-format on
 
@@ -46,14 +40,10 @@ std::uint32_t U32(const std::string& s, std::size_t off) {
 std::int32_t I32(const std::string& s, std::size_t off) {
     return std::int32_t(U32(s, off));
 }
-std::int16_t I16(const std::string& s, std::size_t off) {
-    return std::int16_t(U32(s, off) & 0xFFFF);
-}
-float F32(const std::string& s, std::size_t off) {
-    const std::uint32_t bits = U32(s, off);
-    float f;
-    std::memcpy(&f, &bits, 4);
-    return f;
+std::int64_t Bits(float f) {
+    std::uint32_t v;
+    std::memcpy(&v, &f, 4);
+    return v;
 }
 
 struct Rec {
@@ -75,277 +65,183 @@ std::vector<Rec> Walk(const std::string& emf) {
     return out;
 }
 
-std::vector<std::size_t> Find(const std::vector<Rec>& recs, std::uint32_t type) {
-    std::vector<std::size_t> offs;
-    for (const Rec& r : recs)
-        if (r.type == type) offs.push_back(r.off);
-    return offs;
-}
-
-CRect RectAt(const std::string& s, std::size_t off) {
-    return {I32(s, off), I32(s, off + 4), I32(s, off + 8), I32(s, off + 12)};
-}
-
-struct Fixture {
+std::string Draw(const std::function<void(CSurface&)>& draw) {
     CRecordingSurface measure;
-    CEmfSurface dc{measure};
-    std::string emf;
-    std::vector<Rec> recs;
-    void Finish() {
-        emf = dc.Finish(kDescription);
-        recs = Walk(emf);
-    }
-};
+    CEmfSurface dc(measure);
+    draw(dc);
+    return dc.Finish(kDescription);
+}
 } // namespace
 
 TEST(EmfFile, HeaderDescriptionCountsAndEnd) {
-    Fixture f;
-    f.dc.DrawLine({1, 2}, {30, 40});
-    f.Finish();
-    const std::string& e = f.emf;
-    ASSERT_GE(f.recs.size(), 2u);
-    EXPECT_EQ(f.recs.front().type, HEADER);
+    const std::string e = Draw([](CSurface& dc) { dc.DrawLine({1, 2}, {30, 40}); });
+    const std::vector<Rec> recs = Walk(e);
+    ASSERT_GE(recs.size(), 2u);
+    EXPECT_EQ(recs.front().type, HEADER);
     EXPECT_EQ(U32(e, 40), 0x464D4520u);
     EXPECT_EQ(U32(e, 48), e.size());
-    EXPECT_EQ(U32(e, 52), f.recs.size());
+    EXPECT_EQ(U32(e, 52), recs.size());
     const std::u16string want(u"Tavolin Metafile Writer\0Sheet \u00E8\u20AC\0\0", 35);
-    ASSERT_EQ(want.size(), 35u);
     EXPECT_EQ(U32(e, 60), want.size());
-    const std::size_t desc = U32(e, 64);
-    EXPECT_EQ(desc, 108u);
+    EXPECT_EQ(U32(e, 64), 108u);
     for (std::size_t i = 0; i < want.size(); ++i)
-        EXPECT_EQ(U32(e, desc + 2 * i) & 0xFFFF, std::uint32_t(want[i])) << i;
+        EXPECT_EQ(U32(e, 108 + 2 * i) & 0xFFFF, std::uint32_t(want[i])) << i;
     EXPECT_EQ(U32(e, 4), 108u + 72u);
-    const Rec& last = f.recs.back();
-    EXPECT_EQ(last.type, EOF_);
-    EXPECT_EQ(last.off + 20, e.size());
-    EXPECT_EQ(U32(e, last.off + 12), 16u);
-    EXPECT_EQ(U32(e, last.off + 16), 20u);
+    EXPECT_EQ(recs.back().type, EOF_);
+    EXPECT_EQ(recs.back().off + 20, e.size());
+    EXPECT_EQ(U32(e, recs.back().off + 16), 20u);
 }
 
-TEST(EmfFile, BoundsAndFrameCoverTheDrawingOrAreZero) {
-    Fixture empty;
-    empty.Finish();
-    EXPECT_EQ(empty.recs.size(), 2u);
-    EXPECT_EQ(RectAt(empty.emf, 8), CRect{});
-    EXPECT_EQ(RectAt(empty.emf, 24), CRect{});
-
-    Fixture f;
-    f.dc.Rectangle(10, 20, 110, 70); // right and bottom edges excluded
-    f.dc.SelectPen({0, 6, true, false});
-    f.dc.DrawLine({-5, 100}, {0, 100}); // reaches 3 beyond its ends
-    f.dc.SetPixel(200, 5, 0);
-    f.Finish();
-    EXPECT_EQ(RectAt(f.emf, 8), (CRect{-8, 5, 200, 103}));
-    // 96 pixels to the inch, in hundredths of a millimetre.
-    EXPECT_EQ(RectAt(f.emf, 24), (CRect{-212, 132, 5318, 2754}));
-}
-
-// What a reader needs to draw as we do: a round geometric pen scaled to the
-// device, the hollow and null stock objects, the raster mode's Windows value.
-TEST(EmfObjects, PensBrushesAndModesAsWindowsNumbersThem) {
-    Fixture f;
-    f.dc.SetMapMode(MM_ANISOTROPIC);
-    f.dc.SetWindowExt(1, 1);
-    f.dc.SetViewportExt(3, 3);
-    f.dc.SelectPen({0, 4, true, false});
-    f.dc.SetROP2(R2_NOTXORPEN);
-    f.dc.Ellipse(0, 0, 10, 10); // hollow brush by default
-    f.dc.SelectPen({0, 0, false, true});
-    f.dc.SelectBrush({false, RGB(1, 2, 3)});
-    f.dc.Rectangle(0, 0, 10, 10);
-    f.Finish();
-    const std::size_t ext = Find(f.recs, EXTCREATEPEN).at(0);
-    EXPECT_EQ(U32(f.emf, ext + 28), 0x00010000u); // geometric, solid, round ends and joins
-    EXPECT_EQ(U32(f.emf, ext + 32), 12u);         // 4 logical units at 3x
-    EXPECT_EQ(U32(f.emf, Find(f.recs, SETROP2).back() + 8), 10u);
-    EXPECT_EQ(U32(f.emf, Find(f.recs, CREATEBRUSH).at(0) + 16), 0x030201u);
-    std::vector<std::uint32_t> selected;
-    for (std::size_t off : Find(f.recs, SELECTOBJECT))
-        selected.push_back(U32(f.emf, off + 8));
-    EXPECT_NE(std::find(selected.begin(), selected.end(), 0x80000005u), selected.end());
-    EXPECT_NE(std::find(selected.begin(), selected.end(), 0x80000008u), selected.end());
-}
-
-TEST(EmfFigures, RecordsCarryDeviceCoordinates) {
-    Fixture f;
-    f.dc.SetViewportOrg(100, 200);
-    f.dc.Ellipse(0, 0, 10, 20);
-    f.dc.RoundRect(0, 0, 10, 20, 4, 6);
-    f.dc.EllipseOutline(-10, -10, 10, 30);
-    const CPoint bez[4] = {{0, 0}, {5, -40}, {10, 40}, {15, 0}};
-    f.dc.PolyBezier(bez);
-    f.dc.SetPixel(7, 8, RGB(0, 255, 0));
-    f.Finish();
-    const std::string& e = f.emf;
-    EXPECT_EQ(RectAt(e, Find(f.recs, ELLIPSE).at(0) + 8), (CRect{100, 200, 110, 220}));
-    const std::size_t rr = Find(f.recs, ROUNDRECT).at(0);
-    EXPECT_EQ(I32(e, rr + 24), 4);
-    EXPECT_EQ(I32(e, rr + 28), 6);
-    const std::size_t arc = Find(f.recs, ARC).at(0);
-    EXPECT_EQ(RectAt(e, arc + 8), (CRect{90, 190, 110, 230}));
-    EXPECT_EQ(RectAt(e, arc + 24), (CRect{110, 210, 110, 210})); // start and end
-    const std::size_t bz = Find(f.recs, POLYBEZIER16).at(0);
-    EXPECT_EQ(RectAt(e, bz + 8), (CRect{100, 160, 115, 240}));
-    EXPECT_EQ(U32(e, bz + 24), 4u);
-    EXPECT_EQ(I16(e, bz + 32), 105);
-    EXPECT_EQ(I16(e, bz + 34), 160);
-    const std::size_t px = Find(f.recs, SETPIXELV).at(0);
-    EXPECT_EQ(I32(e, px + 8), 107);
-    EXPECT_EQ(I32(e, px + 12), 208);
-    EXPECT_EQ(U32(e, px + 16), 0x00FF00u);
-    EXPECT_EQ(RectAt(e, 8), (CRect{90, 160, 115, 240}));
-}
-
-TEST(EmfFigures, HugeCoordinatesStayValid) {
-    Fixture f;
-    const CPoint far[3] = {{0, 0}, {40000, 0}, {0, -40000}};
-    f.dc.Polygon(far, 3);
-    f.dc.SetMapMode(MM_ANISOTROPIC);
-    f.dc.SetWindowExt(1, 1);
-    f.dc.SetViewportExt(1 << 20, 1 << 20);
-    f.dc.SelectPen({0, INT32_MAX, true, false});
-    f.dc.DrawLine({INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX});
-    f.dc.SelectFont({"", INT32_MAX, INT32_MAX, INT32_MIN, 9999, false, false});
-    f.dc.TextOutMirrored(INT32_MAX, INT32_MIN, "far away");
-    f.dc.TextOut(INT32_MIN, INT32_MAX, "far away");
-    f.Finish();
-    const std::size_t poly = Find(f.recs, POLYGON).at(0);
-    EXPECT_EQ(I32(f.emf, poly + 36), 40000);
-    EXPECT_EQ(I32(f.emf, poly + 48), -40000);
-    EXPECT_EQ(RectAt(f.emf, 8), (CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}));
-    EXPECT_EQ(RectAt(f.emf, 24), (CRect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}));
-    EXPECT_EQ(f.recs.back().type, EOF_);
-}
-
-TEST(EmfPrimitives, ALineAtZoom2000) {
-    Fixture f;
-    CLine line(1, 2, 3, 4, false);
-    line.Draw(f.dc, false, 0xFFFFFF, RGB(0, 0, 192), 0x0000FF, 2000, -1, false);
-    f.Finish();
-    const auto move = Find(f.recs, MOVETOEX), to = Find(f.recs, LINETO);
-    ASSERT_EQ(move.size(), 1u);
-    ASSERT_EQ(to.size(), 1u);
-    EXPECT_EQ(I32(f.emf, move[0] + 8), 20);
-    EXPECT_EQ(I32(f.emf, move[0] + 12), 40);
-    EXPECT_EQ(I32(f.emf, to[0] + 8), 60);
-    EXPECT_EQ(I32(f.emf, to[0] + 12), 80);
-    EXPECT_EQ(U32(f.emf, Find(f.recs, CREATEPEN).at(0) + 24), 0xC00000u);
-    EXPECT_EQ(Find(f.recs, SETPIXELV).size(), 1u);
-}
-
-TEST(EmfText, FontTextAndBounds) {
-    Fixture f;
-    f.dc.SelectFont({"*", 10, 6, 0, 700, true, false});
-    f.dc.SetTextColor(RGB(0, 0, 192));
-    f.dc.SetBkMode(TRANSPARENT);
-    EXPECT_EQ(f.dc.GetTextExtent("abc").cx, 18);
-    f.dc.TextOut(5, 7, "\xE8\x80x");
-    f.dc.TextOut(5, 30, "ok");
-    f.Finish();
-    const std::string& e = f.emf;
-    const auto fonts = Find(f.recs, CREATEFONT);
-    ASSERT_EQ(fonts.size(), 1u);
-    const std::size_t lf = fonts[0] + 12;
-    EXPECT_EQ(I32(e, lf), 10);
-    EXPECT_EQ(I32(e, lf + 4), 6);
-    EXPECT_EQ(I32(e, lf + 16), 700);
-    EXPECT_EQ(U32(e, lf + 20), 1u);          // italic, no underline or strike-out, charset 0
-    EXPECT_EQ(U32(e, lf + 24), 0x31003004u); // TrueType, clipping, quality, fixed-pitch modern
-    EXPECT_EQ(e.substr(lf + 28, 22), std::string("C\0o\0u\0r\0i\0e\0r\0 \0N\0e\0w\0", 22));
-    EXPECT_EQ(U32(e, Find(f.recs, SETTEXTCOLOR).at(0) + 8), 0xC00000u);
-    EXPECT_EQ(U32(e, Find(f.recs, SETBKMODE).at(0) + 8), 1u);
-    const std::size_t t = Find(f.recs, EXTTEXTOUTW).at(0);
-    EXPECT_EQ(U32(e, t + 24), 1u); // compatible graphics mode
-    EXPECT_EQ(I32(e, t + 36), 5);
-    EXPECT_EQ(I32(e, t + 40), 7);
-    ASSERT_EQ(U32(e, t + 44), 3u);
-    const std::size_t str = t + U32(e, t + 48), dx = t + U32(e, t + 72);
-    EXPECT_EQ(U32(e, str), 0x20AC00E8u);
-    EXPECT_EQ(U32(e, str + 4) & 0xFFFF, std::uint32_t('x'));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(I32(e, dx + 4 * i), 6);
-    EXPECT_EQ(RectAt(e, 8), (CRect{5, 7, 22, 39}));
-}
-
-TEST(EmfText, TurnedAndMirroredText) {
-    Fixture f;
-    f.dc.SelectFont({"Lucida Console", 10, 6, 900, 400, false, false});
-    f.dc.TextOut(100, 100, "abcd"); // 24 wide, turned to run upwards
-    f.dc.SelectFont({"Lucida Console", 10, 6, 0, 400, false, false});
-    f.dc.TextOutMirrored(300, 100, "abcd");
-    f.Finish();
-    const std::string& e = f.emf;
-    ASSERT_EQ(Find(f.recs, CREATEFONT).size(), 2u);
-    EXPECT_EQ(I32(e, Find(f.recs, CREATEFONT)[0] + 20), 900);
-    const std::size_t save = Find(f.recs, SAVEDC).at(0),
-                      xf = Find(f.recs, MODIFYWORLDTRANSFORM).at(0);
-    const std::size_t text = Find(f.recs, EXTTEXTOUTW).at(1),
-                      restore = Find(f.recs, RESTOREDC).at(0);
-    EXPECT_TRUE(save < xf && xf < text && text < restore);
-    EXPECT_EQ(F32(e, xf + 8), -1.0f);
-    EXPECT_EQ(F32(e, xf + 20), 1.0f);
-    EXPECT_EQ(F32(e, xf + 24), 600.0f);
-    EXPECT_EQ(U32(e, xf + 32), 2u);
-    const std::size_t reset = Find(f.recs, MODIFYWORLDTRANSFORM).at(1);
-    EXPECT_TRUE(text < reset && reset < restore);
-    EXPECT_EQ(U32(e, reset + 32), 1u);
-    EXPECT_EQ(U32(e, text + 24), 2u); // advanced: the glyphs follow the reflection
-    EXPECT_EQ(I32(e, restore + 8), -1);
-    EXPECT_EQ(RectAt(e, text + 8), (CRect{277, 100, 300, 109}));
-    EXPECT_EQ(RectAt(e, 8), (CRect{100, 76, 300, 109}));
-}
-
-// Lines in two colours, a pad, a filled polygon, a curve, a track and text:
-// plain, turned and mirrored.
-static void DrawSample(CEmfSurface& dc) {
-    CLine(10, 10, 300, 10, false).Draw(dc, false, 0xFFFFFF, RGB(0, 0, 192), 0xFF, 100, -1, false);
-    CLine(10, 20, 300, 150, false).Draw(dc, false, 0xFFFFFF, RGB(192, 0, 0), 0xFF, 100, -1, false);
-    CPCBPad(60, 100, false).Draw(dc, false, 0xFFFFFF, RGB(0, 128, 0), 0xFF, 300, -1, false);
-    CPCBLine track(20, 300, 150, 250, false);
-    track.m_nThickness = 8;
-    track.Draw(dc, false, 0xFFFFFF, RGB(0, 160, 160), 0xFF, 100, -1, false);
-    dc.SelectPen({RGB(128, 0, 128), 0, false, false});
-    dc.SelectBrush({false, RGB(255, 200, 0)});
-    const CPoint poly[4] = {{200, 40}, {280, 60}, {260, 120}, {190, 90}};
-    dc.Polygon(poly, 4);
-    const CPoint bez[4] = {{20, 200}, {100, 120}, {200, 280}, {300, 200}};
-    dc.PolyBezier(bez);
-    CExtendedText text(20, 220, "Tavolin \xE8\x80");
-    text.m_nHeight = 20;
-    text.m_nWidth = 12;
-    const int angles[3] = {0, 90, 0};
-    const CPoint at[3] = {{20, 220}, {330, 300}, {300, 260}};
-    for (int i = 0; i < 3; ++i) {
-        text.m_nAngle = angles[i];
-        text.m_nStyle = i == 2 ? std::uint32_t(STYLE_MIRRORED) : 0u;
-        text.m_points[0] = at[i];
-        text.RebuildFont(100);
-        text.Draw(dc, false, 0xFFFFFF, i == 0 ? RGB(0, 0, 192) : 0, 0xFF, 100, -1, false);
+// Each drawing, then values that some record of the type must carry from the
+// offset on (16-bit values when step is 2). The header's bounds and frame are at 8.
+TEST(EmfRecords, WhatAReaderFindsForEachCall) {
+    const auto bounds = [](CSurface& dc) {
+        dc.Rectangle(10, 20, 110, 70); // right and bottom edges excluded
+        dc.SelectPen({0, 6, true, false});
+        dc.DrawLine({-5, 100}, {0, 100}); // reaches 3 beyond its ends
+        dc.SetPixel(200, 5, 0);
+    };
+    // A round geometric pen scaled to the device, the hollow and null stock
+    // objects, the raster mode's Windows value.
+    const auto pens = [](CSurface& dc) {
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(1, 1);
+        dc.SetViewportExt(3, 3);
+        dc.SelectPen({0, 4, true, false});
+        dc.SetROP2(R2_NOTXORPEN);
+        dc.Ellipse(0, 0, 10, 10);
+        dc.SelectPen({0, 0, false, true});
+        dc.SelectBrush({false, RGB(1, 2, 3)});
+        dc.Rectangle(0, 0, 10, 10);
+        dc.SelectPen({RGB(0, 0, 192), 0, false, false});
+        dc.DrawLine({20, 40}, {60, 80});
+    };
+    const auto figures = [](CSurface& dc) {
+        dc.SetViewportOrg(100, 200);
+        dc.Ellipse(0, 0, 10, 20);
+        dc.RoundRect(0, 0, 10, 20, 4, 6);
+        dc.EllipseOutline(-10, -10, 10, 30);
+        const CPoint bez[4] = {{0, 0}, {5, -40}, {10, 40}, {15, 0}};
+        dc.PolyBezier(bez);
+        dc.SetPixel(7, 8, RGB(0, 255, 0));
+    };
+    const auto huge = [](CSurface& dc) {
+        const CPoint far[3] = {{0, 0}, {40000, 0}, {0, -40000}};
+        dc.Polygon(far, 3);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(1, 1);
+        dc.SetViewportExt(1 << 20, 1 << 20);
+        dc.SelectPen({0, INT32_MAX, true, false});
+        dc.DrawLine({INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX});
+        dc.SelectFont({"", INT32_MAX, INT32_MAX, INT32_MIN, 9999, false, false});
+        dc.TextOutMirrored(INT32_MAX, INT32_MIN, "far away");
+        dc.TextOut(INT32_MIN, INT32_MAX, "far away");
+    };
+    const auto text = [](CSurface& dc) {
+        dc.SelectFont({"*", 10, 6, 0, 700, true, false});
+        dc.SetTextColor(RGB(0, 0, 192));
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(5, 7, "\xE8\x80x");
+        dc.TextOut(5, 30, "ok");
+    };
+    const auto turned = [](CSurface& dc) {
+        dc.SelectFont({"Lucida Console", 10, 6, 900, 400, false, false});
+        dc.TextOut(100, 100, "abcd"); // 24 wide, turned to run upwards
+        dc.SelectFont({"Lucida Console", 10, 6, 0, 400, false, false});
+        dc.TextOutMirrored(300, 100, "abcd");
+    };
+    const std::int64_t MIN = INT32_MIN, MAX = INT32_MAX;
+    const struct {
+        std::function<void(CSurface&)> draw;
+        std::uint32_t type;
+        std::size_t off;
+        std::vector<std::int64_t> values;
+        int step;
+    } cases[] = {
+        {[](CSurface&) {}, HEADER, 8, {0, 0, 0, 0, 0, 0, 0, 0}, 4},
+        // 96 pixels to the inch, in hundredths of a millimetre.
+        {bounds, HEADER, 8, {-8, 5, 200, 103, -212, 132, 5318, 2754}, 4},
+        {pens, EXTCREATEPEN, 28, {0x00010000, 12}, 4}, // geometric, solid, round; 4 units at 3x
+        {pens, SETROP2, 8, {10}, 4},
+        {pens, CREATEBRUSH, 16, {0x030201}, 4},
+        {pens, SELECTOBJECT, 8, {0x80000005}, 4},
+        {pens, SELECTOBJECT, 8, {0x80000008}, 4},
+        {pens, CREATEPEN, 24, {0xC00000}, 4},
+        {pens, MOVETOEX, 8, {60, 120}, 4},
+        {pens, LINETO, 8, {180, 240}, 4},
+        {figures, ELLIPSE, 8, {100, 200, 110, 220}, 4},
+        {figures, ROUNDRECT, 8, {100, 200, 110, 220, 4, 6}, 4},
+        {figures, ARC, 8, {90, 190, 110, 230, 110, 210, 110, 210}, 4}, // box, start, end
+        {figures, POLYBEZIER16, 8, {100, 160, 115, 240, 4}, 4},
+        {figures, POLYBEZIER16, 28, {100, 200, 105, 160, 110, 240, 115, 200}, 2},
+        {figures, SETPIXELV, 8, {107, 208, 0x00FF00}, 4},
+        {figures, HEADER, 8, {90, 160, 115, 240}, 4},
+        {huge, POLYGON, 28, {0, 0, 40000, 0, 0, -40000}, 4},
+        {huge, HEADER, 8, {MIN, MIN, MAX, MAX, MIN, MIN, MAX, MAX}, 4},
+        // Italic, charset 0; TrueType, clipping, quality, fixed-pitch modern.
+        {text, CREATEFONT, 12, {10, 6, 0, 0, 700, 1, 0x31003004}, 4},
+        {text, SETTEXTCOLOR, 8, {0xC00000}, 4},
+        {text, SETBKMODE, 8, {1}, 4},
+        {text, EXTTEXTOUTW, 24, {1}, 4}, // compatible graphics mode
+        {text, EXTTEXTOUTW, 36, {5, 7, 3}, 4},
+        {text, HEADER, 8, {5, 7, 22, 39}, 4},
+        {turned, CREATEFONT, 20, {900}, 4},
+        {turned, MODIFYWORLDTRANSFORM, 8, {Bits(-1), 0, 0, Bits(1), Bits(600), 0, 2}, 4},
+        {turned, MODIFYWORLDTRANSFORM, 32, {1}, 4},
+        {turned, EXTTEXTOUTW, 8, {277, 100, 300, 109}, 4},
+        {turned, EXTTEXTOUTW, 24, {2}, 4}, // advanced: the glyphs follow the reflection
+        {turned, RESTOREDC, 8, {-1}, 4},
+        {turned, HEADER, 8, {100, 76, 300, 109}, 4},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const std::string e = Draw(c.draw);
+        const std::vector<Rec> recs = Walk(e);
+        EXPECT_EQ(recs.back().type, EOF_) << i;
+        bool bFound = false;
+        for (const Rec& r : recs) {
+            if (r.type != c.type) continue;
+            std::vector<std::int64_t> got;
+            for (std::size_t k = 0; k < c.values.size(); ++k) {
+                const std::size_t at = r.off + c.off + k * c.step;
+                got.push_back(c.step == 2 ? std::int16_t(U32(e, at) & 0xFFFF) : I32(e, at));
+            }
+            bFound |= std::equal(got.begin(), got.end(), c.values.begin(), [](auto a, auto b) {
+                return std::uint32_t(a) == std::uint32_t(b);
+            });
+        }
+        EXPECT_TRUE(bFound) << "case " << i;
     }
 }
 
-// An independent reader: the converter must take the file and keep its colours.
-TEST(EmfConverter, ConvertsToSvgWithTheColours) {
-    Fixture f;
-    DrawSample(f.dc);
-    const std::string dir = testing::TempDir();
-    const std::string emfPath = dir + "tavolin_emf_check.emf",
-                      svgPath = dir + "tavolin_emf_check.svg";
-    std::ofstream(emfPath, std::ios::binary) << f.dc.Finish(kDescription);
-    if (std::system("command -v emf2svg-conv >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "emf2svg-conv is not installed";
-    ASSERT_EQ(std::system(("emf2svg-conv -i '" + emfPath + "' -o '" + svgPath + "'").c_str()), 0);
-    std::stringstream svg;
-    svg << std::ifstream(svgPath).rdbuf();
-    std::string s = svg.str();
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    EXPECT_NE(s.find("#0000c0"), std::string::npos);
-    EXPECT_NE(s.find("#c00000"), std::string::npos);
-    EXPECT_NE(s.find("#008000"), std::string::npos);
-    EXPECT_NE(s.find("#00a0a0"), std::string::npos);
-    EXPECT_NE(s.find("tavolin \xC3\xA8\xE2\x82\xAC"), std::string::npos); // UTF-8 of the text
-    EXPECT_NE(s.find("matrix(-1"), std::string::npos);                    // the mirrored one
+// The text's characters as UTF-16 with one advance each, and a mirrored text
+// drawn inside its own saved state.
+TEST(EmfRecords, TextCarriesItsCharactersAndAdvances) {
+    CRecordingSurface measure;
+    CEmfSurface dc(measure);
+    dc.SelectFont({"*", 10, 6, 0, 700, true, false});
+    EXPECT_EQ(dc.GetTextExtent("abc").cx, 18);
+    dc.TextOut(5, 7, "\xE8\x80x");
+    dc.TextOutMirrored(300, 100, "abcd");
+    const std::string e = dc.Finish(kDescription);
+    std::vector<std::uint32_t> order;
+    for (const Rec& r : Walk(e)) {
+        if (r.type == CREATEFONT) {
+            EXPECT_EQ(e.substr(r.off + 40, 22),
+                      std::string("C\0o\0u\0r\0i\0e\0r\0 \0N\0e\0w\0", 22));
+        }
+        if (r.type == SAVEDC || r.type == MODIFYWORLDTRANSFORM || r.type == EXTTEXTOUTW ||
+            r.type == RESTOREDC)
+            order.push_back(r.type);
+        if (r.type != EXTTEXTOUTW || order.size() > 1) continue;
+        const std::size_t str = r.off + U32(e, r.off + 48), dx = r.off + U32(e, r.off + 72);
+        EXPECT_EQ(U32(e, str), 0x20AC00E8u);
+        EXPECT_EQ(U32(e, str + 4) & 0xFFFF, std::uint32_t('x'));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(I32(e, dx + 4 * i), 6);
+    }
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{EXTTEXTOUTW, SAVEDC, MODIFYWORLDTRANSFORM,
+                                                 EXTTEXTOUTW, MODIFYWORLDTRANSFORM, RESTOREDC}));
 }
 
 namespace {
@@ -379,32 +275,34 @@ std::vector<Segment> SvgLines(const std::string& svg) {
     std::sort(lines.begin(), lines.end());
     return lines;
 }
+
+std::string ReadFile(const std::string& path) {
+    std::stringstream ss;
+    ss << std::ifstream(path, std::ios::binary).rdbuf();
+    return ss.str();
+}
 } // namespace
 
-// The example drawings through the converter: every wire where the metafile
-// puts it, none drawn from the corner of a symbol's rectangle.
+// The example drawings through an independent reader: every wire where the
+// metafile puts it, none drawn from the corner of a symbol's rectangle.
 TEST(EmfConverter, ExampleDrawingsKeepEveryLineInPlace) {
     if (std::system("command -v emf2svg-conv >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "emf2svg-conv is not installed";
-    std::vector<std::filesystem::path> examples;
-    for (const auto& e : std::filesystem::directory_iterator(EXAMPLES_DIR))
-        if (e.path().extension() == ".tvd") examples.push_back(e.path());
-    ASSERT_FALSE(examples.empty());
     const std::string emfPath = testing::TempDir() + "tavolin_example.emf",
                       svgPath = testing::TempDir() + "tavolin_example.svg";
-    for (const auto& example : examples) {
+    int n = 0;
+    for (const auto& example : std::filesystem::directory_iterator(EXAMPLES_DIR)) {
+        if (example.path().extension() != ".tvd") continue;
+        ++n;
         CSchemoDoc doc(DOC_DRAWING, nullptr);
-        ASSERT_TRUE(doc.LoadFile(example.string())) << example;
-        ASSERT_FALSE(doc.m_bLoadErrors) << example;
+        ASSERT_TRUE(doc.LoadFile(example.path().string()) && !doc.m_bLoadErrors) << example;
         CRecordingSurface measure;
         ASSERT_EQ(ExportMetafile(doc, emfPath, "esempio", measure, CLayerTable()), "") << example;
         ASSERT_EQ(std::system(("emf2svg-conv -i '" + emfPath + "' -o '" + svgPath + "'").c_str()),
                   0);
-        std::stringstream emf, svg;
-        emf << std::ifstream(emfPath, std::ios::binary).rdbuf();
-        svg << std::ifstream(svgPath).rdbuf();
-        const std::vector<Segment> drawn = EmfLines(emf.str());
+        const std::vector<Segment> drawn = EmfLines(ReadFile(emfPath));
         EXPECT_FALSE(drawn.empty()) << example;
-        EXPECT_EQ(SvgLines(svg.str()), drawn) << example;
+        EXPECT_EQ(SvgLines(ReadFile(svgPath)), drawn) << example;
     }
+    EXPECT_GT(n, 0);
 }
