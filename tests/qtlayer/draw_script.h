@@ -41,7 +41,9 @@ inline void Call(CSurface& dc, const std::string& op, std::vector<int> n, const 
     if (op == "poly") return void(dc.Polygon(pts.data(), int(pts.size())));
     if (op == "bezier") return void(dc.PolyBezier(pts.data()));
     if (op == "pixel") return void(dc.SetPixel(n[0], n[1], ink));
-    if (op == "font") return void(dc.SelectFont(CFontSpec{"*", n[0], n[1], n[2]}));
+    if (op == "font")
+        return void(dc.SelectFont(CFontSpec{"*", n[0], n[1], n[2], n[3] ? n[3] : 400, n[4] != 0}));
+    if (op == "textcolor") return void(dc.SetTextColor(COLORREF(n[0])));
     if (op == "text") return void(dc.TextOut(n[0], n[1], text));
     if (op == "mirror") return void(dc.TextOutMirrored(n[0], n[1], text));
     if (op == "opaque" || op == "transparent")
