@@ -19,11 +19,9 @@ TEST(PictureTypes, TheNameOrTheTypeChoosesTheFormat) {
         const char* written;
         const char* refusal;
     } cases[] = {
-        {1, 0, "disegno", PICTURE_BMP, "disegno.bmp", ""},
         {1, 1, "disegno", PICTURE_PNG, "disegno.png", ""},
         {0, 2, "disegno", PICTURE_BMP, "disegno.bmp", ""}, // "Tutti i file": the mode's own
         {2, 3, "disegno", PICTURE_EMF, "disegno.emf", ""},
-        {2, 1, "disegno", PICTURE_SVG, "disegno.svg", ""},
         {2, 2, "/tmp/a.b/disegno", PICTURE_PDF, "/tmp/a.b/disegno.pdf", ""},
         {1, 0, "disegno.PNG", PICTURE_PNG, "disegno.PNG", ""}, // the extension wins
         {1, 0, "/tmp/.nascosto", PICTURE_BMP, "/tmp/.nascosto.bmp", ""},

@@ -11,11 +11,12 @@
 
 namespace {
 class ViewRender : public ::testing::TestWithParam<std::tuple<int, double>> {
-protected:
+  protected:
     void SetUp() override {
         std::mt19937 rng(77);
         std::string text = "[TAVOLIN]\r\n";
-        for (int i = 0; i < 600; ++i) text += RandomLine(rng) + "\r\n";
+        for (int i = 0; i < 600; ++i)
+            text += RandomLine(rng) + "\r\n";
         ASSERT_TRUE(doc.Load(text));
         index.Rebuild(doc.Primitives());
         view.SetClientSize(173, 131);
@@ -46,7 +47,8 @@ TEST_P(ViewRender, PiecesMakeTheWholePicture) {
 }
 
 TEST_P(ViewRender, AScrollSlidesThePictureAndDrawsTheStrips) {
-    for (const CPoint to : {CPoint{317, 280}, CPoint{290, 301}, CPoint{-20, -9}, CPoint{305, 262}}) {
+    for (const CPoint to :
+         {CPoint{317, 280}, CPoint{290, 301}, CPoint{-20, -9}, CPoint{305, 262}}) {
         QImage img = Whole();
         CMapping before, after;
         view.PrepareMapping(before, Dpr());
@@ -60,19 +62,15 @@ TEST_P(ViewRender, AScrollSlidesThePictureAndDrawsTheStrips) {
         if (dx < 0) PaintViewScene(img, QRect(w + dx, 0, -dx, h), view, Dpr(), index);
         if (dy > 0) PaintViewScene(img, QRect(0, 0, w, dy), view, Dpr(), index);
         if (dy < 0) PaintViewScene(img, QRect(0, h + dy, w, -dy), view, Dpr(), index);
-        const QImage whole = Whole();
-        int nDiff = 0, fx = -1, fy = -1;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (img.pixel(x, y) != whole.pixel(x, y) && nDiff++ == 0) fx = x, fy = y;
-        EXPECT_EQ(nDiff, 0) << "scrolled to " << to.x << "," << to.y << " by " << dx << "," << dy
-                            << ": first at " << fx << "," << fy;
+        EXPECT_TRUE(img == Whole())
+            << "scrolled to " << to.x << "," << to.y << " by " << dx << "," << dy;
         view.ScrollTo(300, 280);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ViewRender,
-                         ::testing::Combine(::testing::Values(37, 100, 400), ::testing::Values(1.0, 2.0)));
+                         ::testing::Combine(::testing::Values(37, 100, 400),
+                                            ::testing::Values(1.0, 2.0)));
 
 TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
     CSchemoDoc doc(DOC_DRAWING, nullptr);
