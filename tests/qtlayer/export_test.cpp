@@ -24,7 +24,8 @@
 
 namespace {
 
-// The rectangle on layer 2 gets selected: it must come out in its layer colour.
+// The rectangle on layer 2 gets selected: it must come out in its layer colour
+// and stay selected.
 const char* const kDrawing = "[TAVOLIN Prova]\r\nLI 10 10 90 10\r\nLI 10 30 90 30 1\r\n"
                              "RP 20 40 50 60 2\r\nTY 55 45 8 5 0 0 3 Courier++New Tav\r\n"
                              "PA 75 60 12 12 4 0 1\r\n";
@@ -196,8 +197,11 @@ struct CStopAtOnce final : IDrawProgress {
 
 TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
     const CFormat& f = GetParam();
-    m_doc.Select(m_doc.Primitives()[2].get(), true);
+    CPrimitive* selected = m_doc.Primitives()[2].get();
+    m_doc.Select(selected, true);
     ASSERT_EQ(f.write(m_doc, f.options, m_path.toStdString(), nullptr), "");
+    EXPECT_EQ(m_doc.Selection(), std::vector<CPrimitive*>{selected});
+    EXPECT_TRUE(selected->IsSelected());
     const CSeen seen = f.read(m_path);
     const QImage& img = seen.image;
     ASSERT_FALSE(img.isNull());
