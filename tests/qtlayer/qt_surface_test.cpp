@@ -173,26 +173,39 @@ TEST(QtSurface, NotXorTouchesEachPixelOnce) {
     EXPECT_EQ(zigzag.pixel(40, 60), kInkRgb);
 }
 
+// Both surfaces, the vector one without an active painter as the vector
+// exports measure, give fixed-pitch faces whatever the name, of the height
+// and average width asked.
 TEST(QtSurfaceText, MeasuresFixedPitchFacesByHeightAndWidth) {
     QImage img(8, 8, QImage::Format_RGB32);
-    CQtSurface dc(img);
+    CQtSurface raster(img);
+    QPainter idle;
+    CQtVectorSurface vector(idle, true, 0);
     for (const char* face : {"Courier New", "*", "", "No Such Face 123"}) {
-        dc.SelectFont(CFontSpec{face, 20});
-        const CSize narrow = dc.GetTextExtent("iiiiiiiiii"), wide = dc.GetTextExtent("MMMMMMMMMM");
-        const CTextMetrics tm = dc.GetTextMetrics();
+        raster.SelectFont(CFontSpec{face, 20});
+        vector.SelectFont(CFontSpec{face, 20});
+        const CSize narrow = raster.GetTextExtent("iiiiiiiiii"),
+                    wide = raster.GetTextExtent("MMMMMMMMMM");
+        const CSize v = vector.GetTextExtent("MMMMMMMMMM");
+        const CTextMetrics tm = raster.GetTextMetrics();
         EXPECT_TRUE(narrow.cy >= 18 && narrow.cy <= 20) << face;
         EXPECT_EQ(narrow.cx, wide.cx) << face;
+        EXPECT_TRUE(std::abs(v.cy - wide.cy) <= 1 && std::abs(v.cx - wide.cx) <= wide.cx / 10)
+            << face;
         EXPECT_EQ(tm.nHeight, narrow.cy);
         EXPECT_EQ(tm.nAscent + tm.nDescent, tm.nHeight);
         EXPECT_GT(tm.nAscent, tm.nDescent);
     }
-    dc.SelectFont(CFontSpec{"*", 40});
-    EXPECT_GT(dc.GetTextExtent("ABCDEFGHIJ").cy, 36);
-    for (const int width : {4, 9, 15, 30}) {
-        dc.SelectFont(CFontSpec{"Courier New", 20, width});
-        EXPECT_NEAR(dc.GetTextMetrics().nAveCharWidth, width, 1) << width;
-        EXPECT_NEAR(dc.GetTextExtent("ABCDEFGHIJ").cx, 10 * width, 10) << width;
+    for (CSurface* dc : std::initializer_list<CSurface*>{&raster, &vector}) {
+        dc->SelectFont(CFontSpec{"*", 40});
+        EXPECT_GT(dc->GetTextExtent("ABCDEFGHIJ").cy, 36);
+        for (const int width : {4, 9, 15, 30}) {
+            dc->SelectFont(CFontSpec{"Courier New", 20, width});
+            EXPECT_NEAR(dc->GetTextMetrics().nAveCharWidth, width, 1) << width;
+            EXPECT_NEAR(dc->GetTextExtent("ABCDEFGHIJ").cx, 10 * width, 10) << width;
+        }
     }
+    Play(vector, "line 0 0 50 50; text 0 0 x", kInk); // no painter: nothing drawn, no fault
     const std::vector<std::string> faces = CQtFontFaces().FixedPitchFaces();
     EXPECT_NE(std::find(faces.begin(), faces.end(), "Liberation Mono"), faces.end());
     EXPECT_EQ(std::find(faces.begin(), faces.end(), "Liberation Sans"), faces.end());
@@ -286,27 +299,6 @@ TEST(VectorSurface, DrawsTheRasterSurfacesShapesAndText) {
 
 // Without an active painter (the probe of the vector exports) text is measured
 // as on the raster surface, and figures are ignored.
-TEST(VectorSurface, MeasuresTextLikeTheRasterSurfaceWithoutAnActivePainter) {
-    QImage img(8, 8, QImage::Format_RGB32);
-    CQtSurface raster(img);
-    QPainter idle;
-    CQtVectorSurface vector(idle, true, 0);
-    for (const int height : {8, 20, 45}) {
-        raster.SelectFont(CFontSpec{"*", height});
-        vector.SelectFont(CFontSpec{"*", height});
-        const CSize r = raster.GetTextExtent("Tavolin 123"),
-                    v = vector.GetTextExtent("Tavolin 123");
-        EXPECT_NEAR(v.cy, r.cy, 1) << height;
-        EXPECT_NEAR(v.cx, r.cx, r.cx / 10 + 1) << height;
-    }
-    for (const int width : {4, 9, 30}) {
-        vector.SelectFont(CFontSpec{"*", 20, width});
-        EXPECT_NEAR(vector.GetTextMetrics().nAveCharWidth, width, 1) << width;
-        EXPECT_NEAR(vector.GetTextExtent("ABCDEFGHIJ").cx, 10 * width, 2) << width;
-    }
-    Play(vector, "line 0 0 50 50; text 0 0 x", kInk);
-}
-
 TEST(VectorSurface, KeepsTextAsTextAndPenWidthsInSvg) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
