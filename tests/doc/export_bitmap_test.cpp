@@ -1,147 +1,152 @@
-// The bitmap's geometry, header and row layout (pixels are checked with the Qt layer).
+// The picture's format from its name, and the bitmap's geometry and file
+// layout (its pixels are checked with the Qt layer).
 #include "../test_util.h"
 #include "doc/export_bitmap.h"
 #include "fake_ui.h"
 #include "model/recording_surface.h"
+#include "view/picture_types.h"
 
 #include <fstream>
 #include <sstream>
 
+// A name's extension never contradicts what is written: one the mode cannot
+// write is refused. Modes: 0 relative, 1 absolute, 2 metafile.
+TEST(PictureTypes, TheNameOrTheTypeChoosesTheFormat) {
+    const struct {
+        int nMode, nType;
+        const char* name;
+        PictureFormat format;
+        const char* written;
+        const char* refusal;
+    } cases[] = {
+        {1, 1, "disegno", PICTURE_PNG, "disegno.png", ""},
+        {0, 2, "disegno", PICTURE_BMP, "disegno.bmp", ""}, // "Tutti i file": the mode's own
+        {2, 3, "disegno", PICTURE_EMF, "disegno.emf", ""},
+        {2, 2, "/tmp/a.b/disegno", PICTURE_PDF, "/tmp/a.b/disegno.pdf", ""},
+        {1, 0, "disegno.PNG", PICTURE_PNG, "disegno.PNG", ""}, // the extension wins
+        {1, 0, "/tmp/.nascosto", PICTURE_BMP, "/tmp/.nascosto.bmp", ""},
+        {0, 2, "disegno.SVG", PICTURE_BMP, "disegno.SVG",
+         "Un file .svg non si puo' salvare in questa modalita': usare .bmp o .png, oppure "
+         "scegliere la modalita' \"Enhanced Metafile\"."},
+        {2, 0, "disegno.bmp", PICTURE_BMP, "disegno.bmp",
+         "Un file .bmp non si puo' salvare in questa modalita': usare .emf, .svg o .pdf, oppure "
+         "scegliere la modalita' relativa o assoluta."},
+        {2, 9, "disegno.txt", PICTURE_BMP, "disegno.txt",
+         "Il formato .txt non e' supportato: usare .emf, .svg o .pdf."},
+    };
+    for (const auto& c : cases) {
+        const CPictureChoice choice = ChoosePictureFormat(c.nMode, c.nType, c.name);
+        EXPECT_EQ(choice.refusal, c.refusal) << c.name;
+        if (choice.refusal.empty()) {
+            EXPECT_EQ(choice.nFormat, c.format) << c.name;
+        }
+        EXPECT_EQ(choice.name, c.written);
+    }
+}
+
 namespace {
 std::uint32_t U32(const std::string& s, std::size_t at) {
     return std::uint32_t(std::uint8_t(s[at])) | std::uint32_t(std::uint8_t(s[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(s[at + 2])) << 16 | std::uint32_t(std::uint8_t(s[at + 3])) << 24;
+           std::uint32_t(std::uint8_t(s[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(s[at + 3])) << 24;
 }
 
 // A band that draws nothing and answers each row with its row number in the
 // whole bitmap, so that the file's row order can be checked.
 class CNumberedBand final : public IRasterBand {
-public:
-    CNumberedBand(int w, std::vector<CRecordingSurface*>* seen) : m_nWidth(w) {
-        if (seen) seen->push_back(&m_dc);
-    }
+  public:
+    explicit CNumberedBand(int w) : m_nWidth(w) {}
     CSurface& Surface() override { return m_dc; }
     void Clear() override {}
     void ReadMonoRow(int y, std::uint8_t* bits) const override {
         const int row = y - m_dc.GetViewportOrg().y;
-        for (int i = 0; i < (m_nWidth + 15) / 16 * 2; ++i) bits[i] = std::uint8_t(row);
+        for (int i = 0; i < (m_nWidth + 15) / 16 * 2; ++i)
+            bits[i] = std::uint8_t(row);
     }
     int m_nWidth;
     CRecordingSurface m_dc;
 };
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::stringstream ss;
-    ss << in.rdbuf();
+    ss << std::ifstream(path, std::ios::binary).rdbuf();
     return ss.str();
 }
+
+const RasterBandFactory kNumbered = [](int w, int) { return std::make_unique<CNumberedBand>(w); };
+const std::string kPath = testing::TempDir() + "export_test.bmp";
 } // namespace
 
-TEST(BitmapGeometry, DefaultsAndRelativeMode) {
-    CExportOptions o; // absolute, 600 DPI, 127 microns
-    CBitmapGeometry g = ComputeBitmapGeometry(o, 100, 50);
-    EXPECT_EQ(g.nViewport, 7441);
-    EXPECT_EQ(g.nPixelsPerMetre, 23622);
-    EXPECT_EQ(g.nWidth, 297); // 100 * 600 * 127 / 25600
-    EXPECT_EQ(g.nRowBytes, 38);
-    EXPECT_EQ(g.nPaddedRowBytes, 40);
-    o.nMode = EXPORT_RELATIVE;
-    g = ComputeBitmapGeometry(o, 100, 50);
-    EXPECT_EQ(g.nViewport, 10000); // 4 pixels per unit on a 2500-unit sheet
-    EXPECT_EQ(g.nWidth, 400);
-    EXPECT_EQ(g.nHeight, 200);
-    EXPECT_EQ(g.nPixelsPerMetre, 0);
-    EXPECT_EQ(g.nRowBytes, 50);
-    EXPECT_EQ(g.nPaddedRowBytes, 52);
+TEST(BitmapGeometry, AbsoluteRelativeAndLargest) {
+    const struct {
+        int nMode, nDPI, nMicrons, nUnitsWide, nUnitsHigh;
+        std::int64_t nViewport, nWidth, nHeight, nPixelsPerMetre, nRowBytes, nPaddedRowBytes;
+    } cases[] = {
+        {EXPORT_ABSOLUTE, 600, 127, 100, 50, 7441, 297, 148, 23622, 38,
+         40},                                                             // 100 * 600 * 127 / 25600
+        {EXPORT_RELATIVE, 600, 127, 100, 50, 10000, 400, 200, 0, 50, 52}, // 4 pixels a unit of 2500
+        {EXPORT_ABSOLUTE, 2400, 1000, 2510, 2510, 234375, 235312, 235312, 94488, 29414, 29416},
+    };
+    for (const auto& c : cases) {
+        CExportOptions o;
+        o.nMode = c.nMode;
+        o.nDPI = c.nDPI;
+        o.nMicronsPerUnit = c.nMicrons;
+        const CBitmapGeometry g = ComputeBitmapGeometry(o, c.nUnitsWide, c.nUnitsHigh);
+        EXPECT_EQ(g.nViewport, c.nViewport) << c.nDPI;
+        EXPECT_EQ(g.nWidth, c.nWidth) << c.nDPI;
+        EXPECT_EQ(g.nHeight, c.nHeight) << c.nDPI;
+        EXPECT_EQ(g.nPixelsPerMetre, c.nPixelsPerMetre) << c.nDPI;
+        EXPECT_EQ(g.nRowBytes, c.nRowBytes) << c.nDPI;
+        EXPECT_EQ(g.nPaddedRowBytes, c.nPaddedRowBytes) << c.nDPI;
+    }
 }
 
-TEST(BitmapGeometry, LargestValuesDoNotOverflow) {
-    CExportOptions o;
-    o.nDPI = 2400;
-    o.nMicronsPerUnit = 1000;
-    const CBitmapGeometry g = ComputeBitmapGeometry(o, 2510, 2510);
-    EXPECT_EQ(g.nViewport, 234375);
-    EXPECT_EQ(g.nWidth, 235312);
-    EXPECT_EQ(g.nPixelsPerMetre, 94488);
+// Rows bottom up through the bands, each padded with zeros to four bytes (Qt's
+// reader checks the rest of the header and the palette).
+TEST(BitmapExport, HeaderAndRowsAsWindowsReadsThem) {
+    const struct {
+        const char* drawing;
+        int nZoom, nWidth, nHeight, nPadded;
+    } cases[] = {
+        {"RP 0 0 100 150", 200, 220, 320, 28}, // 110 x 160 units, more than a band
+        {"RP 0 0 1 1", 100, 11, 11, 4},
+    };
+    for (const auto& c : cases) {
+        CFakeUi ui;
+        CSchemoDoc doc(DOC_DRAWING, &ui);
+        ASSERT_TRUE(doc.Load(std::string("[TAVOLIN]\r\n") + c.drawing + "\r\n"));
+        CExportOptions o;
+        o.nMode = EXPORT_RELATIVE;
+        o.nZoom = c.nZoom;
+        ASSERT_EQ(ExportBitmap(doc, o, kPath, kNumbered), EXPORT_OK);
+        const std::string f = ReadFile(kPath);
+        ASSERT_EQ(f.size(), 62u + std::size_t(c.nHeight * c.nPadded)) << c.drawing;
+        EXPECT_EQ(f.substr(0, 2), "BM");
+        EXPECT_EQ(U32(f, 2), f.size());
+        EXPECT_EQ(U32(f, 18), std::uint32_t(c.nWidth));
+        EXPECT_EQ(U32(f, 22), std::uint32_t(c.nHeight));
+        EXPECT_EQ(U32(f, 26), 1u | (1u << 16)); // one plane, one bit
+        const int used = (c.nWidth + 15) / 16 * 2;
+        for (int row = 0; row < c.nHeight; ++row) {
+            const std::string bytes = f.substr(62 + std::size_t(row * c.nPadded), c.nPadded);
+            ASSERT_EQ(bytes, std::string(used, char(c.nHeight - 1 - row)) +
+                                 std::string(c.nPadded - used, '\0'))
+                << c.drawing << " row " << row;
+        }
+    }
 }
 
-TEST(BitmapHeader, SixtyTwoBytesAsWindowsReadsThem) {
-    CExportOptions o;
-    const CBitmapGeometry g = ComputeBitmapGeometry(o, 100, 50);
-    const std::string h = BmpHeader(g);
-    ASSERT_EQ(h.size(), 62u);
-    EXPECT_EQ(h.substr(0, 2), "BM");
-    EXPECT_EQ(U32(h, 2), 62 + g.nHeight * 40);
-    EXPECT_EQ(U32(h, 10), 62u);
-    EXPECT_EQ(U32(h, 14), 40u);
-    EXPECT_EQ(U32(h, 18), 297u);
-    EXPECT_EQ(U32(h, 22), std::uint32_t(g.nHeight));
-    EXPECT_EQ(U32(h, 26), 1u | (1u << 16)); // one plane, one bit
-    EXPECT_EQ(U32(h, 38), 23622u);
-    EXPECT_EQ(U32(h, 42), 23622u);
-    EXPECT_EQ(U32(h, 54), 0u);
-    EXPECT_EQ(U32(h, 58), 0x00FFFFFFu);
-}
-
-class BitmapExport : public ::testing::Test {
-protected:
+// A hidden layer does not count in the extent; a huge one is refused, not attempted.
+TEST(BitmapExport, TheExtentIsWhatIsShownAndAHugeOneIsRefused) {
     CFakeUi ui;
-    std::vector<CRecordingSurface*> bands;
-    RasterBandFactory factory = [this](int w, int) { return std::make_unique<CNumberedBand>(w, &bands); };
-    std::string path = testing::TempDir() + "export_test.bmp";
-};
-
-TEST_F(BitmapExport, RowsAreWrittenBottomUpAndPaddedInBands) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
-    ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nRP 0 0 100 150\r\n"));
-    CExportOptions o;
-    o.nMode = EXPORT_RELATIVE;
-    o.nZoom = 200; // 110 x 160 units: 220 x 320 pixels, B = 28, R = 28
-    ASSERT_EQ(ExportBitmap(doc, o, path, factory), EXPORT_OK);
-    const std::string f = ReadFile(path);
-    ASSERT_EQ(f.size(), 62u + 320u * 28u);
-    EXPECT_EQ(U32(f, 18), 220u);
-    EXPECT_EQ(std::uint8_t(f[62]), std::uint8_t(319)); // the last row comes first
-    EXPECT_EQ(std::uint8_t(f[62 + 319 * 28]), 0);
-    EXPECT_EQ(bands.size(), 2u); // the probe, and one band reused for both stripes
-}
-
-TEST_F(BitmapExport, NarrowRowsArePaddedWithZeros) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
-    ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nRP 0 0 1 1\r\n"));
-    CExportOptions o;
-    o.nMode = EXPORT_RELATIVE;
-    o.nZoom = 100; // 11 x 11 pixels: B = 2, R = 4
-    ASSERT_EQ(ExportBitmap(doc, o, path, factory), EXPORT_OK);
-    const std::string f = ReadFile(path);
-    ASSERT_EQ(f.size(), 62u + 11u * 4u);
-    EXPECT_EQ(f.substr(62 + 2, 2), std::string(2, '\0'));
-}
-
-TEST_F(BitmapExport, NothingOnAShownLayerOrNoFolderIsRefusedAndTheSelectionKept) {
     CSchemoDoc doc(DOC_DRAWING, &ui);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nRP 0 0 10 10 3\r\nLI 0 0 50 50\r\n"));
     CExportOptions o;
-    o.layers.m_bLayerShow[3] = o.layers.m_bLayerShow[0] = 0;
-    EXPECT_EQ(ExportBitmap(doc, o, path + ".none", factory), EXPORT_NO_EXTENT);
-    EXPECT_FALSE(ExportMessage(EXPORT_NO_EXTENT).empty());
-    o.layers.m_bLayerShow[0] = 1;
-    doc.Select(doc.Primitives()[1].get(), true);
-    ASSERT_EQ(ExportBitmap(doc, o, path, factory), EXPORT_OK);
-    EXPECT_EQ(doc.Selection(), std::vector<CPrimitive*>{doc.Primitives()[1].get()});
-    EXPECT_TRUE(doc.Primitives()[1]->IsSelected());
-    // The line's band reaches one unit past its ends; the hidden rectangle is not counted.
-    EXPECT_EQ(U32(ReadFile(path), 18), std::uint32_t(62 * 600 * 127 / 25600));
-    int nErrno = 0;
-    EXPECT_EQ(ExportBitmap(doc, o, path + ".d/x.bmp", factory, nullptr, &nErrno),
-              EXPORT_WRITE_ERROR);
-    EXPECT_EQ(ExportMessage(EXPORT_WRITE_ERROR, nErrno),
-              "Impossibile scrivere il file.\nLa cartella non esiste");
-}
-
-TEST_F(BitmapExport, AHugeExtentIsRefusedNotAttempted) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    o.layers.m_bLayerShow[3] = 0;
+    ASSERT_EQ(ExportBitmap(doc, o, kPath, kNumbered), EXPORT_OK);
+    // The line's band reaches one unit past its ends.
+    EXPECT_EQ(U32(ReadFile(kPath), 18), std::uint32_t(62 * 600 * 127 / 25600));
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI -2000000000 0 2000000000 0\r\n"));
-    EXPECT_EQ(ExportBitmap(doc, CExportOptions(), path, factory), EXPORT_BITMAP_ERROR);
+    EXPECT_EQ(ExportBitmap(doc, CExportOptions(), kPath, kNumbered), EXPORT_BITMAP_ERROR);
 }

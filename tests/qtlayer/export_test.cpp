@@ -1,5 +1,6 @@
-// The exported files, read back with independent readers: Qt's image readers,
-// its SVG renderer, and poppler's tools for the PDF.
+// Every picture format, written and read back with an independent reader: Qt's
+// image readers, its SVG renderer (also for the metafile, through emf2svg-conv)
+// and poppler's tools for the PDF.
 #include "../doc/fake_ui.h"
 #include "doc/document.h"
 #include "qtlayer/qt_export.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -22,21 +24,126 @@
 
 namespace {
 
-const char* const kDrawing = "[TAVOLIN Prova]\r\nLI 10 10 90 10\r\nLI 10 30 90 30 1\r\n"
+// The rectangle on layer 2 gets selected: it must come out in its layer colour
+// and stay selected. The black line is on the last layer.
+const char* const kDrawing = "[TAVOLIN Prova]\r\nLI 10 10 90 10 15\r\nLI 10 30 90 30 1\r\n"
                              "RP 20 40 50 60 2\r\nTY 55 45 8 5 0 0 3 Courier++New Tav\r\n"
                              "PA 75 60 12 12 4 0 1\r\n";
+const QRectF kExtent(4, 4, 92, 68); // in units: the figures and a margin
 const QRgb kBlack = qRgb(0, 0, 0), kBlue = qRgb(0, 0, 192), kGreen = qRgb(0, 192, 0),
            kTeal = qRgb(0, 150, 150), kWhite = qRgb(255, 255, 255);
 
-bool IsBlackish(QRgb c) {
-    return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90;
-}
-bool IsBluish(QRgb c) {
-    return qBlue(c) > 120 && qRed(c) < 90 && qGreen(c) < 90;
+bool Near(QRgb a, QRgb b) {
+    const auto d = [](int x, int y) { return std::abs(x - y); };
+    return d(qRed(a), qRed(b)) + d(qGreen(a), qGreen(b)) + d(qBlue(a), qBlue(b)) < 120;
 }
 
-// Where the drawing's units land in a picture, found from the black line
-// from (10, 10) to (90, 10).
+QString Tool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(program), args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString ReadText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+QImage Render(const QString& svgPath, double scale, double shift = 0) {
+    QSvgRenderer renderer(svgPath);
+    QImage img((renderer.viewBoxF().size() * scale).toSize(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    painter.translate(shift, shift);
+    renderer.render(&painter);
+    return img;
+}
+
+CExportOptions Options(int mode, int zoom, int microns, int dpi = 600) {
+    CExportOptions o;
+    o.nMode = mode;
+    o.nZoom = zoom;
+    o.nMicronsPerUnit = microns;
+    o.nDPI = dpi;
+    return o;
+}
+
+// What a reader shows of a file: the picture, and for vector files the size on
+// paper and the text as text.
+struct CSeen {
+    QImage image;
+    QSizeF mm;
+    QString text;
+};
+
+struct CFormat {
+    const char* name;
+    std::function<std::string(CSchemoDoc&, const CExportOptions&, const std::string&,
+                              IDrawProgress*)>
+        write;
+    CExportOptions options;
+    std::function<CSeen(const QString& path)> read;
+    double nPixelsPerUnit; // of the picture read
+    double nMicrons;       // a unit on paper; 0: not a size on paper
+    enum { MONO, ALIASED, SMOOTH, VECTOR } kind;
+};
+
+CSeen ReadImage(const QString& p) {
+    return {QImage(p), {}, {}};
+}
+
+const CFormat kFormats[] = {
+    {"bmp",
+     [](auto& d, auto& o, auto& p, auto* s) {
+         int nErrno = 0;
+         const ExportResult r = ExportBitmap(d, o, p, MakeQtRasterBand, s, &nErrno);
+         return ExportMessage(r, nErrno);
+     },
+     Options(EXPORT_ABSOLUTE, 100, 128, 800), ReadImage, 4, 0, CFormat::MONO}, // 4 pixels a unit
+    {"png", [](auto& d, auto& o, auto& p, auto* s) { return ExportPng(d, o, p, false, s); },
+     Options(EXPORT_ABSOLUTE, 100, 128, 800), ReadImage, 4, 0, CFormat::ALIASED},
+    {"aa_png", [](auto& d, auto& o, auto& p, auto* s) { return ExportPng(d, o, p, true, s); },
+     Options(EXPORT_RELATIVE, 400, 127), ReadImage, 4, 0, CFormat::SMOOTH},
+    {"svg", [](auto& d, auto& o, auto& p, auto* s) { return ExportSvg(d, o, p, s); },
+     Options(EXPORT_ABSOLUTE, 100, 254),
+     [](const QString& p) {
+         const QString svg = ReadText(p);
+         const auto mm =
+             QRegularExpression("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"").match(svg);
+         // 1200 device units an inch: 12 of them a unit at 254 microns.
+         return CSeen{Render(p, 4 / 12.0),
+                      {mm.captured(1).toDouble(), mm.captured(2).toDouble()},
+                      QRegularExpression(">(\\w+)</text>").match(svg).captured(1)};
+     },
+     4, 254, CFormat::VECTOR},
+    {"pdf", [](auto& d, auto& o, auto& p, auto* s) { return ExportPdf(d, o, p, s); },
+     Options(EXPORT_ABSOLUTE, 100, 250), // most of a point less than a whole page
+     [](const QString& p) {
+         Tool("pdftoppm", {"-png", "-r", "600", "-aaVector", "no", "-singlefile", p, p});
+         const auto pts = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")
+                              .match(Tool("pdfinfo", {p}));
+         return CSeen{QImage(p + ".png"),
+                      QSizeF(pts.captured(1).toDouble(), pts.captured(2).toDouble()) * 25.4 / 72,
+                      Tool("pdftotext", {p, "-"}).trimmed()};
+     },
+     0.25 * 600 / 25.4, 250, CFormat::VECTOR},
+    {"emf",
+     [](auto& d, auto& o, auto& p, auto* s) { return ExportQtMetafile(d, o, p, "Prova", s); },
+     CExportOptions(),
+     [](const QString& p) {
+         Tool("emf2svg-conv", {"-i", p, "-o", p + ".svg"});
+         const QString svg = ReadText(p + ".svg");
+         // Lines one pixel wide on whole coordinates: half a pixel on, they cover one.
+         return CSeen{Render(p + ".svg", 1, 0.5),
+                      {},
+                      QRegularExpression("(\\w+)]]></text>").match(svg).captured(1)};
+     },
+     20, 0, CFormat::VECTOR}, // at zoom argument 2000
+};
+
+// Where the drawing's units land in a picture, found from its topmost figure,
+// the line from (10, 10) to (90, 10).
 struct CGrid {
     double x0 = 0, y0 = 0, scale = 0;
     QPoint operator()(double ux, double uy) const {
@@ -46,240 +153,125 @@ struct CGrid {
 
 CGrid FindGrid(const QImage& img) {
     QRect box;
-    for (int y = 0; y < img.height(); ++y)
+    for (int y = 0; y < img.height(); ++y) {
+        const QRect before = box;
         for (int x = 0; x < img.width(); ++x)
-            if (IsBlackish(img.pixel(x, y))) box |= QRect(x, y, 1, 1);
+            if (!Near(img.pixel(x, y), kWhite)) box |= QRect(x, y, 1, 1);
+        if (!before.isNull() && box == before) break;
+    }
     const double scale = (box.right() - box.left()) / 80.0;
     return CGrid{box.left() - 10 * scale, (box.top() + box.bottom()) / 2.0 - 10 * scale, scale};
 }
 
-QString RunTool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-class ExportPictures : public ::testing::Test {
+class ExportFormats : public ::testing::TestWithParam<CFormat> {
   protected:
-    void SetUp() override { ASSERT_TRUE(m_doc.Load(kDrawing)); }
+    void SetUp() override {
+        for (const char* tool : {"pdftoppm", "pdfinfo", "pdftotext", "emf2svg-conv"})
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                GTEST_SKIP() << tool << " is not installed";
+        ASSERT_TRUE(m_doc.Load(kDrawing));
+        m_path = QString::fromStdString(testing::TempDir()) +
+                 QString("tavolin_export_%1.").arg(QCoreApplication::applicationPid()) +
+                 GetParam().name;
+    }
     void TearDown() override {
-        for (const QString& path : m_paths)
-            QFile::remove(path);
+        for (const char* suffix : {"", ".png", ".svg"})
+            QFile::remove(m_path + suffix);
     }
-    QString Path(const std::string& name) {
-        const QString path = QString::fromStdString(testing::TempDir()) +
-                             QString("tavolin_export_%1_").arg(QCoreApplication::applicationPid()) +
-                             QString::fromStdString(name);
-        QFile::remove(path);
-        m_paths << path << path + ".png";
-        return path;
-    }
-    static CExportOptions Options(int mode, int zoom, int microns = 127) {
-        CExportOptions o;
-        o.nMode = mode;
-        o.nZoom = zoom;
-        o.nMicronsPerUnit = microns;
-        return o;
-    }
-    // The extent in units, from a PNG at 12 pixels a unit: the vector files'
-    // scale at 254 microns a unit, so that the regions measure the same.
-    QSize ExtentUnits() {
-        const QString path = Path("units.png");
-        EXPECT_EQ(ExportPng(m_doc, Options(EXPORT_RELATIVE, 1200), path.toStdString(), false), "");
-        m_unitsPng = QImage(path);
-        return m_unitsPng.size() / 12;
-    }
-    QImage m_unitsPng; // the last ExtentUnits picture
-
     CFakeUi m_ui;
     CSchemoDoc m_doc{DOC_DRAWING, &m_ui};
-    QStringList m_paths;
+    QString m_path;
 };
 
-} // namespace
-
-// The green rectangle is selected: it is drawn green, not red, and stays selected.
-TEST_F(ExportPictures, BitmapAndPngsAgreeOnSizeAndPlaces) {
-    CPrimitive* selected = m_doc.Primitives()[2].get();
-    m_doc.Select(selected, true);
-    const QString bmpPath = Path("a.bmp"), pngPath = Path("a.png"), aaPath = Path("aa.png");
-    const CExportOptions o = Options(EXPORT_RELATIVE, 400);
-    ASSERT_EQ(ExportPng(m_doc, o, pngPath.toStdString(), false), "");
-    ASSERT_EQ(ExportBitmap(m_doc, o, bmpPath.toStdString(), MakeQtRasterBand), EXPORT_OK);
-    EXPECT_EQ(m_doc.Selection(), std::vector<CPrimitive*>{selected});
-    EXPECT_TRUE(selected->IsSelected());
-    ASSERT_EQ(ExportPng(m_doc, o, aaPath.toStdString(), true), "");
-    const QImage bmp(bmpPath), png(pngPath), aa(aaPath);
-    EXPECT_EQ(bmp.depth(), 1);
-    ASSERT_EQ(bmp.size(), png.size());
-    ASSERT_EQ(aa.size(), png.size());
-
-    const CGrid at = FindGrid(png);
-    EXPECT_DOUBLE_EQ(at.scale, 4);
-    const QRgb expected[][3] = {{15, 10, kBlack}, {15, 30, kBlue},  {35, 50, kGreen},
-                                {75, 60, kWhite}, {71, 60, kBlue},  {15, 20, kWhite},
-                                {60, 20, kWhite}, {80, 40, kWhite}, {35, 65, kWhite}};
-    for (const auto& [x, y, colour] : expected) {
-        EXPECT_EQ(png.pixel(at(x, y)), colour) << x << "," << y;
-        EXPECT_EQ(qGray(bmp.pixel(at(x, y))) < 128, colour != kWhite) << x << "," << y;
-        EXPECT_EQ(IsBluish(aa.pixel(at(x, y))), colour == kBlue) << x << "," << y;
-    }
-    int teal = 0, inked = 0, kept = 0, blended = 0;
-    for (int y = 0; y < png.height(); ++y)
-        for (int x = 0; x < png.width(); ++x) {
-            const QRgb s = png.pixel(x, y), a = aa.pixel(x, y);
-            teal += s == kTeal && QRect(at(54, 44), at(71, 54)).contains(x, y);
-            inked += s != kWhite;
-            kept += s != kWhite && a != kWhite;
-            blended += a != s && a != kWhite && a != kBlack && a != kBlue && a != kGreen;
-        }
-    EXPECT_GT(teal, 20);
-    EXPECT_GT(kept, inked * 9 / 10);
-    EXPECT_GT(blended, 50);
-
-    const QString absBmp = Path("abs.bmp"), absPng = Path("abs.png");
-    ASSERT_EQ(ExportBitmap(m_doc, CExportOptions(), absBmp.toStdString(), MakeQtRasterBand),
-              EXPORT_OK);
-    ASSERT_EQ(ExportPng(m_doc, CExportOptions(), absPng.toStdString(), false), "");
-    EXPECT_EQ(QImage(absPng).size(), QImage(absBmp).size());
-    EXPECT_EQ(QImage(absPng).dotsPerMeterX(), 23622);
-    EXPECT_EQ(QImage(absBmp).dotsPerMeterY(), 23622);
-}
-
-TEST_F(ExportPictures, SvgIsAtRealScaleInLayerColours) {
-    const QSize units = ExtentUnits();
-    const QString path = Path("c.svg");
-    ASSERT_EQ(ExportSvg(m_doc, Options(EXPORT_ABSOLUTE, 100, 254), path.toStdString()), "");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString svg = QString::fromUtf8(file.readAll());
-    const auto mm = QRegularExpression("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"").match(svg);
-    ASSERT_TRUE(mm.hasMatch());
-    EXPECT_NEAR(mm.captured(1).toDouble(), units.width() * 0.254, 0.02);
-    EXPECT_NEAR(mm.captured(2).toDouble(), units.height() * 0.254, 0.02);
-    for (const char* s :
-         {"<title>Tavolin</title>", "#000000", "#0000c0", "#00c000", "#009696", ">Tav</text>"})
-        EXPECT_TRUE(svg.contains(s)) << s;
-
-    QSvgRenderer renderer(path);
-    ASSERT_TRUE(renderer.isValid());
-    QImage img(units * 4, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter painter(&img);
-    renderer.render(&painter);
-    painter.end();
-    const CGrid at = FindGrid(img);
-    EXPECT_NEAR(at.scale, 4, 0.1);
-    EXPECT_TRUE(IsBluish(img.pixel(at(50, 30))));
-    EXPECT_EQ(img.pixel(at(35, 50)), kGreen);
-    EXPECT_EQ(img.pixel(at(50, 20)), kWhite);
-}
-
-TEST_F(ExportPictures, PdfIsAtRealScaleWithSelectableText) {
-    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-    const QString pdfinfo = QStandardPaths::findExecutable("pdfinfo");
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (pdftoppm.isEmpty() || pdfinfo.isEmpty() || pdftotext.isEmpty())
-        GTEST_SKIP() << "poppler-utils is not installed";
-    const QSize units = ExtentUnits();
-    const QString path = Path("d.pdf");
-    // 250 microns a unit: the picture is most of a point less than a whole page.
-    ASSERT_EQ(ExportPdf(m_doc, Options(EXPORT_ABSOLUTE, 100, 250), path.toStdString()), "");
-
-    const auto pts = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")
-                         .match(RunTool(pdfinfo, {path}));
-    ASSERT_TRUE(pts.hasMatch());
-    // The picture's true size, not whole points.
-    EXPECT_NEAR(pts.captured(1).toDouble() * 25.4 / 72, units.width() * 0.25, 0.02);
-    EXPECT_NEAR(pts.captured(2).toDouble() * 25.4 / 72, units.height() * 0.25, 0.02);
-    EXPECT_TRUE(RunTool(pdftotext, {path, "-"}).contains("Tav"));
-
-    RunTool(pdftoppm, {"-png", "-r", "600", "-aaVector", "no", "-singlefile", path, path});
-    const QImage page(path + ".png");
-    ASSERT_FALSE(page.isNull());
-    const CGrid at = FindGrid(page);
-    const double scale = 0.25 * 600 / 25.4;
-    EXPECT_NEAR(at.scale, scale, 0.05);
-    // The page is cut at the bottom, not at the top: the line at y = 10 stands
-    // as far below the top edge as in the PNG.
-    EXPECT_NEAR(at.y0, FindGrid(m_unitsPng).y0 / 12 * scale, 1.5);
-    EXPECT_TRUE(IsBlackish(page.pixel(at(50, 10))));
-    EXPECT_TRUE(IsBluish(page.pixel(at(50, 30))));
-    EXPECT_EQ(page.pixel(at(50, 20)), kWhite);
-    EXPECT_EQ(page.pixel(at(35, 50)), kGreen);
-}
-
-TEST_F(ExportPictures, RefusalsLeaveNoFileBehind) {
-    using Exporter =
-        std::function<std::string(CSchemoDoc&, const CExportOptions&, const std::string&)>;
-    const std::vector<std::pair<const char*, Exporter>> exporters = {
-        {"png", [](auto& d, auto& o, auto& p) { return ExportPng(d, o, p, false); }},
-        {"aa.png", [](auto& d, auto& o, auto& p) { return ExportPng(d, o, p, true); }},
-        {"svg", [](auto& d, auto& o, auto& p) { return ExportSvg(d, o, p); }},
-        {"pdf", [](auto& d, auto& o, auto& p) { return ExportPdf(d, o, p); }},
-    };
-    for (const auto& [ext, exporter] : exporters) {
-        const QString path = Path(std::string("refused.") + ext);
-        CExportOptions hidden;
-        hidden.layers.m_bLayerShow[0] = hidden.layers.m_bLayerShow[1] = 0;
-        ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 10 10 90 10\r\nPA 5 5 4 4 2 0 1\r\n"));
-        EXPECT_EQ(exporter(m_doc, hidden, path.toStdString()), ExportMessage(EXPORT_NO_EXTENT))
-            << ext;
-        ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 0 0 9000 9000\r\n"));
-        EXPECT_NE(exporter(m_doc, Options(EXPORT_RELATIVE, 2000, 1000), path.toStdString()), "")
-            << ext;
-        EXPECT_FALSE(QFile::exists(path)) << ext;
-        ASSERT_TRUE(m_doc.Load(kDrawing));
-        EXPECT_EQ(exporter(m_doc, CExportOptions(), testing::TempDir() + "no/such/dir/x." + ext),
-                  "Impossibile scrivere il file.\nLa cartella non esiste")
-            << ext;
-    }
-}
-
-namespace {
 // Says stop the first time it is asked.
 struct CStopAtOnce final : IDrawProgress {
     int nAsked = 0;
-    bool Continue(double) override {
-        ++nAsked;
-        return false;
-    }
+    bool Continue(double) override { return ++nAsked == 0; }
 };
+
 } // namespace
 
-TEST_F(ExportPictures, AStoppedExportLeavesTheOldFileAsItWas) {
+TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
+    const CFormat& f = GetParam();
+    CPrimitive* selected = m_doc.Primitives()[2].get();
+    m_doc.Select(selected, true);
+    ASSERT_EQ(f.write(m_doc, f.options, m_path.toStdString(), nullptr), "");
+    EXPECT_EQ(m_doc.Selection(), std::vector<CPrimitive*>{selected});
+    EXPECT_TRUE(selected->IsSelected());
+    const CSeen seen = f.read(m_path);
+    const QImage& img = seen.image;
+    ASSERT_FALSE(img.isNull());
+    const CGrid at = FindGrid(img);
+    EXPECT_NEAR(at.scale, f.nPixelsPerUnit, 0.05);
+    // The picture is the extent, cut neither at the top nor at the bottom (the
+    // converter crops a metafile to what it draws).
+    if (std::string(f.name) != "emf") {
+        EXPECT_LE(at(kExtent.left(), kExtent.top()).manhattanLength(), 2);
+        EXPECT_NEAR(img.width() / at.scale, kExtent.width(), 0.5);
+        EXPECT_NEAR(img.height() / at.scale, kExtent.height(), 0.5);
+    }
+    if (f.nMicrons > 0) {
+        EXPECT_NEAR(seen.mm.width(), kExtent.width() * f.nMicrons / 1000, 0.02);
+        EXPECT_NEAR(seen.mm.height(), kExtent.height() * f.nMicrons / 1000, 0.02);
+    }
+    const bool bRaster = f.kind != CFormat::VECTOR;
+    EXPECT_EQ(bRaster && f.options.nMode == EXPORT_ABSOLUTE ? img.dotsPerMeterY() : 31496, 31496);
+    EXPECT_EQ(seen.text, bRaster ? "" : "Tav");
+
+    const QRgb expected[][3] = {{15, 10, kBlack}, {50, 30, kBlue},  {35, 50, kGreen},
+                                {75, 60, kWhite}, {71, 60, kBlue},  {15, 20, kWhite},
+                                {60, 20, kWhite}, {80, 40, kWhite}, {35, 65, kWhite}};
+    for (const auto& [x, y, colour] : expected) {
+        const QRgb c = img.pixel(at(x, y));
+        EXPECT_TRUE(Near(c, f.kind == CFormat::MONO && colour != kWhite ? kBlack : colour))
+            << x << "," << y << ": " << std::hex << c;
+    }
+    int text = 0, blended = 0;
+    const QRect textBox(at(54, 44), at(71, 54));
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            text += textBox.contains(x, y) && Near(c, f.kind == CFormat::MONO ? kBlack : kTeal);
+            blended += c != kWhite && c != kBlack && c != kBlue && c != kGreen && c != kTeal;
+        }
+    EXPECT_GT(text, 20);
+    EXPECT_TRUE(!bRaster || (f.kind == CFormat::SMOOTH ? blended > 50 : blended == 0)) << blended;
+}
+
+// Nothing on a shown layer, a picture too large, a stopped export: the old
+// file stays as it was and no temporary file is left.
+TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
+    const CFormat& f = GetParam();
+    {
+        QFile old(m_path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    const std::string path = m_path.toStdString();
+    CExportOptions hidden = f.options;
+    hidden.layers.m_bLayerShow[0] = hidden.layers.m_bLayerShow[1] = 0;
+    ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 10 10 90 10\r\nPA 5 5 4 4 2 0 1\r\n"));
+    EXPECT_EQ(f.write(m_doc, hidden, path, nullptr), ExportMessage(EXPORT_NO_EXTENT));
+    if (std::string(f.name) != "bmp" && std::string(f.name) != "emf") {
+        ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 0 0 9000 9000\r\n"));
+        EXPECT_NE(f.write(m_doc, Options(EXPORT_RELATIVE, 2000, 1000), path, nullptr), "");
+    }
     std::string text = "[TAVOLIN]\r\n";
     for (int i = 0; i < 600; ++i)
         text += "LI 10 " + std::to_string(10 + i) + " 90 " + std::to_string(10 + i) + "\r\n";
     ASSERT_TRUE(m_doc.Load(text));
-    using Exporter = std::function<std::string(CSchemoDoc&, const std::string&, IDrawProgress*)>;
-    const CExportOptions o;
-    const std::vector<std::pair<const char*, Exporter>> exporters = {
-        {"bmp",
-         [&o](auto& d, auto& p, auto* s) {
-             return ExportMessage(ExportBitmap(d, o, p, MakeQtRasterBand, s));
-         }},
-        {"png", [&o](auto& d, auto& p, auto* s) { return ExportPng(d, o, p, false, s); }},
-        {"aa.png", [&o](auto& d, auto& p, auto* s) { return ExportPng(d, o, p, true, s); }},
-        {"svg", [&o](auto& d, auto& p, auto* s) { return ExportSvg(d, o, p, s); }},
-        {"pdf", [&o](auto& d, auto& p, auto* s) { return ExportPdf(d, o, p, s); }},
-        {"emf", [&o](auto& d, auto& p, auto* s) { return ExportQtMetafile(d, o, p, "t", s); }},
-    };
-    for (const auto& [ext, exporter] : exporters) {
-        const QString path = Path(std::string("stopped.") + ext);
-        {
-            QFile old(path);
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-            old.write("old");
-        }
-        CStopAtOnce stop;
-        EXPECT_EQ(exporter(m_doc, path.toStdString(), &stop), "") << ext;
-        EXPECT_EQ(stop.nAsked, 1) << ext;
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), QByteArray("old")) << ext;
-    }
+    CStopAtOnce stop;
+    EXPECT_EQ(f.write(m_doc, f.options, path, &stop), "");
+    EXPECT_EQ(stop.nAsked, 1);
+    EXPECT_EQ(ReadText(m_path), "old");
     const QDir dir(QString::fromStdString(testing::TempDir()));
-    EXPECT_EQ(dir.entryList({"*stopped*"}, QDir::Files).size(), 6) << "no temporary file is left";
+    EXPECT_EQ(dir.entryList({QFileInfo(m_path).fileName() + "*"}, QDir::Files).size(), 1);
+
+    EXPECT_EQ(f.write(m_doc, f.options, testing::TempDir() + "no/dir/x", nullptr),
+              std::string(f.name) == "emf"
+                  ? "Impossibile creare il metafile!\nLa cartella non esiste"
+                  : "Impossibile scrivere il file.\nLa cartella non esiste");
 }
+
+INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormats, ::testing::ValuesIn(kFormats),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -1,13 +1,20 @@
+// The raster surface, pixel for pixel: where each figure puts its ink; and the
+// vector surface against it, on images and in SVG files.
+#include "draw_script.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
+#include "qtlayer/qt_vector_surface.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
-#include <climits>
-#include <functional>
+#include <array>
 #include <set>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -15,17 +22,20 @@ namespace {
 
 constexpr QRgb kWhite = 0xffffffff;
 constexpr COLORREF kInk = RGB(200, 30, 60);
+const QRgb kInkRgb = qRgb(200, 30, 60);
 
 using PixelSet = std::set<std::pair<int, int>>;
 
-QImage Blank(int w = 64, int h = 64) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::white);
+// The script drawn in ink on white, or on `img` when one is given.
+QImage Drawn(const std::string& script, int w = 64, int h = 64, QImage img = QImage()) {
+    if (img.isNull()) {
+        img = QImage(w, h, QImage::Format_RGB32);
+        img.fill(Qt::white);
+    }
+    CQtSurface dc(img);
+    dc.SelectPen(CPen{kInk, 0, false, false});
+    Play(dc, script, kInk);
     return img;
-}
-
-QRgb ToRgb(COLORREF c) {
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
 PixelSet Ink(const QImage& img) {
@@ -43,376 +53,196 @@ QRect InkBox(const QImage& img) {
     return box;
 }
 
-void UsePen(CSurface& dc, int width = 0, bool bRound = false) {
-    dc.SelectPen(CPen{kInk, width, bRound, false});
-}
-
-CFontSpec Font(const std::string& face, int height, int width = 0, int escapement = 0) {
-    CFontSpec f;
-    f.face = face;
-    f.nHeight = height;
-    f.nWidth = width;
-    f.nEscapement = escapement;
-    return f;
+// The share of a's ink with ink of b at most one pixel away: thin figures may
+// step differently and still be the same shape.
+double NearShare(const QImage& a, const QImage& b) {
+    const PixelSet inkA = Ink(a), inkB = Ink(b);
+    int near = 0;
+    for (const auto& [x, y] : inkA)
+        for (int d = 0; d < 9; ++d)
+            if (inkB.count({x + d % 3 - 1, y + d / 3 - 1})) {
+                ++near;
+                break;
+            }
+    return inkA.empty() ? 1 : double(near) / inkA.size();
 }
 
 } // namespace
 
-TEST(QtSurfaceRop, EveryFigureDrawnTwiceInNotXorRestoresTheImage) {
-    const std::vector<std::pair<const char*, std::function<void(CSurface&)>>> figures = {
-        {"line",
-         [](CSurface& dc) {
-             dc.DrawLine({60, 50}, {3, 7});
-         }},
-        {"wide line",
-         [](CSurface& dc) {
-             UsePen(dc, 5, true);
-             dc.DrawLine({5, 5}, {50, 30});
-         }},
-        {"polygon",
-         [](CSurface& dc) {
-             const CPoint star[5] = {{32, 2}, {50, 60}, {2, 22}, {62, 22}, {14, 60}};
-             dc.SelectBrush(CBrush{false, RGB(0, 128, 255)});
-             dc.SetPolyFillMode(2);
-             dc.Polygon(star, 5);
-         }},
-        {"ellipse",
-         [](CSurface& dc) {
-             dc.SelectBrush(CBrush{false, RGB(0, 200, 0)});
-             dc.Ellipse(4, 9, 57, 40);
-         }},
-        {"round rect", [](CSurface& dc) { dc.RoundRect(3, 3, 50, 40, 16, 12); }},
-        {"bezier",
-         [](CSurface& dc) {
-             const CPoint pts[4] = {{2, 60}, {10, -20}, {50, 90}, {62, 4}};
-             dc.PolyBezier(pts);
-         }},
-        {"text box",
-         [](CSurface& dc) {
-             const CPoint box[4] = {{10, 40}, {40, 10}, {48, 18}, {18, 48}};
-             dc.Polygon(box, 4);
-         }},
+// Each figure on a 320 x 320 image, and what must hold: "box l t w h" of its
+// ink, "count n" of its pixels, "+x y" inked, "-x y" not.
+TEST(QtSurface, FiguresInkTheirPixels) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"rect 0 0 10 10", "box 0 0 10 10 count 36"}, // right and bottom edges excluded
+        {"fill; rect 0 0 10 10", "box 0 0 10 10 count 100"},
+        {"ellipse 20 20 40 30", "box 20 20 20 10"},
+        {"line 40 60 40 60", "count 0"},
+        {"pen 5; rect 10 10 40 30", "box 8 8 34 24 -7 20 +8 20 +12 20 -13 20"},
+        {"fill; ellipse 10 10 51 51; nopen; brush 0xffffff; ellipse 24 24 37 37", // a pad
+         "box 10 10 41 41 -30 30 +15 30 +45 30 +30 45"},
+        {"fill; poly 32 2 50 60 2 22 62 22 14 60", "-32 32 +32 10"},
+        {"fill; winding; poly 32 2 50 60 2 22 62 22 14 60", "+32 32"},
+        {"iso; wext 2500 2500; vext 500 300; vorg 10 20; line 0 1000 2500 1000",
+         "box 10 140 300 1 count 300"},
+        {"iso; wext 2500 2500; vext 500 300; round 50; line 1000 1500 1000 2000", // 6 pixels
+         "-117 210 +118 210 +123 210 -124 210"},
+        // A circle of radius 10^9 whose rightmost point is at x = 31.
+        {"line min 10 max 10; line 20 20 min 20; fill; ellipse -1999999968 -999999960 32 "
+         "1000000040",
+         "+0 10 +300 10 +0 20 +20 20 +29 40 -33 40"},
+        {"bezier min min max 0 0 max max min; poly min max max max 0 min; rrect min min max max "
+         "max max; round max; line min 0 max 5; font max; text max max overflow; mirror min 0 "
+         "overflow; aniso; wext 1 1; vext 1000 1000; pen 0; rect -max -max max max",
+         "count 102400"},
     };
-    for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
-        for (const auto& [name, draw] : figures) {
+    for (const auto& [script, expected] : cases) {
+        const QImage img = Drawn(script, 320, 320);
+        std::istringstream in(expected);
+        for (std::string what; in >> what;) {
+            int a = 0, b = 0, w = 0, h = 0;
+            if (what == "box" && in >> a >> b >> w >> h) {
+                EXPECT_EQ(InkBox(img), QRect(a, b, w, h)) << script;
+            } else if (what == "count" && in >> a) {
+                EXPECT_EQ(int(Ink(img).size()), a) << script;
+            } else if (in >> b) {
+                a = std::stoi(what.substr(1));
+                EXPECT_EQ(img.pixel(a, b) != kWhite, what[0] == '+') << script << " at " << what;
+            }
+        }
+    }
+}
+
+// A line leaves out its end pixel, whichever way it runs, and drawn backwards
+// covers the same pixels with the ends swapped.
+TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
+    std::vector<std::array<int, 4>> lines;
+    // Every direction from the centre, then random ones.
+    const int ends[] = {50, 30, 10, 30, 30, 50, 30, 10, 50, 41,
+                        10, 19, 41, 50, 19, 10, 45, 45, 15, 15};
+    for (std::size_t i = 0; i < std::size(ends); i += 2)
+        lines.push_back({30, 30, ends[i], ends[i + 1]});
+    unsigned seed = 7;
+    auto next = [&seed] { return int((seed = seed * 1103515245u + 12345u) >> 16) % 60 + 2; };
+    while (lines.size() < 200)
+        if (const std::array<int, 4> l{next(), next(), next(), next()};
+            l[0] != l[2] || l[1] != l[3])
+            lines.push_back(l);
+    for (const auto& [ax, ay, bx, by] : lines) {
+        const std::string a = std::to_string(ax) + " " + std::to_string(ay);
+        const std::string b = std::to_string(bx) + " " + std::to_string(by);
+        const QImage forward = Drawn("line " + a + " " + b),
+                     backward = Drawn("line " + b + " " + a);
+        ASSERT_EQ(forward.pixel(ax, ay), kInkRgb) << a;
+        ASSERT_EQ(forward.pixel(bx, by), kWhite) << b;
+        ASSERT_EQ(int(Ink(forward).size()), std::max(std::abs(bx - ax), std::abs(by - ay)));
+        PixelSet f = Ink(forward), g = Ink(backward);
+        f.insert({bx, by});
+        g.insert({ax, ay});
+        ASSERT_EQ(f, g) << a << " " << b;
+    }
+}
+
+// In NOTXOR every figure drawn twice restores the image, on either image
+// format; a figure touches each pixel once (a filled box shows the same pixels
+// as in copy mode, a zigzag every vertex); SetPixel ignores the mode.
+TEST(QtSurface, NotXorTouchesEachPixelOnce) {
+    for (const std::string figure :
+         {"line 60 50 3 7", "round 5; line 5 5 50 30", "ellipse 4 9 57 40", "rrect 3 3 50 40 16 12",
+          "pen 5; rect 10 10 40 30", "pen 5; ellipse 10 10 40 30", "bezier 2 60 10 -20 50 90 62 4",
+          "winding; poly 32 2 50 60 2 22 62 22 14 60"}) {
+        const std::string script = "brush 0xff8000; " + figure;
+        // A star's edges cross its fill.
+        EXPECT_TRUE(Ink(Drawn("xor; " + script)) == Ink(Drawn(script)) ||
+                    figure.find("poly") != std::string::npos)
+            << figure;
+        for (const auto format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
             QImage img(64, 64, format);
             for (int y = 0; y < 64; ++y)
                 for (int x = 0; x < 64; ++x)
                     img.setPixel(x, y, qRgb(x * 4, y * 4, 90));
-            const QImage before = img.copy();
-            CQtSurface dc(img);
-            UsePen(dc);
-            dc.SetROP2(R2_NOTXORPEN);
-            draw(dc);
-            EXPECT_NE(img.copy(), before) << name;
-            draw(dc);
-            EXPECT_EQ(img.copy(), before) << name << " " << format;
+            const QImage once = Drawn("xor; " + script, 0, 0, img.copy());
+            EXPECT_NE(once, img) << figure;
+            EXPECT_EQ(Drawn("xor; " + script + "; " + script, 0, 0, img.copy()), img)
+                << figure << " " << format;
         }
     }
+    const QImage zigzag = Drawn("xor; move 5 5; to 12 40; to 20 8; to 40 50; to 58 6; to 30 3; "
+                                "to 5 5; pixel 40 60; pixel 40 60");
+    for (const auto& [x, y] : {std::pair{5, 5}, {12, 40}, {20, 8}, {40, 50}, {58, 6}, {30, 3}})
+        EXPECT_EQ(zigzag.pixel(x, y), kInkRgb) << x << "," << y;
+    EXPECT_EQ(zigzag.pixel(40, 60), kInkRgb);
 }
 
-TEST(QtSurfaceLine, LeavesOutTheEndPixelInEveryDirection) {
-    const CPoint centre{30, 30};
-    const CPoint ends[] = {{50, 30}, {10, 30}, {30, 50}, {30, 10}, {50, 41},
-                           {10, 19}, {41, 50}, {19, 10}, {45, 45}, {15, 15}};
-    for (const CPoint& end : ends) {
-        for (const bool bReverse : {false, true}) {
-            const CPoint a = bReverse ? end : centre, b = bReverse ? centre : end;
-            QImage img = Blank();
-            CQtSurface dc(img);
-            UsePen(dc);
-            dc.DrawLine(a, b);
-            const int major = std::max(std::abs(b.x - a.x), std::abs(b.y - a.y));
-            EXPECT_EQ(img.pixel(a.x, a.y), ToRgb(kInk)) << a.x << "," << a.y;
-            EXPECT_EQ(img.pixel(b.x, b.y), kWhite) << b.x << "," << b.y;
-            EXPECT_EQ(int(Ink(img).size()), major);
-        }
-    }
-}
-
-TEST(QtSurfaceLine, ReversedLineCoversTheSamePixelsWithEndsSwapped) {
-    unsigned seed = 7;
-    auto next = [&seed] { return int((seed = seed * 1103515245u + 12345u) >> 16) % 60 + 2; };
-    for (int i = 0; i < 200; ++i) {
-        const CPoint a{next(), next()}, b{next(), next()};
-        if (a == b) continue;
-        QImage forward = Blank(), backward = Blank();
-        {
-            CQtSurface dc(forward);
-            UsePen(dc);
-            dc.DrawLine(a, b);
-            dc.SetPixel(b.x, b.y, kInk);
-        }
-        {
-            CQtSurface dc(backward);
-            UsePen(dc);
-            dc.DrawLine(b, a);
-            dc.SetPixel(a.x, a.y, kInk);
-        }
-        ASSERT_EQ(Ink(forward), Ink(backward)) << a.x << "," << a.y << " " << b.x << "," << b.y;
-    }
-}
-
-// Drawn with LineTo in NOTXOR, a zigzag must show every vertex: each pixel is
-// touched once, so none cancels out.
-TEST(QtSurfaceLine, NotXorPolylineHasNoHolesAndSetPixelIgnoresTheRop) {
-    QImage img = Blank();
-    CQtSurface dc(img);
-    dc.SelectPen(CPen{0, 0, false, false});
-    dc.SetROP2(R2_NOTXORPEN);
-    const CPoint path[] = {{5, 5}, {12, 40}, {20, 8}, {40, 50}, {58, 6}, {30, 3}, {5, 5}};
-    dc.MoveTo(path[0].x, path[0].y);
-    for (const CPoint& p : path)
-        dc.LineTo(p.x, p.y);
-    for (const CPoint& p : path)
-        EXPECT_EQ(img.pixel(p.x, p.y), qRgb(0, 0, 0)) << p.x << "," << p.y;
-    dc.DrawLine({40, 60}, {40, 60});
-    EXPECT_EQ(img.pixel(40, 60), kWhite);
-    dc.SetPixel(40, 60, kInk);
-    dc.SetPixel(40, 60, kInk);
-    EXPECT_EQ(img.pixel(40, 60), ToRgb(kInk));
-}
-
-TEST(QtSurfaceBoxes, ExcludeTheirRightAndBottomEdges) {
-    for (const bool bFilled : {false, true}) {
-        QImage rect = Blank(), ellipse = Blank();
-        {
-            CQtSurface dc(rect);
-            UsePen(dc);
-            if (bFilled) dc.SelectBrush(CBrush{false, kInk});
-            dc.Rectangle(0, 0, 10, 10);
-        }
-        EXPECT_EQ(InkBox(rect), QRect(0, 0, 10, 10));
-        EXPECT_EQ(Ink(rect).size(), bFilled ? 100u : 36u);
-        {
-            CQtSurface dc(ellipse);
-            UsePen(dc);
-            if (bFilled) dc.SelectBrush(CBrush{false, kInk});
-            dc.Ellipse(20, 20, 40, 30);
-        }
-        EXPECT_EQ(InkBox(ellipse), QRect(20, 20, 20, 10));
-    }
-}
-
-// The outline and the fill never share a pixel: drawn in one colour in NOTXOR
-// on white, a filled box shows no pixel cancelled.
-TEST(QtSurfaceBoxes, FilledBoxesTouchEachPixelOnceAndWidePensMakeRings) {
-    const std::vector<std::function<void(CSurface&)>> boxes = {
-        [](CSurface& dc) { dc.Rectangle(10, 10, 40, 30); },
-        [](CSurface& dc) { dc.Ellipse(10, 10, 40, 30); },
-        [](CSurface& dc) { dc.RoundRect(10, 10, 40, 30, 12, 8); },
-    };
-    for (const int width : {0, 5}) {
-        for (const auto& draw : boxes) {
-            QImage filled = Blank(), solid = Blank();
-            for (QImage* img : {&filled, &solid}) {
-                CQtSurface dc(*img);
-                dc.SelectPen(CPen{RGB(0, 0, 255), width, false, false});
-                dc.SelectBrush(CBrush{false, RGB(0, 0, 255)});
-                if (img == &filled) dc.SetROP2(R2_NOTXORPEN);
-                draw(dc);
-            }
-            EXPECT_EQ(Ink(filled), Ink(solid)) << width;
-            const QRect expected =
-                QRect(10, 10, 30, 20)
-                    .adjusted(-width / 2, -width / 2, (width - 1) / 2, (width - 1) / 2);
-            EXPECT_EQ(InkBox(solid), expected) << width;
-        }
-    }
-    QImage ring = Blank();
-    CQtSurface dc(ring);
-    UsePen(dc, 5);
-    dc.Rectangle(10, 10, 40, 30);
-    for (int x = 5; x < 20; ++x)
-        EXPECT_EQ(ring.pixel(x, 20) != kWhite, x >= 8 && x <= 12) << x;
-}
-
-TEST(QtSurfaceBoxes, PadShowsItsHoleAndFillModesDiffer) {
-    QImage pad = Blank();
-    {
-        CQtSurface dc(pad);
-        UsePen(dc);
-        dc.SelectBrush(CBrush{false, kInk});
-        dc.Ellipse(10, 10, 51, 51);
-        dc.SelectPen(CPen{0, 0, false, true});
-        dc.SelectBrush(CBrush{false, RGB(255, 255, 255)});
-        dc.Ellipse(24, 24, 37, 37);
-    }
-    EXPECT_EQ(pad.pixel(30, 30), kWhite);
-    for (const auto& [x, y] : {std::pair{15, 30}, {45, 30}, {30, 15}, {30, 45}})
-        EXPECT_EQ(pad.pixel(x, y), ToRgb(kInk)) << x << "," << y;
-
-    const CPoint star[5] = {{32, 2}, {50, 60}, {2, 22}, {62, 22}, {14, 60}};
-    for (const int mode : {1, 2}) {
-        QImage img = Blank();
-        CQtSurface dc(img);
-        dc.SelectBrush(CBrush{false, kInk});
-        dc.SetPolyFillMode(mode);
-        dc.Polygon(star, 5);
-        EXPECT_EQ(img.pixel(32, 32), mode == 2 ? ToRgb(kInk) : kWhite);
-    }
-}
-
-TEST(QtSurfaceMapping, IsotropicLineAndPenWidthLandOnTheExpectedPixels) {
-    QImage img = Blank(320, 320);
-    CQtSurface dc(img);
-    dc.SetMapMode(MM_ISOTROPIC);
-    dc.SetWindowExt(2500, 2500);
-    dc.SetViewportExt(500, 300);
-    dc.SetViewportOrg(10, 20);
-    UsePen(dc);
-    dc.DrawLine({0, 1000}, {2500, 1000});
-    EXPECT_EQ(img.pixel(10, 140), ToRgb(kInk));
-    EXPECT_EQ(img.pixel(309, 140), ToRgb(kInk));
-    EXPECT_EQ(img.pixel(310, 140), kWhite);
-    EXPECT_EQ(int(Ink(img).size()), 300);
-
-    UsePen(dc, 50, true); // six device pixels
-    dc.DrawLine({1000, 1500}, {1000, 2000});
-    int thickness = 0;
-    for (int x = 100; x < 160; ++x)
-        thickness += img.pixel(x, 230) != kWhite;
-    EXPECT_EQ(thickness, 6);
-}
-
-TEST(QtSurfaceHuge, CoordinatesAtTheInt32LimitsDrawWhatIsVisible) {
-    QImage img = Blank();
-    CQtSurface dc(img);
-    UsePen(dc);
-    dc.DrawLine({INT_MIN, 10}, {INT_MAX, 10});
-    for (int x = 0; x < 64; ++x)
-        EXPECT_EQ(img.pixel(x, 10), ToRgb(kInk));
-    dc.DrawLine({20, 20}, {INT_MIN, 20});
-    EXPECT_EQ(img.pixel(20, 20), ToRgb(kInk));
-    EXPECT_EQ(img.pixel(0, 20), ToRgb(kInk));
-
-    // A circle of radius 10^9 whose rightmost point is at x = 31.
-    const int r = 1000000000;
-    dc.SelectBrush(CBrush{false, kInk});
-    dc.Ellipse(32 - 2 * r, 40 - r, 32, 40 + r);
-    EXPECT_EQ(img.pixel(29, 40), ToRgb(kInk));
-    EXPECT_EQ(img.pixel(33, 40), kWhite);
-
-    const CPoint curve[4] = {{INT_MIN, INT_MIN}, {INT_MAX, 0}, {0, INT_MAX}, {INT_MAX, INT_MIN}};
-    const CPoint poly[3] = {{INT_MIN, INT_MAX}, {INT_MAX, INT_MAX}, {0, INT_MIN}};
-    dc.PolyBezier(curve);
-    dc.Polygon(poly, 3);
-    dc.RoundRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX, INT_MAX, INT_MAX);
-    UsePen(dc, INT_MAX, true);
-    dc.DrawLine({INT_MIN, 0}, {INT_MAX, 5});
-    dc.SelectFont(Font("*", INT_MAX));
-    dc.TextOut(INT_MAX, INT_MAX, "overflow");
-    dc.TextOutMirrored(INT_MIN, 0, "overflow");
-
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(1000, 1000);
-    UsePen(dc);
-    dc.Rectangle(-INT_MAX, -INT_MAX, INT_MAX, INT_MAX);
-    for (int y = 0; y < 64; y += 7)
-        for (int x = 0; x < 64; x += 7)
-            ASSERT_EQ(img.pixel(x, y), ToRgb(kInk));
-}
-
-TEST(QtSurfaceText, ExtentFollowsHeightAndAverageWidth) {
-    QImage img = Blank();
-    CQtSurface dc(img);
-    dc.SelectFont(Font("Courier New", 20));
-    const CSize natural = dc.GetTextExtent("ABCDEFGHIJ");
-    const CTextMetrics tm = dc.GetTextMetrics();
-    EXPECT_LE(natural.cy, 20);
-    EXPECT_GE(natural.cy, 18);
-    EXPECT_EQ(tm.nHeight, natural.cy);
-    EXPECT_EQ(tm.nAscent + tm.nDescent, tm.nHeight);
-    EXPECT_GT(tm.nAscent, tm.nDescent);
-
-    dc.SelectFont(Font("Courier New", 40));
-    const CSize taller = dc.GetTextExtent("ABCDEFGHIJ");
-    EXPECT_GT(taller.cy, natural.cy);
-    EXPECT_GT(taller.cx, natural.cx);
-
-    for (const int width : {4, 9, 15, 30}) {
-        dc.SelectFont(Font("Courier New", 20, width));
-        EXPECT_NEAR(dc.GetTextMetrics().nAveCharWidth, width, 1) << width;
-        EXPECT_NEAR(dc.GetTextExtent("ABCDEFGHIJ").cx, 10 * width, 10) << width;
-    }
-}
-
-TEST(QtSurfaceText, DefaultAndUnknownFacesAreRealFixedPitchFaces) {
-    QImage img = Blank();
-    CQtSurface dc(img);
+// Both surfaces, the vector one without an active painter as the vector
+// exports measure, give fixed-pitch faces whatever the name, of the height
+// and average width asked.
+TEST(QtSurfaceText, MeasuresFixedPitchFacesByHeightAndWidth) {
+    QImage img(8, 8, QImage::Format_RGB32);
+    CQtSurface raster(img);
+    QPainter idle;
+    CQtVectorSurface vector(idle, true, 0);
     for (const char* face : {"Courier New", "*", "", "No Such Face 123"}) {
-        dc.SelectFont(Font(face, 16));
-        const CSize narrow = dc.GetTextExtent("iiiiii"), wide = dc.GetTextExtent("MMMMMM");
-        EXPECT_GT(narrow.cx, 0) << face;
+        raster.SelectFont(CFontSpec{face, 20});
+        vector.SelectFont(CFontSpec{face, 20});
+        const CSize narrow = raster.GetTextExtent("iiiiiiiiii"),
+                    wide = raster.GetTextExtent("MMMMMMMMMM");
+        const CSize v = vector.GetTextExtent("MMMMMMMMMM");
+        const CTextMetrics tm = raster.GetTextMetrics();
+        EXPECT_TRUE(narrow.cy >= 18 && narrow.cy <= 20) << face;
         EXPECT_EQ(narrow.cx, wide.cx) << face;
+        EXPECT_TRUE(std::abs(v.cy - wide.cy) <= 1 && std::abs(v.cx - wide.cx) <= wide.cx / 10)
+            << face;
+        EXPECT_EQ(tm.nHeight, narrow.cy);
+        EXPECT_EQ(tm.nAscent + tm.nDescent, tm.nHeight);
+        EXPECT_GT(tm.nAscent, tm.nDescent);
     }
+    for (CSurface* dc : std::initializer_list<CSurface*>{&raster, &vector}) {
+        dc->SelectFont(CFontSpec{"*", 40});
+        EXPECT_GT(dc->GetTextExtent("ABCDEFGHIJ").cy, 36);
+        for (const int width : {4, 9, 15, 30}) {
+            dc->SelectFont(CFontSpec{"Courier New", 20, width});
+            EXPECT_NEAR(dc->GetTextMetrics().nAveCharWidth, width, 1) << width;
+            EXPECT_NEAR(dc->GetTextExtent("ABCDEFGHIJ").cx, 10 * width, 10) << width;
+        }
+    }
+    Play(vector, "line 0 0 50 50; text 0 0 x", kInk); // no painter: nothing drawn, no fault
     const std::vector<std::string> faces = CQtFontFaces().FixedPitchFaces();
     EXPECT_NE(std::find(faces.begin(), faces.end(), "Liberation Mono"), faces.end());
     EXPECT_EQ(std::find(faces.begin(), faces.end(), "Liberation Sans"), faces.end());
 }
 
-TEST(QtSurfaceText, TextSitsInItsCellTurnsWithEscapementAndFillsOpaqueBackground) {
-    QImage flat = Blank(120, 120), turned = Blank(120, 120), opaque = Blank(120, 120);
-    CSize extent;
-    {
-        CQtSurface dc(flat);
-        dc.SelectFont(Font("*", 20));
-        dc.SetBkMode(TRANSPARENT);
-        dc.TextOut(10, 30, "Wg");
-        extent = dc.GetTextExtent("Wg");
-    }
-    EXPECT_TRUE(QRect(10, 30, extent.cx, extent.cy).contains(InkBox(flat)));
-    {
-        CQtSurface dc(turned);
-        dc.SelectFont(Font("*", 20, 0, 900));
-        dc.SetBkMode(TRANSPARENT);
-        dc.TextOut(30, 100, "Wg");
-    }
-    EXPECT_TRUE(QRect(30, 100 - extent.cx, extent.cy, extent.cx).contains(InkBox(turned)));
-    {
-        CQtSurface dc(opaque);
-        dc.SelectFont(Font("*", 20));
-        dc.SetBkColor(RGB(0, 0, 255));
-        dc.TextOut(10, 30, "Wg");
-    }
-    EXPECT_EQ(InkBox(opaque), QRect(10, 30, extent.cx, extent.cy));
+// Text sits in its cell, turns with the escapement, fills an opaque
+// background; mirrored it is the reflection of the normal text, its glyphs
+// in the text colour only.
+TEST(QtSurfaceText, TextSitsInItsCellTurnedOrMirrored) {
+    QImage img(8, 8, QImage::Format_RGB32);
+    CQtSurface measure(img);
+    measure.SelectFont(CFontSpec{"*", 20});
+    const CSize e = measure.GetTextExtent("Wg");
+    const QImage flat = Drawn("font 20; transparent; text 10 30 Wg", 120, 120);
+    EXPECT_TRUE(QRect(10, 30, e.cx, e.cy).contains(InkBox(flat)));
+    const QImage turned = Drawn("font 20 0 900; transparent; text 30 100 Wg", 120, 120);
+    EXPECT_TRUE(QRect(30, 100 - e.cx, e.cy, e.cx).contains(InkBox(turned)));
+    const QImage opaque = Drawn("font 20; bkcolor 0xff0000; text 10 30 Wg", 120, 120);
+    EXPECT_EQ(InkBox(opaque), QRect(10, 30, e.cx, e.cy));
     EXPECT_EQ(opaque.pixel(10, 30), qRgb(0, 0, 255));
-}
 
-TEST(QtSurfaceText, MirroredTextIsTheReflectionOfTheNormalText) {
-    for (const int escapement : {0, 900, 300}) {
-        QImage normal = Blank(160, 100), mirrored = Blank(160, 100);
-        for (QImage* img : {&normal, &mirrored}) {
-            CQtSurface dc(*img);
-            dc.SelectFont(Font("*", 24, 0, escapement));
-            dc.SetBkMode(OPAQUE);
-            if (img == &normal)
-                dc.TextOut(80, 70, "Tavolin");
-            else
-                dc.TextOutMirrored(80, 70, "Tavolin");
-        }
+    for (const std::string escapement : {"0", "900", "300"}) {
+        const std::string font = "font 24 0 " + escapement + "; opaque; ";
         PixelSet reflected;
-        for (const auto& [x, y] : Ink(normal))
+        for (const auto& [x, y] : Ink(Drawn(font + "text 80 70 Tavolin", 160, 100)))
             reflected.insert({2 * 80 - 1 - x, y});
         EXPECT_FALSE(reflected.empty());
-        EXPECT_EQ(Ink(mirrored), reflected) << escapement;
+        EXPECT_EQ(Ink(Drawn(font + "mirror 80 70 Tavolin", 160, 100)), reflected) << escapement;
     }
-
-    QImage img = Blank(160, 100);
-    img.fill(qRgb(0, 200, 0));
-    CQtSurface dc(img);
-    dc.SelectFont(Font("*", 24));
-    dc.TextOutMirrored(80, 30, "Tavolin");
-    int black = 0, other = 0;
+    QImage green(160, 100, QImage::Format_RGB32);
+    green.fill(qRgb(0, 200, 0));
+    const QImage mirrored = Drawn("font 24; textcolor 0; mirror 80 30 Tavolin", 0, 0, green);
+    std::set<QRgb> colours;
     for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 160; ++x) {
-            const QRgb c = img.pixel(x, y);
-            black += c == qRgb(0, 0, 0);
-            other += c != qRgb(0, 0, 0) && c != qRgb(0, 200, 0);
-        }
-    EXPECT_GT(black, 0);
-    EXPECT_EQ(other, 0);
+        for (int x = 0; x < 160; ++x)
+            colours.insert(mirrored.pixel(x, y));
+    EXPECT_EQ(colours, (std::set<QRgb>{qRgb(0, 0, 0), qRgb(0, 200, 0)}));
 }
 
 TEST(QtFontFaces, Cp1252RoundTripsEveryByte) {
@@ -427,4 +257,67 @@ TEST(QtFontFaces, Cp1252RoundTripsEveryByte) {
     ASSERT_TRUE(EncodeCp1252(text, back));
     EXPECT_EQ(back, all);
     EXPECT_FALSE(EncodeCp1252(QString::fromUtf8("Mono \xe6\xbc\xa2"), back));
+}
+
+// Each figure through both surfaces, aliased, with pens one pixel wide: the
+// same ink box within the tolerance, and for figures (not glyphs) the same ink.
+TEST(VectorSurface, DrawsTheRasterSurfacesShapesAndText) {
+    const std::pair<int, const char*> figures[] = {
+        {1, "round 7; line 10 10 70 40"},
+        {1, "winding; poly 48 4 76 90 4 34 92 34 20 90"},
+        {1, "poly 48 4 76 90 4 34 92 34 20 90"},
+        {1, "ellipse 10 20 80 60"},
+        {1, "pen 5; rect 15 15 70 50"},
+        {1, "rrect 10 10 90 60 30 20"},
+        {1, "bezier 5 80 30 0 60 95 90 10"},
+        {1, "circle 20 20 76 76"},
+        {1, "iso; vext 4 4; worg -2 -2; round 2; rect 2 3 18 20"},
+        {0, "rect -max -max max max; line min 20 max 20"},
+        {3, "text 10 30 Wg Tav"},
+        {3, "font 20 0 900; text 30 90 Wg Tav"},
+        {3, "font 20 9; text 5 30 Wg Tav"},
+        {3, "mirror 90 30 Wg Tav"},
+    };
+    for (const auto& [t, figure] : figures) {
+        const std::string script = "brush 0xff8000; font 20; transparent; " + std::string(figure);
+        const QImage raster = Drawn(script, 96, 96);
+        QImage vector(96, 96, QImage::Format_RGB32);
+        vector.fill(Qt::white);
+        QPainter painter(&vector);
+        CQtVectorSurface dc(painter, false, 1);
+        Play(dc, "pen 0; " + script, kInk);
+        painter.end();
+        const QRect r = InkBox(raster), v = InkBox(vector);
+        EXPECT_FALSE(r.isEmpty()) << figure;
+        EXPECT_TRUE(r.adjusted(-t, -t, t, t).contains(v) && v.adjusted(-t, -t, t, t).contains(r))
+            << figure;
+        if (t > 1) continue; // glyphs differ in detail
+        EXPECT_GT(NearShare(raster, vector), 0.98) << figure;
+        EXPECT_GT(NearShare(vector, raster), 0.98) << figure;
+    }
+}
+
+// Without an active painter (the probe of the vector exports) text is measured
+// as on the raster surface, and figures are ignored.
+TEST(VectorSurface, KeepsTextAsTextAndPenWidthsInSvg) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(200, 200));
+    {
+        QPainter painter(&svg);
+        CQtVectorSurface dc(painter, true, 2);
+        dc.SetTextColor(RGB(0, 0, 192));
+        Play(dc, "font 20 15; text 10 30 caff\xe8; mirror 100 80 Tav; pen 0; line 0 0 50 0", kInk);
+        Play(dc, "round 9; line 0 10 50 10", RGB(0, 192, 0));
+    }
+    const QString text = QString::fromUtf8(bytes);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(">caff\xc3\xa8</text>")));
+    EXPECT_TRUE(text.contains(">Tav</text>"));
+    EXPECT_TRUE(text.contains("fill=\"#0000c0\""));
+    EXPECT_TRUE(text.contains(QRegularExpression("matrix\\(-[0-9.]+,0,0,1,"))); // mirrored
+    EXPECT_TRUE(text.contains("stroke-width=\"2\""));                           // hairline
+    EXPECT_TRUE(text.contains("stroke-width=\"9\" stroke-linecap=\"round\""));
 }

@@ -37,17 +37,14 @@ void WriteLibrary(const fs::path& dir, int nVersion) {
     WriteFile(dir / "libs" / "gara.tvl", text);
 }
 
+// User components shown and hidden, a single macro, a standard symbol and a
+// hidden one that is not cached.
 std::string Drawing() {
     std::string text = "[TAVOLIN Gara]\r\n";
-    const char* kinds[] = {"gara.K", "gara.H", "singola", "~080",
-                           "~150"}; // 150: hidden, not cached
-    for (int i = 0; i < kLines; ++i) {
-        const std::string kind = kinds[i % 5];
-        const std::string name = kind.back() == 'K' || kind.back() == 'H'
-                                     ? kind + std::to_string(i / 5 % kComponents)
-                                     : kind;
-        text += "MC " + std::to_string(200 + i % 1000) + " 300 0 0 " + name + "\r\n";
-    }
+    const std::string kinds[] = {"gara.K", "gara.H", "singola", "~080", "~150"};
+    for (int i = 0; i < kLines; ++i)
+        text += "MC " + std::to_string(200 + i % 1000) + " 300 0 0 " + kinds[i % 5] +
+                (i % 5 < 2 ? std::to_string(i / 5 % kComponents) : "") + "\r\n";
     return text;
 }
 
