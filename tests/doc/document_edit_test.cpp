@@ -1,6 +1,7 @@
-// Every change to a document reaches its observers with the right kind,
-// primitives and rectangles; undo, redo and load come through the same door,
-// and an index fed by the document follows every change.
+// The document's changes, step by step: what its observers hear, where the
+// modified flag stands, the list and selection after, and an index fed by the
+// document that follows every change. Then a large drawing's history.
+#include "../format/program_dir_fixture.h"
 #include "../test_util.h"
 #include "doc/document.h"
 #include "doc/spatial_index.h"
@@ -14,13 +15,12 @@ std::string Box(const CRect& r) {
            "," + std::to_string(r.bottom);
 }
 
-// Each change as "kind positions before->after", the positions being where
-// its primitives stand after the whole edit ("-": gone).
+// "kind positions before->after", the positions being where the primitives
+// stand at the end ("-": gone).
 struct CRecorder final : IDocumentObserver {
-    const CSchemoDoc* doc = nullptr;
     std::vector<CDocChange> changes;
     void OnDocumentChanged(const CDocChange& c) override { changes.push_back(c); }
-    std::string News() const {
+    std::string News(const CSchemoDoc& doc) const {
         static const char* const kinds[] = {"added", "removing",  "geometry", "reordered",
                                             "reset", "selection", "modified", "appearance"};
         std::string news;
@@ -29,9 +29,9 @@ struct CRecorder final : IDocumentObserver {
                     (c.prims.empty() ? "" : " ");
             for (const CPrimitive* p : c.prims) {
                 std::size_t i = 0;
-                while (i < doc->Primitives().size() && doc->Primitives()[i].get() != p)
+                while (i < doc.Primitives().size() && doc.Primitives()[i].get() != p)
                     ++i;
-                news += i < doc->Primitives().size() ? std::to_string(i) : "-";
+                news += i < doc.Primitives().size() ? std::to_string(i) : "-";
             }
             news +=
                 (c.bBefore ? " " + Box(c.rcBefore) : "") + (c.bAfter ? "->" + Box(c.rcAfter) : "");
@@ -39,98 +39,114 @@ struct CRecorder final : IDocumentObserver {
         return news;
     }
 };
-
-CPrimitive* At(CSchemoDoc& d, std::size_t i) {
-    return d.Primitives()[i].get();
-}
-void Commit(CSchemoDoc& d) {
-    d.Append(Read("SA 1 1"));
-    d.CommitChange();
-}
 } // namespace
 
-TEST(DocumentEdit, ObserversHearWhatChangedAndWhere) {
+// A document is modified exactly when it stands elsewhere than where it was
+// last saved, or after a change the history does not hold.
+class DocumentEdit : public ProgramDirTest {};
+
+TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
+    std::unique_ptr<CSchemoDoc> doc;
+    CRecorder rec;
+    std::unique_ptr<CSpatialIndex> index;
+    CSaveOptions save;
+    auto at = [&](std::size_t i) { return doc->Primitives()[i].get(); };
+    auto start = [&](const char* text) {
+        doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+        ASSERT_TRUE(!text || doc->Load(text));
+        index = std::make_unique<CSpatialIndex>(doc->Primitives());
+        doc->AddObserver(index.get());
+        doc->AddObserver(&rec);
+        rec.changes.clear();
+    };
+    // N new, O open, E edit, S save, U undo, R redo, T the long title typed, K a
+    // history that keeps only its last hundred steps from here on, H a hundred
+    // and one edits, A undo as far as it goes, L load; a append, s select, t
+    // drag, x delete, o reorder, p reorder past the end, m move.
+    std::function<void(char)> step = [&](char c) {
+        if (c == 'N') start(nullptr);
+        if (c == 'O')
+            start("[TAVOLIN t]\r\nLI 10 10 20 10\r\nSA 50 50\r\nRV 100 100 120 130 3\r\n");
+        if (c == 'E') doc->Append(Read("SA 1 1")), doc->CommitChange();
+        if (c == 'S') doc->Save((m_dir / "d.tvd").string(), save);
+        if (c == 'U') doc->Undo();
+        if (c == 'R') doc->Redo();
+        if (c == 'T') doc->SetModified(true);
+        if (c == 'K') doc->ClearUndo(1);
+        for (int i = 0; c == 'H' && i <= 100; ++i)
+            step('E');
+        while (c == 'A' && doc->Undo())
+            continue;
+        if (c == 'L') doc->Load("[TAVOLIN]\r\nSA 3 3\r\n");
+        if (c == 'a') doc->Append(Read("SA 7 8"));
+        if (c == 's') doc->Select(at(0), true), doc->Select(at(2), true);
+        if (c == 't') doc->PutBack(doc->TakeOut(doc->Selection()));
+        if (c == 'x') doc->Remove({at(2)});
+        if (c == 'o') doc->RotateOrder({0, 1, 2});
+        if (c == 'p') doc->RotateOrder({0, 9});
+        if (c == 'm') {
+            CRecordingSurface dc;
+            doc->UpdateRegions(dc);
+            doc->Edit({at(0)}, [&] { at(0)->Move(100, 0); });
+            EXPECT_EQ(at(0)->m_nRegionKey, 0u); // built again when next needed
+        }
+    };
+    const char* const LOADED = "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|";
     const struct {
-        std::function<bool(CSchemoDoc&)> edit;
-        const char* news;
-        const char* after; // the lines, the selection's size, "*" when modified
+        const char* steps;
+        const char* modified; // after each step
+        std::string after;    // the lines and the selection's size, or "#" and the count
+        const char* news;     // null: not looked at
     } rows[] = {
-        {[](CSchemoDoc& d) { return d.Append(Read("SA 7 8")) != nullptr; }, "added 3->6,7,8,9",
-         "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|SA 7 8|0"},
-        {[](CSchemoDoc& d) { // taken out in list order, kept selected for the drag
-             d.Select(At(d, 0), true);
-             d.Select(At(d, 2), true);
-             CPrimitiveList out = d.TakeOut({At(d, 2), At(d, 0)});
-             const bool bOk = d.Primitives().size() == 1 && d.Selection().size() == 2;
-             d.PutBack(std::move(out));
-             return bOk;
-         },
+        {"NEUR", "0101", "SA 1 1|0", nullptr}, // the first change of a new document can be undone
+        {"NESUR", "01010", "SA 1 1|0", nullptr},
+        {"OEESUURR", "01101110", "#5", nullptr}, // redo back to the saved state
+        {"OESUEUR", "0101111", "#4", nullptr},   // a change after undo: the saved state is gone
+        {"OESUEUS", "0101110", "#3", nullptr},
+        {"OETUR", "01111", "#4", nullptr}, // the title is not in the history
+        {"OTS", "010", "#3", nullptr},
+        {"OKHA", "0011", "#4", nullptr}, // the saved state fell off the history
+        {"OU", "00", "#3", nullptr},
+        {"Oa", "00", std::string(LOADED) + "SA 7 8|0", "added 3->6,7,8,9"},
+        {"Ost", "000", "SA 50 50|LI 10 10 20 10|RV 100 100 120 130 3|2", // in list order
          "selection 1->10,10,20,10|selection 2->100,100,120,130|removing 12 10,10,120,130|"
-         "added 12->10,10,120,130",
-         "SA 50 50|LI 10 10 20 10|RV 100 100 120 130 3|2"},
-        {[](CSchemoDoc& d) {
-             d.Select(At(d, 0), true);
-             d.Select(At(d, 2), true);
-             return d.Remove({At(d, 2)}), true;
-         },
-         "selection 0->10,10,20,10|selection -->100,100,120,130|removing - 100,100,120,130",
-         "LI 10 10 20 10|SA 50 50|1"},
-        {[](CSchemoDoc& d) { // the regions are built again when next needed
-             CRecordingSurface dc;
-             d.UpdateRegions(dc);
-             d.Edit({At(d, 0)}, [&] { At(d, 0)->Move(100, 0); });
-             return At(d, 0)->m_nRegionKey == 0;
-         },
-         "geometry 0 10,10,20,10->110,10,120,10",
-         "LI 110 10 120 10|SA 50 50|RV 100 100 120 130 3|0"},
-        {[](CSchemoDoc& d) {
-             return d.RotateOrder({0, 1, 2}), true;
-         },
-         "reordered 012", "SA 50 50|RV 100 100 120 130 3|LI 10 10 20 10|0"},
-        {[](CSchemoDoc& d) {
-             return d.RotateOrder({0, 9}), true;
-         },
-         "", // past the end
-         "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|0"},
-        {[](CSchemoDoc& d) { return d.SetModified(true), d.SetModified(true), true; }, "modified",
-         "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|0*"},
-        {[](CSchemoDoc& d) { // the selection goes; back where it was loaded
-             Commit(d);
-             d.Select(At(d, 0), true);
-             return d.Undo();
-         },
-         "added -->0,0,2,2|modified|selection -->10,10,20,10|"
-         "reset 012 0,0,120,130->10,10,120,130|modified",
-         "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|0"},
-        {[](CSchemoDoc& d) { return Commit(d), d.Undo() && d.Redo(); },
+         "added 12->10,10,120,130"},
+        {"Osx", "000", "LI 10 10 20 10|SA 50 50|1",
+         "selection 0->10,10,20,10|selection -->100,100,120,130|removing - 100,100,120,130"},
+        {"Om", "00", "LI 110 10 120 10|SA 50 50|RV 100 100 120 130 3|0",
+         "geometry 0 10,10,20,10->110,10,120,10"},
+        {"Oo", "00", "SA 50 50|RV 100 100 120 130 3|LI 10 10 20 10|0", "reordered 012"},
+        {"Op", "00", std::string(LOADED) + "0", ""},
+        {"OTT", "011", std::string(LOADED) + "0", "modified"}, // no change, no news
+        {"OEsU", "0110", std::string(LOADED) + "0",            // the selection goes
+         "added -->0,0,2,2|modified|selection -->10,10,20,10|selection -->100,100,120,130|"
+         "reset 012 0,0,120,130->10,10,120,130|"
+         "modified"},
+        {"OEUR", "0101", std::string(LOADED) + "SA 1 1|0",
          "added 3->0,0,2,2|modified|reset --- 0,0,120,130->10,10,120,130|modified|"
-         "reset 0123 10,10,120,130->0,0,120,130|modified",
-         "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|SA 1 1|0*"},
-        {[](CSchemoDoc& d) { return d.Load("[TAVOLIN]\r\nSA 3 3\r\n"); },
-         "reset 10,10,120,130|reset 0->2,2,4,4", "SA 3 3|0"},
+         "reset 0123 10,10,120,130->0,0,120,130|modified"},
+        {"OL", "00", "SA 3 3|0", "reset 10,10,120,130|reset 0->2,2,4,4"},
     };
     for (const auto& r : rows) {
-        CSchemoDoc doc(DOC_DRAWING, nullptr);
-        doc.Load("[TAVOLIN]\r\nLI 10 10 20 10\r\nSA 50 50\r\nRV 100 100 120 130 3\r\n");
-        CRecorder rec;
-        rec.doc = &doc;
-        CSpatialIndex index(doc.Primitives());
-        doc.AddObserver(&rec);
-        doc.AddObserver(&index);
-        EXPECT_TRUE(r.edit(doc)) << r.news;
-        EXPECT_EQ(rec.News(), r.news);
+        std::string modified;
+        for (const char* c = r.steps; *c; ++c) {
+            step(*c);
+            modified += doc->IsModified() ? '1' : '0';
+        }
+        EXPECT_EQ(modified, r.modified) << r.steps;
         std::string after;
         std::vector<CPrimitive*> list, found;
-        for (const auto& p : doc.Primitives()) {
+        for (const auto& p : doc->Primitives()) {
             after += Written(*p).substr(0, Written(*p).size() - 2) + "|";
             list.push_back(p.get());
-            index.Query(p->GetBounds(), 1.0, 0, found);
-            EXPECT_NE(std::find(found.begin(), found.end(), p.get()), found.end()) << r.news;
+            index->Query(p->GetBounds(), 1.0, 0, found);
+            EXPECT_NE(std::find(found.begin(), found.end(), p.get()), found.end()) << r.steps;
         }
-        EXPECT_EQ(after + std::to_string(doc.Selection().size()) + (doc.IsModified() ? "*" : ""),
-                  r.after);
-        index.Query({-5000, -5000, 5000, 5000}, 1.0, 0, found);
-        EXPECT_EQ(found, list) << r.news;
-        doc.RemoveObserver(&index);
+        after += std::to_string(doc->Selection().size());
+        if (r.after[0] == '#') after = "#" + std::to_string(list.size());
+        EXPECT_EQ(after, r.after) << r.steps;
+        index->Query({-5000, -5000, 5000, 5000}, 1.0, 0, found);
+        EXPECT_EQ(found, list) << r.steps;
+        EXPECT_EQ(r.news ? rec.News(*doc) : "", r.news ? r.news : "") << r.steps;
     }
 }
