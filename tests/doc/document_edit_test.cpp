@@ -7,7 +7,9 @@
 #include "doc/spatial_index.h"
 #include "model/recording_surface.h"
 
+#include <cstring>
 #include <functional>
+#include <map>
 
 namespace {
 std::string Box(const CRect& r) {
@@ -50,7 +52,16 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
     CRecorder rec;
     std::unique_ptr<CSpatialIndex> index;
     CSaveOptions save;
+    std::map<std::size_t, std::string> texts; // what each history position saves
     auto at = [&](std::size_t i) { return doc->Primitives()[i].get(); };
+    auto text = [&] {
+        std::string t;
+        doc->Store("d.tvd", true, t);
+        return t;
+    };
+    std::string large = "[TAVOLIN]\r\n"; // lines enough for the history to share runs of them
+    for (int i = 0; i < 1500; ++i)
+        large += "LI " + std::to_string(i % 2000) + " " + std::to_string(i / 4) + " 1000 1000\r\n";
     auto start = [&](const char* text) {
         doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
         ASSERT_TRUE(!text || doc->Load(text));
@@ -58,12 +69,21 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         doc->AddObserver(index.get());
         doc->AddObserver(&rec);
         rec.changes.clear();
+        texts.clear();
     };
     // N new, O open, E edit, S save, U undo, R redo, T the long title typed, K a
     // history that keeps only its last hundred steps from here on, H a hundred
     // and one edits, A undo as far as it goes, L load; a append, s select, t
-    // drag, x delete, o reorder, p reorder past the end, m move.
+    // drag, x delete, o reorder, p reorder past the end, m move; B open a large
+    // drawing, c commit, y change a layer, r turn all, V undo and redo all.
     std::function<void(char)> step = [&](char c) {
+        std::vector<CPrimitive*> all;
+        for (std::size_t i = 0; doc && i < doc->Primitives().size(); ++i)
+            all.push_back(at(i));
+        const auto turn = [&] {
+            for (CPrimitive* p : all)
+                p->Rotate(1250, 1250, false);
+        };
         if (c == 'N') start(nullptr);
         if (c == 'O')
             start("[TAVOLIN t]\r\nLI 10 10 20 10\r\nSA 50 50\r\nRV 100 100 120 130 3\r\n");
@@ -81,7 +101,11 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         if (c == 'a') doc->Append(Read("SA 7 8"));
         if (c == 's') doc->Select(at(0), true), doc->Select(at(2), true);
         if (c == 't') doc->PutBack(doc->TakeOut(doc->Selection()));
+        if (c == 'B') start(large.c_str());
+        if (c == 'c') doc->CommitChange();
         if (c == 'x') doc->Remove({at(2)});
+        if (c == 'y') doc->Edit({at(1)}, [&] { at(1)->SetLayer(5); });
+        if (c == 'r') doc->Edit(all, turn);
         if (c == 'o') doc->RotateOrder({0, 1, 2});
         if (c == 'p') doc->RotateOrder({0, 9});
         if (c == 'm') {
@@ -90,6 +114,10 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
             doc->Edit({at(0)}, [&] { at(0)->Move(100, 0); });
             EXPECT_EQ(at(0)->m_nRegionKey, 0u); // built again when next needed
         }
+        while (c == 'V' && doc->Undo())
+            EXPECT_EQ(text(), texts.at(doc->History().Position()));
+        while (c == 'V' && doc->Redo())
+            EXPECT_EQ(text(), texts.at(doc->History().Position()));
     };
     const char* const LOADED = "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|";
     const struct {
@@ -126,11 +154,18 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
          "added 3->0,0,2,2|modified|reset --- 0,0,120,130->10,10,120,130|modified|"
          "reset 0123 10,10,120,130->0,0,120,130|modified"},
         {"OL", "00", "SA 3 3|0", "reset 10,10,120,130|reset 0->2,2,4,4"},
+        // Every kind of change, a new step after undoing two, then undo and redo
+        // all the way: each position gives back its drawing byte for byte.
+        {"BacocxcmcrcycUUacV", "001111111111111111", "#1501", nullptr},
     };
     for (const auto& r : rows) {
         std::string modified;
         for (const char* c = r.steps; *c; ++c) {
             step(*c);
+            if (std::strchr("NOBEcKH", *c)) { // a new history position, and none after it
+                texts.erase(texts.upper_bound(doc->History().Position()), texts.end());
+                texts[doc->History().Position()] = text();
+            }
             modified += doc->IsModified() ? '1' : '0';
         }
         EXPECT_EQ(modified, r.modified) << r.steps;
