@@ -17,28 +17,22 @@ std::string Box(const CRect& r) {
            "," + std::to_string(r.bottom);
 }
 
-// "kind positions before->after", the positions being where the primitives
-// stand at the end ("-": gone).
+// Each change as "kind positions before->after", the positions in the list
+// when it is told (the end of the list: not in it).
 struct CRecorder final : IDocumentObserver {
-    std::vector<CDocChange> changes;
-    void OnDocumentChanged(const CDocChange& c) override { changes.push_back(c); }
-    std::string News(const CSchemoDoc& doc) const {
+    const CSchemoDoc* doc = nullptr;
+    std::string news;
+    void OnDocumentChanged(const CDocChange& c) override {
         static const char* const kinds[] = {"added", "removing",  "geometry", "reordered",
                                             "reset", "selection", "modified", "appearance"};
-        std::string news;
-        for (const CDocChange& c : changes) {
-            news += std::string(news.empty() ? "" : "|") + kinds[c.nKind] +
-                    (c.prims.empty() ? "" : " ");
-            for (const CPrimitive* p : c.prims) {
-                std::size_t i = 0;
-                while (i < doc.Primitives().size() && doc.Primitives()[i].get() != p)
-                    ++i;
-                news += i < doc.Primitives().size() ? std::to_string(i) : "-";
-            }
-            news +=
-                (c.bBefore ? " " + Box(c.rcBefore) : "") + (c.bAfter ? "->" + Box(c.rcAfter) : "");
-        }
-        return news;
+        news +=
+            std::string(news.empty() ? "" : "|") + kinds[c.nKind] + (c.prims.empty() ? "" : " ");
+        const CPrimitiveList& list = doc->Primitives();
+        for (const CPrimitive* p : c.prims)
+            news += std::to_string(
+                std::find_if(list.begin(), list.end(), [&](auto& q) { return q.get() == p; }) -
+                list.begin());
+        news += (c.bBefore ? " " + Box(c.rcBefore) : "") + (c.bAfter ? "->" + Box(c.rcAfter) : "");
     }
 };
 } // namespace
@@ -68,7 +62,8 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         index = std::make_unique<CSpatialIndex>(doc->Primitives());
         doc->AddObserver(index.get());
         doc->AddObserver(&rec);
-        rec.changes.clear();
+        rec.doc = doc.get();
+        rec.news.clear();
         texts.clear();
     };
     // N new, O open, E edit, S save, U undo, R redo, T the long title typed, K a
@@ -77,13 +72,6 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
     // drag, x delete, o reorder, p reorder past the end, m move; B open a large
     // drawing, c commit, y change a layer, r turn all, V undo and redo all.
     std::function<void(char)> step = [&](char c) {
-        std::vector<CPrimitive*> all;
-        for (std::size_t i = 0; doc && i < doc->Primitives().size(); ++i)
-            all.push_back(at(i));
-        const auto turn = [&] {
-            for (CPrimitive* p : all)
-                p->Rotate(1250, 1250, false);
-        };
         if (c == 'N') start(nullptr);
         if (c == 'O')
             start("[TAVOLIN t]\r\nLI 10 10 20 10\r\nSA 50 50\r\nRV 100 100 120 130 3\r\n");
@@ -105,7 +93,8 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         if (c == 'c') doc->CommitChange();
         if (c == 'x') doc->Remove({at(2)});
         if (c == 'y') doc->Edit({at(1)}, [&] { at(1)->SetLayer(5); });
-        if (c == 'r') doc->Edit(all, turn);
+        for (std::size_t i = 0; c == 'r' && i < doc->Primitives().size(); ++i)
+            doc->Edit({at(i)}, [&] { at(i)->Rotate(1250, 1250, false); });
         if (c == 'o') doc->RotateOrder({0, 1, 2});
         if (c == 'p') doc->RotateOrder({0, 9});
         if (c == 'm') {
@@ -137,21 +126,21 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         {"OU", "00", "#3", nullptr},
         {"Oa", "00", std::string(LOADED) + "SA 7 8|0", "added 3->6,7,8,9"},
         {"Ost", "000", "SA 50 50|LI 10 10 20 10|RV 100 100 120 130 3|2", // in list order
-         "selection 1->10,10,20,10|selection 2->100,100,120,130|removing 12 10,10,120,130|"
+         "selection 0->10,10,20,10|selection 2->100,100,120,130|removing 02 10,10,120,130|"
          "added 12->10,10,120,130"},
         {"Osx", "000", "LI 10 10 20 10|SA 50 50|1",
-         "selection 0->10,10,20,10|selection -->100,100,120,130|removing - 100,100,120,130"},
+         "selection 0->10,10,20,10|selection 2->100,100,120,130|removing 2 100,100,120,130"},
         {"Om", "00", "LI 110 10 120 10|SA 50 50|RV 100 100 120 130 3|0",
          "geometry 0 10,10,20,10->110,10,120,10"},
         {"Oo", "00", "SA 50 50|RV 100 100 120 130 3|LI 10 10 20 10|0", "reordered 012"},
         {"Op", "00", std::string(LOADED) + "0", ""},
         {"OTT", "011", std::string(LOADED) + "0", "modified"}, // no change, no news
         {"OEsU", "0110", std::string(LOADED) + "0",            // the selection goes
-         "added -->0,0,2,2|modified|selection -->10,10,20,10|selection -->100,100,120,130|"
+         "added 3->0,0,2,2|modified|selection 0->10,10,20,10|selection 2->100,100,120,130|"
          "reset 012 0,0,120,130->10,10,120,130|"
          "modified"},
         {"OEUR", "0101", std::string(LOADED) + "SA 1 1|0",
-         "added 3->0,0,2,2|modified|reset --- 0,0,120,130->10,10,120,130|modified|"
+         "added 3->0,0,2,2|modified|reset 012 0,0,120,130->10,10,120,130|modified|"
          "reset 0123 10,10,120,130->0,0,120,130|modified"},
         {"OL", "00", "SA 3 3|0", "reset 10,10,120,130|reset 0->2,2,4,4"},
         // Every kind of change, a new step after undoing two, then undo and redo
@@ -182,6 +171,6 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         EXPECT_EQ(after, r.after) << r.steps;
         index->Query({-5000, -5000, 5000, 5000}, 1.0, 0, found);
         EXPECT_EQ(found, list) << r.steps;
-        EXPECT_EQ(r.news ? rec.News(*doc) : "", r.news ? r.news : "") << r.steps;
+        EXPECT_EQ(r.news ? rec.news : "", r.news ? r.news : "") << r.steps;
     }
 }
