@@ -1,12 +1,14 @@
 // The document's changes, step by step: what its observers hear, where the
-// modified flag stands, the list and selection after, and an index fed by the
-// document that follows every change. Then a large drawing's history.
+// modified flag stands, the list and selection after, an index fed by the
+// document that follows every change, and a history that gives back every
+// step byte for byte.
 #include "../format/program_dir_fixture.h"
 #include "../test_util.h"
 #include "doc/document.h"
 #include "doc/spatial_index.h"
 #include "model/recording_surface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <map>
