@@ -32,12 +32,10 @@ TEST(Numbering, KeysFollowThePrefixStartIncrementAndZerosUpToEightCharacters) {
         NumberingCheck check;
         const char* firstAndLast;
     } rows[] = {
-        {{"R", 1, 1, true}, 3, NUMBERING_OK, "R1 R3"},
         {{"R", 8, 1, true}, 3, NUMBERING_OK, "R08 R10"},
         {{"R", 8, 1, false}, 3, NUMBERING_OK, "R8 R10"},
         {{"", 0, 5, true}, 3, NUMBERING_OK, "00 10"},
         {{"X", 98, 1, true}, 3, NUMBERING_OK, "X098 X100"},
-        {{"M", 0, 1, false}, 1, NUMBERING_OK, "M0 M0"},
         {{"ABCDEFG", 1, 1, false}, 9, NUMBERING_OK, "ABCDEFG1 ABCDEFG9"},
         {{"ABCDEFG", 1, 1, false}, 10, NUMBERING_TOO_LONG, "ABCDEFG1 ABCDEFG10"},
         {{"", 99999999, 1, false}, 1, NUMBERING_OK, "99999999 99999999"},
