@@ -23,8 +23,7 @@ TEST(Numbering, KeysAreOneToEightWordCharactersFieldsHoldNoBracketOrControl) {
     }
 }
 
-// Numbers are worked out in 64 bits: the last row's last number would wrap to
-// seven digits in 32 and pass.
+// Numbers are worked out in 64 bits: the last row's last key is past 2^32.
 TEST(Numbering, KeysFollowThePrefixStartIncrementAndZerosUpToEightCharacters) {
     const struct {
         CNumbering n;
