@@ -1,145 +1,178 @@
-// Every change to a document reaches its observers with the right kind,
-// primitives and rectangles; undo, redo and load come through the same door.
+// The document's changes, step by step: what its observers hear, where the
+// modified flag stands, the list and selection after, an index fed by the
+// document that follows every change, and a history that gives back every
+// step byte for byte.
+#include "../format/program_dir_fixture.h"
 #include "../test_util.h"
 #include "doc/document.h"
-#include "doc/picking.h"
-#include "doc/regions.h"
+#include "doc/spatial_index.h"
 #include "model/recording_surface.h"
 
-namespace {
-struct CRecorder final : IDocumentObserver {
-    std::vector<CDocChange> changes;
-    void OnDocumentChanged(const CDocChange& c) override { changes.push_back(c); }
-    const CDocChange& Last() const { return changes.back(); }
-};
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <map>
 
-std::string Lines(const CSchemoDoc& doc) {
-    std::string s;
-    for (const auto& p : doc.Primitives()) s += Written(*p);
-    return s;
+namespace {
+std::string Box(const CRect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
 }
+
+// Each change as "kind positions before->after", the positions in the list
+// when it is told (the end of the list: not in it).
+struct CRecorder final : IDocumentObserver {
+    const CSchemoDoc* doc = nullptr;
+    std::string news;
+    void OnDocumentChanged(const CDocChange& c) override {
+        static const char* const kinds[] = {"added", "removing",  "geometry", "reordered",
+                                            "reset", "selection", "modified", "appearance"};
+        news +=
+            std::string(news.empty() ? "" : "|") + kinds[c.nKind] + (c.prims.empty() ? "" : " ");
+        const CPrimitiveList& list = doc->Primitives();
+        for (const CPrimitive* p : c.prims)
+            news += std::to_string(
+                std::find_if(list.begin(), list.end(), [&](auto& q) { return q.get() == p; }) -
+                list.begin());
+        news += (c.bBefore ? " " + Box(c.rcBefore) : "") + (c.bAfter ? "->" + Box(c.rcAfter) : "");
+    }
+};
 } // namespace
 
-class DocumentEdit : public ::testing::Test {
-protected:
-    void SetUp() override {
-        doc.Load("[TAVOLIN]\r\nLI 10 10 20 10\r\nSA 50 50\r\nRV 100 100 120 130 3\r\n");
-        doc.AddObserver(&rec);
-    }
-    CPrimitive* At(std::size_t i) { return doc.Primitives()[i].get(); }
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+// A document is modified exactly when it stands elsewhere than where it was
+// last saved, or after a change the history does not hold.
+class DocumentEdit : public ProgramDirTest {};
+
+TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
+    std::unique_ptr<CSchemoDoc> doc;
     CRecorder rec;
-};
-
-TEST_F(DocumentEdit, AppendRemoveAndTakeOutTellWhereAndKeepListOrder) {
-    CPrimitive* dot = doc.Append(Read("SA 7 8"));
-    ASSERT_EQ(rec.Last().nKind, DOCCHANGE_ADDED);
-    EXPECT_EQ(rec.Last().prims, std::vector<CPrimitive*>{dot});
-    EXPECT_EQ(rec.Last().rcAfter, (CRect{6, 7, 8, 9})); // the dot's radius of one unit
-
-    doc.Select(At(0), true);
-    doc.Select(At(2), true);
-    CPrimitiveList out = doc.TakeOut({At(2), At(0)});
-    EXPECT_EQ(rec.Last().nKind, DOCCHANGE_REMOVING);
-    ASSERT_TRUE(rec.Last().bBefore);
-    EXPECT_EQ(rec.Last().rcBefore, (CRect{10, 10, 120, 130}));
-    EXPECT_EQ(out.size(), 2u);
-    EXPECT_EQ(Written(*out[0]), "LI 10 10 20 10\r\n"); // taken in list order
-    EXPECT_EQ(doc.Selection().size(), 2u);             // a drag keeps them selected
-    EXPECT_EQ(Lines(doc), "SA 50 50\r\nSA 7 8\r\n");
-
-    doc.PutBack(std::move(out));
-    EXPECT_EQ(Lines(doc), "SA 50 50\r\nSA 7 8\r\nLI 10 10 20 10\r\nRV 100 100 120 130 3\r\n");
-    doc.Remove({At(2)});
-    EXPECT_EQ(doc.Selection().size(), 1u);
-    EXPECT_EQ(doc.Primitives().size(), 3u);
-    EXPECT_FALSE(doc.IsModified()); // marking modified is the caller's decision
-}
-
-TEST_F(DocumentEdit, EditsTellBeforeAndAfterAndDropStaleRegions) {
-    CRecordingSurface dc;
-    doc.UpdateRegions(dc);
-    ASSERT_NE(At(0)->m_nRegionKey, 0u);
-    doc.Edit({At(0)}, [&] { At(0)->Move(100, 0); });
-    const CDocChange& c = rec.Last();
-    EXPECT_EQ(c.nKind, DOCCHANGE_GEOMETRY);
-    EXPECT_EQ(c.rcBefore, (CRect{10, 10, 20, 10}));
-    EXPECT_EQ(c.rcAfter, (CRect{110, 10, 120, 10}));
-    EXPECT_EQ(At(0)->m_nRegionKey, 0u);
-}
-
-TEST_F(DocumentEdit, UndoRedoAndLoadReplaceTheListThroughTheObservers) {
-    doc.Append(Read("SA 1 1"));
-    doc.PushUndoSnapshot();
-    EXPECT_EQ(rec.Last().nKind, DOCCHANGE_MODIFIED);
-    doc.Select(At(0), true);
-    std::size_t n = rec.changes.size();
-    ASSERT_TRUE(doc.Undo());
-    ASSERT_EQ(rec.changes.size(), n + 2);
-    const CDocChange& reset = rec.changes[n];
-    ASSERT_EQ(reset.nKind, DOCCHANGE_RESET);
-    EXPECT_EQ(reset.prims.size(), 3u);
-    EXPECT_EQ(reset.prims[0], At(0));
-    EXPECT_EQ(rec.Last().nKind, DOCCHANGE_MODIFIED); // back where it was loaded
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_TRUE(doc.Selection().empty());
-    n = rec.changes.size();
-    ASSERT_TRUE(doc.Redo());
-    ASSERT_EQ(rec.changes[n].nKind, DOCCHANGE_RESET);
-    EXPECT_EQ(rec.changes[n].prims.size(), 4u);
-    EXPECT_TRUE(doc.IsModified());
-
-    n = rec.changes.size();
-    doc.SetModified(true); // no change, no news
-    EXPECT_EQ(rec.changes.size(), n);
-    ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nSA 3 3\r\n"));
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(rec.changes[n].nKind, DOCCHANGE_RESET); // the old drawing leaves...
-    bool bLoaded = false;
-    for (std::size_t i = n; i < rec.changes.size(); ++i)
-        bLoaded |= rec.changes[i].nKind == DOCCHANGE_RESET && rec.changes[i].prims.size() == 1;
-    EXPECT_TRUE(bLoaded); // ...and the new one arrives
-}
-
-TEST_F(DocumentEdit, RotateOrderMovesEachHitToThePreviousPositionAndTheFirstToTheLast) {
-    doc.Append(Read("SA 60 60"));
-    CPrimitive* a = At(0);
-    CPrimitive* b = At(1);
-    CPrimitive* d = At(3);
-    doc.RotateOrder({0, 1, 3});
-    EXPECT_EQ(At(0), b);
-    EXPECT_EQ(At(1), d);
-    EXPECT_EQ(At(3), a);
-    EXPECT_EQ(rec.Last().nKind, DOCCHANGE_REORDERED);
-    EXPECT_EQ(rec.Last().prims, (std::vector<CPrimitive*>{b, d, a}));
-    doc.RotateOrder({0, 9}); // a position past the end changes nothing
-    EXPECT_EQ(At(0), b);
-}
-
-TEST_F(DocumentEdit, AnIndexFedByTheDocumentFollowsEveryChange) {
-    CSpatialIndex index(doc.Primitives());
-    doc.AddObserver(&index);
-    std::vector<CPrimitive*> found;
-    auto near = [&](CRect r) {
-        index.Query(r, 1.0, 0, found);
-        return found;
+    std::unique_ptr<CSpatialIndex> index;
+    CSaveOptions save;
+    std::map<std::size_t, std::string> texts; // what each history position saves
+    auto at = [&](std::size_t i) { return doc->Primitives()[i].get(); };
+    auto text = [&] {
+        std::string t;
+        doc->Store("d.tvd", true, t);
+        return t;
     };
-    EXPECT_EQ(near({0, 0, 2500, 2500}).size(), 3u);
-    doc.Edit({At(1)}, [&] { At(1)->Move(1000, 1000); });
-    EXPECT_TRUE(near({1040, 1040, 1060, 1060}).size() == 1 && found[0] == At(1));
-    EXPECT_TRUE(near({40, 40, 45, 45}).empty());
-    CPrimitive* off = doc.Append(Read("LI -500 -500 -400 -400")); // off the sheet
-    EXPECT_EQ(near({-450, -450, -450, -450}), std::vector<CPrimitive*>{off});
-    doc.Edit({off}, [&] { off->Move(0, 10); }); // one of four: placed again alone
-    EXPECT_EQ(near({-450, -400, -450, -400}), std::vector<CPrimitive*>{off});
-    EXPECT_TRUE(near({-500, -500, -500, -500}).empty());
-    doc.RotateOrder({0, 3});
-    EXPECT_EQ(near({-3000, -3000, 3000, 3000}),
-              (std::vector<CPrimitive*>{At(0), At(1), At(2), At(3)}));
-    doc.Remove({off});
-    EXPECT_TRUE(near({-450, -450, -450, -450}).empty());
-    doc.Undo(); // nothing to undo: the load is the only snapshot
-    doc.Load("[TAVOLIN]\r\nSA 5 5\r\n");
-    EXPECT_EQ(index.Size(), 1u);
-    doc.RemoveObserver(&index);
+    std::string large = "[TAVOLIN]\r\n"; // lines enough for the history to share runs of them
+    for (int i = 0; i < 1500; ++i)
+        large += "LI " + std::to_string(i % 2000) + " " + std::to_string(i / 4) + " 1000 1000\r\n";
+    auto start = [&](const char* text) {
+        doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+        ASSERT_TRUE(!text || doc->Load(text));
+        index = std::make_unique<CSpatialIndex>(doc->Primitives());
+        doc->AddObserver(index.get());
+        doc->AddObserver(&rec);
+        rec.doc = doc.get();
+        rec.news.clear();
+        texts.clear();
+    };
+    // N new, O open, E edit, S save, U undo, R redo, T the long title typed, K a
+    // history that keeps only its last hundred steps from here on, H a hundred
+    // and one edits, A undo as far as it goes, L load; a append, s select, t
+    // drag, x delete, o reorder, p reorder past the end, m move; B open a large
+    // drawing, c commit, y change a layer, r turn all, V undo and redo all.
+    std::function<void(char)> step = [&](char c) {
+        if (c == 'N') start(nullptr);
+        if (c == 'O')
+            start("[TAVOLIN t]\r\nLI 10 10 20 10\r\nSA 50 50\r\nRV 100 100 120 130 3\r\n");
+        if (c == 'E') doc->Append(Read("SA 1 1")), doc->CommitChange();
+        if (c == 'S') doc->Save((m_dir / "d.tvd").string(), save);
+        if (c == 'U') doc->Undo();
+        if (c == 'R') doc->Redo();
+        if (c == 'T') doc->SetModified(true);
+        if (c == 'K') doc->ClearUndo(1);
+        for (int i = 0; c == 'H' && i <= 100; ++i)
+            step('E');
+        while (c == 'A' && doc->Undo())
+            continue;
+        if (c == 'L') doc->Load("[TAVOLIN]\r\nSA 3 3\r\n");
+        if (c == 'a') doc->Append(Read("SA 7 8"));
+        if (c == 's') doc->Select(at(0), true), doc->Select(at(2), true);
+        if (c == 't') doc->PutBack(doc->TakeOut(doc->Selection()));
+        if (c == 'B') start(large.c_str());
+        if (c == 'c') doc->CommitChange();
+        if (c == 'x') doc->Remove({at(2)});
+        if (c == 'y') doc->Edit({at(1)}, [&] { at(1)->SetLayer(5); });
+        for (std::size_t i = 0; c == 'r' && i < doc->Primitives().size(); ++i)
+            doc->Edit({at(i)}, [&] { at(i)->Rotate(1250, 1250, false); });
+        if (c == 'o') doc->RotateOrder({0, 1, 2});
+        if (c == 'p') doc->RotateOrder({0, 9});
+        if (c == 'm') {
+            CRecordingSurface dc;
+            doc->UpdateRegions(dc);
+            doc->Edit({at(0)}, [&] { at(0)->Move(100, 0); });
+            EXPECT_EQ(at(0)->m_nRegionKey, 0u); // built again when next needed
+        }
+        while (c == 'V' && doc->Undo())
+            EXPECT_EQ(text(), texts.at(doc->History().Position()));
+        while (c == 'V' && doc->Redo())
+            EXPECT_EQ(text(), texts.at(doc->History().Position()));
+    };
+    const char* const LOADED = "LI 10 10 20 10|SA 50 50|RV 100 100 120 130 3|";
+    const struct {
+        const char* steps;
+        const char* modified; // after each step
+        std::string after;    // the lines and the selection's size, or "#" and the count
+        const char* news;     // null: not looked at
+    } rows[] = {
+        {"NEUR", "0101", "SA 1 1|0", nullptr}, // the first change of a new document can be undone
+        {"NESUR", "01010", "SA 1 1|0", nullptr},
+        {"OEESUURR", "01101110", "#5", nullptr}, // redo back to the saved state
+        {"OESUEUR", "0101111", "#4", nullptr},   // a change after undo: the saved state is gone
+        {"OESUEUS", "0101110", "#3", nullptr},
+        {"OETUR", "01111", "#4", nullptr}, // the title is not in the history
+        {"OTS", "010", "#3", nullptr},
+        {"OKHA", "0011", "#4", nullptr}, // the saved state fell off the history
+        {"OU", "00", "#3", nullptr},
+        {"Oa", "00", std::string(LOADED) + "SA 7 8|0", "added 3->6,7,8,9"},
+        {"Ost", "000", "SA 50 50|LI 10 10 20 10|RV 100 100 120 130 3|2", // in list order
+         "selection 0->10,10,20,10|selection 2->100,100,120,130|removing 02 10,10,120,130|"
+         "added 12->10,10,120,130"},
+        {"Osx", "000", "LI 10 10 20 10|SA 50 50|1",
+         "selection 0->10,10,20,10|selection 2->100,100,120,130|removing 2 100,100,120,130"},
+        {"Om", "00", "LI 110 10 120 10|SA 50 50|RV 100 100 120 130 3|0",
+         "geometry 0 10,10,20,10->110,10,120,10"},
+        {"Oo", "00", "SA 50 50|RV 100 100 120 130 3|LI 10 10 20 10|0", "reordered 012"},
+        {"Op", "00", std::string(LOADED) + "0", ""},
+        {"OTT", "011", std::string(LOADED) + "0", "modified"}, // no change, no news
+        {"OEsU", "0110", std::string(LOADED) + "0",            // the selection goes
+         "added 3->0,0,2,2|modified|selection 0->10,10,20,10|selection 2->100,100,120,130|"
+         "reset 012 0,0,120,130->10,10,120,130|"
+         "modified"},
+        {"OEUR", "0101", std::string(LOADED) + "SA 1 1|0",
+         "added 3->0,0,2,2|modified|reset 012 0,0,120,130->10,10,120,130|modified|"
+         "reset 0123 10,10,120,130->0,0,120,130|modified"},
+        {"OL", "00", "SA 3 3|0", "reset 10,10,120,130|reset 0->2,2,4,4"},
+        // Every kind of change, a new step after undoing two, then undo and redo
+        // all the way: each position gives back its drawing byte for byte.
+        {"BacocxcmcrcycUUacV", "001111111111111111", "#1501", nullptr},
+    };
+    for (const auto& r : rows) {
+        std::string modified;
+        for (const char* c = r.steps; *c; ++c) {
+            step(*c);
+            if (std::strchr("NOBEcKH", *c)) { // a new history position, and none after it
+                texts.erase(texts.upper_bound(doc->History().Position()), texts.end());
+                texts[doc->History().Position()] = text();
+            }
+            modified += doc->IsModified() ? '1' : '0';
+        }
+        EXPECT_EQ(modified, r.modified) << r.steps;
+        std::string after;
+        std::vector<CPrimitive*> list, found;
+        for (const auto& p : doc->Primitives()) {
+            after += Written(*p).substr(0, Written(*p).size() - 2) + "|";
+            list.push_back(p.get());
+            index->Query(p->GetBounds(), 1.0, 0, found);
+            EXPECT_NE(std::find(found.begin(), found.end(), p.get()), found.end()) << r.steps;
+        }
+        after += std::to_string(doc->Selection().size());
+        if (r.after[0] == '#') after = "#" + std::to_string(list.size());
+        EXPECT_EQ(after, r.after) << r.steps;
+        index->Query({-5000, -5000, 5000, 5000}, 1.0, 0, found);
+        EXPECT_EQ(found, list) << r.steps;
+        EXPECT_EQ(r.news ? rec.news : "", r.news ? r.news : "") << r.steps;
+    }
 }
