@@ -68,6 +68,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     void Frame(const std::function<void(bool bContent, CRect extent)>& frame);
@@ -86,6 +87,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void RunGridDialog();
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;
+    void ShiftChanged(bool bDown);
 
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;

@@ -37,7 +37,34 @@ void CSchemoView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) m_pCtl->OnLButtonDblClk(Input(event));
 }
 
+namespace {
+// The keys of the tools and the zoom; Ctrl is allowed with "+" and "-" alone.
+int ToolOrZoomKey(const QKeyEvent* event) {
+    const int k = event->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z) return 'A' + (k - Qt::Key_A);
+    if (k == Qt::Key_Plus) return '+';
+    if (k == Qt::Key_Minus) return '-';
+    return k == Qt::Key_Home ? KEY_HOME : 0;
+}
+} // namespace
+
+// Shift pressed or let go: a segment being drawn turns straight or free at
+// once, not at the next move.
+void CSchemoView::ShiftChanged(bool bDown) {
+    const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+    if (!viewport()->rect().contains(p)) return;
+    CMouseInput in{CPoint{p.x(), p.y()}};
+    in.bShift = bDown;
+    m_pCtl->OnMouseMove(in);
+}
+
+void CSchemoView::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift && !m_pCtl->IsIdle()) ShiftChanged(false);
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
 void CSchemoView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Shift && !m_pCtl->IsIdle()) ShiftChanged(true);
     int nKey = 0;
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -53,10 +80,12 @@ void CSchemoView::keyPressEvent(QKeyEvent* event) {
         nKey = 'S';
         break;
     default:
+        nKey = ToolOrZoomKey(event);
         break;
     }
-    const bool bPlain =
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    Qt::KeyboardModifiers blocking = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (nKey == '+' || nKey == '-') blocking &= ~Qt::KeyboardModifiers(Qt::ControlModifier);
+    const bool bPlain = !(event->modifiers() & blocking);
     if (nKey && bPlain && m_pCtl->OnKeyDown(nKey)) {
         TraceLine("KEY " + QKeySequence(event->key()).toString());
         return;

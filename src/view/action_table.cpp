@@ -2,6 +2,8 @@
 
 #include "doc/document.h"
 
+#include <cstring>
+
 namespace {
 // When the commands are enabled and checked.
 bool Doc(const CCommandState& s, int) {
@@ -82,7 +84,8 @@ const std::vector<CActionDef> kActions = {
     {ID_EDIT_CLEAR, "Ca&ncella", "Del", "Cancella la selezione", "Cancella", "edit-delete", FEATURE_EDIT, Selected, nullptr},
     {ID_EDIT_UNDO, "&Undo", "Ctrl+Z;Alt+Backspace", "Annulla l'ultima modifica", "", "", FEATURE_EDIT, CanUndo, nullptr},
     {ID_EDIT_REDO, "R&edo", "Ctrl+Y", "Ripristina l'ultima modifica annullata", "", "", FEATURE_EDIT, CanRedo, nullptr},
-    // The keys after the tab are only shown: R and S act in the drawing alone.
+    // A key after a tab is no shortcut: the view takes it while it has the focus
+    // (ShownKeyCommand), so that a text field keeps its letters.
     {ID_ROTATE, "&Ruota selezione\tR", "", "Ruota la selezione di un quarto di giro", "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_MIRROR, "S&wappa selezione\tS", "", "Specchia la selezione da destra a sinistra", "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_MAKE_MACRO, "Cre&a macro", "", "Raggruppa la selezione in una macro", "", "", FEATURE_EDIT, SelectedTwo, nullptr},
@@ -92,7 +95,7 @@ const std::vector<CActionDef> kActions = {
     {ID_PROPERTIES, "Pr&oprieta'...", "Alt+Return;Alt+Enter", "Mostra e modifica le proprieta' della selezione", "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_STRETCH, "Scala com&baciante", "", "Adatta la scala alle dimensioni della finestra",
      "Ridimensione a finestra", "", FEATURE_VIEW, Doc, Stretch},
-    {ID_FIT, "A&datta alla finestra", "", "Mostra tutto il disegno nella finestra", "", "", FEATURE_VIEW, Doc, nullptr},
+    {ID_FIT, "A&datta alla finestra\tHome", "", "Mostra tutto il disegno nella finestra", "", "", FEATURE_VIEW, Doc, nullptr},
     {ID_GRID, "&Griglia e Snap...", "", "Imposta la griglia e lo snap della vista", "Dialog Griglia e Snap", "", FEATURE_VIEW, Doc, nullptr},
     {ID_VIEW_TOOLBAR, "Barra degli st&rumenti", "", "Mostra o nasconde la barra degli strumenti", "", "", FEATURE_BARS, nullptr, ToolBarShown},
     {ID_VIEW_STATUS_BAR, "Barra di st&ato", "", "Mostra o nasconde la barra di stato", "", "", FEATURE_BARS, nullptr, StatusBarShown},
@@ -123,18 +126,18 @@ const std::vector<CActionDef> kActions = {
     {ID_CONTEXT_HELP, "&Guida rapida", "Shift+F1", "Mostra la guida sull'oggetto indicato col mouse", "Guida", "context-help", FEATURE_NONE, Never, nullptr},
     {ID_APP_ABOUT, "Infor&mazioni su Tavolin...", "", "Mostra le informazioni sul programma", "Informazioni", "about", FEATURE_HELP, nullptr, nullptr},
     {ID_TOOL_SELECT, "&Selezione", "", "Selezione di uno o piu' oggetti", "Selezione", "tool-select", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_ZOOM, "&Zoom", "", "Ingrandisce o diminuisce il fattore di scala", "Zoom", "tool-zoom", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_HAND, "Dragging &hand", "", "Trascina il disegno col mouse", "Dragging hand", "tool-hand", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_LINE, "&Linea", "", "Disegna una linea", "Linea", "tool-line", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_TEXT, "&Testo esteso", "", "Disegna una stringa di testo con attributi estesi", "Testo esteso", "tool-text", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_CONNECTION, "&Connessione elettrica", "", "Disegna una connessione elettrica", "Connessione elettrica", "tool-connection", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_BEZIER, "Curva &Bezier", "", "Disegna una curva cubica Bezier", "Curva Bezier", "tool-bezier", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_POLYGON, "&Poligono", "", "Disegna un poligono (pieno o vuoto) con n lati", "Poligono", "tool-polygon", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_ELLIPSE, "&Ellisse", "", "Disegna un'ellisse (piena o vuota)", "Ellisse", "tool-ellipse", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_RECTANGLE, "&Rettangolo", "", "Disegna un rettangolo (pieno o vuoto)", "Rettangolo", "tool-rectangle", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_MACRO, "&Macro", "", "Inserisce la macro selezionata nel documento", "Macro", "tool-macro", FEATURE_TOOLS, MacroChosen, ToolChosen},
-    {ID_TOOL_PCBLINE, "P&ista", "", "Disegna una pista", "Pista", "tool-pcbline", FEATURE_TOOLS, nullptr, ToolChosen},
-    {ID_TOOL_PCBPAD, "Pi&azzola", "", "Disegna una piazzola", "Piazzola", "tool-pcbpad", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_ZOOM, "&Zoom\tZ", "", "Ingrandisce o diminuisce il fattore di scala", "Zoom", "tool-zoom", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_HAND, "Dragging &hand\tH", "", "Trascina il disegno col mouse", "Dragging hand", "tool-hand", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_LINE, "&Linea\tL", "", "Disegna una linea", "Linea", "tool-line", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_TEXT, "&Testo esteso\tT", "", "Disegna una stringa di testo con attributi estesi", "Testo esteso", "tool-text", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_CONNECTION, "&Connessione elettrica\tC", "", "Disegna una connessione elettrica", "Connessione elettrica", "tool-connection", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_BEZIER, "Curva &Bezier\tB", "", "Disegna una curva cubica Bezier", "Curva Bezier", "tool-bezier", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_POLYGON, "&Poligono\tP", "", "Disegna un poligono (pieno o vuoto) con n lati", "Poligono", "tool-polygon", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_ELLIPSE, "&Ellisse\tE", "", "Disegna un'ellisse (piena o vuota)", "Ellisse", "tool-ellipse", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_RECTANGLE, "&Rettangolo\tQ", "", "Disegna un rettangolo (pieno o vuoto)", "Rettangolo", "tool-rectangle", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_MACRO, "&Macro\tM", "", "Inserisce la macro selezionata nel documento", "Macro", "tool-macro", FEATURE_TOOLS, MacroChosen, ToolChosen},
+    {ID_TOOL_PCBLINE, "P&ista\tI", "", "Disegna una pista", "Pista", "tool-pcbline", FEATURE_TOOLS, nullptr, ToolChosen},
+    {ID_TOOL_PCBPAD, "Pi&azzola\tA", "", "Disegna una piazzola", "Piazzola", "tool-pcbpad", FEATURE_TOOLS, nullptr, ToolChosen},
 };
 
 std::vector<int> ToolsInValueOrder() {
@@ -221,6 +224,14 @@ bool IsEnabled(const CActionDef& def, const CCommandState& s) {
 }
 bool IsChecked(const CActionDef& def, const CCommandState& s) {
     return def.pChecked && def.pChecked(s, def.nId);
+}
+
+int ShownKeyCommand(const std::string& key) {
+    for (const CActionDef& a : kActions) {
+        const char* pszTab = std::strchr(a.pszCaption, '\t');
+        if (pszTab && key == pszTab + 1) return a.nId;
+    }
+    return 0;
 }
 
 std::string PlainCaption(const char* pszCaption) {

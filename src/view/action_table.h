@@ -43,7 +43,7 @@ using CommandRule = bool (*)(const CCommandState& s, int nId);
 
 struct CActionDef {
     int nId;
-    const char* pszCaption; // with "&" before the mnemonic; a key only shown after a tab
+    const char* pszCaption; // with "&" before the mnemonic; after a tab a key the view takes
     const char* pszKeys;    // key sequences separated by ";", or ""
     const char* pszPrompt;  // status-bar prompt
     const char* pszTip;     // tool tip, or "" for the caption without "&"
@@ -85,6 +85,10 @@ const std::vector<int>& PrimitivesToolbar();
 
 bool IsEnabled(const CActionDef& def, const CCommandState& s);
 bool IsChecked(const CActionDef& def, const CCommandState& s);
+
+// The command whose caption shows `key` after its tab ("L" for "&Linea\tL",
+// "Home"); 0 when none.
+int ShownKeyCommand(const std::string& key);
 
 // The caption without its "&" (and "&&" kept as one "&") and without the
 // key shown after a tab.

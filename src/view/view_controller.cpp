@@ -86,8 +86,9 @@ void CViewController::OnMouseMove(const CMouseInput& in) {
     m_ptLastDevice = in.ptClient;
     const bool bScrolls =
         m_nMode == MODE_BAND || m_nMode == MODE_POINT || (m_nMode == MODE_MOVE && !m_bFirstMove);
+    m_bShiftHeld = in.bShift;
     if (bScrolls && ArmAutoScroll(in.ptClient)) return;
-    const CPoint pt = ToLogical(in.ptClient, m_nMode != MODE_PAN);
+    const CPoint pt = Straighten(in, ToLogical(in.ptClient, m_nMode != MODE_PAN));
     if (!IsIdle() && pt == m_ptLast) return;
     m_host.SetStatusText(FormatReadout(pt, m_ctx.settings.nMicronsPerUnit));
     switch (m_nMode) {
@@ -111,7 +112,7 @@ void CViewController::OnMouseMove(const CMouseInput& in) {
 }
 
 void CViewController::OnLButtonUp(const CMouseInput& in) {
-    const CPoint pt = ToLogical(in.ptClient);
+    const CPoint pt = Straighten(in, ToLogical(in.ptClient));
     switch (m_nMode) {
     case MODE_PAN:
         if (!m_bMiddlePan) EndPan(in.ptClient);
@@ -208,7 +209,8 @@ bool CViewController::OnKeyDown(int nKey) {
             MirrorHeld();
         break;
     default:
-        return false;
+        if (!OnIdleKey(nKey)) return false;
+        break;
     }
     CheckState();
     return true;

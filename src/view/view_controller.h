@@ -29,8 +29,8 @@ struct CWheelInput {
     bool bShift = false;
 };
 
-// Keys OnKeyDown knows besides the letters 'R' and 'S'.
-enum ViewKey { KEY_ESCAPE = 0x1B, KEY_DELETE = 0x7F };
+// Keys OnKeyDown knows besides letters, '+' and '-'.
+enum ViewKey { KEY_ESCAPE = 0x1B, KEY_DELETE = 0x7F, KEY_HOME = 0x100 };
 
 // The cursor a tool shows while nothing is dragged (the select tool's depends
 // on what lies under the pointer).
@@ -59,7 +59,8 @@ class CViewController {
     // Ctrl+wheel zooms about the pointer, Shift+wheel scrolls sideways, the
     // wheel alone scrolls its way.
     void OnWheel(const CWheelInput& in);
-    // KEY_ESCAPE, KEY_DELETE, 'R', 'S' (either case); false for any other key.
+    // KEY_ESCAPE, KEY_DELETE, 'R', 'S' (either case); when idle also the
+    // tools' letters, KEY_HOME, '+' and '-'. False for a key not taken.
     bool OnKeyDown(int nKey);
     void OnTimer();
 
@@ -108,6 +109,7 @@ class CViewController {
     void StartNewPrimitive(CPoint pt);
     std::unique_ptr<CPrimitive> CreateForTool(int nTool, CPoint pt);
     void DragPointTo(CPoint pt);
+    CPoint Straighten(const CMouseInput& in, CPoint pt) const;
     CPrimitive* PointPrimitive() const;
     void ReleasePoint(const CMouseInput& in, CPoint pt);
     void FinishText();
@@ -120,6 +122,9 @@ class CViewController {
     void PanTo(CPoint pt);
     void EndPan(CPoint ptClient);
     void Zoom(CPoint pt, bool bIn);
+
+    // view_keys.cpp: the keys of the tools and the zoom
+    bool OnIdleKey(int nKey);
     bool ArmAutoScroll(CPoint ptClient);
     void StopAutoScroll();
     bool ScrollTowardsEdges();
@@ -148,4 +153,5 @@ class CViewController {
     int m_nTimerTicks = 0;
     int m_nEdgeMask = 0;       // 1 left, 2 top, 4 right, 8 bottom
     bool m_bMiddlePan = false; // the pan is the middle button's, not the hand's
+    bool m_bShiftHeld = false; // at the last pointer input, for the auto-scroll's moves
 };

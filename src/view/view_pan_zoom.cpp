@@ -127,6 +127,7 @@ void CViewController::OnTimer() {
         m_host.ViewMoved(false);
         CMouseInput in;
         in.ptClient = m_host.PointerPosition();
+        in.bShift = m_bShiftHeld;
         OnMouseMove(in);
     }
     if (!m_bTimerOn) return;

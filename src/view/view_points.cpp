@@ -17,6 +17,8 @@
 #include "view/commands.h"
 #include "view/view_host.h"
 
+#include <cstdlib>
+
 // The primitive leaves the drawing only when its point really moves: a click
 // on a point, the usual way to select a line, costs no reordering of the list.
 void CViewController::StartPointEdit(int nPoint) {
@@ -87,6 +89,17 @@ std::unique_ptr<CPrimitive> CViewController::CreateForTool(int nTool, CPoint pt)
     }
 }
 
+// Shift held while a line or track is drawn: its moving end goes onto the
+// horizontal or the vertical through its start, whichever is nearer.
+CPoint CViewController::Straighten(const CMouseInput& in, CPoint pt) const {
+    if (!in.bShift || m_nMode != MODE_POINT || !m_bNewPrimitive || m_nDragPoint != 1) return pt;
+    const CPrimitive* p = PointPrimitive();
+    if (!(p->GetCapabilities() & CAP_LINE)) return pt;
+    const CPoint start = p->GetPoint(0);
+    if (std::abs(pt.y - start.y) <= std::abs(pt.x - start.x)) return CPoint{pt.x, start.y};
+    return CPoint{start.x, pt.y};
+}
+
 void CViewController::DragPointTo(CPoint pt) {
     if (m_bFirstMove) TakeOutForMove();
     m_held.Front()->SetPoint(m_nDragPoint, pt.x, pt.y, false);
@@ -144,9 +157,11 @@ void CViewController::FinishText() {
         m_doc.CommitChange();
 }
 
-// A new line or track is followed at once by the next one from its end.
+// A new line or track is followed at once by the next one from its end,
+// which a straightened line holds and the pointer may not.
 void CViewController::FinishPoint(const CMouseInput& in) {
     const CPrimitive* p = m_held.Front();
+    const CPoint end = p->GetPoint(p->GetPointCount() - 1);
     if (!p->IsComplete()) {
         m_held.Restore(m_doc);
         End();
@@ -162,7 +177,8 @@ void CViewController::FinishPoint(const CMouseInput& in) {
     if (bChain) m_doc.ClearSelection();
     if (bChange) m_doc.CommitChange();
     if (bChain) {
-        OnLButtonDown(in);
-        OnLButtonUp(in);
+        m_ptLastDevice = in.ptClient;
+        m_ptAnchor = m_ptLast = end;
+        StartNewPrimitive(end);
     }
 }

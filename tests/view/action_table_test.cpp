@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstring>
 #include <set>
 
 TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
@@ -29,6 +30,11 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
                 EXPECT_TRUE(seen.insert(mnemonic(a->pszCaption)).second) << a->pszCaption;
             }
         }
+    }
+    std::set<std::string> keys; // the view finds a command by the key it shows
+    for (const CActionDef& a : ActionTable()) {
+        const char* pszTab = std::strchr(a.pszCaption, '\t');
+        EXPECT_TRUE(!pszTab || keys.insert(pszTab + 1).second) << a.pszCaption;
     }
     EXPECT_EQ(PlainCaption("&Ruota selezione\tR"), "Ruota selezione");
     EXPECT_EQ(PlainCaption("A && B"), "A & B");

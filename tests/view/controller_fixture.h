@@ -20,7 +20,7 @@ enum Mods { NONE = 0, CTRL = 1, SHIFT = 2, ALT = 4 };
 class ControllerTest : public ::testing::Test {
   public:
     // One step of a script: 'p' press, 'm' move, 'r' release, 'c' click, 'C'
-    // Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'q' Ctrl+press, 'u'
+    // Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'h' Shift+click, 'q' Ctrl+press, 'u'
     // right release, 'x' right press, 'R' and 'S' keys, 'E' Escape, 'D' Delete,
     // 'K' the drag cancelled from outside.
     struct CStep {
@@ -67,11 +67,12 @@ class ControllerTest : public ::testing::Test {
             const int mods = s.op == 'C' || s.op == 'q' ? CTRL
                              : s.op == 'A'              ? ALT
                              : s.op == 'Z'              ? CTRL | SHIFT
+                             : s.op == 'h'              ? SHIFT
                                                         : NONE;
             if (s.op == 'p' || s.op == 'q') Press(s.x, s.y, mods);
             if (s.op == 'm') Move(s.x, s.y);
             if (s.op == 'r') Release(s.x, s.y);
-            if (s.op == 'c' || s.op == 'C' || s.op == 'A' || s.op == 'Z') Click(s.x, s.y, mods);
+            if (std::string("cCAZh").find(s.op) != std::string::npos) Click(s.x, s.y, mods);
             if (s.op == 'x') ctl.OnRButtonDown(In(s.x, s.y));
             if (s.op == 'u') ctl.OnRButtonUp(In(s.x, s.y));
             if (s.op == 'R' || s.op == 'S') ctl.OnKeyDown(s.op);
