@@ -11,7 +11,6 @@ std::string WriteRead(const std::string& text) {
     ParseDrawingLines(text, list, nullptr);
     return FormatPrimitiveLines(list, false);
 }
-
 } // namespace
 
 // A drawing of every command, once read and written, is the normalised file;
@@ -99,14 +98,9 @@ TEST(RoundTrip, RandomLinesAreStableAfterOneRewrite) {
     const long long specials[] = {0, 1, -1, 2, 100, INT32_MAX, INT32_MIN, 4294967296LL};
     for (int i = 0; i < 20000; ++i) {
         text += keys[rng() % 16];
-        const int n = int(rng() % 24);
-        for (int k = 0; k < n; ++k) {
-            text += ' ';
-            if (rng() % 5 == 0)
-                text += std::to_string(specials[rng() % 8]);
-            else
-                text += std::to_string(int(rng() % 400) - 50);
-        }
+        for (int k = int(rng() % 24); k > 0; --k)
+            text += ' ' +
+                    std::to_string(rng() % 5 ? (long long)(rng() % 400) - 50 : specials[rng() % 8]);
         if (rng() % 3 == 0) text += rng() % 2 ? " Face++Name some text" : " * x\ty";
         text += rng() % 2 ? "\r\n" : "\n";
     }
