@@ -159,9 +159,7 @@ TEST_F(LibraryFolders, PlacementTableHoldsForAllEightCombinations) {
             EXPECT_EQ(AsMacro(m).m_components.at(0)->GetPoint(0), want[o % 4][mir]) << line;
             EXPECT_EQ(Written(*m), line + "\r\n");
         }
-    auto m = Read("MC 200 300 0 0 080");
-    EXPECT_EQ(m->SetLayer(5), 0); // a macro stays on layer 0
-    EXPECT_EQ(m->GetLayer(), 0);
+    EXPECT_EQ(Read("MC 200 300 0 0 080")->SetLayer(5), 0); // a macro stays on layer 0
 }
 
 // Self and mutual references, deep chains and components that place the next

@@ -39,22 +39,3 @@ TEST(Region, EachShapeHoldsItsPointsAndBoxesThem) {
         EXPECT_EQ(r.GetRgnBox(), row.box) << row.kind;
     }
 }
-
-// Unions hit either part and box both, through copies, moves and growth.
-TEST(Region, CopiesMovesAndGrowthKeepEveryShape) {
-    CRegion a, cell;
-    for (int i = 0; i < 40; ++i) { // grows its room several times
-        cell.SetRect({10 * i, 0}, {10 * i + 5, 5});
-        a.Union(cell);
-    }
-    CRegion copy(a), moved(std::move(a));
-    moved.Union(moved); // with itself: every shape twice, nothing else
-    for (const CRegion* r : {&copy, &moved}) {
-        EXPECT_EQ(r->GetRgnBox(), (CRect{0, 0, 395, 5}));
-        for (int i = 0; i < 40; ++i)
-            EXPECT_TRUE(r->PtInRegion(10 * i + 2, 4) && !r->PtInRegion(10 * i + 7, 4)) << i;
-    }
-    EXPECT_TRUE(a.IsEmpty() && !a.PtInRegion(2, 2));
-    moved.Release();
-    EXPECT_TRUE(moved.IsEmpty() && moved.GetRgnBox().IsEmpty() && !moved.PtInRegion(10, 2));
-}
