@@ -69,9 +69,9 @@ TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
         EXPECT_EQ(Calls(dc), r.calls) << r.line << " zoom " << r.zoom;
         // Nothing of the drawing is left behind: not on the surface, not in the
         // measures the region is made from.
-        EXPECT_EQ(dc.GetROP2(), R2_COPYPEN) << r.line;
-        EXPECT_TRUE(dc.GetBrush().bHollow) << r.line;
-        EXPECT_EQ(dc.GetFont().nHeight, 0) << r.line;
+        EXPECT_TRUE(dc.GetROP2() == R2_COPYPEN && dc.GetBrush().bHollow &&
+                    dc.GetFont().nHeight == 0)
+            << r.line;
         p->UpdateRegion(dc);
         EXPECT_EQ(p->GetRegion()->GetRgnBox(), box) << r.line;
     }
@@ -95,18 +95,14 @@ TEST(Draw, UnfinishedFiguresDrawWhatIsClicked) {
               "line 0,10 0,0 roline 10,10 0,0 r");
 }
 
-namespace {
-struct RegionRow {
-    const char* line;
-    int pixelsPerUnit;
-    std::vector<CPoint> in, out;
-};
-} // namespace
-
 // Thin figures are picked through a band of ten pixels (two units at least),
 // filled ones through their area.
 TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
-    const RegionRow rows[] = {
+    struct {
+        const char* line;
+        int pixelsPerUnit;
+        std::vector<CPoint> in, out;
+    } const rows[] = {
         {"LI 0 0 100 0", 1, {{50, 4}, {50, -5}}, {{50, 6}}},
         {"LI 0 0 100 100", 1, {{50, 50}}, {{80, 20}}},
         {"LI 0 0 100 0", 10, {{50, 0}, {50, -1}}, {{50, 1}}},
@@ -125,17 +121,16 @@ TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
         {"PA 0 0 20 20 4 1", 1, {{-11, -11}}, {{-12, 0}}},
         {"TY 100 50 5 3 0 0 0 * abcd", 1, {{100, 50}, {111, 54}}, {{112, 54}, {111, 55}}},
     };
-    for (const RegionRow& r : rows) {
+    for (const auto& r : rows) {
         CRecordingSurface dc;
         dc.SetMapMode(MM_ANISOTROPIC);
         dc.SetViewportExt(r.pixelsPerUnit, r.pixelsPerUnit);
         auto p = Read(r.line);
         ASSERT_TRUE(p) << r.line;
         p->UpdateRegion(dc);
-        for (const CPoint& q : r.in)
-            EXPECT_TRUE(p->GetRegion()->PtInRegion(q.x, q.y)) << r.line << " " << q.x << "," << q.y;
-        for (const CPoint& q : r.out)
-            EXPECT_FALSE(p->GetRegion()->PtInRegion(q.x, q.y))
-                << r.line << " " << q.x << "," << q.y;
+        for (const bool inside : {true, false})
+            for (const CPoint& q : inside ? r.in : r.out)
+                EXPECT_EQ(p->GetRegion()->PtInRegion(q.x, q.y), inside)
+                    << r.line << " " << q.x << "," << q.y;
     }
 }

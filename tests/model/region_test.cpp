@@ -4,20 +4,16 @@
 
 #include <vector>
 
-namespace {
-struct RegionRow {
-    char kind; // 'R' rectangle, 'E' ellipse, 'A' and 'W' polygon filled alternate or winding
-    std::vector<CPoint> corners, in, out;
-    CRect box;
-};
-} // namespace
-
 // Rectangles hold their left and top edges but not the right and bottom ones;
 // a self-overlapping star differs by its fill rule; extremes do not overflow.
 TEST(Region, EachShapeHoldsItsPointsAndBoxesThem) {
     const int lo = INT32_MIN, hi = INT32_MAX;
     const std::vector<CPoint> star = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
-    const RegionRow rows[] = {
+    struct {
+        char kind; // 'R' rectangle, 'E' ellipse, 'A' and 'W' polygon filled alternate or winding
+        std::vector<CPoint> corners, in, out;
+        CRect box;
+    } const rows[] = {
         {'R', {{10, 20}, {0, 0}}, {{0, 0}, {9, 19}}, {{10, 5}, {5, 20}, {-1, 5}}, {0, 0, 10, 20}},
         {'E', {{0, 0}, {20, 10}}, {{10, 5}, {0, 5}}, {{0, 0}, {19, 9}}, {0, 0, 20, 10}},
         {'A', star, {{50, 10}}, {{50, 50}}, {2, 0, 98, 90}},
@@ -25,7 +21,7 @@ TEST(Region, EachShapeHoldsItsPointsAndBoxesThem) {
         {'E', {{lo, lo}, {hi, hi}}, {{0, 0}}, {{lo, lo}}, {lo, lo, hi, hi}},
         {'W', {{lo, lo}, {hi, lo}, {lo, hi}}, {{-5, -5}}, {{hi - 1, hi - 1}}, {lo, lo, hi, hi}},
     };
-    for (const RegionRow& row : rows) {
+    for (const auto& row : rows) {
         CRegion r;
         if (row.kind == 'R') r.SetRect(row.corners[0], row.corners[1]);
         if (row.kind == 'E') r.SetEllipse(row.corners[0], row.corners[1]);
