@@ -24,30 +24,24 @@ std::string Calls(const CRecordingSurface& dc) {
 
 // Colour 0x123456, selection 0x0000FF, background white.
 TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
+    // clang-format off
     const DrawRow rows[] = {
-        {"LI 10 20 30 40", false, false, 200,
-         "line 20,40 60,80 rop=13 pen=123456/0 brush=none | pixel 60,80 123456"},
+        {"LI 10 20 30 40", false, false, 200, "line 20,40 60,80 rop=13 pen=123456/0 brush=none | pixel 60,80 123456"},
         {"LI 0 0 5 5", true, false, 100, // the end pixel keeps the colour
          "line 0,0 5,5 rop=13 pen=0000ff/0 brush=none | pixel 5,5 123456"},
-        {"LI 0 0 5 5", true, true, 100,
-         "line 0,0 5,5 rop=10 pen=123456/0 brush=none | pixel 5,5 123456"},
+        {"LI 0 0 5 5", true, true, 100, "line 0,0 5,5 rop=10 pen=123456/0 brush=none | pixel 5,5 123456"},
         {"LI -3 3 2147483647 7", false, false, 50, // toward zero
          "line -1,1 1073741823,3 rop=13 pen=123456/0 brush=none | pixel 1073741823,3 123456"},
         {"LI -3 3 2147483647 7", false, false, 2000, // pinned
          "line -60,60 2147483647,140 rop=13 pen=123456/0 brush=none | pixel 2147483647,140 123456"},
         {"SA 40 10", false, false, 200, "ellipse 78,18 82,22 rop=13 pen=123456/0 brush=123456"},
         {"SA 40 10", false, true, 200, "arc 39,9 41,11 rop=10 pen=123456/0 brush=none"},
-        {"BE 0 0 10 0 10 10 0 10", false, false, 200,
-         "bezier 0,0 20,0 20,20 0,20 rop=13 pen=123456/0 brush=none"},
-        {"RP 10 20 30 40", false, false, 50,
-         "polygon 5,10 5,20 15,20 15,10 rop=13 pen=123456/0 brush=123456"},
-        {"RP 10 20 30 40", false, true, 100,
-         "polygon 10,20 10,40 30,40 30,20 rop=10 pen=123456/0 brush=none"},
+        {"BE 0 0 10 0 10 10 0 10", false, false, 200, "bezier 0,0 20,0 20,20 0,20 rop=13 pen=123456/0 brush=none"},
+        {"RP 10 20 30 40", false, false, 50, "polygon 5,10 5,20 15,20 15,10 rop=13 pen=123456/0 brush=123456"},
+        {"RP 10 20 30 40", false, true, 100, "polygon 10,20 10,40 30,40 30,20 rop=10 pen=123456/0 brush=none"},
         {"EV 0 0 10 10", true, false, 100, "ellipse 0,0 10,10 rop=13 pen=0000ff/0 brush=none"},
-        {"PP 0 0 10 0 10 10", false, false, 100,
-         "polygon 0,0 10,0 10,10 rop=13 pen=123456/0 brush=123456"},
-        {"PL 0 0 10 0 3", false, false, 200,
-         "line 0,0 20,0 rop=13 pen=123456/6 brush=none | pixel 20,0 123456"},
+        {"PP 0 0 10 0 10 10", false, false, 100, "polygon 0,0 10,0 10,10 rop=13 pen=123456/0 brush=123456"},
+        {"PL 0 0 10 0 3", false, false, 200, "line 0,0 20,0 rop=13 pen=123456/6 brush=none | pixel 20,0 123456"},
         {"PA 100 100 18 10 4 2 1", false, false, 200,
          "roundrect 182,190 218,210 18x10 rop=13 pen=123456/0 brush=123456 | "
          "ellipse 196,196 204,204 rop=13 pen=123456/0 brush=ffffff"},
@@ -58,6 +52,7 @@ TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
         {"TY 10 20 5 3 0 4 0 * t", false, true, 100, // the box only
          "polygon 10,20 10,25 7,25 7,20 rop=10 pen=123456/0 brush=none"},
     };
+    // clang-format on
     for (const DrawRow& r : rows) {
         CRecordingSurface dc;
         auto p = Read(r.line);
