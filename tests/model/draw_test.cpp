@@ -7,13 +7,6 @@
 #include "model/recording_surface.h"
 
 namespace {
-struct DrawRow {
-    const char* line;
-    bool selected, xorBand;
-    int zoom;
-    std::string calls; // joined with " | "
-};
-
 std::string Calls(const CRecordingSurface& dc) {
     std::string out;
     for (const std::string& c : dc.m_calls)
@@ -25,7 +18,7 @@ std::string Calls(const CRecordingSurface& dc) {
 // Colour 0x123456, selection 0x0000FF, background white.
 TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
     // clang-format off
-    const DrawRow rows[] = {
+    const struct { const char* line; bool selected, xorBand; int zoom; std::string calls; } rows[] = {
         {"LI 10 20 30 40", false, false, 200, "line 20,40 60,80 rop=13 pen=123456/0 brush=none | pixel 60,80 123456"},
         {"LI 0 0 5 5", true, false, 100, // the end pixel keeps the colour
          "line 0,0 5,5 rop=13 pen=0000ff/0 brush=none | pixel 5,5 123456"},
@@ -53,7 +46,7 @@ TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
          "polygon 10,20 10,25 7,25 7,20 rop=10 pen=123456/0 brush=none"},
     };
     // clang-format on
-    for (const DrawRow& r : rows) {
+    for (const auto& r : rows) {
         CRecordingSurface dc;
         auto p = Read(r.line);
         ASSERT_TRUE(p) << r.line;
@@ -93,11 +86,8 @@ TEST(Draw, UnfinishedFiguresDrawWhatIsClicked) {
 // Thin figures are picked through a band of ten pixels (two units at least),
 // filled ones through their area.
 TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
-    struct {
-        const char* line;
-        int pixelsPerUnit;
-        std::vector<CPoint> in, out;
-    } const rows[] = {
+    // clang-format off
+    const struct { const char* line; int pixelsPerUnit; std::vector<CPoint> in, out; } rows[] = {
         {"LI 0 0 100 0", 1, {{50, 4}, {50, -5}}, {{50, 6}}},
         {"LI 0 0 100 100", 1, {{50, 50}}, {{80, 20}}},
         {"LI 0 0 100 0", 10, {{50, 0}, {50, -1}}, {{50, 1}}},
@@ -116,6 +106,7 @@ TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
         {"PA 0 0 20 20 4 1", 1, {{-11, -11}}, {{-12, 0}}},
         {"TY 100 50 5 3 0 0 0 * abcd", 1, {{100, 50}, {111, 54}}, {{112, 54}, {111, 55}}},
     };
+    // clang-format on
     for (const auto& r : rows) {
         CRecordingSurface dc;
         dc.SetMapMode(MM_ANISOTROPIC);

@@ -6,13 +6,9 @@
 // keeping its sign; results are computed wide and pinned once at the end.
 TEST(Mapping, PointsMapBothWays) {
     const int MAX = INT32_MAX, MIN = INT32_MIN;
-    struct Row {
-        int mode;
-        CSize window, viewport;
-        CPoint origin; // of the viewport
-        CPoint logical, device;
-        bool inverse; // the device point maps back to the logical one
-    } const rows[] = {
+    // The origin is the viewport's; inverse: the device point maps back to the logical one.
+    // clang-format off
+    struct Row { int mode; CSize window, viewport; CPoint origin, logical, device; bool inverse; } const rows[] = {
         {MM_TEXT, {5, 5}, {9, 9}, {10, 20}, {1, 2}, {11, 22}, true}, // extents ignored
         {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {10, 10}, {25, 5}, true},
         {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {1, 1}, {3, 1}, false},
@@ -21,6 +17,7 @@ TEST(Mapping, PointsMapBothWays) {
         {MM_ISOTROPIC, {2500, 2500}, {-300, 500}, {0, 0}, {2500, 2500}, {-300, 300}, true},
         {MM_ANISOTROPIC, {1, 1}, {1000, 1000}, {MAX, MIN}, {MAX, MAX}, {MAX, MAX}, false},
     };
+    // clang-format on
     auto Make = [](const Row& r) {
         CMapping m;
         m.SetMapMode(r.mode);

@@ -11,20 +11,14 @@
 #include <functional>
 
 namespace {
-struct PropertyRow {
-    const char* name;
-    const char* accepted;
-    std::vector<const char*> refused;
-    const char* written; // the line once the value is accepted
-};
+// written: the line once the value is accepted; makeNew: as the mouse makes one, none for macros.
+// clang-format off
+struct PropertyRow { const char* name; const char* accepted; std::vector<const char*> refused; const char* written; };
+using Maker = std::function<std::unique_ptr<CPrimitive>()>;
+struct ClassRows { const char* line; Maker makeNew; std::vector<PropertyRow> rows; };
+// clang-format on
 
-struct ClassRows {
-    const char* line;
-    std::function<std::unique_ptr<CPrimitive>()> makeNew; // as the mouse makes one; none for macros
-    std::vector<PropertyRow> rows;
-};
-
-template <class T, class... A> std::function<std::unique_ptr<CPrimitive>()> New(A... a) {
+template <class T, class... A> Maker New(A... a) {
     return [=] { return std::make_unique<T>(a...); };
 }
 } // namespace
