@@ -22,12 +22,9 @@ TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) 
 // The first header in the text decides; every control byte but the line feed is
 // a blank; bytes from 128 up are letters of the code page.
 TEST(Header, KindNameAndTheFirstMatchInTextOrder) {
-    struct {
-        std::string text;
-        int kind; // as detected
-        bool ok;  // the header is well formed
-        const char* name;
-    } const rows[] = {
+    // The kind as detected; ok: the header is well formed.
+    // clang-format off
+    const struct { std::string text; int kind; bool ok; const char* name; } rows[] = {
         {"[TAVOLIN]", TEXT_DRAWING, true, ""},
         {"[  MACROCAD x]", TEXT_MACRO, true, "x"},
         {"[TAVOLIB Libreria]", TEXT_LIBRARY, true, "Libreria"},
@@ -48,6 +45,7 @@ TEST(Header, KindNameAndTheFirstMatchInTextOrder) {
         {"LI 1 2 3 4", TEXT_NONE, false, ""},
         {"", TEXT_NONE, false, ""},
     };
+    // clang-format on
     for (const auto& r : rows) {
         EXPECT_EQ(DetectTextKind(r.text), r.kind) << r.text;
         CPrimitiveList list;

@@ -26,9 +26,7 @@ TEST(Primitive, PointsLayersTheSavedStateAndClosingAPolygon) {
     l.SetPoint(2, 9, 9);
     l.SetPoint(-1, 9, 9);
     EXPECT_TRUE(l.IsComplete() && l.GetPoint(2) == POINT_UNSET && l.GetPoint(-1) == POINT_UNSET);
-    EXPECT_EQ(l.SetLayer(15), 0);
-    EXPECT_EQ(l.SetLayer(16), 15);
-    EXPECT_EQ(l.SetLayer(-1), 15);
+    EXPECT_TRUE(l.SetLayer(15) == 0 && l.SetLayer(16) == 15 && l.SetLayer(-1) == 15); // the old one
     l.m_nOrientation = 2;
     l.SaveState();
     l.Move(3, 4);
@@ -58,21 +56,14 @@ TEST(Primitive, ClonesHoldEverythingButTheRegion) {
     EXPECT_EQ(Written(*c), "LI 0 0 100 0 4\r\n");
 }
 
-namespace {
-struct TransformRow {
-    const char* line;
-    char op; // 'R' clockwise about (x, y), 'L' counter-clockwise, 'M' mirror about x, 'V' move
-    int x, y;
-    const char* after;
-    bool cycles; // four turns, two mirrors give back the line
-};
-} // namespace
-
 // On the screen y grows downwards: clockwise takes (x, y) about (cx, cy) to
 // (cx + cy - y, cy + x - cx).
 TEST(Transform, EveryKindTurnsMirrorsAndComesBack) {
     const int MAX = INT32_MAX, MIN = INT32_MIN;
-    const TransformRow rows[] = {
+    // op: 'R' clockwise about (x, y), 'L' counter-clockwise, 'M' mirror about x, 'V' move;
+    // cycles: four turns, two mirrors give back the line.
+    // clang-format off
+    struct Row { const char* line; char op; int x, y; const char* after; bool cycles; } const rows[] = {
         {"LI 0 0 10 10", 'R', 10, 20, "LI 30 10 20 20", true},
         {"LI 0 0 10 10 3", 'L', 10, 20, "LI -10 30 0 20 3", true},
         {"LI 0 0 10 10", 'M', 10, 0, "LI 20 0 10 10", true},
@@ -92,12 +83,11 @@ TEST(Transform, EveryKindTurnsMirrorsAndComesBack) {
         {"MC 200 300 3 0 080", 'M', 10, 0, "MC -180 300 3 1 080", true},
         // Extreme coordinates are pinned, not wrapped.
         {"LI 2147483647 -2147483648 0 0", 'V', 10, -10, "LI 2147483647 -2147483648 10 -10", false},
-        {"LI 2147483647 -2147483648 0 0", 'M', MIN, 0, "LI -2147483648 -2147483648 -2147483648 0",
-         false},
-        {"LI 2147483647 -2147483648 0 0", 'R', MAX, MAX, "LI 2147483647 2147483647 2147483647 0",
-         false},
+        {"LI 2147483647 -2147483648 0 0", 'M', MIN, 0, "LI -2147483648 -2147483648 -2147483648 0", false},
+        {"LI 2147483647 -2147483648 0 0", 'R', MAX, MAX, "LI 2147483647 2147483647 2147483647 0", false},
     };
-    auto apply = [](CPrimitive& p, const TransformRow& r) {
+    // clang-format on
+    auto apply = [](CPrimitive& p, const Row& r) {
         if (r.op == 'M')
             p.Mirror(r.x);
         else if (r.op == 'V')
@@ -105,7 +95,7 @@ TEST(Transform, EveryKindTurnsMirrorsAndComesBack) {
         else
             p.Rotate(r.x, r.y, r.op == 'L');
     };
-    for (const TransformRow& r : rows) {
+    for (const Row& r : rows) {
         auto p = Read(r.line);
         ASSERT_TRUE(p) << r.line;
         apply(*p, r);
