@@ -62,12 +62,11 @@ TEST(LibraryFolderList, ProgramDirThenBesideTheProgramThenUserThenShareEachOnce)
     const fs::path base = fs::weakly_canonical(testing::TempDir() + "tavolin_folder_list");
     const std::string prog = (base / "prog").string(), bin = (base / "bin").string();
     const std::string user = (base / "user").string(), share = (base / "share/tavolin").string();
-    EXPECT_EQ(LibraryFolderList(prog, bin, user),
-              (std::vector<std::string>{prog, bin, user, share}));
-    EXPECT_EQ(LibraryFolderList("", bin, user), (std::vector<std::string>{bin, user, share}));
-    EXPECT_EQ(LibraryFolderList(bin + "/", bin, ""), (std::vector<std::string>{bin, share}));
-    EXPECT_EQ(LibraryFolderList(share + "/../tavolin", bin, share),
-              (std::vector<std::string>{share, bin}));
+    using List = std::vector<std::string>;
+    EXPECT_EQ(LibraryFolderList(prog, bin, user), (List{prog, bin, user, share}));
+    EXPECT_EQ(LibraryFolderList("", bin, user), (List{bin, user, share}));
+    EXPECT_EQ(LibraryFolderList(bin + "/", bin, ""), (List{bin, share}));
+    EXPECT_EQ(LibraryFolderList(share + "/../tavolin", bin, share), (List{share, bin}));
     EXPECT_EQ(LibraryFolderList("rel", bin, user).front(),
               (fs::current_path() / "rel").lexically_normal().string());
     EXPECT_EQ(UserDataFolder("/data", "/home/u"), "/data/tavolin");

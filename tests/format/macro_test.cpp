@@ -18,12 +18,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-CMacro& AsMacro(std::unique_ptr<CPrimitive>& p) {
-    return static_cast<CMacro&>(*p);
-}
-} // namespace
-
 // Three library folders; the fixture's own is the last.
 class LibraryFolders : public ProgramDirTest {
   protected:
@@ -67,8 +61,8 @@ TEST_F(LibraryFolders, ANameResolvesInTheFirstFolderThatHasIt) {
         ASSERT_TRUE(m) << name;
         std::string out;
         m->GetTextLine(out, true);
-        EXPECT_EQ(out, components) << name;
-        EXPECT_EQ(Written(*m), "MC 10 10 0 0 " + std::string(Trim(name)) + "\r\n");
+        EXPECT_EQ(Written(*m) + out,
+                  "MC 10 10 0 0 " + std::string(Trim(name)) + "\r\n" + components);
     }
     EXPECT_EQ(LibraryFilePath("parts"), Folder("first") + "/libs/parts.tvl");
     EXPECT_EQ(LibraryFilePath("nessuna"), "");
@@ -129,11 +123,10 @@ TEST_F(LibraryFolders, TheWatchSetHoldsTheFoldersTheirLibsAndMacrosAndTheFilesIn
     g_libraryFolders.push_back(Folder("none"));
     const CLibraryWatchSet set = LibraryWatchSet(g_libraryFolders);
     const std::string parts = Folder("first") + "/libs/parts.tvl";
-    EXPECT_EQ(set.folders,
-              (std::vector<std::string>{Folder("first"), Folder("second"), m_dir.string()}));
-    EXPECT_EQ(set.contents,
-              (std::vector<std::string>{Folder("first") + "/libs", m_dir.string() + "/libs"}));
-    EXPECT_EQ(set.files, (std::vector<std::string>{parts, m_dir.string() + "/libs/broken.tvl"}));
+    using List = std::vector<std::string>;
+    EXPECT_EQ(set.folders, (List{Folder("first"), Folder("second"), m_dir.string()}));
+    EXPECT_EQ(set.contents, (List{Folder("first") + "/libs", m_dir.string() + "/libs"}));
+    EXPECT_EQ(set.files, (List{parts, m_dir.string() + "/libs/broken.tvl"}));
     EXPECT_TRUE(ChangeAffectsTree(parts, set, set) &&
                 ChangeAffectsTree(Folder("first") + "/libs", set, set));
     EXPECT_FALSE(ChangeAffectsTree(Folder("second"), set, set)); // something beside the libraries
@@ -155,8 +148,9 @@ TEST_F(LibraryFolders, PlacementTableHoldsForAllEightCombinations) {
             const std::string line =
                 "MC 500 700 " + std::to_string(o) + " " + std::to_string(mir) + " t.P";
             auto m = Read(line);
-            ASSERT_TRUE(m);
-            EXPECT_EQ(AsMacro(m).m_components.at(0)->GetPoint(0), want[o % 4][mir]) << line;
+            ASSERT_TRUE(m) << line;
+            EXPECT_EQ(static_cast<CMacro&>(*m).m_components.at(0)->GetPoint(0), want[o % 4][mir])
+                << line;
             EXPECT_EQ(Written(*m), line + "\r\n");
         }
     EXPECT_EQ(Read("MC 200 300 0 0 080")->SetLayer(5), 0); // a macro stays on layer 0
@@ -183,7 +177,7 @@ TEST_F(LibraryFolders, NestingIsBounded) {
     EXPECT_EQ(FormatPrimitiveLines(list, true), "LI 0 0 10 0\r\nSA 0 0\r\nLI 1 2 3 4\r\n");
     auto count = [&](const std::string& name) {
         auto m = Read("MC 0 0 0 0 " + name);
-        return m ? CountPrimitives(AsMacro(m)) : 0u;
+        return m ? CountPrimitives(static_cast<CMacro&>(*m)) : 0u;
     };
     EXPECT_EQ(count("deep.C1990"), 11u + 10u); // dots and nested instances
     EXPECT_GT(count("deep.C0"), 0u);           // deeper than the limit: as far as it may
@@ -223,7 +217,7 @@ TEST_F(LibraryFolders, PickUsesTheBoxOfItsComponentRegions) {
         auto m = Read("MC 300 400 " + std::to_string(turn % 4) + " " + std::to_string(turn / 4) +
                       " parts.R1");
         CRect want;
-        for (const auto& c : AsMacro(m).m_components) {
+        for (const auto& c : static_cast<CMacro&>(*m).m_components) {
             auto copy = c->Clone();
             copy->UpdateRegion(dc);
             want = BoxUnion(want, copy->GetRegion()->GetRgnBox());

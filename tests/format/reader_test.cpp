@@ -70,6 +70,5 @@ TEST(Writer, CompleteLinesOnly) {
     CPrimitiveList list;
     list.push_back(std::make_unique<CLine>(1, 2, 3, 4, false));
     list.push_back(std::make_unique<CLine>(1, 1, -1, -1, false)); // still being drawn
-    EXPECT_EQ(FormatHeader("TAVOLIN", "") + FormatPrimitiveLines(list, false),
-              "[TAVOLIN ]\r\nLI 1 2 3 4\r\n");
+    EXPECT_EQ(FormatPrimitiveLines(list, false), "LI 1 2 3 4\r\n");
 }

@@ -1,7 +1,6 @@
 // The shared behaviour of every primitive: points, state, transforms, hit tests.
 #include "../test_util.h"
 #include "model/bezier.h"
-#include "model/connection.h"
 #include "model/line.h"
 #include "model/poly.h"
 #include "model/recording_surface.h"
@@ -139,10 +138,4 @@ TEST(HitTest, PointsFirstThenTheRegionNeverInAMacro) {
         }
         EXPECT_EQ(l.HitTest(x, y, dc), want) << "round " << round;
     }
-    CConnection c(10, 10, false); // outside the point test, inside the dot
-    CRecordingSurface zoomed;
-    zoomed.SetMapMode(MM_ANISOTROPIC);
-    zoomed.SetViewportExt(10, 10);
-    c.UpdateRegion(zoomed);
-    EXPECT_EQ(c.HitTest(94, 100, zoomed), HIT_INSIDE);
 }

@@ -68,8 +68,7 @@ TEST_F(Properties, AcceptedValuesAreWrittenAndFeedThePrototypeRefusedOnesChangeN
         ASSERT_TRUE(p) << c.line;
         p->SetSelected(true);
         std::string before, after;
-        EXPECT_FALSE(p->SetProperty("Nothing", "1")) << c.line;
-        EXPECT_FALSE(p->GetProperty("Nothing", after)) << c.line;
+        EXPECT_FALSE(p->SetProperty("Nothing", "1") || p->GetProperty("Nothing", after)) << c.line;
         for (const PropertyRow& row : c.rows) {
             const std::string line = Written(*p);
             ASSERT_TRUE(p->GetProperty(row.name, before)) << c.line << " " << row.name;
