@@ -1,7 +1,6 @@
-// Macro instances through three library folders: resolving, the tree, the
-// cache and what is watched; placing, nesting, writing, picking and drawing.
+// Macro instances through three library folders: resolving, the tree and the
+// cache; placing, nesting, writing, picking and drawing.
 #include "../test_util.h"
-#include "format/library_watch.h"
 #include "format/macro_tree.h"
 #include "format/resolve.h"
 #include "format/scan.h"
@@ -114,26 +113,6 @@ TEST_F(LibraryFolders, TheCacheIsFilledFromTheFoldersAndRebuiltWhenDropped) {
     EXPECT_TRUE(g_macroCache.Contains("~080") && g_macroCache.Contains("080"));
 }
 
-// Folders without libs or macros, and files of other kinds, are not watched.
-TEST_F(LibraryFolders, TheWatchSetHoldsTheFoldersTheirLibsAndMacrosAndTheFilesInThem) {
-    fs::remove_all(m_dir / "second");
-    WriteFile("second/readme", "");
-    fs::remove_all(m_dir / "macros");
-    WriteFile("first/libs/note.txt", "");
-    g_libraryFolders.push_back(Folder("none"));
-    const CLibraryWatchSet set = LibraryWatchSet(g_libraryFolders);
-    const std::string parts = Folder("first") + "/libs/parts.tvl";
-    using List = std::vector<std::string>;
-    EXPECT_EQ(set.folders, (List{Folder("first"), Folder("second"), m_dir.string()}));
-    EXPECT_EQ(set.contents, (List{Folder("first") + "/libs", m_dir.string() + "/libs"}));
-    EXPECT_EQ(set.files, (List{parts, m_dir.string() + "/libs/broken.tvl"}));
-    EXPECT_TRUE(ChangeAffectsTree(parts, set, set) &&
-                ChangeAffectsTree(Folder("first") + "/libs", set, set));
-    EXPECT_FALSE(ChangeAffectsTree(Folder("second"), set, set)); // something beside the libraries
-    fs::create_directories(Folder("second") + "/macros");
-    EXPECT_TRUE(ChangeAffectsTree(Folder("second"), set, LibraryWatchSet(g_libraryFolders)));
-}
-
 // A library point (100 + du, 100 + dv) placed at (X, Y); orientations count
 // modulo four and are written back as read.
 TEST_F(LibraryFolders, PlacementTableHoldsForAllEightCombinations) {
@@ -182,10 +161,8 @@ TEST_F(LibraryFolders, NestingIsBounded) {
     EXPECT_EQ(count("deep.C1990"), 11u + 10u); // dots and nested instances
     EXPECT_GT(count("deep.C0"), 0u);           // deeper than the limit: as far as it may
     EXPECT_EQ(count("f.r"), 510u + 256u);      // 2^8 dots: an ordinary size
-    for (int i = 0; i < 2; ++i) {              // and again, from whatever the cache holds
-        const std::size_t n = count("f.a");
-        EXPECT_TRUE(n > 0 && n <= MAX_MACRO_PRIMITIVES * 2 + 2) << n;
-    }
+    for (int i = 0; i < 2; ++i) // and again, from whatever the cache holds: some, not too many
+        EXPECT_TRUE(count("f.a") - 1 < MAX_MACRO_PRIMITIVES * 2 + 2);
 }
 
 // Split, a named macro becomes its components, except standard ones; a group

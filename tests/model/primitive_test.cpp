@@ -7,17 +7,9 @@
 
 #include <random>
 
-namespace {
-std::string Expanded(const CPrimitive& p) {
-    std::string s;
-    p.GetTextLine(s, true);
-    return s;
-}
-} // namespace
-
 // The saved state holds the points, the orientation and the mirror flag; a
-// polygon closes on a repeated click.
-TEST(Primitive, PointsLayersTheSavedStateAndClosingAPolygon) {
+// clone has everything but the region; a polygon closes on a repeated click.
+TEST(Primitive, PointsLayersTheSavedStateClonesAndClosingAPolygon) {
     CLine l;
     EXPECT_FALSE(l.IsComplete());
     l.SetPoint(0, 5, 5);
@@ -34,6 +26,11 @@ TEST(Primitive, PointsLayersTheSavedStateAndClosingAPolygon) {
     l.RestoreState();
     EXPECT_EQ(Written(l), "LI 5 5 -1 7 15\r\n");
     EXPECT_EQ(std::make_pair(l.m_nOrientation, l.m_bMirrored), std::make_pair(2, 0));
+    CRecordingSurface dc;
+    l.SetSelected(true);
+    l.UpdateRegion(dc);
+    auto c = l.Clone();
+    EXPECT_TRUE(c->IsSelected() && c->GetRegion()->IsEmpty() && Written(*c) == Written(l));
     CPoly p(0, 0, -1, -1, -1, -1, false);
     p.SetPoint(1, 10, 0, true);
     p.SetPoint(2, 10, 10, true);
@@ -41,18 +38,6 @@ TEST(Primitive, PointsLayersTheSavedStateAndClosingAPolygon) {
     EXPECT_EQ(p.GetPointCount(), 10);
     p.SetPoint(3, 10, 10, true); // a repeated click from the fourth vertex closes
     EXPECT_EQ(Written(p), "PV 0 0 10 0 10 10\r\n");
-}
-
-// A clone has everything but the region.
-TEST(Primitive, ClonesHoldEverythingButTheRegion) {
-    CRecordingSurface dc;
-    CLine l(0, 0, 100, 0, false);
-    l.SetLayer(4);
-    l.SetSelected(true);
-    l.UpdateRegion(dc);
-    auto c = l.Clone();
-    EXPECT_TRUE(c->IsSelected() && c->GetRegion()->IsEmpty());
-    EXPECT_EQ(Written(*c), "LI 0 0 100 0 4\r\n");
 }
 
 // On the screen y grows downwards: clockwise takes (x, y) about (cx, cy) to
@@ -100,7 +85,10 @@ TEST(Transform, EveryKindTurnsMirrorsAndComesBack) {
         apply(*p, r);
         EXPECT_EQ(Written(*p), std::string(r.after) + "\r\n") << r.line << " " << r.op;
         // A macro's components follow its point, turn and mirror.
-        EXPECT_EQ(Expanded(*p), Expanded(*Read(r.after))) << r.line << " " << r.op;
+        std::string got, want;
+        p->GetTextLine(got, true);
+        Read(r.after)->GetTextLine(want, true);
+        EXPECT_EQ(got, want) << r.line << " " << r.op;
         if (!r.cycles) continue;
         for (int i = r.op == 'M' ? 1 : 3; i > 0; --i)
             apply(*p, r);

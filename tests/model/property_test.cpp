@@ -92,10 +92,7 @@ TEST_F(Properties, AcceptedValuesAreWrittenAndFeedThePrototypeRefusedOnesChangeN
                 << c.line << " " << row.name;
         }
     }
-}
-
-// Numbers outside a choice list read as its last word, as they are drawn.
-TEST_F(Properties, PadStylesOutsideTheListReadAsTheLastWord) {
+    // Numbers outside a choice list read as its last word, as they are drawn.
     for (const char* style : {"2", "7", "-1"}) {
         std::string value;
         EXPECT_TRUE(Read(std::string("PA 0 0 18 18 4 ") + style)->GetProperty("Style", value) &&
