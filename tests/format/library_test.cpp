@@ -25,10 +25,6 @@ TEST(LibraryText, ComponentsCategoriesKeysAndTitles) {
     for (const LibraryCategory& c : cats)
         got += c.name + "@" + std::to_string(c.nFirst) + " ";
     EXPECT_EQ(got, "@0 One@1 Two@1 Three@2 ");
-    ASSERT_TRUE(ParseHeaderedText("[TAVOLIB L]\r\n{A}\r\n[1 One]\r\nLI 1 2 3 4\r\n", nullptr,
-                                  &comps, nullptr, nullptr, nullptr, &cats));
-    EXPECT_EQ(comps, std::vector<std::string>{"[1 One]\nLI 1 2 3 4\n"});
-    EXPECT_EQ(cats.at(1).name, "A");
     const std::tuple<const char*, bool, const char*, const char*> heads[] = {
         {"[R1 Resistor 1/4 W]\n", true, "R1", "Resistor 1/4 W"},
         {"  [R1]\n", true, "", "R1"},
@@ -44,14 +40,11 @@ TEST(LibraryText, ComponentsCategoriesKeysAndTitles) {
     CMacro m;
     int err = 0;
     ASSERT_TRUE(ParseComponent("[K t]\nLI 1 2 3 4\nXX\n", &m, nullptr, nullptr, &err));
-    EXPECT_EQ(m.m_components.size(), 1u);
-    EXPECT_EQ(err, 1);
+    EXPECT_TRUE(m.m_components.size() == 1 && err == 1); // the bad line is left out
 }
 
 TEST(StandardLibrary, EveryComponentParsesCleanlyAndOnlyItsKeysAreStandard) {
     const CLibraryIndex& lib = StandardLibrary();
-    EXPECT_EQ(*lib.Find("080"),
-              "[080 Resistore]\nLI 100 100 102 100\nLI 108 100 110 100\nRV 102 98 108 102\n");
     for (const std::string& text : lib.components) {
         CMacro m;
         int err = 0;
@@ -66,16 +59,14 @@ TEST(StandardLibrary, EveryComponentParsesCleanlyAndOnlyItsKeysAreStandard) {
 }
 
 TEST(LibraryFolderList, ProgramDirThenBesideTheProgramThenUserThenShareEachOnce) {
-    const std::string root = testing::TempDir() + "tavolin_folder_list";
-    const fs::path base = fs::weakly_canonical(fs::path(root)).lexically_normal();
+    const fs::path base = fs::weakly_canonical(testing::TempDir() + "tavolin_folder_list");
     const std::string prog = (base / "prog").string(), bin = (base / "bin").string();
     const std::string user = (base / "user").string(), share = (base / "share/tavolin").string();
-    EXPECT_EQ(LibraryFolderList(prog, bin, user),
-              (std::vector<std::string>{prog, bin, user, share}));
-    EXPECT_EQ(LibraryFolderList("", bin, user), (std::vector<std::string>{bin, user, share}));
-    EXPECT_EQ(LibraryFolderList(bin + "/", bin, ""), (std::vector<std::string>{bin, share}));
-    EXPECT_EQ(LibraryFolderList(share + "/../tavolin", bin, share),
-              (std::vector<std::string>{share, bin}));
+    using List = std::vector<std::string>;
+    EXPECT_EQ(LibraryFolderList(prog, bin, user), (List{prog, bin, user, share}));
+    EXPECT_EQ(LibraryFolderList("", bin, user), (List{bin, user, share}));
+    EXPECT_EQ(LibraryFolderList(bin + "/", bin, ""), (List{bin, share}));
+    EXPECT_EQ(LibraryFolderList(share + "/../tavolin", bin, share), (List{share, bin}));
     EXPECT_EQ(LibraryFolderList("rel", bin, user).front(),
               (fs::current_path() / "rel").lexically_normal().string());
     EXPECT_EQ(UserDataFolder("/data", "/home/u"), "/data/tavolin");

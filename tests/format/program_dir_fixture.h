@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <unistd.h>
 
 class ProgramDirTest : public ::testing::Test {

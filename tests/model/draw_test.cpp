@@ -7,13 +7,6 @@
 #include "model/recording_surface.h"
 
 namespace {
-struct DrawRow {
-    const char* line;
-    bool selected, xorBand;
-    int zoom;
-    std::string calls; // joined with " | "
-};
-
 std::string Calls(const CRecordingSurface& dc) {
     std::string out;
     for (const std::string& c : dc.m_calls)
@@ -24,30 +17,24 @@ std::string Calls(const CRecordingSurface& dc) {
 
 // Colour 0x123456, selection 0x0000FF, background white.
 TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
-    const DrawRow rows[] = {
-        {"LI 10 20 30 40", false, false, 200,
-         "line 20,40 60,80 rop=13 pen=123456/0 brush=none | pixel 60,80 123456"},
+    // clang-format off
+    const struct { const char* line; bool selected, xorBand; int zoom; std::string calls; } rows[] = {
+        {"LI 10 20 30 40", false, false, 200, "line 20,40 60,80 rop=13 pen=123456/0 brush=none | pixel 60,80 123456"},
         {"LI 0 0 5 5", true, false, 100, // the end pixel keeps the colour
          "line 0,0 5,5 rop=13 pen=0000ff/0 brush=none | pixel 5,5 123456"},
-        {"LI 0 0 5 5", true, true, 100,
-         "line 0,0 5,5 rop=10 pen=123456/0 brush=none | pixel 5,5 123456"},
+        {"LI 0 0 5 5", true, true, 100, "line 0,0 5,5 rop=10 pen=123456/0 brush=none | pixel 5,5 123456"},
         {"LI -3 3 2147483647 7", false, false, 50, // toward zero
          "line -1,1 1073741823,3 rop=13 pen=123456/0 brush=none | pixel 1073741823,3 123456"},
         {"LI -3 3 2147483647 7", false, false, 2000, // pinned
          "line -60,60 2147483647,140 rop=13 pen=123456/0 brush=none | pixel 2147483647,140 123456"},
         {"SA 40 10", false, false, 200, "ellipse 78,18 82,22 rop=13 pen=123456/0 brush=123456"},
         {"SA 40 10", false, true, 200, "arc 39,9 41,11 rop=10 pen=123456/0 brush=none"},
-        {"BE 0 0 10 0 10 10 0 10", false, false, 200,
-         "bezier 0,0 20,0 20,20 0,20 rop=13 pen=123456/0 brush=none"},
-        {"RP 10 20 30 40", false, false, 50,
-         "polygon 5,10 5,20 15,20 15,10 rop=13 pen=123456/0 brush=123456"},
-        {"RP 10 20 30 40", false, true, 100,
-         "polygon 10,20 10,40 30,40 30,20 rop=10 pen=123456/0 brush=none"},
+        {"BE 0 0 10 0 10 10 0 10", false, false, 200, "bezier 0,0 20,0 20,20 0,20 rop=13 pen=123456/0 brush=none"},
+        {"RP 10 20 30 40", false, false, 50, "polygon 5,10 5,20 15,20 15,10 rop=13 pen=123456/0 brush=123456"},
+        {"RP 10 20 30 40", false, true, 100, "polygon 10,20 10,40 30,40 30,20 rop=10 pen=123456/0 brush=none"},
         {"EV 0 0 10 10", true, false, 100, "ellipse 0,0 10,10 rop=13 pen=0000ff/0 brush=none"},
-        {"PP 0 0 10 0 10 10", false, false, 100,
-         "polygon 0,0 10,0 10,10 rop=13 pen=123456/0 brush=123456"},
-        {"PL 0 0 10 0 3", false, false, 200,
-         "line 0,0 20,0 rop=13 pen=123456/6 brush=none | pixel 20,0 123456"},
+        {"PP 0 0 10 0 10 10", false, false, 100, "polygon 0,0 10,0 10,10 rop=13 pen=123456/0 brush=123456"},
+        {"PL 0 0 10 0 3", false, false, 200, "line 0,0 20,0 rop=13 pen=123456/6 brush=none | pixel 20,0 123456"},
         {"PA 100 100 18 10 4 2 1", false, false, 200,
          "roundrect 182,190 218,210 18x10 rop=13 pen=123456/0 brush=123456 | "
          "ellipse 196,196 204,204 rop=13 pen=123456/0 brush=ffffff"},
@@ -58,7 +45,8 @@ TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
         {"TY 10 20 5 3 0 4 0 * t", false, true, 100, // the box only
          "polygon 10,20 10,25 7,25 7,20 rop=10 pen=123456/0 brush=none"},
     };
-    for (const DrawRow& r : rows) {
+    // clang-format on
+    for (const auto& r : rows) {
         CRecordingSurface dc;
         auto p = Read(r.line);
         ASSERT_TRUE(p) << r.line;
@@ -69,9 +57,9 @@ TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
         EXPECT_EQ(Calls(dc), r.calls) << r.line << " zoom " << r.zoom;
         // Nothing of the drawing is left behind: not on the surface, not in the
         // measures the region is made from.
-        EXPECT_EQ(dc.GetROP2(), R2_COPYPEN) << r.line;
-        EXPECT_TRUE(dc.GetBrush().bHollow) << r.line;
-        EXPECT_EQ(dc.GetFont().nHeight, 0) << r.line;
+        EXPECT_TRUE(dc.GetROP2() == R2_COPYPEN && dc.GetBrush().bHollow &&
+                    dc.GetFont().nHeight == 0)
+            << r.line;
         p->UpdateRegion(dc);
         EXPECT_EQ(p->GetRegion()->GetRgnBox(), box) << r.line;
     }
@@ -80,8 +68,8 @@ TEST(Draw, EveryKindDrawsItsFiguresAndPutsTheSurfaceBack) {
 // Figures still being placed.
 TEST(Draw, UnfinishedFiguresDrawWhatIsClicked) {
     CRecordingSurface dc;
-    EXPECT_EQ(CLine(0, 0, -1, -1, false).Draw(dc, false, 0, 0, 0, 100, -1, false), -1);
-    EXPECT_EQ(Calls(dc), "");
+    EXPECT_TRUE(CLine(0, 0, -1, -1, false).Draw(dc, false, 0, 0, 0, 100, -1, false) == -1 &&
+                dc.m_calls.empty());
     const CPoint pts[4] = {{0, 0}, {10, 0}, POINT_UNSET, POINT_UNSET};
     CBezier b(pts, false); // the control polygon, unscaled
     b.Draw(dc, true, 0, 0, 0, 200, -1, false);
@@ -95,18 +83,11 @@ TEST(Draw, UnfinishedFiguresDrawWhatIsClicked) {
               "line 0,10 0,0 roline 10,10 0,0 r");
 }
 
-namespace {
-struct RegionRow {
-    const char* line;
-    int pixelsPerUnit;
-    std::vector<CPoint> in, out;
-};
-} // namespace
-
 // Thin figures are picked through a band of ten pixels (two units at least),
 // filled ones through their area.
 TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
-    const RegionRow rows[] = {
+    // clang-format off
+    const struct { const char* line; int pixelsPerUnit; std::vector<CPoint> in, out; } rows[] = {
         {"LI 0 0 100 0", 1, {{50, 4}, {50, -5}}, {{50, 6}}},
         {"LI 0 0 100 100", 1, {{50, 50}}, {{80, 20}}},
         {"LI 0 0 100 0", 10, {{50, 0}, {50, -1}}, {{50, 1}}},
@@ -125,17 +106,17 @@ TEST(PickRegion, EachKindIsPickedWhereItIsDrawn) {
         {"PA 0 0 20 20 4 1", 1, {{-11, -11}}, {{-12, 0}}},
         {"TY 100 50 5 3 0 0 0 * abcd", 1, {{100, 50}, {111, 54}}, {{112, 54}, {111, 55}}},
     };
-    for (const RegionRow& r : rows) {
+    // clang-format on
+    for (const auto& r : rows) {
         CRecordingSurface dc;
         dc.SetMapMode(MM_ANISOTROPIC);
         dc.SetViewportExt(r.pixelsPerUnit, r.pixelsPerUnit);
         auto p = Read(r.line);
         ASSERT_TRUE(p) << r.line;
         p->UpdateRegion(dc);
-        for (const CPoint& q : r.in)
-            EXPECT_TRUE(p->GetRegion()->PtInRegion(q.x, q.y)) << r.line << " " << q.x << "," << q.y;
-        for (const CPoint& q : r.out)
-            EXPECT_FALSE(p->GetRegion()->PtInRegion(q.x, q.y))
-                << r.line << " " << q.x << "," << q.y;
+        for (const bool inside : {true, false})
+            for (const CPoint& q : inside ? r.in : r.out)
+                EXPECT_EQ(p->GetRegion()->PtInRegion(q.x, q.y), inside)
+                    << r.line << " " << q.x << "," << q.y;
     }
 }

@@ -2,30 +2,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-struct MappingRow {
-    int mode;
-    CSize window, viewport;
-    CPoint origin; // of the viewport
-    CPoint logical, device;
-    bool inverse; // the device point maps back to the logical one
-};
-
-CMapping Make(const MappingRow& r) {
-    CMapping m;
-    m.SetMapMode(r.mode);
-    m.SetWindowExt(r.window.cx, r.window.cy);
-    m.SetViewportExt(r.viewport.cx, r.viewport.cy);
-    m.SetViewportOrg(r.origin.x, r.origin.y);
-    return m;
-}
-} // namespace
-
 // Halves round away from zero; the isotropic mode shrinks the larger scale,
 // keeping its sign; results are computed wide and pinned once at the end.
 TEST(Mapping, PointsMapBothWays) {
     const int MAX = INT32_MAX, MIN = INT32_MIN;
-    const MappingRow rows[] = {
+    // The origin is the viewport's; inverse: the device point maps back to the logical one.
+    // clang-format off
+    struct Row { int mode; CSize window, viewport; CPoint origin, logical, device; bool inverse; } const rows[] = {
         {MM_TEXT, {5, 5}, {9, 9}, {10, 20}, {1, 2}, {11, 22}, true}, // extents ignored
         {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {10, 10}, {25, 5}, true},
         {MM_ANISOTROPIC, {100, 100}, {250, 50}, {0, 0}, {1, 1}, {3, 1}, false},
@@ -34,7 +17,16 @@ TEST(Mapping, PointsMapBothWays) {
         {MM_ISOTROPIC, {2500, 2500}, {-300, 500}, {0, 0}, {2500, 2500}, {-300, 300}, true},
         {MM_ANISOTROPIC, {1, 1}, {1000, 1000}, {MAX, MIN}, {MAX, MAX}, {MAX, MAX}, false},
     };
-    for (const MappingRow& r : rows) {
+    // clang-format on
+    auto Make = [](const Row& r) {
+        CMapping m;
+        m.SetMapMode(r.mode);
+        m.SetWindowExt(r.window.cx, r.window.cy);
+        m.SetViewportExt(r.viewport.cx, r.viewport.cy);
+        m.SetViewportOrg(r.origin.x, r.origin.y);
+        return m;
+    };
+    for (const Row& r : rows) {
         const CMapping m = Make(r);
         EXPECT_EQ(m.LPtoDP(r.logical), r.device) << r.logical.x << "," << r.logical.y;
         if (r.inverse) {
