@@ -31,6 +31,8 @@ void CEditFeature::Run(int nId) {
         doc.Undo();
     } else if (nId == ID_EDIT_REDO) {
         doc.Redo();
+    } else if (nId == ID_WIRE_DRAG) {
+        child->View()->StartWireDrag();
     } else if (nId == ID_PROPERTIES) {
         child->View()->setFocus();
         RunPropertyDialog(child->View(), doc);

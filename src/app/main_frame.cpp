@@ -154,6 +154,7 @@ CCommandState CMainFrame::CommandState() const {
         const CSchemoDoc& doc = child->Document();
         s.nDocKind = doc.GetDocKind();
         s.nSelected = doc.Selection().size();
+        s.bDragging = !child->View()->IsIdle();
         s.bCanUndo = doc.CanUndo();
         s.bCanRedo = doc.CanRedo();
         const CViewCoords& coords = child->View()->Coords();

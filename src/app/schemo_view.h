@@ -45,6 +45,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     // The pasted primitives hang on the mouse, at the pointer when it is over
     // the drawing, until a click places them.
     void StartPaste(CPrimitiveList prims);
+    // The selection follows the pointer, its wires attached, until a click.
+    void StartWireDrag();
     // Called by the editing logic through its host.
     void InvalidateOverlay(const CRect& rcLogical);
     void FollowCoords(bool bZoomChanged);

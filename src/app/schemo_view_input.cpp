@@ -79,6 +79,9 @@ void CSchemoView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_S:
         nKey = 'S';
         break;
+    case Qt::Key_G:
+        nKey = 'G';
+        break;
     default:
         nKey = ToolOrZoomKey(event);
         break;
@@ -123,4 +126,10 @@ void CSchemoView::StartPaste(CPrimitiveList prims) {
     const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
     if (!m_pCtl->IsIdle() && viewport()->rect().contains(p))
         m_pCtl->OnMouseMove(CMouseInput{CPoint{p.x(), p.y()}});
+}
+
+void CSchemoView::StartWireDrag() {
+    setFocus(Qt::OtherFocusReason);
+    const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+    m_pCtl->StartWireDrag(CPoint{p.x(), p.y()});
 }

@@ -15,6 +15,9 @@ bool Library(const CCommandState& s, int) {
 bool Selected(const CCommandState& s, int) {
     return s.nSelected >= 1;
 }
+bool SelectedIdle(const CCommandState& s, int) {
+    return s.nSelected >= 1 && !s.bDragging;
+}
 bool SelectedTwo(const CCommandState& s, int) {
     return s.nSelected >= 2;
 }
@@ -84,10 +87,11 @@ const std::vector<CActionDef> kActions = {
     {ID_EDIT_CLEAR, "Ca&ncella", "Del", "Cancella la selezione", "Cancella", "edit-delete", FEATURE_EDIT, Selected, nullptr},
     {ID_EDIT_UNDO, "&Undo", "Ctrl+Z;Alt+Backspace", "Annulla l'ultima modifica", "", "", FEATURE_EDIT, CanUndo, nullptr},
     {ID_EDIT_REDO, "R&edo", "Ctrl+Y", "Ripristina l'ultima modifica annullata", "", "", FEATURE_EDIT, CanRedo, nullptr},
-    // A key after a tab is no shortcut: the view takes it while it has the focus
-    // (ShownKeyCommand), so that a text field keeps its letters.
+    // A key after a tab is no shortcut: the view takes it while it has the focus,
+    // so that a text field keeps its letters (R, S and G act in the drawing alone).
     {ID_ROTATE, "&Ruota selezione\tR", "", "Ruota la selezione di un quarto di giro", "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_MIRROR, "S&wappa selezione\tS", "", "Specchia la selezione da destra a sinistra", "", "", FEATURE_EDIT, Selected, nullptr},
+    {ID_WIRE_DRAG, "Trascina con i colle&gamenti\tG", "", "Sposta la selezione trascinando i collegamenti attaccati", "", "", FEATURE_EDIT, SelectedIdle, nullptr},
     {ID_MAKE_MACRO, "Cre&a macro", "", "Raggruppa la selezione in una macro", "", "", FEATURE_EDIT, SelectedTwo, nullptr},
     {ID_SPLIT_MACRO, "S&plit macro", "", "Scompone le macro selezionate nelle loro primitive", "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_EDIT_SELECT_ALL, "Seleziona &tutto", "", "Seleziona tutti gli oggetti dei layer visibili", "", "", FEATURE_EDIT, Doc, nullptr},
@@ -151,8 +155,8 @@ const CMenuDef kFile = {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FI
     0, ID_APP_EXIT}};
 // The edit menu is also the view's context menu.
 const std::vector<int> kEditItems = {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
-    ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ROTATE, ID_MIRROR, 0, ID_MAKE_MACRO, ID_SPLIT_MACRO, 0,
-    ID_EDIT_SELECT_ALL, ID_INVERT_SELECTION, 0, ID_PROPERTIES};
+    ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ROTATE, ID_MIRROR, ID_WIRE_DRAG, 0, ID_MAKE_MACRO,
+    ID_SPLIT_MACRO, 0, ID_EDIT_SELECT_ALL, ID_INVERT_SELECTION, 0, ID_PROPERTIES};
 const CMenuDef kEdit = {"&Modifica", kEditItems};
 const CMenuDef kView = {"&Visualizza", {ID_STRETCH, ID_FIT, ID_GRID, 0, ID_VIEW_TOOLBAR,
     ID_VIEW_STATUS_BAR, ID_VIEW_PRIMITIVES_BAR, ID_VIEW_MACRO_BAR, 0, ID_REFRESH_MACROS,

@@ -32,6 +32,7 @@ enum Feature {
 struct CCommandState {
     int nDocKind = 0; // DOC_NONE: no document
     std::size_t nSelected = 0;
+    bool bDragging = false; // a drag or a pending paste in the active view
     bool bCanUndo = false, bCanRedo = false;
     bool bStretch = false, bSnap = false, bPCBMode = false;
     bool bClipboardText = false;

@@ -31,7 +31,10 @@ std::vector<CPrimitive*> CDragSet::Pointers() const {
 }
 
 void CDragSet::TakeOut(CSchemoDoc& doc) {
-    const auto& sel = doc.Selection();
+    TakeOut(doc, doc.Selection());
+}
+
+void CDragSet::TakeOut(CSchemoDoc& doc, const std::vector<CPrimitive*>& sel) {
     const std::unordered_set<const CPrimitive*> chosen(sel.begin(), sel.end());
     m_positions.clear();
     const CPrimitiveList& all = doc.Primitives();

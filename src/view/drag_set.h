@@ -19,6 +19,8 @@ class CDragSet {
     // Takes the document's selection out of its list, remembering where each
     // one stood and a copy of it as it was.
     void TakeOut(CSchemoDoc& doc);
+    // The same for the given primitives of the document.
+    void TakeOut(CSchemoDoc& doc, const std::vector<CPrimitive*>& prims);
     // Primitives that were never in the document; they should be selected.
     void Hold(CPrimitiveList list);
     bool FromDocument() const { return !m_positions.empty(); }

@@ -31,6 +31,7 @@ CViewController::CViewController(CSchemoDoc& doc, CViewCoords& coords, const CSp
 
 // The window may be half gone by now: only the document is told.
 CViewController::~CViewController() {
+    m_wires.Restore(m_doc);
     m_held.Restore(m_doc);
 }
 
@@ -182,7 +183,7 @@ void CViewController::RightRelease(CPoint pt, bool bCancel) {
 }
 
 bool CViewController::OnKeyDown(int nKey) {
-    if (nKey == 'r' || nKey == 's') nKey -= 'a' - 'A';
+    if (nKey == 'r' || nKey == 's' || nKey == 'g') nKey -= 'a' - 'A';
     switch (nKey) {
     case KEY_ESCAPE:
         if (IsIdle()) {
@@ -208,6 +209,9 @@ bool CViewController::OnKeyDown(int nKey) {
         else
             MirrorHeld();
         break;
+    case 'G':
+        if (IsIdle()) StartWireDrag(m_ptLastDevice);
+        break;
     default:
         if (!OnIdleKey(nKey)) return false;
         break;
@@ -229,6 +233,7 @@ void CViewController::CancelDrag() {
         break;
     case MODE_POINT:
     case MODE_MOVE:
+        m_wires.Restore(m_doc);
         m_held.Restore(m_doc);
         End();
         break;
@@ -249,6 +254,7 @@ void CViewController::RefreshOverlay() {
 // construction; what depends on the mode is checked here.
 void CViewController::CheckState() const {
     assert(m_nMode == MODE_POINT || m_nMode == MODE_MOVE || m_held.IsEmpty());
+    assert(m_nMode == MODE_MOVE || m_wires.IsEmpty());
     assert(m_nMode != MODE_POINT || m_bFirstMove == m_held.IsEmpty());
     assert(m_nMode != MODE_MOVE || m_bFirstMove == m_held.IsEmpty());
     assert(!m_bNewPrimitive || m_nMode == MODE_POINT);

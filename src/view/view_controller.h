@@ -6,6 +6,7 @@
 #include "view/drag_set.h"
 #include "view/edit_context.h"
 #include "view/view_coords.h"
+#include "view/wire_drag.h"
 
 class CSchemoDoc;
 class CSpatialIndex;
@@ -59,7 +60,7 @@ class CViewController {
     // Ctrl+wheel zooms about the pointer, Shift+wheel scrolls sideways, the
     // wheel alone scrolls its way.
     void OnWheel(const CWheelInput& in);
-    // KEY_ESCAPE, KEY_DELETE, 'R', 'S' (either case); when idle also the
+    // KEY_ESCAPE, KEY_DELETE, 'R', 'S', 'G' (either case); when idle also the
     // tools' letters, KEY_HOME, '+' and '-'. False for a key not taken.
     bool OnKeyDown(int nKey);
     void OnTimer();
@@ -70,6 +71,9 @@ class CViewController {
     void CancelDrag();
     // The pasted primitives hang on the mouse until a click places them.
     void StartPaste(CPrimitiveList prims);
+    // G: the selection follows the pointer from this client point with no
+    // button held, the wires attached to it stretching, until a click.
+    void StartWireDrag(CPoint ptClient);
 
     // The dragged primitives in the selection colour with their point marks,
     // and the rubber band, over the window's picture; the surface gets the
@@ -137,6 +141,7 @@ class CViewController {
 
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;
+    CWireDrag m_wires;            // stretched by a move started with G
     CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
     CPoint m_ptLast{-1, -1};      // last logical point a drag processed
     CPoint m_ptLastDevice{0, 0};  // client point of the last press or move

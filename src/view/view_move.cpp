@@ -1,5 +1,5 @@
-// Moving the selection, turning and mirroring it on the way, and the paste
-// that hangs on the mouse until a click places it.
+// Moving the selection, turning and mirroring it on the way; the paste and
+// G's move, which hang on the mouse until a click places them.
 #include "view/view_controller.h"
 
 #include "doc/document.h"
@@ -14,6 +14,7 @@ void CViewController::StartMove() {
 
 void CViewController::TakeOutForMove() {
     m_held.TakeOut(m_doc);
+    m_wires.TakeOut(m_doc);
     m_bFirstMove = false;
 }
 
@@ -22,6 +23,7 @@ void CViewController::MoveTo(CPoint pt) {
     const int dx = pt.x - m_ptLast.x, dy = pt.y - m_ptLast.y;
     for (const auto& p : m_held.List())
         p->Move(dx, dy);
+    m_wires.Follow();
     m_ptLast = pt;
     RefreshOverlay();
 }
@@ -32,6 +34,7 @@ void CViewController::MoveTo(CPoint pt) {
 void CViewController::FinishMove(CPoint pt) {
     if (pt != m_ptLast) MoveTo(pt);
     const bool bChange = !m_held.IsEmpty() && m_held.Changed();
+    m_wires.PutBack(m_doc); // where they were in the list, which lacks the selection
     if (bChange)
         m_held.PutBackAtEnd(m_doc);
     else if (!m_held.IsEmpty())
@@ -43,6 +46,7 @@ void CViewController::FinishMove(CPoint pt) {
 void CViewController::TurnHeld(CPoint pt) {
     if (m_bFirstMove) TakeOutForMove();
     TurnPrimitives(m_held.Pointers(), pt.x, pt.y);
+    m_wires.Follow();
     RefreshOverlay();
 }
 
@@ -57,6 +61,7 @@ void CViewController::MirrorHeld() {
     }
     if (m_bFirstMove) TakeOutForMove();
     MirrorPrimitives(m_held.Pointers(), m_ptLast.x);
+    m_wires.Follow();
     RefreshOverlay();
 }
 
@@ -73,5 +78,22 @@ void CViewController::StartPaste(CPrimitiveList prims) {
     Begin(MODE_MOVE);
     m_ptLast = m_held.Front()->GetPoint(0);
     RefreshOverlay();
+    CheckState();
+}
+
+// As a paste hangs on the mouse, from the snapped point under the pointer; the
+// selection stays in the drawing until the pointer moves, as a press leaves it.
+// Started from the menu bar, off the drawing: as for a paste, the first move
+// over it brings the first selected primitive's point 0 to the pointer.
+void CViewController::StartWireDrag(CPoint ptClient) {
+    CancelDrag();
+    if (m_doc.Selection().empty()) return;
+    const CSize sz = m_coords.GetClientSize();
+    const bool bOver =
+        ptClient.x >= 0 && ptClient.y >= 0 && ptClient.x < sz.cx && ptClient.y < sz.cy;
+    m_ptLastDevice = ptClient;
+    m_ptAnchor = m_ptLast = bOver ? ToLogical(ptClient) : m_doc.Selection().front()->GetPoint(0);
+    m_wires.Attach(m_doc);
+    StartMove();
     CheckState();
 }

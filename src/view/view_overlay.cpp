@@ -73,6 +73,9 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     const double ratio = dDevicePixelRatio > 0 ? dDevicePixelRatio : 1.0;
     std::vector<CPoint> marks;
     const int nHalf = int(std::lround(MARK_HALF * ratio));
+    for (const auto& p : m_wires.List()) // unselected, without marks, under the selection
+        p->DrawInLayers(dc, m_ctx.layers, false, WHITE, m_ctx.layers.GetColor(p->GetLayer()),
+                        SELECTION_COLOR, 100, -1, false);
     for (const auto& p : m_held.List()) {
         const bool bBand = !p->IsComplete();
         p->DrawInLayers(dc, m_ctx.layers, bBand, WHITE,
@@ -100,10 +103,11 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
 CRect CViewController::OverlayBounds() const {
     CRect box{0, 0, -1, -1};
     int nSlack = 0;
-    for (const auto& p : m_held.List()) {
-        GrowRect(box, PlacedBounds(*p));
-        nSlack = std::max(nSlack, p->GetBoundsSlack());
-    }
+    for (const CPrimitiveList* list : {&m_held.List(), &m_wires.List()})
+        for (const auto& p : *list) {
+            GrowRect(box, PlacedBounds(*p));
+            nSlack = std::max(nSlack, p->GetBoundsSlack());
+        }
     if (m_nMode == MODE_BAND)
         GrowRect(box, CRect{std::min(m_rcBand.left, m_rcBand.right),
                             std::min(m_rcBand.top, m_rcBand.bottom),

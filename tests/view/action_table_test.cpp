@@ -42,7 +42,7 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
 
 // Nothing open (bars shown, text in the clipboard); a drawing with one
 // primitive selected, undo, stretch and PCB mode; a library with two
-// selected, redo, snap, text, a macro in the bar and the line tool.
+// selected, redo, snap, text, a macro in the bar, the line tool and a drag.
 TEST(ActionTable, EnablingAndChecksFollowTheState) {
     // clang-format off
     CCommandState none, one, lib;
@@ -51,7 +51,7 @@ TEST(ActionTable, EnablingAndChecksFollowTheState) {
     one.nDocKind = DOC_DRAWING, one.nSelected = 1, one.bCanUndo = one.bStretch = true;
     one.bPCBMode = true;
     lib.nDocKind = DOC_LIBRARY, lib.nSelected = 2, lib.bCanRedo = lib.bSnap = true;
-    lib.bClipboardText = lib.bMacroChosen = true, lib.nTool = TOOL_LINE;
+    lib.bClipboardText = lib.bMacroChosen = lib.bDragging = true, lib.nTool = TOOL_LINE;
     const CCommandState states[] = {none, one, lib};
     const struct {
         int nId;
@@ -65,7 +65,7 @@ TEST(ActionTable, EnablingAndChecksFollowTheState) {
         {ID_STRETCH, "011", "010"},    {ID_SNAP, "011", "001"},        {ID_PCB_MODE, "011", "010"},
         {ID_VIEW_TOOLBAR, "111", "100"}, {ID_VIEW_MACRO_BAR, "111", "100"}, {ID_LIB_ADD, "001", "000"},
         {ID_USER_LIBRARIES, "000", "000"}, {ID_CONTEXT_HELP, "000", "000"},
-        {ID_WINDOW_NEXT, "011", "000"}, {ID_EDIT_SELECT_ALL, "011", "000"},
+        {ID_WINDOW_NEXT, "011", "000"}, {ID_EDIT_SELECT_ALL, "011", "000"}, {ID_WIRE_DRAG, "010", "000"},
         {ID_TOOL_SELECT, "111", "110"}, {ID_TOOL_LINE, "111", "001"}, {ID_TOOL_MACRO, "001", "000"},
     };
     // clang-format on

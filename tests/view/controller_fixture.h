@@ -21,7 +21,7 @@ class ControllerTest : public ::testing::Test {
   public:
     // One step of a script: 'p' press, 'm' move, 'r' release, 'c' click, 'C'
     // Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'h' Shift+click, 'q' Ctrl+press, 'u'
-    // right release, 'x' right press, 'R' and 'S' keys, 'E' Escape, 'D' Delete,
+    // right release, 'x' right press, 'R', 'S' and 'G' keys, 'E' Escape, 'D' Delete,
     // 'K' the drag cancelled from outside.
     struct CStep {
         char op;
@@ -75,7 +75,7 @@ class ControllerTest : public ::testing::Test {
             if (std::string("cCAZh").find(s.op) != std::string::npos) Click(s.x, s.y, mods);
             if (s.op == 'x') ctl.OnRButtonDown(In(s.x, s.y));
             if (s.op == 'u') ctl.OnRButtonUp(In(s.x, s.y));
-            if (s.op == 'R' || s.op == 'S') ctl.OnKeyDown(s.op);
+            if (s.op == 'R' || s.op == 'S' || s.op == 'G') ctl.OnKeyDown(s.op);
             if (s.op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
             if (s.op == 'D') ctl.OnKeyDown(KEY_DELETE);
             if (s.op == 'K') ctl.CancelDrag();

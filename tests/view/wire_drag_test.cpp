@@ -1,0 +1,54 @@
+// G: the selection hangs on the pointer with the wires attached to it; the
+// attached ends follow, the other ends stay.
+#include "controller_fixture.h"
+
+namespace {
+const char* const WIRES = "LI 10 10 30 10\r\nLI 30 10 30 40\r\nLI 50 50 60 60\r\n";
+const char* const SYMBOL = "MC 100 100 0 0 080\r\nLI 80 100 100 100\r\nLI 110 100 130 100\r\n";
+const char* const PADS = "PA 20 20 9 9 3 0\r\nSA 40 20\r\nPL 20 20 40 20 2\r\nPL 40 20 40 50 2\r\n";
+} // namespace
+
+TEST_F(ControllerTest, GDragsTheSelectionWithTheWiresAttached) {
+    // clang-format off
+    const struct {
+        const char* name;
+        const char* drawing;
+        const char* selected; // list positions
+        std::vector<CStep> steps;
+        const char* text; // null: byte for byte as it was, unmodified, no undo step
+    } cases[] = {
+        {"a line moved, the wire on its end stretched", WIRES, "0",
+         {{'m', 20, 10}, {'G'}, {'m', 25, 15}, {'c', 25, 15}},
+         "LI 35 15 30 40\r\nLI 50 50 60 60\r\nLI 15 15 35 15\r\n"},
+        {"a symbol's pins pull both wires", SYMBOL, "0",
+         {{'m', 105, 100}, {'G'}, {'m', 105, 110}, {'c', 105, 110}},
+         "LI 80 100 100 110\r\nLI 110 110 130 100\r\nMC 100 110 0 0 080\r\n"},
+        {"turned about the pointer", WIRES, "0", {{'m', 20, 10}, {'G'}, {'R'}, {'c', 20, 10}},
+         "LI 20 20 30 40\r\nLI 50 50 60 60\r\nLI 20 0 20 20\r\n"},
+        {"mirrored about the pointer", WIRES, "0", {{'m', 20, 10}, {'G'}, {'S'}, {'c', 20, 10}},
+         "LI 10 10 30 40\r\nLI 50 50 60 60\r\nLI 30 10 10 10\r\n"},
+        {"a pad and a dot pull tracks, one by both ends", PADS, "01",
+         {{'m', 30, 20}, {'G'}, {'m', 30, 30}, {'c', 30, 30}},
+         "PL 20 30 40 30 2\r\nPL 40 30 40 50 2\r\nPA 20 30 9 9 3 0\r\nSA 40 30\r\n"},
+        {"Escape", WIRES, "0", {{'m', 20, 10}, {'G'}, {'m', 25, 15}, {'R'}, {'E'}}, nullptr},
+        {"placed where it was", WIRES, "0", {{'m', 20, 10}, {'G'}, {'m', 25, 15}, {'c', 20, 10}}, nullptr},
+        {"turned round four times", SYMBOL, "0",
+         {{'m', 105, 100}, {'G'}, {'R'}, {'R'}, {'R'}, {'R'}, {'c', 105, 100}}, nullptr},
+        {"nothing selected", WIRES, "", {{'m', 20, 10}, {'G'}, {'m', 200, 200}, {'c', 200, 200}}, nullptr},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        Load(c.drawing);
+        for (const char* s = c.selected; *s; ++s)
+            doc.Select(At(std::size_t(*s - '0')), true);
+        Run(c.steps);
+        EXPECT_TRUE(ctl.IsIdle()) << c.name;
+        EXPECT_EQ(Text(), c.text ? c.text : c.drawing) << c.name;
+        EXPECT_EQ(Undos(), c.text ? 2u : 1u) << c.name;
+        EXPECT_EQ(doc.IsModified(), c.text != nullptr) << c.name;
+        EXPECT_EQ(Selected().size(), std::string(c.selected).size()) << c.name;
+        if (!c.text) continue;
+        doc.Undo();
+        EXPECT_EQ(Text(), c.drawing) << c.name;
+    }
+}
