@@ -19,10 +19,10 @@
 namespace {
 // clang-format off
 enum : std::uint32_t {
-    HEADER = 1, POLYGON = 3, EOF_ = 14, SETPIXELV = 15, SETBKMODE = 18, SETROP2 = 20,
-    SETTEXTCOLOR = 24, MOVETOEX = 27, SAVEDC = 33, RESTOREDC = 34, MODIFYWORLDTRANSFORM = 36,
-    SELECTOBJECT = 37, CREATEPEN = 38, CREATEBRUSH = 39, ELLIPSE = 42, ROUNDRECT = 44, ARC = 45,
-    LINETO = 54, CREATEFONT = 82, EXTTEXTOUTW = 84, POLYBEZIER16 = 85, EXTCREATEPEN = 95,
+    HEADER = 1, POLYGON = 3, EOF_ = 14, SETPIXELV = 15, SETBKMODE = 18, SETROP2 = 20, MOVETOEX = 27,
+    SAVEDC = 33, RESTOREDC = 34, MODIFYWORLDTRANSFORM = 36, SELECTOBJECT = 37, CREATEBRUSH = 39,
+    ROUNDRECT = 44, ARC = 45, LINETO = 54, CREATEFONT = 82, EXTTEXTOUTW = 84, POLYBEZIER16 = 85,
+    EXTCREATEPEN = 95,
 };
 // clang-format on
 
@@ -68,14 +68,13 @@ std::string Draw(const std::string& script) {
 // Floats are written as their bits: 0xbf800000 is -1, 0x3f800000 is 1.
 TEST(EmfRecords, WhatAReaderFindsForEachCall) {
     const std::string pens = "aniso; wext 1 1; vext 3 3; round 4; xor; ellipse 0 0 10 10; nopen; "
-                             "brush 0x030201; rect 0 0 10 10; pen 0; line 20 40 60 80";
+                             "brush 0x030201; rect 0 0 10 10";
     const std::string figures = "vorg 100 200; ellipse 0 0 10 20; rrect 0 0 10 20 4 6; circle "
                                 "-10 -10 10 30; bezier 0 0 5 -40 10 40 15 0; pixel 7 8";
     const std::string huge = "poly 0 0 40000 0 0 -40000; aniso; wext 1 1; vext 1048576 1048576; "
                              "round max; line min min max max; font max max min 9999; "
                              "mirror max min far away; text min max far away";
-    const std::string text = "font 10 6 0 700 1; textcolor 0xc00000; transparent; "
-                             "text 5 7 \xE8\x80x; text 5 30 ok";
+    const std::string text = "font 10 6 0 700 1; transparent; text 5 7 \xE8\x80x; text 5 30 ok";
     const std::string turned = "font 10 6 900; text 100 100 abcd; font 10 6; mirror 300 100 abcd";
     const struct {
         std::string script;
@@ -83,9 +82,7 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         std::size_t off;
         const char* values;
     } cases[] = {
-        {"line 1 2 30 40", HEADER, 4, "180"}, // header and description
-        {"line 1 2 30 40", HEADER, 40, "0x464D4520"},
-        {"line 1 2 30 40", HEADER, 60, "35 108"},
+        {"line 1 2 30 40", HEADER, 60, "35 108"}, // the description
         {"line 1 2 30 40", HEADER, 108,
          "i16 84 97 118 111 108 105 110 32 77 101 116 97 102 105 108 101 32 87 114 105 116 101 "
          "114 0 83 104 101 101 116 32 232 8364 0 0 0"},
@@ -99,22 +96,17 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         {pens, CREATEBRUSH, 16, "0x030201"},
         {pens, SELECTOBJECT, 8, "0x80000005"}, // the hollow brush
         {pens, SELECTOBJECT, 8, "0x80000008"}, // the null pen
-        {pens, CREATEPEN, 24, "0xc00000"},
-        {pens, MOVETOEX, 8, "60 120"},
-        {pens, LINETO, 8, "180 240"},
-        {figures, ELLIPSE, 8, "100 200 110 220"},
         {figures, ROUNDRECT, 8, "100 200 110 220 4 6"},
         {figures, ARC, 8, "90 190 110 230 110 210 110 210"}, // box, start, end
-        {figures, POLYBEZIER16, 8, "100 160 115 240 4"},
         {figures, POLYBEZIER16, 28, "i16 100 200 105 160 110 240 115 200"},
         {figures, SETPIXELV, 8, "107 208 0xc00000"},
         {figures, HEADER, 8, "90 160 115 240"},
         {huge, POLYGON, 28, "0 0 40000 0 0 -40000"},
-        {huge, HEADER, 8, "min min max max min min max max"},
+        {huge, HEADER, 8,
+         "0x80000000 0x80000000 0x7fffffff 0x7fffffff 0x80000000 0x80000000 0x7fffffff 0x7fffffff"},
         // Bold italic, charset 0; TrueType, clipping, quality, fixed-pitch modern.
         {text, CREATEFONT, 12, "10 6 0 0 700 1 0x31003004"},
         {text, SETBKMODE, 8, "1"},
-        {text, SETTEXTCOLOR, 8, "0xc00000"},
         {text, EXTTEXTOUTW, 24, "1"},                       // compatible graphics mode
         {text, EXTTEXTOUTW, 36, "5 7 3 76"},                // at, characters, their offset
         {text, EXTTEXTOUTW, 72, "84 0x20ac00e8 120 6 6 6"}, // UTF-16, then the advances
@@ -137,12 +129,8 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         std::istringstream in(c.values);
         std::vector<std::uint32_t> want;
         const bool b16 = std::string(c.values).rfind("i16", 0) == 0;
-        for (std::string v; in >> v;) {
-            if (v != "i16")
-                want.push_back(v == "min"   ? INT32_MIN
-                               : v == "max" ? INT32_MAX
-                                            : std::stoll(v, nullptr, 0));
-        }
+        for (std::string v; in >> v;)
+            if (v != "i16") want.push_back(std::uint32_t(std::stoll(v, nullptr, 0)));
         bool bFound = false;
         for (const Rec& r : recs) {
             std::vector<std::uint32_t> got;
@@ -156,7 +144,6 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
     }
 }
 
-// A mirrored text is drawn inside its own saved state.
 TEST(EmfRecords, MirroredTextIsDrawnInItsOwnState) {
     const std::string e = Draw("text 5 7 x; mirror 300 100 abcd");
     std::vector<std::uint32_t> order;
