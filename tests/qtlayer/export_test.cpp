@@ -24,9 +24,10 @@
 namespace {
 
 // The rectangle on layer 2 gets selected: it must come out in its layer colour
-// and stay selected. The black line is on the last layer.
+// and stay selected. The black line is on the last layer; the text, in
+// Windows-1252, ends with a euro sign.
 const char* const kDrawing = "[TAVOLIN Prova]\r\nLI 10 10 90 10 15\r\nLI 10 30 90 30 1\r\n"
-                             "RP 20 40 50 60 2\r\nTY 55 45 8 5 0 0 3 Courier++New Tav\r\n"
+                             "RP 20 40 50 60 2\r\nTY 55 45 8 5 0 0 3 Courier++New Tav\x80\r\n"
                              "PA 75 60 12 12 4 0 1\r\n";
 const QRectF kExtent(4, 4, 92, 68); // in units: the figures and a margin
 const QRgb kBlack = qRgb(0, 0, 0), kBlue = qRgb(0, 0, 192), kGreen = qRgb(0, 192, 0),
@@ -115,7 +116,7 @@ CSeen Read(const std::string& format, const QString& p) {
         // 1200 device units an inch: 12 of them a unit at 254 microns.
         return {Render(p, 4 / 12.0),
                 {mm.captured(1).toDouble(), mm.captured(2).toDouble()},
-                QRegularExpression(">(\\w+)</text>").match(svg).captured(1)};
+                QRegularExpression(">([^<>]+)</text>").match(svg).captured(1)};
     }
     if (format == "pdf") {
         Tool("pdftoppm", {"-png", "-r", "600", "-aaVector", "no", "-singlefile", p, p});
@@ -130,7 +131,7 @@ CSeen Read(const std::string& format, const QString& p) {
         // Lines one pixel wide on whole coordinates: half a pixel on, they cover one.
         return {Render(p + ".svg", 1, 0.5),
                 {},
-                QRegularExpression("(\\w+)]]></text>").match(ReadText(p + ".svg")).captured(1)};
+                QRegularExpression("([^[]+)]]></text>").match(ReadText(p + ".svg")).captured(1)};
     }
     return {QImage(p), {}, {}};
 }
@@ -209,7 +210,7 @@ TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
     }
     const bool bRaster = f.kind != CFormat::VECTOR;
     EXPECT_EQ(bRaster && f.options.nMode == EXPORT_ABSOLUTE ? img.dotsPerMeterY() : 31496, 31496);
-    EXPECT_EQ(seen.text, bRaster ? "" : "Tav");
+    EXPECT_EQ(seen.text, bRaster ? "" : QString::fromUtf8("Tav\xe2\x82\xac"));
 
     const QRgb expected[][3] = {{15, 10, kBlack}, {50, 30, kBlue},  {35, 50, kGreen},
                                 {75, 60, kWhite}, {71, 60, kBlue},  {15, 20, kWhite},
