@@ -108,22 +108,22 @@ struct CSeen {
     QString text;
 };
 
+QSizeF Pair(const QString& text, const char* pattern) {
+    const auto m = QRegularExpression(pattern).match(text);
+    return {m.captured(1).toDouble(), m.captured(2).toDouble()};
+}
+
 CSeen Read(const std::string& format, const QString& p) {
     if (format == "svg") {
         const QString svg = ReadText(p);
-        const auto mm =
-            QRegularExpression("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"").match(svg);
         // 1200 device units an inch: 12 of them a unit at 254 microns.
-        return {Render(p, 4 / 12.0),
-                {mm.captured(1).toDouble(), mm.captured(2).toDouble()},
+        return {Render(p, 4 / 12.0), Pair(svg, "width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\""),
                 QRegularExpression(">([^<>]+)</text>").match(svg).captured(1)};
     }
     if (format == "pdf") {
         Tool("pdftoppm", {"-png", "-r", "600", "-aaVector", "no", "-singlefile", p, p});
-        const auto pts = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")
-                             .match(Tool("pdfinfo", {p}));
         return {QImage(p + ".png"),
-                QSizeF(pts.captured(1).toDouble(), pts.captured(2).toDouble()) * 25.4 / 72,
+                Pair(Tool("pdfinfo", {p}), "Page size:\\s+([0-9.]+) x ([0-9.]+) pts") * 25.4 / 72,
                 Tool("pdftotext", {p, "-"}).trimmed()};
     }
     if (format == "emf") {

@@ -121,8 +121,7 @@ TEST_P(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
         PaintViewScene(pieces, r, view, Dpr(), index);
     EXPECT_EQ(pieces, whole);
 
-    for (const CPoint to :
-         {CPoint{317, 280}, CPoint{290, 301}, CPoint{-20, -9}, CPoint{305, 262}}) {
+    for (const CPoint to : {CPoint{317, 280}, {290, 301}, {-20, -9}, {305, 262}}) {
         QImage img = Whole();
         CMapping before, after;
         view.PrepareMapping(before, Dpr());
@@ -131,10 +130,8 @@ TEST_P(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
         const int dx = after.GetViewportOrg().x - before.GetViewportOrg().x;
         const int dy = after.GetViewportOrg().y - before.GetViewportOrg().y;
         ShiftImage(img, dx, dy);
-        if (dx > 0) PaintViewScene(img, QRect(0, 0, dx, h), view, Dpr(), index);
-        if (dx < 0) PaintViewScene(img, QRect(w + dx, 0, -dx, h), view, Dpr(), index);
-        if (dy > 0) PaintViewScene(img, QRect(0, 0, w, dy), view, Dpr(), index);
-        if (dy < 0) PaintViewScene(img, QRect(0, h + dy, w, -dy), view, Dpr(), index);
+        PaintViewScene(img, QRect(dx > 0 ? 0 : w + dx, 0, std::abs(dx), h), view, Dpr(), index);
+        PaintViewScene(img, QRect(0, dy > 0 ? 0 : h + dy, w, std::abs(dy)), view, Dpr(), index);
         EXPECT_TRUE(img == Whole())
             << "scrolled to " << to.x << "," << to.y << " by " << dx << "," << dy;
         view.ScrollTo(300, 280);
