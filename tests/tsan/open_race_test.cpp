@@ -13,35 +13,27 @@
 #include <thread>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
-namespace {
-void WriteFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path.string() + ".tmp", std::ios::binary) << text;
-    fs::rename(path.string() + ".tmp", path); // readers see the old text or the new, whole
-}
-
-// Shown components K0..K9 and hidden ones H0..H9; the version changes their lines.
-void WriteLibrary(const fs::path& dir, int nVersion) {
-    std::string text = "[TAVOLIB Gara]\r\n{Parti}\r\n";
-    for (const char* prefix : {"K", "H"}) {
-        for (int i = 0; i < 10; ++i)
-            text += "[" + std::string(prefix) + std::to_string(i) + " Parte]\r\nLI 100 100 " +
-                    std::to_string(101 + (i + nVersion) % 50) + " 100\r\nMC 100 100 0 0 ~080\r\n";
-        text += "{hidden}\r\n";
-    }
-    WriteFile(dir / "libs" / "gara.tvl", text);
-}
-} // namespace
-
 int main() {
     constexpr int kLines = 1500, kWorkers = 3;
-    const fs::path dir =
-        fs::temp_directory_path() / ("tavolin_open_race_" + std::to_string(getpid()));
-    fs::create_directories(dir / "libs");
-    fs::create_directories(dir / "macros");
-    WriteLibrary(dir, 0);
-    WriteFile(dir / "macros" / "singola.tvm", "[MACROCAD Singola]\r\nRV 98 98 102 102\r\n");
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("tavolin_open_race_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir / "libs");
+    std::filesystem::create_directories(dir / "macros");
+    const auto write = [&](const std::string& name, const std::string& text) {
+        std::ofstream((dir / name).string() + ".tmp", std::ios::binary) << text;
+        std::filesystem::rename((dir / name).string() + ".tmp", dir / name); // old or new, whole
+    };
+    // Shown components K0..K9 and hidden ones H0..H9; the version changes their lines.
+    const auto writeLibrary = [&](int nVersion) {
+        std::string text = "[TAVOLIB Gara]\r\n{Parti}\r\n";
+        for (int i = 0; i < 20; ++i)
+            text += std::string(i == 10 ? "{hidden}\r\n" : "") + (i < 10 ? "[K" : "[H") +
+                    std::to_string(i % 10) + " Parte]\r\nLI 100 100 " +
+                    std::to_string(101 + (i + nVersion) % 50) + " 100\r\nMC 100 100 0 0 ~080\r\n";
+        write("libs/gara.tvl", text);
+    };
+    writeLibrary(0);
+    write("macros/singola.tvm", "[MACROCAD Singola]\r\nRV 98 98 102 102\r\n");
     // User components shown and hidden, a single macro, a standard symbol and
     // a hidden one that is not cached.
     std::string drawing = "[TAVOLIN Gara]\r\n";
@@ -49,7 +41,7 @@ int main() {
     for (int i = 0; i < kLines; ++i)
         drawing += "MC " + std::to_string(200 + i % 1000) + " 300 0 0 " + kinds[i % 5] +
                    (i % 5 < 2 ? std::to_string(i / 5 % 10) : "") + "\r\n";
-    WriteFile(dir / "disegno.tvd", drawing);
+    write("disegno.tvd", drawing);
     g_libraryFolders = {dir.string()};
     FillMacroCache();
 
@@ -62,15 +54,15 @@ int main() {
             resolve[t].Run([&] { loaded[t] = ReadDocumentFile((dir / "disegno.tvd").string()); });
             ++nDone;
         });
-    int nReloads = 0;
-    for (CMacro macro; nDone < kWorkers;) {
+    for (int nReloads = 1; nDone < kWorkers; ++nReloads) {
+        CMacro macro;
         g_macroCache.DropUserEntries();
         ForgetLibraryFiles();
         FillMacroCache();
-        ResolveMacro("gara.H" + std::to_string(++nReloads % 10), macro, nullptr, nullptr);
-        ResolveMacro("singola", macro, nullptr, nullptr);
-        ResolveMacro("~151", macro, nullptr, nullptr);
-        WriteLibrary(dir, nReloads);
+        for (const std::string& name : {"gara.H" + std::to_string(nReloads % 10),
+                                        std::string("singola"), std::string("~151")})
+            ResolveMacro(name, macro, nullptr, nullptr);
+        writeLibrary(nReloads);
     }
     bool bOk = true;
     for (int t = 0; t < kWorkers; ++t) {
@@ -80,6 +72,6 @@ int main() {
         for (const auto& p : loaded[t].list)
             bOk &= !static_cast<const CMacro&>(*p).m_components.empty();
     }
-    fs::remove_all(dir);
+    std::filesystem::remove_all(dir);
     return bOk ? 0 : 1;
 }
