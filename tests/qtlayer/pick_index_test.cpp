@@ -89,58 +89,47 @@ TEST(PickIndex, FindsTheSameHitsAsTheWholeListAtEveryZoom) {
     EXPECT_GT(nHits, 1000); // the comparison is not only between empty lists
 }
 
-namespace {
-class ViewRender : public ::testing::TestWithParam<std::tuple<int, double>> {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(doc.Load(RandomDrawing(77, 600)));
-        index.Rebuild(doc.Primitives());
-        view.SetClientSize(173, 131);
-        view.SetScale(std::get<0>(GetParam()) / 100.0, false);
-        view.ScrollTo(300, 280);
-        view.m_grid.nGridX = 3; // a grid step unlike the snap
-    }
-    double Dpr() const { return std::get<1>(GetParam()); }
-    QImage Whole() {
-        QImage img(QSize(173, 131) * Dpr(), QImage::Format_RGB32);
-        PaintViewScene(img, img.rect(), view, Dpr(), index);
-        return img;
-    }
+TEST(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
     CSchemoDoc doc{DOC_DRAWING, nullptr};
-    CSpatialIndex index;
-    CViewCoords view;
-};
-
-TEST_P(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
-    const QImage whole = Whole();
-    QImage pieces(whole.size(), QImage::Format_RGB32);
-    pieces.fill(Qt::magenta);
-    const int w = whole.width(), h = whole.height();
-    for (const QRect& r : {QRect(0, 0, w / 3, h), QRect(w / 3, 0, w - w / 3, h / 2 + 1),
-                           QRect(w / 3, h / 2 + 1, w - w / 3, h - h / 2 - 1)})
-        PaintViewScene(pieces, r, view, Dpr(), index);
-    EXPECT_EQ(pieces, whole);
-
-    for (const CPoint to : {CPoint{317, 280}, {290, 301}, {-20, -9}, {305, 262}}) {
-        QImage img = Whole();
-        CMapping before, after;
-        view.PrepareMapping(before, Dpr());
-        view.ScrollTo(to.x, to.y);
-        view.PrepareMapping(after, Dpr());
-        const int dx = after.GetViewportOrg().x - before.GetViewportOrg().x;
-        const int dy = after.GetViewportOrg().y - before.GetViewportOrg().y;
-        ShiftImage(img, dx, dy);
-        PaintViewScene(img, QRect(dx > 0 ? 0 : w + dx, 0, std::abs(dx), h), view, Dpr(), index);
-        PaintViewScene(img, QRect(0, dy > 0 ? 0 : h + dy, w, std::abs(dy)), view, Dpr(), index);
-        EXPECT_TRUE(img == Whole())
-            << "scrolled to " << to.x << "," << to.y << " by " << dx << "," << dy;
-        view.ScrollTo(300, 280);
-    }
+    ASSERT_TRUE(doc.Load(RandomDrawing(77, 600)));
+    const CSpatialIndex index(doc.Primitives());
+    for (const int nZoom : {37, 100, 400})
+        for (const double dpr : {1.0, 2.0}) {
+            CViewCoords view;
+            view.SetClientSize(173, 131);
+            view.SetScale(nZoom / 100.0, false);
+            view.ScrollTo(300, 280);
+            view.m_grid.nGridX = 3; // a grid step unlike the snap
+            const auto paint = [&](QImage& img, const QRect& r) {
+                PaintViewScene(img, r, view, dpr, index);
+            };
+            QImage whole(QSize(173, 131) * dpr, QImage::Format_RGB32), pieces = whole;
+            paint(whole, whole.rect());
+            pieces.fill(Qt::magenta);
+            const int w = whole.width(), h = whole.height();
+            for (const QRect& r : {QRect(0, 0, w / 3, h), QRect(w / 3, 0, w - w / 3, h / 2 + 1),
+                                   QRect(w / 3, h / 2 + 1, w - w / 3, h - h / 2 - 1)})
+                paint(pieces, r);
+            EXPECT_EQ(pieces, whole) << nZoom << " " << dpr;
+            for (const CPoint to : {CPoint{317, 280}, {290, 301}, {-20, -9}, {305, 262}}) {
+                QImage img = whole;
+                CMapping before, after;
+                view.PrepareMapping(before, dpr);
+                view.ScrollTo(to.x, to.y);
+                view.PrepareMapping(after, dpr);
+                const int dx = after.GetViewportOrg().x - before.GetViewportOrg().x;
+                const int dy = after.GetViewportOrg().y - before.GetViewportOrg().y;
+                ShiftImage(img, dx, dy);
+                paint(img, QRect(dx > 0 ? 0 : w + dx, 0, std::abs(dx), h));
+                paint(img, QRect(0, dy > 0 ? 0 : h + dy, w, std::abs(dy)));
+                QImage scrolled = whole;
+                paint(scrolled, scrolled.rect());
+                EXPECT_TRUE(img == scrolled)
+                    << nZoom << " " << dpr << " to " << to.x << "," << to.y;
+                view.ScrollTo(300, 280);
+            }
+        }
 }
-
-INSTANTIATE_TEST_SUITE_P(Zooms, ViewRender,
-                         ::testing::Combine(::testing::Values(37, 100, 400),
-                                            ::testing::Values(1.0, 2.0)));
 
 TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
     CSchemoDoc doc(DOC_DRAWING, nullptr);
@@ -162,4 +151,3 @@ TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
         EXPECT_EQ(img.pixel(100 * k, 100 * k), qRgb(255, 0, 0)) << "the macro origin";
     }
 }
-} // namespace
