@@ -236,11 +236,9 @@ TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
 // file stays as it was and no temporary file is left.
 TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
     const CFormat& f = GetParam();
-    {
-        QFile old(m_path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old");
-    }
+    QFile old(m_path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
     const std::string path = m_path.toStdString();
     CExportOptions hidden = f.options;
     hidden.layers.m_bLayerShow[0] = hidden.layers.m_bLayerShow[1] = 0;
