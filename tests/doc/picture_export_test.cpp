@@ -217,10 +217,7 @@ TEST(BitmapGeometry, AbsoluteRelativeAndLargest) {
         {EXPORT_ABSOLUTE, 2400, 1000, 2510, 2510, 234375, 235312, 235312, 94488, 29414, 29416},
     };
     for (const auto& c : cases) {
-        CExportOptions o;
-        o.nMode = int(c[0]);
-        o.nDPI = int(c[1]);
-        o.nMicronsPerUnit = int(c[2]);
+        const CExportOptions o{int(c[0]), 400, int(c[1]), int(c[2]), {}};
         const CBitmapGeometry g = ComputeBitmapGeometry(o, int(c[3]), int(c[4]));
         EXPECT_EQ((std::vector<std::int64_t>{g.nViewport, g.nWidth, g.nHeight, g.nPixelsPerMetre,
                                              g.nRowBytes, g.nPaddedRowBytes}),
@@ -247,9 +244,7 @@ TEST(BitmapExport, RowsBottomUpAndPadded) {
         CFakeUi ui;
         CSchemoDoc doc(DOC_DRAWING, &ui);
         ASSERT_TRUE(doc.Load(std::string("[TAVOLIN]\r\n") + c.drawing + "\r\n"));
-        CExportOptions o;
-        o.nMode = EXPORT_RELATIVE;
-        o.nZoom = c.nZoom;
+        CExportOptions o{EXPORT_RELATIVE, c.nZoom, 600, 127, {}};
         o.layers.m_bLayerShow[3] = 0;
         std::filesystem::remove(kPath);
         ASSERT_EQ(ExportBitmap(doc, o, kPath, kNumbered), c.result);

@@ -60,15 +60,6 @@ QImage Render(const QString& svgPath, double scale, double shift = 0) {
     return img;
 }
 
-CExportOptions Options(int mode, int zoom, int microns, int dpi = 600) {
-    CExportOptions o;
-    o.nMode = mode;
-    o.nZoom = zoom;
-    o.nMicronsPerUnit = microns;
-    o.nDPI = dpi;
-    return o;
-}
-
 struct CFormat {
     const char* name;
     CExportOptions options;
@@ -77,14 +68,15 @@ struct CFormat {
     enum { MONO, ALIASED, SMOOTH, VECTOR } kind;
 };
 
+// The bitmaps at 4 pixels a unit; the PDF most of a point less than a whole
+// page; the metafile at zoom argument 2000.
 const CFormat kFormats[] = {
-    {"bmp", Options(EXPORT_ABSOLUTE, 100, 128, 800), 4, 0, CFormat::MONO}, // 4 pixels a unit
-    {"png", Options(EXPORT_ABSOLUTE, 100, 128, 800), 4, 0, CFormat::ALIASED},
-    {"aa_png", Options(EXPORT_RELATIVE, 400, 127), 4, 0, CFormat::SMOOTH},
-    {"svg", Options(EXPORT_ABSOLUTE, 100, 254), 4, 254, CFormat::VECTOR},
-    // Most of a point less than a whole page.
-    {"pdf", Options(EXPORT_ABSOLUTE, 100, 250), 0.25 * 600 / 25.4, 250, CFormat::VECTOR},
-    {"emf", CExportOptions(), 20, 0, CFormat::VECTOR}, // at zoom argument 2000
+    {"bmp", {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::MONO},
+    {"png", {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::ALIASED},
+    {"aa_png", {EXPORT_RELATIVE, 400, 600, 127, {}}, 4, 0, CFormat::SMOOTH},
+    {"svg", {EXPORT_ABSOLUTE, 100, 600, 254, {}}, 4, 254, CFormat::VECTOR},
+    {"pdf", {EXPORT_ABSOLUTE, 100, 600, 250, {}}, 0.25 * 600 / 25.4, 250, CFormat::VECTOR},
+    {"emf", {}, 20, 0, CFormat::VECTOR},
 };
 
 std::string Write(const std::string& format, CSchemoDoc& doc, const CExportOptions& o,
@@ -246,7 +238,9 @@ TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
     EXPECT_EQ(Write(f.name, m_doc, hidden, path, nullptr), ExportMessage(EXPORT_NO_EXTENT));
     if (std::string(f.name) != "bmp" && std::string(f.name) != "emf") {
         ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 0 0 9000 9000\r\n"));
-        EXPECT_NE(Write(f.name, m_doc, Options(EXPORT_RELATIVE, 2000, 1000), path, nullptr), "");
+        EXPECT_NE(Write(f.name, m_doc, CExportOptions{EXPORT_RELATIVE, 2000, 600, 1000, {}}, path,
+                        nullptr),
+                  "");
     }
     std::string text = "[TAVOLIN]\r\n";
     for (int i = 0; i < 600; ++i)
