@@ -30,7 +30,6 @@ inline void Call(CSurface& dc, const std::string& op, std::vector<int> n, const 
     if (op == "wext") return void(dc.SetWindowExt(n[0], n[1]));
     if (op == "vext") return void(dc.SetViewportExt(n[0], n[1]));
     if (op == "vorg") return void(dc.SetViewportOrg(n[0], n[1]));
-    if (op == "worg") return void(dc.SetWindowOrg(n[0], n[1]));
     if (op == "line") return void(dc.DrawLine(pts[0], pts[1]));
     if (op == "move") return void(dc.MoveTo(n[0], n[1]));
     if (op == "to") return void(dc.LineTo(n[0], n[1]));
@@ -46,8 +45,7 @@ inline void Call(CSurface& dc, const std::string& op, std::vector<int> n, const 
     if (op == "textcolor") return void(dc.SetTextColor(COLORREF(n[0])));
     if (op == "text") return void(dc.TextOut(n[0], n[1], text));
     if (op == "mirror") return void(dc.TextOutMirrored(n[0], n[1], text));
-    if (op == "opaque" || op == "transparent")
-        return void(dc.SetBkMode(op == "opaque" ? OPAQUE : TRANSPARENT));
+    if (op == "transparent") return void(dc.SetBkMode(TRANSPARENT));
     if (op == "bkcolor") return void(dc.SetBkColor(COLORREF(n[0])));
     ADD_FAILURE() << "no such call: " << op;
 }

@@ -20,14 +20,14 @@
 #include <QSvgRenderer>
 
 #include <cmath>
-#include <functional>
 
 namespace {
 
 // The rectangle on layer 2 gets selected: it must come out in its layer colour
-// and stay selected. The black line is on the last layer.
+// and stay selected. The black line is on the last layer; the text, in
+// Windows-1252, ends with a euro sign.
 const char* const kDrawing = "[TAVOLIN Prova]\r\nLI 10 10 90 10 15\r\nLI 10 30 90 30 1\r\n"
-                             "RP 20 40 50 60 2\r\nTY 55 45 8 5 0 0 3 Courier++New Tav\r\n"
+                             "RP 20 40 50 60 2\r\nTY 55 45 8 5 0 0 3 Courier++New Tav\x80\r\n"
                              "PA 75 60 12 12 4 0 1\r\n";
 const QRectF kExtent(4, 4, 92, 68); // in units: the figures and a margin
 const QRgb kBlack = qRgb(0, 0, 0), kBlue = qRgb(0, 0, 192), kGreen = qRgb(0, 192, 0),
@@ -60,87 +60,73 @@ QImage Render(const QString& svgPath, double scale, double shift = 0) {
     return img;
 }
 
-CExportOptions Options(int mode, int zoom, int microns, int dpi = 600) {
-    CExportOptions o;
-    o.nMode = mode;
-    o.nZoom = zoom;
-    o.nMicronsPerUnit = microns;
-    o.nDPI = dpi;
-    return o;
+struct CFormat {
+    const char* name;
+    CExportOptions options;
+    double nPixelsPerUnit; // of the picture read
+    double nMicrons;       // a unit on paper; 0: not a size on paper
+    enum { MONO, ALIASED, SMOOTH, VECTOR } kind;
+};
+
+// The bitmaps at 4 pixels a unit; the PDF most of a point less than a whole
+// page; the metafile at zoom argument 2000.
+const CFormat kFormats[] = {
+    {"bmp", {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::MONO},
+    {"png", {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::ALIASED},
+    {"aa_png", {EXPORT_RELATIVE, 400, 600, 127, {}}, 4, 0, CFormat::SMOOTH},
+    {"svg", {EXPORT_ABSOLUTE, 100, 600, 254, {}}, 4, 254, CFormat::VECTOR},
+    {"pdf", {EXPORT_ABSOLUTE, 100, 600, 250, {}}, 0.25 * 600 / 25.4, 250, CFormat::VECTOR},
+    {"emf", {}, 20, 0, CFormat::VECTOR},
+};
+
+std::string Write(const std::string& format, CSchemoDoc& doc, const CExportOptions& o,
+                  const std::string& path, IDrawProgress* progress) {
+    int nErrno = 0;
+    if (format == "bmp") {
+        const ExportResult r = ExportBitmap(doc, o, path, MakeQtRasterBand, progress, &nErrno);
+        return ExportMessage(r, nErrno);
+    }
+    if (format == "svg") return ExportSvg(doc, o, path, progress);
+    if (format == "pdf") return ExportPdf(doc, o, path, progress);
+    if (format == "emf") return ExportQtMetafile(doc, o, path, "Prova", progress);
+    return ExportPng(doc, o, path, format == "aa_png", progress);
 }
 
 // What a reader shows of a file: the picture, and for vector files the size on
-// paper and the text as text.
+// paper in mm and the text as text.
 struct CSeen {
     QImage image;
     QSizeF mm;
     QString text;
 };
 
-struct CFormat {
-    const char* name;
-    std::function<std::string(CSchemoDoc&, const CExportOptions&, const std::string&,
-                              IDrawProgress*)>
-        write;
-    CExportOptions options;
-    std::function<CSeen(const QString& path)> read;
-    double nPixelsPerUnit; // of the picture read
-    double nMicrons;       // a unit on paper; 0: not a size on paper
-    enum { MONO, ALIASED, SMOOTH, VECTOR } kind;
-};
-
-CSeen ReadImage(const QString& p) {
-    return {QImage(p), {}, {}};
+QSizeF Pair(const QString& text, const char* pattern) {
+    const auto m = QRegularExpression(pattern).match(text);
+    return {m.captured(1).toDouble(), m.captured(2).toDouble()};
 }
 
-const CFormat kFormats[] = {
-    {"bmp",
-     [](auto& d, auto& o, auto& p, auto* s) {
-         int nErrno = 0;
-         const ExportResult r = ExportBitmap(d, o, p, MakeQtRasterBand, s, &nErrno);
-         return ExportMessage(r, nErrno);
-     },
-     Options(EXPORT_ABSOLUTE, 100, 128, 800), ReadImage, 4, 0, CFormat::MONO}, // 4 pixels a unit
-    {"png", [](auto& d, auto& o, auto& p, auto* s) { return ExportPng(d, o, p, false, s); },
-     Options(EXPORT_ABSOLUTE, 100, 128, 800), ReadImage, 4, 0, CFormat::ALIASED},
-    {"aa_png", [](auto& d, auto& o, auto& p, auto* s) { return ExportPng(d, o, p, true, s); },
-     Options(EXPORT_RELATIVE, 400, 127), ReadImage, 4, 0, CFormat::SMOOTH},
-    {"svg", [](auto& d, auto& o, auto& p, auto* s) { return ExportSvg(d, o, p, s); },
-     Options(EXPORT_ABSOLUTE, 100, 254),
-     [](const QString& p) {
-         const QString svg = ReadText(p);
-         const auto mm =
-             QRegularExpression("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\"").match(svg);
-         // 1200 device units an inch: 12 of them a unit at 254 microns.
-         return CSeen{Render(p, 4 / 12.0),
-                      {mm.captured(1).toDouble(), mm.captured(2).toDouble()},
-                      QRegularExpression(">(\\w+)</text>").match(svg).captured(1)};
-     },
-     4, 254, CFormat::VECTOR},
-    {"pdf", [](auto& d, auto& o, auto& p, auto* s) { return ExportPdf(d, o, p, s); },
-     Options(EXPORT_ABSOLUTE, 100, 250), // most of a point less than a whole page
-     [](const QString& p) {
-         Tool("pdftoppm", {"-png", "-r", "600", "-aaVector", "no", "-singlefile", p, p});
-         const auto pts = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+) pts")
-                              .match(Tool("pdfinfo", {p}));
-         return CSeen{QImage(p + ".png"),
-                      QSizeF(pts.captured(1).toDouble(), pts.captured(2).toDouble()) * 25.4 / 72,
-                      Tool("pdftotext", {p, "-"}).trimmed()};
-     },
-     0.25 * 600 / 25.4, 250, CFormat::VECTOR},
-    {"emf",
-     [](auto& d, auto& o, auto& p, auto* s) { return ExportQtMetafile(d, o, p, "Prova", s); },
-     CExportOptions(),
-     [](const QString& p) {
-         Tool("emf2svg-conv", {"-i", p, "-o", p + ".svg"});
-         const QString svg = ReadText(p + ".svg");
-         // Lines one pixel wide on whole coordinates: half a pixel on, they cover one.
-         return CSeen{Render(p + ".svg", 1, 0.5),
-                      {},
-                      QRegularExpression("(\\w+)]]></text>").match(svg).captured(1)};
-     },
-     20, 0, CFormat::VECTOR}, // at zoom argument 2000
-};
+CSeen Read(const std::string& format, const QString& p) {
+    if (format == "svg") {
+        const QString svg = ReadText(p);
+        // 1200 device units an inch: 12 of them a unit at 254 microns.
+        return {Render(p, 4 / 12.0), Pair(svg, "width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\""),
+                QRegularExpression(">([^<>]+)</text>").match(svg).captured(1)};
+    }
+    if (format == "pdf") {
+        Tool("pdftoppm", {"-png", "-r", "600", "-aaVector", "no", "-singlefile", p, p});
+        return {QImage(p + ".png"),
+                Pair(Tool("pdfinfo", {p}), "Page size:\\s+([0-9.]+) x ([0-9.]+) pts") * 25.4 / 72,
+                Tool("pdftotext", {p, "-"}).trimmed()};
+    }
+    if (format == "emf") {
+        Tool("emf2svg-conv", {"-i", p, "-o", p + ".svg"});
+        // Lines one pixel wide on whole coordinates: half a pixel on, they cover one.
+        return {Render(p + ".svg", 1, 0.5),
+                {},
+                QRegularExpression("([^[]+)]]></text>").match(ReadText(p + ".svg")).captured(1)};
+    }
+    return {QImage(p), {}, {}};
+}
 
 // Where the drawing's units land in a picture, found from its topmost figure,
 // the line from (10, 10) to (90, 10).
@@ -195,10 +181,10 @@ TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
     const CFormat& f = GetParam();
     CPrimitive* selected = m_doc.Primitives()[2].get();
     m_doc.Select(selected, true);
-    ASSERT_EQ(f.write(m_doc, f.options, m_path.toStdString(), nullptr), "");
+    ASSERT_EQ(Write(f.name, m_doc, f.options, m_path.toStdString(), nullptr), "");
     EXPECT_EQ(m_doc.Selection(), std::vector<CPrimitive*>{selected});
     EXPECT_TRUE(selected->IsSelected());
-    const CSeen seen = f.read(m_path);
+    const CSeen seen = Read(f.name, m_path);
     const QImage& img = seen.image;
     ASSERT_FALSE(img.isNull());
     const CGrid at = FindGrid(img);
@@ -216,7 +202,7 @@ TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
     }
     const bool bRaster = f.kind != CFormat::VECTOR;
     EXPECT_EQ(bRaster && f.options.nMode == EXPORT_ABSOLUTE ? img.dotsPerMeterY() : 31496, 31496);
-    EXPECT_EQ(seen.text, bRaster ? "" : "Tav");
+    EXPECT_EQ(seen.text, bRaster ? "" : QString::fromUtf8("Tav\xe2\x82\xac"));
 
     const QRgb expected[][3] = {{15, 10, kBlack}, {50, 30, kBlue},  {35, 50, kGreen},
                                 {75, 60, kWhite}, {71, 60, kBlue},  {15, 20, kWhite},
@@ -242,32 +228,32 @@ TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
 // file stays as it was and no temporary file is left.
 TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
     const CFormat& f = GetParam();
-    {
-        QFile old(m_path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old");
-    }
+    QFile old(m_path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
     const std::string path = m_path.toStdString();
     CExportOptions hidden = f.options;
     hidden.layers.m_bLayerShow[0] = hidden.layers.m_bLayerShow[1] = 0;
     ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 10 10 90 10\r\nPA 5 5 4 4 2 0 1\r\n"));
-    EXPECT_EQ(f.write(m_doc, hidden, path, nullptr), ExportMessage(EXPORT_NO_EXTENT));
+    EXPECT_EQ(Write(f.name, m_doc, hidden, path, nullptr), ExportMessage(EXPORT_NO_EXTENT));
     if (std::string(f.name) != "bmp" && std::string(f.name) != "emf") {
         ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 0 0 9000 9000\r\n"));
-        EXPECT_NE(f.write(m_doc, Options(EXPORT_RELATIVE, 2000, 1000), path, nullptr), "");
+        EXPECT_NE(Write(f.name, m_doc, CExportOptions{EXPORT_RELATIVE, 2000, 600, 1000, {}}, path,
+                        nullptr),
+                  "");
     }
     std::string text = "[TAVOLIN]\r\n";
     for (int i = 0; i < 600; ++i)
         text += "LI 10 " + std::to_string(10 + i) + " 90 " + std::to_string(10 + i) + "\r\n";
     ASSERT_TRUE(m_doc.Load(text));
     CStopAtOnce stop;
-    EXPECT_EQ(f.write(m_doc, f.options, path, &stop), "");
+    EXPECT_EQ(Write(f.name, m_doc, f.options, path, &stop), "");
     EXPECT_EQ(stop.nAsked, 1);
     EXPECT_EQ(ReadText(m_path), "old");
     const QDir dir(QString::fromStdString(testing::TempDir()));
     EXPECT_EQ(dir.entryList({QFileInfo(m_path).fileName() + "*"}, QDir::Files).size(), 1);
 
-    EXPECT_EQ(f.write(m_doc, f.options, testing::TempDir() + "no/dir/x", nullptr),
+    EXPECT_EQ(Write(f.name, m_doc, f.options, testing::TempDir() + "no/dir/x", nullptr),
               std::string(f.name) == "emf"
                   ? "Impossibile creare il metafile!\nLa cartella non esiste"
                   : "Impossibile scrivere il file.\nLa cartella non esiste");
