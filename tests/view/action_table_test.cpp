@@ -1,5 +1,3 @@
-// The table every menu, toolbar and key comes from, and its rules of enabling
-// and checks.
 #include "view/action_table.h"
 
 #include "doc/document.h"
@@ -9,8 +7,9 @@
 #include <cctype>
 #include <set>
 
+// A duplicate Alt key within a menu or along the bar leaves an item out of reach.
 TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
-    const auto mnemonic = [](const char* p) {
+    const auto key = [](const char* p) {
         for (; *p; ++p)
             if (*p == '&' && p[1] && p[1] != '&') return char(std::tolower((unsigned char)p[1]));
         return char(0);
@@ -18,25 +17,20 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
     for (int kind : {MENUBAR_NONE, MENUBAR_DRAWING, MENUBAR_LIBRARY}) {
         std::set<char> bar;
         for (const CMenuDef& menu : MenuBar(kind)) {
-            EXPECT_TRUE(bar.insert(mnemonic(menu.pszCaption)).second) << menu.pszCaption;
-            std::set<char> seen;
+            EXPECT_TRUE(bar.insert(key(menu.pszCaption)).second) << menu.pszCaption;
+            std::set<char> seen{0};
             for (int id : menu.items) {
-                if (id <= 0 && id != MENU_PASTE_NEW_DOCUMENT) continue;
-                const CActionDef* a = FindAction(id);
-                ASSERT_NE(a, nullptr) << id;
-                EXPECT_NE(*a->pszPrompt, '\0') << a->pszCaption;
-                EXPECT_NE(mnemonic(a->pszCaption), 0) << a->pszCaption;
-                EXPECT_TRUE(seen.insert(mnemonic(a->pszCaption)).second) << a->pszCaption;
+                const CActionDef* a = id > 0 || id == MENU_PASTE_NEW_DOCUMENT ? FindAction(id) : nullptr;
+                EXPECT_TRUE(!a || (*a->pszPrompt && seen.insert(key(a->pszCaption)).second)) << a->pszCaption;
+                EXPECT_TRUE(a || (id <= 0 && id != MENU_PASTE_NEW_DOCUMENT)) << id;
             }
         }
     }
-    EXPECT_EQ(PlainCaption("&Ruota selezione\tR"), "Ruota selezione");
-    EXPECT_EQ(PlainCaption("A && B"), "A & B");
+    EXPECT_EQ(PlainCaption("&Ruota selezione\tR") + PlainCaption("A && B"), "Ruota selezioneA & B");
 }
 
-// Nothing open (bars shown, text in the clipboard); a drawing with one
-// primitive selected, undo, stretch and PCB mode; a library with two
-// selected, redo, snap, text, a macro in the bar and the line tool.
+// Nothing open (bars shown, text in the clipboard); a drawing with one selected, undo,
+// stretch and PCB mode; a library with two selected, redo, snap, text, a macro and the line tool.
 TEST(ActionTable, EnablingAndChecksFollowTheState) {
     // clang-format off
     CCommandState none, one, lib;
