@@ -20,8 +20,10 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
             EXPECT_TRUE(bar.insert(key(menu.pszCaption)).second) << menu.pszCaption;
             std::set<char> seen{0};
             for (int id : menu.items) {
-                const CActionDef* a = id > 0 || id == MENU_PASTE_NEW_DOCUMENT ? FindAction(id) : nullptr;
-                EXPECT_TRUE(!a || (*a->pszPrompt && seen.insert(key(a->pszCaption)).second)) << a->pszCaption;
+                const CActionDef* a =
+                    id > 0 || id == MENU_PASTE_NEW_DOCUMENT ? FindAction(id) : nullptr;
+                EXPECT_TRUE(!a || (*a->pszPrompt && seen.insert(key(a->pszCaption)).second))
+                    << a->pszCaption;
                 EXPECT_TRUE(a || (id <= 0 && id != MENU_PASTE_NEW_DOCUMENT)) << id;
             }
         }

@@ -9,11 +9,13 @@
 TEST(CommandLine, OptionsAndFilesInAnyOrderAndBadOnesRefused) {
     CCommandLine cl;
     std::string error;
-    ASSERT_TRUE(ParseCommandLine({"a.tvd", "--zoom", "250", "--origin", "-5,90", "--trace", "--no-splash",
-                                  "--program-dir", "/p", "--help", "--version", "--", "--b.tvd"},
-                                 cl, error));
+    ASSERT_TRUE(
+        ParseCommandLine({"a.tvd", "--zoom", "250", "--origin", "-5,90", "--trace", "--no-splash",
+                          "--program-dir", "/p", "--help", "--version", "--", "--b.tvd"},
+                         cl, error));
     EXPECT_EQ(cl.files, (std::vector<std::string>{"a.tvd", "--b.tvd"}));
-    EXPECT_TRUE(cl.nZoom == 250 && cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90 && cl.programDir == "/p");
+    EXPECT_TRUE(cl.nZoom == 250 && cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90 &&
+                cl.programDir == "/p");
     EXPECT_TRUE(cl.bTrace && cl.bNoSplash && cl.bHelp && cl.bVersion);
     // clang-format off
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--zoom", "5"}, {"--zoom", "abc"},
@@ -66,8 +68,11 @@ TEST(FrameState, TitlesNamesAndTheWindowWalk) {
     EXPECT_EQ(made, "Documento1Macro1Documento2");
     EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
     EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
-    const struct { int nActive, nCount; bool bForward; int nWant; } steps[] = {
-        {2, 3, true, 0}, {0, 3, false, 2}, {-1, 3, true, 0}, {0, 0, true, -1}};
+    const struct {
+        int nActive, nCount;
+        bool bForward;
+        int nWant;
+    } steps[] = {{2, 3, true, 0}, {0, 3, false, 2}, {-1, 3, true, 0}, {0, 0, true, -1}};
     for (const auto& s : steps)
         EXPECT_EQ(WindowStep(s.nActive, s.nCount, s.bForward), s.nWant) << s.nActive;
 }
@@ -80,5 +85,6 @@ TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {
         {{2000, 50, 2600, 550}, {2000, 50, 2600, 550}, 2}, {{3100, 50, 3700, 550}, {2600, 50, 3200, 550}, 2}};
     // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(ClampWindowRect(c.in, {two.begin(), two.begin() + c.nScreens}), c.out) << c.in.left;
+        EXPECT_EQ(ClampWindowRect(c.in, {two.begin(), two.begin() + c.nScreens}), c.out)
+            << c.in.left;
 }

@@ -18,7 +18,8 @@ TEST(MacroFilter, KeepsMatchingLeavesByTitleOrKeyAndTheBranchesAboveThem) {
     CMacroTreeItem* lib = root.Add("L", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
     lib->Add("Vuota", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
     CMacroTreeItem* passive = lib->Add("Passivi", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
-    CMacroTreeItem *resistor = leaf(passive, "Resistore", "R1"), *anchor = leaf(passive, "\xC0ncora", "A");
+    CMacroTreeItem *resistor = leaf(passive, "Resistore", "R1"),
+                   *anchor = leaf(passive, "\xC0ncora", "A");
     CMacroTreeItem* lib2 = root.Add("M", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
     CMacroTreeItem* capacitor = leaf(lib2, "Condensatore", "C1");
     leaf(&root, "Il logo", "logo");

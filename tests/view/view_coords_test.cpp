@@ -152,7 +152,8 @@ TEST(ViewGrid, PointsCloserThanFourPixelsAreThinnedOnEachAxis) {
             for (std::size_t i = 1; i < p.size(); ++i)
                 gaps.insert(p[i] - p[i - 1]);
             const int* want = a ? c.rowGap : c.colGap;
-            EXPECT_EQ(std::vector<int>({p.front(), p.back() < (a ? end.y : end.x), *gaps.begin(), *gaps.rbegin()}),
+            EXPECT_EQ(std::vector<int>({p.front(), p.back() < (a ? end.y : end.x), *gaps.begin(),
+                                        *gaps.rbegin()}),
                       std::vector<int>({0, 1, want[0], want[1]}))
                 << c.nZoom << " axis " << a;
         }
@@ -185,6 +186,7 @@ TEST(ViewReadout, ShowsUnitsAndMillimetresWithTwoDecimals) {
     const bool bComma = std::localeconv()->decimal_point[0] == ',';
     const std::string text = FormatReadout({-3, 200}, 127) + FormatReadout({kMin, kMax}, 1000);
     std::setlocale(LC_NUMERIC, saved.c_str());
-    EXPECT_EQ(text, "(-3,200) (-0.38 mm, 25.40 mm)(-2147483648,2147483647) (-2147483648.00 mm, 2147483647.00 mm)");
+    EXPECT_EQ(text, "(-3,200) (-0.38 mm, 25.40 mm)(-2147483648,2147483647) (-2147483648.00 mm, "
+                    "2147483647.00 mm)");
     if (!bComma) GTEST_SKIP() << "no locale with a decimal comma installed";
 }
