@@ -109,12 +109,11 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
     Load("SA 400 400\r\n");
     clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n";
     clip.m_bHasText = true;
-    for (CPoint at : {CPoint{20, 10}, CPoint{100, 50}}) {
+    for (const char* at : {"m20,10 r20,10", "m100,50 r100,50"}) {
         CPrimitiveList list;
         ASSERT_TRUE(ReadClipboardLines(clip, list, nullptr));
         ctl.StartPaste(std::move(list));
-        Move(at.x, at.y);
-        Release(at.x, at.y);
+        Run(at);
     }
     EXPECT_EQ(Text(), "SA 400 400\r\nLI 20 10 60 10\r\nSA 0 0\r\nLI 100 50 140 50\r\nSA 80 40\r\n");
     EXPECT_EQ(doc.Selection(), (std::vector<CPrimitive*>{At(3), At(4)}));

@@ -13,21 +13,12 @@
 #include "model/prototypes.h"
 #include "view/view_controller.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
-
-enum Mods { NONE = 0, CTRL = 1, SHIFT = 2, ALT = 4 };
+#include <sstream>
 
 class ControllerTest : public ::testing::Test {
   public:
-    // One step of a script: 'p' press, 'm' move, 'r' release, 'c' click, 'C'
-    // Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'q' Ctrl+press, 'u'
-    // right release, 'x' right press, 'R' and 'S' keys, 'E' Escape, 'D' Delete,
-    // 'K' the drag cancelled from outside.
-    struct CStep {
-        char op;
-        int x = 0, y = 0;
-    };
-
     ControllerTest() {
         ResetPrototypes();
         doc.AddObserver(&index);
@@ -47,37 +38,34 @@ class ControllerTest : public ::testing::Test {
         return s;
     }
 
-    static CMouseInput In(int x, int y, int mods = NONE) {
+    static CMouseInput In(int x, int y, bool bCtrl = false, bool bShift = false,
+                          bool bAlt = false) {
         CMouseInput in;
         in.ptClient = {x, y};
-        in.bCtrl = (mods & CTRL) != 0;
-        in.bShift = (mods & SHIFT) != 0;
-        in.bAlt = (mods & ALT) != 0;
+        in.bCtrl = bCtrl, in.bShift = bShift, in.bAlt = bAlt;
         return in;
     }
-    void Press(int x, int y, int mods = NONE) { ctl.OnLButtonDown(In(x, y, mods)); }
-    void Move(int x, int y) { ctl.OnMouseMove(In(x, y)); }
-    void Release(int x, int y, int mods = NONE) { ctl.OnLButtonUp(In(x, y, mods)); }
-    void Click(int x, int y, int mods = NONE) {
-        Press(x, y, mods);
-        Release(x, y, mods);
-    }
-    void Run(const std::vector<CStep>& steps) {
-        for (const CStep& s : steps) {
-            const int mods = s.op == 'C' || s.op == 'q' ? CTRL
-                             : s.op == 'A'              ? ALT
-                             : s.op == 'Z'              ? CTRL | SHIFT
-                                                        : NONE;
-            if (s.op == 'p' || s.op == 'q') Press(s.x, s.y, mods);
-            if (s.op == 'm') Move(s.x, s.y);
-            if (s.op == 'r') Release(s.x, s.y);
-            if (s.op == 'c' || s.op == 'C' || s.op == 'A' || s.op == 'Z') Click(s.x, s.y, mods);
-            if (s.op == 'x') ctl.OnRButtonDown(In(s.x, s.y));
-            if (s.op == 'u') ctl.OnRButtonUp(In(s.x, s.y));
-            if (s.op == 'R' || s.op == 'S') ctl.OnKeyDown(s.op);
-            if (s.op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
-            if (s.op == 'D') ctl.OnKeyDown(KEY_DELETE);
-            if (s.op == 'K') ctl.CancelDrag();
+    // Steps apart by spaces, each a letter and maybe "x,y": 'p' press, 'm' move, 'r' release,
+    // 'c' click, 'C' Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'q' Ctrl+press, 'x' right
+    // press, 'u' right release, 'R' and 'S' keys, 'E' Escape, 'D' Delete, 'K' the drag cancelled.
+    void Run(const std::string& script) {
+        std::istringstream steps(script);
+        for (std::string step; steps >> step;) {
+            int x = 0, y = 0;
+            std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
+            const char op = step[0];
+            const CMouseInput in =
+                In(x, y, op == 'C' || op == 'q' || op == 'Z', op == 'Z', op == 'A');
+            if (op == 'p' || op == 'q' || op == 'c' || op == 'C' || op == 'A' || op == 'Z')
+                ctl.OnLButtonDown(in);
+            if (op == 'm') ctl.OnMouseMove(in);
+            if (op == 'r' || op == 'c' || op == 'C' || op == 'A' || op == 'Z') ctl.OnLButtonUp(in);
+            if (op == 'x') ctl.OnRButtonDown(in);
+            if (op == 'u') ctl.OnRButtonUp(in);
+            if (op == 'R' || op == 'S') ctl.OnKeyDown(op);
+            if (op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
+            if (op == 'D') ctl.OnKeyDown(KEY_DELETE);
+            if (op == 'K') ctl.CancelDrag();
         }
     }
 
