@@ -1,5 +1,3 @@
-// The clipboard: what a copy puts there, a cut that deletes only what was
-// copied, a paste at the pointer, and the clipboard's text as a new document.
 #include "../format/program_dir_fixture.h"
 #include "controller_fixture.h"
 
@@ -7,20 +5,14 @@
 #include "view/clipboard.h"
 
 namespace {
-class CFakeClipboard final : public IClipboard {
-  public:
+struct CFakeClipboard final : IClipboard {
     bool m_bHasText = false, m_bRefuse = false;
     std::string m_text;
 
     bool HasText() const override { return m_bHasText; }
-    bool GetText(std::string& text) override {
-        text = m_text;
-        return m_bHasText;
-    }
+    bool GetText(std::string& text) override { return text = m_text, m_bHasText; }
     bool SetText(const std::string& text) override {
-        if (m_bRefuse) return false;
-        m_text = text;
-        return m_bHasText = true;
+        return !m_bRefuse && (m_text = text, m_bHasText = true);
     }
 };
 
@@ -62,8 +54,7 @@ TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
         EXPECT_EQ(ui.m_nBeeps, c.bRefuse ? 1 : 0);
         const bool bCut = c.left != kThree;
         EXPECT_EQ(doc.Selection().size(), bCut ? 0 : c.selected.size());
-        EXPECT_EQ(doc.IsModified(), bCut);
-        EXPECT_EQ(Undos(), bCut ? 2u : 1u);
+        EXPECT_TRUE(doc.IsModified() == bCut && Undos() == (bCut ? 2u : 1u));
         if (bCut) {
             ASSERT_TRUE(doc.Undo());
             EXPECT_EQ(Text(), kThree);
@@ -97,8 +88,7 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
         CPrimitiveList list;
         int nError = -1;
         ASSERT_TRUE(ReadClipboardLines(clip, list, &nError));
-        EXPECT_EQ(FormatPrimitiveLines(list, false), c.read) << c.text;
-        EXPECT_EQ(nError, c.nError) << c.text;
+        EXPECT_TRUE(FormatPrimitiveLines(list, false) == c.read && nError == c.nError) << c.text;
     }
     clip.m_bHasText = false;
     CPrimitiveList kept;
@@ -131,8 +121,7 @@ TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing
     // clang-format on
     for (const auto& c : cases) {
         const CPastedDocument d = PastedDocumentOf(c.text);
-        EXPECT_EQ(d.nDocKind, c.nDocKind) << c.text;
-        EXPECT_EQ(d.text, c.loaded);
+        EXPECT_TRUE(d.nDocKind == c.nDocKind && d.text == c.loaded) << c.text;
     }
     CFakeClipboard clip;
     CPastedDocument d;
@@ -143,18 +132,11 @@ TEST(ClipboardDocument, APastedDocumentIsModifiedFromTheStartWithNothingToUndo) 
     CFakeUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui), broken(DOC_DRAWING, &ui);
     ASSERT_TRUE(LoadPastedDocument(doc, "[TAVOLIN Titolo]\r\nLI 1 2 3 4\r\n"));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_FALSE(doc.CanUndo());
-    EXPECT_EQ(doc.m_strTitle, "Titolo");
-    EXPECT_EQ(doc.Primitives().size(), 1u);
-    EXPECT_TRUE(ui.m_messages.empty());
-
-    EXPECT_FALSE(LoadPastedDocument(broken, "[TAVOLIN\r\nLI 1 2 3 4]\r\n"));
-    EXPECT_FALSE(broken.IsModified());
+    EXPECT_TRUE(doc.IsModified() && !doc.CanUndo() && ui.m_messages.empty());
+    EXPECT_TRUE(doc.m_strTitle == "Titolo" && doc.Primitives().size() == 1u);
+    EXPECT_FALSE(LoadPastedDocument(broken, "[TAVOLIN\r\nLI 1 2 3 4]\r\n") || broken.IsModified());
     EXPECT_EQ(ui.m_messages, std::vector<std::string>{"Errore: Formato del file non corretto."});
-
     CSchemoLibDoc library(&ui);
     ASSERT_TRUE(LoadPastedDocument(library, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"));
-    EXPECT_TRUE(library.IsModified());
-    EXPECT_EQ(library.ComponentTexts().size(), 1u);
+    EXPECT_TRUE(library.IsModified() && library.ComponentTexts().size() == 1u);
 }
