@@ -59,13 +59,7 @@ TEST(ToolState, EveryChangeIsToldAndEscapeReturnsToTheLastChosenTool) {
     EXPECT_EQ((std::vector<int>{TOOL_LINE, TOOL_MACRO, TOOL_SELECT, TOOL_LINE}), told);
 }
 
-TEST(FrameState, TitlesNamesAndTheWindowWalk) {
-    EXPECT_EQ(FrameTitle("esempio.tvd", true), "Tavolin - esempio.tvd*");
-    CUntitledNames names;
-    std::string made;
-    for (int kind : {DOC_DRAWING, DOC_MACRO, DOC_DRAWING})
-        made += names.Next(kind);
-    EXPECT_EQ(made, "Documento1Macro1Documento2");
+TEST(FrameState, KindsByExtensionAndTheWindowWalk) {
     EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
     EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
     const struct {
