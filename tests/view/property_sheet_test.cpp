@@ -6,20 +6,14 @@
 #include "model/text.h"
 #include "view/property_sheet.h"
 
-namespace {
-class CFaces : public IFontFaceSource {
-  public:
+class PropertySheet : public ::testing::Test, public IFontFaceSource {
+  protected:
     std::vector<std::string> FixedPitchFaces() override {
         return {"Lucida Console", "Courier New", "Courier"};
     }
-};
-} // namespace
-
-class PropertySheet : public ::testing::Test {
-  protected:
     void SetUp() override {
         ResetPrototypes();
-        SetFontFaceSource(&m_faces);
+        SetFontFaceSource(this);
     }
     void TearDown() override {
         SetFontFaceSource(nullptr);
@@ -34,7 +28,6 @@ class PropertySheet : public ::testing::Test {
     }
     std::string Text() const { return FormatPrimitiveLines(doc.Primitives(), false); }
 
-    CFaces m_faces;
     CLayerTable layers;
     CSchemoDoc doc{DOC_DRAWING, nullptr};
 };
