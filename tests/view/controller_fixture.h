@@ -91,7 +91,8 @@ class ControllerTest : public ::testing::Test {
     }
     // Steps apart by spaces, each a letter and maybe "x,y": 'p' press, 'm' move, 'r' release,
     // 'c' click, 'C' Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'q' Ctrl+press, 'x' right
-    // press, 'u' right release, 'R' and 'S' keys, 'E' Escape, 'D' Delete, 'K' the drag cancelled.
+    // press, 'u' right release, 'M' and 'N' middle press and release, 'R' and 'S' keys, 'E' Escape,
+    // 'D' Delete, 'K' the drag cancelled.
     void Run(const std::string& script) {
         std::istringstream steps(script);
         for (std::string step; steps >> step;) {
@@ -106,6 +107,8 @@ class ControllerTest : public ::testing::Test {
             if (op == 'r' || op == 'c' || op == 'C' || op == 'A' || op == 'Z') ctl.OnLButtonUp(in);
             if (op == 'x') ctl.OnRButtonDown(in);
             if (op == 'u') ctl.OnRButtonUp(in);
+            if (op == 'M') ctl.OnMButtonDown(in);
+            if (op == 'N') ctl.OnMButtonUp(in);
             if (op == 'R' || op == 'S') ctl.OnKeyDown(op);
             if (op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
             if (op == 'D') ctl.OnKeyDown(KEY_DELETE);

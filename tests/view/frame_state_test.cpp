@@ -62,13 +62,9 @@ TEST(ToolState, EveryChangeIsToldAndEscapeReturnsToTheLastChosenTool) {
 TEST(FrameState, KindsByExtensionAndTheWindowWalk) {
     EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
     EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
-    const struct {
-        int nActive, nCount;
-        bool bForward;
-        int nWant;
-    } steps[] = {{2, 3, true, 0}, {0, 3, false, 2}, {-1, 3, true, 0}, {0, 0, true, -1}};
-    for (const auto& s : steps)
-        EXPECT_EQ(WindowStep(s.nActive, s.nCount, s.bForward), s.nWant) << s.nActive;
+    EXPECT_EQ(std::vector<int>({WindowStep(2, 3, true), WindowStep(0, 3, false),
+                                WindowStep(-1, 3, true), WindowStep(0, 0, true)}),
+              std::vector<int>({0, 2, 0, -1}));
 }
 
 TEST(WindowRect, ARectangleOfAScreenNoLongerAttachedComesBackOntoOne) {

@@ -29,13 +29,7 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
     for (bool bMiddle : {false, true}) { // the middle button with any tool, the left one aside
         coords = View(1000, 800, 1.0, {0, 0});
         host.m_tools.Choose(bMiddle ? TOOL_LINE : TOOL_HAND);
-        if (bMiddle) {
-            EXPECT_TRUE(ctl.OnMButtonDown(In(100, 100)));
-            Run("c150,150 m152,121");
-            ctl.OnMButtonUp(In(152, 121));
-        } else {
-            Run("p100,100 m152,121 r152,121");
-        }
+        Run(bMiddle ? "M100,100 c150,150 m152,121 N152,121" : "p100,100 m152,121 r152,121");
         EXPECT_EQ(coords.GetScrollPos(), (CPoint{-52, -21}));
         EXPECT_EQ(host.m_nCursor, bMiddle ? CURSOR_CROSS : CURSOR_HAND_OPEN);
         EXPECT_FALSE(host.m_bCaptured || !doc.Primitives().empty());
