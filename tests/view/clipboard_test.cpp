@@ -16,13 +16,6 @@ struct CFakeClipboard final : IClipboard {
     }
 };
 
-void SelectAt(CSchemoDoc& doc, const std::vector<std::size_t>& order) {
-    std::vector<CPrimitive*> chosen;
-    for (std::size_t i : order)
-        chosen.push_back(doc.Primitives()[i].get());
-    doc.SetSelection(chosen);
-}
-
 class Clipboard : public ControllerTest {
   protected:
     CFakeClipboard clip;
@@ -43,7 +36,10 @@ TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.copied) + (c.bCut ? " cut" : " copy"));
         Load(kThree);
-        SelectAt(doc, c.selected);
+        std::vector<CPrimitive*> chosen;
+        for (std::size_t i : c.selected)
+            chosen.push_back(At(i));
+        doc.SetSelection(chosen);
         clip.m_text = "before";
         clip.m_bRefuse = c.bRefuse;
         ui.m_nBeeps = 0;
@@ -67,7 +63,7 @@ TEST_F(ClipboardMacros, StandardSymbolsAreCopiedAsReferencesOthersAsBSplitSays) 
     CSchemoDoc doc{DOC_DRAWING, nullptr};
     CFakeClipboard clip;
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
-    SelectAt(doc, {0, 1});
+    doc.SetSelection({doc.Primitives()[0].get(), doc.Primitives()[1].get()});
     ASSERT_TRUE(CopySelection(doc, clip, false));
     EXPECT_EQ(clip.m_text, "[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
     ASSERT_TRUE(CopySelection(doc, clip, true));
