@@ -3,7 +3,6 @@
 // one pixel per unit from (0, 0) with snap 5, and the view's controller.
 #include "../doc/fake_ui.h"
 #include "../test_util.h"
-#include "view_test_util.h"
 
 #include "doc/document.h"
 #include "doc/spatial_index.h"
@@ -20,12 +19,21 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+// A view of cx x cy device-independent pixels at dScale, scrolled to ptScroll.
+inline CViewCoords View(int cx, int cy, double dScale, CPoint ptScroll) {
+    CViewCoords v;
+    v.SetClientSize(cx, cy);
+    v.SetScale(dScale, false);
+    v.ScrollTo(ptScroll.x, ptScroll.y);
+    return v;
+}
+
 // Records what the view's logic asks of its window; the tool state is the
 // frame's own, and the measuring surface measures texts with fixed metrics.
 class CFakeViewHost final : public IViewHost {
   public:
     CToolState m_tools;
-    int m_nLayer = 0, m_nEscapes = 0, m_nCursor = -1, m_nBeeps = 0, m_nDialogs = 0;
+    int m_nLayer = 0, m_nCursor = -1, m_nBeeps = 0, m_nDialogs = 0;
     std::string m_strMacro;
     bool m_bCaptured = false, m_bTimerOn = false, m_bDialogOk = true;
     CRecordingSurface m_dc;
@@ -38,10 +46,7 @@ class CFakeViewHost final : public IViewHost {
     int CurrentTool() const override { return m_tools.Current(); }
     int CurrentLayer() const override { return m_nLayer; }
     std::string SelectedMacro() const override { return m_strMacro; }
-    void EscapeTool() override {
-        ++m_nEscapes;
-        m_tools.Escape();
-    }
+    void EscapeTool() override { m_tools.Escape(); }
     void SetCapture(bool b) override { m_bCaptured = b; }
     void SetCursor(int n) override { m_nCursor = n; }
     void Beep() override { ++m_nBeeps; }

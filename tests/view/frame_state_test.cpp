@@ -13,9 +13,8 @@ TEST(CommandLine, OptionsAndFilesInAnyOrderAndBadOnesRefused) {
         ParseCommandLine({"a.tvd", "--zoom", "250", "--origin", "-5,90", "--trace", "--no-splash",
                           "--program-dir", "/p", "--help", "--version", "--", "--b.tvd"},
                          cl, error));
-    EXPECT_EQ(cl.files, (std::vector<std::string>{"a.tvd", "--b.tvd"}));
-    EXPECT_TRUE(cl.nZoom == 250 && cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90 &&
-                cl.programDir == "/p");
+    EXPECT_TRUE(cl.files == std::vector<std::string>({"a.tvd", "--b.tvd"}) && cl.nZoom == 250 &&
+                cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90 && cl.programDir == "/p");
     EXPECT_TRUE(cl.bTrace && cl.bNoSplash && cl.bHelp && cl.bVersion);
     // clang-format off
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--zoom", "5"}, {"--zoom", "abc"},

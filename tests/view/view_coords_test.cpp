@@ -1,8 +1,8 @@
+#include "controller_fixture.h"
 #include "doc/document.h"
 #include "view/view_coords.h"
 #include "view/view_paint.h"
 #include "view/zoom_text.h"
-#include "view_test_util.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
