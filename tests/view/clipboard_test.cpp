@@ -79,8 +79,7 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
         {"LI 1 2 3 4\nSA 3 4 2", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 0}, {"hello", "", 1}, {"", "", 0}};
     // clang-format on
     for (const auto& c : cases) {
-        clip.m_text = c.text;
-        clip.m_bHasText = true;
+        clip.m_text = c.text, clip.m_bHasText = true;
         CPrimitiveList list;
         int nError = -1;
         ASSERT_TRUE(ReadClipboardLines(clip, list, &nError));
@@ -89,12 +88,10 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
     clip.m_bHasText = false;
     CPrimitiveList kept;
     kept.push_back(Read("LI 1 1 2 2"));
-    EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr));
-    EXPECT_EQ(kept.size(), 1u);
+    EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr) || kept.size() != 1u);
 
     Load("SA 400 400\r\n");
-    clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n";
-    clip.m_bHasText = true;
+    clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n", clip.m_bHasText = true;
     for (const char* at : {"m20,10 r20,10", "m100,50 r100,50"}) {
         CPrimitiveList list;
         ASSERT_TRUE(ReadClipboardLines(clip, list, nullptr));

@@ -44,7 +44,7 @@ TEST(ConfigValues, ARefusedValueAppliesNothingAndAGoodOneAppliesAll) {
 }
 
 // The tree's macro is no tool to come back to.
-TEST(ToolState, EveryChangeIsToldAndEscapeReturnsToTheLastChosenTool) {
+TEST(FrameState, ToolsKindsByExtensionAndTheWindowWalk) {
     CToolState tools;
     std::vector<int> told;
     tools.m_onChanged = [&](int t) { told.push_back(t); };
@@ -56,9 +56,6 @@ TEST(ToolState, EveryChangeIsToldAndEscapeReturnsToTheLastChosenTool) {
     tools.Choose(TOOL_COUNT);
     tools.Choose(TOOL_LINE);
     EXPECT_EQ((std::vector<int>{TOOL_LINE, TOOL_MACRO, TOOL_SELECT, TOOL_LINE}), told);
-}
-
-TEST(FrameState, KindsByExtensionAndTheWindowWalk) {
     EXPECT_EQ(DocKindFromExtension(".Tvl"), DOC_LIBRARY);
     EXPECT_EQ(WindowMenuCaption(1, "R&C.tvd"), "&2 R&&C.tvd");
     EXPECT_EQ(std::vector<int>({WindowStep(2, 3, true), WindowStep(0, 3, false),

@@ -33,23 +33,19 @@ class CFakeProfileStore final : public IProfileStore {
 };
 } // namespace
 
-// Absent or empty names and -1 keep the defaults; bytes and any other value are taken as they are.
-TEST(LayerSettings, AbsentOrEmptyNamesAndMinusOneKeepTheDefaults) {
+// Absent or empty names and -1 keep the defaults; bytes and any other value are taken as they
+// are. A bad macro bar size comes back as 1; the microns are never stored.
+TEST(LayerSettings, AbsentOrEmptyValuesKeepTheDefaultsAndBadOnesComeBackInRange) {
     CFakeProfileStore store;
-    store.m_values = {{"Layers/Name15", "\x80"},
-                      {"Layers/Color1", "-1"},
-                      {"Layers/Show4", "-1"},
-                      {"Layers/Print7", "7"}};
+    // clang-format off
+    store.m_values = {{"Layers/Name15", "\x80"}, {"Layers/Color1", "-1"}, {"Layers/Show4", "-1"}, {"Layers/Print7", "7"},
+                      {"Configurazione/nMacrobarSize", "7"}, {"Configurazione/bSplit", "0"}};
+    // clang-format on
     CLayerTable layers;
     LoadLayers(layers, store);
     EXPECT_TRUE(layers.m_strLayerName[0] == "Schema" && layers.m_strLayerName[15] == "\x80");
-    EXPECT_TRUE(layers.m_crLayerColor[1] == RGB(0, 0, 192) && layers.m_bLayerShow[4] == 1);
-    EXPECT_EQ(layers.m_bLayerPrint[7], 7);
-}
-
-TEST(AppSettings, ABadMacrobarSizeComesBackAsOneAndTheMicronsAreNeverStored) {
-    CFakeProfileStore store;
-    store.m_values = {{"Configurazione/nMacrobarSize", "7"}, {"Configurazione/bSplit", "0"}};
+    EXPECT_TRUE(layers.m_crLayerColor[1] == RGB(0, 0, 192) && layers.m_bLayerShow[4] == 1 &&
+                layers.m_bLayerPrint[7] == 7);
     CSettings s;
     s.nMicronsPerUnit = 500;
     LoadConfiguration(s, store);
@@ -75,13 +71,14 @@ TEST(LayerDialogModel, SavesPutTheirColumnInForceRestoresOnlyFillTheDialog) {
     dlg.SaveNames(running, store);
     EXPECT_TRUE(store.m_values["Layers/Name1"] == "PCB lato rame" &&
                 running.m_strLayerName[1] == "PCB lato rame");
-    EXPECT_EQ(running.m_crLayerColor[0], RGB(10, 20, 30)); // the colours wait for their button
-    EXPECT_TRUE(dlg.SavedAny());
+    EXPECT_TRUE(running.m_crLayerColor[0] == RGB(10, 20, 30) &&
+                dlg.SavedAny()); // colours wait for their button
     dlg.SetAllShow(false);
     dlg.m_values.m_bLayerPrint[3] = 0;
     dlg.SaveView(running, store);
-    EXPECT_EQ(store.m_values["Layers/Show7"] + store.m_values["Layers/Print3"], "00");
-    EXPECT_EQ(running.m_bLayerShow[7], 0);
+    EXPECT_EQ(store.m_values["Layers/Show7"] + store.m_values["Layers/Print3"] +
+                  std::to_string(running.m_bLayerShow[7]),
+              "000");
 
     dlg.SetAllPrint(false);
     dlg.ApplyTo(running);
