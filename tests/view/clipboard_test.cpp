@@ -103,7 +103,7 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
     EXPECT_EQ(Undos(), 3u);
 }
 
-TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing) {
+TEST(ClipboardDocument, TheHeaderChoosesTheKindAndAPastedDocumentIsModifiedFromTheStart) {
     // clang-format off
     const struct { const char* text; int nDocKind; const char* loaded; } cases[] = {
         {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n"},
@@ -117,11 +117,9 @@ TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing
         EXPECT_TRUE(d.nDocKind == c.nDocKind && d.text == c.loaded) << c.text;
     }
     CFakeClipboard clip;
-    CPastedDocument d;
-    EXPECT_FALSE(ReadPastedDocument(clip, d));
-}
-
-TEST(ClipboardDocument, APastedDocumentIsModifiedFromTheStartWithNothingToUndo) {
+    CPastedDocument none;
+    EXPECT_FALSE(ReadPastedDocument(clip, none));
+    // Modified from the start, with nothing to undo.
     CFakeUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui), broken(DOC_DRAWING, &ui);
     ASSERT_TRUE(LoadPastedDocument(doc, "[TAVOLIN Titolo]\r\nLI 1 2 3 4\r\n"));

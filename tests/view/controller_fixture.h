@@ -87,30 +87,26 @@ class ControllerTest : public ::testing::Test {
         return s;
     }
 
-    static CMouseInput In(int x, int y, bool bCtrl = false, bool bShift = false,
-                          bool bAlt = false) {
-        CMouseInput in;
-        in.ptClient = {x, y};
-        in.bCtrl = bCtrl, in.bShift = bShift, in.bAlt = bAlt;
-        return in;
-    }
     // Steps apart by spaces, each a letter and maybe "x,y": 'p' press, 'm' move, 'r' release,
     // 'c' click, 'C' Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'q' Ctrl+press, 'x' right
-    // press, 'u' right release, 'M' and 'N' middle press and release, 'R' and 'S' keys, 'E' Escape,
-    // 'D' Delete, 'K' the drag cancelled.
+    // press, 'd' double click, 'u' right release, 'M' and 'N' middle press and release, 'R' and 'S'
+    // keys, 'E' Escape, 'D' Delete, 'K' the drag cancelled.
     void Run(const std::string& script) {
         std::istringstream steps(script);
         for (std::string step; steps >> step;) {
             int x = 0, y = 0;
             std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
             const char op = step[0];
-            const CMouseInput in =
-                In(x, y, op == 'C' || op == 'q' || op == 'Z', op == 'Z', op == 'A');
+            CMouseInput in;
+            in.ptClient = {x, y};
+            in.bCtrl = op == 'C' || op == 'q' || op == 'Z', in.bShift = op == 'Z',
+            in.bAlt = op == 'A';
             if (op == 'p' || op == 'q' || op == 'c' || op == 'C' || op == 'A' || op == 'Z')
                 ctl.OnLButtonDown(in);
             if (op == 'm') ctl.OnMouseMove(in);
             if (op == 'r' || op == 'c' || op == 'C' || op == 'A' || op == 'Z') ctl.OnLButtonUp(in);
             if (op == 'x') ctl.OnRButtonDown(in);
+            if (op == 'd') ctl.OnLButtonDblClk(in);
             if (op == 'u') ctl.OnRButtonUp(in);
             if (op == 'M') ctl.OnMButtonDown(in);
             if (op == 'N') ctl.OnMButtonUp(in);

@@ -37,7 +37,7 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
     host.m_tools.Choose(TOOL_ZOOM);
     host.m_viewMoves.clear();
     Run("c500,400");
-    ctl.OnRButtonDown(In(500, 400));
+    Run("x500,400");
     EXPECT_NEAR(coords.GetScale(), 1.0, 1e-12);
     EXPECT_TRUE(host.m_viewMoves == std::vector<bool>({true, true}) && host.m_menus.empty());
 }
@@ -80,9 +80,9 @@ TEST_F(ControllerTest, KeysDoubleClicksAndTheRightButtonRunCommands) {
     EXPECT_TRUE(host.m_tools.Current() == TOOL_SELECT && host.m_nCursor == CURSOR_ARROW);
 
     host.m_commands.clear();
-    ctl.OnLButtonDblClk(In(10, 10));
+    Run("d10,10");
     host.m_tools.Choose(TOOL_LINE);
-    ctl.OnLButtonDblClk(In(10, 10));
+    Run("d10,10");
     Load("LI 10 10 50 10\r\n");
     host.m_tools.Choose(TOOL_SELECT);
     Run("c30,10 p30,10 m70,70 D"); // the drag is cancelled first
