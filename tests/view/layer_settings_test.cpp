@@ -37,12 +37,10 @@ class CFakeProfileStore final : public IProfileStore {
 // are. A bad macro bar size comes back as 1; the microns are never stored.
 TEST(LayerSettings, AbsentOrEmptyValuesKeepTheDefaultsAndBadOnesComeBackInRange) {
     CFakeProfileStore store;
-    store.m_values = {{"Layers/Name15", "\x80"},
-                      {"Layers/Color1", "-1"},
-                      {"Layers/Show4", "-1"},
-                      {"Layers/Print7", "7"},
-                      {"Configurazione/nMacrobarSize", "7"},
-                      {"Configurazione/bSplit", "0"}};
+    // clang-format off
+    store.m_values = {{"Layers/Name15", "\x80"}, {"Layers/Color1", "-1"}, {"Layers/Show4", "-1"},
+                      {"Layers/Print7", "7"}, {"Configurazione/nMacrobarSize", "7"}, {"Configurazione/bSplit", "0"}};
+    // clang-format on
     CLayerTable layers;
     LoadLayers(layers, store);
     EXPECT_TRUE(layers.m_strLayerName[0] == "Schema" && layers.m_strLayerName[15] == "\x80");
