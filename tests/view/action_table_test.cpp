@@ -1,5 +1,3 @@
-// The table every menu, toolbar and key comes from, and its rules of enabling
-// and checks.
 #include "view/action_table.h"
 
 #include "doc/document.h"
@@ -10,8 +8,9 @@
 #include <cstring>
 #include <set>
 
+// A duplicate Alt key within a menu or along the bar leaves an item out of reach.
 TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
-    const auto mnemonic = [](const char* p) {
+    const auto key = [](const char* p) {
         for (; *p; ++p)
             if (*p == '&' && p[1] && p[1] != '&') return char(std::tolower((unsigned char)p[1]));
         return char(0);
@@ -19,15 +18,14 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
     for (int kind : {MENUBAR_NONE, MENUBAR_DRAWING, MENUBAR_LIBRARY}) {
         std::set<char> bar;
         for (const CMenuDef& menu : MenuBar(kind)) {
-            EXPECT_TRUE(bar.insert(mnemonic(menu.pszCaption)).second) << menu.pszCaption;
-            std::set<char> seen;
+            EXPECT_TRUE(bar.insert(key(menu.pszCaption)).second) << menu.pszCaption;
+            std::set<char> seen{0};
             for (int id : menu.items) {
-                if (id <= 0 && id != MENU_PASTE_NEW_DOCUMENT) continue;
-                const CActionDef* a = FindAction(id);
-                ASSERT_NE(a, nullptr) << id;
-                EXPECT_NE(*a->pszPrompt, '\0') << a->pszCaption;
-                EXPECT_NE(mnemonic(a->pszCaption), 0) << a->pszCaption;
-                EXPECT_TRUE(seen.insert(mnemonic(a->pszCaption)).second) << a->pszCaption;
+                const CActionDef* a =
+                    id > 0 || id == MENU_PASTE_NEW_DOCUMENT ? FindAction(id) : nullptr;
+                EXPECT_TRUE(!a || (*a->pszPrompt && seen.insert(key(a->pszCaption)).second))
+                    << a->pszCaption;
+                EXPECT_TRUE(a || (id <= 0 && id != MENU_PASTE_NEW_DOCUMENT)) << id;
             }
         }
     }
@@ -36,13 +34,11 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
         const char* pszTab = std::strchr(a.pszCaption, '\t');
         EXPECT_TRUE(!pszTab || keys.insert(pszTab + 1).second) << a.pszCaption;
     }
-    EXPECT_EQ(PlainCaption("&Ruota selezione\tR"), "Ruota selezione");
-    EXPECT_EQ(PlainCaption("A && B"), "A & B");
+    EXPECT_EQ(PlainCaption("&Ruota selezione\tR") + PlainCaption("A && B"), "Ruota selezioneA & B");
 }
 
-// Nothing open (bars shown, text in the clipboard); a drawing with one
-// primitive selected, undo, stretch and PCB mode; a library with two
-// selected, redo, snap, text, a macro in the bar, the line tool and a drag.
+// Nothing open (bars shown, text in the clipboard); a drawing with one selected, undo,
+// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a drag.
 TEST(ActionTable, EnablingAndChecksFollowTheState) {
     // clang-format off
     CCommandState none, one, lib;
@@ -53,30 +49,22 @@ TEST(ActionTable, EnablingAndChecksFollowTheState) {
     lib.nDocKind = DOC_LIBRARY, lib.nSelected = 2, lib.bCanRedo = lib.bSnap = true;
     lib.bClipboardText = lib.bMacroChosen = lib.bDragging = true, lib.nTool = TOOL_LINE;
     const CCommandState states[] = {none, one, lib};
-    const struct {
-        int nId;
-        const char* pszEnabled; // per state
-        const char* pszChecked;
-    } rows[] = {
-        {ID_FILE_NEW, "111", "000"},   {ID_FILE_CLOSE, "011", "000"},  {ID_FILE_PRINT, "011", "000"},
-        {ID_EDIT_CUT, "011", "000"},   {ID_EDIT_PASTE, "001", "000"},  {ID_MAKE_MACRO, "001", "000"},
-        {ID_PASTE_NEW_DOCUMENT, "101", "000"}, {MENU_PASTE_NEW_DOCUMENT, "101", "000"},
-        {ID_EDIT_UNDO, "010", "000"},  {ID_EDIT_REDO, "001", "000"},   {ID_PROPERTIES, "011", "000"},
-        {ID_STRETCH, "011", "010"},    {ID_SNAP, "011", "001"},        {ID_PCB_MODE, "011", "010"},
-        {ID_VIEW_TOOLBAR, "111", "100"}, {ID_VIEW_MACRO_BAR, "111", "100"}, {ID_LIB_ADD, "001", "000"},
-        {ID_USER_LIBRARIES, "000", "000"}, {ID_CONTEXT_HELP, "000", "000"},
-        {ID_WINDOW_NEXT, "011", "000"}, {ID_EDIT_SELECT_ALL, "011", "000"}, {ID_WIRE_DRAG, "010", "000"},
-        {ID_TOOL_SELECT, "111", "110"}, {ID_TOOL_LINE, "111", "001"}, {ID_TOOL_MACRO, "001", "000"},
-    };
+    // Enabled, then checked, in each state.
+    const struct { int nId; const char* pszWant; } rows[] = {
+        {ID_FILE_NEW, "111 000"}, {ID_FILE_CLOSE, "011 000"}, {ID_EDIT_CUT, "011 000"}, {ID_EDIT_PASTE, "001 000"},
+        {ID_MAKE_MACRO, "001 000"}, {ID_PASTE_NEW_DOCUMENT, "101 000"}, {MENU_PASTE_NEW_DOCUMENT, "101 000"},
+        {ID_EDIT_UNDO, "010 000"}, {ID_EDIT_REDO, "001 000"}, {ID_PROPERTIES, "011 000"}, {ID_STRETCH, "011 010"},
+        {ID_SNAP, "011 001"}, {ID_PCB_MODE, "011 010"}, {ID_VIEW_MACRO_BAR, "111 100"}, {ID_LIB_ADD, "001 000"},
+        {ID_CONTEXT_HELP, "000 000"}, {ID_TOOL_SELECT, "111 110"}, {ID_TOOL_LINE, "111 001"},
+        {ID_TOOL_MACRO, "001 000"}, {ID_WIRE_DRAG, "010 000"}};
     // clang-format on
     for (const auto& r : rows) {
         const CActionDef* def = FindAction(r.nId);
         ASSERT_NE(def, nullptr) << r.nId;
-        for (std::size_t i = 0; i < 3; ++i) {
-            EXPECT_EQ(IsEnabled(*def, states[i]), r.pszEnabled[i] == '1')
-                << def->pszCaption << " in state " << i;
-            EXPECT_EQ(IsChecked(*def, states[i]), r.pszChecked[i] == '1')
-                << def->pszCaption << " in state " << i;
-        }
+        std::string got(7, ' ');
+        for (std::size_t i = 0; i < 3; ++i)
+            got[i] = IsEnabled(*def, states[i]) ? '1' : '0',
+            got[i + 4] = IsChecked(*def, states[i]) ? '1' : '0';
+        EXPECT_EQ(got, r.pszWant) << def->pszCaption;
     }
 }

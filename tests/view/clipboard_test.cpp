@@ -1,5 +1,3 @@
-// The clipboard: what a copy puts there, a cut that deletes only what was
-// copied, a paste at the pointer, and the clipboard's text as a new document.
 #include "../format/program_dir_fixture.h"
 #include "controller_fixture.h"
 
@@ -7,29 +5,16 @@
 #include "view/clipboard.h"
 
 namespace {
-class CFakeClipboard final : public IClipboard {
-  public:
+struct CFakeClipboard final : IClipboard {
     bool m_bHasText = false, m_bRefuse = false;
     std::string m_text;
 
     bool HasText() const override { return m_bHasText; }
-    bool GetText(std::string& text) override {
-        text = m_text;
-        return m_bHasText;
-    }
+    bool GetText(std::string& text) override { return text = m_text, m_bHasText; }
     bool SetText(const std::string& text) override {
-        if (m_bRefuse) return false;
-        m_text = text;
-        return m_bHasText = true;
+        return !m_bRefuse && (m_text = text, m_bHasText = true);
     }
 };
-
-void SelectAt(CSchemoDoc& doc, const std::vector<std::size_t>& order) {
-    std::vector<CPrimitive*> chosen;
-    for (std::size_t i : order)
-        chosen.push_back(doc.Primitives()[i].get());
-    doc.SetSelection(chosen);
-}
 
 class Clipboard : public ControllerTest {
   protected:
@@ -51,7 +36,10 @@ TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.copied) + (c.bCut ? " cut" : " copy"));
         Load(kThree);
-        SelectAt(doc, c.selected);
+        std::vector<CPrimitive*> chosen;
+        for (std::size_t i : c.selected)
+            chosen.push_back(At(i));
+        doc.SetSelection(chosen);
         clip.m_text = "before";
         clip.m_bRefuse = c.bRefuse;
         ui.m_nBeeps = 0;
@@ -62,8 +50,7 @@ TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
         EXPECT_EQ(ui.m_nBeeps, c.bRefuse ? 1 : 0);
         const bool bCut = c.left != kThree;
         EXPECT_EQ(doc.Selection().size(), bCut ? 0 : c.selected.size());
-        EXPECT_EQ(doc.IsModified(), bCut);
-        EXPECT_EQ(Undos(), bCut ? 2u : 1u);
+        EXPECT_TRUE(doc.IsModified() == bCut && Undos() == (bCut ? 2u : 1u));
         if (bCut) {
             ASSERT_TRUE(doc.Undo());
             EXPECT_EQ(Text(), kThree);
@@ -76,7 +63,7 @@ TEST_F(ClipboardMacros, StandardSymbolsAreCopiedAsReferencesOthersAsBSplitSays) 
     CSchemoDoc doc{DOC_DRAWING, nullptr};
     CFakeClipboard clip;
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
-    SelectAt(doc, {0, 1});
+    doc.SetSelection({doc.Primitives()[0].get(), doc.Primitives()[1].get()});
     ASSERT_TRUE(CopySelection(doc, clip, false));
     EXPECT_EQ(clip.m_text, "[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n");
     ASSERT_TRUE(CopySelection(doc, clip, true));
@@ -92,36 +79,31 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
         {"LI 1 2 3 4\nSA 3 4 2", "LI 1 2 3 4\r\nSA 3 4 2\r\n", 0}, {"hello", "", 1}, {"", "", 0}};
     // clang-format on
     for (const auto& c : cases) {
-        clip.m_text = c.text;
-        clip.m_bHasText = true;
+        clip.m_text = c.text, clip.m_bHasText = true;
         CPrimitiveList list;
         int nError = -1;
         ASSERT_TRUE(ReadClipboardLines(clip, list, &nError));
-        EXPECT_EQ(FormatPrimitiveLines(list, false), c.read) << c.text;
-        EXPECT_EQ(nError, c.nError) << c.text;
+        EXPECT_TRUE(FormatPrimitiveLines(list, false) == c.read && nError == c.nError) << c.text;
     }
     clip.m_bHasText = false;
     CPrimitiveList kept;
     kept.push_back(Read("LI 1 1 2 2"));
-    EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr));
-    EXPECT_EQ(kept.size(), 1u);
+    EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr) || kept.size() != 1u);
 
     Load("SA 400 400\r\n");
-    clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n";
-    clip.m_bHasText = true;
-    for (CPoint at : {CPoint{20, 10}, CPoint{100, 50}}) {
+    clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n", clip.m_bHasText = true;
+    for (const char* at : {"m20,10 r20,10", "m100,50 r100,50"}) {
         CPrimitiveList list;
         ASSERT_TRUE(ReadClipboardLines(clip, list, nullptr));
         ctl.StartPaste(std::move(list));
-        Move(at.x, at.y);
-        Release(at.x, at.y);
+        Run(at);
     }
     EXPECT_EQ(Text(), "SA 400 400\r\nLI 20 10 60 10\r\nSA 0 0\r\nLI 100 50 140 50\r\nSA 80 40\r\n");
     EXPECT_EQ(doc.Selection(), (std::vector<CPrimitive*>{At(3), At(4)}));
     EXPECT_EQ(Undos(), 3u);
 }
 
-TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing) {
+TEST(ClipboardDocument, TheHeaderChoosesTheKindAndAPastedDocumentIsModifiedFromTheStart) {
     // clang-format off
     const struct { const char* text; int nDocKind; const char* loaded; } cases[] = {
         {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n"},
@@ -132,30 +114,20 @@ TEST(ClipboardDocument, TheHeaderChoosesTheKindAndATextWithoutOneBecomesADrawing
     // clang-format on
     for (const auto& c : cases) {
         const CPastedDocument d = PastedDocumentOf(c.text);
-        EXPECT_EQ(d.nDocKind, c.nDocKind) << c.text;
-        EXPECT_EQ(d.text, c.loaded);
+        EXPECT_TRUE(d.nDocKind == c.nDocKind && d.text == c.loaded) << c.text;
     }
     CFakeClipboard clip;
-    CPastedDocument d;
-    EXPECT_FALSE(ReadPastedDocument(clip, d));
-}
-
-TEST(ClipboardDocument, APastedDocumentIsModifiedFromTheStartWithNothingToUndo) {
+    CPastedDocument none;
+    EXPECT_FALSE(ReadPastedDocument(clip, none));
+    // Modified from the start, with nothing to undo.
     CFakeUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui), broken(DOC_DRAWING, &ui);
     ASSERT_TRUE(LoadPastedDocument(doc, "[TAVOLIN Titolo]\r\nLI 1 2 3 4\r\n"));
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_FALSE(doc.CanUndo());
-    EXPECT_EQ(doc.m_strTitle, "Titolo");
-    EXPECT_EQ(doc.Primitives().size(), 1u);
-    EXPECT_TRUE(ui.m_messages.empty());
-
-    EXPECT_FALSE(LoadPastedDocument(broken, "[TAVOLIN\r\nLI 1 2 3 4]\r\n"));
-    EXPECT_FALSE(broken.IsModified());
+    EXPECT_TRUE(doc.IsModified() && !doc.CanUndo() && ui.m_messages.empty());
+    EXPECT_TRUE(doc.m_strTitle == "Titolo" && doc.Primitives().size() == 1u);
+    EXPECT_FALSE(LoadPastedDocument(broken, "[TAVOLIN\r\nLI 1 2 3 4]\r\n") || broken.IsModified());
     EXPECT_EQ(ui.m_messages, std::vector<std::string>{"Errore: Formato del file non corretto."});
-
     CSchemoLibDoc library(&ui);
     ASSERT_TRUE(LoadPastedDocument(library, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"));
-    EXPECT_TRUE(library.IsModified());
-    EXPECT_EQ(library.ComponentTexts().size(), 1u);
+    EXPECT_TRUE(library.IsModified() && library.ComponentTexts().size() == 1u);
 }

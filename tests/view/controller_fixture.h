@@ -3,31 +3,72 @@
 // one pixel per unit from (0, 0) with snap 5, and the view's controller.
 #include "../doc/fake_ui.h"
 #include "../test_util.h"
-#include "fake_view_host.h"
-#include "view_test_util.h"
 
 #include "doc/document.h"
 #include "doc/spatial_index.h"
 #include "format/resolve.h"
 #include "format/writer.h"
 #include "model/prototypes.h"
+#include "model/recording_surface.h"
+#include "view/frame_state.h"
 #include "view/view_controller.h"
+#include "view/view_host.h"
 
+#include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
+#include <cstring>
+#include <sstream>
 
-enum Mods { NONE = 0, CTRL = 1, SHIFT = 2, ALT = 4 };
+// A view of cx x cy device-independent pixels at dScale, scrolled to ptScroll.
+inline CViewCoords View(int cx, int cy, double dScale, CPoint ptScroll) {
+    CViewCoords v;
+    v.SetClientSize(cx, cy);
+    v.SetScale(dScale, false);
+    v.ScrollTo(ptScroll.x, ptScroll.y);
+    return v;
+}
+
+// Records what the view's logic asks of its window; the tool state is the
+// frame's own, and the measuring surface measures texts with fixed metrics.
+class CFakeViewHost final : public IViewHost {
+  public:
+    CToolState m_tools;
+    int m_nLayer = 0, m_nCursor = -1, m_nBeeps = 0, m_nDialogs = 0;
+    std::string m_strMacro;
+    bool m_bCaptured = false, m_bTimerOn = false, m_bDialogOk = true;
+    CRecordingSurface m_dc;
+    std::vector<bool> m_viewMoves; // whether the zoom changed, one per call
+    std::vector<int> m_timerStarts, m_commands;
+    CPoint m_ptPointer{0, 0};
+    std::function<void()> m_onDialog;
+    std::vector<CPoint> m_menus;
+
+    int CurrentTool() const override { return m_tools.Current(); }
+    int CurrentLayer() const override { return m_nLayer; }
+    std::string SelectedMacro() const override { return m_strMacro; }
+    void EscapeTool() override { m_tools.Escape(); }
+    void SetCapture(bool b) override { m_bCaptured = b; }
+    void SetCursor(int n) override { m_nCursor = n; }
+    void Beep() override { ++m_nBeeps; }
+    void SetStatusText(const std::string&) override {}
+    CSurface& MeasureSurface() override { return m_dc; }
+    void InvalidateOverlay(const CRect&) override {}
+    void ViewMoved(bool bZoomChanged) override { m_viewMoves.push_back(bZoomChanged); }
+    void StartTimer(int nMs) override { m_timerStarts.push_back(nMs), m_bTimerOn = true; }
+    void StopTimer() override { m_bTimerOn = false; }
+    CPoint PointerPosition() const override { return m_ptPointer; }
+    bool RunPropertyDialog() override {
+        ++m_nDialogs;
+        if (m_onDialog) m_onDialog();
+        return m_bDialogOk;
+    }
+    void ShowContextMenu(CPoint pt) override { m_menus.push_back(pt); }
+    void RunCommand(int nId) override { m_commands.push_back(nId); }
+};
 
 class ControllerTest : public ::testing::Test {
   public:
-    // One step of a script: 'p' press, 'm' move, 'r' release, 'c' click, 'C'
-    // Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'h' Shift+click, 'q' Ctrl+press, 'u'
-    // right release, 'x' right press, 'R', 'S' and 'G' keys, 'E' Escape, 'D' Delete,
-    // 'K' the drag cancelled from outside.
-    struct CStep {
-        char op;
-        int x = 0, y = 0;
-    };
-
     ControllerTest() {
         ResetPrototypes();
         doc.AddObserver(&index);
@@ -47,38 +88,33 @@ class ControllerTest : public ::testing::Test {
         return s;
     }
 
-    static CMouseInput In(int x, int y, int mods = NONE) {
-        CMouseInput in;
-        in.ptClient = {x, y};
-        in.bCtrl = (mods & CTRL) != 0;
-        in.bShift = (mods & SHIFT) != 0;
-        in.bAlt = (mods & ALT) != 0;
-        return in;
-    }
-    void Press(int x, int y, int mods = NONE) { ctl.OnLButtonDown(In(x, y, mods)); }
-    void Move(int x, int y) { ctl.OnMouseMove(In(x, y)); }
-    void Release(int x, int y, int mods = NONE) { ctl.OnLButtonUp(In(x, y, mods)); }
-    void Click(int x, int y, int mods = NONE) {
-        Press(x, y, mods);
-        Release(x, y, mods);
-    }
-    void Run(const std::vector<CStep>& steps) {
-        for (const CStep& s : steps) {
-            const int mods = s.op == 'C' || s.op == 'q' ? CTRL
-                             : s.op == 'A'              ? ALT
-                             : s.op == 'Z'              ? CTRL | SHIFT
-                             : s.op == 'h'              ? SHIFT
-                                                        : NONE;
-            if (s.op == 'p' || s.op == 'q') Press(s.x, s.y, mods);
-            if (s.op == 'm') Move(s.x, s.y);
-            if (s.op == 'r') Release(s.x, s.y);
-            if (std::string("cCAZh").find(s.op) != std::string::npos) Click(s.x, s.y, mods);
-            if (s.op == 'x') ctl.OnRButtonDown(In(s.x, s.y));
-            if (s.op == 'u') ctl.OnRButtonUp(In(s.x, s.y));
-            if (s.op == 'R' || s.op == 'S' || s.op == 'G') ctl.OnKeyDown(s.op);
-            if (s.op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
-            if (s.op == 'D') ctl.OnKeyDown(KEY_DELETE);
-            if (s.op == 'K') ctl.CancelDrag();
+    // Steps apart by spaces, each a letter and maybe "x,y": 'p' press, 'm' move, 'r' release,
+    // 'c' click, 'C' Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'h' Shift+click, 'q' Ctrl+press, 'x' right
+    // press, 'd' double click, 'u' right release, 'M' and 'N' middle press and release, 'R', 'S'
+    // and 'G' keys, 'E' Escape, 'D' Delete, 'K' the drag cancelled.
+    void Run(const std::string& script) {
+        std::istringstream steps(script);
+        for (std::string step; steps >> step;) {
+            int x = 0, y = 0;
+            std::sscanf(step.c_str() + 1, "%d,%d", &x, &y);
+            const char op = step[0];
+            CMouseInput in;
+            in.ptClient = {x, y};
+            in.bCtrl = op == 'C' || op == 'q' || op == 'Z', in.bShift = op == 'Z' || op == 'h',
+            in.bAlt = op == 'A';
+            const bool bClick = std::strchr("cCAZh", op) != nullptr;
+            if (op == 'p' || op == 'q' || bClick) ctl.OnLButtonDown(in);
+            if (op == 'm') ctl.OnMouseMove(in);
+            if (op == 'r' || bClick) ctl.OnLButtonUp(in);
+            if (op == 'x') ctl.OnRButtonDown(in);
+            if (op == 'd') ctl.OnLButtonDblClk(in);
+            if (op == 'u') ctl.OnRButtonUp(in);
+            if (op == 'M') ctl.OnMButtonDown(in);
+            if (op == 'N') ctl.OnMButtonUp(in);
+            if (op == 'R' || op == 'S' || op == 'G') ctl.OnKeyDown(op);
+            if (op == 'E') ctl.OnKeyDown(KEY_ESCAPE);
+            if (op == 'D') ctl.OnKeyDown(KEY_DELETE);
+            if (op == 'K') ctl.CancelDrag();
         }
     }
 

@@ -1,55 +1,37 @@
-// The macro bar's filter.
 #include "view/macro_filter.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-CMacroTreeItem* Leaf(CMacroTreeItem& parent, const std::string& title, const std::string& key) {
-    CMacroTreeItem* leaf = parent.Add(title, IMAGE_LEAF, IMAGE_LEAF);
-    leaf->bHasName = true;
-    leaf->key = key;
-    leaf->macroName = "lib." + key;
-    return leaf;
-}
+using Shown = std::unordered_set<const CMacroTreeItem*>;
 
-// root: library "L" {category "Vuota" (empty), "Passivi" {Resistore R1, Àncora A}},
-// library "M" {Condensatore C1}, and the single macro "Il logo".
-struct CSampleTree {
-    CMacroTreeItem root;
-    CMacroTreeItem *lib, *empty, *passive, *resistor, *anchor, *lib2, *capacitor, *logo;
-    CSampleTree() {
-        lib = root.Add("L", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
-        empty = lib->Add("Vuota", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
-        passive = lib->Add("Passivi", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
-        resistor = Leaf(*passive, "Resistore", "R1");
-        anchor = Leaf(*passive, "\xC0ncora", "A");
-        lib2 = root.Add("M", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
-        capacitor = Leaf(*lib2, "Condensatore", "C1");
-        logo = Leaf(root, "Il logo", "logo");
-    }
-};
-} // namespace
-
+// Library "L" {category "Vuota" (empty), "Passivi" {Resistore R1, Àncora A}}, library "M"
+// {Condensatore C1}, and the single macro "Il logo".
 TEST(MacroFilter, KeepsMatchingLeavesByTitleOrKeyAndTheBranchesAboveThem) {
-    CSampleTree t;
-    CMacroFilter f = FilterMacroTree(t.root, "sTOre"); // in the title, any case
-    EXPECT_EQ(f.shown,
-              (std::unordered_set<const CMacroTreeItem*>{&t.root, t.lib, t.passive, t.resistor}));
-    EXPECT_EQ(f.pFirstLeaf, t.resistor);
-
-    f = FilterMacroTree(t.root, "c1"); // the key
-    EXPECT_EQ(f.shown, (std::unordered_set<const CMacroTreeItem*>{&t.root, t.lib2, t.capacitor}));
-    EXPECT_EQ(f.pFirstLeaf, t.capacitor);
-
-    f = FilterMacroTree(t.root, "Passivi"); // a category's name is not a leaf's
-    EXPECT_EQ(f.shown, (std::unordered_set<const CMacroTreeItem*>{&t.root}));
-    EXPECT_EQ(f.pFirstLeaf, nullptr);
-}
-
-TEST(MacroFilter, CaseIsIgnoredInWindows1252) {
-    CSampleTree t;
-    EXPECT_EQ(FilterMacroTree(t.root, "\xE0NC").pFirstLeaf, t.anchor); // à matches À
-    EXPECT_EQ(FoldCase1252(0x9F), 0xFF);                               // Ÿ
-    EXPECT_EQ(FoldCase1252(0xD7), 0xD7);                               // × has no case
-    EXPECT_EQ(FoldCase1252('['), '[');
+    CMacroTreeItem root;
+    const auto leaf = [](CMacroTreeItem* parent, const std::string& title, const std::string& key) {
+        CMacroTreeItem* item = parent->Add(title, IMAGE_LEAF, IMAGE_LEAF);
+        item->bHasName = true;
+        item->key = key;
+        item->macroName = "lib." + key;
+        return item;
+    };
+    CMacroTreeItem* lib = root.Add("L", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+    lib->Add("Vuota", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+    CMacroTreeItem* passive = lib->Add("Passivi", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+    CMacroTreeItem *resistor = leaf(passive, "Resistore", "R1"),
+                   *anchor = leaf(passive, "\xC0ncora", "A");
+    CMacroTreeItem* lib2 = root.Add("M", IMAGE_FOLDER, IMAGE_FOLDER_OPEN);
+    CMacroTreeItem* capacitor = leaf(lib2, "Condensatore", "C1");
+    leaf(&root, "Il logo", "logo");
+    // clang-format off
+    const struct { const char* filter; Shown shown; const CMacroTreeItem* first; } cases[] = {
+        {"sTOre", {&root, lib, passive, resistor}, resistor}, {"c1", {&root, lib2, capacitor}, capacitor},
+        {"Passivi", {&root}, nullptr}, // a category's name is not a leaf's
+        {"\xE0NC", {&root, lib, passive, anchor}, anchor}}; // Windows-1252: à matches À
+    // clang-format on
+    for (const auto& c : cases) {
+        const CMacroFilter f = FilterMacroTree(root, c.filter);
+        EXPECT_EQ(f.shown, c.shown) << c.filter;
+        EXPECT_EQ(f.pFirstLeaf, c.first) << c.filter;
+    }
 }

@@ -33,7 +33,7 @@ TEST_F(ControllerTest, ToolAndZoomKeysActOnlyWhileIdle) {
         host.m_commands.clear();
         host.m_ptPointer = r.ptPointer;
         host.m_tools.Choose(r.bDrag ? TOOL_LINE : TOOL_SELECT);
-        if (r.bDrag) Click(10, 10);
+        if (r.bDrag) Run("c10,10");
         for (std::size_t i = 0; i < r.keys.size(); ++i)
             EXPECT_EQ(ctl.OnKeyDown(r.keys[i]), r.taken[i] == '1') << i;
         EXPECT_EQ(host.m_commands, r.commands);
