@@ -319,7 +319,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         copy.drawImage(rc.topLeft(), m_scene, rc);
     }
     PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection());
-    if (!m_pCtl->IsIdle()) {
+    if (m_pCtl->HasOverlay()) {
         CQtSurface dc(m_frame);
         dc.SetMinPenPixels(std::max(1, int(std::lround(dpr))));
         m_pCtl->DrawOverlay(dc, dpr);

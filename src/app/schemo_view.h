@@ -49,6 +49,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void InvalidateOverlay(const CRect& rcLogical);
     void FollowCoords(bool bZoomChanged);
     void OnTimer();
+    // The frame's tool changed: the symbol under the pointer may go.
+    void ToolChanged();
     CSchemoDoc& Document() { return m_doc; }
     const CSpatialIndex& Index() const { return m_index; }
     void OnDocumentChanged(const CDocChange& change) override;
@@ -68,6 +70,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The pointer leaving the drawing (for the scroll bars, too).
+    bool viewportEvent(QEvent* event) override;
 
   private:
     void Frame(const std::function<void(bool bContent, CRect extent)>& frame);

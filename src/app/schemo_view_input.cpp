@@ -72,6 +72,15 @@ void CSchemoView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+bool CSchemoView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Leave) m_pCtl->OnMouseLeave();
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CSchemoView::ToolChanged() {
+    m_pCtl->OnToolChanged();
+}
+
 void CSchemoView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::MiddleButton) m_pCtl->OnMButtonUp(Input(event));
     if (event->button() == Qt::LeftButton) m_pCtl->OnLButtonUp(Input(event));

@@ -46,6 +46,7 @@ CPoint CViewController::ToLogical(CPoint ptClient, bool bSnap) const {
 }
 
 void CViewController::Begin(Mode nMode) {
+    m_ghost.Hide();
     m_nMode = nMode;
     m_host.SetCapture(true);
 }
@@ -105,6 +106,7 @@ void CViewController::OnMouseMove(const CMouseInput& in) {
         break;
     case MODE_IDLE:
         UpdateIdleCursor(in.ptClient);
+        UpdateGhost(pt);
         break;
     }
     CheckState();
@@ -129,6 +131,7 @@ void CViewController::OnLButtonUp(const CMouseInput& in) {
     case MODE_IDLE:
         break;
     }
+    if (IsIdle()) UpdateGhost(pt);
     CheckState();
 }
 
@@ -196,12 +199,14 @@ bool CViewController::OnKeyDown(int nKey) {
         m_host.RunCommand(ID_EDIT_CLEAR);
         break;
     case 'R':
+        if (TurnGhost(false)) break;
         if (IsIdle())
             m_host.RunCommand(ID_ROTATE);
         else
             RightRelease(ToLogical(m_ptLastDevice), false);
         break;
     case 'S':
+        if (TurnGhost(true)) break;
         if (IsIdle())
             m_host.RunCommand(ID_MIRROR);
         else

@@ -6,6 +6,7 @@
 #include "view/drag_set.h"
 #include "view/edit_context.h"
 #include "view/view_coords.h"
+#include "view/view_ghost.h"
 
 class CSchemoDoc;
 class CSpatialIndex;
@@ -69,6 +70,12 @@ class CViewController {
     void CancelDrag();
     // The pasted primitives hang on the mouse until a click places them.
     void StartPaste(CPrimitiveList prims);
+    // The symbol under the pointer goes when the pointer leaves the view or
+    // the tool is no longer the macro tool.
+    void OnMouseLeave();
+    void OnToolChanged();
+    const CMacro* Ghost() const;
+    bool HasOverlay() const { return !IsIdle() || Ghost(); }
 
     // The dragged primitives in the selection colour with their point marks,
     // and the rubber band, over the window's picture; the surface gets the
@@ -113,6 +120,10 @@ class CViewController {
     void FinishText();
     void FinishPoint(const CMouseInput& in);
 
+    // view_ghost.cpp: the symbol the macro tool shows before the press
+    void UpdateGhost(CPoint pt);
+    bool TurnGhost(bool bMirror);
+
     // view_overlay.cpp: what the overlay covers (DrawOverlay draws it)
     CRect OverlayBounds() const;
 
@@ -132,6 +143,7 @@ class CViewController {
 
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;
+    CGhostSymbol m_ghost;
     CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
     CPoint m_ptLast{-1, -1};      // last logical point a drag processed
     CPoint m_ptLastDevice{0, 0};  // client point of the last press or move
