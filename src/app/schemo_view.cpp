@@ -3,6 +3,7 @@
 #include "app/grid_dialog.h"
 #include "app/program_context.h"
 #include "app/qt_view_host.h"
+#include "app/trace.h"
 #include "doc/document.h"
 #include "doc/drawing_extent.h"
 #include "doc/regions.h"
@@ -323,6 +324,8 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         CQtSurface dc(m_frame);
         dc.SetMinPenPixels(std::max(1, int(std::lround(dpr))));
         m_pCtl->DrawOverlay(dc, dpr);
+        if (const CMacro* ghost = IsTraceEnabled() ? m_pCtl->Ghost() : nullptr)
+            TraceLine(QString("GHOST %1 %2").arg(ghost->GetPoint(0).x).arg(ghost->GetPoint(0).y));
     }
     m_frame.setDevicePixelRatio(dpr);
     QPainter(viewport()).drawImage(event->rect(), m_frame, rc);
