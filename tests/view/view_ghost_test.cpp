@@ -19,11 +19,8 @@ struct CGhostScript {
 // clang-format off
 const CGhostScript SCRIPTS[] = {
     {"at the snapped pointer, not in the drawing", "080", {{'m', 201, 299}}, "MC 200 300 0 0 080\r\n", ""},
-    {"follows the pointer", "080", {{'m', 201, 299}, {'m', 251, 349}}, "MC 250 350 0 0 080\r\n", ""},
     {"R and S before the press, placed as shown",
      "080", {{'m', 200, 300}, {'R'}, {'S'}, {'c', 200, 300}}, "MC 200 300 1 1 080\r\n", "MC 200 300 1 1 080\r\n"},
-    {"the same R and S after the press", "080", {{'p', 200, 300}, {'R'}, {'S'}, {'r', 200, 300}},
-     "MC 200 300 0 0 080\r\n", "MC 200 300 1 1 080\r\n"},
     {"the next symbol keeps the turn", "080", {{'m', 200, 300}, {'R'}, {'c', 200, 300}, {'m', 300, 300}},
      "MC 300 300 1 0 080\r\n", "MC 200 300 1 0 080\r\n"},
     {"another symbol starts unturned", "080", {{'m', 200, 300}, {'R'}, {'L'}, {'M'}, {'m', 300, 300}},
