@@ -1,5 +1,6 @@
 #include "app/macro_bar.h"
 
+#include "app/macro_picture.h"
 #include "app/trace.h"
 #include "format/library_files.h"
 #include "format/macro_cache.h"
@@ -67,7 +68,7 @@ CMacroBar::CMacroBar(QWidget* parent)
     m_pFilter->setClearButtonEnabled(true);
     m_pView = new QTreeWidget(body);
     m_pView->setHeaderHidden(true);
-    m_pView->setIconSize(QSize(18, 18));
+    m_pView->setIconSize(QSize(32, 20)); // a symbol's picture; the folders keep their square
     m_pView->setIndentation(14);
     // Long titles scroll sideways instead of being cut short.
     m_pView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -138,11 +139,13 @@ void CMacroBar::FocusFilter() {
 void CMacroBar::AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& model) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_pView);
     item->setText(0, DecodeCp1252(model.label));
-    item->setIcon(0, IconFor(model));
     item->setData(0, kModelRole, QVariant::fromValue(reinterpret_cast<quintptr>(&model)));
     if (model.bHasName) {
+        item->setIcon(0, MacroPictureIcon(model.macroName));
         item->setData(0, kNameRole, QByteArray::fromStdString(model.macroName));
-        item->setToolTip(0, DecodeCp1252(model.macroName));
+        item->setToolTip(0, MacroToolTip(model.key, model.label, model.file));
+    } else {
+        item->setIcon(0, IconFor(model));
     }
     for (const auto& child : model.children)
         AddItems(item, *child);

@@ -133,6 +133,7 @@ void CMainFrame::OnCommand(int nId) {
 // Whoever changes the tool (a button, a menu item, the view's Escape, the
 // macro tree), the checked button and menu item follow it.
 void CMainFrame::OnToolChanged(int nTool) {
+    if (CMyMDIChildWnd* child = ActiveChild()) child->View()->ToolChanged();
     UpdateCommands();
     TraceLine(QString("TOOL %1").arg(nTool));
 }

@@ -3,6 +3,7 @@
 #include "app/grid_dialog.h"
 #include "app/program_context.h"
 #include "app/qt_view_host.h"
+#include "app/trace.h"
 #include "doc/document.h"
 #include "doc/drawing_extent.h"
 #include "doc/regions.h"
@@ -319,10 +320,12 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         copy.drawImage(rc.topLeft(), m_scene, rc);
     }
     PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection());
-    if (!m_pCtl->IsIdle()) {
+    if (m_pCtl->HasOverlay()) {
         CQtSurface dc(m_frame);
         dc.SetMinPenPixels(std::max(1, int(std::lround(dpr))));
         m_pCtl->DrawOverlay(dc, dpr);
+        if (const CMacro* ghost = IsTraceEnabled() ? m_pCtl->Ghost() : nullptr)
+            TraceLine(QString("GHOST %1 %2").arg(ghost->GetPoint(0).x).arg(ghost->GetPoint(0).y));
     }
     m_frame.setDevicePixelRatio(dpr);
     QPainter(viewport()).drawImage(event->rect(), m_frame, rc);

@@ -51,6 +51,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void InvalidateOverlay(const CRect& rcLogical);
     void FollowCoords(bool bZoomChanged);
     void OnTimer();
+    // The frame's tool changed: the symbol under the pointer may go.
+    void ToolChanged();
     CSchemoDoc& Document() { return m_doc; }
     const CSpatialIndex& Index() const { return m_index; }
     void OnDocumentChanged(const CDocChange& change) override;
@@ -71,6 +73,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The pointer leaving the drawing (for the scroll bars, too).
+    bool viewportEvent(QEvent* event) override;
 
   private:
     void Frame(const std::function<void(bool bContent, CRect extent)>& frame);

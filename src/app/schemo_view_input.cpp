@@ -5,10 +5,22 @@
 
 #include "view/view_controller.h"
 
+#include <QApplication>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QWheelEvent>
+
+namespace {
+// A symbol just chosen in the macro bar is turned with R and S over the
+// drawing: the keys come to the view unless another window's field has them.
+bool FocusInABar() {
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+        if (qobject_cast<QDockWidget*>(w)) return true;
+    return !QApplication::focusWidget();
+}
+} // namespace
 
 void CSchemoView::wheelEvent(QWheelEvent* event) {
     const QPoint p = event->position().toPoint();
@@ -98,10 +110,20 @@ void CSchemoView::keyPressEvent(QKeyEvent* event) {
 
 void CSchemoView::mouseMoveEvent(QMouseEvent* event) {
     m_pCtl->OnMouseMove(Input(event));
+    if (m_pCtl->Ghost() && !hasFocus() && FocusInABar()) setFocus(Qt::OtherFocusReason);
     if (IsTraceEnabled()) {
         const QPoint p = event->position().toPoint();
         TraceLine(QString("MOVE %1 %2").arg(p.x()).arg(p.y()));
     }
+}
+
+bool CSchemoView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::Leave) m_pCtl->OnMouseLeave();
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CSchemoView::ToolChanged() {
+    m_pCtl->OnToolChanged();
 }
 
 void CSchemoView::mouseReleaseEvent(QMouseEvent* event) {

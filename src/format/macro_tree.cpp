@@ -33,6 +33,12 @@ void AddComponentLeaf(CMacroTreeItem& parent, const std::string& text, const std
     g_macroCache.Store(leaf->macroName, temp);
     if (prefix.empty()) g_macroCache.Store(key, temp);
 }
+
+void SetFile(CMacroTreeItem& item, const std::string& path) {
+    if (item.bHasName) item.file = path;
+    for (auto& child : item.children)
+        SetFile(*child, path);
+}
 } // namespace
 
 void CMacroTree::RefreshMacroTree() {
@@ -43,7 +49,10 @@ void CMacroTree::RefreshMacroTree() {
     AddLibraryToTree(StandardLibraryText(), "");
     for (const CFoundFile& file : FilesInFolders(LIBS_FOLDER, ".tvl")) {
         std::string text;
-        if (ReadSettledFile(file.path, text)) AddLibraryToTree(text, file.base);
+        if (!ReadSettledFile(file.path, text)) continue;
+        const std::size_t nBefore = m_root->children.size();
+        AddLibraryToTree(text, file.base);
+        if (m_root->children.size() > nBefore) SetFile(*m_root->children.back(), file.path);
     }
     AddMacroFiles();
 }
@@ -61,6 +70,7 @@ void CMacroTree::AddMacroFiles() {
         leaf->bHasName = true;
         leaf->macroName = file.base;
         leaf->key = file.base;
+        leaf->file = file.path;
     }
 }
 

@@ -16,6 +16,7 @@ struct CMacroTreeItem {
     bool bHasName = false;
     std::string macroName; // a leaf's macro name
     std::string key;       // a leaf's component key, or a single macro's file base name
+    std::string file;      // a leaf's library or macro file; empty for the standard library
     std::vector<std::unique_ptr<CMacroTreeItem>> children;
 
     CMacroTreeItem* Add(std::string text, int nImg, int nSelImg);

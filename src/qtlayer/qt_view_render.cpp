@@ -32,15 +32,20 @@ constexpr int kTile = 2048;
 void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& view, double dpr);
 
 // The part `part` (tile pixels) of the tile whose pixel (0, 0) is image pixel
-// `at`: white, the grid, then what the index finds near the part. A primitive
-// is drawn whole into the tile, so its pixels do not depend on which part of
-// the tile was asked for.
+// `at`: white on the sheet and grey around it, the grid, then what the index finds near the part. A
+// primitive is drawn whole into the tile, so its pixels do not depend on which part of the tile was
+// asked for.
 void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& view, double dpr,
                const CSpatialIndex& index) {
     {
         QPainter fill(&tile);
         fill.setCompositionMode(QPainter::CompositionMode_Source);
-        fill.fillRect(part, Qt::white);
+        const CRect s = SheetDeviceRect(view, dpr);
+        const QRect sheet = QRect(s.left, s.top, s.right - s.left, s.bottom - s.top)
+                                .translated(-at)
+                                .intersected(part);
+        if (sheet != part) fill.fillRect(part, Color(OUTSIDE_SHEET_COLOR));
+        fill.fillRect(sheet, Qt::white);
     }
     if (view.m_grid.bShowGrid) PaintGrid(tile, at, part, view, dpr);
     CQtSurface dc(tile);

@@ -47,6 +47,7 @@ CPoint CViewController::ToLogical(CPoint ptClient, bool bSnap) const {
 }
 
 void CViewController::Begin(Mode nMode) {
+    m_ghost.Hide();
     m_nMode = nMode;
     m_host.SetCapture(true);
 }
@@ -107,6 +108,7 @@ void CViewController::OnMouseMove(const CMouseInput& in) {
         break;
     case MODE_IDLE:
         UpdateIdleCursor(in.ptClient);
+        UpdateGhost(pt);
         break;
     }
     CheckState();
@@ -131,6 +133,7 @@ void CViewController::OnLButtonUp(const CMouseInput& in) {
     case MODE_IDLE:
         break;
     }
+    if (IsIdle()) UpdateGhost(pt);
     CheckState();
 }
 
@@ -198,12 +201,14 @@ bool CViewController::OnKeyDown(int nKey) {
         m_host.RunCommand(ID_EDIT_CLEAR);
         break;
     case 'R':
+        if (TurnGhost(false)) break;
         if (IsIdle())
             m_host.RunCommand(ID_ROTATE);
         else
             RightRelease(ToLogical(m_ptLastDevice), false);
         break;
     case 'S':
+        if (TurnGhost(true)) break;
         if (IsIdle())
             m_host.RunCommand(ID_MIRROR);
         else

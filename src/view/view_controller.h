@@ -7,6 +7,7 @@
 #include "view/edit_context.h"
 #include "view/view_coords.h"
 #include "view/wire_drag.h"
+#include "view/view_ghost.h"
 
 class CSchemoDoc;
 class CSpatialIndex;
@@ -74,6 +75,12 @@ class CViewController {
     // G: the selection follows the pointer from this client point with no
     // button held, the wires attached to it stretching, until a click.
     void StartWireDrag(CPoint ptClient);
+    // The symbol under the pointer goes when the pointer leaves the view or
+    // the tool is no longer the macro tool.
+    void OnMouseLeave();
+    void OnToolChanged();
+    const CMacro* Ghost() const;
+    bool HasOverlay() const { return !IsIdle() || Ghost(); }
 
     // The dragged primitives in the selection colour with their point marks,
     // and the rubber band, over the window's picture; the surface gets the
@@ -119,6 +126,10 @@ class CViewController {
     void FinishText();
     void FinishPoint(const CMouseInput& in);
 
+    // view_ghost.cpp: the symbol the macro tool shows before the press
+    void UpdateGhost(CPoint pt);
+    bool TurnGhost(bool bMirror);
+
     // view_overlay.cpp: what the overlay covers (DrawOverlay draws it)
     CRect OverlayBounds() const;
 
@@ -142,6 +153,7 @@ class CViewController {
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;
     CWireDrag m_wires;            // stretched by a move started with G
+    CGhostSymbol m_ghost;
     CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
     CPoint m_ptLast{-1, -1};      // last logical point a drag processed
     CPoint m_ptLastDevice{0, 0};  // client point of the last press or move

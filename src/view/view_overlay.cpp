@@ -88,6 +88,9 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
             marks.push_back({d.x - nHalf, d.y - nHalf});
         }
     }
+    if (Ghost())
+        m_ghost.Shown()->DrawInLayers(dc, m_ctx.layers, false, WHITE, SELECTION_COLOR,
+                                      SELECTION_COLOR, 100, -1, false);
     const bool bBand = m_nMode == MODE_BAND;
     const CPoint a = dc.LPtoDP(CPoint{m_rcBand.left, m_rcBand.top});
     const CPoint b = dc.LPtoDP(CPoint{m_rcBand.right, m_rcBand.bottom});
@@ -108,6 +111,10 @@ CRect CViewController::OverlayBounds() const {
             GrowRect(box, PlacedBounds(*p));
             nSlack = std::max(nSlack, p->GetBoundsSlack());
         }
+    if (const CMacro* ghost = Ghost()) {
+        GrowRect(box, ghost->GetBounds());
+        nSlack = std::max(nSlack, ghost->GetBoundsSlack());
+    }
     if (m_nMode == MODE_BAND)
         GrowRect(box, CRect{std::min(m_rcBand.left, m_rcBand.right),
                             std::min(m_rcBand.top, m_rcBand.bottom),

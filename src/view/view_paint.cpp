@@ -9,12 +9,13 @@ int Dip(double dpr, int n) {
 }
 
 // The device positions of the multiples of `step` from the logical range
-// [lo, hi), kept below the sheet's end, each counted once.
+// [lo, hi), kept on the sheet, each counted once.
 void Axis(const CMapping& map, bool bY, int lo, int hi, int step, int devLo, int devHi,
           std::vector<int>& out) {
     out.clear();
     hi = std::min(hi, int(SHEET_SIZE));
-    const int r = lo % step; // takes lo's sign, as the grid does
+    lo = std::max(lo, 0);
+    const int r = lo % step;
     int last = INT32_MIN;
     for (std::int64_t v = std::int64_t(lo) - r; v < hi; v += step) {
         const CPoint p = map.LPtoDP(bY ? CPoint{0, int(v)} : CPoint{int(v), 0});
@@ -34,6 +35,14 @@ int DrawnGridStep(int step, double dUnitPixels) {
     return step * std::max(1, int(std::ceil(need - 1e-9)));
 }
 } // namespace
+
+CRect SheetDeviceRect(const CViewCoords& view, double dpr) {
+    CMapping map;
+    view.PrepareMapping(map, dpr);
+    const CPoint a = map.LPtoDP(CPoint{0, 0});
+    const CPoint b = map.LPtoDP(CPoint{SHEET_SIZE, SHEET_SIZE});
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
 
 void GridDevicePositions(const CViewCoords& view, double dpr, const CRect& rcDevice,
                          std::vector<int>& cols, std::vector<int>& rows) {

@@ -74,14 +74,9 @@ std::unique_ptr<CPrimitive> CViewController::CreateForTool(int nTool, CPoint pt)
     case TOOL_PCBPAD:
         return std::make_unique<CPCBPad>(x, y, false);
     case TOOL_MACRO: {
-        const std::string name = m_host.SelectedMacro();
-        auto macro = std::make_unique<CMacro>();
-        if (name.empty() || !m_ctx.resolveMacro || !m_ctx.resolveMacro(name, *macro)) {
-            m_host.Beep();
-            return nullptr;
-        }
-        macro->PlaceComponents();
-        macro->SetPoint(0, x, y);
+        // Turned and mirrored as the symbol under the pointer was.
+        auto macro = m_ghost.Make(m_host.SelectedMacro(), pt, m_ctx.resolveMacro);
+        if (!macro) m_host.Beep();
         return macro;
     }
     default:

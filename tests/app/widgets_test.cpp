@@ -245,7 +245,8 @@ class WidgetsTest : public QObject {
             QVERIFY(doc->Selection().size() == 1 && doc->Selection().front()->GetLayer() == 0);
     }
 
-    // Read as Windows-1252; a click on a leaf chooses the macro tool.
+    // Read as Windows-1252, a leaf with its picture and its file; a click on a
+    // leaf chooses the macro tool.
     void theMacroTreeFillsFromTheFolderAndALeafChoosesTheTool() {
         QTemporaryDir dir;
         QDir(dir.path()).mkpath("libs");
@@ -260,6 +261,9 @@ class WidgetsTest : public QObject {
         QCOMPARE(library->text(0), QString::fromUtf8("Parti \u20ac"));
         QTreeWidgetItem* leaf = library->child(0)->child(0);
         QCOMPARE(leaf->text(0), QString::fromUtf8("Resistenza \u00e9"));
+        QVERIFY(leaf->toolTip(0).contains("R1") && leaf->toolTip(0).contains("libs/parti.tvl"));
+        const QImage picture = leaf->icon(0).pixmap(QSize(32, 20)).toImage();
+        QVERIFY(qAlpha(picture.pixel(16, 10)) > 0); // the dot, in the middle
         tree->scrollToItem(leaf);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(leaf).center());

@@ -131,6 +131,24 @@ TEST(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
         }
 }
 
+// Light grey beyond the sheet's edges, white on it, at either pixel ratio.
+TEST(ViewSheetEdge, TheSceneIsGreyOutsideTheSheet) {
+    const CSpatialIndex index;
+    CViewCoords view;
+    view.SetClientSize(100, 100);
+    view.ScrollTo(-10, -20);
+    for (double dpr : {1.0, 2.0}) {
+        QImage img(QSize(100, 100) * dpr, QImage::Format_RGB32);
+        PaintViewScene(img, img.rect(), view, dpr, index);
+        const int e = int(10 * dpr); // the left edge; the top one lies at 2e
+        EXPECT_EQ((std::vector<QRgb>{img.pixel(e - 1, 3 * e), img.pixel(e, 2 * e - 1),
+                                     img.pixel(e + 1, 2 * e + 2)}),
+                  (std::vector<QRgb>{qRgb(0xD8, 0xD8, 0xD8), qRgb(0xD8, 0xD8, 0xD8),
+                                     qRgb(255, 255, 255)}))
+            << dpr;
+    }
+}
+
 TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
     CSchemoDoc doc(DOC_DRAWING, nullptr);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI 10 10 40 10 0\r\nLI 10 30 40 30 0\r\n"));
