@@ -9,8 +9,7 @@ namespace {
 struct CGhostScript {
     const char* name;
     const char* macro;
-    std::vector<ControllerTest::CStep>
-        steps;         // besides the fixture's: 'L' leave, 'T' line tool, 'M' macro 071
+    const char* steps; // besides the fixture's: 'L' leave, 'T' line tool, 'M' macro 071
     const char* ghost; // the symbol shown afterwards; "" none
     const char* text;  // the drawing afterwards
     int nBeeps = 0;
@@ -18,18 +17,17 @@ struct CGhostScript {
 
 // clang-format off
 const CGhostScript SCRIPTS[] = {
-    {"at the snapped pointer, not in the drawing", "080", {{'m', 201, 299}}, "MC 200 300 0 0 080\r\n", ""},
+    {"at the snapped pointer, not in the drawing", "080", "m201,299", "MC 200 300 0 0 080\r\n", ""},
     {"R and S before the press, placed as shown",
-     "080", {{'m', 200, 300}, {'R'}, {'S'}, {'c', 200, 300}}, "MC 200 300 1 1 080\r\n", "MC 200 300 1 1 080\r\n"},
-    {"the next symbol keeps the turn", "080", {{'m', 200, 300}, {'R'}, {'c', 200, 300}, {'m', 300, 300}},
+     "080", "m200,300 R S c200,300", "MC 200 300 1 1 080\r\n", "MC 200 300 1 1 080\r\n"},
+    {"the next symbol keeps the turn", "080", "m200,300 R c200,300 m300,300",
      "MC 300 300 1 0 080\r\n", "MC 200 300 1 0 080\r\n"},
-    {"another symbol starts unturned", "080", {{'m', 200, 300}, {'R'}, {'L'}, {'M'}, {'m', 300, 300}},
-     "MC 300 300 0 0 071\r\n", ""},
-    {"gone when the pointer leaves", "080", {{'m', 200, 300}, {'L'}}, "", ""},
-    {"gone with another tool", "080", {{'m', 200, 300}, {'T'}}, "", ""},
-    {"a dragged macro hides it", "080", {{'p', 200, 300}, {'m', 220, 300}}, "", ""},
-    {"no symbol chosen: nothing, and a beep at the press only", "", {{'m', 200, 300}, {'c', 200, 300}}, "", "", 1},
-    {"a name that does not resolve", "nolib.xyz", {{'m', 200, 300}, {'m', 210, 300}, {'c', 210, 300}}, "", "", 1},
+    {"another symbol starts unturned", "080", "m200,300 R L M m300,300", "MC 300 300 0 0 071\r\n", ""},
+    {"gone when the pointer leaves", "080", "m200,300 L", "", ""},
+    {"gone with another tool", "080", "m200,300 T", "", ""},
+    {"a dragged macro hides it", "080", "p200,300 m220,300", "", ""},
+    {"no symbol chosen: nothing, and a beep at the press only", "", "m200,300 c200,300", "", "", 1},
+    {"a name that does not resolve", "nolib.xyz", "m200,300 m210,300 c210,300", "", "", 1},
 };
 // clang-format on
 } // namespace
@@ -40,19 +38,17 @@ TEST_F(ControllerTest, TheMacroToolShowsItsSymbolAtThePointerBeforeThePress) {
         Load("");
         host.m_tools.Choose(TOOL_MACRO);
         host.m_strMacro = "";
-        Move(0, 0); // turns given to a symbol before stay with it
+        Run("m0,0"); // turns given to a symbol before stay with it
         host.m_strMacro = s.macro;
         host.m_nBeeps = 0;
         host.m_commands.clear();
         ctl.OnMouseLeave();
-        for (const CStep& step : s.steps) {
-            if (step.op == 'L') ctl.OnMouseLeave();
-            if (step.op == 'M') host.m_strMacro = "071";
-            if (step.op == 'T') {
-                host.m_tools.Choose(TOOL_LINE);
-                ctl.OnToolChanged();
-            }
-            Run({step});
+        std::istringstream steps(s.steps);
+        for (std::string step; steps >> step;) {
+            if (step == "L") ctl.OnMouseLeave();
+            if (step == "M") host.m_strMacro = "071";
+            if (step == "T") host.m_tools.Choose(TOOL_LINE), ctl.OnToolChanged();
+            if (step != "L" && step != "M" && step != "T") Run(step);
         }
         const CMacro* ghost = ctl.Ghost();
         EXPECT_EQ(ghost ? Written(*ghost) : "", s.ghost);
