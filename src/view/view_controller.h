@@ -6,8 +6,8 @@
 #include "view/drag_set.h"
 #include "view/edit_context.h"
 #include "view/view_coords.h"
-#include "view/wire_drag.h"
 #include "view/view_ghost.h"
+#include "view/wire_drag.h"
 
 class CSchemoDoc;
 class CSpatialIndex;
@@ -152,7 +152,7 @@ class CViewController {
 
     Mode m_nMode = MODE_IDLE;
     CDragSet m_held;
-    CWireDrag m_wires;            // stretched by a move started with G
+    CWireDrag m_wires; // stretched by a move started with G
     CGhostSymbol m_ghost;
     CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
     CPoint m_ptLast{-1, -1};      // last logical point a drag processed
