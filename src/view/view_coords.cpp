@@ -137,8 +137,15 @@ bool CViewCoords::ToggleStretch() {
     return bRegions;
 }
 
+// Nothing to show (no box, or a lone point) frames the sheet. A lone straight
+// line has a box without area: it is framed with the reach of its pick region
+// across it, instead of falling back to the sheet.
 bool CViewCoords::FitToWindow(CRect extent) {
-    if (extent.IsEmpty()) extent = {0, 0, SHEET_SIZE, SHEET_SIZE};
+    constexpr int LINE_REACH = 5;
+    if (!HasBounds(extent) || (extent.left == extent.right && extent.top == extent.bottom))
+        extent = {0, 0, SHEET_SIZE, SHEET_SIZE};
+    if (extent.left == extent.right) extent.left -= LINE_REACH, extent.right += LINE_REACH;
+    if (extent.top == extent.bottom) extent.top -= LINE_REACH, extent.bottom += LINE_REACH;
     std::int64_t l = extent.left, t = extent.top, r = extent.right, b = extent.bottom;
     const std::int64_t dx = (r - l) * 5 / 100, dy = (b - t) * 5 / 100;
     l -= dx, r += dx, t -= dy, b += dy;

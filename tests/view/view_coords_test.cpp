@@ -62,7 +62,7 @@ TEST(ViewZoom, TheZoomToolCentresTheClickedPointTheZoomBoxTheOrigin) {
 }
 
 // Fitting (DOC_NONE here) shows the extent with a 5 % margin on the tighter axis, or the sheet
-// when nothing is shown; a new view starts by its document's kind, a library component at 800 %
+// when nothing is shown (a flat box is a line: it gets its pick reach across); a new view starts by its document's kind, a library component at 800 %
 // (as the end-to-end library case sees) unless it does not fit so.
 TEST(ViewZoom, FittingAndNewViews) {
     const CRect kLarge{-200, -100, 300, 400};
@@ -70,6 +70,7 @@ TEST(ViewZoom, FittingAndNewViews) {
     const struct { int nKind; bool bContent; CRect extent; double dScale; CPoint ptScroll; } cases[] = {
         {DOC_NONE, true, {100, 100, 1100, 600}, 800.0 / 1100, {50, 75}},
         {DOC_NONE, true, {0, 0, 0, 0}, 600.0 / 2750, {-125, -125}},
+        {DOC_NONE, true, {10, 10, 60, 10}, 800.0 / 54, {8, 5}},  // a lone horizontal line
         {DOC_NONE, true, {100, 100, 110, 105}, 20.0, {100, 100}},
         {DOC_NONE, true, {kMin, kMin, kMax, kMax}, 0.1, {kMin, kMin}},
         {DOC_DRAWING, false, kLarge, 4.0, {0, 0}},  {DOC_MACRO, false, kLarge, 8.0, {90, 90}},
