@@ -1,7 +1,7 @@
 // The pictures written without Qt: the format a name chooses, the bitmap's
 // geometry and rows (its pixels are checked with the Qt layer), and the
 // metafile read back with a record walker of its own.
-#include "../qtlayer/draw_script.h"
+#include "../draw_script.h"
 #include "doc/document.h"
 #include "doc/emf_surface.h"
 #include "doc/export_bitmap.h"
