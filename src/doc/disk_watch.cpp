@@ -4,7 +4,15 @@
 #include "doc/library_doc.h"
 #include "format/reader.h"
 
+#include <functional>
 #include <sys/stat.h>
+
+namespace {
+std::size_t HashOfFile(const std::string& path) {
+    std::string text;
+    return ReadWholeFile(path, text) ? std::hash<std::string>()(text) : 0;
+}
+} // namespace
 
 bool CFileStamp::operator==(const CFileStamp& o) const {
     return bExists == o.bExists && nDevice == o.nDevice && nInode == o.nInode && nSize == o.nSize &&
@@ -37,11 +45,19 @@ std::string OverwriteQuestion(const std::string& name) {
 void CDiskWatch::Remember(const std::string& path) {
     m_path = path;
     m_own = m_seen = StampOf(path);
+    m_nOwnHash = m_own.bExists ? HashOfFile(path) : 0;
     m_bPending = false;
 }
 
+bool CDiskWatch::IsOwnText(const CFileStamp& now) {
+    if (!now.bExists || !m_own.bExists || HashOfFile(m_path) != m_nOwnHash) return false;
+    m_own = m_seen = now;
+    return true;
+}
+
 void CDiskWatch::OnFileEvent(bool bActive, CSchemoDoc& doc, const std::string& name) {
-    if (m_path.empty() || StampOf(m_path) == m_seen) return;
+    const CFileStamp now = StampOf(m_path);
+    if (m_path.empty() || now == m_seen || IsOwnText(now)) return;
     m_bPending = true;
     if (bActive) Resolve(doc, name);
 }
@@ -65,6 +81,8 @@ void CDiskWatch::Resolve(CSchemoDoc& doc, const std::string& name) {
         } else if (ui &&
                    ui->AskYesNoDefaultYes(ReloadQuestion(name), CAPTION_ATTENTION) == ANSWER_YES) {
             Reload(doc);
+        } else {
+            doc.SetModified(true); // what it shows is no longer on the disk
         }
         if (StampOf(m_path) != m_seen) m_bPending = true;
     }
@@ -75,25 +93,25 @@ void CDiskWatch::Resolve(CSchemoDoc& doc, const std::string& name) {
 // A text that cannot be taken leaves the document as it is.
 void CDiskWatch::Reload(CSchemoDoc& doc) {
     const CFileStamp before = StampOf(m_path);
+    std::string text;
+    CLoadedText loaded;
+    loaded.bUnreadable = !ReadWholeFile(m_path, text);
     bool ok = false;
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc)) {
-        std::string text;
         CSchemoLibDoc probe(nullptr);
-        ok = ReadWholeFile(m_path, text) && probe.Load(text);
-        if (ok)
-            library->Load(text);
-        else if (doc.GetUi())
-            doc.GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
+        ok = !loaded.bUnreadable && probe.Load(text) && library->Load(text);
+        if (!ok && doc.GetUi()) doc.GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
     } else {
-        ok = doc.Reload(ReadDocumentFile(m_path));
+        ok = doc.Reload(loaded.bUnreadable ? std::move(loaded) : ParseDocumentText(text));
     }
-    if (ok) m_own = before;
+    if (!ok) return;
+    m_own = before;
+    m_nOwnHash = std::hash<std::string>()(text);
 }
 
-bool CDiskWatch::MayOverwrite(const std::string& path, IDocumentUi* ui,
-                              const std::string& name) const {
+bool CDiskWatch::MayOverwrite(const std::string& path, IDocumentUi* ui, const std::string& name) {
     if (path != m_path) return true;
     const CFileStamp now = StampOf(path);
-    if (!now.bExists || now == m_own) return true;
+    if (!now.bExists || now == m_own || IsOwnText(now)) return true;
     return ui && ui->AskYesNo(OverwriteQuestion(name), CAPTION_ATTENTION) == ANSWER_YES;
 }

@@ -40,15 +40,19 @@ class CDiskWatch {
 
     // Before writing the document to `path`: false when the file changed on
     // disk since it was read or written and the user does not want it replaced.
-    bool MayOverwrite(const std::string& path, IDocumentUi* ui, const std::string& name) const;
+    bool MayOverwrite(const std::string& path, IDocumentUi* ui, const std::string& name);
 
   private:
+    // The file differs from the document's own in its stamp alone (touched,
+    // or written again with the same bytes): it becomes the document's own.
+    bool IsOwnText(const CFileStamp& now);
     void Resolve(CSchemoDoc& doc, const std::string& name);
     void Reload(CSchemoDoc& doc);
 
     std::string m_path;
-    CFileStamp m_own;  // as read or written by the document
-    CFileStamp m_seen; // the last version the user was told of
+    CFileStamp m_own;           // as read or written by the document
+    CFileStamp m_seen;          // the last version the user was told of
+    std::size_t m_nOwnHash = 0; // of the bytes of m_own
     bool m_bPending = false;
     bool m_bAsking = false;
 };

@@ -26,9 +26,10 @@ class DiskWatch : public ProgramDirTest {
     CDiskWatch watch;
 };
 
-// Every change is seen again by a second event, which asks nothing more.
+// Every change is seen again by a second event, which asks nothing more. A
+// file touched, or written with the same bytes, is no change.
 TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
-    enum { NONE, OURS, APPEND, RENAME, REMOVE };
+    enum { NONE, OURS, TOUCH, APPEND, RENAME, REMOVE };
     const struct {
         int nChange;
         bool bActive;
@@ -39,8 +40,9 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
     } rows[] = {
         {NONE, true, ANSWER_YES, "", 1, false},
         {OURS, true, ANSWER_YES, "", 1, false},
+        {TOUCH, true, ANSWER_YES, "", 1, false},
         {APPEND, true, ANSWER_YES, ASK, 2, false},
-        {APPEND, true, ANSWER_NO, ASK, 1, false},
+        {APPEND, true, ANSWER_NO, ASK, 1, true},
         {APPEND, false, ANSWER_YES, ASK, 2, false},
         {RENAME, true, ANSWER_YES, ASK, 2, false},
         {REMOVE, true, ANSWER_YES, "Attenzione: " + RemovedMessage("a.tvd"), 1, true},
@@ -55,6 +57,9 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
             ASSERT_TRUE(doc.Save(Path(), options));
             watch.Remember(Path());
         }
+        if (r.nChange == TOUCH)
+            std::filesystem::last_write_time(Path(), std::filesystem::file_time_type::clock::now() -
+                                                         std::chrono::hours(1));
         if (r.nChange == APPEND) WriteFile("a.tvd", TWO);
         if (r.nChange == RENAME) {
             WriteFile("b.tvd", TWO);
@@ -64,6 +69,7 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
         watch.OnFileEvent(r.bActive, doc, "a.tvd");
         EXPECT_EQ(ui.m_asked.size() + ui.m_messages.size(), r.bActive ? r.told.size() > 0 : 0);
         watch.OnActivated(doc, "a.tvd");
+        EXPECT_EQ(ui.Told(), r.told) << r.nChange;
         watch.OnFileEvent(true, doc, "a.tvd");
         EXPECT_EQ(ui.Told(), r.told) << r.nChange;
         EXPECT_EQ(doc.Primitives().size(), r.nPrims) << r.nChange;
@@ -116,7 +122,8 @@ TEST_F(DiskWatch, SavingOverAFileChangedOnDiskAsksFirst) {
         CSchemoDoc doc(DOC_DRAWING, &ui);
         Open(doc);
         if (r.change) WriteFile("a.tvd", TWO);
-        const std::string path = r.bOtherPath ? Path() + "x" : Path();
+        WriteFile("b.tvd", ONE); // Save As over another file: its dialog asked
+        const std::string path = r.bOtherPath ? (m_dir / "b.tvd").string() : Path();
         EXPECT_EQ(watch.MayOverwrite(path, &ui, "a.tvd"), r.bMay);
         EXPECT_EQ(ui.Told(),
                   r.change && !r.bOtherPath ? "Attenzione: " + OverwriteQuestion("a.tvd") : "");
