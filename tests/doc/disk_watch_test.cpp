@@ -101,6 +101,7 @@ TEST_F(DiskWatch, ALibrarysReloadAsksAndCannotBeUndone) {
     EXPECT_EQ(ui.Told(), ASK);
     EXPECT_EQ(lib.ComponentTexts().size(), 2u);
     EXPECT_FALSE(lib.CanUndo());
+    EXPECT_FALSE(lib.IsModified());
 }
 
 // "No" is the default and leaves the file as the other program wrote it.
