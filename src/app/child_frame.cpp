@@ -1,6 +1,7 @@
 #include "app/child_frame.h"
 
 #include "app/document_bar.h"
+#include "app/document_file_watcher.h"
 #include "app/message_box.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
@@ -28,6 +29,7 @@ CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& p
     setFocusProxy(m_pView);
     setWindowTitle(m_name);
     m_pDoc->AddObserver(this);
+    m_pFileWatcher = new CDocumentFileWatcher(*this);
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(m_pDoc.get()))
         library->m_onFrameComponent = [this, library] {
             m_pView->FrameComponent();

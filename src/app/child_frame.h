@@ -9,6 +9,7 @@
 #include <memory>
 
 class CDocumentBar;
+class CDocumentFileWatcher;
 class CSchemoView;
 class IViewFrame;
 class QAction;
@@ -31,6 +32,7 @@ class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
     const QString& Name() const { return m_name; }
     void SetPath(const QString& path);
     IDocumentUi* Ui() { return &m_ui; }
+    CDocumentFileWatcher* FileWatcher() { return m_pFileWatcher; }
     void OnDocumentChanged(const CDocChange& change) override;
 
   signals:
@@ -50,4 +52,5 @@ class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
     CQtDocumentUi m_ui;
     CSchemoView* m_pView;
     CDocumentBar* m_pBar;
+    CDocumentFileWatcher* m_pFileWatcher;
 };

@@ -5,6 +5,7 @@
 #include "app/actions.h"
 #include "app/child_frame.h"
 #include "app/document_bar.h"
+#include "app/document_file_watcher.h"
 #include "app/library_bar.h"
 #include "app/program_context.h"
 #include "app/read_progress.h"
@@ -176,9 +177,12 @@ void CFilesFeature::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
 }
 
 bool CFilesFeature::Write(CMyMDIChildWnd* child, const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!child->FileWatcher()->MayOverwrite(absolute)) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = SaveWithSettings(child->Document(), QFile::encodeName(path).toStdString());
     QApplication::restoreOverrideCursor();
+    if (ok) child->FileWatcher()->Remember(absolute);
     return ok;
 }
 

@@ -33,6 +33,14 @@ Answer CQtDocumentUi::AskYesNo(const std::string& text, const std::string& capti
                : ANSWER_NO;
 }
 
+Answer CQtDocumentUi::AskYesNoDefaultYes(const std::string& text, const std::string& caption) {
+    return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
+                          DecodeCp1252(text), QMessageBox::Yes | QMessageBox::No,
+                          QMessageBox::Yes) == QMessageBox::Yes
+               ? ANSWER_YES
+               : ANSWER_NO;
+}
+
 void CQtDocumentUi::Beep() {
     ::Beep();
 }

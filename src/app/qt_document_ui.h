@@ -11,6 +11,7 @@ class CQtDocumentUi final : public IDocumentUi {
                      MessageIcon icon) override;
     Answer AskYesNoCancel(const std::string& text, const std::string& caption) override;
     Answer AskYesNo(const std::string& text, const std::string& caption) override;
+    Answer AskYesNoDefaultYes(const std::string& text, const std::string& caption) override;
     void Beep() override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;

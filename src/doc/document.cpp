@@ -46,6 +46,21 @@ bool CSchemoDoc::LoadFile(const std::string& path) {
 
 bool CSchemoDoc::Adopt(CLoadedText loaded) {
     DeleteContents();
+    if (!TakeText(loaded)) return false;
+    StartHistory();
+    return true;
+}
+
+bool CSchemoDoc::Reload(CLoadedText loaded) {
+    if (!TakeText(loaded)) return false;
+    PushLines();
+    m_undo.MarkSaved();
+    m_bChangedOutside = false;
+    UpdateModified();
+    return true;
+}
+
+bool CSchemoDoc::TakeText(CLoadedText& loaded) {
     if (loaded.bUnreadable || !loaded.bOk) {
         if (m_pUi)
             m_pUi->ShowMessage(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, CAPTION_ERROR,
@@ -57,7 +72,6 @@ bool CSchemoDoc::Adopt(CLoadedText loaded) {
     m_bLoadErrors = loaded.nError != 0;
     if (m_bLoadErrors && m_pUi)
         m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
-    StartHistory();
     return true;
 }
 

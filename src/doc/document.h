@@ -100,6 +100,10 @@ class CSchemoDoc {
     virtual bool LoadFile(const std::string& path);
     // Takes a text read elsewhere, with the messages and the first snapshot.
     bool Adopt(CLoadedText loaded);
+    // The file, changed by another program, read again as a step of the
+    // history that counts as saved: Undo brings back what was there. A text
+    // that cannot be taken leaves the document as it is (after the message).
+    bool Reload(CLoadedText loaded);
     // The text this document saves as under the file title (the file name),
     // non-standard macros split or not; false, after the message, when a macro
     // would take a standard key.
@@ -131,6 +135,8 @@ class CSchemoDoc {
     virtual void DeleteContents();
 
   private:
+    // Checks the text (with the messages) and takes its primitives and title.
+    bool TakeText(CLoadedText& loaded);
     // Gives the history the drawing's lines; only primitives changed since
     // their line was made are written again.
     void PushLines();

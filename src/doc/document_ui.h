@@ -17,6 +17,10 @@ class IDocumentUi {
     virtual Answer AskYesNo(const std::string& /*text*/, const std::string& /*caption*/) {
         return ANSWER_NO;
     }
+    // The same with "Sì" the default.
+    virtual Answer AskYesNoDefaultYes(const std::string& /*text*/, const std::string& /*caption*/) {
+        return ANSWER_NO;
+    }
     virtual void Beep() {}
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}

@@ -25,6 +25,10 @@ class CFakeUi final : public IDocumentUi {
         m_asked.push_back(caption + ": " + text);
         return m_answer;
     }
+    Answer AskYesNoDefaultYes(const std::string& text, const std::string& caption) override {
+        m_asked.push_back(caption + ": " + text + " (S\xEC)");
+        return m_answer;
+    }
     void Beep() override { ++m_nBeeps; }
 
     // The messages, the questions and the beeps, joined by "|".
