@@ -34,7 +34,7 @@ CAutosaveFeature::CAutosaveFeature(CMainFrame& frame, int nSeconds)
 
 CAutosaveFeature::~CAutosaveFeature() {
     for (auto& [child, w] : m_watched)
-        if (w.child.isNull() || !w.child->isVisible() || !w.child->Document().IsModified())
+        if (w.child.isNull() || w.child->isHidden() || !w.child->Document().IsModified())
             m_writer.Remove(w.entry);
     m_writer.Flush();
     m_store.Close();
