@@ -3,6 +3,7 @@
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/message_box.h"
+#include "app/schemo_view.h"
 #include "app/trace.h"
 #include "doc/autosave_text.h"
 #include "format/reader.h"
@@ -108,9 +109,15 @@ void CAutosaveFeature::Drop(CMyMDIChildWnd* child) {
 void CAutosaveFeature::AutosaveAll() {
     auto* mdi = qobject_cast<QMdiArea*>(m_frame.centralWidget());
     if (!mdi) return;
+    bool bHeld = false;
     for (QMdiSubWindow* sub : mdi->subWindowList()) {
         auto* child = qobject_cast<CMyMDIChildWnd*>(sub);
         if (!child || !child->Document().IsModified()) continue;
+        // What a drag holds is out of the document: it is written once dropped.
+        if (!child->View()->IsIdle()) {
+            bHeld = true;
+            continue;
+        }
         CWatched& w = Watch(child);
         std::string text = AutosaveText(child->Document());
         const std::string path = QFile::encodeName(child->Path()).toStdString();
@@ -121,6 +128,7 @@ void CAutosaveFeature::AutosaveAll() {
         w.bWritten = true;
         m_writer.Write(w.entry, std::move(text));
     }
+    if (bHeld) QTimer::singleShot(1000, this, &CAutosaveFeature::AutosaveAll);
 }
 
 void CAutosaveFeature::Written(const std::string& dataPath) {
