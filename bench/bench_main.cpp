@@ -32,6 +32,7 @@ const std::vector<CBenchOp> kOps = {
     {{"read", "read into a document (LoadFile)"}, BenchRead, false},
     {{"floor_parse", "floor: read + sscanf per line"}, BenchFloorParse, false},
     {{"store", "write back (Store)"}, BenchStore, false},
+    {{"autosave", "autosave: text + hash on the UI thread"}, BenchAutosave, false},
     {{"regions", "rebuild all regions, zoom 100 %"}, BenchRegions, false},
     {{"render", "render sheet 1920×1080 (layer walk)"}, BenchRender, false},
     {{"floor_paint", "floor: QPainter paint"}, BenchFloorPaint, false},

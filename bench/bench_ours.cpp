@@ -2,6 +2,7 @@
 #include "benches.h"
 #include "fixtures.h"
 
+#include "doc/autosave_text.h"
 #include "doc/export_bitmap.h"
 #include "doc/layer_walk.h"
 #include "doc/settings.h"
@@ -44,6 +45,22 @@ void BenchStore(benchmark::State& state, std::size_t n) {
     }
     ReportMemory(state, m);
     state.counters["text_MB"] = double(size) / 1e6;
+}
+
+// What an autosave costs the user interface: the text and its hash; the
+// writing happens on the writer's thread.
+void BenchAutosave(benchmark::State& state, std::size_t n) {
+    CSchemoDoc& doc = LoadedDocument(n);
+    COpMemory m;
+    std::size_t hash = 0;
+    for (auto _ : state) {
+        state.SetIterationTime(TimeOp(m, [&] {
+            const std::string text = AutosaveText(doc);
+            hash ^= std::hash<std::string>()(text);
+        }));
+    }
+    benchmark::DoNotOptimize(hash);
+    ReportMemory(state, m);
 }
 
 void BenchRegions(benchmark::State& state, std::size_t n) {

@@ -6,6 +6,7 @@
 
 void BenchRead(benchmark::State& state, std::size_t n);
 void BenchStore(benchmark::State& state, std::size_t n);
+void BenchAutosave(benchmark::State& state, std::size_t n);
 void BenchRegions(benchmark::State& state, std::size_t n);
 void BenchRender(benchmark::State& state, std::size_t n);
 void BenchHitTest(benchmark::State& state, std::size_t n);

@@ -83,6 +83,7 @@ void PrintTargets(std::FILE* out, const CFigures& f, const std::vector<std::size
         {"paint 200×200 at 400 %, 100,000", ms("small_walk", 100000), 2, " ms"},
         {"zoom step and paint, 100,000", ms("zoom_step", 100000), 150, " ms"},
         {"undo snapshot 100,000", ms("undo_snapshot", 100000), 30, " ms"},
+        {"autosave 100,000, user interface's share", ms("autosave", 100000), 50, " ms"},
         {"window: zoom step to the repainted scene, 100,000", ms("view_zoom", 100000), 150, " ms"},
         {"window: scroll a tenth at 400 %, 100,000", ms("view_scroll", 100000), 8, " ms"},
         {"window: change in 200×200 at 400 %, 100,000", ms("view_change", 100000), 3, " ms"},

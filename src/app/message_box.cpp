@@ -3,6 +3,7 @@
 #include "app/trace.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
                                            const QString& caption, const QString& text,
@@ -16,4 +17,20 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon ic
     if (QAbstractButton* b = box.button(QMessageBox::No)) b->setText("&No");
     if (QAbstractButton* b = box.button(QMessageBox::Cancel)) b->setText("Annulla");
     return QMessageBox::StandardButton(box.exec());
+}
+
+int ShowChoiceBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                  const QString& text, const QStringList& buttons, int nDefault) {
+    TraceMessage(caption, text);
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+    QList<QPushButton*> pressed;
+    for (const QString& b : buttons)
+        pressed << box.addButton(b, QMessageBox::AcceptRole);
+    box.setDefaultButton(pressed.value(nDefault));
+    // Without a button of its own, Escape and the close box answer nothing.
+    QPushButton* none = box.addButton(QMessageBox::Cancel);
+    none->hide();
+    box.setEscapeButton(none);
+    box.exec();
+    return int(pressed.indexOf(static_cast<QPushButton*>(box.clickedButton())));
 }

@@ -1,5 +1,6 @@
 #include "app/schemo_app.h"
 
+#include "app/autosave_feature.h"
 #include "app/file_types.h"
 #include "app/main_frame.h"
 #include "app/settings_store.h"
@@ -90,6 +91,7 @@ int RunTavolin(int argc, char** argv) {
     frame.SetOpenZoom(0, false, 0, 0);
     frame.show();
     HandleLogOff(app, frame);
+    CAutosaveFeature autosave(frame, cl.nAutosaveSeconds);
     QTimer::singleShot(0, &frame, [] { TraceLine("READY"); });
     const int result = app.exec();
     g_macroCache.Clear();

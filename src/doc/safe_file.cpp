@@ -25,13 +25,14 @@ bool Failed(int nErrno, int* pnErrno) {
 }
 } // namespace
 
-bool WriteFileSafely(const std::string& path, const std::string& data, int* pnErrno) {
+bool WriteFileSafely(const std::string& path, const std::string& data, int* pnErrno,
+                     unsigned nNewMode) {
     std::string tmp = path + ".XXXXXX";
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0) return Failed(errno, pnErrno);
     // Keep the permissions an existing file had; a new one gets the usual ones.
     struct stat st {};
-    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : mode_t(nNewMode);
     errno = 0;
     const bool written = WriteAll(fd, data) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
     int nErrno = errno;

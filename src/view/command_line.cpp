@@ -3,7 +3,8 @@
 #include "view/bounded_int.h"
 
 const char* const kCommandLineUsage =
-    "Uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]\n"
+    "Uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace]\n"
+    "             [--autosave-seconds N] [FILE...]\n"
     "     tavolin --help | --version\n"
     "Apre ogni FILE (.tvd, .tvm, .tvl) in una propria finestra.\n"
     "  --no-splash        senza la finestra di presentazione\n"
@@ -11,6 +12,7 @@ const char* const kCommandLineUsage =
     "  --zoom N           scala dei file aperti, da 10 a 2000 %\n"
     "  --origin X,Y       punto del foglio in alto a sinistra nei file aperti\n"
     "  --trace            scrive su standard error cio' che l'utente vede e sente\n"
+    "  --autosave-seconds N  salva una copia dei documenti modificati ogni N secondi\n"
     "  --help             mostra questo aiuto\n"
     "  --version          mostra la versione\n";
 
@@ -45,6 +47,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, s
         } else if (a == "--zoom" && bHasValue) {
             if (!ParseBoundedInt(args[++i], 10, 2000, out.nZoom)) {
                 error = "--zoom vuole una percentuale da 10 a 2000: " + args[i];
+                return false;
+            }
+        } else if (a == "--autosave-seconds" && bHasValue) {
+            if (!ParseBoundedInt(args[++i], 1, 86400, out.nAutosaveSeconds)) {
+                error = "--autosave-seconds vuole un numero di secondi da 1 a 86400: " + args[i];
                 return false;
             }
         } else if (a == "--origin" && bHasValue) {

@@ -1,5 +1,6 @@
 #pragma once
-// tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace] [FILE...]
+// tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace]
+//         [--autosave-seconds N] [FILE...]
 //         | --help | --version
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@ struct CCommandLine {
     bool bHelp = false, bVersion = false; // answered before any window exists
     std::string programDir;
     int nZoom = 0; // percent; 0 when not given
+    int nAutosaveSeconds = 120;
     bool bOrigin = false;
     int nOriginX = 0, nOriginY = 0;
     std::vector<std::string> files;

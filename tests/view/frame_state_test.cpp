@@ -9,16 +9,17 @@
 TEST(CommandLine, OptionsAndFilesInAnyOrderAndBadOnesRefused) {
     CCommandLine cl;
     std::string error;
-    ASSERT_TRUE(
-        ParseCommandLine({"a.tvd", "--zoom", "250", "--origin", "-5,90", "--trace", "--no-splash",
-                          "--program-dir", "/p", "--help", "--version", "--", "--b.tvd"},
-                         cl, error));
+    ASSERT_TRUE(ParseCommandLine({"a.tvd", "--zoom", "250", "--origin", "-5,90", "--trace",
+                                  "--no-splash", "--program-dir", "/p", "--help", "--version",
+                                  "--autosave-seconds", "7", "--", "--b.tvd"},
+                                 cl, error));
     EXPECT_TRUE(cl.files == std::vector<std::string>({"a.tvd", "--b.tvd"}) && cl.nZoom == 250 &&
-                cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90 && cl.programDir == "/p");
+                cl.bOrigin && cl.nOriginX == -5 && cl.nOriginY == 90 && cl.programDir == "/p" &&
+                cl.nAutosaveSeconds == 7);
     EXPECT_TRUE(cl.bTrace && cl.bNoSplash && cl.bHelp && cl.bVersion);
     // clang-format off
     for (const std::vector<std::string>& args : {std::vector<std::string>{"--zoom", "5"}, {"--zoom", "abc"},
-             {"--zoom"}, {"--origin", "3"}, {"--origin", "1,2,3"}, {"--bogus"}, {"--program-dir"}}) {
+             {"--zoom"}, {"--origin", "3"}, {"--origin", "1,2,3"}, {"--bogus"}, {"--program-dir"}, {"--autosave-seconds", "0"}}) {
         // clang-format on
         error.clear();
         EXPECT_FALSE(ParseCommandLine(args, cl, error) || error.empty()) << args[0];
