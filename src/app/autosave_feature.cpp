@@ -78,6 +78,7 @@ bool CAutosaveFeature::Restore(const CAutosaveEntry& e) {
     }
     child->Document().SetModified(true);
     if (!e.path.empty()) child->SetPath(QFile::decodeName(e.path.c_str()));
+    child->View()->StartView(); // framed as an opened document is
     return true;
 }
 

@@ -52,6 +52,15 @@ unsigned long long ProcessStartTime(long nPid) {
     return nStart;
 }
 
+// A process that ended but that its parent has not reaped still answers
+// kill(); its state in /proc says it is gone.
+static bool IsZombie(long nPid) {
+    std::string stat;
+    if (!ReadWholeFile("/proc/" + std::to_string(nPid) + "/stat", stat)) return false;
+    const std::size_t paren = stat.rfind(')');
+    return paren != std::string::npos && paren + 2 < stat.size() && stat[paren + 2] == 'Z';
+}
+
 std::string DefaultAutosaveFolder() {
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
@@ -75,6 +84,7 @@ bool IsInstanceAlive(const std::string& lockText) {
     unsigned long long nStart = 0;
     if (!(in >> nPid >> nStart) || nPid <= 0) return false;
     if (::kill(pid_t(nPid), 0) != 0 && errno != EPERM) return false;
+    if (IsZombie(nPid)) return false; // ended, not yet reaped by its parent
     // Another process may have been given the id since.
     const unsigned long long nNow = ProcessStartTime(nPid);
     return nNow == 0 || nNow == nStart;

@@ -41,6 +41,15 @@ long EndedPid() {
     ::waitpid(pid, nullptr, 0);
     return long(pid);
 }
+
+// A pid that ended but is not reaped yet (a crashed program whose parent is slow).
+long ZombiePid() {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    siginfo_t info{};
+    ::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT);
+    return long(pid);
+}
 } // namespace
 
 // A non-standard macro stays unsplit, a macro file's name is not checked, a
@@ -109,6 +118,7 @@ TEST(AutosaveStore, OffersOnlyTheAutosavesOfDeadInstances) {
     const std::string folder = dir.path + "/state/tavolin/autosave";
     const long me = long(::getpid());
     const unsigned long long start = ProcessStartTime(me);
+    const long zombie = ZombiePid();
     struct Row {
         const char* instance;
         std::string lock; // "-": none
@@ -119,6 +129,7 @@ TEST(AutosaveStore, OffersOnlyTheAutosavesOfDeadInstances) {
         {"3-3", LockText(EndedPid(), 0), true}, // ended without removing its lock
         {"4-4", "-", true},                     // ended, lock removed, files left
         {"5-5", "rotto", true},
+        {"7-7", LockText(zombie, ProcessStartTime(zombie)), true}, // ended, not yet reaped
     };
     CAutosaveStore own(folder, "9-9");
     ASSERT_TRUE(own.Open());
@@ -139,7 +150,8 @@ TEST(AutosaveStore, OffersOnlyTheAutosavesOfDeadInstances) {
     std::string offered;
     for (const CAutosaveEntry& e : own.Orphans())
         offered += e.path + "=" + FileText(e.dataPath) + " ";
-    EXPECT_EQ("/2-2=2-2 /3-3=3-3 /4-4=4-4 /5-5=5-5 ", offered);
+    EXPECT_EQ("/2-2=2-2 /3-3=3-3 /4-4=4-4 /5-5=5-5 /7-7=7-7 ", offered);
+    ::waitpid(pid_t(zombie), nullptr, 0);
 
     for (const CAutosaveEntry& e : own.Orphans())
         own.Remove(e);
