@@ -26,17 +26,18 @@ Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string&
 }
 
 Answer CQtDocumentUi::AskYesNo(const std::string& text, const std::string& caption) {
-    return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
-                          DecodeCp1252(text), QMessageBox::Yes | QMessageBox::No,
-                          QMessageBox::No) == QMessageBox::Yes
-               ? ANSWER_YES
-               : ANSWER_NO;
+    return AskYesOrNo(text, caption, false);
 }
 
 Answer CQtDocumentUi::AskYesNoDefaultYes(const std::string& text, const std::string& caption) {
+    return AskYesOrNo(text, caption, true);
+}
+
+Answer CQtDocumentUi::AskYesOrNo(const std::string& text, const std::string& caption,
+                                 bool bDefaultYes) {
     return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
                           DecodeCp1252(text), QMessageBox::Yes | QMessageBox::No,
-                          QMessageBox::Yes) == QMessageBox::Yes
+                          bDefaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes
                ? ANSWER_YES
                : ANSWER_NO;
 }

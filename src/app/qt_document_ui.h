@@ -17,5 +17,6 @@ class CQtDocumentUi final : public IDocumentUi {
     void EndWaitCursor() override;
 
   private:
+    Answer AskYesOrNo(const std::string& text, const std::string& caption, bool bDefaultYes);
     QWidget* m_pParent;
 };

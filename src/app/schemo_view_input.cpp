@@ -50,10 +50,13 @@ void CSchemoView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 namespace {
-// The keys of the tools and the zoom; Ctrl is allowed with "+" and "-" alone.
-int ToolOrZoomKey(const QKeyEvent* event) {
+// The keys the drawing takes: Escape, Delete, the letters (R, S, G and the
+// tools'), the zoom's "+" and "-" and Home.
+int KeyForView(const QKeyEvent* event) {
     const int k = event->key();
     if (k >= Qt::Key_A && k <= Qt::Key_Z) return 'A' + (k - Qt::Key_A);
+    if (k == Qt::Key_Escape) return KEY_ESCAPE;
+    if (k == Qt::Key_Delete) return KEY_DELETE;
     if (k == Qt::Key_Plus) return '+';
     if (k == Qt::Key_Minus) return '-';
     return k == Qt::Key_Home ? KEY_HOME : 0;
@@ -77,27 +80,7 @@ void CSchemoView::keyReleaseEvent(QKeyEvent* event) {
 
 void CSchemoView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Shift && !m_pCtl->IsIdle()) ShiftChanged(true);
-    int nKey = 0;
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        nKey = KEY_ESCAPE;
-        break;
-    case Qt::Key_Delete:
-        nKey = KEY_DELETE;
-        break;
-    case Qt::Key_R:
-        nKey = 'R';
-        break;
-    case Qt::Key_S:
-        nKey = 'S';
-        break;
-    case Qt::Key_G:
-        nKey = 'G';
-        break;
-    default:
-        nKey = ToolOrZoomKey(event);
-        break;
-    }
+    const int nKey = KeyForView(event);
     Qt::KeyboardModifiers blocking = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (nKey == '+' || nKey == '-') blocking &= ~Qt::KeyboardModifiers(Qt::ControlModifier);
     const bool bPlain = !(event->modifiers() & blocking);
