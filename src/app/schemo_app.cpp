@@ -29,12 +29,12 @@ CCommandLine ParseOrExit(int argc, char** argv) {
     CCommandLine cl;
     std::string error;
     if (!ParseCommandLine(args, cl, error)) {
-        std::fprintf(stderr, "tavolin: %s\n%s", error.c_str(), kCommandLineUsage);
+        std::fprintf(stderr, "tavolin: %s\n%s", error.c_str(), CommandLineUsage(false).c_str());
         std::exit(2);
     }
     // Before the application: they need no display.
     if (cl.bHelp || cl.bVersion) {
-        std::fputs(cl.bHelp ? kCommandLineUsage : kVersionLine, stdout);
+        std::fputs(cl.bHelp ? CommandLineUsage(false).c_str() : kVersionLine, stdout);
         if (!cl.bHelp) std::fputc('\n', stdout);
         std::exit(0);
     }

@@ -2,20 +2,6 @@
 
 #include "view/bounded_int.h"
 
-const char* const kCommandLineUsage =
-    "Uso: tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace]\n"
-    "             [--autosave-seconds N] [FILE...]\n"
-    "     tavolin --help | --version\n"
-    "Apre ogni FILE (.tvd, .tvm, .tvl) in una propria finestra.\n"
-    "  --no-splash        senza la finestra di presentazione\n"
-    "  --program-dir DIR  cerca le cartelle libs e macros anche in DIR\n"
-    "  --zoom N           scala dei file aperti, da 10 a 2000 %\n"
-    "  --origin X,Y       punto del foglio in alto a sinistra nei file aperti\n"
-    "  --trace            scrive su standard error cio' che l'utente vede e sente\n"
-    "  --autosave-seconds N  salva una copia dei documenti modificati ogni N secondi\n"
-    "  --help             mostra questo aiuto\n"
-    "  --version          mostra la versione\n";
-
 namespace {
 bool ParseOrigin(const std::string& s, CCommandLine& out) {
     const std::size_t comma = s.find(',');

@@ -2,6 +2,8 @@
 // tavolin [--no-splash] [--program-dir DIR] [--zoom N] [--origin X,Y] [--trace]
 //         [--autosave-seconds N] [FILE...]
 //         | --help | --version
+#include "view/usage.h"
+
 #include <string>
 #include <vector>
 
@@ -20,5 +22,7 @@ struct CCommandLine {
 // False, with the reason in `error`, for an unknown option or a bad value.
 bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, std::string& error);
 
-// The usage that --help writes and a refused command line is followed by.
-extern const char* const kCommandLineUsage;
+// The usage that --help writes and a refused command line is followed by; the
+// manual page is made from the same table.
+const CUsage& CommandLineUsageTable();
+std::string CommandLineUsage(bool bEnglish);

@@ -1,0 +1,102 @@
+#include "cli_usage_table.h"
+
+namespace {
+const CUsageOption kProgramDir = {"--program-dir",
+                                  "DIR",
+                                  {"cerca le cartelle libs e macros anche in DIR",
+                                   "looks for the libs and macros folders in DIR too"}};
+
+const CUsageCommand kNormalize = {
+    "normalize",
+    {"[--split] [--as drawing|macro] [--program-dir DIR] IN [-o OUT]"},
+    {"riscrive un disegno o una macro come li salva il programma",
+     "rewrites a drawing or a macro as the editor saves it"},
+    {{"--split",
+      "",
+      {"scrive le macro non standard come le loro primitive",
+       "writes non-standard macros as their primitives"}},
+     {"--as",
+      "drawing|macro",
+      {"legge e scrive un disegno (il predefinito) o una macro",
+       "reads and writes a drawing (the default) or a macro"}},
+     kProgramDir,
+     {"-o",
+      "OUT",
+      {"scrive in OUT invece che su standard output", "writes to OUT, not to standard output"}}}};
+
+const CUsageCommand kRender = {
+    "render",
+    {"[--program-dir DIR] IN -o OUT.png [--size LxA] [--view X,Y] [--zoom N] [--grid GX,GY] "
+     "[--origin-mark] [--stretch]"},
+    {"disegna un disegno in un'immagine PNG", "draws a drawing into a PNG picture"},
+    {kProgramDir,
+     {"-o", "OUT.png", {"l'immagine da scrivere", "the picture to write"}},
+     {"--size",
+      "LxA",
+      {"larghezza e altezza in pixel (1200x1200)", "width and height in pixels (1200x1200)"}},
+     {"--view",
+      "X,Y",
+      {"disegna come una finestra con X,Y in alto a sinistra",
+       "draws as a window with X,Y at its top left"}},
+     {"--zoom",
+      "N",
+      {"la scala della finestra, da 10 a 2000 %", "the window's zoom, 10 to 2000 %"}},
+     {"--grid", "GX,GY", {"disegna la griglia a passi GX, GY", "draws the grid at steps GX, GY"}},
+     {"--origin-mark", "", {"disegna l'origine della macro", "draws the macro origin"}},
+     {"--stretch",
+      "",
+      {"adatta la scala alle dimensioni dell'immagine", "fits the zoom to the picture's size"}}}};
+
+const CUsageCommand kLibrary = {
+    "library",
+    {"list [FILE.tvl]", "dump", "sheet [--program-dir DIR] [FILE.tvl] -o OUT.png"},
+    {"elenca, scrive e disegna i componenti di una libreria",
+     "lists, writes and draws the components of a library"},
+    {{"list",
+      "[FILE.tvl]",
+      {"categoria, chiave, titolo e nome di ogni componente",
+       "category, key, title and name of each component"}},
+     {"dump",
+      "",
+      {"scrive il testo della libreria standard", "writes the standard library's text"}},
+     {"sheet",
+      "[FILE.tvl]",
+      {"disegna il catalogo dei simboli visibili", "draws a catalogue of the visible symbols"}},
+     kProgramDir,
+     {"-o", "OUT.png", {"l'immagine del catalogo", "the catalogue's picture"}}}};
+
+const CUsageCommand kExport = {
+    "export",
+    {"[--program-dir DIR] IN -o OUT.bmp|.emf|.png|.svg|.pdf "
+     "[--relative --zoom N | --absolute --dpi N] [--microns N] [--antialias]"},
+    {"esporta un disegno come immagine", "exports a drawing as a picture"},
+    {kProgramDir,
+     {"-o", "OUT", {"il formato segue l'estensione di OUT", "the format follows OUT's extension"}},
+     {"--relative", "", {"disegna alla scala di --zoom", "draws at the zoom of --zoom"}},
+     {"--zoom", "N", {"da 1 a 2000 %, 400 se manca", "1 to 2000 %, 400 if not given"}},
+     {"--absolute",
+      "",
+      {"(il predefinito) disegna a --dpi punti per pollice",
+       "(the default) draws at --dpi dots per inch"}},
+     {"--dpi", "N", {"da 30 a 2400, 600 se manca", "30 to 2400, 600 if not given"}},
+     {"--microns",
+      "N",
+      {"micrometri per unita', da 1 a 1000, 127 se manca",
+       "micrometres per unit, 1 to 1000, 127 if not given"}},
+     {"--antialias", "", {"smussa i bordi (solo .png)", "smooths the edges (.png only)"}}}};
+} // namespace
+
+const CUsage& CliUsageTable() {
+    static const CUsage usage = {
+        "tavolin-cli",
+        {"legge, riscrive, esporta e disegna i file di Tavolin",
+         "reads, rewrites, exports and draws Tavolin's files"},
+        {"Lavora senza finestre sui disegni (.tvd), le macro (.tvm) e le librerie (.tvl); IN "
+         "puo' essere - per lo standard input.",
+         "Works without windows on drawings (.tvd), macros (.tvm) and libraries (.tvl); IN may "
+         "be - for standard input."},
+        {kNormalize, kRender, kLibrary, kExport},
+        {{"COMANDO --help", "COMMAND --help"}, {"--help | --version", "--help | --version"}},
+    };
+    return usage;
+}
