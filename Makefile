@@ -8,7 +8,7 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install format format-check
+.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install package format format-check
 
 all: build
 
@@ -63,6 +63,10 @@ fuzz-ci: setup
 PREFIX ?= /usr/local
 install: programs
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of what `install` installs, under /usr: $(BUILD)/tavolin_*.deb.
+package: programs
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
