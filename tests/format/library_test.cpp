@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -56,6 +58,51 @@ TEST(StandardLibrary, EveryComponentParsesCleanlyAndOnlyItsKeysAreStandard) {
     }
     EXPECT_FALSE(IsStandardLibraryName("Resistore"));
     EXPECT_FALSE(IsStandardLibraryName("~080"));
+}
+
+// Drawings keep symbols by reference: a redrawn symbol must still meet its
+// wires where saved ones end, at a line's end or a ring's side, on its outer box.
+using Points = std::set<std::pair<int, int>>;
+static void CollectPins(const CPrimitiveList& list, Points& meet, CRect& box) {
+    for (const auto& p : list) {
+        const std::string kind = p->GetClassName();
+        if (kind == "CMacro") CollectPins(static_cast<CMacro&>(*p).GetComponents(), meet, box);
+        const CPoint a = p->GetPoint(0), b = kind == "CMacro" ? a : p->GetPoint(1);
+        const int mx = (a.x + b.x) / 2, my = (a.y + b.y) / 2;
+        if (kind == "CLine") meet.insert({{a.x, a.y}, {b.x, b.y}});
+        if (kind == "CEllipse") meet.insert({{a.x, my}, {b.x, my}, {mx, a.y}, {mx, b.y}});
+        for (int i = 0; i < p->GetPointCount() && kind != "CMacro"; ++i) {
+            const CPoint q = p->GetPoint(i);
+            box = {std::min(box.left, q.x), std::min(box.top, q.y), std::max(box.right, q.x),
+                   std::max(box.bottom, q.y)};
+        }
+    }
+}
+
+TEST(StandardLibrary, RedrawnSymbolsMeetTheirWiresWhereTheyDid) {
+    const Points one = {{100, 100}}, two = {{100, 100}, {110, 100}};
+    const std::pair<const char*, Points> table[] = {{"000", one},
+                                                    {"010", one},
+                                                    {"020", one},
+                                                    {"030", two},
+                                                    {"760", two},
+                                                    {"790", two},
+                                                    {"800", two},
+                                                    {"114", {{100, 100}, {110, 100}, {105, 110}}},
+                                                    {"400", {{100, 100}, {110, 90}, {110, 110}}},
+                                                    {"560", {{100, 100}, {105, 100}, {110, 100}}},
+                                                    {"580", {{100, 100}, {100, 110}, {125, 105}}}};
+    for (const auto& [key, pins] : table) {
+        CMacro m;
+        ASSERT_TRUE(ParseComponent(*StandardLibrary().Find(key), &m, nullptr, nullptr, nullptr));
+        Points meet;
+        CRect box{1000, 1000, -1000, -1000};
+        CollectPins(m.GetComponents(), meet, box);
+        for (const auto& [x, y] : pins)
+            EXPECT_TRUE(meet.count({x, y}) &&
+                        (x == box.left || x == box.right || y == box.top || y == box.bottom))
+                << key << " " << x << "," << y;
+    }
 }
 
 TEST(LibraryFolderList, ProgramDirThenBesideTheProgramThenUserThenShareEachOnce) {
