@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -56,6 +57,44 @@ TEST(StandardLibrary, EveryComponentParsesCleanlyAndOnlyItsKeysAreStandard) {
     }
     EXPECT_FALSE(IsStandardLibraryName("Resistore"));
     EXPECT_FALSE(IsStandardLibraryName("~080"));
+}
+
+// Drawings keep symbols by reference: a redrawn symbol must still meet its
+// wires where saved ones end, at the end of a line or on the side of a ring.
+using Points = std::set<std::pair<int, int>>;
+static void CollectEnds(const CPrimitiveList& list, Points& ends) {
+    for (const auto& p : list) {
+        const std::string kind = p->GetClassName();
+        if (kind == "CMacro") CollectEnds(static_cast<CMacro&>(*p).GetComponents(), ends);
+        if (kind != "CLine" && kind != "CEllipse") continue;
+        const CPoint a = p->GetPoint(0), b = p->GetPoint(1);
+        const int mx = (a.x + b.x) / 2, my = (a.y + b.y) / 2;
+        if (kind == "CLine")
+            ends.insert({{a.x, a.y}, {b.x, b.y}});
+        else
+            ends.insert({{a.x, my}, {b.x, my}, {mx, a.y}, {mx, b.y}});
+    }
+}
+
+TEST(StandardLibrary, RedrawnSymbolsMeetTheirWiresWhereTheyDid) {
+    const std::pair<std::vector<const char*>, Points> table[] = {
+        {{"000", "010", "020"}, {{100, 100}}},
+        {{"030", "760", "790", "800"}, {{100, 100}, {110, 100}}},
+        {{"114"}, {{100, 100}, {110, 100}, {105, 110}}},
+        {{"400"}, {{100, 100}, {110, 90}, {110, 110}}},
+        {{"560"}, {{100, 100}, {105, 100}, {110, 100}}},
+        {{"580"}, {{100, 100}, {100, 110}, {125, 105}}},
+    };
+    for (const auto& [keys, pins] : table)
+        for (const char* key : keys) {
+            CMacro m;
+            ASSERT_TRUE(
+                ParseComponent(*StandardLibrary().Find(key), &m, nullptr, nullptr, nullptr));
+            Points ends;
+            CollectEnds(m.GetComponents(), ends);
+            for (const auto& pin : pins)
+                EXPECT_TRUE(ends.count(pin)) << key << " " << pin.first << "," << pin.second;
+        }
 }
 
 TEST(LibraryFolderList, ProgramDirThenBesideTheProgramThenUserThenShareEachOnce) {
