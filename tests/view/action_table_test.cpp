@@ -34,11 +34,14 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
         const char* pszTab = std::strchr(a.pszCaption, '\t');
         EXPECT_TRUE(!pszTab || keys.insert(pszTab + 1).second) << a.pszCaption;
     }
+    for (int id : CommonToolbar()) // a button with no picture shows its caption instead
+        EXPECT_TRUE(id == 0 || *FindAction(id)->pszIcon) << id;
     EXPECT_EQ(PlainCaption("&Ruota selezione\tR") + PlainCaption("A && B"), "Ruota selezioneA & B");
 }
 
 // Nothing open (bars shown, text in the clipboard); a drawing with one selected, undo,
-// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a drag.
+// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a
+// drag.
 TEST(ActionTable, EnablingAndChecksFollowTheState) {
     // clang-format off
     CCommandState none, one, lib;
