@@ -1,6 +1,7 @@
 // "Gestione Layer" works on a copy: a save button puts its column of the copy in force and
 // stores it, a restore leaves the running table alone, OK applies everything.
 #include "view/app_settings.h"
+#include "view/config_values.h"
 #include "view/layer_dialog_model.h"
 #include "view/layer_settings.h"
 
@@ -50,6 +51,27 @@ TEST(LayerSettings, AbsentOrEmptyValuesKeepTheDefaultsAndBadOnesComeBackInRange)
     s.nMicronsPerUnit = 500;
     LoadConfiguration(s, store);
     EXPECT_TRUE(s.nMacrobarSize == 1 && s.bSplit == 0 && s.nMicronsPerUnit == 127);
+}
+
+// "bTabbedView" goes back at close once it was read or changed in "Impostazioni",
+// so that a first launch writes no more keys than it did before the option.
+TEST(LayerSettings, TheTabbedViewIsWrittenOnlyOnceReadOrChanged) {
+    const struct {
+        const char *pszStored, *pszWritten;
+        int bChosen;
+    } cases[] = {{"", "", 0}, {"", "1", 1}, {"1", "1", 1}, {"1", "0", 0}};
+    for (const auto& c : cases) {
+        CFakeProfileStore in, out;
+        if (*c.pszStored) in.m_values["Configurazione/bTabbedView"] = c.pszStored;
+        CSettings s;
+        LoadConfiguration(s, in);
+        CConfigValues v = CConfigValues::From(s);
+        v.bTabbedView = c.bChosen;
+        ASSERT_TRUE(v.ApplyTo(s));
+        SaveConfiguration(s, out);
+        EXPECT_EQ(out.m_values["Configurazione/bTabbedView"], c.pszWritten)
+            << c.pszStored << c.bChosen;
+    }
 }
 
 TEST(LayerDialogModel, SavesPutTheirColumnInForceRestoresOnlyFillTheDialog) {
