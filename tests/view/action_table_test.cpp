@@ -40,8 +40,7 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
 }
 
 // Nothing open (bars shown, text in the clipboard); a drawing with one selected, undo,
-// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a
-// drag.
+// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a drag.
 TEST(ActionTable, EnablingAndChecksFollowTheState) {
     // clang-format off
     CCommandState none, one, lib;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace {
 // "section/key" to value, strings and numbers alike, with the keys written in order.
@@ -53,24 +54,20 @@ TEST(LayerSettings, AbsentOrEmptyValuesKeepTheDefaultsAndBadOnesComeBackInRange)
     EXPECT_TRUE(s.nMacrobarSize == 1 && s.bSplit == 0 && s.nMicronsPerUnit == 127);
 }
 
-// "bTabbedView" goes back at close once it was read or changed in "Impostazioni",
-// so that a first launch writes no more keys than it did before the option.
+// "bTabbedView" goes back once read or changed: stored ("" none), chosen, written ("" not).
 TEST(LayerSettings, TheTabbedViewIsWrittenOnlyOnceReadOrChanged) {
-    const struct {
-        const char *pszStored, *pszWritten;
-        int bChosen;
-    } cases[] = {{"", "", 0}, {"", "1", 1}, {"1", "1", 1}, {"1", "0", 0}};
-    for (const auto& c : cases) {
+    using Case = std::tuple<const char*, int, const char*>;
+    for (const auto& [pszStored, bChosen, pszWritten] :
+         {Case{"", 0, ""}, Case{"", 1, "1"}, Case{"1", 1, "1"}, Case{"1", 0, "0"}}) {
         CFakeProfileStore in, out;
-        if (*c.pszStored) in.m_values["Configurazione/bTabbedView"] = c.pszStored;
+        if (*pszStored) in.m_values["Configurazione/bTabbedView"] = pszStored;
         CSettings s;
         LoadConfiguration(s, in);
         CConfigValues v = CConfigValues::From(s);
-        v.bTabbedView = c.bChosen;
+        v.bTabbedView = bChosen;
         ASSERT_TRUE(v.ApplyTo(s));
         SaveConfiguration(s, out);
-        EXPECT_EQ(out.m_values["Configurazione/bTabbedView"], c.pszWritten)
-            << c.pszStored << c.bChosen;
+        EXPECT_EQ(out.m_values["Configurazione/bTabbedView"], pszWritten) << pszStored << bChosen;
     }
 }
 
