@@ -38,12 +38,17 @@ CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent) {
     m_pRegister = new QCheckBox("Registra i tipi di file a ogni avvio", this);
     m_pRegister->setChecked(v.bRegisterFileTypes);
     layout->addWidget(m_pRegister);
+    m_pTabbed = new QCheckBox("Mostra i documenti come schede", this);
+    m_pTabbed->setChecked(v.bTabbedView);
+    layout->addWidget(m_pTabbed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("OK");
     buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // Last in the tab order, so the keys that reach the other fields stay as they were.
+    setTabOrder(buttons->button(QDialogButtonBox::Cancel), m_pTabbed);
 }
 
 void CConfigDlg::accept() {
@@ -54,6 +59,7 @@ void CConfigDlg::accept() {
     v.micronsText = m_pMicrons->text().toStdString();
     v.bPrintMirror = m_pPrintMirror->isChecked();
     v.bRegisterFileTypes = m_pRegister->isChecked();
+    v.bTabbedView = m_pTabbed->isChecked();
     if (!v.ApplyTo(g_settings)) {
         ShowMessageBox(this, QMessageBox::Warning, "Tavolin",
                        "Immettere un numero intero compreso tra 1 e 1000.");

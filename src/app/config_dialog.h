@@ -19,4 +19,5 @@ class CConfigDlg final : public QDialog {
     QLineEdit* m_pMicrons;
     QCheckBox* m_pPrintMirror;
     QCheckBox* m_pRegister;
+    QCheckBox* m_pTabbed;
 };

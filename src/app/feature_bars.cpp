@@ -1,7 +1,9 @@
 #include "app/feature_bars.h"
 
 #include "app/config_dialog.h"
+#include "app/document_tabs.h"
 #include "app/feature_macros.h"
+#include "doc/settings.h"
 #include "view/commands.h"
 
 #include <QMainWindow>
@@ -39,7 +41,9 @@ void CBarsFeature::Run(int nId) {
         break;
     case ID_CONFIG:
         // The macro bar takes its new width now when shown, else when next shown.
-        if (CConfigDlg(m_frame.Window()).exec() == QDialog::Accepted) m_macros.ApplyWidthIfShown();
+        if (CConfigDlg(m_frame.Window()).exec() != QDialog::Accepted) break;
+        m_macros.ApplyWidthIfShown();
+        ShowDocumentsAsTabs(m_frame.Mdi(), g_settings.bTabbedView != 0);
         break;
     }
 }

@@ -14,7 +14,7 @@
 #include <QMainWindow>
 
 CClipboardFeature::CClipboardFeature(IFrameServices& frame)
-    : m_frame(frame), m_pClipboard(new CQtClipboard(frame.Window())) {
+    : m_frame(frame), m_pClipboard(new CQtClipboard(frame.Window(), g_layers)) {
     QObject::connect(m_pClipboard, &CQtClipboard::TextAvailableChanged, frame.Window(),
                      [&frame] { frame.UpdateCommands(); });
 }

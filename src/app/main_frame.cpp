@@ -2,6 +2,7 @@
 
 #include "app/actions.h"
 #include "app/child_frame.h"
+#include "app/document_tabs.h"
 #include "app/feature_bars.h"
 #include "app/feature_clipboard.h"
 #include "app/feature_edit.h"
@@ -16,6 +17,7 @@
 #include "app/schemo_view.h"
 #include "app/settings_store.h"
 #include "app/trace.h"
+#include "doc/settings.h"
 #include "view/document_kinds.h"
 
 #include <QAction>
@@ -41,7 +43,7 @@ CMainFrame::CMainFrame()
     setWindowIcon(QIcon(":/icons/tavolin.svg"));
     setAcceptDrops(true);
     setCentralWidget(m_pMdi);
-    m_pMdi->setViewMode(QMdiArea::SubWindowView);
+    ShowDocumentsAsTabs(m_pMdi, g_settings.bTabbedView != 0);
     CreateBars();
     CreateFeatures();
     restoreState(SettingsStore::LoadBarState());

@@ -1,5 +1,6 @@
 #include "app/qt_clipboard.h"
 
+#include "app/selection_mime.h"
 #include "qtlayer/qt_fontfaces.h"
 
 #include <QClipboard>
@@ -9,21 +10,13 @@
 const char* const CQtClipboard::kMimeType = "application/x-tavolin-drawing";
 
 namespace {
-QMimeData* MimeDataOf(const std::string& text) {
-    auto* data = new QMimeData;
-    const QString plain = DecodeCp1252(text);
-    data->setText(plain);
-    data->setData("text/plain;charset=utf-8", plain.toUtf8());
-    data->setData(CQtClipboard::kMimeType, QByteArray(text.data(), qsizetype(text.size())));
-    return data;
-}
-
 bool Offers(const QMimeData* data) {
     return data && (data->hasFormat(CQtClipboard::kMimeType) || data->hasText());
 }
 } // namespace
 
-CQtClipboard::CQtClipboard(QObject* parent) : QObject(parent) {
+CQtClipboard::CQtClipboard(QObject* parent, const CLayerTable& layers)
+    : QObject(parent), m_layers(layers) {
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { OnChanged(); });
     m_bHasText = Offers(QGuiApplication::clipboard()->mimeData());
 }
@@ -53,12 +46,20 @@ bool CQtClipboard::GetText(std::string& text) {
 // The clipboard is ours only if reading it back gives the text: another
 // program may hold on to it.
 bool CQtClipboard::SetText(const std::string& text) {
+    return Publish(text, nullptr);
+}
+
+bool CQtClipboard::SetCopy(const std::string& text, const std::vector<CPrimitive*>& prims) {
+    return Publish(text, PictureDocument(prims));
+}
+
+bool CQtClipboard::Publish(const std::string& text, const std::shared_ptr<CSchemoDoc>& picture) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setMimeData(MimeDataOf(text), QClipboard::Clipboard);
+    clipboard->setMimeData(new CSelectionMime(text, picture, m_layers), QClipboard::Clipboard);
     const QMimeData* back = clipboard->mimeData(QClipboard::Clipboard);
     if (!back || back->data(kMimeType) != QByteArray(text.data(), qsizetype(text.size())))
         return false;
     if (clipboard->supportsSelection())
-        clipboard->setMimeData(MimeDataOf(text), QClipboard::Selection);
+        clipboard->setMimeData(new CSelectionMime(text, picture, m_layers), QClipboard::Selection);
     return true;
 }

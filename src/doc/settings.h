@@ -10,6 +10,10 @@ struct CSettings {
     int bPrintMirror = 1;
     int bWarningYouSuck = 0; // never warn about unsplit non-standard macros
     int bRegionDebug = 0;
+    int bTabbedView = 0; // the documents as tabs rather than windows
+    // "bTabbedView" is written only once it was read or changed, so that a
+    // first launch writes the same keys as before it existed.
+    bool bTabbedViewKept = false;
     int nMicronsPerUnit = 127; // thousandths of a millimetre per unit; never stored
 };
 

@@ -95,8 +95,9 @@ bool DrawPng(const CSchemoDoc& doc, QImage& image, const CPicturePrep& prep, boo
 
 } // namespace
 
-std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
-                      bool bAntialias, IDrawProgress* progress) {
+std::string MakePng(CSchemoDoc& doc, const CExportOptions& o, bool bAntialias, std::string& png,
+                    IDrawProgress* progress) {
+    png.clear();
     QImage one(1, 1, QImage::Format_RGB32);
     auto probe = std::make_unique<CQtSurface>(one);
     const CPicturePrep prep(doc, *probe, o);
@@ -118,7 +119,18 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return ExportMessage(EXPORT_MEMORY_ERROR);
-    return Store(path, bytes);
+    png.assign(bytes.constData(), std::size_t(bytes.size()));
+    return std::string();
+}
+
+std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
+                      bool bAntialias, IDrawProgress* progress) {
+    std::string png;
+    const std::string failure = MakePng(doc, o, bAntialias, png, progress);
+    if (!failure.empty() || png.empty()) return failure; // refused, or stopped
+    int nErrno = 0;
+    return WriteFileSafely(path, png, &nErrno) ? std::string()
+                                               : ExportMessage(EXPORT_WRITE_ERROR, nErrno);
 }
 
 namespace {

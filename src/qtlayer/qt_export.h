@@ -13,6 +13,10 @@
 // microns), in layer colours on white, aliased unless bAntialias.
 std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                       bool bAntialias, IDrawProgress* progress = nullptr);
+// The same picture's PNG bytes in memory, into `png` (left empty when refused
+// or stopped).
+std::string MakePng(CSchemoDoc& doc, const CExportOptions& o, bool bAntialias, std::string& png,
+                    IDrawProgress* progress = nullptr);
 // Vector pictures at real scale: one unit measures o.nMicronsPerUnit micrometres.
 std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                       IDrawProgress* progress = nullptr);

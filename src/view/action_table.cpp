@@ -85,8 +85,8 @@ const std::vector<CActionDef> kActions = {
     {MENU_PASTE_NEW_DOCUMENT, "Incolla come nuovo &documento", "", "Apre il contenuto degli appunti come nuovo documento", "", "", FEATURE_CLIPBOARD, ClipboardText, nullptr},
     {ID_PASTE_NEW_DOCUMENT, "Come nuovo &documento", "", "Apre il contenuto degli appunti come nuovo documento", "", "", FEATURE_CLIPBOARD, ClipboardText, nullptr},
     {ID_EDIT_CLEAR, "Ca&ncella", "Del", "Cancella la selezione", "Cancella", "edit-delete", FEATURE_EDIT, Selected, nullptr},
-    {ID_EDIT_UNDO, "&Undo", "Ctrl+Z;Alt+Backspace", "Annulla l'ultima modifica", "", "", FEATURE_EDIT, CanUndo, nullptr},
-    {ID_EDIT_REDO, "R&edo", "Ctrl+Y", "Ripristina l'ultima modifica annullata", "", "", FEATURE_EDIT, CanRedo, nullptr},
+    {ID_EDIT_UNDO, "&Undo", "Ctrl+Z;Alt+Backspace", "Annulla l'ultima modifica", "Undo", "edit-undo", FEATURE_EDIT, CanUndo, nullptr},
+    {ID_EDIT_REDO, "R&edo", "Ctrl+Y", "Ripristina l'ultima modifica annullata", "Redo", "edit-redo", FEATURE_EDIT, CanRedo, nullptr},
     // A key after a tab is no shortcut: the view takes it while it has the focus,
     // so that a text field keeps its letters (R, S and G act in the drawing alone).
     {ID_ROTATE, "&Ruota selezione\tR", "", "Ruota la selezione di un quarto di giro", "", "", FEATURE_EDIT, Selected, nullptr},
@@ -182,7 +182,7 @@ const std::vector<CMenuDef> kLibraryBar = {kFile, kEdit, kView, kTools, kLibrary
 const CMenuDef kContext = {"Menu contestuale", kEditItems};
 
 const std::vector<int> kCommonBar = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT,
-    ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, 0, ID_FILE_PRINT, ID_PCB_MODE, ID_APP_ABOUT,
+    ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_FILE_PRINT, ID_PCB_MODE, ID_APP_ABOUT,
     ID_CONTEXT_HELP, 0, ID_SNAP};
 // The tool buttons in their toolbar order (the connection is the tenth).
 const std::vector<int> kPrimitivesBar = {ID_TOOL_SELECT, ID_TOOL_ZOOM, ID_TOOL_HAND, ID_TOOL_LINE,

@@ -14,6 +14,8 @@ void LoadConfiguration(CSettings& s, IProfileStore& store) {
     s.bWarningYouSuck = store.GetInt(kConfig, "bWarningYouSuck", 0);
     s.bRegionDebug = store.GetInt(kConfig, "bRegionDebug", 0);
     s.nMicronsPerUnit = 127;
+    s.bTabbedView = store.GetInt(kConfig, "bTabbedView", 0);
+    s.bTabbedViewKept = !store.GetString(kConfig, "bTabbedView").empty();
 }
 
 void SaveConfiguration(const CSettings& s, IProfileStore& store) {
@@ -21,6 +23,7 @@ void SaveConfiguration(const CSettings& s, IProfileStore& store) {
     store.WriteInt(kConfig, "nMacrobarSize", s.nMacrobarSize);
     store.WriteInt(kConfig, "bRegisterFileTypes", s.bRegisterFileTypes);
     store.WriteInt(kConfig, "bPrintMirror", s.bPrintMirror);
+    if (s.bTabbedViewKept) store.WriteInt(kConfig, "bTabbedView", s.bTabbedView);
 }
 
 CRect LoadWindowRect(IProfileStore& store) {

@@ -6,11 +6,12 @@
 #include "model/geometry.h"
 #include "view/profile_store.h"
 
-// Six keys over the defaults; an "nMacrobarSize" outside 0..2 counts as 1, so
+// Seven keys over the defaults; an "nMacrobarSize" outside 0..2 counts as 1, so
 // that 1 is what is written back. nMicronsPerUnit starts at 127 every run.
 void LoadConfiguration(CSettings& s, IProfileStore& store);
 // The four keys the program writes: "bSplit", "nMacrobarSize",
-// "bRegisterFileTypes", "bPrintMirror".
+// "bRegisterFileTypes", "bPrintMirror"; and "bTabbedView" once it was read or
+// changed.
 void SaveConfiguration(const CSettings& s, IProfileStore& store);
 // "top", "bottom", "left", "right", by default (20, 20)-(800, 600).
 CRect LoadWindowRect(IProfileStore& store);

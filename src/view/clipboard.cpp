@@ -18,7 +18,7 @@ std::string ClipboardText(const std::vector<CPrimitive*>& prims, bool bSplit) {
 bool CopySelection(const CSchemoDoc& doc, IClipboard& clip, bool bSplit) {
     if (doc.Selection().empty()) return false;
     CWaitCursor wait(doc.GetUi());
-    if (clip.SetText(ClipboardText(doc.Selection(), bSplit))) return true;
+    if (clip.SetCopy(ClipboardText(doc.Selection(), bSplit), doc.Selection())) return true;
     if (doc.GetUi()) doc.GetUi()->Beep();
     return false;
 }

@@ -16,6 +16,12 @@ class IClipboard {
     virtual bool GetText(std::string& text) = 0;
     // False when the clipboard did not take the text; it keeps what it had.
     virtual bool SetText(const std::string& text) = 0;
+    // A copied selection: its text, and where the clipboard offers pictures
+    // to other programs, one of `prims`.
+    virtual bool SetCopy(const std::string& text, const std::vector<CPrimitive*>& prims) {
+        (void)prims;
+        return SetText(text);
+    }
 };
 
 // The header and the lines of the primitives in their order, macros written

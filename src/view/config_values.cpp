@@ -9,6 +9,7 @@ CConfigValues CConfigValues::From(const CSettings& s) {
     v.micronsText = std::to_string(s.nMicronsPerUnit);
     v.bPrintMirror = s.bPrintMirror != 0;
     v.bRegisterFileTypes = s.bRegisterFileTypes != 0;
+    v.bTabbedView = s.bTabbedView != 0;
     return v;
 }
 
@@ -20,5 +21,7 @@ bool CConfigValues::ApplyTo(CSettings& s) const {
     s.nMicronsPerUnit = nMicrons;
     s.bPrintMirror = bPrintMirror;
     s.bRegisterFileTypes = bRegisterFileTypes;
+    if (s.bTabbedView != bTabbedView) s.bTabbedViewKept = true;
+    s.bTabbedView = bTabbedView;
     return true;
 }

@@ -11,6 +11,7 @@ struct CConfigValues {
     std::string micronsText; // as typed
     int bPrintMirror = 1;
     int bRegisterFileTypes = 1;
+    int bTabbedView = 0;
 
     static CConfigValues From(const CSettings& s);
     // False when the microns are not a whole number from 1 to 1000; then

@@ -186,7 +186,7 @@ class WidgetsTest : public QObject {
         QCOMPARE(Clip()->mimeData()->text(), plain);
         QCOMPARE(Clip()->mimeData()->data("text/plain;charset=utf-8"), plain.toUtf8());
         QCOMPARE(doc.Primitives().size(), std::size_t(1));
-        CQtClipboard clip(nullptr);
+        CQtClipboard clip(nullptr, g_layers);
         std::string text;
         QVERIFY(clip.GetText(text));
         QCOMPARE(QByteArray::fromStdString(text), bytes);

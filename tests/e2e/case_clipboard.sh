@@ -21,6 +21,13 @@ tv_clip_holds "the copy as our own type" "$d/bytes" -selection clipboard -t appl
 tv_clip_holds "the copy as UTF-8 text" "$d/utf8" -selection clipboard -t 'text/plain;charset=utf-8'
 tv_clip_holds "the copy as text" "$d/utf8" -selection clipboard
 tv_clip_holds "the copy in the X selection" "$d/utf8" -selection primary
+# A picture too, drawn once a program asks for it: the export's at 400 %.
+expect_eq "what the copy offers" "application/x-tavolin-drawing image/png text/plain " \
+    "$(timeout 5 xclip -o -selection clipboard -t TARGETS | grep -xE 'text/plain|image/png|application/.*' | LC_ALL=C sort | tr '\n' ' ')"
+expect_eq "pictures drawn before one was asked for" "" "$(tv_trace_lines 'CLIPBOARD PICTURE')"
+timeout 5 xclip -o -selection clipboard -t image/png >"$d/clip.png"
+"$TV_CLI" export "$d/b.tvd" -o "$d/expected.png" --relative --zoom 400 || tv_fail "tavolin-cli export failed"
+tv_same_picture "the copy's picture" "$d/expected.png" "$d/clip.png"
 
 # The second pastes it at (50, 70), a view at 400 % from the sheet's corner.
 tv_start --zoom 400 --origin 0,0 "$d/c.tvd"

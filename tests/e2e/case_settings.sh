@@ -59,3 +59,16 @@ expect_eq "Configurazione after OK" "Configurazione/bPrintMirror=0
 Configurazione/bRegisterFileTypes=0
 Configurazione/bSplit=0
 Configurazione/nMacrobarSize=2" "$(tv_ini "$TV_CONF" | grep '^Configurazione/')"
+
+# The tabbed view, once set, holds at the next start.
+tv_start
+tv_wait_ready
+tv_menu o c
+tv_wait_window '^Impostazioni$'
+tv_key "$TV_WIN" shift+Tab space Return # the last field, then OK
+tv_wait_line "TABBED 1"
+tv_quit
+tv_start
+tv_wait_ready
+expect_eq "the documents at the next start" "TABBED 1" "$(tv_trace_lines TABBED)"
+tv_quit

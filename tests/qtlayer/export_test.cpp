@@ -3,6 +3,7 @@
 // and poppler's tools for the PDF.
 #include "../doc/fake_ui.h"
 #include "doc/document.h"
+#include "qtlayer/qt_clip_picture.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 
@@ -257,6 +258,16 @@ TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
               std::string(f.name) == "emf"
                   ? "Impossibile creare il metafile!\nLa cartella non esiste"
                   : "Impossibile scrivere il file.\nLa cartella non esiste");
+}
+
+// A copy's picture too long for 4096 pixels at 400 % is drawn at the zoom that
+// fits (at 400 % it is the export's picture, seen end to end).
+TEST(ClipPicture, ALongOneIsDrawnAtTheZoomThatFits) {
+    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI 0 10 3000 10 1\r\n"));
+    const std::string png = ClipPicturePng(doc, CLayerTable(), 400, 4096);
+    const int w = QImage::fromData(QByteArray::fromStdString(png), "PNG").width();
+    EXPECT_TRUE(w > 4000 && w <= 4096) << w;
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormats, ::testing::ValuesIn(kFormats),

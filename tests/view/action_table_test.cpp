@@ -34,6 +34,8 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
         const char* pszTab = std::strchr(a.pszCaption, '\t');
         EXPECT_TRUE(!pszTab || keys.insert(pszTab + 1).second) << a.pszCaption;
     }
+    for (int id : CommonToolbar()) // a button with no picture shows its caption instead
+        EXPECT_TRUE(id == 0 || *FindAction(id)->pszIcon) << id;
     EXPECT_EQ(PlainCaption("&Ruota selezione\tR") + PlainCaption("A && B"), "Ruota selezioneA & B");
 }
 

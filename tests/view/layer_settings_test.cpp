@@ -1,12 +1,14 @@
 // "Gestione Layer" works on a copy: a save button puts its column of the copy in force and
 // stores it, a restore leaves the running table alone, OK applies everything.
 #include "view/app_settings.h"
+#include "view/config_values.h"
 #include "view/layer_dialog_model.h"
 #include "view/layer_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace {
 // "section/key" to value, strings and numbers alike, with the keys written in order.
@@ -50,6 +52,23 @@ TEST(LayerSettings, AbsentOrEmptyValuesKeepTheDefaultsAndBadOnesComeBackInRange)
     s.nMicronsPerUnit = 500;
     LoadConfiguration(s, store);
     EXPECT_TRUE(s.nMacrobarSize == 1 && s.bSplit == 0 && s.nMicronsPerUnit == 127);
+}
+
+// "bTabbedView" goes back once read or changed: stored ("" none), chosen, written ("" not).
+TEST(LayerSettings, TheTabbedViewIsWrittenOnlyOnceReadOrChanged) {
+    using Case = std::tuple<const char*, int, const char*>;
+    for (const auto& [pszStored, bChosen, pszWritten] :
+         {Case{"", 0, ""}, Case{"", 1, "1"}, Case{"1", 1, "1"}, Case{"1", 0, "0"}}) {
+        CFakeProfileStore in, out;
+        if (*pszStored) in.m_values["Configurazione/bTabbedView"] = pszStored;
+        CSettings s;
+        LoadConfiguration(s, in);
+        CConfigValues v = CConfigValues::From(s);
+        v.bTabbedView = bChosen;
+        ASSERT_TRUE(v.ApplyTo(s));
+        SaveConfiguration(s, out);
+        EXPECT_EQ(out.m_values["Configurazione/bTabbedView"], pszWritten) << pszStored << bChosen;
+    }
 }
 
 TEST(LayerDialogModel, SavesPutTheirColumnInForceRestoresOnlyFillTheDialog) {
