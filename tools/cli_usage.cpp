@@ -13,7 +13,8 @@ struct CommandUsage {
 // Every option of every command: the top usage is all of them.
 const CommandUsage kUsages[] = {
     {"normalize",
-     "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN [-o OUT]\n"},
+     "  tavolin-cli normalize [--split] [--as drawing|macro] [--program-dir DIR] IN [-o OUT]\n"
+     "  tavolin-cli normalize --sorted IN [-o OUT]\n"},
     {"render", "  tavolin-cli render [--program-dir DIR] IN -o OUT.png [--size LxA]\n"
                "         [--view X,Y] [--zoom N] [--grid GX,GY] [--origin-mark] [--stretch]\n"},
     {"library", "  tavolin-cli library list [FILE.tvl]\n"

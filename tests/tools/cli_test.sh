@@ -31,6 +31,10 @@ crlf "[TAVOLIN D]" "MC 10 10 0 0 a.b.K" >"$T/dotted.want"
 crlf "[TAVOLIN D]" "LI 10 10 20 10" >"$T/dotted-split.want"
 printf '[TAVOLIB T]\r\n{Cat\tegoria}\r\n[K\tx Uno\tdue\t]\r\nSA 100 100\r\n' >"$T/tabs.tvl"
 printf 'Cat egoria\tK x\tUno due \ttabs.K x\n' >"$T/tabs.want"
+# Kind, then top to bottom, left to right, then the whole line; a symbol no
+# library holds stays; what is not a command goes.
+printf '[TAVOLIN S]\r\nSA 3 3\r\nLI 50 10 60 10\r\nMC 5 5 0 0 nolib.xyz\r\nXX\r\nLI 10  10 20 10\r\nLI 10 10 15 10\r\nLI 10 5 20 10\r\n' >"$T/unsorted.tvd"
+printf '%s\n' "[TAVOLIN S]" "LI 10 5 20 10" "LI 10 10 15 10" "LI 10 10 20 10" "LI 50 10 60 10" "MC 5 5 0 0 nolib.xyz" "SA 3 3" >"$T/sorted.want"
 # Old files that refused commands must leave alone (080 is a standard key).
 printf 'old' | tee "$T/080.tvm" "$T/keep.bmp" >"$T/old.want"
 
@@ -63,6 +67,10 @@ while IFS='|' read -r rc msg args want; do
 done <<EOF
 1|$READ_MSG|normalize @D/all_commands.tvd -o @O/n.tvd|n.tvd=@D/$N
 0||normalize @D/$N|-=@D/$N
+0||normalize --sorted @T/unsorted.tvd|-=@T/sorted.want
+0||normalize --sorted @T/unsorted.tvd -o @O/s.tvd|s.tvd=@T/sorted.want
+2|$NO_FORMAT|normalize --sorted @T/lib.tvl
+2|*|normalize --sorted --split @T/unsorted.tvd
 2|*|normalize --as sheet @D/$N
 1|*|normalize --program-dir @T/prog @T/macros.tvd -o @O/r.tvd|r.tvd=@T/ref.want
 1|*|normalize --split --program-dir @T/prog @T/macros.tvd -o @O/s.tvd|s.tvd=@T/split.want
