@@ -1,6 +1,7 @@
 // Drawing pairs and what the comparison tells of them.
 #include "doc/document.h"
 #include "doc/drawing_diff.h"
+#include "doc/library_diff.h"
 
 #include <gtest/gtest.h>
 
@@ -43,5 +44,28 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
         EXPECT_EQ(d.Text(), r.lines) << r.newText;
         EXPECT_EQ(d.Legend(), r.legend) << r.newText;
         EXPECT_EQ(d.Same(), *r.lines == 0) << r.newText;
+    }
+}
+
+TEST(LibraryDiff, ComparesComponentsByKey) {
+    const std::string r1 = "[R1 Resistore]\nLI 90 100 110 100\n",
+                      c1 = "[C1 Condensatore]\nSA 1 1\n";
+    const struct {
+        std::vector<std::string> oldTexts, newTexts;
+        const char *lines, *legend;
+    } rows[] = {
+        {{r1, c1}, {c1, r1}, "", "0 aggiunti, 0 rimossi, 0 modificati"},
+        {{r1}, {c1, r1}, "+ [C1 Condensatore]\n", "1 aggiunto, 0 rimossi, 0 modificati"},
+        {{r1, c1}, {r1}, "- [C1 Condensatore]\n", "0 aggiunti, 1 rimosso, 0 modificati"},
+        {{r1, c1},
+         {"[R1 Resistenza]\nLI 90 110 110 110\n", c1},
+         "~ [R1 Resistenza]\n  ~ [R1 Resistore] -> [R1 Resistenza]\n"
+         "  ~ LI 90 100 110 100 -> LI 90 110 110 110\n",
+         "0 aggiunti, 0 rimossi, 1 modificato"},
+    };
+    for (const auto& r : rows) {
+        const CLibraryDiff d = CompareLibraries("lib", r.oldTexts, "lib", r.newTexts);
+        EXPECT_EQ(d.Text(), r.lines);
+        EXPECT_EQ(d.Legend(), r.legend);
     }
 }
