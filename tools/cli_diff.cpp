@@ -7,6 +7,7 @@
 #include "doc/document.h"
 #include "doc/drawing_diff.h"
 #include "doc/library_diff.h"
+#include "doc/system_error.h"
 #include "format/reader.h"
 #include "qtlayer/qt_diff_picture.h"
 
@@ -15,7 +16,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 struct DiffOptions {
@@ -71,8 +71,8 @@ struct Side {
 bool ReadSide(const std::string& path, Side& s) {
     errno = 0;
     if (!ReadWholeFile(path == "-" ? "/dev/stdin" : path, s.text)) {
-        std::fprintf(stderr, "Impossibile leggere il file %s: %s\n", path.c_str(),
-                     std::strerror(errno ? errno : EIO));
+        const std::string message = "Impossibile aprire il file " + path + ".";
+        std::fprintf(stderr, "%s\n", WithSystemCause(message, errno ? errno : EIO).c_str());
         return false;
     }
     s.nKind = DetectTextKind(s.text);
