@@ -26,15 +26,17 @@ CLayout Layout(const std::vector<CDiffRow>& rows, const CDiffPictureOptions& o) 
     return {o.nWidth, rowH, LEGEND_H + rowH * int(std::max<std::size_t>(rows.size(), 1))};
 }
 
-void DrawRows(CSurface& dc, const std::vector<CDiffRow>& rows, const CDiffPictureOptions& o,
-              const CLayout& l) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const CDiffRow& r = rows[i];
-        const int top = LEGEND_H + int(i) * l.nRowH + (r.label.empty() ? 0 : LABEL_H);
-        const int h = l.nRowH - (r.label.empty() ? 0 : LABEL_H);
-        SetDiffMapping(dc, DiffArea(*r.pOld, *r.pNew, *r.pDiff, o.nContext), 0, top, l.nWidth, h);
-        DrawDrawingDiff(dc, *r.pOld, *r.pNew, *r.pDiff, o.layers);
-    }
+// Where row i's picture goes, below the legend and the row's own label.
+QRect RowPicture(const std::vector<CDiffRow>& rows, std::size_t i, const CLayout& l) {
+    const int label = rows[i].label.empty() ? 0 : LABEL_H;
+    return QRect(0, LEGEND_H + int(i) * l.nRowH + label, l.nWidth, l.nRowH - label);
+}
+
+// On a surface whose device origin is the row's top-left corner.
+void DrawRow(CSurface& dc, const CDiffRow& r, const CDiffPictureOptions& o, const QSize& size) {
+    SetDiffMapping(dc, DiffArea(*r.pOld, *r.pNew, *r.pDiff, o.nContext), 0, 0, size.width(),
+                   size.height());
+    DrawDrawingDiff(dc, *r.pOld, *r.pNew, *r.pDiff, o.layers);
 }
 
 void DrawTexts(QPainter& p, const std::vector<CDiffRow>& rows, const std::string& legend,
@@ -60,9 +62,16 @@ std::string DrawVector(QPaintDevice& device, const std::vector<CDiffRow>& rows,
                        const std::string& legend, const CDiffPictureOptions& o, const CLayout& l) {
     QPainter p;
     if (!p.begin(&device)) return "Impossibile preparare il file da esportare.";
-    {
-        CQtVectorSurface dc(p, false, 1);
-        DrawRows(dc, rows, o, l);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QRect at = RowPicture(rows, i, l);
+        p.save();
+        p.setClipRect(at);
+        p.translate(at.topLeft());
+        {
+            CQtVectorSurface dc(p, false, 1);
+            DrawRow(dc, rows[i], o, at.size());
+        }
+        p.restore();
     }
     DrawTexts(p, rows, legend, l);
     return p.end() ? std::string() : "Impossibile preparare il file da esportare.";
@@ -93,11 +102,18 @@ QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
     const CLayout l = Layout(rows, o);
     QImage image(l.nWidth, l.nHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
-    {
-        CQtSurface dc(image);
-        DrawRows(dc, rows, o, l);
-    }
     QPainter p(&image);
+    // Each row on its own image, so that nothing spills into its neighbours.
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QRect at = RowPicture(rows, i, l);
+        QImage row(at.size(), QImage::Format_RGB32);
+        row.fill(Qt::white);
+        {
+            CQtSurface dc(row);
+            DrawRow(dc, rows[i], o, at.size());
+        }
+        p.drawImage(at.topLeft(), row);
+    }
     DrawTexts(p, rows, legend, l);
     return image;
 }
