@@ -22,6 +22,8 @@ const CommandUsage kUsages[] = {
                 "  tavolin-cli library sheet [--program-dir DIR] [FILE.tvl] -o OUT.png\n"},
     {"export", "  tavolin-cli export [--program-dir DIR] IN -o OUT.bmp|.emf|.png|.svg|.pdf\n"
                "         [--relative --zoom N | --absolute --dpi N] [--microns N] [--antialias]\n"},
+    {"diff", "  tavolin-cli diff [--program-dir DIR] OLD NEW [-o OUT.png|.svg|.pdf]\n"
+             "         [--size LxA] [--context N|all] [--text] [--open]\n"},
 };
 } // namespace
 

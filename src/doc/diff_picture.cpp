@@ -6,10 +6,18 @@
 #include <cmath>
 
 namespace {
+// Bounds include their right and bottom edges; a box here leaves them out, so
+// that a level line still has an area.
+CRect Box(const CPrimitive& p) {
+    const CRect b = p.GetBounds();
+    return {b.left, b.top, ClampToInt32(std::int64_t(b.right) + 1),
+            ClampToInt32(std::int64_t(b.bottom) + 1)};
+}
+
 CRect ListBox(const CPrimitiveList& list) {
     CRect box{0, 0, 0, 0};
     for (const auto& p : list)
-        if (p->IsComplete()) box = BoxUnion(box, p->GetBounds());
+        if (p->IsComplete()) box = BoxUnion(box, Box(*p));
     return box;
 }
 
@@ -62,8 +70,8 @@ CRect DiffArea(const CPrimitiveList& oldList, const CPrimitiveList& newList,
     if (nContext == DIFF_CONTEXT_ALL) return sheet;
     CRect box{0, 0, 0, 0};
     for (const CDrawingChange& c : diff.changes) {
-        if (c.nOld >= 0) box = BoxUnion(box, oldList[std::size_t(c.nOld)]->GetBounds());
-        if (c.nNew >= 0) box = BoxUnion(box, newList[std::size_t(c.nNew)]->GetBounds());
+        if (c.nOld >= 0) box = BoxUnion(box, Box(*oldList[std::size_t(c.nOld)]));
+        if (c.nNew >= 0) box = BoxUnion(box, Box(*newList[std::size_t(c.nNew)]));
     }
     if (box.IsEmpty()) box = BoxUnion(ListBox(oldList), ListBox(newList));
     return box.IsEmpty() ? sheet : Widened(box, nContext);
@@ -100,6 +108,6 @@ void DrawDrawingDiff(CSurface& dc, const CPrimitiveList& oldList, const CPrimiti
     DrawInColour(dc, newList, added, layers, DIFF_ADDED_COLOR);
     for (const CDrawingChange& c : diff.changes)
         if (c.nKind == CHANGE_MOVED)
-            DrawArrow(dc, Centre(oldList[std::size_t(c.nOld)]->GetBounds()),
-                      Centre(newList[std::size_t(c.nNew)]->GetBounds()));
+            DrawArrow(dc, Centre(Box(*oldList[std::size_t(c.nOld)])),
+                      Centre(Box(*newList[std::size_t(c.nNew)])));
 }

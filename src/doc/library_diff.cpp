@@ -13,12 +13,20 @@ struct CParsedComponent {
     CPrimitiveList list; // in library coordinates
 };
 
-CParsedComponent Parse(const std::string& text) {
-    CParsedComponent c;
+} // namespace
+
+CPrimitiveList ComponentPrimitives(const std::string& text) {
     CMacro macro;
     int nError = 0;
-    ParseComponent(text, &macro, &c.key, &c.title, &nError);
-    c.list = std::move(macro.m_components);
+    ParseComponent(text, &macro, nullptr, nullptr, &nError);
+    return std::move(macro.m_components);
+}
+
+namespace {
+CParsedComponent Parse(const std::string& text) {
+    CParsedComponent c;
+    ReadComponentHeader(text, &c.key, &c.title);
+    c.list = ComponentPrimitives(text);
     return c;
 }
 
@@ -44,15 +52,12 @@ CLibraryChange Compare(const std::string& key, int o, int n,
     c.strKey = key;
     c.nOld = o;
     c.nNew = n;
-    if (o < 0 || n < 0) {
-        c.nKind = o < 0 ? LIBRARY_ADDED : LIBRARY_REMOVED;
-        c.strHeader = Header(Parse(o < 0 ? newTexts[std::size_t(n)] : oldTexts[std::size_t(o)]));
-        return c;
-    }
-    const CParsedComponent a = Parse(oldTexts[std::size_t(o)]), b = Parse(newTexts[std::size_t(n)]);
-    c.nKind = LIBRARY_CHANGED;
-    c.strHeader = Header(b);
-    c.drawing = CompareLists(a.title, a.list, b.title, b.list, key.c_str());
+    c.nKind = o < 0 ? LIBRARY_ADDED : n < 0 ? LIBRARY_REMOVED : LIBRARY_CHANGED;
+    const CParsedComponent a = o < 0 ? CParsedComponent() : Parse(oldTexts[std::size_t(o)]);
+    const CParsedComponent b = n < 0 ? CParsedComponent() : Parse(newTexts[std::size_t(n)]);
+    c.strHeader = Header(n < 0 ? a : b);
+    c.drawing = CompareLists(o < 0 ? b.title : a.title, a.list, n < 0 ? a.title : b.title, b.list,
+                             key.c_str());
     return c;
 }
 } // namespace

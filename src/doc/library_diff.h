@@ -13,7 +13,7 @@ struct CLibraryChange {
     std::string strKey;
     int nOld = -1, nNew = -1; // index of the component text in each library (-1: none)
     std::string strHeader;    // "[KEY title]", the new one unless removed
-    CDrawingDiff drawing;     // a changed component's own changes
+    CDrawingDiff drawing;     // the component's own changes (all added when added)
     // "+ [KEY title]", "- [KEY title]", or "~ [KEY title]" and the component's
     // own change lines indented by two blanks, each ending in LF.
     std::string Text() const;
@@ -28,6 +28,9 @@ struct CLibraryDiff {
     std::string Legend() const;
     std::string Text() const;
 };
+
+// A component's primitives in library coordinates.
+CPrimitiveList ComponentPrimitives(const std::string& text);
 
 // Component texts as a library document holds them, with the libraries' names.
 CLibraryDiff CompareLibraries(const std::string& oldName, const std::vector<std::string>& oldTexts,
