@@ -1,63 +1,16 @@
 #include "doc/drawing_diff.h"
 
+#include "doc/diff_matching.h"
 #include "doc/document.h"
 #include "doc/layer_walk.h"
 #include "format/writer.h"
 #include "model/macro.h"
 
 #include <algorithm>
-#include <string_view>
 #include <tuple>
 #include <unordered_map>
 
 namespace {
-// Each primitive's line without its last CR LF; empty for one not written.
-std::vector<std::string> WrittenLines(const CPrimitiveList& list) {
-    std::vector<std::string> lines(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (!list[i]->IsComplete()) continue;
-        std::string& s = lines[i];
-        s = FormatPrimitive(*list[i], false);
-        if (s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0) s.resize(s.size() - 2);
-    }
-    return lines;
-}
-
-struct CMatching {
-    std::vector<int> newToOld;       // -1: no equal line left in the old drawing
-    std::vector<int> removed, added; // left over, in list order
-};
-
-// Equal lines pair up first with first, so that duplicates keep their order.
-CMatching MatchEqualLines(const std::vector<std::string>& oldLines,
-                          const std::vector<std::string>& newLines) {
-    struct Bucket {
-        std::vector<int> at;
-        std::size_t next = 0;
-    };
-    std::unordered_map<std::string_view, Bucket> byLine;
-    byLine.reserve(oldLines.size());
-    for (std::size_t i = 0; i < oldLines.size(); ++i)
-        if (!oldLines[i].empty()) byLine[oldLines[i]].at.push_back(int(i));
-    CMatching m;
-    m.newToOld.assign(newLines.size(), -1);
-    std::vector<char> taken(oldLines.size(), 0);
-    for (std::size_t i = 0; i < newLines.size(); ++i) {
-        if (newLines[i].empty()) continue;
-        const auto it = byLine.find(newLines[i]);
-        if (it == byLine.end() || it->second.next == it->second.at.size()) {
-            m.added.push_back(int(i));
-            continue;
-        }
-        const int o = it->second.at[it->second.next++];
-        m.newToOld[i] = o;
-        taken[std::size_t(o)] = 1;
-    }
-    for (std::size_t i = 0; i < oldLines.size(); ++i)
-        if (!taken[i] && !oldLines[i].empty()) m.removed.push_back(int(i));
-    return m;
-}
-
 // The order matters only where it decides what is drawn on top: among the
 // primitives one layer draws in one pass, as the layer walk sorts them.
 bool OrderChanged(const std::vector<int>& newToOld, const CPrimitiveList& newList) {
@@ -95,15 +48,14 @@ std::string MoveKey(const CPrimitive& p) {
 }
 
 CDrawingChange MakeChange(EDrawingChangeKind kind, int nOld, int nNew,
-                          const std::vector<std::string>& oldLines,
-                          const std::vector<std::string>& newLines, const CPrimitiveList& oldList,
-                          const CPrimitiveList& newList) {
+                          const CWrittenLines& oldLines, const CWrittenLines& newLines,
+                          const CPrimitiveList& oldList, const CPrimitiveList& newList) {
     CDrawingChange c;
     c.nKind = kind;
     c.nOld = nOld;
     c.nNew = nNew;
-    if (nOld >= 0) c.strOld = oldLines[std::size_t(nOld)];
-    if (nNew >= 0) c.strNew = newLines[std::size_t(nNew)];
+    if (nOld >= 0) c.strOld = std::string(oldLines[std::size_t(nOld)]);
+    if (nNew >= 0) c.strNew = std::string(newLines[std::size_t(nNew)]);
     c.at = nOld >= 0 ? oldList[std::size_t(nOld)]->GetPoint(0)
                      : newList[std::size_t(nNew)]->GetPoint(0);
     return c;
@@ -112,8 +64,8 @@ CDrawingChange MakeChange(EDrawingChangeKind kind, int nOld, int nNew,
 // Pairs the left-over ones that only moved; the others are removed or added.
 std::vector<CDrawingChange> PrimitiveChanges(const CMatching& m, const CPrimitiveList& oldList,
                                              const CPrimitiveList& newList,
-                                             const std::vector<std::string>& oldLines,
-                                             const std::vector<std::string>& newLines) {
+                                             const CWrittenLines& oldLines,
+                                             const CWrittenLines& newLines) {
     std::unordered_map<std::string, std::vector<int>> removedByKey;
     for (auto it = m.removed.rbegin(); it != m.removed.rend(); ++it)
         removedByKey[MoveKey(*oldList[std::size_t(*it)])].push_back(*it);
@@ -151,8 +103,7 @@ void SortByPosition(std::vector<CDrawingChange>& changes) {
 CDrawingDiff CompareLists(const std::string& oldTitle, const CPrimitiveList& oldList,
                           const std::string& newTitle, const CPrimitiveList& newList,
                           const char* keyword) {
-    const std::vector<std::string> oldLines = WrittenLines(oldList),
-                                   newLines = WrittenLines(newList);
+    const CWrittenLines oldLines(oldList), newLines(newList);
     const CMatching m = MatchEqualLines(oldLines, newLines);
     std::vector<CDrawingChange> prims = PrimitiveChanges(m, oldList, newList, oldLines, newLines);
     SortByPosition(prims);
