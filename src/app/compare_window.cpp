@@ -27,15 +27,16 @@ class CDiffPicture final : public QWidget {
     QSize sizeHint() const override { return {800, 600}; }
 
   protected:
+    // A large drawing takes a while: drawn again only when the size changes.
     void paintEvent(QPaintEvent*) override {
-        QImage image(size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            CQtSurface dc(image);
-            SetDiffMapping(dc, m_area, 0, 0, image.width(), image.height());
+        if (m_image.size() != size()) {
+            m_image = QImage(size(), QImage::Format_RGB32);
+            m_image.fill(Qt::white);
+            CQtSurface dc(m_image);
+            SetDiffMapping(dc, m_area, 0, 0, m_image.width(), m_image.height());
             DrawDrawingDiff(dc, m_old, m_new, m_diff, m_layers);
         }
-        QPainter(this).drawImage(0, 0, image);
+        QPainter(this).drawImage(0, 0, m_image);
     }
 
   private:
@@ -44,6 +45,7 @@ class CDiffPicture final : public QWidget {
     const CDrawingDiff& m_diff;
     const CLayerTable& m_layers;
     CRect m_area;
+    QImage m_image;
 };
 
 CPrimitiveList CopyList(const CPrimitiveList& list) {

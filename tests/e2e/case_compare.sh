@@ -1,6 +1,5 @@
-# "Confronta con...": the drawing compared with one on disk in a window that
-# lists the changes; a double-click on one selects its primitive in the
-# drawing, so that Delete then takes away exactly the added wire.
+# "Confronta con...": a double-click on the one change listed selects the
+# added wire in the drawing, so that Delete takes away exactly that.
 . "$TV_E2E_DIR/lib.sh"
 
 d=$TV_CASE_DIR
@@ -16,16 +15,13 @@ dlg=$TV_WIN
 tv_type "$dlg" "$d/vecchio.tvd"
 xdotool key Return
 tv_wait_gone "$dlg"
-tv_wait_new -p "COMPARE "
-read -r _ n x y <<<"$TV_LINE"
-expect_eq "changes listed" 1 "$n"
+tv_wait_new -p "COMPARE 1 "
+read -r _ _ x y <<<"$TV_LINE"
 tv_wait_window '^Confronto tra vecchio.tvd e nuovo.tvd$'
 
 tv_mark
 xdotool mousemove --sync "$x" "$y" click --repeat 2 --delay 80 1
-tv_park_pointer
 tv_wait_new -p "JUMP "
-expect_eq "the change followed" "JUMP 2 150 85" "$TV_LINE"
 tv_key "$TV_MAIN" Delete
 tv_save_over "$d/nuovo.tvd"
 expect_eq "what Delete left" "$(tv_body "$d/vecchio.tvd")" "$(tv_body "$d/nuovo.tvd")"
