@@ -13,6 +13,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <cctype>
+
 namespace {
 constexpr int LEGEND_H = 28, LABEL_H = 22;
 
@@ -97,6 +99,15 @@ std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vect
 }
 } // namespace
 
+std::string PictureFormat(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::string();
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == "png" || ext == "svg" || ext == "pdf" ? ext : std::string();
+}
+
 QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
                  const CDiffPictureOptions& o) {
     const CLayout l = Layout(rows, o);
@@ -121,7 +132,7 @@ QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
 std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::string& legend,
                               const CDiffPictureOptions& o, const std::string& path,
                               unsigned nNewMode) {
-    const std::string ext = path.size() >= 4 ? path.substr(path.size() - 3) : std::string();
+    const std::string ext = PictureFormat(path);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return "Impossibile preparare il file da esportare.";

@@ -2,6 +2,7 @@
 #include "doc/document.h"
 #include "doc/drawing_diff.h"
 #include "doc/library_diff.h"
+#include "model/macro.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,14 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
         EXPECT_EQ(d.Legend(), r.legend) << r.newText;
         EXPECT_EQ(d.Same(), *r.lines == 0) << r.newText;
     }
+}
+
+// As when the library under the symbol changed between the two readings.
+TEST(DrawingDiff, AMacroComparesByItsNameAndPlacementNotItsParts) {
+    const CLoadedText a = ParseDocumentText("[TAVOLIN]\nMC 100 100 0 0 080");
+    CLoadedText b = ParseDocumentText("[TAVOLIN]\nMC 100 100 0 0 080");
+    static_cast<CMacro&>(*b.list[0]).m_components.clear();
+    EXPECT_TRUE(CompareLists(a.title, a.list, b.title, b.list).Same());
 }
 
 TEST(LibraryDiff, ComparesComponentsByKey) {
