@@ -2,6 +2,7 @@
 #include "doc/document.h"
 #include "doc/drawing_diff.h"
 #include "doc/library_diff.h"
+#include "format/reader.h"
 #include "model/macro.h"
 
 #include <gtest/gtest.h>
@@ -50,10 +51,14 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
 
 // As when the library under the symbol changed between the two readings.
 TEST(DrawingDiff, AMacroComparesByItsNameAndPlacementNotItsParts) {
-    const CLoadedText a = ParseDocumentText("[TAVOLIN]\nMC 100 100 0 0 080");
-    CLoadedText b = ParseDocumentText("[TAVOLIN]\nMC 100 100 0 0 080");
-    static_cast<CMacro&>(*b.list[0]).m_components.clear();
-    EXPECT_TRUE(CompareLists(a.title, a.list, b.title, b.list).Same());
+    CPrimitiveList lists[2];
+    for (const char* part : {"LI 100 100 110 100", "LI 100 100 120 100"}) {
+        auto m = std::make_unique<CMacro>(100, 100);
+        m->m_strName = "parti.R1";
+        m->m_components.push_back(ParsePrimitiveLine(part));
+        lists[part[12] - '1'].push_back(std::move(m));
+    }
+    EXPECT_TRUE(CompareLists("", lists[0], "", lists[1]).Same());
 }
 
 TEST(LibraryDiff, ComparesComponentsByKey) {
