@@ -86,6 +86,7 @@ std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vect
         svg.setOutputDevice(&buffer);
         svg.setSize(QSize(l.nWidth, l.nHeight));
         svg.setViewBox(QRect(0, 0, l.nWidth, l.nHeight));
+        svg.setResolution(96);
         svg.setTitle(QStringLiteral("Tavolin"));
         return DrawVector(svg, rows, legend, o, l);
     }
