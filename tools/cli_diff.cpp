@@ -55,6 +55,10 @@ bool ParseOptions(const std::vector<std::string>& args, DiffOptions& o) {
         std::fputs("Il valore di --size deve essere LxA, tra 100 e 20000 per lato.\n", stderr);
         return false;
     }
+    if (!o.out.empty() && PictureFormat(o.out).empty()) {
+        std::fputs("Formato di uscita sconosciuto: usare .png, .svg o .pdf.\n", stderr);
+        return false;
+    }
     if (!context.empty() && !TakeContext(context, o.picture)) {
         std::fputs("Il valore di --context deve essere un numero non negativo o all.\n", stderr);
         return false;

@@ -13,6 +13,8 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <cctype>
+
 namespace {
 constexpr int LEGEND_H = 28, LABEL_H = 22;
 
@@ -84,6 +86,7 @@ std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vect
         svg.setOutputDevice(&buffer);
         svg.setSize(QSize(l.nWidth, l.nHeight));
         svg.setViewBox(QRect(0, 0, l.nWidth, l.nHeight));
+        svg.setResolution(96);
         svg.setTitle(QStringLiteral("Tavolin"));
         return DrawVector(svg, rows, legend, o, l);
     }
@@ -96,6 +99,15 @@ std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vect
     return DrawVector(pdf, rows, legend, o, l);
 }
 } // namespace
+
+std::string PictureFormat(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::string();
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return ext == "png" || ext == "svg" || ext == "pdf" ? ext : std::string();
+}
 
 QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
                  const CDiffPictureOptions& o) {
@@ -121,7 +133,7 @@ QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
 std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::string& legend,
                               const CDiffPictureOptions& o, const std::string& path,
                               unsigned nNewMode) {
-    const std::string ext = path.size() >= 4 ? path.substr(path.size() - 3) : std::string();
+    const std::string ext = PictureFormat(path);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return "Impossibile preparare il file da esportare.";

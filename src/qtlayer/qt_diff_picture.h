@@ -24,6 +24,9 @@ struct CDiffPictureOptions {
 
 QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
                  const CDiffPictureOptions& o);
+// "png", "svg" or "pdf" after the path's last dot, in any case; empty for
+// any other ending.
+std::string PictureFormat(const std::string& path);
 // The format follows the extension (.png, .svg, .pdf); an empty string on
 // success, else the message to show. A new file gets nNewMode.
 std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::string& legend,

@@ -2,6 +2,8 @@
 #include "doc/document.h"
 #include "doc/drawing_diff.h"
 #include "doc/library_diff.h"
+#include "format/reader.h"
+#include "model/macro.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,18 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
         EXPECT_EQ(d.Legend(), r.legend) << r.newText;
         EXPECT_EQ(d.Same(), *r.lines == 0) << r.newText;
     }
+}
+
+// As when the library under the symbol changed between the two readings.
+TEST(DrawingDiff, AMacroComparesByItsNameAndPlacementNotItsParts) {
+    CPrimitiveList lists[2];
+    for (const char* part : {"LI 100 100 110 100", "LI 100 100 120 100"}) {
+        auto m = std::make_unique<CMacro>(100, 100);
+        m->m_strName = "parti.R1";
+        m->m_components.push_back(ParsePrimitiveLine(part));
+        lists[part[12] - '1'].push_back(std::move(m));
+    }
+    EXPECT_TRUE(CompareLists("", lists[0], "", lists[1]).Same());
 }
 
 TEST(LibraryDiff, ComparesComponentsByKey) {

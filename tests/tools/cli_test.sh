@@ -104,6 +104,7 @@ done <<EOF
 2|*libreria*|diff @T/c1.tvd @T/lib.tvl
 2|*non e' un disegno*|diff @T/c1.tvd @T/nohdr.tvd
 2|*|diff @T/c1.tvd --context -1 @T/c2.tvd
+2|Formato di uscita sconosciuto*|diff @T/c1.tvd @T/c2.tvd -o @O/x.gif
 2|*|diff @T/c1.tvd
 2|$NO_OPEN|library list @T/folder.tvd
 2|*|library list @T/nohdr.tvd
