@@ -11,6 +11,7 @@ int RunNormalize(const std::vector<std::string>& args);
 int RunRender(const std::vector<std::string>& args);
 int RunLibrary(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
+int RunDiff(const std::vector<std::string>& args);
 
 struct CLibraryIndex;
 // A catalogue picture of a library's visible components; exit status.
@@ -37,3 +38,11 @@ std::unique_ptr<QGuiApplication> StartGui();
 // Writes the picture as a PNG file; false after saying why on standard error.
 class QImage;
 bool SavePngForTool(const QImage& image, const std::string& path);
+
+// A display to show a picture on (X11 or Wayland).
+bool HasDisplay();
+// A new file name in a new folder that only the user may enter; empty after
+// the message when the folder cannot be made.
+std::string PrivatePicturePath();
+// Opens the file with xdg-open; false after the message when it fails.
+bool OpenWithDesktop(const std::string& path);

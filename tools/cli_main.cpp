@@ -39,5 +39,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "normalize") == 0) return RunNormalize(args);
     if (std::strcmp(argv[1], "render") == 0) return RunRender(args);
     if (std::strcmp(argv[1], "library") == 0) return RunLibrary(args);
+    if (std::strcmp(argv[1], "diff") == 0) return RunDiff(args);
     return RunExport(args);
 }

@@ -5,6 +5,9 @@
 #include "cli_ui.h"
 
 #include "doc/document.h"
+#include "doc/safe_file.h"
+#include "format/reader.h"
+#include "format/sorted_order.h"
 
 #include <cstdio>
 
@@ -12,6 +15,7 @@ namespace {
 struct NormalizeOptions {
     bool bSplit = false;
     bool bMacro = false;
+    bool bSorted = false;
     std::string programDir, in, out;
 };
 
@@ -21,6 +25,8 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
     while (w.Next()) {
         if (w.Flag("--split"))
             o.bSplit = true;
+        else if (w.Flag("--sorted"))
+            o.bSorted = true;
         else if (!w.Value("--as", as) && !w.Value("--program-dir", o.programDir) &&
                  !w.Value("-o", o.out) && !w.Plain(o.in))
             w.Stray();
@@ -30,17 +36,39 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
         return false;
     }
     o.bMacro = as == "macro";
-    return w.Ok() && !o.in.empty();
+    return w.Ok() && !o.in.empty() && !(o.bSorted && o.bSplit);
+}
+
+bool WriteOut(const std::string& text, const std::string& out) {
+    if (out.empty())
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+               std::fflush(stdout) == 0;
+    if (WriteFileSafely(out, text)) return true;
+    std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+    return false;
+}
+
+// For comparing versions, as a version-control system does: every readable
+// drawing gives its lines, whatever the libraries beside it hold.
+int WriteSorted(const NormalizeOptions& o) {
+    std::string text, sorted;
+    if (!ReadWholeFile(o.in == "-" ? "/dev/stdin" : o.in, text)) {
+        std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+        return 2;
+    }
+    if (!SortedDrawingText(text, sorted)) {
+        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+        return 2;
+    }
+    return WriteOut(sorted, o.out) ? 0 : 2;
 }
 
 // Standard output gets the text as the document stores it under the input's name.
 bool WriteToStdout(CSchemoDoc& doc, const std::string& in, bool bSplit) {
     std::string text;
     const std::size_t slash = in.find_last_of('/');
-    if (!doc.Store(slash == std::string::npos ? in : in.substr(slash + 1), bSplit, text))
-        return false;
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
+    return doc.Store(slash == std::string::npos ? in : in.substr(slash + 1), bSplit, text) &&
+           WriteOut(text, "");
 }
 } // namespace
 
@@ -50,6 +78,7 @@ int RunNormalize(const std::vector<std::string>& args) {
         PrintUsage("normalize", stderr);
         return 2;
     }
+    if (o.bSorted) return WriteSorted(o);
     UseProgramDir(o.programDir);
     CSaveOptions save;
     save.bSplit = o.bSplit;

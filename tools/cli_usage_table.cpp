@@ -8,7 +8,7 @@ const CUsageOption kProgramDir = {"--program-dir",
 
 const CUsageCommand kNormalize = {
     "normalize",
-    {"[--split] [--as drawing|macro] [--program-dir DIR] IN [-o OUT]"},
+    {"[--split] [--as drawing|macro] [--program-dir DIR] IN [-o OUT]", "--sorted IN [-o OUT]"},
     {"riscrive un disegno o una macro come li salva il programma",
      "rewrites a drawing or a macro as the editor saves it"},
     {{"--split",
@@ -19,6 +19,10 @@ const CUsageCommand kNormalize = {
       "drawing|macro",
       {"legge e scrive un disegno (il predefinito) o una macro",
        "reads and writes a drawing (the default) or a macro"}},
+     {"--sorted",
+      "",
+      {"una riga per primitiva, in un ordine stabile per tipo e posizione (per git)",
+       "one line per primitive, in a stable order by kind and position (for git)"}},
      kProgramDir,
      {"-o",
       "OUT",
@@ -84,6 +88,35 @@ const CUsageCommand kExport = {
       {"micrometri per unita', da 1 a 1000, 127 se manca",
        "micrometres per unit, 1 to 1000, 127 if not given"}},
      {"--antialias", "", {"smussa i bordi (solo .png)", "smooths the edges (.png only)"}}}};
+
+const CUsageCommand kDiff = {
+    "diff",
+    {"[--program-dir DIR] OLD NEW [-o OUT.png|.svg|.pdf] [--size LxA] [--context N|all] "
+     "[--text] [--open]"},
+    {"confronta due disegni o due librerie: esce con 0 se uguali, 1 se diversi, 2 se c'e' un "
+     "errore",
+     "compares two drawings or two libraries: exits with 0 when the same, 1 when they differ, 2 "
+     "on an error"},
+    {kProgramDir,
+     {"-o",
+      "OUT",
+      {"l'immagine del confronto; il formato segue l'estensione",
+       "the comparison's picture; the format follows the extension"}},
+     {"--size",
+      "LxA",
+      {"larghezza e altezza in pixel (1200x900)", "width and height in pixels (1200x900)"}},
+     {"--context",
+      "N|all",
+      {"unita' attorno alle modifiche (20), o tutto il foglio",
+       "units around the changes (20), or the whole sheet"}},
+     {"--text",
+      "",
+      {"scrive le modifiche come righe di testo (il predefinito senza -o)",
+       "writes the changes as text lines (the default without -o)"}},
+     {"--open",
+      "",
+      {"apre l'immagine con xdg-open, o scrive il testo senza display",
+       "opens the picture with xdg-open, or writes the text with no display"}}}};
 } // namespace
 
 const CUsage& CliUsageTable() {
@@ -95,7 +128,7 @@ const CUsage& CliUsageTable() {
          "puo' essere - per lo standard input.",
          "Works without windows on drawings (.tvd), macros (.tvm) and libraries (.tvl); IN may "
          "be - for standard input."},
-        {kNormalize, kRender, kLibrary, kExport},
+        {kNormalize, kRender, kLibrary, kExport, kDiff},
         {{"COMANDO --help", "COMMAND --help"}, {"--help | --version", "--help | --version"}},
     };
     return usage;

@@ -5,6 +5,7 @@
 #include "app/document_tabs.h"
 #include "app/feature_bars.h"
 #include "app/feature_clipboard.h"
+#include "app/feature_compare.h"
 #include "app/feature_edit.h"
 #include "app/feature_files.h"
 #include "app/feature_layers.h"
@@ -93,6 +94,7 @@ void CMainFrame::CreateFeatures() {
     m_pPrint = std::make_unique<CPrintFeature>(frame);
     m_pViewCommands = std::make_unique<CViewFeature>(frame);
     m_pHelp = std::make_unique<CHelpFeature>(frame);
+    m_pCompare = std::make_unique<CCompareFeature>(frame);
     // By the table's feature, whatever the order of the enumeration.
     m_features[FEATURE_FILES] = m_pFiles.get();
     m_features[FEATURE_EDIT] = m_pEdit.get();
@@ -106,6 +108,7 @@ void CMainFrame::CreateFeatures() {
     m_features[FEATURE_WINDOWS] = m_pWindows.get();
     m_features[FEATURE_HELP] = m_pHelp.get();
     m_features[FEATURE_TOOLS] = m_pTools.get();
+    m_features[FEATURE_COMPARE] = m_pCompare.get();
     m_pTools->Tools().m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
     m_bBuilt = true;
 }

@@ -15,6 +15,7 @@
 
 class CBarsFeature;
 class CClipboardFeature;
+class CCompareFeature;
 class CEditFeature;
 class CFilesFeature;
 class CHelpFeature;
@@ -100,6 +101,7 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     std::unique_ptr<CLibraryFeature> m_pLibrary;
     std::unique_ptr<CViewFeature> m_pViewCommands;
     std::unique_ptr<CHelpFeature> m_pHelp;
+    std::unique_ptr<CCompareFeature> m_pCompare;
     std::array<IFeature*, FEATURE_COUNT> m_features{}; // by the table's feature
     bool m_bBuilt = false;
 };

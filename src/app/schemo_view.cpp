@@ -129,6 +129,12 @@ void CSchemoView::SetZoom(double dPercent, int nOriginX, int nOriginY) {
     ZoomChanged();
 }
 
+void CSchemoView::ShowPoint(CPoint pt) {
+    const CPoint pos = m_coords.CenterOn(pt.x, pt.y, m_coords.GetScale());
+    m_coords.ScrollTo(pos.x, pos.y);
+    Scrolled();
+}
+
 void CSchemoView::ApplyZoomPercent(int nPercent) {
     m_coords.ApplyZoomPercent(nPercent);
     ZoomChanged();

@@ -32,6 +32,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     // Shows the library component just switched to (see CViewCoords).
     void FrameComponent();
     void FitToWindow();
+    // Scrolls so that the logical point is in the middle, at the same zoom.
+    void ShowPoint(CPoint pt);
     void SetZoom(double dPercent, int nOriginX, int nOriginY);
     // A zoom box value (10..2000 %): zoom, back to the sheet's corner.
     void ApplyZoomPercent(int nPercent);

@@ -86,23 +86,38 @@ int DetectTextKind(std::string_view text) {
     return FindHeader(text).kind;
 }
 
-bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
-                       std::vector<std::string>* library, std::string* nameOut, int* pError,
-                       int* pKind, std::vector<LibraryCategory>* categories) {
-    if (pError) *pError = 0;
+bool SplitHeader(std::string_view text, CHeaderSpan& out) {
     const HeaderMatch h = FindHeader(text);
     if (h.kind == TEXT_NONE) return false;
-    if (pKind) *pKind = h.kind;
     const std::size_t start = SkipBlanks(text, h.afterKeyword);
     const std::size_t close = text.find(']', start);
     const std::size_t lf = text.find('\n', start);
     if (close == std::string_view::npos || lf < close) return false;
-    if (nameOut) nameOut->assign(text.substr(start, close - start));
-    const std::string_view rest = text.substr(close + 1);
+    out.kind = h.kind;
+    out.name = text.substr(start, close - start);
+    out.body = text.substr(close + 1);
+    return true;
+}
+
+bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
+                       std::vector<std::string>* library, std::string* nameOut, int* pError,
+                       int* pKind, std::vector<LibraryCategory>* categories) {
+    if (pError) *pError = 0;
+    CHeaderSpan h;
+    if (!SplitHeader(text, h)) {
+        // The kind of a header whose name is malformed is still told.
+        if (pKind) {
+            const int nKind = FindHeader(text).kind;
+            if (nKind != TEXT_NONE) *pKind = nKind;
+        }
+        return false;
+    }
+    if (pKind) *pKind = h.kind;
+    if (nameOut) nameOut->assign(h.name);
     if (h.kind == TEXT_LIBRARY) {
-        if (library) SplitLibraryText(rest, *library, categories);
+        if (library) SplitLibraryText(h.body, *library, categories);
     } else if (list) {
-        ParseDrawingLines(rest, *list, pError);
+        ParseDrawingLines(h.body, *list, pError);
     }
     return true;
 }

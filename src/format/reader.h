@@ -19,6 +19,15 @@ bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError)
 // The kind of the first header found in the text; nothing is parsed.
 int DetectTextKind(std::string_view text);
 
+// Where a drawing, macro or library text's header puts its kind and name, and
+// where the lines after it begin. False when there is no header or it is
+// malformed.
+struct CHeaderSpan {
+    int kind = TEXT_NONE;
+    std::string_view name, body;
+};
+bool SplitHeader(std::string_view text, CHeaderSpan& out);
+
 // Finds the header, stores its name and kind, and parses the rest: a library
 // into component texts and categories, a drawing or macro into the list.
 // False when there is no header or it is malformed.

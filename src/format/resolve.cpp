@@ -113,21 +113,31 @@ bool ResolveMacro(const std::string& name, CMacro& macro, int* pError, int* pKee
            FromMacroFile(name, key, base, macro, pError);
 }
 
-std::unique_ptr<CPrimitive> ParseMacroCommand(std::string_view line) {
-    if (KeywordOf(line) != "MC") return nullptr;
+bool ParseMacroPlacement(std::string_view line, CMacro& macro) {
+    if (KeywordOf(line) != "MC") return false;
     const std::string_view rest = AfterKeyword(line);
     CPoint origin = POINT_UNSET;
     int nOrientation = 0, bMirrored = 0;
     CFieldScanner sc(rest);
     if (sc.Int(origin.x) && sc.Int(origin.y) && sc.Int(nOrientation)) sc.Int(bMirrored);
+    macro.m_strName = RestFromToken(rest, 4);
+    macro.m_points[0] = origin;
+    macro.m_nOrientation = nOrientation;
+    macro.m_bMirrored = bMirrored;
+    macro.SaveState();
+    return macro.IsComplete();
+}
+
+std::unique_ptr<CPrimitive> ParseMacroCommand(std::string_view line) {
+    CMacro placed;
+    if (!ParseMacroPlacement(line, placed)) return nullptr;
     auto macro = std::make_unique<CMacro>();
     int nKeep = 0;
-    if (!ResolveMacro(RestFromToken(rest, 4), *macro, nullptr, &nKeep)) return nullptr;
-    macro->m_points[0] = origin;
-    macro->m_nOrientation = nOrientation;
-    macro->m_bMirrored = bMirrored;
+    if (!ResolveMacro(placed.m_strName, *macro, nullptr, &nKeep)) return nullptr;
+    macro->m_points[0] = placed.m_points[0];
+    macro->m_nOrientation = placed.m_nOrientation;
+    macro->m_bMirrored = placed.m_bMirrored;
     macro->SaveState();
-    if (!macro->IsComplete()) return nullptr;
     if (nKeep) macro->m_strName = "~" + macro->m_strName;
     macro->PlaceComponents();
     return macro;

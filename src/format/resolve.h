@@ -19,6 +19,10 @@ bool ParseComponentGuarded(const std::string& identity, const std::string& text,
 
 std::unique_ptr<CPrimitive> ParseMacroCommand(std::string_view line); // MC
 
+// The placement and the name an "MC" line gives, into a macro left without
+// components; false when the line is not a complete "MC" command.
+bool ParseMacroPlacement(std::string_view line, CMacro& macro);
+
 constexpr int MAX_MACRO_DEPTH = 64;
 // A symbol holding more primitives than this, nested ones included, does not
 // resolve: components that place each other several times grow exponentially.

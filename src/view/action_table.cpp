@@ -9,6 +9,9 @@ namespace {
 bool Doc(const CCommandState& s, int) {
     return s.nDocKind != DOC_NONE;
 }
+bool DrawingDoc(const CCommandState& s, int) {
+    return s.nDocKind == DOC_DRAWING || s.nDocKind == DOC_MACRO;
+}
 bool Library(const CCommandState& s, int) {
     return s.nDocKind == DOC_LIBRARY;
 }
@@ -71,6 +74,7 @@ const std::vector<CActionDef> kActions = {
     {ID_FILE_SAVE, "&Salva", "Ctrl+S", "Salva il documento attivo", "Salva", "doc-save", FEATURE_FILES, Doc, nullptr},
     {ID_FILE_SAVE_AS, "Sa&lva con nome...", "", "Salva il documento attivo con un nuovo nome", "", "", FEATURE_FILES, Doc, nullptr},
     {ID_FILE_CLOSE, "&Chiudi", "Ctrl+W;Ctrl+F4", "Chiude il documento attivo", "", "", FEATURE_FILES, Doc, nullptr},
+    {ID_FILE_COMPARE, "C&onfronta con...", "", "Confronta il documento attivo con un disegno salvato", "", "", FEATURE_COMPARE, DrawingDoc, nullptr},
     {ID_FILE_EXPORT, "Salva come &bitmap/EMF...", "",
      "Salva il documento attuale sotto forma di file BMP o EMF (Enhanced Metafile)", "", "export-picture", FEATURE_PRINT, Doc, nullptr},
     {ID_FILE_PRINT, "Stam&pa...", "Ctrl+P", "Stampa il documento attivo", "Stampa", "print", FEATURE_PRINT, Doc, nullptr},
@@ -151,7 +155,7 @@ std::vector<int> ToolsInValueOrder() {
 }
 
 const CMenuDef kFile = {"&File", {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-    ID_FILE_CLOSE, ID_FILE_EXPORT, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
+    ID_FILE_CLOSE, ID_FILE_COMPARE, ID_FILE_EXPORT, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
     0, ID_APP_EXIT}};
 // The edit menu is also the view's context menu.
 const std::vector<int> kEditItems = {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,

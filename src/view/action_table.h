@@ -24,6 +24,7 @@ enum Feature {
     FEATURE_WINDOWS,
     FEATURE_HELP,
     FEATURE_TOOLS, // the thirteen tools, an exclusive group
+    FEATURE_COMPARE,
     FEATURE_COUNT
 };
 

@@ -31,6 +31,18 @@ crlf "[TAVOLIN D]" "MC 10 10 0 0 a.b.K" >"$T/dotted.want"
 crlf "[TAVOLIN D]" "LI 10 10 20 10" >"$T/dotted-split.want"
 printf '[TAVOLIB T]\r\n{Cat\tegoria}\r\n[K\tx Uno\tdue\t]\r\nSA 100 100\r\n' >"$T/tabs.tvl"
 printf 'Cat egoria\tK x\tUno due \ttabs.K x\n' >"$T/tabs.want"
+# Kind, then top to bottom, left to right, then the whole line; a symbol no
+# library holds stays; what is not a command goes.
+printf '[TAVOLIN S]\r\nSA 3 3\r\nLI 50 10 60 10\r\nMC 5 5 0 0 nolib.xyz\r\nXX\r\nLI 10  10 20 10\r\nLI 10 10 15 10\r\nLI 10 5 20 10\r\n' >"$T/unsorted.tvd"
+printf '%s\n' "[TAVOLIN S]" "LI 10 5 20 10" "LI 10 10 15 10" "LI 10 10 20 10" "LI 50 10 60 10" "MC 5 5 0 0 nolib.xyz" "SA 3 3" >"$T/sorted.want"
+# Drawings to compare: the resistor moved, the text changed, a wire added.
+crlf "[TAVOLIN C]" "MC 100 100 0 0 080" "TY 50 50 5 3 0 0 0 * R1" >"$T/c1.tvd"
+crlf "[TAVOLIN C]" "TY 50 50 5 3 0 0 0 * R2" "MC 200 100 0 0 080" "LI 0 0 10 0" >"$T/c2.tvd"
+printf '%s\n' "+ LI 0 0 10 0" "- TY 50 50 5 3 0 0 0 * R1" "+ TY 50 50 5 3 0 0 0 * R2" \
+    "~ MC 100 100 0 0 080 -> MC 200 100 0 0 080" >"$T/c12.want"
+printf '%s\n' "- TY 50 50 5 3 0 0 0 * R1" "- MC 100 100 0 0 080" >"$T/c1-gone.want"
+printf '[TAVOLIB x]\r\n[1 a]\r\nLI 1 2 3 5\r\n[2 b]\r\nSA 1 1\r\n' >"$T/lib2.tvl"
+printf '%s\n' "~ [1 a]" "  - LI 1 2 3 4" "  + LI 1 2 3 5" "+ [2 b]" >"$T/lib12.want"
 # Old files that refused commands must leave alone (080 is a standard key).
 printf 'old' | tee "$T/080.tvm" "$T/keep.bmp" >"$T/old.want"
 
@@ -63,6 +75,10 @@ while IFS='|' read -r rc msg args want; do
 done <<EOF
 1|$READ_MSG|normalize @D/all_commands.tvd -o @O/n.tvd|n.tvd=@D/$N
 0||normalize @D/$N|-=@D/$N
+0||normalize --sorted @T/unsorted.tvd|-=@T/sorted.want
+0||normalize --sorted @T/unsorted.tvd -o @O/s.tvd|s.tvd=@T/sorted.want
+2|$NO_FORMAT|normalize --sorted @T/lib.tvl
+2|*|normalize --sorted --split @T/unsorted.tvd
 2|*|normalize --as sheet @D/$N
 1|*|normalize --program-dir @T/prog @T/macros.tvd -o @O/r.tvd|r.tvd=@T/ref.want
 1|*|normalize --split --program-dir @T/prog @T/macros.tvd -o @O/s.tvd|s.tvd=@T/split.want
@@ -78,6 +94,18 @@ done <<EOF
 0||library list @T/tabs.tvl|-=@T/tabs.want
 0||library sheet -o @O/sheet.png|sheet.png
 2|$NO_OPEN|library list @T/missing.tvl
+0||diff @T/c1.tvd @T/c1.tvd|-=/dev/null
+1||diff @T/c1.tvd @T/c2.tvd|-=@T/c12.want
+1||diff @T/c1.tvd /dev/null --text|-=@T/c1-gone.want
+0||diff /dev/null /dev/null|-=/dev/null
+1||diff @T/c1.tvd @T/c2.tvd -o @O/d.svg --context all --size 300x200|d.svg
+1||diff @T/lib.tvl @T/lib2.tvl|-=@T/lib12.want
+2|Impossibile aprire il file @T/missing.tvd.|diff @T/c1.tvd @T/missing.tvd
+2|*libreria*|diff @T/c1.tvd @T/lib.tvl
+2|*non e' un disegno*|diff @T/c1.tvd @T/nohdr.tvd
+2|*|diff @T/c1.tvd --context -1 @T/c2.tvd
+2|Formato di uscita sconosciuto*|diff @T/c1.tvd @T/c2.tvd -o @O/x.gif
+2|*|diff @T/c1.tvd
 2|$NO_OPEN|library list @T/folder.tvd
 2|*|library list @T/nohdr.tvd
 1|$READ_MSG|export @D/all_commands.tvd -o @O/x.bmp|x.bmp
@@ -165,9 +193,13 @@ for cmd in "$CLI --help" "$CLI render --help" "$CLI --version" "$EDITOR --help" 
 done
 [ "$(cat "$T/out")" = "Tavolin 0.96pl4 Beta" ] || fail "version"
 "$CLI" --help >"$T/out"
-for opt in --split --as --view --zoom --grid --origin-mark --stretch --size dump sheet --relative --dpi --microns --antialias; do
+for opt in --context --open --split --as --view --zoom --grid --origin-mark --stretch --size dump sheet --relative --dpi --microns --antialias; do
     grep -q -- "$opt" "$T/out" || fail "usage without $opt"
 done
+
+# git's difftool without a display: the text, and no picture anywhere.
+env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR="$T/tmp" "$CLI" diff --open "$T/c1.tvd" "$T/c2.tvd" >"$T/out"
+[ $? = 1 ] && cmp -s "$T/out" "$T/c12.want" && [ ! -e "$T/tmp" ] || fail "diff --open without a display"
 
 [ "$failed" -eq 0 ] && echo "all passed"
 [ "$failed" -eq 0 ]

@@ -1,0 +1,169 @@
+// tavolin-cli diff: what changed between two drawings (or two libraries), as
+// text lines or as a picture. Exit 0 when the same, 1 when they differ, 2 on
+// an error, as diff does.
+#include "cli.h"
+#include "cli_args.h"
+
+#include "doc/document.h"
+#include "doc/drawing_diff.h"
+#include "doc/library_diff.h"
+#include "doc/system_error.h"
+#include "format/reader.h"
+#include "qtlayer/qt_diff_picture.h"
+
+#include <QGuiApplication>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+struct DiffOptions {
+    std::string oldPath, newPath, out, programDir;
+    bool bText = false, bOpen = false;
+    CDiffPictureOptions picture;
+};
+
+bool TakeSize(const std::string& s, CDiffPictureOptions& o) {
+    char rest = 0;
+    return std::sscanf(s.c_str(), "%dx%d%c", &o.nWidth, &o.nHeight, &rest) == 2 &&
+           o.nWidth >= 100 && o.nHeight >= 100 && o.nWidth <= 20000 && o.nHeight <= 20000;
+}
+
+bool TakeContext(const std::string& s, CDiffPictureOptions& o) {
+    if (s == "all") {
+        o.nContext = DIFF_CONTEXT_ALL;
+        return true;
+    }
+    char rest = 0;
+    return std::sscanf(s.c_str(), "%d%c", &o.nContext, &rest) == 1 && o.nContext >= 0 &&
+           o.nContext <= 100000;
+}
+
+bool ParseOptions(const std::vector<std::string>& args, DiffOptions& o) {
+    CArgWalker w(args);
+    std::string size, context;
+    while (w.Next())
+        if (!w.Value("-o", o.out) && !w.Value("--program-dir", o.programDir) &&
+            !w.Value("--size", size) && !w.Value("--context", context) && !w.Flag("--text") &&
+            !w.Flag("--open") && !w.Plain(o.oldPath) && !w.Plain(o.newPath))
+            w.Stray();
+    o.bText = w.Given("--text");
+    o.bOpen = w.Given("--open");
+    if (!w.Ok() || o.newPath.empty()) return false;
+    if (!size.empty() && !TakeSize(size, o.picture)) {
+        std::fputs("Il valore di --size deve essere LxA, tra 100 e 20000 per lato.\n", stderr);
+        return false;
+    }
+    if (!o.out.empty() && PictureFormat(o.out).empty()) {
+        std::fputs("Formato di uscita sconosciuto: usare .png, .svg o .pdf.\n", stderr);
+        return false;
+    }
+    if (!context.empty() && !TakeContext(context, o.picture)) {
+        std::fputs("Il valore di --context deve essere un numero non negativo o all.\n", stderr);
+        return false;
+    }
+    return true;
+}
+
+// A file's text and what it holds; an empty file (/dev/null) holds nothing.
+struct Side {
+    std::string text;
+    int nKind = TEXT_NONE;
+};
+
+bool ReadSide(const std::string& path, Side& s) {
+    errno = 0;
+    if (!ReadWholeFile(path == "-" ? "/dev/stdin" : path, s.text)) {
+        const std::string message = "Impossibile aprire il file " + path + ".";
+        std::fprintf(stderr, "%s\n", WithSystemCause(message, errno ? errno : EIO).c_str());
+        return false;
+    }
+    s.nKind = DetectTextKind(s.text);
+    if (s.nKind != TEXT_NONE || s.text.find_first_not_of(" \t\r\n") == std::string::npos)
+        return true;
+    std::fprintf(stderr, "Il file %s non e' un disegno, una macro o una libreria.\n", path.c_str());
+    return false;
+}
+
+bool Write(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+// The text on standard output, the picture in its file; false after the message.
+bool Show(const DiffOptions& o, const std::string& text, const std::vector<CDiffRow>& rows,
+          const std::string& legend) {
+    const bool bPicture = !o.out.empty() || (o.bOpen && HasDisplay());
+    if ((o.bText || !bPicture) && !Write(text)) return false;
+    if (!bPicture) return true;
+    const auto app = StartGui();
+    const std::string path = o.out.empty() ? PrivatePicturePath() : o.out;
+    if (path.empty()) return false;
+    const std::string failure =
+        ExportDiffPicture(rows, legend, o.picture, path, o.out.empty() ? 0600 : 0644);
+    if (!failure.empty()) {
+        std::fprintf(stderr, "%s\n", failure.c_str());
+        return false;
+    }
+    return !o.bOpen || OpenWithDesktop(path);
+}
+
+int DiffDrawings(const DiffOptions& o, const Side& a, const Side& b) {
+    CLoadedText oldText = ParseDocumentText(a.text), newText = ParseDocumentText(b.text);
+    // An empty file stands for a drawing that does not exist yet or any more.
+    if (a.nKind == TEXT_NONE) oldText.title = newText.title;
+    if (b.nKind == TEXT_NONE) newText.title = oldText.title;
+    const bool bMacro = a.nKind == TEXT_MACRO || b.nKind == TEXT_MACRO;
+    const CDrawingDiff d = CompareLists(oldText.title, oldText.list, newText.title, newText.list,
+                                        bMacro ? "MACROCAD" : "TAVOLIN");
+    const std::vector<CDiffRow> rows{{"", &oldText.list, &newText.list, &d}};
+    if (!Show(o, d.Text(), rows, d.Legend())) return 2;
+    return d.Same() ? 0 : 1;
+}
+
+int DiffLibraries(const DiffOptions& o, const Side& a, const Side& b) {
+    std::vector<std::string> oldTexts, newTexts;
+    std::string oldName, newName;
+    int nError = 0, nKind = 0;
+    if (a.nKind == TEXT_LIBRARY)
+        ParseHeaderedText(a.text, nullptr, &oldTexts, &oldName, &nError, &nKind, nullptr);
+    if (b.nKind == TEXT_LIBRARY)
+        ParseHeaderedText(b.text, nullptr, &newTexts, &newName, &nError, &nKind, nullptr);
+    if (a.nKind == TEXT_NONE) oldName = newName;
+    if (b.nKind == TEXT_NONE) newName = oldName;
+    const CLibraryDiff d = CompareLibraries(oldName, oldTexts, newName, newTexts);
+    std::vector<CPrimitiveList> lists;
+    lists.reserve(2 * d.changes.size());
+    std::vector<CDiffRow> rows;
+    for (const CLibraryChange& c : d.changes) {
+        lists.push_back(c.nOld < 0 ? CPrimitiveList()
+                                   : ComponentPrimitives(oldTexts[std::size_t(c.nOld)]));
+        lists.push_back(c.nNew < 0 ? CPrimitiveList()
+                                   : ComponentPrimitives(newTexts[std::size_t(c.nNew)]));
+        const std::string text = c.Text();
+        rows.push_back(
+            {text.substr(0, text.find('\n')), &lists[lists.size() - 2], &lists.back(), &c.drawing});
+    }
+    if (!Show(o, d.Text(), rows, d.Legend())) return 2;
+    return d.Same() ? 0 : 1;
+}
+} // namespace
+
+int RunDiff(const std::vector<std::string>& args) {
+    DiffOptions o;
+    if (!ParseOptions(args, o)) {
+        PrintUsage("diff", stderr);
+        return 2;
+    }
+    Side a, b;
+    if (!ReadSide(o.oldPath, a) || !ReadSide(o.newPath, b)) return 2;
+    const bool bLibrary = a.nKind == TEXT_LIBRARY || b.nKind == TEXT_LIBRARY;
+    if (bLibrary && (a.nKind == TEXT_DRAWING || a.nKind == TEXT_MACRO || b.nKind == TEXT_DRAWING ||
+                     b.nKind == TEXT_MACRO)) {
+        std::fputs("Una libreria si confronta solo con un'altra libreria.\n", stderr);
+        return 2;
+    }
+    UseProgramDir(o.programDir);
+    return bLibrary ? DiffLibraries(o, a, b) : DiffDrawings(o, a, b);
+}
