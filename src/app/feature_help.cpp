@@ -10,8 +10,45 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProcess>
 #include <QWhatsThis>
+
+namespace {
+// xdg-open answers once the browser has the page (or, on a bare X server,
+// once the browser it started ends): a failure is told whenever it comes.
+void Launch(QWidget* parent, const QString& index) {
+    // Owned by no window: closing the program leaves the browser alone.
+    auto* process = new QProcess;
+    const QPointer<QWidget> window = parent;
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    const auto fail = [window, process, index](const char* pszWhy) {
+        process->deleteLater();
+        if (window)
+            ShowMessageBox(
+                window, QMessageBox::Warning, "Attenzione",
+                QCoreApplication::translate("CHelpFeature", pszWhy) + "\n" +
+                    QCoreApplication::translate("CHelpFeature", "La guida e' nel file\n%1")
+                        .arg(index));
+    };
+    QObject::connect(process, &QProcess::errorOccurred, process, [fail](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            fail(QT_TRANSLATE_NOOP("CHelpFeature", "Impossibile aprire la guida: manca il "
+                                                   "programma xdg-open, che la apre nel browser."));
+    });
+    QObject::connect(process, &QProcess::finished, process,
+                     [fail, process](int nCode, QProcess::ExitStatus status) {
+                         if (status == QProcess::NormalExit && nCode == 0)
+                             process->deleteLater();
+                         else
+                             fail(QT_TRANSLATE_NOOP("CHelpFeature",
+                                                    "Impossibile aprire la guida: il sistema non "
+                                                    "ha un browser che la mostri."));
+                     });
+    process->start("xdg-open", {index});
+}
+} // namespace
 
 void CHelpFeature::Run(int nId) {
     switch (nId) {
@@ -42,11 +79,5 @@ void CHelpFeature::OpenManual() {
     }
     const QString index = QFileInfo(QString::fromStdString(found)).canonicalFilePath();
     TraceLine("HELP " + index);
-    if (!QProcess::startDetached("xdg-open", {index}))
-        ShowMessageBox(m_frame.Window(), QMessageBox::Warning, "Attenzione",
-                       QCoreApplication::translate(
-                           "CHelpFeature",
-                           "Impossibile aprire la guida: il programma xdg-open, che la mostra "
-                           "nel browser, non e' disponibile.\nLa guida e' nel file\n%1")
-                           .arg(index));
+    Launch(m_frame.Window(), index);
 }
