@@ -1,9 +1,11 @@
 #include "app/actions.h"
 
 #include "view/action_table.h"
+#include "view/command_help.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +34,8 @@ void CActions::Create(const CActionDef* def) {
     const QString tip =
         QString::fromUtf8(*def->pszTip ? def->pszTip : PlainCaption(def->pszCaption).c_str());
     a->setToolTip(tip);
+    if (const char* pszHelp = CommandHelp(def->nId))
+        a->setWhatsThis(QCoreApplication::translate("CommandHelp", pszHelp));
     if (*def->pszIcon) a->setIcon(QIcon(QString(":/icons/%1.svg").arg(def->pszIcon)));
     a->setCheckable(def->pChecked != nullptr);
     if (def->nFeature == FEATURE_TOOLS) m_pTools->addAction(a);

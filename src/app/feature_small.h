@@ -1,6 +1,6 @@
 #pragma once
-// The features with one line of work each: the tools, the active view's own
-// commands and the help.
+// The features with one line of work each: the tools and the active view's own
+// commands.
 #include "app/feature.h"
 #include "view/frame_state.h"
 
@@ -18,16 +18,6 @@ class CToolsFeature final : public IFeature {
 class CViewFeature final : public IFeature {
   public:
     explicit CViewFeature(IFrameServices& frame) : m_frame(frame) {}
-    void Run(int nId) override;
-
-  private:
-    IFrameServices& m_frame;
-};
-
-// "Informazioni su Tavolin..."; the guide is not carried out yet.
-class CHelpFeature final : public IFeature {
-  public:
-    explicit CHelpFeature(IFrameServices& frame) : m_frame(frame) {}
     void Run(int nId) override;
 
   private:

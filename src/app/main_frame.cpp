@@ -8,6 +8,7 @@
 #include "app/feature_compare.h"
 #include "app/feature_edit.h"
 #include "app/feature_files.h"
+#include "app/feature_help.h"
 #include "app/feature_layers.h"
 #include "app/feature_library.h"
 #include "app/feature_macros.h"
@@ -74,7 +75,8 @@ void CMainFrame::CreateBars() {
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());
     // Keys of no menu item, or of items of only some menus, answer in every one.
     addActions({m_pActions->Get(ID_FILE_CLOSE), m_pActions->Get(ID_WINDOW_NEXT),
-                m_pActions->Get(ID_WINDOW_PREV)});
+                m_pActions->Get(ID_WINDOW_PREV), m_pActions->Get(ID_HELP),
+                m_pActions->Get(ID_CONTEXT_HELP)});
     connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s != Qt::ApplicationActive) CancelDrags();
     });
