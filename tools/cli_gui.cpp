@@ -47,8 +47,7 @@ bool SavePngForTool(const QImage& image, const std::string& path) {
     if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") &&
         WriteFileSafely(path, std::string(bytes.constData(), std::size_t(bytes.size())), &nErrno))
         return true;
-    const std::string failure =
-        WithSystemCause("Impossibile scrivere il file " + path + ".", nErrno);
+    const std::string failure = WithSystemCause(FillMessage(MSG_CANNOT_WRITE, path), nErrno);
     std::fprintf(stderr, "%s\n", failure.c_str());
     return false;
 }

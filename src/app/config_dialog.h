@@ -4,6 +4,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QFormLayout;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -19,4 +21,9 @@ class CConfigDlg final : public QDialog {
     QLineEdit* m_pMicrons;
     QCheckBox* m_pPrintMirror;
     QCheckBox* m_pRegister;
+    QComboBox* m_pLanguage;
+    int m_nLanguage; // as stored: applied at the next start
+
+    void AddLanguage(QFormLayout* form, QWidget* after);
+    void SaveLanguage();
 };

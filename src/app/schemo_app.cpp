@@ -11,6 +11,7 @@
 #include "model/fontfaces.h"
 #include "model/prototypes.h"
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 #include "view/command_line.h"
 #include "view/version.h"
 
@@ -41,7 +42,9 @@ CCommandLine ParseOrExit(int argc, char** argv) {
     return cl;
 }
 
+// Qt's own texts (the buttons of the message boxes) follow the interface.
 void LoadTranslations(QApplication& app) {
+    if (InstallUiTranslation()) return;
     auto* qt = new QTranslator(&app);
     if (qt->load(QLocale(QLocale::Italian), "qtbase", "_",
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
