@@ -88,6 +88,697 @@
     </message>
 </context>
 <context>
+    <name>Comandi</name>
+    <message>
+        <source>&amp;Incolla</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Crea un nuovo documento</source>
+        <translation>Creates a new document</translation>
+    </message>
+    <message>
+        <source>Nuovo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>&amp;Apri...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Apre un documento esistente</source>
+        <translation>Opens an existing document</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Salva il documento attivo</source>
+        <translation>Saves the active document</translation>
+    </message>
+    <message>
+        <source>Salva</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sa&amp;lva con nome...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>Salva il documento attivo con un nuovo nome</source>
+        <translation>Saves the active document under a new name</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Chiude il documento attivo</source>
+        <translation>Closes the active document</translation>
+    </message>
+    <message>
+        <source>Salva come &amp;bitmap/EMF...</source>
+        <translation>Save as &amp;bitmap/EMF...</translation>
+    </message>
+    <message>
+        <source>Salva il documento attuale sotto forma di file BMP o EMF (Enhanced Metafile)</source>
+        <translation>Saves the current document as a BMP or EMF (Enhanced Metafile) file</translation>
+    </message>
+    <message>
+        <source>Stam&amp;pa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Stampa il documento attivo</source>
+        <translation>Prints the active document</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Antepri&amp;ma di stampa</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Mostra la pagina come verra&apos; stampata</source>
+        <translation>Shows the page as it will be printed</translation>
+    </message>
+    <message>
+        <source>Imposta s&amp;tampante...</source>
+        <translation>Print Set&amp;up...</translation>
+    </message>
+    <message>
+        <source>Sceglie la stampante e le opzioni di stampa</source>
+        <translation>Chooses the printer and the printing options</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Chiude il programma chiedendo di salvare i documenti modificati</source>
+        <translation>Quits the program, asking to save the modified documents</translation>
+    </message>
+    <message>
+        <source>Tag&amp;lia</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>Taglia la selezione e la mette negli appunti</source>
+        <translation>Cuts the selection and puts it on the clipboard</translation>
+    </message>
+    <message>
+        <source>Taglia</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copia la selezione negli appunti</source>
+        <translation>Copies the selection to the clipboard</translation>
+    </message>
+    <message>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Come nuova &amp;selezione</source>
+        <translation>As new &amp;selection</translation>
+    </message>
+    <message>
+        <source>Incolla il contenuto degli appunti come nuova selezione</source>
+        <translation>Pastes the clipboard as a new selection</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Incolla come nuovo &amp;documento</source>
+        <translation>Paste as new &amp;document</translation>
+    </message>
+    <message>
+        <source>Apre il contenuto degli appunti come nuovo documento</source>
+        <translation>Opens the clipboard as a new document</translation>
+    </message>
+    <message>
+        <source>Come nuovo &amp;documento</source>
+        <translation>As new &amp;document</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncella</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Cancella la selezione</source>
+        <translation>Deletes the selection</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Annulla l&apos;ultima modifica</source>
+        <translation>Undoes the last change</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Ripristina l&apos;ultima modifica annullata</source>
+        <translation>Redoes the last undone change</translation>
+    </message>
+    <message>
+        <source>&amp;Ruota selezione	R</source>
+        <translation>R&amp;otate selection	R</translation>
+    </message>
+    <message>
+        <source>Ruota la selezione di un quarto di giro</source>
+        <translation>Rotates the selection by a quarter turn</translation>
+    </message>
+    <message>
+        <source>S&amp;wappa selezione	S</source>
+        <translation>&amp;Mirror selection	S</translation>
+    </message>
+    <message>
+        <source>Specchia la selezione da destra a sinistra</source>
+        <translation>Mirrors the selection from right to left</translation>
+    </message>
+    <message>
+        <source>Trascina con i colle&amp;gamenti	G</source>
+        <translation>Dra&amp;g with connections	G</translation>
+    </message>
+    <message>
+        <source>Sposta la selezione trascinando i collegamenti attaccati</source>
+        <translation>Moves the selection, dragging the attached connections along</translation>
+    </message>
+    <message>
+        <source>Cre&amp;a macro</source>
+        <translation>Cr&amp;eate macro</translation>
+    </message>
+    <message>
+        <source>Raggruppa la selezione in una macro</source>
+        <translation>Groups the selection into a macro</translation>
+    </message>
+    <message>
+        <source>S&amp;plit macro</source>
+        <translation>Sp&amp;lit macro</translation>
+    </message>
+    <message>
+        <source>Scompone le macro selezionate nelle loro primitive</source>
+        <translation>Breaks the selected macros up into their primitives</translation>
+    </message>
+    <message>
+        <source>Seleziona &amp;tutto</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>Seleziona tutti gli oggetti dei layer visibili</source>
+        <translation>Selects every object on the visible layers</translation>
+    </message>
+    <message>
+        <source>In&amp;verti selezione</source>
+        <translation>&amp;Invert selection</translation>
+    </message>
+    <message>
+        <source>Seleziona gli oggetti non selezionati e viceversa</source>
+        <translation>Selects the unselected objects and unselects the selected ones</translation>
+    </message>
+    <message>
+        <source>Pr&amp;oprieta&apos;...</source>
+        <translation>Propertie&amp;s...</translation>
+    </message>
+    <message>
+        <source>Mostra e modifica le proprieta&apos; della selezione</source>
+        <translation>Shows and edits the properties of the selection</translation>
+    </message>
+    <message>
+        <source>Scala com&amp;baciante</source>
+        <translation>Str&amp;etch to window</translation>
+    </message>
+    <message>
+        <source>Adatta la scala alle dimensioni della finestra</source>
+        <translation>Fits the scale to the size of the window</translation>
+    </message>
+    <message>
+        <source>Ridimensione a finestra</source>
+        <translation>Stretch to window</translation>
+    </message>
+    <message>
+        <source>A&amp;datta alla finestra	Home</source>
+        <translation>&amp;Fit to window	Home</translation>
+    </message>
+    <message>
+        <source>Mostra tutto il disegno nella finestra</source>
+        <translation>Shows the whole drawing in the window</translation>
+    </message>
+    <message>
+        <source>&amp;Griglia e Snap...</source>
+        <translation>&amp;Grid and snap...</translation>
+    </message>
+    <message>
+        <source>Imposta la griglia e lo snap della vista</source>
+        <translation>Sets the view&apos;s grid and snap</translation>
+    </message>
+    <message>
+        <source>Dialog Griglia e Snap</source>
+        <translation>Grid and snap</translation>
+    </message>
+    <message>
+        <source>Barra degli st&amp;rumenti</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde la barra degli strumenti</source>
+        <translation>Shows or hides the toolbar</translation>
+    </message>
+    <message>
+        <source>Barra di st&amp;ato</source>
+        <translation>Status &amp;bar</translation>
+    </message>
+    <message>
+        <source>Mostra o nasconde la barra di stato</source>
+        <translation>Shows or hides the status bar</translation>
+    </message>
+    <message>
+        <source>Barra delle &amp;primitive</source>
+        <translation>&amp;Primitives bar</translation>
+    </message>
+    <message>
+        <source>Mostra/nascondi barra delle primitive</source>
+        <translation>Shows or hides the primitives bar</translation>
+    </message>
+    <message>
+        <source>Barra delle &amp;macro</source>
+        <translation>&amp;Macro bar</translation>
+    </message>
+    <message>
+        <source>Mostra/nascondi barra delle macro</source>
+        <translation>Shows or hides the macro bar</translation>
+    </message>
+    <message>
+        <source>Aggiorna &amp;lista macro</source>
+        <translation>Reload macro &amp;list</translation>
+    </message>
+    <message>
+        <source>Rilegge le librerie e aggiorna l&apos;elenco delle macro</source>
+        <translation>Reads the libraries again and refreshes the list of macros</translation>
+    </message>
+    <message>
+        <source>Aggiorna d&amp;ocumento</source>
+        <translation>Re&amp;draw document</translation>
+    </message>
+    <message>
+        <source>Ridisegna il documento</source>
+        <translation>Redraws the document</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizzazione e stampa layer...</source>
+        <translation>La&amp;yers: display and printing...</translation>
+    </message>
+    <message>
+        <source>Imposta nomi, colori, visualizzazione e stampa dei layer</source>
+        <translation>Sets the names, colours, display and printing of the layers</translation>
+    </message>
+    <message>
+        <source>&amp;Snap ON/OFF</source>
+        <translation>&amp;Snap on/off</translation>
+    </message>
+    <message>
+        <source>Attiva o disattiva lo snap alla griglia</source>
+        <translation>Turns snapping to the grid on or off</translation>
+    </message>
+    <message>
+        <source>Snap ON/OFF</source>
+        <translation>Snap on/off</translation>
+    </message>
+    <message>
+        <source>P&amp;CB Mode ON/OFF</source>
+        <translation>P&amp;CB mode on/off</translation>
+    </message>
+    <message>
+        <source>Attiva o disattiva la modalita&apos; PCB</source>
+        <translation>Turns PCB mode on or off</translation>
+    </message>
+    <message>
+        <source>PCB Mode ON/OFF</source>
+        <translation>PCB mode on/off</translation>
+    </message>
+    <message>
+        <source>Vai all&apos;orig&amp;ine macro</source>
+        <translation>Go to macro or&amp;igin</translation>
+    </message>
+    <message>
+        <source>Porta in vista l&apos;origine della macro</source>
+        <translation>Brings the macro&apos;s origin into view</translation>
+    </message>
+    <message>
+        <source>Vai all&apos;origine macro</source>
+        <translation>Go to macro origin</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiungi nuovo componente</source>
+        <translation>&amp;Add new component</translation>
+    </message>
+    <message>
+        <source>Aggiunge un nuovo componente in fondo alla libreria</source>
+        <translation>Adds a new component at the end of the library</translation>
+    </message>
+    <message>
+        <source>Inserisci nuovo componente &amp;dopo</source>
+        <translation>Insert new component a&amp;fter</translation>
+    </message>
+    <message>
+        <source>Inserisce un nuovo componente dopo quello attuale</source>
+        <translation>Inserts a new component after the current one</translation>
+    </message>
+    <message>
+        <source>Inserisci nuovo componente &amp;prima</source>
+        <translation>Insert new component &amp;before</translation>
+    </message>
+    <message>
+        <source>Inserisce un nuovo componente prima di quello attuale</source>
+        <translation>Inserts a new component before the current one</translation>
+    </message>
+    <message>
+        <source>&amp;Rimuovi componente</source>
+        <translation>&amp;Remove component</translation>
+    </message>
+    <message>
+        <source>Rimuove il componente attuale dalla libreria</source>
+        <translation>Removes the current component from the library</translation>
+    </message>
+    <message>
+        <source>&amp;Numera in progressione...</source>
+        <translation>&amp;Number in sequence...</translation>
+    </message>
+    <message>
+        <source>Assegna ai componenti chiavi numerate in progressione</source>
+        <translation>Gives the components keys numbered in sequence</translation>
+    </message>
+    <message>
+        <source>&amp;Configurazione...</source>
+        <translation>&amp;Settings...</translation>
+    </message>
+    <message>
+        <source>Modifica le impostazioni del programma</source>
+        <translation>Changes the program&apos;s settings</translation>
+    </message>
+    <message>
+        <source>Caricamento librerie &amp;utente...</source>
+        <translation>Load &amp;user libraries...</translation>
+    </message>
+    <message>
+        <source>Carica le librerie dell&apos;utente</source>
+        <translation>Loads the user&apos;s libraries</translation>
+    </message>
+    <message>
+        <source>&amp;Sovrapposte</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Dispone le finestre sovrapposte</source>
+        <translation>Arranges the windows overlapping</translation>
+    </message>
+    <message>
+        <source>&amp;Affianca orizzontalmente</source>
+        <translation>Tile &amp;horizontally</translation>
+    </message>
+    <message>
+        <source>Dispone le finestre affiancate una sotto l&apos;altra</source>
+        <translation>Arranges the windows one below the other</translation>
+    </message>
+    <message>
+        <source>Affianca &amp;verticalmente</source>
+        <translation>Tile &amp;vertically</translation>
+    </message>
+    <message>
+        <source>Dispone le finestre affiancate una accanto all&apos;altra</source>
+        <translation>Arranges the windows side by side</translation>
+    </message>
+    <message>
+        <source>&amp;Disponi icone</source>
+        <translation>&amp;Arrange icons</translation>
+    </message>
+    <message>
+        <source>Dispone le icone delle finestre ridotte</source>
+        <translation>Arranges the icons of the minimised windows</translation>
+    </message>
+    <message>
+        <source>Finestra &amp;successiva</source>
+        <translation>&amp;Next window</translation>
+    </message>
+    <message>
+        <source>Attiva la finestra del documento aperto dopo</source>
+        <translation>Activates the window of the next open document</translation>
+    </message>
+    <message>
+        <source>Finestra &amp;precedente</source>
+        <translation>&amp;Previous window</translation>
+    </message>
+    <message>
+        <source>Attiva la finestra del documento aperto prima</source>
+        <translation>Activates the window of the previous open document</translation>
+    </message>
+    <message>
+        <source>&amp;Argomenti della Guida</source>
+        <translation>&amp;Help topics</translation>
+    </message>
+    <message>
+        <source>Mostra gli argomenti della guida</source>
+        <translation>Shows the help topics</translation>
+    </message>
+    <message>
+        <source>&amp;Guida rapida</source>
+        <translation>&amp;What&apos;s this?</translation>
+    </message>
+    <message>
+        <source>Mostra la guida sull&apos;oggetto indicato col mouse</source>
+        <translation>Shows help on the object pointed at with the mouse</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Infor&amp;mazioni su Tavolin...</source>
+        <translation>&amp;About Tavolin...</translation>
+    </message>
+    <message>
+        <source>Mostra le informazioni sul programma</source>
+        <translation>Shows information about the program</translation>
+    </message>
+    <message>
+        <source>Informazioni</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&amp;Selezione</source>
+        <translation>&amp;Selection</translation>
+    </message>
+    <message>
+        <source>Selezione di uno o piu&apos; oggetti</source>
+        <translation>Selects one or more objects</translation>
+    </message>
+    <message>
+        <source>Selezione</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom	Z</source>
+        <translation>&amp;Zoom	Z</translation>
+    </message>
+    <message>
+        <source>Ingrandisce o diminuisce il fattore di scala</source>
+        <translation>Enlarges or reduces the scale</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Dragging &amp;hand	H</source>
+        <translation>&amp;Pan	H</translation>
+    </message>
+    <message>
+        <source>Trascina il disegno col mouse</source>
+        <translation>Drags the drawing with the mouse</translation>
+    </message>
+    <message>
+        <source>Dragging hand</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <source>&amp;Linea	L</source>
+        <translation>&amp;Line	L</translation>
+    </message>
+    <message>
+        <source>Disegna una linea</source>
+        <translation>Draws a line</translation>
+    </message>
+    <message>
+        <source>Linea</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>&amp;Testo esteso	T</source>
+        <translation>&amp;Text	T</translation>
+    </message>
+    <message>
+        <source>Disegna una stringa di testo con attributi estesi</source>
+        <translation>Draws a text string with extended attributes</translation>
+    </message>
+    <message>
+        <source>Testo esteso</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>&amp;Connessione elettrica	C</source>
+        <translation>Electrical &amp;connection	C</translation>
+    </message>
+    <message>
+        <source>Disegna una connessione elettrica</source>
+        <translation>Draws an electrical connection</translation>
+    </message>
+    <message>
+        <source>Connessione elettrica</source>
+        <translation>Electrical connection</translation>
+    </message>
+    <message>
+        <source>Curva &amp;Bezier	B</source>
+        <translation>&amp;Bezier curve	B</translation>
+    </message>
+    <message>
+        <source>Disegna una curva cubica Bezier</source>
+        <translation>Draws a cubic Bezier curve</translation>
+    </message>
+    <message>
+        <source>Curva Bezier</source>
+        <translation>Bezier curve</translation>
+    </message>
+    <message>
+        <source>&amp;Poligono	P</source>
+        <translation>P&amp;olygon	P</translation>
+    </message>
+    <message>
+        <source>Disegna un poligono (pieno o vuoto) con n lati</source>
+        <translation>Draws a polygon (filled or empty) with n sides</translation>
+    </message>
+    <message>
+        <source>Poligono</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>&amp;Ellisse	E</source>
+        <translation>&amp;Ellipse	E</translation>
+    </message>
+    <message>
+        <source>Disegna un&apos;ellisse (piena o vuota)</source>
+        <translation>Draws an ellipse (filled or empty)</translation>
+    </message>
+    <message>
+        <source>Ellisse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>&amp;Rettangolo	Q</source>
+        <translation>&amp;Rectangle	Q</translation>
+    </message>
+    <message>
+        <source>Disegna un rettangolo (pieno o vuoto)</source>
+        <translation>Draws a rectangle (filled or empty)</translation>
+    </message>
+    <message>
+        <source>Rettangolo</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>&amp;Macro	M</source>
+        <translation>&amp;Macro	M</translation>
+    </message>
+    <message>
+        <source>Inserisce la macro selezionata nel documento</source>
+        <translation>Inserts the selected macro into the document</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>P&amp;ista	I</source>
+        <translation>Trac&amp;k	I</translation>
+    </message>
+    <message>
+        <source>Disegna una pista</source>
+        <translation>Draws a track</translation>
+    </message>
+    <message>
+        <source>Pista</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Pi&amp;azzola	A</source>
+        <translation>P&amp;ad	A</translation>
+    </message>
+    <message>
+        <source>Disegna una piazzola</source>
+        <translation>Draws a pad</translation>
+    </message>
+    <message>
+        <source>Piazzola</source>
+        <translation>Pad</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>S&amp;trumenti</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Libreria</source>
+        <translation>&amp;Library</translation>
+    </message>
+    <message>
+        <source>&amp;Opzioni</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nestra</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+</context>
+<context>
     <name>Messaggi</name>
     <message>
         <source>Il disegno non ha elementi sui layer visibili: non c&apos;e&apos; nulla da esportare.</source>
