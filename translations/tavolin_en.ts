@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it_IT">
 <context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Informazioni su Tavolin</source>
+        <translation>About Tavolin</translation>
+    </message>
+    <message>
+        <source>Questo programma e&apos; freeware.</source>
+        <translation>This program is freeware.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAutosaveFeature</name>
+    <message>
+        <source>Sono stati trovati documenti non salvati di una sessione precedente.
+</source>
+        <translation>Unsaved documents of an earlier session were found.
+</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>CChildFrame</name>
+    <message>
+        <source>Salvare le modifiche a %1?</source>
+        <translation>Save the changes to %1?</translation>
+    </message>
+</context>
+<context>
     <name>CConfigDlg</name>
     <message>
         <source>Impostazioni</source>
@@ -73,6 +112,234 @@
     </message>
 </context>
 <context>
+    <name>CDocumentBar</name>
+    <message>
+        <source>Seleziona il fattore di scala</source>
+        <translation>Chooses the scale</translation>
+    </message>
+    <message>
+        <source>Titolo Lungo documento (TL)</source>
+        <translation>Long title of the document (TL)</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawProgress</name>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CExportDlg</name>
+    <message>
+        <source>Salva come bitmap/metafile</source>
+        <translation>Save as bitmap/metafile</translation>
+    </message>
+    <message>
+        <source>Modalita` relativa</source>
+        <translation>Relative mode</translation>
+    </message>
+    <message>
+        <source>Modalita` assoluta</source>
+        <translation>Absolute mode</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile</source>
+        <translation>Enhanced Metafile</translation>
+    </message>
+    <message>
+        <source>Zoom%:</source>
+        <translation>Zoom %:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Immettere un numero intero compreso tra %1 e %2.</source>
+        <translation>Enter a whole number from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Tutti i file (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Salva con nome</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Esportazione di %1...</source>
+        <translation>Exporting %1...</translation>
+    </message>
+</context>
+<context>
+    <name>CFeatureBars</name>
+    <message>
+        <source>Per informazioni, premere F1</source>
+        <translation>For help, press F1</translation>
+    </message>
+</context>
+<context>
+    <name>CFeatureFiles</name>
+    <message>
+        <source>Salva con nome</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Nuovo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Apri</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Apre questo documento: %1</source>
+        <translation>Opens this document: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CFeatureLayers</name>
+    <message>
+        <source>Imposta il layer su cui saranno inseriti i nuovi componenti</source>
+        <translation>Sets the layer new components are placed on</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+</context>
+<context>
+    <name>CFeatureWindows</name>
+    <message>
+        <source>Attiva questa finestra</source>
+        <translation>Activates this window</translation>
+    </message>
+</context>
+<context>
+    <name>CGridDlg</name>
+    <message>
+        <source>Griglia e Snap</source>
+        <translation>Grid and Snap</translation>
+    </message>
+    <message>
+        <source>Visualizza Griglia</source>
+        <translation>Show grid</translation>
+    </message>
+    <message>
+        <source>Abilita Snap</source>
+        <translation>Enable snap</translation>
+    </message>
+    <message>
+        <source>Nascondi origine macro</source>
+        <translation>Hide the macro origin</translation>
+    </message>
+    <message>
+        <source>Griglia X:</source>
+        <translation>Grid X:</translation>
+    </message>
+    <message>
+        <source>Griglia Y:</source>
+        <translation>Grid Y:</translation>
+    </message>
+    <message>
+        <source>Snap X:</source>
+        <translation>Snap X:</translation>
+    </message>
+    <message>
+        <source>Snap Y:</source>
+        <translation>Snap Y:</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CLayerDlg</name>
+    <message>
+        <source>Gestione Layer</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Schermo</source>
+        <translation>Screen</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Tutti</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Nessuno</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Salva visualizzazione</source>
+        <translation>Save display</translation>
+    </message>
+    <message>
+        <source>Salva nomi layer</source>
+        <translation>Save layer names</translation>
+    </message>
+    <message>
+        <source>Salva colori layer</source>
+        <translation>Save layer colours</translation>
+    </message>
+    <message>
+        <source>Ripristina visualizzazione</source>
+        <translation>Restore display</translation>
+    </message>
+    <message>
+        <source>Ripristina nomi layer</source>
+        <translation>Restore layer names</translation>
+    </message>
+    <message>
+        <source>Ripristina colori layer</source>
+        <translation>Restore layer colours</translation>
+    </message>
+</context>
+<context>
+    <name>CLibraryBar</name>
+    <message>
+        <source>Titolo Breve macro (TBM)</source>
+        <translation>Short title of the macro (TBM)</translation>
+    </message>
+    <message>
+        <source>Titolo Lungo macro (TLM)</source>
+        <translation>Long title of the macro (TLM)</translation>
+    </message>
+</context>
+<context>
+    <name>CMacroBar</name>
+    <message>
+        <source>Macro</source>
+        <translation>Macro</translation>
+    </message>
+    <message>
+        <source>Cerca (Ctrl+F)</source>
+        <translation>Search (Ctrl+F)</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Funzioni comuni</source>
+        <translation>Common functions</translation>
+    </message>
+    <message>
+        <source>Primitive di disegno</source>
+        <translation>Drawing primitives</translation>
+    </message>
+</context>
+<context>
     <name>CMessageBox</name>
     <message>
         <source>&amp;Sì</source>
@@ -85,6 +352,80 @@
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CNumberDlg</name>
+    <message>
+        <source>Aggiungi zeri</source>
+        <translation>Add leading zeros</translation>
+    </message>
+    <message>
+        <source>Numera in progressione</source>
+        <translation>Number in sequence</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Prefisso (opzionale):</source>
+        <translation>Prefix (optional):</translation>
+    </message>
+    <message>
+        <source>Numero di partenza:</source>
+        <translation>Starting number:</translation>
+    </message>
+    <message>
+        <source>Incremento:</source>
+        <translation>Step:</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintView</name>
+    <message>
+        <source>Attenzione</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Il disegno non entra nella pagina a grandezza reale: quello che esce dall&apos;area stampabile non sara&apos; stampato.
+Stampare comunque?</source>
+        <translation>The drawing does not fit on the page at real size: whatever falls outside the printable area will not be printed.
+Print anyway?</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Stampa di %1...</source>
+        <translation>Printing %1...</translation>
+    </message>
+    <message>
+        <source>Anteprima di stampa</source>
+        <translation>Print Preview</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertyDlg</name>
+    <message>
+        <source>Proprieta&apos;</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CReadProgress</name>
+    <message>
+        <source>Apertura di %1...</source>
+        <translation>Opening %1...</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1274,97 @@
     <message>
         <source>File in uso</source>
         <translation>File in use</translation>
+    </message>
+    <message>
+        <source>Impossibile avviare la stampa.</source>
+        <translation>Cannot start printing.</translation>
+    </message>
+    <message>
+        <source>Il disegno e&apos; troppo grande per essere esportato.</source>
+        <translation>The drawing is too large to be exported.</translation>
+    </message>
+    <message>
+        <source>Impossibile preparare il file da esportare.</source>
+        <translation>Cannot prepare the file to export.</translation>
+    </message>
+</context>
+<context>
+    <name>Proprieta</name>
+    <message>
+        <source>Si</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>(indeterminato)</source>
+        <translation>(mixed)</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>FontFace</source>
+        <translation>Font face</translation>
+    </message>
+    <message>
+        <source>FontHeight</source>
+        <translation>Font height</translation>
+    </message>
+    <message>
+        <source>FontWidth</source>
+        <translation>Font width</translation>
+    </message>
+    <message>
+        <source>bBold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>bItalic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>bUnderlined</source>
+        <translation>Underlined</translation>
+    </message>
+    <message>
+        <source>bMirrored</source>
+        <translation>Mirrored</translation>
+    </message>
+    <message>
+        <source>RotationAngle</source>
+        <translation>Rotation angle</translation>
+    </message>
+    <message>
+        <source>Thickness</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Filled</translation>
+    </message>
+    <message>
+        <source>SizeX</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>SizeY</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>IntDiam</source>
+        <translation>Inner diameter</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "view/macro_filter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSet>
@@ -57,14 +58,15 @@ class CExpansion {
 } // namespace
 
 CMacroBar::CMacroBar(QWidget* parent)
-    : QDockWidget("Macro", parent), m_pTree(std::make_unique<CMacroTree>()) {
+    : QDockWidget(QCoreApplication::translate("CMacroBar", "Macro"), parent),
+      m_pTree(std::make_unique<CMacroTree>()) {
     setObjectName("59403");
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
     m_pFilter = new QLineEdit(body);
-    m_pFilter->setPlaceholderText("Cerca (Ctrl+F)");
+    m_pFilter->setPlaceholderText(QCoreApplication::translate("CMacroBar", "Cerca (Ctrl+F)"));
     m_pFilter->setClearButtonEnabled(true);
     m_pView = new QTreeWidget(body);
     m_pView->setHeaderHidden(true);
