@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "cli_args.h"
 #include "cli_ui.h"
+#include "qtlayer/qt_translate.h"
 
 #include "doc/document.h"
 
@@ -26,7 +27,12 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
             w.Stray();
     }
     if (w.Ok() && as != "drawing" && as != "macro") {
-        std::fputs("Il valore di --as deve essere drawing o macro.\n", stderr);
+        std::fputs(
+            TrCoreBytes("tavolin-cli",
+                        QT_TRANSLATE_NOOP("tavolin-cli",
+                                          "Il valore di --as deve essere drawing o macro.\n"))
+                .c_str(),
+            stderr);
         return false;
     }
     o.bMacro = as == "macro";

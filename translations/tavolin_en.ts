@@ -1367,4 +1367,61 @@ Print anyway?</translation>
         <translation>Layer</translation>
     </message>
 </context>
+<context>
+    <name>tavolin-cli</name>
+    <message>
+        <source>L&apos;opzione %s e&apos; ripetuta.</source>
+        <translation>The option %s is repeated.</translation>
+    </message>
+    <message>
+        <source>Manca il valore di %s.</source>
+        <translation>The value of %s is missing.</translation>
+    </message>
+    <message>
+        <source>Argomento non previsto: %s</source>
+        <translation>Unexpected argument: %s</translation>
+    </message>
+    <message>
+        <source>L&apos;opzione %s non vale per i file .%s.
+</source>
+        <translation>The option %s does not apply to .%s files.
+</translation>
+    </message>
+    <message>
+        <source>L&apos;opzione %s vale solo con --relative.
+</source>
+        <translation>The option %s applies only with --relative.
+</translation>
+    </message>
+    <message>
+        <source>L&apos;opzione %s non vale con --relative.
+</source>
+        <translation>The option %s does not apply with --relative.
+</translation>
+    </message>
+    <message>
+        <source>Il valore di %s deve essere un numero compreso tra %d e %d.
+</source>
+        <translation>The value of %s must be a number from %d to %d.
+</translation>
+    </message>
+    <message>
+        <source>Le opzioni --relative e --absolute si escludono a vicenda.
+</source>
+        <translation>The options --relative and --absolute exclude each other.
+</translation>
+    </message>
+    <message>
+        <source>Formato di uscita sconosciuto: usare .bmp, .emf, .png, .svg o .pdf.
+</source>
+        <translation>Unknown output format: use .bmp, .emf, .png, .svg or .pdf.
+</translation>
+    </message>
+    <message>
+        <source>Il valore di --as deve essere drawing o macro.
+</source>
+        <translation>The value of --as must be drawing or macro.
+</translation>
+    </message>
+</context>
 </TS>

@@ -54,6 +54,14 @@ QString TrCore(const char* pszContext, const char* pszText) {
     return shown.isEmpty() ? QString::fromUtf8(pszText) : shown;
 }
 
+std::string TrMessageBytes(const std::string& text) {
+    return g_pTranslator ? TrMessage(text).toUtf8().toStdString() : text;
+}
+
+std::string TrCoreBytes(const char* pszContext, const char* pszText) {
+    return g_pTranslator ? TrCore(pszContext, pszText).toUtf8().toStdString() : pszText;
+}
+
 QString TrMessage(const std::string& text) {
     if (text.find('\n') == std::string::npos) return TrLine(text);
     const QString whole = TrLine(text);

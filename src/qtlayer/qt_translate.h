@@ -16,3 +16,8 @@ bool InstallUiTranslation();
 // through the template it was filled from.
 QString TrCore(const char* pszContext, const char* pszText);
 QString TrMessage(const std::string& text);
+
+// For the command-line tool: a core message or a text of its own as it is
+// written out, byte for byte as given while the interface is Italian.
+std::string TrMessageBytes(const std::string& text);
+std::string TrCoreBytes(const char* pszContext, const char* pszText);
