@@ -197,6 +197,10 @@
         <source>Apre questo documento: %1</source>
         <translation>Opens this document: %1</translation>
     </message>
+    <message>
+        <source>Tutti i file (*)</source>
+        <translation>All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>CFeatureLayers</name>
@@ -426,6 +430,13 @@ Print anyway?</translation>
     <message>
         <source>Apertura di %1...</source>
         <translation>Opening %1...</translation>
+    </message>
+</context>
+<context>
+    <name>CSplashWnd</name>
+    <message>
+        <source>Editor di schemi elettrici e circuiti stampati</source>
+        <translation>Editor of electrical schematics and printed circuit boards</translation>
     </message>
 </context>
 <context>
@@ -1117,6 +1128,28 @@ Print anyway?</translation>
     <message>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
+    </message>
+</context>
+<context>
+    <name>Documenti</name>
+    <message>
+        <source>Documento Tavolin</source>
+        <translation>Tavolin drawing</translation>
+    </message>
+    <message>
+        <source>Macro Tavolin</source>
+        <translation>Tavolin macro</translation>
+    </message>
+    <message>
+        <source>Libreria Tavolin</source>
+        <translation>Tavolin library</translation>
+    </message>
+</context>
+<context>
+    <name>Macro</name>
+    <message>
+        <source>Macro disponibili</source>
+        <translation>Available macros</translation>
     </message>
 </context>
 <context>

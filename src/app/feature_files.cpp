@@ -14,6 +14,7 @@
 #include "app/trace.h"
 #include "doc/document.h"
 #include "doc/library_doc.h"
+#include "qtlayer/qt_translate.h"
 #include "view/commands.h"
 #include "view/document_kinds.h"
 
@@ -29,6 +30,23 @@
 #include <QStatusBar>
 
 namespace {
+QString TypeName(const CDocumentKind& k) {
+    return TrCore("Documenti", k.typeName);
+}
+
+// "Documento Tavolin (*.tvd)".
+QString FileFilter(const CDocumentKind& k) {
+    return TypeName(k) + " (*" + k.ext + ")";
+}
+
+// Every kind's filter, then every file.
+QString OpenFileFilters() {
+    QStringList filters;
+    for (const CDocumentKind& k : DOCUMENT_KINDS)
+        filters << FileFilter(k);
+    return (filters << QCoreApplication::translate("CFeatureFiles", "Tutti i file (*)")).join(";;");
+}
+
 constexpr int kRecentCount = 6;
 
 int KindOfPath(const QString& path) {
@@ -199,7 +217,7 @@ bool CFilesFeature::SaveAs(CMyMDIChildWnd* child) {
     const int nKind = child->Document().GetDocKind();
     const CDocumentKind& kind = DocumentKind(nKind);
     const QString suffix = kind.ext;
-    const QString filter = QString::fromStdString(FileFilter(kind));
+    const QString filter = FileFilter(kind);
     QString start = child->Path().isEmpty() ? child->Name() + suffix : child->Path();
     QString path = QFileDialog::getSaveFileName(
         m_frame.Window(), QCoreApplication::translate("CFeatureFiles", "Salva con nome"), start,
@@ -216,7 +234,7 @@ bool CFilesFeature::SaveAs(CMyMDIChildWnd* child) {
 void CFilesFeature::ChooseNew() {
     QStringList kinds;
     for (const CDocumentKind& k : DOCUMENT_KINDS)
-        kinds << k.typeName;
+        kinds << TypeName(k);
     bool ok = false;
     const QString choice = QInputDialog::getItem(
         m_frame.Window(), QCoreApplication::translate("CFeatureFiles", "Nuovo"),
@@ -228,7 +246,7 @@ void CFilesFeature::ChooseNew() {
 void CFilesFeature::ChooseOpen() {
     const QStringList paths = QFileDialog::getOpenFileNames(
         m_frame.Window(), QCoreApplication::translate("CFeatureFiles", "Apri"), QString(),
-        QString::fromStdString(OpenFileFilters()));
+        OpenFileFilters());
     for (const QString& p : paths)
         OpenFile(p);
 }

@@ -6,6 +6,7 @@
 #include "format/macro_cache.h"
 #include "format/macro_tree.h"
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 #include "view/macro_filter.h"
 
 #include <QApplication>
@@ -140,7 +141,8 @@ void CMacroBar::FocusFilter() {
 
 void CMacroBar::AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& model) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_pView);
-    item->setText(0, DecodeCp1252(model.label));
+    // Only the root is the program's own text; the rest are the libraries' titles.
+    item->setText(0, parent ? DecodeCp1252(model.label) : TrCore("Macro", model.label.c_str()));
     item->setData(0, kModelRole, QVariant::fromValue(reinterpret_cast<quintptr>(&model)));
     if (model.bHasName) {
         item->setIcon(0, MacroPictureIcon(model.macroName));
