@@ -1146,6 +1146,29 @@ Print anyway?</translation>
     </message>
 </context>
 <context>
+    <name>Immagini</name>
+    <message>
+        <source>Bitmap files (*.bmp)</source>
+        <translation>Bitmap files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Immagini PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.emf)</source>
+        <translation>Enhanced Metafile (*.emf)</translation>
+    </message>
+    <message>
+        <source>Disegni SVG (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>Documenti PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>Macro</name>
     <message>
         <source>Macro disponibili</source>
@@ -1319,6 +1342,22 @@ Print anyway?</translation>
     <message>
         <source>Impossibile preparare il file da esportare.</source>
         <translation>Cannot prepare the file to export.</translation>
+    </message>
+    <message>
+        <source>Un file .%1 non si puo&apos; salvare in questa modalita&apos;: usare .bmp o .png, oppure scegliere la modalita&apos; &quot;Enhanced Metafile&quot;.</source>
+        <translation>A .%1 file cannot be saved in this mode: use .bmp or .png, or choose the &quot;Enhanced Metafile&quot; mode.</translation>
+    </message>
+    <message>
+        <source>Un file .%1 non si puo&apos; salvare in questa modalita&apos;: usare .emf, .svg o .pdf, oppure scegliere la modalita&apos; relativa o assoluta.</source>
+        <translation>A .%1 file cannot be saved in this mode: use .emf, .svg or .pdf, or choose the relative or absolute mode.</translation>
+    </message>
+    <message>
+        <source>Il formato .%1 non e&apos; supportato: usare .bmp o .png.</source>
+        <translation>The .%1 format is not supported: use .bmp or .png.</translation>
+    </message>
+    <message>
+        <source>Il formato .%1 non e&apos; supportato: usare .emf, .svg o .pdf.</source>
+        <translation>The .%1 format is not supported: use .emf, .svg or .pdf.</translation>
     </message>
 </context>
 <context>

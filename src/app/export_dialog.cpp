@@ -130,7 +130,7 @@ CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString
     const std::vector<CPictureType>& types = PictureTypes(nMode);
     QStringList filters;
     for (const CPictureType& t : types)
-        filters << t.pszFilter;
+        filters << TrCore("Immagini", t.pszFilter);
     filters << QCoreApplication::translate("CExportDlg", kAllFiles);
     setNameFilters(filters);
     setDefaultSuffix(types[0].pszExtension);

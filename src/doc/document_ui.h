@@ -68,6 +68,12 @@ extern const char* const MSG_FILE_OVERWRITE;
 extern const char* const MSG_CANNOT_SAVE;
 extern const char* const MSG_CANNOT_WRITE;
 extern const char* const MSG_SYSTEM_ERROR;
+// A picture's extension refused in the raster modes or in the metafile mode:
+// one of the other modes' or one of none.
+extern const char* const MSG_RASTER_ONLY;
+extern const char* const MSG_VECTOR_ONLY;
+extern const char* const MSG_RASTER_UNKNOWN;
+extern const char* const MSG_VECTOR_UNKNOWN;
 // The template in the program's code page with its "%1" replaced by `arg`.
 std::string FillMessage(const char* pszTemplate, const std::string& arg);
 // Which template a line was filled from, and with what; no template when the

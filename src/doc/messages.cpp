@@ -61,8 +61,23 @@ const char* const MSG_CANNOT_WRITE =
     QT_TRANSLATE_NOOP("Messaggi", "Impossibile scrivere il file %1.");
 const char* const MSG_SYSTEM_ERROR = QT_TRANSLATE_NOOP("Messaggi", "Errore di sistema %1");
 
+const char* const MSG_RASTER_ONLY = QT_TRANSLATE_NOOP(
+    "Messaggi", "Un file .%1 non si puo' salvare in questa modalita': usare .bmp o .png, oppure "
+                "scegliere la modalita' \"Enhanced Metafile\".");
+const char* const MSG_VECTOR_ONLY = QT_TRANSLATE_NOOP(
+    "Messaggi", "Un file .%1 non si puo' salvare in questa modalita': usare .emf, .svg o .pdf, "
+                "oppure scegliere la modalita' relativa o assoluta.");
+const char* const MSG_RASTER_UNKNOWN =
+    QT_TRANSLATE_NOOP("Messaggi", "Il formato .%1 non e' supportato: usare .bmp o .png.");
+const char* const MSG_VECTOR_UNKNOWN =
+    QT_TRANSLATE_NOOP("Messaggi", "Il formato .%1 non e' supportato: usare .emf, .svg o .pdf.");
+
 namespace {
-const char* const kTemplates[] = {MSG_REMOVE_NAMED_COMPONENT,
+const char* const kTemplates[] = {MSG_RASTER_ONLY,
+                                  MSG_VECTOR_ONLY,
+                                  MSG_RASTER_UNKNOWN,
+                                  MSG_VECTOR_UNKNOWN,
+                                  MSG_REMOVE_NAMED_COMPONENT,
                                   MSG_FILE_RELOAD,
                                   MSG_FILE_REMOVED,
                                   MSG_FILE_OVERWRITE,
