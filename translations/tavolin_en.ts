@@ -436,7 +436,7 @@ Print anyway?</translation>
     <name>CSplashWnd</name>
     <message>
         <source>Editor di schemi elettrici e circuiti stampati</source>
-        <translation>Editor of electrical schematics and printed circuit boards</translation>
+        <translation>Editor of schematics and printed circuit boards</translation>
     </message>
 </context>
 <context>
