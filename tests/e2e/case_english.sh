@@ -2,6 +2,7 @@
 # the setting "strLanguage" overrides the desktop's language.
 . "$TV_E2E_DIR/lib.sh"
 
+rm -f "$TV_CONF" # also when the case runs again in the same folder
 printf 'garbage\r\n' >bad.tvd
 printf '[TAVOLIN Prova]\r\nLI 10 10 100 100\r\n' >good.tvd
 # The locale need not exist on the machine for Qt to read it (bash warns).
