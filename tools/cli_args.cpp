@@ -1,9 +1,10 @@
 #include "cli_args.h"
+#include "qtlayer/qt_translate.h"
 
 #include <cstdio>
 
 bool CArgWalker::Fail(const char* format, const std::string& arg) {
-    std::fprintf(stderr, format, arg.c_str());
+    std::fprintf(stderr, TrCoreBytes("tavolin-cli", format).c_str(), arg.c_str());
     std::fputc('\n', stderr);
     m_bOk = false;
     return true;
@@ -17,14 +18,16 @@ bool CArgWalker::Next() {
 
 bool CArgWalker::Flag(const char* name) {
     if (m_arg != name) return false;
-    if (!m_seen.insert(m_arg).second) return Fail("L'opzione %s e' ripetuta.", m_arg);
+    if (!m_seen.insert(m_arg).second)
+        return Fail(QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s e' ripetuta."), m_arg);
     return true;
 }
 
 bool CArgWalker::Value(const char* name, std::string& out) {
     if (!Flag(name)) return false;
     if (!m_bOk) return true;
-    if (m_nNext >= m_args.size()) return Fail("Manca il valore di %s.", m_arg);
+    if (m_nNext >= m_args.size())
+        return Fail(QT_TRANSLATE_NOOP("tavolin-cli", "Manca il valore di %s."), m_arg);
     out = m_args[m_nNext++];
     return true;
 }
@@ -36,5 +39,5 @@ bool CArgWalker::Plain(std::string& slot) {
 }
 
 void CArgWalker::Stray() {
-    Fail("Argomento non previsto: %s", m_arg);
+    Fail(QT_TRANSLATE_NOOP("tavolin-cli", "Argomento non previsto: %s"), m_arg);
 }

@@ -9,7 +9,9 @@
 #include "doc/library_diff.h"
 #include "doc/system_error.h"
 #include "format/reader.h"
+#include "model/translate_noop.h"
 #include "qtlayer/qt_diff_picture.h"
+#include "qtlayer/qt_translate.h"
 
 #include <QGuiApplication>
 
@@ -18,6 +20,21 @@
 #include <cstdlib>
 
 namespace {
+const char* const N_CANNOT_OPEN =
+    QT_TRANSLATE_NOOP("tavolin-cli", "Impossibile aprire il file %1.");
+
+// A message of this command in the language shown, %1 filled with `arg`.
+std::string Said(const char* pszTemplate, const std::string& arg = std::string()) {
+    std::string s = TrCoreBytes("tavolin-cli", pszTemplate);
+    const std::size_t at = s.find("%1");
+    if (at != std::string::npos) s.replace(at, 2, arg);
+    return s;
+}
+
+void Say(const char* pszTemplate, const std::string& arg = std::string()) {
+    std::fprintf(stderr, "%s\n", Said(pszTemplate, arg).c_str());
+}
+
 struct DiffOptions {
     std::string oldPath, newPath, out, programDir;
     bool bText = false, bOpen = false;
@@ -52,15 +69,18 @@ bool ParseOptions(const std::vector<std::string>& args, DiffOptions& o) {
     o.bOpen = w.Given("--open");
     if (!w.Ok() || o.newPath.empty()) return false;
     if (!size.empty() && !TakeSize(size, o.picture)) {
-        std::fputs("Il valore di --size deve essere LxA, tra 100 e 20000 per lato.\n", stderr);
+        Say(QT_TRANSLATE_NOOP("tavolin-cli",
+                              "Il valore di --size deve essere LxA, tra 100 e 20000 per lato."));
         return false;
     }
     if (!o.out.empty() && PictureFormat(o.out).empty()) {
-        std::fputs("Formato di uscita sconosciuto: usare .png, .svg o .pdf.\n", stderr);
+        Say(QT_TRANSLATE_NOOP("tavolin-cli",
+                              "Formato di uscita sconosciuto: usare .png, .svg o .pdf."));
         return false;
     }
     if (!context.empty() && !TakeContext(context, o.picture)) {
-        std::fputs("Il valore di --context deve essere un numero non negativo o all.\n", stderr);
+        Say(QT_TRANSLATE_NOOP("tavolin-cli",
+                              "Il valore di --context deve essere un numero non negativo o all."));
         return false;
     }
     return true;
@@ -75,14 +95,16 @@ struct Side {
 bool ReadSide(const std::string& path, Side& s) {
     errno = 0;
     if (!ReadWholeFile(path == "-" ? "/dev/stdin" : path, s.text)) {
-        const std::string message = "Impossibile aprire il file " + path + ".";
-        std::fprintf(stderr, "%s\n", WithSystemCause(message, errno ? errno : EIO).c_str());
+        const std::string message = Said(N_CANNOT_OPEN, path);
+        std::fprintf(stderr, "%s\n",
+                     TrMessageBytes(WithSystemCause(message, errno ? errno : EIO)).c_str());
         return false;
     }
     s.nKind = DetectTextKind(s.text);
     if (s.nKind != TEXT_NONE || s.text.find_first_not_of(" \t\r\n") == std::string::npos)
         return true;
-    std::fprintf(stderr, "Il file %s non e' un disegno, una macro o una libreria.\n", path.c_str());
+    Say(QT_TRANSLATE_NOOP("tavolin-cli", "Il file %1 non e' un disegno, una macro o una libreria."),
+        path);
     return false;
 }
 
@@ -118,7 +140,7 @@ int DiffDrawings(const DiffOptions& o, const Side& a, const Side& b) {
     const CDrawingDiff d = CompareLists(oldText.title, oldText.list, newText.title, newText.list,
                                         bMacro ? "MACROCAD" : "TAVOLIN");
     const std::vector<CDiffRow> rows{{"", &oldText.list, &newText.list, &d}};
-    if (!Show(o, d.Text(), rows, d.Legend())) return 2;
+    if (!Show(o, d.Text(), rows, d.Legend(TrCoreBytes))) return 2;
     return d.Same() ? 0 : 1;
 }
 
@@ -145,7 +167,7 @@ int DiffLibraries(const DiffOptions& o, const Side& a, const Side& b) {
         rows.push_back(
             {text.substr(0, text.find('\n')), &lists[lists.size() - 2], &lists.back(), &c.drawing});
     }
-    if (!Show(o, d.Text(), rows, d.Legend())) return 2;
+    if (!Show(o, d.Text(), rows, d.Legend(TrCoreBytes))) return 2;
     return d.Same() ? 0 : 1;
 }
 } // namespace
@@ -161,7 +183,8 @@ int RunDiff(const std::vector<std::string>& args) {
     const bool bLibrary = a.nKind == TEXT_LIBRARY || b.nKind == TEXT_LIBRARY;
     if (bLibrary && (a.nKind == TEXT_DRAWING || a.nKind == TEXT_MACRO || b.nKind == TEXT_DRAWING ||
                      b.nKind == TEXT_MACRO)) {
-        std::fputs("Una libreria si confronta solo con un'altra libreria.\n", stderr);
+        Say(QT_TRANSLATE_NOOP("tavolin-cli",
+                              "Una libreria si confronta solo con un'altra libreria."));
         return 2;
     }
     UseProgramDir(o.programDir);

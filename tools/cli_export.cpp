@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "cli_args.h"
 #include "cli_ui.h"
+#include "qtlayer/qt_translate.h"
 
 #include "doc/document.h"
 #include "doc/export_bitmap.h"
@@ -38,8 +39,14 @@ const NumberFlag kNumberFlags[] = {{"--zoom", 1, 2000, &CExportOptions::nZoom},
 bool TakeNumber(const NumberFlag& flag, const std::string& value, CExportOptions& o) {
     int v = 0;
     if (!ParseBoundedInt(value, flag.lo, flag.hi, v)) {
-        std::fprintf(stderr, "Il valore di %s deve essere un numero compreso tra %d e %d.\n",
-                     flag.name, flag.lo, flag.hi);
+        std::fprintf(
+            stderr,
+            TrCoreBytes(
+                "tavolin-cli",
+                QT_TRANSLATE_NOOP("tavolin-cli",
+                                  "Il valore di %s deve essere un numero compreso tra %d e %d.\n"))
+                .c_str(),
+            flag.name, flag.lo, flag.hi);
         return false;
     }
     o.*flag.field = v;
@@ -102,19 +109,27 @@ unsigned FormatBit(const std::string& ext) {
 // An option that would change nothing is refused rather than ignored.
 bool OptionsApply(const CArgWalker& w, const std::string& ext) {
     if (w.Given("--relative") && w.Given("--absolute")) {
-        std::fputs("Le opzioni --relative e --absolute si escludono a vicenda.\n", stderr);
+        std::fputs(TrCoreBytes("tavolin-cli",
+                               QT_TRANSLATE_NOOP(
+                                   "tavolin-cli",
+                                   "Le opzioni --relative e --absolute si escludono a vicenda.\n"))
+                       .c_str(),
+                   stderr);
         return false;
     }
     const bool bRelative = w.Given("--relative");
     for (const OptionRule& r : kOptionRules) {
         if (!w.Given(r.name)) continue;
         const char* why =
-            !(r.formats & FormatBit(ext))           ? "L'opzione %s non vale per i file .%s.\n"
-            : r.mode == RELATIVE_ONLY && !bRelative ? "L'opzione %s vale solo con --relative.\n"
-            : r.mode == NOT_RELATIVE && bRelative   ? "L'opzione %s non vale con --relative.\n"
-                                                    : nullptr;
+            !(r.formats & FormatBit(ext))
+                ? QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s non vale per i file .%s.\n")
+            : r.mode == RELATIVE_ONLY && !bRelative
+                ? QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s vale solo con --relative.\n")
+            : r.mode == NOT_RELATIVE && bRelative
+                ? QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s non vale con --relative.\n")
+                : nullptr;
         if (why) {
-            std::fprintf(stderr, why, r.name, ext.c_str());
+            std::fprintf(stderr, TrCoreBytes("tavolin-cli", why).c_str(), r.name, ext.c_str());
             return false;
         }
     }
@@ -157,7 +172,13 @@ int RunExport(const std::vector<std::string>& args) {
     if (!TakeNumbers(w, e)) return 2;
     const std::string ext = Extension(e.out);
     if (!FormatBit(ext)) {
-        std::fputs("Formato di uscita sconosciuto: usare .bmp, .emf, .png, .svg o .pdf.\n", stderr);
+        std::fputs(TrCoreBytes(
+                       "tavolin-cli",
+                       QT_TRANSLATE_NOOP(
+                           "tavolin-cli",
+                           "Formato di uscita sconosciuto: usare .bmp, .emf, .png, .svg o .pdf.\n"))
+                       .c_str(),
+                   stderr);
         return 2;
     }
     if (!OptionsApply(w, ext)) return 2;
@@ -169,7 +190,7 @@ int RunExport(const std::vector<std::string>& args) {
     if (!LoadForTool(doc, e.in)) return 2;
     const std::string failure = Export(doc, e, ext);
     if (!failure.empty()) {
-        std::fprintf(stderr, "%s\n", failure.c_str());
+        std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
         return 2;
     }
     return doc.m_bLoadErrors ? 1 : 0;

@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "qtlayer/qt_translate.h"
 
 #include "doc/safe_file.h"
 #include "doc/system_error.h"
@@ -47,8 +48,7 @@ bool SavePngForTool(const QImage& image, const std::string& path) {
     if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") &&
         WriteFileSafely(path, std::string(bytes.constData(), std::size_t(bytes.size())), &nErrno))
         return true;
-    const std::string failure =
-        WithSystemCause("Impossibile scrivere il file " + path + ".", nErrno);
-    std::fprintf(stderr, "%s\n", failure.c_str());
+    const std::string failure = WithSystemCause(FillMessage(MSG_CANNOT_WRITE, path), nErrno);
+    std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
     return false;
 }

@@ -1,6 +1,7 @@
 // tavolin-cli library: list, dump and draw the components of a library.
 #include "cli.h"
 #include "cli_args.h"
+#include "qtlayer/qt_translate.h"
 
 #include "format/component.h"
 #include "format/library_files.h"
@@ -43,11 +44,11 @@ std::string BaseName(const std::string& path) {
 std::shared_ptr<const CLibraryIndex> ReadLibraryArgument(const std::string& path) {
     std::string text;
     if (!ReadWholeFile(path, text)) {
-        std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+        std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_CANNOT_OPEN).c_str());
         return nullptr;
     }
     auto index = IndexLibraryText(text);
-    if (!index) std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+    if (!index) std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_BAD_FORMAT).c_str());
     return index;
 }
 

@@ -3,6 +3,7 @@
 #include "doc/document.h"
 #include "format/macro_tree.h"
 #include "format/program_dir.h"
+#include "qtlayer/qt_translate.h"
 
 #include <cstdio>
 #include <cstring>
@@ -17,6 +18,7 @@ bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
 }
 
 int main(int argc, char** argv) {
+    LoadUiTranslation();
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
         PrintUsage(nullptr, stdout);
         return 0;

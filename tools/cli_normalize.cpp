@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "cli_args.h"
 #include "cli_ui.h"
+#include "qtlayer/qt_translate.h"
 
 #include "doc/document.h"
 #include "doc/safe_file.h"
@@ -32,7 +33,12 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
             w.Stray();
     }
     if (w.Ok() && as != "drawing" && as != "macro") {
-        std::fputs("Il valore di --as deve essere drawing o macro.\n", stderr);
+        std::fputs(
+            TrCoreBytes("tavolin-cli",
+                        QT_TRANSLATE_NOOP("tavolin-cli",
+                                          "Il valore di --as deve essere drawing o macro.\n"))
+                .c_str(),
+            stderr);
         return false;
     }
     o.bMacro = as == "macro";
@@ -44,7 +50,7 @@ bool WriteOut(const std::string& text, const std::string& out) {
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
                std::fflush(stdout) == 0;
     if (WriteFileSafely(out, text)) return true;
-    std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+    std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_CANNOT_OPEN).c_str());
     return false;
 }
 
@@ -53,11 +59,11 @@ bool WriteOut(const std::string& text, const std::string& out) {
 int WriteSorted(const NormalizeOptions& o) {
     std::string text, sorted;
     if (!ReadWholeFile(o.in == "-" ? "/dev/stdin" : o.in, text)) {
-        std::fprintf(stderr, "%s\n", MSG_CANNOT_OPEN);
+        std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_CANNOT_OPEN).c_str());
         return 2;
     }
     if (!SortedDrawingText(text, sorted)) {
-        std::fprintf(stderr, "%s\n", MSG_BAD_FORMAT);
+        std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_BAD_FORMAT).c_str());
         return 2;
     }
     return WriteOut(sorted, o.out) ? 0 : 2;

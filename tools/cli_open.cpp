@@ -1,9 +1,12 @@
 // Showing a picture with the desktop's viewer, for git's difftool.
 #include "cli.h"
+#include "model/translate_noop.h"
+#include "qtlayer/qt_translate.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -30,7 +33,11 @@ bool OpenWithDesktop(const std::string& path) {
     char* argv[] = {const_cast<char*>("xdg-open"), const_cast<char*>(path.c_str()), nullptr};
     pid_t pid = 0;
     if (::posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) {
-        std::fprintf(stderr, "Impossibile avviare xdg-open per %s.\n", path.c_str());
+        std::string message =
+            TrCoreBytes("tavolin-cli",
+                        QT_TRANSLATE_NOOP("tavolin-cli", "Impossibile avviare xdg-open per %1."));
+        message.replace(message.find("%1"), 2, path);
+        std::fprintf(stderr, "%s\n", message.c_str());
         return false;
     }
     int status = 0;

@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "cli_usage_table.h"
 
+#include "qtlayer/qt_translate.h"
 #include "view/version.h"
 
 #include <cstdio>
@@ -10,7 +11,7 @@ bool IsCommand(const char* command) {
 }
 
 void PrintUsage(const char* command, std::FILE* out) {
-    std::fputs(UsageText(CliUsageTable(), command, false).c_str(), out);
+    std::fputs(UsageText(CliUsageTable(), command, UiShowsEnglish()).c_str(), out);
 }
 
 void PrintVersion() {

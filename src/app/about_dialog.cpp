@@ -2,6 +2,7 @@
 
 #include "view/version.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -14,16 +15,17 @@ QString VersionLine() {
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Informazioni su Tavolin");
+    setWindowTitle(QCoreApplication::translate("CAboutDlg", "Informazioni su Tavolin"));
     auto* row = new QHBoxLayout(this);
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(":/icons/tavolin.svg").pixmap(48, 48));
     row->addWidget(icon, 0, Qt::AlignTop);
     auto* texts = new QVBoxLayout;
     texts->addWidget(new QLabel(VersionLine(), this));
-    texts->addWidget(new QLabel("Questo programma e' freeware.", this));
+    texts->addWidget(new QLabel(
+        QCoreApplication::translate("CAboutDlg", "Questo programma e' freeware."), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
+    buttons->button(QDialogButtonBox::Ok)->setText(QCoreApplication::translate("CAboutDlg", "OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     texts->addWidget(buttons);
     row->addLayout(texts);

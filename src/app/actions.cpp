@@ -1,5 +1,6 @@
 #include "app/actions.h"
 
+#include "qtlayer/qt_translate.h"
 #include "view/action_table.h"
 #include "view/command_help.h"
 
@@ -12,6 +13,8 @@
 #include <QToolBar>
 
 namespace {
+const char* const kCommands = "Comandi";
+
 QList<QKeySequence> Keys(const char* pszKeys) {
     QList<QKeySequence> keys;
     for (const QString& k : QString(pszKeys).split(';', Qt::SkipEmptyParts))
@@ -28,12 +31,12 @@ CActions::CActions(QObject* parent, std::function<void(int)> run)
 }
 
 void CActions::Create(const CActionDef* def) {
-    auto* a = new QAction(QString::fromUtf8(def->pszCaption), this);
+    const QString caption = TrCore(kCommands, def->pszCaption);
+    auto* a = new QAction(caption, this);
     a->setShortcuts(Keys(def->pszKeys));
-    a->setStatusTip(QString::fromUtf8(def->pszPrompt));
-    const QString tip =
-        QString::fromUtf8(*def->pszTip ? def->pszTip : PlainCaption(def->pszCaption).c_str());
-    a->setToolTip(tip);
+    a->setStatusTip(TrCore(kCommands, def->pszPrompt));
+    a->setToolTip(*def->pszTip ? TrCore(kCommands, def->pszTip)
+                               : QString::fromUtf8(PlainCaption(caption.toUtf8().constData())));
     if (const char* pszHelp = CommandHelp(def->nId))
         a->setWhatsThis(QCoreApplication::translate("CommandHelp", pszHelp));
     if (*def->pszIcon) a->setIcon(QIcon(QString(":/icons/%1.svg").arg(def->pszIcon)));
@@ -51,7 +54,7 @@ QAction* CActions::Get(int nId) const {
 }
 
 QMenu* CActions::BuildMenu(const CMenuDef& def, QWidget* parent, const ListPlace& lists) const {
-    auto* menu = new QMenu(QString::fromUtf8(def.pszCaption), parent);
+    auto* menu = new QMenu(TrCore(kCommands, def.pszCaption), parent);
     for (int id : def.items) {
         if (id == 0) {
             menu->addSeparator();
@@ -60,7 +63,8 @@ QMenu* CActions::BuildMenu(const CMenuDef& def, QWidget* parent, const ListPlace
             anchor->setVisible(false);
             if (lists) lists(id, menu, anchor);
         } else if (id == MENU_PASTE) {
-            QMenu* paste = menu->addMenu(QString::fromUtf8("&Incolla"));
+            QMenu* paste =
+                menu->addMenu(TrCore(kCommands, QT_TRANSLATE_NOOP("Comandi", "&Incolla")));
             paste->addAction(Get(ID_EDIT_PASTE));
             paste->addAction(Get(ID_PASTE_NEW_DOCUMENT));
         } else if (QAction* a = Get(id)) {

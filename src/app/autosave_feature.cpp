@@ -9,6 +9,7 @@
 #include "format/reader.h"
 #include "view/document_kinds.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMdiArea>
 
@@ -50,11 +51,15 @@ void CAutosaveFeature::Start() {
 void CAutosaveFeature::OfferOrphans() {
     const std::vector<CAutosaveEntry> orphans = m_store.Orphans();
     if (orphans.empty()) return;
-    QString text = "Sono stati trovati documenti non salvati di una sessione precedente.\n";
+    QString text = QCoreApplication::translate(
+        "CAutosaveFeature",
+        "Sono stati trovati documenti non salvati di una sessione precedente.\n");
     for (const CAutosaveEntry& e : orphans)
         text += "\n" + ListedName(e);
     const int answer = ShowChoiceBox(&m_frame, QMessageBox::Question, "Tavolin", text,
-                                     {"Ripristina", "Elimina"}, 0);
+                                     {QCoreApplication::translate("CAutosaveFeature", "Ripristina"),
+                                      QCoreApplication::translate("CAutosaveFeature", "Elimina")},
+                                     0);
     if (answer < 0) return; // asked again at the next start
     // Backwards, so that the first of the list ends in front.
     std::vector<CAutosaveEntry> done;

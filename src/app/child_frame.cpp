@@ -8,6 +8,7 @@
 #include "doc/library_doc.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QVBoxLayout>
 
@@ -61,10 +62,10 @@ void CMyMDIChildWnd::OnDocumentChanged(const CDocChange& change) {
 void CMyMDIChildWnd::closeEvent(QCloseEvent* event) {
     m_pView->CancelDrag(); // what is dragged goes back before the document is judged or saved
     if (m_pDoc->IsModified()) {
-        const auto answer = ShowMessageBox(this, QMessageBox::Question, "Tavolin",
-                                           QString("Salvare le modifiche a %1?").arg(m_name),
-                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                           QMessageBox::Yes);
+        const auto answer = ShowMessageBox(
+            this, QMessageBox::Question, "Tavolin",
+            QCoreApplication::translate("CChildFrame", "Salvare le modifiche a %1?").arg(m_name),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         bool bSaved = false;
         if (answer == QMessageBox::Yes) emit SaveRequested(this, &bSaved);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !bSaved)) {

@@ -5,6 +5,7 @@
 #include "doc/settings.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
+#include "qtlayer/qt_translate.h"
 
 #include <QImage>
 #include <QLabel>
@@ -64,8 +65,8 @@ CCompareWindow::CCompareWindow(std::unique_ptr<CSchemoDoc> oldDoc, const CSchemo
       m_layers(g_layers), m_pList(new QListWidget(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Confronto tra %1 e %2").arg(oldName, newName));
-    auto* legend =
-        new QLabel(m_diff.Same() ? tr("Nessuna differenza") : DecodeCp1252(m_diff.Legend()), this);
+    auto* legend = new QLabel(
+        m_diff.Same() ? tr("Nessuna differenza") : DecodeCp1252(m_diff.Legend(TrCoreBytes)), this);
     for (const CDrawingChange& c : m_diff.changes)
         m_pList->addItem(DecodeCp1252(c.TextLine()));
     auto* split = new QSplitter(Qt::Vertical, this);

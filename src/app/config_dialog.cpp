@@ -1,9 +1,12 @@
 #include "app/config_dialog.h"
 
 #include "app/message_box.h"
+#include "app/qt_profile_store.h"
 #include "view/config_values.h"
+#include "view/ui_language.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -13,15 +16,15 @@
 #include <QVBoxLayout>
 
 CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Impostazioni");
+    setWindowTitle(tr("Impostazioni"));
     const CConfigValues v = CConfigValues::From(g_settings);
     auto* layout = new QVBoxLayout(this);
-    m_pSplit = new QCheckBox("Splitta le macro non standard", this);
+    m_pSplit = new QCheckBox(tr("Splitta le macro non standard"), this);
     m_pSplit->setChecked(v.bSplit);
     layout->addWidget(m_pSplit);
-    auto* group = new QGroupBox("Larghezza toolbar delle macro", this);
+    auto* group = new QGroupBox(tr("Larghezza toolbar delle macro"), this);
     auto* sizes = new QVBoxLayout(group);
-    const char* names[3] = {"Piccola", "Media", "Grande"};
+    const QString names[3] = {tr("Piccola"), tr("Media"), tr("Grande")};
     for (int i = 0; i < 3; ++i) {
         m_pSize[i] = new QRadioButton(names[i], group);
         m_pSize[i]->setChecked(v.nMacrobarSize == i);
@@ -30,25 +33,46 @@ CConfigDlg::CConfigDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(group);
     auto* form = new QFormLayout;
     m_pMicrons = new QLineEdit(QString::fromStdString(v.micronsText), this);
-    form->addRow("Millesimi di mm per UL:", m_pMicrons);
+    form->addRow(tr("Millesimi di mm per UL:"), m_pMicrons);
     layout->addLayout(form);
-    m_pPrintMirror = new QCheckBox(QString::fromUtf8("Stampa invertito in modalità PCB"), this);
+    m_pPrintMirror = new QCheckBox(tr("Stampa invertito in modalità PCB"), this);
     m_pPrintMirror->setChecked(v.bPrintMirror);
     layout->addWidget(m_pPrintMirror);
-    m_pRegister = new QCheckBox("Registra i tipi di file a ogni avvio", this);
+    m_pRegister = new QCheckBox(tr("Registra i tipi di file a ogni avvio"), this);
     m_pRegister->setChecked(v.bRegisterFileTypes);
     layout->addWidget(m_pRegister);
-    m_pTabbed = new QCheckBox("Mostra i documenti come schede", this);
+    m_pTabbed = new QCheckBox(tr("Mostra i documenti come schede"), this);
     m_pTabbed->setChecked(v.bTabbedView);
     layout->addWidget(m_pTabbed);
+    auto* language = new QFormLayout;
+    layout->addLayout(language);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    // Last in the tab order, so the keys that reach the other fields stay as they were.
-    setTabOrder(buttons->button(QDialogButtonBox::Cancel), m_pTabbed);
+    AddLanguage(language, buttons->button(QDialogButtonBox::Cancel));
+    setTabOrder(m_pLanguage, m_pTabbed);
+}
+
+// Last in the tab order, so that the other fields are reached as they always were.
+void CConfigDlg::AddLanguage(QFormLayout* form, QWidget* after) {
+    m_pLanguage = new QComboBox(this);
+    m_pLanguage->addItems({tr("Automatica"), tr("Italiano"), QStringLiteral("English")});
+    m_nLanguage = ParseUiLanguage(CQtProfileStore().GetString(kUiLanguageSection, kUiLanguageKey));
+    m_pLanguage->setCurrentIndex(m_nLanguage);
+    form->addRow(tr("Lingua dell'interfaccia:"), m_pLanguage);
+    setTabOrder(after, m_pLanguage);
+}
+
+void CConfigDlg::SaveLanguage() {
+    const int nChosen = m_pLanguage->currentIndex();
+    if (nChosen == m_nLanguage) return;
+    CQtProfileStore().WriteString(kUiLanguageSection, kUiLanguageKey,
+                                  UiLanguageValue(UiLanguage(nChosen)));
+    ShowMessageBox(this, QMessageBox::Information, tr("Tavolin"),
+                   tr("La lingua dell'interfaccia cambiera' al prossimo avvio di Tavolin."));
 }
 
 void CConfigDlg::accept() {
@@ -61,11 +85,12 @@ void CConfigDlg::accept() {
     v.bRegisterFileTypes = m_pRegister->isChecked();
     v.bTabbedView = m_pTabbed->isChecked();
     if (!v.ApplyTo(g_settings)) {
-        ShowMessageBox(this, QMessageBox::Warning, "Tavolin",
-                       "Immettere un numero intero compreso tra 1 e 1000.");
+        ShowMessageBox(this, QMessageBox::Warning, tr("Tavolin"),
+                       tr("Immettere un numero intero compreso tra 1 e 1000."));
         m_pMicrons->setFocus();
         m_pMicrons->selectAll();
         return;
     }
+    SaveLanguage();
     QDialog::accept();
 }

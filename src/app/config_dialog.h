@@ -4,6 +4,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QFormLayout;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -20,4 +22,9 @@ class CConfigDlg final : public QDialog {
     QCheckBox* m_pPrintMirror;
     QCheckBox* m_pRegister;
     QCheckBox* m_pTabbed;
+    QComboBox* m_pLanguage;
+    int m_nLanguage; // as stored: applied at the next start
+
+    void AddLanguage(QFormLayout* form, QWidget* after);
+    void SaveLanguage();
 };

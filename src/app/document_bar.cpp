@@ -9,6 +9,7 @@
 #include "view/zoom_text.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -24,14 +25,16 @@ CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, 
     m_pZoom->setInsertPolicy(QComboBox::NoInsert);
     m_pZoom->setCompleter(nullptr); // a completed "15" would apply as "150%"
     m_pZoom->setObjectName("1012");
-    m_pZoom->setToolTip("Seleziona il fattore di scala");
+    m_pZoom->setToolTip(
+        QCoreApplication::translate("CDocumentBar", "Seleziona il fattore di scala"));
     for (const std::string& t : ZoomListTexts())
         m_pZoom->addItem(QString::fromStdString(t));
     m_pZoom->setMinimumContentsLength(6);
     addWidget(m_pZoom);
     addWidget(new QLabel(" TL ", this));
     m_pTitle->setObjectName("1011");
-    m_pTitle->setToolTip("Titolo Lungo documento (TL)");
+    m_pTitle->setToolTip(
+        QCoreApplication::translate("CDocumentBar", "Titolo Lungo documento (TL)"));
     LimitHeaderField(m_pTitle, false);
     addWidget(m_pTitle);
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc))

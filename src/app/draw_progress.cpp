@@ -1,6 +1,7 @@
 #include "app/draw_progress.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace {
@@ -22,7 +23,8 @@ bool CDrawProgress::Continue(double dDone) {
     if (now - m_nLastLook < LOOK_EVERY_MS) return true;
     m_nLastLook = now;
     if (!m_pDialog && now >= SHOW_AFTER_MS) {
-        m_pDialog = std::make_unique<QProgressDialog>(m_text, "Annulla", 0, STEPS, m_pParent);
+        m_pDialog = std::make_unique<QProgressDialog>(
+            m_text, QCoreApplication::translate("CDrawProgress", "Annulla"), 0, STEPS, m_pParent);
         m_pDialog->setWindowTitle("Tavolin");
         m_pDialog->setWindowModality(Qt::ApplicationModal);
         m_pDialog->setMinimumDuration(0);

@@ -7,10 +7,12 @@
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_raster.h"
+#include "qtlayer/qt_translate.h"
 #include "view/bounded_int.h"
 #include "view/picture_types.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -23,13 +25,15 @@
 #include <QVBoxLayout>
 
 CSaveBitmapDlg::CSaveBitmapDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Salva come bitmap/metafile");
+    setWindowTitle(QCoreApplication::translate("CExportDlg", "Salva come bitmap/metafile"));
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(this);
     auto* modes = new QVBoxLayout(group);
-    const char* names[3] = {"Modalita` relativa", "Modalita` assoluta", "Enhanced Metafile"};
+    const char* names[3] = {QT_TRANSLATE_NOOP("CExportDlg", "Modalita` relativa"),
+                            QT_TRANSLATE_NOOP("CExportDlg", "Modalita` assoluta"),
+                            QT_TRANSLATE_NOOP("CExportDlg", "Enhanced Metafile")};
     for (int i = 0; i < 3; ++i) {
-        m_pMode[i] = new QRadioButton(names[i], group);
+        m_pMode[i] = new QRadioButton(QCoreApplication::translate("CExportDlg", names[i]), group);
         m_pMode[i]->setChecked(m_nMode == i);
         connect(m_pMode[i], &QRadioButton::clicked, this, [this] { UpdateEnabled(); });
         modes->addWidget(m_pMode[i]);
@@ -37,13 +41,14 @@ CSaveBitmapDlg::CSaveBitmapDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(group);
     auto* form = new QFormLayout;
     m_pZoom = new QLineEdit(QString::number(m_nZoom), this);
-    form->addRow("Zoom%:", m_pZoom);
+    form->addRow(QCoreApplication::translate("CExportDlg", "Zoom%:"), m_pZoom);
     m_pDPI = new QLineEdit(QString::number(m_nDPI), this);
     form->addRow("DPI:", m_pDPI);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Cancel");
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("CExportDlg", "Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -59,7 +64,10 @@ void CSaveBitmapDlg::UpdateEnabled() {
 bool CSaveBitmapDlg::TakeNumber(QLineEdit* edit, int lo, int hi, int& value) {
     if (ParseBoundedInt(edit->text().toStdString(), lo, hi, value)) return true;
     ShowMessageBox(this, QMessageBox::Warning, "Tavolin",
-                   QString("Immettere un numero intero compreso tra %1 e %2.").arg(lo).arg(hi));
+                   QCoreApplication::translate("CExportDlg",
+                                               "Immettere un numero intero compreso tra %1 e %2.")
+                       .arg(lo)
+                       .arg(hi));
     edit->setFocus();
     edit->selectAll();
     return false;
@@ -81,7 +89,7 @@ void CSaveBitmapDlg::accept() {
 }
 
 namespace {
-const char* const kAllFiles = "Tutti i file (*)";
+const char* const kAllFiles = QT_TRANSLATE_NOOP("CExportDlg", "Tutti i file (*)");
 
 // The name to write; empty when the dialog is cancelled.
 QString ChooseFile(QWidget* parent, int nMode, const QString& folder, PictureFormat& format) {
@@ -113,7 +121,8 @@ std::string Export(CSchemoDoc& copy, PictureFormat format, const CExportOptions&
 } // namespace
 
 CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString& folder)
-    : QFileDialog(parent, "Salva con nome", folder), m_nMode(nMode) {
+    : QFileDialog(parent, QCoreApplication::translate("CExportDlg", "Salva con nome"), folder),
+      m_nMode(nMode) {
     // Only the dialog drawn by Qt lets accept() keep it open after a refusal.
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
@@ -121,8 +130,8 @@ CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString
     const std::vector<CPictureType>& types = PictureTypes(nMode);
     QStringList filters;
     for (const CPictureType& t : types)
-        filters << t.pszFilter;
-    filters << kAllFiles;
+        filters << TrCore("Immagini", t.pszFilter);
+    filters << QCoreApplication::translate("CExportDlg", kAllFiles);
     setNameFilters(filters);
     setDefaultSuffix(types[0].pszExtension);
     connect(this, &QFileDialog::filterSelected, this, [this, &types, filters](const QString& f) {
@@ -139,7 +148,7 @@ void CPictureFileDialog::accept() {
     const CPictureChoice c =
         ChoosePictureFormat(m_nMode, int(nameFilters().indexOf(selectedNameFilter())), typed);
     if (!c.refusal.empty()) {
-        ShowMessageBox(this, QMessageBox::Warning, "Attenzione", DecodeCp1252(c.refusal));
+        ShowMessageBox(this, QMessageBox::Warning, "Attenzione", TrMessage(c.refusal));
         return;
     }
     m_strPath = QFile::decodeName(QByteArray::fromStdString(c.name));
@@ -147,7 +156,8 @@ void CPictureFileDialog::accept() {
     // The dialog asked about the name it knew; one it did not complete is asked about here.
     if (c.name != typed && QFileInfo::exists(m_strPath) &&
         ShowMessageBox(
-            this, QMessageBox::Question, "Salva con nome",
+            this, QMessageBox::Question,
+            QCoreApplication::translate("CExportDlg", "Salva con nome"),
             QString("%1 esiste gia'.\nSostituirlo?").arg(QFileInfo(m_strPath).fileName()),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -172,10 +182,12 @@ void SaveAsPicture(QWidget* parent, const CSchemoDoc& doc, const QString& path,
     std::string failure;
     {
         const std::unique_ptr<CSchemoDoc> copy = CopyForPicture(doc);
-        CDrawProgress progress(parent, "Esportazione di " + QFileInfo(file).fileName() + "...");
+        CDrawProgress progress(parent,
+                               QCoreApplication::translate("CExportDlg", "Esportazione di %1...")
+                                   .arg(QFileInfo(file).fileName()));
         failure = Export(*copy, format, o, QFile::encodeName(file).toStdString(), name, &progress);
     }
     QApplication::restoreOverrideCursor();
     if (!failure.empty())
-        ShowMessageBox(parent, QMessageBox::Critical, "Tavolin", DecodeCp1252(failure));
+        ShowMessageBox(parent, QMessageBox::Critical, "Tavolin", TrMessage(failure));
 }

@@ -6,12 +6,13 @@
 #include "doc/settings.h"
 #include "view/commands.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolBar>
 
 namespace {
-const char* const kIdlePrompt = "Per informazioni, premere F1";
+const char* const kIdlePrompt = QT_TRANSLATE_NOOP("CFeatureBars", "Per informazioni, premere F1");
 
 void Toggle(QWidget* bar) {
     bar->setVisible(!bar->isVisible());
@@ -22,9 +23,10 @@ CBarsFeature::CBarsFeature(IFrameServices& frame, QToolBar* common, QToolBar* pr
                            CMacrosFeature& macros)
     : m_frame(frame), m_pCommon(common), m_pPrimitives(primitives), m_macros(macros) {
     QStatusBar* status = frame.Window()->statusBar();
-    status->showMessage(kIdlePrompt);
+    status->showMessage(QCoreApplication::translate("CFeatureBars", kIdlePrompt));
     QObject::connect(status, &QStatusBar::messageChanged, status, [status](const QString& m) {
-        if (m.isEmpty()) status->showMessage(kIdlePrompt);
+        if (m.isEmpty())
+            status->showMessage(QCoreApplication::translate("CFeatureBars", kIdlePrompt));
     });
 }
 

@@ -2,10 +2,10 @@
 
 #include "app/child_frame.h"
 #include "app/compare_window.h"
+#include "app/file_filters.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
 #include "view/compare_jump.h"
-#include "view/document_kinds.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -20,7 +20,7 @@ void CCompareFeature::Run(int) {
     if (!child) return;
     const QString path = QFileDialog::getOpenFileName(
         m_frame.Window(), QCoreApplication::translate("CCompareFeature", "Confronta con"),
-        QString(), QString::fromStdString(OpenFileFilters()));
+        QString(), OpenFileFilters());
     if (path.isEmpty() || !child) return;
     // Read as a drawing is opened, with the same messages.
     auto other = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);

@@ -6,6 +6,7 @@
 #include "app/child_frame.h"
 #include "app/document_bar.h"
 #include "app/document_file_watcher.h"
+#include "app/file_filters.h"
 #include "app/library_bar.h"
 #include "app/program_context.h"
 #include "app/read_progress.h"
@@ -14,10 +15,12 @@
 #include "app/trace.h"
 #include "doc/document.h"
 #include "doc/library_doc.h"
+#include "qtlayer/qt_translate.h"
 #include "view/commands.h"
 #include "view/document_kinds.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -198,9 +201,11 @@ bool CFilesFeature::SaveAs(CMyMDIChildWnd* child) {
     const int nKind = child->Document().GetDocKind();
     const CDocumentKind& kind = DocumentKind(nKind);
     const QString suffix = kind.ext;
-    const QString filter = QString::fromStdString(FileFilter(kind));
+    const QString filter = FileFilter(kind);
     QString start = child->Path().isEmpty() ? child->Name() + suffix : child->Path();
-    QString path = QFileDialog::getSaveFileName(m_frame.Window(), "Salva con nome", start, filter);
+    QString path = QFileDialog::getSaveFileName(
+        m_frame.Window(), QCoreApplication::translate("CFeatureFiles", "Salva con nome"), start,
+        filter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += suffix;
     if (!Write(child, path)) return false;
@@ -213,17 +218,19 @@ bool CFilesFeature::SaveAs(CMyMDIChildWnd* child) {
 void CFilesFeature::ChooseNew() {
     QStringList kinds;
     for (const CDocumentKind& k : DOCUMENT_KINDS)
-        kinds << k.typeName;
+        kinds << DocumentTypeName(k);
     bool ok = false;
-    const QString choice =
-        QInputDialog::getItem(m_frame.Window(), "Nuovo", "Nuovo", kinds, 0, false, &ok);
+    const QString choice = QInputDialog::getItem(
+        m_frame.Window(), QCoreApplication::translate("CFeatureFiles", "Nuovo"),
+        QCoreApplication::translate("CFeatureFiles", "Nuovo"), kinds, 0, false, &ok);
     if (!ok) return;
     NewDocument(DOCUMENT_KINDS[std::max(0, int(kinds.indexOf(choice)))].nKind);
 }
 
 void CFilesFeature::ChooseOpen() {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        m_frame.Window(), "Apri", QString(), QString::fromStdString(OpenFileFilters()));
+        m_frame.Window(), QCoreApplication::translate("CFeatureFiles", "Apri"), QString(),
+        OpenFileFilters());
     for (const QString& p : paths)
         OpenFile(p);
 }
@@ -242,7 +249,8 @@ void CFilesFeature::FillRecent(QMenu* menu, QAction* anchor) {
         const QString path = m_recent[i];
         auto* a = new QAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), menu);
         a->setProperty("recent", true);
-        a->setStatusTip("Apre questo documento: " + path);
+        a->setStatusTip(
+            QCoreApplication::translate("CFeatureFiles", "Apre questo documento: %1").arg(path));
         connect(a, &QAction::triggered, this, [this, path] { OpenFile(path); });
         menu->insertAction(anchor, a);
     }

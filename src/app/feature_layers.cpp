@@ -14,13 +14,15 @@
 #include "view/layer_choice.h"
 #include "view/layer_settings.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QShortcut>
 #include <QToolBar>
 
 namespace {
-const char* const kLayerPrompt = "Imposta il layer su cui saranno inseriti i nuovi componenti";
+const char* const kLayerPrompt = QT_TRANSLATE_NOOP(
+    "CFeatureLayers", "Imposta il layer su cui saranno inseriti i nuovi componenti");
 }
 
 CLayersFeature::CLayersFeature(IFrameServices& frame, QToolBar* primitives) : m_frame(frame) {
@@ -43,8 +45,8 @@ void CLayersFeature::Run(int) {
 void CLayersFeature::CreateLayerCombo(QToolBar* primitives) {
     m_pLayerCombo = new CLayerCombo(primitives);
     m_pLayerCombo->setObjectName("116");
-    m_pLayerCombo->setStatusTip(kLayerPrompt);
-    m_pLayerCombo->setToolTip("Layer");
+    m_pLayerCombo->setStatusTip(QCoreApplication::translate("CFeatureLayers", kLayerPrompt));
+    m_pLayerCombo->setToolTip(QCoreApplication::translate("CFeatureLayers", "Layer"));
     const QWidget* button = primitives->widgetForAction(m_frame.Actions().Get(ID_TOOL_SELECT));
     const int nButton = button ? button->sizeHint().width() : primitives->iconSize().width() + 8;
     m_pLayerCombo->setFixedWidth(7 * nButton);

@@ -6,6 +6,7 @@
 #include "view/commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -110,7 +111,7 @@ void CWindowsFeature::FillWindows(QMenu* menu, QAction* anchor) {
         const std::string caption = WindowMenuCaption(std::size_t(i), child->Name().toStdString());
         auto* a = new QAction(QString::fromStdString(caption), menu);
         a->setProperty(kWindowItem, true);
-        a->setStatusTip("Attiva questa finestra");
+        a->setStatusTip(QCoreApplication::translate("CFeatureWindows", "Attiva questa finestra"));
         a->setCheckable(true);
         a->setChecked(windows[i] == m_frame.Mdi()->activeSubWindow());
         QPointer<QMdiSubWindow> window = windows[i];

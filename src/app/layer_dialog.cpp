@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,7 +45,7 @@ class CColorSwatch final : public QWidget {
 
 CLayerDlg::CLayerDlg(CLayerTable& running, IProfileStore& store, QWidget* parent)
     : QDialog(parent), m_running(running), m_store(store), m_model(running) {
-    setWindowTitle("Gestione Layer");
+    setWindowTitle(QCoreApplication::translate("CLayerDlg", "Gestione Layer"));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     BuildRows(grid);
@@ -59,8 +60,10 @@ CLayerDlg::CLayerDlg(CLayerTable& running, IProfileStore& store, QWidget* parent
 }
 
 void CLayerDlg::BuildRows(QGridLayout* grid) {
-    grid->addWidget(new QLabel("Schermo", this), 0, 2, Qt::AlignHCenter);
-    grid->addWidget(new QLabel("Stampa", this), 0, 3, Qt::AlignHCenter);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CLayerDlg", "Schermo"), this), 0, 2,
+                    Qt::AlignHCenter);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CLayerDlg", "Stampa"), this), 0, 3,
+                    Qt::AlignHCenter);
     for (int i = 0; i < NUM_LAYERS; ++i) {
         m_pSwatch[i] = new CColorSwatch(this, [this, i] { ChooseColor(i); });
         m_pSwatch[i]->setObjectName(QString("Color%1").arg(i));
@@ -86,7 +89,9 @@ void CLayerDlg::BuildColumnButtons(QGridLayout* grid) {
         auto* box = new QVBoxLayout;
         box->setSpacing(2);
         for (bool bOn : {true, false}) {
-            auto* b = new QPushButton(bOn ? "Tutti" : "Nessuno", this);
+            auto* b = new QPushButton(bOn ? QCoreApplication::translate("CLayerDlg", "Tutti")
+                                          : QCoreApplication::translate("CLayerDlg", "Nessuno"),
+                                      this);
             b->setObjectName(QString(c == 0 ? "Show" : "Print") + (bOn ? "All" : "None"));
             b->setAutoDefault(false);
             connect(b, &QPushButton::clicked, this,
@@ -97,7 +102,8 @@ void CLayerDlg::BuildColumnButtons(QGridLayout* grid) {
     }
 }
 
-QPushButton* CLayerDlg::AddButton(QVBoxLayout* side, const char* text, std::function<void()> op) {
+QPushButton* CLayerDlg::AddButton(QVBoxLayout* side, const QString& text,
+                                  std::function<void()> op) {
     auto* b = new QPushButton(text, this);
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, op = std::move(op)] { Do(op); });
@@ -109,18 +115,24 @@ void CLayerDlg::BuildSideButtons(QVBoxLayout* side) {
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton("Annulla", this);
+    auto* cancel = new QPushButton(QCoreApplication::translate("CLayerDlg", "Annulla"), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     side->addWidget(ok);
     side->addWidget(cancel);
     side->addSpacing(16);
-    AddButton(side, "Salva visualizzazione", [this] { m_model.SaveView(m_running, m_store); });
-    AddButton(side, "Salva nomi layer", [this] { m_model.SaveNames(m_running, m_store); });
-    AddButton(side, "Salva colori layer", [this] { m_model.SaveColors(m_running, m_store); });
+    AddButton(side, QCoreApplication::translate("CLayerDlg", "Salva visualizzazione"),
+              [this] { m_model.SaveView(m_running, m_store); });
+    AddButton(side, QCoreApplication::translate("CLayerDlg", "Salva nomi layer"),
+              [this] { m_model.SaveNames(m_running, m_store); });
+    AddButton(side, QCoreApplication::translate("CLayerDlg", "Salva colori layer"),
+              [this] { m_model.SaveColors(m_running, m_store); });
     side->addSpacing(16);
-    AddButton(side, "Ripristina visualizzazione", [this] { m_model.RestoreView(); });
-    AddButton(side, "Ripristina nomi layer", [this] { m_model.RestoreNames(); });
-    AddButton(side, "Ripristina colori layer", [this] { m_model.RestoreColors(); });
+    AddButton(side, QCoreApplication::translate("CLayerDlg", "Ripristina visualizzazione"),
+              [this] { m_model.RestoreView(); });
+    AddButton(side, QCoreApplication::translate("CLayerDlg", "Ripristina nomi layer"),
+              [this] { m_model.RestoreNames(); });
+    AddButton(side, QCoreApplication::translate("CLayerDlg", "Ripristina colori layer"),
+              [this] { m_model.RestoreColors(); });
     side->addStretch();
 }
 

@@ -28,7 +28,7 @@ class CLayerDlg final : public QDialog {
     void BuildRows(QGridLayout* grid);
     void BuildColumnButtons(QGridLayout* grid);
     void BuildSideButtons(QVBoxLayout* side);
-    QPushButton* AddButton(QVBoxLayout* side, const char* text, std::function<void()> op);
+    QPushButton* AddButton(QVBoxLayout* side, const QString& text, std::function<void()> op);
     void Collect(); // the names and check boxes into the copy
     void Show();    // the copy into the controls
     void Do(const std::function<void()>& op);

@@ -6,6 +6,7 @@
 #include "qtlayer/qt_fontfaces.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -30,12 +31,12 @@ CLibraryBarFields::CLibraryBarFields(CSchemoLibDoc& doc, CSchemoView& view, QToo
       m_pTitles(new CComponentBox(bar)) {
     bar->addWidget(new QLabel(" TBM ", bar));
     m_pKey->setObjectName("1013");
-    m_pKey->setToolTip("Titolo Breve macro (TBM)");
+    m_pKey->setToolTip(QCoreApplication::translate("CLibraryBar", "Titolo Breve macro (TBM)"));
     LimitHeaderField(m_pKey, true);
     bar->addWidget(m_pKey);
     bar->addWidget(new QLabel(" TLM ", bar));
     m_pTitles->setObjectName("1014");
-    m_pTitles->setToolTip("Titolo Lungo macro (TLM)");
+    m_pTitles->setToolTip(QCoreApplication::translate("CLibraryBar", "Titolo Lungo macro (TLM)"));
     m_pTitles->setEditable(true);
     // Return neither adds the typed title to the list nor jumps to an entry
     // that has the same text; nothing is completed from the list.

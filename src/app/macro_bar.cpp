@@ -6,9 +6,11 @@
 #include "format/macro_cache.h"
 #include "format/macro_tree.h"
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 #include "view/macro_filter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSet>
@@ -57,14 +59,15 @@ class CExpansion {
 } // namespace
 
 CMacroBar::CMacroBar(QWidget* parent)
-    : QDockWidget("Macro", parent), m_pTree(std::make_unique<CMacroTree>()) {
+    : QDockWidget(QCoreApplication::translate("CMacroBar", "Macro"), parent),
+      m_pTree(std::make_unique<CMacroTree>()) {
     setObjectName("59403");
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
     m_pFilter = new QLineEdit(body);
-    m_pFilter->setPlaceholderText("Cerca (Ctrl+F)");
+    m_pFilter->setPlaceholderText(QCoreApplication::translate("CMacroBar", "Cerca (Ctrl+F)"));
     m_pFilter->setClearButtonEnabled(true);
     m_pView = new QTreeWidget(body);
     m_pView->setHeaderHidden(true);
@@ -138,7 +141,8 @@ void CMacroBar::FocusFilter() {
 
 void CMacroBar::AddItems(QTreeWidgetItem* parent, const CMacroTreeItem& model) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_pView);
-    item->setText(0, DecodeCp1252(model.label));
+    // Only the root is the program's own text; the rest are the libraries' titles.
+    item->setText(0, parent ? DecodeCp1252(model.label) : TrCore("Macro", model.label.c_str()));
     item->setData(0, kModelRole, QVariant::fromValue(reinterpret_cast<quintptr>(&model)));
     if (model.bHasName) {
         item->setIcon(0, MacroPictureIcon(model.macroName));

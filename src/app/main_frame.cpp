@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMdiArea>
@@ -65,11 +66,12 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateBars() {
-    m_pToolBar = addToolBar("Funzioni comuni");
+    m_pToolBar = addToolBar(QCoreApplication::translate("CMainFrame", "Funzioni comuni"));
     m_pToolBar->setObjectName("59392");
     m_pActions->FillToolBar(m_pToolBar, CommonToolbar());
     addToolBarBreak(); // a row of its own: at the first window's width the combo box would not fit
-    m_pPrimitivesBar = addToolBar("Primitive di disegno");
+    m_pPrimitivesBar =
+        addToolBar(QCoreApplication::translate("CMainFrame", "Primitive di disegno"));
     m_pPrimitivesBar->setObjectName("59402");
     m_pPrimitivesBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     m_pActions->FillToolBar(m_pPrimitivesBar, PrimitivesToolbar());

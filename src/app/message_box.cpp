@@ -3,6 +3,7 @@
 #include "app/trace.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QPushButton>
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon icon,
@@ -12,10 +13,13 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* parent, QMessageBox::Icon ic
     TraceMessage(caption, text);
     QMessageBox box(icon, caption, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
-    // In Italian whatever translations the system has.
-    if (QAbstractButton* b = box.button(QMessageBox::Yes)) b->setText("&S\u00ec");
-    if (QAbstractButton* b = box.button(QMessageBox::No)) b->setText("&No");
-    if (QAbstractButton* b = box.button(QMessageBox::Cancel)) b->setText("Annulla");
+    // In the interface's language whatever translations the system has.
+    if (QAbstractButton* b = box.button(QMessageBox::Yes))
+        b->setText(QCoreApplication::translate("CMessageBox", "&S\u00ec"));
+    if (QAbstractButton* b = box.button(QMessageBox::No))
+        b->setText(QCoreApplication::translate("CMessageBox", "&No"));
+    if (QAbstractButton* b = box.button(QMessageBox::Cancel))
+        b->setText(QCoreApplication::translate("CMessageBox", "Annulla"));
     return QMessageBox::StandardButton(box.exec());
 }
 

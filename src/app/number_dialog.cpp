@@ -4,6 +4,7 @@
 #include "qtlayer/qt_fontfaces.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -25,9 +26,10 @@ QSpinBox* Spin(int nMin, int nValue, const char* name) {
 
 CNumberDlg::CNumberDlg(QWidget* parent, std::function<bool(const CNumbering&)> apply)
     : QDialog(parent), m_pPrefix(new QLineEdit("M")), m_pStart(Spin(0, 0, "1027")),
-      m_pIncrement(Spin(1, 1, "1028")), m_pZeros(new QCheckBox("Aggiungi zeri")),
+      m_pIncrement(Spin(1, 1, "1028")),
+      m_pZeros(new QCheckBox(QCoreApplication::translate("CNumberDlg", "Aggiungi zeri"))),
       m_apply(std::move(apply)) {
-    setWindowTitle("Numera in progressione");
+    setWindowTitle(QCoreApplication::translate("CNumberDlg", "Numera in progressione"));
     m_pPrefix->setObjectName("1026");
     // What a key may hold, and no more than a key may be long.
     m_pPrefix->setValidator(
@@ -36,13 +38,14 @@ CNumberDlg::CNumberDlg(QWidget* parent, std::function<bool(const CNumbering&)> a
     m_pZeros->setObjectName("1029");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText("OK");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Annulla");
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("CNumberDlg", "Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow("Prefisso (opzionale):", m_pPrefix);
-    form->addRow("Numero di partenza:", m_pStart);
-    form->addRow("Incremento:", m_pIncrement);
+    form->addRow(QCoreApplication::translate("CNumberDlg", "Prefisso (opzionale):"), m_pPrefix);
+    form->addRow(QCoreApplication::translate("CNumberDlg", "Numero di partenza:"), m_pStart);
+    form->addRow(QCoreApplication::translate("CNumberDlg", "Incremento:"), m_pIncrement);
     form->addRow(m_pZeros);
     form->addRow(buttons);
 }

@@ -6,10 +6,12 @@
 #include "doc/settings.h"
 #include "doc/system_error.h"
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 #include "qtlayer/qt_vector_surface.h"
 #include "view/print_job.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -60,10 +62,14 @@ PaintResult PaintPage(QPrinter& printer, const CSchemoDoc& copy, const CPrintLay
 
 bool AskWhenTooLarge(QWidget* parent, const CPrintLayout& layout, bool bPCBMode) {
     if (!bPCBMode || layout.bFits) return true;
-    return ShowMessageBox(parent, QMessageBox::Question, "Attenzione",
-                          "Il disegno non entra nella pagina a grandezza reale: quello che esce "
-                          "dall'area stampabile non sara' stampato.\nStampare comunque?",
-                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    return ShowMessageBox(
+               parent, QMessageBox::Question,
+               QCoreApplication::translate("CPrintView", "Attenzione"),
+               QCoreApplication::translate(
+                   "CPrintView",
+                   "Il disegno non entra nella pagina a grandezza reale: quello che esce "
+                   "dall'area stampabile non sara' stampato.\nStampare comunque?"),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 // A PDF is written beside its name and put in its place once whole, so that a
@@ -129,7 +135,7 @@ void PrintDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, boo
     printer.setDocName(name);
     NameThePdf(printer, path, name);
     QPrintDialog dlg(&printer, parent);
-    dlg.setWindowTitle("Stampa");
+    dlg.setWindowTitle(QCoreApplication::translate("CPrintView", "Stampa"));
     dlg.setMinMax(1, 1);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -146,7 +152,8 @@ void PrintDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, boo
     {
         CPdfInPlace pdf(printer);
         if (pdf.Error() == 0) {
-            CDrawProgress progress(parent, "Stampa di " + name + "...");
+            CDrawProgress progress(
+                parent, QCoreApplication::translate("CPrintView", "Stampa di %1...").arg(name));
             result = PaintPage(printer, *copy, layout, &progress);
             if (result == PAINT_DONE && !pdf.Keep()) result = PAINT_FAILED;
         }
@@ -154,14 +161,16 @@ void PrintDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, boo
     }
     QApplication::restoreOverrideCursor();
     if (result == PAINT_FAILED)
-        ShowMessageBox(parent, QMessageBox::Critical, "Tavolin",
-                       DecodeCp1252(WithSystemCause("Impossibile avviare la stampa.", nErrno)));
+        ShowMessageBox(
+            parent, QMessageBox::Critical, "Tavolin",
+            TrMessage(WithSystemCause(
+                QT_TRANSLATE_NOOP("Messaggi", "Impossibile avviare la stampa."), nErrno)));
 }
 
 void PreviewDrawing(QWidget* parent, QPrinter& printer, const CSchemoDoc& doc, bool bPCBMode) {
     const std::unique_ptr<CSchemoDoc> copy = CopyForPicture(doc);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle("Anteprima di stampa");
+    preview.setWindowTitle(QCoreApplication::translate("CPrintView", "Anteprima di stampa"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&copy, bPCBMode](QPrinter* p) {
                          QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -4,7 +4,9 @@
 #include "app/layer_combo.h"
 #include "doc/document.h"
 #include "doc/settings.h"
+#include "model/property_table.h"
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,24 +17,31 @@
 
 namespace {
 constexpr int VALUE_WIDTH = 260; // pixels: room for the longest face names
+
+// The words are picked by their place, so only what is shown is translated.
+QString ChoiceText(const std::string& choice) {
+    for (const char* pszWord : {PROPERTY_INDETERMINATE, YesNoWord(true), YesNoWord(false)})
+        if (choice == pszWord) return TrCore("Proprieta", pszWord);
+    return DecodeCp1252(choice);
 }
+} // namespace
 
 CPropertyDlg::CPropertyDlg(CPropertySheet& sheet, QWidget* parent)
     : QDialog(parent), m_sheet(sheet) {
-    setWindowTitle("Proprieta'");
+    setWindowTitle(tr("Proprieta'"));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
     for (const CPropertySheetRow& row : m_sheet.Rows()) {
         const int r = int(m_controls.size());
-        grid->addWidget(new QLabel(DecodeCp1252(row.strName), this), r, 0);
+        grid->addWidget(new QLabel(TrCore("Proprieta", PropertyLabel(row.strName)), this), r, 0);
         m_controls.push_back(MakeControl(row));
         m_controls.back()->setObjectName(DecodeCp1252(row.strName));
         m_controls.back()->setMinimumWidth(VALUE_WIDTH);
         grid->addWidget(m_controls.back(), r, 1);
     }
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Annulla", this);
+    auto* cancel = new QPushButton(tr("Annulla"), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -58,19 +67,19 @@ QWidget* CPropertyDlg::MakeControl(const CPropertySheetRow& row) {
     switch (row.nKind) {
     case PROPROW_TEXT: {
         auto* edit = new QLineEdit(shown, this);
-        if (!row.bSame) edit->setPlaceholderText(PROPERTY_INDETERMINATE);
+        if (!row.bSame) edit->setPlaceholderText(TrCore("Proprieta", PROPERTY_INDETERMINATE));
         return edit;
     }
     case PROPROW_INT: {
         auto* spin = new CIntSpinEdit(this, row.nMin, row.nMax, row.nStart);
         spin->SetText(shown);
-        if (!row.bSame) spin->SetPlaceholder(PROPERTY_INDETERMINATE);
+        if (!row.bSame) spin->SetPlaceholder(TrCore("Proprieta", PROPERTY_INDETERMINATE));
         return spin;
     }
     case PROPROW_CHOICE: {
         auto* combo = new QComboBox(this);
         for (const std::string& choice : row.choices)
-            combo->addItem(DecodeCp1252(choice));
+            combo->addItem(ChoiceText(choice));
         combo->setCurrentIndex(row.nShown);
         return combo;
     }

@@ -2,19 +2,18 @@
 
 #include "app/message_box.h"
 #include "app/trace.h"
-#include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 
 #include <QApplication>
 
 void CQtDocumentUi::ShowMessage(const std::string& text, const std::string& caption,
                                 MessageIcon icon) {
     ShowMessageBox(m_pParent, icon == ICON_ERROR ? QMessageBox::Critical : QMessageBox::Information,
-                   DecodeCp1252(caption), DecodeCp1252(text));
+                   TrMessage(caption), TrMessage(text));
 }
 
 Answer CQtDocumentUi::AskYesNoCancel(const std::string& text, const std::string& caption) {
-    switch (ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
-                           DecodeCp1252(text),
+    switch (ShowMessageBox(m_pParent, QMessageBox::Question, TrMessage(caption), TrMessage(text),
                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return ANSWER_YES;
@@ -35,8 +34,8 @@ Answer CQtDocumentUi::AskYesNoDefaultYes(const std::string& text, const std::str
 
 Answer CQtDocumentUi::AskYesOrNo(const std::string& text, const std::string& caption,
                                  bool bDefaultYes) {
-    return ShowMessageBox(m_pParent, QMessageBox::Question, DecodeCp1252(caption),
-                          DecodeCp1252(text), QMessageBox::Yes | QMessageBox::No,
+    return ShowMessageBox(m_pParent, QMessageBox::Question, TrMessage(caption), TrMessage(text),
+                          QMessageBox::Yes | QMessageBox::No,
                           bDefaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes
                ? ANSWER_YES
                : ANSWER_NO;

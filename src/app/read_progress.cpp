@@ -3,6 +3,7 @@
 #include "format/resolve_context.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -29,7 +30,8 @@ CLoadedText ReadWithProgress(const QString& path, QStatusBar* status, QProgressB
     clock.start();
     while (!bDone) {
         if (clock.elapsed() > 500 && progress->isHidden()) {
-            status->showMessage("Apertura di " + QFileInfo(path).fileName() + "...");
+            status->showMessage(QCoreApplication::translate("CReadProgress", "Apertura di %1...")
+                                    .arg(QFileInfo(path).fileName()));
             progress->show();
         }
         QApplication::processEvents(

@@ -11,6 +11,7 @@
 #include "model/fontfaces.h"
 #include "model/prototypes.h"
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_translate.h"
 #include "view/command_line.h"
 #include "view/version.h"
 
@@ -28,20 +29,24 @@ CCommandLine ParseOrExit(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     CCommandLine cl;
     std::string error;
+    const bool bEnglish = LoadUiTranslation();
     if (!ParseCommandLine(args, cl, error)) {
-        std::fprintf(stderr, "tavolin: %s\n%s", error.c_str(), CommandLineUsage(false).c_str());
+        std::fprintf(stderr, "tavolin: %s\n%s", TrMessageBytes(error).c_str(),
+                     CommandLineUsage(bEnglish).c_str());
         std::exit(2);
     }
     // Before the application: they need no display.
     if (cl.bHelp || cl.bVersion) {
-        std::fputs(cl.bHelp ? CommandLineUsage(false).c_str() : kVersionLine, stdout);
+        std::fputs(cl.bHelp ? CommandLineUsage(bEnglish).c_str() : kVersionLine, stdout);
         if (!cl.bHelp) std::fputc('\n', stdout);
         std::exit(0);
     }
     return cl;
 }
 
+// Qt's own texts (the buttons of the message boxes) follow the interface.
 void LoadTranslations(QApplication& app) {
+    if (InstallUiTranslation()) return;
     auto* qt = new QTranslator(&app);
     if (qt->load(QLocale(QLocale::Italian), "qtbase", "_",
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -10,6 +11,16 @@
 namespace {
 CSplashWnd* g_pSplash = nullptr;
 constexpr int kWidth = 355, kHeight = 220;
+const char* const kSubtitle =
+    QT_TRANSLATE_NOOP("CSplashWnd", "Editor di schemi elettrici e circuiti stampati");
+
+// The picture carries the Italian subtitle; the shown one takes its place.
+QByteArray SplashPicture() {
+    QFile file(":/icons/splash.svg");
+    QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return svg.replace(
+        kSubtitle, QCoreApplication::translate("CSplashWnd", kSubtitle).toHtmlEscaped().toUtf8());
+}
 } // namespace
 
 void CSplashWnd::ShowOver(QWidget* owner) {
@@ -43,7 +54,7 @@ CSplashWnd::~CSplashWnd() {
 void CSplashWnd::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    QSvgRenderer(QString(":/icons/splash.svg")).render(&p, QRectF(0, 0, kWidth, kHeight));
+    QSvgRenderer(SplashPicture()).render(&p, QRectF(0, 0, kWidth, kHeight));
 }
 
 // The press is never swallowed: the splash only goes away before it is handled.

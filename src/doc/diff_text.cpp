@@ -34,6 +34,10 @@ const CountWords kCountWords[] = {
 };
 const char* const kOrderChanged = QT_TRANSLATE_NOOP("CDrawingDiff", "ordine cambiato");
 const char* const kTitleChanged = QT_TRANSLATE_NOOP("CDrawingDiff", "titolo cambiato");
+
+std::string Word(LegendWords words, const char* pszWord) {
+    return words ? words("CDrawingDiff", pszWord) : pszWord;
+}
 } // namespace
 
 std::string CDrawingChange::TextLine() const {
@@ -51,16 +55,16 @@ std::string CDrawingChange::TextLine() const {
     return "~ " + OneLine(strOld) + " -> " + OneLine(strNew);
 }
 
-std::string CDrawingDiff::Legend() const {
+std::string CDrawingDiff::Legend(LegendWords words) const {
     const int counts[] = {nAdded, nRemoved, nMoved};
     std::string out;
     for (int i = 0; i < 3; ++i) {
         if (i) out += ", ";
         out += std::to_string(counts[i]) + ' ' +
-               (counts[i] == 1 ? kCountWords[i].one : kCountWords[i].many);
+               Word(words, counts[i] == 1 ? kCountWords[i].one : kCountWords[i].many);
     }
-    if (bOrder) out += std::string(", ") + kOrderChanged;
-    if (bTitle) out += std::string(", ") + kTitleChanged;
+    if (bOrder) out += ", " + Word(words, kOrderChanged);
+    if (bTitle) out += ", " + Word(words, kTitleChanged);
     return out;
 }
 

@@ -31,15 +31,14 @@ CFileStamp StampOf(const std::string& path) {
     return s;
 }
 
-// The texts are in the program's code page: \xE8 is "è".
 std::string ReloadQuestion(const std::string& name) {
-    return "Il file " + name + " \xE8 stato modificato da un altro programma. Ricaricarlo?";
+    return FillMessage(MSG_FILE_RELOAD, name);
 }
 std::string RemovedMessage(const std::string& name) {
-    return "Il file " + name + " \xE8 stato eliminato da un altro programma.";
+    return FillMessage(MSG_FILE_REMOVED, name);
 }
 std::string OverwriteQuestion(const std::string& name) {
-    return "Il file " + name + " \xE8 stato modificato da un altro programma. Sovrascriverlo?";
+    return FillMessage(MSG_FILE_OVERWRITE, name);
 }
 
 void CDiskWatch::Remember(const std::string& path) {

@@ -104,7 +104,7 @@ bool CSchemoDoc::Save(const std::string& path, CSaveOptions& options) {
     int nErrno = 0;
     if (!WriteFileSafely(path, text, &nErrno)) {
         if (m_pUi)
-            m_pUi->ShowMessage(WithSystemCause("Impossibile salvare il file " + path + ".", nErrno),
+            m_pUi->ShowMessage(WithSystemCause(FillMessage(MSG_CANNOT_SAVE, path), nErrno),
                                CAPTION_ERROR, ICON_ERROR);
         return false;
     }

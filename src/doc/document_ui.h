@@ -58,3 +58,32 @@ extern const char* const MSG_NUMBERS_TOO_LONG;
 extern const char* const MSG_NUMBERING_ERRORS;
 // "Rimuovere il componente <key>?", or without the key when it is empty.
 std::string RemoveComponentQuestion(const std::string& key);
+
+// The messages made with a name or a number: UTF-8 templates with one "%1".
+// The core's messages are marked in the context "Messaggi"; the window
+// translates a filled-in one through its template.
+extern const char* const MSG_FILE_RELOAD;
+extern const char* const MSG_FILE_REMOVED;
+extern const char* const MSG_FILE_OVERWRITE;
+extern const char* const MSG_CANNOT_SAVE;
+extern const char* const MSG_CANNOT_WRITE;
+extern const char* const MSG_SYSTEM_ERROR;
+// A picture's extension refused in the raster modes or in the metafile mode:
+// one of the other modes' or one of none.
+extern const char* const MSG_RASTER_ONLY;
+extern const char* const MSG_VECTOR_ONLY;
+extern const char* const MSG_RASTER_UNKNOWN;
+extern const char* const MSG_VECTOR_UNKNOWN;
+extern const char* const MSG_ARG_ZOOM;
+extern const char* const MSG_ARG_AUTOSAVE;
+extern const char* const MSG_ARG_ORIGIN;
+extern const char* const MSG_ARG_UNKNOWN;
+// The template in the program's code page with its "%1" replaced by `arg`.
+std::string FillMessage(const char* pszTemplate, const std::string& arg);
+// Which template a line was filled from, and with what; no template when the
+// line is not one of them.
+struct CFilledMessage {
+    const char* pszTemplate = nullptr;
+    std::string arg;
+};
+CFilledMessage RecogniseMessage(const std::string& line);

@@ -11,6 +11,8 @@ class CSchemoDoc;
 
 enum EDrawingChangeKind { CHANGE_ADDED, CHANGE_REMOVED, CHANGE_MOVED, CHANGE_ORDER, CHANGE_TITLE };
 
+using LegendWords = std::string (*)(const char* pszContext, const char* pszWord);
+
 struct CDrawingChange {
     EDrawingChangeKind nKind = CHANGE_ADDED;
     int nOld = -1, nNew = -1;   // index in the old / new primitive list (-1: none)
@@ -29,7 +31,9 @@ struct CDrawingDiff {
     bool bOrder = false, bTitle = false;
     bool Same() const { return changes.empty(); }
     // "3 aggiunti, 2 rimossi, 1 spostato", with the order and title when changed.
-    std::string Legend() const;
+    // "3 aggiunti, 2 rimossi, 1 spostato"; `words` gives each word in the
+    // language shown (context, Italian word), or none for Italian.
+    std::string Legend(LegendWords words = nullptr) const;
     // Every change's text line, each ending in LF.
     std::string Text() const;
 };

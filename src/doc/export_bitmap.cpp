@@ -3,6 +3,7 @@
 #include "doc/export_common.h"
 #include "doc/safe_file.h"
 #include "doc/system_error.h"
+#include "model/translate_noop.h"
 
 #include <algorithm>
 #include <new>
@@ -132,13 +133,16 @@ std::string ExportMessage(ExportResult r, int nErrno) {
     case EXPORT_STOPPED:
         return std::string();
     case EXPORT_NO_EXTENT:
-        return "Il disegno non ha elementi sui layer visibili: non c'e' nulla da esportare.";
+        return QT_TRANSLATE_NOOP(
+            "Messaggi",
+            "Il disegno non ha elementi sui layer visibili: non c'e' nulla da esportare.");
     case EXPORT_BITMAP_ERROR:
-        return "Errore di creazione del bitmap!";
+        return QT_TRANSLATE_NOOP("Messaggi", "Errore di creazione del bitmap!");
     case EXPORT_MEMORY_ERROR:
-        return "Errore di allocazione di memoria!";
+        return QT_TRANSLATE_NOOP("Messaggi", "Errore di allocazione di memoria!");
     case EXPORT_WRITE_ERROR:
-        return WithSystemCause("Impossibile scrivere il file.", nErrno);
+        return WithSystemCause(QT_TRANSLATE_NOOP("Messaggi", "Impossibile scrivere il file."),
+                               nErrno);
     }
     return std::string();
 }

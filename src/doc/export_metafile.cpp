@@ -6,6 +6,7 @@
 #include "doc/layer_walk.h"
 #include "doc/safe_file.h"
 #include "doc/system_error.h"
+#include "model/translate_noop.h"
 
 std::string MetafileDescription(const std::string& title) {
     std::string d = "Tavolin Metafile Writer";
@@ -27,6 +28,7 @@ std::string ExportMetafile(CSchemoDoc& doc, const std::string& path, const std::
     if (!DrawLayers(emf, doc.Primitives(), walk)) return std::string();
     int nErrno = 0;
     if (!WriteFileSafely(path, emf.Finish(MetafileDescription(title)), &nErrno))
-        return WithSystemCause("Impossibile creare il metafile!", nErrno);
+        return WithSystemCause(QT_TRANSLATE_NOOP("Messaggi", "Impossibile creare il metafile!"),
+                               nErrno);
     return std::string();
 }

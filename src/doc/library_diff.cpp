@@ -107,12 +107,13 @@ const char* const kLibraryWords[][2] = {
 };
 } // namespace
 
-std::string CLibraryDiff::Legend() const {
+std::string CLibraryDiff::Legend(LegendWords words) const {
     std::string out;
     for (int k = LIBRARY_ADDED; k <= LIBRARY_CHANGED; ++k) {
         const int n = Count(ELibraryChangeKind(k));
-        out +=
-            (out.empty() ? "" : ", ") + std::to_string(n) + ' ' + kLibraryWords[k][n == 1 ? 0 : 1];
+        const char* pszWord = kLibraryWords[k][n == 1 ? 0 : 1];
+        out += (out.empty() ? "" : ", ") + std::to_string(n) + ' ' +
+               (words ? words("CLibraryDiff", pszWord) : pszWord);
     }
     return out;
 }

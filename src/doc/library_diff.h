@@ -25,7 +25,7 @@ struct CLibraryDiff {
     bool Same() const { return changes.empty() && strOldName == strNewName; }
     int Count(ELibraryChangeKind kind) const;
     // "2 aggiunti, 1 rimosso, 1 modificato"
-    std::string Legend() const;
+    std::string Legend(LegendWords words = nullptr) const;
     std::string Text() const;
 };
 

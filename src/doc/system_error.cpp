@@ -1,5 +1,8 @@
 #include "doc/system_error.h"
 
+#include "doc/document_ui.h"
+#include "model/translate_noop.h"
+
 #include <cerrno>
 
 namespace {
@@ -7,28 +10,28 @@ const struct {
     int nErrno;
     const char* pszText;
 } kCauses[] = {
-    {EACCES, "Permesso negato"},
-    {EPERM, "Permesso negato"},
-    {ENOENT, "La cartella non esiste"},
-    {ENOTDIR, "La cartella non esiste"},
-    {ENOSPC, "Disco pieno"},
-    {EROFS, "File system di sola lettura"},
-    {EDQUOT, "Quota del disco superata"},
-    {ENAMETOOLONG, "Nome del file troppo lungo"},
-    {EISDIR, "Esiste gia' una cartella con questo nome"},
-    {EFBIG, "File troppo grande"},
-    {EIO, "Errore di lettura o scrittura sul disco"},
-    {EMFILE, "Troppi file aperti"},
-    {ENFILE, "Troppi file aperti"},
-    {EBUSY, "File in uso"},
-    {ETXTBSY, "File in uso"},
+    {EACCES, QT_TRANSLATE_NOOP("Messaggi", "Permesso negato")},
+    {EPERM, QT_TRANSLATE_NOOP("Messaggi", "Permesso negato")},
+    {ENOENT, QT_TRANSLATE_NOOP("Messaggi", "La cartella non esiste")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("Messaggi", "La cartella non esiste")},
+    {ENOSPC, QT_TRANSLATE_NOOP("Messaggi", "Disco pieno")},
+    {EROFS, QT_TRANSLATE_NOOP("Messaggi", "File system di sola lettura")},
+    {EDQUOT, QT_TRANSLATE_NOOP("Messaggi", "Quota del disco superata")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("Messaggi", "Nome del file troppo lungo")},
+    {EISDIR, QT_TRANSLATE_NOOP("Messaggi", "Esiste gia' una cartella con questo nome")},
+    {EFBIG, QT_TRANSLATE_NOOP("Messaggi", "File troppo grande")},
+    {EIO, QT_TRANSLATE_NOOP("Messaggi", "Errore di lettura o scrittura sul disco")},
+    {EMFILE, QT_TRANSLATE_NOOP("Messaggi", "Troppi file aperti")},
+    {ENFILE, QT_TRANSLATE_NOOP("Messaggi", "Troppi file aperti")},
+    {EBUSY, QT_TRANSLATE_NOOP("Messaggi", "File in uso")},
+    {ETXTBSY, QT_TRANSLATE_NOOP("Messaggi", "File in uso")},
 };
 } // namespace
 
 std::string SystemErrorText(int nErrno) {
     for (const auto& c : kCauses)
         if (c.nErrno == nErrno) return c.pszText;
-    return "Errore di sistema " + std::to_string(nErrno);
+    return FillMessage(MSG_SYSTEM_ERROR, std::to_string(nErrno));
 }
 
 std::string WithSystemCause(const std::string& message, int nErrno) {

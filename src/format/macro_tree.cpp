@@ -7,6 +7,7 @@
 #include "format/reader.h"
 #include "format/resolve.h"
 #include "format/stdlib.h"
+#include "model/translate_noop.h"
 
 CMacroTreeItem* CMacroTreeItem::Add(std::string text, int nImg, int nSelImg) {
     auto item = std::make_unique<CMacroTreeItem>();
@@ -44,7 +45,7 @@ void SetFile(CMacroTreeItem& item, const std::string& path) {
 void CMacroTree::RefreshMacroTree() {
     ClearMacroTree();
     m_root = std::make_unique<CMacroTreeItem>();
-    m_root->label = "Macro disponibili";
+    m_root->label = QT_TRANSLATE_NOOP("Macro", "Macro disponibili");
     m_root->nImage = m_root->nSelectedImage = IMAGE_ROOT;
     AddLibraryToTree(StandardLibraryText(), "");
     for (const CFoundFile& file : FilesInFolders(LIBS_FOLDER, ".tvl")) {

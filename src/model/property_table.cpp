@@ -1,5 +1,7 @@
 #include "model/property_table.h"
 
+#include "model/translate_noop.h"
+
 #include "model/fontfaces.h"
 #include "model/primitive.h"
 
@@ -51,7 +53,7 @@ std::string DescribeProperty(const CPropertyForm& form) {
 }
 
 const char* YesNoWord(bool b) {
-    return b ? "Si" : "No";
+    return b ? QT_TRANSLATE_NOOP("Proprieta", "Si") : QT_TRANSLATE_NOOP("Proprieta", "No");
 }
 
 bool ParseYesNo(const char* value, bool& b) {

@@ -32,8 +32,10 @@ constexpr int VECTOR_DPI = 1200;
 // Pens one pixel wide on screen become lines this wide on paper.
 constexpr double HAIRLINE_MM = 0.1;
 
-const char* const MSG_TOO_LARGE = "Il disegno e' troppo grande per essere esportato.";
-const char* const MSG_CANNOT_DRAW = "Impossibile preparare il file da esportare.";
+const char* const MSG_TOO_LARGE =
+    QT_TRANSLATE_NOOP("Messaggi", "Il disegno e' troppo grande per essere esportato.");
+const char* const MSG_CANNOT_DRAW =
+    QT_TRANSLATE_NOOP("Messaggi", "Impossibile preparare il file da esportare.");
 
 std::string Store(const std::string& path, const QByteArray& bytes) {
     const std::string data(bytes.constData(), std::size_t(bytes.size()));

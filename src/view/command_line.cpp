@@ -1,5 +1,6 @@
 #include "view/command_line.h"
 
+#include "doc/document_ui.h"
 #include "view/bounded_int.h"
 
 namespace {
@@ -32,22 +33,22 @@ bool ParseCommandLine(const std::vector<std::string>& args, CCommandLine& out, s
             out.programDir = args[++i];
         } else if (a == "--zoom" && bHasValue) {
             if (!ParseBoundedInt(args[++i], 10, 2000, out.nZoom)) {
-                error = "--zoom vuole una percentuale da 10 a 2000: " + args[i];
+                error = FillMessage(MSG_ARG_ZOOM, args[i]);
                 return false;
             }
         } else if (a == "--autosave-seconds" && bHasValue) {
             if (!ParseBoundedInt(args[++i], 1, 86400, out.nAutosaveSeconds)) {
-                error = "--autosave-seconds vuole un numero di secondi da 1 a 86400: " + args[i];
+                error = FillMessage(MSG_ARG_AUTOSAVE, args[i]);
                 return false;
             }
         } else if (a == "--origin" && bHasValue) {
             if (!ParseOrigin(args[++i], out)) {
-                error = "--origin vuole due numeri interi X,Y: " + args[i];
+                error = FillMessage(MSG_ARG_ORIGIN, args[i]);
                 return false;
             }
             out.bOrigin = true;
         } else {
-            error = "opzione sconosciuta o senza valore: " + a;
+            error = FillMessage(MSG_ARG_UNKNOWN, a);
             return false;
         }
     }

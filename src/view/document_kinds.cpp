@@ -1,16 +1,18 @@
 #include "view/document_kinds.h"
 
 #include "doc/document.h"
+#include "model/translate_noop.h"
 #include "view/action_table.h"
 
 #include <cctype>
 
 const CDocumentKind DOCUMENT_KINDS[NUM_DOCUMENT_KINDS] = {
-    {DOC_DRAWING, ".tvd", "Documento Tavolin", "Documento", MENUBAR_DRAWING,
-     "application/x-tavolin-document"},
-    {DOC_MACRO, ".tvm", "Macro Tavolin", "Macro", MENUBAR_MACRO, "application/x-tavolin-macro"},
-    {DOC_LIBRARY, ".tvl", "Libreria Tavolin", "Libreria", MENUBAR_LIBRARY,
-     "application/x-tavolin-library"},
+    {DOC_DRAWING, ".tvd", QT_TRANSLATE_NOOP("Documenti", "Documento Tavolin"), "Documento",
+     MENUBAR_DRAWING, "application/x-tavolin-document"},
+    {DOC_MACRO, ".tvm", QT_TRANSLATE_NOOP("Documenti", "Macro Tavolin"), "Macro", MENUBAR_MACRO,
+     "application/x-tavolin-macro"},
+    {DOC_LIBRARY, ".tvl", QT_TRANSLATE_NOOP("Documenti", "Libreria Tavolin"), "Libreria",
+     MENUBAR_LIBRARY, "application/x-tavolin-library"},
 };
 
 const CDocumentKind& DocumentKind(int nDocKind) {
@@ -26,15 +28,4 @@ int DocKindFromExtension(const std::string& extension) {
     for (const CDocumentKind& k : DOCUMENT_KINDS)
         if (e == k.ext) return k.nKind;
     return DOC_NONE;
-}
-
-std::string FileFilter(const CDocumentKind& k) {
-    return std::string(k.typeName) + " (*" + k.ext + ")";
-}
-
-std::string OpenFileFilters() {
-    std::string s;
-    for (const CDocumentKind& k : DOCUMENT_KINDS)
-        s += FileFilter(k) + ";;";
-    return s + "Tutti i file (*)";
 }

@@ -20,7 +20,3 @@ extern const CDocumentKind DOCUMENT_KINDS[NUM_DOCUMENT_KINDS];
 const CDocumentKind& DocumentKind(int nDocKind);
 // The kind of a file by its extension (".tvd" ..., any case); DOC_NONE for others.
 int DocKindFromExtension(const std::string& extension);
-// "Documento Tavolin (*.tvd)".
-std::string FileFilter(const CDocumentKind& k);
-// Every kind's filter, then "Tutti i file (*)", separated by ";;".
-std::string OpenFileFilters();

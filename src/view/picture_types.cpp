@@ -1,16 +1,19 @@
 #include "view/picture_types.h"
 
+#include "doc/document_ui.h"
+#include "model/translate_noop.h"
+
 #include <cctype>
 
 namespace {
 const std::vector<CPictureType> kRasters = {
-    {PICTURE_BMP, "Bitmap files (*.bmp)", "bmp"},
-    {PICTURE_PNG, "Immagini PNG (*.png)", "png"},
+    {PICTURE_BMP, QT_TRANSLATE_NOOP("Immagini", "Bitmap files (*.bmp)"), "bmp"},
+    {PICTURE_PNG, QT_TRANSLATE_NOOP("Immagini", "Immagini PNG (*.png)"), "png"},
 };
 const std::vector<CPictureType> kVectors = {
-    {PICTURE_EMF, "Enhanced Metafile (*.emf)", "emf"},
-    {PICTURE_SVG, "Disegni SVG (*.svg)", "svg"},
-    {PICTURE_PDF, "Documenti PDF (*.pdf)", "pdf"},
+    {PICTURE_EMF, QT_TRANSLATE_NOOP("Immagini", "Enhanced Metafile (*.emf)"), "emf"},
+    {PICTURE_SVG, QT_TRANSLATE_NOOP("Immagini", "Disegni SVG (*.svg)"), "svg"},
+    {PICTURE_PDF, QT_TRANSLATE_NOOP("Immagini", "Documenti PDF (*.pdf)"), "pdf"},
 };
 constexpr int MODE_EMF = 2;
 
@@ -33,27 +36,13 @@ const std::vector<CPictureType>& PictureTypes(int nMode) {
 }
 
 namespace {
-// "usare .bmp o .png"
-std::string ExtensionList(const std::vector<CPictureType>& types) {
-    std::string list;
-    for (std::size_t i = 0; i < types.size(); ++i) {
-        if (i > 0) list += i + 1 == types.size() ? " o " : ", ";
-        list += '.';
-        list += types[i].pszExtension;
-    }
-    return list;
-}
-
 std::string Refusal(int nMode, const std::string& ext) {
     const bool bVector = nMode == MODE_EMF;
     const std::vector<CPictureType>& other = bVector ? kRasters : kVectors;
     for (const CPictureType& t : other)
         if (ext == t.pszExtension)
-            return "Un file ." + ext + " non si puo' salvare in questa modalita': usare " +
-                   ExtensionList(PictureTypes(nMode)) + ", oppure scegliere la modalita' " +
-                   (bVector ? "relativa o assoluta." : "\"Enhanced Metafile\".");
-    return "Il formato ." + ext + " non e' supportato: usare " +
-           ExtensionList(PictureTypes(nMode)) + ".";
+            return FillMessage(bVector ? MSG_VECTOR_ONLY : MSG_RASTER_ONLY, ext);
+    return FillMessage(bVector ? MSG_VECTOR_UNKNOWN : MSG_RASTER_UNKNOWN, ext);
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 // boxes, the header fields as typed, and text shown or typed as Windows-1252.
 #include "../doc/fake_ui.h"
 #include "app/child_frame.h"
+#include "app/config_dialog.h"
 #include "app/document_bar.h"
 #include "app/export_dialog.h"
 #include "app/grid_dialog.h"
@@ -324,6 +325,19 @@ class WidgetsTest : public QObject {
     }
 
     // A question whose answer loses work has "No" as its default.
+    // "strLanguage" is written only once a language is chosen, and the dialog
+    // says that it applies at the next start.
+    void theLanguageIsWrittenOnlyOnceChosen() {
+        for (int nChoice : {0, 2}) {
+            CConfigDlg dlg(nullptr);
+            dlg.findChild<QComboBox*>()->setCurrentIndex(nChoice);
+            if (nChoice) AnswerNextMessageBox();
+            QCOMPARE(Traced([&dlg] { dlg.accept(); }).size(), nChoice ? 1 : 0);
+            QCOMPARE(QSettings().value("Configurazione/strLanguage").toString(),
+                     QString(nChoice ? "en" : ""));
+        }
+    }
+
     void aYesNoQuestionDefaultsToNo() {
         QMessageBox::StandardButton def = QMessageBox::NoButton;
         WhenModal<QMessageBox>([&def](QMessageBox* box) {

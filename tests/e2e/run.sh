@@ -70,7 +70,7 @@ for case_file in "${cases[@]}"; do
     # case's pid, so that whatever it leaves behind can be found and ended.
     (
         cd "$dir" || exit 1
-        exec env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
+        exec env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER -u LANGUAGE LC_ALL=C.UTF-8 \
             DISPLAY="$display" QT_QPA_PLATFORM=xcb \
             XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data" XDG_STATE_HOME="$dir/state" \
             XDG_RUNTIME_DIR="$dir/runtime" TMPDIR="$dir/tmp" \
