@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 int RunNormalize(const std::vector<std::string>& args);
@@ -38,6 +39,9 @@ std::unique_ptr<QGuiApplication> StartGui();
 // Writes the picture as a PNG file; false after saying why on standard error.
 class QImage;
 bool SavePngForTool(const QImage& image, const std::string& path);
+
+// Text on standard output, flushed; false when it could not all be written.
+bool WriteStdout(std::string_view text);
 
 // A display to show a picture on (X11 or Wayland).
 bool HasDisplay();

@@ -108,16 +108,11 @@ bool ReadSide(const std::string& path, Side& s) {
     return false;
 }
 
-bool Write(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
-
 // The text on standard output, the picture in its file; false after the message.
 bool Show(const DiffOptions& o, const std::string& text, const std::vector<CDiffRow>& rows,
           const std::string& legend) {
     const bool bPicture = !o.out.empty() || (o.bOpen && HasDisplay());
-    if ((o.bText || !bPicture) && !Write(text)) return false;
+    if ((o.bText || !bPicture) && !WriteStdout(text)) return false;
     if (!bPicture) return true;
     const auto app = StartGui();
     const std::string path = o.out.empty() ? PrivatePicturePath() : o.out;

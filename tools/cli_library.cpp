@@ -83,8 +83,7 @@ int RunLibrary(const std::vector<std::string>& args) {
         return 2;
     }
     if (o.action == "dump") {
-        const std::string_view text = StandardLibraryText();
-        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() ? 0 : 2;
+        return WriteStdout(StandardLibraryText()) ? 0 : 2;
     }
     std::shared_ptr<const CLibraryIndex> lib;
     if (!o.file.empty() && !(lib = ReadLibraryArgument(o.file))) return 2;

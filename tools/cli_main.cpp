@@ -17,6 +17,11 @@ bool LoadForTool(CSchemoDoc& doc, const std::string& path) {
     return doc.LoadFile(path == "-" ? "/dev/stdin" : path);
 }
 
+bool WriteStdout(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
 int main(int argc, char** argv) {
     LoadUiTranslation();
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {

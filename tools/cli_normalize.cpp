@@ -46,9 +46,7 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
 }
 
 bool WriteOut(const std::string& text, const std::string& out) {
-    if (out.empty())
-        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-               std::fflush(stdout) == 0;
+    if (out.empty()) return WriteStdout(text);
     if (WriteFileSafely(out, text)) return true;
     std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_CANNOT_OPEN).c_str());
     return false;

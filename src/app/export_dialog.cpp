@@ -2,6 +2,7 @@
 
 #include "app/draw_progress.h"
 #include "app/message_box.h"
+#include "doc/document_ui.h"
 #include "doc/export_common.h"
 #include "doc/settings.h"
 #include "qtlayer/qt_export.h"
@@ -148,7 +149,8 @@ void CPictureFileDialog::accept() {
     const CPictureChoice c =
         ChoosePictureFormat(m_nMode, int(nameFilters().indexOf(selectedNameFilter())), typed);
     if (!c.refusal.empty()) {
-        ShowMessageBox(this, QMessageBox::Warning, "Attenzione", TrMessage(c.refusal));
+        ShowMessageBox(this, QMessageBox::Warning, TrMessage(CAPTION_ATTENTION),
+                       TrMessage(c.refusal));
         return;
     }
     m_strPath = QFile::decodeName(QByteArray::fromStdString(c.name));

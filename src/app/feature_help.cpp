@@ -3,6 +3,8 @@
 #include "app/about_dialog.h"
 #include "app/message_box.h"
 #include "app/trace.h"
+#include "doc/document_ui.h"
+#include "qtlayer/qt_translate.h"
 #include "view/commands.h"
 #include "view/manual_path.h"
 
@@ -27,7 +29,7 @@ void Launch(QWidget* parent, const QString& index) {
         process->deleteLater();
         if (window)
             ShowMessageBox(
-                window, QMessageBox::Warning, "Attenzione",
+                window, QMessageBox::Warning, TrMessage(CAPTION_ATTENTION),
                 QCoreApplication::translate("CHelpFeature", pszWhy) + "\n" +
                     QCoreApplication::translate("CHelpFeature", "La guida e' nel file\n%1")
                         .arg(index));
@@ -71,7 +73,7 @@ void CHelpFeature::OpenManual() {
     });
     if (found.empty()) {
         const QString expected = QDir::cleanPath(exeDir + "/../" + kManualFolder + "/index.html");
-        ShowMessageBox(m_frame.Window(), QMessageBox::Critical, "Errore",
+        ShowMessageBox(m_frame.Window(), QMessageBox::Critical, TrMessage(CAPTION_ERROR),
                        QCoreApplication::translate("CHelpFeature",
                                                    "La guida non e' installata: manca il file\n%1")
                            .arg(expected));

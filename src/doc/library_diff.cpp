@@ -7,14 +7,6 @@
 #include <algorithm>
 #include <map>
 
-namespace {
-struct CParsedComponent {
-    std::string key, title;
-    CPrimitiveList list; // in library coordinates
-};
-
-} // namespace
-
 CPrimitiveList ComponentPrimitives(const std::string& text) {
     CMacro macro;
     int nError = 0;
@@ -23,6 +15,11 @@ CPrimitiveList ComponentPrimitives(const std::string& text) {
 }
 
 namespace {
+struct CParsedComponent {
+    std::string key, title;
+    CPrimitiveList list; // in library coordinates
+};
+
 CParsedComponent Parse(const std::string& text) {
     CParsedComponent c;
     ReadComponentHeader(text, &c.key, &c.title);
@@ -78,6 +75,8 @@ CLibraryDiff CompareLibraries(const std::string& oldName, const std::vector<std:
         const std::vector<int>&olds = k.second.first, &news = k.second.second;
         for (std::size_t i = 0; i < std::max(olds.size(), news.size()); ++i) {
             const int o = i < olds.size() ? olds[i] : -1, n = i < news.size() ? news[i] : -1;
+            // Most components of two versions are the same text: nothing to parse.
+            if (o >= 0 && n >= 0 && oldTexts[std::size_t(o)] == newTexts[std::size_t(n)]) continue;
             CLibraryChange c = Compare(k.first, o, n, oldTexts, newTexts);
             if (c.nKind != LIBRARY_CHANGED || !c.drawing.Same()) d.changes.push_back(std::move(c));
         }

@@ -1,7 +1,7 @@
 #include "qtlayer/qt_diff_picture.h"
 
 #include "doc/export_bitmap.h"
-#include "doc/safe_file.h"
+#include "qtlayer/qt_export.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_vector_surface.h"
@@ -63,7 +63,7 @@ void DrawTexts(QPainter& p, const std::vector<CDiffRow>& rows, const std::string
 std::string DrawVector(QPaintDevice& device, const std::vector<CDiffRow>& rows,
                        const std::string& legend, const CDiffPictureOptions& o, const CLayout& l) {
     QPainter p;
-    if (!p.begin(&device)) return "Impossibile preparare il file da esportare.";
+    if (!p.begin(&device)) return MSG_CANNOT_DRAW;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QRect at = RowPicture(rows, i, l);
         p.save();
@@ -76,7 +76,7 @@ std::string DrawVector(QPaintDevice& device, const std::vector<CDiffRow>& rows,
         p.restore();
     }
     DrawTexts(p, rows, legend, l);
-    return p.end() ? std::string() : "Impossibile preparare il file da esportare.";
+    return p.end() ? std::string() : MSG_CANNOT_DRAW;
 }
 
 std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vector<CDiffRow>& rows,
@@ -136,7 +136,7 @@ std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::stri
     const std::string ext = PictureFormat(path);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return "Impossibile preparare il file da esportare.";
+    if (!buffer.open(QIODevice::WriteOnly)) return MSG_CANNOT_DRAW;
     if (ext == "png") {
         if (!DiffImage(rows, legend, o).save(&buffer, "PNG"))
             return ExportMessage(EXPORT_MEMORY_ERROR);
@@ -144,9 +144,5 @@ std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::stri
         const std::string failure = VectorBytes(ext, buffer, rows, legend, o, Layout(rows, o));
         if (!failure.empty()) return failure;
     }
-    int nErrno = 0;
-    return WriteFileSafely(path, std::string(bytes.constData(), std::size_t(bytes.size())), &nErrno,
-                           nNewMode)
-               ? std::string()
-               : ExportMessage(EXPORT_WRITE_ERROR, nErrno);
+    return StorePicture(path, bytes, nNewMode);
 }

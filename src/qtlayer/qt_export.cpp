@@ -20,6 +20,17 @@
 #include <cmath>
 #include <memory>
 
+const char* const MSG_CANNOT_DRAW =
+    QT_TRANSLATE_NOOP("Messaggi", "Impossibile preparare il file da esportare.");
+
+std::string StorePicture(const std::string& path, const QByteArray& bytes, unsigned nNewMode) {
+    const std::string data(bytes.constData(), std::size_t(bytes.size()));
+    int nErrno = 0;
+    return WriteFileSafely(path, data, &nErrno, nNewMode)
+               ? std::string()
+               : ExportMessage(EXPORT_WRITE_ERROR, nErrno);
+}
+
 namespace {
 
 // Bigger pictures are refused rather than attempted.
@@ -34,15 +45,6 @@ constexpr double HAIRLINE_MM = 0.1;
 
 const char* const MSG_TOO_LARGE =
     QT_TRANSLATE_NOOP("Messaggi", "Il disegno e' troppo grande per essere esportato.");
-const char* const MSG_CANNOT_DRAW =
-    QT_TRANSLATE_NOOP("Messaggi", "Impossibile preparare il file da esportare.");
-
-std::string Store(const std::string& path, const QByteArray& bytes) {
-    const std::string data(bytes.constData(), std::size_t(bytes.size()));
-    int nErrno = 0;
-    return WriteFileSafely(path, data, &nErrno) ? std::string()
-                                                : ExportMessage(EXPORT_WRITE_ERROR, nErrno);
-}
 
 // The sizes of a vector picture of the prepared extent.
 struct CVectorPage {
@@ -155,7 +157,7 @@ std::string ExportVector(CSchemoDoc& doc, const CExportOptions& o, const std::st
     bool bStopped = false;
     const std::string drawn = draw(buffer, page, bStopped);
     if (bStopped) return std::string();
-    return drawn.empty() ? Store(path, bytes) : drawn;
+    return drawn.empty() ? StorePicture(path, bytes) : drawn;
 }
 } // namespace
 

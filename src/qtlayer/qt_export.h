@@ -9,6 +9,8 @@
 
 #include <string>
 
+class QByteArray;
+
 // Same pixel size as the bitmap export for the options (zoom or DPI and
 // microns), in layer colours on white, aliased unless bAntialias.
 std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
@@ -17,6 +19,12 @@ std::string ExportPng(CSchemoDoc& doc, const CExportOptions& o, const std::strin
 // or stopped).
 std::string MakePng(CSchemoDoc& doc, const CExportOptions& o, bool bAntialias, std::string& png,
                     IDrawProgress* progress = nullptr);
+// "Impossibile preparare il file da esportare.": a painter that would not start or end.
+extern const char* const MSG_CANNOT_DRAW;
+// The bytes of a finished picture into `path`, whole or not at all; the message
+// of a failure, or an empty string.
+std::string StorePicture(const std::string& path, const QByteArray& bytes,
+                         unsigned nNewMode = 0644);
 // Vector pictures at real scale: one unit measures o.nMicronsPerUnit micrometres.
 std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                       IDrawProgress* progress = nullptr);
