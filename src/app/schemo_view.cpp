@@ -336,6 +336,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
     m_frame.setDevicePixelRatio(dpr);
     QPainter(viewport()).drawImage(event->rect(), m_frame, rc);
     m_frame.setDevicePixelRatio(1);
+    m_bStartZoom = false;
     if (!m_bPainted) {
         m_bPainted = true;
         if (m_onFirstPaint) m_onFirstPaint();

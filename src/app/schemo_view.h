@@ -104,7 +104,10 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     QRegion m_dirty;              // scene pixels to draw again
     CPoint m_ptSceneOrigin{0, 0}; // the device origin the scene was drawn with
     bool m_bPainted = false;
-    // Until the user zooms or scrolls, the first zoom follows the window's size.
+    // Until the view is first painted, or the user zooms or scrolls, the first
+    // zoom follows the window's size (a window opened behind others, or before
+    // the main window is shown, gets its real size later). What the user has
+    // seen stays: resizes, activation and tabs keep the zoom and the scroll.
     bool m_bStartZoom = false;
     bool m_bExtentKnown = false;
     CRect m_extent;

@@ -516,6 +516,19 @@ class WidgetsTest : public QObject {
         }
     }
 
+    // The box loses the focus as windows change; what the program wrote there
+    // is no choice of the user's.
+    void theZoomShownIsNotAppliedWhenTheBoxLosesTheFocus() {
+        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoView view(doc, nullptr, nullptr);
+        CDocumentBar bar(doc, view, nullptr, nullptr);
+        view.m_onZoomChanged = [&bar](double s) { bar.ShowZoom(s); };
+        view.resize(400, 300);
+        view.SetZoom(800, 90, 90);
+        emit bar.ZoomBox()->lineEdit()->editingFinished();
+        QCOMPARE(view.Coords().GetScrollPos(), CPoint({90, 90}));
+    }
+
     void theWheelTurnedTowardsTheUserScrollsDown() {
         CSchemoDoc doc(DOC_DRAWING, nullptr);
         CSchemoView view(doc, nullptr, nullptr);
