@@ -60,10 +60,17 @@ void CViewController::OnWheel(const CWheelInput& in) {
     if (in.bCtrl) {
         m_coords.ZoomAbout(in.ptClient, m_coords.GetScale() * std::pow(ZOOM_STEP, nNotches));
         m_host.ViewMoved(true);
+    } else if (m_coords.OnWheel(!in.bShift && in.nAngleY != 0, nNotches)) {
+        m_host.ViewMoved(false);
+    } else {
         return;
     }
-    const bool bVertical = !in.bShift && in.nAngleY != 0;
-    if (m_coords.OnWheel(bVertical, nNotches)) m_host.ViewMoved(false);
+    // The drawing moved under the pointer: what hangs on the pointer follows
+    // at once, not at the next move.
+    CMouseInput at;
+    at.ptClient = in.ptClient;
+    at.bShift = in.bShift;
+    OnMouseMove(at);
 }
 
 void CViewController::Zoom(CPoint pt, bool bIn) {
