@@ -140,6 +140,7 @@ class CViewController {
 
     // view_keys.cpp: the keys of the tools and the zoom
     bool OnIdleKey(int nKey);
+    void FollowPointer(CPoint ptClient, bool bShift);
     bool ArmAutoScroll(CPoint ptClient);
     void StopAutoScroll();
     bool ScrollTowardsEdges();

@@ -28,7 +28,7 @@ bool CViewController::OnIdleKey(int nKey) {
         const double s = m_coords.GetScale();
         m_coords.ZoomAbout(at, nKey == '+' ? s * ZOOM_STEP : s / ZOOM_STEP);
         m_host.ViewMoved(true);
-        if (bOver) OnMouseMove(CMouseInput{at}); // the symbol under the pointer follows
+        if (bOver) FollowPointer(at, m_bShiftHeld);
         return true;
     }
     const std::string name = KeyName(nKey);

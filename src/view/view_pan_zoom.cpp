@@ -65,12 +65,16 @@ void CViewController::OnWheel(const CWheelInput& in) {
     } else {
         return;
     }
-    // The drawing moved under the pointer: what hangs on the pointer follows
-    // at once, not at the next move.
-    CMouseInput at;
-    at.ptClient = in.ptClient;
-    at.bShift = in.bShift;
-    OnMouseMove(at);
+    FollowPointer(in.ptClient, in.bShift);
+}
+
+// The drawing moved under a pointer that stayed: what hangs on the pointer
+// follows at once, not at the next move.
+void CViewController::FollowPointer(CPoint ptClient, bool bShift) {
+    CMouseInput in;
+    in.ptClient = ptClient;
+    in.bShift = bShift;
+    OnMouseMove(in);
 }
 
 void CViewController::Zoom(CPoint pt, bool bIn) {
@@ -132,10 +136,7 @@ void CViewController::OnTimer() {
     }
     if (!m_coords.m_bStretch && ScrollTowardsEdges()) {
         m_host.ViewMoved(false);
-        CMouseInput in;
-        in.ptClient = m_host.PointerPosition();
-        in.bShift = m_bShiftHeld;
-        OnMouseMove(in);
+        FollowPointer(m_host.PointerPosition(), m_bShiftHeld);
     }
     if (!m_bTimerOn) return;
     ++m_nTimerTicks;
