@@ -71,7 +71,7 @@ bool CSchemoDoc::TakeText(CLoadedText& loaded) {
     m_strTitle = loaded.title;
     m_bLoadErrors = loaded.nError != 0;
     if (m_bLoadErrors && m_pUi)
-        m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+        m_pUi->ShowMessage(ReadErrorsMessage(loaded.nError), CAPTION_ATTENTION, ICON_INFORMATION);
     return true;
 }
 

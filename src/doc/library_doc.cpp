@@ -47,7 +47,7 @@ bool CSchemoLibDoc::Load(const std::string& text) {
         ShowFields("", "");
     m_bLoadErrors = nError != 0;
     if (m_bLoadErrors && GetUi())
-        GetUi()->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+        GetUi()->ShowMessage(ReadErrorsMessage(nError), CAPTION_ATTENTION, ICON_INFORMATION);
     SetModified(false);
     return true;
 }

@@ -29,7 +29,8 @@ class Document : public ProgramDirTest {
     CFakeUi ui;
 };
 
-// An unreadable file is no bad format; a missing header or a library is.
+// An unreadable file is no bad format; a missing header or a library is. Lines
+// refused and primitives that no layer shows are told apart.
 TEST_F(Document, LoadingTellsWhatWentWrong) {
     const struct {
         const char *name, *text; // null: no such file
@@ -39,6 +40,10 @@ TEST_F(Document, LoadingTellsWhatWentWrong) {
         {"a.tvd", "[TAVOLIN]", "", "0 "},
         {"b.tvm", "[MACROCAD Titolo]\r\nLI 1 2 3 4\r\nXX\r\n",
          std::string("Attenzione: ") + MSG_READ_ERRORS, "1 Titolo"},
+        {"e.tvd", "[TAVOLIN]\r\nLI 1 2 3 4 99\r\n", std::string("Attenzione: ") + MSG_NO_LAYER,
+         "1 "},
+        {"f.tvd", "[TAVOLIN]\r\nLI 1 2 3 4 99\r\nLI 1 2 3\r\n",
+         std::string("Attenzione: ") + MSG_READ_ERRORS + "\n" + MSG_NO_LAYER, "1 "},
         {"c.tvd", "[TAVOLIB Lib]\r\n[1 a]\r\nLI 1 2 3 4\r\n", ERR + MSG_BAD_FORMAT, "0 "},
         {"d.tvd", "LI 1 2 3 4\r\n", ERR + MSG_BAD_FORMAT, "0 "},
         {"missing.tvd", nullptr, ERR + MSG_CANNOT_OPEN, "0 "},
