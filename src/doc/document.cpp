@@ -24,12 +24,11 @@ CLoadedText ParseDocumentText(const std::string& text) {
 
 CLoadedText ReadDocumentFile(const std::string& path) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        CLoadedText r;
-        r.bUnreadable = true;
-        return r;
-    }
-    return ParseDocumentText(text);
+    CLoadedText r;
+    r.bUnreadable = !ReadWholeFile(path, text);
+    if (!r.bUnreadable) r = ParseDocumentText(text);
+    r.path = path;
+    return r;
 }
 
 CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {
@@ -63,8 +62,9 @@ bool CSchemoDoc::Reload(CLoadedText loaded) {
 bool CSchemoDoc::TakeText(CLoadedText& loaded) {
     if (loaded.bUnreadable || !loaded.bOk) {
         if (m_pUi)
-            m_pUi->ShowMessage(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, CAPTION_ERROR,
-                               ICON_ERROR);
+            m_pUi->ShowMessage(
+                WithFileName(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, loaded.path),
+                CAPTION_ERROR, ICON_ERROR);
         return false;
     }
     ReplaceAll(std::move(loaded.list));

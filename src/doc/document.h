@@ -22,6 +22,7 @@ struct CLoadedText {
     int nError = 0;           // the reader's ReadError bits
     std::string title;
     CPrimitiveList list;
+    std::string path; // the file read, named in the messages; empty for a text
 };
 CLoadedText ParseDocumentText(const std::string& text);
 CLoadedText ReadDocumentFile(const std::string& path);

@@ -128,6 +128,10 @@ CFilledMessage RecogniseMessage(const std::string& line) {
     return {};
 }
 
+std::string WithFileName(const char* pszMessage, const std::string& path) {
+    return path.empty() ? pszMessage : pszMessage + ("\n" + path);
+}
+
 std::string ReadErrorsMessage(int nError) {
     std::string text = nError & READ_REFUSED ? MSG_READ_ERRORS : "";
     if (nError & READ_NO_LAYER) text += (text.empty() ? "" : "\n") + std::string(MSG_NO_LAYER);
