@@ -49,6 +49,29 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
     }
 }
 
+// Removed and added primitives of one shape pair as moves, the nearest pairs
+// first (of equally near ones, the first in the lists); the farther ones stay
+// removed or added.
+TEST(DrawingDiff, AMovePairsTheNearestPlacesNotTheListOrder) {
+    const struct {
+        const char *oldText, *newText, *lines;
+    } rows[] = {
+        {"MC 100 100 0 0 080\nMC 300 100 0 0 080", "MC 305 100 0 0 080\nMC 105 100 0 0 080",
+         "~ MC 100 100 0 0 080 -> MC 105 100 0 0 080\n"
+         "~ MC 300 100 0 0 080 -> MC 305 100 0 0 080\n"},
+        {"LI 0 0 10 0\nLI 100 0 110 0", "LI 102 0 112 0\nLI 2 5 12 5",
+         "~ LI 0 0 10 0 -> LI 2 5 12 5\n~ LI 100 0 110 0 -> LI 102 0 112 0\n"},
+        {"SA 50 50", "SA 55 50\nSA 45 50", "+ SA 45 50\n~ SA 50 50 -> SA 55 50\n"},
+        {"SA 0 0\nSA 50 50\nSA 90 90", "SA 52 50",
+         "- SA 0 0\n~ SA 50 50 -> SA 52 50\n- SA 90 90\n"},
+    };
+    for (const auto& r : rows) {
+        const CLoadedText a = ParseDocumentText(std::string("[TAVOLIN]\n") + r.oldText),
+                          b = ParseDocumentText(std::string("[TAVOLIN]\n") + r.newText);
+        EXPECT_EQ(CompareLists("", a.list, "", b.list).Text(), r.lines) << r.newText;
+    }
+}
+
 // As when the library under the symbol changed between the two readings.
 TEST(DrawingDiff, AMacroComparesByItsNameAndPlacementNotItsParts) {
     CPrimitiveList lists[2];
