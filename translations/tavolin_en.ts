@@ -1786,6 +1786,10 @@ Print anyway?</translation>
         <source>opzione sconosciuta o senza valore: %1</source>
         <translation>unknown option or option without a value: %1</translation>
     </message>
+    <message>
+        <source>Il file contiene primitive su livelli inesistenti (fuori da 0-15), che nessun livello mostra: sono state conservate come sono.</source>
+        <translation>The file holds primitives on layers that do not exist (outside 0-15), which no layer shows: they have been kept as they are.</translation>
+    </message>
 </context>
 <context>
     <name>Proprieta</name>

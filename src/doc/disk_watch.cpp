@@ -99,9 +99,14 @@ void CDiskWatch::Reload(CSchemoDoc& doc) {
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc)) {
         CSchemoLibDoc probe(nullptr);
         ok = !loaded.bUnreadable && probe.Load(text) && library->Load(text);
-        if (!ok && doc.GetUi()) doc.GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
+        if (!ok && doc.GetUi())
+            doc.GetUi()->ShowMessage(
+                WithFileName(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, m_path),
+                CAPTION_ERROR, ICON_ERROR);
     } else {
-        ok = doc.Reload(loaded.bUnreadable ? std::move(loaded) : ParseDocumentText(text));
+        if (!loaded.bUnreadable) loaded = ParseDocumentText(text);
+        loaded.path = m_path;
+        ok = doc.Reload(std::move(loaded));
     }
     if (!ok) return;
     m_own = before;

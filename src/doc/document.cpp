@@ -24,12 +24,11 @@ CLoadedText ParseDocumentText(const std::string& text) {
 
 CLoadedText ReadDocumentFile(const std::string& path) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        CLoadedText r;
-        r.bUnreadable = true;
-        return r;
-    }
-    return ParseDocumentText(text);
+    CLoadedText r;
+    r.bUnreadable = !ReadWholeFile(path, text);
+    if (!r.bUnreadable) r = ParseDocumentText(text);
+    r.path = path;
+    return r;
 }
 
 CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {
@@ -63,15 +62,16 @@ bool CSchemoDoc::Reload(CLoadedText loaded) {
 bool CSchemoDoc::TakeText(CLoadedText& loaded) {
     if (loaded.bUnreadable || !loaded.bOk) {
         if (m_pUi)
-            m_pUi->ShowMessage(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, CAPTION_ERROR,
-                               ICON_ERROR);
+            m_pUi->ShowMessage(
+                WithFileName(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, loaded.path),
+                CAPTION_ERROR, ICON_ERROR);
         return false;
     }
     ReplaceAll(std::move(loaded.list));
     m_strTitle = loaded.title;
     m_bLoadErrors = loaded.nError != 0;
     if (m_bLoadErrors && m_pUi)
-        m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+        m_pUi->ShowMessage(ReadErrorsMessage(loaded.nError), CAPTION_ATTENTION, ICON_INFORMATION);
     return true;
 }
 

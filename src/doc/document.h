@@ -19,9 +19,10 @@ enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 1
 struct CLoadedText {
     bool bUnreadable = false; // the file could not be read
     bool bOk = false;         // a drawing or macro header was found
-    int nError = 0;           // lines were skipped
+    int nError = 0;           // the reader's ReadError bits
     std::string title;
     CPrimitiveList list;
+    std::string path; // the file read, named in the messages; empty for a text
 };
 CLoadedText ParseDocumentText(const std::string& text);
 CLoadedText ReadDocumentFile(const std::string& path);
@@ -49,7 +50,7 @@ class CSchemoDoc {
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
     std::string m_strTitle;     // the long title
-    bool m_bLoadErrors = false; // the last load skipped lines it did not understand
+    bool m_bLoadErrors = false; // the last load skipped lines or kept some on no layer
 
     int GetDocKind() const { return m_nDocKind; }
     void SetUi(IDocumentUi* ui) { m_pUi = ui; }

@@ -44,7 +44,13 @@ extern const char* const CAPTION_ERROR;     // "Errore"
 extern const char* const CAPTION_ATTENTION; // "Attenzione"
 extern const char* const MSG_BAD_FORMAT;
 extern const char* const MSG_CANNOT_OPEN; // missing, a folder or unreadable
+// A message about a file, with the file's path on a second line when known.
+std::string WithFileName(const char* pszMessage, const std::string& path);
 extern const char* const MSG_READ_ERRORS;
+extern const char* const MSG_NO_LAYER; // primitives kept on a layer beyond the sixteen
+// What a reading's error flag (format/reader.h) tells the user, a line for
+// each kind met; empty when the flag is 0.
+std::string ReadErrorsMessage(int nError);
 extern const char* const MSG_STANDARD_NAME;
 extern const char* const MSG_NON_STANDARD_MACROS;
 

@@ -104,6 +104,27 @@ TEST_F(DiskWatch, ALibrarysReloadAsksAndCannotBeUndone) {
     EXPECT_FALSE(lib.IsModified());
 }
 
+// A file changed into what is no drawing, or no library, leaves the document
+// as it was; the message names the file.
+TEST_F(DiskWatch, AChangeThatCannotBeReadIsToldWithTheFilesName) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    Open(doc);
+    CSchemoLibDoc lib(&ui);
+    WriteFile("b.tvd", "[TAVOLIB L]\r\n[K1 uno]\r\n");
+    ASSERT_TRUE(lib.LoadFile((m_dir / "b.tvd").string()));
+    CDiskWatch libWatch;
+    libWatch.Remember((m_dir / "b.tvd").string());
+    WriteFile("a.tvd", "garbage");
+    WriteFile("b.tvd", "garbage");
+    watch.OnFileEvent(true, doc, "a.tvd");
+    libWatch.OnFileEvent(true, lib, "b.tvd");
+    EXPECT_EQ(ui.Told(), "Errore: " + std::string(MSG_BAD_FORMAT) + "\n" + Path() +
+                             "|Errore: " + MSG_BAD_FORMAT + "\n" + (m_dir / "b.tvd").string() +
+                             "|" + ASK + "|Attenzione: " + ReloadQuestion("b.tvd") + " (S\xEC)");
+    EXPECT_EQ(doc.Primitives().size(), 1u);
+    EXPECT_EQ(lib.ComponentTexts().size(), 1u);
+}
+
 // "No" is the default and leaves the file as the other program wrote it.
 TEST_F(DiskWatch, SavingOverAFileChangedOnDiskAsksFirst) {
     const struct {

@@ -154,7 +154,8 @@ done <<EOF
 EOF
 cmp -s "$T/080.tvm" "$T/old.want" && cmp -s "$T/keep.bmp" "$T/old.want" || fail "a refusal changed an old file"
 
-# Files that cannot be read, alike for every command that reads drawings.
+# Files that cannot be read, alike for every command that reads drawings: the
+# message, then the file's name.
 unreadable="$T/missing.tvd $T/folder.tvd"
 [ "$(id -u)" -ne 0 ] && unreadable="$unreadable $T/locked.tvd" # root reads it anyway
 for f in "$T/nohdr.tvd" "$T/lib.tvl" $unreadable; do
@@ -162,7 +163,7 @@ for f in "$T/nohdr.tvd" "$T/lib.tvl" $unreadable; do
     case "$f" in "$T/nohdr.tvd" | "$T/lib.tvl") want=$NO_FORMAT ;; esac
     for cmd in normalize:tvd export:svg render:png; do
         "$CLI" "${cmd%:*}" "$f" -o "$T/never.${cmd#*:}" 2>"$T/err"
-        [ $? = 2 ] && [ "$(cat "$T/err")" = "$want" ] && [ ! -e "$T/never.${cmd#*:}" ] || fail "$cmd $f"
+        [ $? = 2 ] && [ "$(cat "$T/err")" = "$want"$'\n'"$f" ] && [ ! -e "$T/never.${cmd#*:}" ] || fail "$cmd $f"
     done
 done
 
