@@ -59,6 +59,13 @@ void SetLibraryFolders(const CCommandLine& cl) {
     g_libraryFolders = DefaultLibraryFolders(cl.programDir);
 }
 
+void OpenFiles(CMainFrame& frame, const CCommandLine& cl) {
+    frame.SetOpenZoom(cl.nZoom, cl.bOrigin, cl.nOriginX, cl.nOriginY);
+    for (const std::string& f : cl.files)
+        frame.OpenFile(QFile::decodeName(f.c_str()));
+    frame.SetOpenZoom(0, false, 0, 0);
+}
+
 // A log-off closes as the main window's close does: the documents are asked
 // about first, and only then are the settings stored.
 void HandleLogOff(QApplication& app, CMainFrame& frame) {
@@ -90,14 +97,16 @@ int RunTavolin(int argc, char** argv) {
     if (!cl.bNoSplash) CSplashWnd::ShowOver(&frame);
     if (SettingsStore::RegisterFileTypesWanted())
         RegisterFileTypes(QCoreApplication::applicationFilePath());
-    frame.SetOpenZoom(cl.nZoom, cl.bOrigin, cl.nOriginX, cl.nOriginY);
-    for (const std::string& f : cl.files)
-        frame.OpenFile(QFile::decodeName(f.c_str()));
-    frame.SetOpenZoom(0, false, 0, 0);
     frame.show();
     HandleLogOff(app, frame);
     CAutosaveFeature autosave(frame, cl.nAutosaveSeconds);
-    QTimer::singleShot(0, &frame, [] { TraceLine("READY"); });
+    // Over the shown window: first what an earlier run left unsaved, then the
+    // files asked for, so that one of them just recovered is not read again.
+    QTimer::singleShot(0, &frame, [&] {
+        autosave.Start();
+        OpenFiles(frame, cl);
+        TraceLine("READY");
+    });
     const int result = app.exec();
     g_macroCache.Clear();
     return result;

@@ -157,6 +157,17 @@ class WidgetsTest : public QObject {
         QCOMPARE(QSettings().value("Window State/right").toInt(), 800);
     }
 
+    // What an earlier run left unsaved opens as a file read: its title in the
+    // bar, modified, under its own name.
+    void aRecoveredDocumentShowsItsTitle() {
+        CMainFrame frame;
+        frame.show();
+        CMyMDIChildWnd* child = frame.OpenRecovered(
+            DOC_DRAWING, "[TAVOLIN Filtro \xe8]\r\nLI 1 2 3 4\r\n", "/non/esiste/rc.tvd");
+        QCOMPARE(child->Bar()->TitleEdit()->text(), QString::fromUtf8("Filtro \u00e8"));
+        QCOMPARE(frame.windowTitle(), QString("Tavolin - rc.tvd*"));
+    }
+
     // The answer is the program's to keep: it splits from now on.
     void answeringNoToTheUnsplitWarningSplitsFromNowOn() {
         g_macroCache.Store("p.R1", CMacro());
