@@ -63,8 +63,10 @@ void CDocumentBar::ShowZoom(double dScale) {
     m_pZoom->setEditText(QString::fromStdString(ZoomBoxText(dScale)));
 }
 
+// Only a title that differs is put in: the cursor stays where the user typed.
 void CDocumentBar::ShowTitle() {
-    m_pTitle->setText(DecodeCp1252(m_doc.m_strTitle));
+    const QString title = DecodeCp1252(m_doc.m_strTitle);
+    if (m_pTitle->text() != title) m_pTitle->setText(title);
 }
 
 // Only a finished entry counts: Return, or a choice from the list.

@@ -168,6 +168,21 @@ class WidgetsTest : public QObject {
         QCOMPARE(frame.windowTitle(), QString("Tavolin - rc.tvd*"));
     }
 
+    // The file read again after another program wrote it: its title shows.
+    void aReloadShowsTheFilesTitle() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.tvd");
+        std::ofstream(QFile::encodeName(path).toStdString()) << "[TAVOLIN Prima]\r\n";
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame) && frame.OpenFile(path));
+        QLineEdit* title = frame.ActiveChild()->Bar()->TitleEdit();
+        QCOMPARE(title->text(), QString("Prima"));
+        AnswerNextMessageBox(QMessageBox::Yes);
+        std::ofstream(QFile::encodeName(path).toStdString()) << "[TAVOLIN Dopo]\r\n";
+        QTRY_COMPARE(title->text(), QString("Dopo"));
+    }
+
     // The answer is the program's to keep: it splits from now on.
     void answeringNoToTheUnsplitWarningSplitsFromNowOn() {
         g_macroCache.Store("p.R1", CMacro());
