@@ -17,10 +17,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -42,15 +40,6 @@ CCommandLine ParseOrExit(int argc, char** argv) {
         std::exit(0);
     }
     return cl;
-}
-
-// Qt's own texts (the buttons of the message boxes) follow the interface.
-void LoadTranslations(QApplication& app) {
-    if (InstallUiTranslation()) return;
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QLocale(QLocale::Italian), "qtbase", "_",
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(qt);
 }
 
 // The macro bar fills the cache from these folders when the frame is created.
@@ -90,7 +79,7 @@ int RunTavolin(int argc, char** argv) {
     static CQtFontFaces faces;
     SetFontFaceSource(&faces);
     EnableTrace(cl.bTrace);
-    LoadTranslations(app);
+    InstallUiTranslation();
     SetLibraryFolders(cl);
     SettingsStore::LoadConfiguration();
     CMainFrame frame;

@@ -28,12 +28,14 @@
 #include "format/program_dir.h"
 #include "format/reader.h"
 #include "model/prototypes.h"
+#include "qtlayer/qt_translate.h"
 #include "view/commands.h"
 #include "view/picture_types.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -550,6 +552,19 @@ class WidgetsTest : public QObject {
         const int nTop = view.Coords().GetScrollPos().y;
         Wheel(view.viewport(), -120);
         QVERIFY(view.Coords().GetScrollPos().y > nTop);
+    }
+
+    // Last: from here on Qt speaks Italian. Its own buttons do, and so do
+    // those the program names itself.
+    void theItalianInterfacesButtonsReadItalian() {
+        QVERIFY(InstallQtItalian());
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QString("Salva"));
+        CSaveBitmapDlg dlg(nullptr);
+        QStringList texts;
+        for (const QPushButton* b : dlg.findChildren<QPushButton*>())
+            texts << b->text();
+        QCOMPARE(texts, QStringList({"OK", "Annulla"}));
     }
 };
 
