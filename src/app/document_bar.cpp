@@ -71,8 +71,10 @@ void CDocumentBar::ShowZoom(double dScale) {
     m_pZoom->setEditText(text);
 }
 
+// Only a title that differs is put in: the cursor stays where the user typed.
 void CDocumentBar::ShowTitle() {
-    m_pTitle->setText(DecodeCp1252(m_doc.m_strTitle));
+    const QString title = DecodeCp1252(m_doc.m_strTitle);
+    if (m_pTitle->text() != title) m_pTitle->setText(title);
 }
 
 // Only a finished entry counts: Return, or a choice from the list.

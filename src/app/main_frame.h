@@ -39,6 +39,8 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     // Opens a file as its extension says; false (after the message) when it fails.
     bool OpenFile(const QString& path);
     CMyMDIChildWnd* NewDocument(int nDocKind) override;
+    // A document an earlier run left unsaved: modified, under its own path.
+    CMyMDIChildWnd* OpenRecovered(int nDocKind, const std::string& text, const QString& path);
     CMyMDIChildWnd* ActiveChild() const override;
     CToolState& Tools();
     CMacroBar* MacroBar() const;

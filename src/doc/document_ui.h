@@ -71,6 +71,9 @@ std::string RemoveComponentQuestion(const std::string& key);
 extern const char* const MSG_FILE_RELOAD;
 extern const char* const MSG_FILE_REMOVED;
 extern const char* const MSG_FILE_OVERWRITE;
+// The line the reload question adds when the document has edits not saved.
+extern const char* const MSG_RELOAD_LOSES_EDITS;
+extern const char* const MSG_RELOAD_UNDOES_EDITS; // a reload that Undo takes back
 extern const char* const MSG_CANNOT_SAVE;
 extern const char* const MSG_CANNOT_WRITE;
 extern const char* const MSG_SYSTEM_ERROR;

@@ -59,6 +59,10 @@ const char* const MSG_FILE_REMOVED =
     QT_TRANSLATE_NOOP("Messaggi", "Il file %1 è stato eliminato da un altro programma.");
 const char* const MSG_FILE_OVERWRITE = QT_TRANSLATE_NOOP(
     "Messaggi", "Il file %1 è stato modificato da un altro programma. Sovrascriverlo?");
+const char* const MSG_RELOAD_LOSES_EDITS =
+    QT_TRANSLATE_NOOP("Messaggi", "Le modifiche non salvate andranno perse.");
+const char* const MSG_RELOAD_UNDOES_EDITS = QT_TRANSLATE_NOOP(
+    "Messaggi", "Le modifiche non salvate andranno perse; Undo le riporta indietro.");
 const char* const MSG_CANNOT_SAVE =
     QT_TRANSLATE_NOOP("Messaggi", "Impossibile salvare il file %1.");
 const char* const MSG_CANNOT_WRITE =

@@ -5,6 +5,7 @@
 #include "view/ui_language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -48,9 +49,20 @@ bool UiShowsEnglish() {
 }
 
 bool InstallUiTranslation() {
-    if (!LoadUiTranslation()) return false;
+    if (!LoadUiTranslation()) {
+        InstallQtItalian();
+        return false;
+    }
     if (g_pTranslator) QCoreApplication::installTranslator(g_pTranslator);
     return true;
+}
+
+bool InstallQtItalian() {
+    static QTranslator qt;
+    if (!qt.isEmpty()) return true;
+    return qt.load(QLocale(QLocale::Italian), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&qt);
 }
 
 QString TrCore(const char* pszContext, const char* pszText) {

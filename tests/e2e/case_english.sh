@@ -1,5 +1,6 @@
 # An English desktop gets the English interface, down to the core's messages;
-# the setting "strLanguage" overrides the desktop's language.
+# the setting "strLanguage" overrides the desktop's language. Its keys are an
+# English desktop's.
 . "$TV_E2E_DIR/lib.sh"
 
 rm -f "$TV_CONF" # also when the case runs again in the same folder
@@ -19,6 +20,14 @@ tv_dismiss '^Warning$' Return
 expect_eq "message boxes on an English desktop" "MSG Error|The file format is not valid.\\nbad.tvd
 MSG Error|Cannot open the file.\\nmissing.tvd
 MSG Warning|The file good.tvd has been changed by another program. Reload it?" "$(tv_trace_lines MSG)"
+# The keys of an English desktop: Ctrl+A selects all, Ctrl+O opens.
+tv_mark
+tv_key "$TV_MAIN" ctrl+a
+tv_wait_new "COMMAND 57642"
+tv_key "$TV_MAIN" ctrl+o
+tv_wait_window '^Open$'
+tv_key "$TV_WIN" Escape
+tv_wait_new "COMMAND 57601"
 tv_close
 tv_wait_exit
 
