@@ -88,8 +88,11 @@ void CViewController::StartPaste(CPrimitiveList prims) {
 // As a paste hangs on the mouse, from the snapped point under the pointer; the
 // selection stays in the drawing until the pointer moves, as a press leaves it.
 // Started from the menu bar, off the drawing: as for a paste, the first move
-// over it brings the first selected primitive's point 0 to the pointer.
+// over it brings the first selected primitive's point 0 to the pointer. From
+// the context menu, the pointer is on its item by now: the right click that
+// opened it holds the selection, as a drag started there would.
 void CViewController::StartWireDrag(CPoint ptClient) {
+    if (m_bMenuShown) ptClient = m_ptMenu;
     CancelDrag();
     if (m_doc.Selection().empty()) return;
     const CSize sz = m_coords.GetClientSize();

@@ -64,3 +64,19 @@ TEST_F(ControllerTest, GDragsTheSelectionWithTheWiresAttached) {
         EXPECT_EQ(Text(), c.drawing) << c.name;
     }
 }
+
+// As a drag started at the right click would: the point where the menu's item
+// was clicked does not count. From the menu bar, off the drawing, the first
+// move brings point 0 to the pointer.
+TEST_F(ControllerTest, GFromTheContextMenuHoldsTheSelectionByTheRightClick) {
+    for (bool bMenuBar : {false, true}) {
+        Load(WIRES);
+        Run("x20,10");
+        if (bMenuBar) ctl.OnMenuClosed();
+        ctl.StartWireDrag(bMenuBar ? CPoint{-1, 500} : CPoint{400, 300});
+        Run("m25,15 c25,15");
+        EXPECT_EQ(Text(), bMenuBar ? "LI 45 15 30 40\r\nLI 50 50 60 60\r\nLI 25 15 45 15\r\n"
+                                   : "LI 35 15 30 40\r\nLI 50 50 60 60\r\nLI 15 15 35 15\r\n")
+            << bMenuBar;
+    }
+}
