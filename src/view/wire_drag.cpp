@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 bool IsClass(const CPrimitive& p, const char* name) {
@@ -48,12 +50,20 @@ bool Inside(CPoint a, CPoint b, CPoint pt) {
            std::min(a.y, b.y) <= pt.y && pt.y <= std::max(a.y, b.y);
 }
 
-// The junction inside the segment from `from` to `to` nearest `from`.
+bool ByX(const CPoint& a, const CPoint& b) {
+    return a.x < b.x || (a.x == b.x && a.y < b.y);
+}
+
+// The junction inside the segment from `from` to `to` nearest `from`; the
+// junctions sorted ByX.
 bool NearestJunction(CPoint from, CPoint to, const std::vector<CPoint>& junctions, CPoint& out) {
     bool bFound = false;
-    for (const CPoint& j : junctions)
-        if (Inside(from, to, j) && (!bFound || Distance2(from, j) < Distance2(from, out))) {
-            out = j;
+    const CPoint left{std::min(from.x, to.x), INT_MIN};
+    const int nRight = std::max(from.x, to.x);
+    for (auto it = std::lower_bound(junctions.begin(), junctions.end(), left, ByX);
+         it != junctions.end() && it->x <= nRight; ++it)
+        if (Inside(from, to, *it) && (!bFound || Distance2(from, *it) < Distance2(from, out))) {
+            out = *it;
             bFound = true;
         }
     return bFound;
@@ -99,10 +109,11 @@ void CWireDrag::Attach(const CSchemoDoc& doc, const CLayerTable& layers) {
                 m_ends.push_back({w.get(), nEnd, it->second.first, it->second.second, pt});
         }
     }
-    PlanCuts(junctions);
+    PlanCuts(std::move(junctions));
 }
 
-void CWireDrag::PlanCuts(const std::vector<CPoint>& junctions) {
+void CWireDrag::PlanCuts(std::vector<CPoint> junctions) {
+    std::sort(junctions.begin(), junctions.end(), ByX);
     std::unordered_map<const CPrimitive*, std::array<bool, 2>> attached;
     std::vector<CPrimitive*> wires;
     for (const CEnd& e : m_ends) {

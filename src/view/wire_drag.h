@@ -49,7 +49,7 @@ class CWireDrag {
         std::vector<CPoint> junctions;   // where it is cut, from point 0 on
         std::vector<CPrimitive*> pieces; // the others, once cut, in the document
     };
-    void PlanCuts(const std::vector<CPoint>& junctions);
+    void PlanCuts(std::vector<CPoint> junctions);
     void Cut(CSchemoDoc& doc);
     void Uncut(CSchemoDoc& doc);
 
