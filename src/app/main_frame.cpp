@@ -279,8 +279,8 @@ std::string CMainFrame::SelectedMacro() const {
 void CMainFrame::EscapeTool() {
     m_pTools->Tools().Escape();
 }
-void CMainFrame::ShowContextMenu(const QPoint& ptGlobal) {
-    m_pEdit->ShowContextMenu(ptGlobal);
+void CMainFrame::ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) {
+    m_pEdit->ShowContextMenu(ptGlobal, std::move(onClosed));
 }
 
 void CMainFrame::SaveState() {

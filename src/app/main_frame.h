@@ -80,7 +80,7 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     int CurrentTool() const override;
     std::string SelectedMacro() const override;
     void EscapeTool() override;
-    void ShowContextMenu(const QPoint& ptGlobal) override;
+    void ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) override;
     void RunCommand(int nId) override { OnCommand(nId); }
 
     CActions* m_pActions;

@@ -49,6 +49,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void StartPaste(CPrimitiveList prims);
     // The selection follows the pointer, its wires attached, until a click.
     void StartWireDrag();
+    // The context menu opened by a right click here has gone.
+    void ContextMenuClosed();
     // Called by the editing logic through its host.
     void InvalidateOverlay(const CRect& rcLogical);
     void FollowCoords(bool bZoomChanged);

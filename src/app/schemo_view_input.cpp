@@ -133,6 +133,10 @@ void CSchemoView::StartPaste(CPrimitiveList prims) {
         m_pCtl->OnMouseMove(CMouseInput{CPoint{p.x(), p.y()}});
 }
 
+void CSchemoView::ContextMenuClosed() {
+    m_pCtl->OnMenuClosed();
+}
+
 void CSchemoView::StartWireDrag() {
     setFocus(Qt::OtherFocusReason);
     const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
