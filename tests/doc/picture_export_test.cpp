@@ -6,7 +6,7 @@
 #include "doc/emf_surface.h"
 #include "doc/export_bitmap.h"
 #include "fake_ui.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 #include "view/picture_types.h"
 
 #include <gtest/gtest.h>
