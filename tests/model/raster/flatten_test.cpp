@@ -42,25 +42,39 @@ const double kReach = kFlatness * std::sqrt(2.0) + 1e-6;
 
 } // namespace
 
-// Curves of every size, wholly or partly in the box: the polyline ends exactly
-// at the last control point, and every point of the curve seen in the box is
-// near it, while a curve far larger than the box costs few points.
+// Curves of every size that pass through the box, some of them running back
+// and forth along one line: the polyline ends exactly at the last control
+// point, every point of the curve seen in the box is near it, and a curve far
+// larger than the box costs few points.
 TEST(FlattenCubic, FollowsTheCurveInTheBoxAndEndsAtItsEnd) {
     std::mt19937 rng(3);
+    std::uniform_real_distribution<double> unit(0, 1);
     const CRectD box{-4, -4, 104, 84};
     for (int n = 0; n < 300; ++n) {
         const double size = n % 3 == 0 ? 2e9 : n % 3 == 1 ? 3e4 : 100;
-        std::uniform_real_distribution<double> coord(-size, size + 100);
+        std::uniform_real_distribution<double> coord(-size, size);
         CPointD p[4];
+        const CPointD dir{coord(rng), coord(rng)};
         for (CPointD& q : p)
-            q = {std::round(coord(rng)), std::round(coord(rng)) + 0.5};
+            q = n % 5 == 0 ? dir * (3 * unit(rng) - 1) : CPointD{coord(rng), coord(rng)};
+        // Moved so that the point at t lands in the box, on whole pixels plus a half.
+        const double t = unit(rng);
+        const CPointD at = At(p, t), to{100 * unit(rng), 80 * unit(rng)};
+        for (CPointD& q : p)
+            q = {std::round(q.x + to.x - at.x), std::round(q.y + to.y - at.y) + 0.5};
         const std::vector<CPointD> line = Flattened(p, box);
         ASSERT_EQ(line.back(), p[3]) << n;
         EXPECT_LT(line.size(), 2000u) << n;
-        for (int i = 0; i <= 2000; ++i) {
-            const CPointD c = At(p, i / 2000.0);
+        // Evenly over the curve, and densely, about a tenth of a pixel apart, around t.
+        const CPointD d = (p[1] - p[0]) * (3 * (1 - t) * (1 - t)) +
+                          (p[2] - p[1]) * (6 * (1 - t) * t) + (p[3] - p[2]) * (3 * t * t);
+        const double step = 0.1 / std::max(std::hypot(d.x, d.y), 1e-9);
+        for (int i = -1000; i <= 2000; ++i) {
+            const double s = i < 0 ? t + (i + 500) * step : i / 2000.0;
+            if (s < 0 || s > 1) continue;
+            const CPointD c = At(p, s);
             if (c.x < box.l || c.x > box.r || c.y < box.t || c.y > box.b) continue;
-            ASSERT_LE(DistanceToPolyline(c, line), kReach) << n << " at t=" << i / 2000.0;
+            ASSERT_LE(DistanceToPolyline(c, line), kReach) << n << " at t=" << s;
         }
     }
 }
