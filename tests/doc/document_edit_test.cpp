@@ -6,7 +6,7 @@
 #include "../test_util.h"
 #include "doc/document.h"
 #include "doc/spatial_index.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include "../test_util.h"
 #include "doc/library_doc.h"
 #include "fake_ui.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <fstream>
 #include <sstream>
