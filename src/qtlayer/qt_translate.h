@@ -10,6 +10,9 @@
 bool LoadUiTranslation();
 // The same, and gives the translation to the application for its tr().
 bool InstallUiTranslation();
+// The English translation whatever the settings say (for texts made at build
+// time); false when it cannot be read.
+bool LoadEnglishTranslation();
 // Whether the translation was loaded: the interface shows English.
 bool UiShowsEnglish();
 
