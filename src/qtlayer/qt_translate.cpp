@@ -36,11 +36,16 @@ QString TrLine(const std::string& line) {
 }
 } // namespace
 
+bool LoadEnglishTranslation() {
+    static QTranslator translator;
+    if (!g_pTranslator && translator.load(":/i18n/tavolin_en.qm")) g_pTranslator = &translator;
+    return g_pTranslator != nullptr;
+}
+
 bool LoadUiTranslation() {
     if (g_pTranslator) return true;
     if (!ChoosesEnglish()) return false;
-    static QTranslator translator;
-    if (translator.load(":/i18n/tavolin_en.qm")) g_pTranslator = &translator;
+    LoadEnglishTranslation();
     return true;
 }
 

@@ -13,6 +13,9 @@ bool LoadUiTranslation();
 bool InstallUiTranslation();
 // Qt's Italian translation, from the system's; false when it has none.
 bool InstallQtItalian();
+// The English translation whatever the settings say (for texts made at build
+// time); false when it cannot be read.
+bool LoadEnglishTranslation();
 // Whether the translation was loaded: the interface shows English.
 bool UiShowsEnglish();
 

@@ -277,5 +277,23 @@ TEST(ClipPicture, ALongOneIsDrawnAtTheZoomThatFits) {
     EXPECT_TRUE(w > 4000 && w <= 4096) << w;
 }
 
+// A vector picture is titled as the drawing is (its title in Windows-1252).
+TEST(VectorExport, IsTitledAsTheDrawing) {
+    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    ASSERT_TRUE(doc.Load("[TAVOLIN Filtro \x80 RC]\r\nLI 10 10 90 10\r\n"));
+    const CExportOptions o{EXPORT_ABSOLUTE, 100, 600, 254, {}};
+    const QString base = QString::fromStdString(testing::TempDir()) +
+                         QString("tavolin_title_%1.").arg(QCoreApplication::applicationPid());
+    const QString title = QString::fromUtf8("Filtro \xe2\x82\xac RC");
+    ASSERT_EQ(ExportSvg(doc, o, (base + "svg").toStdString()), "");
+    EXPECT_TRUE(ReadText(base + "svg").contains("<title>" + title + "</title>"));
+    QFile::remove(base + "svg");
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) GTEST_SKIP() << "no pdfinfo";
+    ASSERT_EQ(ExportPdf(doc, o, (base + "pdf").toStdString()), "");
+    const QRegularExpression line("^Title: +(.*)$", QRegularExpression::MultilineOption);
+    EXPECT_EQ(line.match(Tool("pdfinfo", {base + "pdf"})).captured(1), title);
+    QFile::remove(base + "pdf");
+}
+
 INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormats, ::testing::ValuesIn(kFormats),
                          [](const auto& info) { return std::string(info.param.name); });
