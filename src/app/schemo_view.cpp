@@ -3,6 +3,7 @@
 #include "app/grid_dialog.h"
 #include "app/program_context.h"
 #include "app/qt_view_host.h"
+#include "app/scene_cache.h"
 #include "app/trace.h"
 #include "doc/document.h"
 #include "doc/drawing_extent.h"
@@ -23,8 +24,6 @@
 #include <cmath>
 
 namespace {
-constexpr int kMaxDirtyRects = 16; // beyond that one bounding box is drawn
-
 QRect ToQRect(const CRect& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
@@ -52,7 +51,8 @@ int MaxSlack(const std::vector<CPrimitive*>& prims) {
 } // namespace
 
 CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()) {
+    : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()),
+      m_pScene(std::make_unique<CSceneCache>()) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -185,22 +185,7 @@ CPoint CSchemoView::DeviceOrigin() const {
 void CSchemoView::Scrolled() {
     m_bStartZoom = false;
     UpdateScrollBars();
-    const CPoint now = DeviceOrigin();
-    const int dx = now.x - m_ptSceneOrigin.x, dy = now.y - m_ptSceneOrigin.y;
-    m_ptSceneOrigin = now;
-    if (dx == 0 && dy == 0) return;
-    const int w = m_scene.width(), h = m_scene.height();
-    if (m_scene.isNull() || std::abs(dx) >= w || std::abs(dy) >= h) {
-        InvalidateAll();
-        return;
-    }
-    ShiftImage(m_scene, dx, dy);
-    m_dirty.translate(dx, dy);
-    if (dx > 0) m_dirty += QRect(0, 0, dx, h);
-    if (dx < 0) m_dirty += QRect(w + dx, 0, -dx, h);
-    if (dy > 0) m_dirty += QRect(0, 0, w, dy);
-    if (dy < 0) m_dirty += QRect(0, h + dy, w, -dy);
-    viewport()->update();
+    if (m_pScene->ScrollTo(DeviceOrigin())) viewport()->update();
 }
 
 void CSchemoView::UpdateScrollBars() {
@@ -285,45 +270,30 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
 
 void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
     const double dpr = Ratio();
-    const QRect dev = ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels));
-    const QRect clipped = dev.intersected(QRect(QPoint(0, 0), m_scene.size()));
-    if (clipped.isEmpty()) return;
-    m_dirty += clipped;
-    viewport()->update(ToWidget(clipped, dpr));
+    const QRect clipped =
+        m_pScene->Invalidate(ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels)));
+    if (!clipped.isEmpty()) viewport()->update(ToWidget(clipped, dpr));
 }
 
 void CSchemoView::InvalidateAll() {
-    m_dirty = QRect(QPoint(0, 0), m_scene.size());
-    m_ptSceneOrigin = DeviceOrigin();
+    m_pScene->InvalidateAll(DeviceOrigin());
     viewport()->update();
-}
-
-void CSchemoView::RenderDirty() {
-    if (m_dirty.isEmpty()) return;
-    const double dpr = Ratio();
-    if (m_dirty.rectCount() > kMaxDirtyRects)
-        PaintViewScene(m_scene, m_dirty.boundingRect(), m_coords, dpr, m_index);
-    else
-        for (const QRect& r : m_dirty)
-            PaintViewScene(m_scene, r, m_coords, dpr, m_index);
-    m_dirty = QRegion();
 }
 
 void CSchemoView::paintEvent(QPaintEvent* event) {
     const double dpr = Ratio();
     const QSize dev = viewport()->size() * dpr;
-    if (m_scene.size() != dev) {
-        m_scene = QImage(dev, QImage::Format_RGB32);
-        m_frame = QImage(dev, QImage::Format_RGB32);
-        m_dirty = QRect(QPoint(0, 0), dev);
+    if (m_pScene->Resize(dev)) {
+            m_frame = QImage(dev, QImage::Format_RGB32);
         UpdateScrollBars();
     }
-    RenderDirty();
-    const QRect rc = ToDevice(event->rect(), dpr).intersected(m_scene.rect());
+    m_pScene->Render(m_coords, dpr, m_index);
+    const QImage& scene = m_pScene->Image();
+    const QRect rc = ToDevice(event->rect(), dpr).intersected(scene.rect());
     {
         QPainter copy(&m_frame);
         copy.setCompositionMode(QPainter::CompositionMode_Source);
-        copy.drawImage(rc.topLeft(), m_scene, rc);
+        copy.drawImage(rc.topLeft(), scene, rc);
     }
     PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection());
     if (m_pCtl->HasOverlay()) {

@@ -1,8 +1,8 @@
 #pragma once
-// The window in which a document is shown and edited. It keeps the scene
-// (sheet, grid, layers) in an image in device pixels and repaints only what a
-// document change or a scroll uncovers; marks, the macro origin and whatever
-// a drag shows are painted over the image, never into it.
+// The window in which a document is shown and edited. Its scene cache keeps
+// the sheet, grid and layers and repaints only what a document change or a
+// scroll uncovers; marks, the macro origin and whatever a drag shows are
+// painted over the scene, never into it.
 #include "doc/document_observer.h"
 #include "doc/spatial_index.h"
 #include "view/view_coords.h"
@@ -10,12 +10,12 @@
 #include <QAbstractScrollArea>
 #include <QCursor>
 #include <QImage>
-#include <QRegion>
 
 #include <functional>
 #include <memory>
 
 class CQtViewHost;
+class CSceneCache;
 class CSchemoDoc;
 class CViewController;
 class IViewFrame;
@@ -91,7 +91,6 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void OnScrollValue(bool bVertical, int nValue);
     void InvalidateLogical(const CRect& rc, int nSlackPixels);
     void InvalidateAll();
-    void RenderDirty();
     void RunGridDialog();
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;
@@ -100,9 +99,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;
     CViewCoords m_coords;
-    QImage m_scene, m_frame;
-    QRegion m_dirty;              // scene pixels to draw again
-    CPoint m_ptSceneOrigin{0, 0}; // the device origin the scene was drawn with
+    std::unique_ptr<CSceneCache> m_pScene;
+    QImage m_frame;
     bool m_bPainted = false;
     // Until the view is first painted, or the user zooms or scrolls, the first
     // zoom follows the window's size (a window opened behind others, or before
