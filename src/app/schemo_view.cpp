@@ -185,7 +185,9 @@ CPoint CSchemoView::DeviceOrigin() const {
 void CSchemoView::Scrolled() {
     m_bStartZoom = false;
     UpdateScrollBars();
-    if (m_pScene->ScrollTo(DeviceOrigin())) viewport()->update();
+    if (!m_pScene->ScrollTo(DeviceOrigin())) return;
+    NoteStale();
+    viewport()->update();
 }
 
 void CSchemoView::UpdateScrollBars() {
@@ -230,6 +232,7 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
     default:
         return; // to the ends, by the bar's own arithmetic, through valueChanged
     }
+    NoteInput();
     m_coords.OnScroll(bVertical, nCode, bar->sliderPosition());
     const CPoint pos = m_coords.GetScrollPos();
     bar->setSliderPosition(bVertical ? pos.y : pos.x);
@@ -239,6 +242,7 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
 void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
     const CPoint pos = m_coords.GetScrollPos();
     if ((bVertical ? pos.y : pos.x) == nValue) return;
+    NoteInput();
     m_coords.ScrollTo(bVertical ? pos.x : nValue, bVertical ? nValue : pos.y);
     Scrolled();
 }
@@ -247,6 +251,11 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     switch (change.nKind) {
     case DOCCHANGE_MODIFIED:
         return;
+    default:
+        NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
+        break;
+    }
+    switch (change.nKind) {
     case DOCCHANGE_RESET:
     case DOCCHANGE_APPEARANCE:
         m_bExtentKnown = false;
@@ -268,15 +277,37 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     }
 }
 
+void CSchemoView::NoteInput() {
+    if (!m_inputClock.isValid()) m_inputClock.start();
+}
+
+void CSchemoView::NoteStale() {
+    if (!m_staleClock.isValid()) m_staleClock.start();
+}
+
+// The scene is drawn whole at each paint, so the paint that shows an input
+// also completes the picture.
+void CSchemoView::TellTimes() {
+    const qint64 nInput = m_inputClock.isValid() ? m_inputClock.elapsed() : -1;
+    if (m_inputClock.isValid() && m_onFrame) m_onFrame(nInput);
+    if (m_staleClock.isValid() && m_onSettled)
+        m_onSettled(std::max(nInput, m_staleClock.elapsed()));
+    m_inputClock.invalidate();
+    m_staleClock.invalidate();
+}
+
 void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
     const double dpr = Ratio();
     const QRect clipped =
         m_pScene->Invalidate(ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels)));
-    if (!clipped.isEmpty()) viewport()->update(ToWidget(clipped, dpr));
+    if (clipped.isEmpty()) return;
+    NoteStale();
+    viewport()->update(ToWidget(clipped, dpr));
 }
 
 void CSchemoView::InvalidateAll() {
     m_pScene->InvalidateAll(DeviceOrigin());
+    NoteStale();
     viewport()->update();
 }
 
@@ -284,7 +315,8 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
     const double dpr = Ratio();
     const QSize dev = viewport()->size() * dpr;
     if (m_pScene->Resize(dev)) {
-            m_frame = QImage(dev, QImage::Format_RGB32);
+        NoteStale();
+        m_frame = QImage(dev, QImage::Format_RGB32);
         UpdateScrollBars();
     }
     m_pScene->Render(m_coords, dpr, m_index);
@@ -312,6 +344,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         if (m_onFirstPaint) m_onFirstPaint();
     }
     if (m_onPainted) m_onPainted();
+    TellTimes();
 }
 
 void CSchemoView::resizeEvent(QResizeEvent* event) {

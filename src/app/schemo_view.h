@@ -9,6 +9,7 @@
 
 #include <QAbstractScrollArea>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <functional>
@@ -63,6 +64,9 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     std::function<void()> m_onPainted;           // after every paint
     std::function<void(double)> m_onZoomChanged; // the zoom box follows
     std::function<void(const QString&)> m_onStatus;
+    // Milliseconds from the first input not yet shown to the end of the paint
+    // that shows it, and from the first change to a scene drawn complete.
+    std::function<void(qint64)> m_onFrame, m_onSettled;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -95,12 +99,16 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;
     void ShiftChanged(bool bDown);
+    void NoteInput();
+    void NoteStale();
+    void TellTimes();
 
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;
     CViewCoords m_coords;
     std::unique_ptr<CSceneCache> m_pScene;
     QImage m_frame;
+    QElapsedTimer m_inputClock, m_staleClock; // invalid: nothing waits
     bool m_bPainted = false;
     // Until the view is first painted, or the user zooms or scrolls, the first
     // zoom follows the window's size (a window opened behind others, or before
