@@ -114,6 +114,14 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
             [this](CMyMDIChildWnd* c, bool* pbSaved) { *pbSaved = Save(c); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
+    if (IsTraceEnabled()) {
+        child->View()->m_onFrame = [child](qint64 ms) {
+            TraceLine(QString("FRAME %1 %2").arg(child->Name()).arg(ms));
+        };
+        child->View()->m_onSettled = [child](qint64 ms) {
+            TraceLine(QString("SETTLED %1 %2").arg(child->Name()).arg(ms));
+        };
+    }
     if (IsTraceEnabled()) TraceViewState(child);
     child->showMaximized();
     mdi->setActiveSubWindow(child);

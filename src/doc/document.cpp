@@ -154,6 +154,7 @@ void CSchemoDoc::PushLines() {
         if (m_lines[i]) continue;
         const CPrimitive& p = *m_primitives[i];
         if (!p.IsComplete() || !p.GetTextLine(line, false)) line.clear();
+        if (line.empty()) m_bEmptyLines = true;
         m_lines[i] = CHistoryLine(line);
     }
     m_undo.Push(m_lines);
@@ -176,23 +177,6 @@ bool CSchemoDoc::Redo() {
     RestoreSnapshot();
     UpdateModified();
     return true;
-}
-
-// The fresh primitives take the lines they were read from, so the next step
-// writes none of them again; unless a line did not read as one primitive.
-void CSchemoDoc::RestoreSnapshot() {
-    std::vector<CHistoryLine> lines = m_undo.CurrentLines();
-    std::size_t nSize = 0;
-    for (const CHistoryLine& l : lines)
-        nSize += l.Text().size();
-    std::string text = "[TAVOLIN]\r\n";
-    text.reserve(text.size() + nSize);
-    for (const CHistoryLine& l : lines)
-        text += l.Text();
-    CPrimitiveList fresh;
-    ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr);
-    ReplaceAll(std::move(fresh));
-    if (m_lines.size() == lines.size()) m_lines = std::move(lines);
 }
 
 bool CSchemoDoc::GetExtent(const CLayerTable& layers, CRect& rect) const {

@@ -141,7 +141,12 @@ class CSchemoDoc {
     // Gives the history the drawing's lines; only primitives changed since
     // their line was made are written again.
     void PushLines();
+    // Brings the drawing to the history's current state: only the lines that
+    // differ are read, unless the difference cannot be applied line by line.
     void RestoreSnapshot();
+    bool ApplyDifference(const std::vector<const CHistoryLine*>& target);
+    void RestoreWhole(const std::vector<const CHistoryLine*>& target);
+    void NotifyArrived(const std::vector<CPrimitive*>& arrived, std::size_t nFrom);
     void ForgetLines(const std::vector<CPrimitive*>& prims);
     // The history holds only the drawing as it stands, which counts as saved.
     void StartHistory();
@@ -156,6 +161,9 @@ class CSchemoDoc {
     // none or was changed since (only this class changes the primitives, so it
     // knows). An incomplete primitive has a line without text.
     std::vector<CHistoryLine> m_lines;
+    // Some line in m_lines may have no text: it reads as no primitive, so the
+    // primitives no longer follow the lines one for one.
+    bool m_bEmptyLines = false;
     std::vector<CPrimitive*> m_selection; // not owned
     bool m_bModified = false;             // as last told; see SetModified
     bool m_bChangedOutside = false;       // a change the history does not hold
