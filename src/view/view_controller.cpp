@@ -1,5 +1,6 @@
-// The dispatch of the view's mouse, key and timer events by drag state and
-// tool, and what every drag shares: conversions, the overlay, the ending.
+// The dispatch of the view's mouse, key and timer events to the drag running
+// or, when idle, by tool; and what every drag shares: conversions, the
+// overlay, the start and the ending.
 #include "view/view_controller.h"
 
 #include "doc/document.h"
@@ -31,8 +32,7 @@ CViewController::CViewController(CSchemoDoc& doc, CViewCoords& coords, const CSp
 
 // The window may be half gone by now: only the document is told.
 CViewController::~CViewController() {
-    m_wires.Restore(m_doc);
-    m_held.Restore(m_doc);
+    if (m_pState) m_pState->GiveBack();
 }
 
 CSurface& CViewController::Dc() {
@@ -46,16 +46,14 @@ CPoint CViewController::ToLogical(CPoint ptClient, bool bSnap) const {
     return bSnap ? m_coords.SnapPoint(pt) : pt;
 }
 
-void CViewController::Begin(Mode nMode) {
+void CViewController::Begin(CViewState& state) {
     m_ghost.Hide();
-    m_nMode = nMode;
+    m_pState = &state;
     m_host.SetCapture(true);
 }
 
 void CViewController::End() {
-    m_nMode = MODE_IDLE;
-    m_bNewPrimitive = m_bFirstMove = false;
-    m_nDragPoint = -1;
+    m_pState = nullptr;
     m_host.SetCapture(false);
     StopAutoScroll();
     RefreshOverlay();
@@ -68,8 +66,7 @@ void CViewController::OnLButtonDown(const CMouseInput& in) {
     m_ptAnchor = m_ptLast = pt;
     switch (const int nTool = m_host.CurrentTool()) {
     case TOOL_HAND:
-        Begin(MODE_PAN);
-        m_host.SetCursor(CURSOR_HAND_CLOSED);
+        m_pan.Start(false);
         break;
     case TOOL_ZOOM:
         Zoom(pt, true);
@@ -78,7 +75,7 @@ void CViewController::OnLButtonDown(const CMouseInput& in) {
         PressSelect(in, pt);
         break;
     default:
-        if (nTool > TOOL_HAND && nTool < TOOL_COUNT) StartNewPrimitive(pt);
+        if (nTool > TOOL_HAND && nTool < TOOL_COUNT) m_point.StartNew(pt);
         break;
     }
     CheckState();
@@ -86,52 +83,26 @@ void CViewController::OnLButtonDown(const CMouseInput& in) {
 
 void CViewController::OnMouseMove(const CMouseInput& in) {
     m_ptLastDevice = in.ptClient;
-    const bool bScrolls =
-        m_nMode == MODE_BAND || m_nMode == MODE_POINT || (m_nMode == MODE_MOVE && !m_bFirstMove);
     m_bShiftHeld = in.bShift;
-    if (bScrolls && ArmAutoScroll(in.ptClient)) return;
-    const CPoint pt = Straighten(in, ToLogical(in.ptClient, m_nMode != MODE_PAN));
+    if (m_pState && m_pState->AutoScrolls() && ArmAutoScroll(in.ptClient)) return;
+    CPoint pt = ToLogical(in.ptClient, !m_pState || m_pState->Snaps());
+    if (m_pState) pt = m_pState->Straighten(in, pt);
     if (!IsIdle() && pt == m_ptLast) return;
     m_host.SetStatusText(FormatReadout(pt, m_ctx.settings.nMicronsPerUnit));
-    switch (m_nMode) {
-    case MODE_PAN:
-        PanTo(pt);
-        break;
-    case MODE_BAND:
-        MoveBand(pt);
-        break;
-    case MODE_POINT:
-        DragPointTo(pt);
-        break;
-    case MODE_MOVE:
-        MoveTo(pt);
-        break;
-    case MODE_IDLE:
+    if (m_pState) {
+        m_pState->MoveTo(pt);
+    } else {
         UpdateIdleCursor(in.ptClient);
         UpdateGhost(pt);
-        break;
     }
     CheckState();
 }
 
 void CViewController::OnLButtonUp(const CMouseInput& in) {
-    const CPoint pt = Straighten(in, ToLogical(in.ptClient));
-    switch (m_nMode) {
-    case MODE_PAN:
-        if (!m_bMiddlePan) EndPan(in.ptClient);
-        break;
-    case MODE_BAND:
-        if (pt != m_ptLast) MoveBand(pt);
-        EndBand(true);
-        break;
-    case MODE_POINT:
-        ReleasePoint(in, pt);
-        break;
-    case MODE_MOVE:
-        FinishMove(pt);
-        break;
-    case MODE_IDLE:
-        break;
+    CPoint pt = ToLogical(in.ptClient);
+    if (m_pState) {
+        pt = m_pState->Straighten(in, pt);
+        m_pState->LeftRelease(in, pt);
     }
     if (IsIdle()) UpdateGhost(pt);
     CheckState();
@@ -146,43 +117,14 @@ void CViewController::OnRButtonDown(const CMouseInput& in) {
     CheckState();
 }
 
+// The right release turns what is dragged; a band ends without selecting.
 void CViewController::OnRButtonUp(const CMouseInput& in) {
-    RightRelease(ToLogical(in.ptClient), false);
+    if (m_pState) m_pState->RightRelease(ToLogical(in.ptClient));
     CheckState();
 }
 
 void CViewController::OnLButtonDblClk(const CMouseInput&) {
     if (IsIdle() && m_host.CurrentTool() == TOOL_SELECT) m_host.RunCommand(ID_PROPERTIES);
-}
-
-// The right release turns what is dragged (a primitive being placed only
-// when it has a single point); a band ends without selecting; anything else
-// is cancelled.
-void CViewController::RightRelease(CPoint pt, bool bCancel) {
-    switch (m_nMode) {
-    case MODE_BAND:
-        EndBand(false);
-        break;
-    case MODE_POINT: {
-        const CPrimitive* p = PointPrimitive();
-        if (!bCancel && (p->GetCapabilities() & CAP_ROTATE_ANY) && p->GetPointCount() == 1)
-            TurnHeld(pt);
-        else
-            CancelDrag();
-        break;
-    }
-    case MODE_MOVE:
-        if (bCancel)
-            CancelDrag();
-        else
-            TurnHeld(pt);
-        break;
-    case MODE_PAN:
-        if (bCancel) CancelDrag();
-        break;
-    case MODE_IDLE:
-        break;
-    }
 }
 
 bool CViewController::OnKeyDown(int nKey) {
@@ -205,14 +147,14 @@ bool CViewController::OnKeyDown(int nKey) {
         if (IsIdle())
             m_host.RunCommand(ID_ROTATE);
         else
-            RightRelease(ToLogical(m_ptLastDevice), false);
+            m_pState->RightRelease(ToLogical(m_ptLastDevice));
         break;
     case 'S':
         if (TurnGhost(true)) break;
         if (IsIdle())
             m_host.RunCommand(ID_MIRROR);
         else
-            MirrorHeld();
+            m_pState->Mirror();
         break;
     case 'G':
         m_bMenuShown = false; // the keys do not come here while a menu is open
@@ -227,23 +169,37 @@ bool CViewController::OnKeyDown(int nKey) {
 }
 
 void CViewController::CancelDrag() {
-    switch (m_nMode) {
-    case MODE_IDLE:
+    if (m_pState)
+        m_pState->Cancel();
+    else
         StopAutoScroll();
-        break;
-    case MODE_PAN:
-        EndPan(m_ptLastDevice);
-        break;
-    case MODE_BAND:
-        EndBand(false);
-        break;
-    case MODE_POINT:
-    case MODE_MOVE:
-        m_wires.Restore(m_doc);
-        m_held.Restore(m_doc);
-        End();
-        break;
-    }
+    CheckState();
+}
+
+void CViewController::StartPaste(CPrimitiveList prims) {
+    CancelDrag();
+    m_doc.ClearSelection();
+    if (prims.empty()) return;
+    m_move.StartPaste(std::move(prims));
+    CheckState();
+}
+
+// As a paste hangs on the mouse, from the snapped point under the pointer; the
+// selection stays in the drawing until the pointer moves, as a press leaves it.
+// Started from the menu bar, off the drawing: as for a paste, the first move
+// over it brings the first selected primitive's point 0 to the pointer. From
+// the context menu, the pointer is on its item by now: the right click that
+// opened it holds the selection, as a drag started there would.
+void CViewController::StartWireDrag(CPoint ptClient) {
+    if (m_bMenuShown) ptClient = m_ptMenu;
+    CancelDrag();
+    if (m_doc.Selection().empty()) return;
+    const CSize sz = m_coords.GetClientSize();
+    const bool bOver =
+        ptClient.x >= 0 && ptClient.y >= 0 && ptClient.x < sz.cx && ptClient.y < sz.cy;
+    m_ptLastDevice = ptClient;
+    m_ptAnchor = m_ptLast = bOver ? ToLogical(ptClient) : m_doc.Selection().front()->GetPoint(0);
+    m_wireDrag.Start();
     CheckState();
 }
 
@@ -256,13 +212,13 @@ void CViewController::RefreshOverlay() {
         m_host.InvalidateOverlay(CRect{both.left, both.top, both.right + 1, both.bottom + 1});
 }
 
-// The mode is one value, so the four drags exclude each other by
-// construction; what depends on the mode is checked here.
+// One drag runs at a time by construction; a drag that is not running holds
+// nothing.
 void CViewController::CheckState() const {
-    assert(m_nMode == MODE_POINT || m_nMode == MODE_MOVE || m_held.IsEmpty());
-    assert(m_nMode == MODE_MOVE || m_wires.IsEmpty());
-    assert(m_nMode != MODE_POINT || m_bFirstMove == m_held.IsEmpty());
-    assert(m_nMode != MODE_MOVE || m_bFirstMove == m_held.IsEmpty());
-    assert(!m_bNewPrimitive || m_nMode == MODE_POINT);
-    assert(!m_bFirstMove || m_nMode == MODE_MOVE || m_nMode == MODE_POINT);
+#ifndef NDEBUG
+    const CViewState* const states[] = {&m_band, &m_point, &m_move, &m_wireDrag, &m_pan};
+    for (const CViewState* s : states)
+        assert(s == m_pState || (s->Held().empty() && s->Wires().empty()));
+#endif
+    if (m_pState) m_pState->Check();
 }

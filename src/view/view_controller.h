@@ -1,26 +1,21 @@
 #pragma once
 // The editing state machine of one document view: what the mouse buttons, the
 // pointer's movement, four keys and the auto-scroll timer do with each tool.
-// Dragged primitives are out of the document while they follow the mouse; the
-// window paints them with DrawOverlay over its picture of the drawing.
-#include "view/drag_set.h"
+// Idle, it answers them itself; during a drag it hands them to the drag's
+// state. Dragged primitives are out of the document while they follow the
+// mouse; the window paints them with DrawOverlay over its picture of the drawing.
 #include "view/edit_context.h"
+#include "view/state_band.h"
+#include "view/state_move.h"
+#include "view/state_pan.h"
+#include "view/state_point_drag.h"
+#include "view/state_wire_drag.h"
 #include "view/view_coords.h"
 #include "view/view_ghost.h"
-#include "view/wire_drag.h"
 
 class CSchemoDoc;
 class CSpatialIndex;
 class IViewHost;
-
-// One mouse event: the pointer in client device-independent pixels and the
-// modifier keys held.
-struct CMouseInput {
-    CPoint ptClient{0, 0};
-    bool bCtrl = false;
-    bool bShift = false;
-    bool bAlt = false;
-};
 
 // One turn of the wheel: its angle in eighths of a degree on each axis (120
 // a notch) and the modifier keys held.
@@ -66,7 +61,7 @@ class CViewController {
     bool OnKeyDown(int nKey);
     void OnTimer();
 
-    bool IsIdle() const { return m_nMode == MODE_IDLE; }
+    bool IsIdle() const { return m_pState == nullptr; }
     // Ends any drag leaving the document exactly as it was before it; what
     // Escape does during a drag.
     void CancelDrag();
@@ -91,62 +86,46 @@ class CViewController {
     void DrawOverlay(CSurface& dc, double dDevicePixelRatio = 1.0);
 
   private:
-    enum Mode { MODE_IDLE, MODE_BAND, MODE_POINT, MODE_MOVE, MODE_PAN };
+    friend class CBandState;
+    friend class CPointDragState;
+    friend class CMoveState;
+    friend class CWireDragState;
+    friend class CPanState;
 
     // view_controller.cpp: conversions, the start and end of drags
     CSurface& Dc();
     CPoint ToLogical(CPoint ptClient, bool bSnap = true) const;
-    void Begin(Mode nMode);
+    void Begin(CViewState& state);
     void End();
     void RefreshOverlay();
-    void RightRelease(CPoint pt, bool bCancel);
     void CheckState() const;
 
-    // view_pick.cpp: the select tool, the band and the context menu's pick
+    // view_pick.cpp: the select tool's press and the context menu's pick
     void PressSelect(const CMouseInput& in, CPoint pt);
     void PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl);
-    void MoveBand(CPoint pt);
-    void EndBand(bool bSelect);
     void PickForMenu(const CMouseInput& in);
     void UpdateIdleCursor(CPoint ptClient);
-
-    // view_move.cpp: moving the selection and pasting
-    void StartMove();
-    void TakeOutForMove();
-    void MoveTo(CPoint pt);
-    void FinishMove(CPoint pt);
-    void TurnHeld(CPoint pt);
-    void MirrorHeld();
-
-    // view_points.cpp: point edits and new primitives
-    void StartPointEdit(int nPoint);
-    void StartNewPrimitive(CPoint pt);
-    std::unique_ptr<CPrimitive> CreateForTool(int nTool, CPoint pt);
-    void DragPointTo(CPoint pt);
-    CPoint Straighten(const CMouseInput& in, CPoint pt) const;
-    CPrimitive* PointPrimitive() const;
-    void ReleasePoint(const CMouseInput& in, CPoint pt);
-    void FinishText();
-    void FinishPoint(const CMouseInput& in);
 
     // view_ghost.cpp: the symbol the macro tool shows before the press
     void UpdateGhost(CPoint pt);
     bool TurnGhost(bool bMirror);
 
-    // view_overlay.cpp: what the overlay covers (DrawOverlay draws it)
+    // view_overlay.cpp: what the overlay covers (DrawOverlay draws it), from
+    // what the drag running shows
     CRect OverlayBounds() const;
+    const CPrimitiveList& Held() const;
+    const CPrimitiveList& Wires() const;
+    const CRect* Band() const;
 
-    // view_pan_zoom.cpp: pan, zoom and the auto-scroll
-    void PanTo(CPoint pt);
-    void EndPan(CPoint ptClient);
+    // view_pan_zoom.cpp: zoom and the auto-scroll
     void Zoom(CPoint pt, bool bIn);
-
-    // view_keys.cpp: the keys of the tools and the zoom
-    bool OnIdleKey(int nKey);
     void FollowPointer(CPoint ptClient, bool bShift);
     bool ArmAutoScroll(CPoint ptClient);
     void StopAutoScroll();
     bool ScrollTowardsEdges();
+
+    // view_keys.cpp: the keys of the tools and the zoom
+    bool OnIdleKey(int nKey);
 
     CSchemoDoc& m_doc;
     CViewCoords& m_coords;
@@ -154,27 +133,23 @@ class CViewController {
     IViewHost& m_host;
     const CEditContext m_ctx;
 
-    Mode m_nMode = MODE_IDLE;
-    CDragSet m_held;
-    CWireDrag m_wires; // stretched by a move started with G
+    CBandState m_band{*this};
+    CPointDragState m_point{*this};
+    CMoveState m_move{*this};
+    CWireDragState m_wireDrag{*this};
+    CPanState m_pan{*this};
+    CViewState* m_pState = nullptr; // the drag running; none when idle
+
     CGhostSymbol m_ghost;
-    CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
-    CPoint m_ptLast{-1, -1};      // last logical point a drag processed
-    CPoint m_ptLastDevice{0, 0};  // client point of the last press or move
-    CPoint m_ptMenu{0, 0};        // client point of the right press that opened the context menu
-    bool m_bMenuShown = false;    // until the context menu has gone
-    CRect m_rcBand;               // anchor to pointer, not normalised
-    int m_nDragPoint = -1;        // the point that follows the mouse
-    CPoint m_ptPointBefore;       // where an edited point was before the press
-    bool m_bNewPrimitive = false; // the point drag creates a primitive
-    bool m_bFirstMove = false;    // a move or point edit whose primitives are still in the drawing
-    CPrimitive* m_pPointEdit =
-        nullptr;                     // the primitive whose point is edited, until it is taken out
+    CPoint m_ptAnchor{-1, -1};       // snapped point of the last left press
+    CPoint m_ptLast{-1, -1};         // last logical point a drag processed
+    CPoint m_ptLastDevice{0, 0};     // client point of the last press or move
+    CPoint m_ptMenu{0, 0};           // client point of the right press that opened the context menu
+    bool m_bMenuShown = false;       // until the context menu has gone
     CRect m_rcOverlay{0, 0, -1, -1}; // what the overlay covered last, edges included
 
     bool m_bTimerOn = false;
     int m_nTimerTicks = 0;
     int m_nEdgeMask = 0;       // 1 left, 2 top, 4 right, 8 bottom
-    bool m_bMiddlePan = false; // the pan is the middle button's, not the hand's
     bool m_bShiftHeld = false; // at the last pointer input, for the auto-scroll's moves
 };

@@ -66,6 +66,20 @@ std::vector<CPoint> FrameDots(CPoint a, CPoint b, int nDot) {
 }
 } // namespace
 
+const CPrimitiveList& CViewController::Held() const {
+    static const CPrimitiveList none;
+    return m_pState ? m_pState->Held() : none;
+}
+
+const CPrimitiveList& CViewController::Wires() const {
+    static const CPrimitiveList none;
+    return m_pState ? m_pState->Wires() : none;
+}
+
+const CRect* CViewController::Band() const {
+    return m_pState ? m_pState->Band() : nullptr;
+}
+
 // An incomplete primitive draws itself as a rubber band (a polygon being
 // drawn shows only the vertices it has), in the selection colour.
 void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
@@ -73,10 +87,10 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     const double ratio = dDevicePixelRatio > 0 ? dDevicePixelRatio : 1.0;
     std::vector<CPoint> marks;
     const int nHalf = int(std::lround(MARK_HALF * ratio));
-    for (const auto& p : m_wires.List()) // unselected, without marks, under the selection
+    for (const auto& p : Wires()) // unselected, without marks, under the selection
         p->DrawInLayers(dc, m_ctx.layers, false, WHITE, m_ctx.layers.GetColor(p->GetLayer()),
                         SELECTION_COLOR, 100, -1, false);
-    for (const auto& p : m_held.List()) {
+    for (const auto& p : Held()) {
         const bool bBand = !p->IsComplete();
         p->DrawInLayers(dc, m_ctx.layers, bBand, WHITE,
                         bBand ? SELECTION_COLOR : m_ctx.layers.GetColor(p->GetLayer()),
@@ -91,13 +105,13 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
     if (Ghost())
         m_ghost.Shown()->DrawInLayers(dc, m_ctx.layers, false, WHITE, SELECTION_COLOR,
                                       SELECTION_COLOR, 100, -1, false);
-    const bool bBand = m_nMode == MODE_BAND;
-    const CPoint a = dc.LPtoDP(CPoint{m_rcBand.left, m_rcBand.top});
-    const CPoint b = dc.LPtoDP(CPoint{m_rcBand.right, m_rcBand.bottom});
-    if (marks.empty() && !bBand) return;
+    const CRect* band = Band();
+    if (marks.empty() && !band) return;
+    const CPoint a = band ? dc.LPtoDP(CPoint{band->left, band->top}) : CPoint{0, 0};
+    const CPoint b = band ? dc.LPtoDP(CPoint{band->right, band->bottom}) : CPoint{0, 0};
     CPixelMapping pixels(dc);
     FillSquares(dc, marks, 2 * nHalf, MARK_COLOR);
-    if (bBand) {
+    if (band) {
         const int nDot = std::max(1, int(std::lround(ratio)));
         FillSquares(dc, FrameDots(a, b, nDot), nDot, BAND_COLOR);
     }
@@ -106,7 +120,7 @@ void CViewController::DrawOverlay(CSurface& dc, double dDevicePixelRatio) {
 CRect CViewController::OverlayBounds() const {
     CRect box{0, 0, -1, -1};
     int nSlack = 0;
-    for (const CPrimitiveList* list : {&m_held.List(), &m_wires.List()})
+    for (const CPrimitiveList* list : {&Held(), &Wires()})
         for (const auto& p : *list) {
             GrowRect(box, PlacedBounds(*p));
             nSlack = std::max(nSlack, p->GetBoundsSlack());
@@ -115,11 +129,9 @@ CRect CViewController::OverlayBounds() const {
         GrowRect(box, ghost->GetBounds());
         nSlack = std::max(nSlack, ghost->GetBoundsSlack());
     }
-    if (m_nMode == MODE_BAND)
-        GrowRect(box, CRect{std::min(m_rcBand.left, m_rcBand.right),
-                            std::min(m_rcBand.top, m_rcBand.bottom),
-                            std::max(m_rcBand.left, m_rcBand.right),
-                            std::max(m_rcBand.top, m_rcBand.bottom)});
+    if (const CRect* band = Band())
+        GrowRect(box, CRect{std::min(band->left, band->right), std::min(band->top, band->bottom),
+                            std::max(band->left, band->right), std::max(band->top, band->bottom)});
     if (!HasBounds(box)) return box;
     CMapping map;
     m_coords.PrepareMapping(map);

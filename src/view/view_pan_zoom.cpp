@@ -1,5 +1,5 @@
-// The hand, the magnifier, and the auto-scroll that runs while a drag is
-// held near the window's edges.
+// The middle button's pan, the wheel, the magnifier, and the auto-scroll that
+// runs while a drag is held near the window's edges.
 #include "view/view_controller.h"
 
 #include "view/view_host.h"
@@ -19,38 +19,16 @@ struct CSpeedUp {
 constexpr CSpeedUp SPEED_UPS[] = {{4, 250}, {12, 125}, {28, 62}};
 } // namespace
 
-// The grabbed logical point stays under the pointer; the scroll position is
-// not held to the sheet.
-void CViewController::PanTo(CPoint pt) {
-    const CPoint d{pt.x - m_ptLast.x, pt.y - m_ptLast.y};
-    const CPoint s = m_coords.GetScrollPos();
-    m_coords.ScrollTo(s.x - d.x, s.y - d.y);
-    m_ptLast = CPoint{pt.x - d.x, pt.y - d.y};
-    m_host.ViewMoved(false);
-}
-
-void CViewController::EndPan(CPoint ptClient) {
-    End();
-    if (!m_bMiddlePan) {
-        m_host.SetCursor(CURSOR_HAND_OPEN);
-        return;
-    }
-    m_bMiddlePan = false;
-    UpdateIdleCursor(ptClient);
-}
-
 bool CViewController::OnMButtonDown(const CMouseInput& in) {
     if (!IsIdle() || m_coords.m_bStretch) return false;
     m_ptLastDevice = in.ptClient;
     m_ptLast = ToLogical(in.ptClient, false);
-    m_bMiddlePan = true;
-    Begin(MODE_PAN);
-    m_host.SetCursor(CURSOR_HAND_CLOSED);
+    m_pan.Start(true);
     return true;
 }
 
 void CViewController::OnMButtonUp(const CMouseInput& in) {
-    if (m_nMode == MODE_PAN && m_bMiddlePan) EndPan(in.ptClient);
+    if (m_pState) m_pState->MiddleRelease(in.ptClient);
 }
 
 void CViewController::OnWheel(const CWheelInput& in) {
@@ -130,7 +108,7 @@ bool CViewController::ScrollTowardsEdges() {
 }
 
 void CViewController::OnTimer() {
-    if (IsIdle() || m_nMode == MODE_PAN) { // a tick that was already on its way
+    if (IsIdle() || !m_pState->KeepsTimer()) { // a tick that was already on its way
         StopAutoScroll();
         return;
     }

@@ -1,29 +1,16 @@
 // The select tool: picking under the pointer (Alt cycles through what lies
-// there), Ctrl to add and remove, the rubber band, and the right button's pick
-// before the context menu.
+// there), Ctrl to add and remove, and the right button's pick before the
+// context menu.
 #include "view/view_controller.h"
 
 #include "doc/document.h"
 #include "doc/picking.h"
-#include "doc/regions.h"
 #include "view/commands.h"
 #include "view/view_host.h"
 
 #include <unordered_set>
 
 namespace {
-// Both boxes normalised and edges included: inside, or touching.
-bool BoxTest(const CRect& box, const CRect& rect, bool bTouch) {
-    if (bTouch) return Touches(box, rect);
-    return box.left >= rect.left && box.right <= rect.right && box.top >= rect.top &&
-           box.bottom <= rect.bottom;
-}
-
-CRect Normalised(const CRect& r) {
-    return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-            std::max(r.top, r.bottom)};
-}
-
 // The list positions of the hits, which are in list order.
 std::vector<std::size_t> PositionsOf(const CPrimitiveList& list, const std::vector<CHit>& hits) {
     std::unordered_set<const CPrimitive*> wanted;
@@ -45,9 +32,7 @@ void CViewController::PressSelect(const CMouseInput& in, CPoint pt) {
     FindHits(m_index, Dc(), m_ctx.layers, in.ptClient, hits);
     if (hits.empty()) {
         if (!bCtrl) m_doc.ClearSelection();
-        Begin(MODE_BAND);
-        m_rcBand = CRect{pt.x, pt.y, pt.x, pt.y};
-        RefreshOverlay();
+        m_band.Start(pt);
         return;
     }
     CHit picked = hits.front();
@@ -73,44 +58,9 @@ void CViewController::PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl) {
     m_doc.Select(p, true);
     const auto& sel = m_doc.Selection();
     if (sel.size() > 1 || nHit == HIT_INSIDE || sel.front()->GetPointCount() == 1)
-        StartMove();
+        m_move.Start();
     else
-        StartPointEdit(nHit);
-}
-
-void CViewController::MoveBand(CPoint pt) {
-    m_rcBand.right = pt.x;
-    m_rcBand.bottom = pt.y;
-    m_ptLast = pt;
-    RefreshOverlay();
-}
-
-// Dragged right and down, the band takes what lies wholly inside it; left or
-// up, whatever it touches.
-void CViewController::EndBand(bool bSelect) {
-    const CRect band = m_rcBand;
-    End();
-    if (!bSelect || band.right == band.left || band.bottom == band.top) return;
-    const bool bTouch = band.right < band.left || band.bottom < band.top;
-    const CRect rect = Normalised(band);
-    CSurface& dc = Dc();
-    const std::uint32_t key = RegionKeyOf(dc);
-    std::vector<CPrimitive*> near;
-    m_index.Query(rect, UnitsPerPixel(dc), 0, near);
-    bool bNoRegion = false;
-    for (CPrimitive* p : near) {
-        if (!m_ctx.layers.IsShown(p->GetLayer(), false)) continue;
-        EnsureRegion(*p, dc, key);
-        const CRegion& rgn = *p->GetRegion();
-        if (rgn.IsEmpty()) {
-            bNoRegion = true;
-            continue;
-        }
-        const CRect r = rgn.GetRgnBox(); // right and bottom exclusive
-        if (BoxTest({r.left, r.top, r.right - 1, r.bottom - 1}, rect, bTouch) && !p->IsSelected())
-            m_doc.Select(p, true);
-    }
-    if (bNoRegion) m_host.Beep();
+        m_point.StartEdit(nHit);
 }
 
 // A selected primitive under the pointer wins; a click elsewhere leaves the
