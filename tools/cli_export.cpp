@@ -7,7 +7,6 @@
 
 #include "doc/document.h"
 #include "doc/export_bitmap.h"
-#include "doc/settings.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 #include "view/bounded_int.h"
@@ -183,7 +182,6 @@ int RunExport(const std::vector<std::string>& args) {
     }
     if (!OptionsApply(w, ext)) return 2;
     UseProgramDir(e.programDir);
-    g_settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
     const auto app = StartGui();
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui);

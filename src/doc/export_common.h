@@ -3,7 +3,7 @@
 // scale, the extent, the selection drawn like the rest, and painting the sheet
 // and the layers.
 #include "doc/document.h"
-#include "doc/export_bitmap.h"
+#include "doc/export_options.h"
 #include "doc/layer_walk.h"
 
 #include <cstdint>
