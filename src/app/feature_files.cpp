@@ -66,6 +66,11 @@ void TraceViewState(CMyMDIChildWnd* child) {
         if (fields) TraceLine(places);
     };
 }
+
+std::unique_ptr<CSchemoDoc> MakeDocument(int nDocKind) {
+    if (nDocKind == DOC_LIBRARY) return std::make_unique<CSchemoLibDoc>(nullptr);
+    return std::make_unique<CSchemoDoc>(nDocKind, nullptr);
+}
 } // namespace
 
 CFilesFeature::CFilesFeature(IFrameServices& frame)
@@ -121,8 +126,8 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
         child->View()->m_onSettled = [child](qint64 ms) {
             TraceLine(QString("SETTLED %1 %2").arg(child->Name()).arg(ms));
         };
+        TraceViewState(child);
     }
-    if (IsTraceEnabled()) TraceViewState(child);
     child->showMaximized();
     mdi->setActiveSubWindow(child);
     m_frame.ActiveChanged(); // also while the frame is hidden, before it is first shown
@@ -135,10 +140,9 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
 // new libraries of the run.
 CMyMDIChildWnd* CFilesFeature::NewDocument(int nDocKind) {
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
-    if (nDocKind != DOC_LIBRARY)
-        return AddChild(std::make_unique<CSchemoDoc>(nDocKind, nullptr), QString(), name);
-    auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
-    doc->OnNewDocument(m_nNewLibraryCounter++);
+    std::unique_ptr<CSchemoDoc> doc = MakeDocument(nDocKind);
+    if (nDocKind == DOC_LIBRARY)
+        static_cast<CSchemoLibDoc&>(*doc).OnNewDocument(m_nNewLibraryCounter++);
     return AddChild(std::move(doc), QString(), name);
 }
 
@@ -167,11 +171,7 @@ CMyMDIChildWnd* CFilesFeature::OpenLibrary(const QString& path) {
 // shows its title as for a document read from its file.
 CMyMDIChildWnd* CFilesFeature::OpenRecovered(int nDocKind, const std::string& text,
                                              const QString& path) {
-    std::unique_ptr<CSchemoDoc> doc;
-    if (nDocKind == DOC_LIBRARY)
-        doc = std::make_unique<CSchemoLibDoc>(nullptr);
-    else
-        doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr);
+    std::unique_ptr<CSchemoDoc> doc = MakeDocument(nDocKind);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
     if (!doc->Load(text)) return nullptr;

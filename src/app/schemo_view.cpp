@@ -248,21 +248,12 @@ void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
 }
 
 void CSchemoView::OnDocumentChanged(const CDocChange& change) {
-    switch (change.nKind) {
-    case DOCCHANGE_MODIFIED:
-        return;
-    default:
-        NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
-        break;
-    }
-    switch (change.nKind) {
-    case DOCCHANGE_RESET:
-    case DOCCHANGE_APPEARANCE:
+    if (change.nKind == DOCCHANGE_MODIFIED) return;
+    NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
+    if (change.nKind == DOCCHANGE_RESET || change.nKind == DOCCHANGE_APPEARANCE) {
         m_bExtentKnown = false;
         InvalidateAll();
         return;
-    default:
-        break;
     }
     if (change.nKind != DOCCHANGE_SELECTION) m_bExtentKnown = false;
     const int nSlack = MaxSlack(change.prims);

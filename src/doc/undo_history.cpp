@@ -101,19 +101,6 @@ bool CUndoHistory::Redo() {
     return true;
 }
 
-std::vector<CHistoryLine> CUndoHistory::CurrentLines() const {
-    std::vector<CHistoryLine> lines;
-    if (m_nPos == 0) return lines;
-    const auto& chunks = m_entries[m_nPos - 1].chunks;
-    std::size_t n = 0;
-    for (const CChunkPtr& c : chunks)
-        n += c->size();
-    lines.reserve(n);
-    for (const CChunkPtr& c : chunks)
-        lines.insert(lines.end(), c->begin(), c->end());
-    return lines;
-}
-
 void CUndoHistory::CurrentLineRefs(std::vector<const CHistoryLine*>& out) const {
     out.clear();
     if (m_nPos == 0) return;

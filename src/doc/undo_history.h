@@ -27,9 +27,8 @@ class CUndoHistory {
     // Moves back or forward; false when impossible.
     bool Undo();
     bool Redo();
-    // The lines of the state at the current position.
-    std::vector<CHistoryLine> CurrentLines() const;
-    // The same lines without a hold on them: valid until the history changes.
+    // The lines of the state at the current position, without a hold on
+    // them: valid until the history changes.
     void CurrentLineRefs(std::vector<const CHistoryLine*>& out) const;
 
     // The current state is the one saved. Once it leaves the history (the

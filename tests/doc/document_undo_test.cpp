@@ -17,9 +17,11 @@ std::string Saved(CSchemoDoc& doc) {
 
 // What the old way gives: the state's lines read whole into a new document.
 std::string ReadWhole(const CUndoHistory& history) {
+    std::vector<const CHistoryLine*> lines;
+    history.CurrentLineRefs(lines);
     std::string text = "[TAVOLIN]\r\n";
-    for (const CHistoryLine& l : history.CurrentLines())
-        text += l.Text();
+    for (const CHistoryLine* l : lines)
+        text += l->Text();
     CSchemoDoc doc(DOC_DRAWING, nullptr);
     doc.Load(text);
     return Saved(doc);
