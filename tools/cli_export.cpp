@@ -191,5 +191,5 @@ int RunExport(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
         return 2;
     }
-    return doc.m_bLoadErrors ? 1 : 0;
+    return doc.m_nLoadErrors ? 1 : 0;
 }

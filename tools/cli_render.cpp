@@ -108,5 +108,5 @@ int RunRender(const std::vector<std::string>& args) {
         DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
     }
     if (!SavePngForTool(image, o.out)) return 2;
-    return doc.m_bLoadErrors ? 1 : 0;
+    return doc.m_nLoadErrors ? 1 : 0;
 }

@@ -69,8 +69,8 @@ bool CSchemoDoc::TakeText(CLoadedText& loaded) {
     }
     ReplaceAll(std::move(loaded.list));
     m_strTitle = loaded.title;
-    m_bLoadErrors = loaded.nError != 0;
-    if (m_bLoadErrors && m_pUi)
+    m_nLoadErrors = loaded.nError;
+    if (m_nLoadErrors && m_pUi)
         m_pUi->ShowMessage(ReadErrorsMessage(loaded.nError), CAPTION_ATTENTION, ICON_INFORMATION);
     return true;
 }

@@ -49,8 +49,8 @@ class CSchemoDoc {
     CSchemoDoc(const CSchemoDoc&) = delete;
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
-    std::string m_strTitle;     // the long title
-    bool m_bLoadErrors = false; // the last load skipped lines or kept some on no layer
+    std::string m_strTitle; // the long title
+    int m_nLoadErrors = 0;  // READ_* bits: the last load skipped lines or kept some on no layer
 
     int GetDocKind() const { return m_nDocKind; }
     void SetUi(IDocumentUi* ui) { m_pUi = ui; }

@@ -50,8 +50,8 @@ bool CSchemoLibDoc::LoadText(const std::string& text, const std::string& path) {
         LoadComponent(false, &nError);
     else
         ShowFields("", "");
-    m_bLoadErrors = nError != 0;
-    if (m_bLoadErrors && GetUi())
+    m_nLoadErrors = nError;
+    if (m_nLoadErrors && GetUi())
         GetUi()->ShowMessage(ReadErrorsMessage(nError), CAPTION_ATTENTION, ICON_INFORMATION);
     SetModified(false);
     return true;

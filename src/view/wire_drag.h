@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class CLayerTable;
+struct CLayerTable;
 class CSchemoDoc;
 
 // Where wires may end on a primitive, in an order its moves and turns keep:
