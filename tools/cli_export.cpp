@@ -5,11 +5,11 @@
 #include "cli_ui.h"
 #include "qtlayer/qt_translate.h"
 
-#include "doc/document.h"
-#include "doc/export_bitmap.h"
+#include "doc/document/document.h"
+#include "doc/export/export_bitmap.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
-#include "view/bounded_int.h"
+#include "view/forms/bounded_int.h"
 
 #include <QGuiApplication>
 

@@ -5,8 +5,8 @@
 #include "cli_ui.h"
 #include "qtlayer/qt_translate.h"
 
-#include "doc/document.h"
-#include "doc/safe_file.h"
+#include "doc/document/document.h"
+#include "doc/files/safe_file.h"
 #include "format/reader.h"
 #include "format/sorted_order.h"
 

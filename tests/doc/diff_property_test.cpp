@@ -1,8 +1,8 @@
 // The comparison against a naive one on random drawings of hundreds of
 // primitives, and the nearest-place search against measuring every pair.
-#include "doc/diff_nearest.h"
-#include "doc/document.h"
-#include "doc/drawing_diff.h"
+#include "doc/diff/diff_nearest.h"
+#include "doc/document/document.h"
+#include "doc/diff/drawing_diff.h"
 #include "format/reader.h"
 #include "format/writer.h"
 #include "model/macro.h"

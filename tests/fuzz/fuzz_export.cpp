@@ -3,8 +3,8 @@
 // rest is the drawing.
 #include "fuzz_util.h"
 
-#include "doc/document.h"
-#include "doc/export_bitmap.h"
+#include "doc/document/document.h"
+#include "doc/export/export_bitmap.h"
 #include "format/reader.h"
 #include "qtlayer/qt_raster.h"
 

@@ -1,6 +1,6 @@
 // The raster surface, pixel for pixel: where each figure puts its ink; and the
 // vector surface against it.
-#include "../draw_script.h"
+#include "support/draw_script.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_vector_surface.h"
