@@ -2,7 +2,7 @@
 // What the benchmarks share: the generated drawings in a temporary folder, one
 // loaded document at a time, the view's mapping and image, and the timing of
 // one operation with its memory.
-#include "doc/document.h"
+#include "doc/document/document.h"
 #include "generate.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 // it with every branch open, as the user first sees it scrolled to the top.
 //   tavolin-bench-macrobar [RUNS] [PROGRAM_DIR]
 // Each run starts from an empty macro cache, as the program does at start.
-#include "app/macro_bar.h"
+#include "app/bars/macro_bar.h"
 #include "format/library_files.h"
 #include "format/macro_cache.h"
 #include "format/program_dir.h"

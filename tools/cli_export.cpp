@@ -5,12 +5,11 @@
 #include "cli_ui.h"
 #include "qtlayer/qt_translate.h"
 
-#include "doc/document.h"
-#include "doc/export_bitmap.h"
-#include "doc/settings.h"
+#include "doc/document/document.h"
+#include "doc/export/export_bitmap.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
-#include "view/bounded_int.h"
+#include "view/forms/bounded_int.h"
 
 #include <QGuiApplication>
 
@@ -183,7 +182,6 @@ int RunExport(const std::vector<std::string>& args) {
     }
     if (!OptionsApply(w, ext)) return 2;
     UseProgramDir(e.programDir);
-    g_settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
     const auto app = StartGui();
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui);
@@ -193,5 +191,5 @@ int RunExport(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
         return 2;
     }
-    return doc.m_bLoadErrors ? 1 : 0;
+    return doc.m_nLoadErrors ? 1 : 0;
 }

@@ -1,0 +1,4 @@
+#include "doc/document/settings.h"
+
+CSettings g_settings;
+CLayerTable g_layers;
