@@ -10,8 +10,8 @@
 #include "view/editor/state_pan.h"
 #include "view/editor/state_point_drag.h"
 #include "view/editor/state_wire_drag.h"
-#include "view/viewport/view_coords.h"
 #include "view/editor/view_ghost.h"
+#include "view/viewport/view_coords.h"
 
 class CSchemoDoc;
 class CSpatialIndex;
