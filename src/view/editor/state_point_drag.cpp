@@ -35,8 +35,9 @@ void CPointDragState::End() {
 
 // A click on a point, the usual way to select a line, costs no reordering of
 // the list.
-void CPointDragState::StartEdit(int nPoint) {
+void CPointDragState::StartEdit(int nPoint, CPoint ptPress) {
     Begin();
+    m_ptAnchor = ptPress;
     m_nDragPoint = nPoint;
     m_bFirstMove = true;
     m_pEdit = m_view.m_doc.Selection().front();
@@ -59,6 +60,7 @@ void CPointDragState::StartNew(CPoint pt) {
     m_held.Hold(std::move(one));
     doc.Select(raw, true);
     Begin();
+    m_ptAnchor = pt;
     m_bNew = true;
     m_nDragPoint = raw->GetPointCount() == 1 ? 0 : 1;
     m_view.RefreshOverlay();
@@ -161,7 +163,7 @@ void CPointDragState::Check() const {
 // edited point released where it was pressed stays where it was, off the
 // snap grid or not: a click that selects a line by its end does not move it.
 void CPointDragState::LeftRelease(const CMouseInput& in, CPoint pt) {
-    const CPoint anchor = m_view.m_ptAnchor;
+    const CPoint anchor = m_ptAnchor;
     if (m_bFirstMove) {
         if (pt == anchor) {
             End();
@@ -229,7 +231,7 @@ void CPointDragState::FinishPoint(const CMouseInput& in) {
     if (bChange) doc.CommitChange();
     if (bChain) {
         m_view.m_ptLastDevice = in.ptClient;
-        m_view.m_ptAnchor = m_view.m_ptLast = end;
+        m_view.m_ptLast = end;
         StartNew(end);
     }
 }

@@ -12,7 +12,7 @@ class CPointDragState final : public CViewState {
     using CViewState::CViewState;
 
     // The primitive leaves the drawing only when its point really moves.
-    void StartEdit(int nPoint);
+    void StartEdit(int nPoint, CPoint ptPress);
     // Point 0 at pt; the next point, or the only one, follows the mouse.
     void StartNew(CPoint pt);
 
@@ -37,6 +37,7 @@ class CPointDragState final : public CViewState {
 
     CDragSet m_held;
     int m_nDragPoint = -1;         // the point that follows the mouse
+    CPoint m_ptAnchor{-1, -1};     // snapped point of the press, or of a chained line's start
     CPoint m_ptBefore;             // where an edited point was before the press
     bool m_bNew = false;           // the drag creates a primitive
     bool m_bFirstMove = false;     // the edited primitive is still in the drawing

@@ -63,7 +63,7 @@ void CViewController::OnLButtonDown(const CMouseInput& in) {
     m_ptLastDevice = in.ptClient;
     if (!IsIdle()) return; // the drag ends on the release
     const CPoint pt = ToLogical(in.ptClient);
-    m_ptAnchor = m_ptLast = pt;
+    m_ptLast = pt;
     switch (const int nTool = m_host.CurrentTool()) {
     case TOOL_HAND:
         m_pan.Start(false);
@@ -198,7 +198,7 @@ void CViewController::StartWireDrag(CPoint ptClient) {
     const bool bOver =
         ptClient.x >= 0 && ptClient.y >= 0 && ptClient.x < sz.cx && ptClient.y < sz.cy;
     m_ptLastDevice = ptClient;
-    m_ptAnchor = m_ptLast = bOver ? ToLogical(ptClient) : m_doc.Selection().front()->GetPoint(0);
+    m_ptLast = bOver ? ToLogical(ptClient) : m_doc.Selection().front()->GetPoint(0);
     m_wireDrag.Start();
     CheckState();
 }

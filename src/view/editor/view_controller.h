@@ -102,7 +102,7 @@ class CViewController {
 
     // view_pick.cpp: the select tool's press and the context menu's pick
     void PressSelect(const CMouseInput& in, CPoint pt);
-    void PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl);
+    void PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl, CPoint pt);
     void PickForMenu(const CMouseInput& in);
     void UpdateIdleCursor(CPoint ptClient);
 
@@ -141,7 +141,6 @@ class CViewController {
     CViewState* m_pState = nullptr; // the drag running; none when idle
 
     CGhostSymbol m_ghost;
-    CPoint m_ptAnchor{-1, -1};       // snapped point of the last left press
     CPoint m_ptLast{-1, -1};         // last logical point a drag processed
     CPoint m_ptLastDevice{0, 0};     // client point of the last press or move
     CPoint m_ptMenu{0, 0};           // client point of the right press that opened the context menu

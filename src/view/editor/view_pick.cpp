@@ -46,10 +46,10 @@ void CViewController::PressSelect(const CMouseInput& in, CPoint pt) {
                 break;
             }
     }
-    PressOnPrimitive(picked.p, picked.nResult, bCtrl);
+    PressOnPrimitive(picked.p, picked.nResult, bCtrl, pt);
 }
 
-void CViewController::PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl) {
+void CViewController::PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl, CPoint pt) {
     if (bCtrl && p->IsSelected()) {
         m_doc.Select(p, false);
         return;
@@ -60,7 +60,7 @@ void CViewController::PressOnPrimitive(CPrimitive* p, int nHit, bool bCtrl) {
     if (sel.size() > 1 || nHit == HIT_INSIDE || sel.front()->GetPointCount() == 1)
         m_move.Start();
     else
-        m_point.StartEdit(nHit);
+        m_point.StartEdit(nHit, pt);
 }
 
 // A selected primitive under the pointer wins; a click elsewhere leaves the
