@@ -1,7 +1,7 @@
 // Drawing pairs and what the comparison tells of them.
-#include "doc/document/document.h"
 #include "doc/diff/drawing_diff.h"
 #include "doc/diff/library_diff.h"
+#include "doc/document/document.h"
 #include "format/reader.h"
 #include "model/macro.h"
 
@@ -18,8 +18,8 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
         {"[TAVOLIN t]\nMC 10 10 0 0 080\nMC 90 10 0 0 080",
          "[TAVOLIN t]\nMC 90 10 0 0 080\nMC 10 10 0 0 080", "= order\n",
          "0 aggiunti, 0 rimossi, 0 spostati, ordine cambiato"},
-        {"[TAVOLIN t]\n", "[TAVOLIN t]\nLI 50 50 60 60\nLI 0 10 5 5 1",
-         "+ LI 0 10 5 5 1\n+ LI 50 50 60 60\n", "2 aggiunti, 0 rimossi, 0 spostati"},
+        {"[TAVOLIN t]\n", "[TAVOLIN t]\nLI 0 50 5 5 1\nLI 50 10 60 60",
+         "+ LI 50 10 60 60\n+ LI 0 50 5 5 1\n", "2 aggiunti, 0 rimossi, 0 spostati"},
         {"[TAVOLIN t]\nLI 0 0 1 1\nLI 0 0 1 1\nSA 4 4", "[TAVOLIN t]\nLI 0 0 1 1",
          "- LI 0 0 1 1\n- SA 4 4\n", "0 aggiunti, 2 rimossi, 0 spostati"},
         {"[TAVOLIN t]\nLI 0 0 10 0\nTY 5 5 4 3 0 0 0 * R1",

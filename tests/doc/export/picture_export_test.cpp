@@ -1,10 +1,10 @@
 // The pictures written without Qt: the format a name chooses, the bitmap's
 // geometry and rows (its pixels are checked with the Qt layer), and the
 // metafile read back with a record walker of its own.
-#include "support/draw_script.h"
 #include "doc/document/document.h"
 #include "doc/export/emf_surface.h"
 #include "doc/export/export_bitmap.h"
+#include "support/draw_script.h"
 #include "support/fake_ui.h"
 #include "support/recording_surface.h"
 #include "view/forms/picture_types.h"
@@ -106,7 +106,9 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         {"line 0 0 10 10; poly 0 0 5 0 5 5; line 10 10 20 0", MOVETOEX, 8, "10 10"},
         {pens, EXTCREATEPEN, 28, "0x10000 12"}, // geometric, solid, round; 4 units at 3x
         {pens, SETROP2, 8, "10"},
-        {"pen 1; line 0 0 5 5", CREATEPEN, 16, "0 0"}, // one device pixel: cosmetic
+        {"pen 1; line 0 0 5 5", CREATEPEN, 16, "0 0"},         // one device pixel: cosmetic
+        {"pen 3; line 0 0 5 5", CREATEPEN, 16, "3 0"},         // square: no geometric pen
+        {"round 5; line 10 10 20 10", HEADER, 8, "7 7 23 13"}, // an odd width rounds up
         {"winding; poly 0 0 10 10 20 0", SETPOLYFILLMODE, 8, "2"},
         {pens, SELECTOBJECT, 8, "0x80000005"}, // the hollow brush
         {pens, SELECTOBJECT, 8, "0x80000008"}, // the null pen

@@ -1,10 +1,10 @@
 // A document's file changed by another program: asked once per change, when
 // the program is active; reloading is a step of the history; saving over a
 // changed file asks first.
-#include "support/program_dir_fixture.h"
 #include "doc/files/disk_watch.h"
 #include "doc/library/library_doc.h"
 #include "support/fake_ui.h"
+#include "support/program_dir_fixture.h"
 
 #include <cstdio>
 #include <memory>
@@ -28,9 +28,10 @@ class DiskWatch : public ProgramDirTest {
 };
 
 // Every change is seen again by a second event, which asks nothing more. A
-// file touched, or written with the same bytes, is no change.
+// file touched, or written with the same bytes, is no change, also after a
+// reload; one put in place of it is, even with its size and time.
 TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
-    enum { NONE, OURS, TOUCH, APPEND, RENAME, REMOVE };
+    enum { NONE, OURS, TOUCH, APPEND, RENAME, SWAP, REMOVE };
     const struct {
         int nChange;
         bool bActive;
@@ -46,7 +47,12 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
         {APPEND, true, ANSWER_NO, ASK, 1, true},
         {APPEND, false, ANSWER_YES, ASK, 2, false},
         {RENAME, true, ANSWER_YES, ASK, 2, false},
+        {SWAP, true, ANSWER_YES, ASK, 1, false},
         {REMOVE, true, ANSWER_YES, "Attenzione: " + RemovedMessage("a.tvd"), 1, true},
+    };
+    const auto touch = [this](std::chrono::hours ago) {
+        std::filesystem::last_write_time(Path(),
+                                         std::filesystem::file_time_type::clock::now() - ago);
     };
     for (const auto& r : rows) {
         CFakeUi ui;
@@ -58,12 +64,16 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
             ASSERT_TRUE(doc.Save(Path(), options));
             watch.Remember(Path());
         }
-        if (r.nChange == TOUCH)
-            std::filesystem::last_write_time(Path(), std::filesystem::file_time_type::clock::now() -
-                                                         std::chrono::hours(1));
+        if (r.nChange == TOUCH) touch(std::chrono::hours(1));
         if (r.nChange == APPEND) WriteFile("a.tvd", TWO);
         if (r.nChange == RENAME) {
             WriteFile("b.tvd", TWO);
+            std::rename((m_dir / "b.tvd").c_str(), Path().c_str());
+        }
+        if (r.nChange == SWAP) {
+            WriteFile("b.tvd", "[TAVOLIN]\r\nLI 1 2 3 5\r\n");
+            std::filesystem::last_write_time(m_dir / "b.tvd",
+                                             std::filesystem::last_write_time(Path()));
             std::rename((m_dir / "b.tvd").c_str(), Path().c_str());
         }
         if (r.nChange == REMOVE) std::remove(Path().c_str());
@@ -73,9 +83,28 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
         EXPECT_EQ(ui.Told(), r.told) << r.nChange;
         watch.OnFileEvent(true, doc, "a.tvd");
         EXPECT_EQ(ui.Told(), r.told) << r.nChange;
+        if (r.answer == ANSWER_YES && r.nChange != REMOVE) {
+            touch(std::chrono::hours(2));
+            watch.OnFileEvent(true, doc, "a.tvd");
+            EXPECT_EQ(ui.Told(), r.told) << r.nChange;
+        }
         EXPECT_EQ(doc.Primitives().size(), r.nPrims) << r.nChange;
         EXPECT_EQ(doc.IsModified(), r.bModified) << r.nChange;
     }
+}
+
+// Moved away and back while the program was not active: nothing to ask.
+TEST_F(DiskWatch, AFileBackAsItWasByTheActivationAsksNothing) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    Open(doc);
+    const std::string away = (m_dir / "b.tvd").string();
+    std::rename(Path().c_str(), away.c_str());
+    watch.OnFileEvent(false, doc, "a.tvd");
+    ASSERT_TRUE(watch.IsPending());
+    std::rename(away.c_str(), Path().c_str());
+    watch.OnActivated(doc, "a.tvd");
+    EXPECT_EQ(ui.Told(), "");
+    EXPECT_FALSE(doc.IsModified() || watch.IsPending());
 }
 
 TEST_F(DiskWatch, UndoBringsBackWhatWasThereBeforeTheReload) {

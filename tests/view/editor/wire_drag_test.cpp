@@ -2,6 +2,10 @@
 // attached ends follow, the other ends stay.
 #include "support/controller_fixture.h"
 
+#include "format/reader.h"
+#include "model/macro.h"
+#include "view/editor/wire_drag.h"
+
 namespace {
 const char* const WIRES = "LI 10 10 30 10\r\nLI 30 10 30 40\r\nLI 50 50 60 60\r\n";
 const char* const SYMBOL = "MC 100 100 0 0 080\r\nLI 80 100 100 100\r\nLI 110 100 130 100\r\n";
@@ -13,7 +17,21 @@ const char* const TEE =
 // A track from the pad to the dot, a branch from its middle.
 const char* const TRACK_TEE =
     "PA 20 20 9 9 3 0\r\nSA 40 20\r\nPL 20 20 40 20 2\r\nPL 30 20 30 50 2\r\n";
+// A track from the pad to the dot with two branches: cut twice.
+const char* const TRACK_TWO_TEES = "PA 20 20 9 9 3 0\r\nSA 60 20\r\nPL 20 20 60 20 2\r\n"
+                                   "PL 30 20 30 50 2\r\nPL 50 20 50 50 2\r\n";
 } // namespace
+
+// The lines of a symbol nested in another one are the outer symbol's pins too.
+TEST(ConnectionPoints, ASymbolsOriginThenTheEndsOfItsLinesNestedOnesIncluded) {
+    auto inner = std::make_unique<CMacro>(50, 50);
+    inner->m_components.push_back(ParsePrimitiveLine("LI 52 50 60 50"));
+    CMacro outer(0, 0);
+    outer.m_components.push_back(ParsePrimitiveLine("LI 0 0 10 0"));
+    outer.m_components.push_back(std::move(inner));
+    EXPECT_EQ(ConnectionPoints(outer),
+              (std::vector<CPoint>{{0, 0}, {0, 0}, {10, 0}, {52, 50}, {60, 50}}));
+}
 
 TEST_F(ControllerTest, GDragsTheSelectionWithTheWiresAttached) {
     // clang-format off
@@ -44,6 +62,8 @@ TEST_F(ControllerTest, GDragsTheSelectionWithTheWiresAttached) {
          "LI 40 100 80 100\r\nLI 60 100 60 130\r\nSA 80 100\r\nLI 80 100 100 110\r\nMC 100 110 0 0 080\r\n"},
         {"cut at the junction nearest each end", TRACK_TEE, "01", "m30,20 G m30,30 c30,30",
          "PL 20 30 30 20 2\r\nPL 30 20 30 50 2\r\nPL 30 20 40 30 2\r\nPA 20 30 9 9 3 0\r\nSA 40 30\r\n"},
+        {"cut twice, each end stretching its own piece", TRACK_TWO_TEES, "01", "m20,20 G m20,30 c20,30",
+         "PL 20 30 30 20 2\r\nPL 30 20 30 50 2\r\nPL 50 20 50 50 2\r\nPL 30 20 50 20 2\r\nPL 50 20 60 30 2\r\nPA 20 30 9 9 3 0\r\nSA 60 30\r\n"},
         {"Escape after a cut", TEE, "0", "m105,100 G m105,110 E", nullptr},
         {"placed where it was after a cut", TEE, "0", "m105,100 G m105,110 c105,100", nullptr},
     };
