@@ -5,11 +5,8 @@
 #include "view/commands/selection_ops.h"
 #include "view/editor/view_controller.h"
 
-#include <cassert>
-
 void CMoveState::Start() {
     m_view.Begin(*this);
-    m_bFirstMove = true;
 }
 
 void CMoveState::StartPaste(CPrimitiveList prims) {
@@ -19,7 +16,6 @@ void CMoveState::StartPaste(CPrimitiveList prims) {
         m_view.m_doc.Select(p, true);
     }
     m_view.Begin(*this);
-    m_bFirstMove = false;
     m_view.m_ptLast = m_held.Front()->GetPoint(0);
     m_view.RefreshOverlay();
 }
@@ -27,11 +23,10 @@ void CMoveState::StartPaste(CPrimitiveList prims) {
 void CMoveState::TakeOut() {
     m_held.TakeOut(m_view.m_doc);
     TakeOutWires();
-    m_bFirstMove = false;
 }
 
 void CMoveState::MoveTo(CPoint pt) {
-    if (m_bFirstMove) TakeOut();
+    if (InDrawing()) TakeOut();
     const CPoint last = m_view.m_ptLast;
     for (const auto& p : m_held.List())
         p->Move(pt.x - last.x, pt.y - last.y);
@@ -52,20 +47,19 @@ void CMoveState::LeftRelease(const CMouseInput&, CPoint pt) {
         m_held.PutBackAtEnd(doc);
     else if (!m_held.IsEmpty())
         m_held.PutBackInPlace(doc);
-    m_bFirstMove = false;
     m_view.End();
     if (bChange) doc.CommitChange();
 }
 
 void CMoveState::RightRelease(CPoint pt) {
-    if (m_bFirstMove) TakeOut();
+    if (InDrawing()) TakeOut();
     TurnPrimitives(m_held.Pointers(), pt.x, pt.y);
     FollowWires();
     m_view.RefreshOverlay();
 }
 
 void CMoveState::Mirror() {
-    if (m_bFirstMove) TakeOut();
+    if (InDrawing()) TakeOut();
     MirrorPrimitives(m_held.Pointers(), m_view.m_ptLast.x);
     FollowWires();
     m_view.RefreshOverlay();
@@ -79,9 +73,4 @@ void CMoveState::Cancel() {
 void CMoveState::GiveBack() {
     RestoreWires();
     m_held.Restore(m_view.m_doc);
-    m_bFirstMove = false;
-}
-
-void CMoveState::Check() const {
-    assert(m_bFirstMove == m_held.IsEmpty());
 }

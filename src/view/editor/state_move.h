@@ -14,7 +14,7 @@ class CMoveState : public CViewState {
     // The first move brings the first primitive's point 0 to the pointer.
     void StartPaste(CPrimitiveList prims);
 
-    bool AutoScrolls() const override { return !m_bFirstMove; }
+    bool AutoScrolls() const override { return !InDrawing(); }
     void MoveTo(CPoint pt) override;
     void LeftRelease(const CMouseInput& in, CPoint pt) override;
     void RightRelease(CPoint pt) override;
@@ -22,7 +22,6 @@ class CMoveState : public CViewState {
     void Cancel() override;
     void GiveBack() override;
     const CPrimitiveList& Held() const override { return m_held.List(); }
-    void Check() const override;
 
   protected:
     // What a drag with the wires adds at each step; the wires go out after
@@ -36,5 +35,6 @@ class CMoveState : public CViewState {
     void TakeOut();
 
     CDragSet m_held;
-    bool m_bFirstMove = false; // the selection is still in the drawing
+    // The selection stays in the drawing until the first move takes it out.
+    bool InDrawing() const { return m_held.IsEmpty(); }
 };

@@ -18,17 +18,16 @@
 #include "view/editor/view_controller.h"
 #include "view/editor/view_host.h"
 
-#include <cassert>
 #include <cstdlib>
 
 void CPointDragState::Begin() {
     m_view.Begin(*this);
-    m_bNew = m_bFirstMove = false;
+    m_bNew = false;
     m_pEdit = nullptr;
 }
 
 void CPointDragState::End() {
-    m_bNew = m_bFirstMove = false;
+    m_bNew = false;
     m_nDragPoint = -1;
     m_view.End();
 }
@@ -39,13 +38,12 @@ void CPointDragState::StartEdit(int nPoint, CPoint ptPress) {
     Begin();
     m_ptAnchor = ptPress;
     m_nDragPoint = nPoint;
-    m_bFirstMove = true;
     m_pEdit = m_view.m_doc.Selection().front();
     m_ptBefore = m_pEdit->GetPoint(nPoint);
 }
 
 CPrimitive* CPointDragState::Primitive() const {
-    return m_bFirstMove ? m_pEdit : m_held.Front();
+    return InDrawing() ? m_pEdit : m_held.Front();
 }
 
 void CPointDragState::StartNew(CPoint pt) {
@@ -114,11 +112,10 @@ CPoint CPointDragState::Straighten(const CMouseInput& in, CPoint pt) const {
 
 void CPointDragState::TakeOut() {
     m_held.TakeOut(m_view.m_doc);
-    m_bFirstMove = false;
 }
 
 void CPointDragState::MoveTo(CPoint pt) {
-    if (m_bFirstMove) TakeOut();
+    if (InDrawing()) TakeOut();
     m_held.Front()->SetPoint(m_nDragPoint, pt.x, pt.y, false);
     m_view.m_ptLast = pt;
     m_view.RefreshOverlay();
@@ -132,7 +129,7 @@ void CPointDragState::RightRelease(CPoint pt) {
         Cancel();
         return;
     }
-    if (m_bFirstMove) TakeOut();
+    if (InDrawing()) TakeOut();
     TurnPrimitives(m_held.Pointers(), pt.x, pt.y);
     m_view.RefreshOverlay();
 }
@@ -140,7 +137,7 @@ void CPointDragState::RightRelease(CPoint pt) {
 void CPointDragState::Mirror() {
     const CPrimitive* p = Primitive();
     if (!(p->GetCapabilities() & CAP_MIRROR_ANY) || p->GetPointCount() != 1) return;
-    if (m_bFirstMove) TakeOut();
+    if (InDrawing()) TakeOut();
     MirrorPrimitives(m_held.Pointers(), m_view.m_ptLast.x);
     m_view.RefreshOverlay();
 }
@@ -154,17 +151,13 @@ void CPointDragState::GiveBack() {
     m_held.Restore(m_view.m_doc);
 }
 
-void CPointDragState::Check() const {
-    assert(m_bFirstMove == m_held.IsEmpty());
-}
-
 // Only a new primitive's release may close a polygon: on an edit, putting a
 // vertex onto the one before it must not cut off the vertices after it. An
 // edited point released where it was pressed stays where it was, off the
 // snap grid or not: a click that selects a line by its end does not move it.
 void CPointDragState::LeftRelease(const CMouseInput& in, CPoint pt) {
     const CPoint anchor = m_ptAnchor;
-    if (m_bFirstMove) {
+    if (InDrawing()) {
         if (pt == anchor) {
             End();
             return;

@@ -24,11 +24,12 @@ class CPointDragState final : public CViewState {
     void Cancel() override;
     void GiveBack() override;
     const CPrimitiveList& Held() const override { return m_held.List(); }
-    void Check() const override;
 
   private:
     std::unique_ptr<CPrimitive> CreateForTool(int nTool, CPoint pt);
     CPrimitive* Primitive() const;
+    // An edited primitive stays in the drawing until its point really moves.
+    bool InDrawing() const { return m_held.IsEmpty(); }
     void TakeOut();
     void Begin();
     void End();
@@ -40,6 +41,5 @@ class CPointDragState final : public CViewState {
     CPoint m_ptAnchor{-1, -1};     // snapped point of the press, or of a chained line's start
     CPoint m_ptBefore;             // where an edited point was before the press
     bool m_bNew = false;           // the drag creates a primitive
-    bool m_bFirstMove = false;     // the edited primitive is still in the drawing
     CPrimitive* m_pEdit = nullptr; // the primitive whose point is edited, until it is taken out
 };

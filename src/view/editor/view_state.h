@@ -49,8 +49,6 @@ class CViewState {
     virtual const CPrimitiveList& Held() const { return None(); }
     virtual const CPrimitiveList& Wires() const { return None(); }
     virtual const CRect* Band() const { return nullptr; }
-    // Asserts what must hold between the drag's members.
-    virtual void Check() const {}
 
   protected:
     static const CPrimitiveList& None() {
