@@ -97,11 +97,11 @@ void CDiskWatch::Reload(CSchemoDoc& doc) {
     loaded.bUnreadable = !ReadWholeFile(m_path, text);
     bool ok = false;
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc)) {
-        CSchemoLibDoc probe(nullptr);
+        CSchemoLibDoc probe(nullptr, doc.ResolveContext());
         ok = !loaded.bUnreadable && probe.Load(text) && library->Load(text);
         if (!ok && doc.GetUi()) doc.GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
     } else {
-        ok = doc.Reload(loaded.bUnreadable ? std::move(loaded) : ParseDocumentText(text));
+        ok = doc.Reload(loaded.bUnreadable ? std::move(loaded) : ParseDocumentText(text, doc.ResolveContext()));
     }
     if (!ok) return;
     m_own = before;

@@ -7,7 +7,8 @@
 #include "format/writer.h"
 #include "model/macro.h"
 
-CSchemoLibDoc::CSchemoLibDoc(IDocumentUi* ui) : CSchemoDoc(DOC_LIBRARY, ui) {}
+CSchemoLibDoc::CSchemoLibDoc(IDocumentUi* ui, CResolveContext& resolve)
+    : CSchemoDoc(DOC_LIBRARY, ui, resolve) {}
 
 void CSchemoLibDoc::AttachFields(ILibraryFields* fields) {
     m_pFields = fields ? fields : &m_ownFields;
@@ -30,7 +31,7 @@ bool CSchemoLibDoc::Load(const std::string& text) {
     std::vector<LibraryCategory> categories;
     std::string name;
     int nKind = TEXT_NONE;
-    if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories) ||
+    if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories, nullptr) ||
         nKind != TEXT_LIBRARY) {
         m_componentTexts.clear();
         if (GetUi()) GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
@@ -105,7 +106,7 @@ bool CSchemoLibDoc::LoadComponent(bool bFit, int* pError) {
     std::string key, title;
     const std::string& text = m_componentTexts[m_nCurrent];
     m_bShown = ReadComponentHeader(text, &key, &title) &&
-               ParseComponent(text, &temp, nullptr, nullptr, pError);
+               ParseComponent(text, &temp, nullptr, nullptr, pError, &ResolveContext());
     if (!m_bShown) {
         if (GetUi()) GetUi()->Beep();
         ReplaceAll({});

@@ -22,7 +22,7 @@ const Command kCommands[] = {
     {"TE", ParseTextCommand},    {"SA", ParseConnectionCommand}, {"BE", ParseBezierCommand},
     {"PV", ParsePolyCommand},    {"PP", ParsePolyCommand},       {"EV", ParseEllipseCommand},
     {"EP", ParseEllipseCommand}, {"RV", ParseRectangleCommand},  {"RP", ParseRectangleCommand},
-    {"MC", ParseMacroCommand},   {"PL", ParsePCBLineCommand},    {"PA", ParsePCBPadCommand},
+    {"PL", ParsePCBLineCommand}, {"PA", ParsePCBPadCommand},
 };
 
 // Blanks are the bytes up to 32, control characters included, but a header
@@ -57,14 +57,16 @@ HeaderMatch FindHeader(std::string_view text) {
 }
 } // namespace
 
-std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line) {
+std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line, CResolveContext& ctx) {
     const CKeyword k = KeywordOf(line);
+    if (k == "MC") return ParseMacroCommand(line, ctx);
     for (const Command& c : kCommands)
         if (k == c.keyword) return c.parse(line);
     return nullptr;
 }
 
-bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError) {
+bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError,
+                       CResolveContext& ctx) {
     list.clear();
     if (pError) *pError = 0;
     std::size_t pos = 0;
@@ -74,7 +76,7 @@ bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError)
         const std::string_view line = Trim(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty()) continue;
-        if (auto p = ParsePrimitiveLine(line))
+        if (auto p = ParsePrimitiveLine(line, ctx))
             list.push_back(std::move(p));
         else if (pError)
             *pError = 1;
@@ -101,7 +103,8 @@ bool SplitHeader(std::string_view text, CHeaderSpan& out) {
 
 bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
                        std::vector<std::string>* library, std::string* nameOut, int* pError,
-                       int* pKind, std::vector<LibraryCategory>* categories) {
+                       int* pKind, std::vector<LibraryCategory>* categories,
+                       CResolveContext* ctx) {
     if (pError) *pError = 0;
     CHeaderSpan h;
     if (!SplitHeader(text, h)) {
@@ -116,8 +119,8 @@ bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
     if (nameOut) nameOut->assign(h.name);
     if (h.kind == TEXT_LIBRARY) {
         if (library) SplitLibraryText(h.body, *library, categories);
-    } else if (list) {
-        ParseDrawingLines(h.body, *list, pError);
+    } else if (list && ctx) {
+        ParseDrawingLines(h.body, *list, pError, *ctx);
     }
     return true;
 }
@@ -144,12 +147,13 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
 }
 
 bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std::string>* library,
-                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut) {
+                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut,
+                  CResolveContext* ctx) {
     std::string text;
     if (!ReadWholeFile(path, text)) return false;
     if (rawOut) {
         *rawOut = std::move(text);
         return true;
     }
-    return ParseHeaderedText(text, list, library, nameOut, pError, pKind, nullptr);
+    return ParseHeaderedText(text, list, library, nameOut, pError, pKind, nullptr, ctx);
 }
