@@ -3,7 +3,7 @@
 #include "format/component.h"
 #include "format/stdlib.h"
 #include "model/macro.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <algorithm>
 #include <cstdarg>

@@ -14,6 +14,7 @@ install(FILES ${DEB_DOC}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavolin)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_VERSION ${TAVOLIN_PACKAGE_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TAVOLIN_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -26,8 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "schematic and printed-circuit editor
 Tavolin draws electronic schematics and simple printed-circuit artwork on
 16 layers, with symbols placed from libraries, and prints and exports them.
-Its interface is in Italian. tavolin-cli reads, rewrites, exports and draws
-the same plain-text files without windows.")
+Its interface is in Italian or English. tavolin-cli reads, rewrites,
+exports and draws the same plain-text files without windows.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/debian/postinst ${CMAKE_CURRENT_LIST_DIR}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

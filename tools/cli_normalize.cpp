@@ -48,7 +48,7 @@ bool ParseOptions(const std::vector<std::string>& args, NormalizeOptions& o) {
 bool WriteOut(const std::string& text, const std::string& out) {
     if (out.empty()) return WriteStdout(text);
     if (WriteFileSafely(out, text)) return true;
-    std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_CANNOT_OPEN).c_str());
+    std::fprintf(stderr, "%s\n", TrMessageBytes(WithFileName(MSG_CANNOT_OPEN, out)).c_str());
     return false;
 }
 
@@ -57,11 +57,11 @@ bool WriteOut(const std::string& text, const std::string& out) {
 int WriteSorted(const NormalizeOptions& o) {
     std::string text, sorted;
     if (!ReadWholeFile(o.in == "-" ? "/dev/stdin" : o.in, text)) {
-        std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_CANNOT_OPEN).c_str());
+        std::fprintf(stderr, "%s\n", TrMessageBytes(WithFileName(MSG_CANNOT_OPEN, o.in)).c_str());
         return 2;
     }
     if (!SortedDrawingText(text, sorted)) {
-        std::fprintf(stderr, "%s\n", TrMessageBytes(MSG_BAD_FORMAT).c_str());
+        std::fprintf(stderr, "%s\n", TrMessageBytes(WithFileName(MSG_BAD_FORMAT, o.in)).c_str());
         return 2;
     }
     return WriteOut(sorted, o.out) ? 0 : 2;

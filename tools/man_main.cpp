@@ -3,7 +3,9 @@
 //   tavolin-man PROGRAM options     lists every option and command word
 #include "cli_usage_table.h"
 #include "man_page.h"
+#include "man_sections.h"
 
+#include "qtlayer/qt_translate.h"
 #include "view/command_line.h"
 
 #include <cstdio>
@@ -30,7 +32,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc != 4) return 2;
+    const bool bEnglish = std::strcmp(argv[2], "en") == 0;
+    if (bEnglish && !LoadEnglishTranslation()) return 2;
     std::ofstream out(argv[3], std::ios::binary);
-    out << ManPage(usage, std::strcmp(argv[2], "en") == 0, bCli ? "tavolin" : "tavolin-cli");
+    out << (bCli ? ManPage(usage, bEnglish, "tavolin")
+                 : ManPage(usage, bEnglish, "tavolin-cli", EditorManSections(bEnglish)));
     return out.good() ? 0 : 2;
 }

@@ -3,6 +3,7 @@
 #include "view/version.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace {
 // Hyphens in options are minus signs, which the terminal shows as "-" and a
@@ -33,7 +34,7 @@ std::string Upper(const std::string& s) {
 }
 
 void AppendSynopsis(std::string& out, const CUsage& u, bool bEnglish) {
-    std::vector<std::string> lines = UsageSynopsis(u, nullptr);
+    std::vector<std::string> lines = UsageSynopsis(u, nullptr, bEnglish);
     for (const CUsageText& t : u.tail)
         lines.push_back(std::string(u.pszProgram) + " " + t.Get(bEnglish));
     // Each line hangs, so that a wrapped one stands out from the next.
@@ -48,7 +49,8 @@ void AppendSynopsis(std::string& out, const CUsage& u, bool bEnglish) {
 void AppendOptions(std::string& out, const CUsageCommand& c, bool bEnglish) {
     for (const CUsageOption& o : c.options) {
         out += ".TP\n";
-        out += *o.pszArgument ? ".BI \"" + Roff(o.pszName) + " \" \"" + Roff(o.pszArgument) + "\"\n"
+        out += *o.pszArgument ? ".BI \"" + Roff(o.pszName) + " \" \"" +
+                                    Roff(UsageValues(o.pszArgument, bEnglish)) + "\"\n"
                               : ".B " + Roff(o.pszName) + '\n';
         out += Roff(o.what.Get(bEnglish)) + ".\n";
     }
@@ -68,9 +70,20 @@ void AppendCommands(std::string& out, const CUsage& u, bool bEnglish) {
         AppendOptions(out, c, bEnglish);
     }
 }
+bool EndsSentence(const std::string& text) {
+    return !text.empty() && std::strchr(".?!", text.back());
+}
+
+void AppendSection(std::string& out, const CManSection& section) {
+    out += std::string(".SH ") + section.pszTitle + '\n';
+    for (const CManEntry& e : section.entries)
+        out +=
+            ".TP\n.B " + Roff(e.term) + '\n' + Roff(e.text) + (EndsSentence(e.text) ? "\n" : ".\n");
+}
 } // namespace
 
-std::string ManPage(const CUsage& u, bool bEnglish, const char* seeAlso) {
+std::string ManPage(const CUsage& u, bool bEnglish, const char* seeAlso,
+                    const std::vector<CManSection>& sections) {
     std::string out = ".TH " + Roff(Upper(u.pszProgram)) + " 1 \"\" \"" + kVersionLine + "\" \"" +
                       (bEnglish ? "User Commands" : "Comandi utente") + "\"\n.nh\n.ad l\n";
     out += bEnglish ? ".SH NAME\n" : ".SH NOME\n";
@@ -80,6 +93,8 @@ std::string ManPage(const CUsage& u, bool bEnglish, const char* seeAlso) {
     out += bEnglish ? ".SH DESCRIPTION\n" : ".SH DESCRIZIONE\n";
     out += Roff(u.description.Get(bEnglish)) + '\n';
     AppendCommands(out, u, bEnglish);
+    for (const CManSection& section : sections)
+        AppendSection(out, section);
     out += bEnglish ? ".SH SEE ALSO\n" : ".SH VEDERE ANCHE\n";
     out += ".BR " + Roff(seeAlso) + " (1)\n";
     return out;

@@ -209,10 +209,6 @@
         <translation>Zoom %:</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Immettere un numero intero compreso tra %1 e %2.</source>
         <translation>Enter a whole number from %1 to %2.</translation>
     </message>
@@ -227,6 +223,10 @@
     <message>
         <source>Esportazione di %1...</source>
         <translation>Exporting %1...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1786,18 @@ Print anyway?</translation>
         <source>opzione sconosciuta o senza valore: %1</source>
         <translation>unknown option or option without a value: %1</translation>
     </message>
+    <message>
+        <source>Il file contiene primitive su livelli inesistenti (fuori da 0-15), che nessun livello mostra: sono state conservate come sono.</source>
+        <translation>The file holds primitives on layers that do not exist (outside 0-15), which no layer shows: they have been kept as they are.</translation>
+    </message>
+    <message>
+        <source>Le modifiche non salvate andranno perse.</source>
+        <translation>Unsaved changes will be lost.</translation>
+    </message>
+    <message>
+        <source>Le modifiche non salvate andranno perse; Undo le riporta indietro.</source>
+        <translation>Unsaved changes will be lost; Undo brings them back.</translation>
+    </message>
 </context>
 <context>
     <name>Proprieta</name>
@@ -1802,68 +1814,60 @@ Print anyway?</translation>
         <translation>(mixed)</translation>
     </message>
     <message>
-        <source>Text</source>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Testo</source>
         <translation>Text</translation>
     </message>
     <message>
-        <source>FontFace</source>
-        <translation>Font face</translation>
+        <source>Carattere</source>
+        <translation>Font</translation>
     </message>
     <message>
-        <source>FontHeight</source>
-        <translation>Font height</translation>
-    </message>
-    <message>
-        <source>FontWidth</source>
-        <translation>Font width</translation>
-    </message>
-    <message>
-        <source>bBold</source>
-        <translation>Bold</translation>
-    </message>
-    <message>
-        <source>bItalic</source>
-        <translation>Italic</translation>
-    </message>
-    <message>
-        <source>bUnderlined</source>
-        <translation>Underlined</translation>
-    </message>
-    <message>
-        <source>bMirrored</source>
-        <translation>Mirrored</translation>
-    </message>
-    <message>
-        <source>RotationAngle</source>
-        <translation>Rotation angle</translation>
-    </message>
-    <message>
-        <source>Thickness</source>
-        <translation>Thickness</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Style</translation>
-    </message>
-    <message>
-        <source>Filled</source>
-        <translation>Filled</translation>
-    </message>
-    <message>
-        <source>SizeX</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>SizeY</source>
+        <source>Altezza</source>
         <translation>Height</translation>
     </message>
     <message>
-        <source>IntDiam</source>
-        <translation>Inner diameter</translation>
+        <source>Larghezza</source>
+        <translation>Width</translation>
     </message>
     <message>
-        <source>Layer</source>
-        <translation>Layer</translation>
+        <source>Angolo di rotazione</source>
+        <translation>Rotation angle</translation>
+    </message>
+    <message>
+        <source>Grassetto</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Corsivo</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Specchiato</source>
+        <translation>Mirrored</translation>
+    </message>
+    <message>
+        <source>Sottolineato</source>
+        <translation>Underlined</translation>
+    </message>
+    <message>
+        <source>Spessore</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>Pieno</source>
+        <translation>Filled</translation>
+    </message>
+    <message>
+        <source>Diametro del foro</source>
+        <translation>Hole diameter</translation>
+    </message>
+    <message>
+        <source>Forma</source>
+        <translation>Shape</translation>
     </message>
 </context>
 <context>

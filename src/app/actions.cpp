@@ -33,7 +33,7 @@ CActions::CActions(QObject* parent, std::function<void(int)> run)
 void CActions::Create(const CActionDef* def) {
     const QString caption = TrCore(kCommands, def->pszCaption);
     auto* a = new QAction(caption, this);
-    a->setShortcuts(Keys(def->pszKeys));
+    a->setShortcuts(Keys(ActionKeys(*def, UiShowsEnglish())));
     a->setStatusTip(TrCore(kCommands, def->pszPrompt));
     a->setToolTip(*def->pszTip ? TrCore(kCommands, def->pszTip)
                                : QString::fromUtf8(PlainCaption(caption.toUtf8().constData())));

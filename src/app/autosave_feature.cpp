@@ -31,7 +31,6 @@ CAutosaveFeature::CAutosaveFeature(CMainFrame& frame, int nSeconds)
       }),
       m_nSeconds(nSeconds) {
     connect(&m_timer, &QTimer::timeout, this, &CAutosaveFeature::AutosaveAll);
-    QTimer::singleShot(0, this, &CAutosaveFeature::Start);
 }
 
 CAutosaveFeature::~CAutosaveFeature() {
@@ -74,17 +73,8 @@ void CAutosaveFeature::OfferOrphans() {
 
 bool CAutosaveFeature::Restore(const CAutosaveEntry& e) {
     std::string text;
-    if (!ReadWholeFile(e.dataPath, text)) return false;
-    CMyMDIChildWnd* child = m_frame.NewDocument(e.nKind);
-    if (!child) return false;
-    if (!child->Document().Load(text)) {
-        child->close();
-        return false;
-    }
-    child->Document().SetModified(true);
-    if (!e.path.empty()) child->SetPath(QFile::decodeName(e.path.c_str()));
-    child->View()->StartView(); // framed as an opened document is
-    return true;
+    return ReadWholeFile(e.dataPath, text) &&
+           m_frame.OpenRecovered(e.nKind, text, QFile::decodeName(e.path.c_str()));
 }
 
 CAutosaveFeature::CWatched& CAutosaveFeature::Watch(CMyMDIChildWnd* child) {

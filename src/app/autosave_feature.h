@@ -17,10 +17,13 @@ class CMyMDIChildWnd;
 class CAutosaveFeature final : public QObject {
     Q_OBJECT
   public:
-    // Starts once the event loop runs: first the question, then the timer.
     CAutosaveFeature(CMainFrame& frame, int nSeconds);
     // A clean end: the autosaves of closed documents go, and the lock with them.
     ~CAutosaveFeature() override;
+
+    // Once the window is shown: offers what instances that did not end
+    // cleanly left, then starts the timer.
+    void Start();
 
     // Writes what changed now; the timer calls it.
     void AutosaveAll();
@@ -32,7 +35,6 @@ class CAutosaveFeature final : public QObject {
         std::size_t nHash = 0;
         bool bWritten = false;
     };
-    void Start();
     void OfferOrphans();
     bool Restore(const CAutosaveEntry& e);
     CWatched& Watch(CMyMDIChildWnd* child);

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QStyle>
 
 CDocumentBar::CDocumentBar(CSchemoDoc& doc, CSchemoView& view, QAction* origin, QWidget* parent)
@@ -58,13 +59,22 @@ CDocumentBar::~CDocumentBar() {
     m_pZoom->lineEdit()->disconnect(this);
 }
 
+// The list's entry is kept on the text shown: the box "chooses" an entry
+// whose text differs from its own when it loses the focus, and that would
+// send the view back to the sheet's corner at every change of window.
 void CDocumentBar::ShowZoom(double dScale) {
     m_dScale = dScale;
-    m_pZoom->setEditText(QString::fromStdString(ZoomBoxText(dScale)));
+    const QString text = QString::fromStdString(ZoomBoxText(dScale));
+    const QSignalBlocker block(m_pZoom);
+    const int nItem = m_pZoom->findText(text);
+    if (nItem >= 0) m_pZoom->setCurrentIndex(nItem);
+    m_pZoom->setEditText(text);
 }
 
+// Only a title that differs is put in: the cursor stays where the user typed.
 void CDocumentBar::ShowTitle() {
-    m_pTitle->setText(DecodeCp1252(m_doc.m_strTitle));
+    const QString title = DecodeCp1252(m_doc.m_strTitle);
+    if (m_pTitle->text() != title) m_pTitle->setText(title);
 }
 
 // Only a finished entry counts: Return, or a choice from the list.

@@ -20,7 +20,7 @@ class CDocumentBar final : public QToolBar {
     ~CDocumentBar() override;
     // The box always shows the view's zoom.
     void ShowZoom(double dScale);
-    // The title as the document holds it (a load): shown, the document not marked.
+    // The title as the document holds it (a load, a reload): shown, the document not marked.
     void ShowTitle();
     QComboBox* ZoomBox() const { return m_pZoom; }
     QLineEdit* TitleEdit() const { return m_pTitle; }

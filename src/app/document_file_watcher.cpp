@@ -1,6 +1,7 @@
 #include "app/document_file_watcher.h"
 
 #include "app/child_frame.h"
+#include "app/document_bar.h"
 #include "app/trace.h"
 #include "qtlayer/qt_fontfaces.h"
 
@@ -30,7 +31,9 @@ CDocumentFileWatcher::CDocumentFileWatcher(CMyMDIChildWnd& child)
     connect(m_pWatcher, &QFileSystemWatcher::fileChanged, this, [this] { m_quiet.start(); });
     connect(m_pWatcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_quiet.start(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (s == Qt::ApplicationActive) m_watch.OnActivated(m_child.Document(), NameOf(m_child));
+        if (s != Qt::ApplicationActive) return;
+        m_watch.OnActivated(m_child.Document(), NameOf(m_child));
+        m_child.Bar()->ShowTitle(); // a reload may bring another title
     });
     Remember(child.Path());
 }
@@ -55,4 +58,5 @@ void CDocumentFileWatcher::Check() {
     if (QFileInfo::exists(path) && !m_pWatcher->files().contains(path)) m_pWatcher->addPath(path);
     TraceLine("DISK " + m_child.Name()); // before any question
     m_watch.OnFileEvent(IsActive(), m_child.Document(), NameOf(m_child));
+    m_child.Bar()->ShowTitle();
 }

@@ -49,7 +49,7 @@ CSaveBitmapDlg::CSaveBitmapDlg(QWidget* parent) : QDialog(parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("OK");
     buttons->button(QDialogButtonBox::Cancel)
-        ->setText(QCoreApplication::translate("CExportDlg", "Cancel"));
+        ->setText(QCoreApplication::translate("CExportDlg", "Annulla"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

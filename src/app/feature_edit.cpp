@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <QTimer>
 
 CEditFeature::CEditFeature(IFrameServices& frame) : m_frame(frame) {
     // Delete is a key of the document windows, not of the macro bar's filter.
@@ -41,9 +42,13 @@ void CEditFeature::Run(int nId) {
     }
 }
 
-void CEditFeature::ShowContextMenu(const QPoint& ptGlobal) {
+// A menu hides before the command chosen in it runs, in the same event: its
+// closing is told once that is done.
+void CEditFeature::ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) {
     m_frame.UpdateCommands();
     QMenu* menu = m_frame.Actions().BuildMenu(ContextMenu(), m_frame.Window(), {});
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(menu, &QMenu::aboutToHide, menu,
+                     [onClosed] { QTimer::singleShot(0, onClosed); });
     menu->popup(ptGlobal);
 }

@@ -3,13 +3,15 @@
 // the properties, undo and redo, and the view's context menu.
 #include "app/feature.h"
 
+#include <functional>
+
 class QPoint;
 
 class CEditFeature final : public IFeature {
   public:
     explicit CEditFeature(IFrameServices& frame);
     void Run(int nId) override;
-    void ShowContextMenu(const QPoint& ptGlobal);
+    void ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed);
 
   private:
     IFrameServices& m_frame;

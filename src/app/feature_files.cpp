@@ -114,6 +114,14 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
             [this](CMyMDIChildWnd* c, bool* pbSaved) { *pbSaved = Save(c); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
+    if (IsTraceEnabled()) {
+        child->View()->m_onFrame = [child](qint64 ms) {
+            TraceLine(QString("FRAME %1 %2").arg(child->Name()).arg(ms));
+        };
+        child->View()->m_onSettled = [child](qint64 ms) {
+            TraceLine(QString("SETTLED %1 %2").arg(child->Name()).arg(ms));
+        };
+    }
     if (IsTraceEnabled()) TraceViewState(child);
     child->showMaximized();
     mdi->setActiveSubWindow(child);
@@ -155,20 +163,50 @@ CMyMDIChildWnd* CFilesFeature::OpenLibrary(const QString& path) {
     return AddChild(std::move(doc), info.absoluteFilePath(), info.fileName());
 }
 
-bool CFilesFeature::OpenFile(const QString& path) {
-    const int nKind = KindOfPath(path);
+// The document is made whole before its window, so that the window's bar
+// shows its title as for a document read from its file.
+CMyMDIChildWnd* CFilesFeature::OpenRecovered(int nDocKind, const std::string& text,
+                                             const QString& path) {
+    std::unique_ptr<CSchemoDoc> doc;
+    if (nDocKind == DOC_LIBRARY)
+        doc = std::make_unique<CSchemoLibDoc>(nullptr);
+    else
+        doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr);
+    CQtDocumentUi ui(m_frame.Window());
+    doc->SetUi(&ui);
+    if (!doc->Load(text)) return nullptr;
+    const QString name = path.isEmpty() ? QString::fromStdString(m_untitled.Next(nDocKind))
+                                        : QFileInfo(path).fileName();
+    CMyMDIChildWnd* child = AddChild(std::move(doc), path, name);
+    child->Document().SetModified(true);
+    return child;
+}
+
+CMyMDIChildWnd* CFilesFeature::FindOpen(const QString& path) const {
+    const QFileInfo wanted(path);
     for (QMdiSubWindow* w : m_frame.Mdi()->subWindowList()) {
         auto* c = qobject_cast<CMyMDIChildWnd*>(w);
-        if (c && !c->Path().isEmpty() && QFileInfo(c->Path()) == QFileInfo(path)) {
-            m_frame.Mdi()->setActiveSubWindow(w);
-            return true;
-        }
+        if (!c || c->Path().isEmpty()) continue;
+        const QFileInfo open(c->Path());
+        // A recovered file may be gone, and files that are not compare unequal.
+        if (open == wanted || open.absoluteFilePath() == wanted.absoluteFilePath()) return c;
     }
-    CMyMDIChildWnd* child = nKind == DOC_LIBRARY ? OpenLibrary(path) : OpenDrawing(path, nKind);
-    if (!child) return false;
+    return nullptr;
+}
+
+// A file open already (also one recovered at start) is brought forward.
+bool CFilesFeature::OpenFile(const QString& path) {
+    CMyMDIChildWnd* child = FindOpen(path);
+    if (child) {
+        m_frame.Mdi()->setActiveSubWindow(child);
+    } else {
+        const int nKind = KindOfPath(path);
+        child = nKind == DOC_LIBRARY ? OpenLibrary(path) : OpenDrawing(path, nKind);
+        if (!child) return false;
+        AddRecent(child->Path());
+    }
     if (m_nOpenZoom > 0 || m_bOpenOrigin)
         child->View()->SetZoom(m_nOpenZoom > 0 ? m_nOpenZoom : 100, m_nOpenX, m_nOpenY);
-    AddRecent(child->Path());
     return true;
 }
 

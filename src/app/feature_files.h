@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <string>
+
 class QAction;
 class QMenu;
 class QProgressBar;
@@ -22,6 +24,9 @@ class CFilesFeature final : public QObject, public IFeature {
     // false (after the message) when it fails.
     bool OpenFile(const QString& path);
     CMyMDIChildWnd* NewDocument(int nDocKind);
+    // A document an earlier run left unsaved, opened modified under its own
+    // path (empty: untitled); null when the text is no document of its kind.
+    CMyMDIChildWnd* OpenRecovered(int nDocKind, const std::string& text, const QString& path);
     bool Save(CMyMDIChildWnd* child);
     // What --zoom and --origin ask of the files opened from the command line.
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
@@ -34,6 +39,7 @@ class CFilesFeature final : public QObject, public IFeature {
                              const QString& name);
     CMyMDIChildWnd* OpenDrawing(const QString& path, int nKind);
     CMyMDIChildWnd* OpenLibrary(const QString& path);
+    CMyMDIChildWnd* FindOpen(const QString& path) const;
     bool SaveAs(CMyMDIChildWnd* child);
     bool Write(CMyMDIChildWnd* child, const QString& path);
     void ChooseNew();

@@ -9,6 +9,9 @@
 #include <QStandardPaths>
 
 namespace {
+// The desktop's name for the program, which the installed files are named after.
+constexpr const char kAppId[] = "io.github.tavolin.Tavolin";
+
 QByteArray ReadResource(const QString& name) {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -26,6 +29,17 @@ bool Install(const QString& path, const QByteArray& content) {
     return f.commit();
 }
 
+// What an older version wrote under the name "tavolin" goes, when it is ours,
+// so that the desktop does not show the program twice.
+bool RemoveIfOurs(const QString& path, const QByteArray& mark, bool bWhole) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray content = f.readAll();
+    f.close();
+    if (mark.isEmpty() || (bWhole ? content != mark : !content.contains(mark))) return false;
+    return f.remove();
+}
+
 void RunQuietly(const QString& program, const QStringList& args) {
     if (!QStandardPaths::findExecutable(program).isEmpty()) QProcess::startDetached(program, args);
 }
@@ -34,14 +48,21 @@ void RunQuietly(const QString& program, const QStringList& args) {
 int RegisterFileTypes(const QString& executable) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty()) return 0;
-    QByteArray desktop = ReadResource(":/desktop/tavolin.desktop");
+    const QString id = kAppId;
+    QByteArray desktop = ReadResource(":/desktop/" + id + ".desktop");
     desktop.replace("Exec=tavolin %F", "Exec=\"" + executable.toUtf8() + "\" %F");
     const QString icons = data + "/icons/hicolor/scalable/";
-    bool bMime =
-        Install(data + "/mime/packages/tavolin.xml", ReadResource(":/desktop/tavolin-mime.xml"));
-    const bool bDesktop = Install(data + "/applications/tavolin.desktop", desktop);
-    int n = int(bMime) + int(bDesktop);
-    n += Install(icons + "apps/tavolin.svg", ReadResource(":/icons/tavolin.svg"));
+    const QByteArray icon = ReadResource(":/icons/tavolin.svg");
+    bool bMime = RemoveIfOurs(data + "/mime/packages/tavolin.xml", "application/x-tavolin-", false);
+    bool bDesktop =
+        RemoveIfOurs(data + "/applications/tavolin.desktop", "application/x-tavolin-", false);
+    RemoveIfOurs(icons + "apps/tavolin.svg", icon, true);
+    const bool bNewMime =
+        Install(data + "/mime/packages/" + id + ".xml", ReadResource(":/desktop/tavolin-mime.xml"));
+    const bool bNewDesktop = Install(data + "/applications/" + id + ".desktop", desktop);
+    int n = int(bNewMime) + int(bNewDesktop);
+    bMime |= bNewMime, bDesktop |= bNewDesktop;
+    n += Install(icons + "apps/" + id + ".svg", icon);
     for (const CDocumentKind& k : DOCUMENT_KINDS) {
         // "application/x-tavolin-macro": icon "application-x-tavolin-macro", ours "tavolin-macro"
         const QString mime = k.mimeType;

@@ -254,6 +254,10 @@ bool CMainFrame::OpenFile(const QString& path) {
 CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
     return m_pFiles->NewDocument(nDocKind);
 }
+CMyMDIChildWnd* CMainFrame::OpenRecovered(int nDocKind, const std::string& text,
+                                          const QString& path) {
+    return m_pFiles->OpenRecovered(nDocKind, text, path);
+}
 void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
     m_pFiles->SetOpenZoom(nZoom, bOrigin, x, y);
 }
@@ -275,8 +279,8 @@ std::string CMainFrame::SelectedMacro() const {
 void CMainFrame::EscapeTool() {
     m_pTools->Tools().Escape();
 }
-void CMainFrame::ShowContextMenu(const QPoint& ptGlobal) {
-    m_pEdit->ShowContextMenu(ptGlobal);
+void CMainFrame::ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) {
+    m_pEdit->ShowContextMenu(ptGlobal, std::move(onClosed));
 }
 
 void CMainFrame::SaveState() {

@@ -39,6 +39,8 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     // Opens a file as its extension says; false (after the message) when it fails.
     bool OpenFile(const QString& path);
     CMyMDIChildWnd* NewDocument(int nDocKind) override;
+    // A document an earlier run left unsaved: modified, under its own path.
+    CMyMDIChildWnd* OpenRecovered(int nDocKind, const std::string& text, const QString& path);
     CMyMDIChildWnd* ActiveChild() const override;
     CToolState& Tools();
     CMacroBar* MacroBar() const;
@@ -78,7 +80,7 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     int CurrentTool() const override;
     std::string SelectedMacro() const override;
     void EscapeTool() override;
-    void ShowContextMenu(const QPoint& ptGlobal) override;
+    void ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) override;
     void RunCommand(int nId) override { OnCommand(nId); }
 
     CActions* m_pActions;

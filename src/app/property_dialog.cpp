@@ -7,6 +7,7 @@
 #include "model/property_table.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_translate.h"
+#include "view/property_labels.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

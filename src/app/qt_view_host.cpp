@@ -11,6 +11,7 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QPointer>
 
 namespace {
 QCursor CursorOf(int nCursor) {
@@ -101,7 +102,10 @@ bool CQtViewHost::RunPropertyDialog() {
 
 void CQtViewHost::ShowContextMenu(CPoint ptClient) {
     if (m_pFrame)
-        m_pFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)));
+        m_pFrame->ShowContextMenu(m_view.viewport()->mapToGlobal(QPoint(ptClient.x, ptClient.y)),
+                                  [view = QPointer<CSchemoView>(&m_view)] {
+                                      if (view) view->ContextMenuClosed();
+                                  });
 }
 
 void CQtViewHost::RunCommand(int nId) {

@@ -17,10 +17,8 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -44,19 +42,17 @@ CCommandLine ParseOrExit(int argc, char** argv) {
     return cl;
 }
 
-// Qt's own texts (the buttons of the message boxes) follow the interface.
-void LoadTranslations(QApplication& app) {
-    if (InstallUiTranslation()) return;
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QLocale(QLocale::Italian), "qtbase", "_",
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(qt);
-}
-
 // The macro bar fills the cache from these folders when the frame is created.
 void SetLibraryFolders(const CCommandLine& cl) {
     EnsureUserDataFolder(UserDataFolder());
     g_libraryFolders = DefaultLibraryFolders(cl.programDir);
+}
+
+void OpenFiles(CMainFrame& frame, const CCommandLine& cl) {
+    frame.SetOpenZoom(cl.nZoom, cl.bOrigin, cl.nOriginX, cl.nOriginY);
+    for (const std::string& f : cl.files)
+        frame.OpenFile(QFile::decodeName(f.c_str()));
+    frame.SetOpenZoom(0, false, 0, 0);
 }
 
 // A log-off closes as the main window's close does: the documents are asked
@@ -83,21 +79,23 @@ int RunTavolin(int argc, char** argv) {
     static CQtFontFaces faces;
     SetFontFaceSource(&faces);
     EnableTrace(cl.bTrace);
-    LoadTranslations(app);
+    InstallUiTranslation();
     SetLibraryFolders(cl);
     SettingsStore::LoadConfiguration();
     CMainFrame frame;
     if (!cl.bNoSplash) CSplashWnd::ShowOver(&frame);
     if (SettingsStore::RegisterFileTypesWanted())
         RegisterFileTypes(QCoreApplication::applicationFilePath());
-    frame.SetOpenZoom(cl.nZoom, cl.bOrigin, cl.nOriginX, cl.nOriginY);
-    for (const std::string& f : cl.files)
-        frame.OpenFile(QFile::decodeName(f.c_str()));
-    frame.SetOpenZoom(0, false, 0, 0);
     frame.show();
     HandleLogOff(app, frame);
     CAutosaveFeature autosave(frame, cl.nAutosaveSeconds);
-    QTimer::singleShot(0, &frame, [] { TraceLine("READY"); });
+    // Over the shown window: first what an earlier run left unsaved, then the
+    // files asked for, so that one of them just recovered is not read again.
+    QTimer::singleShot(0, &frame, [&] {
+        autosave.Start();
+        OpenFiles(frame, cl);
+        TraceLine("READY");
+    });
     const int result = app.exec();
     g_macroCache.Clear();
     return result;

@@ -3,6 +3,7 @@
 #include "app/grid_dialog.h"
 #include "app/program_context.h"
 #include "app/qt_view_host.h"
+#include "app/scene_cache.h"
 #include "app/trace.h"
 #include "doc/document.h"
 #include "doc/drawing_extent.h"
@@ -23,8 +24,6 @@
 #include <cmath>
 
 namespace {
-constexpr int kMaxDirtyRects = 16; // beyond that one bounding box is drawn
-
 QRect ToQRect(const CRect& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
@@ -52,7 +51,8 @@ int MaxSlack(const std::vector<CPrimitive*>& prims) {
 } // namespace
 
 CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()) {
+    : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()),
+      m_pScene(std::make_unique<CSceneCache>()) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -185,21 +185,8 @@ CPoint CSchemoView::DeviceOrigin() const {
 void CSchemoView::Scrolled() {
     m_bStartZoom = false;
     UpdateScrollBars();
-    const CPoint now = DeviceOrigin();
-    const int dx = now.x - m_ptSceneOrigin.x, dy = now.y - m_ptSceneOrigin.y;
-    m_ptSceneOrigin = now;
-    if (dx == 0 && dy == 0) return;
-    const int w = m_scene.width(), h = m_scene.height();
-    if (m_scene.isNull() || std::abs(dx) >= w || std::abs(dy) >= h) {
-        InvalidateAll();
-        return;
-    }
-    ShiftImage(m_scene, dx, dy);
-    m_dirty.translate(dx, dy);
-    if (dx > 0) m_dirty += QRect(0, 0, dx, h);
-    if (dx < 0) m_dirty += QRect(w + dx, 0, -dx, h);
-    if (dy > 0) m_dirty += QRect(0, 0, w, dy);
-    if (dy < 0) m_dirty += QRect(0, h + dy, w, -dy);
+    if (!m_pScene->ScrollTo(DeviceOrigin())) return;
+    NoteStale();
     viewport()->update();
 }
 
@@ -245,6 +232,7 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
     default:
         return; // to the ends, by the bar's own arithmetic, through valueChanged
     }
+    NoteInput();
     m_coords.OnScroll(bVertical, nCode, bar->sliderPosition());
     const CPoint pos = m_coords.GetScrollPos();
     bar->setSliderPosition(bVertical ? pos.y : pos.x);
@@ -254,6 +242,7 @@ void CSchemoView::OnScrollAction(bool bVertical, int nAction) {
 void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
     const CPoint pos = m_coords.GetScrollPos();
     if ((bVertical ? pos.y : pos.x) == nValue) return;
+    NoteInput();
     m_coords.ScrollTo(bVertical ? pos.x : nValue, bVertical ? nValue : pos.y);
     Scrolled();
 }
@@ -262,6 +251,11 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     switch (change.nKind) {
     case DOCCHANGE_MODIFIED:
         return;
+    default:
+        NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
+        break;
+    }
+    switch (change.nKind) {
     case DOCCHANGE_RESET:
     case DOCCHANGE_APPEARANCE:
         m_bExtentKnown = false;
@@ -283,47 +277,55 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     }
 }
 
+void CSchemoView::NoteInput() {
+    if (!m_inputClock.isValid()) m_inputClock.start();
+}
+
+void CSchemoView::NoteStale() {
+    if (!m_staleClock.isValid()) m_staleClock.start();
+}
+
+// The scene is drawn whole at each paint, so the paint that shows an input
+// also completes the picture.
+void CSchemoView::TellTimes() {
+    const qint64 nInput = m_inputClock.isValid() ? m_inputClock.elapsed() : -1;
+    if (m_inputClock.isValid() && m_onFrame) m_onFrame(nInput);
+    if (m_staleClock.isValid() && m_onSettled)
+        m_onSettled(std::max(nInput, m_staleClock.elapsed()));
+    m_inputClock.invalidate();
+    m_staleClock.invalidate();
+}
+
 void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
     const double dpr = Ratio();
-    const QRect dev = ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels));
-    const QRect clipped = dev.intersected(QRect(QPoint(0, 0), m_scene.size()));
+    const QRect clipped =
+        m_pScene->Invalidate(ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels)));
     if (clipped.isEmpty()) return;
-    m_dirty += clipped;
+    NoteStale();
     viewport()->update(ToWidget(clipped, dpr));
 }
 
 void CSchemoView::InvalidateAll() {
-    m_dirty = QRect(QPoint(0, 0), m_scene.size());
-    m_ptSceneOrigin = DeviceOrigin();
+    m_pScene->InvalidateAll(DeviceOrigin());
+    NoteStale();
     viewport()->update();
-}
-
-void CSchemoView::RenderDirty() {
-    if (m_dirty.isEmpty()) return;
-    const double dpr = Ratio();
-    if (m_dirty.rectCount() > kMaxDirtyRects)
-        PaintViewScene(m_scene, m_dirty.boundingRect(), m_coords, dpr, m_index);
-    else
-        for (const QRect& r : m_dirty)
-            PaintViewScene(m_scene, r, m_coords, dpr, m_index);
-    m_dirty = QRegion();
 }
 
 void CSchemoView::paintEvent(QPaintEvent* event) {
     const double dpr = Ratio();
     const QSize dev = viewport()->size() * dpr;
-    if (m_scene.size() != dev) {
-        m_scene = QImage(dev, QImage::Format_RGB32);
+    if (m_pScene->Resize(dev)) {
+        NoteStale();
         m_frame = QImage(dev, QImage::Format_RGB32);
-        m_dirty = QRect(QPoint(0, 0), dev);
         UpdateScrollBars();
     }
-    RenderDirty();
-    const QRect rc = ToDevice(event->rect(), dpr).intersected(m_scene.rect());
+    m_pScene->Render(m_coords, dpr, m_index);
+    const QImage& scene = m_pScene->Image();
+    const QRect rc = ToDevice(event->rect(), dpr).intersected(scene.rect());
     {
         QPainter copy(&m_frame);
         copy.setCompositionMode(QPainter::CompositionMode_Source);
-        copy.drawImage(rc.topLeft(), m_scene, rc);
+        copy.drawImage(rc.topLeft(), scene, rc);
     }
     PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection());
     if (m_pCtl->HasOverlay()) {
@@ -336,11 +338,13 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
     m_frame.setDevicePixelRatio(dpr);
     QPainter(viewport()).drawImage(event->rect(), m_frame, rc);
     m_frame.setDevicePixelRatio(1);
+    m_bStartZoom = false;
     if (!m_bPainted) {
         m_bPainted = true;
         if (m_onFirstPaint) m_onFirstPaint();
     }
     if (m_onPainted) m_onPainted();
+    TellTimes();
 }
 
 void CSchemoView::resizeEvent(QResizeEvent* event) {

@@ -1,21 +1,22 @@
 #pragma once
-// The window in which a document is shown and edited. It keeps the scene
-// (sheet, grid, layers) in an image in device pixels and repaints only what a
-// document change or a scroll uncovers; marks, the macro origin and whatever
-// a drag shows are painted over the image, never into it.
+// The window in which a document is shown and edited. Its scene cache keeps
+// the sheet, grid and layers and repaints only what a document change or a
+// scroll uncovers; marks, the macro origin and whatever a drag shows are
+// painted over the scene, never into it.
 #include "doc/document_observer.h"
 #include "doc/spatial_index.h"
 #include "view/view_coords.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QImage>
-#include <QRegion>
 
 #include <functional>
 #include <memory>
 
 class CQtViewHost;
+class CSceneCache;
 class CSchemoDoc;
 class CViewController;
 class IViewFrame;
@@ -49,6 +50,8 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void StartPaste(CPrimitiveList prims);
     // The selection follows the pointer, its wires attached, until a click.
     void StartWireDrag();
+    // The context menu opened by a right click here has gone.
+    void ContextMenuClosed();
     // Called by the editing logic through its host.
     void InvalidateOverlay(const CRect& rcLogical);
     void FollowCoords(bool bZoomChanged);
@@ -63,6 +66,9 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     std::function<void()> m_onPainted;           // after every paint
     std::function<void(double)> m_onZoomChanged; // the zoom box follows
     std::function<void(const QString&)> m_onStatus;
+    // Milliseconds from the first input not yet shown to the end of the paint
+    // that shows it, and from the first change to a scene drawn complete.
+    std::function<void(qint64)> m_onFrame, m_onSettled;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -91,20 +97,25 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void OnScrollValue(bool bVertical, int nValue);
     void InvalidateLogical(const CRect& rc, int nSlackPixels);
     void InvalidateAll();
-    void RenderDirty();
     void RunGridDialog();
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;
     void ShiftChanged(bool bDown);
+    void NoteInput();
+    void NoteStale();
+    void TellTimes();
 
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;
     CViewCoords m_coords;
-    QImage m_scene, m_frame;
-    QRegion m_dirty;              // scene pixels to draw again
-    CPoint m_ptSceneOrigin{0, 0}; // the device origin the scene was drawn with
+    std::unique_ptr<CSceneCache> m_pScene;
+    QImage m_frame;
+    QElapsedTimer m_inputClock, m_staleClock; // invalid: nothing waits
     bool m_bPainted = false;
-    // Until the user zooms or scrolls, the first zoom follows the window's size.
+    // Until the view is first painted, or the user zooms or scrolls, the first
+    // zoom follows the window's size (a window opened behind others, or before
+    // the main window is shown, gets its real size later). What the user has
+    // seen stays: resizes, activation and tabs keep the zoom and the scroll.
     bool m_bStartZoom = false;
     bool m_bExtentKnown = false;
     CRect m_extent;

@@ -79,6 +79,7 @@ void CSchemoView::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void CSchemoView::keyPressEvent(QKeyEvent* event) {
+    NoteInput();
     if (event->key() == Qt::Key_Shift && !m_pCtl->IsIdle()) ShiftChanged(true);
     const int nKey = KeyForView(event);
     Qt::KeyboardModifiers blocking = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
@@ -101,7 +102,22 @@ void CSchemoView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool CSchemoView::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::Leave) m_pCtl->OnMouseLeave();
+    switch (event->type()) {
+    case QEvent::Leave:
+        m_pCtl->OnMouseLeave();
+        break;
+    case QEvent::MouseMove: // a move that only points at something waits for nothing
+        if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) break;
+        [[fallthrough]];
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        NoteInput();
+        break;
+    default:
+        break;
+    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 
@@ -131,6 +147,10 @@ void CSchemoView::StartPaste(CPrimitiveList prims) {
     const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
     if (!m_pCtl->IsIdle() && viewport()->rect().contains(p))
         m_pCtl->OnMouseMove(CMouseInput{CPoint{p.x(), p.y()}});
+}
+
+void CSchemoView::ContextMenuClosed() {
+    m_pCtl->OnMenuClosed();
 }
 
 void CSchemoView::StartWireDrag() {

@@ -1,6 +1,7 @@
 #pragma once
 // What a document's view asks of the main window: its tool, layer and macro,
 // the Escape of the tool, the context menu and the commands.
+#include <functional>
 #include <string>
 
 class QPoint;
@@ -13,6 +14,7 @@ class IViewFrame {
     // The macro chosen in the macro bar; empty when none.
     virtual std::string SelectedMacro() const = 0;
     virtual void EscapeTool() = 0;
-    virtual void ShowContextMenu(const QPoint& ptGlobal) = 0;
+    // `onClosed` runs once the menu has gone, after the command chosen in it.
+    virtual void ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) = 0;
     virtual void RunCommand(int nId) = 0;
 };

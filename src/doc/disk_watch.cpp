@@ -34,6 +34,12 @@ CFileStamp StampOf(const std::string& path) {
 std::string ReloadQuestion(const std::string& name) {
     return FillMessage(MSG_FILE_RELOAD, name);
 }
+std::string ReloadQuestion(const std::string& name, const CSchemoDoc& doc) {
+    if (!doc.IsModified()) return ReloadQuestion(name);
+    const bool bUndoable = dynamic_cast<const CSchemoLibDoc*>(&doc) == nullptr;
+    return ReloadQuestion(name) + "\n" +
+           FillMessage(bUndoable ? MSG_RELOAD_UNDOES_EDITS : MSG_RELOAD_LOSES_EDITS, "");
+}
 std::string RemovedMessage(const std::string& name) {
     return FillMessage(MSG_FILE_REMOVED, name);
 }
@@ -77,8 +83,8 @@ void CDiskWatch::Resolve(CSchemoDoc& doc, const std::string& name) {
         if (!m_seen.bExists) {
             if (ui) ui->ShowMessage(RemovedMessage(name), CAPTION_ATTENTION, ICON_INFORMATION);
             doc.SetModified(true);
-        } else if (ui &&
-                   ui->AskYesNoDefaultYes(ReloadQuestion(name), CAPTION_ATTENTION) == ANSWER_YES) {
+        } else if (ui && ui->AskYesNoDefaultYes(ReloadQuestion(name, doc), CAPTION_ATTENTION) ==
+                             ANSWER_YES) {
             Reload(doc);
         } else {
             doc.SetModified(true); // what it shows is no longer on the disk
@@ -99,9 +105,14 @@ void CDiskWatch::Reload(CSchemoDoc& doc) {
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc)) {
         CSchemoLibDoc probe(nullptr, doc.ResolveContext());
         ok = !loaded.bUnreadable && probe.Load(text) && library->Load(text);
-        if (!ok && doc.GetUi()) doc.GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
+        if (!ok && doc.GetUi())
+            doc.GetUi()->ShowMessage(
+                WithFileName(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, m_path),
+                CAPTION_ERROR, ICON_ERROR);
     } else {
-        ok = doc.Reload(loaded.bUnreadable ? std::move(loaded) : ParseDocumentText(text, doc.ResolveContext()));
+        if (!loaded.bUnreadable) loaded = ParseDocumentText(text, doc.ResolveContext());
+        loaded.path = m_path;
+        ok = doc.Reload(std::move(loaded));
     }
     if (!ok) return;
     m_own = before;

@@ -22,6 +22,9 @@ CFileStamp StampOf(const std::string& path);
 
 // "Il file <name> è stato ... da un altro programma. ..."
 std::string ReloadQuestion(const std::string& name);
+// The question for this document: with edits not saved it adds that they will
+// be lost, and whether Undo brings them back.
+std::string ReloadQuestion(const std::string& name, const CSchemoDoc& doc);
 std::string RemovedMessage(const std::string& name);
 std::string OverwriteQuestion(const std::string& name);
 

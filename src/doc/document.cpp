@@ -24,12 +24,11 @@ CLoadedText ParseDocumentText(const std::string& text, CResolveContext& ctx) {
 
 CLoadedText ReadDocumentFile(const std::string& path, CResolveContext& ctx) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
-        CLoadedText r;
-        r.bUnreadable = true;
-        return r;
-    }
-    return ParseDocumentText(text, ctx);
+    CLoadedText r;
+    r.bUnreadable = !ReadWholeFile(path, text);
+    if (!r.bUnreadable) r = ParseDocumentText(text, ctx);
+    r.path = path;
+    return r;
 }
 
 CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui, CResolveContext& resolve)
@@ -64,15 +63,16 @@ bool CSchemoDoc::Reload(CLoadedText loaded) {
 bool CSchemoDoc::TakeText(CLoadedText& loaded) {
     if (loaded.bUnreadable || !loaded.bOk) {
         if (m_pUi)
-            m_pUi->ShowMessage(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, CAPTION_ERROR,
-                               ICON_ERROR);
+            m_pUi->ShowMessage(
+                WithFileName(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, loaded.path),
+                CAPTION_ERROR, ICON_ERROR);
         return false;
     }
     ReplaceAll(std::move(loaded.list));
     m_strTitle = loaded.title;
     m_bLoadErrors = loaded.nError != 0;
     if (m_bLoadErrors && m_pUi)
-        m_pUi->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+        m_pUi->ShowMessage(ReadErrorsMessage(loaded.nError), CAPTION_ATTENTION, ICON_INFORMATION);
     return true;
 }
 
@@ -155,6 +155,7 @@ void CSchemoDoc::PushLines() {
         if (m_lines[i]) continue;
         const CPrimitive& p = *m_primitives[i];
         if (!p.IsComplete() || !p.GetTextLine(line, false)) line.clear();
+        if (line.empty()) m_bEmptyLines = true;
         m_lines[i] = CHistoryLine(line);
     }
     m_undo.Push(m_lines);
@@ -177,23 +178,6 @@ bool CSchemoDoc::Redo() {
     RestoreSnapshot();
     UpdateModified();
     return true;
-}
-
-// The fresh primitives take the lines they were read from, so the next step
-// writes none of them again; unless a line did not read as one primitive.
-void CSchemoDoc::RestoreSnapshot() {
-    std::vector<CHistoryLine> lines = m_undo.CurrentLines();
-    std::size_t nSize = 0;
-    for (const CHistoryLine& l : lines)
-        nSize += l.Text().size();
-    std::string text = "[TAVOLIN]\r\n";
-    text.reserve(text.size() + nSize);
-    for (const CHistoryLine& l : lines)
-        text += l.Text();
-    CPrimitiveList fresh;
-    ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr, &m_resolve);
-    ReplaceAll(std::move(fresh));
-    if (m_lines.size() == lines.size()) m_lines = std::move(lines);
 }
 
 bool CSchemoDoc::GetExtent(const CLayerTable& layers, CRect& rect) const {

@@ -21,9 +21,10 @@ enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 1
 struct CLoadedText {
     bool bUnreadable = false; // the file could not be read
     bool bOk = false;         // a drawing or macro header was found
-    int nError = 0;           // lines were skipped
+    int nError = 0;           // the reader's ReadError bits
     std::string title;
     CPrimitiveList list;
+    std::string path; // the file read, named in the messages; empty for a text
 };
 // Macro names resolve in `ctx`.
 CLoadedText ParseDocumentText(const std::string& text, CResolveContext& ctx);
@@ -53,7 +54,7 @@ class CSchemoDoc {
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
 
     std::string m_strTitle;     // the long title
-    bool m_bLoadErrors = false; // the last load skipped lines it did not understand
+    bool m_bLoadErrors = false; // the last load skipped lines or kept some on no layer
 
     int GetDocKind() const { return m_nDocKind; }
     void SetUi(IDocumentUi* ui) { m_pUi = ui; }
@@ -145,7 +146,12 @@ class CSchemoDoc {
     // Gives the history the drawing's lines; only primitives changed since
     // their line was made are written again.
     void PushLines();
+    // Brings the drawing to the history's current state: only the lines that
+    // differ are read, unless the difference cannot be applied line by line.
     void RestoreSnapshot();
+    bool ApplyDifference(const std::vector<const CHistoryLine*>& target);
+    void RestoreWhole(const std::vector<const CHistoryLine*>& target);
+    void NotifyArrived(const std::vector<CPrimitive*>& arrived, std::size_t nFrom);
     void ForgetLines(const std::vector<CPrimitive*>& prims);
     // The history holds only the drawing as it stands, which counts as saved.
     void StartHistory();
@@ -160,6 +166,9 @@ class CSchemoDoc {
     // none or was changed since (only this class changes the primitives, so it
     // knows). An incomplete primitive has a line without text.
     std::vector<CHistoryLine> m_lines;
+    // Some line in m_lines may have no text: it reads as no primitive, so the
+    // primitives no longer follow the lines one for one.
+    bool m_bEmptyLines = false;
     std::vector<CPrimitive*> m_selection; // not owned
     bool m_bModified = false;             // as last told; see SetModified
     bool m_bChangedOutside = false;       // a change the history does not hold

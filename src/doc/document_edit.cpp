@@ -108,6 +108,7 @@ void CSchemoDoc::ReplaceAll(CPrimitiveList list) {
         m_primitives.pop_back(); // the last first
     m_primitives = std::move(list);
     m_lines.assign(m_primitives.size(), CHistoryLine());
+    m_bEmptyLines = false;
     if (m_observers.empty()) return;
     gone.prims = Pointers(m_primitives);
     Notify(gone, true);

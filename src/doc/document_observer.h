@@ -10,7 +10,7 @@ enum DocChangeKind {
     DOCCHANGE_REMOVING,   // about to leave the list; the pointers are still valid
     DOCCHANGE_GEOMETRY,   // moved, turned, mirrored or edited in place
     DOCCHANGE_REORDERED,  // changed places among their own list positions
-    DOCCHANGE_RESET,      // the whole list was replaced (load, undo, redo)
+    DOCCHANGE_RESET,      // the whole list was replaced (load; an undo or redo read whole)
     DOCCHANGE_SELECTION,  // selection flags changed; only their look changes
     DOCCHANGE_MODIFIED,   // the modified flag changed
     DOCCHANGE_APPEARANCE, // the layer table changed: anything may look different, nothing moved

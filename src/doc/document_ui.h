@@ -44,7 +44,13 @@ extern const char* const CAPTION_ERROR;     // "Errore"
 extern const char* const CAPTION_ATTENTION; // "Attenzione"
 extern const char* const MSG_BAD_FORMAT;
 extern const char* const MSG_CANNOT_OPEN; // missing, a folder or unreadable
+// A message about a file, with the file's path on a second line when known.
+std::string WithFileName(const char* pszMessage, const std::string& path);
 extern const char* const MSG_READ_ERRORS;
+extern const char* const MSG_NO_LAYER; // primitives kept on a layer beyond the sixteen
+// What a reading's error flag (format/reader.h) tells the user, a line for
+// each kind met; empty when the flag is 0.
+std::string ReadErrorsMessage(int nError);
 extern const char* const MSG_STANDARD_NAME;
 extern const char* const MSG_NON_STANDARD_MACROS;
 
@@ -65,6 +71,9 @@ std::string RemoveComponentQuestion(const std::string& key);
 extern const char* const MSG_FILE_RELOAD;
 extern const char* const MSG_FILE_REMOVED;
 extern const char* const MSG_FILE_OVERWRITE;
+// The line the reload question adds when the document has edits not saved.
+extern const char* const MSG_RELOAD_LOSES_EDITS;
+extern const char* const MSG_RELOAD_UNDOES_EDITS; // a reload that Undo takes back
 extern const char* const MSG_CANNOT_SAVE;
 extern const char* const MSG_CANNOT_WRITE;
 extern const char* const MSG_SYSTEM_ERROR;

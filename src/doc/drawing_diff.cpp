@@ -1,6 +1,7 @@
 #include "doc/drawing_diff.h"
 
 #include "doc/diff_matching.h"
+#include "doc/diff_nearest.h"
 #include "doc/document.h"
 #include "doc/layer_walk.h"
 #include "format/writer.h"
@@ -61,30 +62,43 @@ CDrawingChange MakeChange(EDrawingChangeKind kind, int nOld, int nNew,
     return c;
 }
 
-// Pairs the left-over ones that only moved; the others are removed or added.
+// Pairs the left-over ones that only moved, the nearest of one shape first
+// (two equal symbols that swapped places are no long crossing moves); the
+// others are removed or added.
 std::vector<CDrawingChange> PrimitiveChanges(const CMatching& m, const CPrimitiveList& oldList,
                                              const CPrimitiveList& newList,
                                              const CWrittenLines& oldLines,
                                              const CWrittenLines& newLines) {
-    std::unordered_map<std::string, std::vector<int>> removedByKey;
-    for (auto it = m.removed.rbegin(); it != m.removed.rend(); ++it)
-        removedByKey[MoveKey(*oldList[std::size_t(*it)])].push_back(*it);
-    std::vector<char> paired(oldList.size(), 0);
-    std::vector<CDrawingChange> out;
-    for (int n : m.added) {
-        const auto it = removedByKey.find(MoveKey(*newList[std::size_t(n)]));
-        if (it == removedByKey.end() || it->second.empty()) {
-            out.push_back(MakeChange(CHANGE_ADDED, -1, n, oldLines, newLines, oldList, newList));
-            continue;
-        }
-        const int o = it->second.back();
-        it->second.pop_back();
-        paired[std::size_t(o)] = 1;
-        out.push_back(MakeChange(CHANGE_MOVED, o, n, oldLines, newLines, oldList, newList));
-    }
+    std::unordered_map<std::string, std::pair<std::vector<int>, std::vector<int>>> byKey;
     for (int o : m.removed)
-        if (!paired[std::size_t(o)])
-            out.push_back(MakeChange(CHANGE_REMOVED, o, -1, oldLines, newLines, oldList, newList));
+        byKey[MoveKey(*oldList[std::size_t(o)])].first.push_back(o);
+    for (int n : m.added)
+        byKey[MoveKey(*newList[std::size_t(n)])].second.push_back(n);
+    std::vector<CDrawingChange> out;
+    const auto change = [&](EDrawingChangeKind kind, int o, int n) {
+        out.push_back(MakeChange(kind, o, n, oldLines, newLines, oldList, newList));
+    };
+    const auto places = [](const std::vector<int>& indices, const CPrimitiveList& list) {
+        std::vector<CPoint> out;
+        out.reserve(indices.size());
+        for (int i : indices)
+            out.push_back(list[std::size_t(i)]->GetPoint(0));
+        return out;
+    };
+    for (const auto& entry : byKey) {
+        const std::vector<int>&removed = entry.second.first, &added = entry.second.second;
+        const std::vector<int> partner =
+            PairNearest(places(removed, oldList), places(added, newList));
+        std::vector<char> taken(added.size(), 0);
+        for (std::size_t k = 0; k < removed.size(); ++k) {
+            const int t = partner[k];
+            if (t >= 0) taken[std::size_t(t)] = 1;
+            change(t >= 0 ? CHANGE_MOVED : CHANGE_REMOVED, removed[k],
+                   t >= 0 ? added[std::size_t(t)] : -1);
+        }
+        for (std::size_t k = 0; k < added.size(); ++k)
+            if (!taken[k]) change(CHANGE_ADDED, -1, added[k]);
+    }
     return out;
 }
 
@@ -93,10 +107,12 @@ int KindRank(EDrawingChangeKind k) {
 }
 
 void SortByPosition(std::vector<CDrawingChange>& changes) {
-    std::sort(changes.begin(), changes.end(), [](const CDrawingChange& a, const CDrawingChange& b) {
-        return std::make_tuple(a.at.y, a.at.x, KindRank(a.nKind), a.strOld, a.strNew) <
-               std::make_tuple(b.at.y, b.at.x, KindRank(b.nKind), b.strOld, b.strNew);
-    });
+    const auto key = [](const CDrawingChange& c) {
+        return std::tuple<int, int, int, const std::string&, const std::string&, int, int>(
+            c.at.y, c.at.x, KindRank(c.nKind), c.strOld, c.strNew, c.nOld, c.nNew);
+    };
+    std::sort(changes.begin(), changes.end(),
+              [&](const CDrawingChange& a, const CDrawingChange& b) { return key(a) < key(b); });
 }
 } // namespace
 

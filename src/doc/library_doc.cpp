@@ -27,6 +27,10 @@ void CSchemoLibDoc::DeleteContents() {
 }
 
 bool CSchemoLibDoc::Load(const std::string& text) {
+    return LoadText(text, std::string());
+}
+
+bool CSchemoLibDoc::LoadText(const std::string& text, const std::string& path) {
     DeleteContents();
     std::vector<LibraryCategory> categories;
     std::string name;
@@ -34,7 +38,8 @@ bool CSchemoLibDoc::Load(const std::string& text) {
     if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories, nullptr) ||
         nKind != TEXT_LIBRARY) {
         m_componentTexts.clear();
-        if (GetUi()) GetUi()->ShowMessage(MSG_BAD_FORMAT, CAPTION_ERROR, ICON_ERROR);
+        if (GetUi())
+            GetUi()->ShowMessage(WithFileName(MSG_BAD_FORMAT, path), CAPTION_ERROR, ICON_ERROR);
         return false;
     }
     m_categories = CategoryOfEachComponent(categories, m_componentTexts.size());
@@ -48,7 +53,7 @@ bool CSchemoLibDoc::Load(const std::string& text) {
         ShowFields("", "");
     m_bLoadErrors = nError != 0;
     if (m_bLoadErrors && GetUi())
-        GetUi()->ShowMessage(MSG_READ_ERRORS, CAPTION_ATTENTION, ICON_INFORMATION);
+        GetUi()->ShowMessage(ReadErrorsMessage(nError), CAPTION_ATTENTION, ICON_INFORMATION);
     SetModified(false);
     return true;
 }
@@ -57,10 +62,11 @@ bool CSchemoLibDoc::LoadFile(const std::string& path) {
     std::string text;
     if (!ReadWholeFile(path, text)) {
         DeleteContents();
-        if (GetUi()) GetUi()->ShowMessage(MSG_CANNOT_OPEN, CAPTION_ERROR, ICON_ERROR);
+        if (GetUi())
+            GetUi()->ShowMessage(WithFileName(MSG_CANNOT_OPEN, path), CAPTION_ERROR, ICON_ERROR);
         return false;
     }
-    return Load(text);
+    return LoadText(text, path);
 }
 
 // The history and the view stay as they are: saving changes nothing the user sees.

@@ -66,6 +66,8 @@ class CSchemoLibDoc final : public CSchemoDoc {
     bool IsKeyUsed(const std::string& key, int except) const;
 
   private:
+    // The path, when known, is named in the messages.
+    bool LoadText(const std::string& text, const std::string& path);
     void AddComponent(int index);
     void RemoveComponent();
     bool LoadComponent(bool bFit, int* pError = nullptr);

@@ -1,5 +1,6 @@
 #include "doc/document_ui.h"
 
+#include "format/reader.h"
 #include "model/translate_noop.h"
 
 const char* const CAPTION_ERROR = QT_TRANSLATE_NOOP("Messaggi", "Errore");
@@ -10,6 +11,9 @@ const char* const MSG_READ_ERRORS = QT_TRANSLATE_NOOP(
     "Messaggi",
     "Sono stati incontrati uno o piu' errori in lettura. I comandi sconosciuti sono stati "
     "ignorati.");
+const char* const MSG_NO_LAYER = QT_TRANSLATE_NOOP(
+    "Messaggi", "Il file contiene primitive su livelli inesistenti (fuori da 0-15), che nessun "
+                "livello mostra: sono state conservate come sono.");
 const char* const MSG_STANDARD_NAME = QT_TRANSLATE_NOOP(
     "Messaggi",
     "Il nome specificato per la macro e' gia' utilizzato per un componente della libreria "
@@ -55,6 +59,10 @@ const char* const MSG_FILE_REMOVED =
     QT_TRANSLATE_NOOP("Messaggi", "Il file %1 è stato eliminato da un altro programma.");
 const char* const MSG_FILE_OVERWRITE = QT_TRANSLATE_NOOP(
     "Messaggi", "Il file %1 è stato modificato da un altro programma. Sovrascriverlo?");
+const char* const MSG_RELOAD_LOSES_EDITS =
+    QT_TRANSLATE_NOOP("Messaggi", "Le modifiche non salvate andranno perse.");
+const char* const MSG_RELOAD_UNDOES_EDITS = QT_TRANSLATE_NOOP(
+    "Messaggi", "Le modifiche non salvate andranno perse; Undo le riporta indietro.");
 const char* const MSG_CANNOT_SAVE =
     QT_TRANSLATE_NOOP("Messaggi", "Impossibile salvare il file %1.");
 const char* const MSG_CANNOT_WRITE =
@@ -122,6 +130,16 @@ CFilledMessage RecogniseMessage(const std::string& line) {
             return {pszTemplate, line.substr(at, line.size() - at - nTail)};
     }
     return {};
+}
+
+std::string WithFileName(const char* pszMessage, const std::string& path) {
+    return path.empty() ? pszMessage : pszMessage + ("\n" + path);
+}
+
+std::string ReadErrorsMessage(int nError) {
+    std::string text = nError & READ_REFUSED ? MSG_READ_ERRORS : "";
+    if (nError & READ_NO_LAYER) text += (text.empty() ? "" : "\n") + std::string(MSG_NO_LAYER);
+    return text;
 }
 
 std::string RemoveComponentQuestion(const std::string& key) {

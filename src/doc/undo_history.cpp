@@ -114,6 +114,19 @@ std::vector<CHistoryLine> CUndoHistory::CurrentLines() const {
     return lines;
 }
 
+void CUndoHistory::CurrentLineRefs(std::vector<const CHistoryLine*>& out) const {
+    out.clear();
+    if (m_nPos == 0) return;
+    const auto& chunks = m_entries[m_nPos - 1].chunks;
+    std::size_t n = 0;
+    for (const CChunkPtr& c : chunks)
+        n += c->size();
+    out.reserve(n);
+    for (const CChunkPtr& c : chunks)
+        for (const CHistoryLine& line : *c)
+            out.push_back(&line);
+}
+
 void CUndoHistory::MarkSaved() {
     m_nSavedId = m_nPos > 0 ? m_entries[m_nPos - 1].nId : 0;
 }

@@ -29,6 +29,8 @@ class CUndoHistory {
     bool Redo();
     // The lines of the state at the current position.
     std::vector<CHistoryLine> CurrentLines() const;
+    // The same lines without a hold on them: valid until the history changes.
+    void CurrentLineRefs(std::vector<const CHistoryLine*>& out) const;
 
     // The current state is the one saved. Once it leaves the history (the
     // limit drops it, or a new push ends the redo chain it was on) no

@@ -12,8 +12,8 @@
 #include "model/text.h"
 
 namespace {
-// Reads n points in order; each coordinate is stored as soon as it is read, so a
-// line that stops half-way leaves an x without its y.
+// Reads n points in order; false when a coordinate is missing, and the caller
+// refuses the line rather than keep the defaults as if they had been read.
 bool ScanPoints(CFieldScanner& sc, CPoint* points, int n) {
     for (int i = 0; i < n; ++i)
         if (!sc.Int(points[i].x) || !sc.Int(points[i].y)) return false;
@@ -35,7 +35,8 @@ template <class T> std::unique_ptr<CPrimitive> Accept(std::unique_ptr<T> p) {
 template <class T> std::unique_ptr<CPrimitive> ParsePoints(std::string_view line, int n) {
     auto p = std::make_unique<T>();
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, p->m_points, n)) ScanLayer(sc, *p);
+    if (!ScanPoints(sc, p->m_points, n)) return nullptr;
+    ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 
@@ -47,7 +48,8 @@ std::unique_ptr<CPrimitive> ParseFilled(std::string_view line, const char* outli
     auto p = std::make_unique<T>();
     p->m_bFilled = k == filled ? 1 : 0;
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, p->m_points, 2)) ScanLayer(sc, *p);
+    if (!ScanPoints(sc, p->m_points, 2)) return nullptr;
+    ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 } // namespace
@@ -96,7 +98,8 @@ std::unique_ptr<CPrimitive> ParsePCBLineCommand(std::string_view line) {
     if (KeywordOf(line) != "PL") return nullptr;
     auto p = std::make_unique<CPCBLine>();
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, p->m_points, 2) && sc.Int(p->m_nThickness)) ScanLayer(sc, *p);
+    if (!ScanPoints(sc, p->m_points, 2) || !sc.Int(p->m_nThickness)) return nullptr;
+    ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 
@@ -104,9 +107,10 @@ std::unique_ptr<CPrimitive> ParsePCBPadCommand(std::string_view line) {
     if (KeywordOf(line) != "PA") return nullptr;
     auto p = std::make_unique<CPCBPad>();
     CFieldScanner sc(AfterKeyword(line));
-    if (ScanPoints(sc, p->m_points, 1) && sc.Int(p->m_nSizeX) && sc.Int(p->m_nSizeY) &&
-        sc.Int(p->m_nHole) && sc.Int(p->m_nPadStyle))
-        ScanLayer(sc, *p);
+    if (!ScanPoints(sc, p->m_points, 1) || !sc.Int(p->m_nSizeX) || !sc.Int(p->m_nSizeY) ||
+        !sc.Int(p->m_nHole) || !sc.Int(p->m_nPadStyle))
+        return nullptr;
+    ScanLayer(sc, *p);
     return Accept(std::move(p));
 }
 
@@ -120,18 +124,19 @@ std::unique_ptr<CPrimitive> ParseTextCommand(std::string_view line) {
     int words = 2;
     std::string face;
     if (k == "TE") {
-        ScanPoints(sc, p->m_points, 1);
+        if (!ScanPoints(sc, p->m_points, 1)) return nullptr;
         p->m_nHeight = 5;
         p->m_nWidth = 3;
         face = "*";
     } else {
+        // The face is required too: the text after it may be empty.
         words = k == "TY" ? 8 : 7;
         int layer = 0;
-        const bool ok = ScanPoints(sc, p->m_points, 1) && sc.Int(p->m_nHeight) &&
-                        sc.Int(p->m_nWidth) && sc.Int(p->m_nAngle) && sc.UInt(p->m_nStyle) &&
-                        (k == "TX" || sc.Int(layer));
+        if (!ScanPoints(sc, p->m_points, 1) || !sc.Int(p->m_nHeight) || !sc.Int(p->m_nWidth) ||
+            !sc.Int(p->m_nAngle) || !sc.UInt(p->m_nStyle) || (k == "TY" && !sc.Int(layer)) ||
+            !sc.Word(face))
+            return nullptr;
         p->SetLayerUnchecked(layer);
-        if (ok) sc.Word(face);
     }
     ReplaceAll(face, "++", " ");
     p->m_strFont = face;

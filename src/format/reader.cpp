@@ -3,6 +3,7 @@
 #include "format/parsers.h"
 #include "format/resolve.h"
 #include "format/scan.h"
+#include "model/layers.h"
 
 #include <cstdio>
 #include <cstring>
@@ -55,6 +56,11 @@ HeaderMatch FindHeader(std::string_view text) {
     }
     return {};
 }
+
+// A macro has no layer of its own; its parts are told when its body is read.
+bool OnNoLayer(const CPrimitive& p) {
+    return !(p.GetCapabilities() & CAP_MACRO) && !CLayerTable::IsValid(p.GetLayer());
+}
 } // namespace
 
 std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line, CResolveContext& ctx) {
@@ -76,10 +82,10 @@ bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError,
         const std::string_view line = Trim(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty()) continue;
-        if (auto p = ParsePrimitiveLine(line, ctx))
-            list.push_back(std::move(p));
-        else if (pError)
-            *pError = 1;
+        auto p = ParsePrimitiveLine(line, ctx);
+        const int nError = !p ? READ_REFUSED : OnNoLayer(*p) ? READ_NO_LAYER : 0;
+        if (pError) *pError |= nError;
+        if (p) list.push_back(std::move(p));
     }
     return true;
 }

@@ -14,8 +14,14 @@ enum TextKind { TEXT_NONE = 0, TEXT_DRAWING = 1, TEXT_MACRO = 2, TEXT_LIBRARY = 
 // The object a command line describes, or none; macro names resolve in `ctx`.
 std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line, CResolveContext& ctx);
 
+// The bits of a reading's error flag.
+enum ReadError {
+    READ_REFUSED = 1,  // a non-empty line was not a complete command
+    READ_NO_LAYER = 2, // a primitive was kept on a layer beyond the sixteen: none shows it
+};
+
 // Replaces the list's content with one primitive per accepted line. Sets *pError
-// to 1 when a non-empty line was rejected, else 0. Always answers true.
+// to the ReadError bits met, 0 when none. Always answers true.
 bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError,
                        CResolveContext& ctx);
 

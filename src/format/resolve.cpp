@@ -119,8 +119,10 @@ bool ParseMacroPlacement(std::string_view line, CMacro& macro) {
     CPoint origin = POINT_UNSET;
     int nOrientation = 0, bMirrored = 0;
     CFieldScanner sc(rest);
-    if (sc.Int(origin.x) && sc.Int(origin.y) && sc.Int(nOrientation)) sc.Int(bMirrored);
+    if (!sc.Int(origin.x) || !sc.Int(origin.y) || !sc.Int(nOrientation) || !sc.Int(bMirrored))
+        return false;
     macro.m_strName = RestFromToken(rest, 4);
+    if (macro.m_strName.empty()) return false;
     macro.m_points[0] = origin;
     macro.m_nOrientation = nOrientation;
     macro.m_bMirrored = bMirrored;

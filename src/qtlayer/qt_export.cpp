@@ -7,6 +7,7 @@
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_vector_surface.h"
+#include "view/version.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -169,8 +170,8 @@ std::string ExportSvg(CSchemoDoc& doc, const CExportOptions& o, const std::strin
         svg.setSize(page.device);
         svg.setViewBox(QRect(QPoint(0, 0), page.device));
         svg.setResolution(VECTOR_DPI);
-        svg.setTitle(QStringLiteral("Tavolin"));
-        svg.setDescription(DecodeCp1252(doc.m_strTitle));
+        svg.setTitle(DecodeCp1252(doc.m_strTitle));
+        svg.setDescription(QString::fromLatin1(kVersionLine));
         return DrawVector(doc, svg, page, progress, bStopped);
     };
     return ExportVector(doc, o, path, draw);
@@ -213,8 +214,8 @@ std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::strin
         {
             QPdfWriter pdf(&buffer);
             pdf.setResolution(VECTOR_DPI);
-            pdf.setTitle(QStringLiteral("Tavolin"));
-            pdf.setCreator(QStringLiteral("Tavolin"));
+            pdf.setTitle(DecodeCp1252(doc.m_strTitle));
+            pdf.setCreator(QString::fromLatin1(kVersionLine));
             const QPageSize size(whole, QPageSize::Point, QString(), QPageSize::ExactMatch);
             if (!pdf.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF())))
                 return std::string(MSG_CANNOT_DRAW);

@@ -3,6 +3,8 @@
 // aliased, pixel for pixel, with raster operations. One QPainter stays open on
 // the image for the surface's lifetime; it writes at once, so the pixels can be
 // read at any time.
+#include "model/raster/box_runs.h"
+#include "model/raster/clip.h"
 #include "model/surface.h"
 #include "qtlayer/qt_fonts.h"
 
@@ -42,11 +44,6 @@ class CQtSurface final : public CSurface {
     void SetMinPenPixels(int n) { m_nMinPenPixels = n; }
 
   private:
-    // Device pixels l <= x < r, t <= y < b, with elliptic corners ew x eh pixels
-    // in size: a rectangle with none, an ellipse when they are the box's size.
-    struct PixelBox {
-        std::int64_t l, t, r, b, ew, eh;
-    };
     struct PenKey {
         COLORREF color;
         int nDevWidth;
@@ -55,29 +52,25 @@ class CQtSurface final : public CSurface {
             return color != o.color || nDevWidth != o.nDevWidth || bRound != o.bRound;
         }
     };
-    using Runs = std::vector<QLine>;
 
-    QPointF Device(int x, int y) const;
-    PixelBox DeviceBox(int l, int t, int r, int b, std::int64_t ew, std::int64_t eh) const;
-    QRectF NearBox() const;
-    bool IsNear(const QRectF& bounds) const;
+    CPointD Device(int x, int y) const;
+    CPixelBox DeviceBox(int l, int t, int r, int b, std::int64_t ew, std::int64_t eh) const;
+    CRectD NearBox() const;
+    bool IsNear(const CRectD& bounds) const;
+    bool Reaches(const QRectF& ink) const;
     int DevicePenWidth() const;
     void ApplyRop();
     const QPen& WidePen();
     const QPen& RunPen(QPen& cache, COLORREF c);
 
-    void AddLine(CPoint a, CPoint b);
-    void AddRun(Runs& runs, bool bRow, std::int64_t at, std::int64_t from, std::int64_t to);
-    void AddSpan(Runs& runs, std::int64_t y, std::int64_t lo, std::int64_t hi, std::int64_t holeLo,
-                 std::int64_t holeHi);
     void FlushRuns();
-    bool WriteRuns(const Runs& runs, COLORREF c);
-    void DrawBox(const PixelBox& box, bool bFill, bool bStroke);
-    void DrawThinBox(const PixelBox& box, bool bFill, bool bStroke);
-    void DrawWideBox(const PixelBox& box, bool bFill);
-    void DrawWideLine(QPointF a, QPointF b);
-    void StrokeWidePolyline(const QPolygonF& line);
+    bool WriteRuns(const CRunList& runs, COLORREF c);
+    void PaintRuns(const CRunList& runs, QPen& pen, COLORREF c);
+    void DrawBox(const CPixelBox& box, bool bFill, bool bStroke);
+    void DrawWideLine(CPointD a, CPointD b);
+    void StrokeWidePolyline(const std::vector<CPointD>& line);
     void FillPolygon(const QPolygonF& poly);
+    QPolygonF QtPolygon(bool bNear, double off) const;
 
     int m_nMinPenPixels = 1;
     const CQtFont& CurrentFont() { return m_fonts.Get(m_font, *this); }
@@ -87,10 +80,13 @@ class CQtSurface final : public CSurface {
     QPainter m_painter;
     QRectF m_imageRect;
 
-    // Pixels of thin figures, gathered as horizontal and vertical runs and
-    // handed to Qt in one call per colour.
-    Runs m_strokeRuns, m_fillRuns;
+    // Pixels of thin figures and of boxes, gathered as runs and written in one
+    // go per colour.
+    CRunList m_strokeRuns, m_fillRuns;
+    std::vector<QLine> m_lines;
+    // The last polygon's points in device pixels.
     std::vector<CPoint> m_points;
+    std::vector<CPointD> m_devPoints;
 
     // The pens and brush last built, kept so that an unchanged selection costs
     // nothing per figure.

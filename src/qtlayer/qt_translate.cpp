@@ -5,6 +5,7 @@
 #include "view/ui_language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -35,11 +36,16 @@ QString TrLine(const std::string& line) {
 }
 } // namespace
 
+bool LoadEnglishTranslation() {
+    static QTranslator translator;
+    if (!g_pTranslator && translator.load(":/i18n/tavolin_en.qm")) g_pTranslator = &translator;
+    return g_pTranslator != nullptr;
+}
+
 bool LoadUiTranslation() {
     if (g_pTranslator) return true;
     if (!ChoosesEnglish()) return false;
-    static QTranslator translator;
-    if (translator.load(":/i18n/tavolin_en.qm")) g_pTranslator = &translator;
+    LoadEnglishTranslation();
     return true;
 }
 
@@ -48,9 +54,20 @@ bool UiShowsEnglish() {
 }
 
 bool InstallUiTranslation() {
-    if (!LoadUiTranslation()) return false;
+    if (!LoadUiTranslation()) {
+        InstallQtItalian();
+        return false;
+    }
     if (g_pTranslator) QCoreApplication::installTranslator(g_pTranslator);
     return true;
+}
+
+bool InstallQtItalian() {
+    static QTranslator qt;
+    if (!qt.isEmpty()) return true;
+    return qt.load(QLocale(QLocale::Italian), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&qt);
 }
 
 QString TrCore(const char* pszContext, const char* pszText) {

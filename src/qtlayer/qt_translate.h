@@ -8,8 +8,14 @@
 // Reads "strLanguage" and the user's languages and, for English, loads the
 // translation; true when English was chosen. Needs no application object.
 bool LoadUiTranslation();
-// The same, and gives the translation to the application for its tr().
+// The same, and gives the translation to the application for its tr(); an
+// Italian interface gets Qt's own texts (its dialogs' buttons) in Italian.
 bool InstallUiTranslation();
+// Qt's Italian translation, from the system's; false when it has none.
+bool InstallQtItalian();
+// The English translation whatever the settings say (for texts made at build
+// time); false when it cannot be read.
+bool LoadEnglishTranslation();
 // Whether the translation was loaded: the interface shows English.
 bool UiShowsEnglish();
 

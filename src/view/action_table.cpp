@@ -151,6 +151,15 @@ const std::vector<CActionDef> kActions = {
     {ID_TOOL_PCBPAD, QT_TRANSLATE_NOOP("Comandi", "Pi&azzola\tA"), "", QT_TRANSLATE_NOOP("Comandi", "Disegna una piazzola"), QT_TRANSLATE_NOOP("Comandi", "Piazzola"), "tool-pcbpad", FEATURE_TOOLS, nullptr, ToolChosen},
 };
 
+// The English keys where they differ from the Italian ones in the table.
+const struct {
+    int nId;
+    const char* pszKeys;
+} kEnglishKeys[] = {
+    {ID_FILE_OPEN, "Ctrl+O"},
+    {ID_EDIT_SELECT_ALL, "Ctrl+A"},
+};
+
 std::vector<int> ToolsInValueOrder() {
     std::vector<int> ids;
     for (int t = 0; t < TOOL_COUNT; ++t) ids.push_back(ToolCommand(t));
@@ -206,6 +215,13 @@ const CActionDef* FindAction(int nId) {
     for (const CActionDef& a : kActions)
         if (a.nId == nId) return &a;
     return nullptr;
+}
+
+const char* ActionKeys(const CActionDef& def, bool bEnglish) {
+    if (bEnglish)
+        for (const auto& k : kEnglishKeys)
+            if (k.nId == def.nId) return k.pszKeys;
+    return def.pszKeys;
 }
 
 const std::vector<CMenuDef>& MenuBar(int nKind) {

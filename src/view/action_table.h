@@ -46,7 +46,7 @@ using CommandRule = bool (*)(const CCommandState& s, int nId);
 struct CActionDef {
     int nId;
     const char* pszCaption; // with "&" before the mnemonic; after a tab a key the view takes
-    const char* pszKeys;    // key sequences separated by ";", or ""
+    const char* pszKeys;    // the Italian interface's key sequences, ";" between them, or ""
     const char* pszPrompt;  // status-bar prompt
     const char* pszTip;     // tool tip, or "" for the caption without "&"
     const char* pszIcon;    // icon name in the resources, or ""
@@ -57,6 +57,9 @@ struct CActionDef {
 
 const std::vector<CActionDef>& ActionTable();
 const CActionDef* FindAction(int nId);
+// The keys of a command in the interface's language: where the desktops'
+// conventions differ (Ctrl+A opens in Italian, selects all in English).
+const char* ActionKeys(const CActionDef& def, bool bEnglish);
 
 // A menu: its caption and its items in order; 0 is a separator,
 // MENU_PASTE the "&Incolla" submenu, MENU_RECENT the recent files,

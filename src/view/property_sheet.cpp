@@ -15,26 +15,6 @@ const char* const PROPERTY_INDETERMINATE = QT_TRANSLATE_NOOP("Proprieta", "(inde
 const char* const PROPERTY_LAYER_ROW = "Layer";
 
 namespace {
-// The names the primitives answer to, shown as they are in Italian.
-const char* const kLabels[] = {
-    QT_TRANSLATE_NOOP("Proprieta", "Text"),          QT_TRANSLATE_NOOP("Proprieta", "FontFace"),
-    QT_TRANSLATE_NOOP("Proprieta", "FontHeight"),    QT_TRANSLATE_NOOP("Proprieta", "FontWidth"),
-    QT_TRANSLATE_NOOP("Proprieta", "bBold"),         QT_TRANSLATE_NOOP("Proprieta", "bItalic"),
-    QT_TRANSLATE_NOOP("Proprieta", "bUnderlined"),   QT_TRANSLATE_NOOP("Proprieta", "bMirrored"),
-    QT_TRANSLATE_NOOP("Proprieta", "RotationAngle"), QT_TRANSLATE_NOOP("Proprieta", "Thickness"),
-    QT_TRANSLATE_NOOP("Proprieta", "Style"),         QT_TRANSLATE_NOOP("Proprieta", "Filled"),
-    QT_TRANSLATE_NOOP("Proprieta", "SizeX"),         QT_TRANSLATE_NOOP("Proprieta", "SizeY"),
-    QT_TRANSLATE_NOOP("Proprieta", "IntDiam"),       QT_TRANSLATE_NOOP("Proprieta", "Layer"),
-};
-} // namespace
-
-const char* PropertyLabel(const std::string& name) {
-    for (const char* pszLabel : kLabels)
-        if (name == pszLabel) return pszLabel;
-    return name.c_str();
-}
-
-namespace {
 struct CDescribed {
     std::string strName, strDescriptor;
 };

@@ -15,9 +15,6 @@ class CSchemoDoc;
 extern const char* const PROPERTY_INDETERMINATE;
 // The label of the last row.
 extern const char* const PROPERTY_LAYER_ROW;
-// The label a row's name is shown with, marked for translation in the
-// context "Proprieta"; the name itself for a name it does not know.
-const char* PropertyLabel(const std::string& name);
 
 enum PropertyRowKind {
     PROPROW_TEXT,   // "#STRING": a text box

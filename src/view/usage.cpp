@@ -7,6 +7,14 @@
 namespace {
 constexpr std::size_t kWidth = 79;
 
+// The names of values that English spells otherwise: the tables say "LxA",
+// larghezza per altezza.
+const char* const kEnglishValueNames[][2] = {{"LxA", "WxH"}};
+
+bool IsNameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0;
+}
+
 // Breaks a synopsis line between words outside brackets, so that an option
 // and its value stay together.
 std::vector<std::string> Words(const std::string& line) {
@@ -44,16 +52,17 @@ void AppendWrapped(std::string& out, const std::string& line, std::size_t indent
     out += '\n';
 }
 
-std::string Left(const CUsageOption& o) {
-    return *o.pszArgument ? std::string(o.pszName) + " " + o.pszArgument : o.pszName;
+std::string Left(const CUsageOption& o, bool bEnglish) {
+    return *o.pszArgument ? std::string(o.pszName) + " " + UsageValues(o.pszArgument, bEnglish)
+                          : o.pszName;
 }
 
 void AppendOptions(std::string& out, const CUsageCommand& c, bool bEnglish) {
     std::size_t width = 0;
     for (const CUsageOption& o : c.options)
-        width = std::max(width, Left(o).size());
+        width = std::max(width, Left(o, bEnglish).size());
     for (const CUsageOption& o : c.options) {
-        const std::string left = Left(o);
+        const std::string left = Left(o, bEnglish);
         out +=
             "  " + left + std::string(width + 2 - left.size(), ' ') + o.what.Get(bEnglish) + '\n';
     }
@@ -76,14 +85,26 @@ const CUsageCommand* FindUsageCommand(const CUsage& usage, const char* command) 
     return nullptr;
 }
 
-std::vector<std::string> UsageSynopsis(const CUsage& usage, const char* command) {
+std::string UsageValues(std::string text, bool bEnglish) {
+    if (!bEnglish) return text;
+    for (const auto& [pszItalian, pszEnglish] : kEnglishValueNames) {
+        const std::size_t n = std::strlen(pszItalian);
+        for (std::size_t at = 0; (at = text.find(pszItalian, at)) != std::string::npos; at += n)
+            if ((at == 0 || !IsNameChar(text[at - 1])) &&
+                (at + n == text.size() || !IsNameChar(text[at + n])))
+                text.replace(at, n, pszEnglish);
+    }
+    return text;
+}
+
+std::vector<std::string> UsageSynopsis(const CUsage& usage, const char* command, bool bEnglish) {
     std::vector<std::string> lines;
     const std::string program = usage.pszProgram;
     for (const CUsageCommand& c : usage.commands) {
         if (command && std::strcmp(c.pszName, command) != 0) continue;
         const std::string head = *c.pszName ? program + " " + c.pszName : program;
         for (const char* s : c.synopsis)
-            lines.push_back(*s ? head + " " + s : head);
+            lines.push_back(*s ? head + " " + UsageValues(s, bEnglish) : head);
     }
     return lines;
 }
@@ -91,7 +112,7 @@ std::vector<std::string> UsageSynopsis(const CUsage& usage, const char* command)
 std::string UsageText(const CUsage& usage, const char* command, bool bEnglish) {
     const std::string uso = bEnglish ? "Usage: " : "Uso: ";
     std::string out;
-    std::vector<std::string> lines = UsageSynopsis(usage, command);
+    std::vector<std::string> lines = UsageSynopsis(usage, command, bEnglish);
     if (!command)
         for (const CUsageText& t : usage.tail)
             lines.push_back(std::string(usage.pszProgram) + " " + t.Get(bEnglish));

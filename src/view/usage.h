@@ -35,8 +35,12 @@ struct CUsage {
 };
 
 // Every synopsis line, "tavolin-cli render [--size LxA] ..." ("command" alone
-// when not null).
-std::vector<std::string> UsageSynopsis(const CUsage& usage, const char* command);
+// when not null), with the values' names in the language.
+std::vector<std::string> UsageSynopsis(const CUsage& usage, const char* command, bool bEnglish);
+
+// A synopsis or an option's value with the values' names in the language:
+// "LxA" is "WxH" in English.
+std::string UsageValues(std::string text, bool bEnglish);
 
 // The text of --help: "Uso:" and the synopsis, then what each option does.
 std::string UsageText(const CUsage& usage, const char* command, bool bEnglish);

@@ -215,6 +215,7 @@ bool CViewController::OnKeyDown(int nKey) {
             MirrorHeld();
         break;
     case 'G':
+        m_bMenuShown = false; // the keys do not come here while a menu is open
         if (IsIdle()) StartWireDrag(m_ptLastDevice);
         break;
     default:

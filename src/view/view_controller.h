@@ -72,9 +72,12 @@ class CViewController {
     void CancelDrag();
     // The pasted primitives hang on the mouse until a click places them.
     void StartPaste(CPrimitiveList prims);
-    // G: the selection follows the pointer from this client point with no
-    // button held, the wires attached to it stretching, until a click.
+    // G: the selection follows the pointer from this client point (or from
+    // the right click that opened the context menu) with no button held, the
+    // wires attached to it stretching, until a click.
     void StartWireDrag(CPoint ptClient);
+    // The context menu has gone, after the command chosen in it ran.
+    void OnMenuClosed() { m_bMenuShown = false; }
     // The symbol under the pointer goes when the pointer leaves the view or
     // the tool is no longer the macro tool.
     void OnMouseLeave();
@@ -140,6 +143,7 @@ class CViewController {
 
     // view_keys.cpp: the keys of the tools and the zoom
     bool OnIdleKey(int nKey);
+    void FollowPointer(CPoint ptClient, bool bShift);
     bool ArmAutoScroll(CPoint ptClient);
     void StopAutoScroll();
     bool ScrollTowardsEdges();
@@ -157,6 +161,8 @@ class CViewController {
     CPoint m_ptAnchor{-1, -1};    // snapped point of the last left press
     CPoint m_ptLast{-1, -1};      // last logical point a drag processed
     CPoint m_ptLastDevice{0, 0};  // client point of the last press or move
+    CPoint m_ptMenu{0, 0};        // client point of the right press that opened the context menu
+    bool m_bMenuShown = false;    // until the context menu has gone
     CRect m_rcBand;               // anchor to pointer, not normalised
     int m_nDragPoint = -1;        // the point that follows the mouse
     CPoint m_ptPointBefore;       // where an edited point was before the press

@@ -139,7 +139,10 @@ bool CViewCoords::ToggleStretch() {
 
 // Nothing to show (no box, or a lone point) frames the sheet. A lone straight
 // line has a box without area: it is framed with the reach of its pick region
-// across it, instead of falling back to the sheet.
+// across it, instead of falling back to the sheet. The frame, margin
+// included, is at most the sheet: a text of a million letters reaches
+// millions of units, and fitting it would show nothing but the sheet's
+// surroundings; nothing on the sheet frames the sheet.
 bool CViewCoords::FitToWindow(CRect extent) {
     constexpr int LINE_REACH = 5;
     if (!HasBounds(extent) || (extent.left == extent.right && extent.top == extent.bottom))
@@ -148,11 +151,13 @@ bool CViewCoords::FitToWindow(CRect extent) {
     if (extent.top == extent.bottom) extent.top -= LINE_REACH, extent.bottom += LINE_REACH;
     std::int64_t l = extent.left, t = extent.top, r = extent.right, b = extent.bottom;
     const std::int64_t dx = (r - l) * 5 / 100, dy = (b - t) * 5 / 100;
-    l -= dx, r += dx, t -= dy, b += dy;
+    l = std::max<std::int64_t>(l - dx, 0), r = std::min<std::int64_t>(r + dx, SHEET_SIZE);
+    t = std::max<std::int64_t>(t - dy, 0), b = std::min<std::int64_t>(b + dy, SHEET_SIZE);
+    if (l >= r || t >= b) l = t = 0, r = b = SHEET_SIZE;
     const double sx = double(m_szClient.cx) / double(r - l);
     const double sy = double(m_szClient.cy) / double(b - t);
     const bool bRegions = SetScale(std::min(sx, sy), false, true);
-    ScrollTo(ClampToInt32(l), ClampToInt32(t));
+    ScrollTo(std::int32_t(l), std::int32_t(t));
     return bRegions;
 }
 

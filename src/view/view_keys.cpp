@@ -21,12 +21,14 @@ bool CViewController::OnIdleKey(int nKey) {
     if (!IsIdle()) return false;
     if (nKey == '+' || nKey == '-') {
         const CSize client = m_coords.GetClientSize();
-        CPoint at = m_host.PointerPosition();
-        if (at.x < 0 || at.y < 0 || at.x >= client.cx || at.y >= client.cy)
-            at = CPoint{client.cx / 2, client.cy / 2};
+        const CPoint ptPointer = m_host.PointerPosition();
+        const bool bOver = ptPointer.x >= 0 && ptPointer.y >= 0 && ptPointer.x < client.cx &&
+                           ptPointer.y < client.cy;
+        const CPoint at = bOver ? ptPointer : CPoint{client.cx / 2, client.cy / 2};
         const double s = m_coords.GetScale();
         m_coords.ZoomAbout(at, nKey == '+' ? s * ZOOM_STEP : s / ZOOM_STEP);
         m_host.ViewMoved(true);
+        if (bOver) FollowPointer(at, m_bShiftHeld);
         return true;
     }
     const std::string name = KeyName(nKey);

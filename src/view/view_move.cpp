@@ -34,11 +34,15 @@ void CViewController::MoveTo(CPoint pt) {
 void CViewController::FinishMove(CPoint pt) {
     if (pt != m_ptLast) MoveTo(pt);
     const bool bChange = !m_held.IsEmpty() && m_held.Changed();
-    m_wires.PutBack(m_doc); // where they were in the list, which lacks the selection
-    if (bChange)
+    // The wires go back where they were in the list, which lacks the
+    // selection; whole again when nothing changed.
+    if (bChange) {
+        m_wires.PutBack(m_doc);
         m_held.PutBackAtEnd(m_doc);
-    else if (!m_held.IsEmpty())
-        m_held.PutBackInPlace(m_doc);
+    } else {
+        m_wires.Restore(m_doc);
+        if (!m_held.IsEmpty()) m_held.PutBackInPlace(m_doc);
+    }
     End();
     if (bChange) m_doc.CommitChange();
 }
@@ -84,8 +88,11 @@ void CViewController::StartPaste(CPrimitiveList prims) {
 // As a paste hangs on the mouse, from the snapped point under the pointer; the
 // selection stays in the drawing until the pointer moves, as a press leaves it.
 // Started from the menu bar, off the drawing: as for a paste, the first move
-// over it brings the first selected primitive's point 0 to the pointer.
+// over it brings the first selected primitive's point 0 to the pointer. From
+// the context menu, the pointer is on its item by now: the right click that
+// opened it holds the selection, as a drag started there would.
 void CViewController::StartWireDrag(CPoint ptClient) {
+    if (m_bMenuShown) ptClient = m_ptMenu;
     CancelDrag();
     if (m_doc.Selection().empty()) return;
     const CSize sz = m_coords.GetClientSize();
@@ -93,7 +100,7 @@ void CViewController::StartWireDrag(CPoint ptClient) {
         ptClient.x >= 0 && ptClient.y >= 0 && ptClient.x < sz.cx && ptClient.y < sz.cy;
     m_ptLastDevice = ptClient;
     m_ptAnchor = m_ptLast = bOver ? ToLogical(ptClient) : m_doc.Selection().front()->GetPoint(0);
-    m_wires.Attach(m_doc);
+    m_wires.Attach(m_doc, m_ctx.layers);
     StartMove();
     CheckState();
 }

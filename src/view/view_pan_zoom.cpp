@@ -60,10 +60,21 @@ void CViewController::OnWheel(const CWheelInput& in) {
     if (in.bCtrl) {
         m_coords.ZoomAbout(in.ptClient, m_coords.GetScale() * std::pow(ZOOM_STEP, nNotches));
         m_host.ViewMoved(true);
+    } else if (m_coords.OnWheel(!in.bShift && in.nAngleY != 0, nNotches)) {
+        m_host.ViewMoved(false);
+    } else {
         return;
     }
-    const bool bVertical = !in.bShift && in.nAngleY != 0;
-    if (m_coords.OnWheel(bVertical, nNotches)) m_host.ViewMoved(false);
+    FollowPointer(in.ptClient, in.bShift);
+}
+
+// The drawing moved under a pointer that stayed: what hangs on the pointer
+// follows at once, not at the next move.
+void CViewController::FollowPointer(CPoint ptClient, bool bShift) {
+    CMouseInput in;
+    in.ptClient = ptClient;
+    in.bShift = bShift;
+    OnMouseMove(in);
 }
 
 void CViewController::Zoom(CPoint pt, bool bIn) {
@@ -125,10 +136,7 @@ void CViewController::OnTimer() {
     }
     if (!m_coords.m_bStretch && ScrollTowardsEdges()) {
         m_host.ViewMoved(false);
-        CMouseInput in;
-        in.ptClient = m_host.PointerPosition();
-        in.bShift = m_bShiftHeld;
-        OnMouseMove(in);
+        FollowPointer(m_host.PointerPosition(), m_bShiftHeld);
     }
     if (!m_bTimerOn) return;
     ++m_nTimerTicks;

@@ -129,6 +129,8 @@ void CViewController::PickForMenu(const CMouseInput& in) {
         bShownSelected = bShownSelected || m_ctx.layers.IsShown(p->GetLayer(), false);
     if ((!picked || !picked->IsSelected()) && bShownSelected) m_doc.ClearSelection();
     if (picked && !picked->IsSelected()) m_doc.Select(picked, true);
+    m_ptMenu = in.ptClient;
+    m_bMenuShown = true;
     m_host.ShowContextMenu(in.ptClient);
 }
 

@@ -28,12 +28,14 @@
 #include "format/program_dir.h"
 #include "format/reader.h"
 #include "model/prototypes.h"
+#include "qtlayer/qt_translate.h"
 #include "view/commands.h"
 #include "view/picture_types.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -155,6 +157,32 @@ class WidgetsTest : public QObject {
         QCOMPARE(frame.windowTitle(), QString("Tavolin - Documento1"));
         QVERIFY(frame.close());
         QCOMPARE(QSettings().value("Window State/right").toInt(), 800);
+    }
+
+    // What an earlier run left unsaved opens as a file read: its title in the
+    // bar, modified, under its own name.
+    void aRecoveredDocumentShowsItsTitle() {
+        CMainFrame frame;
+        frame.show();
+        CMyMDIChildWnd* child = frame.OpenRecovered(
+            DOC_DRAWING, "[TAVOLIN Filtro \xe8]\r\nLI 1 2 3 4\r\n", "/non/esiste/rc.tvd");
+        QCOMPARE(child->Bar()->TitleEdit()->text(), QString::fromUtf8("Filtro \u00e8"));
+        QCOMPARE(frame.windowTitle(), QString("Tavolin - rc.tvd*"));
+    }
+
+    // The file read again after another program wrote it: its title shows.
+    void aReloadShowsTheFilesTitle() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("a.tvd");
+        std::ofstream(QFile::encodeName(path).toStdString()) << "[TAVOLIN Prima]\r\n";
+        CMainFrame frame;
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame) && frame.OpenFile(path));
+        QLineEdit* title = frame.ActiveChild()->Bar()->TitleEdit();
+        QCOMPARE(title->text(), QString("Prima"));
+        AnswerNextMessageBox(QMessageBox::Yes);
+        std::ofstream(QFile::encodeName(path).toStdString()) << "[TAVOLIN Dopo]\r\n";
+        QTRY_COMPARE(title->text(), QString("Dopo"));
     }
 
     // The answer is the program's to keep: it splits from now on.
@@ -516,6 +544,19 @@ class WidgetsTest : public QObject {
         }
     }
 
+    // The box loses the focus as windows change; what the program wrote there
+    // is no choice of the user's.
+    void theZoomShownIsNotAppliedWhenTheBoxLosesTheFocus() {
+        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoView view(doc, nullptr, nullptr);
+        CDocumentBar bar(doc, view, nullptr, nullptr);
+        view.m_onZoomChanged = [&bar](double s) { bar.ShowZoom(s); };
+        view.resize(400, 300);
+        view.SetZoom(800, 90, 90);
+        emit bar.ZoomBox()->lineEdit()->editingFinished();
+        QCOMPARE(view.Coords().GetScrollPos(), CPoint({90, 90}));
+    }
+
     void theWheelTurnedTowardsTheUserScrollsDown() {
         CSchemoDoc doc(DOC_DRAWING, nullptr);
         CSchemoView view(doc, nullptr, nullptr);
@@ -524,6 +565,19 @@ class WidgetsTest : public QObject {
         const int nTop = view.Coords().GetScrollPos().y;
         Wheel(view.viewport(), -120);
         QVERIFY(view.Coords().GetScrollPos().y > nTop);
+    }
+
+    // Last: from here on Qt speaks Italian. Its own buttons do, and so do
+    // those the program names itself.
+    void theItalianInterfacesButtonsReadItalian() {
+        QVERIFY(InstallQtItalian());
+        QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Save)->text(), QString("Salva"));
+        CSaveBitmapDlg dlg(nullptr);
+        QStringList texts;
+        for (const QPushButton* b : dlg.findChildren<QPushButton*>())
+            texts << b->text();
+        QCOMPARE(texts, QStringList({"OK", "Annulla"}));
     }
 };
 

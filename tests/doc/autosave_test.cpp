@@ -1,5 +1,6 @@
 // Autosaves: what they hold, where they go, whose they are and when they are
 // offered again.
+#include <filesystem>
 #include "../format/program_dir_fixture.h"
 #include "../test_util.h"
 #include "doc/autosave_store.h"
@@ -21,7 +22,10 @@ struct CTempFolder {
         char name[] = "/tmp/autosave_testXXXXXX";
         path = ::mkdtemp(name);
     }
-    ~CTempFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
+    ~CTempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path, ec);
+    }
 };
 
 std::string FileText(const std::string& path) {

@@ -7,6 +7,7 @@
 #include "fake_ui.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 const std::string ONE = "[TAVOLIN]\r\nLI 1 2 3 4\r\n";
@@ -102,6 +103,54 @@ TEST_F(DiskWatch, ALibrarysReloadAsksAndCannotBeUndone) {
     EXPECT_EQ(lib.ComponentTexts().size(), 2u);
     EXPECT_FALSE(lib.CanUndo());
     EXPECT_FALSE(lib.IsModified());
+}
+
+// A file changed into what is no drawing, or no library, leaves the document
+// as it was; the message names the file.
+TEST_F(DiskWatch, AChangeThatCannotBeReadIsToldWithTheFilesName) {
+    CSchemoDoc doc(DOC_DRAWING, &ui);
+    Open(doc);
+    CSchemoLibDoc lib(&ui);
+    WriteFile("b.tvd", "[TAVOLIB L]\r\n[K1 uno]\r\n");
+    ASSERT_TRUE(lib.LoadFile((m_dir / "b.tvd").string()));
+    CDiskWatch libWatch;
+    libWatch.Remember((m_dir / "b.tvd").string());
+    WriteFile("a.tvd", "garbage");
+    WriteFile("b.tvd", "garbage");
+    watch.OnFileEvent(true, doc, "a.tvd");
+    libWatch.OnFileEvent(true, lib, "b.tvd");
+    EXPECT_EQ(ui.Told(), "Errore: " + std::string(MSG_BAD_FORMAT) + "\n" + Path() +
+                             "|Errore: " + MSG_BAD_FORMAT + "\n" + (m_dir / "b.tvd").string() +
+                             "|" + ASK + "|Attenzione: " + ReloadQuestion("b.tvd") + " (S\xEC)");
+    EXPECT_EQ(doc.Primitives().size(), 1u);
+    EXPECT_EQ(lib.ComponentTexts().size(), 1u);
+}
+
+// Edits not saved leave with a reload: the question says so, and whether
+// Undo brings them back (a library's reload cannot be undone).
+TEST_F(DiskWatch, TheReloadQuestionWarnsOfEditsNotSaved) {
+    const std::string lost = "\nLe modifiche non salvate andranno perse.";
+    const std::string undone =
+        "\nLe modifiche non salvate andranno perse; Undo le riporta indietro.";
+    for (bool bLibrary : {false, true})
+        for (bool bEdited : {false, true}) {
+            CFakeUi ui;
+            ui.m_answer = ANSWER_NO;
+            std::unique_ptr<CSchemoDoc> doc;
+            if (bLibrary)
+                doc = std::make_unique<CSchemoLibDoc>(&ui);
+            else
+                doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, &ui);
+            WriteFile("a.tvd", bLibrary ? "[TAVOLIB L]\r\n[K1 uno]\r\nLI 1 2 3 4\r\n" : ONE);
+            ASSERT_TRUE(doc->LoadFile(Path()));
+            watch.Remember(Path());
+            if (bEdited) doc->SetModified(true);
+            WriteFile("a.tvd", bLibrary ? "[TAVOLIB L]\r\n[K1 due]\r\nSA 1 2\r\n" : TWO);
+            watch.OnFileEvent(true, *doc, "a.tvd");
+            const std::string warning = !bEdited ? "" : bLibrary ? lost : undone;
+            EXPECT_EQ(ui.Told(), "Attenzione: " + ReloadQuestion("a.tvd") + warning + " (S\xEC)")
+                << bLibrary << bEdited;
+        }
 }
 
 // "No" is the default and leaves the file as the other program wrote it.

@@ -6,7 +6,7 @@
 #include "../test_util.h"
 #include "doc/document.h"
 #include "doc/spatial_index.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <algorithm>
 #include <cstring>
@@ -137,13 +137,17 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
         {"Oo", "00", "SA 50 50|RV 100 100 120 130 3|LI 10 10 20 10|0", "reordered 012"},
         {"Op", "00", std::string(LOADED) + "0", ""},
         {"OTT", "011", std::string(LOADED) + "0", "modified"}, // no change, no news
-        {"OEsU", "0110", std::string(LOADED) + "0",            // the selection goes
+        // Undo and redo tell only what left and what arrived; the selection goes.
+        {"OEsU", "0110", std::string(LOADED) + "0",
          "added 3->0,0,2,2|modified|selection 0->10,10,20,10|selection 2->100,100,120,130|"
-         "reset 012 0,0,120,130->10,10,120,130|"
-         "modified"},
+         "selection 02->10,10,120,130|removing 3 0,0,2,2|selection|modified"},
         {"OEUR", "0101", std::string(LOADED) + "SA 1 1|0",
-         "added 3->0,0,2,2|modified|reset 012 0,0,120,130->10,10,120,130|modified|"
-         "reset 0123 10,10,120,130->0,0,120,130|modified"},
+         "added 3->0,0,2,2|modified|removing 3 0,0,2,2|selection|modified|"
+         "added 3->0,0,2,2|selection|modified"},
+        // What comes back before the end takes its place in the order.
+        {"OExcU", "01111", std::string(LOADED) + "SA 1 1|0",
+         "added 3->0,0,2,2|modified|removing 2 100,100,120,130|added 2->100,100,120,130|"
+         "reordered 23->100,100,120,130|selection"},
         {"OL", "00", "SA 3 3|0", "reset 10,10,120,130|reset 0->2,2,4,4"},
         // Every kind of change, a new step after undoing two, then undo and redo
         // all the way: each position gives back its drawing byte for byte.

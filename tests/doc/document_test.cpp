@@ -4,7 +4,7 @@
 #include "../test_util.h"
 #include "doc/library_doc.h"
 #include "fake_ui.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <fstream>
 #include <sstream>
@@ -29,7 +29,8 @@ class Document : public ProgramDirTest {
     CFakeUi ui;
 };
 
-// An unreadable file is no bad format; a missing header or a library is.
+// An unreadable file is no bad format; a missing header or a library is. Lines
+// refused and primitives that no layer shows are told apart.
 TEST_F(Document, LoadingTellsWhatWentWrong) {
     const struct {
         const char *name, *text; // null: no such file
@@ -39,18 +40,32 @@ TEST_F(Document, LoadingTellsWhatWentWrong) {
         {"a.tvd", "[TAVOLIN]", "", "0 "},
         {"b.tvm", "[MACROCAD Titolo]\r\nLI 1 2 3 4\r\nXX\r\n",
          std::string("Attenzione: ") + MSG_READ_ERRORS, "1 Titolo"},
-        {"c.tvd", "[TAVOLIB Lib]\r\n[1 a]\r\nLI 1 2 3 4\r\n", ERR + MSG_BAD_FORMAT, "0 "},
-        {"d.tvd", "LI 1 2 3 4\r\n", ERR + MSG_BAD_FORMAT, "0 "},
-        {"missing.tvd", nullptr, ERR + MSG_CANNOT_OPEN, "0 "},
-        {"libs", nullptr, ERR + MSG_CANNOT_OPEN, "0 "}, // a folder
+        {"e.tvd", "[TAVOLIN]\r\nLI 1 2 3 4 99\r\n", std::string("Attenzione: ") + MSG_NO_LAYER,
+         "1 "},
+        {"f.tvd", "[TAVOLIN]\r\nLI 1 2 3 4 99\r\nLI 1 2 3\r\n",
+         std::string("Attenzione: ") + MSG_READ_ERRORS + "\n" + MSG_NO_LAYER, "1 "},
+        {"c.tvd", "[TAVOLIB Lib]\r\n[1 a]\r\nLI 1 2 3 4\r\n", ERR + MSG_BAD_FORMAT + "\n@", "0 "},
+        {"d.tvd", "LI 1 2 3 4\r\n", ERR + MSG_BAD_FORMAT + "\n@", "0 "},
+        {"missing.tvd", nullptr, ERR + MSG_CANNOT_OPEN + "\n@", "0 "},
+        {"libs", nullptr, ERR + MSG_CANNOT_OPEN + "\n@", "0 "}, // a folder
     };
     for (const auto& r : rows) {
         if (r.text) WriteFile(r.name, r.text);
         CFakeUi ui;
         CSchemoDoc doc(DOC_DRAWING, &ui);
-        EXPECT_EQ(doc.LoadFile(Path(r.name)), r.told.find("Errore") == std::string::npos);
-        EXPECT_EQ(ui.Told(), r.told);
+        std::string told = r.told; // "@": the file's name on a line of its own
+        if (!told.empty() && told.back() == '@') told.replace(told.size() - 1, 1, Path(r.name));
+        EXPECT_EQ(doc.LoadFile(Path(r.name)), told.find("Errore") == std::string::npos);
+        EXPECT_EQ(ui.Told(), told);
         EXPECT_EQ(std::to_string(doc.Primitives().size()) + " " + doc.m_strTitle, r.loaded);
+    }
+    // A library names its file alike.
+    for (const char* name : {"d.tvd", "missing.tvl"}) {
+        CFakeUi ui;
+        CSchemoLibDoc lib(&ui);
+        EXPECT_FALSE(lib.LoadFile(Path(name)));
+        EXPECT_EQ(ui.Told(),
+                  ERR + (*name == 'd' ? MSG_BAD_FORMAT : MSG_CANNOT_OPEN) + "\n" + Path(name));
     }
 }
 

@@ -49,6 +49,33 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
     }
 }
 
+// Removed and added primitives of one shape pair as moves: those that share
+// one move first, then the nearest pairs (of equally near ones, the first in
+// the lists); the farther ones stay removed or added.
+TEST(DrawingDiff, AMovePairsTheNearestPlacesNotTheListOrder) {
+    const struct {
+        const char *oldText, *newText, *lines;
+    } rows[] = {
+        {"MC 100 100 0 0 080\nMC 300 100 0 0 080", "MC 305 100 0 0 080\nMC 105 100 0 0 080",
+         "~ MC 100 100 0 0 080 -> MC 105 100 0 0 080\n"
+         "~ MC 300 100 0 0 080 -> MC 305 100 0 0 080\n"},
+        {"LI 0 0 10 0\nLI 100 0 110 0", "LI 102 0 112 0\nLI 2 5 12 5",
+         "~ LI 0 0 10 0 -> LI 2 5 12 5\n~ LI 100 0 110 0 -> LI 102 0 112 0\n"},
+        {"SA 50 50", "SA 55 50\nSA 45 50", "+ SA 45 50\n~ SA 50 50 -> SA 55 50\n"},
+        // Dragged together, far: one move for all, not the nearest places.
+        {"SA 10 10\nSA 20 10\nSA 30 10\nSA 300 10", "SA 310 10\nSA 320 10\nSA 330 10\nSA 31 10",
+         "~ SA 10 10 -> SA 310 10\n~ SA 20 10 -> SA 320 10\n~ SA 30 10 -> SA 330 10\n"
+         "~ SA 300 10 -> SA 31 10\n"},
+        {"SA 0 0\nSA 50 50\nSA 90 90", "SA 52 50",
+         "- SA 0 0\n~ SA 50 50 -> SA 52 50\n- SA 90 90\n"},
+    };
+    for (const auto& r : rows) {
+        const CLoadedText a = ParseDocumentText(std::string("[TAVOLIN]\n") + r.oldText),
+                          b = ParseDocumentText(std::string("[TAVOLIN]\n") + r.newText);
+        EXPECT_EQ(CompareLists("", a.list, "", b.list).Text(), r.lines) << r.newText;
+    }
+}
+
 // As when the library under the symbol changed between the two readings.
 TEST(DrawingDiff, AMacroComparesByItsNameAndPlacementNotItsParts) {
     CPrimitiveList lists[2];

@@ -3,7 +3,7 @@
 #include "doc/layer_walk.h"
 #include "model/line.h"
 #include "model/macro.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

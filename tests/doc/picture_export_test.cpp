@@ -6,7 +6,7 @@
 #include "doc/emf_surface.h"
 #include "doc/export_bitmap.h"
 #include "fake_ui.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 #include "view/picture_types.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +14,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
 // clang-format off
 enum : std::uint32_t {
-    HEADER = 1, POLYGON = 3, EOF_ = 14, SETPIXELV = 15, SETBKMODE = 18, SETROP2 = 20, MOVETOEX = 27,
-    SAVEDC = 33, RESTOREDC = 34, MODIFYWORLDTRANSFORM = 36, SELECTOBJECT = 37,
-    ROUNDRECT = 44, ARC = 45, LINETO = 54, CREATEFONT = 82, EXTTEXTOUTW = 84, POLYBEZIER16 = 85,
-    EXTCREATEPEN = 95,
+    HEADER = 1, POLYGON = 3, EOF_ = 14, SETPIXELV = 15, SETBKMODE = 18, SETPOLYFILLMODE = 19,
+    SETROP2 = 20, SETTEXTCOLOR = 24, MOVETOEX = 27, SAVEDC = 33, RESTOREDC = 34,
+    MODIFYWORLDTRANSFORM = 36, SELECTOBJECT = 37, CREATEPEN = 38, CREATEBRUSH = 39,
+    DELETEOBJECT = 40, ROUNDRECT = 44, ARC = 45, LINETO = 54, CREATEFONT = 82, EXTTEXTOUTW = 84,
+    POLYBEZIER16 = 85, EXTCREATEPEN = 95,
 };
 // clang-format on
 
@@ -97,11 +99,15 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         // beyond the ends; the frame at 96 pixels an inch in 0.01 mm.
         {"rect 10 20 110 70; round 6; line -5 100 0 100; pixel 200 5", HEADER, 8,
          "-8 5 200 103 -212 132 5318 2754"},
+        {"rect 10 20 110 70", HEADER, 8, "10 20 109 69"},
+        {"line 30 40 1 2", HEADER, 8, "1 2 30 40"},
         // Each line moves to its start: other readers than Windows leave the
         // current position at a polygon's first corner.
         {"line 0 0 10 10; poly 0 0 5 0 5 5; line 10 10 20 0", MOVETOEX, 8, "10 10"},
         {pens, EXTCREATEPEN, 28, "0x10000 12"}, // geometric, solid, round; 4 units at 3x
         {pens, SETROP2, 8, "10"},
+        {"pen 1; line 0 0 5 5", CREATEPEN, 16, "0 0"}, // one device pixel: cosmetic
+        {"winding; poly 0 0 10 10 20 0", SETPOLYFILLMODE, 8, "2"},
         {pens, SELECTOBJECT, 8, "0x80000005"}, // the hollow brush
         {pens, SELECTOBJECT, 8, "0x80000008"}, // the null pen
         {figures, ROUNDRECT, 8, "100 200 110 220 4 6"},
@@ -110,6 +116,7 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         {figures, SETPIXELV, 8, "107 208 0xc00000"},
         {figures, HEADER, 8, "90 160 115 240"},
         {huge, POLYGON, 28, "0 0 40000 0 0 -40000"},
+        {"poly 0 0 10 40000 20 0", POLYGON, 28, "0 0 10 40000 20 0"}, // y too large for 16 bits
         {huge, HEADER, 8,
          "0x80000000 0x80000000 0x7fffffff 0x7fffffff 0x80000000 0x80000000 0x7fffffff 0x7fffffff"},
         // Bold italic, charset 0; TrueType, clipping, quality, fixed-pitch modern.
@@ -119,6 +126,9 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         {text, EXTTEXTOUTW, 72, "84 0x20ac00e8 120 6 6 6"}, // UTF-16, then the advances
         {text, CREATEFONT, 40, "i16 67 111 117 114 105 101 114 32 78 101 119"}, // Courier New
         {text, HEADER, 8, "5 7 22 39"},
+        {"text 0 0 \x9F", EXTTEXTOUTW, 76, "i16 376"}, // Windows-1252's last special byte
+        {"textcolor 0xff; text 0 0 a; textcolor 0xff00; text 0 9 a", SETTEXTCOLOR, 8, "0xff00"},
+        {"font 10 6 -900; text 0 0 a", CREATEFONT, 20, "2700"},
         {turned, CREATEFONT, 20, "900"},
         {turned, MODIFYWORLDTRANSFORM, 8, "0xbf800000 0 0 0x3f800000 0x44160000 0 2"},
         {turned, MODIFYWORLDTRANSFORM, 32, "1"},
@@ -150,6 +160,46 @@ TEST(EmfRecords, WhatAReaderFindsForEachCall) {
         }
         EXPECT_TRUE(bFound) << c.script << " -> " << c.type << " at " << c.off << ": " << c.values;
     }
+}
+
+// An object is made only when a figure needs one unlike the one selected, is
+// selected before the one it replaces is deleted, and takes a freed slot, so
+// that the object table is as small as the most objects alive at once.
+TEST(EmfRecords, ObjectsAreMadeWhenNeededAndDeletedOnlyOnceReplaced) {
+    CRecordingSurface measure;
+    CEmfSurface dc(measure);
+    for (const COLORREF c : {RGB(1, 2, 3), RGB(1, 2, 3), RGB(4, 5, 6), RGB(1, 2, 3)}) {
+        dc.SelectPen(CPen{c, 0, false, false});
+        dc.SelectBrush(CBrush{false, c});
+        dc.Rectangle(0, 0, 10, 10);
+    }
+    for (const int h : {10, 12}) {
+        dc.SelectFont(CFontSpec{"*", h});
+        dc.TextOut(0, 0, "a");
+    }
+    const std::string e = dc.Finish(kDescription);
+    std::map<std::uint32_t, int> live; // handle -> kind: 0 pen, 1 brush, 2 font
+    std::map<int, std::uint32_t> selected;
+    std::vector<std::uint32_t> pens;
+    std::size_t most = 0;
+    for (const Rec& r : Walk(e)) {
+        const std::uint32_t h = U32(e, r.off + 8);
+        const int kind = r.type == CREATEPEN ? 0 : r.type == CREATEBRUSH ? 1 : 2;
+        if (r.type == CREATEPEN || r.type == CREATEBRUSH || r.type == CREATEFONT) {
+            EXPECT_TRUE(live.emplace(h, kind).second) << "slot " << h << " in use";
+            most = std::max(most, live.size());
+            if (kind == 0) pens.push_back(U32(e, r.off + 24));
+        } else if (r.type == SELECTOBJECT) {
+            const bool bStock = (h & 0x80000000u) != 0;
+            EXPECT_TRUE(bStock || live.count(h)) << h;
+            selected[bStock ? (h == 0x80000008u ? 0 : 1) : live[h]] = h;
+        } else if (r.type == DELETEOBJECT) {
+            EXPECT_TRUE(live.count(h) && selected[live[h]] != h) << "deleting " << h;
+            live.erase(h);
+        }
+    }
+    EXPECT_EQ(pens, (std::vector<std::uint32_t>{0x030201, 0x060504, 0x030201}));
+    EXPECT_EQ(U32(e, 56) & 0xFFFF, most + 1); // slot 0 is the metafile's own
 }
 
 // A name's extension never contradicts what is written: one the mode cannot

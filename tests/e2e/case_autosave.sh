@@ -1,7 +1,8 @@
 # Autosave and recovery: a drawing and an untitled one are changed, autosaved
 # (every 2 s here), and the program is killed; started again it offers them,
 # "Ripristina" opens both modified, the drawing under its own path, the other
-# untitled, and saving writes the autosaved bytes. The file on disk is never
+# untitled (the drawing, also named on the command line, in one window), and
+# saving writes the autosaved bytes. The file on disk is never
 # touched meanwhile, and a clean end leaves no autosave behind.
 . "$TV_E2E_DIR/lib.sh"
 
@@ -30,12 +31,23 @@ kill -KILL "$TV_PID"
 tv_reap
 expect_file_eq "the file after the crash" "$d/originale.tvd" "$d/disegno.tvd"
 
-tv_start --autosave-seconds 2
-tv_wait_line "MSG Tavolin|Sono stati trovati documenti non salvati di una sessione precedente.\n\n$d/disegno.tvd\nDocumento Tavolin senza nome"
-tv_wait_ready
+tv_start --autosave-seconds 2 "$d/disegno.tvd"
+question="MSG Tavolin|Sono stati trovati documenti non salvati di una sessione precedente.\n\n$d/disegno.tvd\nDocumento Tavolin senza nome"
+tv_wait_line "$question"
+tv_find_main
 tv_dismiss '^Tavolin$'
+tv_wait_ready
 tv_wait_line "PAINTED disegno.tvd"
 tv_expect_title "Tavolin - disegno.tvd*"
+# Named on the command line too, the drawing is open once, as recovered: the
+# next window is the untitled one, and the one after it the drawing again.
+tv_key "$TV_MAIN" ctrl+Tab
+tv_expect_title "Tavolin - Documento1*"
+tv_mark
+tv_key "$TV_MAIN" ctrl+Tab
+tv_wait_new "COMMAND 32871"
+tv_expect_title "Tavolin - disegno.tvd*"
+expect_eq "messages of the recovery" "$question" "$(tv_trace_lines MSG)"
 expect_file_eq "the file after the recovery" "$d/originale.tvd" "$d/disegno.tvd"
 tv_save_over "$d/disegno.tvd"
 expect_file_eq "the recovered drawing saved" "$d/autosalvato.tvd" "$d/disegno.tvd"

@@ -18,9 +18,9 @@ for _ in 1 2 3; do tv_dismiss '^Errore$'; done
 tv_wait_ready
 tv_wait_line "PAINTED esempio.tvd"
 tv_expect_title "Tavolin - esempio.tvd"
-expect_eq "message boxes" "MSG Errore|Formato del file non corretto.
-MSG Errore|Impossibile aprire il file.
-MSG Errore|Impossibile aprire il file." "$(tv_trace_lines MSG)"
+expect_eq "message boxes, each naming its file" "MSG Errore|Formato del file non corretto.\\n$d/testo.tvd
+MSG Errore|Impossibile aprire il file.\\n$d/manca.tvd
+MSG Errore|Impossibile aprire il file.\\n$d/cartella.tvd" "$(tv_trace_lines MSG)"
 
 # Maximised: the canvas starts at the main window's left edge, and none of
 # the empty MDI area's grey shows around it.

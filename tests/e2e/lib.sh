@@ -272,8 +272,13 @@ tv_new_drawing() {
     tv_wait_view "$1" "400 0 0 0"
 }
 
-# tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG.
+# tv_settled NAME: the view of NAME has drawn its picture complete since it last
+# changed place or what it shows.
+tv_settled() { grep -E -- "^(VIEW|SETTLED) $1 " "$TV_TRACE" | tail -1 | grep -q "^SETTLED "; }
+
+# tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG, once settled.
 tv_canvas_shot() {
+    tv_poll "settled picture of $1" tv_settled "$1"
     tv_view "$1"
     tv_park_pointer
     import -window root -crop "${TV_VW}x$TV_VH+$TV_VX+$TV_VY" +repage "$2" 2>/dev/null || tv_fail "no screenshot of $1"

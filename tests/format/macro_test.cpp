@@ -9,8 +9,8 @@
 #include "model/layers.h"
 #include "model/line.h"
 #include "model/macro.h"
-#include "model/recording_surface.h"
 #include "program_dir_fixture.h"
+#include "support/recording_surface.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,9 @@
 // Headers, line splitting and the error flag.
 #include "../test_util.h"
+#include "format/component.h"
 #include "format/writer.h"
 #include "model/line.h"
+#include "model/macro.h"
 
 TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) {
     const std::tuple<std::string, std::string, int> rows[] = {
@@ -71,4 +73,67 @@ TEST(Writer, CompleteLinesOnly) {
     list.push_back(std::make_unique<CLine>(1, 2, 3, 4, false));
     list.push_back(std::make_unique<CLine>(1, 1, -1, -1, false)); // still being drawn
     EXPECT_EQ(FormatPrimitiveLines(list, false), "LI 1 2 3 4\r\n");
+}
+
+// Every keyword with its required fields, then what may follow them. A line
+// cut anywhere inside the required fields is refused and flagged, never
+// completed with made-up numbers; what follows may be left out; -1 is an
+// ordinary coordinate. (A polygon has as many vertices as its line holds: only
+// half a vertex is missing from it.)
+TEST(ParseDrawingLines, ALineShortOfARequiredFieldIsRefused) {
+    const struct {
+        const char *required, *optional, *written;
+    } rows[] = {
+        {"LI 10 20 30 -1", " 5", "LI 10 20 30 -1 5"},
+        {"SA -1 20", " 3", "SA -1 20 3"},
+        {"BE 1 2 3 4 5 6 7 -1", " 2", "BE 1 2 3 4 5 6 7 -1 2"},
+        {"PV 1 -1", " 4", "PV 1 -1 4"},
+        {"EV 1 2 3 -1", " 1", "EV 1 2 3 -1 1"},
+        {"EP 1 2 3 -1", " 1", "EP 1 2 3 -1 1"},
+        {"RV 10 10 20 -1", " 1", "RV 10 10 20 -1 1"},
+        {"RP 10 10 20 -1", " 1", "RP 10 10 20 -1 1"},
+        {"PL 1 2 3 -1 5", " 6", "PL 1 2 3 -1 5 6"},
+        {"PA 100 -1 18 18 4 1", " 2", "PA 100 -1 18 18 4 1 2"},
+        {"TE 10 -1", " testo", "TY 10 -1 5 3 0 0 0 * testo"},
+        {"TX 10 20 8 6 90 1 Arial", " Titolo", "TY 10 20 8 6 90 1 0 Arial Titolo"},
+        {"TY 10 -1 8 6 90 1 2 Arial", " Titolo", "TY 10 -1 8 6 90 1 2 Arial Titolo"},
+        {"MC 200 -1 0 1 080", "", "MC 200 -1 0 1 080"},
+    };
+    CPrimitiveList list;
+    int err = 7;
+    for (const auto& r : rows) {
+        const std::string required = r.required;
+        ParseDrawingLines(required + r.optional, list, &err);
+        EXPECT_EQ(FormatPrimitiveLines(list, false) + std::to_string(err),
+                  r.written + std::string("\r\n0"));
+        ParseDrawingLines(required, list, &err);
+        EXPECT_EQ(list.size() * 10 + std::size_t(err), 10u) << required;
+        for (std::size_t cut = required.rfind(' '); cut != std::string::npos && cut > 0;
+             cut = required.rfind(' ', cut - 1)) {
+            ParseDrawingLines(required.substr(0, cut) + "\nSA 1 1", list, &err);
+            EXPECT_EQ(FormatPrimitiveLines(list, false) + std::to_string(err), "SA 1 1\r\n1")
+                << required.substr(0, cut);
+        }
+    }
+    // A component's body is read the same way.
+    CMacro m;
+    ASSERT_TRUE(ParseComponent("[K t]\nLI 100 100 110\nSA 100 100\n", &m, nullptr, nullptr, &err));
+    EXPECT_EQ(FormatPrimitiveLines(m.m_components, false) + std::to_string(err), "SA 100 100\r\n1");
+}
+
+// A layer beyond the sixteen is kept as read and written back, and told apart
+// from refused lines, alone or together with them.
+TEST(ParseDrawingLines, APrimitiveOnNoLayerIsKeptAndFlagged) {
+    const std::tuple<std::string, std::string, int> rows[] = {
+        {"LI 10 20 30 20 99\nSA 1 1 -1", "LI 10 20 30 20 99\r\nSA 1 1 -1\r\n", READ_NO_LAYER},
+        {"TY 1 2 5 3 0 0 16 * t\nXX", "TY 1 2 5 3 0 0 16 * t\r\n", READ_REFUSED | READ_NO_LAYER},
+        {"PA 1 1 9 9 3 0 15\nMC 200 300 0 0 080", "PA 1 1 9 9 3 0 15\r\nMC 200 300 0 0 080\r\n", 0},
+    };
+    CPrimitiveList list;
+    for (const auto& [text, lines, error] : rows) {
+        int err = 7;
+        ParseDrawingLines(text, list, &err);
+        EXPECT_EQ(FormatPrimitiveLines(list, false), lines) << text;
+        EXPECT_EQ(err, error) << text;
+    }
 }

@@ -4,7 +4,7 @@
 #include "model/bezier.h"
 #include "model/line.h"
 #include "model/poly.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace {
 std::string Calls(const CRecordingSurface& dc) {

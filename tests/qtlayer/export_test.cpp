@@ -93,6 +93,13 @@ std::string Write(const std::string& format, CSchemoDoc& doc, const CExportOptio
     return ExportPng(doc, o, path, format == "aa_png", progress);
 }
 
+// The programs that read a format back; Qt reads the others itself.
+QStringList ReaderTools(const std::string& format) {
+    if (format == "pdf") return {"pdftoppm", "pdfinfo", "pdftotext"};
+    if (format == "emf") return {"emf2svg-conv"};
+    return {};
+}
+
 // What a reader shows of a file: the picture, and for vector files the size on
 // paper in mm and the text as text.
 struct CSeen {
@@ -153,9 +160,6 @@ CGrid FindGrid(const QImage& img) {
 class ExportFormats : public ::testing::TestWithParam<CFormat> {
   protected:
     void SetUp() override {
-        for (const char* tool : {"pdftoppm", "pdfinfo", "pdftotext", "emf2svg-conv"})
-            if (QStandardPaths::findExecutable(tool).isEmpty())
-                GTEST_SKIP() << tool << " is not installed";
         ASSERT_TRUE(m_doc.Load(kDrawing));
         m_path = QString::fromStdString(testing::TempDir()) +
                  QString("tavolin_export_%1.").arg(QCoreApplication::applicationPid()) +
@@ -180,6 +184,9 @@ struct CStopAtOnce final : IDrawProgress {
 
 TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
     const CFormat& f = GetParam();
+    for (const QString& tool : ReaderTools(f.name))
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            GTEST_SKIP() << tool.toStdString() << " is not installed";
     CPrimitive* selected = m_doc.Primitives()[2].get();
     m_doc.Select(selected, true);
     ASSERT_EQ(Write(f.name, m_doc, f.options, m_path.toStdString(), nullptr), "");
@@ -268,6 +275,24 @@ TEST(ClipPicture, ALongOneIsDrawnAtTheZoomThatFits) {
     const std::string png = ClipPicturePng(doc, CLayerTable(), 400, 4096);
     const int w = QImage::fromData(QByteArray::fromStdString(png), "PNG").width();
     EXPECT_TRUE(w > 4000 && w <= 4096) << w;
+}
+
+// A vector picture is titled as the drawing is (its title in Windows-1252).
+TEST(VectorExport, IsTitledAsTheDrawing) {
+    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    ASSERT_TRUE(doc.Load("[TAVOLIN Filtro \x80 RC]\r\nLI 10 10 90 10\r\n"));
+    const CExportOptions o{EXPORT_ABSOLUTE, 100, 600, 254, {}};
+    const QString base = QString::fromStdString(testing::TempDir()) +
+                         QString("tavolin_title_%1.").arg(QCoreApplication::applicationPid());
+    const QString title = QString::fromUtf8("Filtro \xe2\x82\xac RC");
+    ASSERT_EQ(ExportSvg(doc, o, (base + "svg").toStdString()), "");
+    EXPECT_TRUE(ReadText(base + "svg").contains("<title>" + title + "</title>"));
+    QFile::remove(base + "svg");
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) GTEST_SKIP() << "no pdfinfo";
+    ASSERT_EQ(ExportPdf(doc, o, (base + "pdf").toStdString()), "");
+    const QRegularExpression line("^Title: +(.*)$", QRegularExpression::MultilineOption);
+    EXPECT_EQ(line.match(Tool("pdfinfo", {base + "pdf"})).captured(1), title);
+    QFile::remove(base + "pdf");
 }
 
 INSTANTIATE_TEST_SUITE_P(Pictures, ExportFormats, ::testing::ValuesIn(kFormats),

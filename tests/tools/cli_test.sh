@@ -154,7 +154,8 @@ done <<EOF
 EOF
 cmp -s "$T/080.tvm" "$T/old.want" && cmp -s "$T/keep.bmp" "$T/old.want" || fail "a refusal changed an old file"
 
-# Files that cannot be read, alike for every command that reads drawings.
+# Files that cannot be read, alike for every command that reads drawings: the
+# message, then the file's name.
 unreadable="$T/missing.tvd $T/folder.tvd"
 [ "$(id -u)" -ne 0 ] && unreadable="$unreadable $T/locked.tvd" # root reads it anyway
 for f in "$T/nohdr.tvd" "$T/lib.tvl" $unreadable; do
@@ -162,7 +163,7 @@ for f in "$T/nohdr.tvd" "$T/lib.tvl" $unreadable; do
     case "$f" in "$T/nohdr.tvd" | "$T/lib.tvl") want=$NO_FORMAT ;; esac
     for cmd in normalize:tvd export:svg render:png; do
         "$CLI" "${cmd%:*}" "$f" -o "$T/never.${cmd#*:}" 2>"$T/err"
-        [ $? = 2 ] && [ "$(cat "$T/err")" = "$want" ] && [ ! -e "$T/never.${cmd#*:}" ] || fail "$cmd $f"
+        [ $? = 2 ] && [ "$(cat "$T/err")" = "$want"$'\n'"$f" ] && [ ! -e "$T/never.${cmd#*:}" ] || fail "$cmd $f"
     done
 done
 
@@ -200,6 +201,23 @@ done
 # git's difftool without a display: the text, and no picture anywhere.
 env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR="$T/tmp" "$CLI" diff --open "$T/c1.tvd" "$T/c2.tvd" >"$T/out"
 [ $? = 1 ] && cmp -s "$T/out" "$T/c12.want" && [ ! -e "$T/tmp" ] || fail "diff --open without a display"
+
+# With a display: the picture in a new private folder for the viewer; of the
+# folders earlier runs left, those more than a day old go, and nothing else.
+P=$T/pictures
+mkdir -p "$T/bin" "$P"/tavolin-diff-{Old123,New123,Sub123/sub,Oth123} "$P/other-Old123" "$P/tavolin-diff-1234567"
+printf '#!/bin/sh\nexit 0\n' >"$T/bin/xdg-open" && chmod +x "$T/bin/xdg-open"
+touch "$P/tavolin-diff-Old123/confronto.png" "$P/tavolin-diff-Fil123"
+ln -s "$P/other-Old123" "$P/tavolin-diff-Lnk123"
+[ "$(id -u)" -eq 0 ] && chown 12345 "$P/tavolin-diff-Oth123"
+for f in "$P"/*; do [ "$f" = "$P/tavolin-diff-New123" ] || touch -h -d '2 days ago' "$f"; done
+DISPLAY=:1 PATH="$T/bin:$PATH" TMPDIR="$P" "$CLI" diff --open "$T/c1.tvd" "$T/c2.tvd" >"$T/out"
+[ $? = 1 ] && [ ! -s "$T/out" ] || fail "diff --open with a display"
+[ ! -e "$P/tavolin-diff-Old123" ] || fail "diff --open left a folder two days old"
+for f in New123 Sub123 Oth123 1234567 Fil123 Lnk123; do
+    [ -e "$P/tavolin-diff-$f" ] || fail "diff --open removed tavolin-diff-$f"
+done
+[ -d "$P/other-Old123" ] && [ "$(ls "$P"/tavolin-diff-*/confronto.png | wc -l)" = 1 ] || fail "diff --open's picture"
 
 [ "$failed" -eq 0 ] && echo "all passed"
 [ "$failed" -eq 0 ]

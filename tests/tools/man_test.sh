@@ -26,5 +26,27 @@ for prog in tavolin tavolin-cli; do
         done <"$T/options"
     done
 done
+# A value's name in the reader's language: width by height.
+page() { MANWIDTH=200 LC_ALL=C.UTF-8 man -l "$B/man/$1" 2>/dev/null; }
+page it/man1/tavolin-cli.1.gz | grep -q -- '--size LxA' || fail "Italian tavolin-cli(1) without LxA"
+page man1/tavolin-cli.1.gz >"$T/page"
+grep -q -- '--size WxH' "$T/page" && ! grep -q LxA "$T/page" || fail "English tavolin-cli(1) says LxA"
+env -u DISPLAY LC_ALL=en_US.UTF-8 LANGUAGE=en XDG_CONFIG_HOME="$T" "$B/tavolin-cli" --help >"$T/help"
+grep -q -- '--size WxH' "$T/help" && ! grep -q LxA "$T/help" || fail "English --help says LxA"
+
+# The editor's page: its keys from the command table, in the page's language,
+# the environment and the files.
+for lang in it:TASTI:AMBIENTE:FILE:"Salva il documento attivo" en:KEYS:ENVIRONMENT:FILES:"Saves the active document"; do
+    IFS=: read -r l keys env files save <<<"$lang"
+    [ "$l" = it ] && p=it/man1/tavolin.1.gz || p=man1/tavolin.1.gz
+    page "$p" >"$T/page"
+    for section in "$keys" "$env" "$files"; do
+        grep -q "^$section\$" "$T/page" || fail "$p without $section"
+    done
+    sed -n "/^$keys\$/,/^$env\$/p" "$T/page" >"$T/keys"
+    grep -A1 -E '^ +Ctrl\+S' "$T/keys" | grep -q "$save" || fail "$p: Ctrl+S is not \"$save\""
+    grep -qE '^ +G +' "$T/keys" && grep -q XDG_STATE_HOME "$T/page" || fail "$p: keys or files"
+done
+
 [ "$failed" -eq 0 ] && echo "all passed"
 [ "$failed" -eq 0 ]

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
 #include <set>
 
 // A duplicate Alt key within a menu or along the bar leaves an item out of reach.
@@ -40,7 +42,8 @@ TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {
 }
 
 // Nothing open (bars shown, text in the clipboard); a drawing with one selected, undo,
-// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a drag.
+// stretch and PCB mode; a library with two selected, redo, snap, text, a macro, the line tool and a
+// drag.
 TEST(ActionTable, EnablingAndChecksFollowTheState) {
     // clang-format off
     CCommandState none, one, lib;
@@ -68,5 +71,24 @@ TEST(ActionTable, EnablingAndChecksFollowTheState) {
             got[i] = IsEnabled(*def, states[i]) ? '1' : '0',
             got[i + 4] = IsChecked(*def, states[i]) ? '1' : '0';
         EXPECT_EQ(got, r.pszWant) << def->pszCaption;
+    }
+}
+
+// A key bound twice reaches neither command. Ctrl+A opens in Italian, as it
+// always has, and selects all in English, as every English desktop does.
+TEST(ActionTable, EachLanguagesKeysReachOneCommandEach) {
+    for (bool bEnglish : {false, true}) {
+        std::map<std::string, int> bound;
+        for (const CActionDef& a : ActionTable()) {
+            std::string keys = ActionKeys(a, bEnglish);
+            for (std::size_t from = 0; from < keys.size();) {
+                const std::size_t end = std::min(keys.find(';', from), keys.size());
+                const auto [it, bNew] = bound.emplace(keys.substr(from, end - from), a.nId);
+                EXPECT_TRUE(bNew) << it->first << " in English " << bEnglish;
+                from = end + 1;
+            }
+        }
+        EXPECT_EQ(bound["Ctrl+A"], bEnglish ? ID_EDIT_SELECT_ALL : ID_FILE_OPEN);
+        EXPECT_EQ(bound["Ctrl+O"], ID_FILE_OPEN);
     }
 }

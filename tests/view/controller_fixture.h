@@ -9,7 +9,7 @@
 #include "format/resolve.h"
 #include "format/writer.h"
 #include "model/prototypes.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 #include "view/frame_state.h"
 #include "view/view_controller.h"
 #include "view/view_host.h"

@@ -5,7 +5,7 @@
 #include "view/print_layout.h"
 
 #include "../doc/fake_ui.h"
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

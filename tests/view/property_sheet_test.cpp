@@ -4,7 +4,10 @@
 #include "model/fontfaces.h"
 #include "model/prototypes.h"
 #include "model/text.h"
+#include "view/property_labels.h"
 #include "view/property_sheet.h"
+
+#include <set>
 
 class PropertySheet : public ::testing::Test, public IFontFaceSource {
   protected:
@@ -52,6 +55,28 @@ TEST_F(PropertySheet, OffersOnlyWhatEverySelectedPrimitiveDescribesThenTheLayer)
     }
     doc.ClearSelection();
     EXPECT_TRUE(CPropertySheet(doc.Selection(), layers).Rows().empty());
+}
+
+// The dialog shows labels, not the names in the file; two rows of one
+// primitive never read alike.
+TEST_F(PropertySheet, EveryRowOfEveryKindHasALabelOfItsOwn) {
+    std::string shown;
+    for (const char* line :
+         {"LI 0 0 9 0\r\n", "SA 4 4\r\n", "BE 0 0 1 2 3 2 4 0\r\n", "RP 0 0 9 9\r\n",
+          "EV 0 0 9 9\r\n", "PP 0 0 9 0 9 9\r\n", "PL 0 0 9 0 3\r\n", "PA 0 0 18 18 4 0\r\n",
+          "TY 0 0 5 3 0 0 0 * A\r\n", "MC 200 300 0 0 080\r\n"}) {
+        std::set<std::string> labels;
+        const CPropertySheet sheet = Load(line);
+        for (const CPropertySheetRow& row : sheet.Rows()) {
+            const std::string label = PropertyLabel(row.strName);
+            EXPECT_TRUE(label != row.strName || label == PROPERTY_LAYER_ROW) << label;
+            EXPECT_TRUE(labels.insert(label).second) << label << " in " << line;
+            if (row.strName == "FontFace" || row.strName == "bBold" || row.strName == "IntDiam")
+                shown += label + "|";
+        }
+        doc.ClearSelection();
+    }
+    EXPECT_EQ(shown, "Diametro del foro|Carattere|Grassetto|");
 }
 
 TEST_F(PropertySheet, ShowsAValueOnlyWhereAllAgree) {

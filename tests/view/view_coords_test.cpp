@@ -61,20 +61,23 @@ TEST(ViewZoom, TheZoomToolCentresTheClickedPointTheZoomBoxTheOrigin) {
                 v.GetScrollPos() == CPoint({0, 0}));
 }
 
-// Fitting (DOC_NONE here) shows the extent with a 5 % margin on the tighter axis, or the sheet
-// when nothing is shown (a flat box is a line: it gets its pick reach across); a new view starts by its document's kind, a library component at 800 %
-// (as the end-to-end library case sees) unless it does not fit so.
+// Fitting (DOC_NONE here) shows the extent with a 5 % margin on the tighter axis, at most the
+// sheet, or the sheet when nothing is shown (a flat box is a line: it gets its pick reach
+// across); a new view starts by its document's kind, a library component at 800 % (as the
+// end-to-end library case sees) unless it does not fit so.
 TEST(ViewZoom, FittingAndNewViews) {
     const CRect kLarge{-200, -100, 300, 400};
     // clang-format off
     const struct { int nKind; bool bContent; CRect extent; double dScale; CPoint ptScroll; } cases[] = {
         {DOC_NONE, true, {100, 100, 1100, 600}, 800.0 / 1100, {50, 75}},
-        {DOC_NONE, true, {0, 0, 0, 0}, 600.0 / 2750, {-125, -125}},
+        {DOC_NONE, true, {0, 0, 0, 0}, 600.0 / 2500, {0, 0}},
         {DOC_NONE, true, {10, 10, 60, 10}, 800.0 / 54, {8, 5}},  // a lone horizontal line
         {DOC_NONE, true, {100, 100, 110, 105}, 20.0, {100, 100}},
-        {DOC_NONE, true, {kMin, kMin, kMax, kMax}, 0.1, {kMin, kMin}},
+        {DOC_NONE, true, {kMin, kMin, kMax, kMax}, 600.0 / 2500, {0, 0}},
+        {DOC_NONE, true, {100, 100, 3000000, 203}, 800.0 / 2500, {0, 95}},  // a long text
+        {DOC_NONE, true, {3000, 3000, 3100, 3100}, 600.0 / 2500, {0, 0}},  // nothing on the sheet
         {DOC_DRAWING, false, kLarge, 4.0, {0, 0}},  {DOC_MACRO, false, kLarge, 8.0, {90, 90}},
-        {DOC_LIBRARY, true, kLarge, 600.0 / 550, {-225, -125}}};
+        {DOC_LIBRARY, true, kLarge, 600.0 / 425, {0, 0}}};
     // clang-format on
     for (const auto& c : cases) {
         CViewCoords v = View(800, 600, 5.0, {7, 7});

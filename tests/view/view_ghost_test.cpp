@@ -61,3 +61,37 @@ TEST_F(ControllerTest, TheMacroToolShowsItsSymbolAtThePointerBeforeThePress) {
         ctl.CancelDrag();
     }
 }
+
+// The drawing moved under a pointer that stayed: the symbol is at once where
+// the next move would put it (at 130 % the pointer's x 907 is unit 904.9).
+TEST_F(ControllerTest, TheSymbolFollowsAZoomOrScrollUnderThePointer) {
+    const struct {
+        const char* how;
+        int nAngleY;
+        bool bCtrl;
+        int nKey;
+        CPoint ghost;
+    } rows[] = {{"Ctrl+wheel", 120, true, 0, {905, 500}},
+                {"wheel", -120, false, 0, {910, 550}},
+                {"the + key", 0, false, '+', {905, 500}}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.how);
+        Load("");
+        coords = View(1000, 800, 1.0, {0, 0});
+        host.m_tools.Choose(TOOL_MACRO);
+        host.m_strMacro = "080";
+        host.m_ptPointer = {907, 500};
+        Run("m907,500");
+        if (r.nKey) {
+            ctl.OnKeyDown(r.nKey);
+        } else {
+            CWheelInput w;
+            w.ptClient = host.m_ptPointer;
+            w.nAngleY = r.nAngleY;
+            w.bCtrl = r.bCtrl;
+            ctl.OnWheel(w);
+        }
+        ASSERT_TRUE(ctl.Ghost());
+        EXPECT_EQ(ctl.Ghost()->GetPoint(0), r.ghost);
+    }
+}

@@ -1,4 +1,4 @@
-#include "model/recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <cstdio>
 

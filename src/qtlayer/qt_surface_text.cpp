@@ -1,0 +1,86 @@
+// The raster surface's text: glyphs drawn by Qt into the image, aliased.
+#include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_surface.h"
+
+#include <QImage>
+
+#include <algorithm>
+
+void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString& text) const {
+    DrawTextCell(painter, font, text, m_crText, m_nBkMode == OPAQUE ? &m_crBk : nullptr);
+}
+
+CSize CQtSurface::GetTextExtent(const std::string& text) {
+    const CQtFont& font = CurrentFont();
+    const int width = font.metrics.horizontalAdvance(DecodeCp1252(text));
+    return DPtoLP(CSize{width, font.metrics.height()});
+}
+
+CTextMetrics CQtSurface::GetTextMetrics() {
+    const QFontMetrics& m = CurrentFont().metrics;
+    const CSize size = DPtoLP(CSize{m.averageCharWidth(), m.height()});
+    CTextMetrics tm;
+    tm.nHeight = size.cy;
+    tm.nAscent = DPtoLP(CSize{0, m.ascent()}).cy;
+    tm.nDescent = tm.nHeight - tm.nAscent;
+    tm.nAveCharWidth = size.cx;
+    return tm;
+}
+
+namespace {
+// Where a text cell may leave ink: its box, grown for overhangs and underline.
+QRectF InkBounds(const QTransform& xf, const QFontMetrics& m, const QString& text) {
+    const double h = m.height();
+    return xf.mapRect(QRectF(-h, -h, m.horizontalAdvance(text) + 2 * h, 3 * h));
+}
+
+// The same box without shaping the text: no glyph is wider than twice the
+// font's widest, so a text far off the image is passed over cheaply.
+QRectF RoughInkBounds(const QTransform& xf, const QFontMetrics& m, const QString& text) {
+    const double h = m.height();
+    const double w = double(text.size()) * 2.0 * std::max(m.maxWidth(), m.averageCharWidth());
+    return xf.mapRect(QRectF(-h, -h, w + 2 * h, 3 * h));
+}
+} // namespace
+
+// Text ignores the raster operation, as on a device context.
+void CQtSurface::TextOut(int x, int y, const std::string& text) {
+    if (!m_painter.isActive() || text.empty()) return;
+    const CQtFont& font = CurrentFont();
+    const QString s = DecodeCp1252(text);
+    const QTransform xf = TextTransform(*this, m_font, x, y);
+    if (!Reaches(RoughInkBounds(xf, font.metrics, s))) return;
+    if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setTransform(xf);
+    DrawText(m_painter, font, s);
+    m_painter.resetTransform();
+}
+
+// The text is drawn as TextOut would into a white scratch image covering the
+// part whose reflection lands on the target; the image is flipped and ANDed
+// in. Pixel column c of the text goes to column 2 * x - 1 - c.
+void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
+    if (!m_painter.isActive() || text.empty()) return;
+    const CQtFont& font = CurrentFont();
+    const QString s = DecodeCp1252(text);
+    const QTransform xf = TextTransform(*this, m_font, x, y);
+    const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
+    const QRectF ink = InkBounds(xf, font.metrics, s);
+    const QRectF reflected(QPointF(2.0 * axis - ink.right(), ink.top()), ink.size());
+    if (!Reaches(reflected)) return;
+    const double w = m_image.width(), h = m_image.height();
+    const QRect area = (ink & QRectF(2.0 * axis - w, 0, w, h)).toAlignedRect();
+    if (area.isEmpty()) return;
+    QImage scratch(area.size(), QImage::Format_RGB32);
+    scratch.fill(Qt::white);
+    {
+        QPainter painter(&scratch);
+        painter.setTransform(xf * QTransform::fromTranslate(-area.left(), -area.top()));
+        DrawText(painter, font, s);
+    }
+    if (m_painter.compositionMode() != QPainter::RasterOp_SourceAndDestination)
+        m_painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    const int left = int(2 * axis - area.left() - area.width());
+    m_painter.drawImage(QPoint(left, area.top()), scratch.mirrored(true, false));
+}
