@@ -1,7 +1,6 @@
 #include "floor.h"
 
 #include "fixtures.h"
-#include "doc/settings.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -164,7 +163,7 @@ void FloorPaint(QImage& image, const CFloorList& items) {
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     CFloorPainter floor(painter);
     for (int L = 0; L < NUM_LAYERS; ++L) {
-        const COLORREF c = g_layers.GetColor(L);
+        const COLORREF c = BenchProgram().layers.GetColor(L);
         const QRgb rgb = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
         for (const CFloorItem* it : layers[std::size_t(L)])
             floor.Draw(*it, rgb);

@@ -8,6 +8,7 @@
 #include "doc/document.h"
 #include "doc/export_bitmap.h"
 #include "doc/settings.h"
+#include "format/resolve_context.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 #include "view/bounded_int.h"
@@ -182,11 +183,13 @@ int RunExport(const std::vector<std::string>& args) {
         return 2;
     }
     if (!OptionsApply(w, ext)) return 2;
-    UseProgramDir(e.programDir);
-    g_settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
+    CLibraryState library;
+    UseProgramDir(library, e.programDir);
+    CSettings settings;
+    settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
     const auto app = StartGui();
     CCliUi ui;
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, e.in)) return 2;
     const std::string failure = Export(doc, e, ext);
     if (!failure.empty()) {

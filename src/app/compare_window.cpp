@@ -1,8 +1,8 @@
 #include "app/compare_window.h"
 
+#include "app/program_context.h"
 #include "app/trace.h"
 #include "doc/diff_picture.h"
-#include "doc/settings.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_translate.h"

@@ -1,4 +1,5 @@
 #include "app/config_dialog.h"
+#include "app/program_context.h"
 
 #include "app/message_box.h"
 #include "app/qt_profile_store.h"

@@ -2,9 +2,9 @@
 
 #include "app/draw_progress.h"
 #include "app/message_box.h"
+#include "app/program_context.h"
 #include "doc/document_ui.h"
 #include "doc/export_common.h"
-#include "doc/settings.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_raster.h"

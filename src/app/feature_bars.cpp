@@ -3,7 +3,7 @@
 #include "app/config_dialog.h"
 #include "app/document_tabs.h"
 #include "app/feature_macros.h"
-#include "doc/settings.h"
+#include "app/program_context.h"
 #include "view/commands.h"
 
 #include <QCoreApplication>

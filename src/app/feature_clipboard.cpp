@@ -3,10 +3,10 @@
 #include "app/feature_clipboard.h"
 
 #include "app/child_frame.h"
+#include "app/program_context.h"
 #include "app/qt_clipboard.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
-#include "doc/settings.h"
 #include "view/action_table.h"
 #include "view/clipboard.h"
 #include "view/commands.h"
@@ -37,7 +37,7 @@ void CClipboardFeature::Run(int nId) {
         CutSelection(child->Document(), *m_pClipboard, g_settings.bSplit != 0);
     } else {
         CPrimitiveList pasted;
-        const bool bRead = ReadClipboardLines(*m_pClipboard, pasted, nullptr);
+        const bool bRead = ReadClipboardLines(*m_pClipboard, pasted, nullptr, g_library.context);
         if (bRead) child->View()->StartPaste(std::move(pasted));
         if (child->View()->IsIdle()) Beep(); // nothing to paste
     }

@@ -3,6 +3,7 @@
 #include "app/child_frame.h"
 #include "app/compare_window.h"
 #include "app/file_filters.h"
+#include "app/program_context.h"
 #include "app/schemo_view.h"
 #include "app/trace.h"
 #include "view/compare_jump.h"
@@ -23,7 +24,7 @@ void CCompareFeature::Run(int) {
         QString(), OpenFileFilters());
     if (path.isEmpty() || !child) return;
     // Read as a drawing is opened, with the same messages.
-    auto other = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+    auto other = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     other->SetUi(&ui);
     QApplication::setOverrideCursor(Qt::WaitCursor);

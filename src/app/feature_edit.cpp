@@ -4,9 +4,9 @@
 
 #include "app/actions.h"
 #include "app/child_frame.h"
+#include "app/program_context.h"
 #include "app/property_dialog.h"
 #include "app/schemo_view.h"
-#include "doc/settings.h"
 #include "view/action_table.h"
 #include "view/commands.h"
 #include "view/edit_commands.h"

@@ -136,14 +136,15 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
 CMyMDIChildWnd* CFilesFeature::NewDocument(int nDocKind) {
     const QString name = QString::fromStdString(m_untitled.Next(nDocKind));
     if (nDocKind != DOC_LIBRARY)
-        return AddChild(std::make_unique<CSchemoDoc>(nDocKind, nullptr), QString(), name);
-    auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
+        return AddChild(std::make_unique<CSchemoDoc>(nDocKind, nullptr, g_library.context),
+                        QString(), name);
+    auto doc = std::make_unique<CSchemoLibDoc>(nullptr, g_library.context);
     doc->OnNewDocument(m_nNewLibraryCounter++);
     return AddChild(std::move(doc), QString(), name);
 }
 
 CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
-    auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr);
+    auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
     if (!doc->Adopt(ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress)))
@@ -152,7 +153,7 @@ CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
 }
 
 CMyMDIChildWnd* CFilesFeature::OpenLibrary(const QString& path) {
-    auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
+    auto doc = std::make_unique<CSchemoLibDoc>(nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -169,9 +170,9 @@ CMyMDIChildWnd* CFilesFeature::OpenRecovered(int nDocKind, const std::string& te
                                              const QString& path) {
     std::unique_ptr<CSchemoDoc> doc;
     if (nDocKind == DOC_LIBRARY)
-        doc = std::make_unique<CSchemoLibDoc>(nullptr);
+        doc = std::make_unique<CSchemoLibDoc>(nullptr, g_library.context);
     else
-        doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr);
+        doc = std::make_unique<CSchemoDoc>(nDocKind, nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
     if (!doc->Load(text)) return nullptr;

@@ -4,7 +4,7 @@
 
 #include "app/library_watcher.h"
 #include "app/macro_bar.h"
-#include "doc/settings.h"
+#include "app/program_context.h"
 #include "view/commands.h"
 #include "view/frame_state.h"
 #include "view/macro_filter.h"

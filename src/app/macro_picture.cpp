@@ -1,7 +1,7 @@
 #include "app/macro_picture.h"
 
+#include "app/program_context.h"
 #include "doc/layer_walk.h"
-#include "doc/settings.h"
 #include "format/resolve.h"
 #include "model/macro.h"
 #include "qtlayer/qt_fontfaces.h"
@@ -21,7 +21,8 @@ QImage Render(const std::string& name, const QSize& px) {
     QImage image(px, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     auto macro = std::make_unique<CMacro>();
-    if (px.isEmpty() || !ResolveMacro(name, *macro, nullptr, nullptr)) return image;
+    if (px.isEmpty() || !ResolveMacro(name, *macro, nullptr, nullptr, g_library.context))
+        return image;
     macro->m_points[0] = {100, 100};
     macro->PlaceComponents();
     CQtSurface dc(image);

@@ -16,10 +16,10 @@
 #include "app/feature_small.h"
 #include "app/feature_windows.h"
 #include "app/macro_bar.h"
+#include "app/program_context.h"
 #include "app/schemo_view.h"
 #include "app/settings_store.h"
 #include "app/trace.h"
-#include "doc/settings.h"
 #include "view/document_kinds.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 
 #include "app/draw_progress.h"
 #include "app/message_box.h"
+#include "app/program_context.h"
 #include "doc/export_common.h"
-#include "doc/settings.h"
 #include "doc/system_error.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_translate.h"

@@ -2,8 +2,8 @@
 
 #include "app/int_spin_edit.h"
 #include "app/layer_combo.h"
+#include "app/program_context.h"
 #include "doc/document.h"
-#include "doc/settings.h"
 #include "model/property_table.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_translate.h"

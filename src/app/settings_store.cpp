@@ -1,7 +1,7 @@
 #include "app/settings_store.h"
 
+#include "app/program_context.h"
 #include "app/qt_profile_store.h"
-#include "doc/settings.h"
 #include "view/app_settings.h"
 #include "view/window_rect.h"
 

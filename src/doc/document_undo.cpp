@@ -50,7 +50,7 @@ bool FindDifference(const std::vector<CHistoryLine>& lines,
     CPrimitiveList one;
     for (std::size_t j = p; j < m - s; ++j) {
         if (bTaken[j - p]) continue;
-        ParseDrawingLines(target[j]->Text(), one, nullptr);
+        ParseDrawingLines(target[j]->Text(), one, nullptr, m_resolve);
         if (one.size() != 1) return false;
         d.arrived.push_back(j);
         d.fresh.push_back(std::move(one.front()));

@@ -35,7 +35,8 @@ bool CSchemoLibDoc::LoadText(const std::string& text, const std::string& path) {
     std::vector<LibraryCategory> categories;
     std::string name;
     int nKind = TEXT_NONE;
-    if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories, nullptr) ||
+    if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories,
+                           nullptr) ||
         nKind != TEXT_LIBRARY) {
         m_componentTexts.clear();
         if (GetUi())

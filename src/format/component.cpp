@@ -20,8 +20,8 @@ bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
         titleOut->assign(TrimLeft(space == std::string_view::npos ? inner : inner.substr(space)));
     const std::size_t end = text.find(']');
     if (macro && end + 1 < text.size())
-        return ctx && ParseDrawingLines(std::string_view(text).substr(end + 1), macro->GetComponents(),
-                                 pError, *ctx);
+        return ctx && ParseDrawingLines(std::string_view(text).substr(end + 1),
+                                        macro->GetComponents(), pError, *ctx);
     if (pError) *pError = 0;
     return true;
 }

@@ -25,7 +25,6 @@ std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text) {
     return index;
 }
 
-
 std::shared_ptr<const CLibraryIndex> CLibraryFileCache::Load(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) {

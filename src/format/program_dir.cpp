@@ -9,7 +9,6 @@
 
 namespace fs = std::filesystem;
 
-
 std::string ExecutableDir() {
     char buf[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);

@@ -109,8 +109,7 @@ bool SplitHeader(std::string_view text, CHeaderSpan& out) {
 
 bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
                        std::vector<std::string>* library, std::string* nameOut, int* pError,
-                       int* pKind, std::vector<LibraryCategory>* categories,
-                       CResolveContext* ctx) {
+                       int* pKind, std::vector<LibraryCategory>* categories, CResolveContext* ctx) {
     if (pError) *pError = 0;
     CHeaderSpan h;
     if (!SplitHeader(text, h)) {

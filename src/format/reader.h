@@ -43,8 +43,7 @@ bool SplitHeader(std::string_view text, CHeaderSpan& out);
 // a list, where macro names resolve in it.
 bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
                        std::vector<std::string>* library, std::string* nameOut, int* pError,
-                       int* pKind, std::vector<LibraryCategory>* categories,
-                       CResolveContext* ctx);
+                       int* pKind, std::vector<LibraryCategory>* categories, CResolveContext* ctx);
 
 // Reads a whole file. With rawOut the text is stored there unparsed; otherwise it
 // goes through ParseHeaderedText. False when the file cannot be read.

@@ -1,8 +1,8 @@
 #include "format/sorted_order.h"
 
-#include "format/resolve_context.h"
 #include "format/reader.h"
 #include "format/resolve.h"
+#include "format/resolve_context.h"
 #include "format/scan.h"
 #include "format/writer.h"
 #include "model/macro.h"
@@ -57,7 +57,8 @@ bool SortedDrawingText(std::string_view text, std::string& out) {
         const std::string_view line = Trim(body.substr(0, end));
         body.remove_prefix(std::min(end + 1, body.size()));
         SortedLine sorted;
-        if (!line.empty() && ParseSortedLine(line, sorted, none.context)) lines.push_back(std::move(sorted));
+        if (!line.empty() && ParseSortedLine(line, sorted, none.context))
+            lines.push_back(std::move(sorted));
     }
     std::sort(lines.begin(), lines.end());
     out = WithoutLineEnd(

@@ -27,8 +27,7 @@ bool CutSelection(CSchemoDoc& doc, IClipboard& clip, bool bSplit) {
     return CopySelection(doc, clip, bSplit) && CmdDelete(doc);
 }
 
-bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError,
-                        CResolveContext& ctx) {
+bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError, CResolveContext& ctx) {
     if (pError) *pError = 0;
     std::string text;
     if (!clip.GetText(text)) return false;

@@ -1,6 +1,5 @@
 // Autosaves: what they hold, where they go, whose they are and when they are
 // offered again.
-#include <filesystem>
 #include "../format/program_dir_fixture.h"
 #include "../test_util.h"
 #include "doc/autosave_store.h"
@@ -9,6 +8,7 @@
 #include "doc/library_doc.h"
 #include "doc/safe_file.h"
 #include "fake_ui.h"
+#include <filesystem>
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -80,9 +80,9 @@ TEST_F(AutosaveContent, HoldsTheBytesASaveWritesWithoutAsking) {
         CFakeUi ui;
         std::unique_ptr<CSchemoDoc> doc;
         if (r.nKind == DOC_LIBRARY)
-            doc = std::make_unique<CSchemoLibDoc>(&ui);
+            doc = std::make_unique<CSchemoLibDoc>(&ui, Ctx());
         else
-            doc = std::make_unique<CSchemoDoc>(r.nKind, &ui);
+            doc = std::make_unique<CSchemoDoc>(r.nKind, &ui, Ctx());
         ASSERT_TRUE(doc->Load(r.text));
         doc->Append(Read("LI 5 5 50 5"));
         doc->CommitChange();

@@ -17,10 +17,11 @@ std::string Saved(CSchemoDoc& doc) {
 
 // What the old way gives: the state's lines read whole into a new document.
 std::string ReadWhole(const CUndoHistory& history) {
+    CLibraryState library;
     std::string text = "[TAVOLIN]\r\n";
     for (const CHistoryLine& l : history.CurrentLines())
         text += l.Text();
-    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    CSchemoDoc doc(DOC_DRAWING, nullptr, library.context);
     doc.Load(text);
     return Saved(doc);
 }
@@ -48,7 +49,7 @@ TEST_F(DocumentUndo, UndoAndRedoGiveWhatAFullReadingGives) {
         std::string text = "[TAVOLIN]\r\n";
         for (int i = 0; i < 300; ++i)
             text += RandomLine(rnd);
-        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoDoc doc(DOC_DRAWING, nullptr, Ctx());
         ASSERT_TRUE(doc.Load(text));
         CSpatialIndex index(doc.Primitives());
         doc.AddObserver(&index);

@@ -6,6 +6,7 @@
 #include "doc/emf_surface.h"
 #include "doc/export_bitmap.h"
 #include "fake_ui.h"
+#include "format/resolve_context.h"
 #include "support/recording_surface.h"
 #include "view/picture_types.h"
 
@@ -277,6 +278,7 @@ TEST(BitmapGeometry, AbsoluteRelativeAndLargest) {
 // reader checks the header and the palette); a hidden layer does not count in
 // the extent; a huge picture is refused, not attempted.
 TEST(BitmapExport, RowsBottomUpAndPadded) {
+    CLibraryState library;
     const struct {
         const char* drawing;
         int nZoom;
@@ -290,7 +292,7 @@ TEST(BitmapExport, RowsBottomUpAndPadded) {
     };
     for (const auto& c : cases) {
         CFakeUi ui;
-        CSchemoDoc doc(DOC_DRAWING, &ui);
+        CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
         ASSERT_TRUE(doc.Load(std::string("[TAVOLIN]\r\n") + c.drawing + "\r\n"));
         CExportOptions o{EXPORT_RELATIVE, c.nZoom, 600, 127, {}};
         o.layers.m_bLayerShow[3] = 0;

@@ -1,4 +1,0 @@
-#include "doc/settings.h"
-
-CSettings g_settings;
-CLayerTable g_layers;
