@@ -16,12 +16,11 @@ std::string Saved(CSchemoDoc& doc) {
 }
 
 // What the old way gives: the state's lines read whole into a new document.
-std::string ReadWhole(const CUndoHistory& history) {
-    CLibraryState library;
+std::string ReadWhole(const CUndoHistory& history, CResolveContext& ctx) {
     std::string text = "[TAVOLIN]\r\n";
     for (const CHistoryLine& l : history.CurrentLines())
         text += l.Text();
-    CSchemoDoc doc(DOC_DRAWING, nullptr, library.context);
+    CSchemoDoc doc(DOC_DRAWING, nullptr, ctx);
     doc.Load(text);
     return Saved(doc);
 }
@@ -90,7 +89,7 @@ TEST_F(DocumentUndo, UndoAndRedoGiveWhatAFullReadingGives) {
                 break;
             }
             if (!bMoved) continue;
-            ASSERT_EQ(Saved(doc), ReadWhole(doc.History())) << seed << " " << step;
+            ASSERT_EQ(Saved(doc), ReadWhole(doc.History(), Ctx())) << seed << " " << step;
             std::vector<CPrimitive*> list, found;
             for (const auto& p : doc.Primitives())
                 list.push_back(p.get());
