@@ -5,14 +5,15 @@
 #include "benches.h"
 #include "fixtures.h"
 
-#include "doc/spatial_index.h"
+#include "doc/document/settings.h"
+#include "doc/scene/spatial_index.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
-#include "view/commands.h"
-#include "view/edit_commands.h"
-#include "view/view_controller.h"
-#include "view/view_host.h"
-#include "view/view_paint.h"
+#include "view/commands/commands.h"
+#include "view/commands/edit_commands.h"
+#include "view/editor/view_controller.h"
+#include "view/editor/view_host.h"
+#include "view/viewport/view_paint.h"
 
 #include <QPainter>
 

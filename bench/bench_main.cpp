@@ -9,7 +9,8 @@
 #include "memory_breakdown.h"
 #include "report.h"
 
-#include "doc/layer_walk.h"
+#include "doc/scene/layer_walk.h"
+#include "doc/document/settings.h"
 #include "format/program_dir.h"
 #include "qtlayer/qt_surface.h"
 

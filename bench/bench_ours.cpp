@@ -2,9 +2,10 @@
 #include "benches.h"
 #include "fixtures.h"
 
-#include "doc/autosave_text.h"
-#include "doc/export_bitmap.h"
-#include "doc/layer_walk.h"
+#include "doc/files/autosave_text.h"
+#include "doc/export/export_bitmap.h"
+#include "doc/scene/layer_walk.h"
+#include "doc/document/settings.h"
 #include "format/macro_cache.h"
 #include "qtlayer/qt_raster.h"
 #include "qtlayer/qt_surface.h"

@@ -3,10 +3,11 @@
 #include "benches.h"
 #include "fixtures.h"
 
-#include "doc/layer_walk.h"
-#include "doc/picking.h"
+#include "doc/scene/layer_walk.h"
+#include "doc/document/settings.h"
+#include "doc/scene/picking.h"
 #include "qtlayer/qt_surface.h"
-#include "view/view_coords.h"
+#include "view/viewport/view_coords.h"
 
 #include <memory>
 #include <random>

@@ -2,8 +2,8 @@
 // What the benchmarks share: the generated drawings in a temporary folder, one
 // loaded document at a time, the view's mapping and image, and the timing of
 // one operation with its memory.
-#include "doc/document.h"
-#include "doc/settings.h"
+#include "doc/document/document.h"
+#include "doc/document/settings.h"
 #include "format/resolve_context.h"
 #include "generate.h"
 #include "model/layers.h"

@@ -1,6 +1,7 @@
 #include "floor.h"
 
 #include "fixtures.h"
+#include "doc/document/settings.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -3,8 +3,10 @@
 // it with every branch open, as the user first sees it scrolled to the top.
 //   tavolin-bench-macrobar [RUNS] [PROGRAM_DIR]
 // Each run starts from an empty macro cache, as the program does at start.
-#include "app/macro_bar.h"
-#include "app/program_context.h"
+#include "app/bars/macro_bar.h"
+#include "format/library_files.h"
+#include "format/macro_cache.h"
+#include "app/frame/program_context.h"
 #include "format/program_dir.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "fixtures.h"
 
-#include "doc/document.h"
+#include "doc/document/document.h"
 #include "format/reader.h"
 #include "model/macro.h"
 #include "qtlayer/qt_surface.h"

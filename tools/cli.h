@@ -1,6 +1,6 @@
 #pragma once
 // Sub-commands of tavolin-cli. Each answers the process exit status.
-#include "doc/document_ui.h"
+#include "doc/document/document_ui.h"
 
 #include <cstdio>
 #include <memory>

@@ -5,13 +5,13 @@
 #include "cli_ui.h"
 #include "qtlayer/qt_translate.h"
 
-#include "doc/document.h"
-#include "doc/export_bitmap.h"
-#include "doc/settings.h"
+#include "doc/document/document.h"
+#include "doc/export/export_bitmap.h"
+#include "doc/document/settings.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
-#include "view/bounded_int.h"
+#include "view/forms/bounded_int.h"
 
 #include <QGuiApplication>
 
@@ -185,8 +185,6 @@ int RunExport(const std::vector<std::string>& args) {
     if (!OptionsApply(w, ext)) return 2;
     CLibraryState library;
     UseProgramDir(library, e.programDir);
-    CSettings settings;
-    settings.nMicronsPerUnit = e.opts.nMicronsPerUnit;
     const auto app = StartGui();
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
@@ -196,5 +194,5 @@ int RunExport(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
         return 2;
     }
-    return doc.m_bLoadErrors ? 1 : 0;
+    return doc.m_nLoadErrors ? 1 : 0;
 }

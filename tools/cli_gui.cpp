@@ -1,8 +1,8 @@
 #include "cli.h"
 #include "qtlayer/qt_translate.h"
 
-#include "doc/safe_file.h"
-#include "doc/system_error.h"
+#include "doc/document/system_error.h"
+#include "doc/files/safe_file.h"
 #include "qtlayer/qt_fontfaces.h"
 
 #include <QBuffer>

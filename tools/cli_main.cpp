@@ -1,6 +1,6 @@
 #include "cli.h"
 
-#include "doc/document.h"
+#include "doc/document/document.h"
 #include "format/macro_tree.h"
 #include "format/program_dir.h"
 #include "format/resolve_context.h"

@@ -5,8 +5,8 @@
 #include "cli_ui.h"
 #include "qtlayer/qt_translate.h"
 
-#include "doc/document.h"
-#include "doc/safe_file.h"
+#include "doc/document/document.h"
+#include "doc/files/safe_file.h"
 #include "format/reader.h"
 #include "format/resolve_context.h"
 #include "format/sorted_order.h"
@@ -94,5 +94,5 @@ int RunNormalize(const std::vector<std::string>& args) {
     if (!LoadForTool(doc, o.in)) return 2;
     const bool ok = o.out.empty() ? WriteToStdout(doc, o.in, o.bSplit) : doc.Save(o.out, save);
     if (!ok) return 2;
-    return doc.m_bLoadErrors ? 1 : 0;
+    return doc.m_nLoadErrors ? 1 : 0;
 }

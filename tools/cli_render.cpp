@@ -3,16 +3,17 @@
 #include "cli_args.h"
 #include "cli_ui.h"
 
-#include "doc/document.h"
+#include "doc/document/document.h"
 
-#include "doc/layer_walk.h"
-#include "doc/spatial_index.h"
+#include "doc/document/settings.h"
+#include "doc/scene/layer_walk.h"
+#include "doc/scene/spatial_index.h"
 #include "format/reader.h"
 #include "format/resolve_context.h"
 #include "model/layers.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
-#include "view/view_coords.h"
+#include "view/viewport/view_coords.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -111,5 +112,5 @@ int RunRender(const std::vector<std::string>& args) {
         DrawLayers(dc, doc.Primitives(), CLayerWalk(layers));
     }
     if (!SavePngForTool(image, o.out)) return 2;
-    return doc.m_bLoadErrors ? 1 : 0;
+    return doc.m_nLoadErrors ? 1 : 0;
 }

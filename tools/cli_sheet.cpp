@@ -2,7 +2,8 @@
 // layer colours, with its key and title under it and the categories as headings.
 #include "cli.h"
 
-#include "doc/layer_walk.h"
+#include "doc/document/settings.h"
+#include "doc/scene/layer_walk.h"
 #include "format/component.h"
 #include "format/library_files.h"
 #include "format/resolve.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The document's messages on standard error; no questions are asked.
-#include "doc/document_ui.h"
+#include "doc/document/document_ui.h"
 #include "qtlayer/qt_translate.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "cli_usage_table.h"
 
 #include "qtlayer/qt_translate.h"
-#include "view/version.h"
+#include "view/program/version.h"
 
 #include <cstdio>
 

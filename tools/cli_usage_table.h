@@ -1,6 +1,6 @@
 #pragma once
 // tavolin-cli's commands and options: --help and the manual pages are made
 // from this one table.
-#include "view/usage.h"
+#include "view/program/usage.h"
 
 const CUsage& CliUsageTable();

@@ -6,7 +6,7 @@
 #include "man_sections.h"
 
 #include "qtlayer/qt_translate.h"
-#include "view/command_line.h"
+#include "view/program/command_line.h"
 
 #include <cstdio>
 #include <cstring>

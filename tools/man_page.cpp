@@ -1,6 +1,6 @@
 #include "man_page.h"
 
-#include "view/version.h"
+#include "view/program/version.h"
 
 #include <cctype>
 #include <cstring>

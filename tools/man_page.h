@@ -1,6 +1,6 @@
 #pragma once
 // A manual page in roff, made from the table that --help prints.
-#include "view/usage.h"
+#include "view/program/usage.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "man_sections.h"
 
 #include "qtlayer/qt_translate.h"
-#include "view/action_table.h"
+#include "view/commands/action_table.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "qtlayer/qt_clip_picture.h"
 
-#include "doc/export_common.h"
+#include "doc/export/export_common.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_surface.h"
 

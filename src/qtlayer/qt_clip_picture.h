@@ -1,7 +1,7 @@
 #pragma once
 // The picture of a copied selection that word processors and image editors
 // take from the clipboard.
-#include "doc/document.h"
+#include "doc/document/document.h"
 #include "model/layers.h"
 
 #include <string>

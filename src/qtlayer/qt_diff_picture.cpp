@@ -1,6 +1,6 @@
 #include "qtlayer/qt_diff_picture.h"
 
-#include "doc/export_bitmap.h"
+#include "doc/export/export_bitmap.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"

@@ -2,7 +2,7 @@
 // The picture of a comparison as a PNG (aliased, pixel for pixel), SVG or PDF
 // file: a legend line on top, then one row per compared drawing (a library
 // gives one row per changed component, with its header above it).
-#include "doc/diff_picture.h"
+#include "doc/diff/diff_picture.h"
 
 #include <QImage>
 

@@ -2,12 +2,12 @@
 // steps and sizes; SVG and PDF are at real scale on a fine device grid.
 #include "qtlayer/qt_export.h"
 
-#include "doc/export_common.h"
-#include "doc/safe_file.h"
+#include "doc/export/export_common.h"
+#include "doc/files/safe_file.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_vector_surface.h"
-#include "view/version.h"
+#include "view/program/version.h"
 
 #include <QBuffer>
 #include <QByteArray>

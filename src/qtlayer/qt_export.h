@@ -4,8 +4,8 @@
 // draws through the layer walk, the selection like the rest and left as it
 // was, and answers an empty string on success or the message to show. When
 // `progress` says stop, nothing is written and the answer is empty too.
-#include "doc/document.h"
-#include "doc/export_bitmap.h"
+#include "doc/document/document.h"
+#include "doc/export/export_bitmap.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "doc/export_metafile.h"
+#include "doc/export/export_metafile.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_surface.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Raster bands for the bitmap export: a white RGB image with our surface on it.
-#include "doc/raster.h"
+#include "doc/scene/raster.h"
 #include "qtlayer/qt_surface.h"
 
 #include <QImage>

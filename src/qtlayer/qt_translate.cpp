@@ -1,8 +1,8 @@
 #include "qtlayer/qt_translate.h"
 
-#include "doc/document_ui.h"
+#include "doc/document/document_ui.h"
 #include "qtlayer/qt_fontfaces.h"
-#include "view/ui_language.h"
+#include "view/program/ui_language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

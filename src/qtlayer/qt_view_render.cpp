@@ -1,10 +1,11 @@
 #include "qtlayer/qt_view_render.h"
 
-#include "doc/layer_walk.h"
-#include "doc/spatial_index.h"
+#include "doc/document/settings.h"
+#include "doc/scene/layer_walk.h"
+#include "doc/scene/spatial_index.h"
 #include "model/layers.h"
 #include "qtlayer/qt_surface.h"
-#include "view/view_paint.h"
+#include "view/viewport/view_paint.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 // layers) and, over it, the marks of the selection and the macro origin. The
 // window keeps the scene in an image and repaints parts of it; the command
 // line draws a whole view with the same calls, so the two agree pixel for pixel.
-#include "view/view_coords.h"
+#include "view/viewport/view_coords.h"
 
 #include <QImage>
 #include <QRect>

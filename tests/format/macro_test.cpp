@@ -1,6 +1,6 @@
 // Macro instances through three library folders: resolving, the tree and the
 // cache; placing, nesting, writing, picking and drawing.
-#include "../test_util.h"
+#include "support/test_util.h"
 #include "format/macro_tree.h"
 #include "format/resolve.h"
 #include "format/scan.h"
@@ -9,7 +9,7 @@
 #include "model/layers.h"
 #include "model/line.h"
 #include "model/macro.h"
-#include "program_dir_fixture.h"
+#include "support/program_dir_fixture.h"
 #include "support/recording_surface.h"
 
 #include <algorithm>

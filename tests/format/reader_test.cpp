@@ -1,5 +1,5 @@
 // Headers, line splitting and the error flag.
-#include "../test_util.h"
+#include "support/test_util.h"
 #include "format/component.h"
 #include "format/writer.h"
 #include "model/line.h"

@@ -1,5 +1,5 @@
 // Whatever the reader accepts, the writer writes so that it reads back the same.
-#include "../test_util.h"
+#include "support/test_util.h"
 #include "format/writer.h"
 
 #include <algorithm>

@@ -3,8 +3,9 @@
 // rest is the drawing.
 #include "fuzz_util.h"
 
-#include "doc/document.h"
-#include "doc/export_bitmap.h"
+#include "doc/document/document.h"
+#include "doc/export/export_bitmap.h"
+#include "format/reader.h"
 #include "qtlayer/qt_raster.h"
 
 #include <QGuiApplication>
@@ -22,13 +23,16 @@ constexpr std::int64_t kMaxSide = 20'000;
 
 std::uint32_t Le32(const std::string& s, std::size_t at) {
     return std::uint32_t(std::uint8_t(s[at])) | std::uint32_t(std::uint8_t(s[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(s[at + 2])) << 16 | std::uint32_t(std::uint8_t(s[at + 3])) << 24;
+           std::uint32_t(std::uint8_t(s[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(s[at + 3])) << 24;
 }
 std::uint32_t Le16(const std::string& s, std::size_t at) {
     return std::uint32_t(std::uint8_t(s[at])) | std::uint32_t(std::uint8_t(s[at + 1])) << 8;
 }
 
-bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+bool Exists(const std::string& path) {
+    return std::ifstream(path).good();
+}
 
 // The bitmap the export should make, found as the export does before drawing.
 struct Plan {
@@ -61,7 +65,9 @@ Plan PlanExport(CSchemoDoc& doc, const CExportOptions& o) {
 
 // Fontconfig keeps a few blocks of its configuration unreachable for the
 // life of the process; that is its business, not the program's.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -86,9 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(doc.Store("f.tvd", true, stored), "a drawing can be stored");
     CSchemoDoc reloaded(DOC_DRAWING, nullptr, fuzz::Program().context);
     fuzz::Check(reloaded.Load(stored), "a stored drawing loads", stored);
-    fuzz::Check(!reloaded.m_bLoadErrors, "a stored drawing loads without errors", stored);
-    fuzz::Check(reloaded.Store("f.tvd", true, again) && again == stored, "store(load(stored)) == stored",
-                stored, again);
+    // Lines refused are gone; primitives on a layer beyond the sixteen are kept on purpose.
+    fuzz::Check((reloaded.m_nLoadErrors & READ_REFUSED) == 0,
+                "a stored drawing loads without refused lines", stored);
+    fuzz::Check(reloaded.Store("f.tvd", true, again) && again == stored,
+                "store(load(stored)) == stored", stored, again);
 
     CExportOptions o;
     o.nMode = EXPORT_RELATIVE;
@@ -119,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(bmp.size() >= 62 && bmp[0] == 'B' && bmp[1] == 'M', "a BMP starts with BM");
     const std::uint32_t w = Le32(bmp, 18), h = Le32(bmp, 22);
     const std::uint64_t rowBytes = (std::uint64_t(w) + 31) / 32 * 4;
-    fuzz::Check(Le32(bmp, 10) == 62 && Le32(bmp, 14) == 40 && Le16(bmp, 26) == 1 && Le16(bmp, 28) == 1,
+    fuzz::Check(Le32(bmp, 10) == 62 && Le32(bmp, 14) == 40 && Le16(bmp, 26) == 1 &&
+                    Le16(bmp, 28) == 1,
                 "a 1-bit BMP with the rows at 62");
     fuzz::Check(std::int64_t(w) == plan.g.nWidth && std::int64_t(h) == plan.g.nHeight,
                 "the BMP has the planned size");

@@ -33,15 +33,19 @@ void CheckSplit(std::string_view rest, const std::vector<std::string>& comps,
     std::size_t brackets = 0;
     std::vector<int> expectedFirst{0};
     for (std::string_view line : Lines(rest)) {
-        if (!line.empty() && line[0] == '[') ++brackets;
-        else if (!line.empty() && line[0] == '{') expectedFirst.push_back(int(brackets));
+        if (!line.empty() && line[0] == '[')
+            ++brackets;
+        else if (!line.empty() && line[0] == '{')
+            expectedFirst.push_back(int(brackets));
     }
     fuzz::Check(comps.size() == brackets, "one component per line starting with '['");
     fuzz::Check(cats.size() == expectedFirst.size(), "one category per '{' line, plus the first");
     fuzz::Check(cats[0].name.empty(), "the first category is unnamed");
     for (std::size_t c = 0; c < cats.size(); ++c) {
-        fuzz::Check(cats[c].nFirst == expectedFirst[c], "a category starts after the components before it");
-        fuzz::Check(c == 0 || cats[c].nFirst >= cats[c - 1].nFirst, "category indexes never decrease");
+        fuzz::Check(cats[c].nFirst == expectedFirst[c],
+                    "a category starts after the components before it");
+        fuzz::Check(c == 0 || cats[c].nFirst >= cats[c - 1].nFirst,
+                    "category indexes never decrease");
         fuzz::Check(cats[c].nFirst >= 0 && std::size_t(cats[c].nFirst) <= comps.size(),
                     "category index within range");
         fuzz::Check(cats[c].name.find('\n') == std::string::npos, "a category name is one line",
@@ -52,7 +56,8 @@ void CheckSplit(std::string_view rest, const std::vector<std::string>& comps,
                     "a component starts with '[' and ends with LF", t);
         fuzz::Check(t.find("\n\n") == std::string::npos, "a component keeps no empty line", t);
         for (std::string_view line : Lines(t))
-            fuzz::Check(TrimRight(line).size() == line.size(), "component lines are trimmed on the right", t);
+            fuzz::Check(TrimRight(line).size() == line.size(),
+                        "component lines are trimmed on the right", t);
     }
 }
 
@@ -72,7 +77,8 @@ void CheckComponent(const std::string& text, std::string& key, std::string& titl
         nonBlank += Trim(line).empty() ? 0 : 1;
     const std::size_t n = macro.m_components.size();
     fuzz::Check(n <= nonBlank, "at most one primitive per body line", text);
-    fuzz::Check(error == (n < nonBlank ? 1 : 0), "the error flag counts refused body lines", text);
+    fuzz::Check((error & READ_REFUSED) == (n < nonBlank ? READ_REFUSED : 0),
+                "the error flags count refused body lines", text);
 }
 
 // What follows the header line's ']': the header is the first '[' that, after
@@ -81,7 +87,8 @@ std::string_view AfterHeader(std::string_view text) {
     for (std::size_t p = text.find('['); p != std::string_view::npos; p = text.find('[', p + 1)) {
         std::size_t q = p + 1;
         // Every byte up to 32 is a blank there, but the line feed ends the line.
-        while (q < text.size() && text[q] != '\n' && static_cast<unsigned char>(text[q]) <= 32) ++q;
+        while (q < text.size() && text[q] != '\n' && static_cast<unsigned char>(text[q]) <= 32)
+            ++q;
         for (const char* k : {"TAVOLIN", "MACROCAD", "TAVOLIB"}) {
             const std::string_view word(k);
             if (text.substr(q, word.size()) == word) {
@@ -159,13 +166,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Check(root->children.size() == 2, "a library adds one item");
     const CMacroTreeItem& lib = *root->children[1];
-    fuzz::Check(lib.label == name && lib.nImage == IMAGE_FOLDER, "the library item shows its title");
+    fuzz::Check(lib.label == name && lib.nImage == IMAGE_FOLDER,
+                "the library item shows its title");
 
     // The items the categories and components call for, in order.
     std::vector<Expected> expected;
     for (std::size_t c = 0; c < cats.size(); ++c) {
         if (cats[c].name == "hidden") continue;
-        const std::size_t last = c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst) : comps.size();
+        const std::size_t last =
+            c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst) : comps.size();
         Expected e{cats[c].name, !cats[c].name.empty(), {}};
         for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i)
             if (parses[i]) e.leaves.emplace_back(titles[i], std::string(kPrefix) + "." + keys[i]);
@@ -178,7 +187,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (e.folder) {
             fuzz::Check(at < lib.children.size(), "a named category has its folder", e.label);
             parent = lib.children[at++].get();
-            fuzz::Check(parent->label == e.label && parent->nImage == IMAGE_FOLDER && !parent->bHasName,
+            fuzz::Check(parent->label == e.label && parent->nImage == IMAGE_FOLDER &&
+                            !parent->bHasName,
                         "a category folder shows its name", parent->label, e.label);
             from = 0;
         }
@@ -193,8 +203,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Check(fuzz::Program().cache.Contains(macroName), "a listed macro is cached",
                         macroName);
         }
-        if (e.folder) fuzz::Check(from == parent->children.size(), "a folder holds only its leaves", e.label);
-        else at = from;
+        if (e.folder)
+            fuzz::Check(from == parent->children.size(), "a folder holds only its leaves", e.label);
+        else
+            at = from;
     }
     fuzz::Check(at == lib.children.size(), "the library holds nothing else");
     return 0;

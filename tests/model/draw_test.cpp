@@ -1,6 +1,6 @@
 // What each kind of primitive draws on the recording surface, and the region it
 // is picked by.
-#include "../test_util.h"
+#include "support/test_util.h"
 #include "model/bezier.h"
 #include "model/line.h"
 #include "model/poly.h"

@@ -1,5 +1,5 @@
 // The shared behaviour of every primitive: points, state, transforms, hit tests.
-#include "../test_util.h"
+#include "support/test_util.h"
 #include "model/bezier.h"
 #include "model/line.h"
 #include "model/poly.h"

@@ -1,6 +1,6 @@
 // Every class's editable properties: values refused, a value accepted, read
 // back and written, and what new objects of the class take from it.
-#include "../test_util.h"
+#include "support/test_util.h"
 #include "model/ellipse.h"
 #include "model/pcbline.h"
 #include "model/poly.h"

@@ -1,8 +1,8 @@
 // Every picture format, written and read back with an independent reader: Qt's
 // image readers, its SVG renderer (also for the metafile, through emf2svg-conv)
 // and poppler's tools for the PDF.
-#include "../doc/fake_ui.h"
-#include "doc/document.h"
+#include "support/fake_ui.h"
+#include "doc/document/document.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_clip_picture.h"
 #include "qtlayer/qt_export.h"

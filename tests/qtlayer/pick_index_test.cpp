@@ -5,13 +5,13 @@
 // The window repaints parts of its picture: a rectangle after a change, the
 // strips a scroll uncovers after sliding the rest. Either way the result must
 // be the picture drawn whole, pixel for pixel, or the screen keeps traces.
-#include "doc/document.h"
-#include "doc/layer_walk.h"
-#include "doc/picking.h"
+#include "doc/document/document.h"
+#include "doc/scene/layer_walk.h"
+#include "doc/scene/picking.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
-#include "view/view_coords.h"
+#include "view/viewport/view_coords.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

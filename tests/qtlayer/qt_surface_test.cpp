@@ -1,6 +1,6 @@
 // The raster surface, pixel for pixel: where each figure puts its ink; and the
 // vector surface against it.
-#include "../draw_script.h"
+#include "support/draw_script.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_vector_surface.h"
@@ -66,11 +66,8 @@ double NearShare(const QImage& a, const QImage& b) {
 // ink, "count n" of its pixels, "+x y" inked, "-x y" not.
 TEST(QtSurface, FiguresInkTheirPixels) {
     const std::pair<const char*, const char*> cases[] = {
-        {"rect 0 0 10 10", "box 0 0 10 10 count 36"}, // right and bottom edges excluded
-        {"fill; rect 0 0 10 10", "box 0 0 10 10 count 100"},
         {"ellipse 20 20 40 30", "box 20 20 20 10"},
         {"line 40 60 40 60", "count 0"},
-        {"pen 5; rect 10 10 40 30", "box 8 8 34 24 -7 20 +8 20 +12 20 -13 20"},
         {"fill; ellipse 10 10 51 51; nopen; brush 0xffffff; ellipse 24 24 37 37", // a pad
          "box 10 10 41 41 -30 30 +15 30 +45 30 +30 45"},
         {"fill; poly 32 2 50 60 2 22 62 22 14 60", "-32 32 +32 10"},
@@ -103,32 +100,6 @@ TEST(QtSurface, FiguresInkTheirPixels) {
                 EXPECT_EQ(img.pixel(a, b) != kWhite, what[0] == '+') << script << " at " << what;
             }
         }
-    }
-}
-
-// A line leaves out its end pixel, whichever way it runs, and drawn backwards
-// covers the same pixels with the ends swapped.
-TEST(QtSurface, LinesLeaveOutTheirEndPixel) {
-    for (const auto& [bx, by] : {std::pair{50, 30},
-                                 {10, 30},
-                                 {30, 50},
-                                 {30, 10},
-                                 {50, 41},
-                                 {10, 19},
-                                 {41, 50},
-                                 {19, 10},
-                                 {45, 45},
-                                 {15, 15},
-                                 {57, 38}}) {
-        const std::string b = std::to_string(bx) + " " + std::to_string(by);
-        const QImage forward = Drawn("line 30 30 " + b), backward = Drawn("line " + b + " 30 30");
-        EXPECT_EQ(forward.pixel(30, 30), kInkRgb) << b;
-        EXPECT_EQ(forward.pixel(bx, by), kWhite) << b;
-        EXPECT_EQ(int(Ink(forward).size()), std::max(std::abs(bx - 30), std::abs(by - 30))) << b;
-        PixelSet f = Ink(forward), g = Ink(backward);
-        f.insert({bx, by});
-        g.insert({30, 30});
-        EXPECT_EQ(f, g) << b;
     }
 }
 

@@ -1,6 +1,6 @@
 // Drawings of user-library macros are read on worker threads, as the editor
 // opens files, while this thread reloads the libraries as the watcher does.
-#include "doc/document.h"
+#include "doc/document/document.h"
 #include "format/macro_tree.h"
 #include "format/program_dir.h"
 #include "format/resolve.h"

@@ -1,5 +1,0 @@
-#include "app/schemo_app.h"
-
-int main(int argc, char** argv) {
-    return RunTavolin(argc, argv);
-}

@@ -1,0 +1,164 @@
+// Undo and redo: the drawing brought to a state of the history. The lines the
+// document and the state share stand for the same primitives, so only the
+// lines between the longest shared beginning and end that the document lacks
+// are read, and the views hear only of what arrived and what left.
+#include "doc/document/document.h"
+#include "format/reader.h"
+
+#include <unordered_map>
+
+namespace {
+// The parts of the document's list that differ from the state's.
+struct CDifference {
+    std::size_t nPrefix = 0, nSuffix = 0;
+    std::vector<std::size_t> removed; // document positions
+    std::vector<std::size_t> kept;    // state positions of the rest, in document order
+    std::vector<std::size_t> arrived; // state positions
+    CPrimitiveList fresh;             // one for each of `arrived`
+};
+
+bool Same(const CHistoryLine& mine, const CHistoryLine* theirs) {
+    return mine && mine == *theirs;
+}
+
+// False when the lines the two share between the ends do not keep their
+// order, or a line new to the document does not read as one primitive.
+bool FindDifference(const std::vector<CHistoryLine>& lines,
+                    const std::vector<const CHistoryLine*>& target, CDifference& d) {
+    const std::size_t n = lines.size(), m = target.size();
+    std::size_t& p = d.nPrefix;
+    std::size_t& s = d.nSuffix;
+    while (p < n && p < m && Same(lines[p], target[p]))
+        ++p;
+    while (s < n - p && s < m - p && Same(lines[n - 1 - s], target[m - 1 - s]))
+        ++s;
+    std::unordered_map<const void*, std::size_t> where;
+    where.reserve(m - s - p);
+    for (std::size_t j = p; j < m - s; ++j)
+        where.emplace(target[j]->Id(), j);
+    std::vector<bool> bTaken(m - s - p);
+    for (std::size_t i = p; i < n - s; ++i) {
+        const auto it = lines[i] ? where.find(lines[i].Id()) : where.end();
+        if (it == where.end()) {
+            d.removed.push_back(i);
+            continue;
+        }
+        if (!d.kept.empty() && d.kept.back() > it->second) return false;
+        d.kept.push_back(it->second);
+        bTaken[it->second - p] = true;
+    }
+    CPrimitiveList one;
+    for (std::size_t j = p; j < m - s; ++j) {
+        if (bTaken[j - p]) continue;
+        ParseDrawingLines(target[j]->Text(), one, nullptr, m_resolve);
+        if (one.size() != 1) return false;
+        d.arrived.push_back(j);
+        d.fresh.push_back(std::move(one.front()));
+    }
+    return true;
+}
+
+std::vector<CPrimitive*> PointersOf(const CPrimitiveList& list, std::size_t b, std::size_t e) {
+    std::vector<CPrimitive*> v;
+    v.reserve(e - b);
+    for (std::size_t i = b; i < e; ++i)
+        v.push_back(list[i].get());
+    return v;
+}
+} // namespace
+
+void CSchemoDoc::RestoreSnapshot() {
+    std::vector<const CHistoryLine*> target;
+    m_undo.CurrentLineRefs(target);
+    if (!ApplyDifference(target)) RestoreWhole(target);
+}
+
+// The fresh primitives take the lines they were read from, so the next step
+// writes none of them again; unless a line did not read as one primitive.
+void CSchemoDoc::RestoreWhole(const std::vector<const CHistoryLine*>& target) {
+    std::size_t nSize = 0;
+    for (const CHistoryLine* l : target)
+        nSize += l->Text().size();
+    std::string text = "[TAVOLIN]\r\n";
+    text.reserve(text.size() + nSize);
+    for (const CHistoryLine* l : target)
+        text += l->Text();
+    CPrimitiveList fresh;
+    ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr, &m_resolve);
+    ReplaceAll(std::move(fresh));
+    if (m_lines.size() != target.size()) return;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        m_lines[i] = *target[i];
+        if (m_lines[i].Text().empty()) m_bEmptyLines = true;
+    }
+}
+
+bool CSchemoDoc::ApplyDifference(const std::vector<const CHistoryLine*>& target) {
+    CDifference d;
+    if (m_bEmptyLines || m_lines.size() != m_primitives.size() ||
+        !FindDifference(m_lines, target, d))
+        return false;
+    ClearSelection();
+    const std::size_t p = d.nPrefix, nEnd = m_primitives.size() - d.nSuffix;
+    if (!d.removed.empty()) {
+        CDocChange gone;
+        gone.nKind = DOCCHANGE_REMOVING;
+        for (std::size_t i : d.removed)
+            gone.prims.push_back(m_primitives[i].get());
+        if (gone.prims.size() <= MAX_BOUNDED_CHANGE)
+            gone.bBefore = UnionBounds(gone.prims, gone.rcBefore);
+        Notify(gone);
+    }
+    // The middle as the state has it: kept primitives and fresh ones by state position.
+    const std::size_t nMiddle = target.size() - d.nSuffix - p;
+    CPrimitiveList middle(nMiddle);
+    std::size_t k = 0, r = 0;
+    for (std::size_t i = p; i < nEnd; ++i)
+        if (r < d.removed.size() && d.removed[r] == i)
+            ++r;
+        else
+            middle[d.kept[k++] - p] = std::move(m_primitives[i]);
+    std::vector<CPrimitive*> arrived;
+    for (std::size_t a = 0; a < d.arrived.size(); ++a) {
+        arrived.push_back(d.fresh[a].get());
+        middle[d.arrived[a] - p] = std::move(d.fresh[a]);
+    }
+    const auto first = m_primitives.begin() + std::ptrdiff_t(p);
+    m_primitives.erase(first, m_primitives.begin() + std::ptrdiff_t(nEnd));
+    m_primitives.insert(m_primitives.begin() + std::ptrdiff_t(p),
+                        std::make_move_iterator(middle.begin()),
+                        std::make_move_iterator(middle.end()));
+    std::vector<CHistoryLine> lines;
+    lines.reserve(nMiddle);
+    for (std::size_t j = p; j < p + nMiddle; ++j)
+        lines.push_back(*target[j]);
+    m_lines.erase(m_lines.begin() + std::ptrdiff_t(p), m_lines.begin() + std::ptrdiff_t(nEnd));
+    m_lines.insert(m_lines.begin() + std::ptrdiff_t(p), std::make_move_iterator(lines.begin()),
+                   std::make_move_iterator(lines.end()));
+    NotifyArrived(arrived, arrived.empty() ? 0 : d.arrived.front());
+    // Nothing may have arrived or left; the undo and redo commands follow anyway.
+    CDocChange state;
+    state.nKind = DOCCHANGE_SELECTION;
+    Notify(state);
+    return true;
+}
+
+// Those who keep the list's order hear of the fresh primitives at the end,
+// then of the order from the first of them on, unless they are the end.
+void CSchemoDoc::NotifyArrived(const std::vector<CPrimitive*>& arrived, std::size_t nFrom) {
+    if (arrived.empty()) return;
+    CDocChange added;
+    added.nKind = DOCCHANGE_ADDED;
+    added.prims = arrived;
+    Notify(added, true);
+    const std::size_t n = m_primitives.size();
+    if (m_primitives[n - arrived.size()].get() == arrived.front() &&
+        m_primitives.back().get() == arrived.back())
+        return;
+    CDocChange order;
+    order.nKind = DOCCHANGE_REORDERED;
+    order.prims = PointersOf(m_primitives, nFrom, n);
+    order.bAfter = added.bAfter;
+    order.rcAfter = added.rcAfter;
+    Notify(order);
+}

@@ -1,0 +1,223 @@
+#include "doc/scene/spatial_index.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Pixels converted to whole logical units, rounded up, with one unit to spare
+// for the rounding of the mapping.
+std::int64_t UnitsFor(int nPixels, double dUnitsPerPixel) {
+    const double u = std::ceil(double(nPixels) * dUnitsPerPixel) + 1.0;
+    return u >= 4e9 ? std::int64_t(4e9) : std::int64_t(u);
+}
+
+} // namespace
+
+double UnitsPerPixel(const CMapping& map) {
+    const double sx = std::fabs(map.ScaleX()), sy = std::fabs(map.ScaleY());
+    const double s = std::min(sx, sy);
+    return s > 0 ? 1.0 / s : 1e9;
+}
+
+void CSpatialIndex::Rebuild(const CPrimitiveList& list) {
+    m_entries.clear();
+    m_free.clear();
+    m_slotOf.clear();
+    for (auto& cell : m_cells)
+        cell.clear();
+    m_overflow.clear();
+    m_nNextOrder = 0;
+    m_nMaxSlack = 0;
+    m_entries.reserve(list.size());
+    m_slotOf.reserve(list.size());
+    for (const auto& p : list)
+        Insert(p.get(), m_nNextOrder++);
+}
+
+void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
+    switch (change.nKind) {
+    case DOCCHANGE_ADDED:
+        for (CPrimitive* p : change.prims)
+            Insert(p, m_nNextOrder++);
+        break;
+    case DOCCHANGE_REMOVING:
+        for (CPrimitive* p : change.prims)
+            Erase(p);
+        break;
+    case DOCCHANGE_GEOMETRY:
+        // A turn of everything places every entry again, faster than one by one.
+        if (change.prims.size() > Size() / 4) {
+            PlaceAllAgain();
+            break;
+        }
+        for (CPrimitive* p : change.prims)
+            Refresh(p);
+        break;
+    case DOCCHANGE_REORDERED:
+        Reorder(change.prims);
+        break;
+    case DOCCHANGE_RESET: {
+        Rebuild({});
+        for (CPrimitive* p : change.prims)
+            Insert(p, m_nNextOrder++);
+        break;
+    }
+    case DOCCHANGE_SELECTION:
+    case DOCCHANGE_MODIFIED:
+    case DOCCHANGE_APPEARANCE:
+        break;
+    }
+}
+
+void CSpatialIndex::Insert(CPrimitive* p, std::uint64_t nOrder) {
+    if (m_slotOf.count(p)) return;
+    std::uint32_t slot;
+    if (!m_free.empty()) {
+        slot = m_free.back();
+        m_free.pop_back();
+    } else {
+        slot = std::uint32_t(m_entries.size());
+        m_entries.emplace_back();
+    }
+    m_entries[slot].p = p;
+    m_entries[slot].nOrder = nOrder;
+    m_slotOf.emplace(p, slot);
+    Place(slot);
+}
+
+void CSpatialIndex::Erase(CPrimitive* p) {
+    const auto it = m_slotOf.find(p);
+    if (it == m_slotOf.end()) return;
+    Unplace(it->second);
+    m_entries[it->second].p = nullptr;
+    m_free.push_back(it->second);
+    m_slotOf.erase(it);
+}
+
+void CSpatialIndex::Refresh(CPrimitive* p) {
+    const auto it = m_slotOf.find(p);
+    if (it == m_slotOf.end()) return;
+    Unplace(it->second);
+    Place(it->second);
+}
+
+void CSpatialIndex::PlaceAllAgain() {
+    for (auto& cell : m_cells)
+        cell.clear();
+    m_overflow.clear();
+    for (std::uint32_t slot = 0; slot < m_entries.size(); ++slot)
+        if (m_entries[slot].p) Place(slot);
+}
+
+// The primitives keep the list positions they had among themselves, in the new order.
+void CSpatialIndex::Reorder(const std::vector<CPrimitive*>& prims) {
+    std::vector<std::uint64_t> orders;
+    std::vector<std::uint32_t> slots;
+    for (CPrimitive* p : prims) {
+        const auto it = m_slotOf.find(p);
+        if (it == m_slotOf.end()) continue;
+        slots.push_back(it->second);
+        orders.push_back(m_entries[it->second].nOrder);
+    }
+    std::sort(orders.begin(), orders.end());
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        m_entries[slots[i]].nOrder = orders[i];
+}
+
+bool CSpatialIndex::CellRange(const CRect& box, int& l, int& t, int& r, int& b) const {
+    const std::int64_t limit = std::int64_t(GRID_CELLS) * CELL_SIZE;
+    if (!HasBounds(box) || box.right < 0 || box.bottom < 0 || box.left >= limit || box.top >= limit)
+        return false;
+    l = int(std::max<std::int64_t>(box.left, 0) / CELL_SIZE);
+    t = int(std::max<std::int64_t>(box.top, 0) / CELL_SIZE);
+    r = int(std::min<std::int64_t>(box.right, limit - 1) / CELL_SIZE);
+    b = int(std::min<std::int64_t>(box.bottom, limit - 1) / CELL_SIZE);
+    return true;
+}
+
+// Boxes wholly on the sheet and not too large go into the cells they touch;
+// anything else into the overflow, which every query looks at.
+void CSpatialIndex::Place(std::uint32_t slot) {
+    Entry& e = m_entries[slot];
+    e.box = e.p->GetBounds();
+    e.nSlack = e.p->GetBoundsSlack();
+    m_nMaxSlack = std::max(m_nMaxSlack, e.nSlack);
+    const std::int64_t limit = std::int64_t(GRID_CELLS) * CELL_SIZE;
+    int l, t, r, b;
+    const bool bOnSheet = HasBounds(e.box) && e.box.left >= 0 && e.box.top >= 0 &&
+                          e.box.right < limit && e.box.bottom < limit;
+    e.bGrid = bOnSheet && CellRange(e.box, l, t, r, b) &&
+              std::int64_t(r - l + 1) * (b - t + 1) <= MAX_CELLS_PER_ENTRY;
+    if (!e.bGrid) {
+        m_overflow.push_back(slot);
+        return;
+    }
+    for (int cy = t; cy <= b; ++cy)
+        for (int cx = l; cx <= r; ++cx)
+            Cell(cx, cy).push_back(slot);
+}
+
+void CSpatialIndex::Unplace(std::uint32_t slot) {
+    auto drop = [slot](std::vector<std::uint32_t>& v) {
+        const auto it = std::find(v.begin(), v.end(), slot);
+        if (it == v.end()) return;
+        *it = v.back();
+        v.pop_back();
+    };
+    const Entry& e = m_entries[slot];
+    int l, t, r, b;
+    if (!e.bGrid || !CellRange(e.box, l, t, r, b)) {
+        drop(m_overflow);
+        return;
+    }
+    for (int cy = t; cy <= b; ++cy)
+        for (int cx = l; cx <= r; ++cx)
+            drop(Cell(cx, cy));
+}
+
+bool CSpatialIndex::Reaches(const Entry& e, const CRect& rect, double dUnitsPerPixel,
+                            int nBand) const {
+    return HasBounds(e.box) && Touches(e.box, rect, UnitsFor(e.nSlack + nBand, dUnitsPerPixel));
+}
+
+void CSpatialIndex::Query(const CRect& rect, double dUnitsPerPixel, int nBandPixels,
+                          std::vector<CPrimitive*>& out) const {
+    out.clear();
+    m_found.clear();
+    if (m_seen.size() < m_entries.size()) m_seen.resize(m_entries.size(), 0);
+    if (++m_nQueryStamp == 0) {
+        std::fill(m_seen.begin(), m_seen.end(), 0);
+        m_nQueryStamp = 1;
+    }
+    auto take = [&](std::uint32_t slot) {
+        if (m_seen[slot] == m_nQueryStamp) return;
+        m_seen[slot] = m_nQueryStamp;
+        const Entry& e = m_entries[slot];
+        if (Reaches(e, rect, dUnitsPerPixel, nBandPixels)) m_found.push_back({e.nOrder, e.p});
+    };
+    const std::int64_t grow = UnitsFor(m_nMaxSlack + nBandPixels, dUnitsPerPixel);
+    const CRect wide{ClampToInt32(rect.left - grow), ClampToInt32(rect.top - grow),
+                     ClampToInt32(rect.right + grow), ClampToInt32(rect.bottom + grow)};
+    int l, t, r, b;
+    if (CellRange(wide, l, t, r, b))
+        for (int cy = t; cy <= b; ++cy)
+            for (int cx = l; cx <= r; ++cx)
+                for (std::uint32_t slot : Cell(cx, cy))
+                    take(slot);
+    for (std::uint32_t slot : m_overflow)
+        take(slot);
+    std::sort(m_found.begin(), m_found.end(),
+              [](const Found& a, const Found& b) { return a.nOrder < b.nOrder; });
+    out.reserve(m_found.size());
+    for (const Found& f : m_found)
+        out.push_back(f.p);
+}
+
+bool CSpatialIndex::GetBounds(CRect& rect) const {
+    CRect box{0, 0, -1, -1};
+    for (const Entry& e : m_entries)
+        if (e.p) GrowRect(box, e.box);
+    if (!HasBounds(box)) return false;
+    rect = box;
+    return true;
+}
