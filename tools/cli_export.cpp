@@ -6,8 +6,8 @@
 #include "qtlayer/qt_translate.h"
 
 #include "doc/document/document.h"
-#include "doc/export/export_bitmap.h"
 #include "doc/document/settings.h"
+#include "doc/export/export_bitmap.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"

@@ -1,8 +1,8 @@
 #include "app/bars/macro_picture.h"
 
+#include "app/frame/program_context.h"
 #include "doc/document/settings.h"
 #include "doc/scene/layer_walk.h"
-#include "app/frame/program_context.h"
 #include "format/resolve.h"
 #include "model/macro.h"
 #include "qtlayer/qt_fontfaces.h"

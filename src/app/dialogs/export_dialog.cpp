@@ -1,11 +1,11 @@
 #include "app/dialogs/export_dialog.h"
 
 #include "app/dialogs/message_box.h"
+#include "app/frame/program_context.h"
 #include "app/window/draw_progress.h"
 #include "doc/document/document_ui.h"
 #include "doc/document/settings.h"
 #include "doc/export/export_common.h"
-#include "app/frame/program_context.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_raster.h"

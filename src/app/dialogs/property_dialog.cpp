@@ -2,9 +2,9 @@
 
 #include "app/bars/layer_combo.h"
 #include "app/dialogs/int_spin_edit.h"
+#include "app/frame/program_context.h"
 #include "doc/document/document.h"
 #include "doc/document/settings.h"
-#include "app/frame/program_context.h"
 #include "model/property_table.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_translate.h"

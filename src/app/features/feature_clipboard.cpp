@@ -2,6 +2,7 @@
 // document; the commands' enabling follows the clipboard's own notices.
 #include "app/features/feature_clipboard.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_clipboard.h"
 #include "app/window/child_frame.h"
@@ -10,7 +11,6 @@
 #include "view/commands/action_table.h"
 #include "view/commands/clipboard.h"
 #include "view/commands/commands.h"
-#include "app/frame/program_context.h"
 
 #include <QMainWindow>
 

@@ -1,12 +1,12 @@
 #include "app/features/feature_compare.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/file_filters.h"
 #include "app/window/child_frame.h"
 #include "app/window/compare_window.h"
 #include "app/window/schemo_view.h"
 #include "view/commands/compare_jump.h"
-#include "app/frame/program_context.h"
 
 #include <QApplication>
 #include <QCoreApplication>

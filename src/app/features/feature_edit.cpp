@@ -4,13 +4,13 @@
 
 #include "app/dialogs/property_dialog.h"
 #include "app/frame/actions.h"
+#include "app/frame/program_context.h"
 #include "app/window/child_frame.h"
 #include "app/window/schemo_view.h"
 #include "doc/document/settings.h"
 #include "view/commands/action_table.h"
 #include "view/commands/commands.h"
 #include "view/commands/edit_commands.h"
-#include "app/frame/program_context.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -5,6 +5,7 @@
 #include "app/bars/layer_combo.h"
 #include "app/dialogs/layer_dialog.h"
 #include "app/frame/actions.h"
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_profile_store.h"
 #include "app/window/child_frame.h"
@@ -13,7 +14,6 @@
 #include "view/commands/commands.h"
 #include "view/forms/layer_choice.h"
 #include "view/forms/layer_settings.h"
-#include "app/frame/program_context.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>

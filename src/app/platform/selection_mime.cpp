@@ -1,8 +1,8 @@
 #include "app/platform/selection_mime.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_clipboard.h"
-#include "app/frame/program_context.h"
 #include "qtlayer/qt_clip_picture.h"
 #include "qtlayer/qt_fontfaces.h"
 

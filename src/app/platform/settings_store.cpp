@@ -1,10 +1,10 @@
 #include "app/platform/settings_store.h"
 
+#include "app/frame/program_context.h"
 #include "app/platform/qt_profile_store.h"
 #include "doc/document/settings.h"
 #include "view/program/app_settings.h"
 #include "view/viewport/window_rect.h"
-#include "app/frame/program_context.h"
 
 #include <QGuiApplication>
 #include <QScreen>

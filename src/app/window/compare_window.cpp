@@ -1,9 +1,9 @@
 #include "app/window/compare_window.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "doc/diff/diff_picture.h"
 #include "doc/document/settings.h"
-#include "app/frame/program_context.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_translate.h"

@@ -1,11 +1,11 @@
 #include "app/window/print_view.h"
 
 #include "app/dialogs/message_box.h"
+#include "app/frame/program_context.h"
 #include "app/window/draw_progress.h"
 #include "doc/document/settings.h"
 #include "doc/document/system_error.h"
 #include "doc/export/export_common.h"
-#include "app/frame/program_context.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_translate.h"
 #include "qtlayer/qt_vector_surface.h"
