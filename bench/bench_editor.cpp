@@ -84,7 +84,7 @@ void Compose(QImage& frame, const QImage& scene, const QRect& rc, const CViewCoo
         copy.setCompositionMode(QPainter::CompositionMode_Source);
         copy.drawImage(rc.topLeft(), scene, rc);
     }
-    PaintViewMarks(frame, rc, v, 1.0, doc.Selection());
+    PaintViewMarks(frame, rc, v, 1.0, doc.Selection(), BenchProgram().layers);
     CQtSurface dc(frame);
     ctl.DrawOverlay(dc, 1.0);
 }
@@ -113,15 +113,15 @@ void DragStep(benchmark::State& state, std::size_t n, std::size_t nSelected) {
     CSpatialIndex& index = EditorIndex(n);
     CViewCoords v = ViewAt(400, {1100, 1150});
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32), frame = scene;
-    PaintViewScene(scene, scene.rect(), v, 1.0, index);
+    PaintViewScene(scene, scene.rect(), v, 1.0, index, BenchProgram().layers);
     CBenchHost host;
-    CViewController ctl(doc, v, index, host, {g_layers, g_settings, {}});
+    CViewController ctl(doc, v, index, host, {BenchProgram().layers, BenchProgram().settings, {}});
     CPrimitive* first = SelectNear(doc, index, nSelected);
     if (!first) return state.SkipWithError("nothing to drag");
     const CPoint at = On(v, first);
     ctl.OnLButtonDown(CMouseInput{at});
     ctl.OnMouseMove(CMouseInput{{at.x + 20, at.y}}); // the selection leaves the drawing
-    PaintViewScene(scene, scene.rect(), v, 1.0, index);
+    PaintViewScene(scene, scene.rect(), v, 1.0, index, BenchProgram().layers);
     COpMemory m;
     int step = 0;
     for (auto _ : state) {
@@ -149,7 +149,8 @@ void BenchViewZoom(benchmark::State& state, std::size_t n) {
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32);
     COpMemory m;
     for (auto _ : state)
-        state.SetIterationTime(TimeOp(m, [&] { PaintViewScene(scene, scene.rect(), v, 1.0, index); }));
+        state.SetIterationTime(TimeOp(
+            m, [&] { PaintViewScene(scene, scene.rect(), v, 1.0, index, BenchProgram().layers); }));
     ReportMemory(state, m);
 }
 
@@ -163,11 +164,12 @@ void BenchViewScroll(benchmark::State& state, std::size_t n) {
     const int dx = kViewWidth / 10;
     for (auto _ : state) {
         v.ScrollTo(1000, 1000);
-        PaintViewScene(scene, scene.rect(), v, 1.0, index);
+        PaintViewScene(scene, scene.rect(), v, 1.0, index, BenchProgram().layers);
         v.ScrollTo(1000 + dx / 4, 1000);
         state.SetIterationTime(TimeOp(m, [&] {
             ShiftImage(scene, -dx, 0);
-            PaintViewScene(scene, QRect(kViewWidth - dx, 0, dx, kViewHeight), v, 1.0, index);
+            PaintViewScene(scene, QRect(kViewWidth - dx, 0, dx, kViewHeight), v, 1.0, index,
+                           BenchProgram().layers);
         }));
     }
     ReportMemory(state, m);
@@ -180,8 +182,9 @@ void BenchViewChange(benchmark::State& state, std::size_t n) {
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32);
     COpMemory m;
     for (auto _ : state)
-        state.SetIterationTime(
-            TimeOp(m, [&] { PaintViewScene(scene, QRect(600, 400, 200, 200), v, 1.0, index); }));
+        state.SetIterationTime(TimeOp(m, [&] {
+            PaintViewScene(scene, QRect(600, 400, 200, 200), v, 1.0, index, BenchProgram().layers);
+        }));
     ReportMemory(state, m);
 }
 
@@ -195,9 +198,9 @@ void BenchClickPick(benchmark::State& state, std::size_t n) {
     CSpatialIndex& index = EditorIndex(n);
     CViewCoords v = ViewAt(400, {1100, 1150});
     QImage scene(kViewWidth, kViewHeight, QImage::Format_RGB32);
-    PaintViewScene(scene, scene.rect(), v, 1.0, index);
+    PaintViewScene(scene, scene.rect(), v, 1.0, index, BenchProgram().layers);
     CBenchHost host;
-    CViewController ctl(doc, v, index, host, {g_layers, g_settings, {}});
+    CViewController ctl(doc, v, index, host, {BenchProgram().layers, BenchProgram().settings, {}});
     std::vector<CPrimitive*> near;
     index.Query(CRect{1150, 1200, 1300, 1300}, 0, 0, near);
     std::vector<CPoint> clicks;
@@ -221,7 +224,9 @@ void BenchClickPick(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             ctl.OnLButtonDown(in);
             ctl.OnLButtonUp(in);
-            if (HasBounds(repaint.rc)) PaintViewScene(scene, DeviceRect(v, repaint.rc), v, 1.0, index);
+            if (HasBounds(repaint.rc))
+                PaintViewScene(scene, DeviceRect(v, repaint.rc), v, 1.0, index,
+                               BenchProgram().layers);
         }));
     }
     doc.RemoveObserver(&repaint);
@@ -237,7 +242,7 @@ void BenchSelectAllRotate(benchmark::State& state, std::size_t n) {
     COpMemory m;
     for (auto _ : state) {
         state.SetIterationTime(TimeOp(m, [&] {
-            CmdSelectAll(doc, g_layers);
+            CmdSelectAll(doc, BenchProgram().layers);
             CmdRotate(doc, v);
         }));
         doc.Undo(); // untimed: the drawing as it was

@@ -101,7 +101,7 @@ void SaveImages(const std::string& dir, std::size_t n) {
     {
         CQtSurface dc(ViewImage());
         SetViewMapping(dc);
-        DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
+        DrawLayers(dc, doc.Primitives(), CLayerWalk(BenchProgram().layers));
     }
     ViewImage().save(QString::fromStdString(dir + "/ours_" + std::to_string(n) + ".png"));
     ClearViewImage();
@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;
-    g_libraryFolders = {ExecutableDir()};
+    BenchProgram().library.folders = {ExecutableDir()};
     if (sizes.empty() || !PrepareDrawings(sizes)) {
         std::fputs("Cannot generate the drawings.\n", stderr);
         RemoveDrawings();

@@ -18,8 +18,9 @@ void BenchRead(benchmark::State& state, std::size_t n) {
     COpMemory m;
     double bytesPerElement = 0;
     for (auto _ : state) {
-        auto doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
-        g_macroCache.Clear();
+        auto doc =
+            std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr, BenchProgram().library.context);
+        BenchProgram().library.cache.Clear();
         const std::size_t before = AllocNow();
         bool ok = false;
         state.SetIterationTime(TimeOp(m, [&] { ok = doc->LoadFile(path); }));
@@ -84,7 +85,7 @@ void BenchRender(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(ViewImage());
             SetViewMapping(dc);
-            DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
+            DrawLayers(dc, doc.Primitives(), CLayerWalk(BenchProgram().layers));
         }));
     }
     ReportMemory(state, m);

@@ -76,7 +76,7 @@ void BenchSmallWalk(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(image);
             SetZoom(dc, 400, {600, 600});
-            DrawLayers(dc, index, CRect{600, 600, 650, 650}, CLayerWalk(g_layers));
+            DrawLayers(dc, index, CRect{600, 600, 650, 650}, CLayerWalk(BenchProgram().layers));
         }));
     }
     ReportMemory(state, m);
@@ -98,7 +98,8 @@ void BenchZoomStep(benchmark::State& state, std::size_t n) {
         state.SetIterationTime(TimeOp(m, [&] {
             CQtSurface dc(ViewImage());
             SetZoom(dc, dZoom, org);
-            DrawLayers(dc, index, CRect{org.x, org.y, org.x + w, org.y + h}, CLayerWalk(g_layers));
+            DrawLayers(dc, index, CRect{org.x, org.y, org.x + w, org.y + h},
+                       CLayerWalk(BenchProgram().layers));
         }));
     }
     ReportMemory(state, m);

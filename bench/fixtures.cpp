@@ -10,6 +10,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+CBenchProgram& BenchProgram() {
+    static CBenchProgram program;
+    return program;
+}
+
 namespace {
 std::string g_dir;
 std::map<std::size_t, std::string> g_paths;
@@ -53,7 +58,7 @@ std::string ScratchPath(const std::string& name) {
 CSchemoDoc& LoadedDocument(std::size_t n) {
     if (!g_doc || g_loadedSize != n) {
         g_doc.reset();
-        g_doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+        g_doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr, BenchProgram().library.context);
         if (!g_doc->LoadFile(DrawingPath(n))) std::fprintf(stderr, "lettura fallita: %zu\n", n);
         g_loadedSize = n;
     }

@@ -3,7 +3,10 @@
 // loaded document at a time, the view's mapping and image, and the timing of
 // one operation with its memory.
 #include "doc/document/document.h"
+#include "doc/document/settings.h"
+#include "format/resolve_context.h"
 #include "generate.h"
+#include "model/layers.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +21,14 @@
 constexpr int kViewWidth = 1920;
 constexpr int kViewHeight = 1080;
 constexpr std::uint64_t kSeed = 20240607;
+
+// The state a program would own: library folders and caches, layers, settings.
+struct CBenchProgram {
+    CLibraryState library;
+    CLayerTable layers;
+    CSettings settings;
+};
+CBenchProgram& BenchProgram();
 
 // Generates one drawing per size into a fresh temporary folder.
 bool PrepareDrawings(const std::vector<std::size_t>& sizes);

@@ -164,7 +164,7 @@ void FloorPaint(QImage& image, const CFloorList& items) {
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     CFloorPainter floor(painter);
     for (int L = 0; L < NUM_LAYERS; ++L) {
-        const COLORREF c = g_layers.GetColor(L);
+        const COLORREF c = BenchProgram().layers.GetColor(L);
         const QRgb rgb = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
         for (const CFloorItem* it : layers[std::size_t(L)])
             floor.Draw(*it, rgb);

@@ -1,6 +1,7 @@
 #include "generate.h"
 
 #include "format/component.h"
+#include "format/resolve_context.h"
 #include "format/stdlib.h"
 #include "model/macro.h"
 #include "support/recording_surface.h"
@@ -53,10 +54,12 @@ const std::vector<CSymbol>& Symbols() {
     static const std::vector<CSymbol> s_symbols = [] {
         std::vector<CSymbol> out;
         CRecordingSurface dc;
+        CLibraryState library; // the standard library needs no folders
         for (const std::string& text : StandardLibrary().components) {
             CMacro m;
             std::string key;
-            if (!ParseComponent(text, &m, &key, nullptr, nullptr) || key.empty()) continue;
+            if (!ParseComponent(text, &m, &key, nullptr, nullptr, &library.context) || key.empty())
+                continue;
             m.UpdateRegion(dc);
             const CRect b = m.GetRegion()->GetRgnBox();
             const int reach = std::max({std::abs(b.left - 100), std::abs(b.right - 100),

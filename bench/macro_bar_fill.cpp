@@ -6,6 +6,7 @@
 #include "app/bars/macro_bar.h"
 #include "format/library_files.h"
 #include "format/macro_cache.h"
+#include "app/frame/program_context.h"
 #include "format/program_dir.h"
 
 #include <QApplication>
@@ -23,8 +24,8 @@ struct CTimes {
 };
 
 CTimes OneRun() {
-    g_macroCache.Clear();
-    ForgetLibraryFiles();
+    g_library.cache.Clear();
+    g_library.files.Clear();
     QElapsedTimer t;
     t.start();
     CMacroBar bar(nullptr);
@@ -47,7 +48,7 @@ void Report(const char* what, std::vector<double> v) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int nRuns = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    g_libraryFolders = DefaultLibraryFolders(argc > 2 ? argv[2] : "");
+    g_library.folders = DefaultLibraryFolders(argc > 2 ? argv[2] : "");
     OneRun(); // warm-up: fonts, icons, files in the page cache
     std::vector<double> fill, shown;
     for (int i = 0; i < nRuns; ++i) {

@@ -55,7 +55,7 @@ std::size_t DropRegions(const CPrimitiveList& list) {
 CGroupMemory Measure(const std::string& text) {
     CGroupMemory m;
     const std::size_t before = AllocNow();
-    auto doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+    auto doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr, BenchProgram().library.context);
     doc->Load(text);
     m.count = doc->Primitives().size();
     m.figures = CountFigures(doc->Primitives());

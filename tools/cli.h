@@ -16,7 +16,9 @@ int RunDiff(const std::vector<std::string>& args);
 
 struct CLibraryIndex;
 // A catalogue picture of a library's visible components; exit status.
-int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out);
+class CResolveContext;
+int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out,
+                     CResolveContext& ctx);
 
 // The usage of a command (all of them when `command` is null).
 bool IsCommand(const char* command);
@@ -24,8 +26,10 @@ void PrintUsage(const char* command, std::FILE* out);
 void PrintVersion();
 
 // Takes the program folder (the executable's when `dir` is empty) and fills
-// the macro cache from it as the program does at start.
-void UseProgramDir(const std::string& dir);
+// the macro cache from it as the program does at start. Each command owns the
+// library state it reads with.
+struct CLibraryState;
+void UseProgramDir(CLibraryState& library, const std::string& dir);
 
 class CSchemoDoc;
 // Loads a document from a file ("-" is standard input), with the document's

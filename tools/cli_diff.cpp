@@ -9,6 +9,7 @@
 #include "doc/document/document.h"
 #include "doc/document/system_error.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "model/translate_noop.h"
 #include "qtlayer/qt_diff_picture.h"
 #include "qtlayer/qt_translate.h"
@@ -126,8 +127,8 @@ bool Show(const DiffOptions& o, const std::string& text, const std::vector<CDiff
     return !o.bOpen || OpenWithDesktop(path);
 }
 
-int DiffDrawings(const DiffOptions& o, const Side& a, const Side& b) {
-    CLoadedText oldText = ParseDocumentText(a.text), newText = ParseDocumentText(b.text);
+int DiffDrawings(const DiffOptions& o, const Side& a, const Side& b, CResolveContext& ctx) {
+    CLoadedText oldText = ParseDocumentText(a.text, ctx), newText = ParseDocumentText(b.text, ctx);
     // An empty file stands for a drawing that does not exist yet or any more.
     if (a.nKind == TEXT_NONE) oldText.title = newText.title;
     if (b.nKind == TEXT_NONE) newText.title = oldText.title;
@@ -139,25 +140,25 @@ int DiffDrawings(const DiffOptions& o, const Side& a, const Side& b) {
     return d.Same() ? 0 : 1;
 }
 
-int DiffLibraries(const DiffOptions& o, const Side& a, const Side& b) {
+int DiffLibraries(const DiffOptions& o, const Side& a, const Side& b, CResolveContext& ctx) {
     std::vector<std::string> oldTexts, newTexts;
     std::string oldName, newName;
     int nError = 0, nKind = 0;
     if (a.nKind == TEXT_LIBRARY)
-        ParseHeaderedText(a.text, nullptr, &oldTexts, &oldName, &nError, &nKind, nullptr);
+        ParseHeaderedText(a.text, nullptr, &oldTexts, &oldName, &nError, &nKind, nullptr, nullptr);
     if (b.nKind == TEXT_LIBRARY)
-        ParseHeaderedText(b.text, nullptr, &newTexts, &newName, &nError, &nKind, nullptr);
+        ParseHeaderedText(b.text, nullptr, &newTexts, &newName, &nError, &nKind, nullptr, nullptr);
     if (a.nKind == TEXT_NONE) oldName = newName;
     if (b.nKind == TEXT_NONE) newName = oldName;
-    const CLibraryDiff d = CompareLibraries(oldName, oldTexts, newName, newTexts);
+    const CLibraryDiff d = CompareLibraries(oldName, oldTexts, newName, newTexts, ctx);
     std::vector<CPrimitiveList> lists;
     lists.reserve(2 * d.changes.size());
     std::vector<CDiffRow> rows;
     for (const CLibraryChange& c : d.changes) {
         lists.push_back(c.nOld < 0 ? CPrimitiveList()
-                                   : ComponentPrimitives(oldTexts[std::size_t(c.nOld)]));
+                                   : ComponentPrimitives(oldTexts[std::size_t(c.nOld)], ctx));
         lists.push_back(c.nNew < 0 ? CPrimitiveList()
-                                   : ComponentPrimitives(newTexts[std::size_t(c.nNew)]));
+                                   : ComponentPrimitives(newTexts[std::size_t(c.nNew)], ctx));
         const std::string text = c.Text();
         rows.push_back(
             {text.substr(0, text.find('\n')), &lists[lists.size() - 2], &lists.back(), &c.drawing});
@@ -182,6 +183,8 @@ int RunDiff(const std::vector<std::string>& args) {
                               "Una libreria si confronta solo con un'altra libreria."));
         return 2;
     }
-    UseProgramDir(o.programDir);
-    return bLibrary ? DiffLibraries(o, a, b) : DiffDrawings(o, a, b);
+    CLibraryState library;
+    UseProgramDir(library, o.programDir);
+    return bLibrary ? DiffLibraries(o, a, b, library.context)
+                    : DiffDrawings(o, a, b, library.context);
 }

@@ -6,7 +6,9 @@
 #include "qtlayer/qt_translate.h"
 
 #include "doc/document/document.h"
+#include "doc/document/settings.h"
 #include "doc/export/export_bitmap.h"
+#include "format/resolve_context.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
 #include "view/forms/bounded_int.h"
@@ -181,10 +183,11 @@ int RunExport(const std::vector<std::string>& args) {
         return 2;
     }
     if (!OptionsApply(w, ext)) return 2;
-    UseProgramDir(e.programDir);
+    CLibraryState library;
+    UseProgramDir(library, e.programDir);
     const auto app = StartGui();
     CCliUi ui;
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, e.in)) return 2;
     const std::string failure = Export(doc, e, ext);
     if (!failure.empty()) {

@@ -6,6 +6,7 @@
 #include "format/component.h"
 #include "format/library_files.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "format/stdlib.h"
 
 #include <cstdio>
@@ -66,7 +67,8 @@ int List(const CLibraryIndex& lib, const std::string& prefix) {
             c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst) : lib.components.size();
         for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i) {
             std::string key, title;
-            if (!ParseComponent(lib.components[i], nullptr, &key, &title, nullptr)) continue;
+            if (!ParseComponent(lib.components[i], nullptr, &key, &title, nullptr, nullptr))
+                continue;
             const std::string name = prefix.empty() ? "~" + key : prefix + "." + key;
             std::printf("%s\t%s\t%s\t%s\n", Field(cats[c].name).c_str(), Field(key).c_str(),
                         Field(title).c_str(), Field(name).c_str());
@@ -90,6 +92,7 @@ int RunLibrary(const std::vector<std::string>& args) {
     const CLibraryIndex& index = lib ? *lib : StandardLibrary();
     const std::string prefix = lib ? BaseName(o.file) : std::string();
     if (o.action == "list") return List(index, prefix);
-    UseProgramDir(o.programDir); // the sheet draws its symbols by name
-    return DrawLibrarySheet(index, prefix, o.out);
+    CLibraryState library;
+    UseProgramDir(library, o.programDir); // the sheet draws its symbols by name
+    return DrawLibrarySheet(index, prefix, o.out, library.context);
 }

@@ -3,14 +3,15 @@
 #include "doc/document/document.h"
 #include "format/macro_tree.h"
 #include "format/program_dir.h"
+#include "format/resolve_context.h"
 #include "qtlayer/qt_translate.h"
 
 #include <cstdio>
 #include <cstring>
 
-void UseProgramDir(const std::string& dir) {
-    g_libraryFolders = DefaultLibraryFolders(dir);
-    FillMacroCache();
+void UseProgramDir(CLibraryState& library, const std::string& dir) {
+    library.folders = DefaultLibraryFolders(dir);
+    FillMacroCache(library.context);
 }
 
 bool LoadForTool(CSchemoDoc& doc, const std::string& path) {

@@ -8,6 +8,7 @@
 #include "doc/document/document.h"
 #include "doc/files/safe_file.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "format/sorted_order.h"
 
 #include <cstdio>
@@ -83,12 +84,13 @@ int RunNormalize(const std::vector<std::string>& args) {
         return 2;
     }
     if (o.bSorted) return WriteSorted(o);
-    UseProgramDir(o.programDir);
+    CLibraryState library;
+    UseProgramDir(library, o.programDir);
     CSaveOptions save;
     save.bSplit = o.bSplit;
     save.bNeverWarn = true; // nobody to ask
     CCliUi ui;
-    CSchemoDoc doc(o.bMacro ? DOC_MACRO : DOC_DRAWING, &ui);
+    CSchemoDoc doc(o.bMacro ? DOC_MACRO : DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, o.in)) return 2;
     const bool ok = o.out.empty() ? WriteToStdout(doc, o.in, o.bSplit) : doc.Save(o.out, save);
     if (!ok) return 2;

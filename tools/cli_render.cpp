@@ -9,6 +9,8 @@
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/spatial_index.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
+#include "model/layers.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
 #include "view/viewport/view_coords.h"
@@ -64,7 +66,7 @@ bool ParseOptions(const std::vector<std::string>& args, RenderOptions& o) {
 }
 
 // The picture a view with (x, y) at its top-left corner shows at the zoom.
-void RenderView(CSchemoDoc& doc, const RenderOptions& o, QImage& image) {
+void RenderView(CSchemoDoc& doc, const RenderOptions& o, const CLayerTable& layers, QImage& image) {
     CViewCoords view;
     view.SetClientSize(o.nWidth, o.nHeight);
     view.SetScale(o.nZoom / 100.0, o.bStretch);
@@ -74,8 +76,8 @@ void RenderView(CSchemoDoc& doc, const RenderOptions& o, QImage& image) {
     view.m_grid.nGridY = o.nGridY;
     view.m_grid.bHideMacroOrigin = !o.bOrigin;
     const CSpatialIndex index(doc.Primitives());
-    PaintViewScene(image, image.rect(), view, 1.0, index);
-    PaintViewMarks(image, image.rect(), view, 1.0, {});
+    PaintViewScene(image, image.rect(), view, 1.0, index, layers);
+    PaintViewMarks(image, image.rect(), view, 1.0, {}, layers);
 }
 
 } // namespace
@@ -88,24 +90,26 @@ int RunRender(const std::vector<std::string>& args) {
     }
     const auto app = StartGui();
 
-    UseProgramDir(o.programDir);
+    CLibraryState library;
+    UseProgramDir(library, o.programDir);
+    const CLayerTable layers; // the tool shows every layer as a new program does
     CCliUi ui;
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, o.in)) return 2;
     QImage image(o.nWidth, o.nHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     if (o.bView)
-        RenderView(doc, o, image);
+        RenderView(doc, o, layers, image);
     else {
         CQtSurface dc(image);
         doc.UpdateRegions(dc);
         CRect box{0, 0, SHEET_SIZE, SHEET_SIZE}; // the whole sheet when nothing is on a shown layer
-        doc.GetExtent(g_layers, box);
+        doc.GetExtent(layers, box);
         dc.SetMapMode(MM_ISOTROPIC);
         dc.SetWindowOrg(box.left - 5, box.top - 5);
         dc.SetWindowExt(box.right - box.left + 10, box.bottom - box.top + 10);
         dc.SetViewportExt(o.nWidth, o.nHeight);
-        DrawLayers(dc, doc.Primitives(), CLayerWalk(g_layers));
+        DrawLayers(dc, doc.Primitives(), CLayerWalk(layers));
     }
     if (!SavePngForTool(image, o.out)) return 2;
     return doc.m_nLoadErrors ? 1 : 0;

@@ -7,6 +7,8 @@
 #include "format/component.h"
 #include "format/library_files.h"
 #include "format/resolve.h"
+#include "format/resolve_context.h"
+#include "model/layers.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 
@@ -37,7 +39,8 @@ std::vector<SheetItem> VisibleItems(const CLibraryIndex& lib, const std::string&
             items.push_back({cats[c].name, {}, {}, {}});
         for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i) {
             SheetItem it;
-            if (!ParseComponent(lib.components[i], nullptr, &it.key, &it.title, nullptr)) continue;
+            if (!ParseComponent(lib.components[i], nullptr, &it.key, &it.title, nullptr, nullptr))
+                continue;
             it.name = prefix.empty() ? "~" + it.key : prefix + "." + it.key;
             items.push_back(it);
         }
@@ -66,9 +69,9 @@ int Layout(const std::vector<SheetItem>& items, std::vector<QPoint>& at) {
 }
 
 // The symbol at a fixed scale about its own box, shrunk only when it would not fit.
-void DrawSymbol(CQtSurface& dc, const std::string& name, const QRect& cell) {
+void DrawSymbol(CQtSurface& dc, const std::string& name, const QRect& cell, CResolveContext& ctx) {
     CMacro macro;
-    if (!ResolveMacro(name, macro, nullptr, nullptr)) return;
+    if (!ResolveMacro(name, macro, nullptr, nullptr, ctx)) return;
     macro.m_points[0] = {100, 100};
     macro.PlaceComponents();
     dc.SetMapMode(MM_ANISOTROPIC);
@@ -84,7 +87,8 @@ void DrawSymbol(CQtSurface& dc, const std::string& name, const QRect& cell) {
     dc.SetViewportOrg(cell.center().x(), cell.top() + 8 + availH / 2);
     CPrimitiveList one;
     one.push_back(macro.Clone());
-    DrawLayers(dc, one, CLayerWalk(g_layers));
+    const CLayerTable layers; // every layer shown, as in a new program
+    DrawLayers(dc, one, CLayerWalk(layers));
     dc.SetPixel(100, 100, RGB(255, 0, 0)); // the reference point
 }
 
@@ -107,7 +111,8 @@ void DrawLabels(QPainter& p, const SheetItem& it, const QRect& cell) {
 }
 } // namespace
 
-int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out) {
+int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const std::string& out,
+                     CResolveContext& ctx) {
     const auto app = StartGui();
     const std::vector<SheetItem> items = VisibleItems(lib, prefix);
     std::vector<QPoint> at;
@@ -118,7 +123,7 @@ int DrawLibrarySheet(const CLibraryIndex& lib, const std::string& prefix, const 
         CQtSurface dc(image);
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i].heading.empty())
-                DrawSymbol(dc, items[i].name, QRect(at[i], QSize(kCellW, kCellH)));
+                DrawSymbol(dc, items[i].name, QRect(at[i], QSize(kCellW, kCellH)), ctx);
     }
     {
         QPainter p(&image);

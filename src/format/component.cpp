@@ -5,7 +5,7 @@
 #include "model/macro.h"
 
 bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
-                    std::string* titleOut, int* pError) {
+                    std::string* titleOut, int* pError, CResolveContext* ctx) {
     const std::string_view trimmed = TrimLeft(text);
     if (trimmed.empty() || trimmed[0] != '[') return false;
     const std::string_view afterBracket = TrimLeft(trimmed.substr(1));
@@ -20,8 +20,8 @@ bool ParseComponent(const std::string& text, CMacro* macro, std::string* keyOut,
         titleOut->assign(TrimLeft(space == std::string_view::npos ? inner : inner.substr(space)));
     const std::size_t end = text.find(']');
     if (macro && end + 1 < text.size())
-        return ParseDrawingLines(std::string_view(text).substr(end + 1), macro->GetComponents(),
-                                 pError);
+        return ctx && ParseDrawingLines(std::string_view(text).substr(end + 1),
+                                        macro->GetComponents(), pError, *ctx);
     if (pError) *pError = 0;
     return true;
 }
@@ -34,5 +34,5 @@ std::string ComponentHeaderLine(const std::string& text) {
 }
 
 bool ReadComponentHeader(const std::string& text, std::string* keyOut, std::string* titleOut) {
-    return ParseComponent(ComponentHeaderLine(text), nullptr, keyOut, titleOut, nullptr);
+    return ParseComponent(ComponentHeaderLine(text), nullptr, keyOut, titleOut, nullptr, nullptr);
 }

@@ -15,17 +15,15 @@ std::shared_ptr<const CLibraryIndex> IndexLibraryText(const std::string& text) {
     auto index = std::make_shared<CLibraryIndex>();
     int kind = TEXT_NONE;
     if (!ParseHeaderedText(text, nullptr, &index->components, &index->name, nullptr, &kind,
-                           &index->categories) ||
+                           &index->categories, nullptr) ||
         kind != TEXT_LIBRARY)
         return nullptr;
     std::string key;
     for (std::size_t i = 0; i < index->components.size(); ++i)
-        if (ParseComponent(index->components[i], nullptr, &key, nullptr, nullptr))
+        if (ParseComponent(index->components[i], nullptr, &key, nullptr, nullptr, nullptr))
             index->firstByKey.emplace(key, int(i)); // the first of equal keys wins
     return index;
 }
-
-CLibraryFileCache g_libraryFiles;
 
 std::shared_ptr<const CLibraryIndex> CLibraryFileCache::Load(const std::string& path) {
     struct stat st {};

@@ -44,12 +44,6 @@ class CLibraryFileCache {
     unsigned m_nGeneration = 0;
 };
 
-// The program's library files; resolving uses those of its resolve context.
-extern CLibraryFileCache g_libraryFiles;
-inline void ForgetLibraryFiles() {
-    g_libraryFiles.Clear();
-}
-
 // A file still being copied grows while it is read: it is read again (a few
 // times at most) until its size before and after the read agree with the text.
 bool ReadSettledFile(const std::string& path, std::string& out);

@@ -1,7 +1,5 @@
 #include "format/macro_cache.h"
 
-CMacroCache g_macroCache;
-
 const CMacro* CMacroCache::Find(const std::string& name) const {
     const auto it = m_entries.find(name);
     return it == m_entries.end() ? nullptr : it->second.macro.get();

@@ -36,5 +36,3 @@ class CMacroCache {
     std::map<std::string, Entry> m_entries;
     unsigned m_nGeneration = 0;
 };
-
-extern CMacroCache g_macroCache;

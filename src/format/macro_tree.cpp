@@ -6,6 +6,7 @@
 #include "format/program_dir.h"
 #include "format/reader.h"
 #include "format/resolve.h"
+#include "format/resolve_context.h"
 #include "format/stdlib.h"
 #include "model/translate_noop.h"
 
@@ -20,19 +21,19 @@ CMacroTreeItem* CMacroTreeItem::Add(std::string text, int nImg, int nSelImg) {
 
 namespace {
 void AddComponentLeaf(CMacroTreeItem& parent, const std::string& text, const std::string& prefix,
-                      const std::string& identity) {
+                      const std::string& identity, CResolveContext& ctx) {
     std::string key, title;
-    if (!ParseComponent(text, nullptr, &key, &title, nullptr)) return;
+    if (!ParseComponent(text, nullptr, &key, &title, nullptr, nullptr)) return;
     CMacro temp;
-    ParseComponentGuarded(identity + key, text, temp, nullptr, nullptr, nullptr);
+    ParseComponentGuarded(identity + key, text, temp, nullptr, nullptr, nullptr, ctx);
     CMacroTreeItem* leaf = parent.Add(title, IMAGE_LEAF, IMAGE_LEAF);
     leaf->bHasName = true;
     leaf->macroName = prefix.empty() ? "~" + key : prefix + "." + key;
     leaf->key = key;
-    if (g_macroCache.Contains(leaf->macroName)) return;
+    if (ctx.cache.Contains(leaf->macroName)) return;
     temp.m_strName = leaf->macroName;
-    g_macroCache.Store(leaf->macroName, temp);
-    if (prefix.empty()) g_macroCache.Store(key, temp);
+    ctx.cache.Store(leaf->macroName, temp);
+    if (prefix.empty()) ctx.cache.Store(key, temp);
 }
 
 void SetFile(CMacroTreeItem& item, const std::string& path) {
@@ -42,29 +43,29 @@ void SetFile(CMacroTreeItem& item, const std::string& path) {
 }
 } // namespace
 
-void CMacroTree::RefreshMacroTree() {
+void CMacroTree::RefreshMacroTree(CResolveContext& ctx) {
     ClearMacroTree();
     m_root = std::make_unique<CMacroTreeItem>();
     m_root->label = QT_TRANSLATE_NOOP("Macro", "Macro disponibili");
     m_root->nImage = m_root->nSelectedImage = IMAGE_ROOT;
-    AddLibraryToTree(StandardLibraryText(), "");
-    for (const CFoundFile& file : FilesInFolders(LIBS_FOLDER, ".tvl")) {
+    AddLibraryToTree(StandardLibraryText(), "", ctx);
+    for (const CFoundFile& file : FilesInFolders(ctx.folders, LIBS_FOLDER, ".tvl")) {
         std::string text;
         if (!ReadSettledFile(file.path, text)) continue;
         const std::size_t nBefore = m_root->children.size();
-        AddLibraryToTree(text, file.base);
+        AddLibraryToTree(text, file.base, ctx);
         if (m_root->children.size() > nBefore) SetFile(*m_root->children.back(), file.path);
     }
-    AddMacroFiles();
+    AddMacroFiles(ctx);
 }
 
 // A single macro file is listed under its long title when its header is "MACROCAD".
-void CMacroTree::AddMacroFiles() {
-    for (const CFoundFile& file : FilesInFolders(MACROS_FOLDER, ".tvm")) {
+void CMacroTree::AddMacroFiles(const CResolveContext& ctx) {
+    for (const CFoundFile& file : FilesInFolders(ctx.folders, MACROS_FOLDER, ".tvm")) {
         std::string text, title;
         int kind = TEXT_NONE;
         if (!ReadSettledFile(file.path, text) ||
-            !ParseHeaderedText(text, nullptr, nullptr, &title, nullptr, &kind, nullptr) ||
+            !ParseHeaderedText(text, nullptr, nullptr, &title, nullptr, &kind, nullptr, nullptr) ||
             kind != TEXT_MACRO)
             continue;
         CMacroTreeItem* leaf = m_root->Add(title, IMAGE_LEAF, IMAGE_LEAF);
@@ -75,7 +76,8 @@ void CMacroTree::AddMacroFiles() {
     }
 }
 
-void CMacroTree::AddLibraryToTree(std::string_view text, const std::string& prefix) {
+void CMacroTree::AddLibraryToTree(std::string_view text, const std::string& prefix,
+                                  CResolveContext& ctx) {
     if (!m_root) return;
     const auto index = IndexLibraryText(std::string(text));
     if (!index) return;
@@ -90,11 +92,11 @@ void CMacroTree::AddLibraryToTree(std::string_view text, const std::string& pref
             c + 1 < cats.size() ? std::size_t(cats[c + 1].nFirst) : index->components.size();
         for (std::size_t i = std::size_t(cats[c].nFirst); i < last; ++i)
             AddComponentLeaf(*parent, index->components[i], prefix,
-                             prefix.empty() ? "std:" : "lib:" + prefix + "\n");
+                             prefix.empty() ? "std:" : "lib:" + prefix + "\n", ctx);
     }
 }
 
-void FillMacroCache() {
+void FillMacroCache(CResolveContext& ctx) {
     CMacroTree tree;
-    tree.RefreshMacroTree();
+    tree.RefreshMacroTree(ctx);
 }

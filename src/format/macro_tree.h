@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+class CResolveContext;
+
 enum MacroTreeImage { IMAGE_ROOT = 0, IMAGE_FOLDER = 1, IMAGE_FOLDER_OPEN = 2, IMAGE_LEAF = 3 };
 
 struct CMacroTreeItem {
@@ -26,16 +28,16 @@ class CMacroTree {
   public:
     // Rebuilds the tree: the standard library, the libraries of `libs` and the
     // single macros of `macros` of every library folder, each name once (the
-    // first found). Fills the macro cache with the names it shows.
-    void RefreshMacroTree();
+    // first found). Fills the context's macro cache with the names it shows.
+    void RefreshMacroTree(CResolveContext& ctx);
     // Adds a library text's visible components; prefix "" is the standard library.
-    void AddLibraryToTree(std::string_view text, const std::string& prefix);
+    void AddLibraryToTree(std::string_view text, const std::string& prefix, CResolveContext& ctx);
     void ClearMacroTree() { m_root.reset(); }
 
     const CMacroTreeItem* Root() const { return m_root.get(); }
 
   private:
-    void AddMacroFiles();
+    void AddMacroFiles(const CResolveContext& ctx);
     std::unique_ptr<CMacroTreeItem> m_root;
 };
 
@@ -44,4 +46,4 @@ class CMacroTree {
 // `libs`, under the name the tree gives it. Only this way is "K" of a.b.tvl
 // found as "a.b.K", since a name is otherwise split at its first dot. Every
 // way of reading drawings calls it first, so that they resolve names alike.
-void FillMacroCache();
+void FillMacroCache(CResolveContext& ctx);

@@ -9,8 +9,6 @@
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> g_libraryFolders;
-
 std::string ExecutableDir() {
     char buf[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
@@ -79,9 +77,10 @@ bool IsSafeFileBase(const std::string& base) {
 }
 
 namespace {
-std::string FirstFound(const char* pszSub, const std::string& fileName) {
+std::string FirstFound(const CFolderList& folders, const char* pszSub,
+                       const std::string& fileName) {
     std::error_code ec;
-    for (const std::string& dir : g_libraryFolders) {
+    for (const std::string& dir : folders) {
         const fs::path p = fs::path(dir) / pszSub / fileName;
         if (fs::is_regular_file(p, ec)) return p.string();
     }
@@ -89,18 +88,19 @@ std::string FirstFound(const char* pszSub, const std::string& fileName) {
 }
 } // namespace
 
-std::string LibraryFilePath(const std::string& library) {
-    return FirstFound(LIBS_FOLDER, library + ".tvl");
+std::string LibraryFilePath(const CFolderList& folders, const std::string& library) {
+    return FirstFound(folders, LIBS_FOLDER, library + ".tvl");
 }
 
-std::string MacroFilePath(const std::string& base) {
-    return FirstFound(MACROS_FOLDER, base + ".tvm");
+std::string MacroFilePath(const CFolderList& folders, const std::string& base) {
+    return FirstFound(folders, MACROS_FOLDER, base + ".tvm");
 }
 
-std::vector<CFoundFile> FilesInFolders(const char* pszSub, const char* pszExt) {
+std::vector<CFoundFile> FilesInFolders(const CFolderList& folders, const char* pszSub,
+                                       const char* pszExt) {
     std::vector<CFoundFile> out;
     std::set<std::string> seen;
-    for (const std::string& dir : g_libraryFolders) {
+    for (const std::string& dir : folders) {
         std::vector<fs::path> files;
         std::error_code ec;
         for (fs::directory_iterator it(fs::path(dir) / pszSub, ec), end; !ec && it != end;

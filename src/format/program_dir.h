@@ -5,10 +5,6 @@
 #include <string>
 #include <vector>
 
-// Searched first to last; folders that do not exist (yet) are kept, so that
-// they count once they appear.
-extern std::vector<std::string> g_libraryFolders;
-
 constexpr const char* LIBS_FOLDER = "libs";
 constexpr const char* MACROS_FOLDER = "macros";
 
@@ -35,9 +31,11 @@ bool EnsureUserDataFolder(const std::string& userDir);
 bool IsSafeFileBase(const std::string& base);
 
 // "<folder>/libs/<name>.tvl" and "<folder>/macros/<name>.tvm" in the first
-// folder that has it; empty when none has.
-std::string LibraryFilePath(const std::string& library);
-std::string MacroFilePath(const std::string& base);
+// of the folders that has it; empty when none has. Folders that do not exist
+// (yet) are kept in the list, so that they count once they appear.
+using CFolderList = std::vector<std::string>;
+std::string LibraryFilePath(const CFolderList& folders, const std::string& library);
+std::string MacroFilePath(const CFolderList& folders, const std::string& base);
 
 // The files with the extension (".tvl") in <folder>/<sub> of every folder, in
 // folder order and by name within a folder; of equal base names only the first.
@@ -45,4 +43,5 @@ struct CFoundFile {
     std::string path;
     std::string base; // the file name up to its last "."
 };
-std::vector<CFoundFile> FilesInFolders(const char* pszSub, const char* pszExt);
+std::vector<CFoundFile> FilesInFolders(const CFolderList& folders, const char* pszSub,
+                                       const char* pszExt);

@@ -23,7 +23,7 @@ const Command kCommands[] = {
     {"TE", ParseTextCommand},    {"SA", ParseConnectionCommand}, {"BE", ParseBezierCommand},
     {"PV", ParsePolyCommand},    {"PP", ParsePolyCommand},       {"EV", ParseEllipseCommand},
     {"EP", ParseEllipseCommand}, {"RV", ParseRectangleCommand},  {"RP", ParseRectangleCommand},
-    {"MC", ParseMacroCommand},   {"PL", ParsePCBLineCommand},    {"PA", ParsePCBPadCommand},
+    {"PL", ParsePCBLineCommand}, {"PA", ParsePCBPadCommand},
 };
 
 // Blanks are the bytes up to 32, control characters included, but a header
@@ -63,14 +63,16 @@ bool OnNoLayer(const CPrimitive& p) {
 }
 } // namespace
 
-std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line) {
+std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line, CResolveContext& ctx) {
     const CKeyword k = KeywordOf(line);
+    if (k == "MC") return ParseMacroCommand(line, ctx);
     for (const Command& c : kCommands)
         if (k == c.keyword) return c.parse(line);
     return nullptr;
 }
 
-bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError) {
+bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError,
+                       CResolveContext& ctx) {
     list.clear();
     if (pError) *pError = 0;
     std::size_t pos = 0;
@@ -80,7 +82,7 @@ bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError)
         const std::string_view line = Trim(text.substr(pos, end - pos));
         pos = end + 1;
         if (line.empty()) continue;
-        auto p = ParsePrimitiveLine(line);
+        auto p = ParsePrimitiveLine(line, ctx);
         const int nError = !p ? READ_REFUSED : OnNoLayer(*p) ? READ_NO_LAYER : 0;
         if (pError) *pError |= nError;
         if (p) list.push_back(std::move(p));
@@ -107,7 +109,7 @@ bool SplitHeader(std::string_view text, CHeaderSpan& out) {
 
 bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
                        std::vector<std::string>* library, std::string* nameOut, int* pError,
-                       int* pKind, std::vector<LibraryCategory>* categories) {
+                       int* pKind, std::vector<LibraryCategory>* categories, CResolveContext* ctx) {
     if (pError) *pError = 0;
     CHeaderSpan h;
     if (!SplitHeader(text, h)) {
@@ -122,8 +124,8 @@ bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
     if (nameOut) nameOut->assign(h.name);
     if (h.kind == TEXT_LIBRARY) {
         if (library) SplitLibraryText(h.body, *library, categories);
-    } else if (list) {
-        ParseDrawingLines(h.body, *list, pError);
+    } else if (list && ctx) {
+        ParseDrawingLines(h.body, *list, pError, *ctx);
     }
     return true;
 }
@@ -150,12 +152,13 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
 }
 
 bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std::string>* library,
-                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut) {
+                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut,
+                  CResolveContext* ctx) {
     std::string text;
     if (!ReadWholeFile(path, text)) return false;
     if (rawOut) {
         *rawOut = std::move(text);
         return true;
     }
-    return ParseHeaderedText(text, list, library, nameOut, pError, pKind, nullptr);
+    return ParseHeaderedText(text, list, library, nameOut, pError, pKind, nullptr, ctx);
 }

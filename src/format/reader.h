@@ -7,10 +7,12 @@
 #include <string_view>
 #include <vector>
 
+class CResolveContext;
+
 enum TextKind { TEXT_NONE = 0, TEXT_DRAWING = 1, TEXT_MACRO = 2, TEXT_LIBRARY = 3 };
 
-// The object a command line describes, or none.
-std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line);
+// The object a command line describes, or none; macro names resolve in `ctx`.
+std::unique_ptr<CPrimitive> ParsePrimitiveLine(std::string_view line, CResolveContext& ctx);
 
 // The bits of a reading's error flag.
 enum ReadError {
@@ -20,7 +22,8 @@ enum ReadError {
 
 // Replaces the list's content with one primitive per accepted line. Sets *pError
 // to the ReadError bits met, 0 when none. Always answers true.
-bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError);
+bool ParseDrawingLines(std::string_view text, CPrimitiveList& list, int* pError,
+                       CResolveContext& ctx);
 
 // The kind of the first header found in the text; nothing is parsed.
 int DetectTextKind(std::string_view text);
@@ -36,15 +39,17 @@ bool SplitHeader(std::string_view text, CHeaderSpan& out);
 
 // Finds the header, stores its name and kind, and parses the rest: a library
 // into component texts and categories, a drawing or macro into the list.
-// False when there is no header or it is malformed.
+// False when there is no header or it is malformed. `ctx` is needed only with
+// a list, where macro names resolve in it.
 bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
                        std::vector<std::string>* library, std::string* nameOut, int* pError,
-                       int* pKind, std::vector<LibraryCategory>* categories);
+                       int* pKind, std::vector<LibraryCategory>* categories, CResolveContext* ctx);
 
 // Reads a whole file. With rawOut the text is stored there unparsed; otherwise it
 // goes through ParseHeaderedText. False when the file cannot be read.
 bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std::string>* library,
-                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut);
+                  std::string* nameOut, int* pError, int* pKind, std::string* rawOut,
+                  CResolveContext* ctx);
 
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& out);

@@ -1,27 +1,11 @@
 #include "format/resolve_context.h"
 
-namespace {
-CResolveContext g_programContext{g_macroCache, g_libraryFiles, {}, 0};
-thread_local CResolveContext* t_pContext = nullptr;
-} // namespace
-
-CResolveContext& CurrentResolveContext() {
-    return t_pContext ? *t_pContext : g_programContext;
-}
-
-CPrivateResolve::CPrivateResolve()
-    : m_cache(g_macroCache), m_files(g_libraryFiles), m_nCacheGeneration(g_macroCache.Generation()),
-      m_nFilesGeneration(g_libraryFiles.Generation()) {}
+CPrivateResolve::CPrivateResolve(CResolveContext& program)
+    : m_program(program), m_cache(program.cache), m_files(program.files),
+      m_folders(program.folders), m_nCacheGeneration(program.cache.Generation()),
+      m_nFilesGeneration(program.files.Generation()) {}
 
 void CPrivateResolve::Merge() {
-    if (g_macroCache.Generation() == m_nCacheGeneration) g_macroCache.MergeFrom(m_cache);
-    if (g_libraryFiles.Generation() == m_nFilesGeneration) g_libraryFiles.MergeFrom(m_files);
-}
-
-CPrivateResolve::CSelect::CSelect(CResolveContext& context) {
-    t_pContext = &context;
-}
-
-CPrivateResolve::CSelect::~CSelect() {
-    t_pContext = nullptr;
+    if (m_program.cache.Generation() == m_nCacheGeneration) m_program.cache.MergeFrom(m_cache);
+    if (m_program.files.Generation() == m_nFilesGeneration) m_program.files.MergeFrom(m_files);
 }

@@ -2,6 +2,7 @@
 
 #include "format/reader.h"
 #include "format/resolve.h"
+#include "format/resolve_context.h"
 #include "format/scan.h"
 #include "format/writer.h"
 #include "model/macro.h"
@@ -29,14 +30,14 @@ std::string WithoutLineEnd(std::string s) {
 }
 
 // The primitive of one line; a symbol is read without resolving its name.
-bool ParseSortedLine(std::string_view line, SortedLine& out) {
+bool ParseSortedLine(std::string_view line, SortedLine& out, CResolveContext& none) {
     out.keyword = KeywordOf(line);
     std::unique_ptr<CPrimitive> p;
     if (out.keyword == "MC") {
         auto macro = std::make_unique<CMacro>();
         if (ParseMacroPlacement(line, *macro)) p = std::move(macro);
     } else {
-        p = ParsePrimitiveLine(line);
+        p = ParsePrimitiveLine(line, none);
     }
     if (!p) return false;
     out.at = p->GetPoint(0);
@@ -49,13 +50,15 @@ bool SortedDrawingText(std::string_view text, std::string& out) {
     CHeaderSpan h;
     if (!SplitHeader(text, h) || (h.kind != TEXT_DRAWING && h.kind != TEXT_MACRO)) return false;
     std::vector<SortedLine> lines;
+    CLibraryState none; // only "MC" lines would look into it, and those are not resolved
     std::string_view body = h.body;
     while (!body.empty()) {
         const std::size_t end = std::min(body.find('\n'), body.size());
         const std::string_view line = Trim(body.substr(0, end));
         body.remove_prefix(std::min(end + 1, body.size()));
         SortedLine sorted;
-        if (!line.empty() && ParseSortedLine(line, sorted)) lines.push_back(std::move(sorted));
+        if (!line.empty() && ParseSortedLine(line, sorted, none.context))
+            lines.push_back(std::move(sorted));
     }
     std::sort(lines.begin(), lines.end());
     out = WithoutLineEnd(

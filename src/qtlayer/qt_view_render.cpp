@@ -3,6 +3,7 @@
 #include "doc/document/settings.h"
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/spatial_index.h"
+#include "model/layers.h"
 #include "qtlayer/qt_surface.h"
 #include "view/viewport/view_paint.h"
 
@@ -36,7 +37,7 @@ void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& 
 // primitive is drawn whole into the tile, so its pixels do not depend on which part of the tile was
 // asked for.
 void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& view, double dpr,
-               const CSpatialIndex& index) {
+               const CSpatialIndex& index, const CLayerTable& layers) {
     {
         QPainter fill(&tile);
         fill.setCompositionMode(QPainter::CompositionMode_Source);
@@ -57,7 +58,7 @@ void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& vi
     const CPoint b = dc.DPtoLP(CPoint{part.right() + 1, part.bottom() + 1});
     const CRect visible{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                         std::max(a.y, b.y) + 1};
-    DrawLayers(dc, index, visible, CLayerWalk(g_layers));
+    DrawLayers(dc, index, visible, CLayerWalk(layers));
 }
 
 // The grid dots within `part` of `target`, whose pixel (0, 0) is image pixel `at`.
@@ -88,7 +89,7 @@ void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& 
 // always be drawn with the same device around it, be it for the whole window,
 // a change or the strip a scroll uncovers.
 void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, double dpr,
-                    const CSpatialIndex& index) {
+                    const CSpatialIndex& index, const CLayerTable& layers) {
     const QRect rc = area.intersected(image.rect());
     if (rc.isEmpty()) return;
     CMapping map;
@@ -101,7 +102,7 @@ void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, d
         for (int i = first(rc.left(), org.x); i <= first(rc.right(), org.x); ++i) {
             const QRect at(org.x + i * kTile, org.y + j * kTile, kTile, kTile);
             const QRect part = at.intersected(rc);
-            PaintTile(tile, at.topLeft(), part.translated(-at.topLeft()), view, dpr, index);
+            PaintTile(tile, at.topLeft(), part.translated(-at.topLeft()), view, dpr, index, layers);
             QPainter copy(&image);
             copy.setCompositionMode(QPainter::CompositionMode_Source);
             copy.drawImage(part.topLeft(), tile, part.translated(-at.topLeft()));
@@ -109,9 +110,9 @@ void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, d
 }
 
 void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
-                    const std::vector<CPrimitive*>& selection) {
+                    const std::vector<CPrimitive*>& selection, const CLayerTable& layers) {
     std::vector<CRect> boxes;
-    MarkBoxes(view, dpr, selection, g_layers, boxes);
+    MarkBoxes(view, dpr, selection, layers, boxes);
     if (boxes.empty() && view.m_grid.bHideMacroOrigin) return;
     QPainter painter(&image);
     painter.setClipRect(rc);

@@ -10,18 +10,19 @@
 
 #include <vector>
 
+struct CLayerTable;
 class CSpatialIndex;
 class CPrimitive;
 
 // Paints the scene into `rc` of `image`, whose pixel (0, 0) is the view's
-// top-left corner; nothing outside `rc` changes.
+// top-left corner, the layers shown as `layers` says; nothing outside `rc` changes.
 void PaintViewScene(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
-                    const CSpatialIndex& index);
+                    const CSpatialIndex& index, const CLayerTable& layers);
 
 // The marks of the selected primitives, then the macro origin unless hidden,
 // clipped to `rc`.
 void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
-                    const std::vector<CPrimitive*>& selection);
+                    const std::vector<CPrimitive*>& selection, const CLayerTable& layers);
 
 // Moves the image's pixels by (dx, dy); what is uncovered keeps old pixels.
 void ShiftImage(QImage& image, int dx, int dy);

@@ -110,7 +110,7 @@ void Wheel(QWidget* w, int nDelta) {
 // A library with its view and bar, as a window holds them.
 struct CLibraryWindow {
     CFakeUi ui;
-    CSchemoLibDoc doc{&ui};
+    CSchemoLibDoc doc{&ui, g_library.context};
     std::unique_ptr<CSchemoView> view;
     std::unique_ptr<CDocumentBar> bar;
 
@@ -137,9 +137,9 @@ class WidgetsTest : public QObject {
         QSettings().clear();
         g_settings = CSettings();
         g_layers = CLayerTable();
-        g_libraryFolders.clear();
-        g_macroCache.Clear();
-        ForgetLibraryFiles();
+        g_library.folders.clear();
+        g_library.cache.Clear();
+        g_library.files.Clear();
         ResetPrototypes();
         Clip()->clear();
     }
@@ -187,10 +187,10 @@ class WidgetsTest : public QObject {
 
     // The answer is the program's to keep: it splits from now on.
     void answeringNoToTheUnsplitWarningSplitsFromNowOn() {
-        g_macroCache.Store("p.R1", CMacro());
+        g_library.cache.Store("p.R1", CMacro());
         CFakeUi ui;
         ui.m_answer = ANSWER_NO;
-        CSchemoDoc doc(DOC_DRAWING, &ui);
+        CSchemoDoc doc(DOC_DRAWING, &ui, g_library.context);
         QVERIFY(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 p.R1\r\n"));
         g_settings.bSplit = 0;
         QTemporaryDir dir;
@@ -281,7 +281,7 @@ class WidgetsTest : public QObject {
         QDir(dir.path()).mkpath("libs");
         std::ofstream(QFile::encodeName(dir.filePath("libs/parti.tvl")).toStdString())
             << "[TAVOLIB Parti \x80]\r\n{Passivi}\r\n[R1 Resistenza \xE9]\r\nSA 100 100\r\n";
-        g_libraryFolders = {QFile::encodeName(dir.path()).toStdString()};
+        g_library.folders = {QFile::encodeName(dir.path()).toStdString()};
         CMainFrame frame;
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -321,7 +321,7 @@ class WidgetsTest : public QObject {
     // The arrows stop at the bounds, what is typed is left as typed, texts go
     // to the sheet as Windows-1252 and a choice as its item.
     void thePropertyControlsHandTheSheetWhatWasLeftInThem() {
-        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoDoc doc(DOC_DRAWING, nullptr, g_library.context);
         QVERIFY(doc.Load("[TAVOLIN]\r\nTY 0 0 99 3 0 0 0 * A\r\nTY 9 9 99 3 0 0 0 * A\r\n"));
         doc.SetSelection({doc.Primitives()[0].get(), doc.Primitives()[1].get()});
         const CLayerTable layers;
@@ -547,7 +547,7 @@ class WidgetsTest : public QObject {
     // The box loses the focus as windows change; what the program wrote there
     // is no choice of the user's.
     void theZoomShownIsNotAppliedWhenTheBoxLosesTheFocus() {
-        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoDoc doc(DOC_DRAWING, nullptr, g_library.context);
         CSchemoView view(doc, nullptr, nullptr);
         CDocumentBar bar(doc, view, nullptr, nullptr);
         view.m_onZoomChanged = [&bar](double s) { bar.ShowZoom(s); };
@@ -558,7 +558,7 @@ class WidgetsTest : public QObject {
     }
 
     void theWheelTurnedTowardsTheUserScrollsDown() {
-        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoDoc doc(DOC_DRAWING, nullptr, g_library.context);
         CSchemoView view(doc, nullptr, nullptr);
         view.resize(400, 300);
         view.StartView();

@@ -3,6 +3,7 @@
 #include "format/library.h"
 #include "format/program_dir.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "format/stdlib.h"
 #include "model/macro.h"
 
@@ -15,6 +16,7 @@ namespace fs = std::filesystem;
 
 // Components start at a "[" in the first column, categories at a "{".
 TEST(LibraryText, ComponentsCategoriesKeysAndTitles) {
+    CLibraryState library;
     std::vector<std::string> comps;
     std::vector<LibraryCategory> cats;
     SplitLibraryText("junk\n[A0 before]\nLI 1 1 2 2\n{One}\n{Two}\n[A1 x]  \n\n LI 1 2 3 4\n"
@@ -35,22 +37,25 @@ TEST(LibraryText, ComponentsCategoriesKeysAndTitles) {
     };
     for (const auto& [text, ok, wantKey, wantTitle] : heads) {
         std::string key, title;
-        EXPECT_EQ(ParseComponent(text, nullptr, &key, &title, nullptr), ok) << text;
+        EXPECT_EQ(ParseComponent(text, nullptr, &key, &title, nullptr, &library.context), ok)
+            << text;
         EXPECT_EQ(key + "|" + title, std::string(wantKey) + "|" + wantTitle) << text;
     }
     CMacro m;
     int err = 0;
-    ASSERT_TRUE(ParseComponent("[K t]\nLI 1 2 3 4\nXX\n", &m, nullptr, nullptr, &err));
+    ASSERT_TRUE(
+        ParseComponent("[K t]\nLI 1 2 3 4\nXX\n", &m, nullptr, nullptr, &err, &library.context));
     EXPECT_TRUE(m.m_components.size() == 1 && err == 1); // the bad line is left out
 }
 
 TEST(StandardLibrary, EveryComponentParsesCleanlyAndOnlyItsKeysAreStandard) {
+    CLibraryState library;
     const CLibraryIndex& lib = StandardLibrary();
     for (const std::string& text : lib.components) {
         CMacro m;
         int err = 0;
         std::string key;
-        ASSERT_TRUE(ParseComponent(text, &m, &key, nullptr, &err));
+        ASSERT_TRUE(ParseComponent(text, &m, &key, nullptr, &err, &library.context));
         EXPECT_EQ(err, 0) << key;
         EXPECT_FALSE(m.m_components.empty()) << key;
         EXPECT_TRUE(IsStandardLibraryName(key)) << key;
@@ -77,6 +82,7 @@ static void CollectEnds(const CPrimitiveList& list, Points& ends) {
 }
 
 TEST(StandardLibrary, RedrawnSymbolsMeetTheirWiresWhereTheyDid) {
+    CLibraryState library;
     const std::pair<std::vector<const char*>, Points> table[] = {
         {{"000", "010", "020"}, {{100, 100}}},
         {{"030", "760", "790", "800"}, {{100, 100}, {110, 100}}},
@@ -88,8 +94,8 @@ TEST(StandardLibrary, RedrawnSymbolsMeetTheirWiresWhereTheyDid) {
     for (const auto& [keys, pins] : table)
         for (const char* key : keys) {
             CMacro m;
-            ASSERT_TRUE(
-                ParseComponent(*StandardLibrary().Find(key), &m, nullptr, nullptr, nullptr));
+            ASSERT_TRUE(ParseComponent(*StandardLibrary().Find(key), &m, nullptr, nullptr, nullptr,
+                                       &library.context));
             Points ends;
             CollectEnds(m.GetComponents(), ends);
             for (const auto& pin : pins)

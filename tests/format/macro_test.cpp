@@ -22,7 +22,7 @@ class LibraryFolders : public ProgramDirTest {
   protected:
     void SetUp() override {
         ProgramDirTest::SetUp();
-        g_libraryFolders = {Folder("first"), Folder("second"), m_dir.string()};
+        m_library.folders = {Folder("first"), Folder("second"), m_dir.string()};
         WriteFile(
             "first/libs/parts.tvl",
             "[TAVOLIB Primo]\r\n{Resistori}\r\n[R1 Resistor 1/4 W]\r\nLI 100 100 110 100 2\r\n"
@@ -63,14 +63,14 @@ TEST_F(LibraryFolders, ANameResolvesInTheFirstFolderThatHasIt) {
         EXPECT_EQ(Written(*m) + out,
                   "MC 10 10 0 0 " + std::string(Trim(name)) + "\r\n" + components);
     }
-    EXPECT_EQ(LibraryFilePath("parts"), Folder("first") + "/libs/parts.tvl");
-    EXPECT_EQ(LibraryFilePath("nessuna"), "");
-    EXPECT_EQ(MacroFilePath("logo"), m_dir.string() + "/macros/logo.tvm");
+    EXPECT_EQ(LibraryFilePath(m_library.folders, "parts"), Folder("first") + "/libs/parts.tvl");
+    EXPECT_EQ(LibraryFilePath(m_library.folders, "nessuna"), "");
+    EXPECT_EQ(MacroFilePath(m_library.folders, "logo"), m_dir.string() + "/macros/logo.tvm");
 }
 
 TEST_F(LibraryFolders, TheTreeShowsEachLibraryOnceWithoutHiddenCategories) {
     CMacroTree tree;
-    tree.RefreshMacroTree();
+    tree.RefreshMacroTree(Ctx());
     const CMacroTreeItem* root = tree.Root();
     std::vector<std::string> names, labels = {root->label};
     for (const auto& c : root->children)
@@ -96,21 +96,21 @@ TEST_F(LibraryFolders, TheCacheIsFilledFromTheFoldersAndRebuiltWhenDropped) {
     const char* const drawing = "MC 10 10 0 0 a.b.K\r\nMC 20 20 0 0 ~080\r\n";
     CPrimitiveList list;
     int err = 0;
-    ParseDrawingLines(drawing, list, &err);
+    ParseDrawingLines(drawing, list, &err, Ctx());
     EXPECT_EQ(err, 1);
-    FillMacroCache();
-    EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 5u); // the nested resistor counts
-    EXPECT_FALSE(g_macroCache.Contains("parts.R2"));
-    ParseDrawingLines(drawing, list, &err);
+    FillMacroCache(Ctx());
+    EXPECT_EQ(m_library.cache.PrimitiveCount("parts.R1"), 5u); // the nested resistor counts
+    EXPECT_FALSE(m_library.cache.Contains("parts.R2"));
+    ParseDrawingLines(drawing, list, &err, Ctx());
     EXPECT_EQ(err, 0);
     EXPECT_EQ(FormatPrimitiveLines(list, false), "MC 10 10 0 0 a.b.K\r\nMC 20 20 0 0 080\r\n");
     WriteFile("first/libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nSA 100 100\r\n");
-    FillMacroCache();
-    EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 5u);
-    g_macroCache.DropUserEntries();
-    FillMacroCache();
-    EXPECT_EQ(g_macroCache.PrimitiveCount("parts.R1"), 1u);
-    EXPECT_TRUE(g_macroCache.Contains("~080") && g_macroCache.Contains("080"));
+    FillMacroCache(Ctx());
+    EXPECT_EQ(m_library.cache.PrimitiveCount("parts.R1"), 5u);
+    m_library.cache.DropUserEntries();
+    FillMacroCache(Ctx());
+    EXPECT_EQ(m_library.cache.PrimitiveCount("parts.R1"), 1u);
+    EXPECT_TRUE(m_library.cache.Contains("~080") && m_library.cache.Contains("080"));
 }
 
 // A library point (100 + du, 100 + dv) placed at (X, Y); orientations count
@@ -152,7 +152,7 @@ TEST_F(LibraryFolders, NestingIsBounded) {
                                "loop.A\r\n[B b]\r\nMC 100 100 0 0 loop.C\r\n[C c]\r\nMC 100 100 0 "
                                "0 loop.B\r\nSA 100 100\r\n");
     CPrimitiveList list; // self-references are dropped
-    ParseDrawingLines("MC 0 0 0 0 loop.A\nMC 0 0 0 0 loop.B\nLI 1 2 3 4\n", list, nullptr);
+    ParseDrawingLines("MC 0 0 0 0 loop.A\nMC 0 0 0 0 loop.B\nLI 1 2 3 4\n", list, nullptr, Ctx());
     EXPECT_EQ(FormatPrimitiveLines(list, true), "LI 0 0 10 0\r\nSA 0 0\r\nLI 1 2 3 4\r\n");
     auto count = [&](const std::string& name) {
         auto m = Read("MC 0 0 0 0 " + name);
@@ -169,7 +169,8 @@ TEST_F(LibraryFolders, NestingIsBounded) {
 // has no name and always does; components on the unset point are left out.
 TEST_F(LibraryFolders, WritingKeepsStandardMacrosAndSplitsOthersOnRequest) {
     CPrimitiveList list, groups;
-    ParseDrawingLines("MC 10 10 0 0 parts.R1\nMC 50 50 0 0 080\nMC 0 0 0 0 parts.U", list, nullptr);
+    ParseDrawingLines("MC 10 10 0 0 parts.R1\nMC 50 50 0 0 080\nMC 0 0 0 0 parts.U", list, nullptr,
+                      Ctx());
     EXPECT_EQ(FormatPrimitiveLines(list, false),
               "MC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\nMC 0 0 0 0 parts.U\r\n");
     EXPECT_EQ(FormatPrimitiveLines(list, true),

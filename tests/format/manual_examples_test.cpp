@@ -1,5 +1,6 @@
 #include "format/component.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "model/macro.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 // Each drawing the manual's pictures come from and each example in its pages
 // (a library's components too) reads without a skipped line.
 TEST(ManualExamples, EachOneReadsWhole) {
+    CLibraryState library;
     std::vector<std::string> texts, parts;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(MANUAL_DIR)) {
         std::string s, open = "<pre class=\"tvd\">";
@@ -21,9 +23,13 @@ TEST(ManualExamples, EachOneReadsWhole) {
         CPrimitiveList list;
         CMacro macro;
         int nError = -1, nKind = 0;
-        EXPECT_TRUE(ParseHeaderedText(text, &list, &parts, nullptr, &nError, &nKind, nullptr));
+        EXPECT_TRUE(ParseHeaderedText(text, &list, &parts, nullptr, &nError, &nKind, nullptr,
+                                      &library.context));
         EXPECT_TRUE(nError == 0 && (nKind == TEXT_LIBRARY || !list.empty())) << text;
         for (std::size_t i = 0; nKind == TEXT_LIBRARY && i < parts.size(); ++i)
-            EXPECT_TRUE(ParseComponent(parts[i], &macro, nullptr, nullptr, &nError) && !nError) << parts[i];
+            EXPECT_TRUE(
+                ParseComponent(parts[i], &macro, nullptr, nullptr, &nError, &library.context) &&
+                !nError)
+                << parts[i];
     }
 }

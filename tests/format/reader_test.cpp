@@ -6,6 +6,7 @@
 #include "model/macro.h"
 
 TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) {
+    CLibraryState library;
     const std::tuple<std::string, std::string, int> rows[] = {
         {"LI 1 2 3 4\n  \t \nSA 5 6\n", "LI 1 2 3 4\r\nSA 5 6\r\n", 0},
         {"XX 1 2\nLI 1 2\nSA 1 1\nMC 10 10 0 0 nolib.xyz", "SA 1 1\r\n", 1},
@@ -15,7 +16,7 @@ TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) 
     CPrimitiveList list;
     for (const auto& [text, lines, error] : rows) {
         int err = 7;
-        ParseDrawingLines(text, list, &err);
+        ParseDrawingLines(text, list, &err, library.context);
         EXPECT_EQ(FormatPrimitiveLines(list, false), lines) << text;
         EXPECT_EQ(err, error) << text;
     }
@@ -24,6 +25,7 @@ TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) 
 // The first header in the text decides; every control byte but the line feed is
 // a blank; bytes from 128 up are letters of the code page.
 TEST(Header, KindNameAndTheFirstMatchInTextOrder) {
+    CLibraryState library;
     // The kind as detected; ok: the header is well formed.
     // clang-format off
     const struct { std::string text; int kind; bool ok; const char* name; } rows[] = {
@@ -55,15 +57,17 @@ TEST(Header, KindNameAndTheFirstMatchInTextOrder) {
         std::vector<LibraryCategory> cats;
         std::string name;
         int kind = TEXT_NONE;
-        EXPECT_EQ(ParseHeaderedText(r.text, &list, &comps, &name, nullptr, &kind, &cats), r.ok)
+        EXPECT_EQ(ParseHeaderedText(r.text, &list, &comps, &name, nullptr, &kind, &cats,
+                                    &library.context),
+                  r.ok)
             << r.text;
         EXPECT_EQ(kind, r.kind) << r.text;
         EXPECT_EQ(name, r.name) << r.text;
     }
     CPrimitiveList list; // the rest of the header line is a command
     int err = 1;
-    ASSERT_TRUE(
-        ParseHeaderedText("[TAVOLIN]LI 1 2 3 4", &list, nullptr, nullptr, &err, nullptr, nullptr));
+    ASSERT_TRUE(ParseHeaderedText("[TAVOLIN]LI 1 2 3 4", &list, nullptr, nullptr, &err, nullptr,
+                                  nullptr, &library.context));
     EXPECT_EQ(FormatPrimitiveLines(list, false), "LI 1 2 3 4\r\n");
     EXPECT_EQ(err, 0);
 }
@@ -81,6 +85,7 @@ TEST(Writer, CompleteLinesOnly) {
 // ordinary coordinate. (A polygon has as many vertices as its line holds: only
 // half a vertex is missing from it.)
 TEST(ParseDrawingLines, ALineShortOfARequiredFieldIsRefused) {
+    CLibraryState library;
     const struct {
         const char *required, *optional, *written;
     } rows[] = {
@@ -103,27 +108,29 @@ TEST(ParseDrawingLines, ALineShortOfARequiredFieldIsRefused) {
     int err = 7;
     for (const auto& r : rows) {
         const std::string required = r.required;
-        ParseDrawingLines(required + r.optional, list, &err);
+        ParseDrawingLines(required + r.optional, list, &err, library.context);
         EXPECT_EQ(FormatPrimitiveLines(list, false) + std::to_string(err),
                   r.written + std::string("\r\n0"));
-        ParseDrawingLines(required, list, &err);
+        ParseDrawingLines(required, list, &err, library.context);
         EXPECT_EQ(list.size() * 10 + std::size_t(err), 10u) << required;
         for (std::size_t cut = required.rfind(' '); cut != std::string::npos && cut > 0;
              cut = required.rfind(' ', cut - 1)) {
-            ParseDrawingLines(required.substr(0, cut) + "\nSA 1 1", list, &err);
+            ParseDrawingLines(required.substr(0, cut) + "\nSA 1 1", list, &err, library.context);
             EXPECT_EQ(FormatPrimitiveLines(list, false) + std::to_string(err), "SA 1 1\r\n1")
                 << required.substr(0, cut);
         }
     }
     // A component's body is read the same way.
     CMacro m;
-    ASSERT_TRUE(ParseComponent("[K t]\nLI 100 100 110\nSA 100 100\n", &m, nullptr, nullptr, &err));
+    ASSERT_TRUE(ParseComponent("[K t]\nLI 100 100 110\nSA 100 100\n", &m, nullptr, nullptr, &err,
+                               &library.context));
     EXPECT_EQ(FormatPrimitiveLines(m.m_components, false) + std::to_string(err), "SA 100 100\r\n1");
 }
 
 // A layer beyond the sixteen is kept as read and written back, and told apart
 // from refused lines, alone or together with them.
 TEST(ParseDrawingLines, APrimitiveOnNoLayerIsKeptAndFlagged) {
+    CLibraryState library;
     const std::tuple<std::string, std::string, int> rows[] = {
         {"LI 10 20 30 20 99\nSA 1 1 -1", "LI 10 20 30 20 99\r\nSA 1 1 -1\r\n", READ_NO_LAYER},
         {"TY 1 2 5 3 0 0 16 * t\nXX", "TY 1 2 5 3 0 0 16 * t\r\n", READ_REFUSED | READ_NO_LAYER},
@@ -132,7 +139,7 @@ TEST(ParseDrawingLines, APrimitiveOnNoLayerIsKeptAndFlagged) {
     CPrimitiveList list;
     for (const auto& [text, lines, error] : rows) {
         int err = 7;
-        ParseDrawingLines(text, list, &err);
+        ParseDrawingLines(text, list, &err, library.context);
         EXPECT_EQ(FormatPrimitiveLines(list, false), lines) << text;
         EXPECT_EQ(err, error) << text;
     }

@@ -6,8 +6,9 @@
 
 namespace {
 std::string WriteRead(const std::string& text) {
+    CLibraryState library;
     CPrimitiveList list;
-    ParseDrawingLines(text, list, nullptr);
+    ParseDrawingLines(text, list, nullptr, library.context);
     return FormatPrimitiveLines(list, false);
 }
 } // namespace
@@ -15,20 +16,22 @@ std::string WriteRead(const std::string& text) {
 // A drawing of every command, once read and written, is the normalised file;
 // that one reads and writes back byte for byte, with nothing refused.
 TEST(RoundTrip, TheGoldenDrawingReadsBackByteForByte) {
+    CLibraryState library;
     const std::string dir = std::string(TEST_DATA_DIR) + "/";
     std::string golden, name;
     ASSERT_TRUE(ReadTextFile(dir + "all_commands.normalized.tvd", nullptr, nullptr, nullptr,
-                             nullptr, nullptr, &golden));
+                             nullptr, nullptr, &golden, &library.context));
     for (const auto& [file, refused] :
          {std::pair{"all_commands.tvd", 1}, std::pair{"all_commands.normalized.tvd", 0}}) {
         CPrimitiveList list;
         int err = -1;
-        ASSERT_TRUE(ReadTextFile(dir + file, &list, nullptr, &name, &err, nullptr, nullptr));
+        ASSERT_TRUE(ReadTextFile(dir + file, &list, nullptr, &name, &err, nullptr, nullptr,
+                                 &library.context));
         EXPECT_EQ(FormatHeader("TAVOLIN", name) + FormatPrimitiveLines(list, false), golden);
         EXPECT_EQ(err, refused) << file;
     }
-    EXPECT_FALSE(
-        ReadTextFile(dir + "none.tvd", nullptr, nullptr, nullptr, nullptr, nullptr, &name));
+    EXPECT_FALSE(ReadTextFile(dir + "none.tvd", nullptr, nullptr, nullptr, nullptr, nullptr, &name,
+                              &library.context));
 }
 
 // Every keyword: a line read and written again, or rejected. Upper or lower

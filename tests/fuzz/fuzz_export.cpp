@@ -82,15 +82,15 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    g_macroCache.Clear();
+    fuzz::Program().cache.Clear();
 
-    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    CSchemoDoc doc(DOC_DRAWING, nullptr, fuzz::Program().context);
     if (!doc.Load(text)) return 0;
 
     // The document writes what it read as a fixed point, like the bare writer.
     std::string stored, again;
     fuzz::Check(doc.Store("f.tvd", true, stored), "a drawing can be stored");
-    CSchemoDoc reloaded(DOC_DRAWING, nullptr);
+    CSchemoDoc reloaded(DOC_DRAWING, nullptr, fuzz::Program().context);
     fuzz::Check(reloaded.Load(stored), "a stored drawing loads", stored);
     // Lines refused are gone; primitives on a layer beyond the sixteen are kept on purpose.
     fuzz::Check((reloaded.m_nLoadErrors & READ_REFUSED) == 0,

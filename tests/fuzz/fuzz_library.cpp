@@ -66,7 +66,7 @@ void CheckSplit(std::string_view rest, const std::vector<std::string>& comps,
 void CheckComponent(const std::string& text, std::string& key, std::string& title, bool& ok) {
     CMacro macro;
     int error = -1;
-    ok = ParseComponent(text, &macro, &key, &title, &error);
+    ok = ParseComponent(text, &macro, &key, &title, &error, &fuzz::Program().context);
     fuzz::Check(ok == (text.find(']') != std::string::npos), "a component parses when it has ']'",
                 text);
     if (!ok) return;
@@ -118,7 +118,7 @@ CMacroTree& Tree() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::PrivateProgramDir();
-    Tree().RefreshMacroTree();
+    Tree().RefreshMacroTree(fuzz::Program().context);
     fuzz::Check(Tree().Root() && Tree().Root()->children.size() == 1,
                 "an empty program folder gives the standard library alone");
     return 0;
@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    g_macroCache.Clear();
+    fuzz::Program().cache.Clear();
 
     // Only a text with a library header is a library; anything else is split
     // whole, which the splitter must take as well.
@@ -134,7 +134,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<LibraryCategory> cats;
     std::string name;
     int kind = TEXT_NONE;
-    const bool headed = ParseHeaderedText(text, nullptr, &comps, &name, nullptr, &kind, &cats) &&
+    const bool headed = ParseHeaderedText(text, nullptr, &comps, &name, nullptr, &kind, &cats,
+                                          &fuzz::Program().context) &&
                         kind == TEXT_LIBRARY;
     if (headed) {
         fuzz::Check(DetectTextKind(text) == TEXT_LIBRARY, "DetectTextKind agrees with the parse");
@@ -153,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     CMacroTree& tree = Tree();
-    tree.AddLibraryToTree(text, kPrefix);
+    tree.AddLibraryToTree(text, kPrefix, fuzz::Program().context);
     CMacroTreeItem* root = const_cast<CMacroTreeItem*>(tree.Root());
     struct Restore {
         CMacroTreeItem* root;
@@ -199,7 +200,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::Check(leaf.label == leafTitle && leaf.macroName == macroName,
                         "a leaf shows the component's title and name",
                         leaf.label + "|" + leaf.macroName, leafTitle + "|" + macroName);
-            fuzz::Check(g_macroCache.Contains(macroName), "a listed macro is cached", macroName);
+            fuzz::Check(fuzz::Program().cache.Contains(macroName), "a listed macro is cached",
+                        macroName);
         }
         if (e.folder)
             fuzz::Check(from == parent->children.size(), "a folder holds only its leaves", e.label);

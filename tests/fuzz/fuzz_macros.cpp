@@ -28,7 +28,8 @@ std::string PlaceEveryComponent(std::string_view library, bool bMacroFile) {
     SplitLibraryText(library, comps, nullptr);
     for (std::size_t i = 0; i < comps.size(); ++i) {
         std::string key;
-        if (!ParseComponent(comps[i], nullptr, &key, nullptr, nullptr)) continue;
+        if (!ParseComponent(comps[i], nullptr, &key, nullptr, nullptr, &fuzz::Program().context))
+            continue;
         drawing += "MC " + std::to_string(100 + 10 * i) + " 100 " + std::to_string(i % 4) + ' ' +
                    std::to_string(i / 4 % 2) + " f." + key + "\r\n";
     }
@@ -70,8 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool bSplit : {false, true}) {
         // Both the library file cache and the macro cache start cold, so what
         // resolves depends on this input alone.
-        ForgetLibraryFiles();
-        g_macroCache.Clear();
+        fuzz::Program().files.Clear();
+        fuzz::Program().cache.Clear();
         fuzz::CheckRoundTrip(drawing, bSplit);
     }
     return 0;

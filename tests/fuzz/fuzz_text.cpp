@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     // What one input resolves must not leak into the next.
-    g_macroCache.Clear();
+    fuzz::Program().cache.Clear();
 
     const int detected = DetectTextKind(text);
     const fuzz::Parsed parsed = fuzz::Read(text);
@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // error flag set exactly when a non-blank line was refused.
     CPrimitiveList list;
     int error = -1;
-    fuzz::Check(ParseDrawingLines(text, list, &error), "ParseDrawingLines answers true");
+    fuzz::Check(ParseDrawingLines(text, list, &error, fuzz::Program().context),
+                "ParseDrawingLines answers true");
     std::size_t nonBlank = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t end = text.find('\n', pos);
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "the error flags count refused lines");
     const std::string body = FormatPrimitiveLines(list, false);
     CPrimitiveList again;
-    ParseDrawingLines(body, again, &error);
+    ParseDrawingLines(body, again, &error, fuzz::Program().context);
     fuzz::Check((error & READ_REFUSED) == 0, "every written line is accepted", body);
     fuzz::Check(FormatPrimitiveLines(again, false) == body, "a written body is a fixed point", body,
                 FormatPrimitiveLines(again, false));

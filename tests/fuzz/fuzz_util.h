@@ -1,9 +1,9 @@
 #pragma once
 // Shared by the fuzz targets: failing a property, a private program folder,
 // and the write-read-write round trip of a headered text.
-#include "format/macro_cache.h"
 #include "format/program_dir.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "format/writer.h"
 
 #include <cstdio>
@@ -46,11 +46,18 @@ inline void Check(bool ok, const char* what, std::string_view a = {}, std::strin
     if (!ok) Fail(what, a, b);
 }
 
+// The library state every input of a target reads with.
+inline CLibraryState& Program() {
+    static CLibraryState state;
+    return state;
+}
+
 // A fresh program folder with empty libs/ and macros/, removed at exit; it
 // becomes the only library folder so that nothing outside it is ever read. Memory
 // backed when possible: some targets write files on every input.
 inline const std::string& PrivateProgramDir() {
     static const std::string dir = [] {
+        Program(); // made before the handler below is registered, so it outlives it
         std::error_code ec;
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
                                                ? std::filesystem::path("/dev/shm")
@@ -64,12 +71,12 @@ inline const std::string& PrivateProgramDir() {
         std::filesystem::create_directories(tmpl + "/macros");
         std::atexit([] {
             std::error_code ec;
-            if (!g_libraryFolders.empty())
-                std::filesystem::remove_all(g_libraryFolders.front(), ec);
+            const std::vector<std::string>& folders = Program().folders;
+            if (!folders.empty()) std::filesystem::remove_all(folders.front(), ec);
         });
         return tmpl;
     }();
-    g_libraryFolders = {dir};
+    Program().folders = {dir};
     return dir;
 }
 
@@ -87,7 +94,8 @@ struct Parsed {
 
 inline Parsed Read(std::string_view text) {
     Parsed p;
-    p.ok = ParseHeaderedText(text, &p.list, nullptr, &p.name, &p.error, &p.kind, nullptr);
+    p.ok = ParseHeaderedText(text, &p.list, nullptr, &p.name, &p.error, &p.kind, nullptr,
+                             &Program().context);
     return p;
 }
 

@@ -1,13 +1,17 @@
 // The comparison's picture on real pixels: a moved resistor is red where it
 // was and green where it is, in plain colours without blending.
 #include "doc/document/document.h"
+#include "format/resolve_context.h"
 #include "qtlayer/qt_diff_picture.h"
 
 #include <gtest/gtest.h>
 
 TEST(DiffPicture, AMovedResistorIsRedWhereItWasAndGreenWhereItIs) {
-    const CLoadedText a = ParseDocumentText("[TAVOLIN]\nMC 100 100 0 0 080\nLI 100 150 300 150");
-    const CLoadedText b = ParseDocumentText("[TAVOLIN]\nMC 300 100 0 0 080\nLI 100 150 300 150");
+    CLibraryState library;
+    const CLoadedText a =
+        ParseDocumentText("[TAVOLIN]\nMC 100 100 0 0 080\nLI 100 150 300 150", library.context);
+    const CLoadedText b =
+        ParseDocumentText("[TAVOLIN]\nMC 300 100 0 0 080\nLI 100 150 300 150", library.context);
     const CDrawingDiff d = CompareLists(a.title, a.list, b.title, b.list);
     CDiffPictureOptions o;
     o.nWidth = 600;

@@ -3,6 +3,7 @@
 // and poppler's tools for the PDF.
 #include "support/fake_ui.h"
 #include "doc/document/document.h"
+#include "format/resolve_context.h"
 #include "qtlayer/qt_clip_picture.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_raster.h"
@@ -170,7 +171,8 @@ class ExportFormats : public ::testing::TestWithParam<CFormat> {
             QFile::remove(m_path + suffix);
     }
     CFakeUi m_ui;
-    CSchemoDoc m_doc{DOC_DRAWING, &m_ui};
+    CLibraryState m_library;
+    CSchemoDoc m_doc{DOC_DRAWING, &m_ui, m_library.context};
     QString m_path;
 };
 
@@ -270,7 +272,8 @@ TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
 // A copy's picture too long for 4096 pixels at 400 % is drawn at the zoom that
 // fits (at 400 % it is the export's picture, seen end to end).
 TEST(ClipPicture, ALongOneIsDrawnAtTheZoomThatFits) {
-    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    CLibraryState library;
+    CSchemoDoc doc(DOC_DRAWING, nullptr, library.context);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI 0 10 3000 10 1\r\n"));
     const std::string png = ClipPicturePng(doc, CLayerTable(), 400, 4096);
     const int w = QImage::fromData(QByteArray::fromStdString(png), "PNG").width();
@@ -279,7 +282,8 @@ TEST(ClipPicture, ALongOneIsDrawnAtTheZoomThatFits) {
 
 // A vector picture is titled as the drawing is (its title in Windows-1252).
 TEST(VectorExport, IsTitledAsTheDrawing) {
-    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    CLibraryState library;
+    CSchemoDoc doc(DOC_DRAWING, nullptr, library.context);
     ASSERT_TRUE(doc.Load("[TAVOLIN Filtro \x80 RC]\r\nLI 10 10 90 10\r\n"));
     const CExportOptions o{EXPORT_ABSOLUTE, 100, 600, 254, {}};
     const QString base = QString::fromStdString(testing::TempDir()) +

@@ -8,6 +8,7 @@
 #include "doc/document/document.h"
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/picking.h"
+#include "format/resolve_context.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
 #include "view/viewport/view_coords.h"
@@ -51,7 +52,8 @@ std::string RandomDrawing(unsigned seed, int nLines) {
 } // namespace
 
 TEST(PickIndex, FindsTheSameHitsAsTheWholeListAtEveryZoom) {
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CLibraryState library;
+    CSchemoDoc doc{DOC_DRAWING, nullptr, library.context};
     ASSERT_TRUE(doc.Load(RandomDrawing(4242, 1500)));
     CLayerTable layers;
     layers.m_bLayerShow[3] = 0;
@@ -90,7 +92,9 @@ TEST(PickIndex, FindsTheSameHitsAsTheWholeListAtEveryZoom) {
 }
 
 TEST(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    const CLayerTable layers;
+    CLibraryState library;
+    CSchemoDoc doc{DOC_DRAWING, nullptr, library.context};
     ASSERT_TRUE(doc.Load(RandomDrawing(77, 600)));
     const CSpatialIndex index(doc.Primitives());
     for (const int nZoom : {37, 100, 400})
@@ -101,7 +105,7 @@ TEST(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
             view.ScrollTo(300, 280);
             view.m_grid.nGridX = 3; // a grid step unlike the snap
             const auto paint = [&](QImage& img, const QRect& r) {
-                PaintViewScene(img, r, view, dpr, index);
+                PaintViewScene(img, r, view, dpr, index, layers);
             };
             QImage whole(QSize(173, 131) * dpr, QImage::Format_RGB32), pieces = whole;
             paint(whole, whole.rect());
@@ -133,13 +137,14 @@ TEST(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
 
 // Light grey beyond the sheet's edges, white on it, at either pixel ratio.
 TEST(ViewSheetEdge, TheSceneIsGreyOutsideTheSheet) {
+    const CLayerTable layers;
     const CSpatialIndex index;
     CViewCoords view;
     view.SetClientSize(100, 100);
     view.ScrollTo(-10, -20);
     for (double dpr : {1.0, 2.0}) {
         QImage img(QSize(100, 100) * dpr, QImage::Format_RGB32);
-        PaintViewScene(img, img.rect(), view, dpr, index);
+        PaintViewScene(img, img.rect(), view, dpr, index, layers);
         const int e = int(10 * dpr); // the left edge; the top one lies at 2e
         EXPECT_EQ((std::vector<QRgb>{img.pixel(e - 1, 3 * e), img.pixel(e, 2 * e - 1),
                                      img.pixel(e + 1, 2 * e + 2)}),
@@ -150,7 +155,9 @@ TEST(ViewSheetEdge, TheSceneIsGreyOutsideTheSheet) {
 }
 
 TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
-    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    const CLayerTable layers;
+    CLibraryState library;
+    CSchemoDoc doc(DOC_DRAWING, nullptr, library.context);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI 10 10 40 10 0\r\nLI 10 30 40 30 0\r\n"));
     doc.Select(doc.Primitives()[0].get(), true);
     CViewCoords view;
@@ -159,7 +166,7 @@ TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
     for (const int k : {1, 2}) {
         QImage img(QSize(200, 200) * k, QImage::Format_RGB32);
         img.fill(Qt::white);
-        PaintViewMarks(img, img.rect(), view, k, doc.Selection());
+        PaintViewMarks(img, img.rect(), view, k, doc.Selection(), layers);
         // Marks around the selected line's point only, none on the other line.
         const QRgb mark = qRgb(0x80, 0x80, 0xFF);
         const int n = 5 * k, p = 10 * k;

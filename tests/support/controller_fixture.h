@@ -15,9 +15,9 @@
 #include "view/editor/view_host.h"
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
-#include <cstring>
 #include <sstream>
 
 // A view of cx x cy device-independent pixels at dScale, scrolled to ptScroll.
@@ -89,9 +89,9 @@ class ControllerTest : public ::testing::Test {
     }
 
     // Steps apart by spaces, each a letter and maybe "x,y": 'p' press, 'm' move, 'r' release,
-    // 'c' click, 'C' Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'h' Shift+click, 'q' Ctrl+press, 'x' right
-    // press, 'd' double click, 'u' right release, 'M' and 'N' middle press and release, 'R', 'S'
-    // and 'G' keys, 'E' Escape, 'D' Delete, 'K' the drag cancelled.
+    // 'c' click, 'C' Ctrl+click, 'A' Alt+click, 'Z' Ctrl+Shift+click, 'h' Shift+click, 'q'
+    // Ctrl+press, 'x' right press, 'd' double click, 'u' right release, 'M' and 'N' middle press
+    // and release, 'R', 'S' and 'G' keys, 'E' Escape, 'D' Delete, 'K' the drag cancelled.
     void Run(const std::string& script) {
         std::istringstream steps(script);
         for (std::string step; steps >> step;) {
@@ -120,13 +120,17 @@ class ControllerTest : public ::testing::Test {
 
     CFakeUi ui;
     CSpatialIndex index;
-    CSchemoDoc doc{DOC_DRAWING, &ui};
+    CLibraryState m_library;
+    CSchemoDoc doc{DOC_DRAWING, &ui, m_library.context};
     CViewCoords coords = View(1000, 800, 1.0, {0, 0});
     CFakeViewHost host;
     CLayerTable layers;
     CSettings settings;
-    CViewController ctl{
-        doc, coords, index, host, {layers, settings, [](const std::string& name, CMacro& macro) {
-                                       return ResolveMacro(name, macro, nullptr, nullptr);
-                                   }}};
+    CViewController ctl{doc,
+                        coords,
+                        index,
+                        host,
+                        {layers, settings, [this](const std::string& name, CMacro& macro) {
+                             return ResolveMacro(name, macro, nullptr, nullptr, m_library.context);
+                         }}};
 };

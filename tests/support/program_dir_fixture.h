@@ -1,8 +1,9 @@
 #pragma once
-// A temporary program folder with `libs` and `macros`, and an empty macro cache.
-#include "format/library_files.h"
-#include "format/macro_cache.h"
+// A temporary program folder with `libs` and `macros`, the only folder of a
+// library state whose caches start empty.
 #include "format/program_dir.h"
+#include "format/reader.h"
+#include "format/resolve_context.h"
 
 #include <gtest/gtest.h>
 
@@ -21,19 +22,18 @@ protected:
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir / "libs");
         std::filesystem::create_directories(m_dir / "macros");
-        g_libraryFolders = {m_dir.string()};
-        g_macroCache.Clear();
-        ForgetLibraryFiles();
+        m_library.folders = {m_dir.string()};
     }
-    void TearDown() override {
-        g_macroCache.Clear();
-        ForgetLibraryFiles();
-        g_libraryFolders.clear();
-        std::filesystem::remove_all(m_dir);
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    CResolveContext& Ctx() { return m_library.context; }
+    // The object a command line reads as, its macro names resolved in the folder.
+    std::unique_ptr<CPrimitive> Read(const std::string& line) {
+        return ParsePrimitiveLine(line, Ctx());
     }
     void WriteFile(const std::string& relative, const std::string& text) {
         std::filesystem::create_directories((m_dir / relative).parent_path());
         std::ofstream(m_dir / relative, std::ios::binary) << text;
     }
     std::filesystem::path m_dir;
+    CLibraryState m_library;
 };

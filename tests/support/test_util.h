@@ -1,11 +1,16 @@
 #pragma once
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "model/primitive.h"
 
 #include <gtest/gtest.h>
 
-// The object a single command line reads as, or null.
-inline std::unique_ptr<CPrimitive> Read(const std::string& line) { return ParsePrimitiveLine(line); }
+// The object a single command line reads as, or null; with no library folders
+// macro names resolve in the standard library only.
+inline std::unique_ptr<CPrimitive> Read(const std::string& line) {
+    CLibraryState library;
+    return ParsePrimitiveLine(line, library.context);
+}
 
 // The command line an object writes.
 inline std::string Written(const CPrimitive& p) {

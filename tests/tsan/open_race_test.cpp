@@ -10,6 +10,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <thread>
 #include <unistd.h>
 
@@ -42,32 +43,35 @@ int main() {
         drawing += "MC " + std::to_string(200 + i % 1000) + " 300 0 0 " + kinds[i % 5] +
                    (i % 5 < 2 ? std::to_string(i / 5 % 10) : "") + "\r\n";
     write("disegno.tvd", drawing);
-    g_libraryFolders = {dir.string()};
-    FillMacroCache();
+    CLibraryState program;
+    program.folders = {dir.string()};
+    FillMacroCache(program.context);
 
     CLoadedText loaded[kWorkers];
-    CPrivateResolve resolve[kWorkers];
+    std::vector<std::unique_ptr<CPrivateResolve>> resolve;
+    for (int t = 0; t < kWorkers; ++t)
+        resolve.push_back(std::make_unique<CPrivateResolve>(program.context));
     std::atomic<int> nDone{0};
     std::vector<std::thread> workers;
     for (int t = 0; t < kWorkers; ++t)
         workers.emplace_back([&, t] {
-            resolve[t].Run([&] { loaded[t] = ReadDocumentFile((dir / "disegno.tvd").string()); });
+            loaded[t] = ReadDocumentFile((dir / "disegno.tvd").string(), resolve[t]->Context());
             ++nDone;
         });
     for (int nReloads = 1; nDone < kWorkers; ++nReloads) {
         CMacro macro;
-        g_macroCache.DropUserEntries();
-        ForgetLibraryFiles();
-        FillMacroCache();
+        program.cache.DropUserEntries();
+        program.files.Clear();
+        FillMacroCache(program.context);
         for (const std::string& name : {"gara.H" + std::to_string(nReloads % 10),
                                         std::string("singola"), std::string("~151")})
-            ResolveMacro(name, macro, nullptr, nullptr);
+            ResolveMacro(name, macro, nullptr, nullptr, program.context);
         writeLibrary(nReloads);
     }
     bool bOk = true;
     for (int t = 0; t < kWorkers; ++t) {
         workers[t].join();
-        resolve[t].Merge();
+        resolve[t]->Merge();
         bOk &= loaded[t].bOk && loaded[t].nError == 0 && int(loaded[t].list.size()) == kLines;
         for (const auto& p : loaded[t].list)
             bOk &= !static_cast<const CMacro&>(*p).m_components.empty();

@@ -1,4 +1,5 @@
 #include "app/bars/macro_bar.h"
+#include "app/frame/program_context.h"
 
 #include "app/bars/macro_picture.h"
 #include "app/frame/trace.h"
@@ -109,7 +110,7 @@ void CMacroBar::RefreshMacroTree() {
         const QSignalBlocker block(m_pView);
         const CExpansion expansion(m_pView);
         m_pView->clear();
-        m_pTree->RefreshMacroTree();
+        m_pTree->RefreshMacroTree(g_library.context);
         if (const CMacroTreeItem* root = m_pTree->Root()) AddItems(nullptr, *root);
         expansion.Restore(m_pView);
         if (QTreeWidgetItem* leaf = selected ? FindLeaf(*selected) : nullptr)
@@ -127,8 +128,8 @@ void CMacroBar::RefreshMacroTree() {
 }
 
 void CMacroBar::ReloadLibraries() {
-    g_macroCache.DropUserEntries();
-    ForgetLibraryFiles();
+    g_library.cache.DropUserEntries();
+    g_library.files.Clear();
     RefreshMacroTree();
 }
 

@@ -1,5 +1,6 @@
 #include "app/bars/macro_picture.h"
 
+#include "app/frame/program_context.h"
 #include "doc/document/settings.h"
 #include "doc/scene/layer_walk.h"
 #include "format/resolve.h"
@@ -21,7 +22,8 @@ QImage Render(const std::string& name, const QSize& px) {
     QImage image(px, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     auto macro = std::make_unique<CMacro>();
-    if (px.isEmpty() || !ResolveMacro(name, *macro, nullptr, nullptr)) return image;
+    if (px.isEmpty() || !ResolveMacro(name, *macro, nullptr, nullptr, g_library.context))
+        return image;
     macro->m_points[0] = {100, 100};
     macro->PlaceComponents();
     CQtSurface dc(image);

@@ -1,4 +1,5 @@
 #include "app/dialogs/config_dialog.h"
+#include "app/frame/program_context.h"
 
 #include "app/dialogs/message_box.h"
 #include "app/platform/qt_profile_store.h"

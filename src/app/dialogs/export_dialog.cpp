@@ -1,6 +1,7 @@
 #include "app/dialogs/export_dialog.h"
 
 #include "app/dialogs/message_box.h"
+#include "app/frame/program_context.h"
 #include "app/window/draw_progress.h"
 #include "doc/document/document_ui.h"
 #include "doc/document/settings.h"

@@ -2,6 +2,7 @@
 
 #include "app/bars/layer_combo.h"
 #include "app/dialogs/int_spin_edit.h"
+#include "app/frame/program_context.h"
 #include "doc/document/document.h"
 #include "doc/document/settings.h"
 #include "model/property_table.h"

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/config_dialog.h"
 #include "app/features/feature_macros.h"
+#include "app/frame/program_context.h"
 #include "app/window/document_tabs.h"
 #include "doc/document/settings.h"
 #include "view/commands/commands.h"

@@ -2,6 +2,7 @@
 // document; the commands' enabling follows the clipboard's own notices.
 #include "app/features/feature_clipboard.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_clipboard.h"
 #include "app/window/child_frame.h"
@@ -37,7 +38,7 @@ void CClipboardFeature::Run(int nId) {
         CutSelection(child->Document(), *m_pClipboard, g_settings.bSplit != 0);
     } else {
         CPrimitiveList pasted;
-        const bool bRead = ReadClipboardLines(*m_pClipboard, pasted, nullptr);
+        const bool bRead = ReadClipboardLines(*m_pClipboard, pasted, nullptr, g_library.context);
         if (bRead) child->View()->StartPaste(std::move(pasted));
         if (child->View()->IsIdle()) Beep(); // nothing to paste
     }

@@ -1,5 +1,6 @@
 #include "app/features/feature_compare.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/file_filters.h"
 #include "app/window/child_frame.h"
@@ -23,7 +24,7 @@ void CCompareFeature::Run(int) {
         QString(), OpenFileFilters());
     if (path.isEmpty() || !child) return;
     // Read as a drawing is opened, with the same messages.
-    auto other = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+    auto other = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     other->SetUi(&ui);
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -4,6 +4,7 @@
 
 #include "app/dialogs/property_dialog.h"
 #include "app/frame/actions.h"
+#include "app/frame/program_context.h"
 #include "app/window/child_frame.h"
 #include "app/window/schemo_view.h"
 #include "doc/document/settings.h"

@@ -68,8 +68,8 @@ void TraceViewState(CMyMDIChildWnd* child) {
 }
 
 std::unique_ptr<CSchemoDoc> MakeDocument(int nDocKind) {
-    if (nDocKind == DOC_LIBRARY) return std::make_unique<CSchemoLibDoc>(nullptr);
-    return std::make_unique<CSchemoDoc>(nDocKind, nullptr);
+    if (nDocKind == DOC_LIBRARY) return std::make_unique<CSchemoLibDoc>(nullptr, g_library.context);
+    return std::make_unique<CSchemoDoc>(nDocKind, nullptr, g_library.context);
 }
 } // namespace
 
@@ -147,7 +147,7 @@ CMyMDIChildWnd* CFilesFeature::NewDocument(int nDocKind) {
 }
 
 CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
-    auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr);
+    auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
     if (!doc->Adopt(ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress)))
@@ -156,7 +156,7 @@ CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
 }
 
 CMyMDIChildWnd* CFilesFeature::OpenLibrary(const QString& path) {
-    auto doc = std::make_unique<CSchemoLibDoc>(nullptr);
+    auto doc = std::make_unique<CSchemoLibDoc>(nullptr, g_library.context);
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
     QApplication::setOverrideCursor(Qt::WaitCursor);

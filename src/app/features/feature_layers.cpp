@@ -5,6 +5,7 @@
 #include "app/bars/layer_combo.h"
 #include "app/dialogs/layer_dialog.h"
 #include "app/frame/actions.h"
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_profile_store.h"
 #include "app/window/child_frame.h"

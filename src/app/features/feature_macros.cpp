@@ -3,6 +3,7 @@
 #include "app/features/feature_macros.h"
 
 #include "app/bars/macro_bar.h"
+#include "app/frame/program_context.h"
 #include "app/platform/library_watcher.h"
 #include "doc/document/settings.h"
 #include "view/commands/commands.h"

@@ -14,6 +14,7 @@
 #include "app/features/feature_small.h"
 #include "app/features/feature_windows.h"
 #include "app/frame/actions.h"
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/settings_store.h"
 #include "app/window/child_frame.h"

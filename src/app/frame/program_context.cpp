@@ -2,6 +2,10 @@
 
 #include "format/resolve.h"
 
+CSettings g_settings;
+CLayerTable g_layers;
+CLibraryState g_library;
+
 namespace {
 // The unsplit-macro warning is shown at most once per run, for all documents.
 bool g_bWarnNonStandard = true;
@@ -9,7 +13,7 @@ bool g_bWarnNonStandard = true;
 
 CEditContext ProgramEditContext() {
     return {g_layers, g_settings, [](const std::string& name, CMacro& macro) {
-                return ResolveMacro(name, macro, nullptr, nullptr);
+                return ResolveMacro(name, macro, nullptr, nullptr, g_library.context);
             }};
 }
 

@@ -1,8 +1,17 @@
 #pragma once
-// The program's own state handed to the core: its layer table and settings,
-// macros resolved through the program's caches, and the saving rules.
+// The program's own state, owned here and handed to the core: its layer
+// table and settings, its library folders and caches, and the saving rules.
 #include "doc/document/document.h"
+#include "doc/document/settings.h"
+#include "format/resolve_context.h"
+#include "model/layers.h"
 #include "view/editor/edit_context.h"
+
+// Until loaded the settings and layers hold their defaults, the library
+// state no folders.
+extern CSettings g_settings;
+extern CLayerTable g_layers;
+extern CLibraryState g_library;
 
 // What every view's editing logic is given.
 CEditContext ProgramEditContext();

@@ -1,4 +1,5 @@
 #include "app/frame/schemo_app.h"
+#include "app/frame/program_context.h"
 
 #include "app/features/autosave_feature.h"
 #include "app/frame/main_frame.h"
@@ -45,7 +46,7 @@ CCommandLine ParseOrExit(int argc, char** argv) {
 // The macro bar fills the cache from these folders when the frame is created.
 void SetLibraryFolders(const CCommandLine& cl) {
     EnsureUserDataFolder(UserDataFolder());
-    g_libraryFolders = DefaultLibraryFolders(cl.programDir);
+    g_library.folders = DefaultLibraryFolders(cl.programDir);
 }
 
 void OpenFiles(CMainFrame& frame, const CCommandLine& cl) {
@@ -97,6 +98,6 @@ int RunTavolin(int argc, char** argv) {
         TraceLine("READY");
     });
     const int result = app.exec();
-    g_macroCache.Clear();
+    g_library.cache.Clear();
     return result;
 }

@@ -1,4 +1,5 @@
 #include "app/platform/library_watcher.h"
+#include "app/frame/program_context.h"
 
 #include "format/program_dir.h"
 
@@ -35,7 +36,7 @@ CLibraryWatcher::CLibraryWatcher(QObject* parent, int nQuietMs)
 // A new file or folder is not watched yet, and one that went is dropped:
 // the watched paths are brought up to date at every change.
 void CLibraryWatcher::Resync() {
-    m_set = LibraryWatchSet(g_libraryFolders);
+    m_set = LibraryWatchSet(g_library.folders);
     const QSet<QString> wanted = Paths(m_set);
     QSet<QString> watched;
     QStringList stale, fresh;

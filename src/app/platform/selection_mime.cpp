@@ -1,5 +1,6 @@
 #include "app/platform/selection_mime.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_clipboard.h"
 #include "qtlayer/qt_clip_picture.h"
@@ -43,7 +44,7 @@ QVariant CSelectionMime::retrieveData(const QString& type, QMetaType preferred) 
 }
 
 std::shared_ptr<CSchemoDoc> PictureDocument(const std::vector<CPrimitive*>& prims) {
-    auto doc = std::make_shared<CSchemoDoc>(DOC_DRAWING, nullptr);
+    auto doc = std::make_shared<CSchemoDoc>(DOC_DRAWING, nullptr, g_library.context);
     CPrimitiveList list;
     for (const CPrimitive* p : prims) {
         list.push_back(p->Clone());

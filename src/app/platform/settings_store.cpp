@@ -1,5 +1,6 @@
 #include "app/platform/settings_store.h"
 
+#include "app/frame/program_context.h"
 #include "app/platform/qt_profile_store.h"
 #include "doc/document/settings.h"
 #include "view/program/app_settings.h"

@@ -1,5 +1,6 @@
 #include "app/window/compare_window.h"
 
+#include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "doc/diff/diff_picture.h"
 #include "doc/document/settings.h"

@@ -1,6 +1,7 @@
 #include "app/window/print_view.h"
 
 #include "app/dialogs/message_box.h"
+#include "app/frame/program_context.h"
 #include "app/window/draw_progress.h"
 #include "doc/document/settings.h"
 #include "doc/document/system_error.h"

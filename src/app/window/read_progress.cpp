@@ -1,5 +1,6 @@
 #include "app/window/read_progress.h"
 
+#include "app/frame/program_context.h"
 #include "format/resolve_context.h"
 
 #include <QApplication>
@@ -21,9 +22,9 @@ CLoadedText ReadWithProgress(const QString& path, QStatusBar* status, QProgressB
     CLoadedText loaded;
     std::atomic<bool> bDone{false};
     const std::string file = QFile::encodeName(path).toStdString();
-    CPrivateResolve resolve;
+    CPrivateResolve resolve(g_library.context);
     std::thread worker([&] {
-        resolve.Run([&] { loaded = ReadDocumentFile(file); });
+        loaded = ReadDocumentFile(file, resolve.Context());
         bDone = true;
     });
     QElapsedTimer clock;

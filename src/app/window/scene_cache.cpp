@@ -44,12 +44,13 @@ bool CSceneCache::ScrollTo(CPoint origin) {
     return true;
 }
 
-void CSceneCache::Render(const CViewCoords& coords, double dpr, const CSpatialIndex& index) {
+void CSceneCache::Render(const CViewCoords& coords, double dpr, const CSpatialIndex& index,
+                         const CLayerTable& layers) {
     if (m_dirty.isEmpty()) return;
     if (m_dirty.rectCount() > kMaxDirtyRects)
-        PaintViewScene(m_scene, m_dirty.boundingRect(), coords, dpr, index);
+        PaintViewScene(m_scene, m_dirty.boundingRect(), coords, dpr, index, layers);
     else
         for (const QRect& r : m_dirty)
-            PaintViewScene(m_scene, r, coords, dpr, index);
+            PaintViewScene(m_scene, r, coords, dpr, index, layers);
     m_dirty = QRegion();
 }

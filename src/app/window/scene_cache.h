@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRegion>
 
+struct CLayerTable;
 class CSpatialIndex;
 class CViewCoords;
 
@@ -23,7 +24,8 @@ class CSceneCache final {
     // The device origin moved: the pixels slide and the uncovered strips are
     // marked. False if the origin did not move.
     bool ScrollTo(CPoint origin);
-    void Render(const CViewCoords& coords, double dpr, const CSpatialIndex& index);
+    void Render(const CViewCoords& coords, double dpr, const CSpatialIndex& index,
+                const CLayerTable& layers);
 
   private:
     QImage m_scene;

@@ -310,7 +310,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         m_frame = QImage(dev, QImage::Format_RGB32);
         UpdateScrollBars();
     }
-    m_pScene->Render(m_coords, dpr, m_index);
+    m_pScene->Render(m_coords, dpr, m_index, g_layers);
     const QImage& scene = m_pScene->Image();
     const QRect rc = ToDevice(event->rect(), dpr).intersected(scene.rect());
     {
@@ -318,7 +318,7 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
         copy.setCompositionMode(QPainter::CompositionMode_Source);
         copy.drawImage(rc.topLeft(), scene, rc);
     }
-    PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection());
+    PaintViewMarks(m_frame, rc, m_coords, dpr, m_doc.Selection(), g_layers);
     if (m_pCtl->HasOverlay()) {
         CQtSurface dc(m_frame);
         dc.SetMinPenPixels(std::max(1, int(std::lround(dpr))));

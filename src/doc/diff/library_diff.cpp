@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <map>
 
-CPrimitiveList ComponentPrimitives(const std::string& text) {
+CPrimitiveList ComponentPrimitives(const std::string& text, CResolveContext& ctx) {
     CMacro macro;
     int nError = 0;
-    ParseComponent(text, &macro, nullptr, nullptr, &nError);
+    ParseComponent(text, &macro, nullptr, nullptr, &nError, &ctx);
     return std::move(macro.m_components);
 }
 
@@ -20,10 +20,10 @@ struct CParsedComponent {
     CPrimitiveList list; // in library coordinates
 };
 
-CParsedComponent Parse(const std::string& text) {
+CParsedComponent Parse(const std::string& text, CResolveContext& ctx) {
     CParsedComponent c;
     ReadComponentHeader(text, &c.key, &c.title);
-    c.list = ComponentPrimitives(text);
+    c.list = ComponentPrimitives(text, ctx);
     return c;
 }
 
@@ -44,14 +44,14 @@ std::map<std::string, std::vector<int>> ByKey(const std::vector<std::string>& te
 
 CLibraryChange Compare(const std::string& key, int o, int n,
                        const std::vector<std::string>& oldTexts,
-                       const std::vector<std::string>& newTexts) {
+                       const std::vector<std::string>& newTexts, CResolveContext& ctx) {
     CLibraryChange c;
     c.strKey = key;
     c.nOld = o;
     c.nNew = n;
     c.nKind = o < 0 ? LIBRARY_ADDED : n < 0 ? LIBRARY_REMOVED : LIBRARY_CHANGED;
-    const CParsedComponent a = o < 0 ? CParsedComponent() : Parse(oldTexts[std::size_t(o)]);
-    const CParsedComponent b = n < 0 ? CParsedComponent() : Parse(newTexts[std::size_t(n)]);
+    const CParsedComponent a = o < 0 ? CParsedComponent() : Parse(oldTexts[std::size_t(o)], ctx);
+    const CParsedComponent b = n < 0 ? CParsedComponent() : Parse(newTexts[std::size_t(n)], ctx);
     c.strHeader = Header(n < 0 ? a : b);
     c.drawing = CompareLists(o < 0 ? b.title : a.title, a.list, n < 0 ? a.title : b.title, b.list,
                              key.c_str());
@@ -60,8 +60,8 @@ CLibraryChange Compare(const std::string& key, int o, int n,
 } // namespace
 
 CLibraryDiff CompareLibraries(const std::string& oldName, const std::vector<std::string>& oldTexts,
-                              const std::string& newName,
-                              const std::vector<std::string>& newTexts) {
+                              const std::string& newName, const std::vector<std::string>& newTexts,
+                              CResolveContext& ctx) {
     CLibraryDiff d;
     d.strOldName = oldName;
     d.strNewName = newName;
@@ -77,7 +77,7 @@ CLibraryDiff CompareLibraries(const std::string& oldName, const std::vector<std:
             const int o = i < olds.size() ? olds[i] : -1, n = i < news.size() ? news[i] : -1;
             // Most components of two versions are the same text: nothing to parse.
             if (o >= 0 && n >= 0 && oldTexts[std::size_t(o)] == newTexts[std::size_t(n)]) continue;
-            CLibraryChange c = Compare(k.first, o, n, oldTexts, newTexts);
+            CLibraryChange c = Compare(k.first, o, n, oldTexts, newTexts, ctx);
             if (c.nKind != LIBRARY_CHANGED || !c.drawing.Same()) d.changes.push_back(std::move(c));
         }
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CResolveContext;
+
 enum ELibraryChangeKind { LIBRARY_ADDED, LIBRARY_REMOVED, LIBRARY_CHANGED };
 
 struct CLibraryChange {
@@ -29,9 +31,10 @@ struct CLibraryDiff {
     std::string Text() const;
 };
 
-// A component's primitives in library coordinates.
-CPrimitiveList ComponentPrimitives(const std::string& text);
+// A component's primitives in library coordinates; its macro names resolve in `ctx`.
+CPrimitiveList ComponentPrimitives(const std::string& text, CResolveContext& ctx);
 
 // Component texts as a library document holds them, with the libraries' names.
 CLibraryDiff CompareLibraries(const std::string& oldName, const std::vector<std::string>& oldTexts,
-                              const std::string& newName, const std::vector<std::string>& newTexts);
+                              const std::string& newName, const std::vector<std::string>& newTexts,
+                              CResolveContext& ctx);

@@ -13,34 +13,35 @@
 #include <algorithm>
 #include <cctype>
 
-CLoadedText ParseDocumentText(const std::string& text) {
+CLoadedText ParseDocumentText(const std::string& text, CResolveContext& ctx) {
     CLoadedText r;
     int nKind = TEXT_NONE;
-    r.bOk = ParseHeaderedText(text, &r.list, nullptr, &r.title, &r.nError, &nKind, nullptr) &&
+    r.bOk = ParseHeaderedText(text, &r.list, nullptr, &r.title, &r.nError, &nKind, nullptr, &ctx) &&
             (nKind == TEXT_DRAWING || nKind == TEXT_MACRO);
     if (!r.bOk) r.list.clear();
     return r;
 }
 
-CLoadedText ReadDocumentFile(const std::string& path) {
+CLoadedText ReadDocumentFile(const std::string& path, CResolveContext& ctx) {
     std::string text;
     CLoadedText r;
     r.bUnreadable = !ReadWholeFile(path, text);
-    if (!r.bUnreadable) r = ParseDocumentText(text);
+    if (!r.bUnreadable) r = ParseDocumentText(text, ctx);
     r.path = path;
     return r;
 }
 
-CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui) : m_nDocKind(nDocKind), m_pUi(ui) {
+CSchemoDoc::CSchemoDoc(int nDocKind, IDocumentUi* ui, CResolveContext& resolve)
+    : m_nDocKind(nDocKind), m_pUi(ui), m_resolve(resolve) {
     StartHistory();
 }
 
 bool CSchemoDoc::Load(const std::string& text) {
-    return Adopt(ParseDocumentText(text));
+    return Adopt(ParseDocumentText(text, m_resolve));
 }
 
 bool CSchemoDoc::LoadFile(const std::string& path) {
-    return Adopt(ReadDocumentFile(path));
+    return Adopt(ReadDocumentFile(path, m_resolve));
 }
 
 bool CSchemoDoc::Adopt(CLoadedText loaded) {

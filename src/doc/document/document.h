@@ -12,6 +12,8 @@
 #include <unordered_set>
 #include <vector>
 
+class CResolveContext;
+
 enum DocKind { DOC_NONE = 0, DOC_DRAWING = 163, DOC_MACRO = 164, DOC_LIBRARY = 165 };
 
 // A drawing or macro text read and parsed, not yet in a document. Reading and
@@ -24,8 +26,9 @@ struct CLoadedText {
     CPrimitiveList list;
     std::string path; // the file read, named in the messages; empty for a text
 };
-CLoadedText ParseDocumentText(const std::string& text);
-CLoadedText ReadDocumentFile(const std::string& path);
+// Macro names resolve in `ctx`.
+CLoadedText ParseDocumentText(const std::string& text, CResolveContext& ctx);
+CLoadedText ReadDocumentFile(const std::string& path, CResolveContext& ctx);
 
 // What saving reads of the program's state, and what the user answered
 // meanwhile: the caller keeps the answers for the rest of the run.
@@ -43,8 +46,9 @@ constexpr std::size_t MAX_BOUNDED_CHANGE = 10000;
 class CSchemoDoc {
   public:
     // A new document is empty, unmodified, and its history already holds the
-    // empty drawing, so that the first change can be undone.
-    CSchemoDoc(int nDocKind, IDocumentUi* ui);
+    // empty drawing, so that the first change can be undone. Its macro names
+    // resolve in `resolve`, which outlives it.
+    CSchemoDoc(int nDocKind, IDocumentUi* ui, CResolveContext& resolve);
     virtual ~CSchemoDoc() = default;
     CSchemoDoc(const CSchemoDoc&) = delete;
     CSchemoDoc& operator=(const CSchemoDoc&) = delete;
@@ -55,6 +59,7 @@ class CSchemoDoc {
     int GetDocKind() const { return m_nDocKind; }
     void SetUi(IDocumentUi* ui) { m_pUi = ui; }
     IDocumentUi* GetUi() const { return m_pUi; }
+    CResolveContext& ResolveContext() const { return m_resolve; }
     const CPrimitiveList& Primitives() const { return m_primitives; }
     const std::vector<CPrimitive*>& Selection() const { return m_selection; }
     bool IsModified() const { return m_bModified; }
@@ -169,6 +174,7 @@ class CSchemoDoc {
     bool m_bChangedOutside = false;       // a change the history does not hold
     int m_nDocKind;
     IDocumentUi* m_pUi;
+    CResolveContext& m_resolve;
     CUndoHistory m_undo;
     std::vector<IDocumentObserver*> m_observers;
 };

@@ -24,7 +24,8 @@ bool Same(const CHistoryLine& mine, const CHistoryLine* theirs) {
 // False when the lines the two share between the ends do not keep their
 // order, or a line new to the document does not read as one primitive.
 bool FindDifference(const std::vector<CHistoryLine>& lines,
-                    const std::vector<const CHistoryLine*>& target, CDifference& d) {
+                    const std::vector<const CHistoryLine*>& target, CResolveContext& ctx,
+                    CDifference& d) {
     const std::size_t n = lines.size(), m = target.size();
     std::size_t& p = d.nPrefix;
     std::size_t& s = d.nSuffix;
@@ -50,7 +51,7 @@ bool FindDifference(const std::vector<CHistoryLine>& lines,
     CPrimitiveList one;
     for (std::size_t j = p; j < m - s; ++j) {
         if (bTaken[j - p]) continue;
-        ParseDrawingLines(target[j]->Text(), one, nullptr);
+        ParseDrawingLines(target[j]->Text(), one, nullptr, ctx);
         if (one.size() != 1) return false;
         d.arrived.push_back(j);
         d.fresh.push_back(std::move(one.front()));
@@ -84,7 +85,7 @@ void CSchemoDoc::RestoreWhole(const std::vector<const CHistoryLine*>& target) {
     for (const CHistoryLine* l : target)
         text += l->Text();
     CPrimitiveList fresh;
-    ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr);
+    ParseHeaderedText(text, &fresh, nullptr, nullptr, nullptr, nullptr, nullptr, &m_resolve);
     ReplaceAll(std::move(fresh));
     if (m_lines.size() != target.size()) return;
     for (std::size_t i = 0; i < target.size(); ++i) {
@@ -96,7 +97,7 @@ void CSchemoDoc::RestoreWhole(const std::vector<const CHistoryLine*>& target) {
 bool CSchemoDoc::ApplyDifference(const std::vector<const CHistoryLine*>& target) {
     CDifference d;
     if (m_bEmptyLines || m_lines.size() != m_primitives.size() ||
-        !FindDifference(m_lines, target, d))
+        !FindDifference(m_lines, target, m_resolve, d))
         return false;
     ClearSelection();
     const std::size_t p = d.nPrefix, nEnd = m_primitives.size() - d.nSuffix;

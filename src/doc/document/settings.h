@@ -1,7 +1,6 @@
 #pragma once
-// The program's settings. The application loads and stores them, and gives the
-// core the values it reads; until loaded they hold their defaults.
-#include "model/layers.h"
+// The program's settings. The application owns, loads and stores them, and
+// gives the core the values it reads.
 
 struct CSettings {
     int bSplit = 1; // save and copy non-standard macros as their primitives
@@ -16,8 +15,3 @@ struct CSettings {
     bool bTabbedViewKept = false;
     int nMicronsPerUnit = 127; // thousandths of a millimetre per unit; never stored
 };
-
-extern CSettings g_settings;
-// The program's layer table. Only the application reads it; it gives it to
-// the core, which is told the table it draws and picks with.
-extern CLayerTable g_layers;

@@ -43,7 +43,7 @@ CPicturePrep::CPicturePrep(CSchemoDoc& doc, CSurface& measure, const CLayerTable
 }
 
 std::unique_ptr<CSchemoDoc> CopyForPicture(const CSchemoDoc& doc) {
-    auto copy = std::make_unique<CSchemoDoc>(doc.GetDocKind(), nullptr);
+    auto copy = std::make_unique<CSchemoDoc>(doc.GetDocKind(), nullptr, doc.ResolveContext());
     copy->m_strTitle = doc.m_strTitle;
     CPrimitiveList list;
     list.reserve(doc.Primitives().size());

@@ -103,14 +103,14 @@ void CDiskWatch::Reload(CSchemoDoc& doc) {
     loaded.bUnreadable = !ReadWholeFile(m_path, text);
     bool ok = false;
     if (auto* library = dynamic_cast<CSchemoLibDoc*>(&doc)) {
-        CSchemoLibDoc probe(nullptr);
+        CSchemoLibDoc probe(nullptr, doc.ResolveContext());
         ok = !loaded.bUnreadable && probe.Load(text) && library->Load(text);
         if (!ok && doc.GetUi())
             doc.GetUi()->ShowMessage(
                 WithFileName(loaded.bUnreadable ? MSG_CANNOT_OPEN : MSG_BAD_FORMAT, m_path),
                 CAPTION_ERROR, ICON_ERROR);
     } else {
-        if (!loaded.bUnreadable) loaded = ParseDocumentText(text);
+        if (!loaded.bUnreadable) loaded = ParseDocumentText(text, doc.ResolveContext());
         loaded.path = m_path;
         ok = doc.Reload(std::move(loaded));
     }

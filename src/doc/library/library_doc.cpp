@@ -7,7 +7,8 @@
 #include "format/writer.h"
 #include "model/macro.h"
 
-CSchemoLibDoc::CSchemoLibDoc(IDocumentUi* ui) : CSchemoDoc(DOC_LIBRARY, ui) {}
+CSchemoLibDoc::CSchemoLibDoc(IDocumentUi* ui, CResolveContext& resolve)
+    : CSchemoDoc(DOC_LIBRARY, ui, resolve) {}
 
 void CSchemoLibDoc::AttachFields(ILibraryFields* fields) {
     m_pFields = fields ? fields : &m_ownFields;
@@ -34,7 +35,8 @@ bool CSchemoLibDoc::LoadText(const std::string& text, const std::string& path) {
     std::vector<LibraryCategory> categories;
     std::string name;
     int nKind = TEXT_NONE;
-    if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories) ||
+    if (!ParseHeaderedText(text, nullptr, &m_componentTexts, &name, nullptr, &nKind, &categories,
+                           nullptr) ||
         nKind != TEXT_LIBRARY) {
         m_componentTexts.clear();
         if (GetUi())
@@ -111,7 +113,7 @@ bool CSchemoLibDoc::LoadComponent(bool bFit, int* pError) {
     std::string key, title;
     const std::string& text = m_componentTexts[m_nCurrent];
     m_bShown = ReadComponentHeader(text, &key, &title) &&
-               ParseComponent(text, &temp, nullptr, nullptr, pError);
+               ParseComponent(text, &temp, nullptr, nullptr, pError, &ResolveContext());
     if (!m_bShown) {
         if (GetUi()) GetUi()->Beep();
         ReplaceAll({});

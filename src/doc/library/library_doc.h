@@ -13,7 +13,7 @@
 
 class CSchemoLibDoc final : public CSchemoDoc {
   public:
-    explicit CSchemoLibDoc(IDocumentUi* ui);
+    CSchemoLibDoc(IDocumentUi* ui, CResolveContext& resolve);
 
     // The bar's fields, filled at once; null goes back to the document's own.
     void AttachFields(ILibraryFields* fields);

@@ -27,11 +27,11 @@ bool CutSelection(CSchemoDoc& doc, IClipboard& clip, bool bSplit) {
     return CopySelection(doc, clip, bSplit) && CmdDelete(doc);
 }
 
-bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError) {
+bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError, CResolveContext& ctx) {
     if (pError) *pError = 0;
     std::string text;
     if (!clip.GetText(text)) return false;
-    return ParseDrawingLines(text, list, pError);
+    return ParseDrawingLines(text, list, pError, ctx);
 }
 
 CPastedDocument PastedDocumentOf(std::string text) {

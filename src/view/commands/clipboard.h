@@ -38,7 +38,7 @@ bool CutSelection(CSchemoDoc& doc, IClipboard& clip, bool bSplit);
 // The clipboard's command lines as primitives, replacing the list's content;
 // its header, like any line that is not a command, is skipped and sets *pError.
 // False, with the list untouched, when the clipboard holds no text.
-bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError);
+bool ReadClipboardLines(IClipboard& clip, CPrimitiveList& list, int* pError, CResolveContext& ctx);
 
 // The clipboard's text as a document of its own: a library text opens as a
 // library, a macro text as a macro, anything else as a drawing; a text with

@@ -4,6 +4,7 @@
 #include "doc/document/document.h"
 #include "doc/diff/drawing_diff.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "format/writer.h"
 #include "model/macro.h"
 
@@ -57,7 +58,8 @@ std::string RandomLine(CRandom& r) {
 }
 
 std::string Moved(const std::string& line, int dx, int dy) {
-    auto p = ParsePrimitiveLine(line);
+    CLibraryState library;
+    auto p = ParsePrimitiveLine(line, library.context);
     p->Move(dx, dy);
     return FormatPrimitive(*p, false);
 }
@@ -124,10 +126,12 @@ std::multiset<std::string> Minus(const std::multiset<std::string>& a,
 // the same move, no place of its shape left added or removed is nearer to
 // either end; no shape is left both removed and added.
 TEST(DrawingDiff, AgreesWithANaiveMultisetComparisonOnRandomDrawings) {
+    CLibraryState library;
     for (std::uint64_t seed = 1; seed <= 30; ++seed) {
         CRandom r(seed);
         const auto [oldText, newText] = RandomPair(r);
-        const CLoadedText a = ParseDocumentText(oldText), b = ParseDocumentText(newText);
+        const CLoadedText a = ParseDocumentText(oldText, library.context),
+                          b = ParseDocumentText(newText, library.context);
         ASSERT_EQ(a.nError + b.nError, 0);
         const CDrawingDiff d = CompareLists("", a.list, "", b.list);
         std::multiset<std::string> gone, come;

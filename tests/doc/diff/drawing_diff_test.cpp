@@ -3,11 +3,13 @@
 #include "doc/diff/library_diff.h"
 #include "doc/document/document.h"
 #include "format/reader.h"
+#include "format/resolve_context.h"
 #include "model/macro.h"
 
 #include <gtest/gtest.h>
 
 TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
+    CLibraryState library;
     const struct {
         const char *oldText, *newText, *lines, *legend;
     } rows[] = {
@@ -41,7 +43,8 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
          "0 aggiunti, 0 rimossi, 0 spostati, titolo cambiato"},
     };
     for (const auto& r : rows) {
-        const CLoadedText a = ParseDocumentText(r.oldText), b = ParseDocumentText(r.newText);
+        const CLoadedText a = ParseDocumentText(r.oldText, library.context),
+                          b = ParseDocumentText(r.newText, library.context);
         const CDrawingDiff d = CompareLists(a.title, a.list, b.title, b.list);
         EXPECT_EQ(d.Text(), r.lines) << r.newText;
         EXPECT_EQ(d.Legend(), r.legend) << r.newText;
@@ -53,6 +56,7 @@ TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
 // one move first, then the nearest pairs (of equally near ones, the first in
 // the lists); the farther ones stay removed or added.
 TEST(DrawingDiff, AMovePairsTheNearestPlacesNotTheListOrder) {
+    CLibraryState library;
     const struct {
         const char *oldText, *newText, *lines;
     } rows[] = {
@@ -70,25 +74,29 @@ TEST(DrawingDiff, AMovePairsTheNearestPlacesNotTheListOrder) {
          "- SA 0 0\n~ SA 50 50 -> SA 52 50\n- SA 90 90\n"},
     };
     for (const auto& r : rows) {
-        const CLoadedText a = ParseDocumentText(std::string("[TAVOLIN]\n") + r.oldText),
-                          b = ParseDocumentText(std::string("[TAVOLIN]\n") + r.newText);
+        const CLoadedText a = ParseDocumentText(std::string("[TAVOLIN]\n") + r.oldText,
+                                                library.context),
+                          b = ParseDocumentText(std::string("[TAVOLIN]\n") + r.newText,
+                                                library.context);
         EXPECT_EQ(CompareLists("", a.list, "", b.list).Text(), r.lines) << r.newText;
     }
 }
 
 // As when the library under the symbol changed between the two readings.
 TEST(DrawingDiff, AMacroComparesByItsNameAndPlacementNotItsParts) {
+    CLibraryState library;
     CPrimitiveList lists[2];
     for (const char* part : {"LI 100 100 110 100", "LI 100 100 120 100"}) {
         auto m = std::make_unique<CMacro>(100, 100);
         m->m_strName = "parti.R1";
-        m->m_components.push_back(ParsePrimitiveLine(part));
+        m->m_components.push_back(ParsePrimitiveLine(part, library.context));
         lists[part[12] - '1'].push_back(std::move(m));
     }
     EXPECT_TRUE(CompareLists("", lists[0], "", lists[1]).Same());
 }
 
 TEST(LibraryDiff, ComparesComponentsByKey) {
+    CLibraryState library;
     const std::string r1 = "[R1 Resistore]\nLI 90 100 110 100\n",
                       c1 = "[C1 Condensatore]\nSA 1 1\n";
     const struct {
@@ -105,7 +113,8 @@ TEST(LibraryDiff, ComparesComponentsByKey) {
          "0 aggiunti, 0 rimossi, 1 modificato"},
     };
     for (const auto& r : rows) {
-        const CLibraryDiff d = CompareLibraries("lib", r.oldTexts, "lib", r.newTexts);
+        const CLibraryDiff d =
+            CompareLibraries("lib", r.oldTexts, "lib", r.newTexts, library.context);
         EXPECT_EQ(d.Text(), r.lines);
         EXPECT_EQ(d.Legend(), r.legend);
     }

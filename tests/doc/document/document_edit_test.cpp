@@ -59,7 +59,7 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
     for (int i = 0; i < 1500; ++i)
         large += "LI " + std::to_string(i % 2000) + " " + std::to_string(i / 4) + " 1000 1000\r\n";
     auto start = [&](const char* text) {
-        doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr);
+        doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, nullptr, Ctx());
         ASSERT_TRUE(!text || doc->Load(text));
         index = std::make_unique<CSpatialIndex>(doc->Primitives());
         doc->AddObserver(index.get());

@@ -52,7 +52,7 @@ TEST_F(Document, LoadingTellsWhatWentWrong) {
     for (const auto& r : rows) {
         if (r.text) WriteFile(r.name, r.text);
         CFakeUi ui;
-        CSchemoDoc doc(DOC_DRAWING, &ui);
+        CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
         std::string told = r.told; // "@": the file's name on a line of its own
         if (!told.empty() && told.back() == '@') told.replace(told.size() - 1, 1, Path(r.name));
         EXPECT_EQ(doc.LoadFile(Path(r.name)), told.find("Errore") == std::string::npos);
@@ -62,7 +62,7 @@ TEST_F(Document, LoadingTellsWhatWentWrong) {
     // A library names its file alike.
     for (const char* name : {"d.tvd", "missing.tvl"}) {
         CFakeUi ui;
-        CSchemoLibDoc lib(&ui);
+        CSchemoLibDoc lib(&ui, Ctx());
         EXPECT_FALSE(lib.LoadFile(Path(name)));
         EXPECT_EQ(ui.Told(),
                   ERR + (*name == 'd' ? MSG_BAD_FORMAT : MSG_CANNOT_OPEN) + "\n" + Path(name));
@@ -116,9 +116,9 @@ TEST_F(Document, SavingReplacesTheFileWholeOrLeavesItAlone) {
         CFakeUi ui;
         ui.m_answer = r.answer;
         std::unique_ptr<CSchemoDoc> doc =
-            r.text == LIB
-                ? std::make_unique<CSchemoLibDoc>(&ui)
-                : std::make_unique<CSchemoDoc>(r.text == MACRO ? DOC_MACRO : DOC_DRAWING, &ui);
+            r.text == LIB ? std::make_unique<CSchemoLibDoc>(&ui, Ctx())
+                          : std::make_unique<CSchemoDoc>(r.text == MACRO ? DOC_MACRO : DOC_DRAWING,
+                                                         &ui, Ctx());
         ASSERT_TRUE(doc->Load(r.text));
         doc->CommitChange();
         ASSERT_TRUE(doc->Undo() && doc->Redo());
@@ -143,7 +143,7 @@ TEST_F(Document, SavingReplacesTheFileWholeOrLeavesItAlone) {
 
 // Hiding layers 2 and then 0 in turn; with nothing left the rectangle is untouched.
 TEST_F(Document, ExtentCoversRegionsOnShownLayersOnly) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
     doc.Load("[TAVOLIN]\r\nRP 10 10 20 20\r\nRP 100 100 200 200 2\r\nRP 0 0 5 5 99\r\n");
     CRecordingSurface dc;
     doc.UpdateRegions(dc);

@@ -16,13 +16,13 @@ std::string Saved(CSchemoDoc& doc) {
 }
 
 // What the old way gives: the state's lines read whole into a new document.
-std::string ReadWhole(const CUndoHistory& history) {
+std::string ReadWhole(const CUndoHistory& history, CResolveContext& ctx) {
     std::vector<const CHistoryLine*> lines;
     history.CurrentLineRefs(lines);
     std::string text = "[TAVOLIN]\r\n";
     for (const CHistoryLine* l : lines)
         text += l->Text();
-    CSchemoDoc doc(DOC_DRAWING, nullptr);
+    CSchemoDoc doc(DOC_DRAWING, nullptr, ctx);
     doc.Load(text);
     return Saved(doc);
 }
@@ -50,7 +50,7 @@ TEST_F(DocumentUndo, UndoAndRedoGiveWhatAFullReadingGives) {
         std::string text = "[TAVOLIN]\r\n";
         for (int i = 0; i < 300; ++i)
             text += RandomLine(rnd);
-        CSchemoDoc doc(DOC_DRAWING, nullptr);
+        CSchemoDoc doc(DOC_DRAWING, nullptr, Ctx());
         ASSERT_TRUE(doc.Load(text));
         CSpatialIndex index(doc.Primitives());
         doc.AddObserver(&index);
@@ -91,7 +91,7 @@ TEST_F(DocumentUndo, UndoAndRedoGiveWhatAFullReadingGives) {
                 break;
             }
             if (!bMoved) continue;
-            ASSERT_EQ(Saved(doc), ReadWhole(doc.History())) << seed << " " << step;
+            ASSERT_EQ(Saved(doc), ReadWhole(doc.History(), Ctx())) << seed << " " << step;
             std::vector<CPrimitive*> list, found;
             for (const auto& p : doc.Primitives())
                 list.push_back(p.get());

@@ -6,6 +6,7 @@
 #include "doc/export/export_bitmap.h"
 #include "support/draw_script.h"
 #include "support/fake_ui.h"
+#include "format/resolve_context.h"
 #include "support/recording_surface.h"
 #include "view/forms/picture_types.h"
 
@@ -279,6 +280,7 @@ TEST(BitmapGeometry, AbsoluteRelativeAndLargest) {
 // reader checks the header and the palette); a hidden layer does not count in
 // the extent; a huge picture is refused, not attempted.
 TEST(BitmapExport, RowsBottomUpAndPadded) {
+    CLibraryState library;
     const struct {
         const char* drawing;
         int nZoom;
@@ -292,7 +294,7 @@ TEST(BitmapExport, RowsBottomUpAndPadded) {
     };
     for (const auto& c : cases) {
         CFakeUi ui;
-        CSchemoDoc doc(DOC_DRAWING, &ui);
+        CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
         ASSERT_TRUE(doc.Load(std::string("[TAVOLIN]\r\n") + c.drawing + "\r\n"));
         CExportOptions o{EXPORT_RELATIVE, c.nZoom, 600, 127, {}};
         o.layers.m_bLayerShow[3] = 0;

@@ -80,9 +80,9 @@ TEST_F(AutosaveContent, HoldsTheBytesASaveWritesWithoutAsking) {
         CFakeUi ui;
         std::unique_ptr<CSchemoDoc> doc;
         if (r.nKind == DOC_LIBRARY)
-            doc = std::make_unique<CSchemoLibDoc>(&ui);
+            doc = std::make_unique<CSchemoLibDoc>(&ui, Ctx());
         else
-            doc = std::make_unique<CSchemoDoc>(r.nKind, &ui);
+            doc = std::make_unique<CSchemoDoc>(r.nKind, &ui, Ctx());
         ASSERT_TRUE(doc->Load(r.text));
         doc->Append(Read("LI 5 5 50 5"));
         doc->CommitChange();

@@ -57,7 +57,7 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
     for (const auto& r : rows) {
         CFakeUi ui;
         ui.m_answer = r.answer;
-        CSchemoDoc doc(DOC_DRAWING, &ui);
+        CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
         Open(doc);
         CSaveOptions options;
         if (r.nChange == OURS) {
@@ -95,7 +95,7 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
 
 // Moved away and back while the program was not active: nothing to ask.
 TEST_F(DiskWatch, AFileBackAsItWasByTheActivationAsksNothing) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
     Open(doc);
     const std::string away = (m_dir / "b.tvd").string();
     std::rename(Path().c_str(), away.c_str());
@@ -108,7 +108,7 @@ TEST_F(DiskWatch, AFileBackAsItWasByTheActivationAsksNothing) {
 }
 
 TEST_F(DiskWatch, UndoBringsBackWhatWasThereBeforeTheReload) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
     Open(doc);
     WriteFile("a.tvd", TWO + "LI 9 9 9 9\r\n");
     watch.OnFileEvent(true, doc, "a.tvd");
@@ -122,7 +122,7 @@ TEST_F(DiskWatch, UndoBringsBackWhatWasThereBeforeTheReload) {
 }
 
 TEST_F(DiskWatch, ALibrarysReloadAsksAndCannotBeUndone) {
-    CSchemoLibDoc lib(&ui);
+    CSchemoLibDoc lib(&ui, Ctx());
     WriteFile("a.tvd", "[TAVOLIB L]\r\n[K1 uno]\r\nLI 1 2 3 4\r\n");
     ASSERT_TRUE(lib.LoadFile(Path()));
     watch.Remember(Path());
@@ -137,9 +137,9 @@ TEST_F(DiskWatch, ALibrarysReloadAsksAndCannotBeUndone) {
 // A file changed into what is no drawing, or no library, leaves the document
 // as it was; the message names the file.
 TEST_F(DiskWatch, AChangeThatCannotBeReadIsToldWithTheFilesName) {
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
     Open(doc);
-    CSchemoLibDoc lib(&ui);
+    CSchemoLibDoc lib(&ui, Ctx());
     WriteFile("b.tvd", "[TAVOLIB L]\r\n[K1 uno]\r\n");
     ASSERT_TRUE(lib.LoadFile((m_dir / "b.tvd").string()));
     CDiskWatch libWatch;
@@ -167,9 +167,9 @@ TEST_F(DiskWatch, TheReloadQuestionWarnsOfEditsNotSaved) {
             ui.m_answer = ANSWER_NO;
             std::unique_ptr<CSchemoDoc> doc;
             if (bLibrary)
-                doc = std::make_unique<CSchemoLibDoc>(&ui);
+                doc = std::make_unique<CSchemoLibDoc>(&ui, Ctx());
             else
-                doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, &ui);
+                doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, &ui, Ctx());
             WriteFile("a.tvd", bLibrary ? "[TAVOLIB L]\r\n[K1 uno]\r\nLI 1 2 3 4\r\n" : ONE);
             ASSERT_TRUE(doc->LoadFile(Path()));
             watch.Remember(Path());
@@ -198,7 +198,7 @@ TEST_F(DiskWatch, SavingOverAFileChangedOnDiskAsksFirst) {
     for (const auto& r : rows) {
         CFakeUi ui;
         ui.m_answer = r.answer;
-        CSchemoDoc doc(DOC_DRAWING, &ui);
+        CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
         Open(doc);
         if (r.change) WriteFile("a.tvd", TWO);
         WriteFile("b.tvd", ONE); // Save As over another file: its dialog asked

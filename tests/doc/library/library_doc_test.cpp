@@ -43,6 +43,7 @@ bool RunScript(CSchemoLibDoc& d, CFakeUi& ui, CLibraryFields& bar, const std::st
 } // namespace
 
 TEST(LibraryDoc, CommandsTellAskModifyAndSave) {
+    CLibraryState library;
     const std::string TWO = "load [TAVOLIB Due]\r\n[A1 Primo]\r\nLI 100 100 110 100\r\n"
                             "[B2 Secondo]\r\n|",
                       BROKEN = "[TAVOLIB L]\r\n[X1 rotto\r\nLI 1 2 3 4 ]\r\n[B2 ok]\r\n",
@@ -120,7 +121,7 @@ TEST(LibraryDoc, CommandsTellAskModifyAndSave) {
     for (const auto& r : rows) {
         CFakeUi ui;
         CLibraryFields bar;
-        CSchemoLibDoc doc(&ui);
+        CSchemoLibDoc doc(&ui, library.context);
         doc.m_onFrameComponent = [&] { ui.m_asked.push_back("frame"); };
         const bool bOk = RunScript(doc, ui, bar, r.script);
         EXPECT_EQ(ui.Told(), r.told) << r.script;

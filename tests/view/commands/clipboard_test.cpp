@@ -3,6 +3,7 @@
 
 #include "doc/library/library_doc.h"
 #include "view/commands/clipboard.h"
+#include "format/resolve_context.h"
 
 namespace {
 struct CFakeClipboard final : IClipboard {
@@ -60,7 +61,7 @@ TEST_F(Clipboard, CopyAndCutPutTheHeaderAndTheSelectionInItsOrder) {
 
 TEST_F(ClipboardMacros, StandardSymbolsAreCopiedAsReferencesOthersAsBSplitSays) {
     WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\n");
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CSchemoDoc doc{DOC_DRAWING, nullptr, Ctx()};
     CFakeClipboard clip;
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nMC 10 10 0 0 parts.R1\r\nMC 50 50 0 0 080\r\n"));
     doc.SetSelection({doc.Primitives()[0].get(), doc.Primitives()[1].get()});
@@ -82,19 +83,19 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
         clip.m_text = c.text, clip.m_bHasText = true;
         CPrimitiveList list;
         int nError = -1;
-        ASSERT_TRUE(ReadClipboardLines(clip, list, &nError));
+        ASSERT_TRUE(ReadClipboardLines(clip, list, &nError, m_library.context));
         EXPECT_TRUE(FormatPrimitiveLines(list, false) == c.read && nError == c.nError) << c.text;
     }
     clip.m_bHasText = false;
     CPrimitiveList kept;
     kept.push_back(Read("LI 1 1 2 2"));
-    EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr) || kept.size() != 1u);
+    EXPECT_FALSE(ReadClipboardLines(clip, kept, nullptr, m_library.context) || kept.size() != 1u);
 
     Load("SA 400 400\r\n");
     clip.m_text = "[TAVOLIN]\r\nLI 20 10 60 10\r\nSA 0 0\r\n", clip.m_bHasText = true;
     for (const char* at : {"m20,10 r20,10", "m100,50 r100,50"}) {
         CPrimitiveList list;
-        ASSERT_TRUE(ReadClipboardLines(clip, list, nullptr));
+        ASSERT_TRUE(ReadClipboardLines(clip, list, nullptr, m_library.context));
         ctl.StartPaste(std::move(list));
         Run(at);
     }
@@ -104,6 +105,7 @@ TEST_F(Clipboard, APasteReadsTheLinesAndFollowsThePointer) {
 }
 
 TEST(ClipboardDocument, TheHeaderChoosesTheKindAndAPastedDocumentIsModifiedFromTheStart) {
+    CLibraryState state;
     // clang-format off
     const struct { const char* text; int nDocKind; const char* loaded; } cases[] = {
         {"[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n", DOC_LIBRARY, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 1 1 9 1\r\n"},
@@ -121,13 +123,13 @@ TEST(ClipboardDocument, TheHeaderChoosesTheKindAndAPastedDocumentIsModifiedFromT
     EXPECT_FALSE(ReadPastedDocument(clip, none));
     // Modified from the start, with nothing to undo.
     CFakeUi ui;
-    CSchemoDoc doc(DOC_DRAWING, &ui), broken(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, state.context), broken(DOC_DRAWING, &ui, state.context);
     ASSERT_TRUE(LoadPastedDocument(doc, "[TAVOLIN Titolo]\r\nLI 1 2 3 4\r\n"));
     EXPECT_TRUE(doc.IsModified() && !doc.CanUndo() && ui.m_messages.empty());
     EXPECT_TRUE(doc.m_strTitle == "Titolo" && doc.Primitives().size() == 1u);
     EXPECT_FALSE(LoadPastedDocument(broken, "[TAVOLIN\r\nLI 1 2 3 4]\r\n") || broken.IsModified());
     EXPECT_EQ(ui.m_messages, std::vector<std::string>{"Errore: Formato del file non corretto."});
-    CSchemoLibDoc library(&ui);
+    CSchemoLibDoc library(&ui, state.context);
     ASSERT_TRUE(LoadPastedDocument(library, "[TAVOLIB Mia]\r\n[A1 Uno]\r\nLI 100 100 110 100\r\n"));
     EXPECT_TRUE(library.IsModified() && library.ComponentTexts().size() == 1u);
 }

@@ -5,6 +5,7 @@
 // Each pair differs by one change; "now" is the document when the change is
 // followed, edited since the comparison (empty: as compared).
 TEST(CompareJump, AChangeSelectsThePrimitiveWritingItsLineAndCentresOnIt) {
+    CLibraryState library;
     const struct {
         const char *oldText, *newText, *nowText;
         bool bGo;
@@ -20,9 +21,9 @@ TEST(CompareJump, AChangeSelectsThePrimitiveWritingItsLineAndCentresOnIt) {
     };
     for (const auto& r : rows) {
         CPrimitiveList oldList, newList, now;
-        ParseDrawingLines(r.oldText, oldList, nullptr);
-        ParseDrawingLines(r.newText, newList, nullptr);
-        ParseDrawingLines(*r.nowText ? r.nowText : r.newText, now, nullptr);
+        ParseDrawingLines(r.oldText, oldList, nullptr, library.context);
+        ParseDrawingLines(r.newText, newList, nullptr, library.context);
+        ParseDrawingLines(*r.nowText ? r.nowText : r.newText, now, nullptr, library.context);
         const CDrawingDiff diff = CompareLists("", oldList, "", newList);
         ASSERT_EQ(diff.changes.size(), 1u) << r.newText;
         const CCompareJump j = JumpForChange(diff.changes[0], now);

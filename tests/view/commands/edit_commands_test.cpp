@@ -15,7 +15,8 @@ class EditCommands : public ::testing::Test {
     std::string Text() const { return FormatPrimitiveLines(doc.Primitives(), false); }
     bool Run(int nId) { return RunEditCommand(nId, doc, coords, layers); }
 
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CLibraryState m_library;
+    CSchemoDoc doc{DOC_DRAWING, nullptr, m_library.context};
     CViewCoords coords; // snap 5 on
     CLayerTable layers;
 };

@@ -5,8 +5,9 @@
 #include "view/forms/layer_choice.h"
 
 TEST(LayerChoice, AChoiceMovesTheSelectionAsOneStepOrOnlySetsTheCurrentLayer) {
+    CLibraryState library;
     const std::string kText = "LI 10 10 20 10\r\nSA 50 50 1\r\nRV 100 100 120 130 3\r\n";
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CSchemoDoc doc{DOC_DRAWING, nullptr, library.context};
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\n" + kText));
     int nCurrent = 0;
     EXPECT_FALSE(ChooseLayer(5, nCurrent, &doc) || nCurrent != 4);

@@ -5,6 +5,7 @@
 #include "view/forms/print_layout.h"
 
 #include "support/fake_ui.h"
+#include "format/resolve_context.h"
 #include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
@@ -73,9 +74,10 @@ TEST(PrintLayout, FitToPageFillsThePageInsideTheMargins) {
 // Hit regions built for a screen at 10 % are many units wide; the page is measured at the
 // printer's scale instead.
 TEST(PrintJob, ThePageIsSizedAndDrawnFromThePrintedLayers) {
+    CLibraryState library;
     CFakeUi ui;
     CLayerTable layers;
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     ASSERT_TRUE(doc.Load(
         "[TAVOLIN]\r\nLI 100 100 200 100\r\nLI 100 300 1900 300 2\r\nLI 100 500 400 500 3\r\n"));
     layers.m_bLayerPrint[2] = 0; // shown, not printed
@@ -95,9 +97,10 @@ TEST(PrintJob, ThePageIsSizedAndDrawnFromThePrintedLayers) {
 }
 
 TEST(PrintJob, AMirroredPageIsDrawnFromClonesInBlack) {
+    CLibraryState library;
     CFakeUi ui;
     CLayerTable layers;
-    CSchemoDoc doc(DOC_DRAWING, &ui);
+    CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     ASSERT_TRUE(doc.Load("[TAVOLIN]\r\nLI 100 10 301 10\r\n"));
     CPrimitive* line = doc.Primitives()[0].get();
     doc.Select(line, true);

@@ -32,7 +32,8 @@ class PropertySheet : public ::testing::Test, public IFontFaceSource {
     std::string Text() const { return FormatPrimitiveLines(doc.Primitives(), false); }
 
     CLayerTable layers;
-    CSchemoDoc doc{DOC_DRAWING, nullptr};
+    CLibraryState m_library;
+    CSchemoDoc doc{DOC_DRAWING, nullptr, m_library.context};
 };
 
 TEST_F(PropertySheet, OffersOnlyWhatEverySelectedPrimitiveDescribesThenTheLayer) {

@@ -1,4 +1,0 @@
-#include "doc/document/settings.h"
-
-CSettings g_settings;
-CLayerTable g_layers;
