@@ -24,10 +24,11 @@ const char* const TRACK_TWO_TEES = "PA 20 20 9 9 3 0\r\nSA 60 20\r\nPL 20 20 60 
 
 // The lines of a symbol nested in another one are the outer symbol's pins too.
 TEST(ConnectionPoints, ASymbolsOriginThenTheEndsOfItsLinesNestedOnesIncluded) {
+    CLibraryState library;
     auto inner = std::make_unique<CMacro>(50, 50);
-    inner->m_components.push_back(ParsePrimitiveLine("LI 52 50 60 50"));
+    inner->m_components.push_back(ParsePrimitiveLine("LI 52 50 60 50", library.context));
     CMacro outer(0, 0);
-    outer.m_components.push_back(ParsePrimitiveLine("LI 0 0 10 0"));
+    outer.m_components.push_back(ParsePrimitiveLine("LI 0 0 10 0", library.context));
     outer.m_components.push_back(std::move(inner));
     EXPECT_EQ(ConnectionPoints(outer),
               (std::vector<CPoint>{{0, 0}, {0, 0}, {10, 0}, {52, 50}, {60, 50}}));
