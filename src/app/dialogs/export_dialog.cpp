@@ -135,10 +135,11 @@ CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString
         filters << TrCore("Immagini", t.pszFilter);
     filters << QCoreApplication::translate("CExportDlg", kAllFiles);
     setNameFilters(filters);
-    setDefaultSuffix(types[0].pszExtension);
+    setDefaultSuffix(PictureFormatExtension(types[0].nFormat));
     connect(this, &QFileDialog::filterSelected, this, [this, &types, filters](const QString& f) {
         const qsizetype i = filters.indexOf(f);
-        setDefaultSuffix(types[i >= 0 && i < qsizetype(types.size()) ? i : 0].pszExtension);
+        setDefaultSuffix(
+            PictureFormatExtension(types[i >= 0 && i < qsizetype(types.size()) ? i : 0].nFormat));
     });
 }
 
