@@ -6,11 +6,9 @@
 #include "qtlayer/qt_translate.h"
 
 #include "doc/document/document.h"
-#include "doc/export/export_bitmap.h"
 #include "doc/export/picture_format.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_export.h"
-#include "qtlayer/qt_raster.h"
 #include "view/forms/bounded_int.h"
 
 #include <QGuiApplication>
@@ -140,20 +138,13 @@ bool OptionsApply(const CArgWalker& w, PictureFormat format) {
     return true;
 }
 
-std::string Export(CSchemoDoc& doc, const ExportArgs& e, PictureFormat format) {
-    if (format == PICTURE_BMP) {
-        int nErrno = 0;
-        return ExportMessage(ExportBitmap(doc, e.opts, e.out, MakeQtRasterBand, nullptr, &nErrno),
-                             nErrno);
-    }
-    if (format == PICTURE_EMF) {
-        const std::size_t slash = e.in.find_last_of('/');
-        return ExportQtMetafile(doc, e.opts, e.out,
-                                slash == std::string::npos ? e.in : e.in.substr(slash + 1));
-    }
-    if (format == PICTURE_PNG) return ExportPng(doc, e.opts, e.out, e.bAntialias);
-    if (format == PICTURE_SVG) return ExportSvg(doc, e.opts, e.out);
-    return ExportPdf(doc, e.opts, e.out);
+// The metafile's description names the drawing's file.
+CPictureExtras Extras(const ExportArgs& e) {
+    CPictureExtras extras;
+    const std::size_t slash = e.in.find_last_of('/');
+    extras.title = slash == std::string::npos ? e.in : e.in.substr(slash + 1);
+    extras.bAntialias = e.bAntialias;
+    return extras;
 }
 } // namespace
 
@@ -183,7 +174,7 @@ int RunExport(const std::vector<std::string>& args) {
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, e.in)) return 2;
-    const std::string failure = Export(doc, e, format);
+    const std::string failure = ExportPicture(doc, format, e.opts, e.out, Extras(e));
     if (!failure.empty()) {
         std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
         return 2;
