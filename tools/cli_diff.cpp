@@ -74,7 +74,7 @@ bool ParseOptions(const std::vector<std::string>& args, DiffOptions& o) {
                               "Il valore di --size deve essere LxA, tra 100 e 20000 per lato."));
         return false;
     }
-    if (!o.out.empty() && PictureFormat(o.out).empty()) {
+    if (!o.out.empty() && !IsDiffPictureFormat(PictureFormatOf(o.out))) {
         Say(QT_TRANSLATE_NOOP("tavolin-cli",
                               "Formato di uscita sconosciuto: usare .png, .svg o .pdf."));
         return false;

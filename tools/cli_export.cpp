@@ -6,16 +6,13 @@
 #include "qtlayer/qt_translate.h"
 
 #include "doc/document/document.h"
-#include "doc/document/settings.h"
-#include "doc/export/export_bitmap.h"
+#include "doc/export/picture_format.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_export.h"
-#include "qtlayer/qt_raster.h"
 #include "view/forms/bounded_int.h"
 
 #include <QGuiApplication>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 
@@ -84,7 +81,13 @@ bool TakeNumbers(const CArgWalker& w, ExportArgs& e) {
 }
 
 // The pictures each option shapes, and the bitmap mode it belongs to.
-enum : unsigned { FMT_BMP = 1, FMT_PNG = 2, FMT_EMF = 4, FMT_SVG = 8, FMT_PDF = 16 };
+enum : unsigned {
+    FMT_BMP = 1u << PICTURE_BMP,
+    FMT_PNG = 1u << PICTURE_PNG,
+    FMT_EMF = 1u << PICTURE_EMF,
+    FMT_SVG = 1u << PICTURE_SVG,
+    FMT_PDF = 1u << PICTURE_PDF
+};
 enum ModeRule { ANY_MODE, RELATIVE_ONLY, NOT_RELATIVE };
 struct OptionRule {
     const char* name;
@@ -100,15 +103,12 @@ const OptionRule kOptionRules[] = {
     {"--antialias", FMT_PNG, ANY_MODE},
 };
 
-unsigned FormatBit(const std::string& ext) {
-    static const char* const kExtensions[] = {"bmp", "png", "emf", "svg", "pdf"};
-    for (unsigned i = 0; i < 5; ++i)
-        if (ext == kExtensions[i]) return 1u << i;
-    return 0;
+unsigned FormatBit(PictureFormat format) {
+    return format == PICTURE_NONE ? 0 : 1u << format;
 }
 
 // An option that would change nothing is refused rather than ignored.
-bool OptionsApply(const CArgWalker& w, const std::string& ext) {
+bool OptionsApply(const CArgWalker& w, PictureFormat format) {
     if (w.Given("--relative") && w.Given("--absolute")) {
         std::fputs(TrCoreBytes("tavolin-cli",
                                QT_TRANSLATE_NOOP(
@@ -122,7 +122,7 @@ bool OptionsApply(const CArgWalker& w, const std::string& ext) {
     for (const OptionRule& r : kOptionRules) {
         if (!w.Given(r.name)) continue;
         const char* why =
-            !(r.formats & FormatBit(ext))
+            !(r.formats & FormatBit(format))
                 ? QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s non vale per i file .%s.\n")
             : r.mode == RELATIVE_ONLY && !bRelative
                 ? QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s vale solo con --relative.\n")
@@ -130,36 +130,21 @@ bool OptionsApply(const CArgWalker& w, const std::string& ext) {
                 ? QT_TRANSLATE_NOOP("tavolin-cli", "L'opzione %s non vale con --relative.\n")
                 : nullptr;
         if (why) {
-            std::fprintf(stderr, TrCoreBytes("tavolin-cli", why).c_str(), r.name, ext.c_str());
+            std::fprintf(stderr, TrCoreBytes("tavolin-cli", why).c_str(), r.name,
+                         PictureFormatExtension(format));
             return false;
         }
     }
     return true;
 }
 
-std::string Extension(const std::string& path) {
-    const std::size_t dot = path.rfind('.'), slash = path.rfind('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
-    std::string e = path.substr(dot + 1);
-    for (char& c : e)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return e;
-}
-
-std::string Export(CSchemoDoc& doc, const ExportArgs& e, const std::string& ext) {
-    if (ext == "bmp") {
-        int nErrno = 0;
-        return ExportMessage(ExportBitmap(doc, e.opts, e.out, MakeQtRasterBand, nullptr, &nErrno),
-                             nErrno);
-    }
-    if (ext == "emf") {
-        const std::size_t slash = e.in.find_last_of('/');
-        return ExportQtMetafile(doc, e.opts, e.out,
-                                slash == std::string::npos ? e.in : e.in.substr(slash + 1));
-    }
-    if (ext == "png") return ExportPng(doc, e.opts, e.out, e.bAntialias);
-    if (ext == "svg") return ExportSvg(doc, e.opts, e.out);
-    return ExportPdf(doc, e.opts, e.out);
+// The metafile's description names the drawing's file.
+CPictureExtras Extras(const ExportArgs& e) {
+    CPictureExtras extras;
+    const std::size_t slash = e.in.find_last_of('/');
+    extras.title = slash == std::string::npos ? e.in : e.in.substr(slash + 1);
+    extras.bAntialias = e.bAntialias;
+    return extras;
 }
 } // namespace
 
@@ -171,8 +156,8 @@ int RunExport(const std::vector<std::string>& args) {
         return 2;
     }
     if (!TakeNumbers(w, e)) return 2;
-    const std::string ext = Extension(e.out);
-    if (!FormatBit(ext)) {
+    const PictureFormat format = PictureFormatOf(e.out);
+    if (format == PICTURE_NONE) {
         std::fputs(TrCoreBytes(
                        "tavolin-cli",
                        QT_TRANSLATE_NOOP(
@@ -182,14 +167,14 @@ int RunExport(const std::vector<std::string>& args) {
                    stderr);
         return 2;
     }
-    if (!OptionsApply(w, ext)) return 2;
+    if (!OptionsApply(w, format)) return 2;
     CLibraryState library;
     UseProgramDir(library, e.programDir);
     const auto app = StartGui();
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, e.in)) return 2;
-    const std::string failure = Export(doc, e, ext);
+    const std::string failure = ExportPicture(doc, format, e.opts, e.out, Extras(e));
     if (!failure.empty()) {
         std::fprintf(stderr, "%s\n", TrMessageBytes(failure).c_str());
         return 2;

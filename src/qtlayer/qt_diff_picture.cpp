@@ -13,8 +13,6 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include <cctype>
-
 namespace {
 constexpr int LEGEND_H = 28, LABEL_H = 22;
 
@@ -79,9 +77,9 @@ std::string DrawVector(QPaintDevice& device, const std::vector<CDiffRow>& rows,
     return p.end() ? std::string() : MSG_CANNOT_DRAW;
 }
 
-std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vector<CDiffRow>& rows,
+std::string VectorBytes(PictureFormat format, QBuffer& buffer, const std::vector<CDiffRow>& rows,
                         const std::string& legend, const CDiffPictureOptions& o, const CLayout& l) {
-    if (ext == "svg") {
+    if (format == PICTURE_SVG) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(QSize(l.nWidth, l.nHeight));
@@ -100,13 +98,8 @@ std::string VectorBytes(const std::string& ext, QBuffer& buffer, const std::vect
 }
 } // namespace
 
-std::string PictureFormat(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::string();
-    std::string ext = path.substr(dot + 1);
-    for (char& c : ext)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return ext == "png" || ext == "svg" || ext == "pdf" ? ext : std::string();
+bool IsDiffPictureFormat(PictureFormat format) {
+    return format == PICTURE_PNG || format == PICTURE_SVG || format == PICTURE_PDF;
 }
 
 QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
@@ -133,15 +126,16 @@ QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
 std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::string& legend,
                               const CDiffPictureOptions& o, const std::string& path,
                               unsigned nNewMode) {
-    const std::string ext = PictureFormat(path);
+    const PictureFormat format = PictureFormatOf(path);
+    if (!IsDiffPictureFormat(format)) return MSG_CANNOT_DRAW;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return MSG_CANNOT_DRAW;
-    if (ext == "png") {
+    if (format == PICTURE_PNG) {
         if (!DiffImage(rows, legend, o).save(&buffer, "PNG"))
             return ExportMessage(EXPORT_MEMORY_ERROR);
     } else {
-        const std::string failure = VectorBytes(ext, buffer, rows, legend, o, Layout(rows, o));
+        const std::string failure = VectorBytes(format, buffer, rows, legend, o, Layout(rows, o));
         if (!failure.empty()) return failure;
     }
     return StorePicture(path, bytes, nNewMode);

@@ -3,6 +3,7 @@
 // file: a legend line on top, then one row per compared drawing (a library
 // gives one row per changed component, with its header above it).
 #include "doc/diff/diff_picture.h"
+#include "doc/export/picture_format.h"
 
 #include <QImage>
 
@@ -24,11 +25,10 @@ struct CDiffPictureOptions {
 
 QImage DiffImage(const std::vector<CDiffRow>& rows, const std::string& legend,
                  const CDiffPictureOptions& o);
-// "png", "svg" or "pdf" after the path's last dot, in any case; empty for
-// any other ending.
-std::string PictureFormat(const std::string& path);
-// The format follows the extension (.png, .svg, .pdf); an empty string on
-// success, else the message to show. A new file gets nNewMode.
+// PNG, SVG and PDF; no other.
+bool IsDiffPictureFormat(PictureFormat format);
+// The format follows the path's extension, one of IsDiffPictureFormat's; an
+// empty string on success, else the message to show. A new file gets nNewMode.
 std::string ExportDiffPicture(const std::vector<CDiffRow>& rows, const std::string& legend,
                               const CDiffPictureOptions& o, const std::string& path,
                               unsigned nNewMode = 0644);

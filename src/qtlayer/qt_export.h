@@ -6,6 +6,7 @@
 // `progress` says stop, nothing is written and the answer is empty too.
 #include "doc/document/document.h"
 #include "doc/export/export_bitmap.h"
+#include "doc/export/picture_format.h"
 
 #include <string>
 
@@ -34,3 +35,13 @@ std::string ExportPdf(CSchemoDoc& doc, const CExportOptions& o, const std::strin
 // into its description.
 std::string ExportQtMetafile(CSchemoDoc& doc, const CExportOptions& o, const std::string& path,
                              const std::string& title, IDrawProgress* progress = nullptr);
+
+// What only some formats read.
+struct CPictureExtras {
+    std::string title;       // the metafile's description
+    bool bAntialias = false; // the PNG's
+    IDrawProgress* progress = nullptr;
+};
+// The picture in `format`, whichever it is.
+std::string ExportPicture(CSchemoDoc& doc, PictureFormat format, const CExportOptions& o,
+                          const std::string& path, const CPictureExtras& extras = CPictureExtras());

@@ -1,12 +1,11 @@
 // Every picture format, written and read back with an independent reader: Qt's
 // image readers, its SVG renderer (also for the metafile, through emf2svg-conv)
 // and poppler's tools for the PDF.
-#include "support/fake_ui.h"
 #include "doc/document/document.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_clip_picture.h"
 #include "qtlayer/qt_export.h"
-#include "qtlayer/qt_raster.h"
+#include "support/fake_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +63,7 @@ QImage Render(const QString& svgPath, double scale, double shift = 0) {
 
 struct CFormat {
     const char* name;
+    PictureFormat nFormat;
     CExportOptions options;
     double nPixelsPerUnit; // of the picture read
     double nMicrons;       // a unit on paper; 0: not a size on paper
@@ -72,26 +72,23 @@ struct CFormat {
 
 // The bitmaps at 4 pixels a unit; the PDF most of a point less than a whole
 // page; the metafile at zoom argument 2000.
+constexpr double kPdfDots = 0.25 * 600 / 25.4; // a unit at 250 microns, read at 600 DPI
 const CFormat kFormats[] = {
-    {"bmp", {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::MONO},
-    {"png", {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::ALIASED},
-    {"aa_png", {EXPORT_RELATIVE, 400, 600, 127, {}}, 4, 0, CFormat::SMOOTH},
-    {"svg", {EXPORT_ABSOLUTE, 100, 600, 254, {}}, 4, 254, CFormat::VECTOR},
-    {"pdf", {EXPORT_ABSOLUTE, 100, 600, 250, {}}, 0.25 * 600 / 25.4, 250, CFormat::VECTOR},
-    {"emf", {}, 20, 0, CFormat::VECTOR},
+    {"bmp", PICTURE_BMP, {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::MONO},
+    {"png", PICTURE_PNG, {EXPORT_ABSOLUTE, 100, 800, 128, {}}, 4, 0, CFormat::ALIASED},
+    {"aa_png", PICTURE_PNG, {EXPORT_RELATIVE, 400, 600, 127, {}}, 4, 0, CFormat::SMOOTH},
+    {"svg", PICTURE_SVG, {EXPORT_ABSOLUTE, 100, 600, 254, {}}, 4, 254, CFormat::VECTOR},
+    {"pdf", PICTURE_PDF, {EXPORT_ABSOLUTE, 100, 600, 250, {}}, kPdfDots, 250, CFormat::VECTOR},
+    {"emf", PICTURE_EMF, {}, 20, 0, CFormat::VECTOR},
 };
 
-std::string Write(const std::string& format, CSchemoDoc& doc, const CExportOptions& o,
+std::string Write(const CFormat& f, CSchemoDoc& doc, const CExportOptions& o,
                   const std::string& path, IDrawProgress* progress) {
-    int nErrno = 0;
-    if (format == "bmp") {
-        const ExportResult r = ExportBitmap(doc, o, path, MakeQtRasterBand, progress, &nErrno);
-        return ExportMessage(r, nErrno);
-    }
-    if (format == "svg") return ExportSvg(doc, o, path, progress);
-    if (format == "pdf") return ExportPdf(doc, o, path, progress);
-    if (format == "emf") return ExportQtMetafile(doc, o, path, "Prova", progress);
-    return ExportPng(doc, o, path, format == "aa_png", progress);
+    CPictureExtras extras;
+    extras.title = "Prova";
+    extras.bAntialias = f.kind == CFormat::SMOOTH;
+    extras.progress = progress;
+    return ExportPicture(doc, f.nFormat, o, path, extras);
 }
 
 // The programs that read a format back; Qt reads the others itself.
@@ -191,7 +188,7 @@ TEST_P(ExportFormats, WritesTheDrawingInPlaceInLayerColoursAtItsSize) {
             GTEST_SKIP() << tool.toStdString() << " is not installed";
     CPrimitive* selected = m_doc.Primitives()[2].get();
     m_doc.Select(selected, true);
-    ASSERT_EQ(Write(f.name, m_doc, f.options, m_path.toStdString(), nullptr), "");
+    ASSERT_EQ(Write(f, m_doc, f.options, m_path.toStdString(), nullptr), "");
     EXPECT_EQ(m_doc.Selection(), std::vector<CPrimitive*>{selected});
     EXPECT_TRUE(selected->IsSelected());
     const CSeen seen = Read(f.name, m_path);
@@ -245,25 +242,26 @@ TEST_P(ExportFormats, RefusedOrStoppedWritesNothing) {
     CExportOptions hidden = f.options;
     hidden.layers.m_bLayerShow[0] = hidden.layers.m_bLayerShow[1] = 0;
     ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 10 10 90 10\r\nPA 5 5 4 4 2 0 1\r\n"));
-    EXPECT_EQ(Write(f.name, m_doc, hidden, path, nullptr), ExportMessage(EXPORT_NO_EXTENT));
+    EXPECT_EQ(Write(f, m_doc, hidden, path, nullptr), ExportMessage(EXPORT_NO_EXTENT));
     if (std::string(f.name) != "bmp" && std::string(f.name) != "emf") {
         ASSERT_TRUE(m_doc.Load("[TAVOLIN]\r\nLI 0 0 9000 9000\r\n"));
-        EXPECT_NE(Write(f.name, m_doc, CExportOptions{EXPORT_RELATIVE, 2000, 600, 1000, {}}, path,
-                        nullptr),
-                  "");
+        EXPECT_NE(
+            Write(f, m_doc, CExportOptions{EXPORT_RELATIVE, 2000, 600, 1000, {}}, path, nullptr),
+            "");
     }
     std::string text = "[TAVOLIN]\r\n";
     for (int i = 0; i < 600; ++i)
         text += "LI 10 " + std::to_string(10 + i) + " 90 " + std::to_string(10 + i) + "\r\n";
     ASSERT_TRUE(m_doc.Load(text));
     CStopAtOnce stop;
-    EXPECT_EQ(Write(f.name, m_doc, f.options, path, &stop), "");
+    EXPECT_EQ(Write(f, m_doc, f.options, path, &stop), "");
     EXPECT_EQ(stop.nAsked, 1);
     EXPECT_EQ(ReadText(m_path), "old");
     const QDir dir(QString::fromStdString(testing::TempDir()));
     EXPECT_EQ(dir.entryList({QFileInfo(m_path).fileName() + "*"}, QDir::Files).size(), 1);
 
-    EXPECT_EQ(Write(f.name, m_doc, f.options, testing::TempDir() + "no/dir/x", nullptr),
+    // The system's reason comes with the message: it is read after the write failed.
+    EXPECT_EQ(Write(f, m_doc, f.options, testing::TempDir() + "no/dir/x", nullptr),
               std::string(f.name) == "emf"
                   ? "Impossibile creare il metafile!\nLa cartella non esiste"
                   : "Impossibile scrivere il file.\nLa cartella non esiste");

@@ -117,7 +117,7 @@ done <<EOF
 2|*compreso tra*|export @D/$N -o @O/x.bmp --microns 1001
 2|*compreso tra*|export @D/$N -o @O/x.bmp --dpi x
 2|*|export @T/nothing.tvd -o @T/keep.bmp
-2|*|export @D/$N -o @O/x.gif
+2|Formato di uscita sconosciuto*|export @D/$N -o @O/.png
 2|L'opzione --zoom vale solo con --relative.|export @D/$N -o @O/x.bmp --zoom 100
 2|L'opzione --zoom vale solo con --relative.|export @D/$N -o @O/x.png --absolute --zoom 100
 2|L'opzione --dpi non vale con --relative.|export @D/$N -o @O/x.bmp --relative --dpi 300

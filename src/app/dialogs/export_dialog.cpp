@@ -8,7 +8,6 @@
 #include "doc/export/export_common.h"
 #include "qtlayer/qt_export.h"
 #include "qtlayer/qt_fontfaces.h"
-#include "qtlayer/qt_raster.h"
 #include "qtlayer/qt_translate.h"
 #include "view/forms/bounded_int.h"
 #include "view/forms/picture_types.h"
@@ -101,25 +100,6 @@ QString ChooseFile(QWidget* parent, int nMode, const QString& folder, PictureFor
     return dlg.m_strPath;
 }
 
-std::string Export(CSchemoDoc& copy, PictureFormat format, const CExportOptions& o,
-                   const std::string& path, const QString& name, IDrawProgress* progress) {
-    switch (format) {
-    case PICTURE_BMP: {
-        int nErrno = 0;
-        return ExportMessage(ExportBitmap(copy, o, path, MakeQtRasterBand, progress, &nErrno),
-                             nErrno);
-    }
-    case PICTURE_PNG:
-        return ExportPng(copy, o, path, false, progress);
-    case PICTURE_EMF:
-        return ExportQtMetafile(copy, o, path, EncodeCp1252Lossy(name), progress);
-    case PICTURE_SVG:
-        return ExportSvg(copy, o, path, progress);
-    case PICTURE_PDF:
-        return ExportPdf(copy, o, path, progress);
-    }
-    return std::string();
-}
 } // namespace
 
 CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString& folder)
@@ -135,10 +115,11 @@ CPictureFileDialog::CPictureFileDialog(QWidget* parent, int nMode, const QString
         filters << TrCore("Immagini", t.pszFilter);
     filters << QCoreApplication::translate("CExportDlg", kAllFiles);
     setNameFilters(filters);
-    setDefaultSuffix(types[0].pszExtension);
+    setDefaultSuffix(PictureFormatExtension(types[0].nFormat));
     connect(this, &QFileDialog::filterSelected, this, [this, &types, filters](const QString& f) {
         const qsizetype i = filters.indexOf(f);
-        setDefaultSuffix(types[i >= 0 && i < qsizetype(types.size()) ? i : 0].pszExtension);
+        setDefaultSuffix(
+            PictureFormatExtension(types[i >= 0 && i < qsizetype(types.size()) ? i : 0].nFormat));
     });
 }
 
@@ -188,7 +169,10 @@ void SaveAsPicture(QWidget* parent, const CSchemoDoc& doc, const QString& path,
         CDrawProgress progress(parent,
                                QCoreApplication::translate("CExportDlg", "Esportazione di %1...")
                                    .arg(QFileInfo(file).fileName()));
-        failure = Export(*copy, format, o, QFile::encodeName(file).toStdString(), name, &progress);
+        CPictureExtras extras;
+        extras.title = EncodeCp1252Lossy(name);
+        extras.progress = &progress;
+        failure = ExportPicture(*copy, format, o, QFile::encodeName(file).toStdString(), extras);
     }
     QApplication::restoreOverrideCursor();
     if (!failure.empty())

@@ -3,32 +3,17 @@
 #include "doc/document/document_ui.h"
 #include "model/translate_noop.h"
 
-#include <cctype>
-
 namespace {
 const std::vector<CPictureType> kRasters = {
-    {PICTURE_BMP, QT_TRANSLATE_NOOP("Immagini", "Bitmap files (*.bmp)"), "bmp"},
-    {PICTURE_PNG, QT_TRANSLATE_NOOP("Immagini", "Immagini PNG (*.png)"), "png"},
+    {PICTURE_BMP, QT_TRANSLATE_NOOP("Immagini", "Bitmap files (*.bmp)")},
+    {PICTURE_PNG, QT_TRANSLATE_NOOP("Immagini", "Immagini PNG (*.png)")},
 };
 const std::vector<CPictureType> kVectors = {
-    {PICTURE_EMF, QT_TRANSLATE_NOOP("Immagini", "Enhanced Metafile (*.emf)"), "emf"},
-    {PICTURE_SVG, QT_TRANSLATE_NOOP("Immagini", "Disegni SVG (*.svg)"), "svg"},
-    {PICTURE_PDF, QT_TRANSLATE_NOOP("Immagini", "Documenti PDF (*.pdf)"), "pdf"},
+    {PICTURE_EMF, QT_TRANSLATE_NOOP("Immagini", "Enhanced Metafile (*.emf)")},
+    {PICTURE_SVG, QT_TRANSLATE_NOOP("Immagini", "Disegni SVG (*.svg)")},
+    {PICTURE_PDF, QT_TRANSLATE_NOOP("Immagini", "Documenti PDF (*.pdf)")},
 };
 constexpr int MODE_EMF = 2;
-
-// The extension in lower case, or empty; a dot that starts the name or lies
-// in a folder's name does not count.
-std::string ExtensionOf(const std::string& name) {
-    const std::size_t slash = name.rfind('/');
-    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot <= start) return std::string();
-    std::string ext = name.substr(dot + 1);
-    for (char& c : ext)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
-}
 } // namespace
 
 const std::vector<CPictureType>& PictureTypes(int nMode) {
@@ -36,11 +21,11 @@ const std::vector<CPictureType>& PictureTypes(int nMode) {
 }
 
 namespace {
-std::string Refusal(int nMode, const std::string& ext) {
+std::string Refusal(int nMode, PictureFormat format, const std::string& ext) {
     const bool bVector = nMode == MODE_EMF;
     const std::vector<CPictureType>& other = bVector ? kRasters : kVectors;
     for (const CPictureType& t : other)
-        if (ext == t.pszExtension)
+        if (t.nFormat == format)
             return FillMessage(bVector ? MSG_VECTOR_ONLY : MSG_RASTER_ONLY, ext);
     return FillMessage(bVector ? MSG_VECTOR_UNKNOWN : MSG_RASTER_UNKNOWN, ext);
 }
@@ -50,20 +35,21 @@ CPictureChoice ChoosePictureFormat(int nMode, int nType, const std::string& name
     const std::vector<CPictureType>& types = PictureTypes(nMode);
     CPictureChoice c;
     c.name = name;
-    const std::string ext = ExtensionOf(name);
+    const std::string ext = PictureExtension(name);
     if (ext.empty()) {
         const CPictureType& t =
             nType >= 0 && std::size_t(nType) < types.size() ? types[nType] : types[0];
         c.name += '.';
-        c.name += t.pszExtension;
+        c.name += PictureFormatExtension(t.nFormat);
         c.nFormat = t.nFormat;
         return c;
     }
+    const PictureFormat format = PictureFormatOf(name);
     for (const CPictureType& t : types)
-        if (ext == t.pszExtension) {
-            c.nFormat = t.nFormat;
+        if (t.nFormat == format) {
+            c.nFormat = format;
             return c;
         }
-    c.refusal = Refusal(nMode, ext);
+    c.refusal = Refusal(nMode, format, ext);
     return c;
 }

@@ -1,15 +1,14 @@
 #pragma once
 // The file types "Salva come bitmap/EMF..." offers for each mode of its
 // dialog, and the format a chosen name and type stand for.
+#include "doc/export/picture_format.h"
+
 #include <string>
 #include <vector>
-
-enum PictureFormat { PICTURE_BMP, PICTURE_PNG, PICTURE_EMF, PICTURE_SVG, PICTURE_PDF };
 
 struct CPictureType {
     PictureFormat nFormat;
     const char* pszFilter; // as the save dialog shows it
-    const char* pszExtension;
 };
 
 // The types for the export mode (relative and absolute: the rasters at the

