@@ -5,7 +5,6 @@
 #include "app/frame/trace.h"
 #include "app/window/child_frame.h"
 #include "app/window/schemo_view.h"
-#include "doc/files/autosave_text.h"
 #include "format/reader.h"
 #include "view/forms/document_kinds.h"
 
@@ -115,7 +114,7 @@ void CAutosaveFeature::AutosaveAll() {
             continue;
         }
         CWatched& w = Watch(child);
-        std::string text = AutosaveText(child->Document());
+        std::string text = child->Document().SaveBytes(false);
         const std::string path = QFile::encodeName(child->Path()).toStdString();
         const std::size_t nHash = std::hash<std::string>()(text);
         if (w.bWritten && nHash == w.nHash && path == w.entry.path) continue;
