@@ -2,10 +2,9 @@
 #include "benches.h"
 #include "fixtures.h"
 
-#include "doc/files/autosave_text.h"
+#include "doc/document/settings.h"
 #include "doc/export/export_bitmap.h"
 #include "doc/scene/layer_walk.h"
-#include "doc/document/settings.h"
 #include "format/macro_cache.h"
 #include "qtlayer/qt_raster.h"
 #include "qtlayer/qt_surface.h"
@@ -56,7 +55,7 @@ void BenchAutosave(benchmark::State& state, std::size_t n) {
     std::size_t hash = 0;
     for (auto _ : state) {
         state.SetIterationTime(TimeOp(m, [&] {
-            const std::string text = AutosaveText(doc);
+            const std::string text = doc.SaveBytes(false);
             hash ^= std::hash<std::string>()(text);
         }));
     }

@@ -221,9 +221,11 @@ bool CFilesFeature::Write(CMyMDIChildWnd* child, const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (!child->FileWatcher()->MayOverwrite(absolute)) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = SaveWithSettings(child->Document(), QFile::encodeName(path).toStdString());
+    std::string written;
+    const bool ok =
+        SaveWithSettings(child->Document(), QFile::encodeName(path).toStdString(), &written);
     QApplication::restoreOverrideCursor();
-    if (ok) child->FileWatcher()->Remember(absolute);
+    if (ok) child->FileWatcher()->Remember(absolute, &written);
     return ok;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The features with one line of work each: the tools and the active view's own
-// commands.
+// The small features: the tools and the active view's own commands.
 #include "app/frame/feature.h"
 #include "view/commands/frame_state.h"
 

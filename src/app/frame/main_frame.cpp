@@ -1,6 +1,7 @@
 #include "app/frame/main_frame.h"
 
 #include "app/bars/macro_bar.h"
+#include "app/features/feature_autosave.h"
 #include "app/features/feature_bars.h"
 #include "app/features/feature_clipboard.h"
 #include "app/features/feature_compare.h"
@@ -40,6 +41,46 @@ static void InitResources() {
     Q_INIT_RESOURCE(tavolin);
 }
 
+namespace {
+struct CFeatureRow {
+    Feature nFeature;
+    std::unique_ptr<IFeature> (*make)(const CFeatureContext& c);
+};
+
+template <class T, class... A> std::unique_ptr<IFeature> Make(A&&... args) {
+    return std::make_unique<T>(std::forward<A>(args)...);
+}
+
+// Made in this order, each after those it is given; gone in the reverse one.
+const CFeatureRow kFeatures[] = {
+    {FEATURE_TOOLS, [](const CFeatureContext&) { return Make<CToolsFeature>(); }},
+    {FEATURE_FILES, [](const CFeatureContext& c) { return Make<CFilesFeature>(c.frame); }},
+    {FEATURE_WINDOWS, [](const CFeatureContext& c) { return Make<CWindowsFeature>(c.frame); }},
+    {FEATURE_EDIT, [](const CFeatureContext& c) { return Make<CEditFeature>(c.frame); }},
+    {FEATURE_CLIPBOARD, [](const CFeatureContext& c) { return Make<CClipboardFeature>(c.frame); }},
+    {FEATURE_LAYERS,
+     [](const CFeatureContext& c) { return Make<CLayersFeature>(c.frame, c.pPrimitivesBar); }},
+    {FEATURE_LIBRARY, [](const CFeatureContext& c) { return Make<CLibraryFeature>(c.frame); }},
+    {FEATURE_MACROS,
+     [](const CFeatureContext& c) {
+         return Make<CMacrosFeature>(c.frame, c.Get<CToolsFeature>(FEATURE_TOOLS).Tools());
+     }},
+    {FEATURE_BARS,
+     [](const CFeatureContext& c) {
+         return Make<CBarsFeature>(c.frame, c.pCommonBar, c.pPrimitivesBar,
+                                   c.Get<CMacrosFeature>(FEATURE_MACROS));
+     }},
+    {FEATURE_PRINT, [](const CFeatureContext& c) { return Make<CPrintFeature>(c.frame); }},
+    {FEATURE_VIEW, [](const CFeatureContext& c) { return Make<CViewFeature>(c.frame); }},
+    {FEATURE_HELP, [](const CFeatureContext& c) { return Make<CHelpFeature>(c.frame); }},
+    {FEATURE_COMPARE, [](const CFeatureContext& c) { return Make<CCompareFeature>(c.frame); }},
+    {FEATURE_AUTOSAVE,
+     [](const CFeatureContext& c) {
+         return Make<CAutosaveFeature>(c.frame, c.Get<CFilesFeature>(FEATURE_FILES), c.settings);
+     }},
+};
+} // namespace
+
 CMainFrame::CMainFrame()
     : m_pActions((InitResources(), new CActions(this, [this](int nId) { OnCommand(nId); }))),
       m_pMdi(new QMdiArea(this)) {
@@ -51,7 +92,7 @@ CMainFrame::CMainFrame()
     CreateBars();
     CreateFeatures();
     restoreState(SettingsStore::LoadBarState());
-    m_pMacros->ApplyWidth();
+    Get<CMacrosFeature>(FEATURE_MACROS).ApplyWidth();
     connect(m_pMdi, &QMdiArea::subWindowActivated, this, [this] { ActiveChanged(); });
     RestoreWindow();
     ActiveChanged();
@@ -59,11 +100,15 @@ CMainFrame::CMainFrame()
 
 // The document windows go while the frame is still whole.
 CMainFrame::~CMainFrame() {
+    for (const CFeatureRow& row : kFeatures)
+        m_features[row.nFeature]->End();
     m_pMdi->disconnect(this);
     for (CMyMDIChildWnd* w : m_pMdi->findChildren<CMyMDIChildWnd*>())
         w->disconnect(this);
     delete m_pMdi;
     m_bBuilt = false;
+    for (auto row = std::rbegin(kFeatures); row != std::rend(kFeatures); ++row)
+        m_features[row->nFeature].reset();
 }
 
 void CMainFrame::CreateBars() {
@@ -86,36 +131,19 @@ void CMainFrame::CreateBars() {
 }
 
 void CMainFrame::CreateFeatures() {
-    IFrameServices& frame = *this;
-    m_pTools = std::make_unique<CToolsFeature>();
-    m_pFiles = std::make_unique<CFilesFeature>(frame);
-    m_pWindows = std::make_unique<CWindowsFeature>(frame);
-    m_pEdit = std::make_unique<CEditFeature>(frame);
-    m_pClipboard = std::make_unique<CClipboardFeature>(frame);
-    m_pLayers = std::make_unique<CLayersFeature>(frame, m_pPrimitivesBar);
-    m_pLibrary = std::make_unique<CLibraryFeature>(frame);
-    m_pMacros = std::make_unique<CMacrosFeature>(frame, m_pTools->Tools());
-    m_pBars = std::make_unique<CBarsFeature>(frame, m_pToolBar, m_pPrimitivesBar, *m_pMacros);
-    m_pPrint = std::make_unique<CPrintFeature>(frame);
-    m_pViewCommands = std::make_unique<CViewFeature>(frame);
-    m_pHelp = std::make_unique<CHelpFeature>(frame);
-    m_pCompare = std::make_unique<CCompareFeature>(frame);
-    // By the table's feature, whatever the order of the enumeration.
-    m_features[FEATURE_FILES] = m_pFiles.get();
-    m_features[FEATURE_EDIT] = m_pEdit.get();
-    m_features[FEATURE_CLIPBOARD] = m_pClipboard.get();
-    m_features[FEATURE_VIEW] = m_pViewCommands.get();
-    m_features[FEATURE_BARS] = m_pBars.get();
-    m_features[FEATURE_MACROS] = m_pMacros.get();
-    m_features[FEATURE_LAYERS] = m_pLayers.get();
-    m_features[FEATURE_LIBRARY] = m_pLibrary.get();
-    m_features[FEATURE_PRINT] = m_pPrint.get();
-    m_features[FEATURE_WINDOWS] = m_pWindows.get();
-    m_features[FEATURE_HELP] = m_pHelp.get();
-    m_features[FEATURE_TOOLS] = m_pTools.get();
-    m_features[FEATURE_COMPARE] = m_pCompare.get();
-    m_pTools->Tools().m_onChanged = [this](int nTool) { OnToolChanged(nTool); };
+    m_features.resize(FEATURE_COUNT);
+    const CFeatureContext context{*this, g_settings, m_pToolBar, m_pPrimitivesBar, m_features};
+    for (const CFeatureRow& row : kFeatures)
+        m_features[row.nFeature] = row.make(context);
+    Get<CToolsFeature>(FEATURE_TOOLS).Tools().m_onChanged = [this](int nTool) {
+        OnToolChanged(nTool);
+    };
     m_bBuilt = true;
+}
+
+void CMainFrame::Start() {
+    for (const CFeatureRow& row : kFeatures)
+        m_features[row.nFeature]->Start();
 }
 
 void CMainFrame::RestoreWindow() {
@@ -126,7 +154,7 @@ void CMainFrame::RestoreWindow() {
 
 void CMainFrame::OnCommand(int nId) {
     const CActionDef* def = FindAction(nId);
-    IFeature* feature = def ? m_features[std::size_t(def->nFeature)] : nullptr;
+    IFeature* feature = def ? m_features[std::size_t(def->nFeature)].get() : nullptr;
     if (!feature) {
         Beep();
         return;
@@ -173,13 +201,13 @@ CCommandState CMainFrame::CommandState() const {
         s.bSnap = coords.m_grid.bSnap;
         s.bPCBMode = coords.m_bPCBMode;
     }
-    s.bClipboardText = m_pClipboard->HasText();
-    s.bMacroChosen = m_pMacros->Bar()->GetSelectedMacro().has_value();
-    s.nTool = m_pTools->Tools().Current();
+    s.bClipboardText = Get<CClipboardFeature>(FEATURE_CLIPBOARD).HasText();
+    s.bMacroChosen = Get<CMacrosFeature>(FEATURE_MACROS).Bar()->GetSelectedMacro().has_value();
+    s.nTool = Get<CToolsFeature>(FEATURE_TOOLS).Tools().Current();
     s.bToolBar = m_pToolBar->isVisible();
     s.bStatusBar = statusBar()->isVisible();
     s.bPrimitivesBar = m_pPrimitivesBar->isVisible();
-    s.bMacroBar = m_pMacros->IsShown();
+    s.bMacroBar = Get<CMacrosFeature>(FEATURE_MACROS).IsShown();
     return s;
 }
 
@@ -187,8 +215,15 @@ CMyMDIChildWnd* CMainFrame::ActiveChild() const {
     return qobject_cast<CMyMDIChildWnd*>(m_pMdi->activeSubWindow());
 }
 
+std::vector<CMyMDIChildWnd*> CMainFrame::Documents() const {
+    std::vector<CMyMDIChildWnd*> children;
+    for (QMdiSubWindow* w : m_pMdi->subWindowList())
+        if (auto* c = qobject_cast<CMyMDIChildWnd*>(w)) children.push_back(c);
+    return children;
+}
+
 void CMainFrame::ChildAdded(CMyMDIChildWnd* child) {
-    m_pWindows->TrackWindow(child);
+    Get<CWindowsFeature>(FEATURE_WINDOWS).TrackWindow(child);
     connect(child, &CMyMDIChildWnd::ModifiedChanged, this, [this] { UpdateTitle(); });
     connect(child, &CMyMDIChildWnd::EditStateChanged, this, [this, child] {
         if (child == ActiveChild()) UpdateCommands();
@@ -218,8 +253,8 @@ void CMainFrame::FillMenuBar() {
     m_nMenuKind = nKind;
     m_pActions->FillMenuBar(menuBar(), nKind, [this](int nList, QMenu* menu, QAction* anchor) {
         connect(menu, &QMenu::aboutToShow, this, [this, nList, menu, anchor] {
-            nList == MENU_RECENT ? m_pFiles->FillRecent(menu, anchor)
-                                 : m_pWindows->FillWindows(menu, anchor);
+            nList == MENU_RECENT ? Get<CFilesFeature>(FEATURE_FILES).FillRecent(menu, anchor)
+                                 : Get<CWindowsFeature>(FEATURE_WINDOWS).FillWindows(menu, anchor);
         });
     });
     for (QAction* a : menuBar()->actions())
@@ -228,8 +263,8 @@ void CMainFrame::FillMenuBar() {
 }
 
 void CMainFrame::CancelDrags() {
-    for (QMdiSubWindow* w : m_pMdi->subWindowList())
-        if (auto* c = qobject_cast<CMyMDIChildWnd*>(w)) c->View()->CancelDrag();
+    for (CMyMDIChildWnd* c : Documents())
+        c->View()->CancelDrag();
 }
 
 void CMainFrame::UpdateTitle() {
@@ -250,38 +285,38 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 bool CMainFrame::OpenFile(const QString& path) {
-    return m_pFiles->OpenFile(path);
+    return Get<CFilesFeature>(FEATURE_FILES).OpenFile(path);
 }
 CMyMDIChildWnd* CMainFrame::NewDocument(int nDocKind) {
-    return m_pFiles->NewDocument(nDocKind);
+    return Get<CFilesFeature>(FEATURE_FILES).NewDocument(nDocKind);
 }
 CMyMDIChildWnd* CMainFrame::OpenRecovered(int nDocKind, const std::string& text,
                                           const QString& path) {
-    return m_pFiles->OpenRecovered(nDocKind, text, path);
+    return Get<CFilesFeature>(FEATURE_FILES).OpenRecovered(nDocKind, text, path);
 }
 void CMainFrame::SetOpenZoom(int nZoom, bool bOrigin, int x, int y) {
-    m_pFiles->SetOpenZoom(nZoom, bOrigin, x, y);
+    Get<CFilesFeature>(FEATURE_FILES).SetOpenZoom(nZoom, bOrigin, x, y);
 }
 CToolState& CMainFrame::Tools() {
-    return m_pTools->Tools();
+    return Get<CToolsFeature>(FEATURE_TOOLS).Tools();
 }
 CMacroBar* CMainFrame::MacroBar() const {
-    return m_pMacros->Bar();
+    return Get<CMacrosFeature>(FEATURE_MACROS).Bar();
 }
 int CMainFrame::CurrentLayer() const {
-    return m_pLayers->CurrentLayer();
+    return Get<CLayersFeature>(FEATURE_LAYERS).CurrentLayer();
 }
 int CMainFrame::CurrentTool() const {
-    return m_pTools->Tools().Current();
+    return Get<CToolsFeature>(FEATURE_TOOLS).Tools().Current();
 }
 std::string CMainFrame::SelectedMacro() const {
-    return m_pMacros->SelectedMacro();
+    return Get<CMacrosFeature>(FEATURE_MACROS).SelectedMacro();
 }
 void CMainFrame::EscapeTool() {
-    m_pTools->Tools().Escape();
+    Get<CToolsFeature>(FEATURE_TOOLS).Tools().Escape();
 }
 void CMainFrame::ShowContextMenu(const QPoint& ptGlobal, std::function<void()> onClosed) {
-    m_pEdit->ShowContextMenu(ptGlobal, std::move(onClosed));
+    Get<CEditFeature>(FEATURE_EDIT).ShowContextMenu(ptGlobal, std::move(onClosed));
 }
 
 void CMainFrame::SaveState() {
@@ -289,7 +324,7 @@ void CMainFrame::SaveState() {
     if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
     SettingsStore::SaveWindowRect(QRect(pos(), size())); // as RestoreWindow places it
     SettingsStore::SaveBarState(saveState());
-    SettingsStore::SaveRecentFiles(m_pFiles->Recent());
+    SettingsStore::SaveRecentFiles(Get<CFilesFeature>(FEATURE_FILES).Recent());
 }
 
 // The documents are asked about first; only a close that goes ahead stores

@@ -10,23 +10,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
 #include <memory>
 
-class CBarsFeature;
-class CClipboardFeature;
-class CCompareFeature;
-class CEditFeature;
-class CFilesFeature;
-class CHelpFeature;
-class CLayersFeature;
-class CLibraryFeature;
 class CMacroBar;
-class CMacrosFeature;
-class CPrintFeature;
-class CToolsFeature;
-class CViewFeature;
-class CWindowsFeature;
 class QToolBar;
 
 class CMainFrame final : public QMainWindow, private IFrameServices, private IViewFrame {
@@ -42,6 +28,7 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     // A document an earlier run left unsaved: modified, under its own path.
     CMyMDIChildWnd* OpenRecovered(int nDocKind, const std::string& text, const QString& path);
     CMyMDIChildWnd* ActiveChild() const override;
+    std::vector<CMyMDIChildWnd*> Documents() const override;
     CToolState& Tools();
     CMacroBar* MacroBar() const;
     int CurrentLayer() const override;
@@ -49,6 +36,8 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     void SaveState();
     // What --zoom and --origin ask of the files opened from the command line.
     void SetOpenZoom(int nZoom, bool bOrigin, int x, int y);
+    // Once shown, before the files of the command line are opened.
+    void Start();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +54,7 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     void CancelDrags();
     bool CloseAllDocuments();
     CCommandState CommandState() const;
+    template <class T> T& Get(int nFeature) const { return FeatureOf<T>(m_features, nFeature); }
 
     // What the features ask of the frame.
     QMainWindow* Window() override { return this; }
@@ -91,19 +81,6 @@ class CMainFrame final : public QMainWindow, private IFrameServices, private IVi
     QString m_title;                        // the document windows may not change it
     QPointer<CMyMDIChildWnd> m_pLastActive; // the document window last brought forward
 
-    std::unique_ptr<CToolsFeature> m_pTools;
-    std::unique_ptr<CFilesFeature> m_pFiles;
-    std::unique_ptr<CWindowsFeature> m_pWindows;
-    std::unique_ptr<CEditFeature> m_pEdit;
-    std::unique_ptr<CClipboardFeature> m_pClipboard;
-    std::unique_ptr<CLayersFeature> m_pLayers;
-    std::unique_ptr<CMacrosFeature> m_pMacros;
-    std::unique_ptr<CBarsFeature> m_pBars;
-    std::unique_ptr<CPrintFeature> m_pPrint;
-    std::unique_ptr<CLibraryFeature> m_pLibrary;
-    std::unique_ptr<CViewFeature> m_pViewCommands;
-    std::unique_ptr<CHelpFeature> m_pHelp;
-    std::unique_ptr<CCompareFeature> m_pCompare;
-    std::array<IFeature*, FEATURE_COUNT> m_features{}; // by the table's feature
+    FeatureList m_features; // by the table's feature
     bool m_bBuilt = false;
 };

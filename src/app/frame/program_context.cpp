@@ -17,12 +17,12 @@ CEditContext ProgramEditContext() {
             }};
 }
 
-bool SaveWithSettings(CSchemoDoc& doc, const std::string& path) {
+bool SaveWithSettings(CSchemoDoc& doc, const std::string& path, std::string* pWritten) {
     CSaveOptions options;
     options.bSplit = g_settings.bSplit != 0;
     options.bNeverWarn = g_settings.bWarningYouSuck != 0;
     options.bWarn = g_bWarnNonStandard;
-    const bool ok = doc.Save(path, options);
+    const bool ok = doc.Save(path, options, pWritten);
     g_bWarnNonStandard = options.bWarn;
     if (options.bChoseSplit) g_settings.bSplit = 1;
     return ok;

@@ -19,4 +19,5 @@ CEditContext ProgramEditContext();
 // Saves with the program's split settings; the unsplit-macro warning is shown
 // at most once per run, and an answer to split from now on is kept in the
 // settings.
-bool SaveWithSettings(CSchemoDoc& doc, const std::string& path);
+// The bytes written go to pWritten.
+bool SaveWithSettings(CSchemoDoc& doc, const std::string& path, std::string* pWritten = nullptr);

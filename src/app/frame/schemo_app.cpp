@@ -1,7 +1,6 @@
 #include "app/frame/schemo_app.h"
 #include "app/frame/program_context.h"
 
-#include "app/features/autosave_feature.h"
 #include "app/frame/main_frame.h"
 #include "app/frame/splash.h"
 #include "app/frame/trace.h"
@@ -83,17 +82,17 @@ int RunTavolin(int argc, char** argv) {
     InstallUiTranslation();
     SetLibraryFolders(cl);
     SettingsStore::LoadConfiguration();
+    g_settings.nAutosaveSeconds = cl.nAutosaveSeconds;
     CMainFrame frame;
     if (!cl.bNoSplash) CSplashWnd::ShowOver(&frame);
     if (SettingsStore::RegisterFileTypesWanted())
         RegisterFileTypes(QCoreApplication::applicationFilePath());
     frame.show();
     HandleLogOff(app, frame);
-    CAutosaveFeature autosave(frame, cl.nAutosaveSeconds);
     // Over the shown window: first what an earlier run left unsaved, then the
     // files asked for, so that one of them just recovered is not read again.
     QTimer::singleShot(0, &frame, [&] {
-        autosave.Start();
+        frame.Start();
         OpenFiles(frame, cl);
         TraceLine("READY");
     });

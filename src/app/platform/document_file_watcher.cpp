@@ -38,8 +38,11 @@ CDocumentFileWatcher::CDocumentFileWatcher(CMyMDIChildWnd& child)
     Remember(child.Path());
 }
 
-void CDocumentFileWatcher::Remember(const QString& path) {
-    m_watch.Remember(Encoded(path));
+void CDocumentFileWatcher::Remember(const QString& path, const std::string* pWritten) {
+    if (pWritten)
+        m_watch.RememberSaved(Encoded(path), *pWritten);
+    else
+        m_watch.Remember(Encoded(path));
     const QStringList old = m_pWatcher->files() + m_pWatcher->directories();
     if (!old.isEmpty()) m_pWatcher->removePaths(old);
     if (path.isEmpty()) return;

@@ -16,8 +16,9 @@ class CDocumentFileWatcher final : public QObject {
   public:
     static constexpr int QUIET_MS = 300;
     explicit CDocumentFileWatcher(CMyMDIChildWnd& child);
-    // The document was read from or written to `path` (empty: untitled).
-    void Remember(const QString& path);
+    // The document was read from `path` (empty: untitled), or wrote these
+    // bytes to it.
+    void Remember(const QString& path, const std::string* pWritten = nullptr);
     // Before a save to `path`: false when the user keeps the other program's file.
     bool MayOverwrite(const QString& path);
 

@@ -1,6 +1,5 @@
 #include "app/window/schemo_view.h"
 
-#include "app/dialogs/grid_dialog.h"
 #include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_view_host.h"
@@ -11,7 +10,6 @@
 #include "doc/scene/regions.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_view_render.h"
-#include "view/commands/commands.h"
 #include "view/editor/view_controller.h"
 #include "view/viewport/view_paint.h"
 #include "view/viewport/zoom_text.h"
@@ -348,43 +346,8 @@ void CSchemoView::resizeEvent(QResizeEvent* event) {
     InvalidateAll();
 }
 
-void CSchemoView::OnViewCommand(int nId) {
-    switch (nId) {
-    case ID_STRETCH:
-        m_coords.ToggleStretch();
-        ZoomChanged();
-        break;
-    case ID_FIT:
-        FitToWindow();
-        break;
-    case ID_GRID:
-        RunGridDialog();
-        break;
-    case ID_SNAP:
-        m_coords.m_grid.bSnap = !m_coords.m_grid.bSnap;
-        break;
-    case ID_PCB_MODE:
-        m_coords.m_bPCBMode = !m_coords.m_bPCBMode;
-        break;
-    case ID_MACRO_ORIGIN: {
-        m_coords.GoToMacroOrigin();
-        Scrolled();
-        break;
-    }
-    case ID_REFRESH_DOCUMENT:
-        m_bExtentKnown = false;
-        UpdateScrollBars();
-        InvalidateAll();
-        break;
-    default:
-        break;
-    }
-}
-
-void CSchemoView::RunGridDialog() {
-    CGridSnap edited = m_coords.m_grid;
-    if (!RunGridSnapDialog(this, edited)) return;
-    m_coords.m_grid = edited;
+void CSchemoView::Redraw(bool bMeasureAgain) {
+    if (bMeasureAgain) m_bExtentKnown = false;
     UpdateScrollBars();
     InvalidateAll();
 }

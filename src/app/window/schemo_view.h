@@ -38,10 +38,13 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void SetZoom(double dPercent, int nOriginX, int nOriginY);
     // A zoom box value (10..2000 %): zoom, back to the sheet's corner.
     void ApplyZoomPercent(int nPercent);
-    // The view's commands: stretch, fit, grid, snap, PCB mode, macro origin, refresh.
-    void OnViewCommand(int nId);
+    // The scroll bars and the whole scene again; with bMeasureAgain the
+    // drawing's extent is measured again too.
+    void Redraw(bool bMeasureAgain);
 
     const CViewCoords& Coords() const { return m_coords; }
+    // Whoever changes them tells the view what follows: FollowCoords, Redraw.
+    CViewCoords& Coords() { return m_coords; }
     // Editing: a drag in progress is cancelled before any command runs.
     bool IsIdle() const;
     void CancelDrag();
@@ -97,7 +100,6 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void OnScrollValue(bool bVertical, int nValue);
     void InvalidateLogical(const CRect& rc, int nSlackPixels);
     void InvalidateAll();
-    void RunGridDialog();
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;
     void ShiftChanged(bool bDown);

@@ -78,24 +78,30 @@ bool CSchemoDoc::TakeText(CLoadedText& loaded) {
 
 // A macro file may not be named like a standard component: "080.tvm" and
 // "Resistore.tvm" are checked as "080" and "resistore".
-bool CSchemoDoc::Store(const std::string& fileTitle, bool bSplit, std::string& text) {
-    if (m_nDocKind == DOC_MACRO) {
-        std::string name = fileTitle;
-        for (char& c : name)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        const std::size_t dot = name.rfind('.');
-        if (dot != std::string::npos) name.erase(dot);
-        if (IsStandardLibraryName(name)) {
-            if (m_pUi) m_pUi->ShowMessage(MSG_STANDARD_NAME, CAPTION_ERROR, ICON_ERROR);
-            return false;
-        }
-    }
-    text = FormatHeader(m_nDocKind == DOC_MACRO ? "MACROCAD" : "TAVOLIN", m_strTitle) +
+bool CSchemoDoc::PrepareSave(const std::string& fileTitle) {
+    if (m_nDocKind != DOC_MACRO) return true;
+    std::string name = fileTitle;
+    for (char& c : name)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) name.erase(dot);
+    if (!IsStandardLibraryName(name)) return true;
+    if (m_pUi) m_pUi->ShowMessage(MSG_STANDARD_NAME, CAPTION_ERROR, ICON_ERROR);
+    return false;
+}
+
+std::string CSchemoDoc::SaveBytes(bool bSplit) const {
+    return FormatHeader(m_nDocKind == DOC_MACRO ? "MACROCAD" : "TAVOLIN", m_strTitle) +
            FormatPrimitiveLines(m_primitives, bSplit);
+}
+
+bool CSchemoDoc::Store(const std::string& fileTitle, bool bSplit, std::string& text) {
+    if (!PrepareSave(fileTitle)) return false;
+    text = SaveBytes(bSplit);
     return true;
 }
 
-bool CSchemoDoc::Save(const std::string& path, CSaveOptions& options) {
+bool CSchemoDoc::Save(const std::string& path, CSaveOptions& options, std::string* pWritten) {
     if (!CheckNonStandardMacros(options)) return false;
     const std::size_t slash = path.find_last_of('/');
     std::string text;
@@ -110,6 +116,7 @@ bool CSchemoDoc::Save(const std::string& path, CSaveOptions& options) {
         return false;
     }
     SetModified(false);
+    if (pWritten) *pWritten = std::move(text);
     return true;
 }
 

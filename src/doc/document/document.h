@@ -110,13 +110,20 @@ class CSchemoDoc {
     // history that counts as saved: Undo brings back what was there. A text
     // that cannot be taken leaves the document as it is (after the message).
     bool Reload(CLoadedText loaded);
-    // The text this document saves as under the file title (the file name),
-    // non-standard macros split or not; false, after the message, when a macro
-    // would take a standard key.
-    virtual bool Store(const std::string& fileTitle, bool bSplit, std::string& text);
-    // Save and Save As: the warning about unsplit macros, then a safe write.
-    // A failed or refused save leaves the file as it was and the document modified.
-    bool Save(const std::string& path, CSaveOptions& options);
+    // The bytes a save would write, non-standard macros split or not, found
+    // without asking anything and without changing the document (autosave
+    // writes them as they are).
+    virtual std::string SaveBytes(bool bSplit) const;
+    // What a save checks and settles before the bytes are taken: false, after
+    // the message, when a macro file would take a standard key (checked under
+    // its file title, the file name).
+    virtual bool PrepareSave(const std::string& fileTitle);
+    // PrepareSave, then the bytes.
+    bool Store(const std::string& fileTitle, bool bSplit, std::string& text);
+    // Save and Save As: the warning about unsplit macros, then a safe write of
+    // the bytes, which go to pWritten too. A failed or refused save leaves the
+    // file as it was and the document modified.
+    bool Save(const std::string& path, CSaveOptions& options, std::string* pWritten = nullptr);
     virtual bool CheckNonStandardMacros(CSaveOptions& options);
 
     // Starts the history anew with the drawing as it stands; beyond its last

@@ -13,5 +13,6 @@ struct CSettings {
     // "bTabbedView" is written only once it was read or changed, so that a
     // first launch writes the same keys as before it existed.
     bool bTabbedViewKept = false;
-    int nMicronsPerUnit = 127; // thousandths of a millimetre per unit; never stored
+    int nMicronsPerUnit = 127;  // thousandths of a millimetre per unit; never stored
+    int nAutosaveSeconds = 120; // from the command line; never stored
 };

@@ -16,6 +16,13 @@ struct CAutosaveEntry {
     long nPid = 0;
 };
 
+// The bytes of an autosave to write, or its files to remove.
+struct CAutosaveJob {
+    CAutosaveEntry entry;
+    std::string text;
+    bool bRemove = false;
+};
+
 // $XDG_STATE_HOME/tavolin/autosave, else ~/.local/state/tavolin/autosave.
 std::string DefaultAutosaveFolder();
 

@@ -17,17 +17,15 @@ CAutosaveWriter::~CAutosaveWriter() {
 }
 
 void CAutosaveWriter::Write(const CAutosaveEntry& e, std::string text) {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_jobs.push_back({e, std::move(text), false});
-    }
-    m_wake.notify_one();
+    Queue({{e, std::move(text), false}});
 }
 
-void CAutosaveWriter::Remove(const CAutosaveEntry& e) {
+void CAutosaveWriter::Queue(std::vector<CAutosaveJob> jobs) {
+    if (jobs.empty()) return;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_jobs.push_back({e, std::string(), true});
+        for (CAutosaveJob& job : jobs)
+            m_jobs.push_back(std::move(job));
     }
     m_wake.notify_one();
 }
@@ -42,7 +40,7 @@ void CAutosaveWriter::Run() {
     for (;;) {
         m_wake.wait(lock, [this] { return m_bStop || !m_jobs.empty(); });
         if (m_jobs.empty()) return; // stopping with nothing left to do
-        CJob job = std::move(m_jobs.front());
+        CAutosaveJob job = std::move(m_jobs.front());
         m_jobs.pop_front();
         m_bBusy = true;
         lock.unlock();

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 class CAutosaveWriter {
   public:
@@ -23,22 +24,17 @@ class CAutosaveWriter {
 
     // The bytes, then the side file, each through the safe writer (0600).
     void Write(const CAutosaveEntry& e, std::string text);
-    void Remove(const CAutosaveEntry& e);
+    void Queue(std::vector<CAutosaveJob> jobs);
     // Waits until everything asked so far is done.
     void Flush();
 
   private:
-    struct CJob {
-        CAutosaveEntry entry;
-        std::string text;
-        bool bRemove = false;
-    };
     void Run();
 
     Done m_onDone;
     std::mutex m_mutex;
     std::condition_variable m_wake, m_idle;
-    std::deque<CJob> m_jobs;
+    std::deque<CAutosaveJob> m_jobs;
     bool m_bBusy = false;
     bool m_bStop = false;
     std::thread m_thread;

@@ -54,6 +54,13 @@ void CDiskWatch::Remember(const std::string& path) {
     m_bPending = false;
 }
 
+void CDiskWatch::RememberSaved(const std::string& path, const std::string& bytes) {
+    m_path = path;
+    m_own = m_seen = StampOf(path);
+    m_nOwnHash = std::hash<std::string>()(bytes);
+    m_bPending = false;
+}
+
 bool CDiskWatch::IsOwnText(const CFileStamp& now) {
     if (!now.bExists || !m_own.bExists || HashOfFile(m_path) != m_nOwnHash) return false;
     m_own = m_seen = now;

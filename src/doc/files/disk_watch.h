@@ -33,6 +33,8 @@ class CDiskWatch {
     // The document was read from this file or written to it just now (empty:
     // untitled): the file as it stands is the document's own.
     void Remember(const std::string& path);
+    // The document has just written these bytes to the file.
+    void RememberSaved(const std::string& path, const std::string& bytes);
     const std::string& Path() const { return m_path; }
 
     // Something happened to the file. Asked at once when the program is

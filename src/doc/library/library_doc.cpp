@@ -71,10 +71,31 @@ bool CSchemoLibDoc::LoadFile(const std::string& path) {
 }
 
 // The history and the view stay as they are: saving changes nothing the user sees.
-bool CSchemoLibDoc::Store(const std::string& /*fileTitle*/, bool /*bSplit*/, std::string& text) {
-    if (!StoreComponent()) return false;
-    text = FormatLibraryText(m_strTitle, m_componentTexts, m_categories);
-    return true;
+bool CSchemoLibDoc::PrepareSave(const std::string& /*fileTitle*/) {
+    return StoreComponent();
+}
+
+std::string CSchemoLibDoc::SaveBytes(bool /*bSplit*/) const {
+    const std::string shown = ShownText();
+    if (shown.empty() || shown == m_componentTexts[m_nCurrent])
+        return FormatLibraryText(m_strTitle, m_componentTexts, m_categories);
+    std::vector<std::string> texts = m_componentTexts;
+    texts[m_nCurrent] = shown;
+    return FormatLibraryText(m_strTitle, texts, m_categories);
+}
+
+std::string CSchemoLibDoc::ShownText() const {
+    if (!m_bShown || !HasCurrent()) return std::string();
+    const std::string key = m_pFields->GetKey();
+    const std::string title = m_pFields->GetTitle();
+    const bool bValid = !key.empty() && !title.empty() && IsValidShortName(key) &&
+                        !IsKeyUsed(key, m_nCurrent) &&
+                        ReadComponentHeader(m_componentTexts[m_nCurrent], nullptr, nullptr);
+    return bValid ? ComponentText(key, title) : std::string();
+}
+
+std::string CSchemoLibDoc::ComponentText(const std::string& key, const std::string& title) const {
+    return "[" + key + " " + title + "]\r\n" + FormatPrimitiveLines(Primitives(), false);
 }
 
 // A component whose header cannot be read is listed by its header line.
@@ -156,6 +177,6 @@ bool CSchemoLibDoc::StoreComponent() {
     } else if (key != oldKey || title != oldTitle) {
         SetModified(true);
     }
-    text = "[" + key + " " + title + "]\r\n" + FormatPrimitiveLines(Primitives(), false);
+    text = ComponentText(key, title);
     return refusal == nullptr;
 }

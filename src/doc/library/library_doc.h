@@ -34,7 +34,10 @@ class CSchemoLibDoc final : public CSchemoDoc {
     bool Load(const std::string& text) override;
     bool LoadFile(const std::string& path) override;
     // The shown component is stored first; false when its titles are refused.
-    bool Store(const std::string& fileTitle, bool bSplit, std::string& text) override;
+    bool PrepareSave(const std::string& fileTitle) override;
+    // The shown component goes in as it stands when its key and title would
+    // be accepted, else its last stored text.
+    std::string SaveBytes(bool bSplit) const override;
     // Components are always written as they are: there is nothing to split.
     bool CheckNonStandardMacros(CSaveOptions&) override { return true; }
     void DeleteContents() override;
@@ -66,6 +69,10 @@ class CSchemoLibDoc final : public CSchemoDoc {
     bool IsKeyUsed(const std::string& key, int except) const;
 
   private:
+    // The shown component's text with the fields' key and title; empty when
+    // they would be refused or no component is shown.
+    std::string ShownText() const;
+    std::string ComponentText(const std::string& key, const std::string& title) const;
     // The path, when known, is named in the messages.
     bool LoadText(const std::string& text, const std::string& path);
     void AddComponent(int index);

@@ -1,10 +1,10 @@
 // Loading, storing and saving drawings and macros, the unsplit-macro warning,
 // and the extent.
-#include "support/program_dir_fixture.h"
-#include "support/test_util.h"
 #include "doc/library/library_doc.h"
 #include "support/fake_ui.h"
+#include "support/program_dir_fixture.h"
 #include "support/recording_surface.h"
+#include "support/test_util.h"
 
 #include <fstream>
 #include <sstream>
@@ -142,6 +142,38 @@ TEST_F(Document, SavingReplacesTheFileWholeOrLeavesItAlone) {
 }
 
 // Hiding layers 2 and then 0 in turn; with nothing left the rectangle is untouched.
+// What autosave writes: the bytes of a save, unsplit, found without asking
+// anything and leaving the document modified; a library's typed titles go in.
+TEST_F(Document, SaveBytesAreWhatASaveWrites) {
+    for (const bool bLibrary : {false, true}) {
+        std::unique_ptr<CSchemoDoc> doc;
+        if (bLibrary)
+            doc = std::make_unique<CSchemoLibDoc>(&ui, Ctx());
+        else
+            doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, &ui, Ctx());
+        ASSERT_TRUE(
+            doc->Load(bLibrary ? "[TAVOLIB L]\r\n[R1 Resistenza]\r\n[C1 Cond]\r\n" : WITH_R1));
+        doc->Append(Read("LI 5 5 50 5"));
+        doc->CommitChange();
+        if (bLibrary) {
+            static_cast<CSchemoLibDoc&>(*doc).Fields().SetKey("R9");
+            static_cast<CSchemoLibDoc&>(*doc).Fields().SetTitle("Nuova");
+        }
+        const std::string bytes = doc->SaveBytes(false);
+        EXPECT_EQ("", ui.Told());
+        EXPECT_TRUE(doc->IsModified());
+        CSaveOptions options;
+        options.bSplit = false;
+        options.bNeverWarn = true;
+        std::string written;
+        ASSERT_TRUE(doc->Save(Path("saved"), options, &written));
+        EXPECT_EQ(bytes, ReadBack(Path("saved")));
+        EXPECT_EQ(bytes, written);
+        EXPECT_NE(std::string::npos, bytes.find(bLibrary ? "[R9 Nuova]\r\nLI 5 5 50 5\r\n[C1"
+                                                         : "parts.R1\r\nMC 50 50 0 0 080\r\nLI"));
+    }
+}
+
 TEST_F(Document, ExtentCoversRegionsOnShownLayersOnly) {
     CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
     doc.Load("[TAVOLIN]\r\nRP 10 10 20 20\r\nRP 100 100 200 200 2\r\nRP 0 0 5 5 99\r\n");

@@ -1,16 +1,14 @@
-// Autosaves: what they hold, where they go, whose they are and when they are
-// offered again.
-#include <filesystem>
-#include "support/program_dir_fixture.h"
-#include "support/test_util.h"
+// Autosaves: where they go, whose they are and when they are offered again.
+#include "doc/document/document.h"
 #include "doc/files/autosave_store.h"
-#include "doc/files/autosave_text.h"
 #include "doc/files/autosave_writer.h"
-#include "doc/library/library_doc.h"
 #include "doc/files/safe_file.h"
-#include "support/fake_ui.h"
+#include "format/reader.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -55,55 +53,6 @@ long ZombiePid() {
     return long(pid);
 }
 } // namespace
-
-// A non-standard macro stays unsplit, a macro file's name is not checked, a
-// library's typed titles go in only when a save would take them; nothing is
-// asked and the document stays as it was.
-class AutosaveContent : public ProgramDirTest {};
-
-TEST_F(AutosaveContent, HoldsTheBytesASaveWritesWithoutAsking) {
-    WriteFile("libs/parts.tvl", "[TAVOLIB P]\r\n[R1 r]\r\nLI 100 100 110 100\r\n");
-    const std::string lib = "[TAVOLIB Lib]\r\n[R1 Resistenza]\r\nLI 0 0 10 0\r\n[C1 Cond]\r\n";
-    struct Row {
-        int nKind;
-        std::string text, key; // key and title typed into a library; "-": none
-        bool bSameAsSave;
-    } rows[] = {
-        {DOC_DRAWING, "[TAVOLIN Titolo]\r\nMC 100 100 0 0 parts.R1\r\nLI 1 2 3 4\r\n", "-", true},
-        {DOC_MACRO, "[MACROCAD M]\r\nLI 0 0 10 10\r\n", "-", true},
-        {DOC_LIBRARY, lib, "R9/Nuova", true},
-        {DOC_LIBRARY, lib, "C1/Doppia", false}, // the key is taken: the stored text stays
-        {DOC_LIBRARY, lib, "/Senza chiave", false},
-    };
-    CTempFolder dir;
-    for (const Row& r : rows) {
-        CFakeUi ui;
-        std::unique_ptr<CSchemoDoc> doc;
-        if (r.nKind == DOC_LIBRARY)
-            doc = std::make_unique<CSchemoLibDoc>(&ui, Ctx());
-        else
-            doc = std::make_unique<CSchemoDoc>(r.nKind, &ui, Ctx());
-        ASSERT_TRUE(doc->Load(r.text));
-        doc->Append(Read("LI 5 5 50 5"));
-        doc->CommitChange();
-        if (r.key != "-") {
-            auto& fields = static_cast<CSchemoLibDoc&>(*doc).Fields();
-            fields.SetKey(r.key.substr(0, r.key.find('/')));
-            fields.SetTitle(r.key.substr(r.key.find('/') + 1));
-        }
-        const std::string text = AutosaveText(*doc);
-        EXPECT_EQ("", ui.Told()) << r.text;
-        EXPECT_TRUE(doc->IsModified());
-        const std::string file = dir.path + "/saved";
-        CSaveOptions options;
-        options.bSplit = false;
-        options.bNeverWarn = true;
-        const bool bSaved = doc->Save(file, options);
-        EXPECT_EQ(r.bSameAsSave, bSaved && FileText(file) == text) << r.text << r.key;
-        const bool bKept = text.find("[R1 Resistenza]\r\nLI 0 0 10 0\r\n[") != std::string::npos;
-        EXPECT_EQ(!r.bSameAsSave, bKept) << text;
-    }
-}
 
 TEST(AutosaveStore, SideFileReadsBackAsWritten) {
     for (const std::string path : {"", "/home/a b/x=1.tvd", "/tmp/path=\nstrano.tvl"}) {

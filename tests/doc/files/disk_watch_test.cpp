@@ -61,8 +61,9 @@ TEST_F(DiskWatch, AnotherProgramsChangeIsAskedOnceWhenActive) {
         Open(doc);
         CSaveOptions options;
         if (r.nChange == OURS) {
-            ASSERT_TRUE(doc.Save(Path(), options));
-            watch.Remember(Path());
+            std::string written;
+            ASSERT_TRUE(doc.Save(Path(), options, &written));
+            watch.RememberSaved(Path(), written);
         }
         if (r.nChange == TOUCH) touch(std::chrono::hours(1));
         if (r.nChange == APPEND) WriteFile("a.tvd", TWO);
