@@ -1,0 +1,116 @@
+#include "doc/fab/fab_package.h"
+
+#include "doc/fab/fab_artwork.h"
+#include "doc/fab/fab_zip.h"
+#include "model/pcbpad.h"
+
+namespace {
+constexpr std::int64_t kDefaultMarginNm = 1000000;
+
+struct CCopperSide {
+    int nLayer;
+    const char* szExt;
+    const char* szMaskExt;
+    const char* szSide;
+    CGerberFile copper, mask;
+    bool bUsed = false;
+};
+
+void AddFile(CFabSet& set, const std::string& name, const char* ext, const CGerberFile& g) {
+    set.files.push_back({name + "." + ext, g.Function(), g.IsNegative(), g.Text()});
+}
+
+// The copper of both sides, the pads apart: through-hole, they go on every side.
+std::vector<CFabPad> WalkCopper(const CLayerBuckets& buckets, CArtworkWriter& w,
+                                CCopperSide (&sides)[2], std::set<CDrillHole>& holes) {
+    std::vector<CFabPad> pads;
+    for (CCopperSide& s : sides)
+        ForEachOnLayer(buckets, s.nLayer, [&](const CPrimitive& p) {
+            s.bUsed = true;
+            if (auto* pad = dynamic_cast<const CPCBPad*>(&p)) {
+                pads.push_back(w.Pad(*pad));
+                holes.insert({pads.back().at, pads.back().nHole});
+            } else {
+                w.Emit(p, s.copper, "Conductor");
+            }
+        });
+    return pads;
+}
+
+void NameSides(CCopperSide (&sides)[2], int nLayers) {
+    int n = 0;
+    for (CCopperSide& s : sides) {
+        if (!s.bUsed) continue;
+        s.copper.SetFunction("Copper,L" + std::to_string(++n == 1 ? 1 : nLayers) + "," + s.szSide);
+        s.mask.SetFunction(std::string("Soldermask,") + s.szSide);
+    }
+}
+
+void DrawProfileBox(CGerberFile& profile, CFabBox box, std::int64_t nStroke) {
+    box = {box.l - kDefaultMarginNm, box.b - kDefaultMarginNm, box.r + kDefaultMarginNm,
+           box.t + kDefaultMarginNm};
+    profile.Stroke(
+        nStroke, "Profile",
+        {{box.l, box.b}, {box.r, box.b}, {box.r, box.t}, {box.l, box.t}, {box.l, box.b}});
+}
+} // namespace
+
+CFabSet MakeFabSet(const CPrimitiveList& list, const std::string& strName, const CFabOptions& o,
+                   const CFabHeader& h, IGlyphOutlines& glyphs) {
+    CFabSet set;
+    const CLayerBuckets buckets(list);
+    CArtworkWriter w(CFabScale{std::int64_t(o.nMicronsPerUnit) * 1000}, o.nStroke, o.nMaskExpansion,
+                     glyphs);
+    CCopperSide sides[2] = {{FAB_LAYER_TOP, "GTL", "GTS", "Top", {h, "", false}, {h, "", true}},
+                            {FAB_LAYER_BOTTOM, "GBL", "GBS", "Bot", {h, "", false}, {h, "", true}}};
+    std::set<CDrillHole> holes;
+    const std::vector<CFabPad> pads = WalkCopper(buckets, w, sides, holes);
+    set.nCopperLayers = int(sides[0].bUsed) + int(sides[1].bUsed);
+    if (set.nCopperLayers == 0) {
+        set.result = FAB_NO_COPPER;
+        return set;
+    }
+    NameSides(sides, set.nCopperLayers);
+    CGerberFile legend(h, "Legend,Top", false), profile(h, "Profile,NP", false);
+    ForEachOnLayer(buckets, FAB_LAYER_LEGEND, [&](const CPrimitive& p) { w.Emit(p, legend, ""); });
+    CFabBox ink = legend.InkBox();
+    for (CCopperSide& s : sides) {
+        if (!s.bUsed) continue;
+        for (const CFabPad& pad : pads) {
+            s.copper.Flash(pad.copper, pad.at);
+            if (pad.mask.nW > 0 && pad.mask.nH > 0) s.mask.Flash(pad.mask, pad.at);
+        }
+        ink.AddBox(s.copper.InkBox());
+    }
+    if (o.nOutlineLayer >= 0) {
+        ForEachOnLayer(buckets, o.nOutlineLayer,
+                       [&](const CPrimitive& p) { w.Emit(p, profile, "Profile", true); });
+        if (!w.ProfileClosed()) {
+            set.result = FAB_OUTLINE_OPEN;
+            return set;
+        }
+    } else {
+        DrawProfileBox(profile, ink, o.nStroke);
+    }
+    set.board = profile.PointBox();
+    for (CCopperSide& s : sides)
+        if (s.bUsed) AddFile(set, strName, s.szExt, s.copper);
+    for (CCopperSide& s : sides)
+        if (s.bUsed) AddFile(set, strName, s.szMaskExt, s.mask);
+    if (!legend.IsEmpty()) AddFile(set, strName, "GTO", legend);
+    AddFile(set, strName, "GKO", profile);
+    if (!holes.empty())
+        set.files.push_back({strName + ".DRL",
+                             "Plated,1," + std::to_string(set.nCopperLayers) + ",PTH", false,
+                             DrillText(holes, h, set.nCopperLayers)});
+    const std::string job = JobText(set.files, strName, set.board, set.nCopperLayers, h);
+    set.files.push_back({strName + ".gbrjob", "", false, job});
+    return set;
+}
+
+std::string FabZip(const CFabSet& set, const CFabDate& date) {
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const CFabFile& f : set.files)
+        files.emplace_back(f.strName, f.data);
+    return ZipStored(files, date);
+}
