@@ -116,33 +116,45 @@ bool CArtworkWriter::ProfileClosed() const {
     return true;
 }
 
-void CArtworkWriter::Emit(const CPrimitive& p, CGerberFile& out, const std::string& f,
-                          bool bProfile) {
+// The outline of a line, a shape, a curve or a dot; false for other classes.
+bool CArtworkWriter::ShapePoints(const CPrimitive& p, CShape& shape) const {
     auto map = [&](const CPoint& q) { return m_scale.Map(q.x, q.y); };
-    if (auto* t = dynamic_cast<const CPCBLine*>(&p)) {
-        if (bProfile)
-            Path(out, f, {map(t->m_points[0]), map(t->m_points[1])}, false, false, true);
-        else
-            out.Stroke(m_scale.Length(t->m_nThickness), f,
-                       {map(t->m_points[0]), map(t->m_points[1])});
-    } else if (auto* pad = dynamic_cast<const CPCBPad*>(&p)) {
-        if (!bProfile) out.Flash(Pad(*pad).copper, map(pad->m_points[0]));
-    } else if (auto* l = dynamic_cast<const CLine*>(&p)) {
-        Path(out, f, {map(l->m_points[0]), map(l->m_points[1])}, false, false, bProfile);
+    if (auto* l = dynamic_cast<const CLine*>(&p)) {
+        shape = {{map(l->m_points[0]), map(l->m_points[1])}, false, false};
     } else if (auto* r = dynamic_cast<const CRectangle*>(&p)) {
         const CPoint a = r->m_points[0], b = r->m_points[1];
-        Path(out, f, {map(a), map({b.x, a.y}), map(b), map({a.x, b.y})}, true, r->m_bFilled != 0,
-             bProfile);
+        shape = {{map(a), map({b.x, a.y}), map(b), map({a.x, b.y})}, true, r->m_bFilled != 0};
     } else if (auto* e = dynamic_cast<const CEllipse*>(&p)) {
-        Path(out, f, EllipsePoints(e->m_points[0], e->m_points[1]), true, e->m_bFilled != 0,
-             bProfile);
+        shape = {EllipsePoints(e->m_points[0], e->m_points[1]), true, e->m_bFilled != 0};
     } else if (auto* poly = dynamic_cast<const CPoly*>(&p)) {
-        std::vector<CFabPoint> pts;
+        shape = {{}, true, poly->m_bFilled != 0};
         for (int i = 0; i < poly->GetPointCount(); ++i)
-            pts.push_back(map(poly->m_points[i]));
-        Path(out, f, pts, true, poly->m_bFilled != 0, bProfile);
+            shape.pts.push_back(map(poly->m_points[i]));
     } else if (auto* bz = dynamic_cast<const CBezier*>(&p)) {
-        Path(out, f, BezierPoints(bz->m_points), false, false, bProfile);
+        shape = {BezierPoints(bz->m_points), false, false};
+    } else if (auto* dot = dynamic_cast<const CConnection*>(&p)) {
+        const CPoint c = dot->m_points[0];
+        shape = {EllipsePoints({c.x - 1, c.y - 1}, {c.x + 1, c.y + 1}), true, true};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CArtworkWriter::Emit(const CPrimitive& p, CGerberFile& out, const std::string& f,
+                          bool bProfile) {
+    if (auto* t = dynamic_cast<const CPCBLine*>(&p)) {
+        const std::vector<CFabPoint> pts{m_scale.Map(t->m_points[0].x, t->m_points[0].y),
+                                         m_scale.Map(t->m_points[1].x, t->m_points[1].y)};
+        if (bProfile)
+            Path(out, f, pts, false, false, true);
+        else
+            out.Stroke(m_scale.Length(t->m_nThickness), f, pts);
+    } else if (auto* pad = dynamic_cast<const CPCBPad*>(&p)) {
+        if (bProfile) return;
+        CFabPad fab = Pad(*pad);
+        fab.copper.strFunction = f;
+        out.Flash(fab.copper, fab.at);
     } else if (auto* text = dynamic_cast<const CExtendedText*>(&p)) {
         for (const auto& contour : m_glyphs.Outlines(*text)) {
             std::vector<CFabPoint> pts;
@@ -150,8 +162,7 @@ void CArtworkWriter::Emit(const CPrimitive& p, CGerberFile& out, const std::stri
                 pts.push_back(m_scale.MapD(q.x, q.y));
             Path(out, f, pts, true, false, bProfile);
         }
-    } else if (auto* dot = dynamic_cast<const CConnection*>(&p)) {
-        const CPoint c = dot->m_points[0];
-        Path(out, f, EllipsePoints({c.x - 1, c.y - 1}, {c.x + 1, c.y + 1}), true, true, bProfile);
+    } else if (CShape shape; ShapePoints(p, shape)) {
+        Path(out, f, std::move(shape.pts), shape.bClosed, shape.bFilled, bProfile);
     }
 }

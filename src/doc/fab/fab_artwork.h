@@ -32,6 +32,11 @@ class CArtworkWriter {
     bool ProfileClosed() const;
 
   private:
+    struct CShape {
+        std::vector<CFabPoint> pts;
+        bool bClosed = false, bFilled = false;
+    };
+    bool ShapePoints(const CPrimitive& p, CShape& shape) const;
     void Path(CGerberFile& out, const std::string& f, std::vector<CFabPoint> pts, bool bClosed,
               bool bFilled, bool bProfile);
     std::vector<CFabPoint> EllipsePoints(const CPoint& a, const CPoint& b) const;

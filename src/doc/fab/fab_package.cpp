@@ -55,6 +55,38 @@ void DrawProfileBox(CGerberFile& profile, CFabBox box, std::int64_t nStroke) {
 }
 } // namespace
 
+namespace {
+// The pads on every side written, and their mask openings; the box of all copper.
+CFabBox FlashPads(CCopperSide (&sides)[2], const std::vector<CFabPad>& pads) {
+    CFabBox ink;
+    for (CCopperSide& s : sides) {
+        if (!s.bUsed) continue;
+        for (const CFabPad& pad : pads) {
+            s.copper.Flash(pad.copper, pad.at);
+            if (pad.mask.nW > 0 && pad.mask.nH > 0) s.mask.Flash(pad.mask, pad.at);
+        }
+        ink.AddBox(s.copper.InkBox());
+    }
+    return ink;
+}
+
+void ListFiles(CFabSet& set, const std::string& name, const CCopperSide (&sides)[2],
+               const CGerberFile& legend, const CGerberFile& profile,
+               const std::set<CDrillHole>& holes, const CFabHeader& h) {
+    for (const CCopperSide& s : sides)
+        if (s.bUsed) AddFile(set, name, s.szExt, s.copper);
+    for (const CCopperSide& s : sides)
+        if (s.bUsed) AddFile(set, name, s.szMaskExt, s.mask);
+    if (!legend.IsEmpty()) AddFile(set, name, "GTO", legend);
+    AddFile(set, name, "GKO", profile);
+    const std::string drill = "Plated,1," + std::to_string(set.nCopperLayers) + ",PTH";
+    if (!holes.empty())
+        set.files.push_back({name + ".DRL", drill, false, DrillText(holes, h, set.nCopperLayers)});
+    const std::string job = JobText(set.files, name, set.board, set.nCopperLayers, h);
+    set.files.push_back({name + ".gbrjob", "", false, job});
+}
+} // namespace
+
 CFabSet MakeFabSet(const CPrimitiveList& list, const std::string& strName, const CFabOptions& o,
                    const CFabHeader& h, IGlyphOutlines& glyphs) {
     CFabSet set;
@@ -73,38 +105,20 @@ CFabSet MakeFabSet(const CPrimitiveList& list, const std::string& strName, const
     NameSides(sides, set.nCopperLayers);
     CGerberFile legend(h, "Legend,Top", false), profile(h, "Profile,NP", false);
     ForEachOnLayer(buckets, FAB_LAYER_LEGEND, [&](const CPrimitive& p) { w.Emit(p, legend, ""); });
-    CFabBox ink = legend.InkBox();
-    for (CCopperSide& s : sides) {
-        if (!s.bUsed) continue;
-        for (const CFabPad& pad : pads) {
-            s.copper.Flash(pad.copper, pad.at);
-            if (pad.mask.nW > 0 && pad.mask.nH > 0) s.mask.Flash(pad.mask, pad.at);
-        }
-        ink.AddBox(s.copper.InkBox());
-    }
-    if (o.nOutlineLayer >= 0) {
+    CFabBox ink = FlashPads(sides, pads);
+    ink.AddBox(legend.InkBox());
+    if (o.nOutlineLayer < 0) {
+        DrawProfileBox(profile, ink, o.nStroke);
+    } else {
         ForEachOnLayer(buckets, o.nOutlineLayer,
                        [&](const CPrimitive& p) { w.Emit(p, profile, "Profile", true); });
         if (!w.ProfileClosed()) {
             set.result = FAB_OUTLINE_OPEN;
             return set;
         }
-    } else {
-        DrawProfileBox(profile, ink, o.nStroke);
     }
     set.board = profile.PointBox();
-    for (CCopperSide& s : sides)
-        if (s.bUsed) AddFile(set, strName, s.szExt, s.copper);
-    for (CCopperSide& s : sides)
-        if (s.bUsed) AddFile(set, strName, s.szMaskExt, s.mask);
-    if (!legend.IsEmpty()) AddFile(set, strName, "GTO", legend);
-    AddFile(set, strName, "GKO", profile);
-    if (!holes.empty())
-        set.files.push_back({strName + ".DRL",
-                             "Plated,1," + std::to_string(set.nCopperLayers) + ",PTH", false,
-                             DrillText(holes, h, set.nCopperLayers)});
-    const std::string job = JobText(set.files, strName, set.board, set.nCopperLayers, h);
-    set.files.push_back({strName + ".gbrjob", "", false, job});
+    ListFiles(set, strName, sides, legend, profile, holes, h);
     return set;
 }
 
