@@ -30,11 +30,7 @@ std::string JsonString(const std::string& s) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
-        } else if (c < 0x20) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        } else if (c >= 0x80) { // the drawing's names are Windows-1252 bytes
+        } else if (c < 0x20 || c >= 0x80) { // names are Windows-1252 bytes: kept as Latin-1
             out += "\\u00";
             out += kHex[c >> 4];
             out += kHex[c & 15];

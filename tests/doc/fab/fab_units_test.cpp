@@ -1,4 +1,6 @@
-// Lengths written and read in millimetres whatever the locale, dates, the zip's CRC.
+// Lengths written and read in millimetres whatever the locale, dates, the zip's CRC,
+// the job file's strings.
+#include "doc/fab/fab_drill.h"
 #include "doc/fab/fab_units.h"
 #include "doc/fab/fab_zip.h"
 
@@ -44,4 +46,5 @@ TEST(FabUnits, DatesAndChecksums) {
     EXPECT_EQ(FormatIsoDate(FabDateFromEpoch(951782400)), "2000-02-29T00:00:00+00:00");
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(Crc32(""), 0u);
+    EXPECT_EQ(JsonString("a\"b\\c\n\xE8"), "\"a\\\"b\\\\c\\u000a\\u00e8\"");
 }
