@@ -120,6 +120,9 @@ bool Refused(const CFabSet& set, int nOutlineLayer) {
                                                    "chiuso: nessun file scritto.\n"))
                          .c_str(),
                      nOutlineLayer);
+    if (set.result == FAB_TOO_LARGE)
+        Say(QT_TRANSLATE_NOOP("tavolin-cli", "Il disegno va oltre i 10 metri che i file Gerber "
+                                             "possono descrivere: nessun file scritto.\n"));
     return set.result != FAB_OK;
 }
 } // namespace

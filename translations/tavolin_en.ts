@@ -1984,5 +1984,11 @@ Print anyway?</translation>
         <translation>The outline on layer %d is empty or not closed: no file written.
 </translation>
     </message>
+    <message>
+        <source>Il disegno va oltre i 10 metri che i file Gerber possono descrivere: nessun file scritto.
+</source>
+        <translation>The drawing reaches beyond the 10 metres Gerber files can describe: no file written.
+</translation>
+    </message>
 </context>
 </TS>

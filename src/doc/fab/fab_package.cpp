@@ -6,6 +6,13 @@
 
 namespace {
 constexpr std::int64_t kDefaultMarginNm = 1000000;
+// %FSLAX46Y46*%: four digits of whole millimetres.
+constexpr std::int64_t kMaxCoordinateNm = 9999999999;
+
+bool FitsFormat(const CFabBox& b) {
+    return b.IsEmpty() || (b.l >= -kMaxCoordinateNm && b.r <= kMaxCoordinateNm &&
+                           b.b >= -kMaxCoordinateNm && b.t <= kMaxCoordinateNm);
+}
 
 struct CCopperSide {
     int nLayer;
@@ -116,6 +123,11 @@ CFabSet MakeFabSet(const CPrimitiveList& list, const std::string& strName, const
             set.result = FAB_OUTLINE_OPEN;
             return set;
         }
+    }
+    ink.AddBox(profile.InkBox());
+    if (!FitsFormat(ink)) {
+        set.result = FAB_TOO_LARGE;
+        return set;
     }
     set.board = profile.PointBox();
     ListFiles(set, strName, sides, legend, profile, holes, h);

@@ -17,7 +17,8 @@ struct CFabOptions {
     std::int64_t nStroke = 150000;   // nanometres, lines, outlines and texts
 };
 
-enum FabResult { FAB_OK, FAB_NO_COPPER, FAB_OUTLINE_OPEN };
+// FAB_TOO_LARGE: something lies beyond the 10 m the coordinates can say.
+enum FabResult { FAB_OK, FAB_NO_COPPER, FAB_OUTLINE_OPEN, FAB_TOO_LARGE };
 
 struct CFabSet {
     FabResult result = FAB_OK;

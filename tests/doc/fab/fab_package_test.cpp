@@ -117,6 +117,11 @@ TEST(FabPackage, OneSidedBoardsOutlinesAndRefusals) {
              Add(l, std::make_unique<CLine>(0, 0, 9, 0, false), FAB_LAYER_LEGEND);
          },
          FAB_NO_COPPER, ""},
+        {"a track 254 m away",
+         [](CPrimitiveList& l, CFabOptions&) {
+             Add(l, std::make_unique<CPCBLine>(0, 0, 2000000, 0, false), FAB_LAYER_TOP);
+         },
+         FAB_TOO_LARGE, ""},
         {"an outline of one line",
          [](CPrimitiveList& l, CFabOptions& o) {
              AddPad(l, 5, 5, FAB_LAYER_TOP);
