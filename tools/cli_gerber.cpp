@@ -98,7 +98,7 @@ bool WriteFolder(const CFabSet& set, const std::string& dir) {
     for (const CFabFile& f : set.files) {
         const std::string path = dir + f.strName;
         int nErrno = 0;
-        if (!WriteFileSafely(path, f.data, &nErrno)) {
+        if (!WriteFileSafely(path, f.strData, &nErrno)) {
             for (const std::string& p : done)
                 unlink(p.c_str());
             return Written(false, path, nErrno);

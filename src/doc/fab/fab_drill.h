@@ -15,7 +15,7 @@ std::string DrillText(const std::set<CDrillHole>& holes, const CFabHeader& h, in
 struct CFabFile {
     std::string strName, strFunction;
     bool bNegative = false;
-    std::string data;
+    std::string strData;
 };
 
 // The job file: the files with their functions and polarities, the board's

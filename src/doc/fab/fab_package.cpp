@@ -137,6 +137,6 @@ CFabSet MakeFabSet(const CPrimitiveList& list, const std::string& strName, const
 std::string FabZip(const CFabSet& set, const CFabDate& date) {
     std::vector<std::pair<std::string, std::string>> files;
     for (const CFabFile& f : set.files)
-        files.emplace_back(f.strName, f.data);
+        files.emplace_back(f.strName, f.strData);
     return ZipStored(files, date);
 }

@@ -35,7 +35,7 @@ CGerberFile::CGerberFile(const CFabHeader& header, std::string strFunction, bool
 
 void CGerberFile::SetAttribute(const std::string& f) {
     if (f == m_strAttribute) return;
-    m_body += f.empty() ? "G04 #@! TD.AperFunction*\n" : "G04 #@! TA.AperFunction," + f + "*\n";
+    m_strBody += f.empty() ? "G04 #@! TD.AperFunction*\n" : "G04 #@! TA.AperFunction," + f + "*\n";
     m_strAttribute = f;
 }
 
@@ -52,16 +52,16 @@ void CGerberFile::Define(int nCode, const CAperture& a) {
         std::string name = "PAD";
         AppendInt(name, nCode);
         const std::vector<CFabPoint> pts = ApertureOutline(a);
-        m_body += "%AM" + name + "*\n4,1,";
-        AppendInt(m_body, std::int64_t(pts.size()));
+        m_strBody += "%AM" + name + "*\n4,1,";
+        AppendInt(m_strBody, std::int64_t(pts.size()));
         for (std::size_t i = 0; i <= pts.size(); ++i) {
             const CFabPoint& p = pts[i % pts.size()];
-            m_body += "," + FormatMm(p.x) + "," + FormatMm(p.y);
+            m_strBody += "," + FormatMm(p.x) + "," + FormatMm(p.y);
         }
-        m_body += ",0*\n%\n";
+        m_strBody += ",0*\n%\n";
         def += name;
     }
-    m_body += def + "*%\n";
+    m_strBody += def + "*%\n";
 }
 
 int CGerberFile::Select(const CAperture& a) {
@@ -71,20 +71,20 @@ int CGerberFile::Select(const CAperture& a) {
         Define(it->second, a);
     }
     if (it->second != m_nCurrent) {
-        m_body += 'D';
-        AppendInt(m_body, it->second);
-        m_body += "*\n";
+        m_strBody += 'D';
+        AppendInt(m_strBody, it->second);
+        m_strBody += "*\n";
         m_nCurrent = it->second;
     }
     return it->second;
 }
 
 void CGerberFile::Coordinates(CFabPoint p, const char* op) {
-    m_body += 'X';
-    AppendInt(m_body, p.x);
-    m_body += 'Y';
-    AppendInt(m_body, p.y);
-    m_body += op;
+    m_strBody += 'X';
+    AppendInt(m_strBody, p.x);
+    m_strBody += 'Y';
+    AppendInt(m_strBody, p.y);
+    m_strBody += op;
     m_points.Add(p);
 }
 
@@ -124,7 +124,7 @@ void CGerberFile::Region(const std::string& strFunction, const std::vector<CFabP
         pts.pop_back();
     if (pts.size() < 3) return;
     SetAttribute(strFunction);
-    m_body += "G36*\n";
+    m_strBody += "G36*\n";
     Coordinates(pts[0], "D02*\n");
     for (std::size_t i = 1; i < pts.size(); ++i)
         Coordinates(pts[i], "D01*\n");
@@ -141,6 +141,6 @@ std::string CGerberFile::Text() const {
                       m_strFunction + "*\nG04 #@! TF.FilePolarity," +
                       (m_bNegative ? "Negative" : "Positive") +
                       "*\n%FSLAX46Y46*%\n%MOMM*%\n%LPD*%\nG01*\n";
-    out.reserve(out.size() + m_body.size() + 8);
-    return out + m_body + "M02*\n";
+    out.reserve(out.size() + m_strBody.size() + 8);
+    return out + m_strBody + "M02*\n";
 }

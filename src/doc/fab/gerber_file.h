@@ -64,7 +64,7 @@ class CGerberFile {
     std::map<CAperture, int> m_apertures;
     int m_nCurrent = -1;
     std::string m_strAttribute; // the aperture function in force
-    std::string m_body;
+    std::string m_strBody;
     std::size_t m_nFigures = 0;
     CFabBox m_ink, m_points;
 };

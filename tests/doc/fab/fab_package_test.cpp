@@ -78,21 +78,21 @@ TEST(FabPackage, LayersBecomeFilesAndPadsGoOnEveryCopperSide) {
                             "b.GBS Soldermask,Bot -\nb.GTO Legend,Top\nb.GKO Profile,NP\n"
                             "b.DRL Plated,1,2,PTH\nb.gbrjob\n");
     for (const char* name : {"b.GTL", "b.GBL", "b.GTS", "b.GBS"}) {
-        const std::string& g = Find(set, name)->data;
+        const std::string& g = Find(set, name)->strData;
         EXPECT_NE(g.find("C,1.143*%"), std::string::npos) << name;
         EXPECT_NE(g.find("X12700000Y0D03*\nX0Y0D03*\nX12700000Y0D03*\n"), std::string::npos)
             << name;
     }
-    EXPECT_NE(Find(set, "b.GTL")->data.find("X0Y0D02*\nX12700000Y0D01*\n"), std::string::npos);
-    EXPECT_EQ(Find(set, "b.GBL")->data.find("D01*"), std::string::npos);
-    EXPECT_NE(Find(set, "b.GTO")->data.find("X1270000Y-2540000D02*\nX2540000Y-2540000D01*\n"),
+    EXPECT_NE(Find(set, "b.GTL")->strData.find("X0Y0D02*\nX12700000Y0D01*\n"), std::string::npos);
+    EXPECT_EQ(Find(set, "b.GBL")->strData.find("D01*"), std::string::npos);
+    EXPECT_NE(Find(set, "b.GTO")->strData.find("X1270000Y-2540000D02*\nX2540000Y-2540000D01*\n"),
               std::string::npos);
-    const std::string& drill = Find(set, "b.DRL")->data;
+    const std::string& drill = Find(set, "b.DRL")->strData;
     EXPECT_NE(drill.find("METRIC\nT1C0.381\nT2C0.635\n%\nG05\nT1\nX12.7Y0\nT2\nX0Y0\nM30\n"),
               std::string::npos);
     // The profile: the box around everything (pads, track, text), 1 mm wider.
     EXPECT_EQ(set.board.r - set.board.l, 12700000 + 1143000 + 2000000);
-    const std::string& job = Find(set, "b.gbrjob")->data;
+    const std::string& job = Find(set, "b.gbrjob")->strData;
     EXPECT_NE(job.find("\"Size\": {\"X\": 15.843, \"Y\": 6.4565},\n    \"LayerNumber\": 2"),
               std::string::npos);
     EXPECT_NE(job.find("{\"Path\": \"b.GBS\", \"FileFunction\": \"Soldermask,Bot\", "
@@ -168,8 +168,8 @@ TEST(FabPackage, MaskOpeningsGrowAndPadShapesPickTheirApertures) {
     CFabOptions o;
     o.nMaskExpansion = 100000;
     const CFabSet set = Make(list, o);
-    const std::string& copper = Find(set, "b.GTL")->data;
-    const std::string& mask = Find(set, "b.GTS")->data;
+    const std::string& copper = Find(set, "b.GTL")->strData;
+    const std::string& mask = Find(set, "b.GTS")->strData;
     EXPECT_NE(copper.find("%ADD11R,1.143X1.143*%"), std::string::npos);
     EXPECT_NE(copper.find("%AMPAD12*\n4,1,40,0.762,0,"), std::string::npos);
     EXPECT_NE(copper.find("%AMPAD13*\n4,1,40,0.5715,0.28575,"), std::string::npos);
