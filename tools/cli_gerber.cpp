@@ -91,9 +91,11 @@ bool Written(bool bOk, const std::string& path, int nErrno) {
     return bOk;
 }
 
-// Into a folder, file by file; on a failure the files already written go again.
+// Into a folder, file by file; on a failure the files already written go
+// again, and the folder when it was made for them.
 bool WriteFolder(const CFabSet& set, const std::string& dir) {
-    if (mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) return Written(false, dir, errno);
+    const bool bMade = mkdir(dir.c_str(), 0755) == 0;
+    if (!bMade && errno != EEXIST) return Written(false, dir, errno);
     std::vector<std::string> done;
     for (const CFabFile& f : set.files) {
         const std::string path = dir + f.strName;
@@ -101,6 +103,7 @@ bool WriteFolder(const CFabSet& set, const std::string& dir) {
         if (!WriteFileSafely(path, f.strData, &nErrno)) {
             for (const std::string& p : done)
                 unlink(p.c_str());
+            if (bMade) rmdir(dir.c_str());
             return Written(false, path, nErrno);
         }
         done.push_back(path);

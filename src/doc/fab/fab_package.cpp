@@ -114,7 +114,8 @@ CFabSet MakeFabSet(const CPrimitiveList& list, const std::string& strName, const
     ForEachOnLayer(buckets, FAB_LAYER_LEGEND, [&](const CPrimitive& p) { w.Emit(p, legend, ""); });
     CFabBox ink = FlashPads(sides, pads);
     ink.AddBox(legend.InkBox());
-    if (o.nOutlineLayer < 0) {
+    set.bOutlineAround = o.nOutlineLayer < 0;
+    if (set.bOutlineAround) {
         DrawProfileBox(profile, ink, o.nStroke);
     } else {
         ForEachOnLayer(buckets, o.nOutlineLayer,

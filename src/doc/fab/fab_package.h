@@ -25,6 +25,7 @@ struct CFabSet {
     std::vector<CFabFile> files; // in the order they are listed
     int nCopperLayers = 0;
     CFabBox board;
+    bool bOutlineAround = false; // no outline layer: the box around layers 1 to 3
 };
 
 // strName: the drawing's file name without its extension.

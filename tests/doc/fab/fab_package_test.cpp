@@ -91,6 +91,7 @@ TEST(FabPackage, LayersBecomeFilesAndPadsGoOnEveryCopperSide) {
     EXPECT_NE(drill.find("METRIC\nT1C0.381\nT2C0.635\n%\nG05\nT1\nX12.7Y0\nT2\nX0Y0\nM30\n"),
               std::string::npos);
     // The profile: the box around everything (pads, track, text), 1 mm wider.
+    EXPECT_TRUE(set.bOutlineAround);
     EXPECT_EQ(set.board.r - set.board.l, 12700000 + 1143000 + 2000000);
     const std::string& job = Find(set, "b.gbrjob")->strData;
     EXPECT_NE(job.find("\"Size\": {\"X\": 15.843, \"Y\": 6.4565},\n    \"LayerNumber\": 2"),
