@@ -17,7 +17,7 @@ import zlib
 
 DPI = 500
 PX = 25.4 / DPI  # millimetres a pixel
-ORIGIN_IN, WINDOW_IN = (0.2, -1.2), (2.0, 1.2)
+ORIGIN_IN, WINDOW_IN = (0.2, -1.6), (2.4, 1.6)
 X0, Y_TOP = ORIGIN_IN[0] * 25.4, (ORIGIN_IN[1] + WINDOW_IN[1]) * 25.4
 WIDTH, HEIGHT = int(WINDOW_IN[0] * DPI), int(WINDOW_IN[1] * DPI)
 UNIT = 0.127  # millimetres a drawing unit
@@ -137,38 +137,57 @@ def library_component(stdlib, key):
     return lines
 
 
+# Where each command keeps its points: the number of coordinate pairs.
+POINT_PAIRS = {"PA": 1, "LI": 2, "PL": 2, "RP": 2, "RV": 2, "EP": 2, "EV": 2, "BE": 4}
+
+
+def place(words, ox, oy, turns, mirrored):
+    """A library component placed as a symbol: from around (100, 100) to the
+    origin, quarter turns clockwise on the screen about it, then the mirror;
+    a turned pad swaps its sizes."""
+    cmd, v = words[0], [int(w) for w in words[1:]]
+    pairs = POINT_PAIRS.get(cmd, len(v) // 2)
+    for i in range(pairs):
+        x, y = v[2 * i] + ox - 100, v[2 * i + 1] + oy - 100
+        for _ in range(turns):
+            x, y = ox + (oy - y), oy + (x - ox)
+        v[2 * i], v[2 * i + 1] = (2 * ox - x if mirrored else x), y
+    if cmd == "PA" and turns % 2:
+        v[2], v[3] = v[3], v[2]
+    return [cmd] + [str(n) for n in v]
+
+
 def read_board(drawing, stdlib):
     """Pads (x, y, sx, sy, hole, style, layer) and figures {layer: [shape]}."""
     pads, figures = [], {}
     def add(layer, shape):
         figures.setdefault(layer, []).append(shape)
 
-    def take(words, dx=0, dy=0):
+    def take(words):
         cmd, v = words[0], [int(w) for w in words[1:] if w.lstrip("-").isdigit()]
         if cmd == "PA":
             layer = v[6] if len(v) > 6 else 0
-            pads.append((*mm(v[0] + dx, v[1] + dy), v[2], v[3], v[4], v[5], layer))
+            pads.append((*mm(v[0], v[1]), v[2], v[3], v[4], v[5], layer))
         elif cmd == "PL":
-            a, b = mm(v[0] + dx, v[1] + dy), mm(v[2] + dx, v[3] + dy)
+            a, b = mm(v[0], v[1]), mm(v[2], v[3])
             add(v[5] if len(v) > 5 else 0, capsule(*a, *b, v[4] * UNIT / 2))
         elif cmd == "RP":
-            (x1, y1), (x2, y2) = mm(v[0] + dx, v[1] + dy), mm(v[2] + dx, v[3] + dy)
+            (x1, y1), (x2, y2) = mm(v[0], v[1]), mm(v[2], v[3])
             add(v[4] if len(v) > 4 else 0, polygon([(x1, y1), (x2, y1), (x2, y2), (x1, y2)]))
         elif cmd == "PP":
             n = len(v) // 2 * 2
-            pts = [mm(v[i] + dx, v[i + 1] + dy) for i in range(0, n, 2)]
+            pts = [mm(v[i], v[i + 1]) for i in range(0, n, 2)]
             add(v[n] if len(v) > n else 0, polygon(pts))
         elif cmd == "LI":
-            a, b = mm(v[0] + dx, v[1] + dy), mm(v[2] + dx, v[3] + dy)
+            a, b = mm(v[0], v[1]), mm(v[2], v[3])
             add(v[4] if len(v) > 4 else 0, capsule(*a, *b, STROKE / 2))
         elif cmd == "BE":
-            pts = bezier([mm(v[i] + dx, v[i + 1] + dy) for i in range(0, 8, 2)])
+            pts = bezier([mm(v[i], v[i + 1]) for i in range(0, 8, 2)])
             for a, b in zip(pts, pts[1:]):
                 add(v[8] if len(v) > 8 else 0, capsule(*a, *b, STROKE / 2))
         elif cmd == "MC":
-            assert v[2] == v[3] == 0, "only unturned symbols"
             for w in library_component(stdlib, words[5]):
-                take(w, v[0] - 100 + dx, v[1] - 100 + dy)
+                take(place(w, v[0], v[1], v[2], v[3]))
 
     for line in open(drawing, encoding="latin-1"):
         words = line.split()
