@@ -7,7 +7,7 @@ libbenchmark-dev clang-format fonts-liberation fontconfig xvfb xauth python3 cla
 qt6-svg-dev poppler-utils librsvg2-bin xdotool xclip imagemagick x11-utils xdg-utils \
 qt6-translations-l10n shared-mime-info desktop-file-utils locales \
 appstream man-db groff-base dpkg-dev git \
-qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools"
+qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools gerbv"
 missing=""
 for p in $PKGS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" \

@@ -48,5 +48,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "render") == 0) return RunRender(args);
     if (std::strcmp(argv[1], "library") == 0) return RunLibrary(args);
     if (std::strcmp(argv[1], "diff") == 0) return RunDiff(args);
+    if (std::strcmp(argv[1], "gerber") == 0) return RunGerber(args);
     return RunExport(args);
 }

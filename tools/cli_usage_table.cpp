@@ -117,6 +117,30 @@ const CUsageCommand kDiff = {
       "",
       {"apre l'immagine con xdg-open, o scrive il testo senza display",
        "opens the picture with xdg-open, or writes the text with no display"}}}};
+
+const CUsageCommand kGerber = {
+    "gerber",
+    {"[--program-dir DIR] FILE -o OUT.zip|DIR/ [--outline-layer N] [--mask-expansion MM] "
+     "[--stroke MM]"},
+    {"scrive i file Gerber, di foratura e di lavoro per produrre il circuito stampato",
+     "writes the Gerber, drill and job files to make the printed circuit board"},
+    {kProgramDir,
+     {"-o",
+      "OUT",
+      {"un archivio .zip, o una cartella se finisce con /",
+       "a .zip archive, or a folder when it ends with /"}},
+     {"--outline-layer",
+      "N",
+      {"il livello del contorno (0-15); se manca, il riquadro dei livelli 1-3 piu' 1 mm",
+       "the outline's layer (0-15); if not given, the box of layers 1-3 plus 1 mm"}},
+     {"--mask-expansion",
+      "MM",
+      {"di quanto si allargano le aperture del solder mask (0)",
+       "how much the solder mask openings grow (0)"}},
+     {"--stroke",
+      "MM",
+      {"lo spessore di linee, contorni e testi (0.15)",
+       "the width of lines, outlines and texts (0.15)"}}}};
 } // namespace
 
 const CUsage& CliUsageTable() {
@@ -128,7 +152,7 @@ const CUsage& CliUsageTable() {
          "puo' essere - per lo standard input.",
          "Works without windows on drawings (.tvd), macros (.tvm) and libraries (.tvl); IN may "
          "be - for standard input."},
-        {kNormalize, kRender, kLibrary, kExport, kDiff},
+        {kNormalize, kRender, kLibrary, kExport, kDiff, kGerber},
         {{"COMANDO --help", "COMMAND --help"}, {"--help | --version", "--help | --version"}},
     };
     return usage;

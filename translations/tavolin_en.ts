@@ -1954,5 +1954,41 @@ Print anyway?</translation>
         <source>Impossibile avviare xdg-open per %1.</source>
         <translation>Cannot start xdg-open for %1.</translation>
     </message>
+    <message>
+        <source>Il valore di %s deve essere una lunghezza in millimetri fino a 10, come 0.15.
+</source>
+        <translation>The value of %s must be a length in millimetres up to 10, such as 0.15.
+</translation>
+    </message>
+    <message>
+        <source>Il valore di --outline-layer deve essere un livello da 0 a 15.
+</source>
+        <translation>The value of --outline-layer must be a layer from 0 to 15.
+</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %s: %s
+</source>
+        <translation>Cannot write %s: %s
+</translation>
+    </message>
+    <message>
+        <source>Non c&apos;e&apos; niente sui livelli del rame (1 e 2): nessun file scritto.
+</source>
+        <translation>There is nothing on the copper layers (1 and 2): no file written.
+</translation>
+    </message>
+    <message>
+        <source>Il contorno sul livello %d e&apos; vuoto o non e&apos; chiuso: nessun file scritto.
+</source>
+        <translation>The outline on layer %d is empty or not closed: no file written.
+</translation>
+    </message>
+    <message>
+        <source>Il disegno va oltre i 10 metri che i file Gerber possono descrivere: nessun file scritto.
+</source>
+        <translation>The drawing reaches beyond the 10 metres Gerber files can describe: no file written.
+</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,65 @@
+#include "doc/fab/fab_drill.h"
+
+#include <map>
+
+std::string DrillText(const std::set<CDrillHole>& holes, const CFabHeader& h, int nCopperLayers) {
+    std::map<std::int64_t, std::vector<CFabPoint>> byTool;
+    for (const auto& [at, d] : holes)
+        byTool[d].push_back(at);
+    std::string out = "M48\n; #@! TF.GenerationSoftware,Tavolin,Tavolin," + h.strVersion +
+                      "\n; #@! TF.CreationDate," + FormatIsoDate(h.date) +
+                      "\n; #@! TF.FileFunction,Plated,1," + std::to_string(nCopperLayers) +
+                      ",PTH\n; #@! TF.FilePolarity,Positive\nFMAT,2\nMETRIC\n";
+    int tool = 0;
+    for (const auto& [d, pts] : byTool)
+        out += "T" + std::to_string(++tool) + "C" + FormatMm(d) + "\n";
+    out += "%\nG05\n";
+    tool = 0;
+    for (const auto& [d, pts] : byTool) {
+        out += "T" + std::to_string(++tool) + "\n";
+        for (const CFabPoint& p : pts)
+            out += "X" + FormatMm(p.x) + "Y" + FormatMm(p.y) + "\n";
+    }
+    return out + "M30\n";
+}
+
+std::string JsonString(const std::string& s) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20 || c >= 0x80) { // names are Windows-1252 bytes: kept as Latin-1
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += char(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string JobText(const std::vector<CFabFile>& files, const std::string& strProject,
+                    const CFabBox& board, int nCopperLayers, const CFabHeader& h) {
+    std::string out =
+        "{\n  \"Header\": {\n    \"GenerationSoftware\": {\"Vendor\": \"Tavolin\", "
+        "\"Application\": \"Tavolin\", \"Version\": " +
+        JsonString(h.strVersion) +
+        "},\n    \"CreationDate\": " + JsonString(FormatIsoDate(h.date)) +
+        "\n  },\n  \"GeneralSpecs\": {\n    \"ProjectId\": {\"Name\": " + JsonString(strProject) +
+        "},\n    \"Size\": {\"X\": " + FormatMm(board.r - board.l) +
+        ", \"Y\": " + FormatMm(board.t - board.b) +
+        "},\n    \"LayerNumber\": " + std::to_string(nCopperLayers) +
+        "\n  },\n  \"FilesAttributes\": [";
+    const char* sep = "\n";
+    for (const CFabFile& f : files) {
+        out += sep;
+        out += "    {\"Path\": " + JsonString(f.strName) +
+               ", \"FileFunction\": " + JsonString(f.strFunction) + ", \"FilePolarity\": \"" +
+               (f.bNegative ? "Negative" : "Positive") + "\"}";
+        sep = ",\n";
+    }
+    return out + "\n  ]\n}\n";
+}
