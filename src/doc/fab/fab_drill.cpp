@@ -1,5 +1,7 @@
 #include "doc/fab/fab_drill.h"
 
+#include "doc/export/emf_records.h"
+
 #include <map>
 
 std::string DrillText(const std::set<CDrillHole>& holes, const CFabHeader& h, int nCopperLayers) {
@@ -23,17 +25,18 @@ std::string DrillText(const std::set<CDrillHole>& holes, const CFabHeader& h, in
     return out + "M30\n";
 }
 
+// Names are Windows-1252 bytes; JSON wants their characters.
 std::string JsonString(const std::string& s) {
     static const char kHex[] = "0123456789abcdef";
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (char16_t c : emf::Cp1252ToUtf16(s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
-        } else if (c < 0x20 || c >= 0x80) { // names are Windows-1252 bytes: kept as Latin-1
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
+        } else if (c < 0x20 || c >= 0x80) {
+            out += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += kHex[(c >> shift) & 15];
         } else {
             out += char(c);
         }

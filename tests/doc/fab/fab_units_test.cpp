@@ -47,4 +47,5 @@ TEST(FabUnits, DatesAndChecksums) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(Crc32(""), 0u);
     EXPECT_EQ(JsonString("a\"b\\c\n\xE8"), "\"a\\\"b\\\\c\\u000a\\u00e8\"");
+    EXPECT_EQ(JsonString("\x80\x9F"), "\"\\u20ac\\u0178\""); // Windows-1252, not Latin-1
 }
