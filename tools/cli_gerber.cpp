@@ -5,7 +5,8 @@
 #include "cli_ui.h"
 
 #include "doc/document/document.h"
-#include "doc/fab/fab_package.h"
+#include "doc/document/document_ui.h"
+#include "doc/fab/fab_request.h"
 #include "doc/files/safe_file.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_glyph_outlines.h"
@@ -16,9 +17,7 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,18 +39,10 @@ void Say(const char* text) {
     std::fputs(TrCoreBytes("tavolin-cli", text).c_str(), stderr);
 }
 
-// Lengths up to 10 mm; the stroke must draw something.
 bool TakeLength(const CArgWalker& w, const char* name, const std::string& value, bool bZeroOk,
                 std::int64_t& nm) {
-    if (!w.Given(name)) return true;
-    if (ParseMm(value, nm) && nm <= 10000000 && (bZeroOk || nm > 0)) return true;
-    std::fprintf(
-        stderr,
-        TrCoreBytes("tavolin-cli",
-                    QT_TRANSLATE_NOOP("tavolin-cli", "Il valore di %s deve essere una lunghezza in "
-                                                     "millimetri fino a 10, come 0.15.\n"))
-            .c_str(),
-        name);
+    if (!w.Given(name) || ParseFabLength(value, bZeroOk, nm)) return true;
+    std::fprintf(stderr, "%s\n", TrMessageBytes(FillMessage(MSG_FAB_BAD_LENGTH, name)).c_str());
     return false;
 }
 
@@ -63,22 +54,6 @@ bool TakeNumbers(const CArgWalker& w, const GerberArgs& g, CFabOptions& o) {
     }
     return TakeLength(w, "--mask-expansion", g.mask, true, o.nMaskExpansion) &&
            TakeLength(w, "--stroke", g.stroke, false, o.nStroke);
-}
-
-// The file name without its folder and extension.
-std::string Stem(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
-    return name;
-}
-
-// Reproducible when SOURCE_DATE_EPOCH says when.
-CFabDate Now() {
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch && *epoch) return FabDateFromEpoch(std::strtoll(epoch, nullptr, 10));
-    return FabDateFromEpoch(std::int64_t(std::time(nullptr)));
 }
 
 bool Written(bool bOk, const std::string& path, int nErrno) {
@@ -112,21 +87,9 @@ bool WriteFolder(const CFabSet& set, const std::string& dir) {
 }
 
 bool Refused(const CFabSet& set, int nOutlineLayer) {
-    if (set.result == FAB_NO_COPPER)
-        Say(QT_TRANSLATE_NOOP(
-            "tavolin-cli", "Non c'e' niente sui livelli del rame (1 e 2): nessun file scritto.\n"));
-    if (set.result == FAB_OUTLINE_OPEN)
-        std::fprintf(stderr,
-                     TrCoreBytes("tavolin-cli",
-                                 QT_TRANSLATE_NOOP("tavolin-cli",
-                                                   "Il contorno sul livello %d e' vuoto o non e' "
-                                                   "chiuso: nessun file scritto.\n"))
-                         .c_str(),
-                     nOutlineLayer);
-    if (set.result == FAB_TOO_LARGE)
-        Say(QT_TRANSLATE_NOOP("tavolin-cli", "Il disegno va oltre i 10 metri che i file Gerber "
-                                             "possono descrivere: nessun file scritto.\n"));
-    return set.result != FAB_OK;
+    const std::string why = FabRefusal(set, nOutlineLayer);
+    if (!why.empty()) std::fprintf(stderr, "%s\n", TrMessageBytes(why).c_str());
+    return !why.empty();
 }
 } // namespace
 
@@ -146,8 +109,9 @@ int RunGerber(const std::vector<std::string>& args) {
     CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, g.in)) return 2;
     const bool bFolder = g.out.back() == '/';
-    const std::string name = Stem(g.in == "-" ? (bFolder ? std::string("board") : g.out) : g.in);
-    const CFabHeader header{std::string(kVersionLine).substr(std::strlen("Tavolin ")), Now()};
+    const std::string name = FabStem(g.in == "-" ? (bFolder ? std::string("board") : g.out) : g.in);
+    const CFabHeader header{std::string(kVersionLine).substr(std::strlen("Tavolin ")),
+                            FabDateNow()};
     CQtGlyphOutlines glyphs;
     const CFabSet set = MakeFabSet(doc.Primitives(), name, o, header, glyphs);
     if (Refused(set, o.nOutlineLayer)) return 2;

@@ -230,6 +230,53 @@
     </message>
 </context>
 <context>
+    <name>CFabDlg</name>
+    <message>
+        <source>Nessuno</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>&amp;Sfoglia...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>Salva con nome</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Archivi ZIP (*.zip)</source>
+        <translation>ZIP archives (*.zip)</translation>
+    </message>
+    <message>
+        <source>Esporta per la produzione</source>
+        <translation>Export for production</translation>
+    </message>
+    <message>
+        <source>Senza contorno la scheda e&apos; il rettangolo attorno ai livelli 1, 2 e 3, allargato di 1 mm.</source>
+        <translation>Without an outline the board is the rectangle around layers 1, 2 and 3, widened by 1 mm.</translation>
+    </message>
+    <message>
+        <source>&amp;Contorno sul livello:</source>
+        <translation>&amp;Outline on layer:</translation>
+    </message>
+    <message>
+        <source>&amp;Allargamento maschera (mm):</source>
+        <translation>&amp;Mask expansion (mm):</translation>
+    </message>
+    <message>
+        <source>&amp;Tratto (mm):</source>
+        <translation>&amp;Stroke (mm):</translation>
+    </message>
+    <message>
+        <source>A&amp;rchivio:</source>
+        <translation>A&amp;rchive:</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CFeatureBars</name>
     <message>
         <source>Per informazioni, premere F1</source>
@@ -1265,6 +1312,14 @@ Print anyway?</translation>
         <source>Guida &amp;predefinita</source>
         <translation>&amp;Default help</translation>
     </message>
+    <message>
+        <source>Esporta per la p&amp;roduzione...</source>
+        <translation>Export for p&amp;roduction...</translation>
+    </message>
+    <message>
+        <source>Scrive i file Gerber e di foratura per il produttore dei circuiti stampati</source>
+        <translation>Writes the Gerber and drill files for the board maker</translation>
+    </message>
 </context>
 <context>
     <name>CommandHelp</name>
@@ -1540,6 +1595,10 @@ Print anyway?</translation>
         <source>Mette una piazzola di circuito stampato, rotonda o quadrata, col suo foro.</source>
         <translation>Places a printed circuit pad, round or square, with its hole.</translation>
     </message>
+    <message>
+        <source>Scrive il rame, la maschera, la serigrafia, il contorno e i fori della scheda in un archivio ZIP di file Gerber ed Excellon, come lo chiedono i produttori.</source>
+        <translation>Writes the board&apos;s copper, solder mask, silkscreen, outline and holes into a ZIP archive of Gerber and Excellon files, as board makers ask for them.</translation>
+    </message>
 </context>
 <context>
     <name>Documenti</name>
@@ -1798,6 +1857,26 @@ Print anyway?</translation>
         <source>Le modifiche non salvate andranno perse; Undo le riporta indietro.</source>
         <translation>Unsaved changes will be lost; Undo brings them back.</translation>
     </message>
+    <message>
+        <source>Non c&apos;e&apos; niente sui livelli del rame (1 e 2): nessun file scritto.</source>
+        <translation>There is nothing on the copper layers (1 and 2): no file written.</translation>
+    </message>
+    <message>
+        <source>Il contorno sul livello %1 e&apos; vuoto o non e&apos; chiuso: nessun file scritto.</source>
+        <translation>The outline on layer %1 is empty or not closed: no file written.</translation>
+    </message>
+    <message>
+        <source>Il disegno va oltre i 10 metri che i file Gerber possono descrivere: nessun file scritto.</source>
+        <translation>The drawing reaches beyond the 10 metres Gerber files can describe: no file written.</translation>
+    </message>
+    <message>
+        <source>Il valore di %1 deve essere una lunghezza in millimetri fino a 10, come 0.15.</source>
+        <translation>The value of %1 must be a length in millimetres up to 10, such as 0.15.</translation>
+    </message>
+    <message>
+        <source>File scritti in %1:</source>
+        <translation>Files written to %1:</translation>
+    </message>
 </context>
 <context>
     <name>Proprieta</name>
@@ -1955,12 +2034,6 @@ Print anyway?</translation>
         <translation>Cannot start xdg-open for %1.</translation>
     </message>
     <message>
-        <source>Il valore di %s deve essere una lunghezza in millimetri fino a 10, come 0.15.
-</source>
-        <translation>The value of %s must be a length in millimetres up to 10, such as 0.15.
-</translation>
-    </message>
-    <message>
         <source>Il valore di --outline-layer deve essere un livello da 0 a 15.
 </source>
         <translation>The value of --outline-layer must be a layer from 0 to 15.
@@ -1970,24 +2043,6 @@ Print anyway?</translation>
         <source>Impossibile scrivere %s: %s
 </source>
         <translation>Cannot write %s: %s
-</translation>
-    </message>
-    <message>
-        <source>Non c&apos;e&apos; niente sui livelli del rame (1 e 2): nessun file scritto.
-</source>
-        <translation>There is nothing on the copper layers (1 and 2): no file written.
-</translation>
-    </message>
-    <message>
-        <source>Il contorno sul livello %d e&apos; vuoto o non e&apos; chiuso: nessun file scritto.
-</source>
-        <translation>The outline on layer %d is empty or not closed: no file written.
-</translation>
-    </message>
-    <message>
-        <source>Il disegno va oltre i 10 metri che i file Gerber possono descrivere: nessun file scritto.
-</source>
-        <translation>The drawing reaches beyond the 10 metres Gerber files can describe: no file written.
 </translation>
     </message>
 </context>

@@ -6,6 +6,7 @@
 #include "app/features/feature_clipboard.h"
 #include "app/features/feature_compare.h"
 #include "app/features/feature_edit.h"
+#include "app/features/feature_fab.h"
 #include "app/features/feature_files.h"
 #include "app/features/feature_help.h"
 #include "app/features/feature_layers.h"
@@ -74,6 +75,8 @@ const CFeatureRow kFeatures[] = {
     {FEATURE_VIEW, [](const CFeatureContext& c) { return Make<CViewFeature>(c.frame); }},
     {FEATURE_HELP, [](const CFeatureContext& c) { return Make<CHelpFeature>(c.frame); }},
     {FEATURE_COMPARE, [](const CFeatureContext& c) { return Make<CCompareFeature>(c.frame); }},
+    {FEATURE_FABRICATION,
+     [](const CFeatureContext& c) { return Make<CFabFeature>(c.frame, c.settings); }},
     {FEATURE_AUTOSAVE,
      [](const CFeatureContext& c) {
          return Make<CAutosaveFeature>(c.frame, c.Get<CFilesFeature>(FEATURE_FILES), c.settings);

@@ -83,6 +83,13 @@ extern const char* const MSG_RASTER_ONLY;
 extern const char* const MSG_VECTOR_ONLY;
 extern const char* const MSG_RASTER_UNKNOWN;
 extern const char* const MSG_VECTOR_UNKNOWN;
+// The fabrication set refused (no copper, an open outline on layer %1, too
+// large), a length option refused (%1: its name), the files written (%1: where).
+extern const char* const MSG_FAB_NO_COPPER;
+extern const char* const MSG_FAB_OUTLINE_OPEN;
+extern const char* const MSG_FAB_TOO_LARGE;
+extern const char* const MSG_FAB_BAD_LENGTH;
+extern const char* const MSG_FAB_WRITTEN;
 extern const char* const MSG_ARG_ZOOM;
 extern const char* const MSG_ARG_AUTOSAVE;
 extern const char* const MSG_ARG_ORIGIN;

@@ -80,6 +80,18 @@ const char* const MSG_RASTER_UNKNOWN =
 const char* const MSG_VECTOR_UNKNOWN =
     QT_TRANSLATE_NOOP("Messaggi", "Il formato .%1 non e' supportato: usare .emf, .svg o .pdf.");
 
+// The fabrication files: why none were written, or which were.
+const char* const MSG_FAB_NO_COPPER = QT_TRANSLATE_NOOP(
+    "Messaggi", "Non c'e' niente sui livelli del rame (1 e 2): nessun file scritto.");
+const char* const MSG_FAB_OUTLINE_OPEN = QT_TRANSLATE_NOOP(
+    "Messaggi", "Il contorno sul livello %1 e' vuoto o non e' chiuso: nessun file scritto.");
+const char* const MSG_FAB_TOO_LARGE = QT_TRANSLATE_NOOP(
+    "Messaggi", "Il disegno va oltre i 10 metri che i file Gerber possono descrivere: nessun file "
+                "scritto.");
+const char* const MSG_FAB_BAD_LENGTH = QT_TRANSLATE_NOOP(
+    "Messaggi", "Il valore di %1 deve essere una lunghezza in millimetri fino a 10, come 0.15.");
+const char* const MSG_FAB_WRITTEN = QT_TRANSLATE_NOOP("Messaggi", "File scritti in %1:");
+
 // The command line's refusals, each followed by the value refused.
 const char* const MSG_ARG_ZOOM =
     QT_TRANSLATE_NOOP("Messaggi", "--zoom vuole una percentuale da 10 a 2000: %1");
@@ -92,11 +104,12 @@ const char* const MSG_ARG_UNKNOWN =
 
 namespace {
 const char* const kTemplates[] = {
-    MSG_ARG_ZOOM,       MSG_ARG_AUTOSAVE,   MSG_ARG_ORIGIN,
-    MSG_ARG_UNKNOWN,    MSG_RASTER_ONLY,    MSG_VECTOR_ONLY,
-    MSG_RASTER_UNKNOWN, MSG_VECTOR_UNKNOWN, MSG_REMOVE_NAMED_COMPONENT,
-    MSG_FILE_RELOAD,    MSG_FILE_REMOVED,   MSG_FILE_OVERWRITE,
-    MSG_CANNOT_SAVE,    MSG_CANNOT_WRITE,   MSG_SYSTEM_ERROR};
+    MSG_ARG_ZOOM,         MSG_ARG_AUTOSAVE,   MSG_ARG_ORIGIN,
+    MSG_ARG_UNKNOWN,      MSG_RASTER_ONLY,    MSG_VECTOR_ONLY,
+    MSG_RASTER_UNKNOWN,   MSG_VECTOR_UNKNOWN, MSG_REMOVE_NAMED_COMPONENT,
+    MSG_FILE_RELOAD,      MSG_FILE_REMOVED,   MSG_FILE_OVERWRITE,
+    MSG_CANNOT_SAVE,      MSG_CANNOT_WRITE,   MSG_SYSTEM_ERROR,
+    MSG_FAB_OUTLINE_OPEN, MSG_FAB_BAD_LENGTH, MSG_FAB_WRITTEN};
 
 // The templates hold only ASCII and two-byte Latin-1 sequences.
 std::string ToCodePage(const char* pszUtf8) {

@@ -78,6 +78,8 @@ const std::vector<CActionDef> kActions = {
     {ID_FILE_COMPARE, QT_TRANSLATE_NOOP("Comandi", "C&onfronta con..."), "", QT_TRANSLATE_NOOP("Comandi", "Confronta il documento attivo con un disegno salvato"), "", "", FEATURE_COMPARE, DrawingDoc, nullptr},
     {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("Comandi", "Salva come &bitmap/EMF..."), "",
      QT_TRANSLATE_NOOP("Comandi", "Salva il documento attuale sotto forma di file BMP o EMF (Enhanced Metafile)"), "", "export-picture", FEATURE_PRINT, Doc, nullptr},
+    {ID_FILE_FABRICATION, QT_TRANSLATE_NOOP("Comandi", "Esporta per la p&roduzione..."), "",
+     QT_TRANSLATE_NOOP("Comandi", "Scrive i file Gerber e di foratura per il produttore dei circuiti stampati"), "", "", FEATURE_FABRICATION, DrawingDoc, nullptr},
     {ID_FILE_PRINT, QT_TRANSLATE_NOOP("Comandi", "Stam&pa..."), "Ctrl+P", QT_TRANSLATE_NOOP("Comandi", "Stampa il documento attivo"), QT_TRANSLATE_NOOP("Comandi", "Stampa"), "print", FEATURE_PRINT, Doc, nullptr},
     {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("Comandi", "Antepri&ma di stampa"), "", QT_TRANSLATE_NOOP("Comandi", "Mostra la pagina come verra' stampata"), "", "", FEATURE_PRINT, Doc, nullptr},
     {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("Comandi", "Imposta s&tampante..."), "", QT_TRANSLATE_NOOP("Comandi", "Sceglie la stampante e le opzioni di stampa"), "", "", FEATURE_PRINT, nullptr, nullptr},
@@ -167,7 +169,7 @@ std::vector<int> ToolsInValueOrder() {
 }
 
 const CMenuDef kFile = {QT_TRANSLATE_NOOP("Comandi", "&File"), {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS,
-    ID_FILE_CLOSE, ID_FILE_COMPARE, ID_FILE_EXPORT, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
+    ID_FILE_CLOSE, ID_FILE_COMPARE, ID_FILE_EXPORT, ID_FILE_FABRICATION, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, 0, MENU_RECENT,
     0, ID_APP_EXIT}};
 // The edit menu is also the view's context menu.
 const std::vector<int> kEditItems = {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,

@@ -25,6 +25,7 @@ enum Feature {
     FEATURE_HELP,
     FEATURE_TOOLS, // the thirteen tools, an exclusive group
     FEATURE_COMPARE,
+    FEATURE_FABRICATION,
     FEATURE_AUTOSAVE, // no commands: it follows the documents on a timer
     FEATURE_COUNT
 };

@@ -11,6 +11,7 @@ const std::vector<CCommandHelp> kHelp = {
     {ID_FILE_SAVE, QT_TRANSLATE_NOOP("CommandHelp", "Salva il documento attivo nel suo file; un documento nuovo chiede prima il nome.")},
     {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CommandHelp", "Salva il documento attivo in un file di cui si sceglie il nome.")},
     {ID_FILE_CLOSE, QT_TRANSLATE_NOOP("CommandHelp", "Chiude la finestra del documento attivo, chiedendo se salvarlo quando e' stato modificato.")},
+    {ID_FILE_FABRICATION, QT_TRANSLATE_NOOP("CommandHelp", "Scrive il rame, la maschera, la serigrafia, il contorno e i fori della scheda in un archivio ZIP di file Gerber ed Excellon, come lo chiedono i produttori.")},
     {ID_FILE_COMPARE, QT_TRANSLATE_NOOP("CommandHelp", "Confronta il disegno attivo con un altro file e mostra le primitive aggiunte, rimosse e spostate.")},
     {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("CommandHelp", "Salva il disegno come immagine (BMP, PNG, EMF, SVG o PDF) alla scala scelta.")},
     {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CommandHelp", "Stampa il documento adattato alla pagina o in scala reale.")},

@@ -1,39 +1,15 @@
 // "Gestione Layer" works on a copy: a save button puts its column of the copy in force and
 // stores it, a restore leaves the running table alone, OK applies everything.
-#include "view/program/app_settings.h"
+#include "support/fake_profile_store.h"
 #include "view/forms/config_values.h"
 #include "view/forms/layer_dialog_model.h"
 #include "view/forms/layer_settings.h"
+#include "view/program/app_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <tuple>
-
-namespace {
-// "section/key" to value, strings and numbers alike, with the keys written in order.
-class CFakeProfileStore final : public IProfileStore {
-  public:
-    std::map<std::string, std::string> m_values;
-    std::vector<std::string> m_writes;
-
-    std::string GetString(const std::string& section, const std::string& key) override {
-        return m_values[section + "/" + key];
-    }
-    int GetInt(const std::string& section, const std::string& key, int nDefault) override {
-        const auto it = m_values.find(section + "/" + key);
-        return it == m_values.end() ? nDefault : std::stoi(it->second);
-    }
-    void WriteString(const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        m_values[section + "/" + key] = value;
-        m_writes.push_back(section + "/" + key);
-    }
-    void WriteInt(const std::string& section, const std::string& key, int nValue) override {
-        WriteString(section, key, std::to_string(nValue));
-    }
-};
-} // namespace
 
 // Absent or empty names and -1 keep the defaults; bytes and any other value are taken as they
 // are. A bad macro bar size comes back as 1; the microns are never stored.

@@ -1,0 +1,27 @@
+#pragma once
+// What "Esporta per la produzione..." asks, kept between runs in the section
+// "Produzione": the outline's layer, the mask's growth and the stroke, as the
+// user typed them; the archive's name is asked each time.
+#include "doc/fab/fab_package.h"
+#include "view/program/profile_store.h"
+
+#include <string>
+
+struct CFabChoices {
+    int nOutlineLayer = -1; // -1: none, the box around the copper and the silkscreen
+    std::string strMaskExpansion = "0";
+    std::string strStroke = "0.15";
+    std::string strArchive;
+};
+
+// A layer outside -1..15 comes back as none; lengths stay as typed.
+CFabChoices LoadFabChoices(IProfileStore& store);
+void SaveFabChoices(const CFabChoices& c, IProfileStore& store);
+
+// The options the choices stand for, or the message that refuses them.
+std::string ReadFabChoices(const CFabChoices& c, int nMicronsPerUnit, CFabOptions& o);
+
+// The archive beside the drawing, named after it; a drawing never saved
+// gets its title in `folder`.
+std::string DefaultFabArchive(const std::string& docPath, const std::string& title,
+                              const std::string& folder);
