@@ -56,6 +56,7 @@ bool RunFabDialog(QWidget* parent, const CLayerTable& layers, CFabChoices& c) {
     auto* mask = new QLineEdit(QString::fromStdString(c.strMaskExpansion));
     auto* stroke = new QLineEdit(QString::fromStdString(c.strStroke));
     auto* archive = new QLineEdit(QFile::decodeName(c.strArchive.c_str()));
+    archive->setMinimumWidth(360);
     QObject::connect(outline, &QComboBox::currentIndexChanged, note,
                      [outline, note] { note->setVisible(outline->currentData().toInt() < 0); });
     note->setVisible(c.nOutlineLayer < 0);
