@@ -2,6 +2,7 @@
 
 #include "doc/document/system_error.h"
 #include "doc/export/export_common.h"
+#include "doc/export/little_endian.h"
 #include "doc/files/safe_file.h"
 #include "model/translate_noop.h"
 
@@ -14,14 +15,6 @@ constexpr std::int64_t MAX_SIDE = 200000;
 constexpr std::int64_t MAX_BYTES = std::int64_t(1) << 30;
 constexpr int BAND_ROWS = 256;
 
-void Put16(std::string& s, std::uint32_t v) {
-    s += char(v & 0xFF);
-    s += char((v >> 8) & 0xFF);
-}
-void Put32(std::string& s, std::uint32_t v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
 } // namespace
 
 CBitmapGeometry ComputeBitmapGeometry(const CExportOptions& o, std::int64_t w, std::int64_t h) {

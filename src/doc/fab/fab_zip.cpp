@@ -1,5 +1,7 @@
 #include "doc/fab/fab_zip.h"
 
+#include "doc/export/little_endian.h"
+
 namespace {
 const std::uint32_t* CrcTable() {
     static std::uint32_t table[256];
@@ -14,15 +16,6 @@ const std::uint32_t* CrcTable() {
     }();
     (void)s_bMade;
     return table;
-}
-
-void Put16(std::string& out, std::uint32_t v) {
-    out += char(v & 0xFF);
-    out += char((v >> 8) & 0xFF);
-}
-void Put32(std::string& out, std::uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
 }
 
 struct Entry {
