@@ -1,10 +1,13 @@
 #include "doc/nets/net_geometry.h"
 
+#include "model/bezier.h"
 #include "model/connection.h"
 #include "model/ellipse.h"
+#include "model/line.h"
 #include "model/pcbline.h"
 #include "model/pcbpad.h"
 #include "model/poly.h"
+#include "model/raster/flatten.h"
 #include "model/rectangle.h"
 
 #include <algorithm>
@@ -217,6 +220,39 @@ bool CopperShape(const CPrimitive& p, CCopperShape& out) {
         for (int i = 0; i < poly->GetPointCount(); ++i)
             v.push_back(pt(poly->m_points[i]));
         out = Polygon(std::move(v));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool OutlinePath(const CPrimitive& p, std::vector<CVec>& pts, bool& bClosed) {
+    auto pt = [](const CPoint& q) { return CVec{double(q.x), double(q.y)}; };
+    bClosed = false;
+    if (As<CLine>(p) || As<CPCBLine>(p)) {
+        pts = {pt(p.GetPoint(0)), pt(p.GetPoint(1))};
+    } else if (auto* bz = As<CBezier>(p)) {
+        CPointD d[4];
+        for (int i = 0; i < 4; ++i)
+            d[i] = {double(bz->m_points[i].x), double(bz->m_points[i].y)};
+        std::vector<CPointD> flat;
+        FlattenCubic(d, {-1e300, -1e300, 1e300, 1e300}, flat);
+        pts = {{d[0].x, d[0].y}};
+        for (const CPointD& q : flat)
+            pts.push_back({q.x, q.y});
+    } else if (auto* r = As<CRectangle>(p)) {
+        const CPoint a = r->m_points[0], c = r->m_points[1];
+        pts = Box(a.x, a.y, c.x, c.y), bClosed = true;
+    } else if (auto* e = As<CEllipse>(p)) {
+        const CPoint a = e->m_points[0], c = e->m_points[1];
+        pts = AroundEllipse((a.x + double(c.x)) / 2, (a.y + double(c.y)) / 2,
+                            std::abs(c.x - double(a.x)) / 2, std::abs(c.y - double(a.y)) / 2);
+        bClosed = true;
+    } else if (auto* poly = As<CPoly>(p); poly && poly->GetPointCount() >= 2) {
+        pts.clear();
+        for (int i = 0; i < poly->GetPointCount(); ++i)
+            pts.push_back(pt(poly->m_points[i]));
+        bClosed = true;
     } else {
         return false;
     }

@@ -35,3 +35,8 @@ CNearest ShapeDistance(const CCopperShape& s, const CCopperShape& o);
 // The copper a primitive lays on its layer: tracks, pads, filled rectangles,
 // ellipses and polygons, dots; false for anything else.
 bool CopperShape(const CPrimitive& p, CCopperShape& out);
+
+// The path a primitive draws as a board's outline: a line's or track's
+// centre, a curve, the edges of a rectangle, ellipse or polygon (closed,
+// filled or not); false for anything else.
+bool OutlinePath(const CPrimitive& p, std::vector<CVec>& pts, bool& bClosed);

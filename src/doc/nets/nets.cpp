@@ -4,7 +4,6 @@
 #include "doc/scene/spatial_index.h"
 #include "model/bezier.h"
 #include "model/macro.h"
-#include "model/raster/flatten.h"
 
 #include <cmath>
 #include <cstring>
@@ -107,14 +106,9 @@ bool OnCurve(const std::vector<CVec>& v, CPoint p) {
 }
 
 std::vector<CVec> CurvePoints(const CBezier& bz) {
-    CPointD d[4];
-    for (int i = 0; i < 4; ++i)
-        d[i] = {double(bz.m_points[i].x), double(bz.m_points[i].y)};
-    std::vector<CPointD> flat;
-    FlattenCubic(d, {-1e300, -1e300, 1e300, 1e300}, flat);
-    std::vector<CVec> v{{d[0].x, d[0].y}};
-    for (const CPointD& q : flat)
-        v.push_back({q.x, q.y});
+    std::vector<CVec> v;
+    bool bClosed = false;
+    OutlinePath(bz, v, bClosed);
     return v;
 }
 
