@@ -6,7 +6,6 @@
 #include "doc/document/document.h"
 #include "doc/fab/fab_request.h"
 #include "doc/nets/design_rules.h"
-#include "doc/scene/spatial_index.h"
 #include "format/resolve_context.h"
 #include "view/forms/bounded_int.h"
 
@@ -70,9 +69,8 @@ int RunDrc(const std::vector<std::string>& args) {
     CCliUi ui;
     CSchemoDoc doc(DOC_DRAWING, &ui, library.context);
     if (!LoadForTool(doc, a.in)) return 2;
-    const CSpatialIndex index(doc.Primitives());
     std::string out;
-    const std::vector<CRuleFinding> found = CheckDesignRules(doc.Primitives(), index, rules);
+    const std::vector<CRuleFinding> found = CheckDesignRules(doc.Primitives(), rules);
     for (const CRuleFinding& f : found)
         out += TrCoreBytes("Messaggi", RuleKindName(f.nKind)) + " " + FindingPlace(f) + "\n";
     if (!WriteStdout(out)) return 2;

@@ -1,6 +1,5 @@
 #include "doc/nets/board_outline.h"
 
-#include "doc/scene/spatial_index.h"
 #include "model/macro.h"
 
 #include <algorithm>
@@ -10,10 +9,8 @@
 CBoardOutline::CBoardOutline(const CPrimitiveList& list, int nLayer) {
     std::map<std::pair<double, double>, int> ends;
     for (const auto& p : list) {
-        const int first = int(m_segments.size());
         const std::size_t nEnds = m_openEnds.size();
-        Add(*p, *p, nLayer);
-        if (int(m_segments.size()) > first) m_ranges[p.get()] = {first, int(m_segments.size())};
+        Add(*p, nLayer);
         for (std::size_t i = nEnds; i < m_openEnds.size(); ++i)
             ++ends[m_openEnds[i]];
     }
@@ -22,12 +19,17 @@ CBoardOutline::CBoardOutline(const CPrimitiveList& list, int nLayer) {
     for (const auto& [at, n] : ends)
         if (n % 2) m_openEnds.push_back(at);
     MakeRows();
+    std::vector<CBox> boxes;
+    for (const CSegment& e : m_segments)
+        boxes.push_back({std::min(e.a.x, e.b.x), std::min(e.a.y, e.b.y), std::max(e.a.x, e.b.x),
+                         std::max(e.a.y, e.b.y)});
+    m_grid = CBoxGrid(std::move(boxes));
 }
 
-void CBoardOutline::Add(const CPrimitive& p, const CPrimitive& top, int nLayer) {
+void CBoardOutline::Add(const CPrimitive& p, int nLayer) {
     if (p.GetCapabilities() & CAP_MACRO) {
         for (const auto& c : static_cast<const CMacro&>(p).m_components)
-            Add(*c, top, nLayer);
+            Add(*c, nLayer);
         return;
     }
     std::vector<CVec> pts;
@@ -82,24 +84,14 @@ bool CBoardOutline::Holds(CVec p) const {
     return bIn;
 }
 
-CNearest CBoardOutline::Nearest(const CCopperShape& s, double reach,
-                                const CSpatialIndex& index) const {
+CNearest CBoardOutline::Nearest(const CCopperShape& s, double reach) const {
     CNearest best{HUGE_VAL, {}, {}};
-    m_found.clear();
-    const auto lo = [](double v) { return ClampToInt32(std::int64_t(std::floor(v))); };
-    const auto hi = [](double v) { return ClampToInt32(std::int64_t(std::ceil(v))); };
-    index.Query({lo(s.l - reach), lo(s.t - reach), hi(s.rt + reach), hi(s.b + reach)}, 0, 0,
-                m_found);
     CCopperShape edge;
     edge.pts.resize(2);
-    for (const CPrimitive* hit : m_found) {
-        const auto it = m_ranges.find(hit);
-        if (it == m_ranges.end()) continue;
-        for (int i = it->second.first; i < it->second.second; ++i) {
-            edge.pts[0] = m_segments[i].a, edge.pts[1] = m_segments[i].b;
-            const CNearest n = ShapeDistance(s, edge);
-            if (n.d < best.d) best = n;
-        }
-    }
+    m_grid.Query({s.l - reach, s.t - reach, s.rt + reach, s.b + reach}, [&](int i) {
+        edge.pts[0] = m_segments[i].a, edge.pts[1] = m_segments[i].b;
+        const CNearest n = ShapeDistance(s, edge);
+        if (n.d < best.d) best = n;
+    });
     return best;
 }

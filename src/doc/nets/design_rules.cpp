@@ -3,7 +3,6 @@
 #include "doc/document/document_ui.h"
 #include "doc/fab/fab_units.h"
 #include "doc/nets/board_outline.h"
-#include "doc/scene/spatial_index.h"
 #include "model/pcbline.h"
 #include "model/pcbpad.h"
 
@@ -17,16 +16,10 @@ CVec Middle(CVec a, CVec b) {
     return {(a.x + b.x) / 2, (a.y + b.y) / 2};
 }
 
-CRect Grown(const CCopperShape& s, double reach) {
-    auto lo = [](double v) { return ClampToInt32(std::int64_t(std::floor(v))); };
-    auto hi = [](double v) { return ClampToInt32(std::int64_t(std::ceil(v))); };
-    return {lo(s.l - reach), lo(s.t - reach), hi(s.rt + reach), hi(s.b + reach)};
-}
-
 class CChecker {
   public:
-    CChecker(const CPrimitiveList& list, const CSpatialIndex& index, const CDesignRules& rules)
-        : m_list(list), m_index(index), m_rules(rules), m_nets(CopperNets(list, index)),
+    CChecker(const CPrimitiveList& list, const CDesignRules& rules)
+        : m_list(list), m_rules(rules), m_nets(CopperNets(list)),
           m_dNm(double(rules.nMicronsPerUnit) * 1000) {}
     std::vector<CRuleFinding> Run();
 
@@ -42,12 +35,10 @@ class CChecker {
     template <class F> void Near(int i, double reach, F f);
 
     const CPrimitiveList& m_list;
-    const CSpatialIndex& m_index;
     const CDesignRules& m_rules;
     const CCopperNets m_nets;
     const double m_dNm; // per drawing unit
     std::vector<CRuleFinding> m_found;
-    std::vector<CPrimitive*> m_hits;
 };
 
 void CChecker::Compare(RuleKind k, double units, std::int64_t nRule, CVec at,
@@ -57,14 +48,12 @@ void CChecker::Compare(RuleKind k, double units, std::int64_t nRule, CVec at,
     m_found.push_back({k, std::move(prims), at, std::int64_t(std::floor(nm / 1000)) * 1000, nRule});
 }
 
+// f(j) for the copper items after i whose boxes come within reach of its box.
 template <class F> void CChecker::Near(int i, double reach, F f) {
-    m_hits.clear();
-    m_index.Query(Grown(m_nets.shapes[i], reach), 0, 0, m_hits);
-    for (const CPrimitive* hit : m_hits) {
-        const auto [first, end] = m_nets.RangeOf(hit);
-        for (int j = std::max(first, i + 1); j < end; ++j)
-            f(j);
-    }
+    const CCopperShape& s = m_nets.shapes[i];
+    m_nets.grid.Query({s.l - reach, s.t - reach, s.rt + reach, s.b + reach}, [&](int j) {
+        if (j > i) f(j);
+    });
 }
 
 void CChecker::Tracks() {
@@ -135,7 +124,7 @@ void CChecker::Edges() {
             outside.push_back({RULE_OUTSIDE, {m_nets.members[i]}, s.pts[0], 0, 0});
             continue;
         }
-        const CNearest n = outline.Nearest(s, reach, m_index);
+        const CNearest n = outline.Nearest(s, reach);
         if (n.d < HUGE_VAL) Compare(RULE_EDGE, n.d, m_rules.nEdge, n.a, {m_nets.members[i]});
     }
     m_found.insert(m_found.end(), outside.begin(), outside.end());
@@ -151,9 +140,8 @@ std::vector<CRuleFinding> CChecker::Run() {
 }
 } // namespace
 
-std::vector<CRuleFinding> CheckDesignRules(const CPrimitiveList& list, const CSpatialIndex& index,
-                                           const CDesignRules& rules) {
-    return CChecker(list, index, rules).Run();
+std::vector<CRuleFinding> CheckDesignRules(const CPrimitiveList& list, const CDesignRules& rules) {
+    return CChecker(list, rules).Run();
 }
 
 const char* RuleKindName(RuleKind nKind) {

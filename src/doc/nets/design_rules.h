@@ -39,9 +39,8 @@ struct CRuleFinding {
     std::int64_t nMeasured = 0, nRule = 0;
 };
 
-// In the order of the kinds, then of the list; `index` holds `list`.
-std::vector<CRuleFinding> CheckDesignRules(const CPrimitiveList& list, const CSpatialIndex& index,
-                                           const CDesignRules& rules);
+// In the order of the kinds, then of the list.
+std::vector<CRuleFinding> CheckDesignRules(const CPrimitiveList& list, const CDesignRules& rules);
 
 // The kind's name, a message to translate.
 const char* RuleKindName(RuleKind nKind);

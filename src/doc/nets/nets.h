@@ -4,14 +4,13 @@
 // both. Wires (every other layer): lines, curves and tracks join where an end
 // of one lies on the other, a dot joins the wires through it, a symbol's
 // connection points join what ends on them; wires that only cross do not.
+#include "doc/nets/box_grid.h"
 #include "doc/nets/net_geometry.h"
 #include "model/primitive.h"
 
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-class CSpatialIndex;
 
 constexpr int NET_LAYER_BOTTOM = 1, NET_LAYER_TOP = 2;
 
@@ -34,11 +33,13 @@ struct CNetList {
 struct CCopperNets : CNetList {
     std::vector<CCopperShape> shapes;
     std::vector<unsigned> layers;
+    CBoxGrid grid; // the figures' boxes
 };
 
-// `index` holds `list`.
-CCopperNets CopperNets(const CPrimitiveList& list, const CSpatialIndex& index);
-CNetList WireNets(const CPrimitiveList& list, const CSpatialIndex& index);
+// Copper is looked up through a grid of its figures' boxes.
+CCopperNets CopperNets(const CPrimitiveList& list);
+// Wires meet at exact points: found through a grid of those points.
+CNetList WireNets(const CPrimitiveList& list);
 
 // One line per net, copper first: "N: " and its members' lines joined by " | ".
 std::string NetsText(const CPrimitiveList& list);

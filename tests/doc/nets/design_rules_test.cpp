@@ -1,7 +1,6 @@
 // Each rule of the check just under, at and just over its limit, at 50
 // micrometres a unit: 0.15 mm is 3 units, 0.25 mm 5, 0.3 mm 6.
 #include "doc/nets/design_rules.h"
-#include "doc/scene/spatial_index.h"
 #include "support/test_util.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +14,7 @@ std::string Findings(const std::string& text, RuleKind nKind, int nOutlineLayer 
     rules.nMicronsPerUnit = 50;
     rules.nOutlineLayer = nOutlineLayer;
     std::string out;
-    for (const CRuleFinding& f : CheckDesignRules(list, CSpatialIndex(list), rules))
+    for (const CRuleFinding& f : CheckDesignRules(list, rules))
         if (f.nKind == nKind) out += (out.empty() ? "" : "; ") + FindingPlace(f);
     return out;
 }

@@ -1,7 +1,6 @@
 // Nets from the geometry: copper that touches on a shared layer, pads through
 // both layers, wires that end on one another, dots, symbols' connection points.
 #include "doc/nets/nets.h"
-#include "doc/scene/spatial_index.h"
 #include "model/line.h"
 #include "model/macro.h"
 #include "support/test_util.h"
@@ -51,7 +50,7 @@ TEST(Nets, CopperJoinsWhereItTouchesOnASharedLayer) {
     };
     for (const auto& c : kCases) {
         const CPrimitiveList list = Drawing(c.text);
-        EXPECT_EQ(Grouping(list, CopperNets(list, CSpatialIndex(list))), c.nets) << c.text;
+        EXPECT_EQ(Grouping(list, CopperNets(list)), c.nets) << c.text;
     }
 }
 
@@ -73,7 +72,7 @@ TEST(Nets, WiresJoinWhereAnEndLiesOnAnotherOrADotButNotWhereTheyCross) {
     };
     for (const auto& c : kCases) {
         const CPrimitiveList list = Drawing(c.text);
-        EXPECT_EQ(Grouping(list, WireNets(list, CSpatialIndex(list))), c.nets) << c.text;
+        EXPECT_EQ(Grouping(list, WireNets(list)), c.nets) << c.text;
     }
 }
 
@@ -86,7 +85,6 @@ TEST(Nets, ASymbolJoinsTheWiresOnEachOfItsPointsApartAndItsCopperItemByItem) {
     symbol->m_components.push_back(Read("PA 10 50 6 6 2 0 1"));
     symbol->m_components.push_back(Read("PA 40 50 6 6 2 0 1"));
     list.push_back(std::move(symbol));
-    const CSpatialIndex index(list);
-    EXPECT_EQ(Grouping(list, WireNets(list, index)), "0,4 1,4 2,4 4 4");
-    EXPECT_EQ(Grouping(list, CopperNets(list, index)), "3,4 4");
+    EXPECT_EQ(Grouping(list, WireNets(list)), "0,4 1,4 2,4 4 4");
+    EXPECT_EQ(Grouping(list, CopperNets(list)), "3,4 4");
 }
