@@ -55,15 +55,20 @@ class CWireBuilder {
   private:
     void Add(const CPrimitive& p);
     void AddJoint(CPoint at, int nLayer) { m_joints.push_back({at, nLayer, int(m_items.size())}); }
+    void MakeOrders();
     void JoinCoincident(CUnion& u);
-    void MakeGrid();
+    void MakeGrid() const;
     void JoinOnWire(int i, CUnion& u) const;
+    // Along a horizontal (bAcross false) or vertical wire, through the sorted joints.
+    void JoinAlong(int i, bool bVertical, CUnion& u) const;
 
     CNetList m_nets;
     std::vector<CWireItem> m_items;
     std::vector<CJoint> m_joints;
-    std::unordered_map<std::uint64_t, std::pair<int, int>> m_cells; // into m_byCell
-    std::vector<int> m_byCell;                                      // joints by cell
+    mutable std::unordered_map<std::uint64_t, std::pair<int, int>> m_cells; // into m_byCell
+    mutable std::vector<int> m_byCell;                                      // joints by cell
+    mutable bool m_bGrid = false;
+    std::vector<int> m_byRow, m_byColumn; // joints by (y, x) and by (x, y)
 };
 
 void CWireBuilder::Add(const CPrimitive& p) {
@@ -102,29 +107,55 @@ void CWireBuilder::Add(const CPrimitive& p) {
     if (int(m_items.size()) > first) m_nets.ranges[&p] = {first, int(m_items.size())};
 }
 
+// Keys that sort as (major, minor), negative coordinates included.
+std::uint64_t Ordered(std::int32_t major, std::int32_t minor) {
+    return (std::uint64_t(std::uint32_t(major) ^ 0x80000000u) << 32) |
+           (std::uint32_t(minor) ^ 0x80000000u);
+}
+
+std::vector<int> SortedBy(std::vector<std::pair<std::uint64_t, int>>& keyed) {
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<int> out;
+    out.reserve(keyed.size());
+    for (const auto& k : keyed)
+        out.push_back(k.second);
+    return out;
+}
+
+void CWireBuilder::MakeOrders() {
+    std::vector<std::pair<std::uint64_t, int>> rows, columns;
+    rows.reserve(m_joints.size()), columns.reserve(m_joints.size());
+    for (int i = 0; i < int(m_joints.size()); ++i) {
+        const CPoint q = m_joints[i].at;
+        rows.push_back({Ordered(q.y, q.x), i}), columns.push_back({Ordered(q.x, q.y), i});
+    }
+    m_byRow = SortedBy(rows);
+    m_byColumn = SortedBy(columns);
+}
+
 // Ends, dots and points at one place: those on one layer join, and a symbol's
 // point there joins them all.
 void CWireBuilder::JoinCoincident(CUnion& u) {
-    std::vector<int> order(m_joints.size());
-    std::iota(order.begin(), order.end(), 0);
-    auto place = [this](int i) { return CellKey(m_joints[i].at.x, m_joints[i].at.y); };
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const auto ka = place(a), kb = place(b);
-        return ka != kb ? ka < kb : m_joints[a].nLayer < m_joints[b].nLayer;
-    });
-    for (std::size_t g = 0, e = 0; g < order.size(); g = e) {
-        for (e = g + 1; e < order.size() && place(order[e]) == place(order[g]); ++e)
+    std::vector<const CJoint*> group;
+    for (std::size_t g = 0, e = 0; g < m_byRow.size(); g = e) {
+        const CPoint at = m_joints[m_byRow[g]].at;
+        for (e = g + 1; e < m_byRow.size() && m_joints[m_byRow[e]].at == at; ++e)
             ;
-        const bool bSymbol = m_joints[order[g]].nLayer < 0; // sorted first
-        for (std::size_t k = g + 1; k < e; ++k) {
-            const CJoint &a = m_joints[order[k - 1]], &b = m_joints[order[k]];
-            if (bSymbol || a.nLayer == b.nLayer)
-                u.Join(bSymbol ? m_joints[order[g]].nItem : a.nItem, b.nItem);
-        }
+        if (e == g + 1) continue;
+        group.clear();
+        for (std::size_t k = g; k < e; ++k)
+            group.push_back(&m_joints[m_byRow[k]]);
+        std::sort(group.begin(), group.end(),
+                  [](const CJoint* a, const CJoint* b) { return a->nLayer < b->nLayer; });
+        const bool bSymbol = group[0]->nLayer < 0; // sorted first
+        for (std::size_t k = 1; k < group.size(); ++k)
+            if (bSymbol || group[k - 1]->nLayer == group[k]->nLayer)
+                u.Join(bSymbol ? group[0]->nItem : group[k - 1]->nItem, group[k]->nItem);
     }
 }
 
-void CWireBuilder::MakeGrid() {
+// Built when a wire first needs it: one neither horizontal nor vertical.
+void CWireBuilder::MakeGrid() const {
     std::vector<std::pair<std::uint64_t, int>> keyed;
     keyed.reserve(m_joints.size());
     for (int i = 0; i < int(m_joints.size()); ++i)
@@ -139,12 +170,38 @@ void CWireBuilder::MakeGrid() {
         m_cells[keyed[i].first].second = int(i) + 1;
         m_byCell.push_back(keyed[i].second);
     }
+    m_bGrid = true;
+}
+
+void CWireBuilder::JoinAlong(int i, bool bVertical, CUnion& u) const {
+    const CPrimitive& p = *m_nets.members[i].p;
+    const CPoint a = p.GetPoint(0), c = p.GetPoint(1);
+    const std::vector<int>& v = bVertical ? m_byColumn : m_byRow;
+    // (along, across) keys: the order each list is sorted in.
+    auto key = [bVertical](CPoint q) {
+        return bVertical ? std::make_pair(q.x, q.y) : std::make_pair(q.y, q.x);
+    };
+    const auto from =
+        key(bVertical ? CPoint{a.x, std::min(a.y, c.y)} : CPoint{std::min(a.x, c.x), a.y});
+    const auto to =
+        key(bVertical ? CPoint{a.x, std::max(a.y, c.y)} : CPoint{std::max(a.x, c.x), a.y});
+    auto it = std::lower_bound(v.begin(), v.end(), from,
+                               [&](int j, const auto& k) { return key(m_joints[j].at) < k; });
+    for (; it != v.end() && key(m_joints[*it].at) <= to; ++it) {
+        const CJoint& j = m_joints[*it];
+        if (j.nItem != i && (j.nLayer < 0 || j.nLayer == p.GetLayer())) u.Join(i, j.nItem);
+    }
 }
 
 // The points lying on wire i, on its layer or a symbol's, join it.
 void CWireBuilder::JoinOnWire(int i, CUnion& u) const {
     const CWireItem& w = m_items[i];
     const CPrimitive& p = *m_nets.members[i].p;
+    if (w.nKind == WIRE_STRAIGHT &&
+        (p.GetPoint(0).x == p.GetPoint(1).x || p.GetPoint(0).y == p.GetPoint(1).y)) {
+        JoinAlong(i, p.GetPoint(0).x == p.GetPoint(1).x, u);
+        return;
+    }
     std::int64_t l, t, r, bt;
     if (w.nKind == WIRE_CURVE) {
         double dl = w.curve[0].x, dt = w.curve[0].y, dr = dl, db = dt;
@@ -163,6 +220,7 @@ void CWireBuilder::JoinOnWire(int i, CUnion& u) const {
         return w.nKind == WIRE_CURVE ? OnCurve(w.curve, j.at)
                                      : OnSegment(p.GetPoint(0), p.GetPoint(1), j.at);
     };
+    if (!m_bGrid) MakeGrid();
     const std::int64_t cx0 = l >> kCellShift, cx1 = r >> kCellShift, cy0 = t >> kCellShift,
                        cy1 = bt >> kCellShift;
     if ((cx1 - cx0 + 1) * (cy1 - cy0 + 1) > std::int64_t(m_cells.size())) {
@@ -181,8 +239,8 @@ void CWireBuilder::JoinOnWire(int i, CUnion& u) const {
 
 CNetList CWireBuilder::Build() {
     CUnion u(m_items.size());
+    MakeOrders();
     JoinCoincident(u);
-    MakeGrid();
     for (int i = 0; i < int(m_items.size()); ++i)
         if (m_items[i].nKind == WIRE_STRAIGHT || m_items[i].nKind == WIRE_CURVE) JoinOnWire(i, u);
     GroupNets(m_nets, u);
