@@ -60,21 +60,28 @@ template <class F> void ForEachEdge(const std::vector<CVec>& v, F f) {
         f(v[i], v[(i + 1) % v.size()]);
 }
 
-CNearest CoreDistance(const std::vector<CVec>& s, const std::vector<CVec>& o) {
+// Stops looking once some pair is within dStop.
+CNearest CoreDistance(const std::vector<CVec>& s, const std::vector<CVec>& o, double dStop = -1) {
     if (o.size() >= 3 && PointInPolygon(s[0], o)) return {0, s[0], s[0]};
     if (s.size() >= 3 && PointInPolygon(o[0], s)) return {0, o[0], o[0]};
     CNearest best{HUGE_VAL, {}, {}};
     if (s.size() == 1 && o.size() == 1) return {Length(Sub(o[0], s[0])), s[0], o[0]};
     if (s.size() == 1) {
-        ForEachEdge(o, [&](CVec a, CVec b) { Closer(best, PointSegment(s[0], a, b)); });
+        ForEachEdge(o, [&](CVec a, CVec b) {
+            if (best.d > dStop) Closer(best, PointSegment(s[0], a, b));
+        });
         return best;
     }
     if (o.size() == 1) {
-        ForEachEdge(s, [&](CVec a, CVec b) { Closer(best, Swapped(PointSegment(o[0], a, b))); });
+        ForEachEdge(s, [&](CVec a, CVec b) {
+            if (best.d > dStop) Closer(best, Swapped(PointSegment(o[0], a, b)));
+        });
         return best;
     }
     ForEachEdge(s, [&](CVec a, CVec b) {
-        ForEachEdge(o, [&](CVec c, CVec d) { Closer(best, SegmentSegment(a, b, c, d)); });
+        ForEachEdge(o, [&](CVec c, CVec d) {
+            if (best.d > dStop) Closer(best, SegmentSegment(a, b, c, d));
+        });
     });
     return best;
 }
@@ -196,6 +203,10 @@ CNearest ShapeDistance(const CCopperShape& s, const CCopperShape& o) {
     return {gap,
             {n.a.x + dir.x * s.r, n.a.y + dir.y * s.r},
             {n.b.x - dir.x * o.r, n.b.y - dir.y * o.r}};
+}
+
+bool ShapesTouch(const CCopperShape& s, const CCopperShape& o) {
+    return CoreDistance(s.pts, o.pts, s.r + o.r).d <= s.r + o.r;
 }
 
 bool CopperShape(const CPrimitive& p, CCopperShape& out) {

@@ -31,6 +31,8 @@ CNearest SegmentSegment(CVec a, CVec b, CVec c, CVec d);
 bool PointInPolygon(CVec p, const std::vector<CVec>& poly);
 // Between the grown figures: the distance of the cores less both radii, not below 0.
 CNearest ShapeDistance(const CCopperShape& s, const CCopperShape& o);
+// Whether they touch or overlap: ShapeDistance(s, o).d == 0, found sooner.
+bool ShapesTouch(const CCopperShape& s, const CCopperShape& o);
 
 // The copper a primitive lays on its layer: tracks, pads, filled rectangles,
 // ellipses and polygons, dots; false for anything else.

@@ -49,7 +49,7 @@ CCopperNets CopperNets(const CPrimitiveList& list) {
     for (int i = 0; i < int(nets.members.size()); ++i)
         nets.grid.Query(BoxOf(nets.shapes[i]), [&](int j) {
             if (j > i && (nets.layers[i] & nets.layers[j]) &&
-                ShapeDistance(nets.shapes[i], nets.shapes[j]).d <= 0)
+                ShapesTouch(nets.shapes[i], nets.shapes[j]))
                 u.Join(i, j);
         });
     GroupNets(nets, u);

@@ -1,18 +1,19 @@
-// Wire nets: every end, dot and symbol point goes into a grid of small cells;
-// points at one place join at once, then each wire takes the points lying on it
-// from the cells its box covers.
+// Wire nets: every end, dot and symbol point sorted by rows and by columns;
+// points at one place join at once, then each straight wire takes the points
+// lying on it from a run of a row or a column, or from the lattice points it
+// passes through, and each curve those in the cells along it.
 #include "doc/nets/connection_points.h"
 #include "doc/nets/net_union.h"
 #include "model/bezier.h"
 
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 #include <unordered_map>
 
 namespace {
 // A curve's point lies on it within this many units of its polyline.
 constexpr double kOnCurve = 0.5;
-constexpr int kCellShift = 4; // cells of 16 units
 
 enum WireKind { WIRE_STRAIGHT, WIRE_CURVE, WIRE_DOT, WIRE_SYMBOL_POINT };
 struct CWireItem {
@@ -25,20 +26,6 @@ struct CJoint {
     int nLayer;
     int nItem;
 };
-
-bool OnSegment(CPoint a, CPoint b, CPoint p) {
-    const std::int64_t cross =
-        std::int64_t(b.x - a.x) * (p.y - a.y) - std::int64_t(b.y - a.y) * (p.x - a.x);
-    return cross == 0 && std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) &&
-           std::min(a.y, b.y) <= p.y && p.y <= std::max(a.y, b.y);
-}
-
-bool OnCurve(const std::vector<CVec>& v, CPoint p) {
-    const CVec q{double(p.x), double(p.y)};
-    for (std::size_t i = 1; i < v.size(); ++i)
-        if (PointSegment(q, v[i - 1], v[i]).d <= kOnCurve) return true;
-    return false;
-}
 
 std::uint64_t CellKey(std::int64_t cx, std::int64_t cy) {
     return (std::uint64_t(std::uint32_t(cx)) << 32) | std::uint32_t(cy);
@@ -59,8 +46,9 @@ class CWireBuilder {
     void JoinCoincident(CUnion& u);
     void MakeGrid() const;
     void JoinOnWire(int i, CUnion& u) const;
-    // Along a horizontal (bAcross false) or vertical wire, through the sorted joints.
-    void JoinAlong(int i, bool bVertical, CUnion& u) const;
+    void JoinRun(int i, const std::vector<std::uint64_t>& keys, const std::vector<int>& order,
+                 std::uint64_t from, std::uint64_t to, CUnion& u) const;
+    void JoinStraight(int i, CUnion& u) const;
 
     CNetList m_nets;
     std::vector<CWireItem> m_items;
@@ -68,7 +56,11 @@ class CWireBuilder {
     mutable std::unordered_map<std::uint64_t, std::pair<int, int>> m_cells; // into m_byCell
     mutable std::vector<int> m_byCell;                                      // joints by cell
     mutable bool m_bGrid = false;
+    mutable double m_dCell = 1;
+    std::int64_t CellOf(double v) const { return std::int64_t(std::floor(v / m_dCell)); }
+    template <class F> void ForCellsAlong(CVec a, CVec b, double grow, F f) const;
     std::vector<int> m_byRow, m_byColumn; // joints by (y, x) and by (x, y)
+    std::vector<std::uint64_t> m_rowKeys, m_columnKeys;
 };
 
 void CWireBuilder::Add(const CPrimitive& p) {
@@ -113,13 +105,13 @@ std::uint64_t Ordered(std::int32_t major, std::int32_t minor) {
            (std::uint32_t(minor) ^ 0x80000000u);
 }
 
-std::vector<int> SortedBy(std::vector<std::pair<std::uint64_t, int>>& keyed) {
+// The joints' indices in the keys' order, and the keys sorted.
+void SortedBy(std::vector<std::pair<std::uint64_t, int>>& keyed, std::vector<std::uint64_t>& keys,
+              std::vector<int>& order) {
     std::sort(keyed.begin(), keyed.end());
-    std::vector<int> out;
-    out.reserve(keyed.size());
+    keys.reserve(keyed.size()), order.reserve(keyed.size());
     for (const auto& k : keyed)
-        out.push_back(k.second);
-    return out;
+        keys.push_back(k.first), order.push_back(k.second);
 }
 
 void CWireBuilder::MakeOrders() {
@@ -129,8 +121,8 @@ void CWireBuilder::MakeOrders() {
         const CPoint q = m_joints[i].at;
         rows.push_back({Ordered(q.y, q.x), i}), columns.push_back({Ordered(q.x, q.y), i});
     }
-    m_byRow = SortedBy(rows);
-    m_byColumn = SortedBy(columns);
+    SortedBy(rows, m_rowKeys, m_byRow);
+    SortedBy(columns, m_columnKeys, m_byColumn);
 }
 
 // Ends, dots and points at one place: those on one layer join, and a symbol's
@@ -156,11 +148,16 @@ void CWireBuilder::JoinCoincident(CUnion& u) {
 
 // Built when a wire first needs it: one neither horizontal nor vertical.
 void CWireBuilder::MakeGrid() const {
+    // Cells of about four points each where the points spread.
+    double l = HUGE_VAL, t = HUGE_VAL, r = -HUGE_VAL, b = -HUGE_VAL;
+    for (const CJoint& j : m_joints)
+        l = std::min(l, double(j.at.x)), r = std::max(r, double(j.at.x)),
+        t = std::min(t, double(j.at.y)), b = std::max(b, double(j.at.y));
+    m_dCell = std::max(1.0, std::floor(std::sqrt(4 * (r - l + 1) * (b - t + 1) / m_joints.size())));
     std::vector<std::pair<std::uint64_t, int>> keyed;
     keyed.reserve(m_joints.size());
     for (int i = 0; i < int(m_joints.size()); ++i)
-        keyed.push_back(
-            {CellKey(m_joints[i].at.x >> kCellShift, m_joints[i].at.y >> kCellShift), i});
+        keyed.push_back({CellKey(CellOf(m_joints[i].at.x), CellOf(m_joints[i].at.y)), i});
     std::sort(keyed.begin(), keyed.end());
     m_byCell.reserve(keyed.size());
     m_cells.reserve(keyed.size());
@@ -173,23 +170,55 @@ void CWireBuilder::MakeGrid() const {
     m_bGrid = true;
 }
 
-void CWireBuilder::JoinAlong(int i, bool bVertical, CUnion& u) const {
+// The joints from key `from` to key `to` in one of the orders join wire i.
+void CWireBuilder::JoinRun(int i, const std::vector<std::uint64_t>& keys,
+                           const std::vector<int>& order, std::uint64_t from, std::uint64_t to,
+                           CUnion& u) const {
+    const int L = m_nets.members[i].p->GetLayer();
+    for (auto it = std::lower_bound(keys.begin(), keys.end(), from); it != keys.end() && *it <= to;
+         ++it) {
+        const CJoint& j = m_joints[order[it - keys.begin()]];
+        if (j.nItem != i && (j.nLayer < 0 || j.nLayer == L)) u.Join(i, j.nItem);
+    }
+}
+
+// A straight wire: a run of a row or a column when it is level or upright,
+// else each point of the lattice it passes through.
+void CWireBuilder::JoinStraight(int i, CUnion& u) const {
     const CPrimitive& p = *m_nets.members[i].p;
     const CPoint a = p.GetPoint(0), c = p.GetPoint(1);
-    const std::vector<int>& v = bVertical ? m_byColumn : m_byRow;
-    // (along, across) keys: the order each list is sorted in.
-    auto key = [bVertical](CPoint q) {
-        return bVertical ? std::make_pair(q.x, q.y) : std::make_pair(q.y, q.x);
-    };
-    const auto from =
-        key(bVertical ? CPoint{a.x, std::min(a.y, c.y)} : CPoint{std::min(a.x, c.x), a.y});
-    const auto to =
-        key(bVertical ? CPoint{a.x, std::max(a.y, c.y)} : CPoint{std::max(a.x, c.x), a.y});
-    auto it = std::lower_bound(v.begin(), v.end(), from,
-                               [&](int j, const auto& k) { return key(m_joints[j].at) < k; });
-    for (; it != v.end() && key(m_joints[*it].at) <= to; ++it) {
-        const CJoint& j = m_joints[*it];
-        if (j.nItem != i && (j.nLayer < 0 || j.nLayer == p.GetLayer())) u.Join(i, j.nItem);
+    if (a.y == c.y) {
+        JoinRun(i, m_rowKeys, m_byRow, Ordered(a.y, std::min(a.x, c.x)),
+                Ordered(a.y, std::max(a.x, c.x)), u);
+    } else if (a.x == c.x) {
+        JoinRun(i, m_columnKeys, m_byColumn, Ordered(a.x, std::min(a.y, c.y)),
+                Ordered(a.x, std::max(a.y, c.y)), u);
+    } else {
+        const std::int64_t dx = std::int64_t(c.x) - a.x, dy = std::int64_t(c.y) - a.y;
+        const std::int64_t g = std::gcd(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+        for (std::int64_t k = 0; k <= g; ++k) {
+            const std::uint64_t key =
+                Ordered(std::int32_t(a.y + dy / g * k), std::int32_t(a.x + dx / g * k));
+            JoinRun(i, m_rowKeys, m_byRow, key, key, u);
+        }
+    }
+}
+
+// f(cx, cy) for the cells the segment from a to b crosses, widened by `grow`.
+template <class F> void CWireBuilder::ForCellsAlong(CVec a, CVec b, double grow, F f) const {
+    if (a.x > b.x) std::swap(a, b);
+    const double c = m_dCell;
+    for (std::int64_t cx = CellOf(a.x - grow); cx <= CellOf(b.x + grow); ++cx) {
+        // The piece's points within `grow` of the strip's lie over this stretch.
+        const double x0 = std::clamp(cx * c - grow, a.x, b.x);
+        const double x1 = std::clamp((cx + 1) * c + grow, a.x, b.x);
+        double y0 = a.y, y1 = b.y;
+        if (b.x > a.x)
+            y0 = a.y + (b.y - a.y) * (x0 - a.x) / (b.x - a.x),
+            y1 = a.y + (b.y - a.y) * (x1 - a.x) / (b.x - a.x);
+        for (std::int64_t cy = CellOf(std::min(y0, y1) - grow);
+             cy <= CellOf(std::max(y0, y1) + grow); ++cy)
+            f(cx, cy);
     }
 }
 
@@ -197,44 +226,23 @@ void CWireBuilder::JoinAlong(int i, bool bVertical, CUnion& u) const {
 void CWireBuilder::JoinOnWire(int i, CUnion& u) const {
     const CWireItem& w = m_items[i];
     const CPrimitive& p = *m_nets.members[i].p;
-    if (w.nKind == WIRE_STRAIGHT &&
-        (p.GetPoint(0).x == p.GetPoint(1).x || p.GetPoint(0).y == p.GetPoint(1).y)) {
-        JoinAlong(i, p.GetPoint(0).x == p.GetPoint(1).x, u);
+    if (w.nKind == WIRE_STRAIGHT) {
+        JoinStraight(i, u);
         return;
     }
-    std::int64_t l, t, r, bt;
-    if (w.nKind == WIRE_CURVE) {
-        double dl = w.curve[0].x, dt = w.curve[0].y, dr = dl, db = dt;
-        for (const CVec& v : w.curve)
-            dl = std::min(dl, v.x), dr = std::max(dr, v.x), dt = std::min(dt, v.y),
-            db = std::max(db, v.y);
-        l = std::int64_t(std::floor(dl - 1)), t = std::int64_t(std::floor(dt - 1));
-        r = std::int64_t(std::ceil(dr + 1)), bt = std::int64_t(std::ceil(db + 1));
-    } else {
-        const CPoint a = p.GetPoint(0), c = p.GetPoint(1);
-        l = std::min(a.x, c.x), r = std::max(a.x, c.x), t = std::min(a.y, c.y),
-        bt = std::max(a.y, c.y);
-    }
-    auto meets = [&](const CJoint& j) {
-        if (j.nItem == i || (j.nLayer >= 0 && j.nLayer != p.GetLayer())) return false;
-        return w.nKind == WIRE_CURVE ? OnCurve(w.curve, j.at)
-                                     : OnSegment(p.GetPoint(0), p.GetPoint(1), j.at);
-    };
     if (!m_bGrid) MakeGrid();
-    const std::int64_t cx0 = l >> kCellShift, cx1 = r >> kCellShift, cy0 = t >> kCellShift,
-                       cy1 = bt >> kCellShift;
-    if ((cx1 - cx0 + 1) * (cy1 - cy0 + 1) > std::int64_t(m_cells.size())) {
-        for (const CJoint& j : m_joints) // a wire across most of the drawing
-            if (meets(j)) u.Join(i, j.nItem);
-        return;
-    }
-    for (std::int64_t cy = cy0; cy <= cy1; ++cy)
-        for (std::int64_t cx = cx0; cx <= cx1; ++cx) {
+    const std::vector<CVec>& v = w.curve;
+    for (std::size_t n = 1; n < v.size(); ++n)
+        ForCellsAlong(v[n - 1], v[n], kOnCurve, [&](auto cx, auto cy) {
             const auto it = m_cells.find(CellKey(cx, cy));
-            if (it == m_cells.end()) continue;
-            for (int k = it->second.first; k < it->second.second; ++k)
-                if (meets(m_joints[m_byCell[k]])) u.Join(i, m_joints[m_byCell[k]].nItem);
-        }
+            if (it == m_cells.end()) return;
+            for (int k = it->second.first; k < it->second.second; ++k) {
+                const CJoint& j = m_joints[m_byCell[k]];
+                if (j.nItem == i || (j.nLayer >= 0 && j.nLayer != p.GetLayer())) continue;
+                if (PointSegment({double(j.at.x), double(j.at.y)}, v[n - 1], v[n]).d <= kOnCurve)
+                    u.Join(i, j.nItem);
+            }
+        });
 }
 
 CNetList CWireBuilder::Build() {
