@@ -47,6 +47,7 @@ TEST(Nets, CopperJoinsWhereItTouchesOnASharedLayer) {
         {"PL 0 0 20 0 4 1\nPL 40 0 60 0 4 1\nRV 18 -5 42 5 1\n", "0 1"},     // not through its edge
         {"PL 0 0 20 0 4 1\nLI 20 0 40 0 1\n", "0"},                          // a line is not copper
         {"PL 0 0 20 0 4 3\nPA 0 0 8 8 3 0 1\n", "1"}, // a track off copper is not
+        {"PL 0 0 20 0 4 1\nPL 900 9 920 9 4 1\nRP -990 -990 990 990 1\n", "0,1,2"}, // a vast box
     };
     for (const auto& c : kCases) {
         const CPrimitiveList list = Drawing(c.text);
@@ -62,6 +63,8 @@ TEST(Nets, WiresJoinWhereAnEndLiesOnAnotherOrADotButNotWhereTheyCross) {
         {"LI 0 0 20 0\nLI 20 0 20 20\n", "0,1"},              // end to end
         {"LI 0 0 20 0\nLI 10 0 10 20\n", "0,1"},              // an end on the other's middle
         {"LI 0 0 20 0\nLI 10 -10 10 10\n", "0 1"},            // crossing
+        {"LI 0 0 30 20\nLI 15 10 15 40\n", "0,1"},            // on a slanted one
+        {"LI 0 0 30 20\nLI 16 10 16 40\n", "0 1"},            // beside it
         {"LI 0 0 20 0\nLI 10 -10 10 10\nSA 10 0\n", "0,1,2"}, // crossing at a dot
         {"LI 0 0 20 0\nLI 10 -10 10 10\nSA 11 0\n", "0,2 1"}, // the dot beside the crossing
         {"LI 0 0 20 0\nLI 20 0 40 0 4\n", "0 1"},             // on another layer
