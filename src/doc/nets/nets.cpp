@@ -3,9 +3,7 @@
 #include "doc/nets/net_union.h"
 #include "model/macro.h"
 
-#include <cmath>
-#include <cstring>
-#include <numeric>
+#include <unordered_set>
 
 namespace {
 void AddCopper(CCopperNets& nets, const CPrimitive& p, const CPrimitive& top) {
@@ -81,5 +79,30 @@ std::string NetsText(const CPrimitiveList& list) {
     int n = 0;
     AppendNets(CopperNets(list), n, out);
     AppendNets(WireNets(list), n, out);
+    return out;
+}
+
+namespace {
+void AddConnected(const CNetList& nets, const std::unordered_set<const CPrimitive*>& chosen,
+                  std::unordered_set<const CPrimitive*>& out) {
+    for (const std::vector<int>& net : nets.nets) {
+        bool bChosen = false;
+        for (int m : net)
+            bChosen = bChosen || chosen.count(nets.members[m].pTop);
+        for (int m : net)
+            if (bChosen) out.insert(nets.members[m].pTop);
+    }
+}
+} // namespace
+
+std::vector<CPrimitive*> ConnectedTo(const CPrimitiveList& list,
+                                     const std::vector<const CPrimitive*>& chosen) {
+    const std::unordered_set<const CPrimitive*> given(chosen.begin(), chosen.end());
+    std::unordered_set<const CPrimitive*> found(given);
+    AddConnected(CopperNets(list), given, found);
+    AddConnected(WireNets(list), given, found);
+    std::vector<CPrimitive*> out;
+    for (const auto& p : list)
+        if (found.count(p.get())) out.push_back(p.get());
     return out;
 }

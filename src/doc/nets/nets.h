@@ -38,8 +38,13 @@ struct CCopperNets : CNetList {
 
 // Copper is looked up through a grid of its figures' boxes.
 CCopperNets CopperNets(const CPrimitiveList& list);
-// Wires meet at exact points: found through a grid of those points.
+// Wires meet at exact points, found through those points sorted by rows and columns.
 CNetList WireNets(const CPrimitiveList& list);
+
+// The list's primitives in the nets of the chosen ones, these included, in
+// list order: what "connected to the selection" selects.
+std::vector<CPrimitive*> ConnectedTo(const CPrimitiveList& list,
+                                     const std::vector<const CPrimitive*>& chosen);
 
 // One line per net, copper first: "N: " and its members' lines joined by " | ".
 std::string NetsText(const CPrimitiveList& list);

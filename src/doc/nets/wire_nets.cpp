@@ -49,18 +49,19 @@ class CWireBuilder {
     void JoinRun(int i, const std::vector<std::uint64_t>& keys, const std::vector<int>& order,
                  std::uint64_t from, std::uint64_t to, CUnion& u) const;
     void JoinStraight(int i, CUnion& u) const;
+    std::int64_t CellOf(double v) const { return std::int64_t(std::floor(v / m_dCell)); }
+    template <class F> void ForCellsAlong(CVec a, CVec b, double grow, F f) const;
 
     CNetList m_nets;
     std::vector<CWireItem> m_items;
     std::vector<CJoint> m_joints;
-    mutable std::unordered_map<std::uint64_t, std::pair<int, int>> m_cells; // into m_byCell
-    mutable std::vector<int> m_byCell;                                      // joints by cell
-    mutable bool m_bGrid = false;
-    mutable double m_dCell = 1;
-    std::int64_t CellOf(double v) const { return std::int64_t(std::floor(v / m_dCell)); }
-    template <class F> void ForCellsAlong(CVec a, CVec b, double grow, F f) const;
     std::vector<int> m_byRow, m_byColumn; // joints by (y, x) and by (x, y)
     std::vector<std::uint64_t> m_rowKeys, m_columnKeys;
+    // The cells of the curves' search, made for the first curve.
+    mutable std::unordered_map<std::uint64_t, std::pair<int, int>> m_cells; // into m_byCell
+    mutable std::vector<int> m_byCell;
+    mutable bool m_bGrid = false;
+    mutable double m_dCell = 1;
 };
 
 void CWireBuilder::Add(const CPrimitive& p) {
@@ -146,7 +147,6 @@ void CWireBuilder::JoinCoincident(CUnion& u) {
     }
 }
 
-// Built when a wire first needs it: one neither horizontal nor vertical.
 void CWireBuilder::MakeGrid() const {
     // Cells of about four points each where the points spread.
     double l = HUGE_VAL, t = HUGE_VAL, r = -HUGE_VAL, b = -HUGE_VAL;

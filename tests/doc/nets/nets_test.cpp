@@ -91,3 +91,25 @@ TEST(Nets, ASymbolJoinsTheWiresOnEachOfItsPointsApartAndItsCopperItemByItem) {
     EXPECT_EQ(Grouping(list, WireNets(list)), "0,4 1,4 2,4 4 4");
     EXPECT_EQ(Grouping(list, CopperNets(list)), "3,4 4");
 }
+
+TEST(Nets, WhatIsConnectedToTheChosenIsTheirWholeNets) {
+    // Two wire nets and a copper one; a symbol between the wire nets.
+    CPrimitiveList list =
+        Drawing("LI 0 0 10 0\nLI 10 0 10 10\nLI 30 0 40 0\nPL 0 50 20 50 2 1\nPA 20 50 6 6 2 0 2\n"
+                "LI 100 100 110 100\n");
+    auto symbol = std::make_unique<CMacro>(20, 0);
+    symbol->m_components.push_back(std::make_unique<CLine>(10, 0, 14, 0, false));
+    symbol->m_components.push_back(std::make_unique<CLine>(26, 0, 30, 0, false));
+    list.push_back(std::move(symbol));
+    auto positions = [&](const std::vector<CPrimitive*>& v) {
+        std::string out;
+        for (const CPrimitive* p : v)
+            for (std::size_t i = 0; i < list.size(); ++i)
+                if (list[i].get() == p) out += std::to_string(i);
+        return out;
+    };
+    EXPECT_EQ(positions(ConnectedTo(list, {list[1].get()})), "016");
+    EXPECT_EQ(positions(ConnectedTo(list, {list[6].get()})), "0126");
+    EXPECT_EQ(positions(ConnectedTo(list, {list[4].get(), list[5].get()})), "345");
+    EXPECT_EQ(positions(ConnectedTo(list, {})), "");
+}
