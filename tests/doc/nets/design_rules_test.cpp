@@ -47,6 +47,8 @@ TEST(DesignRules, EachRuleFindsWhatFallsShortOfItAndNothingAtItOrBeyond) {
         {"RV 0 0 200 200 5\nPL 7 50 7 90 4 1\nPL 8 100 8 140 4 1\nPL 9 150 9 190 4 1\n", RULE_EDGE,
          "5 50: 0.25 < 0.3"},
         {"RV 0 0 200 200 5\nPL 250 50 260 90 4 1\nPL 10 50 10 90 4 1\n", RULE_OUTSIDE, "250 50"},
+        {"EV 0 0 200 200 5\nPL 100 20 100 180 4 1\nPL 15 15 16 16 2 1\nPL 185 185 186 186 2 1\n",
+         RULE_OUTSIDE, "15 15; 185 185"}, // in the corners of a round board
         {"LI 0 0 200 0 5\nLI 200 0 200 200 5\nPL 10 50 10 90 4 1\n", RULE_OUTLINE_OPEN, "0 0"},
         {"LI 0 0 200 0 5\nLI 200 0 0 0 5\nPL 10 50 10 90 4 1\n", RULE_OUTLINE_OPEN, ""},
     };
