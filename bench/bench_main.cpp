@@ -49,6 +49,8 @@ const std::vector<CBenchOp> kOps = {
     {{"select_rotate", "select all + rotate + undo snapshot"}, BenchSelectAllRotate, false},
     {{"undo_snapshot", "undo snapshot"}, BenchUndoSnapshot, true},
     {{"export_bmp", "BMP export (600 DPI, 127 µm)"}, BenchExport, false},
+    {{"nets", "nets of the drawing (copper and wires)"}, BenchNets, false},
+    {{"drc", "design-rule check, N/10 tracks + N/20 pads"}, BenchDesignRules, false},
     {{"undo_step", "edit of one element + undo step"}, BenchUndoStep, true},
     {{"undo_100", "100 × (edit of one element + undo step)"}, BenchUndo100, false},
     {{"undo", "undo after one edit"}, BenchUndo, false},

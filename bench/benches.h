@@ -26,6 +26,8 @@ void BenchUndoStep(benchmark::State& state, std::size_t n);
 void BenchUndo100(benchmark::State& state, std::size_t n);
 void BenchUndo(benchmark::State& state, std::size_t n);
 void BenchRedo(benchmark::State& state, std::size_t n);
+void BenchNets(benchmark::State& state, std::size_t n);
+void BenchDesignRules(benchmark::State& state, std::size_t n);
 
 void BenchFloorParse(benchmark::State& state, std::size_t n);
 void BenchFloorPaint(benchmark::State& state, std::size_t n);

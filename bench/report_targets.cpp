@@ -91,6 +91,8 @@ void PrintTargets(std::FILE* out, const CFigures& f, const std::vector<std::size
         {"window: drag step, 1,000 selected, 100,000", ms("drag_1000", 100000), 16, " ms"},
         {"window: click that picks + repaint, 100,000", ms("click_pick", 100000), 2, " ms"},
         {"select all + rotate + snapshot, 100,000", ms("select_rotate", 100000), 100, " ms"},
+        {"nets of 100,000 elements", ms("nets", 100000), 300, " ms"},
+        {"design-rule check, 10,000 tracks + 5,000 pads", ms("drc", 100000), 500, " ms"},
         {"edit of one element + undo step, 100,000", ms("undo_step", 100000), 5, " ms"},
         {"undo history after 100 such steps, 100,000",
          [&f](Clock) { return Counter(f, "undo_100", 100000, "history_MB"); }, 64, " MB"},

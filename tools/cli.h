@@ -14,6 +14,8 @@ int RunLibrary(const std::vector<std::string>& args);
 int RunExport(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
 int RunGerber(const std::vector<std::string>& args);
+int RunDrc(const std::vector<std::string>& args);
+int RunNets(const std::vector<std::string>& args);
 
 struct CLibraryIndex;
 // A catalogue picture of a library's visible components; exit status.

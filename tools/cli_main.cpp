@@ -49,5 +49,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "library") == 0) return RunLibrary(args);
     if (std::strcmp(argv[1], "diff") == 0) return RunDiff(args);
     if (std::strcmp(argv[1], "gerber") == 0) return RunGerber(args);
+    if (std::strcmp(argv[1], "drc") == 0) return RunDrc(args);
+    if (std::strcmp(argv[1], "nets") == 0) return RunNets(args);
     return RunExport(args);
 }

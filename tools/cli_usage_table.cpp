@@ -141,6 +141,44 @@ const CUsageCommand kGerber = {
       "MM",
       {"lo spessore di linee, contorni e testi (0.15)",
        "the width of lines, outlines and texts (0.15)"}}}};
+
+const CUsageCommand kDrc = {
+    "drc",
+    {"[--program-dir DIR] FILE [--min-track MM] [--clearance MM] [--min-drill MM] [--min-ring MM] "
+     "[--hole-to-hole MM] [--edge MM] [--outline-layer N]"},
+    {"controlla le regole di produzione del circuito stampato: una riga per problema",
+     "checks the printed circuit board's design rules: one line per finding"},
+    {kProgramDir,
+     {"--min-track",
+      "MM",
+      {"la larghezza minima delle piste (0.15)", "the least track width (0.15)"}},
+     {"--clearance",
+      "MM",
+      {"la distanza minima fra rami di reti diverse (0.15)",
+       "the least distance between copper of different nets (0.15)"}},
+     {"--min-drill", "MM", {"il foro minimo (0.3)", "the smallest drill (0.3)"}},
+     {"--min-ring",
+      "MM",
+      {"la corona minima attorno ai fori (0.15)", "the least annular ring (0.15)"}},
+     {"--hole-to-hole",
+      "MM",
+      {"la distanza minima fra i bordi di due fori (0.25)",
+       "the least distance between two holes' edges (0.25)"}},
+     {"--edge",
+      "MM",
+      {"la distanza minima del rame dal bordo della scheda (0.3)",
+       "the least distance from copper to the board's edge (0.3)"}},
+     {"--outline-layer",
+      "N",
+      {"il livello del contorno (0-15); se manca, il bordo non si controlla",
+       "the outline's layer (0-15); if not given, the edge is not checked"}}}};
+
+const CUsageCommand kNets = {
+    "nets",
+    {"[--program-dir DIR] FILE"},
+    {"scrive le reti del disegno, una riga per rete con le righe dei suoi membri",
+     "writes the drawing's nets, one line per net with its members' lines"},
+    {kProgramDir}};
 } // namespace
 
 const CUsage& CliUsageTable() {
@@ -152,7 +190,7 @@ const CUsage& CliUsageTable() {
          "puo' essere - per lo standard input.",
          "Works without windows on drawings (.tvd), macros (.tvm) and libraries (.tvl); IN may "
          "be - for standard input."},
-        {kNormalize, kRender, kLibrary, kExport, kDiff, kGerber},
+        {kNormalize, kRender, kLibrary, kExport, kDiff, kGerber, kDrc, kNets},
         {{"COMANDO --help", "COMMAND --help"}, {"--help | --version", "--help | --version"}},
     };
     return usage;

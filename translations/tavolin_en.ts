@@ -1877,6 +1877,38 @@ Print anyway?</translation>
         <source>File scritti in %1:</source>
         <translation>Files written to %1:</translation>
     </message>
+    <message>
+        <source>Pista sottile</source>
+        <translation>Thin track</translation>
+    </message>
+    <message>
+        <source>Distanza insufficiente</source>
+        <translation>Clearance too small</translation>
+    </message>
+    <message>
+        <source>Foro piccolo</source>
+        <translation>Small hole</translation>
+    </message>
+    <message>
+        <source>Corona sottile</source>
+        <translation>Thin annular ring</translation>
+    </message>
+    <message>
+        <source>Fori vicini</source>
+        <translation>Holes too close</translation>
+    </message>
+    <message>
+        <source>Rame vicino al bordo</source>
+        <translation>Copper near the edge</translation>
+    </message>
+    <message>
+        <source>Rame fuori dal contorno</source>
+        <translation>Copper outside the outline</translation>
+    </message>
+    <message>
+        <source>Contorno aperto</source>
+        <translation>Open outline</translation>
+    </message>
 </context>
 <context>
     <name>Proprieta</name>

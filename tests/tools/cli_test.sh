@@ -43,6 +43,14 @@ printf '%s\n' "+ LI 0 0 10 0" "- TY 50 50 5 3 0 0 0 * R1" "+ TY 50 50 5 3 0 0 0 
 printf '%s\n' "- TY 50 50 5 3 0 0 0 * R1" "- MC 100 100 0 0 080" >"$T/c1-gone.want"
 printf '[TAVOLIB x]\r\n[1 a]\r\nLI 1 2 3 5\r\n[2 b]\r\nSA 1 1\r\n' >"$T/lib2.tvl"
 printf '%s\n' "~ [1 a]" "  - LI 1 2 3 4" "  + LI 1 2 3 5" "+ [2 b]" >"$T/lib12.want"
+# A board: two tracks too close and a thin one, a pad joining the sides; its
+# findings and nets; at a looser rule nothing is found.
+crlf "[TAVOLIN B]" "PL 0 0 20 0 1 1" "PL 0 2 20 2 2 1" "PA 40 0 8 8 3 0 2" "PL 40 0 60 0 2 1" \
+    "RV -10 -10 62 10 5" "LI 0 50 20 50" "LI 10 50 10 60" >"$T/board.tvd"
+printf '%s\n' "Pista sottile 10 0: 0.127 < 0.15" "Distanza insufficiente 0 1: 0.063 < 0.15" \
+    "Rame vicino al bordo 61 0: 0.127 < 0.3" >"$T/board.want"
+printf '%s\n' "1: PL 0 0 20 0 1 1" "2: PL 0 2 20 2 2 1" "3: PA 40 0 8 8 3 0 2 | PL 40 0 60 0 2 1" \
+    "4: LI 0 50 20 50 | LI 10 50 10 60" >"$T/nets.want"
 # Old files that refused commands must leave alone (080 is a standard key).
 printf 'old' | tee "$T/080.tvm" "$T/keep.bmp" >"$T/old.want"
 
@@ -144,6 +152,14 @@ done <<EOF
 2|*|library list a.tvl b.tvl
 2|*|library sheet -o @O/s.png extra.tvl more.tvl
 2|*|library frobnicate
+1||drc @T/board.tvd --outline-layer 5|-=@T/board.want
+0||drc @T/board.tvd --min-track 0.1 --clearance 0.05 --edge 0.1 --outline-layer 5|-=/dev/null
+0||nets @T/board.tvd|-=@T/nets.want
+2|*lunghezza in millimetri*|drc @T/board.tvd --clearance 0
+2|*livello da 0 a 15*|drc @T/board.tvd --outline-layer 16
+2|$NO_OPEN|drc @T/missing.tvd
+2|*|drc
+2|*|nets @T/board.tvd @T/board.tvd
 2|*|normalize @D/all_commands.tvd @D/all_commands.tvd
 2|*|normalize --split --split x.tvd
 2|*|normalize x.tvd --as

@@ -90,6 +90,15 @@ extern const char* const MSG_FAB_OUTLINE_OPEN;
 extern const char* const MSG_FAB_TOO_LARGE;
 extern const char* const MSG_FAB_BAD_LENGTH;
 extern const char* const MSG_FAB_WRITTEN;
+// The kinds of the design-rule check's findings.
+extern const char* const MSG_RULE_THIN_TRACK;
+extern const char* const MSG_RULE_CLEARANCE;
+extern const char* const MSG_RULE_SMALL_DRILL;
+extern const char* const MSG_RULE_THIN_RING;
+extern const char* const MSG_RULE_HOLES_CLOSE;
+extern const char* const MSG_RULE_EDGE;
+extern const char* const MSG_RULE_OUTSIDE;
+extern const char* const MSG_RULE_OUTLINE_OPEN;
 extern const char* const MSG_ARG_ZOOM;
 extern const char* const MSG_ARG_AUTOSAVE;
 extern const char* const MSG_ARG_ORIGIN;

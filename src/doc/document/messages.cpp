@@ -92,6 +92,16 @@ const char* const MSG_FAB_BAD_LENGTH = QT_TRANSLATE_NOOP(
     "Messaggi", "Il valore di %1 deve essere una lunghezza in millimetri fino a 10, come 0.15.");
 const char* const MSG_FAB_WRITTEN = QT_TRANSLATE_NOOP("Messaggi", "File scritti in %1:");
 
+// What the design-rule check finds.
+const char* const MSG_RULE_THIN_TRACK = QT_TRANSLATE_NOOP("Messaggi", "Pista sottile");
+const char* const MSG_RULE_CLEARANCE = QT_TRANSLATE_NOOP("Messaggi", "Distanza insufficiente");
+const char* const MSG_RULE_SMALL_DRILL = QT_TRANSLATE_NOOP("Messaggi", "Foro piccolo");
+const char* const MSG_RULE_THIN_RING = QT_TRANSLATE_NOOP("Messaggi", "Corona sottile");
+const char* const MSG_RULE_HOLES_CLOSE = QT_TRANSLATE_NOOP("Messaggi", "Fori vicini");
+const char* const MSG_RULE_EDGE = QT_TRANSLATE_NOOP("Messaggi", "Rame vicino al bordo");
+const char* const MSG_RULE_OUTSIDE = QT_TRANSLATE_NOOP("Messaggi", "Rame fuori dal contorno");
+const char* const MSG_RULE_OUTLINE_OPEN = QT_TRANSLATE_NOOP("Messaggi", "Contorno aperto");
+
 // The command line's refusals, each followed by the value refused.
 const char* const MSG_ARG_ZOOM =
     QT_TRANSLATE_NOOP("Messaggi", "--zoom vuole una percentuale da 10 a 2000: %1");

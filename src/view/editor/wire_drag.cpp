@@ -2,7 +2,6 @@
 
 #include "doc/document/document.h"
 #include "model/layers.h"
-#include "model/macro.h"
 
 #include <algorithm>
 #include <array>
@@ -19,17 +18,6 @@ bool IsClass(const CPrimitive& p, const char* name) {
 
 bool IsWire(const CPrimitive& p) {
     return IsClass(p, "CLine") || IsClass(p, "CPCBLine");
-}
-
-void AddLineEnds(const CMacro& macro, std::vector<CPoint>& out) {
-    for (const auto& c : macro.m_components) {
-        if (IsClass(*c, "CLine")) {
-            out.push_back(c->GetPoint(0));
-            out.push_back(c->GetPoint(1));
-        } else if (c->GetCapabilities() & CAP_MACRO) {
-            AddLineEnds(static_cast<const CMacro&>(*c), out);
-        }
-    }
 }
 
 std::uint64_t Key(CPoint pt) {
@@ -69,18 +57,6 @@ bool NearestJunction(CPoint from, CPoint to, const std::vector<CPoint>& junction
     return bFound;
 }
 } // namespace
-
-std::vector<CPoint> ConnectionPoints(const CPrimitive& p) {
-    std::vector<CPoint> out;
-    if (IsWire(p) || IsClass(p, "CConnection") || IsClass(p, "CPCBPad")) {
-        for (int i = 0; i < p.GetPointCount(); ++i)
-            out.push_back(p.GetPoint(i));
-    } else if (p.GetCapabilities() & CAP_MACRO) {
-        out.push_back(p.GetPoint(0));
-        AddLineEnds(static_cast<const CMacro&>(p), out);
-    }
-    return out;
-}
 
 // Where several points of the selection coincide, an end keeps to the first:
 // they stay together whatever the selection does. A junction is a dot or a

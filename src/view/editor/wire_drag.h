@@ -4,17 +4,13 @@
 // That end follows its point through moves, turns and mirrors; the other end
 // stays. A wire that another one or a dot meets on its way is first cut
 // there, so that only the piece from the selection to the junction stretches.
+#include "doc/nets/connection_points.h"
 #include "view/editor/drag_set.h"
 
 #include <vector>
 
 struct CLayerTable;
 class CSchemoDoc;
-
-// Where wires may end on a primitive, in an order its moves and turns keep:
-// a line's or track's ends, a dot, a pad's centre, a macro's origin and the
-// ends of the lines it draws, its nested macros' included.
-std::vector<CPoint> ConnectionPoints(const CPrimitive& p);
 
 class CWireDrag {
   public:
