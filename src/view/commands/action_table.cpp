@@ -19,6 +19,9 @@ bool Library(const CCommandState& s, int) {
 bool Selected(const CCommandState& s, int) {
     return s.nSelected >= 1;
 }
+bool SelectedInDrawing(const CCommandState& s, int n) {
+    return s.nSelected >= 1 && DrawingDoc(s, n);
+}
 bool SelectedIdle(const CCommandState& s, int) {
     return s.nSelected >= 1 && !s.bDragging;
 }
@@ -103,6 +106,7 @@ const std::vector<CActionDef> kActions = {
     {ID_SPLIT_MACRO, QT_TRANSLATE_NOOP("Comandi", "S&plit macro"), "", QT_TRANSLATE_NOOP("Comandi", "Scompone le macro selezionate nelle loro primitive"), "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_EDIT_SELECT_ALL, QT_TRANSLATE_NOOP("Comandi", "Seleziona &tutto"), "", QT_TRANSLATE_NOOP("Comandi", "Seleziona tutti gli oggetti dei layer visibili"), "", "", FEATURE_EDIT, Doc, nullptr},
     {ID_INVERT_SELECTION, QT_TRANSLATE_NOOP("Comandi", "In&verti selezione"), "", QT_TRANSLATE_NOOP("Comandi", "Seleziona gli oggetti non selezionati e viceversa"), "", "", FEATURE_EDIT, Doc, nullptr},
+    {ID_SELECT_CONNECTED, QT_TRANSLATE_NOOP("Comandi", "&Seleziona collegati\tN"), "", QT_TRANSLATE_NOOP("Comandi", "Aggiunge alla selezione tutto cio' che e' collegato ad essa"), "", "", FEATURE_EDIT, SelectedInDrawing, nullptr},
     {ID_PROPERTIES, QT_TRANSLATE_NOOP("Comandi", "Pr&oprieta'..."), "Alt+Return;Alt+Enter", QT_TRANSLATE_NOOP("Comandi", "Mostra e modifica le proprieta' della selezione"), "", "", FEATURE_EDIT, Selected, nullptr},
     {ID_STRETCH, QT_TRANSLATE_NOOP("Comandi", "Scala com&baciante"), "", QT_TRANSLATE_NOOP("Comandi", "Adatta la scala alle dimensioni della finestra"),
      QT_TRANSLATE_NOOP("Comandi", "Ridimensione a finestra"), "", FEATURE_VIEW, Doc, Stretch},
@@ -174,7 +178,7 @@ const CMenuDef kFile = {QT_TRANSLATE_NOOP("Comandi", "&File"), {ID_FILE_NEW, ID_
 // The edit menu is also the view's context menu.
 const std::vector<int> kEditItems = {ID_EDIT_CUT, ID_EDIT_COPY, MENU_PASTE, ID_EDIT_CLEAR, 0,
     ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_ROTATE, ID_MIRROR, ID_WIRE_DRAG, 0, ID_MAKE_MACRO,
-    ID_SPLIT_MACRO, 0, ID_EDIT_SELECT_ALL, ID_INVERT_SELECTION, 0, ID_PROPERTIES};
+    ID_SPLIT_MACRO, 0, ID_EDIT_SELECT_ALL, ID_INVERT_SELECTION, ID_SELECT_CONNECTED, 0, ID_PROPERTIES};
 const CMenuDef kEdit = {QT_TRANSLATE_NOOP("Comandi", "&Modifica"), kEditItems};
 const CMenuDef kView = {QT_TRANSLATE_NOOP("Comandi", "&Visualizza"), {ID_STRETCH, ID_FIT, ID_GRID, 0, ID_VIEW_TOOLBAR,
     ID_VIEW_STATUS_BAR, ID_VIEW_PRIMITIVES_BAR, ID_VIEW_MACRO_BAR, 0, ID_REFRESH_MACROS,

@@ -33,6 +33,7 @@ const std::vector<CCommandHelp> kHelp = {
     {ID_SPLIT_MACRO, QT_TRANSLATE_NOOP("CommandHelp", "Scompone le macro selezionate nelle primitive che le compongono.")},
     {ID_EDIT_SELECT_ALL, QT_TRANSLATE_NOOP("CommandHelp", "Seleziona tutti gli oggetti dei layer visibili.")},
     {ID_INVERT_SELECTION, QT_TRANSLATE_NOOP("CommandHelp", "Seleziona gli oggetti non selezionati e deseleziona gli altri.")},
+    {ID_SELECT_CONNECTED, QT_TRANSLATE_NOOP("CommandHelp", "Aggiunge alla selezione le linee, le piste e le piazzole collegate agli oggetti selezionati, reti intere.")},
     {ID_PROPERTIES, QT_TRANSLATE_NOOP("CommandHelp", "Mostra e modifica le proprieta' degli oggetti selezionati, come layer, spessore o testo.")},
     {ID_STRETCH, QT_TRANSLATE_NOOP("CommandHelp", "Deforma il foglio intero perche' riempia la finestra, senza barre di scorrimento.")},
     {ID_FIT, QT_TRANSLATE_NOOP("CommandHelp", "Sceglie la scala e la posizione che mostrano tutto il disegno nella finestra.")},

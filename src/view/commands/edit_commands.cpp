@@ -1,5 +1,6 @@
 #include "view/commands/edit_commands.h"
 
+#include "doc/nets/nets.h"
 #include "model/macro.h"
 #include "view/commands/commands.h"
 #include "view/commands/selection_ops.h"
@@ -105,6 +106,18 @@ bool CmdInvertSelection(CSchemoDoc& doc, const CLayerTable& layers) {
     return true;
 }
 
+bool CmdSelectConnected(CSchemoDoc& doc) {
+    if (doc.GetDocKind() == DOC_LIBRARY || doc.Selection().empty()) return false;
+    CWaitCursor wait(doc.GetUi());
+    const std::vector<const CPrimitive*> chosen(doc.Selection().begin(), doc.Selection().end());
+    std::vector<CPrimitive*> all = doc.Selection();
+    for (CPrimitive* p : ConnectedTo(doc.Primitives(), chosen))
+        if (!p->IsSelected()) all.push_back(p);
+    if (all.size() == chosen.size()) return false;
+    doc.SetSelection(all);
+    return true;
+}
+
 // The components keep their drawing order and coordinates; the group's
 // origin is the first point of the first primitive selected.
 bool CmdMakeMacro(CSchemoDoc& doc) {
@@ -169,6 +182,9 @@ bool RunEditCommand(int nId, CSchemoDoc& doc, const CViewCoords& coords,
         return true;
     case ID_INVERT_SELECTION:
         CmdInvertSelection(doc, layers);
+        return true;
+    case ID_SELECT_CONNECTED:
+        CmdSelectConnected(doc);
         return true;
     case ID_MAKE_MACRO:
         CmdMakeMacro(doc);

@@ -24,6 +24,8 @@ bool CmdMirror(CSchemoDoc& doc, const CViewCoords& coords);
 // Only primitives on shown layers are selected; the document is not modified.
 bool CmdSelectAll(CSchemoDoc& doc, const CLayerTable& layers);
 bool CmdInvertSelection(CSchemoDoc& doc, const CLayerTable& layers);
+// Adds everything connected to the selection, whole nets; not in a library.
+bool CmdSelectConnected(CSchemoDoc& doc);
 // The selection becomes one macro group with an empty name, selected, at the
 // end of the list. It saves as its components, so this is no modification.
 bool CmdMakeMacro(CSchemoDoc& doc);

@@ -2,12 +2,27 @@
 
 #include "doc/document/document_ui.h"
 #include "doc/fab/fab_request.h"
+#include "model/translate_noop.h"
+
+#include <string>
 
 namespace {
 const char* const kSection = "Produzione";
 // The names the refusals show, as the dialog labels them.
 const char* const kMaskName = "Allargamento maschera";
 const char* const kStrokeName = "Tratto";
+const char* const kRuleNames[FAB_RULE_COUNT] = {QT_TRANSLATE_NOOP("CFabDlg", "Pista minima"),
+                                                QT_TRANSLATE_NOOP("CFabDlg", "Distanza minima"),
+                                                QT_TRANSLATE_NOOP("CFabDlg", "Foro minimo"),
+                                                QT_TRANSLATE_NOOP("CFabDlg", "Corona minima"),
+                                                QT_TRANSLATE_NOOP("CFabDlg", "Distanza tra i fori"),
+                                                QT_TRANSLATE_NOOP("CFabDlg", "Distanza dal bordo")};
+std::int64_t CDesignRules::*const kRuleFields[FAB_RULE_COUNT] = {
+    &CDesignRules::nMinTrack, &CDesignRules::nClearance,  &CDesignRules::nMinDrill,
+    &CDesignRules::nMinRing,  &CDesignRules::nHoleToHole, &CDesignRules::nEdge};
+std::string RuleKey(int i) {
+    return "strRule" + std::to_string(i);
+}
 } // namespace
 
 CFabChoices LoadFabChoices(IProfileStore& store) {
@@ -18,6 +33,10 @@ CFabChoices LoadFabChoices(IProfileStore& store) {
     const std::string stroke = store.GetString(kSection, "strStroke");
     if (!mask.empty()) c.strMaskExpansion = mask;
     if (!stroke.empty()) c.strStroke = stroke;
+    for (int i = 0; i < FAB_RULE_COUNT; ++i) {
+        const std::string rule = store.GetString(kSection, RuleKey(i));
+        if (!rule.empty()) c.strRules[i] = rule;
+    }
     return c;
 }
 
@@ -25,6 +44,21 @@ void SaveFabChoices(const CFabChoices& c, IProfileStore& store) {
     store.WriteInt(kSection, "nOutlineLayer", c.nOutlineLayer);
     store.WriteString(kSection, "strMaskExpansion", c.strMaskExpansion);
     store.WriteString(kSection, "strStroke", c.strStroke);
+    for (int i = 0; i < FAB_RULE_COUNT; ++i)
+        store.WriteString(kSection, RuleKey(i), c.strRules[i]);
+}
+
+const char* FabRuleName(int nRule) {
+    return kRuleNames[nRule];
+}
+
+std::string ReadFabRules(const CFabChoices& c, int nMicronsPerUnit, CDesignRules& rules) {
+    rules.nMicronsPerUnit = nMicronsPerUnit;
+    rules.nOutlineLayer = c.nOutlineLayer;
+    for (int i = 0; i < FAB_RULE_COUNT; ++i)
+        if (!ParseFabLength(c.strRules[i], false, rules.*kRuleFields[i]))
+            return FillMessage(MSG_FAB_BAD_LENGTH, kRuleNames[i]);
+    return std::string();
 }
 
 std::string ReadFabChoices(const CFabChoices& c, int nMicronsPerUnit, CFabOptions& o) {

@@ -3,6 +3,7 @@
 // "Produzione": the outline's layer, the mask's growth and the stroke, as the
 // user typed them; the archive's name is asked each time.
 #include "doc/fab/fab_package.h"
+#include "doc/nets/design_rules.h"
 #include "view/program/profile_store.h"
 
 #include <string>
@@ -12,7 +13,13 @@ struct CFabChoices {
     std::string strMaskExpansion = "0";
     std::string strStroke = "0.15";
     std::string strArchive;
+    // The design rules in millimetres: track, clearance, drill, ring, hole
+    // to hole, edge.
+    std::string strRules[6] = {"0.15", "0.15", "0.3", "0.15", "0.25", "0.3"};
 };
+constexpr int FAB_RULE_COUNT = 6;
+// The rule's name as the dialog labels it, without "&" and unit.
+const char* FabRuleName(int nRule);
 
 // A layer outside -1..15 comes back as none; lengths stay as typed.
 CFabChoices LoadFabChoices(IProfileStore& store);
@@ -20,6 +27,8 @@ void SaveFabChoices(const CFabChoices& c, IProfileStore& store);
 
 // The options the choices stand for, or the message that refuses them.
 std::string ReadFabChoices(const CFabChoices& c, int nMicronsPerUnit, CFabOptions& o);
+// The rules, checked against the choices' outline layer.
+std::string ReadFabRules(const CFabChoices& c, int nMicronsPerUnit, CDesignRules& rules);
 
 // The archive beside the drawing, named after it; a drawing never saved
 // gets its title in `folder`.

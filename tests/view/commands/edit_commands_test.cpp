@@ -1,6 +1,6 @@
-#include "support/test_util.h"
 #include "format/writer.h"
 #include "model/macro.h"
+#include "support/test_util.h"
 #include "view/commands/commands.h"
 #include "view/commands/edit_commands.h"
 
@@ -98,4 +98,26 @@ TEST_F(EditCommands, MacrosAreMadeFromTheSelectionAndSplitIntoIt) {
     for (std::size_t i = 0; i <= nParts; ++i)
         EXPECT_TRUE(doc.Selection()[i] == At(i) && At(i)->IsSelected()) << i;
     EXPECT_TRUE(doc.IsModified() && doc.Undo() && Text() == "MC 200 300 0 0 080\r\nSA 5 5\r\n");
+}
+
+// Whole nets join the selection; nothing else changes.
+TEST_F(EditCommands, SelectConnectedAddsTheSelectionsNets) {
+    // clang-format off
+    const struct { const char* drawing; std::vector<std::size_t> selected, after; } rows[] = {
+        {"LI 0 0 10 0\r\nLI 50 50 60 50\r\nLI 10 0 10 20\r\nLI 10 20 30 20\r\n", {0}, {0, 2, 3}},
+        {"PL 0 0 20 0 4 1\r\nPL 0 40 20 40 4 1\r\nPA 20 0 10 10 4 1 2\r\n", {2}, {2, 0}},
+        {"LI 0 0 10 0\r\nLI 50 50 60 50\r\n", {1}, {1}},
+        {"LI 0 0 10 0\r\nLI 10 0 20 0\r\n", {}, {}}};
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.drawing);
+        Load(r.drawing);
+        SelectAt(r.selected);
+        EXPECT_TRUE(Run(ID_SELECT_CONNECTED));
+        std::vector<CPrimitive*> want;
+        for (std::size_t i : r.after)
+            want.push_back(At(i));
+        EXPECT_EQ(doc.Selection(), want);
+        EXPECT_FALSE(doc.IsModified() || doc.CanUndo());
+    }
 }
