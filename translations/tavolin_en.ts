@@ -275,6 +275,41 @@
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Regole di produzione</source>
+        <translation>Fabrication rules</translation>
+    </message>
+    <message>
+        <source>Pista minima</source>
+        <translation>Minimum track</translation>
+    </message>
+    <message>
+        <source>Distanza minima</source>
+        <translation>Minimum clearance</translation>
+    </message>
+    <message>
+        <source>Foro minimo</source>
+        <translation>Minimum drill</translation>
+    </message>
+    <message>
+        <source>Corona minima</source>
+        <translation>Minimum annular ring</translation>
+    </message>
+    <message>
+        <source>Distanza tra i fori</source>
+        <translation>Hole to hole</translation>
+    </message>
+    <message>
+        <source>Distanza dal bordo</source>
+        <translation>Copper to edge</translation>
+    </message>
+</context>
+<context>
+    <name>CFabFeature</name>
+    <message>
+        <source>Esportare comunque?</source>
+        <translation>Export anyway?</translation>
+    </message>
 </context>
 <context>
     <name>CFeatureBars</name>
@@ -585,6 +620,13 @@ Print anyway?</translation>
     <message>
         <source>Apertura di %1...</source>
         <translation>Opening %1...</translation>
+    </message>
+</context>
+<context>
+    <name>CRulesDock</name>
+    <message>
+        <source>Regole (%1)</source>
+        <translation>Rules (%1)</translation>
     </message>
 </context>
 <context>
@@ -1320,6 +1362,22 @@ Print anyway?</translation>
         <source>Scrive i file Gerber e di foratura per il produttore dei circuiti stampati</source>
         <translation>Writes the Gerber and drill files for the board maker</translation>
     </message>
+    <message>
+        <source>Controllo delle re&amp;gole...</source>
+        <translation>Check design r&amp;ules...</translation>
+    </message>
+    <message>
+        <source>Controlla le regole di produzione sul rame, sui fori e sul contorno</source>
+        <translation>Checks the fabrication rules on the copper, the holes and the outline</translation>
+    </message>
+    <message>
+        <source>&amp;Seleziona collegati	N</source>
+        <translation>Select co&amp;nnected	N</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla selezione tutto cio&apos; che e&apos; collegato ad essa</source>
+        <translation>Adds everything connected to it to the selection</translation>
+    </message>
 </context>
 <context>
     <name>CommandHelp</name>
@@ -1598,6 +1656,14 @@ Print anyway?</translation>
     <message>
         <source>Scrive il rame, la maschera, la serigrafia, il contorno e i fori della scheda in un archivio ZIP di file Gerber ed Excellon, come lo chiedono i produttori.</source>
         <translation>Writes the board&apos;s copper, solder mask, silkscreen, outline and holes into a ZIP archive of Gerber and Excellon files, as board makers ask for them.</translation>
+    </message>
+    <message>
+        <source>Cerca nel disegno piste sottili, rame troppo vicino, fori e corone piccoli e rame fuori dal contorno, e li elenca nel pannello Regole.</source>
+        <translation>Looks for thin tracks, copper too close, small holes and rings and copper outside the outline, and lists them in the Rules panel.</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla selezione le linee, le piste e le piazzole collegate agli oggetti selezionati, reti intere.</source>
+        <translation>Adds the lines, tracks and pads connected to the selected objects to the selection, whole nets.</translation>
     </message>
 </context>
 <context>

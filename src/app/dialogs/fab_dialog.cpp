@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,14 @@ bool RunFabDialog(QWidget* parent, const CLayerTable& layers, CFabChoices& c) {
     form->addRow(note);
     form->addRow(Tr(QT_TRANSLATE_NOOP("CFabDlg", "&Allargamento maschera (mm):")), mask);
     form->addRow(Tr(QT_TRANSLATE_NOOP("CFabDlg", "&Tratto (mm):")), stroke);
+    auto* ruleBox = new QGroupBox(Tr(QT_TRANSLATE_NOOP("CFabDlg", "Regole di produzione")));
+    auto* ruleForm = new QFormLayout(ruleBox);
+    QLineEdit* rules[FAB_RULE_COUNT];
+    for (int i = 0; i < FAB_RULE_COUNT; ++i) {
+        rules[i] = new QLineEdit(QString::fromStdString(c.strRules[i]));
+        ruleForm->addRow(Tr(FabRuleName(i)) + " (mm):", rules[i]);
+    }
+    form->addRow(ruleBox);
     form->addRow(Tr(QT_TRANSLATE_NOOP("CFabDlg", "A&rchivio:")), ArchiveRow(archive));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText("OK");
@@ -79,6 +88,8 @@ bool RunFabDialog(QWidget* parent, const CLayerTable& layers, CFabChoices& c) {
     c.nOutlineLayer = outline->currentData().toInt();
     c.strMaskExpansion = mask->text().trimmed().toStdString();
     c.strStroke = stroke->text().trimmed().toStdString();
+    for (int i = 0; i < FAB_RULE_COUNT; ++i)
+        c.strRules[i] = rules[i]->text().trimmed().toStdString();
     c.strArchive = QFile::encodeName(archive->text()).toStdString();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // "Esporta per la produzione": the outline's layer, the mask's growth, the
-// stroke and the archive to write.
+// stroke, the design rules and the archive to write.
 #include "model/layers.h"
 #include "view/forms/fab_choices.h"
 

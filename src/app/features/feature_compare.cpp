@@ -6,6 +6,7 @@
 #include "app/window/child_frame.h"
 #include "app/window/compare_window.h"
 #include "app/window/schemo_view.h"
+#include "app/window/show_in_view.h"
 #include "view/commands/compare_jump.h"
 
 #include <QApplication>
@@ -41,13 +42,13 @@ void CCompareFeature::Run(int) {
 void CCompareFeature::Follow(const QPointer<CMyMDIChildWnd>& child, const CDrawingChange& change) {
     if (!child) return;
     CSchemoDoc& doc = child->Document();
-    child->View()->CancelDrag();
     const CCompareJump j = JumpForChange(change, doc.Primitives());
-    if (!j.bGo) return;
+    if (!j.bGo) {
+        child->View()->CancelDrag();
+        return;
+    }
     std::vector<CPrimitive*> selection;
     if (j.nPrimitive >= 0) selection.push_back(doc.Primitives()[std::size_t(j.nPrimitive)].get());
-    doc.SetSelection(selection);
-    child->View()->ShowPoint(j.centre);
-    m_frame.Mdi()->setActiveSubWindow(child);
+    SelectAndCentre(m_frame.Mdi(), child, selection, j.centre);
     TraceLine(QString("JUMP %1 %2 %3").arg(j.nPrimitive).arg(j.centre.x).arg(j.centre.y));
 }

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/fab_dialog.h"
 #include "app/dialogs/message_box.h"
+#include "app/features/feature_rules.h"
 #include "app/frame/program_context.h"
 #include "app/platform/qt_profile_store.h"
 #include "app/window/child_frame.h"
@@ -10,9 +11,11 @@
 #include "doc/files/safe_file.h"
 #include "qtlayer/qt_glyph_outlines.h"
 #include "qtlayer/qt_translate.h"
+#include "view/forms/rule_findings.h"
 #include "view/program/version.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -39,8 +42,8 @@ std::string Write(const CSchemoDoc& doc, const std::string& stem, const CFabOpti
 }
 } // namespace
 
-CFabFeature::CFabFeature(IFrameServices& frame, const CSettings& settings)
-    : m_frame(frame), m_settings(settings) {}
+CFabFeature::CFabFeature(IFrameServices& frame, const CSettings& settings, CRulesFeature& rules)
+    : m_frame(frame), m_settings(settings), m_rules(rules) {}
 
 void CFabFeature::Run(int) {
     CMyMDIChildWnd* child = m_frame.ActiveChild();
@@ -52,13 +55,26 @@ void CFabFeature::Run(int) {
     c.strArchive = DefaultFabArchive(path, QFile::encodeName(child->Name()).toStdString(),
                                      QFile::encodeName(QDir::currentPath()).toStdString());
     CFabOptions o;
+    CDesignRules rules;
     std::string refusal;
     do {
         if (!refusal.empty()) Tell(window, QMessageBox::Warning, refusal);
         if (!RunFabDialog(window, g_layers, c)) return;
         refusal = ReadFabChoices(c, m_settings.nMicronsPerUnit, o);
+        if (refusal.empty()) refusal = ReadFabRules(c, m_settings.nMicronsPerUnit, rules);
     } while (!refusal.empty());
     SaveFabChoices(c, store);
+    const std::vector<CRuleFinding> found = m_rules.Check(child, rules);
+    const auto askYes = [window] {
+        return ShowMessageBox(window, QMessageBox::Question, "Tavolin",
+                              QCoreApplication::translate("CFabFeature", "Esportare comunque?"),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
+    };
+    if (StepAfterCheck(found.size(), askYes) == EXPORT_SHOW_FINDINGS) {
+        m_rules.Show(child, found);
+        return;
+    }
     const std::string stem = FabStem(path.empty() ? c.strArchive : path);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     CFabSet set;

@@ -13,6 +13,7 @@
 #include "app/features/feature_library.h"
 #include "app/features/feature_macros.h"
 #include "app/features/feature_print.h"
+#include "app/features/feature_rules.h"
 #include "app/features/feature_small.h"
 #include "app/features/feature_windows.h"
 #include "app/frame/actions.h"
@@ -75,8 +76,12 @@ const CFeatureRow kFeatures[] = {
     {FEATURE_VIEW, [](const CFeatureContext& c) { return Make<CViewFeature>(c.frame); }},
     {FEATURE_HELP, [](const CFeatureContext& c) { return Make<CHelpFeature>(c.frame); }},
     {FEATURE_COMPARE, [](const CFeatureContext& c) { return Make<CCompareFeature>(c.frame); }},
+    {FEATURE_RULES,
+     [](const CFeatureContext& c) { return Make<CRulesFeature>(c.frame, c.settings); }},
     {FEATURE_FABRICATION,
-     [](const CFeatureContext& c) { return Make<CFabFeature>(c.frame, c.settings); }},
+     [](const CFeatureContext& c) {
+         return Make<CFabFeature>(c.frame, c.settings, c.Get<CRulesFeature>(FEATURE_RULES));
+     }},
     {FEATURE_AUTOSAVE,
      [](const CFeatureContext& c) {
          return Make<CAutosaveFeature>(c.frame, c.Get<CFilesFeature>(FEATURE_FILES), c.settings);

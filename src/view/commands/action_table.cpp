@@ -83,6 +83,8 @@ const std::vector<CActionDef> kActions = {
      QT_TRANSLATE_NOOP("Comandi", "Salva il documento attuale sotto forma di file BMP o EMF (Enhanced Metafile)"), "", "export-picture", FEATURE_PRINT, Doc, nullptr},
     {ID_FILE_FABRICATION, QT_TRANSLATE_NOOP("Comandi", "Esporta per la p&roduzione..."), "",
      QT_TRANSLATE_NOOP("Comandi", "Scrive i file Gerber e di foratura per il produttore dei circuiti stampati"), "", "", FEATURE_FABRICATION, DrawingDoc, nullptr},
+    {ID_CHECK_RULES, QT_TRANSLATE_NOOP("Comandi", "Controllo delle re&gole..."), "",
+     QT_TRANSLATE_NOOP("Comandi", "Controlla le regole di produzione sul rame, sui fori e sul contorno"), "", "", FEATURE_RULES, DrawingDoc, nullptr},
     {ID_FILE_PRINT, QT_TRANSLATE_NOOP("Comandi", "Stam&pa..."), "Ctrl+P", QT_TRANSLATE_NOOP("Comandi", "Stampa il documento attivo"), QT_TRANSLATE_NOOP("Comandi", "Stampa"), "print", FEATURE_PRINT, Doc, nullptr},
     {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("Comandi", "Antepri&ma di stampa"), "", QT_TRANSLATE_NOOP("Comandi", "Mostra la pagina come verra' stampata"), "", "", FEATURE_PRINT, Doc, nullptr},
     {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("Comandi", "Imposta s&tampante..."), "", QT_TRANSLATE_NOOP("Comandi", "Sceglie la stampante e le opzioni di stampa"), "", "", FEATURE_PRINT, nullptr, nullptr},
@@ -166,9 +168,11 @@ const struct {
     {ID_EDIT_SELECT_ALL, "Ctrl+A"},
 };
 
-std::vector<int> ToolsInValueOrder() {
+std::vector<int> ToolsMenu() {
     std::vector<int> ids;
     for (int t = 0; t < TOOL_COUNT; ++t) ids.push_back(ToolCommand(t));
+    ids.push_back(0);
+    ids.push_back(ID_CHECK_RULES);
     return ids;
 }
 
@@ -183,7 +187,7 @@ const CMenuDef kEdit = {QT_TRANSLATE_NOOP("Comandi", "&Modifica"), kEditItems};
 const CMenuDef kView = {QT_TRANSLATE_NOOP("Comandi", "&Visualizza"), {ID_STRETCH, ID_FIT, ID_GRID, 0, ID_VIEW_TOOLBAR,
     ID_VIEW_STATUS_BAR, ID_VIEW_PRIMITIVES_BAR, ID_VIEW_MACRO_BAR, 0, ID_REFRESH_MACROS,
     ID_REFRESH_DOCUMENT, ID_LAYERS, 0, ID_SNAP, ID_PCB_MODE, ID_MACRO_ORIGIN}};
-const CMenuDef kTools = {QT_TRANSLATE_NOOP("Comandi", "S&trumenti"), ToolsInValueOrder()};
+const CMenuDef kTools = {QT_TRANSLATE_NOOP("Comandi", "S&trumenti"), ToolsMenu()};
 const CMenuDef kLibrary = {QT_TRANSLATE_NOOP("Comandi", "&Libreria"), {ID_LIB_ADD, ID_LIB_INSERT_AFTER, ID_LIB_INSERT_BEFORE,
     ID_LIB_REMOVE, 0, ID_LIB_NUMBER}};
 const CMenuDef kOptions = {QT_TRANSLATE_NOOP("Comandi", "&Opzioni"), {ID_CONFIG, ID_USER_LIBRARIES}};

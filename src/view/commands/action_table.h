@@ -26,6 +26,7 @@ enum Feature {
     FEATURE_TOOLS, // the thirteen tools, an exclusive group
     FEATURE_COMPARE,
     FEATURE_FABRICATION,
+    FEATURE_RULES,    // the design-rule check and its findings
     FEATURE_AUTOSAVE, // no commands: it follows the documents on a timer
     FEATURE_COUNT
 };

@@ -14,6 +14,7 @@ const std::vector<CCommandHelp> kHelp = {
     {ID_FILE_FABRICATION, QT_TRANSLATE_NOOP("CommandHelp", "Scrive il rame, la maschera, la serigrafia, il contorno e i fori della scheda in un archivio ZIP di file Gerber ed Excellon, come lo chiedono i produttori.")},
     {ID_FILE_COMPARE, QT_TRANSLATE_NOOP("CommandHelp", "Confronta il disegno attivo con un altro file e mostra le primitive aggiunte, rimosse e spostate.")},
     {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("CommandHelp", "Salva il disegno come immagine (BMP, PNG, EMF, SVG o PDF) alla scala scelta.")},
+    {ID_CHECK_RULES, QT_TRANSLATE_NOOP("CommandHelp", "Cerca nel disegno piste sottili, rame troppo vicino, fori e corone piccoli e rame fuori dal contorno, e li elenca nel pannello Regole.")},
     {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CommandHelp", "Stampa il documento adattato alla pagina o in scala reale.")},
     {ID_FILE_PRINT_PREVIEW, QT_TRANSLATE_NOOP("CommandHelp", "Mostra le pagine come verranno stampate, senza stamparle.")},
     {ID_FILE_PRINT_SETUP, QT_TRANSLATE_NOOP("CommandHelp", "Sceglie la stampante, il formato e l'orientamento della carta.")},

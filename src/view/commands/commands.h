@@ -30,6 +30,7 @@ enum Command {
     ID_FILE_PRINT_SETUP = 57606,
     ID_FILE_COMPARE = 32893,
     ID_FILE_FABRICATION = 32894,
+    ID_CHECK_RULES = 32896,
     ID_FILE_MRU_FIRST = 57616, // the recent files, as a group
     ID_APP_EXIT = 57665,
     ID_EDIT_CUT = 57635,

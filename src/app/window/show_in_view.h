@@ -1,0 +1,13 @@
+#pragma once
+// Leading the user to a place of a document: what is there selected, the
+// place in the middle of its view, its window made active.
+#include "model/geometry.h"
+
+#include <vector>
+
+class CMyMDIChildWnd;
+class CPrimitive;
+class QMdiArea;
+
+void SelectAndCentre(QMdiArea* mdi, CMyMDIChildWnd* child, const std::vector<CPrimitive*>& prims,
+                     CPoint centre);
