@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QTimer>
 
 CRulesFeature::CRulesFeature(IFrameServices& frame, const CSettings& settings)
     : m_frame(frame), m_settings(settings) {}
@@ -55,4 +56,11 @@ void CRulesFeature::Show(CMyMDIChildWnd* child, const std::vector<CRuleFinding>&
     m_pDock->SetRows(FindingRows(findings));
     m_pDock->show();
     m_pDock->raise();
+    // For scripts: "FINDINGS n x y", the rows and where the first is on the screen.
+    if (IsTraceEnabled())
+        QTimer::singleShot(0, m_pDock, [dock = m_pDock] {
+            const QPoint at = dock->FirstRowOnScreen();
+            TraceLine(
+                QString("FINDINGS %1 %2 %3").arg(dock->Rows().size()).arg(at.x()).arg(at.y()));
+        });
 }

@@ -23,3 +23,8 @@ void CRulesDock::SetRows(std::vector<CFindingRow> rows) {
     for (const CFindingRow& r : m_rows)
         m_pList->addItem(TrMessage(r.pszKind) + "  " + QString::fromLatin1(r.strPlace.c_str()));
 }
+
+QPoint CRulesDock::FirstRowOnScreen() const {
+    if (m_pList->count() == 0) return {-1, -1};
+    return m_pList->viewport()->mapToGlobal(m_pList->visualItemRect(m_pList->item(0)).center());
+}

@@ -14,6 +14,8 @@ class CRulesDock final : public QDockWidget {
     explicit CRulesDock(QWidget* parent);
     void SetRows(std::vector<CFindingRow> rows);
     const std::vector<CFindingRow>& Rows() const { return m_rows; }
+    // Where the first row is on the screen, (-1, -1) without rows.
+    QPoint FirstRowOnScreen() const;
 
     std::function<void(const CFindingRow&)> m_onChosen;
 

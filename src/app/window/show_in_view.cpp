@@ -11,4 +11,5 @@ void SelectAndCentre(QMdiArea* mdi, CMyMDIChildWnd* child, const std::vector<CPr
     child->Document().SetSelection(prims);
     child->View()->ShowPoint(centre);
     mdi->setActiveSubWindow(child);
+    child->View()->setFocus();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Leading the user to a place of a document: what is there selected, the
-// place in the middle of its view, its window made active.
+// place in the middle of its view, its window made active with the view
+// focused, so that the keys act on what was selected.
 #include "model/geometry.h"
 
 #include <vector>
