@@ -61,7 +61,8 @@ TEST(ActionTable, EnablingAndChecksFollowTheState) {
         {ID_EDIT_UNDO, "010 000"}, {ID_EDIT_REDO, "001 000"}, {ID_PROPERTIES, "011 000"}, {ID_STRETCH, "011 010"},
         {ID_SNAP, "011 001"}, {ID_PCB_MODE, "011 010"}, {ID_VIEW_MACRO_BAR, "111 100"}, {ID_LIB_ADD, "001 000"},
         {ID_CONTEXT_HELP, "111 000"}, {ID_TOOL_SELECT, "111 110"}, {ID_TOOL_LINE, "111 001"},
-        {ID_TOOL_MACRO, "001 000"}, {ID_WIRE_DRAG, "010 000"}};
+        {ID_TOOL_MACRO, "001 000"}, {ID_WIRE_DRAG, "010 000"}, {ID_SELECT_CONNECTED, "010 000"},
+        {ID_CHECK_RULES, "010 000"}};
     // clang-format on
     for (const auto& r : rows) {
         const CActionDef* def = FindAction(r.nId);
