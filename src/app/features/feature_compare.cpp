@@ -42,11 +42,9 @@ void CCompareFeature::Run(int) {
 void CCompareFeature::Follow(const QPointer<CMyMDIChildWnd>& child, const CDrawingChange& change) {
     if (!child) return;
     CSchemoDoc& doc = child->Document();
+    child->View()->CancelDrag();
     const CCompareJump j = JumpForChange(change, doc.Primitives());
-    if (!j.bGo) {
-        child->View()->CancelDrag();
-        return;
-    }
+    if (!j.bGo) return;
     std::vector<CPrimitive*> selection;
     if (j.nPrimitive >= 0) selection.push_back(doc.Primitives()[std::size_t(j.nPrimitive)].get());
     SelectAndCentre(m_frame.Mdi(), child, selection, j.centre);

@@ -6,6 +6,7 @@
 #include "app/platform/qt_profile_store.h"
 #include "app/window/child_frame.h"
 #include "app/window/rules_dock.h"
+#include "app/window/schemo_view.h"
 #include "app/window/show_in_view.h"
 #include "doc/document/settings.h"
 #include "qtlayer/qt_translate.h"
@@ -46,6 +47,7 @@ void CRulesFeature::Show(CMyMDIChildWnd* child, const std::vector<CRuleFinding>&
         m_frame.Window()->addDockWidget(Qt::BottomDockWidgetArea, m_pDock);
         m_pDock->m_onChosen = [this](const CFindingRow& row) {
             if (!m_pChecked) return;
+            m_pChecked->View()->CancelDrag();
             const auto prims = HeldPrimitives(row, m_pChecked->Document().Primitives());
             SelectAndCentre(m_frame.Mdi(), m_pChecked, prims, row.centre);
             TraceLine(

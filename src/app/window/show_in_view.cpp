@@ -7,7 +7,6 @@
 
 void SelectAndCentre(QMdiArea* mdi, CMyMDIChildWnd* child, const std::vector<CPrimitive*>& prims,
                      CPoint centre) {
-    child->View()->CancelDrag();
     child->Document().SetSelection(prims);
     child->View()->ShowPoint(centre);
     mdi->setActiveSubWindow(child);

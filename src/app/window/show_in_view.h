@@ -1,7 +1,8 @@
 #pragma once
 // Leading the user to a place of a document: what is there selected, the
 // place in the middle of its view, its window made active with the view
-// focused, so that the keys act on what was selected.
+// focused, so that the keys act on what was selected. The caller cancels the
+// view's drag before it looks the primitives up: a cancelled drag may change the list.
 #include "model/geometry.h"
 
 #include <vector>
