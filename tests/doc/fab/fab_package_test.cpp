@@ -78,7 +78,6 @@ TEST(FabPackage, LayersBecomeFilesAndPadsGoOnEveryCopperSide) {
                             "b.DRL Plated,1,2,PTH\nb.gbrjob\n");
     EXPECT_NE(Find(set, "b.GTL")->strData.find("X0Y0D02*\nX12700000Y0D01*\n"), std::string::npos);
     EXPECT_EQ(Find(set, "b.GBL")->strData.find("D01*"), std::string::npos);
-    EXPECT_EQ(Find(set, "b.GTS")->strData.find("TA.AperFunction"), std::string::npos);
     EXPECT_NE(Find(set, "b.GTO")->strData.find("X1270000Y-2540000D02*\nX2540000Y-2540000D01*\n"),
               std::string::npos);
     const std::string& drill = Find(set, "b.DRL")->strData;
@@ -93,6 +92,24 @@ TEST(FabPackage, LayersBecomeFilesAndPadsGoOnEveryCopperSide) {
     EXPECT_NE(job.find("{\"Path\": \"b.GBS\", \"FileFunction\": \"Soldermask,Bot\", "
                        "\"FilePolarity\": \"Negative\"}"),
               std::string::npos);
+}
+
+// The openings grow by the expansion on every side, finer than gerbv's picture
+// shows; the pads' shapes themselves are left to that picture.
+TEST(FabPackage, MaskOpeningsGrowByTheExpansion) {
+    CPrimitiveList list;
+    AddPad(list, 0, 0, FAB_LAYER_TOP);
+    AddPad(list, 20, 0, FAB_LAYER_TOP).m_nPadStyle = PAD_SQUARE;
+    AddPad(list, 40, 0, FAB_LAYER_TOP).m_nSizeX = 12;
+    AddPad(list, 60, 0, FAB_LAYER_TOP).m_nPadStyle = PAD_ROUNDED;
+    CFabOptions o;
+    o.nMaskExpansion = 100000;
+    const CFabSet set = Make(list, o);
+    const std::string& mask = Find(set, "b.GTS")->strData;
+    for (const char* grown : {"%ADD10C,1.343*%", "%ADD11R,1.343X1.343*%",
+                              "%AMPAD12*\n4,1,40,0.862,0,", "%AMPAD13*\n4,1,40,0.6715,0.28575,"})
+        EXPECT_NE(mask.find(grown), std::string::npos) << grown;
+    EXPECT_EQ(mask.find("TA.AperFunction"), std::string::npos);
 }
 
 TEST(FabPackage, OneSidedBoardsOutlinesAndRefusals) {
