@@ -188,18 +188,10 @@ done
 "$CLI" library list "$T/std.tvl" >"$T/list.txt"
 sed 's/\t~\([^\t]*\)$/\tstd.\1/' "$D/stdlib_list.txt" | cmp -s - "$T/list.txt" || fail "the dumped library's list"
 
-# Export: the format follows the extension; the defaults are absolute at 600 DPI.
-at() { od -An -tx1 -j"$2" -N"$3" "$1" | tr -d ' \n'; }
-"$CLI" export "$D/$N" -o "$T/x.bmp" && "$CLI" export "$D/$N" -o "$T/r.bmp" --relative --zoom 100 &&
-    "$CLI" export "$D/$N" -o "$T/x.emf" && "$CLI" export "$D/$N" -o "$T/x.png" &&
-    "$CLI" export "$D/$N" -o "$T/x.pdf" && "$CLI" export "$D/$N" -o "$T/x.svg" || fail "export"
-[ "$(at "$T/x.bmp" 0 2)" = 424d ] || fail "bmp magic"
-[ "$(od -An -tu4 -j38 -N4 "$T/x.bmp" | tr -d ' ')" = 23622 ] || fail "bmp pixels per metre"
-[ "$(od -An -tu4 -j38 -N4 "$T/r.bmp" | tr -d ' ')" = 0 ] || fail "a relative bmp has no resolution"
-[ "$(at "$T/x.emf" 40 4)" = 20454d46 ] || fail "emf magic"
-[ "$(at "$T/x.png" 0 4)" = 89504e47 ] || fail "png magic"
-[ "$(at "$T/x.pdf" 0 4)" = 25504446 ] || fail "pdf magic"
-grep -q "<svg" "$T/x.svg" || fail "svg"
+# Export's defaults: absolute at 600 DPI; a relative bitmap has no resolution.
+ppm() { od -An -tu4 -j38 -N4 "$1" | tr -d ' '; }
+"$CLI" export "$D/$N" -o "$T/x.bmp" && "$CLI" export "$D/$N" -o "$T/r.bmp" --relative --zoom 100 || fail "export"
+[ "$(ppm "$T/x.bmp")" = 23622 ] && [ "$(ppm "$T/r.bmp")" = 0 ] || fail "bmp pixels per metre"
 
 # --help and --version: standard output, exit 0, no display needed; the
 # usage names every option of every command.

@@ -268,10 +268,14 @@ def refusals(cli, drawing, out):
     zip_path = os.path.join(out, "board.zip")
     subprocess.run([cli, "gerber", drawing, "-o", zip_path], check=True)
     stem = os.path.splitext(os.path.basename(drawing))[0]
-    listing = zipfile.ZipFile(zip_path).namelist()
+    archive = zipfile.ZipFile(zip_path)
+    listing = archive.namelist()
     if listing != [stem + "." + e for e in
                    ("GTL", "GBL", "GTS", "GBS", "GTO", "GKO", "DRL", "gbrjob")]:
         print("zip: %s" % listing)
+        ok = False
+    if archive.testzip() is not None:  # each file's checksum and size
+        print("zip: %s does not read back" % archive.testzip())
         ok = False
     no_copper = os.path.join(out, "no_copper.tvd")
     with open(no_copper, "w") as f:

@@ -141,7 +141,6 @@ TEST_F(Document, SavingReplacesTheFileWholeOrLeavesItAlone) {
     EXPECT_EQ(ReadBack(Path("taken.tvd/inside")), "keep me");
 }
 
-// Hiding layers 2 and then 0 in turn; with nothing left the rectangle is untouched.
 // What autosave writes: the bytes of a save, unsplit, found without asking
 // anything and leaving the document modified; a library's typed titles go in.
 TEST_F(Document, SaveBytesAreWhatASaveWrites) {
@@ -174,6 +173,7 @@ TEST_F(Document, SaveBytesAreWhatASaveWrites) {
     }
 }
 
+// Hiding layers 2 and then 0 in turn; with nothing left the rectangle is untouched.
 TEST_F(Document, ExtentCoversRegionsOnShownLayersOnly) {
     CSchemoDoc doc(DOC_DRAWING, &ui, Ctx());
     doc.Load("[TAVOLIN]\r\nRP 10 10 20 20\r\nRP 100 100 200 200 2\r\nRP 0 0 5 5 99\r\n");

@@ -74,14 +74,6 @@ TEST(GerberFile, MacroPadsAreOutlinesOfLiteralCoordinates) {
     EXPECT_EQ(body.rfind("%AMPAD10*\n4,1,40,1,0,0.987688,0.078217,", 0), 0u);
     EXPECT_NE(body.find(",1,0,0*\n%\n%ADD10PAD10*%\nD10*\nX0Y0D03*\n%AMPAD11*\n4,1,40,1,0.25,"),
               std::string::npos);
-    for (int shape : {AP_ELLIPSE, AP_ROUNDED}) {
-        const auto pts = ApertureOutline({shape, 2000000, 1000000, 500000, 250000, ""});
-        ASSERT_EQ(pts.size(), 40u);
-        for (const CFabPoint& p : pts) {
-            EXPECT_LE(std::abs(p.x), 1000000);
-            EXPECT_LE(std::abs(p.y), 500000);
-        }
-    }
     // The rounded corners start where the straight edges end.
     const auto rr = ApertureOutline({AP_ROUNDED, 2000000, 1000000, 500000, 250000, ""});
     EXPECT_EQ(rr[0], (CFabPoint{1000000, 250000}));
