@@ -214,10 +214,13 @@ void CViewController::RefreshOverlay() {
 
 // One drag runs at a time by construction; a drag that is not running holds
 // nothing.
-void CViewController::CheckState() const {
-#ifndef NDEBUG
+bool CViewController::IsStateConsistent() const {
     const CViewState* const states[] = {&m_band, &m_point, &m_move, &m_wireDrag, &m_pan};
     for (const CViewState* s : states)
-        assert(s == m_pState || (s->Held().empty() && s->Wires().empty()));
-#endif
+        if (s != m_pState && !(s->Held().empty() && s->Wires().empty())) return false;
+    return true;
+}
+
+void CViewController::CheckState() const {
+    assert(IsStateConsistent());
 }
