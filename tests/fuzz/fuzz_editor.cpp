@@ -206,6 +206,7 @@ class CSession {
     }
 
     void Save() {
+        m_ctl.CancelDrag(); // as before every command of the frame
         m_strSaved = Bytes();
         m_doc.SetModified(false);
         m_nSavedPos = m_doc.History().Position();
@@ -244,6 +245,8 @@ class CSession {
         if (Tracing()) std::fprintf(stderr, "  command %d\n", nId);
         const CActionDef* def = FindAction(nId);
         const int nFeature = def ? def->nFeature : FEATURE_NONE;
+        // The frame ends a drag before any command but a tool's.
+        if (nFeature != FEATURE_TOOLS) m_ctl.CancelDrag();
         if (nFeature == FEATURE_TOOLS) return ChooseTool(CommandTool(nId));
         if (nFeature == FEATURE_CLIPBOARD) return RunClipboard(nId);
         if (nFeature == FEATURE_VIEW) {
