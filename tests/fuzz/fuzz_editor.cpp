@@ -326,19 +326,25 @@ class CSession {
     }
 
     void Finish() {
+        if (Tracing())
+            std::fprintf(stderr, "finish idle %d at %zu of %zu\n%s", int(m_ctl.IsIdle()),
+                         m_doc.History().Position(), m_doc.History().Count(), Bytes().c_str());
         m_ctl.CancelDrag();
         CheckAfterAction();
         const std::string last = Bytes();
         // The saved state is still in the history when it was never cut off.
         m_bSavedReachable = m_nSavedPos <= m_doc.History().Count() && !m_bSavedCut;
         CheckSavedFlag("modified unless at the saved text");
-        while (m_doc.Undo())
+        std::size_t nUndone = 0;
+        for (; m_doc.Undo(); ++nUndone)
             CheckSavedFlag("undone: modified unless at the saved text");
         fuzz::Check(Bytes() == m_strStart, "undo to the first state gives the start", Bytes(),
                     m_strStart);
-        while (m_doc.Redo())
-            CheckSavedFlag("redone: modified unless at the saved text");
+        for (std::size_t n = 0; n < nUndone; ++n)
+            fuzz::Check(m_doc.Redo(), "what was undone can be redone");
         fuzz::Check(Bytes() == last, "redo to the last state gives the end", Bytes(), last);
+        while (m_doc.Redo()) // and on past it, where undo had left the history
+            CheckSavedFlag("redone: modified unless at the saved text");
     }
 
     fuzz::CInput& m_in;
