@@ -40,5 +40,8 @@ std::string OneLineText(const std::string& s) {
         ++n;
     while (n > 0 && s[n - 1] == ' ')
         --n;
-    return s.substr(0, n);
+    std::size_t b = 0;
+    while (b < n && s[b] == ' ')
+        ++b;
+    return s.substr(b, n - b);
 }

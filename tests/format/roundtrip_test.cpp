@@ -1,6 +1,6 @@
 // Whatever the reader accepts, the writer writes so that it reads back the same.
-#include "support/test_util.h"
 #include "format/writer.h"
+#include "support/test_util.h"
 
 #include <algorithm>
 
@@ -89,4 +89,22 @@ TEST(RoundTrip, FuzzerFindsAreStableAfterOneRewrite) {
     const std::string once = WriteRead(text);
     EXPECT_EQ(std::count(once.begin(), once.end(), '\n'), 4);
     EXPECT_EQ(WriteRead(once), once);
+}
+
+// The reader skips the blanks after the field before a text or a name.
+TEST(RoundTrip, ATextOrNameStartingWithBlanksIsWrittenAsItReadsBack) {
+    const struct {
+        const char *line, *name, *value, *written;
+    } cases[] = {{"TY 0 0 5 3 0 0 0 * t", "Text", "  lead", "TY 0 0 5 3 0 0 0 * lead\r\n"},
+                 {"TY 0 0 5 3 0 0 0 * t", "Text", " ", "TY 0 0 5 3 0 0 0 * \r\n"}};
+    for (const auto& c : cases) {
+        auto p = Read(c.line);
+        ASSERT_TRUE(p && p->SetProperty(c.name, c.value)) << c.value;
+        std::string line, again;
+        p->GetTextLine(line, false);
+        auto q = Read(line);
+        ASSERT_TRUE(q) << line;
+        q->GetTextLine(again, false);
+        EXPECT_TRUE(line == c.written && again == line) << line << again;
+    }
 }

@@ -10,7 +10,7 @@ shift || true
 BUILD=${FUZZ_BUILD:-build-fuzz}
 PAR=${FUZZ_JOBS:-1}
 TARGETS=("$@")
-[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(fuzz_text fuzz_library fuzz_macros fuzz_export)
+[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(fuzz_text fuzz_library fuzz_macros fuzz_export fuzz_editor)
 
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

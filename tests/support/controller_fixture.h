@@ -2,6 +2,7 @@
 // A drawing document with its spatial index, a view of 1000 x 800 pixels at
 // one pixel per unit from (0, 0) with snap 5, and the view's controller.
 #include "support/fake_ui.h"
+#include "support/fake_view_host.h"
 #include "support/test_util.h"
 
 #include "doc/document/document.h"
@@ -28,44 +29,6 @@ inline CViewCoords View(int cx, int cy, double dScale, CPoint ptScroll) {
     v.ScrollTo(ptScroll.x, ptScroll.y);
     return v;
 }
-
-// Records what the view's logic asks of its window; the tool state is the
-// frame's own, and the measuring surface measures texts with fixed metrics.
-class CFakeViewHost final : public IViewHost {
-  public:
-    CToolState m_tools;
-    int m_nLayer = 0, m_nCursor = -1, m_nBeeps = 0, m_nDialogs = 0;
-    std::string m_strMacro;
-    bool m_bCaptured = false, m_bTimerOn = false, m_bDialogOk = true;
-    CRecordingSurface m_dc;
-    std::vector<bool> m_viewMoves; // whether the zoom changed, one per call
-    std::vector<int> m_timerStarts, m_commands;
-    CPoint m_ptPointer{0, 0};
-    std::function<void()> m_onDialog;
-    std::vector<CPoint> m_menus;
-
-    int CurrentTool() const override { return m_tools.Current(); }
-    int CurrentLayer() const override { return m_nLayer; }
-    std::string SelectedMacro() const override { return m_strMacro; }
-    void EscapeTool() override { m_tools.Escape(); }
-    void SetCapture(bool b) override { m_bCaptured = b; }
-    void SetCursor(int n) override { m_nCursor = n; }
-    void Beep() override { ++m_nBeeps; }
-    void SetStatusText(const std::string&) override {}
-    CSurface& MeasureSurface() override { return m_dc; }
-    void InvalidateOverlay(const CRect&) override {}
-    void ViewMoved(bool bZoomChanged) override { m_viewMoves.push_back(bZoomChanged); }
-    void StartTimer(int nMs) override { m_timerStarts.push_back(nMs), m_bTimerOn = true; }
-    void StopTimer() override { m_bTimerOn = false; }
-    CPoint PointerPosition() const override { return m_ptPointer; }
-    bool RunPropertyDialog() override {
-        ++m_nDialogs;
-        if (m_onDialog) m_onDialog();
-        return m_bDialogOk;
-    }
-    void ShowContextMenu(CPoint pt) override { m_menus.push_back(pt); }
-    void RunCommand(int nId) override { m_commands.push_back(nId); }
-};
 
 class ControllerTest : public ::testing::Test {
   public:

@@ -27,9 +27,12 @@ void CMoveState::TakeOut() {
 
 void CMoveState::MoveTo(CPoint pt) {
     if (InDrawing()) TakeOut();
+    // A paste from far away saturates as its points do.
     const CPoint last = m_view.m_ptLast;
+    const int dx = ClampToInt32(std::int64_t(pt.x) - last.x);
+    const int dy = ClampToInt32(std::int64_t(pt.y) - last.y);
     for (const auto& p : m_held.List())
-        p->Move(pt.x - last.x, pt.y - last.y);
+        p->Move(dx, dy);
     FollowWires();
     m_view.m_ptLast = pt;
     m_view.RefreshOverlay();

@@ -208,16 +208,22 @@ void CViewController::RefreshOverlay() {
     CRect both = m_rcOverlay;
     GrowRect(both, now);
     m_rcOverlay = now;
+    // The edges are inside; past them stops at the end of the integers.
     if (HasBounds(both))
-        m_host.InvalidateOverlay(CRect{both.left, both.top, both.right + 1, both.bottom + 1});
+        m_host.InvalidateOverlay(CRect{both.left, both.top,
+                                       ClampToInt32(std::int64_t(both.right) + 1),
+                                       ClampToInt32(std::int64_t(both.bottom) + 1)});
 }
 
 // One drag runs at a time by construction; a drag that is not running holds
 // nothing.
-void CViewController::CheckState() const {
-#ifndef NDEBUG
+bool CViewController::IsStateConsistent() const {
     const CViewState* const states[] = {&m_band, &m_point, &m_move, &m_wireDrag, &m_pan};
     for (const CViewState* s : states)
-        assert(s == m_pState || (s->Held().empty() && s->Wires().empty()));
-#endif
+        if (s != m_pState && !(s->Held().empty() && s->Wires().empty())) return false;
+    return true;
+}
+
+void CViewController::CheckState() const {
+    assert(IsStateConsistent());
 }

@@ -62,6 +62,8 @@ class CViewController {
     void OnTimer();
 
     bool IsIdle() const { return m_pState == nullptr; }
+    // At most one drag holds primitives: the one running.
+    bool IsStateConsistent() const;
     // Ends any drag leaving the document exactly as it was before it; what
     // Escape does during a drag.
     void CancelDrag();

@@ -2,6 +2,8 @@
 
 #include "view/commands/commands.h"
 
+#include <climits>
+
 TEST_F(ControllerTest, AutoScrollSpeedsUpMovesTheViewAndStopsWithTheDrag) {
     Run("p500,400 m995,400"); // near the right edge: the timer starts, the band waits
     EXPECT_EQ(host.m_timerStarts, std::vector<int>{500});
@@ -116,4 +118,24 @@ TEST_F(ControllerTest, TheMacroToolWithoutAMacroBeepsAndTheTextToolAsksItsDialog
     Run("c20,20");
     EXPECT_EQ(Text(), "TY 20 20 5 3 0 0 3 * Testo\r\n");
     EXPECT_EQ(Undos(), 2u);
+}
+
+TEST_F(ControllerTest, APasteFromTheEndsOfTheIntegersSaturatesInsteadOfWrapping) {
+    const struct {
+        const char *line, *placed;
+    } cases[] = {{"LI -2147483600 0 -2147483590 0", "LI 47 100 57 100\r\n"},
+                 {"SA 0 -2147483640", "SA 100 7\r\n"}};
+    for (const auto& c : cases) {
+        Load("");
+        CPrimitiveList list;
+        list.push_back(Read(c.line));
+        ctl.StartPaste(std::move(list));
+        Run("m100,100 r100,100");
+        EXPECT_EQ(Text(), c.placed) << c.line;
+    }
+    CPrimitiveList list;
+    list.push_back(Read("LI 2147483000 2147483000 2147483647 2147483647"));
+    ctl.StartPaste(std::move(list));
+    const CRect rc = host.m_overlays.back();
+    EXPECT_TRUE(rc.left <= 2147483000 && rc.right == INT_MAX && rc.bottom == INT_MAX);
 }
