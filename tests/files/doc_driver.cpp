@@ -1,7 +1,8 @@
 // Drives the documents' own open and save paths from scripts, without a display:
-//   tavolin-docdrive open drawing|library FILE [PROGRAM_DIR]
-//       opens FILE as the editor does, builds the regions a view would and
-//       fits the window; exit 0 opened, 3 refused (the messages on standard error)
+//   tavolin-docdrive open[+regions] drawing|library FILE [PROGRAM_DIR]
+//       opens FILE as the editor does (with +regions also builds the regions a
+//       view would and fits the window); exit 0 opened, 3 refused (the
+//       messages on standard error)
 //   tavolin-docdrive save drawing|library|autosave FILE OUT
 //       opens FILE, says "SAVING" on standard output, then saves it to OUT (for
 //       autosave: into the folder OUT as the autosave writer does)
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
     if (argc < 4) return 2;
     const std::string mode = argv[1], kind = argv[2], file = argv[3];
     CLibraryState library;
-    library.folders = DefaultLibraryFolders(mode == "open" && argc > 4 ? argv[4] : "");
+    const bool bOpen = mode.compare(0, 4, "open") == 0;
+    library.folders = DefaultLibraryFolders(bOpen && argc > 4 ? argv[4] : "");
     FillMacroCache(library.context);
     CStderrUi ui;
     std::unique_ptr<CSchemoDoc> doc;
@@ -59,12 +61,13 @@ int main(int argc, char** argv) {
     else
         doc = std::make_unique<CSchemoDoc>(DOC_DRAWING, &ui, library.context);
     if (!doc->LoadFile(file)) return 3;
-    if (mode == "open") {
+    if (mode == "open+regions") {
         CRecordingSurface dc;
         doc->UpdateRegions(dc);
         CRect box;
         doc->GetExtent(CLayerTable(), box);
         return 0;
     }
+    if (bOpen) return 0;
     return mode == "save" && argc > 4 ? Save(*doc, kind, argv[4]) : 2;
 }
