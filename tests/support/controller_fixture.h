@@ -43,6 +43,7 @@ class CFakeViewHost final : public IViewHost {
     CPoint m_ptPointer{0, 0};
     std::function<void()> m_onDialog;
     std::vector<CPoint> m_menus;
+    std::vector<CRect> m_overlays; // every part of the overlay to paint again
 
     int CurrentTool() const override { return m_tools.Current(); }
     int CurrentLayer() const override { return m_nLayer; }
@@ -53,7 +54,7 @@ class CFakeViewHost final : public IViewHost {
     void Beep() override { ++m_nBeeps; }
     void SetStatusText(const std::string&) override {}
     CSurface& MeasureSurface() override { return m_dc; }
-    void InvalidateOverlay(const CRect&) override {}
+    void InvalidateOverlay(const CRect& rc) override { m_overlays.push_back(rc); }
     void ViewMoved(bool bZoomChanged) override { m_viewMoves.push_back(bZoomChanged); }
     void StartTimer(int nMs) override { m_timerStarts.push_back(nMs), m_bTimerOn = true; }
     void StopTimer() override { m_bTimerOn = false; }

@@ -209,7 +209,8 @@ void CViewController::RefreshOverlay() {
     GrowRect(both, now);
     m_rcOverlay = now;
     if (HasBounds(both))
-        m_host.InvalidateOverlay(CRect{both.left, both.top, both.right + 1, both.bottom + 1});
+        m_host.InvalidateOverlay(CRect{both.left, both.top, ClampToInt32(both.right + 1LL),
+                                       ClampToInt32(both.bottom + 1LL)});
 }
 
 // One drag runs at a time by construction; a drag that is not running holds

@@ -117,3 +117,14 @@ TEST_F(ControllerTest, TheMacroToolWithoutAMacroBeepsAndTheTextToolAsksItsDialog
     EXPECT_EQ(Text(), "TY 20 20 5 3 0 0 3 * Testo\r\n");
     EXPECT_EQ(Undos(), 2u);
 }
+
+// A drag of what reaches the 32-bit limits repaints a box that does not wrap.
+TEST_F(ControllerTest, TheOverlayOfADragAtTheLimitsDoesNotWrap) {
+    Load("LI -2147483648 -2147483648 10 10\r\nLI 10 10 2147483647 10\r\n");
+    host.m_tools.Choose(TOOL_SELECT);
+    Run("c30,10 p30,10 m70,70 m90,90 r90,90");
+    ASSERT_FALSE(host.m_overlays.empty());
+    for (const CRect& rc : host.m_overlays)
+        EXPECT_TRUE(rc.left <= rc.right && rc.top <= rc.bottom)
+            << rc.left << " " << rc.top << " " << rc.right << " " << rc.bottom;
+}
