@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Kills saves at random moments: after each kill the file holds exactly the old
 or the new bytes, and what a killed save left behind is its own temporary file,
-removed by the next save. Usage: kill_saves.py DOCDRIVE CLI"""
+removed by the next save. Usage: kill_saves.py DOCDRIVE CLI [sanitized] (a
+sanitizer's slower build: smaller files, fewer kills)."""
 import os, random, re, signal, subprocess, sys, tempfile, time
 
 DRIVE, CLI = sys.argv[1], sys.argv[2]
-KILLS = {"drawing": 50, "library": 50, "autosave": 50, "normalize": 50}
+SANITIZED = sys.argv[3:] == ["sanitized"]
+KILLS = dict.fromkeys(["drawing", "library", "autosave", "normalize"], 10 if SANITIZED else 50)
 rng = random.Random(int(os.environ.get("KILL_SEED", "7")))
 
 
@@ -43,7 +45,7 @@ def write(path, data):
 
 
 def mode_setup(mode, work):
-    size = 100000
+    size = 10000 if SANITIZED else 100000
     src_old, src_new = (os.path.join(work, n) for n in ("a.in", "b.in"))
     make = library if mode == "library" else drawing
     write(src_old, make(1, size))
