@@ -43,7 +43,7 @@ test: build build-asan
 
 # The editor under ASan + UBSan and random real input (not part of `test`).
 soak: setup
-	ASAN_BUILD=$(ASAN_BUILD) ./tests/soak/run.sh
+	ASAN_BUILD=$(ASAN_BUILD) ./scripts/soak.sh
 
 # Only the layers without Qt (Qt is not instrumented) and the one test.
 test-tsan:

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Random real input for the editor through xdotool: soak.py TAVOLIN FOLDER SEED MINUTES.
+"""Random real input for the editor through xdotool: soak_input.py TAVOLIN FOLDER SEED MINUTES.
 Writes FOLDER/input.log (one line per input), FOLDER/asan.* (sanitizer reports)
 and FOLDER/program.N.log; exits 1 at the first report or crash, 0 after MINUTES."""
 import glob, os, random, subprocess, sys, time

@@ -5,7 +5,7 @@
 # crash and keeps the log, the report and the program's output in the folder
 # it names (soak-SEED/ under the build folder).
 set -u
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ASAN_BUILD:-$root/build-asan}
 minutes=${SOAK_MINUTES:-30}
 seed=${SOAK_SEED:-$(date +%s)}
@@ -24,4 +24,4 @@ trap stop_xvfb EXIT
 echo "soak: seed $seed, $minutes min, display $display, in $out"
 DISPLAY=$display HOME=$out/home XDG_CONFIG_HOME=$out/home/.config \
     XDG_STATE_HOME=$out/home/.state XDG_DATA_HOME=$out/home/.data \
-    python3 "$root/tests/soak/soak.py" "$build/tavolin" "$out" "$seed" "$minutes"
+    python3 "$root/scripts/soak_input.py" "$build/tavolin" "$out" "$seed" "$minutes"
