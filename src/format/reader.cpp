@@ -135,13 +135,12 @@ bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out) {
-    // Not blocking on the open: a FIFO without a writer would wait for ever.
+    // Not blocking on the open: a FIFO without a writer would wait for ever;
+    // read, it has nothing to give.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
-    // Only regular files are documents; standard input, named so by the
-    // tools, may also be a pipe.
-    if (::fstat(fd, &st) != 0 || (!S_ISREG(st.st_mode) && path != "/dev/stdin") ||
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) ||
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return false;

@@ -51,6 +51,6 @@ bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std
                   std::string* nameOut, int* pError, int* pKind, std::string* rawOut,
                   CResolveContext* ctx);
 
-// The whole content of a regular file (or of "/dev/stdin", whatever it is);
-// false when it cannot be opened or read, or is a folder, a FIFO or a device.
+// The whole content of a file; false when it cannot be opened or read, or is
+// a folder. A FIFO without a writer reads as empty.
 bool ReadWholeFile(const std::string& path, std::string& out);
