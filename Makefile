@@ -8,7 +8,7 @@ FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS    ?= 1
 
-.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install package format format-check
+.PHONY: all setup build programs build-asan run test test-fast test-tsan clean fuzz fuzz-ci install package format format-check soak
 
 all: build
 
@@ -40,6 +40,10 @@ test: build build-asan
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-tsan
+
+# The editor under ASan + UBSan and random real input (not part of `test`).
+soak: setup
+	ASAN_BUILD=$(ASAN_BUILD) ./scripts/soak.sh
 
 # Only the layers without Qt (Qt is not instrumented) and the one test.
 test-tsan:

@@ -5,9 +5,13 @@
 #include "format/scan.h"
 #include "model/layers.h"
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 using Parser = std::unique_ptr<CPrimitive> (*)(std::string_view);
@@ -131,23 +135,34 @@ bool ParseHeaderedText(std::string_view text, CPrimitiveList* list,
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    // Not blocking on the open: a FIFO without a writer would wait for ever;
+    // read, it has nothing to give.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return false;
+    }
     out.clear();
     // A whole drawing can be tens of megabytes: room for exactly the file, not
-    // the doubling a growing string would take. Pipes and folders have no
-    // size to trust and grow (a folder then fails to read).
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec)) {
-        const auto size = std::filesystem::file_size(path, ec);
-        if (!ec && size < (std::uintmax_t(1) << 32)) out.reserve(std::size_t(size));
-    }
+    // the doubling a growing string would take.
+    if (S_ISREG(st.st_mode) && st.st_size > 0 &&
+        std::uintmax_t(st.st_size) < (std::uintmax_t(1) << 32))
+        out.reserve(std::size_t(st.st_size));
     char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        out.append(buf, n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        out.append(buf, std::size_t(n));
+    }
+    ::close(fd);
     return ok;
 }
 

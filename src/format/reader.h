@@ -51,5 +51,6 @@ bool ReadTextFile(const std::string& path, CPrimitiveList* list, std::vector<std
                   std::string* nameOut, int* pError, int* pKind, std::string* rawOut,
                   CResolveContext* ctx);
 
-// The whole content of a file; false when it cannot be opened or read.
+// The whole content of a file; false when it cannot be opened or read, or is
+// a folder. A FIFO without a writer reads as empty.
 bool ReadWholeFile(const std::string& path, std::string& out);

@@ -161,6 +161,9 @@ void CMainFrame::RestoreWindow() {
 }
 
 void CMainFrame::OnCommand(int nId) {
+    // A modal dialog may be showing primitives that a cut or an undo would
+    // free under it; the program-wide shortcuts can still reach here then.
+    if (QApplication::activeModalWidget()) return;
     const CActionDef* def = FindAction(nId);
     IFeature* feature = def ? m_features[std::size_t(def->nFeature)].get() : nullptr;
     if (!feature) {

@@ -13,9 +13,11 @@
 #include "format/macro_cache.h"
 #include "view/commands/commands.h"
 #include <QComboBox>
+#include <QDialog>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 
 class FeaturesTest : public QObject {
     Q_OBJECT
@@ -62,6 +64,24 @@ class FeaturesTest : public QObject {
         QCOMPARE(QByteArray::fromStdString(text), QByteArray("LI 1 2 3 4\r\n\xe8\x80??x\n"));
         Clip()->clear();
         QVERIFY(!clip.HasText() && !clip.GetText(text));
+    }
+
+    // While a modal dialog is shown (the properties of a new text, say) the
+    // frame's commands do nothing: a cut would free what the dialog edits.
+    void commandsWaitWhileAModalDialogIsShown() {
+        CMainFrame frame;
+        CSchemoDoc& doc = frame.NewDocument(DOC_DRAWING)->Document();
+        QVERIFY(doc.Load("[TAVOLIN]\r\nLI 10 10 40 10\r\n"));
+        doc.SetSelection({doc.Primitives()[0].get()});
+        QDialog dlg(&frame);
+        QTimer::singleShot(0, &dlg, [&] {
+            frame.OnCommand(ID_EDIT_CUT);
+            dlg.reject();
+        });
+        dlg.exec();
+        QCOMPARE(doc.Primitives().size(), std::size_t(1));
+        frame.OnCommand(ID_EDIT_CUT);
+        QCOMPARE(doc.Primitives().size(), std::size_t(0));
     }
 
     // "Incolla" follows the clipboard; a paste that finds nothing to place

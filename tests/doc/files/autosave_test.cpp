@@ -115,3 +115,27 @@ TEST(AutosaveStore, OffersOnlyTheAutosavesOfDeadInstances) {
     own.Close();
     EXPECT_EQ(0u, Mode(folder + "/9-9.lock"));
 }
+
+// A save writes its temporary file under its own process id; the next save of
+// the same file removes those whose writer has ended, and nothing else.
+TEST(SafeFile, RemovesOnlyTheTemporaryFilesOfEndedWriters) {
+    CTempFolder folder;
+    const std::string ended = std::to_string(EndedPid()), own = std::to_string(::getpid());
+    const struct {
+        std::string name;
+        bool bRemoved;
+    } rows[] = {
+        {"a.tvd." + ended + "~AbCdEf", true},
+        {"a.tvd." + own + "~AbCdEf", false},
+        {"b.tvd." + ended + "~AbCdEf", false},
+        {"a.tvd." + ended + "~AbCdE", false},
+        {"a.tvd.AbCdEf", false},
+        {"a.tvd.1x2~AbCdEf", false},
+    };
+    for (const auto& r : rows)
+        WriteFileSafely(folder.path + "/" + r.name, "x");
+    ASSERT_TRUE(WriteFileSafely(folder.path + "/a.tvd", "nuovo"));
+    for (const auto& r : rows)
+        EXPECT_EQ(Mode(folder.path + "/" + r.name) == 0, r.bRemoved) << r.name;
+    EXPECT_EQ(FileText(folder.path + "/a.tvd"), "nuovo");
+}
