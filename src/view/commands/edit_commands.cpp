@@ -6,6 +6,7 @@
 #include "view/commands/selection_ops.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 
@@ -64,7 +65,9 @@ CPoint SelectionCentre(const std::vector<CPrimitive*>& prims) {
             maxY = std::max(maxY, pt.y);
         }
     }
-    return {minX + (maxX - minX) / 2, minY + (maxY - minY) / 2};
+    // Points may lie anywhere in the integers: the span is taken in 64 bits.
+    const auto mid = [](int lo, int hi) { return int(lo + (std::int64_t(hi) - lo) / 2); };
+    return {mid(minX, maxX), mid(minY, maxY)};
 }
 
 bool CmdDelete(CSchemoDoc& doc) {

@@ -52,6 +52,10 @@ TEST_F(EditCommands, RotateMirrorAndDeleteTakeOneStepOnlyForARealChange) {
         EXPECT_TRUE(r.nId != ID_EDIT_CLEAR || doc.Selection().empty());
         EXPECT_TRUE(!r.after || (doc.Undo() && Text() == r.drawing && !doc.IsModified()));
     }
+    // Points as far apart as the integers allow still have their middle.
+    Load("SA -8195 0\r\nSA 2147483647 -2147483648\r\n");
+    const CPoint c = SelectionCentre({At(0), At(1)});
+    EXPECT_TRUE(c.x == 1073737726 && c.y == -1073741824) << c.x << " " << c.y;
 }
 
 TEST_F(EditCommands, SelectAllAndInvertLeaveHiddenLayersAlone) {
