@@ -12,24 +12,19 @@
 namespace {
 struct CDrcArgs {
     std::string in, programDir, outline;
-    std::string lengths[6];
+    std::string lengths[RULE_LENGTH_COUNT];
 };
 
-// The options that take a length, and where each goes in the rules.
-const struct {
-    const char* name;
-    std::int64_t CDesignRules::*pField;
-} kLengths[] = {
-    {"--min-track", &CDesignRules::nMinTrack},      {"--clearance", &CDesignRules::nClearance},
-    {"--min-drill", &CDesignRules::nMinDrill},      {"--min-ring", &CDesignRules::nMinRing},
-    {"--hole-to-hole", &CDesignRules::nHoleToHole}, {"--edge", &CDesignRules::nEdge}};
+// The options that take a length, in the order of kRuleLengths.
+const char* const kLengthOptions[RULE_LENGTH_COUNT] = {
+    "--min-track", "--clearance", "--min-drill", "--min-ring", "--hole-to-hole", "--edge"};
 
 bool ParseOptions(CDrcArgs& a, CArgWalker& w) {
     while (w.Next()) {
         bool bTaken =
             w.Value("--program-dir", a.programDir) || w.Value("--outline-layer", a.outline);
-        for (int i = 0; i < 6 && !bTaken; ++i)
-            bTaken = w.Value(kLengths[i].name, a.lengths[i]);
+        for (int i = 0; i < RULE_LENGTH_COUNT && !bTaken; ++i)
+            bTaken = w.Value(kLengthOptions[i], a.lengths[i]);
         if (!bTaken && !w.Plain(a.in)) w.Stray();
     }
     return w.Ok() && !a.in.empty();
@@ -44,11 +39,12 @@ bool TakeRules(const CArgWalker& w, const CDrcArgs& a, CDesignRules& rules) {
                    stderr);
         return false;
     }
-    for (int i = 0; i < 6; ++i)
-        if (w.Given(kLengths[i].name) &&
-            !ParseFabLength(a.lengths[i], false, rules.*kLengths[i].pField)) {
-            std::fprintf(stderr, "%s\n",
-                         TrMessageBytes(FillMessage(MSG_FAB_BAD_LENGTH, kLengths[i].name)).c_str());
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i)
+        if (w.Given(kLengthOptions[i]) &&
+            !ParseFabLength(a.lengths[i], false, rules.*kRuleLengths[i])) {
+            std::fprintf(
+                stderr, "%s\n",
+                TrMessageBytes(FillMessage(MSG_FAB_BAD_LENGTH, kLengthOptions[i])).c_str());
             return false;
         }
     return true;

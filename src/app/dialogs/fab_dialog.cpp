@@ -69,8 +69,8 @@ bool RunFabDialog(QWidget* parent, const CLayerTable& layers, CFabChoices& c) {
     form->addRow(Tr(QT_TRANSLATE_NOOP("CFabDlg", "&Tratto (mm):")), stroke);
     auto* ruleBox = new QGroupBox(Tr(QT_TRANSLATE_NOOP("CFabDlg", "Regole di produzione")));
     auto* ruleForm = new QFormLayout(ruleBox);
-    QLineEdit* rules[FAB_RULE_COUNT];
-    for (int i = 0; i < FAB_RULE_COUNT; ++i) {
+    QLineEdit* rules[RULE_LENGTH_COUNT];
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i) {
         rules[i] = new QLineEdit(QString::fromStdString(c.strRules[i]));
         ruleForm->addRow(Tr(FabRuleName(i)) + " (mm):", rules[i]);
     }
@@ -88,7 +88,7 @@ bool RunFabDialog(QWidget* parent, const CLayerTable& layers, CFabChoices& c) {
     c.nOutlineLayer = outline->currentData().toInt();
     c.strMaskExpansion = mask->text().trimmed().toStdString();
     c.strStroke = stroke->text().trimmed().toStdString();
-    for (int i = 0; i < FAB_RULE_COUNT; ++i)
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i)
         c.strRules[i] = rules[i]->text().trimmed().toStdString();
     c.strArchive = QFile::encodeName(archive->text()).toStdString();
     return true;

@@ -1,5 +1,6 @@
 #include "app/window/rules_dock.h"
 
+#include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_translate.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ void CRulesDock::SetRows(std::vector<CFindingRow> rows) {
         QCoreApplication::translate("CRulesDock", "Regole (%1)").arg(int(m_rows.size())));
     m_pList->clear();
     for (const CFindingRow& r : m_rows)
-        m_pList->addItem(TrMessage(r.pszKind) + "  " + QString::fromLatin1(r.strPlace.c_str()));
+        m_pList->addItem(TrMessage(r.pszKind) + "  " + DecodeCp1252(r.strPlace));
 }
 
 QPoint CRulesDock::FirstRowOnScreen() const {

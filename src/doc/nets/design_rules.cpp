@@ -1,5 +1,9 @@
 #include "doc/nets/design_rules.h"
 
+std::int64_t CDesignRules::*const kRuleLengths[RULE_LENGTH_COUNT] = {
+    &CDesignRules::nMinTrack, &CDesignRules::nClearance,  &CDesignRules::nMinDrill,
+    &CDesignRules::nMinRing,  &CDesignRules::nHoleToHole, &CDesignRules::nEdge};
+
 #include "doc/document/document_ui.h"
 #include "doc/fab/fab_units.h"
 #include "doc/nets/board_outline.h"

@@ -19,6 +19,11 @@ struct CDesignRules {
     int nMicronsPerUnit = 127;
 };
 
+// The rules that are lengths, in the order the dialog, the settings and the
+// command line list them: track, clearance, drill, ring, hole to hole, edge.
+constexpr int RULE_LENGTH_COUNT = 6;
+extern std::int64_t CDesignRules::*const kRuleLengths[RULE_LENGTH_COUNT];
+
 enum RuleKind {
     RULE_THIN_TRACK,
     RULE_CLEARANCE,

@@ -2,6 +2,7 @@
 
 #include "doc/document/document_ui.h"
 #include "doc/fab/fab_request.h"
+#include "doc/fab/fab_units.h"
 #include "model/translate_noop.h"
 
 #include <string>
@@ -11,19 +12,25 @@ const char* const kSection = "Produzione";
 // The names the refusals show, as the dialog labels them.
 const char* const kMaskName = "Allargamento maschera";
 const char* const kStrokeName = "Tratto";
-const char* const kRuleNames[FAB_RULE_COUNT] = {QT_TRANSLATE_NOOP("CFabDlg", "Pista minima"),
-                                                QT_TRANSLATE_NOOP("CFabDlg", "Distanza minima"),
-                                                QT_TRANSLATE_NOOP("CFabDlg", "Foro minimo"),
-                                                QT_TRANSLATE_NOOP("CFabDlg", "Corona minima"),
-                                                QT_TRANSLATE_NOOP("CFabDlg", "Distanza tra i fori"),
-                                                QT_TRANSLATE_NOOP("CFabDlg", "Distanza dal bordo")};
-std::int64_t CDesignRules::*const kRuleFields[FAB_RULE_COUNT] = {
-    &CDesignRules::nMinTrack, &CDesignRules::nClearance,  &CDesignRules::nMinDrill,
-    &CDesignRules::nMinRing,  &CDesignRules::nHoleToHole, &CDesignRules::nEdge};
+const char* const kRuleNames[RULE_LENGTH_COUNT] = {
+    QT_TRANSLATE_NOOP("CFabDlg", "Pista minima"),
+    QT_TRANSLATE_NOOP("CFabDlg", "Distanza minima"),
+    QT_TRANSLATE_NOOP("CFabDlg", "Foro minimo"),
+    QT_TRANSLATE_NOOP("CFabDlg", "Corona minima"),
+    QT_TRANSLATE_NOOP("CFabDlg", "Distanza tra i fori"),
+    QT_TRANSLATE_NOOP("CFabDlg", "Distanza dal bordo")};
 std::string RuleKey(int i) {
     return "strRule" + std::to_string(i);
 }
 } // namespace
+
+std::array<std::string, RULE_LENGTH_COUNT> DefaultFabRules() {
+    const CDesignRules defaults;
+    std::array<std::string, RULE_LENGTH_COUNT> texts;
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i)
+        texts[std::size_t(i)] = FormatMm(defaults.*kRuleLengths[i]);
+    return texts;
+}
 
 CFabChoices LoadFabChoices(IProfileStore& store) {
     CFabChoices c;
@@ -33,7 +40,7 @@ CFabChoices LoadFabChoices(IProfileStore& store) {
     const std::string stroke = store.GetString(kSection, "strStroke");
     if (!mask.empty()) c.strMaskExpansion = mask;
     if (!stroke.empty()) c.strStroke = stroke;
-    for (int i = 0; i < FAB_RULE_COUNT; ++i) {
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i) {
         const std::string rule = store.GetString(kSection, RuleKey(i));
         if (!rule.empty()) c.strRules[i] = rule;
     }
@@ -44,7 +51,7 @@ void SaveFabChoices(const CFabChoices& c, IProfileStore& store) {
     store.WriteInt(kSection, "nOutlineLayer", c.nOutlineLayer);
     store.WriteString(kSection, "strMaskExpansion", c.strMaskExpansion);
     store.WriteString(kSection, "strStroke", c.strStroke);
-    for (int i = 0; i < FAB_RULE_COUNT; ++i)
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i)
         store.WriteString(kSection, RuleKey(i), c.strRules[i]);
 }
 
@@ -55,8 +62,8 @@ const char* FabRuleName(int nRule) {
 std::string ReadFabRules(const CFabChoices& c, int nMicronsPerUnit, CDesignRules& rules) {
     rules.nMicronsPerUnit = nMicronsPerUnit;
     rules.nOutlineLayer = c.nOutlineLayer;
-    for (int i = 0; i < FAB_RULE_COUNT; ++i)
-        if (!ParseFabLength(c.strRules[i], false, rules.*kRuleFields[i]))
+    for (int i = 0; i < RULE_LENGTH_COUNT; ++i)
+        if (!ParseFabLength(c.strRules[i], false, rules.*kRuleLengths[i]))
             return FillMessage(MSG_FAB_BAD_LENGTH, kRuleNames[i]);
     return std::string();
 }

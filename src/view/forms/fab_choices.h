@@ -6,7 +6,11 @@
 #include "doc/nets/design_rules.h"
 #include "view/program/profile_store.h"
 
+#include <array>
 #include <string>
+
+// The rules' defaults in millimetres, as the dialog first shows them.
+std::array<std::string, RULE_LENGTH_COUNT> DefaultFabRules();
 
 struct CFabChoices {
     int nOutlineLayer = -1; // -1: none, the box around the copper and the silkscreen
@@ -15,9 +19,8 @@ struct CFabChoices {
     std::string strArchive;
     // The design rules in millimetres: track, clearance, drill, ring, hole
     // to hole, edge.
-    std::string strRules[6] = {"0.15", "0.15", "0.3", "0.15", "0.25", "0.3"};
+    std::array<std::string, RULE_LENGTH_COUNT> strRules = DefaultFabRules();
 };
-constexpr int FAB_RULE_COUNT = 6;
 // The rule's name as the dialog labels it, without "&" and unit.
 const char* FabRuleName(int nRule);
 
