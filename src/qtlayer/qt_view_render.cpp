@@ -3,6 +3,7 @@
 #include "doc/document/settings.h"
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/spatial_index.h"
+#include "doc/scene/tile_plan.h"
 #include "model/layers.h"
 #include "qtlayer/qt_surface.h"
 #include "view/viewport/view_paint.h"
@@ -28,7 +29,13 @@ QImage SubImage(QImage& image, const QRect& rc) {
     return QImage(bits, rc.width(), rc.height(), image.bytesPerLine(), image.format());
 }
 
-constexpr int kTile = 2048;
+constexpr int kTile = SCENE_TILE;
+
+// Each thread draws into a tile of its own.
+QImage& TileImage() {
+    static thread_local QImage tile(kTile, kTile, QImage::Format_RGB32);
+    return tile;
+}
 
 void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& view, double dpr);
 
@@ -36,8 +43,9 @@ void PaintGrid(QImage& target, QPoint at, const QRect& part, const CViewCoords& 
 // `at`: white on the sheet and grey around it, the grid, then what the index finds near the part. A
 // primitive is drawn whole into the tile, so its pixels do not depend on which part of the tile was
 // asked for.
-void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& view, double dpr,
-               const CSpatialIndex& index, const CLayerTable& layers) {
+bool PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& view, double dpr,
+               const CSpatialIndex& index, const CLayerTable& layers,
+               IDrawProgress* progress = nullptr) {
     {
         QPainter fill(&tile);
         fill.setCompositionMode(QPainter::CompositionMode_Source);
@@ -58,7 +66,9 @@ void PaintTile(QImage& tile, QPoint at, const QRect& part, const CViewCoords& vi
     const CPoint b = dc.DPtoLP(CPoint{part.right() + 1, part.bottom() + 1});
     const CRect visible{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1, std::max(a.x, b.x) + 1,
                         std::max(a.y, b.y) + 1};
-    DrawLayers(dc, index, visible, CLayerWalk(layers));
+    CLayerWalk walk(layers);
+    walk.pProgress = progress;
+    return DrawLayers(dc, index, visible, walk);
 }
 
 // The grid dots within `part` of `target`, whose pixel (0, 0) is image pixel `at`.
@@ -97,7 +107,7 @@ void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, d
     const CPoint org = map.GetViewportOrg();
     // Tile (i, j) covers image pixels org + (i, j) * TILE, which keeps them still on the sheet.
     const auto first = [](int v, int o) { return int(std::floor(double(v - o) / kTile)); };
-    static thread_local QImage tile(kTile, kTile, QImage::Format_RGB32);
+    QImage& tile = TileImage();
     for (int j = first(rc.top(), org.y); j <= first(rc.bottom(), org.y); ++j)
         for (int i = first(rc.left(), org.x); i <= first(rc.right(), org.x); ++i) {
             const QRect at(org.x + i * kTile, org.y + j * kTile, kTile, kTile);
@@ -107,6 +117,22 @@ void PaintViewScene(QImage& image, const QRect& area, const CViewCoords& view, d
             copy.setCompositionMode(QPainter::CompositionMode_Source);
             copy.drawImage(part.topLeft(), tile, part.translated(-at.topLeft()));
         }
+}
+
+bool PaintViewPart(QImage& out, QPoint at, const CViewCoords& view, double dpr,
+                   const CSpatialIndex& index, const CLayerTable& layers, IDrawProgress* progress) {
+    CMapping map;
+    view.PrepareMapping(map, dpr);
+    const CPoint org = map.GetViewportOrg();
+    const auto first = [](int v, int o) { return int(std::floor(double(v - o) / kTile)); };
+    const QPoint tileAt(org.x + first(at.x(), org.x) * kTile, org.y + first(at.y(), org.y) * kTile);
+    const QRect part = QRect(at, out.size()).translated(-tileAt);
+    QImage& tile = TileImage();
+    if (!PaintTile(tile, tileAt, part, view, dpr, index, layers, progress)) return false;
+    QPainter copy(&out);
+    copy.setCompositionMode(QPainter::CompositionMode_Source);
+    copy.drawImage(QPoint(0, 0), tile, part);
+    return true;
 }
 
 void PaintViewMarks(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,

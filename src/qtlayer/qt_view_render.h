@@ -11,6 +11,7 @@
 #include <vector>
 
 struct CLayerTable;
+class IDrawProgress;
 class CSpatialIndex;
 class CPrimitive;
 
@@ -18,6 +19,12 @@ class CPrimitive;
 // top-left corner, the layers shown as `layers` says; nothing outside `rc` changes.
 void PaintViewScene(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,
                     const CSpatialIndex& index, const CLayerTable& layers);
+
+// The same pixels for one part of the scene, within one of its tiles (see
+// PlanParts): `out` holds image pixels from `at`. False when the progress
+// stopped it; `out` is then undefined.
+bool PaintViewPart(QImage& out, QPoint at, const CViewCoords& view, double dpr,
+                   const CSpatialIndex& index, const CLayerTable& layers, IDrawProgress* progress);
 
 // The marks of the selected primitives, then the macro origin unless hidden,
 // clipped to `rc`.

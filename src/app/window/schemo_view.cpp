@@ -3,12 +3,13 @@
 #include "app/frame/program_context.h"
 #include "app/frame/trace.h"
 #include "app/platform/qt_view_host.h"
-#include "app/window/scene_cache.h"
+#include "app/platform/render_gate.h"
 #include "doc/document/document.h"
 #include "doc/document/settings.h"
 #include "doc/scene/drawing_extent.h"
 #include "doc/scene/regions.h"
 #include "qtlayer/qt_surface.h"
+#include "qtlayer/qt_tiled_scene.h"
 #include "qtlayer/qt_view_render.h"
 #include "view/editor/view_controller.h"
 #include "view/viewport/view_paint.h"
@@ -50,7 +51,7 @@ int MaxSlack(const std::vector<CPrimitive*>& prims) {
 
 CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()),
-      m_pScene(std::make_unique<CSceneCache>()) {
+      m_pScene(std::make_unique<CTiledScene>(CRenderGate::Workers())) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -63,6 +64,7 @@ CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, bVertical](int v) { OnScrollValue(bVertical, v); });
     }
+    m_pScene->SetWake([this] { QCoreApplication::postEvent(this, new QEvent(TILES_READY_EVENT)); });
     m_doc.AddObserver(&m_index);
     m_doc.AddObserver(this);
     m_pHost = std::make_unique<CQtViewHost>(*this, frame);
@@ -248,6 +250,8 @@ void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
 void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     if (change.nKind == DOCCHANGE_MODIFIED) return;
     NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
+    // A part in flight may hold what the document no longer has.
+    if (change.nKind != DOCCHANGE_SELECTION) m_pScene->CancelAll();
     if (change.nKind == DOCCHANGE_RESET || change.nKind == DOCCHANGE_APPEARANCE) {
         m_bExtentKnown = false;
         InvalidateAll();
@@ -268,21 +272,43 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
 
 void CSchemoView::NoteInput() {
     if (!m_inputClock.isValid()) m_inputClock.start();
+    if (!m_settleClock.isValid()) m_settleClock.start();
 }
 
 void CSchemoView::NoteStale() {
-    if (!m_staleClock.isValid()) m_staleClock.start();
+    if (!m_settleClock.isValid()) m_settleClock.start();
 }
 
-// The scene is drawn whole at each paint, so the paint that shows an input
-// also completes the picture.
+// The paint after an input is its first frame; the paint that finds the scene
+// exact completes the picture.
 void CSchemoView::TellTimes() {
-    const qint64 nInput = m_inputClock.isValid() ? m_inputClock.elapsed() : -1;
-    if (m_inputClock.isValid() && m_onFrame) m_onFrame(nInput);
-    if (m_staleClock.isValid() && m_onSettled)
-        m_onSettled(std::max(nInput, m_staleClock.elapsed()));
+    if (m_inputClock.isValid() && m_onFrame) m_onFrame(m_inputClock.elapsed());
     m_inputClock.invalidate();
-    m_staleClock.invalidate();
+    if (!m_pScene->IsSettled()) return;
+    if (m_settleClock.isValid() && m_onSettled) m_onSettled(m_settleClock.elapsed());
+    m_settleClock.invalidate();
+    if (!m_bPainted) {
+        m_bPainted = true;
+        if (m_onFirstPaint) m_onFirstPaint();
+    }
+}
+
+bool CSchemoView::event(QEvent* event) {
+    if (event->type() != TILES_READY_EVENT) return QAbstractScrollArea::event(event);
+    TakeTiles();
+    return true;
+}
+
+void CSchemoView::TakeTiles() {
+    const QRegion changed = m_pScene->TakeFinished();
+    const double dpr = Ratio();
+    if (changed.rectCount() > 8)
+        viewport()->update(ToWidget(changed.boundingRect(), dpr));
+    else
+        for (const QRect& r : changed)
+            viewport()->update(ToWidget(r, dpr));
+    if (changed.isEmpty() && m_pScene->IsSettled() && m_settleClock.isValid())
+        viewport()->update(); // the last part fell outside: the picture is complete all the same
 }
 
 void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
@@ -328,10 +354,6 @@ void CSchemoView::paintEvent(QPaintEvent* event) {
     QPainter(viewport()).drawImage(event->rect(), m_frame, rc);
     m_frame.setDevicePixelRatio(1);
     m_bStartZoom = false;
-    if (!m_bPainted) {
-        m_bPainted = true;
-        if (m_onFirstPaint) m_onFirstPaint();
-    }
     if (m_onPainted) m_onPainted();
     TellTimes();
 }

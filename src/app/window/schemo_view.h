@@ -16,7 +16,7 @@
 #include <memory>
 
 class CQtViewHost;
-class CSceneCache;
+class CTiledScene;
 class CSchemoDoc;
 class CViewController;
 class IViewFrame;
@@ -65,7 +65,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     const CSpatialIndex& Index() const { return m_index; }
     void OnDocumentChanged(const CDocChange& change) override;
 
-    std::function<void()> m_onFirstPaint;        // once, after the first complete paint
+    std::function<void()> m_onFirstPaint;        // once, at the first exact picture
     std::function<void()> m_onPainted;           // after every paint
     std::function<void(double)> m_onZoomChanged; // the zoom box follows
     std::function<void(const QString&)> m_onStatus;
@@ -86,6 +86,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void keyReleaseEvent(QKeyEvent* event) override;
     // The pointer leaving the drawing (for the scroll bars, too).
     bool viewportEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void Frame(const std::function<void(bool bContent, CRect extent)>& frame);
@@ -106,13 +107,16 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void NoteInput();
     void NoteStale();
     void TellTimes();
+    void TakeTiles();
 
     CSchemoDoc& m_doc;
     CSpatialIndex m_index;
     CViewCoords m_coords;
-    std::unique_ptr<CSceneCache> m_pScene;
+    std::unique_ptr<CTiledScene> m_pScene;
     QImage m_frame;
-    QElapsedTimer m_inputClock, m_staleClock; // invalid: nothing waits
+    // From an input to its first frame, and from an input or a change to the
+    // exact picture; invalid: nothing waits.
+    QElapsedTimer m_inputClock, m_settleClock;
     bool m_bPainted = false;
     // Until the view is first painted, or the user zooms or scrolls, the first
     // zoom follows the window's size (a window opened behind others, or before

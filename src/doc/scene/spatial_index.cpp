@@ -180,20 +180,37 @@ bool CSpatialIndex::Reaches(const Entry& e, const CRect& rect, double dUnitsPerP
     return HasBounds(e.box) && Touches(e.box, rect, UnitsFor(e.nSlack + nBand, dUnitsPerPixel));
 }
 
+namespace {
+struct Found {
+    std::uint64_t nOrder;
+    CPrimitive* p;
+};
+
+// A query marks each slot it has taken, so a slot in several cells counts
+// once. Each thread has its own marks: views draw on several at once.
+struct QueryScratch {
+    std::vector<std::uint32_t> seen;
+    std::uint32_t nStamp = 0;
+    std::vector<Found> found;
+};
+thread_local QueryScratch t_scratch;
+} // namespace
+
 void CSpatialIndex::Query(const CRect& rect, double dUnitsPerPixel, int nBandPixels,
                           std::vector<CPrimitive*>& out) const {
+    QueryScratch& q = t_scratch;
     out.clear();
-    m_found.clear();
-    if (m_seen.size() < m_entries.size()) m_seen.resize(m_entries.size(), 0);
-    if (++m_nQueryStamp == 0) {
-        std::fill(m_seen.begin(), m_seen.end(), 0);
-        m_nQueryStamp = 1;
+    q.found.clear();
+    if (q.seen.size() < m_entries.size()) q.seen.resize(m_entries.size(), 0);
+    if (++q.nStamp == 0) {
+        std::fill(q.seen.begin(), q.seen.end(), 0);
+        q.nStamp = 1;
     }
     auto take = [&](std::uint32_t slot) {
-        if (m_seen[slot] == m_nQueryStamp) return;
-        m_seen[slot] = m_nQueryStamp;
+        if (q.seen[slot] == q.nStamp) return;
+        q.seen[slot] = q.nStamp;
         const Entry& e = m_entries[slot];
-        if (Reaches(e, rect, dUnitsPerPixel, nBandPixels)) m_found.push_back({e.nOrder, e.p});
+        if (Reaches(e, rect, dUnitsPerPixel, nBandPixels)) q.found.push_back({e.nOrder, e.p});
     };
     const std::int64_t grow = UnitsFor(m_nMaxSlack + nBandPixels, dUnitsPerPixel);
     const CRect wide{ClampToInt32(rect.left - grow), ClampToInt32(rect.top - grow),
@@ -206,10 +223,10 @@ void CSpatialIndex::Query(const CRect& rect, double dUnitsPerPixel, int nBandPix
                     take(slot);
     for (std::uint32_t slot : m_overflow)
         take(slot);
-    std::sort(m_found.begin(), m_found.end(),
+    std::sort(q.found.begin(), q.found.end(),
               [](const Found& a, const Found& b) { return a.nOrder < b.nOrder; });
-    out.reserve(m_found.size());
-    for (const Found& f : m_found)
+    out.reserve(q.found.size());
+    for (const Found& f : q.found)
         out.push_back(f.p);
 }
 

@@ -4,6 +4,7 @@
 // bounds, so a zoom change does not rebuild it; queries widen by the pick band
 // and the primitives' pixel margins converted to units at the caller's zoom.
 // Fed by the document's change notifications; answers in list order.
+// Queries from several threads at once are safe while nothing changes it.
 #include "doc/document/document_observer.h"
 
 #include <cstdint>
@@ -42,10 +43,6 @@ class CSpatialIndex final : public IDocumentObserver {
         int nSlack = 0;
         bool bGrid = false; // in the cells, else in the overflow
     };
-    struct Found {
-        std::uint64_t nOrder;
-        CPrimitive* p;
-    };
 
     void Insert(CPrimitive* p, std::uint64_t nOrder);
     void Erase(CPrimitive* p);
@@ -71,8 +68,4 @@ class CSpatialIndex final : public IDocumentObserver {
     std::vector<std::uint32_t> m_overflow;
     std::uint64_t m_nNextOrder = 0;
     int m_nMaxSlack = 0;
-    // A query marks each slot it has taken, so a slot in several cells counts once.
-    mutable std::vector<std::uint32_t> m_seen;
-    mutable std::uint32_t m_nQueryStamp = 0;
-    mutable std::vector<Found> m_found;
 };
