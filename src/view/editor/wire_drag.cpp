@@ -25,15 +25,15 @@ std::uint64_t Key(CPoint pt) {
 }
 
 long long Distance2(CPoint a, CPoint b) {
-    const long long dx = b.x - a.x, dy = b.y - a.y;
-    return dx * dx + dy * dy;
+    const long long dx = (long long)b.x - a.x, dy = (long long)b.y - a.y;
+    return dx * dx + dy * dy; // within 2^63 for any two 32-bit points
 }
 
 // On the segment from a to b, its ends excluded.
 bool Inside(CPoint a, CPoint b, CPoint pt) {
     if (pt == a || pt == b) return false;
     const long long cross =
-        (long long)(b.x - a.x) * (pt.y - a.y) - (long long)(b.y - a.y) * (pt.x - a.x);
+        ((long long)b.x - a.x) * ((long long)pt.y - a.y) - ((long long)b.y - a.y) * ((long long)pt.x - a.x);
     return cross == 0 && std::min(a.x, b.x) <= pt.x && pt.x <= std::max(a.x, b.x) &&
            std::min(a.y, b.y) <= pt.y && pt.y <= std::max(a.y, b.y);
 }
