@@ -48,7 +48,7 @@ soak: setup
 # Only the layers without Qt (Qt is not instrumented) and the one test.
 test-tsan:
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DTAVOLIN_TSAN=ON $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target open_race_test
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target open_race_test tile_race_test
 	cd $(TSAN_BUILD) && ctest --output-on-failure
 
 test-fast: build

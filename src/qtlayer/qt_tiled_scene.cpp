@@ -1,6 +1,5 @@
 #include "qtlayer/qt_tiled_scene.h"
 
-#include "doc/scene/layer_walk.h"
 #include "doc/scene/tile_plan.h"
 #include "doc/scene/tile_workers.h"
 #include "qtlayer/qt_view_render.h"
@@ -19,20 +18,6 @@ QRect ToQRect(const CRect& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// A part's walk waits at the workers' checkpoints and stops once unwanted.
-class CPartProgress final : public IDrawProgress {
-  public:
-    CPartProgress(CWorkerGate& gate, const std::atomic<bool>& cancelled)
-        : m_gate(gate), m_cancelled(cancelled) {}
-    bool Continue(double) override {
-        m_gate.Checkpoint();
-        return !m_cancelled.load();
-    }
-
-  private:
-    CWorkerGate& m_gate;
-    const std::atomic<bool>& m_cancelled;
-};
 } // namespace
 
 struct CTiledScene::Shared {
@@ -216,7 +201,7 @@ void CTiledScene::Send(const CRect& part, const CViewCoords& coords, double dpr,
                       pLayers = &layers](CWorkerGate& gate) {
         if (pCancelled->load()) return;
         QImage pixels(at.size(), QImage::Format_RGB32);
-        CPartProgress progress(gate, *pCancelled);
+        CGateProgress progress(gate, *pCancelled);
         if (!PaintViewPart(pixels, at.topLeft(), coords, dpr, *pIndex, *pLayers, &progress)) return;
         std::lock_guard<std::mutex> lock(shared->mutex);
         shared->results.push_back(Shared::Result{nId, std::move(pixels)});

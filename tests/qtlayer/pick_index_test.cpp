@@ -8,8 +8,10 @@
 #include "doc/document/document.h"
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/picking.h"
+#include "doc/scene/tile_workers.h"
 #include "format/resolve_context.h"
 #include "qtlayer/qt_surface.h"
+#include "qtlayer/qt_tiled_scene.h"
 #include "qtlayer/qt_view_render.h"
 #include "view/viewport/view_coords.h"
 
@@ -175,4 +177,62 @@ TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
         EXPECT_TRUE(img.pixel(p + n, p) != mark && img.pixel(p, 30 * k) != mark) << k;
         EXPECT_EQ(img.pixel(100 * k, 100 * k), qRgb(255, 0, 0)) << "the macro origin";
     }
+}
+
+// The workers' parts, whatever happens while they are in flight (a zoom, a
+// scroll, a change under a paused part), end as the picture drawn whole.
+TEST(TiledScene, SettlesOnThePictureDrawnWholeAfterZoomScrollAndChanges) {
+    const CLayerTable layers;
+    CLibraryState library;
+    CSchemoDoc doc{DOC_DRAWING, nullptr, library.context};
+    ASSERT_TRUE(doc.Load(RandomDrawing(91, 3000)));
+    CSpatialIndex index(doc.Primitives());
+    doc.AddObserver(&index);
+    CTileWorkers workers(2);
+    CTiledScene scene(workers);
+    CViewCoords view;
+    view.SetClientSize(700, 500);
+    view.SetScale(0.37, false);
+    const auto origin = [&] {
+        CMapping map;
+        view.PrepareMapping(map, 1.0);
+        return map.GetViewportOrg();
+    };
+    const auto settle = [&] {
+        for (int i = 0; i < 50 && !scene.IsSettled(); ++i) {
+            scene.Render(view, 1.0, index, layers);
+            workers.WaitIdle();
+            scene.TakeFinished();
+        }
+        QImage whole(700, 500, QImage::Format_RGB32);
+        PaintViewScene(whole, whole.rect(), view, 1.0, index, layers);
+        return scene.Image() == whole;
+    };
+    scene.Resize(QSize(700, 500));
+    scene.InvalidateAll(origin());
+    EXPECT_TRUE(settle()) << "first picture";
+
+    const QImage before = scene.Image();
+    view.SetScale(2 * 0.37, false); // a zoom about the corner: the old pixels, scaled, come first
+    workers.Pause();
+    scene.Render(view, 1.0, index, layers);
+    EXPECT_FALSE(scene.IsSettled());
+    for (const QPoint at : {QPoint(101, 75), QPoint(333, 201), QPoint(17, 240)})
+        EXPECT_EQ(scene.Image().pixel(at * 2), before.pixel(at)) << at.x() << "," << at.y();
+    workers.Resume();
+    EXPECT_TRUE(settle()) << "zoomed";
+
+    view.ScrollTo(140, 90);
+    workers.Pause();
+    scene.ScrollTo(origin());
+    scene.Render(view, 1.0, index, layers);
+    // A change while the parts are paused: they must not bring back what was removed.
+    std::vector<CPrimitive*> gone;
+    for (std::size_t i = 0; i < doc.Primitives().size(); i += 3)
+        gone.push_back(doc.Primitives()[i].get());
+    doc.Remove(gone);
+    scene.CancelAll();
+    scene.Invalidate(QRect(0, 0, 700, 500));
+    workers.Resume();
+    EXPECT_TRUE(settle()) << "scrolled and changed";
 }

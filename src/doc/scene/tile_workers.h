@@ -4,6 +4,9 @@
 // paused: Pause returns once every running job stands at a checkpoint, where
 // it touches nothing of a document, and Resume lets them go on. A job that
 // learns at a checkpoint that it is no longer wanted returns at once.
+#include "doc/scene/layer_walk.h"
+
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -54,4 +57,19 @@ class CTileWorkers final {
     int m_nRunning = 0; // jobs between their start and their end
     int m_nParked = 0;  // of those, standing at a checkpoint while paused
     bool m_bEnd = false;
+};
+
+// A job's walk: it waits at the checkpoints and stops once no longer wanted.
+class CGateProgress final : public IDrawProgress {
+  public:
+    CGateProgress(CWorkerGate& gate, const std::atomic<bool>& cancelled)
+        : m_gate(gate), m_cancelled(cancelled) {}
+    bool Continue(double) override {
+        m_gate.Checkpoint();
+        return !m_cancelled.load();
+    }
+
+  private:
+    CWorkerGate& m_gate;
+    const std::atomic<bool>& m_cancelled;
 };

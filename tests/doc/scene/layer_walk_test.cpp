@@ -1,6 +1,7 @@
 // The layer walk draws every shown layer up to the last, with the layer table
 // it carries, symbols included.
 #include "doc/scene/layer_walk.h"
+#include "doc/scene/tile_plan.h"
 #include "model/line.h"
 #include "model/macro.h"
 #include "support/recording_surface.h"
@@ -31,4 +32,21 @@ TEST(LayerWalk, DrawsTheShownLayersUpToTheLastAndPassesItsTableToSymbols) {
     dc.m_calls.clear();
     DrawLayers(dc, list, walk);
     EXPECT_EQ(dc.m_calls.size(), 8u);
+}
+
+// The parts cover the marked pixels once, stay within one grid cell through
+// the origin (so within one tile) and come nearest the middle first.
+TEST(PlanParts, CoverOnceWithinCellsMiddleFirst) {
+    const CPoint origin{-100, 37};
+    const std::vector<CRect> dirty{{0, 0, 700, 300}, {650, 400, 1200, 420}};
+    const std::vector<CRect> parts = PlanParts(dirty, origin, CPoint{600, 210});
+    long long area = 0;
+    for (const CRect& p : parts) {
+        area += (long long)(p.right - p.left) * (p.bottom - p.top);
+        const auto cell = [](int v, int o) { return (v - o + 4 * SCENE_PART) / SCENE_PART; };
+        EXPECT_EQ(cell(p.left, origin.x), cell(p.right - 1, origin.x));
+        EXPECT_EQ(cell(p.top, origin.y), cell(p.bottom - 1, origin.y));
+    }
+    EXPECT_EQ(area, 700LL * 300 + 550 * 20);
+    EXPECT_EQ(parts.front(), (CRect{412, 37, 668, 293})) << "the cell holding the middle";
 }
