@@ -20,28 +20,6 @@
 #include <memory>
 
 namespace {
-CSpatialIndex& EditorIndex(std::size_t n) {
-    static std::size_t s_n = 0;
-    static std::unique_ptr<CSpatialIndex> s_index;
-    CSchemoDoc& doc = LoadedDocument(n);
-    if (!s_index || s_n != n) {
-        if (s_index) doc.RemoveObserver(s_index.get());
-        s_index = std::make_unique<CSpatialIndex>(doc.Primitives());
-        doc.AddObserver(s_index.get()); // edits keep it right, as in the window
-        s_n = n;
-    }
-    return *s_index;
-}
-
-CViewCoords ViewAt(double dZoom, CPoint org, bool bGrid = true) {
-    CViewCoords v;
-    v.SetClientSize(kViewWidth, kViewHeight);
-    v.SetScale(dZoom / 100, false);
-    v.ScrollTo(org.x, org.y);
-    v.m_grid.bShowGrid = bGrid;
-    return v;
-}
-
 // The window's side, doing what the window does: the overlay's rectangle is
 // remembered for the repaint, and nothing else costs.
 class CBenchHost final : public IViewHost {

@@ -41,6 +41,10 @@ const std::vector<CBenchOp> kOps = {
     {{"small_walk", "paint 200×200 pixels at 400 % through the index"}, BenchSmallWalk, true},
     {{"zoom_step", "zoom ×1.3 from the fitted view, paint 1920×1080"}, BenchZoomStep, false},
     {{"view_zoom", "window: zoom step, tiled scene 1920×1080 with grid"}, BenchViewZoom, false},
+    {{"frame_zoom", "window on workers: zoom step, first frame"}, BenchFrameZoom, false},
+    {{"settled_zoom", "window on workers: zoom step, exact picture"}, BenchSettledZoom, false},
+    {{"frame_scroll", "window on workers: scroll at 400 %, first frame"}, BenchFrameScroll, true},
+    {{"settled_scroll", "window on workers: scroll at 400 %, exact picture"}, BenchSettledScroll, true},
     {{"view_scroll", "window: scroll a tenth at 400 %, slide + strip"}, BenchViewScroll, true},
     {{"view_change", "window: repaint 200×200 at 400 %, tiled"}, BenchViewChange, true},
     {{"drag_1", "window: drag step, 1 selected, overlay composed"}, BenchDragStep1, true},
@@ -55,6 +59,10 @@ const std::vector<CBenchOp> kOps = {
     {{"undo_100", "100 × (edit of one element + undo step)"}, BenchUndo100, false},
     {{"undo", "undo after one edit"}, BenchUndo, false},
     {{"redo", "redo of one edit"}, BenchRedo, false},
+    {{"frame_undo", "window on workers: undo, first frame (all in view)"}, BenchFrameUndo, false},
+    {{"settled_undo", "window on workers: undo, exact picture"}, BenchSettledUndo, false},
+    {{"frame_redo", "window on workers: redo, first frame"}, BenchFrameRedo, false},
+    {{"settled_redo", "window on workers: redo, exact picture"}, BenchSettledRedo, false},
 };
 
 bool g_bOnce = false;

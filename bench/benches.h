@@ -26,6 +26,14 @@ void BenchUndoStep(benchmark::State& state, std::size_t n);
 void BenchUndo100(benchmark::State& state, std::size_t n);
 void BenchUndo(benchmark::State& state, std::size_t n);
 void BenchRedo(benchmark::State& state, std::size_t n);
+void BenchFrameZoom(benchmark::State& state, std::size_t n);
+void BenchSettledZoom(benchmark::State& state, std::size_t n);
+void BenchFrameScroll(benchmark::State& state, std::size_t n);
+void BenchSettledScroll(benchmark::State& state, std::size_t n);
+void BenchFrameUndo(benchmark::State& state, std::size_t n);
+void BenchSettledUndo(benchmark::State& state, std::size_t n);
+void BenchFrameRedo(benchmark::State& state, std::size_t n);
+void BenchSettledRedo(benchmark::State& state, std::size_t n);
 void BenchNets(benchmark::State& state, std::size_t n);
 void BenchDesignRules(benchmark::State& state, std::size_t n);
 

@@ -1,5 +1,7 @@
 #include "fixtures.h"
 
+#include "doc/scene/spatial_index.h"
+
 #include "alloc_count.h"
 
 #include <cstdio>
@@ -112,4 +114,26 @@ void ReportMemory(benchmark::State& state, const COpMemory& m) {
     state.counters["max_rss_MB"] = double(m.maxRss) / 1e6;
     state.counters["cpu_ms"] =
         benchmark::Counter(1e3 * m.cpuSeconds, benchmark::Counter::kAvgIterations);
+}
+
+CSpatialIndex& EditorIndex(std::size_t n) {
+    static std::size_t s_n = 0;
+    static std::unique_ptr<CSpatialIndex> s_index;
+    CSchemoDoc& doc = LoadedDocument(n);
+    if (!s_index || s_n != n) {
+        if (s_index) doc.RemoveObserver(s_index.get());
+        s_index = std::make_unique<CSpatialIndex>(doc.Primitives());
+        doc.AddObserver(s_index.get()); // edits keep it right, as in the window
+        s_n = n;
+    }
+    return *s_index;
+}
+
+CViewCoords ViewAt(double dZoom, CPoint org, bool bGrid) {
+    CViewCoords v;
+    v.SetClientSize(kViewWidth, kViewHeight);
+    v.SetScale(dZoom / 100, false);
+    v.ScrollTo(org.x, org.y);
+    v.m_grid.bShowGrid = bGrid;
+    return v;
 }

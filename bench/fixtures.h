@@ -7,8 +7,11 @@
 #include "format/resolve_context.h"
 #include "generate.h"
 #include "model/layers.h"
+#include "view/viewport/view_coords.h"
 
 #include <benchmark/benchmark.h>
+
+class CSpatialIndex;
 
 #include <QImage>
 
@@ -40,6 +43,11 @@ std::string ScratchPath(const std::string& name);
 // The drawing of n elements, read once and kept until another size is asked for.
 CSchemoDoc& LoadedDocument(std::size_t n);
 void DropDocument();
+
+// The index of LoadedDocument(n), kept right by its changes as in the window.
+CSpatialIndex& EditorIndex(std::size_t n);
+// A 1920 x 1080 view at a zoom in percent, the window's top left at org.
+CViewCoords ViewAt(double dZoom, CPoint org, bool bGrid = true);
 
 // The view at zoom 100 %: isotropic, the 2500-unit sheet fitted into the view.
 void SetViewMapping(CMapping& dc);

@@ -41,12 +41,6 @@ QRect ToDevice(const QRect& w, double dpr) {
     return QRect(l, t, r - l, b - t);
 }
 
-int MaxSlack(const std::vector<CPrimitive*>& prims) {
-    int n = 0;
-    for (const CPrimitive* p : prims)
-        n = std::max(n, p->GetBoundsSlack());
-    return n;
-}
 } // namespace
 
 CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
@@ -251,23 +245,17 @@ void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     if (change.nKind == DOCCHANGE_MODIFIED) return;
     NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
     // A part in flight may hold what the document no longer has.
-    if (change.nKind != DOCCHANGE_SELECTION) m_pScene->CancelAll();
-    if (change.nKind == DOCCHANGE_RESET || change.nKind == DOCCHANGE_APPEARANCE) {
+    if (change.nKind != DOCCHANGE_SELECTION) {
+        m_pScene->CancelAll();
         m_bExtentKnown = false;
+    }
+    std::vector<CRect> rects;
+    if (!ChangedDeviceRects(m_coords, Ratio(), change, rects)) {
         InvalidateAll();
         return;
     }
-    if (change.nKind != DOCCHANGE_SELECTION) m_bExtentKnown = false;
-    const int nSlack = MaxSlack(change.prims);
-    if (change.bBefore) InvalidateLogical(change.rcBefore, nSlack);
-    if (change.bAfter) InvalidateLogical(change.rcAfter, nSlack);
-    if (!change.bBefore && !change.bAfter && !change.prims.empty()) {
-        CRect box;
-        if (change.prims.size() > MAX_BOUNDED_CHANGE)
-            InvalidateAll();
-        else if (UnionBounds(change.prims, box))
-            InvalidateLogical(box, nSlack);
-    }
+    for (const CRect& r : rects)
+        InvalidateDevice(ToQRect(r));
 }
 
 void CSchemoView::NoteInput() {
@@ -311,13 +299,11 @@ void CSchemoView::TakeTiles() {
         viewport()->update(); // the last part fell outside: the picture is complete all the same
 }
 
-void CSchemoView::InvalidateLogical(const CRect& rc, int nSlackPixels) {
-    const double dpr = Ratio();
-    const QRect clipped =
-        m_pScene->Invalidate(ToQRect(DeviceRectOf(m_coords, dpr, rc, nSlackPixels)));
+void CSchemoView::InvalidateDevice(const QRect& dev) {
+    const QRect clipped = m_pScene->Invalidate(dev);
     if (clipped.isEmpty()) return;
     NoteStale();
-    viewport()->update(ToWidget(clipped, dpr));
+    viewport()->update(ToWidget(clipped, Ratio()));
 }
 
 void CSchemoView::InvalidateAll() {

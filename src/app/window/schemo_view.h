@@ -99,7 +99,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void UpdateScrollBars();
     void OnScrollAction(bool bVertical, int nAction);
     void OnScrollValue(bool bVertical, int nValue);
-    void InvalidateLogical(const CRect& rc, int nSlackPixels);
+    void InvalidateDevice(const QRect& dev);
     void InvalidateAll();
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;

@@ -1,5 +1,7 @@
 #include "view/viewport/view_paint.h"
 
+#include "doc/document/document.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -92,4 +94,28 @@ CRect DeviceRectOf(const CViewCoords& view, double dpr, const CRect& rcLogical, 
     const int g = Dip(dpr, MARK_HALF + 2 + std::max(0, nSlackPixels));
     return {std::min(a.x, b.x) - g, std::min(a.y, b.y) - g, std::max(a.x, b.x) + g + 1,
             std::max(a.y, b.y) + g + 1};
+}
+
+namespace {
+int MaxSlack(const std::vector<CPrimitive*>& prims) {
+    int n = 0;
+    for (const CPrimitive* p : prims)
+        n = std::max(n, p->GetBoundsSlack());
+    return n;
+}
+} // namespace
+
+bool ChangedDeviceRects(const CViewCoords& view, double dpr, const CDocChange& change,
+                        std::vector<CRect>& rects) {
+    rects.clear();
+    if (change.nKind == DOCCHANGE_RESET || change.nKind == DOCCHANGE_APPEARANCE) return false;
+    const int nSlack = MaxSlack(change.prims);
+    if (change.bBefore) rects.push_back(DeviceRectOf(view, dpr, change.rcBefore, nSlack));
+    if (change.bAfter) rects.push_back(DeviceRectOf(view, dpr, change.rcAfter, nSlack));
+    if (!change.bBefore && !change.bAfter && !change.prims.empty()) {
+        CRect box;
+        if (change.prims.size() > MAX_BOUNDED_CHANGE) return false;
+        if (UnionBounds(change.prims, box)) rects.push_back(DeviceRectOf(view, dpr, box, nSlack));
+    }
+    return true;
 }

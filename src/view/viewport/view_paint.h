@@ -3,6 +3,7 @@
 // marks on the points of selected primitives and the macro origin. Sizes the
 // user sees in pixels (grid dots, 10 x 10 marks) are device-independent
 // pixels, so they grow with the device pixel ratio.
+#include "doc/document/document_observer.h"
 #include "model/layers.h"
 #include "model/primitive.h"
 #include "view/viewport/view_coords.h"
@@ -43,3 +44,9 @@ CRect OriginBox(const CViewCoords& view, double dpr);
 // The logical rectangle grown by the pixels that marks and pens may reach
 // beyond a primitive's points at this view's zoom, plus nSlackPixels.
 CRect DeviceRectOf(const CViewCoords& view, double dpr, const CRect& rcLogical, int nSlackPixels);
+
+// The device rectangles of a view that a document change makes stale; false
+// when the whole view is (a new drawing, a new look, a change too large to
+// bound). A change of the selection counts: the scene draws it in its colour.
+bool ChangedDeviceRects(const CViewCoords& view, double dpr, const CDocChange& change,
+                        std::vector<CRect>& rects);
