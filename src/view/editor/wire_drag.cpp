@@ -32,8 +32,8 @@ long long Distance2(CPoint a, CPoint b) {
 // On the segment from a to b, its ends excluded.
 bool Inside(CPoint a, CPoint b, CPoint pt) {
     if (pt == a || pt == b) return false;
-    const long long cross =
-        ((long long)b.x - a.x) * ((long long)pt.y - a.y) - ((long long)b.y - a.y) * ((long long)pt.x - a.x);
+    const long long cross = ((long long)b.x - a.x) * ((long long)pt.y - a.y) -
+                            ((long long)b.y - a.y) * ((long long)pt.x - a.x);
     return cross == 0 && std::min(a.x, b.x) <= pt.x && pt.x <= std::max(a.x, b.x) &&
            std::min(a.y, b.y) <= pt.y && pt.y <= std::max(a.y, b.y);
 }
