@@ -9,6 +9,7 @@
 #include "doc/scene/spatial_index.h"
 #include "doc/scene/tile_workers.h"
 #include "qtlayer/qt_tiled_scene.h"
+#include "qtlayer/qt_view_render.h"
 #include "view/viewport/view_paint.h"
 
 #include <chrono>
@@ -17,10 +18,6 @@ namespace {
 CTileWorkers& BenchWorkers() {
     static CTileWorkers workers(2);
     return workers;
-}
-
-QRect ToQRect(const CRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 // The scene as the window keeps it, told of the document's changes.

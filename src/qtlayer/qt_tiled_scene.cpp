@@ -14,10 +14,6 @@
 namespace {
 constexpr int kMaxDirtyRects = 16; // beyond that one bounding box is drawn
 
-QRect ToQRect(const CRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
 } // namespace
 
 struct CTiledScene::Shared {

@@ -15,6 +15,11 @@ class IDrawProgress;
 class CSpatialIndex;
 class CPrimitive;
 
+// A rectangle (right/bottom excluded) as Qt keeps it.
+inline QRect ToQRect(const CRect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
 // Paints the scene into `rc` of `image`, whose pixel (0, 0) is the view's
 // top-left corner, the layers shown as `layers` says; nothing outside `rc` changes.
 void PaintViewScene(QImage& image, const QRect& rc, const CViewCoords& view, double dpr,

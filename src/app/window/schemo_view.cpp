@@ -23,10 +23,6 @@
 #include <cmath>
 
 namespace {
-QRect ToQRect(const CRect& r) {
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
 // Widget pixels covering a rectangle of device pixels.
 QRect ToWidget(const QRect& dev, double dpr) {
     const int l = int(std::floor(dev.left() / dpr)), t = int(std::floor(dev.top() / dpr));
@@ -40,7 +36,6 @@ QRect ToDevice(const QRect& w, double dpr) {
     const int r = int(std::ceil((w.right() + 1) * dpr)), b = int(std::ceil((w.bottom() + 1) * dpr));
     return QRect(l, t, r - l, b - t);
 }
-
 } // namespace
 
 CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
