@@ -158,7 +158,8 @@ class CSchemoDoc {
     void RestoreSnapshot();
     bool ApplyDifference(const std::vector<const CHistoryLine*>& target);
     void RestoreWhole(const std::vector<const CHistoryLine*>& target);
-    void NotifyArrived(const std::vector<CPrimitive*>& arrived, std::size_t nFrom);
+    void NotifyArrived(const std::vector<CPrimitive*>& arrived,
+                       const std::vector<std::size_t>& positions);
     void ForgetLines(const std::vector<CPrimitive*>& prims);
     // The history holds only the drawing as it stands, which counts as saved.
     void StartHistory();

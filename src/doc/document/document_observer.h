@@ -3,10 +3,11 @@
 // changed, how, and the logical rectangles they covered before and after.
 #include "model/primitive.h"
 
+#include <utility>
 #include <vector>
 
 enum DocChangeKind {
-    DOCCHANGE_ADDED,      // appended at the end of the list
+    DOCCHANGE_ADDED,      // arrived: at the end of the list, or where `between` says
     DOCCHANGE_REMOVING,   // about to leave the list; the pointers are still valid
     DOCCHANGE_GEOMETRY,   // moved, turned, mirrored or edited in place
     DOCCHANGE_REORDERED,  // changed places among their own list positions
@@ -19,6 +20,9 @@ enum DocChangeKind {
 struct CDocChange {
     DocChangeKind nKind = DOCCHANGE_RESET;
     std::vector<CPrimitive*> prims; // in list order (REORDERED: the new order)
+    // ADDED inside the list: for each of prims, the primitives that were there
+    // before around it (null for an end of the list). Empty: all at the end.
+    std::vector<std::pair<CPrimitive*, CPrimitive*>> between;
     // Logical bounds, each valid only when its flag is set: before for what left
     // or moved away, after for what arrived or moved there. A change of very
     // many primitives comes with neither: anything may have changed.

@@ -59,13 +59,6 @@ bool FindDifference(const std::vector<CHistoryLine>& lines,
     return true;
 }
 
-std::vector<CPrimitive*> PointersOf(const CPrimitiveList& list, std::size_t b, std::size_t e) {
-    std::vector<CPrimitive*> v;
-    v.reserve(e - b);
-    for (std::size_t i = b; i < e; ++i)
-        v.push_back(list[i].get());
-    return v;
-}
 } // namespace
 
 void CSchemoDoc::RestoreSnapshot() {
@@ -136,7 +129,7 @@ bool CSchemoDoc::ApplyDifference(const std::vector<const CHistoryLine*>& target)
     m_lines.erase(m_lines.begin() + std::ptrdiff_t(p), m_lines.begin() + std::ptrdiff_t(nEnd));
     m_lines.insert(m_lines.begin() + std::ptrdiff_t(p), std::make_move_iterator(lines.begin()),
                    std::make_move_iterator(lines.end()));
-    NotifyArrived(arrived, arrived.empty() ? 0 : d.arrived.front());
+    NotifyArrived(arrived, d.arrived);
     // Nothing may have arrived or left; the undo and redo commands follow anyway.
     CDocChange state;
     state.nKind = DOCCHANGE_SELECTION;
@@ -144,22 +137,31 @@ bool CSchemoDoc::ApplyDifference(const std::vector<const CHistoryLine*>& target)
     return true;
 }
 
-// Those who keep the list's order hear of the fresh primitives at the end,
-// then of the order from the first of them on, unless they are the end.
-void CSchemoDoc::NotifyArrived(const std::vector<CPrimitive*>& arrived, std::size_t nFrom) {
+// Those who keep the list's order hear where each fresh primitive sits: between
+// which two of those they already know, so nothing else need be told again.
+void CSchemoDoc::NotifyArrived(const std::vector<CPrimitive*>& arrived,
+                               const std::vector<std::size_t>& positions) {
     if (arrived.empty()) return;
     CDocChange added;
     added.nKind = DOCCHANGE_ADDED;
     added.prims = arrived;
+    const std::size_t n = arrived.size(), nList = m_primitives.size();
+    if (positions.front() != nList - n) {
+        added.between.resize(n);
+        for (std::size_t a = 0; a < n; ++a) {
+            const std::size_t j = positions[a];
+            const bool bRun = a > 0 && positions[a - 1] + 1 == j;
+            added.between[a].first = bRun    ? added.between[a - 1].first
+                                     : j > 0 ? m_primitives[j - 1].get()
+                                             : nullptr;
+        }
+        for (std::size_t a = n; a-- > 0;) {
+            const std::size_t j = positions[a];
+            const bool bRun = a + 1 < n && positions[a + 1] == j + 1;
+            added.between[a].second = bRun            ? added.between[a + 1].second
+                                      : j + 1 < nList ? m_primitives[j + 1].get()
+                                                      : nullptr;
+        }
+    }
     Notify(added, true);
-    const std::size_t n = m_primitives.size();
-    if (m_primitives[n - arrived.size()].get() == arrived.front() &&
-        m_primitives.back().get() == arrived.back())
-        return;
-    CDocChange order;
-    order.nKind = DOCCHANGE_REORDERED;
-    order.prims = PointersOf(m_primitives, nFrom, n);
-    order.bAfter = added.bAfter;
-    order.rcAfter = added.rcAfter;
-    Notify(order);
 }

@@ -26,19 +26,23 @@ void CSpatialIndex::Rebuild(const CPrimitiveList& list) {
     for (auto& cell : m_cells)
         cell.clear();
     m_overflow.clear();
-    m_nNextOrder = 0;
+    m_nNextOrder = m_nGap;
     m_nMaxSlack = 0;
     m_entries.reserve(list.size());
     m_slotOf.reserve(list.size());
     for (const auto& p : list)
-        Insert(p.get(), m_nNextOrder++);
+        Insert(p.get(), NextOrder());
 }
 
 void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
     switch (change.nKind) {
     case DOCCHANGE_ADDED:
+        if (!change.between.empty()) {
+            InsertBetween(change);
+            break;
+        }
         for (CPrimitive* p : change.prims)
-            Insert(p, m_nNextOrder++);
+            Insert(p, NextOrder());
         break;
     case DOCCHANGE_REMOVING:
         for (CPrimitive* p : change.prims)
@@ -59,7 +63,7 @@ void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
     case DOCCHANGE_RESET: {
         Rebuild({});
         for (CPrimitive* p : change.prims)
-            Insert(p, m_nNextOrder++);
+            Insert(p, NextOrder());
         break;
     }
     case DOCCHANGE_SELECTION:
@@ -122,6 +126,57 @@ void CSpatialIndex::Reorder(const std::vector<CPrimitive*>& prims) {
     std::sort(orders.begin(), orders.end());
     for (std::size_t i = 0; i < slots.size(); ++i)
         m_entries[slots[i]].nOrder = orders[i];
+}
+
+std::uint64_t CSpatialIndex::OrderOf(CPrimitive* p, std::uint64_t nMissing) const {
+    const auto it = p ? m_slotOf.find(p) : m_slotOf.end();
+    return it == m_slotOf.end() ? nMissing : m_entries[it->second].nOrder;
+}
+
+// Each run of primitives between the same two neighbours shares out the
+// numbers between theirs; where too few are left, all are spaced out again.
+void CSpatialIndex::InsertBetween(const CDocChange& change) {
+    const std::size_t n = std::min(change.prims.size(), change.between.size());
+    for (std::size_t i = 0; i < n;) {
+        std::size_t j = i;
+        while (j < n && change.between[j] == change.between[i])
+            ++j;
+        const std::uint64_t k = j - i;
+        const auto [before, after] = change.between[i];
+        if (!after || !m_slotOf.count(after)) {
+            for (; i < j; ++i)
+                Insert(change.prims[i], NextOrder());
+            continue;
+        }
+        std::uint64_t lo = OrderOf(before, 0), hi = OrderOf(after, 0);
+        if (hi <= lo || hi - lo <= k) {
+            const auto it = before ? m_slotOf.find(before) : m_slotOf.end();
+            Renumber(it == m_slotOf.end() ? UINT32_MAX : it->second, (k + 1) * m_nGap);
+            lo = OrderOf(before, 0);
+            hi = OrderOf(after, 0);
+        }
+        const std::uint64_t step = (hi - lo) / (k + 1);
+        for (std::uint64_t t = 1; i < j; ++i, ++t)
+            Insert(change.prims[i], lo + step * t);
+    }
+}
+
+// The entries numbered again in their order, the gap apart, with nRoom more
+// after slotBefore (UINT32_MAX: before the first).
+void CSpatialIndex::Renumber(std::uint32_t slotBefore, std::uint64_t nRoom) {
+    std::vector<std::uint32_t> slots;
+    slots.reserve(m_slotOf.size());
+    for (std::uint32_t slot = 0; slot < m_entries.size(); ++slot)
+        if (m_entries[slot].p) slots.push_back(slot);
+    std::sort(slots.begin(), slots.end(), [this](std::uint32_t a, std::uint32_t b) {
+        return m_entries[a].nOrder < m_entries[b].nOrder;
+    });
+    std::uint64_t next = m_nGap + (slotBefore == UINT32_MAX ? nRoom : 0);
+    for (std::uint32_t slot : slots) {
+        m_entries[slot].nOrder = next;
+        next += m_nGap + (slot == slotBefore ? nRoom : 0);
+    }
+    m_nNextOrder = next;
 }
 
 bool CSpatialIndex::CellRange(const CRect& box, int& l, int& t, int& r, int& b) const {

@@ -20,8 +20,15 @@ class CSpatialIndex final : public IDocumentObserver {
     static constexpr int GRID_CELLS = 100;          // per axis: the sheet of 2500 units
     static constexpr int MAX_CELLS_PER_ENTRY = 256; // larger boxes go to the overflow
 
+    // Entries keep their list order as numbers this far apart, so one arriving
+    // inside the list takes a number between its neighbours'.
+    static constexpr std::uint64_t ORDER_GAP = std::uint64_t(1) << 20;
+
     CSpatialIndex() = default;
-    explicit CSpatialIndex(const CPrimitiveList& list) { Rebuild(list); }
+    explicit CSpatialIndex(const CPrimitiveList& list, std::uint64_t nOrderGap = ORDER_GAP)
+        : m_nGap(nOrderGap < 2 ? 2 : nOrderGap) {
+        Rebuild(list);
+    }
 
     void Rebuild(const CPrimitiveList& list);
     void OnDocumentChanged(const CDocChange& change) override;
@@ -49,6 +56,14 @@ class CSpatialIndex final : public IDocumentObserver {
     void Refresh(CPrimitive* p);
     void PlaceAllAgain();
     void Reorder(const std::vector<CPrimitive*>& prims);
+    void InsertBetween(const CDocChange& change);
+    std::uint64_t OrderOf(CPrimitive* p, std::uint64_t nMissing) const;
+    void Renumber(std::uint32_t slotBefore, std::uint64_t nRoom);
+    std::uint64_t NextOrder() {
+        const std::uint64_t n = m_nNextOrder;
+        m_nNextOrder += m_nGap;
+        return n;
+    }
     void Place(std::uint32_t slot);
     void Unplace(std::uint32_t slot);
     bool CellRange(const CRect& box, int& l, int& t, int& r, int& b) const;
@@ -66,6 +81,7 @@ class CSpatialIndex final : public IDocumentObserver {
     std::vector<std::vector<std::uint32_t>> m_cells =
         std::vector<std::vector<std::uint32_t>>(std::size_t(GRID_CELLS) * GRID_CELLS);
     std::vector<std::uint32_t> m_overflow;
+    std::uint64_t m_nGap = ORDER_GAP;
     std::uint64_t m_nNextOrder = 0;
     int m_nMaxSlack = 0;
 };

@@ -2,11 +2,11 @@
 // modified flag stands, the list and selection after, an index fed by the
 // document that follows every change, and a history that gives back every
 // step byte for byte.
-#include "support/program_dir_fixture.h"
-#include "support/test_util.h"
 #include "doc/document/document.h"
 #include "doc/scene/spatial_index.h"
+#include "support/program_dir_fixture.h"
 #include "support/recording_surface.h"
+#include "support/test_util.h"
 
 #include <algorithm>
 #include <cstring>
@@ -30,10 +30,16 @@ struct CRecorder final : IDocumentObserver {
         news +=
             std::string(news.empty() ? "" : "|") + kinds[c.nKind] + (c.prims.empty() ? "" : " ");
         const CPrimitiveList& list = doc->Primitives();
+        auto at = [&](const CPrimitive* p) {
+            return p ? std::to_string(std::find_if(list.begin(), list.end(),
+                                                   [&](auto& q) { return q.get() == p; }) -
+                                      list.begin())
+                     : "-";
+        };
         for (const CPrimitive* p : c.prims)
-            news += std::to_string(
-                std::find_if(list.begin(), list.end(), [&](auto& q) { return q.get() == p; }) -
-                list.begin());
+            news += at(p);
+        for (const auto& [before, after] : c.between)
+            news += " in " + at(before) + "," + at(after);
         news += (c.bBefore ? " " + Box(c.rcBefore) : "") + (c.bAfter ? "->" + Box(c.rcAfter) : "");
     }
 };
@@ -146,8 +152,8 @@ TEST_F(DocumentEdit, StepsTellTheObserversAndMoveTheModifiedFlag) {
          "added 3->0,0,2,2|selection|modified"},
         // What comes back before the end takes its place in the order.
         {"OExcU", "01111", std::string(LOADED) + "SA 1 1|0",
-         "added 3->0,0,2,2|modified|removing 2 100,100,120,130|added 2->100,100,120,130|"
-         "reordered 23->100,100,120,130|selection"},
+         "added 3->0,0,2,2|modified|removing 2 100,100,120,130|added 2 in 1,3->100,100,120,130|"
+         "selection"},
         {"OL", "00", "SA 3 3|0", "reset 10,10,120,130|reset 0->2,2,4,4"},
         // Every kind of change, a new step after undoing two, then undo and redo
         // all the way: each position gives back its drawing byte for byte.
