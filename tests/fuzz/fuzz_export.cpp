@@ -6,12 +6,16 @@
 #include "doc/document/document.h"
 #include "doc/export/export_bitmap.h"
 #include "format/reader.h"
+#include "model/macro.h"
+#include "model/text.h"
 #include "qtlayer/qt_raster.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -20,6 +24,10 @@ namespace {
 // them by design), so they are skipped.
 constexpr std::int64_t kMaxPixels = 2'000'000;
 constexpr std::int64_t kMaxSide = 20'000;
+// Likewise text: Qt fills each glyph row by row, some microseconds a row, so
+// a few thousand glyphs two thousand pixels tall take seconds, proportionately.
+constexpr std::int64_t kMaxGlyphRows = 500'000;
+constexpr std::int64_t kMaxTextPixels = 2048; // the tallest cell drawn
 
 std::uint32_t Le32(const std::string& s, std::size_t at) {
     return std::uint32_t(std::uint8_t(s[at])) | std::uint32_t(std::uint8_t(s[at + 1])) << 8 |
@@ -32,6 +40,21 @@ std::uint32_t Le16(const std::string& s, std::size_t at) {
 
 bool Exists(const std::string& path) {
     return std::ifstream(path).good();
+}
+
+// The rows of glyphs the texts ask for at nZoom percent, macros' own included.
+std::int64_t GlyphRows(const CPrimitiveList& list, int nZoom) {
+    std::int64_t rows = 0;
+    for (const auto& p : list) {
+        if (auto* m = dynamic_cast<CMacro*>(p.get())) rows += GlyphRows(m->GetComponents(), nZoom);
+        const auto* t = dynamic_cast<const CExtendedText*>(p.get());
+        if (!t) continue;
+        const std::int64_t h = std::min<std::int64_t>(
+            kMaxTextPixels, std::llabs(std::int64_t(t->m_nHeight)) * nZoom / 100 + 1);
+        rows += h * std::int64_t(t->m_strText.size());
+        if (rows > kMaxGlyphRows) return rows;
+    }
+    return rows;
 }
 
 // The bitmap the export should make, found as the export does before drawing.
@@ -105,6 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plan.bExtent && (plan.g.nWidth > kMaxSide || plan.g.nHeight > kMaxSide ||
                          plan.g.nWidth * plan.g.nHeight > kMaxPixels))
         return 0;
+    if (GlyphRows(doc.Primitives(), o.nZoom) > kMaxGlyphRows) return 0;
 
     const std::string path = fuzz::PrivateProgramDir() + "/out.bmp";
     std::remove(path.c_str());
