@@ -100,6 +100,5 @@ class CRecord {
 
 // Windows-1252 bytes as UTF-16 code units, one unit per byte. The five bytes
 // the code page leaves undefined keep their own value.
-std::u16string Cp1252ToUtf16(const std::string& bytes);
 
 } // namespace emf

@@ -1,6 +1,7 @@
 #include "doc/export/emf_surface.h"
 
 #include "doc/export/emf_records.h"
+#include "model/cp1252.h"
 
 #include <algorithm>
 #include <cmath>
@@ -169,7 +170,7 @@ CEmfSurface::FontKey CEmfSurface::DeviceFontKey() const {
     key.bItalic = f.bItalic;
     key.bUnderline = f.bUnderline;
     const bool bDefault = f.face.empty() || f.face == "*";
-    key.face = emf::Cp1252ToUtf16(bDefault ? std::string("Courier New") : f.face);
+    key.face = Cp1252ToUtf16(bDefault ? std::string("Courier New") : f.face);
     if (key.face.size() >= emf::kFaceUnits) key.face.resize(emf::kFaceUnits - 1);
     return key;
 }
@@ -399,7 +400,7 @@ void CEmfSurface::EmitText(int x, int y, const std::string& text, bool bMirrored
         Emit(CRecord(emf::kRecSaveDc).Bytes());
         Emit(WorldTransform(-1, float(twice), emf::kTransformLeftMultiply));
     }
-    Emit(TextRecord(at, emf::Cp1252ToUtf16(text), extent,
+    Emit(TextRecord(at, Cp1252ToUtf16(text), extent,
                     bMirrored ? emf::kGraphicsAdvanced : emf::kGraphicsCompatible,
                     PinRect(drawn.l, drawn.t, drawn.r, drawn.b),
                     PinRect(cell.l, cell.t, cell.r + 1, cell.b + 1)));
@@ -446,7 +447,7 @@ std::string CEmfSurface::Header(const std::u16string& description, std::size_t n
 }
 
 std::string CEmfSurface::Finish(const std::string& description) const {
-    std::string out = Header(emf::Cp1252ToUtf16(description), m_body.size());
+    std::string out = Header(Cp1252ToUtf16(description), m_body.size());
     out += m_body;
     out += CRecord(emf::kRecEof).U32(0).U32(16).U32(emf::kEofSize).Bytes();
     return out;

@@ -1,6 +1,6 @@
 #include "doc/fab/fab_drill.h"
 
-#include "doc/export/emf_records.h"
+#include "model/cp1252.h"
 
 #include <map>
 
@@ -29,7 +29,7 @@ std::string DrillText(const std::set<CDrillHole>& holes, const CFabHeader& h, in
 std::string JsonString(const std::string& s) {
     static const char kHex[] = "0123456789abcdef";
     std::string out = "\"";
-    for (char16_t c : emf::Cp1252ToUtf16(s)) {
+    for (char16_t c : Cp1252ToUtf16(s)) {
         if (c == '"' || c == '\\') {
             out += '\\';
             out += char(c);
