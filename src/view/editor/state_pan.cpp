@@ -11,13 +11,14 @@ void CPanState::Start(bool bMiddle) {
     m_view.m_host.SetCursor(CURSOR_HAND_CLOSED);
 }
 
-// The scroll position is not held to the sheet.
+// The scroll position is not held to the sheet, only to the integers. The
+// grabbed point keeps its place in the window, so m_ptLast stays.
 void CPanState::MoveTo(CPoint pt) {
-    const CPoint d{pt.x - m_view.m_ptLast.x, pt.y - m_view.m_ptLast.y};
+    const std::int64_t dx = std::int64_t(pt.x) - m_view.m_ptLast.x,
+                       dy = std::int64_t(pt.y) - m_view.m_ptLast.y;
     CViewCoords& coords = m_view.m_coords;
     const CPoint s = coords.GetScrollPos();
-    coords.ScrollTo(s.x - d.x, s.y - d.y);
-    m_view.m_ptLast = CPoint{pt.x - d.x, pt.y - d.y};
+    coords.ScrollTo(ClampToInt32(s.x - dx), ClampToInt32(s.y - dy));
     m_view.m_host.ViewMoved(false);
 }
 

@@ -36,6 +36,10 @@ TEST_F(ControllerTest, TheHandPansUnsnappedAndTheMagnifierZooms) {
         EXPECT_EQ(host.m_nCursor, bMiddle ? CURSOR_CROSS : CURSOR_HAND_OPEN);
         EXPECT_FALSE(host.m_bCaptured || !doc.Primitives().empty());
     }
+    coords = View(1000, 800, 1.0, {INT32_MAX - 100, INT32_MIN + 100});
+    host.m_tools.Choose(TOOL_HAND);
+    Run("p900,100 m0,900 r0,900"); // far out, the position stops at the integers' ends
+    EXPECT_EQ(coords.GetScrollPos(), (CPoint{INT32_MAX, INT32_MIN}));
     host.m_tools.Choose(TOOL_ZOOM);
     host.m_viewMoves.clear();
     Run("c500,400");
