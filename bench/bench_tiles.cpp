@@ -9,8 +9,6 @@
 #include "doc/scene/spatial_index.h"
 #include "doc/scene/tile_workers.h"
 #include "qtlayer/qt_tiled_scene.h"
-#include "qtlayer/qt_view_render.h"
-#include "view/viewport/view_paint.h"
 
 #include <chrono>
 
@@ -33,12 +31,7 @@ class CBenchScene final : public IDocumentObserver {
     ~CBenchScene() override { m_doc.RemoveObserver(this); }
 
     void OnDocumentChanged(const CDocChange& change) override {
-        if (change.nKind == DOCCHANGE_MODIFIED) return;
-        if (change.nKind != DOCCHANGE_SELECTION) m_scene.CancelAll();
-        std::vector<CRect> rects;
-        if (!ChangedDeviceRects(m_view, 1.0, change, rects)) m_scene.InvalidateAll(Origin());
-        for (const CRect& r : rects)
-            m_scene.Invalidate(ToQRect(r));
+        m_scene.ApplyChange(change, m_view, 1.0);
     }
     CViewCoords& View() { return m_view; }
     CPoint Origin() const {
@@ -77,7 +70,8 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
     const CSpatialIndex& index = EditorIndex(n);
     const double dFit = 100.0 * kViewHeight / 2500;
     const bool bNear = step == EStep::Scroll;
-    CBenchScene scene(doc, index, ViewAt(bNear ? 400 : dFit, bNear ? CPoint{1000, 1000} : CPoint{0, 0}));
+    CBenchScene scene(doc, index,
+                      ViewAt(bNear ? 400 : dFit, bNear ? CPoint{1000, 1000} : CPoint{0, 0}));
     if (step == EStep::Undo || step == EStep::Redo) Moved(doc, 1);
     if (step == EStep::Redo) doc.Undo();
     scene.Settle();
@@ -116,13 +110,27 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
 }
 } // namespace
 
-void BenchFrameZoom(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Zoom, false); }
-void BenchSettledZoom(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Zoom, true); }
-void BenchFrameScroll(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Scroll, false); }
+void BenchFrameZoom(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Zoom, false);
+}
+void BenchSettledZoom(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Zoom, true);
+}
+void BenchFrameScroll(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Scroll, false);
+}
 void BenchSettledScroll(benchmark::State& s, std::size_t n) {
     TiledStep(s, n, EStep::Scroll, true);
 }
-void BenchFrameUndo(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Undo, false); }
-void BenchSettledUndo(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Undo, true); }
-void BenchFrameRedo(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Redo, false); }
-void BenchSettledRedo(benchmark::State& s, std::size_t n) { TiledStep(s, n, EStep::Redo, true); }
+void BenchFrameUndo(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Undo, false);
+}
+void BenchSettledUndo(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Undo, true);
+}
+void BenchFrameRedo(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Redo, false);
+}
+void BenchSettledRedo(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Redo, true);
+}

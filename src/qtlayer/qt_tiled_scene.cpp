@@ -87,6 +87,22 @@ void CTiledScene::CancelAll() {
     CancelWhere(QRect(QPoint(-(1 << 29), -(1 << 29)), QSize(1 << 30, 1 << 30)));
 }
 
+QRegion CTiledScene::ApplyChange(const CDocChange& change, const CViewCoords& coords, double dpr) {
+    if (change.nKind == DOCCHANGE_MODIFIED) return {};
+    if (change.nKind != DOCCHANGE_SELECTION) CancelAll();
+    std::vector<CRect> rects;
+    if (!ChangedDeviceRects(coords, dpr, change, rects)) {
+        CMapping map;
+        coords.PrepareMapping(map, dpr);
+        InvalidateAll(map.GetViewportOrg());
+        return QRegion(m_scene.rect());
+    }
+    QRegion marked;
+    for (const CRect& r : rects)
+        marked += Invalidate(ToQRect(r));
+    return marked;
+}
+
 QRect CTiledScene::Invalidate(const QRect& dev) {
     const QRect clipped = dev.intersected(QRect(QPoint(0, 0), m_scene.size()));
     if (clipped.isEmpty()) return clipped;

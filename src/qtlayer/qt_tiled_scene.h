@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+struct CDocChange;
 struct CLayerTable;
 class CSpatialIndex;
 class CTileWorkers;
@@ -36,6 +37,10 @@ class CTiledScene final {
     bool ScrollTo(CPoint origin);
     // What the document held may be gone: no part in flight goes on.
     void CancelAll();
+    // A change of the document: the parts in flight are dropped (unless only
+    // the selection changed) and the pixels it touched marked. Returns them;
+    // the whole scene when the change gives no bounds.
+    QRegion ApplyChange(const CDocChange& change, const CViewCoords& coords, double dpr);
     // Brings the image near the view (moved and scaled old pixels) and sends
     // what is marked to the workers. The index and layers must stay as they
     // are while the workers are not paused.

@@ -239,18 +239,12 @@ void CSchemoView::OnScrollValue(bool bVertical, int nValue) {
 void CSchemoView::OnDocumentChanged(const CDocChange& change) {
     if (change.nKind == DOCCHANGE_MODIFIED) return;
     NoteInput(); // an edit, an undo or a command: its effect is what the user waits for
-    // A part in flight may hold what the document no longer has.
-    if (change.nKind != DOCCHANGE_SELECTION) {
-        m_pScene->CancelAll();
-        m_bExtentKnown = false;
-    }
-    std::vector<CRect> rects;
-    if (!ChangedDeviceRects(m_coords, Ratio(), change, rects)) {
-        InvalidateAll();
-        return;
-    }
-    for (const CRect& r : rects)
-        InvalidateDevice(ToQRect(r));
+    if (change.nKind != DOCCHANGE_SELECTION) m_bExtentKnown = false;
+    const QRegion marked = m_pScene->ApplyChange(change, m_coords, Ratio());
+    if (marked.isEmpty()) return;
+    NoteStale();
+    for (const QRect& r : marked)
+        viewport()->update(ToWidget(r, Ratio()));
 }
 
 void CSchemoView::NoteInput() {
