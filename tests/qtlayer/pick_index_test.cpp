@@ -135,7 +135,8 @@ TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
 }
 
 // The workers' parts, whatever happens while they are in flight (a zoom, a
-// scroll, a change under a paused part), end as the picture drawn whole.
+// scroll, a change under a paused part), end as the picture drawn whole; so
+// do the pixels a scroll slides.
 TEST(TiledScene, SettlesOnThePictureDrawnWholeAfterZoomScrollAndChanges) {
     const CLayerTable layers;
     CLibraryState library;
@@ -177,6 +178,12 @@ TEST(TiledScene, SettlesOnThePictureDrawnWholeAfterZoomScrollAndChanges) {
     workers.Resume();
     EXPECT_TRUE(settle()) << "zoomed";
 
+    // A scroll slides the pixels drawn and draws only the strips it uncovers, either way.
+    for (const CPoint to : {CPoint{140, 90}, {90, 130}, {60, 40}, {100, 100}}) {
+        view.ScrollTo(to.x, to.y);
+        scene.ScrollTo(origin());
+        EXPECT_TRUE(settle()) << "scrolled to " << to.x << "," << to.y;
+    }
     view.ScrollTo(140, 90);
     workers.Pause();
     scene.ScrollTo(origin());
