@@ -1,10 +1,7 @@
-# Helpers for the end-to-end cases; each case_*.sh sources this file.
-#
-# run.sh gives every case: DISPLAY (an Xvfb with no window manager), fresh
-# XDG_CONFIG_HOME / XDG_DATA_HOME / XDG_STATE_HOME / XDG_RUNTIME_DIR / TMPDIR,
-# the case's own folder as working directory, and TV_BUILD (tavolin,
-# tavolin-cli), TV_CASE_DIR (scratch), TV_E2E_DIR (here), TV_ARTIFACTS
-# (screenshots of failures) and TV_CASE (the case's name).
+# Helpers for the end-to-end cases, sourced by each case_*.sh. run.sh gives a
+# case DISPLAY (an Xvfb, no window manager), fresh XDG folders and TMPDIR, its
+# own folder as working directory, TV_BUILD, TV_CASE_DIR (scratch), TV_E2E_DIR
+# (here), TV_ARTIFACTS (failures' screenshots) and TV_CASE (its name).
 #
 # What works with no window manager, found by trying:
 # - Keys go to the window with the X input focus: `xdotool windowfocus --sync`
@@ -68,11 +65,7 @@ tv_poll() {
     done
 }
 
-tv_alive() {
-    local state rest
-    read -r _ _ state rest 2>/dev/null <"/proc/$TV_PID/stat" || return 1
-    [ "$state" != Z ]
-}
+tv_alive() { local state; read -r _ _ state _ 2>/dev/null <"/proc/$TV_PID/stat" && [ "$state" != Z ]; }
 tv_reap() { wait "$TV_PID" 2>/dev/null; TV_RC=$?; }
 # For conditions on the trace: fails at once when the program has ended.
 tv_running() { tv_alive || { tv_reap; tv_fail "the program ended (status $TV_RC) while waiting"; }; }
@@ -112,13 +105,8 @@ tv_wait_new() {
 }
 
 tv_wait_exit() { tv_poll "end of the program" eval '! tv_alive'; tv_reap; }
-
 # tv_quit: "&File" -> "&Esci"; the program must end with status 0.
-tv_quit() {
-    tv_menu f e
-    tv_wait_exit
-    expect_eq "exit status after Esci" 0 "$TV_RC"
-}
+tv_quit() { tv_menu f e; tv_wait_exit; expect_eq "exit status after Esci" 0 "$TV_RC"; }
 
 # tv_close: WM_DELETE_WINDOW to the main window, as a window manager's close
 # button sends.
@@ -199,12 +187,7 @@ tv_click() { xdotool mousemove --sync "$1" "$2" click 1; tv_park_pointer; }
 
 # tv_dismiss REGEX [KEY]: the message box named REGEX gets KEY (Return) and
 # must go away.
-tv_dismiss() {
-    tv_wait_window "$1"
-    local box=$TV_WIN
-    tv_key "$box" "${2:-Return}"
-    tv_wait_gone "$box"
-}
+tv_dismiss() { tv_wait_window "$1"; local box=$TV_WIN; tv_key "$box" "${2:-Return}"; tv_wait_gone "$box"; }
 
 # tv_save_over FILE: Ctrl+S on the document saved as FILE, which must have
 # been written again (made older first, since saving may write the same

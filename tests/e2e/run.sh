@@ -1,14 +1,7 @@
 #!/bin/bash
-# End-to-end cases: drive the real program in an Xvfb with xdotool.
-#
-#   tests/e2e/run.sh BUILD_DIR [CASE...]     e.g. tests/e2e/run.sh build save
-#
-# Runs tests/e2e/case_*.sh (or the named ones) one after the other on one
-# Xvfb, each with its own fresh XDG folders and TMPDIR under one temporary
-# folder, removed at the end. Prints one line per case; a failing case also
-# gets its reason, its log and the program's traces; its screenshot is kept
-# in $TV_E2E_ARTIFACTS (default: ${TMPDIR:-/tmp}/tavolin-e2e-failures).
-# Exits 1 when a case fails.
+# tests/e2e/run.sh BUILD_DIR [CASE...]: the cases one after the other on one
+# Xvfb, each with fresh XDG folders and TMPDIR (see README.md); exits 1 when
+# one fails.
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -95,11 +88,7 @@ for case_file in "${cases[@]}"; do
         reason=$(head -1 "$dir/reason" 2>/dev/null)
         reason=${reason:-exited with status $rc}
     fi
-    if [ -z "$reason" ]; then
-        passed=$((passed + 1))
-        printf 'ok    %-24s %s\n' "$name" "$secs"
-        continue
-    fi
+    [ -z "$reason" ] && { passed=$((passed + 1)); printf 'ok    %-24s %s\n' "$name" "$secs"; continue; }
     failed=$((failed + 1))
     printf 'FAIL  %-24s %s: %s\n' "$name" "$secs" "$reason"
     sed 's/^/      | /' "$dir/log"

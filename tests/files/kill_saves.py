@@ -56,8 +56,7 @@ def mode_setup(mode, work):
     def cmd(src):
         if mode == "normalize":
             return [CLI, "normalize", src, "-o", target]
-        kind = "drawing" if mode == "normalize" else mode
-        return [DRIVE, "save", kind, src, target]
+        return [DRIVE, "save", mode, src, target]
 
     watched = os.path.join(target, "1-1-1.data") if mode == "autosave" else target
     return cmd, src_old, src_new, watched

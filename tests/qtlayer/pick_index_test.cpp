@@ -2,9 +2,8 @@
 // random drawing of every kind (texts in real fonts, symbols of the standard
 // library, shapes off the sheet, one layer hidden): the same hits in order for
 // thousands of clicks at several zooms.
-// The window repaints parts of its picture: a rectangle after a change, the
-// strips a scroll uncovers after sliding the rest. Either way the result must
-// be the picture drawn whole, pixel for pixel, or the screen keeps traces.
+// The tiled scene, whatever parts it draws and slides, ends as the picture
+// drawn whole, pixel for pixel, or the screen keeps traces.
 #include "doc/document/document.h"
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/picking.h"
@@ -93,50 +92,6 @@ TEST(PickIndex, FindsTheSameHitsAsTheWholeListAtEveryZoom) {
     EXPECT_GT(nHits, 1000); // the comparison is not only between empty lists
 }
 
-TEST(ViewRender, PiecesAndTheStripsAScrollUncoversMakeTheWholePicture) {
-    const CLayerTable layers;
-    CLibraryState library;
-    CSchemoDoc doc{DOC_DRAWING, nullptr, library.context};
-    ASSERT_TRUE(doc.Load(RandomDrawing(77, 600)));
-    const CSpatialIndex index(doc.Primitives());
-    for (const int nZoom : {37, 100, 400})
-        for (const double dpr : {1.0, 2.0}) {
-            CViewCoords view;
-            view.SetClientSize(173, 131);
-            view.SetScale(nZoom / 100.0, false);
-            view.ScrollTo(300, 280);
-            view.m_grid.nGridX = 3; // a grid step unlike the snap
-            const auto paint = [&](QImage& img, const QRect& r) {
-                PaintViewScene(img, r, view, dpr, index, layers);
-            };
-            QImage whole(QSize(173, 131) * dpr, QImage::Format_RGB32), pieces = whole;
-            paint(whole, whole.rect());
-            pieces.fill(Qt::magenta);
-            const int w = whole.width(), h = whole.height();
-            for (const QRect& r : {QRect(0, 0, w / 3, h), QRect(w / 3, 0, w - w / 3, h / 2 + 1),
-                                   QRect(w / 3, h / 2 + 1, w - w / 3, h - h / 2 - 1)})
-                paint(pieces, r);
-            EXPECT_EQ(pieces, whole) << nZoom << " " << dpr;
-            for (const CPoint to : {CPoint{317, 280}, {290, 301}, {-20, -9}, {305, 262}}) {
-                QImage img = whole;
-                CMapping before, after;
-                view.PrepareMapping(before, dpr);
-                view.ScrollTo(to.x, to.y);
-                view.PrepareMapping(after, dpr);
-                const int dx = after.GetViewportOrg().x - before.GetViewportOrg().x;
-                const int dy = after.GetViewportOrg().y - before.GetViewportOrg().y;
-                ShiftImage(img, dx, dy);
-                paint(img, QRect(dx > 0 ? 0 : w + dx, 0, std::abs(dx), h));
-                paint(img, QRect(0, dy > 0 ? 0 : h + dy, w, std::abs(dy)));
-                QImage scrolled = whole;
-                paint(scrolled, scrolled.rect());
-                EXPECT_TRUE(img == scrolled)
-                    << nZoom << " " << dpr << " to " << to.x << "," << to.y;
-                view.ScrollTo(300, 280);
-            }
-        }
-}
-
 // Light grey beyond the sheet's edges, white on it, at either pixel ratio.
 TEST(ViewSheetEdge, TheSceneIsGreyOutsideTheSheet) {
     const CLayerTable layers;
@@ -180,7 +135,8 @@ TEST(ViewMarks, SelectedPointsGetMarksOfTenPixelsAndTheOriginItsCircle) {
 }
 
 // The workers' parts, whatever happens while they are in flight (a zoom, a
-// scroll, a change under a paused part), end as the picture drawn whole.
+// scroll, a change under a paused part), end as the picture drawn whole; so
+// do the pixels a scroll slides.
 TEST(TiledScene, SettlesOnThePictureDrawnWholeAfterZoomScrollAndChanges) {
     const CLayerTable layers;
     CLibraryState library;
@@ -222,6 +178,12 @@ TEST(TiledScene, SettlesOnThePictureDrawnWholeAfterZoomScrollAndChanges) {
     workers.Resume();
     EXPECT_TRUE(settle()) << "zoomed";
 
+    // A scroll slides the pixels drawn and draws only the strips it uncovers, either way.
+    for (const CPoint to : {CPoint{140, 90}, {90, 130}, {60, 40}, {100, 100}}) {
+        view.ScrollTo(to.x, to.y);
+        scene.ScrollTo(origin());
+        EXPECT_TRUE(settle()) << "scrolled to " << to.x << "," << to.y;
+    }
     view.ScrollTo(140, 90);
     workers.Pause();
     scene.ScrollTo(origin());

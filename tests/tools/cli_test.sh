@@ -52,6 +52,7 @@ printf '%s\n' "Pista sottile 10 0: 0.127 < 0.15" "Distanza insufficiente 0 1: 0.
 printf '%s\n' "1: PL 0 0 20 0 1 1" "2: PL 0 2 20 2 2 1" "3: PA 40 0 8 8 3 0 2 | PL 40 0 60 0 2 1" \
     "4: LI 0 50 20 50 | LI 10 50 10 60" >"$T/nets.want"
 # Old files that refused commands must leave alone (080 is a standard key).
+printf '[TAVOLIN niente rame]\r\nLI 0 0 10 0 3\r\n' >"$T/no_copper.tvd"
 printf 'old' | tee "$T/080.tvm" "$T/keep.bmp" >"$T/old.want"
 
 # The table: exit status | stderr's first line (a pattern; empty: stderr is
@@ -159,6 +160,10 @@ done <<EOF
 2|*livello da 0 a 15*|drc @T/board.tvd --outline-layer 16
 2|$NO_OPEN|drc @T/missing.tvd
 2|*|drc
+2|Non c'e' niente sui livelli del rame (1 e 2): nessun file scritto.|gerber @T/no_copper.tvd -o @O/r.zip
+2|Il contorno sul livello 9 e' vuoto*|gerber @D/fab_board.tvd --outline-layer 9 -o @O/r.zip
+2|Il valore di --stroke deve essere*|gerber @D/fab_board.tvd --stroke 0 -o @O/r.zip
+2|$NO_OPEN|gerber @T/missing.tvd -o @O/r.zip
 2|*|nets @T/board.tvd @T/board.tvd
 2|*|normalize @D/all_commands.tvd @D/all_commands.tvd
 2|*|normalize --split --split x.tvd

@@ -33,49 +33,44 @@ std::string Grouping(const CPrimitiveList& list, const CNetList& nets) {
 }
 } // namespace
 
-TEST(Nets, CopperJoinsWhereItTouchesOnASharedLayer) {
+// Copper joins where it touches on a shared layer; wires where an end lies on
+// another or on a dot, not where they cross.
+TEST(Nets, CopperAndWiresJoinWhereTheyTouch) {
     const struct {
+        bool bCopper;
         const char* text;
         const char* nets;
     } kCases[] = {
-        {"PL 0 0 20 0 4 1\nPL 20 0 20 20 4 1\n", "0,1"},
-        {"PL 0 0 20 0 4 1\nPL 0 4 20 4 4 1\n", "0,1"},     // edges touching
-        {"PL 0 0 20 0 4 1\nPL 0 5 20 5 4 1\n", "0 1"},     // a unit apart
-        {"PL 0 0 20 0 4 1\nPL 10 -10 10 10 4 2\n", "0 1"}, // crossing on the other side
-        {"PL 0 0 20 0 4 1\nPA 20 0 8 8 3 0 2\nPL 20 0 40 0 4 2\n", "0,1,2"}, // through the pad
-        {"PL 0 0 20 0 4 1\nPL 40 0 60 0 4 1\nRP 18 -5 42 5 1\n", "0,1,2"},   // through a filled box
-        {"PL 0 0 20 0 4 1\nPL 40 0 60 0 4 1\nRV 18 -5 42 5 1\n", "0 1"},     // not through its edge
-        {"PL 0 0 20 0 4 1\nLI 20 0 40 0 1\n", "0"},                          // a line is not copper
-        {"PL 0 0 20 0 4 3\nPA 0 0 8 8 3 0 1\n", "1"}, // a track off copper is not
-        {"PL 0 0 20 0 4 1\nPL 900 9 920 9 4 1\nRP -990 -990 990 990 1\n", "0,1,2"}, // a vast box
+        {true, "PL 0 0 20 0 4 1\nPL 20 0 20 20 4 1\n", "0,1"},
+        {true, "PL 0 0 20 0 4 1\nPL 0 4 20 4 4 1\n", "0,1"},     // edges touching
+        {true, "PL 0 0 20 0 4 1\nPL 0 5 20 5 4 1\n", "0 1"},     // a unit apart
+        {true, "PL 0 0 20 0 4 1\nPL 10 -10 10 10 4 2\n", "0 1"}, // crossing on the other side
+        {true, "PL 0 0 20 0 4 1\nPA 20 0 8 8 3 0 2\nPL 20 0 40 0 4 2\n",
+         "0,1,2"}, // through the pad
+        {true, "PL 0 0 20 0 4 1\nPL 40 0 60 0 4 1\nRP 18 -5 42 5 1\n",
+         "0,1,2"}, // through a filled box
+        {true, "PL 0 0 20 0 4 1\nPL 40 0 60 0 4 1\nRV 18 -5 42 5 1\n",
+         "0 1"},                                            // not through its edge
+        {true, "PL 0 0 20 0 4 1\nLI 20 0 40 0 1\n", "0"},   // a line is not copper
+        {true, "PL 0 0 20 0 4 3\nPA 0 0 8 8 3 0 1\n", "1"}, // a track off copper is not
+        {true, "PL 0 0 20 0 4 1\nPL 900 9 920 9 4 1\nRP -990 -990 990 990 1\n",
+         "0,1,2"},                                                   // a vast box
+        {false, "LI 0 0 20 0\nLI 20 0 20 20\n", "0,1"},              // end to end
+        {false, "LI 0 0 20 0\nLI 10 0 10 20\n", "0,1"},              // an end on the other's middle
+        {false, "LI 0 0 20 0\nLI 10 -10 10 10\n", "0 1"},            // crossing
+        {false, "LI 0 0 30 20\nLI 15 10 15 40\n", "0,1"},            // on a slanted one
+        {false, "LI 0 0 30 20\nLI 16 10 16 40\n", "0 1"},            // beside it
+        {false, "LI 0 0 20 0\nLI 10 -10 10 10\nSA 10 0\n", "0,1,2"}, // crossing at a dot
+        {false, "LI 0 0 20 0\nLI 10 -10 10 10\nSA 11 0\n", "0,2 1"}, // the dot beside the crossing
+        {false, "LI 0 0 20 0\nLI 20 0 40 0 4\n", "0 1"},             // on another layer
+        {false, "LI 0 0 20 0\nBE 20 0 30 10 40 10 50 0\n", "0,1"},   // a curve's end on a line's
+        {false, "LI 0 0 50 0\nBE 0 20 10 10 20 10 25 0\n", "0,1"},   // a curve ending on its middle
+        {false, "LI 0 0 20 0 3\nPL 20 0 40 0 2 3\n", "0,1"},         // a track off copper is a wire
+        {false, "LI 0 0 20 0 1\nLI 20 0 40 0 1\n", ""},              // the copper layers have none
     };
     for (const auto& c : kCases) {
         const CPrimitiveList list = Drawing(c.text);
-        EXPECT_EQ(Grouping(list, CopperNets(list)), c.nets) << c.text;
-    }
-}
-
-TEST(Nets, WiresJoinWhereAnEndLiesOnAnotherOrADotButNotWhereTheyCross) {
-    const struct {
-        const char* text;
-        const char* nets;
-    } kCases[] = {
-        {"LI 0 0 20 0\nLI 20 0 20 20\n", "0,1"},              // end to end
-        {"LI 0 0 20 0\nLI 10 0 10 20\n", "0,1"},              // an end on the other's middle
-        {"LI 0 0 20 0\nLI 10 -10 10 10\n", "0 1"},            // crossing
-        {"LI 0 0 30 20\nLI 15 10 15 40\n", "0,1"},            // on a slanted one
-        {"LI 0 0 30 20\nLI 16 10 16 40\n", "0 1"},            // beside it
-        {"LI 0 0 20 0\nLI 10 -10 10 10\nSA 10 0\n", "0,1,2"}, // crossing at a dot
-        {"LI 0 0 20 0\nLI 10 -10 10 10\nSA 11 0\n", "0,2 1"}, // the dot beside the crossing
-        {"LI 0 0 20 0\nLI 20 0 40 0 4\n", "0 1"},             // on another layer
-        {"LI 0 0 20 0\nBE 20 0 30 10 40 10 50 0\n", "0,1"},   // a curve's end on a line's
-        {"LI 0 0 50 0\nBE 0 20 10 10 20 10 25 0\n", "0,1"},   // a curve ending on its middle
-        {"LI 0 0 20 0 3\nPL 20 0 40 0 2 3\n", "0,1"},         // a track off copper is a wire
-        {"LI 0 0 20 0 1\nLI 20 0 40 0 1\n", ""},              // the copper layers have none
-    };
-    for (const auto& c : kCases) {
-        const CPrimitiveList list = Drawing(c.text);
-        EXPECT_EQ(Grouping(list, WireNets(list)), c.nets) << c.text;
+        EXPECT_EQ(Grouping(list, c.bCopper ? CopperNets(list) : WireNets(list)), c.nets) << c.text;
     }
 }
 

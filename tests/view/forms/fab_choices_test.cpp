@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+// The rules are kept as typed and read in nanometres.
 TEST(FabChoices, KeptBetweenRunsWithALayerOutOfRangeTakenAsNone) {
     CFakeProfileStore store;
     CFabChoices c = LoadFabChoices(store);
@@ -14,12 +15,19 @@ TEST(FabChoices, KeptBetweenRunsWithALayerOutOfRangeTakenAsNone) {
     EXPECT_EQ(c.strMaskExpansion, "0");
     EXPECT_EQ(c.strStroke, "0.15");
     c = {15, "0.05", "0.2", "/tmp/x.zip"};
+    c.strRules[5] = "0.50";
     SaveFabChoices(c, store);
-    const CFabChoices back = LoadFabChoices(store);
+    CFabChoices back = LoadFabChoices(store);
     EXPECT_EQ(back.nOutlineLayer, 15);
     EXPECT_EQ(back.strMaskExpansion, "0.05");
     EXPECT_EQ(back.strStroke, "0.2");
     EXPECT_EQ(back.strArchive, ""); // asked each time
+    CDesignRules rules;
+    EXPECT_TRUE(back.strRules[5] == "0.50" && ReadFabRules(back, 254, rules).empty());
+    EXPECT_TRUE(rules.nMinTrack == 150000 && rules.nHoleToHole == 250000 && rules.nEdge == 500000 &&
+                rules.nOutlineLayer == 15 && rules.nMicronsPerUnit == 254);
+    back.strRules[2] = "0";
+    EXPECT_EQ(ReadFabRules(back, 254, rules), FillMessage(MSG_FAB_BAD_LENGTH, "Foro minimo"));
     for (const char* bad : {"16", "-2"}) {
         store.m_values["Produzione/nOutlineLayer"] = bad;
         EXPECT_EQ(LoadFabChoices(store).nOutlineLayer, -1) << bad;
@@ -60,19 +68,4 @@ TEST(FabChoices, TheArchiveGoesBesideTheDrawingNamedAfterIt) {
     EXPECT_EQ(DefaultFabArchive("/home/u/scheda.tvd", "scheda.tvd", "/cwd"), "/home/u/scheda.zip");
     EXPECT_EQ(DefaultFabArchive("/home/u.v/scheda", "scheda", "/cwd"), "/home/u.v/scheda.zip");
     EXPECT_EQ(DefaultFabArchive("", "Schem1", "/cwd"), "/cwd/Schem1.zip");
-}
-
-TEST(FabChoices, RulesAreKeptAsTypedAndReadInNanometres) {
-    CFakeProfileStore store;
-    CFabChoices c = LoadFabChoices(store);
-    c.nOutlineLayer = 7;
-    c.strRules[5] = "0.50";
-    SaveFabChoices(c, store);
-    c = LoadFabChoices(store);
-    CDesignRules rules;
-    EXPECT_TRUE(c.strRules[5] == "0.50" && ReadFabRules(c, 254, rules).empty());
-    EXPECT_TRUE(rules.nMinTrack == 150000 && rules.nHoleToHole == 250000 && rules.nEdge == 500000 &&
-                rules.nOutlineLayer == 7 && rules.nMicronsPerUnit == 254);
-    c.strRules[2] = "0";
-    EXPECT_EQ(ReadFabRules(c, 254, rules), FillMessage(MSG_FAB_BAD_LENGTH, "Foro minimo"));
 }
