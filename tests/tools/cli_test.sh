@@ -85,6 +85,7 @@ done <<EOF
 1|$READ_MSG|normalize @D/all_commands.tvd -o @O/n.tvd|n.tvd=@D/$N
 0||normalize @D/$N|-=@D/$N
 0||normalize --sorted @T/unsorted.tvd|-=@T/sorted.want
+0||normalize --sorted @T/unsorted.tvd -o @O/s.tvd|s.tvd=@T/sorted.want
 2|$NO_FORMAT|normalize --sorted @T/lib.tvl
 2|*|normalize --sorted --split @T/unsorted.tvd
 2|*|normalize --as sheet @D/$N
@@ -126,6 +127,7 @@ done <<EOF
 2|*|export @T/nothing.tvd -o @T/keep.bmp
 2|Formato di uscita sconosciuto*|export @D/$N -o @O/.png
 2|L'opzione --zoom vale solo con --relative.|export @D/$N -o @O/x.bmp --zoom 100
+2|L'opzione --zoom vale solo con --relative.|export @D/$N -o @O/x.png --absolute --zoom 100
 2|L'opzione --dpi non vale con --relative.|export @D/$N -o @O/x.bmp --relative --dpi 300
 2|L'opzione --microns non vale con --relative.|export @D/$N -o @O/x.png --microns 100 --relative
 2|Le opzioni --relative e --absolute si escludono a vicenda.|export @D/$N -o @O/x.bmp --relative --absolute
@@ -134,6 +136,7 @@ done <<EOF
 2|L'opzione --relative non vale per i file .pdf.|export @D/$N -o @O/x.pdf --relative --zoom 100
 2|L'opzione --absolute non vale per i file .svg.|export @D/$N -o @O/x.svg --absolute
 2|L'opzione --microns non vale per i file .emf.|export @D/$N -o @O/x.emf --microns 100
+2|L'opzione --antialias non vale per i file .emf.|export @D/$N -o @O/x.emf --antialias
 2|L'opzione --dpi e' ripetuta.|export @D/$N -o @O/x.bmp --dpi 300 --dpi 600
 2|L'opzione -o e' ripetuta.|export @D/$N -o @O/x.bmp -o @O/y.bmp
 2|Argomento non previsto: @T/extra.tvd|export @D/$N -o @O/x.bmp @T/extra.tvd
