@@ -36,7 +36,6 @@ tv_fail() {
     exit 1
 }
 
-# expect_eq WHAT EXPECTED ACTUAL: the two texts (one or more lines) must match.
 expect_eq() {
     [ "$2" = "$3" ] && return 0
     echo "--- $1: expected / +++ got" >&2
@@ -108,8 +107,6 @@ tv_wait_exit() { tv_poll "end of the program" eval '! tv_alive'; tv_reap; }
 # tv_quit: "&File" -> "&Esci"; the program must end with status 0.
 tv_quit() { tv_menu f e; tv_wait_exit; expect_eq "exit status after Esci" 0 "$TV_RC"; }
 
-# tv_close: WM_DELETE_WINDOW to the main window, as a window manager's close
-# button sends.
 tv_close() { python3 "$TV_E2E_DIR/xclose.py" "$TV_MAIN" || tv_fail "could not close $TV_MAIN"; }
 
 # ---------------------------------------------------------------- windows
@@ -120,7 +117,6 @@ tv_geometry() { # WINDOW: sets TV_X TV_Y TV_W TV_H
     eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^\(X\|Y\)=/TV_&/p; s/^WIDTH=/TV_W=/p; s/^HEIGHT=/TV_H=/p')"
 }
 
-# tv_find_main: sets TV_MAIN to the program's largest window named Tavolin…
 tv_largest() {
     local w size max=10000
     TV_MAIN=
@@ -141,7 +137,6 @@ tv_wait_window() { tv_poll "window '$1'" tv_other "$1"; }
 tv_is_shown() { xdotool search --onlyvisible --pid "$TV_PID" 2>/dev/null | grep -qx "$1"; }
 tv_wait_gone() { tv_poll "end of window $1" eval "! tv_is_shown $1"; }
 
-# tv_expect_title TITLE: the main window's title becomes TITLE.
 tv_has_title() { TV_GOT=$(xdotool getwindowname "$TV_MAIN" 2>/dev/null); [ "$TV_GOT" = "$1" ]; }
 tv_expect_title() { tv_poll "title '$1'" tv_has_title "$1"; }
 
@@ -150,7 +145,6 @@ tv_expect_title() { tv_poll "title '$1'" tv_has_title "$1"; }
 # Hover tooltips are windows too; keep the pointer off the program.
 tv_park_pointer() { xdotool mousemove 1270 1010; }
 
-# tv_key WINDOW KEY...: focuses WINDOW, then types the keys (xdotool names).
 tv_key() {
     timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || tv_fail "could not focus window $1"
     shift
@@ -259,7 +253,6 @@ tv_new_drawing() {
 # changed place or what it shows.
 tv_settled() { grep -E -- "^(VIEW|SETTLED) $1 " "$TV_TRACE" | tail -1 | grep -q "^SETTLED "; }
 
-# tv_canvas_shot NAME FILE: the canvas of document NAME as a PNG, once settled.
 tv_canvas_shot() {
     tv_poll "settled picture of $1" tv_settled "$1"
     tv_view "$1"
@@ -267,7 +260,6 @@ tv_canvas_shot() {
     import -window root -crop "${TV_VW}x$TV_VH+$TV_VX+$TV_VY" +repage "$2" 2>/dev/null || tv_fail "no screenshot of $1"
 }
 
-# tv_same_picture WHAT A B: the two pictures are equal pixel for pixel.
 tv_same_picture() {
     local diff
     diff=$(compare -metric AE "$2" "$3" null: 2>&1) || true

@@ -124,7 +124,6 @@ done <<EOF
 2|*compreso tra*|export @D/$N -o @O/x.bmp --dpi 2401
 2|*compreso tra*|export @D/$N -o @O/x.bmp --microns 0
 2|*compreso tra*|export @D/$N -o @O/x.bmp --microns 1001
-2|*compreso tra*|export @D/$N -o @O/x.bmp --dpi x
 2|*|export @T/nothing.tvd -o @T/keep.bmp
 2|Formato di uscita sconosciuto*|export @D/$N -o @O/.png
 2|L'opzione --zoom vale solo con --relative.|export @D/$N -o @O/x.bmp --zoom 100

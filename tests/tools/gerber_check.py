@@ -217,21 +217,6 @@ def render(gerbv, path, png):
     return read_png(png)
 
 
-def drill_holes(path):
-    tools, holes, tool = {}, set(), None
-    for line in open(path):
-        line = line.strip()
-        if line.startswith("T") and "C" in line:
-            t, d = line[1:].split("C")
-            tools[t] = float(d)
-        elif line.startswith("T"):
-            tool = line[1:]
-        elif line.startswith("X"):
-            x, y = line[1:].split("Y")
-            holes.add((round(float(x), 4), round(float(y), 4), tools[tool]))
-    return holes
-
-
 def archive_reads_back(cli, drawing, out):
     """The zip holds the set's files in order, each with its checksum right."""
     zip_path = os.path.join(out, "board.zip")
@@ -266,10 +251,6 @@ def main():
     for ext, shapes, recall_only in cases:
         got = render("gerbv", name + "." + ext, os.path.join(out, ext + ".png"))
         ok &= compare(ext, shapes, got, recall_only)
-    expected_holes = {(round(p[0], 4), round(p[1], 4), round(p[4] * UNIT, 4)) for p in copper}
-    if drill_holes(name + ".DRL") != expected_holes:
-        print("DRL: the holes are not the pads' centres and diameters")
-        ok = False
     profile = render("gerbv", name + ".GKO", os.path.join(out, "GKO.png"))
     if not any(any(row) for row in profile):
         print("GKO: nothing drawn")
