@@ -6,13 +6,7 @@
 #include <QStringList>
 
 QString DecodeCp1252(const std::string& bytes) {
-    QString s;
-    s.resize(qsizetype(bytes.size()));
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        s[qsizetype(i)] = QChar(Cp1252ToUtf16(b));
-    }
-    return s;
+    return QString::fromStdU16String(Cp1252ToUtf16(bytes));
 }
 
 bool EncodeCp1252(const QString& text, std::string& out) {

@@ -288,13 +288,6 @@ void CSchemoView::TakeTiles() {
         viewport()->update(); // the last part fell outside: the picture is complete all the same
 }
 
-void CSchemoView::InvalidateDevice(const QRect& dev) {
-    const QRect clipped = m_pScene->Invalidate(dev);
-    if (clipped.isEmpty()) return;
-    NoteStale();
-    viewport()->update(ToWidget(clipped, Ratio()));
-}
-
 void CSchemoView::InvalidateAll() {
     m_pScene->InvalidateAll(DeviceOrigin());
     NoteStale();

@@ -99,7 +99,6 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void UpdateScrollBars();
     void OnScrollAction(bool bVertical, int nAction);
     void OnScrollValue(bool bVertical, int nValue);
-    void InvalidateDevice(const QRect& dev);
     void InvalidateAll();
     bool Extent(CRect& box);
     struct CMouseInput Input(const QMouseEvent* event) const;

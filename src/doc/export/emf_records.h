@@ -98,7 +98,4 @@ class CRecord {
     std::string m_data;
 };
 
-// Windows-1252 bytes as UTF-16 code units, one unit per byte. The five bytes
-// the code page leaves undefined keep their own value.
-
 } // namespace emf

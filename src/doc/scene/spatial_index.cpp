@@ -74,7 +74,7 @@ void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
 }
 
 void CSpatialIndex::Insert(CPrimitive* p, std::uint64_t nOrder) {
-    if (m_slotOf.count(p)) return;
+    if (SlotOf(p) != NO_SLOT) return;
     std::uint32_t slot;
     if (!m_free.empty()) {
         slot = m_free.back();
@@ -90,19 +90,19 @@ void CSpatialIndex::Insert(CPrimitive* p, std::uint64_t nOrder) {
 }
 
 void CSpatialIndex::Erase(CPrimitive* p) {
-    const auto it = m_slotOf.find(p);
-    if (it == m_slotOf.end()) return;
-    Unplace(it->second);
-    m_entries[it->second].p = nullptr;
-    m_free.push_back(it->second);
-    m_slotOf.erase(it);
+    const std::uint32_t slot = SlotOf(p);
+    if (slot == NO_SLOT) return;
+    Unplace(slot);
+    m_entries[slot].p = nullptr;
+    m_free.push_back(slot);
+    m_slotOf.erase(p);
 }
 
 void CSpatialIndex::Refresh(CPrimitive* p) {
-    const auto it = m_slotOf.find(p);
-    if (it == m_slotOf.end()) return;
-    Unplace(it->second);
-    Place(it->second);
+    const std::uint32_t slot = SlotOf(p);
+    if (slot == NO_SLOT) return;
+    Unplace(slot);
+    Place(slot);
 }
 
 void CSpatialIndex::PlaceAllAgain() {
@@ -118,19 +118,19 @@ void CSpatialIndex::Reorder(const std::vector<CPrimitive*>& prims) {
     std::vector<std::uint64_t> orders;
     std::vector<std::uint32_t> slots;
     for (CPrimitive* p : prims) {
-        const auto it = m_slotOf.find(p);
-        if (it == m_slotOf.end()) continue;
-        slots.push_back(it->second);
-        orders.push_back(m_entries[it->second].nOrder);
+        const std::uint32_t slot = SlotOf(p);
+        if (slot == NO_SLOT) continue;
+        slots.push_back(slot);
+        orders.push_back(m_entries[slot].nOrder);
     }
     std::sort(orders.begin(), orders.end());
     for (std::size_t i = 0; i < slots.size(); ++i)
         m_entries[slots[i]].nOrder = orders[i];
 }
 
-std::uint64_t CSpatialIndex::OrderOf(CPrimitive* p, std::uint64_t nMissing) const {
+std::uint32_t CSpatialIndex::SlotOf(CPrimitive* p) const {
     const auto it = p ? m_slotOf.find(p) : m_slotOf.end();
-    return it == m_slotOf.end() ? nMissing : m_entries[it->second].nOrder;
+    return it == m_slotOf.end() ? NO_SLOT : it->second;
 }
 
 // Each run of primitives between the same two neighbours shares out the
@@ -142,19 +142,19 @@ void CSpatialIndex::InsertBetween(const CDocChange& change) {
         while (j < n && change.between[j] == change.between[i])
             ++j;
         const std::uint64_t k = j - i;
-        const auto [before, after] = change.between[i];
-        if (!after || !m_slotOf.count(after)) {
+        const std::uint32_t before = SlotOf(change.between[i].first),
+                            after = SlotOf(change.between[i].second);
+        if (after == NO_SLOT) { // at the end of the list
             for (; i < j; ++i)
                 Insert(change.prims[i], NextOrder());
             continue;
         }
-        std::uint64_t lo = OrderOf(before, 0), hi = OrderOf(after, 0);
-        if (hi <= lo || hi - lo <= k) {
-            const auto it = before ? m_slotOf.find(before) : m_slotOf.end();
-            Renumber(it == m_slotOf.end() ? UINT32_MAX : it->second, (k + 1) * m_nGap);
-            lo = OrderOf(before, 0);
-            hi = OrderOf(after, 0);
-        }
+        auto order = [this](std::uint32_t slot) {
+            return slot == NO_SLOT ? 0 : m_entries[slot].nOrder;
+        };
+        if (order(after) <= order(before) || order(after) - order(before) <= k)
+            Renumber(before, (k + 1) * m_nGap);
+        const std::uint64_t lo = order(before), hi = order(after);
         const std::uint64_t step = (hi - lo) / (k + 1);
         for (std::uint64_t t = 1; i < j; ++i, ++t)
             Insert(change.prims[i], lo + step * t);
@@ -162,7 +162,7 @@ void CSpatialIndex::InsertBetween(const CDocChange& change) {
 }
 
 // The entries numbered again in their order, the gap apart, with nRoom more
-// after slotBefore (UINT32_MAX: before the first).
+// after slotBefore (NO_SLOT: before the first).
 void CSpatialIndex::Renumber(std::uint32_t slotBefore, std::uint64_t nRoom) {
     std::vector<std::uint32_t> slots;
     slots.reserve(m_slotOf.size());
@@ -171,7 +171,7 @@ void CSpatialIndex::Renumber(std::uint32_t slotBefore, std::uint64_t nRoom) {
     std::sort(slots.begin(), slots.end(), [this](std::uint32_t a, std::uint32_t b) {
         return m_entries[a].nOrder < m_entries[b].nOrder;
     });
-    std::uint64_t next = m_nGap + (slotBefore == UINT32_MAX ? nRoom : 0);
+    std::uint64_t next = m_nGap + (slotBefore == NO_SLOT ? nRoom : 0);
     for (std::uint32_t slot : slots) {
         m_entries[slot].nOrder = next;
         next += m_nGap + (slot == slotBefore ? nRoom : 0);

@@ -57,7 +57,8 @@ class CSpatialIndex final : public IDocumentObserver {
     void PlaceAllAgain();
     void Reorder(const std::vector<CPrimitive*>& prims);
     void InsertBetween(const CDocChange& change);
-    std::uint64_t OrderOf(CPrimitive* p, std::uint64_t nMissing) const;
+    static constexpr std::uint32_t NO_SLOT = UINT32_MAX;
+    std::uint32_t SlotOf(CPrimitive* p) const; // NO_SLOT when not held
     void Renumber(std::uint32_t slotBefore, std::uint64_t nRoom);
     std::uint64_t NextOrder() {
         const std::uint64_t n = m_nNextOrder;
