@@ -210,10 +210,13 @@ def compare(name, shapes, got, recall_only=False):
 
 
 def render(gerbv, path, png):
-    subprocess.run([gerbv, "-x", "png", "--dpi=%d" % DPI,
-                    "--origin=%gx%g" % ORIGIN_IN, "--window_inch=%gx%g" % WINDOW_IN,
-                    "--foreground", "#FFFFFFFF", "-B", "0", "-o", png, path],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # gerbv exits with 0 even when it could not read the file: only its warning tells.
+    run = subprocess.run([gerbv, "-x", "png", "--dpi=%d" % DPI,
+                          "--origin=%gx%g" % ORIGIN_IN, "--window_inch=%gx%g" % WINDOW_IN,
+                          "--foreground", "#FFFFFFFF", "-B", "0", "-o", png, path],
+                         check=True, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    if "Could not read" in run.stderr:
+        raise SystemExit("gerbv could not read %s:\n%s" % (path, run.stderr))
     return read_png(png)
 
 
