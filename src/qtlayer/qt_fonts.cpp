@@ -2,14 +2,18 @@
 
 #include "qtlayer/qt_fontfaces.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace {
 
@@ -110,7 +114,53 @@ CQtFont CQtFonts::Make(const Key& key) {
         xScale = ScaleForWidth(font, nAveWidth);
     else if (nAveWidth > 0)
         font.setStretch(StretchForWidth(font, nAveWidth));
-    return CQtFont{font, QFontMetrics(font), QFontMetricsF(font), xScale, m_bVector};
+    static std::atomic<unsigned> s_nSerial{0};
+    return CQtFont{font, QFontMetrics(font), QFontMetricsF(font), xScale, m_bVector, ++s_nSerial};
+}
+
+namespace {
+// Each thread's raster fonts, listed so that they can all be let go when the
+// application ends: a font must not outlive Qt's font engines, and a thread's
+// own storage is destroyed only when the thread ends.
+struct CThreadFonts {
+    CQtFonts fonts{false, false};
+    CThreadFonts();
+    ~CThreadFonts();
+};
+
+std::mutex& ThreadFontsMutex() {
+    static std::mutex m;
+    return m;
+}
+
+std::vector<CThreadFonts*>& AllThreadFonts() {
+    static std::vector<CThreadFonts*> v;
+    return v;
+}
+
+void ClearAllThreadFonts() {
+    std::lock_guard<std::mutex> lock(ThreadFontsMutex());
+    for (CThreadFonts* t : AllThreadFonts())
+        t->fonts.Clear();
+}
+
+CThreadFonts::CThreadFonts() {
+    std::lock_guard<std::mutex> lock(ThreadFontsMutex());
+    static const bool s_bHooked = (qAddPostRoutine(ClearAllThreadFonts), true);
+    (void)s_bHooked;
+    AllThreadFonts().push_back(this);
+}
+
+CThreadFonts::~CThreadFonts() {
+    std::lock_guard<std::mutex> lock(ThreadFontsMutex());
+    auto& all = AllThreadFonts();
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
+}
+} // namespace
+
+CQtFonts& RasterFonts() {
+    static thread_local CThreadFonts t_fonts;
+    return t_fonts.fonts;
 }
 
 // Faces the system lacks are replaced by the default fixed-pitch face, which
@@ -136,7 +186,7 @@ QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int
 }
 
 void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
-                  const COLORREF* background) {
+                  const COLORREF* background, bool bSetFont) {
     if (background && font.bVector) {
         const QRectF cell(0, 0, font.metricsF.horizontalAdvance(text), font.metricsF.height());
         painter.fillRect(cell, ToQColor(*background));
@@ -144,7 +194,7 @@ void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, C
         const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.metrics.height());
         painter.fillRect(cell, ToQColor(*background));
     }
-    painter.setFont(font.font);
+    if (bSetFont) painter.setFont(font.font);
     painter.setPen(ToQColor(color));
     if (font.bVector)
         painter.drawText(QPointF(0, font.metricsF.ascent()), text);

@@ -24,6 +24,7 @@ struct CQtFont {
     // average width, where the font itself cannot carry a stretch.
     double xScale = 1;
     bool bVector = false; // measured in fractions of a device unit
+    unsigned nSerial = 0; // unique to each font made, never 0
 };
 
 class CQtFonts final {
@@ -38,6 +39,10 @@ class CQtFonts final {
     // The family drawn for a face: the default fixed-pitch face when the face
     // is empty, "*" or unknown to the system.
     QString ResolveFamily(const std::string& face);
+    void Clear() {
+        m_fonts.clear();
+        m_families.clear();
+    }
 
   private:
     using Key = std::tuple<std::string, int, int, int, bool, bool>;
@@ -54,6 +59,10 @@ class CQtFonts final {
 QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int y);
 
 // Paints `text` with its cell's upper-left corner at the painter's origin,
-// over the cell filled with *background unless that is null.
+// over the cell filled with *background unless that is null; bSetFont false
+// when the painter already has the font.
 void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
-                  const COLORREF* background);
+                  const COLORREF* background, bool bSetFont = true);
+
+// The raster surfaces' fonts, one set per thread.
+CQtFonts& RasterFonts();

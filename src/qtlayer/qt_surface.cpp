@@ -33,11 +33,16 @@ QPointF ToQPoint(const CPointD& p) {
 
 CQtSurface::CQtSurface(QImage& image)
     : m_image(image), m_imageRect(0, 0, image.width(), image.height()),
-      m_strokeRuns(image.width(), image.height()), m_fillRuns(image.width(), image.height()) {
+      m_strokeRuns(image.width(), image.height()), m_fillRuns(image.width(), image.height()),
+      m_fonts(RasterFonts()) {
     if (m_image.isNull() || !m_painter.begin(&m_image)) return;
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (m_image.format() == QImage::Format_RGB32 || m_image.format() == QImage::Format_ARGB32) {
+        m_pBits = reinterpret_cast<QRgb*>(m_image.bits());
+        m_nStride = m_image.bytesPerLine() / 4;
+    }
     for (QPen* pen : {&m_strokeRunPen, &m_fillRunPen}) {
         pen->setWidth(0);
         pen->setCosmetic(true);
@@ -182,6 +187,11 @@ void CQtSurface::SetPixel(int x, int y, COLORREF c) {
     if (p.x < 0 || p.y < 0 || p.x >= m_image.width() || p.y >= m_image.height()) return;
     if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // An opaque pixel: written straight into a 32-bit image, as the painter would.
+    if (m_pBits) {
+        m_pBits[p.y * m_nStride + p.x] = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+        return;
+    }
     m_painter.fillRect(QRect(p.x, p.y, 1, 1), ToQColor(c));
 }
 

@@ -74,10 +74,12 @@ class CQtSurface final : public CSurface {
 
     int m_nMinPenPixels = 1;
     const CQtFont& CurrentFont() { return m_fonts.Get(m_font, *this); }
-    void DrawText(QPainter& painter, const CQtFont& font, const QString& text) const;
+    void DrawText(QPainter& painter, const CQtFont& font, const QString& text);
 
     QImage& m_image;
     QPainter m_painter;
+    QRgb* m_pBits = nullptr; // the pixels of a 32-bit image, else null
+    qsizetype m_nStride = 0; // in pixels
     QRectF m_imageRect;
 
     // Pixels of thin figures and of boxes, gathered as runs and written in one
@@ -97,5 +99,8 @@ class CQtSurface final : public CSurface {
     CBrush m_brushKey;
     QBrush m_qbrush;
 
-    CQtFonts m_fonts{false, false};
+    // The fonts are kept per thread, as Qt keeps its font engines: a surface
+    // made for each part of a scene finds them already measured.
+    CQtFonts& m_fonts;
+    unsigned m_nPainterFont = 0; // the serial of the font set on m_painter
 };

@@ -6,8 +6,13 @@
 
 #include <algorithm>
 
-void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString& text) const {
-    DrawTextCell(painter, font, text, m_crText, m_nBkMode == OPAQUE ? &m_crBk : nullptr);
+// Setting the painter's font again costs a font engine lookup in Qt, so an
+// unchanged font is left as it is.
+void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString& text) {
+    const bool bOwn = &painter == &m_painter;
+    const bool bSetFont = !bOwn || font.nSerial != m_nPainterFont;
+    if (bOwn) m_nPainterFont = font.nSerial;
+    DrawTextCell(painter, font, text, m_crText, m_nBkMode == OPAQUE ? &m_crBk : nullptr, bSetFont);
 }
 
 CSize CQtSurface::GetTextExtent(const std::string& text) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 constexpr int SCENE_TILE = 2048;
-constexpr int SCENE_PART = 256;
+constexpr int SCENE_PART = 512;
 static_assert(SCENE_TILE % SCENE_PART == 0, "parts must not cross tiles");
 
 // The parts covering `dirty` (image pixels, right/bottom excluded), each cut
