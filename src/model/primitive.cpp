@@ -206,3 +206,11 @@ int ParseDecimal(const char* s) {
     }
     return ClampToInt32(neg ? -v : v);
 }
+
+std::vector<CPrimitive*> Pointers(const CPrimitiveList& list) {
+    std::vector<CPrimitive*> v;
+    v.reserve(list.size());
+    for (const auto& p : list)
+        v.push_back(p.get());
+    return v;
+}

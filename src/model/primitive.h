@@ -144,6 +144,8 @@ template <int N, class TBase = CPrimitive> class CPointPrimitive : public TBase 
 };
 
 using CPrimitiveList = std::vector<std::unique_ptr<CPrimitive>>;
+// The list's primitives, in its order.
+std::vector<CPrimitive*> Pointers(const CPrimitiveList& list);
 
 // A band about widthPixels device pixels across along the segment (x1, y1)-(x2, y2).
 void MakeLineRegion(CSurface& dc, CRegion& rgn, int x1, int y1, int x2, int y2, int widthPixels);

@@ -13,6 +13,7 @@
 #include "app/window/document_bar.h"
 #include "app/window/read_progress.h"
 #include "app/window/schemo_view.h"
+#include "doc/document/deferred_ui.h"
 #include "doc/document/document.h"
 #include "doc/library/library_doc.h"
 #include "qtlayer/qt_translate.h"
@@ -29,6 +30,8 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
+
+#include <thread>
 
 namespace {
 constexpr int kRecentCount = 6;
@@ -109,11 +112,11 @@ void CFilesFeature::Run(int nId) {
 }
 
 CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
-                                        const QString& name) {
+                                        const QString& name, CViewStart start) {
     QMdiArea* mdi = m_frame.Mdi();
     auto* child =
         new CMyMDIChildWnd(std::move(doc), path, name, m_frame.Actions().Get(ID_MACRO_ORIGIN),
-                           &m_frame.ViewFrame(), mdi);
+                           &m_frame.ViewFrame(), mdi, std::move(start));
     mdi->addSubWindow(child);
     m_frame.ChildAdded(child);
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
@@ -148,11 +151,25 @@ CMyMDIChildWnd* CFilesFeature::NewDocument(int nDocKind) {
 
 CMyMDIChildWnd* CFilesFeature::OpenDrawing(const QString& path, int nKind) {
     auto doc = std::make_unique<CSchemoDoc>(nKind, nullptr, g_library.context);
+    CLoadedText loaded = ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress);
+    // The window's index and extent are made on other threads while the
+    // document adopts the primitives; what it has to say waits for them.
+    CViewStart start;
+    CDeferredUi deferred;
+    doc->SetUi(&deferred);
+    bool bAdopted;
+    {
+        const std::vector<CPrimitive*> prims = Pointers(loaded.list);
+        std::thread prepare([&] { start = PrepareViewStart(prims, g_layers); });
+        bAdopted = doc->Adopt(std::move(loaded));
+        prepare.join();
+    }
     CQtDocumentUi ui(m_frame.Window());
     doc->SetUi(&ui);
-    if (!doc->Adopt(ReadWithProgress(path, m_frame.Window()->statusBar(), m_pProgress)))
-        return nullptr;
-    return AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName());
+    deferred.Replay(ui);
+    if (!bAdopted) return nullptr;
+    return AddChild(std::move(doc), QFileInfo(path).absoluteFilePath(), QFileInfo(path).fileName(),
+                    std::move(start));
 }
 
 CMyMDIChildWnd* CFilesFeature::OpenLibrary(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 // The documents' files: new, open (with progress for long reads), save, save
 // as, close, exit and the recent files.
+#include "app/window/view_start.h"
 #include "app/frame/feature.h"
 #include "view/commands/frame_state.h"
 
@@ -36,7 +37,7 @@ class CFilesFeature final : public QObject, public IFeature {
   private:
     // Shows the document in a new window, maximised and active, at its first zoom.
     CMyMDIChildWnd* AddChild(std::unique_ptr<CSchemoDoc> doc, const QString& path,
-                             const QString& name);
+                             const QString& name, CViewStart start = {});
     CMyMDIChildWnd* OpenDrawing(const QString& path, int nKind);
     CMyMDIChildWnd* OpenLibrary(const QString& path);
     CMyMDIChildWnd* FindOpen(const QString& path) const;

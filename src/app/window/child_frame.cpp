@@ -14,11 +14,11 @@
 
 CMyMDIChildWnd::CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path,
                                const QString& name, QAction* origin, IViewFrame* frame,
-                               QWidget* parent)
+                               QWidget* parent, CViewStart start)
     : QMdiSubWindow(parent), m_pDoc(std::move(doc)), m_path(path), m_name(name), m_ui(this) {
     setAttribute(Qt::WA_DeleteOnClose);
     auto* box = new QWidget(this);
-    m_pView = new CSchemoView(*m_pDoc, frame, box);
+    m_pView = new CSchemoView(*m_pDoc, frame, box, std::move(start));
     m_pBar = new CDocumentBar(*m_pDoc, *m_pView, origin, box);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);

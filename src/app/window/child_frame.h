@@ -2,6 +2,7 @@
 // A document's window inside the main window: the document, its file, its
 // name, the view that shows it and the document bar above it. Created visible and maximised.
 #include "app/platform/qt_document_ui.h"
+#include "app/window/view_start.h"
 #include "doc/document/document.h"
 
 #include <QMdiSubWindow>
@@ -19,8 +20,9 @@ class CMyMDIChildWnd final : public QMdiSubWindow, public IDocumentObserver {
   public:
     // The document comes loaded (or new and empty) with its name.
     // `origin` is the action of the document bar's first button; may be null.
+    // `start` goes to the view.
     CMyMDIChildWnd(std::unique_ptr<CSchemoDoc> doc, const QString& path, const QString& name,
-                   QAction* origin, IViewFrame* frame, QWidget* parent);
+                   QAction* origin, IViewFrame* frame, QWidget* parent, CViewStart start = {});
     ~CMyMDIChildWnd() override;
 
     CSchemoDoc& Document() { return *m_pDoc; }

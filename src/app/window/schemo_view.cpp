@@ -38,9 +38,11 @@ QRect ToDevice(const QRect& w, double dpr) {
 }
 } // namespace
 
-CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_index(doc.Primitives()),
-      m_pScene(std::make_unique<CTiledScene>(CRenderGate::Workers())) {
+CSchemoView::CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent, CViewStart start)
+    : QAbstractScrollArea(parent), m_doc(doc),
+      m_index(start.index ? std::move(*start.index) : CSpatialIndex(doc.Primitives())),
+      m_pScene(std::make_unique<CTiledScene>(CRenderGate::Workers())),
+      m_bExtentKnown(start.bExtentKnown), m_extent(start.extent) {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -77,10 +79,7 @@ double CSchemoView::Ratio() const {
 bool CSchemoView::Extent(CRect& box) {
     if (!m_bExtentKnown) {
         m_extent = CRect{0, 0, -1, -1};
-        QImage probe(1, 1, QImage::Format_RGB32);
-        CQtSurface dc(probe);
-        CViewCoords().PrepareMapping(dc); // texts measured at 100 %
-        DrawingExtent(m_doc.Primitives(), g_layers, m_extent, &dc);
+        MeasuredExtent(m_doc.Primitives(), g_layers, m_extent);
         m_bExtentKnown = true;
     }
     box = m_extent;

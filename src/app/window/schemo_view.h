@@ -3,6 +3,7 @@
 // the sheet, grid and layers and repaints only what a document change or a
 // scroll uncovers; marks, the macro origin and whatever a drag shows are
 // painted over the scene, never into it.
+#include "app/window/view_start.h"
 #include "doc/document/document_observer.h"
 #include "doc/scene/spatial_index.h"
 #include "view/viewport/view_coords.h"
@@ -24,7 +25,8 @@ class IViewFrame;
 class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     Q_OBJECT
   public:
-    CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent);
+    // `start` may bring the index and the extent made for the document already.
+    CSchemoView(CSchemoDoc& doc, IViewFrame* frame, QWidget* parent, CViewStart start = {});
     ~CSchemoView() override;
 
     // The first zoom: an empty drawing at 400 % from the sheet's corner, an

@@ -13,16 +13,6 @@ bool UnionBounds(const std::vector<CPrimitive*>& prims, CRect& rect) {
     return true;
 }
 
-namespace {
-std::vector<CPrimitive*> Pointers(const CPrimitiveList& list) {
-    std::vector<CPrimitive*> v;
-    v.reserve(list.size());
-    for (const auto& p : list)
-        v.push_back(p.get());
-    return v;
-}
-} // namespace
-
 void CSchemoDoc::AddObserver(IDocumentObserver* o) {
     if (std::find(m_observers.begin(), m_observers.end(), o) == m_observers.end())
         m_observers.push_back(o);

@@ -12,3 +12,5 @@
 // bounds are. False, and `box` untouched, when nothing counts.
 bool DrawingExtent(const CPrimitiveList& list, const CLayerTable& layers, CRect& box,
                    CSurface* pMeasure = nullptr);
+bool DrawingExtent(const std::vector<CPrimitive*>& prims, const CLayerTable& layers, CRect& box,
+                   CSurface* pMeasure = nullptr);

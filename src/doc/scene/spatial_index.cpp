@@ -20,6 +20,10 @@ double UnitsPerPixel(const CMapping& map) {
 }
 
 void CSpatialIndex::Rebuild(const CPrimitiveList& list) {
+    Rebuild(Pointers(list));
+}
+
+void CSpatialIndex::Rebuild(const std::vector<CPrimitive*>& list) {
     m_entries.clear();
     m_free.clear();
     m_slotOf.clear();
@@ -30,8 +34,8 @@ void CSpatialIndex::Rebuild(const CPrimitiveList& list) {
     m_nMaxSlack = 0;
     m_entries.reserve(list.size());
     m_slotOf.reserve(list.size());
-    for (const auto& p : list)
-        Insert(p.get(), NextOrder());
+    for (CPrimitive* p : list)
+        Insert(p, NextOrder());
 }
 
 void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
@@ -61,7 +65,7 @@ void CSpatialIndex::OnDocumentChanged(const CDocChange& change) {
         Reorder(change.prims);
         break;
     case DOCCHANGE_RESET: {
-        Rebuild({});
+        Rebuild(std::vector<CPrimitive*>());
         for (CPrimitive* p : change.prims)
             Insert(p, NextOrder());
         break;

@@ -31,6 +31,7 @@ class CSpatialIndex final : public IDocumentObserver {
     }
 
     void Rebuild(const CPrimitiveList& list);
+    void Rebuild(const std::vector<CPrimitive*>& prims); // the same, in that order
     void OnDocumentChanged(const CDocChange& change) override;
 
     // The primitives whose bounds, widened by their own margin and nBandPixels
