@@ -1,8 +1,5 @@
 // Whatever the reader accepts, the writer writes so that it reads back the same.
-#include "format/writer.h"
-#include "support/test_util.h"
-
-#include <algorithm>
+#include "support/core_test.h"
 
 namespace {
 std::string WriteRead(const std::string& text) {

@@ -1,11 +1,7 @@
 // Nets from the geometry: copper that touches on a shared layer, pads through
 // both layers, wires that end on one another, dots, symbols' connection points.
 #include "doc/nets/nets.h"
-#include "model/line.h"
-#include "model/macro.h"
-#include "support/test_util.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 namespace {
 CPrimitiveList Drawing(const std::string& text) {

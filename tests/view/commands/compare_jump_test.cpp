@@ -1,5 +1,4 @@
-#include "support/test_util.h"
-#include "format/reader.h"
+#include "support/core_test.h"
 #include "view/commands/compare_jump.h"
 
 // Each pair differs by one change; "now" is the document when the change is

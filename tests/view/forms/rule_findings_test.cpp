@@ -1,9 +1,7 @@
 // The "Regole" list's rows, and whether the fabrication export goes on.
 #include "view/forms/rule_findings.h"
 
-#include "support/test_util.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 TEST(RuleFindings, ARowSelectsEachHeldPrimitiveOnceAndCentresItsPlace) {
     CLibraryState library;
