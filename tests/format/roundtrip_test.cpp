@@ -3,10 +3,7 @@
 
 namespace {
 std::string WriteRead(const std::string& text) {
-    CLibraryState library;
-    CPrimitiveList list;
-    ParseDrawingLines(text, list, nullptr, library.context);
-    return FormatPrimitiveLines(list, false);
+    return FormatPrimitiveLines(ReadList(text), false);
 }
 } // namespace
 

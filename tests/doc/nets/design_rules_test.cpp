@@ -5,9 +5,7 @@
 
 namespace {
 std::string Findings(const std::string& text, RuleKind nKind, int nOutlineLayer = -1) {
-    CLibraryState library;
-    CPrimitiveList list;
-    ParseDrawingLines(text, list, nullptr, library.context);
+    const CPrimitiveList list = ReadList(text);
     CDesignRules rules;
     rules.nMicronsPerUnit = 50;
     rules.nOutlineLayer = nOutlineLayer;
