@@ -11,9 +11,7 @@ folder=$XDG_STATE_HOME/tavolin/autosave
 "$TV_CLI" normalize "$TV_EXAMPLES/esempio.tvd" -o "$d/disegno.tvd" || tv_fail "tavolin-cli normalize failed"
 cp "$d/disegno.tvd" "$d/originale.tvd"
 
-tv_start --autosave-seconds 2 --zoom 400 --origin 0,0 "$d/disegno.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED disegno.tvd"
+tv_run --autosave-seconds 2 --zoom 400 --origin 0,0 "$d/disegno.tvd"
 tv_view disegno.tvd
 tv_menu t r
 tv_drag 70 10 100 30
@@ -41,9 +39,7 @@ tv_expect_title "Tavolin - disegno.tvd*"
 # next window is the untitled one, and the one after it the drawing again.
 tv_key "$TV_MAIN" ctrl+Tab
 tv_expect_title "Tavolin - Documento1*"
-tv_mark
-tv_key "$TV_MAIN" ctrl+Tab
-tv_wait_new "COMMAND 32871"
+tv_keys_then "COMMAND 32871" ctrl+Tab
 tv_expect_title "Tavolin - disegno.tvd*"
 expect_eq "messages of the recovery" "$question" "$(tv_trace_lines MSG)"
 expect_file_eq "the file after the recovery" "$d/originale.tvd" "$d/disegno.tvd"

@@ -8,9 +8,7 @@ printf '[TAVOLIN ]\r\nTY 20 40 5 3 0 0 0 * Perch\xe8\r\n' >"$d/b.tvd"
 printf '[TAVOLIN ]\r\n' >"$d/c.tvd"
 
 # The first program copies the text ("Seleziona tutto", Ctrl+C).
-tv_start "$d/b.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED b.tvd"
+tv_run "$d/b.tvd"
 first=$TV_PID
 tv_menu m t
 tv_key "$TV_MAIN" ctrl+c
@@ -29,8 +27,7 @@ timeout 5 xclip -o -selection clipboard -t image/png >"$d/clip.png"
 tv_same_picture "the copy's picture" "$d/expected.png" "$d/clip.png"
 
 # The second pastes it at (50, 70), a view at 400 % from the sheet's corner.
-tv_start --zoom 400 --origin 0,0 "$d/c.tvd"
-tv_wait_ready
+tv_run --zoom 400 --origin 0,0 "$d/c.tvd"
 tv_wait_view c.tvd "400 0 0 0"
 tv_to 50 70
 tv_key "$TV_MAIN" ctrl+v

@@ -5,9 +5,7 @@
 d=$TV_CASE_DIR
 printf '[TAVOLIN Prova]\r\nMC 100 100 0 0 080\r\nLI 50 50 150 50\r\n' >"$d/vecchio.tvd"
 printf '[TAVOLIN Prova]\r\nMC 100 100 0 0 080\r\nLI 50 50 150 50\r\nLI 150 50 150 120\r\n' >"$d/nuovo.tvd"
-tv_start "$d/nuovo.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED nuovo.tvd"
+tv_run "$d/nuovo.tvd"
 tv_mark
 tv_menu f o
 tv_wait_window '^Confronta con$'

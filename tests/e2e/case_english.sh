@@ -21,9 +21,7 @@ expect_eq "message boxes on an English desktop" "MSG Error|The file format is no
 MSG Error|Cannot open the file.\\nmissing.tvd
 MSG Warning|The file good.tvd has been changed by another program. Reload it?" "$(tv_trace_lines MSG)"
 # The keys of an English desktop: Ctrl+A selects all, Ctrl+O opens.
-tv_mark
-tv_key "$TV_MAIN" ctrl+a
-tv_wait_new "COMMAND 57642"
+tv_keys_then "COMMAND 57642" ctrl+a
 tv_key "$TV_MAIN" ctrl+o
 tv_wait_window '^Open$'
 tv_key "$TV_WIN" Escape

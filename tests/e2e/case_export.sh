@@ -24,9 +24,7 @@ export_as() {
     tv_wait_new -p "COMMAND "
 }
 
-tv_start "$d/esempio.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED esempio.tvd"
+tv_run "$d/esempio.tvd"
 export_as "" disegno Down
 expect_file_eq "PNG saved from the dialog" "$d/expected.png" "$d/disegno.png"
 # Down in the mode group: from "assoluta" (checked) to "Enhanced Metafile".

@@ -8,9 +8,7 @@ export SOURCE_DATE_EPOCH=1796736305 # the same date in both archives
 cp "$TV_E2E_DIR/../data/fab_board.tvd" "$d/"
 "$TV_CLI" gerber "$d/fab_board.tvd" -o "$d/expected.zip" || tv_fail "tavolin-cli gerber failed"
 
-tv_start "$d/fab_board.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED fab_board.tvd"
+tv_run "$d/fab_board.tvd"
 tv_mark
 tv_menu f r
 tv_wait_window '^Esporta per la produzione$'

@@ -13,8 +13,7 @@ b = sys.stdin.buffer.read()
 print(sum(1 for i in range(0, len(b), 3) if b[i] > 200 and b[i + 1] < 60 and b[i + 2] < 60))'
 }
 
-tv_start
-tv_wait_ready
+tv_run
 tv_new_drawing Documento1
 tv_key "$TV_MAIN" ctrl+f
 xdotool type --delay 10 -- "Resistore"

@@ -7,8 +7,7 @@ mkdir -p bin && export PATH=$PWD/bin:$PATH
 printf '#!/bin/sh\necho "$*" >"%s.part" && mv "%s.part" "%s"\n' "$note" "$note" "$note" >bin/xdg-open
 chmod +x bin/xdg-open
 index=$(realpath "$TV_BUILD/share/tavolin/manual/index.html") || tv_fail "the build has no manual"
-tv_start
-tv_wait_ready
+tv_run
 tv_key "$TV_MAIN" F1
 tv_wait_line "HELP $index"
 tv_poll "the index handed to xdg-open" test -f "$note"

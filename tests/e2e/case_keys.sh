@@ -3,15 +3,12 @@
 # pointer and back, Home fits, and Shift draws a line straight.
 . "$TV_E2E_DIR/lib.sh"
 
-tv_start
-tv_wait_ready
+tv_run
 tv_new_drawing Documento1
 tv_click_at 100 100 # the view takes the keys
 
 for key_tool in l3 t4 c5 b6 p7 e8 q9 m10 i11 a12 h2 z1; do
-    tv_mark
-    tv_key "$TV_MAIN" "${key_tool:0:1}"
-    tv_wait_new "TOOL ${key_tool:1}"
+    tv_keys_then "TOOL ${key_tool:1}" "${key_tool:0:1}"
 done
 
 # About the point (50, 50): at 520 % it stays under the pointer from (12, 12).
@@ -27,9 +24,7 @@ tv_click_at 10 10
 xdotool keydown shift
 tv_click_at 40 13
 xdotool keyup shift
-tv_mark
-tv_key "$TV_MAIN" Escape Home
-tv_wait_new "COMMAND 32832"
+tv_keys_then "COMMAND 32832" Escape Home
 tv_save_as "$TV_CASE_DIR/keys.tvd"
 expect_eq "a line drawn with Shift" "LI 10 10 40 10" "$(tv_body "$TV_CASE_DIR/keys.tvd")"
 expect_eq "message boxes" "" "$(tv_trace_lines MSG)"

@@ -16,14 +16,12 @@ find_leaf() {
     xdotool key Return
 }
 
-tv_start
-tv_wait_ready
+tv_run
 tv_new_drawing Documento1
 placer="$TV_PID $TV_TRACE $TV_MAIN"
 macros=$(grep '^MACROS ' "$TV_TRACE" | tail -1 | cut -d' ' -f2)
 
-tv_start
-tv_wait_ready
+tv_run
 # "&Nuovo" -> the third kind; one unit is 8 pixels, (90, 90) the canvas's corner.
 tv_menu f n
 tv_wait_window '^Nuovo$'

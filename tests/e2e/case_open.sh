@@ -11,9 +11,7 @@ sed 's/\r$//; s/^LI /LI   /; s/^SA /sa /' "$TV_EXAMPLES/esempio.tvd" >"$TV_CASE_
 cmp -s "$TV_CASE_DIR/tidy.tvd" "$TV_CASE_DIR/esempio.tvd" && tv_fail "the untidy copy is already tidy"
 
 d=$TV_CASE_DIR
-tv_start "$d/esempio.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED esempio.tvd"
+tv_run "$d/esempio.tvd"
 tv_expect_title "Tavolin - esempio.tvd"
 
 # Maximised: the canvas starts at the main window's left edge, and none of
@@ -26,9 +24,7 @@ grey=$(import -window "$TV_MAIN" png:- | convert - -fuzz 1% -fill black +opaque 
 [ $((TV_VX - TV_X)) -le 2 ] && awk -v g="$grey" 'BEGIN { exit !(g < 1) }' ||
     tv_fail "the document window is not maximised: canvas at x=$TV_VX in the window at $TV_X, $grey % grey"
 
-tv_mark
-tv_key "$TV_MAIN" ctrl+s
-tv_wait_new "COMMAND $TV_ID_SAVE"
+tv_keys_then "COMMAND $TV_ID_SAVE" ctrl+s
 expect_file_eq "saved with Ctrl+S" "$d/tidy.tvd" "$d/esempio.tvd"
 tv_expect_title "Tavolin - esempio.tvd"
 expect_eq "message boxes" "" "$(tv_trace_lines MSG)"

@@ -26,9 +26,7 @@ print_as() {
     mv "$d/$1.pdf" "$d/$2.pdf" || tv_fail "no $1.pdf after Stampa"
 }
 
-tv_start "$d/pcb.tvd" "$d/box.tvd"
-tv_wait_ready
-tv_wait_line "PAINTED box.tvd"
+tv_run "$d/pcb.tvd" "$d/box.tvd"
 print_as box fitted
 tv_key "$TV_MAIN" ctrl+w
 tv_expect_title "Tavolin - pcb.tvd"

@@ -3,7 +3,7 @@
 # "Impostazioni" writes its changes.
 . "$TV_E2E_DIR/lib.sh"
 
-first_launch() { rm -rf "$XDG_CONFIG_HOME"; mkdir -p "$XDG_CONFIG_HOME"; tv_start; tv_wait_ready; }
+first_launch() { rm -rf "$XDG_CONFIG_HOME"; mkdir -p "$XDG_CONFIG_HOME"; tv_run; }
 
 # "Splitta" off, "Grande", 500 UL, both check boxes below off. Tab into the
 # size group lands on "Piccola" whatever is checked; Down stops at the last
@@ -49,8 +49,7 @@ tv_wait_exit
 expect_eq "exit status after closing the window" 0 "$TV_RC"
 expect_file_eq "settings after cancelled dialogs and the close button" "$TV_CASE_DIR/plain.conf" "$TV_CONF"
 
-tv_start
-tv_wait_ready
+tv_run
 change_configuration
 xdotool key Return
 tv_wait_gone "$DLG"
@@ -61,14 +60,12 @@ Configurazione/bSplit=0
 Configurazione/nMacrobarSize=2" "$(tv_ini "$TV_CONF" | grep '^Configurazione/')"
 
 # The tabbed view, once set, holds at the next start.
-tv_start
-tv_wait_ready
+tv_run
 tv_menu o c
 tv_wait_window '^Impostazioni$'
 tv_key "$TV_WIN" shift+Tab space Return # the last field, then OK
 tv_wait_line "TABBED 1"
 tv_quit
-tv_start
-tv_wait_ready
+tv_run
 expect_eq "the documents at the next start" "TABBED 1" "$(tv_trace_lines TABBED)"
 tv_quit

@@ -30,15 +30,12 @@ line_at() { # X0 Y0 X1 Y1 in pixels from the canvas's corner, with the line tool
         tv_park_pointer
         xdotool mousemove --sync $((TV_VX + x)) $((TV_VY + y)) click 1
     done
-    tv_mark
-    tv_key "$TV_MAIN" Escape
-    tv_wait_new "KEY Esc"
+    tv_keys_then "KEY Esc" Escape
 }
 
 round_trip() { # TABBED: 0 windows, 1 tabs
     moves=0
-    tv_start
-    tv_wait_ready
+    tv_run
     tv_wait_line "TABBED $1"
     tv_new_drawing Documento1
     line_at Documento1 40 40 200 100

@@ -13,9 +13,7 @@ same_as_render() { # WHAT ARGS...: the canvas against the tool's picture
 }
 
 cp "$TV_EXAMPLES/esempio.tvd" "$TV_CASE_DIR/"
-tv_start --zoom 250 --origin 20,30 esempio.tvd
-tv_wait_ready
-tv_wait_line "PAINTED esempio.tvd"
+tv_run --zoom 250 --origin 20,30 esempio.tvd
 tv_wait_view esempio.tvd "250 20 30 0"
 same_as_render "drawing opened at 250 % from (20, 30)" --view 20,30 --zoom 250
 

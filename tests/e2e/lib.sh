@@ -103,6 +103,16 @@ tv_wait_new() {
     else tv_poll "new trace line '$1'" tv_new_line 1 "$1"; fi
 }
 
+# tv_run [ARGS...]: tv_start, then start-up done and, when the last argument
+# is a document, its first paint.
+tv_run() {
+    tv_start "$@"
+    tv_wait_ready
+    case ${!#} in *.tv?) tv_wait_line "PAINTED $(basename "${!#}")" ;; esac
+}
+# tv_keys_then LINE KEYS...: KEYS on the main window, then waits for LINE.
+tv_keys_then() { tv_mark; tv_key "$TV_MAIN" "${@:2}"; tv_wait_new "$1"; }
+
 tv_wait_exit() { tv_poll "end of the program" eval '! tv_alive'; tv_reap; }
 # tv_quit: "&File" -> "&Esci"; the program must end with status 0.
 tv_quit() { tv_menu f e; tv_wait_exit; expect_eq "exit status after Esci" 0 "$TV_RC"; }

@@ -1,16 +1,8 @@
 // Library texts, the standard library and the list of library folders.
-#include "format/component.h"
 #include "format/library.h"
 #include "format/program_dir.h"
-#include "format/reader.h"
-#include "format/resolve_context.h"
 #include "format/stdlib.h"
-#include "model/macro.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <set>
+#include "support/core_test.h"
 
 namespace fs = std::filesystem;
 

@@ -1,19 +1,10 @@
 // Macro instances through three library folders: resolving, the tree and the
 // cache; placing, nesting, writing, picking and drawing.
-#include "support/test_util.h"
 #include "format/macro_tree.h"
-#include "format/resolve.h"
 #include "format/scan.h"
 #include "format/stdlib.h"
-#include "format/writer.h"
 #include "model/layers.h"
-#include "model/line.h"
-#include "model/macro.h"
 #include "support/program_dir_fixture.h"
-#include "support/recording_surface.h"
-
-#include <algorithm>
-#include <functional>
 
 namespace fs = std::filesystem;
 

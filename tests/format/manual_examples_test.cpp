@@ -1,11 +1,4 @@
-#include "format/component.h"
-#include "format/reader.h"
-#include "format/resolve_context.h"
-#include "model/macro.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include "support/core_test.h"
 
 // Each drawing the manual's pictures come from and each example in its pages
 // (a library's components too) reads without a skipped line.
@@ -14,7 +7,8 @@ TEST(ManualExamples, EachOneReadsWhole) {
     std::vector<std::string> texts, parts;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(MANUAL_DIR)) {
         std::string s, open = "<pre class=\"tvd\">";
-        if (ReadWholeFile(entry.path().string(), s) && entry.path().extension() == ".tvd") texts.push_back(s);
+        if (ReadWholeFile(entry.path().string(), s) && entry.path().extension() == ".tvd")
+            texts.push_back(s);
         for (std::size_t at = s.find(open); at != std::string::npos; at = s.find(open, at + 1))
             texts.push_back(s.substr(at + open.size(), s.find("</pre>", at) - at - open.size()));
     }

@@ -1,9 +1,5 @@
 // Headers, line splitting and the error flag.
-#include "support/test_util.h"
-#include "format/component.h"
-#include "format/writer.h"
-#include "model/line.h"
-#include "model/macro.h"
+#include "support/core_test.h"
 
 TEST(ParseDrawingLines, BlankLinesSkippedRejectedOnesFlaggedOldContentReplaced) {
     CLibraryState library;

@@ -1,15 +1,9 @@
 // Whatever the reader accepts, the writer writes so that it reads back the same.
-#include "format/writer.h"
-#include "support/test_util.h"
-
-#include <algorithm>
+#include "support/core_test.h"
 
 namespace {
 std::string WriteRead(const std::string& text) {
-    CLibraryState library;
-    CPrimitiveList list;
-    ParseDrawingLines(text, list, nullptr, library.context);
-    return FormatPrimitiveLines(list, false);
+    return FormatPrimitiveLines(ReadList(text), false);
 }
 } // namespace
 

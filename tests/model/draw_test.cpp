@@ -1,10 +1,7 @@
 // What each kind of primitive draws on the recording surface, and the region it
 // is picked by.
-#include "support/test_util.h"
 #include "model/bezier.h"
-#include "model/line.h"
-#include "model/poly.h"
-#include "support/recording_surface.h"
+#include "support/core_test.h"
 
 namespace {
 std::string Calls(const CRecordingSurface& dc) {

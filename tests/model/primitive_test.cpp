@@ -1,11 +1,6 @@
 // The shared behaviour of every primitive: points, state, transforms, hit tests.
-#include "support/test_util.h"
 #include "model/bezier.h"
-#include "model/line.h"
-#include "model/poly.h"
-#include "support/recording_surface.h"
-
-#include <random>
+#include "support/core_test.h"
 
 // The saved state holds the points, the orientation and the mirror flag; a
 // clone has everything but the region; a polygon closes on a repeated click.

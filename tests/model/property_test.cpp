@@ -1,14 +1,9 @@
 // Every class's editable properties: values refused, a value accepted, read
 // back and written, and what new objects of the class take from it.
-#include "support/test_util.h"
 #include "model/ellipse.h"
 #include "model/pcbline.h"
-#include "model/poly.h"
-#include "model/prototypes.h"
 #include "model/rectangle.h"
-#include "model/text.h"
-
-#include <functional>
+#include "support/core_test.h"
 
 namespace {
 // written: the line once the value is accepted; makeNew: as the mouse makes one, none for macros.

@@ -1,10 +1,7 @@
 // The comparison's picture on real pixels: a moved resistor is red where it
 // was and green where it is, in plain colours without blending.
-#include "doc/document/document.h"
-#include "format/resolve_context.h"
 #include "qtlayer/qt_diff_picture.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 TEST(DiffPicture, AMovedResistorIsRedWhereItWasAndGreenWhereItIs) {
     CLibraryState library;

@@ -1,13 +1,9 @@
 // Glyph outlines lie where the window draws the text, turned and mirrored alike.
-#include "model/text.h"
 #include "qtlayer/qt_glyph_outlines.h"
 #include "qtlayer/qt_surface.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 #include <QImage>
-
-#include <algorithm>
 
 namespace {
 QRect InkBox(const QImage& img) {

@@ -4,20 +4,16 @@
 // thousands of clicks at several zooms.
 // The tiled scene, whatever parts it draws and slides, ends as the picture
 // drawn whole, pixel for pixel, or the screen keeps traces.
-#include "doc/document/document.h"
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/picking.h"
 #include "doc/scene/tile_workers.h"
-#include "format/resolve_context.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_tiled_scene.h"
 #include "qtlayer/qt_view_render.h"
+#include "support/core_test.h"
 #include "view/viewport/view_coords.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
-
-#include <random>
 
 namespace {
 std::string RandomDrawing(unsigned seed, int nLines) {

@@ -1,15 +1,13 @@
 // The raster surface, pixel for pixel: where each figure puts its ink; and the
 // vector surface against it.
-#include "support/draw_script.h"
 #include "qtlayer/qt_fontfaces.h"
 #include "qtlayer/qt_surface.h"
 #include "qtlayer/qt_vector_surface.h"
+#include "support/draw_script.h"
 
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 #include <QImage>
-
-#include <set>
 
 namespace {
 

@@ -1,25 +1,13 @@
 #pragma once
 // A drawing document with its spatial index, a view of 1000 x 800 pixels at
 // one pixel per unit from (0, 0) with snap 5, and the view's controller.
-#include "support/fake_ui.h"
+#include "support/core_test.h"
 #include "support/fake_view_host.h"
-#include "support/test_util.h"
 
-#include "doc/document/document.h"
 #include "doc/scene/spatial_index.h"
-#include "format/resolve.h"
-#include "format/writer.h"
-#include "model/prototypes.h"
-#include "support/recording_surface.h"
 #include "view/commands/frame_state.h"
 #include "view/editor/view_controller.h"
 #include "view/editor/view_host.h"
-
-#include <cstdio>
-#include <cstring>
-#include <functional>
-#include <gtest/gtest.h>
-#include <sstream>
 
 // A view of cx x cy device-independent pixels at dScale, scrolled to ptScroll.
 inline CViewCoords View(int cx, int cy, double dScale, CPoint ptScroll) {

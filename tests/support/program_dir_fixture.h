@@ -2,17 +2,12 @@
 // A temporary program folder with `libs` and `macros`, the only folder of a
 // library state whose caches start empty.
 #include "format/program_dir.h"
-#include "format/reader.h"
-#include "format/resolve_context.h"
+#include "support/core_test.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 class ProgramDirTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The process id too: two builds' tests may run at once.
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -12,6 +12,14 @@ inline std::unique_ptr<CPrimitive> Read(const std::string& line) {
     return ParsePrimitiveLine(line, library.context);
 }
 
+// The primitives some lines read as, resolved as Read does.
+inline CPrimitiveList ReadList(const std::string& lines) {
+    CLibraryState library;
+    CPrimitiveList list;
+    ParseDrawingLines(lines, list, nullptr, library.context);
+    return list;
+}
+
 // The command line an object writes.
 inline std::string Written(const CPrimitive& p) {
     std::string s;

@@ -3,22 +3,9 @@
 #include "app/support/widget_test_support.h"
 
 #include "app/bars/layer_combo.h"
-#include "app/bars/library_bar.h"
 #include "app/bars/macro_bar.h"
 #include "app/dialogs/layer_dialog.h"
-#include "app/frame/main_frame.h"
-#include "app/window/child_frame.h"
-#include "app/window/document_bar.h"
-#include "app/window/schemo_view.h"
-#include "doc/library/library_doc.h"
-#include "format/library_files.h"
-#include "view/commands/commands.h"
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTreeWidget>
-#include <fstream>
 
 namespace {
 // A library with its view and bar, as a window holds them.

@@ -8,13 +8,9 @@
 #include "app/dialogs/number_dialog.h"
 #include "app/dialogs/property_dialog.h"
 #include "app/platform/qt_document_ui.h"
-#include "format/library_files.h"
 #include "qtlayer/qt_translate.h"
 #include "view/forms/picture_types.h"
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QRadioButton>
 #include <QSpinBox>
 

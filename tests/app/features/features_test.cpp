@@ -2,22 +2,11 @@
 // the unsplit warning's answer and the library commands.
 #include "app/support/widget_test_support.h"
 
-#include "app/bars/library_bar.h"
-#include "app/frame/main_frame.h"
 #include "app/platform/qt_clipboard.h"
-#include "app/window/child_frame.h"
-#include "app/window/document_bar.h"
-#include "app/window/schemo_view.h"
-#include "doc/library/library_doc.h"
-#include "format/library_files.h"
 #include "format/macro_cache.h"
-#include "view/commands/commands.h"
-#include <QComboBox>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMimeData>
-#include <QTemporaryDir>
-#include <QTimer>
 
 class FeaturesTest : public QObject {
     Q_OBJECT

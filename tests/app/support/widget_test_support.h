@@ -2,24 +2,37 @@
 // What the widget tests share: finding a control by its text, answering the
 // next modal dialog, the trace lines an action writes, typing, the wheel, and
 // the program state put back after each case.
+#include "app/bars/library_bar.h"
+#include "app/frame/main_frame.h"
 #include "app/frame/program_context.h"
 #include "app/frame/trace.h"
+#include "app/window/child_frame.h"
+#include "app/window/document_bar.h"
+#include "app/window/schemo_view.h"
+#include "doc/library/library_doc.h"
+#include "format/library_files.h"
 #include "model/prototypes.h"
 #include "support/fake_ui.h"
+#include "view/commands/commands.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <unistd.h>
 

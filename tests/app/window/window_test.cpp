@@ -2,14 +2,6 @@
 // document, the zoom box and the wheel.
 #include "app/support/widget_test_support.h"
 
-#include "app/frame/main_frame.h"
-#include "app/window/child_frame.h"
-#include "app/window/document_bar.h"
-#include "app/window/schemo_view.h"
-#include <QComboBox>
-#include <QTemporaryDir>
-#include <fstream>
-
 class WindowTest : public QObject {
     Q_OBJECT
   private slots:

@@ -1,18 +1,8 @@
 // The comparison against a naive one on random drawings of hundreds of
 // primitives, and the nearest-place search against measuring every pair.
 #include "doc/diff/diff_nearest.h"
-#include "doc/document/document.h"
 #include "doc/diff/drawing_diff.h"
-#include "format/reader.h"
-#include "format/resolve_context.h"
-#include "format/writer.h"
-#include "model/macro.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <set>
+#include "support/core_test.h"
 
 namespace {
 // A generator of our own: the same drawings on every machine and library.

@@ -1,12 +1,7 @@
 // Drawing pairs and what the comparison tells of them.
 #include "doc/diff/drawing_diff.h"
 #include "doc/diff/library_diff.h"
-#include "doc/document/document.h"
-#include "format/reader.h"
-#include "format/resolve_context.h"
-#include "model/macro.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 TEST(DrawingDiff, TellsEachChangeOnceInPositionOrderWithItsLegend) {
     CLibraryState library;

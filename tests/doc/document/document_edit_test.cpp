@@ -2,16 +2,8 @@
 // modified flag stands, the list and selection after, an index fed by the
 // document that follows every change, and a history that gives back every
 // step byte for byte.
-#include "doc/document/document.h"
 #include "doc/scene/spatial_index.h"
 #include "support/program_dir_fixture.h"
-#include "support/recording_surface.h"
-#include "support/test_util.h"
-
-#include <algorithm>
-#include <cstring>
-#include <functional>
-#include <map>
 
 namespace {
 std::string Box(const CRect& r) {

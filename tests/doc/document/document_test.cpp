@@ -1,13 +1,6 @@
 // Loading, storing and saving drawings and macros, the unsplit-macro warning,
 // and the extent.
-#include "doc/library/library_doc.h"
-#include "support/fake_ui.h"
 #include "support/program_dir_fixture.h"
-#include "support/recording_surface.h"
-#include "support/test_util.h"
-
-#include <fstream>
-#include <sstream>
 
 namespace {
 const std::string ERR = "Errore: ";

@@ -1,12 +1,8 @@
 // Undo and redo bring back the drawing a full reading of the history's lines
 // gives, whatever the edits before: random sequences, seeded, on a drawing
 // large enough for the history to share runs of lines.
-#include "doc/document/document.h"
 #include "doc/scene/spatial_index.h"
 #include "support/program_dir_fixture.h"
-#include "support/test_util.h"
-
-#include <random>
 
 namespace {
 std::string Saved(CSchemoDoc& doc) {

@@ -1,22 +1,11 @@
 // The pictures written without Qt: the format a name chooses, the bitmap's
 // geometry and rows (its pixels are checked with the Qt layer), and the
 // metafile read back with a record walker of its own.
-#include "doc/document/document.h"
 #include "doc/export/emf_surface.h"
 #include "doc/export/export_bitmap.h"
+#include "support/core_test.h"
 #include "support/draw_script.h"
-#include "support/fake_ui.h"
-#include "format/resolve_context.h"
-#include "support/recording_surface.h"
 #include "view/forms/picture_types.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 
 namespace {
 // clang-format off

@@ -1,14 +1,10 @@
 // Which layer becomes which file, and what the set refuses.
 #include "doc/fab/fab_package.h"
 #include "doc/fab/glyph_outlines.h"
-#include "model/line.h"
-#include "model/macro.h"
 #include "model/pcbline.h"
 #include "model/pcbpad.h"
 #include "model/rectangle.h"
-#include "model/text.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 namespace {
 // A text's glyphs: one square of the text's height at its anchor.

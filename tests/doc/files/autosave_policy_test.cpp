@@ -1,17 +1,8 @@
 // When autosave writes and removes: each step of a script acts on documents A
 // and B; each tick logs what it writes ("W<n><path>"), whether a drag held a
 // document back, and every removal ("R<n>").
-#include "doc/document/document.h"
 #include "doc/files/autosave_policy.h"
-#include "format/reader.h"
-#include "format/resolve_context.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <map>
-#include <memory>
-#include <sstream>
+#include "support/core_test.h"
 
 namespace {
 // Sorted: the removals at the end come in no particular order.

@@ -1,14 +1,10 @@
 // Autosaves: where they go, whose they are and when they are offered again.
-#include "doc/document/document.h"
 #include "doc/files/autosave_store.h"
 #include "doc/files/autosave_writer.h"
 #include "doc/files/safe_file.h"
-#include "format/reader.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 #include <cstdlib>
-#include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>

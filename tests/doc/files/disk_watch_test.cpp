@@ -2,12 +2,7 @@
 // the program is active; reloading is a step of the history; saving over a
 // changed file asks first.
 #include "doc/files/disk_watch.h"
-#include "doc/library/library_doc.h"
-#include "support/fake_ui.h"
 #include "support/program_dir_fixture.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 const std::string ONE = "[TAVOLIN]\r\nLI 1 2 3 4\r\n";

@@ -1,11 +1,7 @@
 // The library document's commands: each row runs a script and reads back what
 // it answered, what the user was told or asked, the modified flag, the
 // component box and the text the library saves.
-#include "support/test_util.h"
-#include "doc/library/library_doc.h"
-#include "support/fake_ui.h"
-
-#include <sstream>
+#include "support/core_test.h"
 
 namespace {
 // Commands separated by "|": load TEXT, new, draw (a line), commit, type

@@ -2,9 +2,8 @@
 // size from a point to the whole field.
 #include "doc/nets/box_grid.h"
 
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
-#include <algorithm>
 #include <cstdint>
 
 TEST(BoxGrid, FindsWhatAFullScanFindsWhateverTheSizes) {

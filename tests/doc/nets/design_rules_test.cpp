@@ -1,15 +1,11 @@
 // Each rule of the check just under, at and just over its limit, at 50
 // micrometres a unit: 0.15 mm is 3 units, 0.25 mm 5, 0.3 mm 6.
 #include "doc/nets/design_rules.h"
-#include "support/test_util.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 namespace {
 std::string Findings(const std::string& text, RuleKind nKind, int nOutlineLayer = -1) {
-    CLibraryState library;
-    CPrimitiveList list;
-    ParseDrawingLines(text, list, nullptr, library.context);
+    const CPrimitiveList list = ReadList(text);
     CDesignRules rules;
     rules.nMicronsPerUnit = 50;
     rules.nOutlineLayer = nOutlineLayer;

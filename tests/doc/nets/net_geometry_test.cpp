@@ -1,11 +1,7 @@
 // Exact distances between copper figures: each shape against each, at a gap
 // just under, at and just over a rule, and shapes that touch or lie inside others.
 #include "doc/nets/net_geometry.h"
-#include "support/test_util.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "support/core_test.h"
 
 namespace {
 // A shape's line on layer 1 with its extreme point on the x axis at x: its

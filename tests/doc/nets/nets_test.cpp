@@ -1,20 +1,9 @@
 // Nets from the geometry: copper that touches on a shared layer, pads through
 // both layers, wires that end on one another, dots, symbols' connection points.
 #include "doc/nets/nets.h"
-#include "model/line.h"
-#include "model/macro.h"
-#include "support/test_util.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 namespace {
-CPrimitiveList Drawing(const std::string& text) {
-    CLibraryState library;
-    CPrimitiveList list;
-    ParseDrawingLines(text, list, nullptr, library.context);
-    return list;
-}
-
 // Each net as the list positions of its members' primitives, e.g. "0 1,2".
 std::string Grouping(const CPrimitiveList& list, const CNetList& nets) {
     std::string out;
@@ -69,13 +58,14 @@ TEST(Nets, CopperAndWiresJoinWhereTheyTouch) {
         {false, "LI 0 0 20 0 1\nLI 20 0 40 0 1\n", ""},              // the copper layers have none
     };
     for (const auto& c : kCases) {
-        const CPrimitiveList list = Drawing(c.text);
+        const CPrimitiveList list = ReadList(c.text);
         EXPECT_EQ(Grouping(list, c.bCopper ? CopperNets(list) : WireNets(list)), c.nets) << c.text;
     }
 }
 
 TEST(Nets, ASymbolJoinsTheWiresOnEachOfItsPointsApartAndItsCopperItemByItem) {
-    CPrimitiveList list = Drawing("LI 0 0 10 0\nLI 30 0 40 0\nLI 20 0 20 10\nPL 10 50 20 50 2 1\n");
+    CPrimitiveList list =
+        ReadList("LI 0 0 10 0\nLI 30 0 40 0\nLI 20 0 20 10\nPL 10 50 20 50 2 1\n");
     auto symbol =
         std::make_unique<CMacro>(20, 0); // pins at 10 and 30 and its origin; 14 and 26 too
     symbol->m_components.push_back(std::make_unique<CLine>(10, 0, 14, 0, false));
@@ -90,8 +80,8 @@ TEST(Nets, ASymbolJoinsTheWiresOnEachOfItsPointsApartAndItsCopperItemByItem) {
 TEST(Nets, WhatIsConnectedToTheChosenIsTheirWholeNets) {
     // Two wire nets and a copper one; a symbol between the wire nets.
     CPrimitiveList list =
-        Drawing("LI 0 0 10 0\nLI 10 0 10 10\nLI 30 0 40 0\nPL 0 50 20 50 2 1\nPA 20 50 6 6 2 0 2\n"
-                "LI 100 100 110 100\n");
+        ReadList("LI 0 0 10 0\nLI 10 0 10 10\nLI 30 0 40 0\nPL 0 50 20 50 2 1\nPA 20 50 6 6 2 0 2\n"
+                 "LI 100 100 110 100\n");
     auto symbol = std::make_unique<CMacro>(20, 0);
     symbol->m_components.push_back(std::make_unique<CLine>(10, 0, 14, 0, false));
     symbol->m_components.push_back(std::make_unique<CLine>(26, 0, 30, 0, false));

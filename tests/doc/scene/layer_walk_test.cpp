@@ -2,11 +2,7 @@
 // it carries, symbols included.
 #include "doc/scene/layer_walk.h"
 #include "doc/scene/tile_plan.h"
-#include "model/line.h"
-#include "model/macro.h"
-#include "support/recording_surface.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 TEST(LayerWalk, DrawsTheShownLayersUpToTheLastAndPassesItsTableToSymbols) {
     CPrimitiveList list;

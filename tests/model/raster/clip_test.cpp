@@ -2,10 +2,7 @@
 // what clipping must keep: the part inside, and every inside point's winding.
 #include "model/raster/clip.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <random>
+#include "support/core_test.h"
 
 namespace {
 

@@ -2,10 +2,7 @@
 // and follow it within the flatness wherever the box can see it.
 #include "model/raster/flatten.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <random>
+#include "support/core_test.h"
 
 namespace {
 

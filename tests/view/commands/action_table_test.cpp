@@ -1,14 +1,8 @@
 #include "view/commands/action_table.h"
 
-#include "doc/document/document.h"
+#include "support/core_test.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <cctype>
-#include <cstring>
-#include <map>
-#include <set>
 
 // A duplicate Alt key within a menu or along the bar leaves an item out of reach.
 TEST(ActionTable, EveryMenuItemExistsWithAPromptAndMnemonicsDoNotCollide) {

@@ -1,9 +1,7 @@
-#include "support/program_dir_fixture.h"
 #include "support/controller_fixture.h"
+#include "support/program_dir_fixture.h"
 
-#include "doc/library/library_doc.h"
 #include "view/commands/clipboard.h"
-#include "format/resolve_context.h"
 
 namespace {
 struct CFakeClipboard final : IClipboard {

@@ -1,11 +1,9 @@
-#include "support/test_util.h"
-#include "format/reader.h"
+#include "support/core_test.h"
 #include "view/commands/compare_jump.h"
 
 // Each pair differs by one change; "now" is the document when the change is
 // followed, edited since the comparison (empty: as compared).
 TEST(CompareJump, AChangeSelectsThePrimitiveWritingItsLineAndCentresOnIt) {
-    CLibraryState library;
     const struct {
         const char *oldText, *newText, *nowText;
         bool bGo;
@@ -20,10 +18,8 @@ TEST(CompareJump, AChangeSelectsThePrimitiveWritingItsLineAndCentresOnIt) {
         {"SA 1 1\nSA 2 2", "SA 2 2\nSA 1 1", "", false, -1, 0, 0}, // order only
     };
     for (const auto& r : rows) {
-        CPrimitiveList oldList, newList, now;
-        ParseDrawingLines(r.oldText, oldList, nullptr, library.context);
-        ParseDrawingLines(r.newText, newList, nullptr, library.context);
-        ParseDrawingLines(*r.nowText ? r.nowText : r.newText, now, nullptr, library.context);
+        const CPrimitiveList oldList = ReadList(r.oldText), newList = ReadList(r.newText),
+                             now = ReadList(*r.nowText ? r.nowText : r.newText);
         const CDrawingDiff diff = CompareLists("", oldList, "", newList);
         ASSERT_EQ(diff.changes.size(), 1u) << r.newText;
         const CCompareJump j = JumpForChange(diff.changes[0], now);

@@ -1,7 +1,4 @@
-#include "format/writer.h"
-#include "model/macro.h"
-#include "support/test_util.h"
-#include "view/commands/commands.h"
+#include "support/core_test.h"
 #include "view/commands/edit_commands.h"
 
 class EditCommands : public ::testing::Test {

@@ -1,10 +1,8 @@
-#include "doc/document/document.h"
-#include "view/program/command_line.h"
-#include "view/forms/config_values.h"
+#include "support/core_test.h"
 #include "view/commands/frame_state.h"
+#include "view/forms/config_values.h"
+#include "view/program/command_line.h"
 #include "view/viewport/window_rect.h"
-
-#include <gtest/gtest.h>
 
 TEST(CommandLine, OptionsAndFilesInAnyOrderAndBadOnesRefused) {
     CCommandLine cl;

@@ -1,7 +1,5 @@
-#include "view/commands/commands.h"
+#include "support/core_test.h"
 #include "view/commands/view_commands.h"
-
-#include <gtest/gtest.h>
 
 // Each view command changes its own part of the coordinates and says what the
 // view does next; the toggles come back with a second run.

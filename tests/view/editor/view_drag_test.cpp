@@ -1,7 +1,5 @@
 #include "support/controller_fixture.h"
 
-#include "view/commands/commands.h"
-
 #include <climits>
 
 TEST_F(ControllerTest, AutoScrollSpeedsUpMovesTheViewAndStopsWithTheDrag) {

@@ -3,8 +3,6 @@
 // goes.
 #include "support/controller_fixture.h"
 
-#include "view/commands/commands.h"
-
 namespace {
 struct CGhostScript {
     const char* name;

@@ -2,8 +2,6 @@
 // attached ends follow, the other ends stay.
 #include "support/controller_fixture.h"
 
-#include "format/reader.h"
-#include "model/macro.h"
 #include "view/editor/wire_drag.h"
 
 namespace {

@@ -1,7 +1,5 @@
 // Items are found by layer number, as the property sheet's layer row (the same items) shows.
-#include "support/test_util.h"
-#include "doc/document/document.h"
-#include "format/writer.h"
+#include "support/core_test.h"
 #include "view/forms/layer_choice.h"
 
 TEST(LayerChoice, AChoiceMovesTheSelectionAsOneStepOrOnlySetsTheCurrentLayer) {

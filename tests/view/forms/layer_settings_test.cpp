@@ -6,9 +6,8 @@
 #include "view/forms/layer_settings.h"
 #include "view/program/app_settings.h"
 
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
-#include <map>
 #include <tuple>
 
 // Absent or empty names and -1 keep the defaults; bytes and any other value are taken as they

@@ -4,11 +4,7 @@
 #include "view/forms/print_job.h"
 #include "view/forms/print_layout.h"
 
-#include "support/fake_ui.h"
-#include "format/resolve_context.h"
-#include "support/recording_surface.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 namespace {
 // A4 less some printable margin, at 600 dots per inch: about 203 x 290 mm.

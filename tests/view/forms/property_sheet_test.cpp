@@ -1,13 +1,7 @@
-#include "support/test_util.h"
-#include "doc/document/document.h"
-#include "format/writer.h"
 #include "model/fontfaces.h"
-#include "model/prototypes.h"
-#include "model/text.h"
+#include "support/core_test.h"
 #include "view/forms/property_labels.h"
 #include "view/forms/property_sheet.h"
-
-#include <set>
 
 class PropertySheet : public ::testing::Test, public IFontFaceSource {
   protected:

@@ -1,15 +1,10 @@
 // The "Regole" list's rows, and whether the fabrication export goes on.
 #include "view/forms/rule_findings.h"
 
-#include "support/test_util.h"
-
-#include <gtest/gtest.h>
+#include "support/core_test.h"
 
 TEST(RuleFindings, ARowSelectsEachHeldPrimitiveOnceAndCentresItsPlace) {
-    CLibraryState library;
-    CPrimitiveList list;
-    ParseDrawingLines("PL 0 0 20 0 4 1\nPL 0 6 20 6 4 1\nPL 0 6 20 6 1 1\n", list, nullptr,
-                      library.context);
+    CPrimitiveList list = ReadList("PL 0 0 20 0 4 1\nPL 0 6 20 6 4 1\nPL 0 6 20 6 1 1\n");
     CDesignRules rules;
     rules.nMicronsPerUnit = 50;
     const std::vector<CFindingRow> rows = FindingRows(CheckDesignRules(list, rules));

@@ -1,13 +1,10 @@
 #include "support/controller_fixture.h"
-#include "doc/document/document.h"
 #include "view/viewport/view_coords.h"
 #include "view/viewport/view_paint.h"
 #include "view/viewport/zoom_text.h"
 
 #include <clocale>
-#include <gtest/gtest.h>
 #include <limits>
-#include <set>
 
 namespace {
 constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
