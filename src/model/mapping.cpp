@@ -94,9 +94,9 @@ std::int32_t CMapping::Map(std::int64_t v, std::int64_t num, std::int64_t den) {
     return Pin(MapWide(v, num, den));
 }
 
-CPoint CMapping::LPtoDP(CPoint p) const {
-    return {Pin(MapWide(std::int64_t(p.x) - m_winOrg.x, m_vpExt.cx, m_winExt.cx) + m_vpOrg.x),
-            Pin(MapWide(std::int64_t(p.y) - m_winOrg.y, m_vpExt.cy, m_winExt.cy) + m_vpOrg.y)};
+std::int32_t CMapping::MapAxisWide(std::int64_t d, std::int64_t num, std::int64_t den,
+                                   std::int32_t to) {
+    return Pin(MapWide(d, num, den) + to);
 }
 
 CPoint CMapping::DPtoLP(CPoint p) const {

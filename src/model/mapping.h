@@ -19,7 +19,10 @@ class CMapping {
     CPoint GetViewportOrg() const { return m_vpOrg; }
     CSize GetViewportExt() const { return m_vpExt; }
 
-    CPoint LPtoDP(CPoint p) const;
+    CPoint LPtoDP(CPoint p) const {
+        return {MapAxis(p.x, m_winOrg.x, m_vpExt.cx, m_winExt.cx, m_vpOrg.x),
+                MapAxis(p.y, m_winOrg.y, m_vpExt.cy, m_winExt.cy, m_vpOrg.y)};
+    }
     CPoint DPtoLP(CPoint p) const;
     CSize LPtoDP(CSize s) const;
     CSize DPtoLP(CSize s) const;
@@ -36,6 +39,19 @@ class CMapping {
     void AdjustIsotropic();
     void Changed() { m_memo = Memo(); }
     static std::int32_t Map(std::int64_t v, std::int64_t num, std::int64_t den);
+    // (v - from) * num / den + to, rounded as Map; inline for the common case,
+    // every point drawn goes through it.
+    static std::int32_t MapAxis(std::int32_t v, std::int32_t from, std::int32_t num,
+                                std::int32_t den, std::int32_t to) {
+        const std::int64_t d = std::int64_t(v) - from;
+        constexpr std::int64_t k = std::int64_t(1) << 31;
+        if (den <= 0 || d <= -k || d >= k || num <= -k) return MapAxisWide(d, num, den, to);
+        const std::int64_t p = d * num, half = den / 2;
+        const std::int64_t q = (p >= 0 ? (p + half) / den : -((-p + half) / den)) + to;
+        return q > INT32_MAX ? INT32_MAX : q < INT32_MIN ? INT32_MIN : std::int32_t(q);
+    }
+    static std::int32_t MapAxisWide(std::int64_t d, std::int64_t num, std::int64_t den,
+                                    std::int32_t to);
 
     int m_nMode = MM_TEXT;
     CPoint m_winOrg{0, 0}, m_vpOrg{0, 0};

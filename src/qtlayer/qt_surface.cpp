@@ -117,19 +117,20 @@ const QPen& CQtSurface::RunPen(QPen& cache, COLORREF c) {
 // into its rows (copy or NOTXOR, as Qt would paint them), which costs far less
 // than a QPainter call per figure. Other images go through the painter.
 bool CQtSurface::WriteRuns(const CRunList& runs, COLORREF c) {
-    if (m_image.format() != QImage::Format_RGB32 && m_image.format() != QImage::Format_ARGB32)
-        return false;
+    if (!m_pBits) return false;
     const auto mode = m_painter.compositionMode();
     const bool bXor = mode == QPainter::RasterOp_NotSourceXorDestination;
     if (!bXor && mode != QPainter::CompositionMode_SourceOver) return false;
-    const QRgb src = ToQColor(c).rgba();
-    const qsizetype stride = m_image.bytesPerLine() / 4;
-    QRgb* bits = reinterpret_cast<QRgb*>(m_image.bits());
+    const QRgb src = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
     for (const CPixelRun& r : runs.Runs()) {
-        QRgb* p = bits + r.y * stride + r.x;
-        const qsizetype step = r.bRow ? 1 : stride;
-        for (int i = 0; i < r.nLength; ++i, p += step)
-            *p = bXor ? (~(src ^ *p) | 0xFF000000u) : src;
+        QRgb* p = m_pBits + r.y * m_nStride + r.x;
+        const qsizetype step = r.bRow ? 1 : m_nStride;
+        if (bXor)
+            for (int i = 0; i < r.nLength; ++i, p += step)
+                *p = ~(src ^ *p) | 0xFF000000u;
+        else
+            for (int i = 0; i < r.nLength; ++i, p += step)
+                *p = src;
     }
     return true;
 }

@@ -29,6 +29,12 @@ void CRunList::AddSpan(std::int64_t y, std::int64_t lo, std::int64_t hi, std::in
 
 namespace {
 std::int64_t FloorDiv(__int128 n, std::int64_t d) { // d > 0
+    // Most lines are short and near the image: no wide division for them.
+    constexpr __int128 kNarrow = __int128(1) << 62;
+    if (n > -kNarrow && n < kNarrow) {
+        const std::int64_t m = std::int64_t(n), q = m / d;
+        return (m % d != 0 && m < 0) ? q - 1 : q;
+    }
     __int128 q = n / d;
     if (n % d != 0 && n < 0) --q;
     return std::int64_t(q);
