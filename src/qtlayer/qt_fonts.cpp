@@ -115,7 +115,12 @@ CQtFont CQtFonts::Make(const Key& key) {
     else if (nAveWidth > 0)
         font.setStretch(StretchForWidth(font, nAveWidth));
     static std::atomic<unsigned> s_nSerial{0};
-    return CQtFont{font, QFontMetrics(font), QFontMetricsF(font), xScale, m_bVector, ++s_nSerial};
+    CQtFont made{font, QFontMetrics(font), QFontMetricsF(font), xScale, m_bVector, ++s_nSerial};
+    made.nHeight = made.metrics.height();
+    made.nAscent = made.metrics.ascent();
+    made.nAveWidth = made.metrics.averageCharWidth();
+    made.nMaxWidth = made.metrics.maxWidth();
+    return made;
 }
 
 namespace {
@@ -191,7 +196,7 @@ void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, C
         const QRectF cell(0, 0, font.metricsF.horizontalAdvance(text), font.metricsF.height());
         painter.fillRect(cell, ToQColor(*background));
     } else if (background) {
-        const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.metrics.height());
+        const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.nHeight);
         painter.fillRect(cell, ToQColor(*background));
     }
     if (bSetFont) painter.setFont(font.font);
@@ -199,5 +204,5 @@ void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, C
     if (font.bVector)
         painter.drawText(QPointF(0, font.metricsF.ascent()), text);
     else
-        painter.drawText(QPointF(0, font.metrics.ascent()), text);
+        painter.drawText(QPointF(0, font.nAscent), text);
 }

@@ -25,6 +25,8 @@ struct CQtFont {
     double xScale = 1;
     bool bVector = false; // measured in fractions of a device unit
     unsigned nSerial = 0; // unique to each font made, never 0
+    // The raster metrics, asked of Qt once: each question costs a font engine lookup.
+    int nHeight = 0, nAscent = 0, nAveWidth = 0, nMaxWidth = 0;
 };
 
 class CQtFonts final {

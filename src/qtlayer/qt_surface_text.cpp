@@ -18,15 +18,15 @@ void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString&
 CSize CQtSurface::GetTextExtent(const std::string& text) {
     const CQtFont& font = CurrentFont();
     const int width = font.metrics.horizontalAdvance(DecodeCp1252(text));
-    return DPtoLP(CSize{width, font.metrics.height()});
+    return DPtoLP(CSize{width, font.nHeight});
 }
 
 CTextMetrics CQtSurface::GetTextMetrics() {
-    const QFontMetrics& m = CurrentFont().metrics;
-    const CSize size = DPtoLP(CSize{m.averageCharWidth(), m.height()});
+    const CQtFont& f = CurrentFont();
+    const CSize size = DPtoLP(CSize{f.nAveWidth, f.nHeight});
     CTextMetrics tm;
     tm.nHeight = size.cy;
-    tm.nAscent = DPtoLP(CSize{0, m.ascent()}).cy;
+    tm.nAscent = DPtoLP(CSize{0, f.nAscent}).cy;
     tm.nDescent = tm.nHeight - tm.nAscent;
     tm.nAveCharWidth = size.cx;
     return tm;
@@ -34,16 +34,16 @@ CTextMetrics CQtSurface::GetTextMetrics() {
 
 namespace {
 // Where a text cell may leave ink: its box, grown for overhangs and underline.
-QRectF InkBounds(const QTransform& xf, const QFontMetrics& m, const QString& text) {
-    const double h = m.height();
-    return xf.mapRect(QRectF(-h, -h, m.horizontalAdvance(text) + 2 * h, 3 * h));
+QRectF InkBounds(const QTransform& xf, const CQtFont& f, const QString& text) {
+    const double h = f.nHeight;
+    return xf.mapRect(QRectF(-h, -h, f.metrics.horizontalAdvance(text) + 2 * h, 3 * h));
 }
 
 // The same box without shaping the text: no glyph is wider than twice the
 // font's widest, so a text far off the image is passed over cheaply.
-QRectF RoughInkBounds(const QTransform& xf, const QFontMetrics& m, const QString& text) {
-    const double h = m.height();
-    const double w = double(text.size()) * 2.0 * std::max(m.maxWidth(), m.averageCharWidth());
+QRectF RoughInkBounds(const QTransform& xf, const CQtFont& f, const QString& text) {
+    const double h = f.nHeight;
+    const double w = double(text.size()) * 2.0 * std::max(f.nMaxWidth, f.nAveWidth);
     return xf.mapRect(QRectF(-h, -h, w + 2 * h, 3 * h));
 }
 } // namespace
@@ -54,7 +54,7 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
     const CQtFont& font = CurrentFont();
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
-    if (!Reaches(RoughInkBounds(xf, font.metrics, s))) return;
+    if (!Reaches(RoughInkBounds(xf, font, s))) return;
     if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setTransform(xf);
@@ -71,7 +71,7 @@ void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
     const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
-    const QRectF ink = InkBounds(xf, font.metrics, s);
+    const QRectF ink = InkBounds(xf, font, s);
     const QRectF reflected(QPointF(2.0 * axis - ink.right(), ink.top()), ink.size());
     if (!Reaches(reflected)) return;
     const double w = m_image.width(), h = m_image.height();

@@ -59,6 +59,10 @@ void AddLineRuns(CRunList& runs, CPoint a, CPoint b) {
     last = std::min<std::int64_t>(last, (bRow ? runs.Width() : runs.Height()) - 1);
     if (first > last) return;
     const std::int64_t du2 = 2 * (u1 - u0), dv2 = 2 * (v1 - v0);
+    if (dv2 == 0) { // along a row or a column, as most wires are: one run
+        runs.Add(bRow, v0, first, last);
+        return;
+    }
     // v(u) = v0 + floor(((u - u0) * dv2 + du) / du2), stepped by its remainder.
     const __int128 num = __int128(first - u0) * dv2 + du2 / 2;
     std::int64_t v = v0 + FloorDiv(num, du2);
