@@ -9,8 +9,8 @@
 #include "memory_breakdown.h"
 #include "report.h"
 
-#include "doc/scene/layer_walk.h"
 #include "doc/document/settings.h"
+#include "doc/scene/layer_walk.h"
 #include "format/program_dir.h"
 #include "qtlayer/qt_surface.h"
 
@@ -44,7 +44,9 @@ const std::vector<CBenchOp> kOps = {
     {{"frame_zoom", "window on workers: zoom step, first frame"}, BenchFrameZoom, false},
     {{"settled_zoom", "window on workers: zoom step, exact picture"}, BenchSettledZoom, false},
     {{"frame_scroll", "window on workers: scroll at 400 %, first frame"}, BenchFrameScroll, true},
-    {{"settled_scroll", "window on workers: scroll at 400 %, exact picture"}, BenchSettledScroll, true},
+    {{"settled_scroll", "window on workers: scroll at 400 %, exact picture"},
+     BenchSettledScroll,
+     true},
     {{"view_scroll", "window: scroll a tenth at 400 %, slide + strip"}, BenchViewScroll, true},
     {{"view_change", "window: repaint 200×200 at 400 %, tiled"}, BenchViewChange, true},
     {{"drag_1", "window: drag step, 1 selected, overlay composed"}, BenchDragStep1, true},
@@ -59,6 +61,12 @@ const std::vector<CBenchOp> kOps = {
     {{"undo_100", "100 × (edit of one element + undo step)"}, BenchUndo100, false},
     {{"undo", "undo after one edit"}, BenchUndo, false},
     {{"redo", "redo of one edit"}, BenchRedo, false},
+    {{"frame_click", "window on workers: click that selects, first frame (all in view)"},
+     BenchFrameClick,
+     false},
+    {{"settled_click", "window on workers: click that selects, exact picture"},
+     BenchSettledClick,
+     false},
     {{"frame_undo", "window on workers: undo, first frame (all in view)"}, BenchFrameUndo, false},
     {{"settled_undo", "window on workers: undo, exact picture"}, BenchSettledUndo, false},
     {{"frame_redo", "window on workers: redo, first frame"}, BenchFrameRedo, false},

@@ -1,8 +1,8 @@
 // The window's steps with its scene drawn on the workers: the first frame
 // that shows an input (the old picture moved or scaled, the parts sent) and
 // the exact picture once every part arrived, for a zoom step from the fitted
-// view, a scroll at 400 % and an undo and a redo of a one-element edit with
-// the whole drawing in view.
+// view, a scroll at 400 %, a click that selects one element and an undo and
+// a redo of a one-element edit, with the whole drawing in view.
 #include "benches.h"
 #include "fixtures.h"
 
@@ -56,7 +56,17 @@ class CBenchScene final : public IDocumentObserver {
     CTiledScene m_scene;
 };
 
-enum class EStep { Zoom, Scroll, Undo, Redo };
+enum class EStep { Zoom, Scroll, Click, Undo, Redo };
+
+// What a click in the middle of the fitted view picks: the first element the
+// index finds there.
+CPrimitive* Picked(const CSpatialIndex& index) {
+    std::vector<CPrimitive*> near;
+    index.Query(CRect{1240, 1240, 1260, 1260}, 2500.0 / kViewHeight, 5, near);
+    for (CPrimitive* p : near)
+        if (!(p->GetCapabilities() & CAP_MACRO)) return p;
+    return near.empty() ? nullptr : near.front();
+}
 
 void Moved(CSchemoDoc& doc, std::size_t nStep) {
     CPrimitive* p = doc.Primitives()[(nStep * 7919) % doc.Primitives().size()].get();
@@ -74,6 +84,8 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
                       ViewAt(bNear ? 400 : dFit, bNear ? CPoint{1000, 1000} : CPoint{0, 0}));
     if (step == EStep::Undo || step == EStep::Redo) Moved(doc, 1);
     if (step == EStep::Redo) doc.Undo();
+    CPrimitive* pClicked = step == EStep::Click ? Picked(index) : nullptr;
+    if (step == EStep::Click && !pClicked) return state.SkipWithError("nothing to click");
     scene.Settle();
     COpMemory m;
     int i = 0;
@@ -91,6 +103,10 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
                 v.ScrollTo(bForth ? 1000 + kViewWidth / 40 : 1000, 1000);
                 scene.Scene().ScrollTo(scene.Origin());
                 break;
+            case EStep::Click:
+                doc.ClearSelection();
+                doc.Select(Picked(index), true);
+                break;
             case EStep::Undo:
                 doc.Undo();
                 break;
@@ -104,6 +120,7 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
         scene.Settle();
         if (step == EStep::Undo) doc.Redo();
         if (step == EStep::Redo) doc.Undo();
+        if (step == EStep::Click) doc.ClearSelection();
         scene.Settle();
     }
     ReportMemory(state, m);
@@ -121,6 +138,12 @@ void BenchFrameScroll(benchmark::State& s, std::size_t n) {
 }
 void BenchSettledScroll(benchmark::State& s, std::size_t n) {
     TiledStep(s, n, EStep::Scroll, true);
+}
+void BenchFrameClick(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Click, false);
+}
+void BenchSettledClick(benchmark::State& s, std::size_t n) {
+    TiledStep(s, n, EStep::Click, true);
 }
 void BenchFrameUndo(benchmark::State& s, std::size_t n) {
     TiledStep(s, n, EStep::Undo, false);

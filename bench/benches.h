@@ -30,6 +30,8 @@ void BenchFrameZoom(benchmark::State& state, std::size_t n);
 void BenchSettledZoom(benchmark::State& state, std::size_t n);
 void BenchFrameScroll(benchmark::State& state, std::size_t n);
 void BenchSettledScroll(benchmark::State& state, std::size_t n);
+void BenchFrameClick(benchmark::State& state, std::size_t n);
+void BenchSettledClick(benchmark::State& state, std::size_t n);
 void BenchFrameUndo(benchmark::State& state, std::size_t n);
 void BenchSettledUndo(benchmark::State& state, std::size_t n);
 void BenchFrameRedo(benchmark::State& state, std::size_t n);

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
+#include <QRawFont>
 #include <QStringList>
 
 #include <algorithm>
@@ -56,6 +57,17 @@ double ScaleForWidth(const QFont& font, int aveWidth) {
     const double natural = QFontMetricsF(font).averageCharWidth();
     if (natural <= 0) return 1;
     return std::clamp(aveWidth / natural, 0.01, 40.0);
+}
+
+// A face without substitution, positioning or kerning tables: Qt's shaping
+// of it comes to the character map and the advances, which it also gives
+// without shaping, at a fraction of the cost.
+bool ShapingIsPlain(const QFont& font) {
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid()) return false;
+    for (const char* table : {"GSUB", "GPOS", "kern", "morx", "mort"})
+        if (!raw.fontTable(table).isEmpty()) return false;
+    return true;
 }
 
 bool IsFamilyAvailable(const QString& family) {
@@ -109,6 +121,8 @@ CQtFont CQtFonts::Make(const Key& key) {
         font.setPixelSize(kDefaultPixelSize);
     else
         font.setPixelSize(nCell < 0 ? -nCell : PixelSizeForCell(font, nCell));
+    if (!m_bVector && ShapingIsPlain(font))
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     double xScale = 1;
     if (nAveWidth > 0 && m_bVector)
         xScale = ScaleForWidth(font, nAveWidth);
