@@ -108,7 +108,7 @@ tv_wait_new() {
 tv_run() {
     tv_start "$@"
     tv_wait_ready
-    case ${!#} in *.tv?) tv_wait_line "PAINTED $(basename "${!#}")" ;; esac
+    case ${!#} in *.tv?) tv_wait_line "SHOWN $(basename "${!#}")"; tv_wait_line "PAINTED $(basename "${!#}")" ;; esac
 }
 # tv_keys_then LINE KEYS...: KEYS on the main window, then waits for LINE.
 tv_keys_then() { tv_mark; tv_key "$TV_MAIN" "${@:2}"; tv_wait_new "$1"; }

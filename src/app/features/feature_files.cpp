@@ -122,6 +122,7 @@ CMyMDIChildWnd* CFilesFeature::AddChild(std::unique_ptr<CSchemoDoc> doc, const Q
     connect(child, &CMyMDIChildWnd::SaveRequested, this,
             [this](CMyMDIChildWnd* c, bool* pbSaved) { *pbSaved = Save(c); });
     child->View()->m_onFirstPaint = [child] { TraceLine("PAINTED " + child->Name()); };
+    child->View()->m_onFirstFrame = [child] { TraceLine("SHOWN " + child->Name()); };
     if (IsTraceEnabled()) {
         child->View()->m_onFrame = [child](qint64 ms) {
             TraceLine(QString("FRAME %1 %2").arg(child->Name()).arg(ms));

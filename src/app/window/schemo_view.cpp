@@ -258,6 +258,10 @@ void CSchemoView::NoteStale() {
 // The paint after an input is its first frame; the paint that finds the scene
 // exact completes the picture.
 void CSchemoView::TellTimes() {
+    if (!m_bShown) {
+        m_bShown = true;
+        if (m_onFirstFrame) m_onFirstFrame();
+    }
     if (m_inputClock.isValid() && m_onFrame) m_onFrame(m_inputClock.elapsed());
     m_inputClock.invalidate();
     if (!m_pScene->IsSettled()) return;

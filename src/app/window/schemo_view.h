@@ -68,6 +68,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     void OnDocumentChanged(const CDocChange& change) override;
 
     std::function<void()> m_onFirstPaint;        // once, at the first exact picture
+    std::function<void()> m_onFirstFrame;        // once, at the first paint of any picture
     std::function<void()> m_onPainted;           // after every paint
     std::function<void(double)> m_onZoomChanged; // the zoom box follows
     std::function<void(const QString&)> m_onStatus;
@@ -118,7 +119,7 @@ class CSchemoView final : public QAbstractScrollArea, public IDocumentObserver {
     // From an input to its first frame, and from an input or a change to the
     // exact picture; invalid: nothing waits.
     QElapsedTimer m_inputClock, m_settleClock;
-    bool m_bPainted = false;
+    bool m_bPainted = false, m_bShown = false;
     // Until the view is first painted, or the user zooms or scrolls, the first
     // zoom follows the window's size (a window opened behind others, or before
     // the main window is shown, gets its real size later). What the user has
