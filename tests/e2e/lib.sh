@@ -104,7 +104,7 @@ tv_wait_new() {
 }
 
 # tv_run [ARGS...]: tv_start, then start-up done and, when the last argument
-# is a document, its first paint.
+# is a document, its first paint and then its exact picture.
 tv_run() {
     tv_start "$@"
     tv_wait_ready
