@@ -1,8 +1,8 @@
 #pragma once
 // The documents' files: new, open (with progress for long reads), save, save
 // as, close, exit and the recent files.
-#include "app/window/view_start.h"
 #include "app/frame/feature.h"
+#include "app/window/view_start.h"
 #include "view/commands/frame_state.h"
 
 #include <QObject>
