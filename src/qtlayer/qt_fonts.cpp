@@ -147,14 +147,16 @@ struct CThreadFonts {
     ~CThreadFonts();
 };
 
+// Never destroyed: a worker thread may end, and let its fonts go, after the
+// program's static objects are gone.
 std::mutex& ThreadFontsMutex() {
-    static std::mutex m;
-    return m;
+    static auto* m = new std::mutex;
+    return *m;
 }
 
 std::vector<CThreadFonts*>& AllThreadFonts() {
-    static std::vector<CThreadFonts*> v;
-    return v;
+    static auto* v = new std::vector<CThreadFonts*>;
+    return *v;
 }
 
 void ClearAllThreadFonts() {
