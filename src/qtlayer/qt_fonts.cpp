@@ -121,15 +121,18 @@ CQtFont CQtFonts::Make(const Key& key) {
         font.setPixelSize(kDefaultPixelSize);
     else
         font.setPixelSize(nCell < 0 ? -nCell : PixelSizeForCell(font, nCell));
-    if (!m_bVector && ShapingIsPlain(font))
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     double xScale = 1;
     if (nAveWidth > 0 && m_bVector)
         xScale = ScaleForWidth(font, nAveWidth);
     else if (nAveWidth > 0)
         font.setStretch(StretchForWidth(font, nAveWidth));
+    QFont unshaped = font;
+    if (!m_bVector && ShapingIsPlain(font))
+        unshaped.setStyleStrategy(
+            QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     static std::atomic<unsigned> s_nSerial{0};
-    CQtFont made{font, QFontMetrics(font), QFontMetricsF(font), xScale, m_bVector, ++s_nSerial};
+    CQtFont made{font,   unshaped,  QFontMetrics(font), QFontMetricsF(font),
+                 xScale, m_bVector, ++s_nSerial};
     made.nHeight = made.metrics.height();
     made.nAscent = made.metrics.ascent();
     made.nAveWidth = made.metrics.averageCharWidth();
@@ -206,6 +209,12 @@ QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int
     return t;
 }
 
+const QFont& DrawingFont(const CQtFont& font, const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0)) return font.font;
+    return font.unshaped;
+}
+
 void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
                   const COLORREF* background, bool bSetFont) {
     if (background && font.bVector) {
@@ -215,7 +224,7 @@ void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, C
         const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.nHeight);
         painter.fillRect(cell, ToQColor(*background));
     }
-    if (bSetFont) painter.setFont(font.font);
+    if (bSetFont) painter.setFont(DrawingFont(font, text));
     painter.setPen(ToQColor(color));
     if (font.bVector)
         painter.drawText(QPointF(0, font.metricsF.ascent()), text);

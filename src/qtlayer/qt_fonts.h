@@ -18,6 +18,10 @@ class QPainter;
 
 struct CQtFont {
     QFont font;
+    // The same font drawn without shaping where that gives the same pixels
+    // (a raster font of a face without substitution, positioning or kerning
+    // tables), else the font itself; see DrawingFont.
+    QFont unshaped;
     QFontMetrics metrics;
     QFontMetricsF metricsF;
     // The horizontal scale the text transform applies for the asked-for
@@ -65,6 +69,10 @@ QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int
 // when the painter already has the font.
 void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
                   const COLORREF* background, bool bSetFont = true);
+
+// What `text` is drawn in: the unshaped font unless the text holds control
+// characters, which Qt's shaping alone passes over.
+const QFont& DrawingFont(const CQtFont& font, const QString& text);
 
 // The raster surfaces' fonts, one set per thread.
 CQtFonts& RasterFonts();

@@ -102,5 +102,5 @@ class CQtSurface final : public CSurface {
     // The fonts are kept per thread, as Qt keeps its font engines: a surface
     // made for each part of a scene finds them already measured.
     CQtFonts& m_fonts;
-    unsigned m_nPainterFont = 0; // the serial of the font set on m_painter
+    unsigned m_nPainterFont = 0; // 2 × the serial of the font set on m_painter, + 1 if shaped
 };

@@ -10,8 +10,9 @@
 // unchanged font is left as it is.
 void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString& text) {
     const bool bOwn = &painter == &m_painter;
-    const bool bSetFont = !bOwn || font.nSerial != m_nPainterFont;
-    if (bOwn) m_nPainterFont = font.nSerial;
+    const unsigned nDrawn = 2 * font.nSerial + (&DrawingFont(font, text) == &font.font);
+    const bool bSetFont = !bOwn || nDrawn != m_nPainterFont;
+    if (bOwn) m_nPainterFont = nDrawn;
     DrawTextCell(painter, font, text, m_crText, m_nBkMode == OPAQUE ? &m_crBk : nullptr, bSetFont);
 }
 

@@ -8,6 +8,7 @@
 #include "support/core_test.h"
 
 #include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -161,6 +162,42 @@ TEST(QtSurfaceText, MeasuresFixedPitchFacesByHeightAndWidth) {
     const std::vector<std::string> faces = CQtFontFaces().FixedPitchFaces();
     EXPECT_NE(std::find(faces.begin(), faces.end(), "Liberation Mono"), faces.end());
     EXPECT_EQ(std::find(faces.begin(), faces.end(), "Liberation Sans"), faces.end());
+}
+
+// Raster text of a face without substitution, positioning or kerning tables
+// is drawn without shaping where that gives Qt's shaped pixels: it must, for
+// every Windows-1252 character, style and size, upright or turned a quarter.
+TEST(QtSurfaceText, UnshapedTextIsTheShapedText) {
+    std::string all;
+    for (int c = 1; c < 0x100; ++c)
+        all += char(c);
+    const QString text = DecodeCp1252(all + " fi ffl AV To Wa");
+    CQtFonts fonts(false, false);
+    const CMapping text1to1;
+    for (const int nWeight : {400, 700})
+        for (const int px : {3, 5, 8, 13, 21, 40})
+            for (const int turn : {0, 90}) {
+                const CQtFont& font =
+                    fonts.Get(CFontSpec{"Courier New", px, 0, 0, nWeight}, text1to1);
+                const auto draw = [&](bool bProgram) {
+                    QImage img(px * 150, px * 150, QImage::Format_RGB32);
+                    img.fill(Qt::white);
+                    QPainter painter(&img);
+                    painter.translate(px * 2, px * 2);
+                    painter.rotate(-turn);
+                    painter.setFont(font.font);
+                    for (int row = 0; row < 5; ++row) {
+                        const QString part = text.mid(row * 56, 56);
+                        painter.translate(0, px * 1.5);
+                        if (bProgram)
+                            DrawTextCell(painter, font, part, RGB(0, 0, 0), nullptr);
+                        else
+                            painter.drawText(QPointF(0, font.nAscent), part);
+                    }
+                    return img;
+                };
+                EXPECT_TRUE(draw(true) == draw(false)) << px << " px, " << turn << "°";
+            }
 }
 
 // Text sits in its cell, turns with the escapement, fills an opaque
