@@ -121,18 +121,20 @@ CQtFont CQtFonts::Make(const Key& key) {
         font.setPixelSize(kDefaultPixelSize);
     else
         font.setPixelSize(nCell < 0 ? -nCell : PixelSizeForCell(font, nCell));
+    // Asked before the stretch: a stretched face is costly to open raw.
+    const bool bPlain = !m_bVector && ShapingIsPlain(font);
     double xScale = 1;
     if (nAveWidth > 0 && m_bVector)
         xScale = ScaleForWidth(font, nAveWidth);
     else if (nAveWidth > 0)
         font.setStretch(StretchForWidth(font, nAveWidth));
     QFont unshaped = font;
-    if (!m_bVector && ShapingIsPlain(font))
+    if (bPlain)
         unshaped.setStyleStrategy(
             QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     static std::atomic<unsigned> s_nSerial{0};
-    CQtFont made{font,   unshaped,  QFontMetrics(font), QFontMetricsF(font),
-                 xScale, m_bVector, ++s_nSerial};
+    CQtFont made{font,      unshaped,   QFontMetrics(unshaped), QFontMetricsF(unshaped), xScale,
+                 m_bVector, ++s_nSerial};
     made.nHeight = made.metrics.height();
     made.nAscent = made.metrics.ascent();
     made.nAveWidth = made.metrics.averageCharWidth();
@@ -215,13 +217,19 @@ const QFont& DrawingFont(const CQtFont& font, const QString& text) {
     return font.unshaped;
 }
 
+int TextAdvance(const CQtFont& font, const QString& text) {
+    if (&DrawingFont(font, text) == &font.font)
+        return QFontMetrics(font.font).horizontalAdvance(text);
+    return font.metrics.horizontalAdvance(text);
+}
+
 void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
                   const COLORREF* background, bool bSetFont) {
     if (background && font.bVector) {
         const QRectF cell(0, 0, font.metricsF.horizontalAdvance(text), font.metricsF.height());
         painter.fillRect(cell, ToQColor(*background));
     } else if (background) {
-        const QRect cell(0, 0, font.metrics.horizontalAdvance(text), font.nHeight);
+        const QRect cell(0, 0, TextAdvance(font, text), font.nHeight);
         painter.fillRect(cell, ToQColor(*background));
     }
     if (bSetFont) painter.setFont(DrawingFont(font, text));

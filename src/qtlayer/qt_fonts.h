@@ -18,7 +18,7 @@ class QPainter;
 
 struct CQtFont {
     QFont font;
-    // The same font drawn without shaping where that gives the same pixels
+    // The same font drawn and measured (metrics) without shaping where that gives the same pixels
     // (a raster font of a face without substitution, positioning or kerning
     // tables), else the font itself; see DrawingFont.
     QFont unshaped;
@@ -73,6 +73,8 @@ void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, C
 // What `text` is drawn in: the unshaped font unless the text holds control
 // characters, which Qt's shaping alone passes over.
 const QFont& DrawingFont(const CQtFont& font, const QString& text);
+// The raster width of `text`, measured as it is drawn.
+int TextAdvance(const CQtFont& font, const QString& text);
 
 // The raster surfaces' fonts, one set per thread.
 CQtFonts& RasterFonts();

@@ -18,7 +18,7 @@ void CQtSurface::DrawText(QPainter& painter, const CQtFont& font, const QString&
 
 CSize CQtSurface::GetTextExtent(const std::string& text) {
     const CQtFont& font = CurrentFont();
-    const int width = font.metrics.horizontalAdvance(DecodeCp1252(text));
+    const int width = TextAdvance(font, DecodeCp1252(text));
     return DPtoLP(CSize{width, font.nHeight});
 }
 
