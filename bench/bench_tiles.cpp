@@ -56,7 +56,7 @@ class CBenchScene final : public IDocumentObserver {
     CTiledScene m_scene;
 };
 
-enum class EStep { Zoom, Scroll, Click, Undo, Redo };
+using EStep = ETiledStep;
 
 // What a click in the middle of the fitted view picks: the first element the
 // index finds there.
@@ -75,7 +75,9 @@ void Moved(CSchemoDoc& doc, std::size_t nStep) {
 }
 
 // One input, then its first frame; the time to the frame or to the exact picture.
-void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled) {
+} // namespace
+
+void BenchTiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled) {
     CSchemoDoc& doc = LoadedDocument(n);
     const CSpatialIndex& index = EditorIndex(n);
     const double dFit = 100.0 * kViewHeight / 2500;
@@ -105,7 +107,7 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
                 break;
             case EStep::Click:
                 doc.ClearSelection();
-                doc.Select(Picked(index), true);
+                doc.Select(pClicked, true);
                 break;
             case EStep::Undo:
                 doc.Undo();
@@ -124,36 +126,4 @@ void TiledStep(benchmark::State& state, std::size_t n, EStep step, bool bSettled
         scene.Settle();
     }
     ReportMemory(state, m);
-}
-} // namespace
-
-void BenchFrameZoom(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Zoom, false);
-}
-void BenchSettledZoom(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Zoom, true);
-}
-void BenchFrameScroll(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Scroll, false);
-}
-void BenchSettledScroll(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Scroll, true);
-}
-void BenchFrameClick(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Click, false);
-}
-void BenchSettledClick(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Click, true);
-}
-void BenchFrameUndo(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Undo, false);
-}
-void BenchSettledUndo(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Undo, true);
-}
-void BenchFrameRedo(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Redo, false);
-}
-void BenchSettledRedo(benchmark::State& s, std::size_t n) {
-    TiledStep(s, n, EStep::Redo, true);
 }

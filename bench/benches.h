@@ -26,16 +26,12 @@ void BenchUndoStep(benchmark::State& state, std::size_t n);
 void BenchUndo100(benchmark::State& state, std::size_t n);
 void BenchUndo(benchmark::State& state, std::size_t n);
 void BenchRedo(benchmark::State& state, std::size_t n);
-void BenchFrameZoom(benchmark::State& state, std::size_t n);
-void BenchSettledZoom(benchmark::State& state, std::size_t n);
-void BenchFrameScroll(benchmark::State& state, std::size_t n);
-void BenchSettledScroll(benchmark::State& state, std::size_t n);
-void BenchFrameClick(benchmark::State& state, std::size_t n);
-void BenchSettledClick(benchmark::State& state, std::size_t n);
-void BenchFrameUndo(benchmark::State& state, std::size_t n);
-void BenchSettledUndo(benchmark::State& state, std::size_t n);
-void BenchFrameRedo(benchmark::State& state, std::size_t n);
-void BenchSettledRedo(benchmark::State& state, std::size_t n);
+// The window's steps on the workers' scene: the first frame, or the exact picture.
+enum class ETiledStep { Zoom, Scroll, Click, Undo, Redo };
+void BenchTiledStep(benchmark::State& state, std::size_t n, ETiledStep step, bool bSettled);
+template <ETiledStep step, bool bSettled> void BenchTiled(benchmark::State& state, std::size_t n) {
+    BenchTiledStep(state, n, step, bSettled);
+}
 void BenchNets(benchmark::State& state, std::size_t n);
 void BenchDesignRules(benchmark::State& state, std::size_t n);
 

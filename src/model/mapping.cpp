@@ -69,12 +69,8 @@ void CMapping::AdjustIsotropic() {
 // v * num / den rounded to the nearest integer, halves away from zero.
 static __int128 MapWide(std::int64_t v, std::int64_t num, std::int64_t den) {
     if (den == 0) return 0;
-    // Coordinates and extents of 32 bits: the product fits 64 bits, no wide division.
-    constexpr std::int64_t k = std::int64_t(1) << 31;
-    if (v > -k && v < k && num > -k && num < k && den > 0) {
-        const std::int64_t p = v * num, half = den / 2;
-        return p >= 0 ? (p + half) / den : -((-p + half) / den);
-    }
+    std::int64_t q;
+    if (MapNarrow(v, num, den, q)) return q; // no wide division
     __int128 p = __int128(v) * num;
     if (den < 0) {
         p = -p;

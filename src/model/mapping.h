@@ -6,6 +6,16 @@
 
 enum MapMode { MM_TEXT = 1, MM_ISOTROPIC = 7, MM_ANISOTROPIC = 8 };
 
+// v * num / den rounded to the nearest, halves away from zero, when the
+// product fits 64 bits (coordinates and extents of 32 bits); else false.
+inline bool MapNarrow(std::int64_t v, std::int64_t num, std::int64_t den, std::int64_t& q) {
+    constexpr std::int64_t k = std::int64_t(1) << 31;
+    if (!(v > -k && v < k && num > -k && num < k && den > 0)) return false;
+    const std::int64_t p = v * num, half = den / 2;
+    q = p >= 0 ? (p + half) / den : -((-p + half) / den);
+    return true;
+}
+
 class CMapping {
   public:
     int SetMapMode(int nMode);
@@ -44,10 +54,9 @@ class CMapping {
     static std::int32_t MapAxis(std::int32_t v, std::int32_t from, std::int32_t num,
                                 std::int32_t den, std::int32_t to) {
         const std::int64_t d = std::int64_t(v) - from;
-        constexpr std::int64_t k = std::int64_t(1) << 31;
-        if (den <= 0 || d <= -k || d >= k || num <= -k) return MapAxisWide(d, num, den, to);
-        const std::int64_t p = d * num, half = den / 2;
-        const std::int64_t q = (p >= 0 ? (p + half) / den : -((-p + half) / den)) + to;
+        std::int64_t q;
+        if (!MapNarrow(d, num, den, q)) return MapAxisWide(d, num, den, to);
+        q += to;
         return q > INT32_MAX ? INT32_MAX : q < INT32_MIN ? INT32_MIN : std::int32_t(q);
     }
     static std::int32_t MapAxisWide(std::int64_t d, std::int64_t num, std::int64_t den,

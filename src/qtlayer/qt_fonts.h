@@ -18,9 +18,9 @@ class QPainter;
 
 struct CQtFont {
     QFont font;
-    // The same font drawn and measured (metrics) without shaping where that gives the same pixels
-    // (a raster font of a face without substitution, positioning or kerning
-    // tables), else the font itself; see DrawingFont.
+    // The same font, drawn and measured (metrics) without shaping where that
+    // gives the same pixels: a raster font of a face without substitution,
+    // positioning or kerning tables. Else the font itself; see DrawingFont.
     QFont unshaped;
     QFontMetrics metrics;
     QFontMetricsF metricsF;

@@ -79,7 +79,7 @@ double CSchemoView::Ratio() const {
 bool CSchemoView::Extent(CRect& box) {
     if (!m_bExtentKnown) {
         m_extent = CRect{0, 0, -1, -1};
-        MeasuredExtent(m_doc.Primitives(), g_layers, m_extent);
+        MeasuredExtent(Pointers(m_doc.Primitives()), g_layers, m_extent);
         m_bExtentKnown = true;
     }
     box = m_extent;

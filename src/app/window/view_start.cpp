@@ -8,21 +8,11 @@
 
 #include <thread>
 
-namespace {
-template <class List> bool Measure(const List& list, const CLayerTable& layers, CRect& box) {
+bool MeasuredExtent(const std::vector<CPrimitive*>& prims, const CLayerTable& layers, CRect& box) {
     QImage probe(1, 1, QImage::Format_RGB32);
     CQtSurface dc(probe);
     CViewCoords().PrepareMapping(dc); // texts measured at 100 %
-    return DrawingExtent(list, layers, box, &dc);
-}
-} // namespace
-
-bool MeasuredExtent(const std::vector<CPrimitive*>& prims, const CLayerTable& layers, CRect& box) {
-    return Measure(prims, layers, box);
-}
-
-bool MeasuredExtent(const CPrimitiveList& list, const CLayerTable& layers, CRect& box) {
-    return Measure(list, layers, box);
+    return DrawingExtent(prims, layers, box, &dc);
 }
 
 CViewStart PrepareViewStart(const std::vector<CPrimitive*>& prims, const CLayerTable& layers) {

@@ -21,4 +21,3 @@ CViewStart PrepareViewStart(const std::vector<CPrimitive*>& prims, const CLayerT
 // The drawing's extent at 100 %, its texts measured on a raster surface of
 // the calling thread; `box` untouched when nothing counts.
 bool MeasuredExtent(const std::vector<CPrimitive*>& prims, const CLayerTable& layers, CRect& box);
-bool MeasuredExtent(const CPrimitiveList& list, const CLayerTable& layers, CRect& box);

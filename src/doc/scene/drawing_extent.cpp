@@ -2,21 +2,12 @@
 
 #include "doc/scene/regions.h"
 
-namespace {
-CPrimitive* Get(const std::unique_ptr<CPrimitive>& p) {
-    return p.get();
-}
-CPrimitive* Get(CPrimitive* p) {
-    return p;
-}
-
-template <class List>
-bool Extent(const List& list, const CLayerTable& layers, CRect& box, CSurface* pMeasure) {
+bool DrawingExtent(const std::vector<CPrimitive*>& prims, const CLayerTable& layers, CRect& box,
+                   CSurface* pMeasure) {
     CRect all{0, 0, -1, -1};
     const std::uint32_t key = pMeasure ? RegionKeyOf(*pMeasure) : 0;
     const int nEdge = pMeasure ? 1 : 0;
-    for (const auto& item : list) {
-        CPrimitive* p = Get(item);
+    for (CPrimitive* p : prims) {
         const unsigned caps = p->GetCapabilities();
         if (!(caps & CAP_MACRO) && !layers.IsShown(p->GetLayer(), false)) continue;
         if (pMeasure && !(caps & CAP_TEXT)) {
@@ -33,14 +24,7 @@ bool Extent(const List& list, const CLayerTable& layers, CRect& box, CSurface* p
     box = all;
     return true;
 }
-} // namespace
-
 bool DrawingExtent(const CPrimitiveList& list, const CLayerTable& layers, CRect& box,
                    CSurface* pMeasure) {
-    return Extent(list, layers, box, pMeasure);
-}
-
-bool DrawingExtent(const std::vector<CPrimitive*>& prims, const CLayerTable& layers, CRect& box,
-                   CSurface* pMeasure) {
-    return Extent(prims, layers, box, pMeasure);
+    return DrawingExtent(Pointers(list), layers, box, pMeasure);
 }
