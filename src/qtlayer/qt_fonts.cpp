@@ -133,12 +133,24 @@ CQtFont CQtFonts::Make(const Key& key) {
         unshaped.setStyleStrategy(
             QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     static std::atomic<unsigned> s_nSerial{0};
-    CQtFont made{font,      unshaped,   QFontMetrics(unshaped), QFontMetricsF(unshaped), xScale,
-                 m_bVector, ++s_nSerial};
+    CQtFont made{font,
+                 unshaped,
+                 QFontMetrics(unshaped),
+                 QFontMetricsF(unshaped),
+                 xScale,
+                 m_bVector,
+                 ++s_nSerial,
+                 0,
+                 0,
+                 0,
+                 0,
+                 nullptr};
     made.nHeight = made.metrics.height();
     made.nAscent = made.metrics.ascent();
     made.nAveWidth = made.metrics.averageCharWidth();
     made.nMaxWidth = made.metrics.maxWidth();
+    if (bPlain && !m_bAntialias && !bUnderline && CGlyphMasks::Copies(unshaped))
+        made.pMasks = std::make_shared<CGlyphMasks>(unshaped);
     return made;
 }
 

@@ -3,6 +3,7 @@
 // mapping, becomes a QFont and its metrics by the same rules on the screen,
 // in bitmaps and in vector files, so that text measures and sits alike.
 #include "model/surface.h"
+#include "qtlayer/qt_glyph_masks.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -11,6 +12,7 @@
 #include <QTransform>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -31,6 +33,9 @@ struct CQtFont {
     unsigned nSerial = 0; // unique to each font made, never 0
     // The raster metrics, asked of Qt once: each question costs a font engine lookup.
     int nHeight = 0, nAscent = 0, nAveWidth = 0, nMaxWidth = 0;
+    // The glyphs copied rather than laid out by Qt: set for an aliased raster
+    // font drawn unshaped and without underline.
+    std::shared_ptr<CGlyphMasks> pMasks;
 };
 
 class CQtFonts final {

@@ -34,6 +34,10 @@ CTextMetrics CQtSurface::GetTextMetrics() {
 }
 
 namespace {
+QRgb ToRgb(COLORREF c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
 // Where a text cell may leave ink: its box, grown for overhangs and underline.
 QRectF InkBounds(const QTransform& xf, const CQtFont& f, const QString& text) {
     const double h = f.nHeight;
@@ -53,6 +57,13 @@ QRectF RoughInkBounds(const QTransform& xf, const CQtFont& f, const QString& tex
 void CQtSurface::TextOut(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
     const CQtFont& font = CurrentFont();
+    if (font.pMasks && m_pBits && m_nBkMode != OPAQUE && m_font.nEscapement % 3600 == 0 &&
+        !m_painter.hasClipping()) {
+        const CPoint p = LPtoDP(CPoint{x, y});
+        if (font.pMasks->Draw(m_pBits, m_nStride, m_image.width(), m_image.height(), p.x,
+                              p.y + font.nAscent, text, ToRgb(m_crText)))
+            return;
+    }
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
     if (!Reaches(RoughInkBounds(xf, font, s))) return;
