@@ -16,7 +16,46 @@ namespace {
 bool IsContextual(QChar c) {
     return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0) || c.unicode() == 0xAD;
 }
+
+// The quarter turns of the text transform, 0 to 3 counter-clockwise, where
+// its rotation is exact; -1 for other angles (half a turn among them).
+int QuarterTurn(int nEscapement) {
+    switch (nEscapement % 3600) {
+    case 0:
+        return 0;
+    case 900:
+    case -2700:
+        return 1;
+    case 2700:
+    case -900:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+// Device steps of the text's x and y axes for a turn.
+struct CAxes {
+    int xx, xy, yx, yy;
+};
+CAxes AxesOf(int nTurn) {
+    switch (nTurn) {
+    case 1:
+        return {0, -1, 1, 0};
+    case 3:
+        return {0, 1, -1, 0};
+    default:
+        return {1, 0, 0, 1};
+    }
+}
+
+std::int64_t Floor64(std::int64_t v) {
+    return v >> 6;
+}
 } // namespace
+
+CGlyphMasks::CGlyphMasks(const QFont& font)
+    : m_font(font), m_nAscent(QFontMetrics(font).ascent()) {}
 
 // Qt fills the outlines of glyphs from this pixel size on, unless told otherwise.
 bool CGlyphMasks::Copies(const QFont& font) {
@@ -25,10 +64,10 @@ bool CGlyphMasks::Copies(const QFont& font) {
     return s_bDefault && font.pixelSize() > 0 && font.pixelSize() < kLargestCached;
 }
 
-const CGlyphMasks::Glyph& CGlyphMasks::At(unsigned char c) {
-    Glyph& g = m_glyphs[c];
+const CGlyphMasks::Glyph& CGlyphMasks::At(Glyphs& glyphs, int nTurn, unsigned char c) const {
+    Glyph& g = glyphs[c];
     if (!g.bBuilt) {
-        Build(c, g);
+        Build(nTurn, c, g);
         g.bBuilt = true;
     }
     return g;
@@ -37,7 +76,7 @@ const CGlyphMasks::Glyph& CGlyphMasks::At(unsigned char c) {
 // The character is drawn alone, by Qt, with its pen on a whole pixel in a
 // white image wide enough for any overhang; its ink becomes the runs. Aliased
 // glyphs do not change with the pen's whole-pixel position.
-void CGlyphMasks::Build(unsigned char c, Glyph& g) const {
+void CGlyphMasks::Build(int nTurn, unsigned char c, Glyph& g) const {
     const QString s = DecodeCp1252(std::string(1, char(c)));
     if (s.size() != 1 || IsContextual(s[0])) return;
     const double advance = QFontMetricsF(m_font).horizontalAdvance(s[0]) * 64;
@@ -53,8 +92,12 @@ void CGlyphMasks::Build(unsigned char c, Glyph& g) const {
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(m_font);
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(reach, reach), s);
+        painter.translate(reach, reach);
+        if (nTurn != 0) painter.rotate(nTurn == 1 ? -90.0 : -270.0);
+        painter.drawText(QPointF(0, m_nAscent), s);
     }
+    const CAxes a = AxesOf(nTurn);
+    const int penX = reach + a.yx * m_nAscent, penY = reach + a.yy * m_nAscent;
     const QRgb white = qRgb(255, 255, 255);
     for (int y = 0; y < img.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -70,23 +113,32 @@ void CGlyphMasks::Build(unsigned char c, Glyph& g) const {
                 g.runs.clear(); // ink reaches the border: the image was too small
                 return;
             }
-            g.runs.push_back({y - reach, from - reach, x - reach});
+            g.runs.push_back({y - penY, from - penX, x - penX});
         }
     }
     g.bOk = true;
 }
 
 bool CGlyphMasks::Draw(QRgb* bits, qsizetype stride, int width, int height, int x, int y,
-                       const std::string& text, QRgb color) {
+                       int nEscapement, const std::string& text, QRgb color) {
+    const int nTurn = QuarterTurn(nEscapement);
+    if (nTurn < 0) return false;
+    if (!m_glyphs[std::size_t(nTurn)]) m_glyphs[std::size_t(nTurn)] = std::make_unique<Glyphs>();
+    Glyphs& glyphs = *m_glyphs[std::size_t(nTurn)];
     for (const char c : text)
-        if (!At(static_cast<unsigned char>(c)).bOk) return false;
-    std::int64_t pen = std::int64_t(x) * 64;
+        if (!At(glyphs, nTurn, static_cast<unsigned char>(c)).bOk) return false;
+    const CAxes a = AxesOf(nTurn);
+    // The pen in 64ths of a pixel; Qt floors a glyph's place across and
+    // rounds it down the page.
+    std::int64_t penX = (std::int64_t(x) + a.yx * m_nAscent) * 64;
+    std::int64_t penY = (std::int64_t(y) + a.yy * m_nAscent) * 64;
     for (const char c : text) {
-        const Glyph& g = m_glyphs[static_cast<unsigned char>(c)];
-        const std::int64_t px = pen >> 6; // Qt floors the glyph's position
-        pen += g.nAdvance;
+        const Glyph& g = glyphs[static_cast<unsigned char>(c)];
+        const std::int64_t px = Floor64(penX), py = Floor64(penY + 32);
+        penX += a.xx * g.nAdvance;
+        penY += a.xy * g.nAdvance;
         for (const Run& r : g.runs) {
-            const std::int64_t row = std::int64_t(y) + r.dy;
+            const std::int64_t row = py + r.dy;
             if (row < 0 || row >= height) continue;
             const std::int64_t from = std::max<std::int64_t>(px + r.x0, 0);
             const std::int64_t to = std::min<std::int64_t>(px + r.x1, width);

@@ -8,21 +8,24 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CGlyphMasks final {
   public:
     // `font` must be aliased and drawn without shaping.
-    explicit CGlyphMasks(const QFont& font) : m_font(font) {}
+    explicit CGlyphMasks(const QFont& font);
     // Whether Qt draws the font's glyphs from its cache of glyph images, as
     // this copies them, rather than filling their outlines.
     static bool Copies(const QFont& font);
 
-    // Writes `text` (Windows-1252 bytes) in `color` with the pen at device x
-    // and baseline y into 32-bit pixels, clipped to width × height. False,
-    // with nothing written, when a character is not one it can copy.
-    bool Draw(QRgb* bits, qsizetype stride, int width, int height, int x, int y,
+    // Writes `text` (Windows-1252 bytes) in `color` into 32-bit pixels,
+    // clipped to width × height, as Qt draws it with the upper-left corner of
+    // its cell at device (x, y), turned by nEscapement tenths of a degree.
+    // False, with nothing written, when a character or the turn is not one it
+    // can copy.
+    bool Draw(QRgb* bits, qsizetype stride, int width, int height, int x, int y, int nEscapement,
               const std::string& text, QRgb color);
 
   private:
@@ -35,9 +38,12 @@ class CGlyphMasks final {
         std::int64_t nAdvance = 0; // in 64ths of a pixel, as Qt places glyphs
         std::vector<Run> runs;
     };
-    const Glyph& At(unsigned char c);
-    void Build(unsigned char c, Glyph& g) const;
+    using Glyphs = std::array<Glyph, 256>;
+    const Glyph& At(Glyphs& glyphs, int nTurn, unsigned char c) const;
+    void Build(int nTurn, unsigned char c, Glyph& g) const;
 
     QFont m_font;
-    std::array<Glyph, 256> m_glyphs;
+    int m_nAscent;
+    // Upright, and turned a quarter either way: turns Qt computes exactly.
+    std::array<std::unique_ptr<Glyphs>, 4> m_glyphs;
 };

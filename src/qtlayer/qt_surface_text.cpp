@@ -57,11 +57,10 @@ QRectF RoughInkBounds(const QTransform& xf, const CQtFont& f, const QString& tex
 void CQtSurface::TextOut(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
     const CQtFont& font = CurrentFont();
-    if (font.pMasks && m_pBits && m_nBkMode != OPAQUE && m_font.nEscapement % 3600 == 0 &&
-        !m_painter.hasClipping()) {
+    if (font.pMasks && m_pBits && m_nBkMode != OPAQUE && !m_painter.hasClipping()) {
         const CPoint p = LPtoDP(CPoint{x, y});
-        if (font.pMasks->Draw(m_pBits, m_nStride, m_image.width(), m_image.height(), p.x,
-                              p.y + font.nAscent, text, ToRgb(m_crText)))
+        if (font.pMasks->Draw(m_pBits, m_nStride, m_image.width(), m_image.height(), p.x, p.y,
+                              m_font.nEscapement, text, ToRgb(m_crText)))
             return;
     }
     const QString s = DecodeCp1252(text);

@@ -202,44 +202,49 @@ TEST(QtSurfaceText, UnshapedTextIsTheShapedText) {
 
 // Glyphs copied from Qt's drawing of each character land where Qt puts them
 // in a text: every printable Windows-1252 character, in two weights, upright
-// and italic, natural and stretched, at every size drawn so, cut by the
-// image's edges.
+// and italic, natural and stretched, turned a quarter either way, at every
+// size drawn so, cut by the image's edges.
 TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
     std::string all;
     for (int c = 0x20; c < 0x100; ++c)
         if (c != 0x7F && (c < 0x80 || c >= 0xA0)) all += char(c);
     all += "fi ffl AV To Wa";
-    for (const int nWeight : {400, 700})
-        for (const bool bItalic : {false, true})
-            for (const int nWidth : {0, 3, 7})
-                for (int cell = 2; cell <= 70; cell += cell < 20 ? 1 : 7) {
-                    const CFontSpec spec{"Courier New", cell, nWidth, 0, nWeight, bItalic};
-                    const auto draw = [&](bool bProgram) {
-                        QImage img(cell * 40, cell * 9 / 2, QImage::Format_RGB32);
-                        img.fill(Qt::white);
-                        const CQtFont font = RasterFonts().Get(spec, CMapping());
-                        for (int row = 0; row < 6; ++row) {
-                            const int x = row == 5 ? -cell * 3 : cell, y = (row - 1) * cell;
-                            const std::string part = all.substr(std::size_t(row) * 40, 40);
-                            if (bProgram) {
-                                CQtSurface dc(img);
-                                dc.SelectFont(spec);
-                                dc.SetBkMode(TRANSPARENT);
-                                dc.SetTextColor(kInk);
-                                dc.TextOut(x, y, part);
-                                continue;
-                            }
-                            QPainter painter(&img);
-                            painter.setFont(font.font);
-                            painter.setPen(QColor(kInkRgb));
-                            painter.translate(x, y);
-                            painter.drawText(QPointF(0, font.nAscent), DecodeCp1252(part));
-                        }
-                        return img;
-                    };
-                    EXPECT_TRUE(draw(true) == draw(false))
-                        << cell << " px, " << nWeight << ", " << bItalic << ", " << nWidth;
-                }
+    const auto draw = [&](const CFontSpec& spec, bool bProgram) {
+        const int cell = spec.nHeight, side = cell * 27;
+        QImage img(side, side, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        const CQtFont font = RasterFonts().Get(spec, CMapping());
+        for (int row = 0; row < 6; ++row) {
+            const int tx = row == 5 ? -cell * 3 : cell, ty = (row - 1) * cell;
+            const int x = spec.nEscapement == 0 ? tx : spec.nEscapement == 900 ? ty : side - ty;
+            const int y = spec.nEscapement == 0 ? ty : spec.nEscapement == 900 ? side - tx : tx;
+            const std::string part = all.substr(std::size_t(row) * 40, 40);
+            if (bProgram) {
+                CQtSurface dc(img);
+                dc.SelectFont(spec);
+                dc.SetBkMode(TRANSPARENT);
+                dc.SetTextColor(kInk);
+                dc.TextOut(x, y, part);
+                continue;
+            }
+            QPainter painter(&img);
+            painter.setFont(font.font);
+            painter.setPen(QColor(kInkRgb));
+            painter.setTransform(TextTransform(CMapping(), spec, x, y));
+            painter.drawText(QPointF(0, font.nAscent), DecodeCp1252(part));
+        }
+        return img;
+    };
+    for (const int nTurn : {0, 900, 2700})
+        for (const int nWeight : {400, 700})
+            for (const bool bItalic : {false, true})
+                for (const int nWidth : {0, 5})
+                    for (int cell = 2; cell <= 70; cell += cell < 20 ? 1 : 7) {
+                        const CFontSpec spec{"Courier New", cell, nWidth, nTurn, nWeight, bItalic};
+                        EXPECT_TRUE(draw(spec, true) == draw(spec, false))
+                            << cell << " px, " << nTurn << ", " << nWeight << ", " << bItalic
+                            << ", " << nWidth;
+                    }
 }
 
 // Text sits in its cell, turns with the escapement, fills an opaque
