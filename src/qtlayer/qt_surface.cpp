@@ -29,12 +29,17 @@ QPointF ToQPoint(const CPointD& p) {
     return QPointF(p.x, p.y);
 }
 
+CBoxShapes& ThreadBoxShapes() {
+    static thread_local CBoxShapes t_shapes;
+    return t_shapes;
+}
+
 } // namespace
 
 CQtSurface::CQtSurface(QImage& image)
     : m_image(image), m_imageRect(0, 0, image.width(), image.height()),
       m_strokeRuns(image.width(), image.height()), m_fillRuns(image.width(), image.height()),
-      m_fonts(RasterFonts()) {
+      m_boxShapes(ThreadBoxShapes()), m_fonts(RasterFonts()) {
     if (m_image.isNull() || !m_painter.begin(&m_image)) return;
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -93,7 +98,13 @@ int CQtSurface::DevicePenWidth() const {
 void CQtSurface::ApplyRop() {
     const auto mode = m_nRop == R2_NOTXORPEN ? QPainter::RasterOp_NotSourceXorDestination
                                              : QPainter::CompositionMode_SourceOver;
-    if (m_painter.compositionMode() != mode) m_painter.setCompositionMode(mode);
+    SetMode(mode);
+}
+
+void CQtSurface::SetMode(QPainter::CompositionMode mode) {
+    if (mode == m_eMode) return;
+    m_painter.setCompositionMode(mode);
+    m_eMode = mode;
 }
 
 const QPen& CQtSurface::WidePen() {
@@ -118,9 +129,8 @@ const QPen& CQtSurface::RunPen(QPen& cache, COLORREF c) {
 // than a QPainter call per figure. Other images go through the painter.
 bool CQtSurface::WriteRuns(const CRunList& runs, COLORREF c) {
     if (!m_pBits) return false;
-    const auto mode = m_painter.compositionMode();
-    const bool bXor = mode == QPainter::RasterOp_NotSourceXorDestination;
-    if (!bXor && mode != QPainter::CompositionMode_SourceOver) return false;
+    const bool bXor = m_eMode == QPainter::RasterOp_NotSourceXorDestination;
+    if (!bXor && m_eMode != QPainter::CompositionMode_SourceOver) return false;
     const QRgb src = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
     for (const CPixelRun& r : runs.Runs()) {
         QRgb* p = m_pBits + r.y * m_nStride + r.x;
@@ -168,8 +178,28 @@ void CQtSurface::DrawLine(CPoint from, CPoint to) {
         DrawWideLine(CPointD{double(a.x), double(a.y)}, CPointD{double(b.x), double(b.y)});
         return;
     }
+    if (m_pBits && m_eMode == QPainter::CompositionMode_SourceOver) {
+        WriteLine(a, b);
+        return;
+    }
     AddLineRuns(m_strokeRuns, a, b);
     FlushRuns();
+}
+
+// A thin line's runs written as they are found, the commonest figure of all.
+void CQtSurface::WriteLine(CPoint a, CPoint b) {
+    const QRgb src = qRgb(GetRValue(m_pen.color), GetGValue(m_pen.color), GetBValue(m_pen.color));
+    const int w = m_image.width(), h = m_image.height();
+    ForLineRuns(a, b, w, h, [&](bool bRow, std::int64_t at, std::int64_t from, std::int64_t to) {
+        if (at < 0 || at >= (bRow ? h : w)) return;
+        if (bRow) {
+            QRgb* p = m_pBits + at * m_nStride;
+            std::fill(p + from, p + to + 1, src);
+            return;
+        }
+        for (QRgb* p = m_pBits + from * m_nStride + at; from <= to; ++from, p += m_nStride)
+            *p = src;
+    });
 }
 
 // A wide pen is centred on the pixel centres a thin line would light.
@@ -186,8 +216,7 @@ void CQtSurface::SetPixel(int x, int y, COLORREF c) {
     if (!m_painter.isActive()) return;
     const CPoint p = LPtoDP(CPoint{x, y});
     if (p.x < 0 || p.y < 0 || p.x >= m_image.width() || p.y >= m_image.height()) return;
-    if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetMode(QPainter::CompositionMode_SourceOver);
     // An opaque pixel: written straight into a 32-bit image, as the painter would.
     if (m_pBits) {
         m_pBits[p.y * m_nStride + p.x] = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -255,8 +284,31 @@ void CQtSurface::DrawBox(const CPixelBox& box, bool bFill, bool bStroke) {
                           m_pen.bRound};
     if (!style.bFill && !style.bStroke) return;
     ApplyRop();
+    if (m_pBits && m_eMode == QPainter::CompositionMode_SourceOver) {
+        if (const std::vector<CShapeRun>* shape = m_boxShapes.Get(box, style)) {
+            WriteShape(box, *shape);
+            return;
+        }
+    }
     AddBoxRuns(box, style, m_strokeRuns, m_fillRuns);
     FlushRuns();
+}
+
+void CQtSurface::WriteShape(const CPixelBox& box, const std::vector<CShapeRun>& shape) {
+    const QRgb stroke =
+        qRgb(GetRValue(m_pen.color), GetGValue(m_pen.color), GetBValue(m_pen.color));
+    const QRgb fill =
+        qRgb(GetRValue(m_brush.color), GetGValue(m_brush.color), GetBValue(m_brush.color));
+    const std::int64_t w = m_image.width(), h = m_image.height();
+    for (const CShapeRun& r : shape) {
+        const std::int64_t y = box.t + r.dy;
+        if (y < 0 || y >= h) continue;
+        const std::int64_t from = std::max<std::int64_t>(box.l + r.x, 0);
+        const std::int64_t to = std::min<std::int64_t>(box.l + r.x + r.n, w);
+        if (from < to)
+            std::fill(m_pBits + y * m_nStride + from, m_pBits + y * m_nStride + to,
+                      r.bStroke ? stroke : fill);
+    }
 }
 
 void CQtSurface::Ellipse(int l, int t, int r, int b) {

@@ -4,6 +4,7 @@
 // the image for the surface's lifetime; it writes at once, so the pixels can be
 // read at any time.
 #include "model/raster/box_runs.h"
+#include "model/raster/box_shapes.h"
 #include "model/raster/clip.h"
 #include "model/surface.h"
 #include "qtlayer/qt_fonts.h"
@@ -60,6 +61,8 @@ class CQtSurface final : public CSurface {
     bool Reaches(const QRectF& ink) const;
     int DevicePenWidth() const;
     void ApplyRop();
+    // The painter's composition mode, kept here: asking Qt for it costs a call.
+    void SetMode(QPainter::CompositionMode mode);
     const QPen& WidePen();
     const QPen& RunPen(QPen& cache, COLORREF c);
 
@@ -67,7 +70,9 @@ class CQtSurface final : public CSurface {
     bool WriteRuns(const CRunList& runs, COLORREF c);
     void PaintRuns(const CRunList& runs, QPen& pen, COLORREF c);
     void DrawBox(const CPixelBox& box, bool bFill, bool bStroke);
+    void WriteShape(const CPixelBox& box, const std::vector<CShapeRun>& shape);
     void DrawWideLine(CPointD a, CPointD b);
+    void WriteLine(CPoint a, CPoint b);
     void StrokeWidePolyline(const std::vector<CPointD>& line);
     void FillPolygon(const QPolygonF& poly);
     QPolygonF QtPolygon(bool bNear, double off) const;
@@ -78,6 +83,7 @@ class CQtSurface final : public CSurface {
 
     QImage& m_image;
     QPainter m_painter;
+    QPainter::CompositionMode m_eMode = QPainter::CompositionMode_SourceOver;
     QRgb* m_pBits = nullptr; // the pixels of a 32-bit image, else null
     qsizetype m_nStride = 0; // in pixels
     QRectF m_imageRect;
@@ -85,6 +91,8 @@ class CQtSurface final : public CSurface {
     // Pixels of thin figures and of boxes, gathered as runs and written in one
     // go per colour.
     CRunList m_strokeRuns, m_fillRuns;
+    // Kept per thread too: every part of a scene has the same dots and pads.
+    CBoxShapes& m_boxShapes;
     std::vector<QLine> m_lines;
     // The last polygon's points in device pixels.
     std::vector<CPoint> m_points;

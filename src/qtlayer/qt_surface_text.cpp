@@ -66,8 +66,7 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
     if (!Reaches(RoughInkBounds(xf, font, s))) return;
-    if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    SetMode(QPainter::CompositionMode_SourceOver);
     m_painter.setTransform(xf);
     DrawText(m_painter, font, s);
     m_painter.resetTransform();
@@ -95,8 +94,7 @@ void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
         painter.setTransform(xf * QTransform::fromTranslate(-area.left(), -area.top()));
         DrawText(painter, font, s);
     }
-    if (m_painter.compositionMode() != QPainter::RasterOp_SourceAndDestination)
-        m_painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    SetMode(QPainter::RasterOp_SourceAndDestination);
     const int left = int(2 * axis - area.left() - area.width());
     m_painter.drawImage(QPoint(left, area.top()), scratch.mirrored(true, false));
 }
