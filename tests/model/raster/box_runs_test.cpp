@@ -1,6 +1,7 @@
 // Rectangles, rounded rectangles and ellipses as pixel spans, on random boxes:
 // where their pixels are, and that outline and fill light each pixel once.
 #include "model/raster/box_runs.h"
+#include "model/raster/box_shapes.h"
 #include "run_pixels.h"
 
 #include <random>
@@ -173,4 +174,33 @@ TEST(BoxRuns, RoundJoinsAndBoxesOfAnySize) {
                    {true, false, 0, false})
                   .fill.size(),
               160u * 120);
+}
+
+// A small box's kept pixels, placed at its corner, are the pixels its runs
+// light there, cut by the image's edges alike; larger boxes are not kept.
+TEST(BoxShapes, KeptPixelsAreTheBoxRunsAnywhere) {
+    std::mt19937 rng(11);
+    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution(lo, hi)(rng); };
+    CBoxShapes shapes;
+    for (int i = 0; i < 400; ++i) {
+        const int w = pick(1, 30), h = pick(1, 30), kind = pick(0, 2);
+        const std::int64_t e = kind == 0 ? 0 : kind == 1 ? INT64_MAX : pick(0, 12);
+        const CPixelBox box = Box(pick(-20, 150), pick(-20, 110), w, h, e, e);
+        const CBoxStyle style{pick(0, 1) == 1, pick(0, 3) > 0, pick(0, 4) == 0 ? pick(1, 9) : 0,
+                              pick(0, 1) == 1};
+        const std::vector<CShapeRun>* kept = shapes.Get(box, style);
+        ASSERT_NE(kept, nullptr);
+        CDrawnBox fromShape;
+        for (const CShapeRun& r : *kept)
+            for (int x = r.x; x < r.x + r.n; ++x) {
+                const int px = int(box.l) + x, py = int(box.t) + r.dy;
+                if (px >= 0 && py >= 0 && px < 160 && py < 120)
+                    ++(r.bStroke ? fromShape.stroke : fromShape.fill)[{px, py}];
+            }
+        const CDrawnBox drawn = Draw(box, style);
+        EXPECT_EQ(fromShape.stroke, drawn.stroke) << i;
+        EXPECT_EQ(fromShape.fill, drawn.fill) << i;
+    }
+    EXPECT_EQ(shapes.Get(Box(0, 0, CBoxShapes::MAX_SIDE + 1, 4, 0, 0), {true, true, 0, false}),
+              nullptr);
 }
