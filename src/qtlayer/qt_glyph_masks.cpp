@@ -119,8 +119,28 @@ void CGlyphMasks::Build(int nTurn, unsigned char c, Glyph& g) const {
     g.bOk = true;
 }
 
-bool CGlyphMasks::Draw(QRgb* bits, qsizetype stride, int width, int height, int x, int y,
-                       int nEscapement, const std::string& text, QRgb color) {
+// Pixels from..to - 1 of a row, before reflection.
+void CGlyphMasks::Write(const CTarget& t, std::int64_t row, std::int64_t from, std::int64_t to,
+                        QRgb color) {
+    if (row < 0 || row >= t.height) return;
+    if (t.bMirror) {
+        const std::int64_t lo = 2 * t.axis - to;
+        to = 2 * t.axis - from;
+        from = lo;
+    }
+    from = std::max<std::int64_t>(from, 0);
+    to = std::min<std::int64_t>(to, t.width);
+    QRgb* line = t.bits + row * t.stride;
+    if (!t.bMirror) {
+        if (from < to) std::fill(line + from, line + to, color);
+        return;
+    }
+    for (std::int64_t x = from; x < to; ++x)
+        line[x] &= color;
+}
+
+bool CGlyphMasks::Draw(const CTarget& target, int x, int y, int nEscapement,
+                       const std::string& text, QRgb color) {
     const int nTurn = QuarterTurn(nEscapement);
     if (nTurn < 0) return false;
     if (!m_glyphs[std::size_t(nTurn)]) m_glyphs[std::size_t(nTurn)] = std::make_unique<Glyphs>();
@@ -137,13 +157,8 @@ bool CGlyphMasks::Draw(QRgb* bits, qsizetype stride, int width, int height, int 
         const std::int64_t px = Floor64(penX), py = Floor64(penY + 32);
         penX += a.xx * g.nAdvance;
         penY += a.xy * g.nAdvance;
-        for (const Run& r : g.runs) {
-            const std::int64_t row = py + r.dy;
-            if (row < 0 || row >= height) continue;
-            const std::int64_t from = std::max<std::int64_t>(px + r.x0, 0);
-            const std::int64_t to = std::min<std::int64_t>(px + r.x1, width);
-            if (from < to) std::fill(bits + row * stride + from, bits + row * stride + to, color);
-        }
+        for (const Run& r : g.runs)
+            Write(target, py + r.dy, px + r.x0, px + r.x1, color);
     }
     return true;
 }

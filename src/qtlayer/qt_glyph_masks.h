@@ -20,13 +20,23 @@ class CGlyphMasks final {
     // this copies them, rather than filling their outlines.
     static bool Copies(const QFont& font);
 
-    // Writes `text` (Windows-1252 bytes) in `color` into 32-bit pixels,
-    // clipped to width × height, as Qt draws it with the upper-left corner of
-    // its cell at device (x, y), turned by nEscapement tenths of a degree.
-    // False, with nothing written, when a character or the turn is not one it
-    // can copy.
-    bool Draw(QRgb* bits, qsizetype stride, int width, int height, int x, int y, int nEscapement,
-              const std::string& text, QRgb color);
+    // 32-bit pixels to draw into, and how.
+    struct CTarget {
+        QRgb* bits;
+        qsizetype stride; // in pixels
+        int width, height;
+        // Reflected about the line between device columns axis - 1 and axis,
+        // and ANDed into the pixels, else written over them.
+        bool bMirror = false;
+        std::int64_t axis = 0;
+    };
+
+    // Draws `text` (Windows-1252 bytes) in `color`, clipped to the target,
+    // as Qt draws it with the upper-left corner of its cell at device (x, y),
+    // turned by nEscapement tenths of a degree. False, with nothing drawn,
+    // when a character or the turn is not one it can copy.
+    bool Draw(const CTarget& target, int x, int y, int nEscapement, const std::string& text,
+              QRgb color);
 
   private:
     struct Run {
@@ -41,6 +51,8 @@ class CGlyphMasks final {
     using Glyphs = std::array<Glyph, 256>;
     const Glyph& At(Glyphs& glyphs, int nTurn, unsigned char c) const;
     void Build(int nTurn, unsigned char c, Glyph& g) const;
+    static void Write(const CTarget& t, std::int64_t row, std::int64_t from, std::int64_t to,
+                      QRgb color);
 
     QFont m_font;
     int m_nAscent;

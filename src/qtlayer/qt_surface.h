@@ -80,6 +80,7 @@ class CQtSurface final : public CSurface {
     int m_nMinPenPixels = 1;
     const CQtFont& CurrentFont() { return m_fonts.Get(m_font, *this); }
     void DrawText(QPainter& painter, const CQtFont& font, const QString& text);
+    bool CopiesGlyphs(const CQtFont& font, bool bMirror) const;
 
     QImage& m_image;
     QPainter m_painter;

@@ -53,15 +53,21 @@ QRectF RoughInkBounds(const QTransform& xf, const CQtFont& f, const QString& tex
 }
 } // namespace
 
+// Copied glyphs need the pixels at hand, no clipping and no background; a
+// mirrored text is ANDed in, which only an opaque image shows alike.
+bool CQtSurface::CopiesGlyphs(const CQtFont& font, bool bMirror) const {
+    return font.pMasks && m_pBits && m_nBkMode != OPAQUE && !m_painter.hasClipping() &&
+           (!bMirror || m_image.format() == QImage::Format_RGB32);
+}
+
 // Text ignores the raster operation, as on a device context.
 void CQtSurface::TextOut(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
     const CQtFont& font = CurrentFont();
-    if (font.pMasks && m_pBits && m_nBkMode != OPAQUE && !m_painter.hasClipping()) {
+    if (CopiesGlyphs(font, false)) {
         const CPoint p = LPtoDP(CPoint{x, y});
-        if (font.pMasks->Draw(m_pBits, m_nStride, m_image.width(), m_image.height(), p.x, p.y,
-                              m_font.nEscapement, text, ToRgb(m_crText)))
-            return;
+        const CGlyphMasks::CTarget target{m_pBits, m_nStride, m_image.width(), m_image.height()};
+        if (font.pMasks->Draw(target, p.x, p.y, m_font.nEscapement, text, ToRgb(m_crText))) return;
     }
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
@@ -81,6 +87,12 @@ void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     const QString s = DecodeCp1252(text);
     const QTransform xf = TextTransform(*this, m_font, x, y);
     const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
+    if (CopiesGlyphs(font, true)) {
+        const CPoint p = LPtoDP(CPoint{x, y});
+        const CGlyphMasks::CTarget target{m_pBits,          m_nStride, m_image.width(),
+                                          m_image.height(), true,      axis};
+        if (font.pMasks->Draw(target, p.x, p.y, m_font.nEscapement, text, ToRgb(m_crText))) return;
+    }
     const QRectF ink = InkBounds(xf, font, s);
     const QRectF reflected(QPointF(2.0 * axis - ink.right(), ink.top()), ink.size());
     if (!Reaches(reflected)) return;
