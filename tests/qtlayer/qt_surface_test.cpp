@@ -239,7 +239,7 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
         for (const int nWeight : {400, 700})
             for (const bool bItalic : {false, true})
                 for (const int nWidth : {0, 5})
-                    for (int cell = 2; cell <= 70; cell += cell < 20 ? 1 : 7) {
+                    for (const int cell : {2, 3, 4, 5, 7, 9, 12, 16, 21, 33, 63}) {
                         const CFontSpec spec{"Courier New", cell, nWidth, nTurn, nWeight, bItalic};
                         EXPECT_TRUE(draw(spec, true) == draw(spec, false))
                             << cell << " px, " << nTurn << ", " << nWeight << ", " << bItalic
