@@ -137,7 +137,15 @@ int CMacro::DrawInLayers(CSurface& dc, const CLayerTable& layers, bool bXor, COL
 void CMacro::DrawLayer(CSurface& dc, const CLayerTable& layers, int L, bool bXor, COLORREF crBack,
                        COLORREF crSelected, int nZoomPercent, bool bMonochrome) {
     const COLORREF colour = (bMonochrome || dc.IsPrinting()) ? 0 : layers.GetColor(L);
+    // The passes this layer has components in, found first: most have one or two.
+    unsigned passes = 0;
+    for (auto& c : m_components) {
+        const int pass = c->GetDrawPriority();
+        if (pass >= 0 && pass <= 6 && ((c->GetCapabilities() & CAP_MACRO) || c->GetLayer() == L))
+            passes |= 1u << pass;
+    }
     for (int pass = 0; pass <= 6; ++pass) {
+        if (!(passes & (1u << pass))) continue;
         for (auto& c : m_components) {
             const bool bMacro = (c->GetCapabilities() & CAP_MACRO) != 0;
             if ((!bMacro && c->GetLayer() != L) || c->GetDrawPriority() != pass) continue;

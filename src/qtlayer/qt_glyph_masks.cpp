@@ -83,7 +83,7 @@ void CGlyphMasks::Build(int nTurn, unsigned char c, Glyph& g) const {
     if (advance != std::floor(advance)) return; // not a position Qt keeps
     g.nAdvance = std::int64_t(advance);
     const QFontMetrics m(m_font);
-    const int reach = 2 * (m.height() + std::max(m.maxWidth(), 1)) + 8;
+    const int reach = m.height() + std::max(m.maxWidth(), 1) + 4;
     QImage img(2 * reach, 2 * reach, QImage::Format_RGB32);
     img.fill(Qt::white);
     {

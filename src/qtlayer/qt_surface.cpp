@@ -37,9 +37,10 @@ CBoxShapes& ThreadBoxShapes() {
 } // namespace
 
 CQtSurface::CQtSurface(QImage& image)
-    : m_image(image), m_imageRect(0, 0, image.width(), image.height()),
-      m_strokeRuns(image.width(), image.height()), m_fillRuns(image.width(), image.height()),
-      m_boxShapes(ThreadBoxShapes()), m_fonts(RasterFonts()) {
+    : m_image(image), m_nWidth(image.width()), m_nHeight(image.height()),
+      m_imageRect(0, 0, image.width(), image.height()), m_strokeRuns(image.width(), image.height()),
+      m_fillRuns(image.width(), image.height()), m_boxShapes(ThreadBoxShapes()),
+      m_fonts(RasterFonts()) {
     if (m_image.isNull() || !m_painter.begin(&m_image)) return;
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -189,7 +190,7 @@ void CQtSurface::DrawLine(CPoint from, CPoint to) {
 // A thin line's runs written as they are found, the commonest figure of all.
 void CQtSurface::WriteLine(CPoint a, CPoint b) {
     const QRgb src = qRgb(GetRValue(m_pen.color), GetGValue(m_pen.color), GetBValue(m_pen.color));
-    const int w = m_image.width(), h = m_image.height();
+    const int w = m_nWidth, h = m_nHeight;
     ForLineRuns(a, b, w, h, [&](bool bRow, std::int64_t at, std::int64_t from, std::int64_t to) {
         if (at < 0 || at >= (bRow ? h : w)) return;
         if (bRow) {
@@ -215,7 +216,7 @@ void CQtSurface::DrawWideLine(CPointD a, CPointD b) {
 void CQtSurface::SetPixel(int x, int y, COLORREF c) {
     if (!m_painter.isActive()) return;
     const CPoint p = LPtoDP(CPoint{x, y});
-    if (p.x < 0 || p.y < 0 || p.x >= m_image.width() || p.y >= m_image.height()) return;
+    if (p.x < 0 || p.y < 0 || p.x >= m_nWidth || p.y >= m_nHeight) return;
     SetMode(QPainter::CompositionMode_SourceOver);
     // An opaque pixel: written straight into a 32-bit image, as the painter would.
     if (m_pBits) {
@@ -299,7 +300,7 @@ void CQtSurface::WriteShape(const CPixelBox& box, const std::vector<CShapeRun>& 
         qRgb(GetRValue(m_pen.color), GetGValue(m_pen.color), GetBValue(m_pen.color));
     const QRgb fill =
         qRgb(GetRValue(m_brush.color), GetGValue(m_brush.color), GetBValue(m_brush.color));
-    const std::int64_t w = m_image.width(), h = m_image.height();
+    const std::int64_t w = m_nWidth, h = m_nHeight;
     for (const CShapeRun& r : shape) {
         const std::int64_t y = box.t + r.dy;
         if (y < 0 || y >= h) continue;

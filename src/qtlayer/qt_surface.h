@@ -83,6 +83,7 @@ class CQtSurface final : public CSurface {
     bool CopiesGlyphs(const CQtFont& font, bool bMirror) const;
 
     QImage& m_image;
+    const int m_nWidth, m_nHeight; // the image's, asked of Qt once
     QPainter m_painter;
     QPainter::CompositionMode m_eMode = QPainter::CompositionMode_SourceOver;
     QRgb* m_pBits = nullptr; // the pixels of a 32-bit image, else null

@@ -66,7 +66,7 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
     const CQtFont& font = CurrentFont();
     if (CopiesGlyphs(font, false)) {
         const CPoint p = LPtoDP(CPoint{x, y});
-        const CGlyphMasks::CTarget target{m_pBits, m_nStride, m_image.width(), m_image.height()};
+        const CGlyphMasks::CTarget target{m_pBits, m_nStride, m_nWidth, m_nHeight};
         if (font.pMasks->Draw(target, p.x, p.y, m_font.nEscapement, text, ToRgb(m_crText))) return;
     }
     const QString s = DecodeCp1252(text);
@@ -89,14 +89,13 @@ void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
     if (CopiesGlyphs(font, true)) {
         const CPoint p = LPtoDP(CPoint{x, y});
-        const CGlyphMasks::CTarget target{m_pBits,          m_nStride, m_image.width(),
-                                          m_image.height(), true,      axis};
+        const CGlyphMasks::CTarget target{m_pBits, m_nStride, m_nWidth, m_nHeight, true, axis};
         if (font.pMasks->Draw(target, p.x, p.y, m_font.nEscapement, text, ToRgb(m_crText))) return;
     }
     const QRectF ink = InkBounds(xf, font, s);
     const QRectF reflected(QPointF(2.0 * axis - ink.right(), ink.top()), ink.size());
     if (!Reaches(reflected)) return;
-    const double w = m_image.width(), h = m_image.height();
+    const double w = m_nWidth, h = m_nHeight;
     const QRect area = (ink & QRectF(2.0 * axis - w, 0, w, h)).toAlignedRect();
     if (area.isEmpty()) return;
     QImage scratch(area.size(), QImage::Format_RGB32);
