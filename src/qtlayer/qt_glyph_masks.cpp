@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -18,11 +19,10 @@ bool IsContextual(QChar c) {
 }
 
 // The quarter turns of the text transform, 0 to 3 counter-clockwise, where
-// its rotation is exact; -1 for other angles (half a turn among them).
+// Qt's rotation is exact; -1 for other angles (half a turn among them).
 int QuarterTurn(int nEscapement) {
-    switch (nEscapement % 3600) {
-    case 0:
-        return 0;
+    if (nEscapement % 3600 == 0) return 0; // the transform turns not at all
+    switch (nEscapement) {
     case 900:
     case -2700:
         return 1;
@@ -32,6 +32,14 @@ int QuarterTurn(int nEscapement) {
     default:
         return -1;
     }
+}
+
+// The text transform with its cell's corner at (x, y), as the surface makes it.
+QTransform CellTransform(double x, double y, int nEscapement) {
+    QTransform t;
+    t.translate(x, y);
+    if (nEscapement % 3600 != 0) t.rotate(-(nEscapement / 10.0));
+    return t;
 }
 
 // Device steps of the text's x and y axes for a turn.
@@ -52,6 +60,15 @@ CAxes AxesOf(int nTurn) {
 std::int64_t Floor64(std::int64_t v) {
     return v >> 6;
 }
+
+// The pixel of a glyph whose pen lies xpos 64ths along the baseline of
+// `baseline` (the cell's transform moved down by the ascent): Qt maps the
+// pen, truncates it to 64ths, floors it across and rounds it down the page.
+QPoint GlyphPixel(const QTransform& baseline, std::int64_t xpos) {
+    const QPointF p = baseline.map(QPointF(double(xpos) / 64, 0));
+    const auto x = std::int64_t(p.x() * 64), y = std::int64_t(p.y() * 64);
+    return QPoint(int(Floor64(x)), int(Floor64(y + 32)));
+}
 } // namespace
 
 CGlyphMasks::CGlyphMasks(const QFont& font)
@@ -64,10 +81,10 @@ bool CGlyphMasks::Copies(const QFont& font) {
     return s_bDefault && font.pixelSize() > 0 && font.pixelSize() < kLargestCached;
 }
 
-const CGlyphMasks::Glyph& CGlyphMasks::At(Glyphs& glyphs, int nTurn, unsigned char c) const {
+const CGlyphMasks::Glyph& CGlyphMasks::At(Glyphs& glyphs, int nEscapement, unsigned char c) const {
     Glyph& g = glyphs[c];
     if (!g.bBuilt) {
-        Build(nTurn, c, g);
+        Build(nEscapement, c, g);
         g.bBuilt = true;
     }
     return g;
@@ -76,7 +93,7 @@ const CGlyphMasks::Glyph& CGlyphMasks::At(Glyphs& glyphs, int nTurn, unsigned ch
 // The character is drawn alone, by Qt, with its pen on a whole pixel in a
 // white image wide enough for any overhang; its ink becomes the runs. Aliased
 // glyphs do not change with the pen's whole-pixel position.
-void CGlyphMasks::Build(int nTurn, unsigned char c, Glyph& g) const {
+void CGlyphMasks::Build(int nEscapement, unsigned char c, Glyph& g) const {
     const QString s = DecodeCp1252(std::string(1, char(c)));
     if (s.size() != 1 || IsContextual(s[0])) return;
     const double advance = QFontMetricsF(m_font).horizontalAdvance(s[0]) * 64;
@@ -92,12 +109,13 @@ void CGlyphMasks::Build(int nTurn, unsigned char c, Glyph& g) const {
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(m_font);
         painter.setPen(Qt::black);
-        painter.translate(reach, reach);
-        if (nTurn != 0) painter.rotate(nTurn == 1 ? -90.0 : -270.0);
+        painter.setTransform(CellTransform(reach, reach, nEscapement));
         painter.drawText(QPointF(0, m_nAscent), s);
     }
-    const CAxes a = AxesOf(nTurn);
-    const int penX = reach + a.yx * m_nAscent, penY = reach + a.yy * m_nAscent;
+    QTransform baseline = CellTransform(reach, reach, nEscapement);
+    baseline.translate(0, m_nAscent);
+    const QPoint pen = GlyphPixel(baseline, 0);
+    const int penX = pen.x(), penY = pen.y();
     const QRgb white = qRgb(255, 255, 255);
     for (int y = 0; y < img.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -139,17 +157,43 @@ void CGlyphMasks::Write(const CTarget& t, std::int64_t row, std::int64_t from, s
         line[x] &= color;
 }
 
+CGlyphMasks::Glyphs& CGlyphMasks::SetFor(int nEscapement) {
+    const int nTurn = QuarterTurn(nEscapement);
+    if (nTurn >= 0) {
+        auto& set = m_turns[std::size_t(nTurn)];
+        if (!set) set = std::make_unique<Glyphs>();
+        return *set;
+    }
+    for (auto& [n, set] : m_angled)
+        if (n == nEscapement) return *set;
+    if (m_angled.size() >= kMaxAngles) m_angled.clear();
+    m_angled.emplace_back(nEscapement, std::make_unique<Glyphs>());
+    return *m_angled.back().second;
+}
+
 bool CGlyphMasks::Draw(const CTarget& target, int x, int y, int nEscapement,
                        const std::string& text, QRgb color) {
     const int nTurn = QuarterTurn(nEscapement);
-    if (nTurn < 0) return false;
-    if (!m_glyphs[std::size_t(nTurn)]) m_glyphs[std::size_t(nTurn)] = std::make_unique<Glyphs>();
-    Glyphs& glyphs = *m_glyphs[std::size_t(nTurn)];
+    // Quarter turns are built as upright or exact quarter turns.
+    const int nBuilt = nTurn == 0 ? 0 : nTurn == 1 ? 900 : nTurn == 3 ? 2700 : nEscapement;
+    Glyphs& glyphs = SetFor(nEscapement);
     for (const char c : text)
-        if (!At(glyphs, nTurn, static_cast<unsigned char>(c)).bOk) return false;
+        if (!At(glyphs, nBuilt, static_cast<unsigned char>(c)).bOk) return false;
+    if (nTurn < 0) {
+        QTransform baseline = CellTransform(x, y, nEscapement);
+        baseline.translate(0, m_nAscent);
+        std::int64_t xpos = 0;
+        for (const char c : text) {
+            const Glyph& g = glyphs[static_cast<unsigned char>(c)];
+            const QPoint p = GlyphPixel(baseline, xpos);
+            xpos += g.nAdvance;
+            for (const Run& r : g.runs)
+                Write(target, p.y() + r.dy, p.x() + r.x0, p.x() + r.x1, color);
+        }
+        return true;
+    }
     const CAxes a = AxesOf(nTurn);
-    // The pen in 64ths of a pixel; Qt floors a glyph's place across and
-    // rounds it down the page.
+    // The same pixels as GlyphPixel, in whole numbers: these turns are exact.
     std::int64_t penX = (std::int64_t(x) + a.yx * m_nAscent) * 64;
     std::int64_t penY = (std::int64_t(y) + a.yy * m_nAscent) * 64;
     for (const char c : text) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CGlyphMasks final {
@@ -49,13 +50,17 @@ class CGlyphMasks final {
         std::vector<Run> runs;
     };
     using Glyphs = std::array<Glyph, 256>;
-    const Glyph& At(Glyphs& glyphs, int nTurn, unsigned char c) const;
-    void Build(int nTurn, unsigned char c, Glyph& g) const;
+    const Glyph& At(Glyphs& glyphs, int nEscapement, unsigned char c) const;
+    void Build(int nEscapement, unsigned char c, Glyph& g) const;
+    Glyphs& SetFor(int nEscapement);
     static void Write(const CTarget& t, std::int64_t row, std::int64_t from, std::int64_t to,
                       QRgb color);
 
     QFont m_font;
     int m_nAscent;
     // Upright, and turned a quarter either way: turns Qt computes exactly.
-    std::array<std::unique_ptr<Glyphs>, 4> m_glyphs;
+    std::array<std::unique_ptr<Glyphs>, 4> m_turns;
+    // Other turns, a few at a time, by escapement.
+    static constexpr std::size_t kMaxAngles = 8;
+    std::vector<std::pair<int, std::unique_ptr<Glyphs>>> m_angled;
 };

@@ -202,8 +202,8 @@ TEST(QtSurfaceText, UnshapedTextIsTheShapedText) {
 
 // Glyphs copied from Qt's drawing of each character land where Qt puts them
 // in a text: every printable Windows-1252 character, in two weights, upright
-// and italic, natural and stretched, turned a quarter either way, at every
-// size drawn so, cut by the image's edges.
+// and italic, natural and stretched, turned a quarter either way or by other
+// angles, at every size drawn so, cut by the image's edges.
 TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
     std::string all;
     for (int c = 0x20; c < 0x100; ++c)
@@ -216,8 +216,12 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
         const CQtFont font = RasterFonts().Get(spec, CMapping());
         for (int row = 0; row < 6; ++row) {
             const int tx = row == 5 ? -cell * 3 : cell, ty = (row - 1) * cell;
-            const int x = spec.nEscapement == 0 ? tx : spec.nEscapement == 900 ? ty : side - ty;
-            const int y = spec.nEscapement == 0 ? ty : spec.nEscapement == 900 ? side - tx : tx;
+            const int turn = spec.nEscapement;
+            const int x = turn == 900 ? ty : turn == 2700 ? side - ty : tx;
+            const int y = turn == 900    ? side - tx
+                          : turn == 2700 ? tx
+                          : turn         ? side * 3 / 4 + ty
+                                         : ty;
             const std::string part = all.substr(std::size_t(row) * 40, 40);
             if (bProgram) {
                 CQtSurface dc(img);
@@ -235,7 +239,7 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
         }
         return img;
     };
-    for (const int nTurn : {0, 900, 2700})
+    for (const int nTurn : {0, 900, 2700, 450, 300})
         for (const int nWeight : {400, 700})
             for (const bool bItalic : {false, true})
                 for (const int nWidth : {0, 5})
