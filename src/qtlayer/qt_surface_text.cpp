@@ -84,14 +84,14 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
 void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
     const CQtFont& font = CurrentFont();
-    const QString s = DecodeCp1252(text);
-    const QTransform xf = TextTransform(*this, m_font, x, y);
     const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
     if (CopiesGlyphs(font, true)) {
         const CPoint p = LPtoDP(CPoint{x, y});
         const CGlyphMasks::CTarget target{m_pBits, m_nStride, m_nWidth, m_nHeight, true, axis};
         if (font.pMasks->Draw(target, p.x, p.y, m_font.nEscapement, text, ToRgb(m_crText))) return;
     }
+    const QString s = DecodeCp1252(text);
+    const QTransform xf = TextTransform(*this, m_font, x, y);
     const QRectF ink = InkBounds(xf, font, s);
     const QRectF reflected(QPointF(2.0 * axis - ink.right(), ink.top()), ink.size());
     if (!Reaches(reflected)) return;
