@@ -225,7 +225,7 @@ QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int
 
 const QFont& DrawingFont(const CQtFont& font, const QString& text) {
     for (const QChar c : text)
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0)) return font.font;
+        if (IsShapedOnly(c)) return font.font;
     return font.unshaped;
 }
 

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QRgb>
 #include <QString>
 #include <QTransform>
 
@@ -74,6 +75,17 @@ QTransform TextTransform(const CMapping& map, const CFontSpec& asked, int x, int
 // when the painter already has the font.
 void DrawTextCell(QPainter& painter, const CQtFont& font, const QString& text, COLORREF color,
                   const COLORREF* background, bool bSetFont = true);
+
+// A COLORREF as an opaque pixel of a 32-bit image.
+inline QRgb ToRgb(COLORREF c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
+// A character that only Qt's shaping passes over: the C0 controls, DEL, and
+// the bytes Windows-1252 leaves undefined, read as C1 controls.
+inline bool IsShapedOnly(QChar c) {
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+}
 
 // What `text` is drawn in: the unshaped font unless the text holds control
 // characters, which Qt's shaping alone passes over.

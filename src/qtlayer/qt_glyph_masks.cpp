@@ -1,6 +1,7 @@
 #include "qtlayer/qt_glyph_masks.h"
 
 #include "qtlayer/qt_fontfaces.h"
+#include "qtlayer/qt_fonts.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -12,10 +13,10 @@
 #include <cmath>
 
 namespace {
-// Characters drawn by what surrounds them, left to Qt: controls, which only
-// its shaping passes over, and the soft hyphen, shown only where a line breaks.
+// Characters drawn by what surrounds them, left to Qt: those only its shaping
+// passes over, and the soft hyphen, shown only where a line breaks.
 bool IsContextual(QChar c) {
-    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0) || c.unicode() == 0xAD;
+    return IsShapedOnly(c) || c.unicode() == 0xAD;
 }
 
 // The quarter turns of the text transform, 0 to 3 counter-clockwise, where
@@ -71,8 +72,12 @@ QPoint GlyphPixel(const QTransform& baseline, std::int64_t xpos) {
 }
 } // namespace
 
-CGlyphMasks::CGlyphMasks(const QFont& font)
-    : m_font(font), m_nAscent(QFontMetrics(font).ascent()) {}
+// The scratch image reaches a cell and a widest glyph beyond the pen each way.
+CGlyphMasks::CGlyphMasks(const QFont& font) : m_font(font) {
+    const QFontMetrics m(font);
+    m_nAscent = m.ascent();
+    m_nReach = m.height() + std::max(m.maxWidth(), 1) + 4;
+}
 
 // Qt fills the outlines of glyphs from this pixel size on, unless told otherwise.
 bool CGlyphMasks::Copies(const QFont& font) {
@@ -99,9 +104,7 @@ void CGlyphMasks::Build(int nEscapement, unsigned char c, Glyph& g) const {
     const double advance = QFontMetricsF(m_font).horizontalAdvance(s[0]) * 64;
     if (advance != std::floor(advance)) return; // not a position Qt keeps
     g.nAdvance = std::int64_t(advance);
-    const QFontMetrics m(m_font);
-    const int reach = m.height() + std::max(m.maxWidth(), 1) + 4;
-    QImage img(2 * reach, 2 * reach, QImage::Format_RGB32);
+    QImage img(2 * m_nReach, 2 * m_nReach, QImage::Format_RGB32);
     img.fill(Qt::white);
     {
         QPainter painter(&img);
@@ -109,10 +112,10 @@ void CGlyphMasks::Build(int nEscapement, unsigned char c, Glyph& g) const {
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(m_font);
         painter.setPen(Qt::black);
-        painter.setTransform(CellTransform(reach, reach, nEscapement));
+        painter.setTransform(CellTransform(m_nReach, m_nReach, nEscapement));
         painter.drawText(QPointF(0, m_nAscent), s);
     }
-    QTransform baseline = CellTransform(reach, reach, nEscapement);
+    QTransform baseline = CellTransform(m_nReach, m_nReach, nEscapement);
     baseline.translate(0, m_nAscent);
     const QPoint pen = GlyphPixel(baseline, 0);
     const int penX = pen.x(), penY = pen.y();

@@ -57,7 +57,7 @@ class CGlyphMasks final {
                       QRgb color);
 
     QFont m_font;
-    int m_nAscent;
+    int m_nAscent, m_nReach;
     // Upright, and turned a quarter either way: turns Qt computes exactly.
     std::array<std::unique_ptr<Glyphs>, 4> m_turns;
     // Other turns, a few at a time, by escapement.

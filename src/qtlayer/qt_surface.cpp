@@ -38,6 +38,7 @@ CBoxShapes& ThreadBoxShapes() {
 
 CQtSurface::CQtSurface(QImage& image)
     : m_image(image), m_nWidth(image.width()), m_nHeight(image.height()),
+      m_bRgb32(image.format() == QImage::Format_RGB32),
       m_imageRect(0, 0, image.width(), image.height()), m_strokeRuns(image.width(), image.height()),
       m_fillRuns(image.width(), image.height()), m_boxShapes(ThreadBoxShapes()),
       m_fonts(RasterFonts()) {
@@ -132,7 +133,7 @@ bool CQtSurface::WriteRuns(const CRunList& runs, COLORREF c) {
     if (!m_pBits) return false;
     const bool bXor = m_eMode == QPainter::RasterOp_NotSourceXorDestination;
     if (!bXor && m_eMode != QPainter::CompositionMode_SourceOver) return false;
-    const QRgb src = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+    const QRgb src = ToRgb(c);
     for (const CPixelRun& r : runs.Runs()) {
         QRgb* p = m_pBits + r.y * m_nStride + r.x;
         const qsizetype step = r.bRow ? 1 : m_nStride;
@@ -189,7 +190,7 @@ void CQtSurface::DrawLine(CPoint from, CPoint to) {
 
 // A thin line's runs written as they are found, the commonest figure of all.
 void CQtSurface::WriteLine(CPoint a, CPoint b) {
-    const QRgb src = qRgb(GetRValue(m_pen.color), GetGValue(m_pen.color), GetBValue(m_pen.color));
+    const QRgb src = ToRgb(m_pen.color);
     const int w = m_nWidth, h = m_nHeight;
     ForLineRuns(a, b, w, h, [&](bool bRow, std::int64_t at, std::int64_t from, std::int64_t to) {
         if (at < 0 || at >= (bRow ? h : w)) return;
@@ -220,7 +221,7 @@ void CQtSurface::SetPixel(int x, int y, COLORREF c) {
     SetMode(QPainter::CompositionMode_SourceOver);
     // An opaque pixel: written straight into a 32-bit image, as the painter would.
     if (m_pBits) {
-        m_pBits[p.y * m_nStride + p.x] = qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+        m_pBits[p.y * m_nStride + p.x] = ToRgb(c);
         return;
     }
     m_painter.fillRect(QRect(p.x, p.y, 1, 1), ToQColor(c));
@@ -296,10 +297,8 @@ void CQtSurface::DrawBox(const CPixelBox& box, bool bFill, bool bStroke) {
 }
 
 void CQtSurface::WriteShape(const CPixelBox& box, const std::vector<CShapeRun>& shape) {
-    const QRgb stroke =
-        qRgb(GetRValue(m_pen.color), GetGValue(m_pen.color), GetBValue(m_pen.color));
-    const QRgb fill =
-        qRgb(GetRValue(m_brush.color), GetGValue(m_brush.color), GetBValue(m_brush.color));
+    const QRgb stroke = ToRgb(m_pen.color);
+    const QRgb fill = ToRgb(m_brush.color);
     const std::int64_t w = m_nWidth, h = m_nHeight;
     for (const CShapeRun& r : shape) {
         const std::int64_t y = box.t + r.dy;

@@ -84,6 +84,7 @@ class CQtSurface final : public CSurface {
 
     QImage& m_image;
     const int m_nWidth, m_nHeight; // the image's, asked of Qt once
+    const bool m_bRgb32;           // an image without alpha
     QPainter m_painter;
     QPainter::CompositionMode m_eMode = QPainter::CompositionMode_SourceOver;
     QRgb* m_pBits = nullptr; // the pixels of a 32-bit image, else null

@@ -34,10 +34,6 @@ CTextMetrics CQtSurface::GetTextMetrics() {
 }
 
 namespace {
-QRgb ToRgb(COLORREF c) {
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
 // Where a text cell may leave ink: its box, grown for overhangs and underline.
 QRectF InkBounds(const QTransform& xf, const CQtFont& f, const QString& text) {
     const double h = f.nHeight;
@@ -57,7 +53,7 @@ QRectF RoughInkBounds(const QTransform& xf, const CQtFont& f, const QString& tex
 // mirrored text is ANDed in, which only an opaque image shows alike.
 bool CQtSurface::CopiesGlyphs(const CQtFont& font, bool bMirror) const {
     return font.pMasks && m_pBits && m_nBkMode != OPAQUE && !m_painter.hasClipping() &&
-           (!bMirror || m_image.format() == QImage::Format_RGB32);
+           (!bMirror || m_bRgb32);
 }
 
 // Text ignores the raster operation, as on a device context.
@@ -84,9 +80,9 @@ void CQtSurface::TextOut(int x, int y, const std::string& text) {
 void CQtSurface::TextOutMirrored(int x, int y, const std::string& text) {
     if (!m_painter.isActive() || text.empty()) return;
     const CQtFont& font = CurrentFont();
-    const std::int64_t axis = LPtoDP(CPoint{x, y}).x;
+    const CPoint p = LPtoDP(CPoint{x, y});
+    const std::int64_t axis = p.x;
     if (CopiesGlyphs(font, true)) {
-        const CPoint p = LPtoDP(CPoint{x, y});
         const CGlyphMasks::CTarget target{m_pBits, m_nStride, m_nWidth, m_nHeight, true, axis};
         if (font.pMasks->Draw(target, p.x, p.y, m_font.nEscapement, text, ToRgb(m_crText))) return;
     }

@@ -209,14 +209,14 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
     for (int c = 0x20; c < 0x100; ++c)
         if (c != 0x7F && (c < 0x80 || c >= 0xA0)) all += char(c);
     all += "fi ffl AV To Wa";
-    const auto draw = [&](const CFontSpec& spec, bool bProgram) {
-        const int cell = spec.nHeight, side = cell * 27;
+    const auto draw = [&](const CFontSpec& asked, bool bProgram) {
+        const int cell = asked.nHeight, side = cell * 27;
         QImage img(side, side, QImage::Format_RGB32);
         img.fill(Qt::white);
-        const CQtFont font = RasterFonts().Get(spec, CMapping());
+        const CQtFont font = RasterFonts().Get(asked, CMapping());
         for (int row = 0; row < 6; ++row) {
             const int tx = row == 5 ? -cell * 3 : cell, ty = (row - 1) * cell;
-            const int turn = spec.nEscapement;
+            const int turn = asked.nEscapement;
             const int x = turn == 900 ? ty : turn == 2700 ? side - ty : tx;
             const int y = turn == 900    ? side - tx
                           : turn == 2700 ? tx
@@ -225,7 +225,7 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
             const std::string part = all.substr(std::size_t(row) * 40, 40);
             if (bProgram) {
                 CQtSurface dc(img);
-                dc.SelectFont(spec);
+                dc.SelectFont(asked);
                 dc.SetBkMode(TRANSPARENT);
                 dc.SetTextColor(kInk);
                 dc.TextOut(x, y, part);
@@ -234,7 +234,7 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
             QPainter painter(&img);
             painter.setFont(font.font);
             painter.setPen(QColor(kInkRgb));
-            painter.setTransform(TextTransform(CMapping(), spec, x, y));
+            painter.setTransform(TextTransform(CMapping(), asked, x, y));
             painter.drawText(QPointF(0, font.nAscent), DecodeCp1252(part));
         }
         return img;
@@ -244,8 +244,8 @@ TEST(QtSurfaceText, CopiedGlyphsAreQtsGlyphs) {
             for (const bool bItalic : {false, true})
                 for (const int nWidth : {0, 5})
                     for (const int cell : {2, 3, 4, 5, 7, 9, 12, 16, 21, 33, 63}) {
-                        const CFontSpec spec{"Courier New", cell, nWidth, nTurn, nWeight, bItalic};
-                        EXPECT_TRUE(draw(spec, true) == draw(spec, false))
+                        const CFontSpec asked{"Courier New", cell, nWidth, nTurn, nWeight, bItalic};
+                        EXPECT_TRUE(draw(asked, true) == draw(asked, false))
                             << cell << " px, " << nTurn << ", " << nWeight << ", " << bItalic
                             << ", " << nWidth;
                     }
